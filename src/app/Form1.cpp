@@ -1,0 +1,128 @@
+#include "app/Form1.h"
+
+#include "app/Form1Build.h"
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+
+#include <QCloseEvent>
+
+namespace app {
+
+Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
+             QWidget* parent)
+    : QMainWindow(parent), db_(db), rs_(db, modes_.kids),
+      state_{c_,      rs_,    lesson_, modes_,           screens_,
+             dialogs, speech, *this,   startupComplete_, replyFocusMark_} {
+    buildForm1Controls(this, c_);
+    for (data::RecordsetModel* m : {c_.Adodc1, c_.Adodc2, c_.Adodc3, c_.Adodc4})
+        m->setConnection(db_);
+}
+
+Form1::~Form1() = default;
+
+void Form1::setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet) {
+    screens_.setEditing = setEditing;
+    screens_.newSetName = newSetName;
+    screens_.learning = learning;
+    screens_.createSet = createSet;
+}
+
+void Form1::Form_Load() {
+    rs_.LoadAll();
+
+    // Always start in Academic Silent mode with every mode entry available.
+    modes_.kids = false;
+    ScrChangeVisible();
+    c_.mnuHelpTalking->setEnabled(true);
+    c_.mnuStandard->setEnabled(true);
+    c_.Picture[12]->hide();
+    modes_.Silent = true;
+    modes_.TalkingOn = false;
+    c_.mnuKids->setEnabled(true);
+    c_.mnuSilent->setEnabled(true);
+
+    // Load stays 0 while the program runs; a normal close sets it back to 1.
+    if (rs_.fields.isEmpty())
+        rs_.fields.addNew();
+    rs_.fields.setValue(QStringLiteral("Load"), 0);
+    rs_.fields.update();
+    rs_.fields1.moveFirst();
+
+    const bool wasVisible = isVisible();
+    if (wasVisible)
+        hide();
+    rs_.UnloadAll();
+    rs_.LoadAll();
+    if (wasVisible)
+        show();
+
+    startupComplete_ = true;
+    c_.StatusBar1->hide();
+    c_.TDBGrid2->hideColumn(0);
+    c_.TDBGrid1->hide();
+    setScreenFlags(true, false, false, false);
+}
+
+void Form1::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    rs_.UnloadAll();
+    rs_.LoadAll();
+    if (rs_.fields.isEmpty())
+        rs_.fields.addNew();
+    rs_.fields.setValue(QStringLiteral("Load"), 1);
+    rs_.fields.update();
+    rs_.UnloadAll();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    try {
+        Form_Unload();
+    } catch (const data::DbError& e) {
+        state_.dialogs.warning(QStringLiteral("The database could not be updated on closing: %1")
+                                   .arg(e.message()));
+    }
+    event->accept(); // closing is never cancelled
+}
+
+void Form1::ScrChangeVisible() {
+    setScreenFlags(true, false, false, false);
+    setWindowTitle(QStringLiteral("Edit Set"));
+    c_.Picture[12]->hide();
+    c_.StatusBar1->hide();
+    c_.ChangeSet->setEnabled(false);
+    c_.mnuEdSetName->setEnabled(true);
+}
+
+void Form1::ScrCreateVisible() {
+    setScreenFlags(false, false, false, true);
+    setWindowTitle(QStringLiteral("Create Set"));
+    c_.StatusBar1->hide();
+    c_.mnuCrMulti->setVisible(false);
+    c_.mnuEdSetName->setEnabled(true);
+}
+
+void Form1::ScrLearnVisible() {
+    setScreenFlags(false, false, true, false);
+    setWindowTitle(QStringLiteral("Learn Set"));
+    c_.StatusBar1->show();
+    c_.mnuCrMulti->setVisible(false);
+    c_.ChangeSet->setEnabled(true);
+    c_.mnuEdSetName->setEnabled(true);
+    lesson_.CurSetSize = lesson_.CurRowLim;
+}
+
+void Form1::ScrChngSetName() {
+    setScreenFlags(false, true, false, false);
+    setWindowTitle(QStringLiteral("Change Set Name"));
+    c_.StatusBar1->hide();
+    c_.mnuCrMulti->setVisible(false);
+}
+
+void Form1::SubErrorHandler429() {}
+void Form1::SubMultipleAnswerCheck() {}
+void Form1::SubLeaveTdbGrid1() {}
+void Form1::SubShowMultiple() {}
+
+} // namespace app

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "data/RecordsetFamily.h"
+#include "learn/Form1State.h"
+#include "learn/LessonState.h"
+#include "present/Dialogs.h"
+#include "present/Form1Controls.h"
+#include "present/Modes.h"
+#include "present/SpeechAndSound.h"
+#include "present/WindowProcedures.h"
+
+#include <QMainWindow>
+#include <QSqlDatabase>
+
+namespace app {
+
+// The main window. It owns the controls, the record sets, the lesson and the mode and
+// screen flags; the procedures acting on them live in the subsystems, and its handlers
+// only hand over to them.
+class Form1 : public QMainWindow, public present::WindowProcedures {
+    Q_OBJECT
+public:
+    Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up and shut-down of the window; Form_Unload also runs when it is closed.
+    void Form_Load();
+    void Form_Unload();
+
+    present::Form1Controls& controls() { return c_; }
+    data::RecordsetFamily& recordsets() { return rs_; }
+    learn::LessonState& lesson() { return lesson_; }
+    present::ModeFlags& modes() { return modes_; }
+    present::ScreenFlags& screens() { return screens_; }
+    learn::Form1State& state() { return state_; }
+    bool startupComplete() const { return startupComplete_; }
+
+    void ScrChangeVisible() override;
+    void ScrCreateVisible() override;
+    void ScrLearnVisible() override;
+    void ScrChngSetName() override;
+    void SubErrorHandler429() override;
+    void SubMultipleAnswerCheck() override;
+    void SubLeaveTdbGrid1() override;
+    void SubShowMultiple() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
+
+    QSqlDatabase db_;
+    present::Form1Controls c_;
+    present::ModeFlags modes_;
+    present::ScreenFlags screens_;
+    learn::LessonState lesson_;
+    data::RecordsetFamily rs_;
+    bool startupComplete_ = false;
+    bool unloaded_ = false;
+    QString replyFocusMark_ = QStringLiteral("No");
+    learn::Form1State state_;
+};
+
+} // namespace app

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "present/Form1Controls.h"
+
+namespace app {
+
+// Creates every control and menu entry of the main window with its design name and
+// caption. Where each one goes is the screen layouts' business.
+void buildForm1Controls(QMainWindow* window, present::Form1Controls& c);
+
+} // namespace app

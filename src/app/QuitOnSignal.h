@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace app {
+
+// Turns SIGTERM and SIGINT into closing `window`, so that a logout or Ctrl+C runs the same
+// shut-down as closing the window and loses nothing.
+void closeWindowOnSignals(QWidget* window);
+
+} // namespace app

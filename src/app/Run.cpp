@@ -1,0 +1,73 @@
+#include "app/Run.h"
+
+#include "app/CommandLine.h"
+#include "app/Form1.h"
+#include "app/QuitOnSignal.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "present/MessageBoxDialogs.h"
+#include "present/SystemSpeech.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace app {
+namespace {
+
+void tellUser(present::Dialogs& dialogs, const QString& text) {
+    QTextStream(stderr) << "memorant: " << text << Qt::endl;
+    dialogs.warning(text, QStringLiteral("Memorant"));
+}
+
+} // namespace
+
+int run(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Memorant"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    present::MessageBoxDialogs dialogs;
+
+    const CommandLine cl = parseCommandLine(QApplication::arguments().mid(1));
+    if (!cl.error.isEmpty()) {
+        QTextStream(stderr) << "memorant: " << cl.error << "\n\n" << usageText();
+        return 2;
+    }
+    if (cl.showHelp) {
+        QTextStream(stdout) << usageText();
+        return 0;
+    }
+    if (cl.showVersion) {
+        QTextStream(stdout) << "Memorant 1.0\n";
+        return 0;
+    }
+
+    const data::OpenOutcome opened = data::openDatabase(cl.databasePath);
+    if (!opened.ok) {
+        tellUser(dialogs, opened.message);
+        return 1;
+    }
+
+    int code = 0;
+    {
+        present::SystemSpeech speech;
+        Form1 window(data::mainConnection(), dialogs, speech);
+        dialogs.setParent(&window);
+        try {
+            window.Form_Load();
+        } catch (const data::DbError& e) {
+            dialogs.setParent(nullptr);
+            tellUser(dialogs, QStringLiteral("Memorant cannot start: %1").arg(e.message()));
+            data::closeAllConnections();
+            return 1;
+        }
+        closeWindowOnSignals(&window);
+        window.show();
+        code = QApplication::exec();
+        window.close(); // runs the shut-down if the loop ended some other way
+    }
+    data::closeAllConnections();
+    return code;
+}
+
+} // namespace app

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace app {
+
+// The whole program: arguments, database, main window, event loop. Returns the exit code.
+int run(int argc, char** argv);
+
+} // namespace app

@@ -1,0 +1,3 @@
+#include "app/Run.h"
+
+int main(int argc, char** argv) { return app::run(argc, argv); }

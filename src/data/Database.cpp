@@ -1,0 +1,186 @@
+#include "data/Database.h"
+
+#include "data/SampleSet.h"
+#include "data/Sql.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace data {
+namespace {
+
+// Tables a file must hold to be taken for ours.
+const QStringList kRequiredTables = {
+    QStringLiteral("Set1"),   QStringLiteral("Card"),    QStringLiteral("Set_Card_rel"),
+    QStringLiteral("Log"),    QStringLiteral("Fields"),  QStringLiteral("Fields1"),
+    QStringLiteral("MultipleAnswers")};
+
+QString refusal(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot open the database \"%1\": %2").arg(path, reason);
+}
+
+QSqlDatabase addConnection(const QString& name, const QString& path, const QString& options) {
+    if (QSqlDatabase::contains(name))
+        QSqlDatabase::removeDatabase(name);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(options);
+    return db;
+}
+
+QStringList statementsOf(const QString& script) {
+    QStringList out;
+    for (const QString& part : script.split(QStringLiteral("\n-- ;;"))) {
+        QString text;
+        for (const QString& line : part.split(QLatin1Char('\n'))) {
+            if (!line.trimmed().startsWith(QStringLiteral("--")))
+                text += line + QLatin1Char('\n');
+        }
+        if (!text.trimmed().isEmpty())
+            out << text.trimmed();
+    }
+    return out;
+}
+
+QString createNew(const QString& path) {
+    {
+        QSqlDatabase db = addConnection(kMainConnection, path, {});
+        if (!db.open())
+            return refusal(path, db.lastError().text());
+        try {
+            configureConnection(db);
+            Transaction t(db);
+            createSchema(db);
+            seedNewDatabase(db);
+            exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+            t.commit();
+            return {};
+        } catch (const DbError& e) {
+            db.close();
+            QFile::remove(path);
+            QFile::remove(path + QStringLiteral("-wal"));
+            QFile::remove(path + QStringLiteral("-shm"));
+            return refusal(path, QStringLiteral("it could not be created (%1)").arg(e.message()));
+        }
+    }
+}
+
+} // namespace
+
+void configureConnection(const QSqlDatabase& db) {
+    exec(db, QStringLiteral("PRAGMA foreign_keys = ON"));
+    exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+    exec(db, QStringLiteral("PRAGMA busy_timeout = 3000"));
+}
+
+void createSchema(const QSqlDatabase& db) {
+    for (const QString& statement : statementsOf(schemaSql()))
+        exec(db, statement);
+}
+
+QString checkExistingFile(const QString& path) {
+    QFileInfo info(path);
+    if (!info.isFile())
+        return refusal(path, QStringLiteral("it is not a regular file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refusal(path, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+    const QByteArray header = file.read(16);
+    file.close();
+    if (header != QByteArray("SQLite format 3\0", 16))
+        return refusal(path, QStringLiteral("it is not a Memorant database (not an SQLite file)"));
+
+    const QString probeName = QStringLiteral("memorant-probe");
+    QString reason;
+    {
+        // Read-only, so that looking at a foreign file cannot change it.
+        QSqlDatabase db = addConnection(probeName, path, QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            reason = QStringLiteral("it cannot be opened (%1)").arg(db.lastError().text());
+        } else {
+            try {
+                const int version = scalar(db, QStringLiteral("PRAGMA user_version")).toInt();
+                QStringList missing;
+                for (const QString& table : kRequiredTables) {
+                    if (scalar(db,
+                               QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE "
+                                              "type = 'table' AND name = ?"),
+                               {table})
+                            .toInt() == 0)
+                        missing << table;
+                }
+                if (version > kSchemaVersion)
+                    reason = QStringLiteral("it was made by a newer version of Memorant "
+                                            "(schema version %1; this program knows %2)")
+                                 .arg(version)
+                                 .arg(kSchemaVersion);
+                else if (version < 1 || !missing.isEmpty())
+                    reason = QStringLiteral("it is not a Memorant database (missing tables: %1)")
+                                 .arg(missing.isEmpty() ? QStringLiteral("none, but no schema "
+                                                                         "version")
+                                                        : missing.join(QStringLiteral(", ")));
+            } catch (const DbError& e) {
+                reason = QStringLiteral("it is damaged or not a database (%1)").arg(e.message());
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(probeName);
+    return reason.isEmpty() ? QString() : refusal(path, reason);
+}
+
+OpenOutcome openDatabase(const QString& path) {
+    OpenOutcome outcome;
+    if (!QFileInfo::exists(path)) {
+        outcome.message = createNew(path);
+        outcome.ok = outcome.message.isEmpty();
+        outcome.created = outcome.ok;
+        return outcome;
+    }
+    outcome.message = checkExistingFile(path);
+    if (!outcome.message.isEmpty())
+        return outcome;
+    QSqlDatabase db = addConnection(kMainConnection, path, {});
+    if (!db.open()) {
+        outcome.message = refusal(path, db.lastError().text());
+        return outcome;
+    }
+    try {
+        configureConnection(db);
+    } catch (const DbError& e) {
+        outcome.message = refusal(path, e.message());
+        return outcome;
+    }
+    outcome.ok = true;
+    return outcome;
+}
+
+QSqlDatabase mainConnection() { return QSqlDatabase::database(kMainConnection, false); }
+
+QSqlDatabase openConnection(const QString& name) {
+    if (QSqlDatabase::contains(name)) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isOpen())
+            return db;
+    }
+    QSqlDatabase db = QSqlDatabase::cloneDatabase(kMainConnection, name);
+    if (!db.open())
+        throw DbError(QStringLiteral("Cannot open the database: ") + db.lastError().text());
+    configureConnection(db);
+    return db;
+}
+
+void closeAllConnections() {
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+}
+
+} // namespace data

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace data {
+
+constexpr int kSchemaVersion = 1;
+inline const QString kMainConnection = QStringLiteral("memorant");
+
+// The full schema, compiled in from schema.sql.
+QString schemaSql();
+
+struct OpenOutcome {
+    bool ok = false;
+    bool created = false; // a new database with the sample set was made
+    QString message;      // why the file was refused, naming the file
+};
+
+// Opens (or creates) the database at `path` as the main connection. A file that exists but
+// is not a readable Memorant database is refused and left exactly as it was.
+OpenOutcome openDatabase(const QString& path);
+
+// Why `path` cannot be used as a Memorant database; empty when it can. Never writes.
+QString checkExistingFile(const QString& path);
+
+// The main connection opened by openDatabase.
+QSqlDatabase mainConnection();
+
+// A window's own connection to the same file, opened under `name` (reused if open).
+QSqlDatabase openConnection(const QString& name);
+
+void closeAllConnections();
+
+// Creates every table, view and trigger in an empty database.
+void createSchema(const QSqlDatabase& db);
+
+// Sets the pragmas every connection needs.
+void configureConnection(const QSqlDatabase& db);
+
+} // namespace data

@@ -1,0 +1,179 @@
+#include "data/RecordsetModel.h"
+
+#include "data/Sql.h"
+
+namespace data {
+
+RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void RecordsetModel::setConnection(const QSqlDatabase& db) {
+    db_ = db;
+    refresh();
+}
+
+void RecordsetModel::setSource(const QString& source) {
+    source_ = source;
+    refresh();
+}
+
+void RecordsetModel::refresh() {
+    beginResetModel();
+    rs_ = (db_.isValid() && !source_.isEmpty()) ? Recordset(db_, source_) : Recordset();
+    endResetModel();
+}
+
+void RecordsetModel::setReadOnly(bool readOnly) {
+    beginResetModel();
+    readOnly_ = readOnly;
+    endResetModel();
+}
+
+void RecordsetModel::setCellLocked(std::function<bool(int, const QString&)> locked) {
+    locked_ = std::move(locked);
+}
+
+int RecordsetModel::dataRowCount() const {
+    if (!rs_.isOpen())
+        return 0;
+    try {
+        return rs_.recordCount();
+    } catch (const DbError&) {
+        return 0;
+    }
+}
+
+int RecordsetModel::columnOf(const QString& column) const {
+    if (!rs_.isOpen())
+        return -1;
+    try {
+        const QStringList names = rs_.columnNames();
+        for (int i = 0; i < names.size(); ++i) {
+            if (names[i].compare(column, Qt::CaseInsensitive) == 0)
+                return i;
+        }
+    } catch (const DbError&) {
+    }
+    return -1;
+}
+
+QVariant RecordsetModel::valueAt(int row, const QString& column) const {
+    const int c = columnOf(column);
+    return c < 0 ? QVariant() : rs_.valueAt(row, c);
+}
+
+void RecordsetModel::setCurrentRow(int row) {
+    if (row == current_)
+        return;
+    const int previous = current_;
+    current_ = row;
+    emit currentRowChanged(previous, row);
+}
+
+int RecordsetModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return dataRowCount() + (readOnly_ || !rs_.isOpen() ? 0 : 1);
+}
+
+int RecordsetModel::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !rs_.isOpen())
+        return 0;
+    try {
+        return rs_.columnNames().size();
+    } catch (const DbError&) {
+        return 0;
+    }
+}
+
+QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    if (index.row() >= dataRowCount())
+        return {};
+    return rs_.valueAt(index.row(), index.column());
+}
+
+Qt::ItemFlags RecordsetModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (readOnly_ || !index.isValid())
+        return f;
+    const QString column = rs_.columnNames().value(index.column());
+    if (locked_ && locked_(index.row(), column))
+        return f;
+    return f | Qt::ItemIsEditable;
+}
+
+QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return isNewRow(section) ? QVariant(QStringLiteral("*")) : QVariant(section + 1);
+    try {
+        return rs_.isOpen() ? QVariant(rs_.columnNames().value(section)) : QVariant();
+    } catch (const DbError&) {
+        return {};
+    }
+}
+
+bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const int row = index.row();
+    const QString column = rs_.columnNames().value(index.column());
+    bool cancel = false;
+    emit beforeRowWrite(row, &cancel);
+    if (cancel)
+        return false;
+    try {
+        if (isNewRow(row)) {
+            if (value.toString().isEmpty())
+                return false; // an untouched new row is not a card
+            const int added = dataRowCount();
+            beginInsertRows({}, added + 1, added + 1);
+            rs_.addNew();
+            rs_.setValue(column, value);
+            rs_.update();
+            rs_.requery();
+            endInsertRows();
+            emit dataChanged(this->index(added, 0), this->index(added, columnCount() - 1));
+            emit afterRowWrite(added);
+            emit afterRowAdded(added);
+            return true;
+        }
+        rs_.moveTo(row);
+        rs_.setValue(column, value);
+        rs_.update();
+    } catch (const DbError& e) {
+        rs_.cancelUpdate();
+        emit writeFailed(e.message());
+        return false;
+    }
+    emit dataChanged(index, index);
+    emit afterRowWrite(row);
+    return true;
+}
+
+bool RecordsetModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || readOnly_ || count < 1 || row + count > dataRowCount())
+        return false;
+    for (int r = row + count - 1; r >= row; --r) {
+        bool cancel = false;
+        emit beforeRowDelete(r, &cancel);
+        if (cancel)
+            continue;
+        try {
+            beginRemoveRows({}, r, r);
+            rs_.moveTo(r);
+            rs_.deleteCurrent();
+            endRemoveRows();
+        } catch (const DbError& e) {
+            endRemoveRows();
+            refresh();
+            emit writeFailed(e.message());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace data

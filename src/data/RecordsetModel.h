@@ -1,0 +1,72 @@
+#pragma once
+
+#include "data/Recordset.h"
+
+#include <QAbstractTableModel>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <functional>
+
+namespace data {
+
+// An editable table model over a record source (table, stored query or SELECT text), shared
+// by every grid and the set list. Each edit is written at once (an edit a user typed is never
+// left waiting in the grid), and the model raises the notifications the windows react to.
+class RecordsetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit RecordsetModel(QObject* parent = nullptr);
+
+    void setConnection(const QSqlDatabase& db);
+    void setSource(const QString& source);
+    const QString& source() const { return source_; }
+
+    // Re-runs the source, as a data control told to refresh.
+    void refresh();
+
+    // Read-only models offer no row for new entries and refuse edits.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return readOnly_; }
+    // Columns hidden from the grid stay in the model (index 0, Card_ID, for example).
+    void setCellLocked(std::function<bool(int row, const QString& column)> locked);
+
+    Recordset& recordset() { return rs_; }
+    int dataRowCount() const;
+    QVariant valueAt(int row, const QString& column) const;
+    int columnOf(const QString& column) const;
+    bool isNewRow(int row) const { return !readOnly_ && row == dataRowCount(); }
+
+    int currentRow() const { return current_; }
+    void setCurrentRow(int row);
+    // The grid lost the focus.
+    void notifyFocusLeft() { emit focusLeft(); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
+
+signals:
+    void beforeRowWrite(int row, bool* cancel);
+    void afterRowWrite(int row);
+    void afterRowAdded(int row);
+    void beforeRowDelete(int row, bool* cancel);
+    void currentRowChanged(int previous, int current);
+    void focusLeft();
+    // A write failed; the grid shows the message and the row keeps its stored value.
+    void writeFailed(const QString& message);
+
+private:
+    QSqlDatabase db_;
+    QString source_;
+    mutable Recordset rs_;
+    bool readOnly_ = false;
+    std::function<bool(int, const QString&)> locked_;
+    int current_ = -1;
+};
+
+} // namespace data

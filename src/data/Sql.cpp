@@ -1,0 +1,46 @@
+#include "data/Sql.h"
+
+#include <QSqlError>
+
+namespace data {
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true); // every reader walks its rows once
+    if (!q.prepare(sql))
+        throw DbError(q.lastError().text() + QStringLiteral(" [") + sql + QStringLiteral("]"));
+    for (const QVariant& v : binds)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw DbError(q.lastError().text() + QStringLiteral(" [") + sql + QStringLiteral("]"));
+    return q;
+}
+
+QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    QSqlQuery q = exec(db, sql, binds);
+    return q.next() ? q.value(0) : QVariant();
+}
+
+Transaction::Transaction(const QSqlDatabase& db) : db_(db) {
+    if (!db_.transaction())
+        throw DbError(QStringLiteral("Cannot start a transaction: ") + db_.lastError().text());
+}
+
+Transaction::~Transaction() {
+    if (!done_)
+        db_.rollback();
+}
+
+void Transaction::commit() {
+    if (!db_.commit())
+        throw DbError(QStringLiteral("Cannot commit: ") + db_.lastError().text());
+    done_ = true;
+}
+
+QString quoteIdentifier(const QString& name) {
+    QString inner = name;
+    inner.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
+} // namespace data

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <stdexcept>
+
+namespace data {
+
+// A failed statement. Handlers catch it and tell the user; nothing half-written stays.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// Runs one statement with bound parameters; throws DbError on failure.
+QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+
+// First column of the first row, or an invalid QVariant when there is no row.
+QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+
+// Rolls back unless commit() was called, so an exception never leaves half the work done.
+class Transaction {
+public:
+    explicit Transaction(const QSqlDatabase& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    QSqlDatabase db_;
+    bool done_ = false;
+};
+
+// "name" quoted as an SQL identifier.
+QString quoteIdentifier(const QString& name);
+
+} // namespace data

@@ -1,0 +1,388 @@
+-- Memorant database, schema version 1.
+-- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
+-- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
+-- which contain semicolons, survive the split.
+
+CREATE TABLE Set1 (
+    Set_ID           INTEGER PRIMARY KEY AUTOINCREMENT,
+    SetName          TEXT,
+    Active           INTEGER NOT NULL DEFAULT 1,
+    IncludeInDeamons INTEGER NOT NULL DEFAULT 1,
+    SpareID          TEXT,
+    SpareName        TEXT
+);
+-- ;;
+CREATE INDEX Set1_SetName ON Set1 (SetName);
+-- ;;
+CREATE TABLE Card (
+    Card_ID               INTEGER PRIMARY KEY AUTOINCREMENT,
+    Question              TEXT,
+    Answer                TEXT,
+    CurStatus             REAL DEFAULT 0,
+    AcStatus              REAL DEFAULT 0,
+    GoNo                  REAL DEFAULT 0,
+    "Order"               REAL,
+    Rating                REAL DEFAULT 0,
+    Correct               REAL DEFAULT 0,
+    Incorrect             REAL DEFAULT 0,
+    Demons                INTEGER DEFAULT 0,
+    Active                INTEGER NOT NULL DEFAULT 1,
+    SpareID               TEXT,
+    ShowOrder             INTEGER DEFAULT 0,
+    DisplayQuestionNumber INTEGER DEFAULT 0
+);
+-- ;;
+CREATE INDEX Card_Demons ON Card (Demons) WHERE Demons = 1;
+-- ;;
+CREATE INDEX Card_SpareID ON Card (SpareID) WHERE SpareID <> '';
+-- ;;
+-- Deleting a set removes its ties; a card's ties are never removed by deleting the card,
+-- because the program only ever deletes cards that no set holds.
+CREATE TABLE Set_Card_rel (
+    Rel_ID  INTEGER PRIMARY KEY AUTOINCREMENT,
+    Set_ID  INTEGER REFERENCES Set1 (Set_ID) ON DELETE CASCADE,
+    Card_ID INTEGER
+);
+-- ;;
+CREATE INDEX Set_Card_rel_Set ON Set_Card_rel (Set_ID);
+-- ;;
+CREATE INDEX Set_Card_rel_Card ON Set_Card_rel (Card_ID);
+-- ;;
+CREATE TABLE Log (
+    RecID   INTEGER PRIMARY KEY AUTOINCREMENT,
+    "Date"  TEXT,
+    SetName TEXT,
+    CardID  INTEGER,
+    Result  TEXT
+);
+-- ;;
+CREATE INDEX Log_CardID ON Log (CardID);
+-- ;;
+CREATE TABLE Fields (
+    SetName TEXT,
+    Load    REAL DEFAULT 0
+);
+-- ;;
+-- Voice: the espeak-ng voice for spoken questions; empty means the system's language.
+CREATE TABLE Fields1 (
+    Multi_ID    INTEGER DEFAULT 0,
+    MultiText   TEXT DEFAULT 'Multi',
+    MultiSource TEXT,
+    "Check"     TEXT,
+    CardNum     INTEGER DEFAULT 0,
+    DemonsNum   REAL DEFAULT 10,
+    Zad         INTEGER DEFAULT 0,
+    Voice       TEXT DEFAULT ''
+);
+-- ;;
+CREATE TABLE MultipleAnswers (
+    Card_ID  INTEGER,
+    M_Answer TEXT
+);
+-- ;;
+CREATE INDEX MultipleAnswers_Card ON MultipleAnswers (Card_ID);
+-- ;;
+-- Same column list as qMultiAnswers, which is copied into it with SELECT *.
+CREATE TABLE MultipleBuffer (
+    M_Answer TEXT,
+    Card_ID  INTEGER DEFAULT 0
+);
+-- ;;
+CREATE TABLE MultipleReply (
+    Reply TEXT
+);
+-- ;;
+CREATE TABLE ComparisonTable (
+    Answer  TEXT,
+    Reply   TEXT,
+    "Order" REAL
+);
+-- ;;
+CREATE TABLE ExportBuffer (
+    C_Card_ID          INTEGER DEFAULT 0,
+    C_Question         TEXT,
+    C_Answer           TEXT,
+    C_CurStatus        REAL DEFAULT 0,
+    C_AcStatus         REAL,
+    C_GoNo             REAL,
+    C_Order            REAL,
+    C_Rating           REAL,
+    C_Correct          REAL,
+    C_Incorrect        REAL,
+    C_Demons           INTEGER,
+    C_Active           INTEGER DEFAULT 1,
+    C_SpareID          TEXT,
+    S_Set_ID           INTEGER DEFAULT 0,
+    S_SetName          TEXT,
+    S_Active           INTEGER,
+    S_IncludeInDeamons INTEGER,
+    S_SpareID          TEXT,
+    S_SpareName        TEXT,
+    R_Rel_ID           INTEGER DEFAULT 0,
+    R_Set_ID           INTEGER,
+    R_Card_ID          INTEGER,
+    L_RecID            INTEGER DEFAULT 0,
+    L_Date             TEXT,
+    L_SetName          TEXT,
+    L_CardID           INTEGER,
+    L_Result           TEXT
+);
+-- ;;
+CREATE TABLE ImportBuffer (
+    Field1 TEXT, Field2 TEXT, Field3 TEXT, Field4 TEXT, Field5 TEXT, Field6 TEXT,
+    Field7 TEXT, Field8 TEXT, Field9 TEXT, Field10 TEXT, Field11 TEXT, Field12 TEXT,
+    Field13 TEXT, Field14 TEXT, Field15 TEXT, Field16 TEXT, Field17 TEXT, Field18 TEXT,
+    Field19 TEXT, Field20 TEXT, Field21 TEXT, Field22 TEXT, Field23 TEXT, Field24 TEXT,
+    Field25 TEXT, Field26 TEXT, Field27 TEXT
+);
+-- ;;
+CREATE TABLE BufferCard (
+    Field1 TEXT, Field2 TEXT, Field3 TEXT, Field4 TEXT, Field5 TEXT, Field6 TEXT,
+    Field7 TEXT, Field8 TEXT, Field9 TEXT, Field10 TEXT, Field11 TEXT, Field12 TEXT,
+    Field13 TEXT
+);
+-- ;;
+CREATE TABLE BufferSet1 (
+    Field1 TEXT, Field2 TEXT, Field3 TEXT, Field4 TEXT, Field5 TEXT, Field6 TEXT
+);
+-- ;;
+CREATE TABLE BufferSet_Card_rel (
+    Field1 TEXT, Field2 TEXT, Field3 TEXT
+);
+-- ;;
+CREATE TABLE BufferLog (
+    Field1 TEXT, Field2 TEXT, Field3 TEXT, Field4 TEXT, Field5 TEXT
+);
+-- ;;
+
+-- ---------------------------------------------------------------------------
+-- Stored queries.
+-- The "current set" is the set whose name is in Fields.SetName.
+-- qCurrentSet, qCurrentSetKids and qDemonsSet yield their cards by "Order", then Card_ID:
+-- "Order" is the key the reordering after each pass rewrites.
+-- The Kids variants leave out multiple-answer cards (Answer = 'Multi'): Kids mode
+-- never asks them.
+-- ---------------------------------------------------------------------------
+
+CREATE VIEW qCurrentSet AS
+SELECT Card.Question, Card.Answer, Set1.SetName, Card.CurStatus, Card."Order", Card.Card_ID,
+       Card.Rating, Card.Correct, Card.Incorrect, Card.ShowOrder, Card.DisplayQuestionNumber
+FROM Set1
+JOIN Set_Card_rel ON Set_Card_rel.Set_ID = Set1.Set_ID
+JOIN Card ON Card.Card_ID = Set_Card_rel.Card_ID
+WHERE Set1.SetName = (SELECT SetName FROM Fields LIMIT 1)
+ORDER BY Card."Order", Card.Card_ID;
+-- ;;
+CREATE VIEW qCurrentSetKids AS
+SELECT * FROM qCurrentSet WHERE Answer IS NOT 'Multi';
+-- ;;
+-- The card grid's source: writes go to Card. A row added here is a new card tied once to
+-- the current set with "Order" = Card_ID; deleting a row unties the card from this set
+-- and removes the card itself when no other set holds it.
+CREATE VIEW qSelectedSet AS
+SELECT Card.Card_ID, Card.Question, Card.Answer
+FROM Set1
+JOIN Set_Card_rel ON Set_Card_rel.Set_ID = Set1.Set_ID
+JOIN Card ON Card.Card_ID = Set_Card_rel.Card_ID
+WHERE Set1.SetName = (SELECT SetName FROM Fields LIMIT 1)
+ORDER BY Card.Card_ID;
+-- ;;
+CREATE TRIGGER qSelectedSet_update INSTEAD OF UPDATE ON qSelectedSet
+BEGIN
+    UPDATE Card SET Question = NEW.Question, Answer = NEW.Answer WHERE Card_ID = OLD.Card_ID;
+END;
+-- ;;
+CREATE TRIGGER qSelectedSet_insert INSTEAD OF INSERT ON qSelectedSet
+BEGIN
+    SELECT RAISE(ABORT, 'No set is chosen for the new card')
+    WHERE NOT EXISTS (SELECT 1 FROM Set1 WHERE SetName = (SELECT SetName FROM Fields LIMIT 1));
+    INSERT INTO Card (Question, Answer) VALUES (NEW.Question, NEW.Answer);
+    UPDATE Card SET "Order" = Card_ID WHERE Card_ID = last_insert_rowid();
+    INSERT INTO Set_Card_rel (Set_ID, Card_ID)
+    SELECT Set_ID, (SELECT MAX(Card_ID) FROM Card) FROM Set1
+    WHERE SetName = (SELECT SetName FROM Fields LIMIT 1)
+    ORDER BY Set_ID LIMIT 1;
+END;
+-- ;;
+CREATE TRIGGER qSelectedSet_delete INSTEAD OF DELETE ON qSelectedSet
+BEGIN
+    DELETE FROM Set_Card_rel
+    WHERE Card_ID = OLD.Card_ID
+      AND Set_ID IN (SELECT Set_ID FROM Set1 WHERE SetName = (SELECT SetName FROM Fields LIMIT 1));
+    DELETE FROM MultipleAnswers
+    WHERE Card_ID = OLD.Card_ID
+      AND NOT EXISTS (SELECT 1 FROM Set_Card_rel WHERE Card_ID = OLD.Card_ID);
+    DELETE FROM Card
+    WHERE Card_ID = OLD.Card_ID
+      AND NOT EXISTS (SELECT 1 FROM Set_Card_rel WHERE Card_ID = OLD.Card_ID);
+END;
+-- ;;
+CREATE VIEW qSelectedSetKids AS
+SELECT * FROM qSelectedSet WHERE Answer IS NOT 'Multi';
+-- ;;
+CREATE TRIGGER qSelectedSetKids_update INSTEAD OF UPDATE ON qSelectedSetKids
+BEGIN
+    UPDATE qSelectedSet SET Question = NEW.Question, Answer = NEW.Answer
+    WHERE Card_ID = OLD.Card_ID;
+END;
+-- ;;
+CREATE TRIGGER qSelectedSetKids_insert INSTEAD OF INSERT ON qSelectedSetKids
+BEGIN
+    INSERT INTO qSelectedSet (Question, Answer) VALUES (NEW.Question, NEW.Answer);
+END;
+-- ;;
+CREATE TRIGGER qSelectedSetKids_delete INSTEAD OF DELETE ON qSelectedSetKids
+BEGIN
+    DELETE FROM qSelectedSet WHERE Card_ID = OLD.Card_ID;
+END;
+-- ;;
+-- Read-only on purpose: picking a set in the list must never rename one. The set named in
+-- Fields.SetName comes first, so the list opens on the set chosen last time.
+CREATE VIEW qCurrentSetName AS
+SELECT SetName FROM Set1
+ORDER BY (SetName IS (SELECT SetName FROM Fields LIMIT 1)) DESC, SetName COLLATE NOCASE, Set_ID;
+-- ;;
+CREATE VIEW qCurrentSetTotal AS
+SELECT Card_ID FROM qCurrentSet;
+-- ;;
+CREATE VIEW qCurrentSetID AS
+SELECT Set_ID FROM Set1 WHERE SetName = (SELECT SetName FROM Fields LIMIT 1)
+ORDER BY Set_ID LIMIT 1;
+-- ;;
+-- Set names are unique without regard to letter case.
+CREATE VIEW qNewSetCheck AS
+SELECT Set_ID FROM Set1 WHERE SetName = (SELECT "Check" FROM Fields1 LIMIT 1) COLLATE NOCASE;
+-- ;;
+CREATE VIEW qCurCardRating AS
+SELECT Card_ID, Rating, Correct, Incorrect FROM Card
+WHERE Card_ID = (SELECT CardNum FROM Fields1 LIMIT 1);
+-- ;;
+CREATE TRIGGER qCurCardRating_update INSTEAD OF UPDATE ON qCurCardRating
+BEGIN
+    UPDATE Card SET Rating = NEW.Rating, Correct = NEW.Correct, Incorrect = NEW.Incorrect
+    WHERE Card_ID = OLD.Card_ID;
+END;
+-- ;;
+-- Demons candidates: cards of the sets that feed the Demons, answered wrongly at least
+-- once, each card once, hardest first.
+CREATE VIEW qSortedCards AS
+SELECT Card_ID, Demons, Rating, Incorrect, Question FROM Card
+WHERE Incorrect > 0
+  AND Card_ID IN (SELECT Set_Card_rel.Card_ID FROM Set_Card_rel
+                  JOIN Set1 ON Set1.Set_ID = Set_Card_rel.Set_ID
+                  WHERE Set1.IncludeInDeamons <> 0)
+ORDER BY Rating, Incorrect DESC, Card_ID;
+-- ;;
+CREATE TRIGGER qSortedCards_update INSTEAD OF UPDATE ON qSortedCards
+BEGIN
+    UPDATE Card SET Demons = NEW.Demons WHERE Card_ID = OLD.Card_ID;
+END;
+-- ;;
+CREATE VIEW qDemonsSet AS
+SELECT Question, Answer, CurStatus, "Order", Card_ID, Rating, Correct, Incorrect, ShowOrder,
+       DisplayQuestionNumber
+FROM Card WHERE Demons = 1
+ORDER BY "Order", Card_ID;
+-- ;;
+CREATE VIEW qCountSets AS
+SELECT COUNT(*) AS SetNum FROM Set1;
+-- ;;
+CREATE VIEW qMaxCardID AS
+SELECT MAX(Card_ID) AS CardID FROM Card;
+-- ;;
+CREATE VIEW qCountCSRexist AS
+SELECT COUNT(*) AS Countt FROM Set_Card_rel WHERE Card_ID = (SELECT MAX(Card_ID) FROM Card);
+-- ;;
+CREATE VIEW qToWriteMulti AS
+SELECT Card_ID, Answer FROM Card WHERE Card_ID = (SELECT Multi_ID FROM Fields1 LIMIT 1);
+-- ;;
+CREATE VIEW qCountCurrentMulti AS
+SELECT COUNT(*) AS Countt FROM MultipleAnswers
+WHERE Card_ID = (SELECT Multi_ID FROM Fields1 LIMIT 1);
+-- ;;
+-- Multiple-answer matching is exact (case and blanks count). Each answer is matched at most
+-- as often as it occurs in the list: the k-th equal reply matches only if the list holds
+-- that answer at least k times, so a repeated reply cannot stand in for a missing one.
+CREATE VIEW qCurrentMultiAnswers AS
+SELECT M_Answer FROM MultipleAnswers
+WHERE Card_ID = (SELECT Multi_ID FROM Fields1 LIMIT 1)
+ORDER BY rowid;
+-- ;;
+CREATE VIEW qNumberedAnswers AS
+SELECT M_Answer, rowid AS Pos,
+       ROW_NUMBER() OVER (PARTITION BY M_Answer ORDER BY rowid) AS Nth,
+       ROW_NUMBER() OVER (ORDER BY rowid) AS "Order"
+FROM MultipleAnswers
+WHERE Card_ID = (SELECT Multi_ID FROM Fields1 LIMIT 1);
+-- ;;
+CREATE VIEW qNumberedReplies AS
+SELECT Reply, rowid AS Pos, ROW_NUMBER() OVER (PARTITION BY Reply ORDER BY rowid) AS Nth
+FROM MultipleReply;
+-- ;;
+CREATE VIEW qCorrectMultiAns AS
+SELECT a.M_Answer, r.Reply, a."Order"
+FROM qNumberedAnswers a JOIN qNumberedReplies r ON r.Reply = a.M_Answer AND r.Nth = a.Nth
+ORDER BY a."Order";
+-- ;;
+CREATE VIEW qCountMatchingReplies AS
+SELECT COUNT(*) AS Countt FROM qCorrectMultiAns;
+-- ;;
+CREATE VIEW qCountReplies AS
+SELECT COUNT(*) AS Countt FROM MultipleReply;
+-- ;;
+CREATE VIEW qWrongMultiReply AS
+SELECT r.Reply FROM qNumberedReplies r
+WHERE NOT EXISTS (SELECT 1 FROM qNumberedAnswers a WHERE a.M_Answer = r.Reply AND a.Nth = r.Nth)
+ORDER BY r.Pos;
+-- ;;
+CREATE VIEW qWrongCurrentMultiAnswers AS
+SELECT a.M_Answer FROM qNumberedAnswers a
+WHERE NOT EXISTS (SELECT 1 FROM qNumberedReplies r WHERE r.Reply = a.M_Answer AND r.Nth = a.Nth)
+ORDER BY a.Pos;
+-- ;;
+CREATE VIEW qMultiAnswers AS
+SELECT M_Answer, Card_ID FROM MultipleAnswers
+WHERE Card_ID = (SELECT Multi_ID FROM Fields1 LIMIT 1)
+ORDER BY rowid;
+-- ;;
+CREATE VIEW qMultipleBuffer AS
+SELECT M_Answer FROM MultipleBuffer ORDER BY rowid;
+-- ;;
+CREATE VIEW qMultipleReply AS
+SELECT Reply FROM MultipleReply ORDER BY rowid;
+-- ;;
+CREATE VIEW qComparisonTable AS
+SELECT Answer, Reply FROM ComparisonTable ORDER BY "Order", rowid;
+-- ;;
+CREATE VIEW qCountCompTab AS
+SELECT COUNT(*) AS Countt FROM ComparisonTable;
+-- ;;
+CREATE VIEW qSet1 AS
+SELECT Set_ID, SetName, IncludeInDeamons FROM Set1 ORDER BY SetName COLLATE NOCASE, Set_ID;
+-- ;;
+CREATE TRIGGER qSet1_update INSTEAD OF UPDATE ON qSet1
+BEGIN
+    UPDATE Set1 SET SetName = NEW.SetName, IncludeInDeamons = NEW.IncludeInDeamons
+    WHERE Set_ID = OLD.Set_ID;
+END;
+-- ;;
+-- Oldest first; a row whose card is gone shows an empty question.
+CREATE VIEW qLog AS
+SELECT Log."Date", Log.SetName, COALESCE(Card.Question, '') AS Question, Log.Result
+FROM Log LEFT JOIN Card ON Card.Card_ID = Log.CardID
+ORDER BY Log.RecID;
+-- ;;
+CREATE VIEW "Card Without Matching Set_Card_rel" AS
+SELECT Card.Card_ID FROM Card
+WHERE NOT EXISTS (SELECT 1 FROM Set_Card_rel WHERE Set_Card_rel.Card_ID = Card.Card_ID);
+-- ;;
+-- Import: staged sets whose name (after the one rename) still clashes are left out ...
+CREATE VIEW qE7_1nonDel AS
+SELECT Field1 FROM BufferSet1 WHERE Field2 COLLATE NOCASE IN (SELECT SetName FROM Set1);
+-- ;;
+-- ... and the others are added.
+CREATE VIEW qForAppendSet1 AS
+SELECT Field1 FROM BufferSet1 WHERE Field2 COLLATE NOCASE NOT IN (SELECT SetName FROM Set1);
+-- ;;
+CREATE VIEW qNewlyAddedSets AS
+SELECT SpareID FROM Set1 WHERE SpareID IS NOT NULL AND SpareID <> '';

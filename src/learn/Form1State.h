@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/RecordsetFamily.h"
+#include "learn/LessonState.h"
+#include "present/Dialogs.h"
+#include "present/Form1Controls.h"
+#include "present/Modes.h"
+#include "present/SpeechAndSound.h"
+#include "present/WindowProcedures.h"
+
+#include <QString>
+
+namespace learn {
+
+// The main window's state, handed by reference to the subsystem classes that implement its
+// procedures. The window owns everything referred to here.
+struct Form1State {
+    present::Form1Controls& c;
+    data::RecordsetFamily& rs;
+    LessonState& lesson;
+    present::ModeFlags& modes;
+    present::ScreenFlags& screens;
+    present::Dialogs& dialogs;
+    present::SpeechAndSound& speech;
+    present::WindowProcedures& window;
+    bool& startupComplete;
+    QString& replyFocusMark; // "Yes": put the focus on the reply box when it next gets it
+};
+
+} // namespace learn

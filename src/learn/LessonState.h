@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <vector>
+
+namespace learn {
+
+// Columns of a card row of the card array.
+enum CardColumn {
+    ColQuestion = 1,
+    ColAnswer = 2,
+    ColSetName = 3,
+    ColCurStatus = 4,
+    ColOrder = 5,
+    ColCardId = 6,
+    ColRating = 7,
+    ColCorrect = 8,
+    ColIncorrect = 9,
+    ColShowOrder = 10,
+    ColDisplayQuestionNumber = 11,
+};
+
+// The card array: row r (1 to CurRowLim) is one loaded card, columns 1 to 11. It grows with
+// the set, so there is no limit on the number of cards. Row 0 and column 0 are unused.
+class CardArray {
+public:
+    static constexpr int kColumns = 12;
+    using CardRow = std::array<QVariant, kColumns>;
+
+    QVariant& at(int row, int column) {
+        grow(row);
+        return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    }
+    QVariant at(int row, int column) const {
+        if (row < 0 || static_cast<size_t>(row) >= rows_.size())
+            return {};
+        return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    }
+    CardRow& row(int r) {
+        grow(r);
+        return rows_[static_cast<size_t>(r)];
+    }
+    int capacity() const { return static_cast<int>(rows_.size()) - 1; }
+
+private:
+    void grow(int row) {
+        if (static_cast<size_t>(row) >= rows_.size())
+            rows_.resize(static_cast<size_t>(row) + 1);
+    }
+    std::vector<CardRow> rows_ = std::vector<CardRow>(1);
+};
+
+// The lesson in progress; none of it is stored.
+struct LessonState {
+    CardArray CSarray;
+    int Row = 1;
+    int CurRowLim = 0;
+    int CurSetSize = 0;
+    int CheckAll = 0;
+    int BunchCorrect = 0;
+    QString LogResult;
+};
+
+} // namespace learn

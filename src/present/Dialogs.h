@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace present {
+
+// Every message box and confirmation goes through this port, so tests can script the
+// answers and read back what was shown instead of blocking on a modal box.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A box with an OK button. An empty title shows as an empty caption.
+    virtual void message(const QString& text, const QString& title = {}) = 0;
+    // A warning with an OK button, for failures the user must know of.
+    virtual void warning(const QString& text, const QString& title = {}) = 0;
+    // A Yes/No box; true for Yes.
+    virtual bool confirm(const QString& text, const QString& title = {}) = 0;
+};
+
+} // namespace present

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "present/Dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace present {
+
+// The real dialogs: modal QMessageBox over the given window.
+class MessageBoxDialogs : public Dialogs {
+public:
+    explicit MessageBoxDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const QString& text, const QString& title = {}) override;
+    void warning(const QString& text, const QString& title = {}) override;
+    bool confirm(const QString& text, const QString& title = {}) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+} // namespace present

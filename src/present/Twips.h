@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace present {
+
+// Window geometry is designed in twips: 15 twips to a pixel at 96 dpi, scaled with the
+// screen's logical dpi.
+int twipsToPixels(int twips, const QWidget* widget);
+void placeTwips(QWidget* widget, int left, int top);
+void placeTwips(QWidget* widget, int left, int top, int width, int height);
+void resizeTwips(QWidget* widget, int width, int height);
+void setWidthTwips(QWidget* widget, int width);
+void setHeightTwips(QWidget* widget, int height);
+void setTopTwips(QWidget* widget, int top);
+
+} // namespace present

@@ -1,0 +1,28 @@
+#pragma once
+
+namespace present {
+
+// Procedures of the main window that one subsystem calls in another. The window implements
+// them by handing each call to the subsystem that owns it, so no subsystem depends on the
+// window or on a subsystem built after it.
+class WindowProcedures {
+public:
+    virtual ~WindowProcedures() = default;
+
+    // The four screens.
+    virtual void ScrChangeVisible() = 0;
+    virtual void ScrCreateVisible() = 0;
+    virtual void ScrLearnVisible() = 0;
+    virtual void ScrChngSetName() = 0;
+
+    // Speech or sound could not be started: back to Academic Silent with a message.
+    virtual void SubErrorHandler429() = 0;
+
+    // Multiple answers: judging a list of replies, storing the answers being edited,
+    // showing the answers of the grid's current card.
+    virtual void SubMultipleAnswerCheck() = 0;
+    virtual void SubLeaveTdbGrid1() = 0;
+    virtual void SubShowMultiple() = 0;
+};
+
+} // namespace present

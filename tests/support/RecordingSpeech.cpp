@@ -1,0 +1,17 @@
+#include "support/RecordingSpeech.h"
+
+namespace testing {
+
+void RecordingSpeech::speak(const QString& text) {
+    if (unavailable)
+        throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
+    spoken << text;
+}
+
+void RecordingSpeech::playSound(int object) {
+    if (unavailable)
+        throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
+    sounds << object;
+}
+
+} // namespace testing

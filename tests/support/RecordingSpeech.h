@@ -1,0 +1,29 @@
+#pragma once
+
+#include "present/SpeechAndSound.h"
+
+#include <QStringList>
+
+namespace testing {
+
+// Records what would be spoken and played; can be made unavailable to drive the fallback
+// to Silent mode.
+class RecordingSpeech : public present::SpeechAndSound {
+public:
+    void speak(const QString& text) override;
+    void playSound(int object) override;
+    void pauseStep() override { ++pauseSteps; }
+    void setVoice(const QString& v) override { voice_ = v; }
+    QString voice() const override { return voice_; }
+    QStringList voices() override { return {QStringLiteral("en"), QStringLiteral("de")}; }
+
+    bool unavailable = false;
+    QStringList spoken;
+    QList<int> sounds;
+    int pauseSteps = 0;
+
+private:
+    QString voice_ = QStringLiteral("en");
+};
+
+} // namespace testing

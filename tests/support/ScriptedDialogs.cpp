@@ -1,0 +1,27 @@
+#include "support/ScriptedDialogs.h"
+
+#include <QStringList>
+
+namespace testing {
+
+void ScriptedDialogs::message(const QString& text, const QString& title) {
+    shown_.append({Shown::Message, text, title});
+}
+
+void ScriptedDialogs::warning(const QString& text, const QString& title) {
+    shown_.append({Shown::Warning, text, title});
+}
+
+bool ScriptedDialogs::confirm(const QString& text, const QString& title) {
+    shown_.append({Shown::Confirm, text, title});
+    return answers_.isEmpty() ? true : answers_.takeFirst();
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList out;
+    for (const Shown& s : shown_)
+        out << s.text;
+    return out;
+}
+
+} // namespace testing

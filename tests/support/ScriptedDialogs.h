@@ -1,0 +1,36 @@
+#pragma once
+
+#include "present/Dialogs.h"
+
+#include <QList>
+#include <QString>
+
+namespace testing {
+
+// Dialogs that never block: confirmations take the queued answers (Yes when none is
+// queued), and every box shown is recorded.
+class ScriptedDialogs : public present::Dialogs {
+public:
+    struct Shown {
+        enum Kind { Message, Warning, Confirm } kind;
+        QString text;
+        QString title;
+    };
+
+    void nextAnswer(bool yes) { answers_.append(yes); }
+
+    void message(const QString& text, const QString& title = {}) override;
+    void warning(const QString& text, const QString& title = {}) override;
+    bool confirm(const QString& text, const QString& title = {}) override;
+
+    const QList<Shown>& shown() const { return shown_; }
+    QStringList texts() const;
+    QString lastText() const { return shown_.isEmpty() ? QString() : shown_.last().text; }
+    void clear() { shown_.clear(); }
+
+private:
+    QList<bool> answers_;
+    QList<Shown> shown_;
+};
+
+} // namespace testing

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds and starts Memorant; extra arguments go to the program (e.g. --db PATH).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/build.sh
+exec build/src/app/memorant "$@"

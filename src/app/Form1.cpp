@@ -1,8 +1,12 @@
 #include "app/Form1.h"
 
 #include "app/Form1Build.h"
+#include "app/Screens.h"
+#include "app/TalkingSilent.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
+#include "sets/CardGrid.h"
+#include "sets/SetLifecycle.h"
 
 #include <QCloseEvent>
 
@@ -16,16 +20,23 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     buildForm1Controls(this, c_);
     for (data::RecordsetModel* m : {c_.Adodc1, c_.Adodc2, c_.Adodc3, c_.Adodc4})
         m->setConnection(db_);
+
+    questionLoop_ = std::make_unique<learn::QuestionLoop>(state_);
+    setLoading_ = std::make_unique<learn::SetLoading>(state_, *questionLoop_);
+    screensProc_ = std::make_unique<Screens>(state_, *questionLoop_);
+    talkingSilent_ = std::make_unique<TalkingSilent>(state_);
+    setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
+    cardGrid_ = std::make_unique<sets::CardGrid>(state_);
+
+    questionLoop_->connectControls();
+    setLoading_->connectControls();
+    screensProc_->connectControls();
+    talkingSilent_->connectControls();
+    setLifecycle_->connectControls();
+    cardGrid_->connectControls();
 }
 
 Form1::~Form1() = default;
-
-void Form1::setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet) {
-    screens_.setEditing = setEditing;
-    screens_.newSetName = newSetName;
-    screens_.learning = learning;
-    screens_.createSet = createSet;
-}
 
 void Form1::Form_Load() {
     rs_.LoadAll();
@@ -60,7 +71,7 @@ void Form1::Form_Load() {
     c_.StatusBar1->hide();
     c_.TDBGrid2->hideColumn(0);
     c_.TDBGrid1->hide();
-    setScreenFlags(true, false, false, false);
+    screens_ = present::ScreenFlags{};
 }
 
 void Form1::Form_Unload() {
@@ -86,41 +97,11 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept(); // closing is never cancelled
 }
 
-void Form1::ScrChangeVisible() {
-    setScreenFlags(true, false, false, false);
-    setWindowTitle(QStringLiteral("Edit Set"));
-    c_.Picture[12]->hide();
-    c_.StatusBar1->hide();
-    c_.ChangeSet->setEnabled(false);
-    c_.mnuEdSetName->setEnabled(true);
-}
-
-void Form1::ScrCreateVisible() {
-    setScreenFlags(false, false, false, true);
-    setWindowTitle(QStringLiteral("Create Set"));
-    c_.StatusBar1->hide();
-    c_.mnuCrMulti->setVisible(false);
-    c_.mnuEdSetName->setEnabled(true);
-}
-
-void Form1::ScrLearnVisible() {
-    setScreenFlags(false, false, true, false);
-    setWindowTitle(QStringLiteral("Learn Set"));
-    c_.StatusBar1->show();
-    c_.mnuCrMulti->setVisible(false);
-    c_.ChangeSet->setEnabled(true);
-    c_.mnuEdSetName->setEnabled(true);
-    lesson_.CurSetSize = lesson_.CurRowLim;
-}
-
-void Form1::ScrChngSetName() {
-    setScreenFlags(false, true, false, false);
-    setWindowTitle(QStringLiteral("Change Set Name"));
-    c_.StatusBar1->hide();
-    c_.mnuCrMulti->setVisible(false);
-}
-
-void Form1::SubErrorHandler429() {}
+void Form1::ScrChangeVisible() { screensProc_->ScrChangeVisible(); }
+void Form1::ScrCreateVisible() { screensProc_->ScrCreateVisible(); }
+void Form1::ScrLearnVisible() { screensProc_->ScrLearnVisible(); }
+void Form1::ScrChngSetName() { screensProc_->ScrChngSetName(); }
+void Form1::SubErrorHandler429() { talkingSilent_->SubErrorHandler429(); }
 void Form1::SubMultipleAnswerCheck() {}
 void Form1::SubLeaveTdbGrid1() {}
 void Form1::SubShowMultiple() {}

@@ -3,6 +3,8 @@
 #include "data/RecordsetFamily.h"
 #include "learn/Form1State.h"
 #include "learn/LessonState.h"
+#include "learn/QuestionLoop.h"
+#include "learn/SetLoading.h"
 #include "present/Dialogs.h"
 #include "present/Form1Controls.h"
 #include "present/Modes.h"
@@ -10,9 +12,18 @@
 #include "present/WindowProcedures.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <QSqlDatabase>
 
+namespace sets {
+class SetLifecycle;
+class CardGrid;
+} // namespace sets
+
 namespace app {
+
+class Screens;
+class TalkingSilent;
 
 // The main window. It owns the controls, the record sets, the lesson and the mode and
 // screen flags; the procedures acting on them live in the subsystems, and its handlers
@@ -35,6 +46,8 @@ public:
     present::ScreenFlags& screens() { return screens_; }
     learn::Form1State& state() { return state_; }
     bool startupComplete() const { return startupComplete_; }
+    learn::QuestionLoop& questionLoop() { return *questionLoop_; }
+    learn::SetLoading& setLoading() { return *setLoading_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -49,8 +62,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
-
     QSqlDatabase db_;
     present::Form1Controls c_;
     present::ModeFlags modes_;
@@ -61,6 +72,14 @@ private:
     bool unloaded_ = false;
     QString replyFocusMark_ = QStringLiteral("No");
     learn::Form1State state_;
+
+    // The subsystems that implement the window's procedures.
+    std::unique_ptr<learn::QuestionLoop> questionLoop_;
+    std::unique_ptr<learn::SetLoading> setLoading_;
+    std::unique_ptr<Screens> screensProc_;
+    std::unique_ptr<TalkingSilent> talkingSilent_;
+    std::unique_ptr<sets::SetLifecycle> setLifecycle_;
+    std::unique_ptr<sets::CardGrid> cardGrid_;
 };
 
 } // namespace app

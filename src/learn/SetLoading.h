@@ -1,0 +1,28 @@
+#pragma once
+
+#include "learn/Form1State.h"
+#include "learn/QuestionLoop.h"
+
+namespace learn {
+
+// Choosing the set to learn and loading it into the card array.
+class SetLoading {
+public:
+    SetLoading(Form1State& s, QuestionLoop& loop) : s_(s), loop_(loop) {}
+    void connectControls();
+
+    void DataCombo1_Change();
+    void ChosenSetNameToDB();
+    void ReadCurSet();
+    void ZadatPervVopr();
+    void ObnulStatus();
+    void mnuLearn_Click();
+    void mnuWholeSet_Click();
+    void Label10_Click();
+
+private:
+    Form1State& s_;
+    QuestionLoop& loop_;
+};
+
+} // namespace learn

@@ -1,0 +1,7 @@
+#include "sets/CardGrid.h"
+
+namespace sets {
+
+void CardGrid::connectControls() {}
+
+} // namespace sets

@@ -1,0 +1,7 @@
+#include "sets/SetLifecycle.h"
+
+namespace sets {
+
+void SetLifecycle::connectControls() {}
+
+} // namespace sets

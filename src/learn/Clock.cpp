@@ -1,0 +1,12 @@
+#include "learn/Clock.h"
+
+namespace learn {
+namespace {
+std::optional<QDateTime> fixedNow;
+}
+
+QDateTime now() { return fixedNow ? *fixedNow : QDateTime::currentDateTime(); }
+
+void setNowForTesting(std::optional<QDateTime> fixed) { fixedNow = std::move(fixed); }
+
+} // namespace learn

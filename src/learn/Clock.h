@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDateTime>
+#include <optional>
+
+namespace learn {
+
+// The lesson's clock: the log's dates and the order keys that depend on the day of the
+// month read it. Tests set it.
+QDateTime now();
+void setNowForTesting(std::optional<QDateTime> fixed);
+
+} // namespace learn

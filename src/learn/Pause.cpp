@@ -1,0 +1,7 @@
+#include "learn/Pause.h"
+
+namespace learn {
+
+void Zaderzjka(Form1State&) {}
+
+} // namespace learn

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "learn/Form1State.h"
+
+namespace learn {
+
+// The pause after a correct reply: Fields1.Zad steps of the speech and sound service,
+// none in Silent mode.
+void Zaderzjka(Form1State& s);
+
+} // namespace learn

@@ -14,9 +14,9 @@ namespace app {
 
 Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
              QWidget* parent)
-    : QMainWindow(parent), db_(db), rs_(db, modes_.kids),
-      state_{c_,      rs_,    lesson_, modes_,           screens_,
-             dialogs, speech, *this,   startupComplete_, replyFocusMark_} {
+    : QMainWindow(parent), db_(db),
+      rs_(db, modes_.kids), state_{c_,      rs_,    lesson_, modes_,           screens_,
+                                   dialogs, speech, *this,   startupComplete_, replyFocusMark_} {
     buildForm1Controls(this, c_);
     for (data::RecordsetModel* m : {c_.Adodc1, c_.Adodc2, c_.Adodc3, c_.Adodc4})
         m->setConnection(db_);
@@ -91,17 +91,27 @@ void Form1::closeEvent(QCloseEvent* event) {
     try {
         Form_Unload();
     } catch (const data::DbError& e) {
-        state_.dialogs.warning(QStringLiteral("The database could not be updated on closing: %1")
-                                   .arg(e.message()));
+        state_.dialogs.warning(
+            QStringLiteral("The database could not be updated on closing: %1").arg(e.message()));
     }
     event->accept(); // closing is never cancelled
 }
 
-void Form1::ScrChangeVisible() { screensProc_->ScrChangeVisible(); }
-void Form1::ScrCreateVisible() { screensProc_->ScrCreateVisible(); }
-void Form1::ScrLearnVisible() { screensProc_->ScrLearnVisible(); }
-void Form1::ScrChngSetName() { screensProc_->ScrChngSetName(); }
-void Form1::SubErrorHandler429() { talkingSilent_->SubErrorHandler429(); }
+void Form1::ScrChangeVisible() {
+    screensProc_->ScrChangeVisible();
+}
+void Form1::ScrCreateVisible() {
+    screensProc_->ScrCreateVisible();
+}
+void Form1::ScrLearnVisible() {
+    screensProc_->ScrLearnVisible();
+}
+void Form1::ScrChngSetName() {
+    screensProc_->ScrChngSetName();
+}
+void Form1::SubErrorHandler429() {
+    talkingSilent_->SubErrorHandler429();
+}
 void Form1::SubMultipleAnswerCheck() {}
 void Form1::SubLeaveTdbGrid1() {}
 void Form1::SubShowMultiple() {}

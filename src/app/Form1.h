@@ -12,8 +12,8 @@
 #include "present/WindowProcedures.h"
 
 #include <QMainWindow>
-#include <memory>
 #include <QSqlDatabase>
+#include <memory>
 
 namespace sets {
 class SetLifecycle;
@@ -30,7 +30,7 @@ class TalkingSilent;
 // only hand over to them.
 class Form1 : public QMainWindow, public present::WindowProcedures {
     Q_OBJECT
-public:
+  public:
     Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
           QWidget* parent = nullptr);
     ~Form1() override;
@@ -58,10 +58,10 @@ public:
     void SubLeaveTdbGrid1() override;
     void SubShowMultiple() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QSqlDatabase db_;
     present::Form1Controls c_;
     present::ModeFlags modes_;

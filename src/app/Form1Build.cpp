@@ -137,7 +137,8 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Command2 = button(a, "Command2", QStringLiteral("Create"));
     c.Command3 = button(a, "Command3", QString());
     c.Command21 = button(a, "Command21", QString());
-    c.Command4 = button(a, "Command4", QStringLiteral("Display the number of answers with the question"));
+    c.Command4 =
+        button(a, "Command4", QStringLiteral("Display the number of answers with the question"));
     c.Command5 = button(a, "Command5", QStringLiteral("The order is not important"));
     c.Command11 = button(a, "Command11", QStringLiteral("Command1"));
 
@@ -151,7 +152,8 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Label8 = label(a, "Label8", QStringLiteral("Enter the new name for the selected set"));
     c.Label9 = label(a, "Label9", QStringLiteral("Edit the set"));
     c.Label10 = label(a, "Label10", QStringLiteral("Demons"));
-    c.Label11 = label(a, "Label11", QStringLiteral("Display the number of answers with the question"));
+    c.Label11 =
+        label(a, "Label11", QStringLiteral("Display the number of answers with the question"));
     c.Label12 = label(a, "Label12", QStringLiteral("The order is important"));
     for (int i = 1; i <= 12; ++i) {
         c.Picture[static_cast<size_t>(i)] = new present::ClickableLabel(a);

@@ -9,6 +9,7 @@
 #include "present/SystemSpeech.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -17,7 +18,10 @@ namespace {
 
 void tellUser(present::Dialogs& dialogs, const QString& text) {
     QTextStream(stderr) << "memorant: " << text << Qt::endl;
-    dialogs.warning(text, QStringLiteral("Memorant"));
+    // On a platform without a screen nobody could close the box, so standard error must do.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal"))
+        dialogs.warning(text, QStringLiteral("Memorant"));
 }
 
 } // namespace

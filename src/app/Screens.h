@@ -8,7 +8,7 @@ namespace app {
 // The four screens of the main window: each sets its screen flag, lays itself out for the
 // current mode, then adjusts the status bar and menus.
 class Screens {
-public:
+  public:
     Screens(learn::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
     void connectControls();
 
@@ -17,7 +17,7 @@ public:
     void ScrLearnVisible();
     void ScrChngSetName();
 
-private:
+  private:
     void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
 
     learn::Form1State& s_;

@@ -7,7 +7,7 @@ namespace app {
 // Academic Talking and Silent modes, and the fall-back to Silent when speech or sound
 // cannot be started.
 class TalkingSilent {
-public:
+  public:
     explicit TalkingSilent(learn::Form1State& s) : s_(s) {}
     void connectControls();
 
@@ -15,7 +15,7 @@ public:
     void mnuSilent_Click();
     void SubErrorHandler429();
 
-private:
+  private:
     learn::Form1State& s_;
 };
 

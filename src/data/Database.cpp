@@ -13,10 +13,10 @@ namespace data {
 namespace {
 
 // Tables a file must hold to be taken for ours.
-const QStringList kRequiredTables = {
-    QStringLiteral("Set1"),   QStringLiteral("Card"),    QStringLiteral("Set_Card_rel"),
-    QStringLiteral("Log"),    QStringLiteral("Fields"),  QStringLiteral("Fields1"),
-    QStringLiteral("MultipleAnswers")};
+const QStringList kRequiredTables = {QStringLiteral("Set1"),           QStringLiteral("Card"),
+                                     QStringLiteral("Set_Card_rel"),   QStringLiteral("Log"),
+                                     QStringLiteral("Fields"),         QStringLiteral("Fields1"),
+                                     QStringLiteral("MultipleAnswers")};
 
 QString refusal(const QString& path, const QString& reason) {
     return QStringLiteral("Cannot open the database \"%1\": %2").arg(path, reason);
@@ -73,6 +73,9 @@ QString createNew(const QString& path) {
 void configureConnection(const QSqlDatabase& db) {
     exec(db, QStringLiteral("PRAGMA foreign_keys = ON"));
     exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+    // With WAL, NORMAL never corrupts the file; at worst a power cut loses the last replies.
+    // FULL would wait for the disk on every judged reply.
+    exec(db, QStringLiteral("PRAGMA synchronous = NORMAL"));
     exec(db, QStringLiteral("PRAGMA busy_timeout = 3000"));
 }
 
@@ -158,7 +161,9 @@ OpenOutcome openDatabase(const QString& path) {
     return outcome;
 }
 
-QSqlDatabase mainConnection() { return QSqlDatabase::database(kMainConnection, false); }
+QSqlDatabase mainConnection() {
+    return QSqlDatabase::database(kMainConnection, false);
+}
 
 QSqlDatabase openConnection(const QString& name) {
     if (QSqlDatabase::contains(name)) {

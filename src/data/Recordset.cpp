@@ -44,14 +44,16 @@ void Recordset::detectKind() {
                {source_})
             .toString();
     if (type.isEmpty())
-        throw DbError(QStringLiteral("The database has no table or query named \"%1\"").arg(source_));
+        throw DbError(
+            QStringLiteral("The database has no table or query named \"%1\"").arg(source_));
     kind_ = type == QStringLiteral("table") ? Kind::Table : Kind::View;
 }
 
 QString Recordset::selectText() const {
     switch (kind_) {
     case Kind::Table:
-        return QStringLiteral("SELECT rowid AS %1, * FROM %2").arg(kRowKey, quoteIdentifier(source_));
+        return QStringLiteral("SELECT rowid AS %1, * FROM %2")
+            .arg(kRowKey, quoteIdentifier(source_));
     case Kind::View:
         return QStringLiteral("SELECT * FROM %1").arg(quoteIdentifier(source_));
     default:
@@ -71,12 +73,7 @@ Recordset::Row Recordset::readRow(const QSqlQuery& q) const {
     return row;
 }
 
-void Recordset::ensureLoaded() {
-    ensureOpen();
-    if (loaded_)
-        return;
-    detectKind();
-    QSqlQuery q = exec(db_, selectText());
+void Recordset::readColumns(const QSqlQuery& q) {
     const QSqlRecord rec = q.record();
     columns_.clear();
     index_.clear();
@@ -94,11 +91,34 @@ void Recordset::ensureLoaded() {
             }
         }
     }
+    haveColumns_ = true;
+}
+
+void Recordset::ensureColumns() {
+    ensureOpen();
+    if (haveColumns_)
+        return;
+    detectKind();
+    // Only the column names: adding a row to a large table must not read the table.
+    const QString sql = kind_ == Kind::Statement
+                            ? QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(source_)
+                            : selectText() + QStringLiteral(" LIMIT 0");
+    readColumns(exec(db_, sql));
+}
+
+void Recordset::ensureLoaded() {
+    ensureOpen();
+    if (loaded_)
+        return;
+    detectKind();
+    QSqlQuery q = exec(db_, selectText());
+    readColumns(q);
     rows_.clear();
+    const int key = keyIndex();
     while (q.next()) {
         Row row = readRow(q);
-        if (kind_ == Kind::View && !keyColumn_.isEmpty())
-            row.key = row.values.value(index_.value(keyColumn_.toLower()));
+        if (kind_ == Kind::View && key >= 0)
+            row.key = row.values.value(key);
         rows_ << row;
     }
     loaded_ = true;
@@ -106,10 +126,7 @@ void Recordset::ensureLoaded() {
 }
 
 bool Recordset::isWritable() {
-    ensureOpen();
-    detectKind();
-    if (kind_ == Kind::View && !loaded_)
-        ensureLoaded();
+    ensureColumns();
     return kind_ == Kind::Table || (kind_ == Kind::View && !keyColumn_.isEmpty());
 }
 
@@ -140,25 +157,35 @@ void Recordset::moveTo(int row) {
     pos_ = std::clamp(row, -1, static_cast<int>(rows_.size()));
 }
 
-void Recordset::moveFirst() { moveTo(0); }
-void Recordset::moveNext() { moveTo(position() + 1); }
-void Recordset::movePrevious() { moveTo(position() - 1); }
-void Recordset::moveLast() { moveTo(recordCount() - 1); }
+void Recordset::moveFirst() {
+    moveTo(0);
+}
+void Recordset::moveNext() {
+    moveTo(position() + 1);
+}
+void Recordset::movePrevious() {
+    moveTo(position() - 1);
+}
+void Recordset::moveLast() {
+    moveTo(recordCount() - 1);
+}
 
 QStringList Recordset::columnNames() {
-    ensureLoaded();
+    ensureColumns();
     return columns_;
 }
 
 int Recordset::columnIndex(const QString& column) {
-    ensureLoaded();
+    ensureColumns();
     const auto it = index_.constFind(column.toLower());
     if (it == index_.constEnd())
         throw DbError(QStringLiteral("\"%1\" has no column \"%2\"").arg(source_, column));
     return it.value();
 }
 
-int Recordset::keyIndex() const { return index_.value(keyColumn_.toLower(), -1); }
+int Recordset::keyIndex() const {
+    return index_.value(keyColumn_.toLower(), -1);
+}
 
 QVariant Recordset::value(const QString& column) {
     const int c = columnIndex(column);
@@ -167,6 +194,7 @@ QVariant Recordset::value(const QString& column) {
         return pendingIt.value();
     if (adding_)
         return {};
+    ensureLoaded();
     if (pos_ < 0 || pos_ >= rows_.size())
         throw DbError(QStringLiteral("\"%1\" has no current row").arg(source_));
     return rows_[pos_].values.value(c);
@@ -181,6 +209,8 @@ QVariant Recordset::valueAt(int row, int column) {
 
 void Recordset::setValue(const QString& column, const QVariant& value) {
     columnIndex(column); // a misspelt column is a programming error; say so at once
+    if (!adding_)
+        ensureLoaded();
     if (!adding_ && (pos_ < 0 || pos_ >= rows_.size()))
         throw DbError(QStringLiteral("\"%1\" has no current row to edit").arg(source_));
     pending_.insert(column.toLower(), value);
@@ -227,8 +257,8 @@ void Recordset::insertPending() {
         return; // read lazily later, like any other row
     if (kind_ == Kind::Table) {
         // The new row becomes the current one, as after AddNew/Update on a snapshot.
-        QSqlQuery one = exec(db_, selectText() + QStringLiteral(" WHERE rowid = ?"),
-                             {q.lastInsertId()});
+        QSqlQuery one =
+            exec(db_, selectText() + QStringLiteral(" WHERE rowid = ?"), {q.lastInsertId()});
         if (one.next()) {
             rows_ << readRow(one);
             pos_ = rows_.size() - 1;
@@ -281,7 +311,8 @@ void Recordset::deleteCurrent() {
     if (!isWritable())
         throw DbError(QStringLiteral("\"%1\" cannot be written").arg(source_));
     pending_.clear();
-    exec(db_, QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoteIdentifier(source_), keyPredicate()),
+    exec(db_,
+         QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoteIdentifier(source_), keyPredicate()),
          {rows_[pos_].key});
     rows_.remove(pos_);
 }
@@ -289,6 +320,7 @@ void Recordset::deleteCurrent() {
 void Recordset::requery() {
     ensureOpen();
     loaded_ = false;
+    haveColumns_ = false;
     rows_.clear();
     pending_.clear();
     adding_ = false;

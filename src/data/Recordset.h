@@ -14,7 +14,7 @@ namespace data {
 // the rows are read on first access, so a record set nobody reads costs nothing.
 // Writes through a view rely on its INSTEAD OF triggers and on a key column in the view.
 class Recordset {
-public:
+  public:
     Recordset() = default;
     Recordset(const QSqlDatabase& db, const QString& source);
 
@@ -50,7 +50,7 @@ public:
     bool isLoaded() const { return loaded_; }
     bool isWritable();
 
-private:
+  private:
     enum class Kind { Unknown, Table, View, Statement };
     struct Row {
         QVariantList values;
@@ -59,6 +59,8 @@ private:
 
     void ensureOpen() const;
     void ensureLoaded();
+    void ensureColumns();
+    void readColumns(const class QSqlQuery& q);
     void detectKind();
     QString selectText() const;
     int columnIndex(const QString& column);
@@ -74,6 +76,7 @@ private:
     Kind kind_ = Kind::Unknown;
     QString keyColumn_; // empty for a table (its rowid) and for read-only sources
     bool loaded_ = false;
+    bool haveColumns_ = false;
     QStringList columns_;
     QHash<QString, int> index_;
     QVector<Row> rows_;

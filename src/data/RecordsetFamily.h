@@ -11,7 +11,7 @@ namespace data {
 // LoadAll/UnloadAll keep their meaning (every source is read afresh afterwards) but cost
 // nothing by themselves: a record set reads its source on first use.
 class RecordsetFamily {
-public:
+  public:
     // `kids` is the window's Kids-mode flag; it picks the current-set source.
     RecordsetFamily(const QSqlDatabase& db, const bool& kids);
 
@@ -59,37 +59,37 @@ public:
     void SubRsWrCurMulAns();
 
     // The record sets, named by their sources.
-    Recordset curSetName;           // qCurrentSetName
-    Recordset curSet;               // qCurrentSet, or qCurrentSetKids in Kids mode
-    Recordset curSetID;             // qCurrentSetID
-    Recordset fields;               // Fields
-    Recordset setCardRel;           // Set_Card_rel
-    Recordset maxCardID;            // qMaxCardID
-    Recordset set1;                 // Set1
-    Recordset fields1;              // Fields1
-    Recordset curSetTotal;          // qCurrentSetTotal
-    Recordset card;                 // Card
-    Recordset newSetCheck;          // qNewSetCheck
-    Recordset curCardRating;        // qCurCardRating
-    Recordset sortedCards;          // qSortedCards
-    Recordset demonsSet;            // qDemonsSet
-    Recordset log;                  // Log
-    Recordset countSets;            // qCountSets
-    Recordset exportBuffer;         // ExportBuffer
-    Recordset importBuffer;         // ImportBuffer
-    Recordset toWriteMulti;         // qToWriteMulti
-    Recordset multipleBuffer;       // MultipleBuffer
-    Recordset countCurrentMulti;    // qCountCurrentMulti
-    Recordset countMatchingReplies; // qCountMatchingReplies
-    Recordset countReplies;         // qCountReplies
-    Recordset currentMultiAnswers;  // qCurrentMultiAnswers
-    Recordset multipleReply;        // MultipleReply
-    Recordset comparisonTable;      // ComparisonTable
-    Recordset countCSRexist;        // qCountCSRexist
-    Recordset wrongMultiReply;      // qWrongMultiReply
+    Recordset curSetName;               // qCurrentSetName
+    Recordset curSet;                   // qCurrentSet, or qCurrentSetKids in Kids mode
+    Recordset curSetID;                 // qCurrentSetID
+    Recordset fields;                   // Fields
+    Recordset setCardRel;               // Set_Card_rel
+    Recordset maxCardID;                // qMaxCardID
+    Recordset set1;                     // Set1
+    Recordset fields1;                  // Fields1
+    Recordset curSetTotal;              // qCurrentSetTotal
+    Recordset card;                     // Card
+    Recordset newSetCheck;              // qNewSetCheck
+    Recordset curCardRating;            // qCurCardRating
+    Recordset sortedCards;              // qSortedCards
+    Recordset demonsSet;                // qDemonsSet
+    Recordset log;                      // Log
+    Recordset countSets;                // qCountSets
+    Recordset exportBuffer;             // ExportBuffer
+    Recordset importBuffer;             // ImportBuffer
+    Recordset toWriteMulti;             // qToWriteMulti
+    Recordset multipleBuffer;           // MultipleBuffer
+    Recordset countCurrentMulti;        // qCountCurrentMulti
+    Recordset countMatchingReplies;     // qCountMatchingReplies
+    Recordset countReplies;             // qCountReplies
+    Recordset currentMultiAnswers;      // qCurrentMultiAnswers
+    Recordset multipleReply;            // MultipleReply
+    Recordset comparisonTable;          // ComparisonTable
+    Recordset countCSRexist;            // qCountCSRexist
+    Recordset wrongMultiReply;          // qWrongMultiReply
     Recordset wrongCurrentMultiAnswers; // qWrongCurrentMultiAnswers
 
-private:
+  private:
     Recordset open(const QString& source) const { return Recordset(db_, source); }
 
     QSqlDatabase db_;

@@ -14,7 +14,7 @@ namespace data {
 // left waiting in the grid), and the model raises the notifications the windows react to.
 class RecordsetModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit RecordsetModel(QObject* parent = nullptr);
 
     void setConnection(const QSqlDatabase& db);
@@ -50,7 +50,7 @@ public:
                         int role = Qt::DisplayRole) const override;
     bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
-signals:
+  signals:
     void beforeRowWrite(int row, bool* cancel);
     void afterRowWrite(int row);
     void afterRowAdded(int row);
@@ -60,7 +60,7 @@ signals:
     // A write failed; the grid shows the message and the row keeps its stored value.
     void writeFailed(const QString& message);
 
-private:
+  private:
     QSqlDatabase db_;
     QString source_;
     mutable Recordset rs_;

@@ -26,7 +26,8 @@ void seedNewDatabase(const QSqlDatabase& db) {
     exec(db, QStringLiteral("INSERT INTO Fields1 (Multi_ID, MultiText, Zad, DemonsNum) "
                             "VALUES (0, 'Multi', 0, 10)"));
 
-    QSqlQuery q = exec(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"), {kSampleSetName});
+    QSqlQuery q =
+        exec(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"), {kSampleSetName});
     const qint64 setId = q.lastInsertId().toLongLong();
 
     const std::vector<std::pair<QString, QString>> cards = {
@@ -48,8 +49,8 @@ void seedNewDatabase(const QSqlDatabase& db) {
     const qint64 multiId = scalar(db, QStringLiteral("SELECT MAX(Card_ID) FROM Card")).toLongLong();
     exec(db, QStringLiteral("UPDATE Card SET DisplayQuestionNumber = 1 WHERE Card_ID = ?"),
          {multiId});
-    for (const QString& answer : {QStringLiteral("Estonia"), QStringLiteral("Latvia"),
-                                  QStringLiteral("Lithuania")})
+    for (const QString& answer :
+         {QStringLiteral("Estonia"), QStringLiteral("Latvia"), QStringLiteral("Lithuania")})
         exec(db, QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"),
              {multiId, answer});
 }

@@ -11,7 +11,7 @@ namespace data {
 
 // A failed statement. Handlers catch it and tell the user; nothing half-written stays.
 class DbError : public std::runtime_error {
-public:
+  public:
     explicit DbError(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString message() const { return QString::fromStdString(what()); }
 };
@@ -24,14 +24,14 @@ QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& 
 
 // Rolls back unless commit() was called, so an exception never leaves half the work done.
 class Transaction {
-public:
+  public:
     explicit Transaction(const QSqlDatabase& db);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     void commit();
 
-private:
+  private:
     QSqlDatabase db_;
     bool done_ = false;
 };

@@ -5,8 +5,12 @@ namespace {
 std::optional<QDateTime> fixedNow;
 }
 
-QDateTime now() { return fixedNow ? *fixedNow : QDateTime::currentDateTime(); }
+QDateTime now() {
+    return fixedNow ? *fixedNow : QDateTime::currentDateTime();
+}
 
-void setNowForTesting(std::optional<QDateTime> fixed) { fixedNow = std::move(fixed); }
+void setNowForTesting(std::optional<QDateTime> fixed) {
+    fixedNow = std::move(fixed);
+}
 
 } // namespace learn

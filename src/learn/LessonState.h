@@ -25,7 +25,7 @@ enum CardColumn {
 // The card array: row r (1 to CurRowLim) is one loaded card, columns 1 to 11. It grows with
 // the set, so there is no limit on the number of cards. Row 0 and column 0 are unused.
 class CardArray {
-public:
+  public:
     static constexpr int kColumns = 12;
     using CardRow = std::array<QVariant, kColumns>;
 
@@ -44,7 +44,7 @@ public:
     }
     int capacity() const { return static_cast<int>(rows_.size()) - 1; }
 
-private:
+  private:
     void grow(int row) {
         if (static_cast<size_t>(row) >= rows_.size())
             rows_.resize(static_cast<size_t>(row) + 1);

@@ -7,7 +7,7 @@ namespace learn {
 // Putting questions one after another on the learning screen: the next valid card, the end
 // of a bunch, the status bar, and the handlers of the learning screen's controls.
 class QuestionLoop {
-public:
+  public:
     explicit QuestionLoop(Form1State& s) : s_(s) {}
     void connectControls();
 
@@ -23,7 +23,7 @@ public:
     void Text3_Change();
     void Text3_GotFocus();
 
-private:
+  private:
     Form1State& s_;
 };
 

@@ -7,7 +7,7 @@ namespace present {
 // Every message box and confirmation goes through this port, so tests can script the
 // answers and read back what was shown instead of blocking on a modal box.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A box with an OK button. An empty title shows as an empty caption.
     virtual void message(const QString& text, const QString& title = {}) = 0;

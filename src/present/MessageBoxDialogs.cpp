@@ -6,7 +6,9 @@ namespace present {
 namespace {
 
 // An empty title must stay empty rather than fall back to the application name.
-QString captionOf(const QString& title) { return title.isEmpty() ? QStringLiteral(" ") : title; }
+QString captionOf(const QString& title) {
+    return title.isEmpty() ? QStringLiteral(" ") : title;
+}
 
 } // namespace
 

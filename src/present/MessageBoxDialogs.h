@@ -9,7 +9,7 @@ namespace present {
 
 // The real dialogs: modal QMessageBox over the given window.
 class MessageBoxDialogs : public Dialogs {
-public:
+  public:
     explicit MessageBoxDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -17,7 +17,7 @@ public:
     void warning(const QString& text, const QString& title = {}) override;
     bool confirm(const QString& text, const QString& title = {}) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

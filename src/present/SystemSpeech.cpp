@@ -17,8 +17,14 @@ void SystemSpeech::playSound(int) {
 
 void SystemSpeech::pauseStep() {}
 
-void SystemSpeech::setVoice(const QString& voice) { voice_ = voice; }
-QString SystemSpeech::voice() const { return voice_; }
-QStringList SystemSpeech::voices() { return {}; }
+void SystemSpeech::setVoice(const QString& voice) {
+    voice_ = voice;
+}
+QString SystemSpeech::voice() const {
+    return voice_;
+}
+QStringList SystemSpeech::voices() {
+    return {};
+}
 
 } // namespace present

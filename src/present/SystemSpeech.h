@@ -6,7 +6,7 @@ namespace present {
 
 // espeak-ng speech and the sound objects, played through Qt Multimedia.
 class SystemSpeech : public SpeechAndSound {
-public:
+  public:
     SystemSpeech();
     ~SystemSpeech() override;
 
@@ -17,7 +17,7 @@ public:
     QString voice() const override;
     QStringList voices() override;
 
-private:
+  private:
     QString voice_;
 };
 

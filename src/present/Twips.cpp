@@ -31,6 +31,8 @@ void setHeightTwips(QWidget* widget, int height) {
     widget->resize(widget->width(), twipsToPixels(height, widget));
 }
 
-void setTopTwips(QWidget* widget, int top) { widget->move(widget->x(), twipsToPixels(top, widget)); }
+void setTopTwips(QWidget* widget, int top) {
+    widget->move(widget->x(), twipsToPixels(top, widget));
+}
 
 } // namespace present

@@ -6,7 +6,7 @@ namespace present {
 // them by handing each call to the subsystem that owns it, so no subsystem depends on the
 // window or on a subsystem built after it.
 class WindowProcedures {
-public:
+  public:
     virtual ~WindowProcedures() = default;
 
     // The four screens.

@@ -6,11 +6,11 @@ namespace sets {
 
 // The card grid of the set-editing screen.
 class CardGrid {
-public:
+  public:
     explicit CardGrid(learn::Form1State& s) : s_(s) {}
     void connectControls();
 
-private:
+  private:
     learn::Form1State& s_;
 };
 

@@ -6,11 +6,11 @@ namespace sets {
 
 // Creating, renaming and deleting sets.
 class SetLifecycle {
-public:
+  public:
     explicit SetLifecycle(learn::Form1State& s) : s_(s) {}
     void connectControls();
 
-private:
+  private:
     learn::Form1State& s_;
 };
 

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
@@ -7,21 +8,68 @@
 
 class TestStartup : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void loadFlagCycle();
+    void startsInAcademicSilentOnSetEditing();
+    void commandLine_data();
+    void commandLine();
 };
 
 void TestStartup::loadFlagCycle() {
     testing::TempDatabase t(true);
+    QCOMPARE(t.scalar("SELECT Load FROM Fields").toInt(), 1); // as after a normal close
     testing::ScriptedDialogs dialogs;
     testing::RecordingSpeech speech;
-    {
+    for (int run = 0; run < 2; ++run) {
         app::Form1 w(t.db(), dialogs, speech);
         w.Form_Load();
         QCOMPARE(t.scalar("SELECT Load FROM Fields").toInt(), 0);
+        QVERIFY(w.startupComplete());
         w.close();
+        QCOMPARE(t.scalar("SELECT Load FROM Fields").toInt(), 1);
     }
-    QCOMPARE(t.scalar("SELECT Load FROM Fields").toInt(), 1);
+    QVERIFY(dialogs.shown().isEmpty());
+}
+
+void TestStartup::startsInAcademicSilentOnSetEditing() {
+    testing::TempDatabase t(true);
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    app::Form1 w(t.db(), dialogs, speech);
+    w.Form_Load();
+    QVERIFY(!w.modes().kids);
+    QVERIFY(w.modes().Silent);
+    QVERIFY(w.screens().setEditing);
+    QVERIFY(!w.screens().learning && !w.screens().createSet && !w.screens().newSetName);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Edit Set"));
+    QVERIFY(w.recordsets().isLoaded());
+    QVERIFY(w.controls().mnuSilent->isEnabled());
+    QVERIFY(w.controls().mnuStandard->isEnabled());
+    QVERIFY(w.controls().mnuHelpTalking->isEnabled());
+    QVERIFY(w.controls().StatusBar1->isHidden());
+    QVERIFY(w.controls().TDBGrid1->isHidden());
+    QVERIFY(w.controls().TDBGrid2->isColumnHidden(0));
+    QVERIFY(speech.spoken.isEmpty());
+}
+
+void TestStartup::commandLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("error");
+    QTest::newRow("default") << QStringList{} << "VIze.mdb" << false;
+    QTest::newRow("--db PATH") << QStringList{"--db", "/tmp/x.mdb"} << "/tmp/x.mdb" << false;
+    QTest::newRow("--db=PATH") << QStringList{"--db=/tmp/y.mdb"} << "/tmp/y.mdb" << false;
+    QTest::newRow("--db without path") << QStringList{"--db"} << "VIze.mdb" << true;
+    QTest::newRow("unknown") << QStringList{"--frobnicate"} << "VIze.mdb" << true;
+}
+
+void TestStartup::commandLine() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, path);
+    QFETCH(bool, error);
+    const app::CommandLine cl = app::parseCommandLine(args);
+    QCOMPARE(cl.databasePath, path);
+    QCOMPARE(!cl.error.isEmpty(), error);
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,18 +1,152 @@
 #include "data/Database.h"
+#include "data/SampleSet.h"
 #include "data/Sql.h"
 #include "support/TempDatabase.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+QByteArray digest(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// A copy of a file from tests/data in a temporary folder, so refusing it is tried on a
+// file the test may check byte for byte.
+QString copyOfTestFile(const QTemporaryDir& dir, const QString& name) {
+    const QString target = dir.filePath(name);
+    QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/") + name, target);
+    return target;
+}
+
+} // namespace
 
 class TestDatabase : public QObject {
     Q_OBJECT
-private slots:
-    void newDatabaseHasSampleSet();
+  private slots:
+    void newDatabaseIsCreatedWithSettingsAndSample();
+    void newDatabaseDefaults();
+    void reopeningKeepsData();
+    void badFilesAreRefusedUntouched_data();
+    void badFilesAreRefusedUntouched();
+    void newerSchemaIsRefusedUntouched();
 };
 
-void TestDatabase::newDatabaseHasSampleSet() {
-    testing::TempDatabase t(true);
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
+void TestDatabase::newDatabaseIsCreatedWithSettingsAndSample() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VIze.mdb"));
+    const data::OpenOutcome outcome = data::openDatabase(path);
+    QVERIFY2(outcome.ok, qPrintable(outcome.message));
+    QVERIFY(outcome.created);
+    QSqlDatabase db = data::mainConnection();
+    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
+    QCOMPARE(data::scalar(db, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    QCOMPARE(data::scalar(db, "PRAGMA foreign_keys").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Fields").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Fields1").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT MultiText FROM Fields1").toString(), QStringLiteral("Multi"));
+    QCOMPARE(data::scalar(db, "SELECT Zad FROM Fields1").toInt(), 0);
+    QCOMPARE(data::scalar(db, "SELECT DemonsNum FROM Fields1").toInt(), 10);
+    QCOMPARE(data::scalar(db, "SELECT SetName FROM Fields").toString(), data::kSampleSetName);
+
+    // The sample set: about ten cards, one of them with three answers, all learnable at once.
+    const int cards = data::scalar(db, "SELECT COUNT(*) FROM qCurrentSet").toInt();
+    QVERIFY(cards >= 8 && cards <= 12);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card WHERE Answer = 'Multi'").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM MultipleAnswers WHERE Card_ID = "
+                              "(SELECT Card_ID FROM Card WHERE Answer = 'Multi')")
+                 .toInt(),
+             3);
+    QCOMPARE(
+        data::scalar(db, "SELECT COUNT(*) FROM \"Card Without Matching Set_Card_rel\"").toInt(), 0);
+    data::closeAllConnections();
+}
+
+void TestDatabase::newDatabaseDefaults() {
+    testing::TempDatabase t;
+    t.exec("INSERT INTO Set1 (SetName) VALUES ('s')");
+    t.exec("INSERT INTO Card (Question) VALUES ('q')");
+    t.exec("INSERT INTO ExportBuffer (C_Question) VALUES ('q')");
+    t.exec("INSERT INTO MultipleBuffer (M_Answer) VALUES ('a')");
+    QCOMPARE(t.scalar("SELECT Active FROM Set1").toInt(), 1);
+    QCOMPARE(t.scalar("SELECT Active || '/' || Correct || '/' || Incorrect || '/' || Demons || '/' "
+                      "|| ShowOrder || '/' || DisplayQuestionNumber FROM Card")
+                 .toString(),
+             QStringLiteral("1/0.0/0.0/0/0/0"));
+    QCOMPARE(t.scalar("SELECT C_Card_ID || S_Set_ID || R_Rel_ID || L_RecID || '/' || C_Active "
+                      "FROM ExportBuffer")
+                 .toString(),
+             QStringLiteral("0000/1"));
+    QCOMPARE(t.scalar("SELECT Card_ID FROM MultipleBuffer").toInt(), 0);
+}
+
+void TestDatabase::reopeningKeepsData() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VIze.mdb"));
+    QVERIFY(data::openDatabase(path).ok);
+    data::exec(data::mainConnection(), "INSERT INTO Set1 (SetName) VALUES ('kept')");
+    data::closeAllConnections();
+    const data::OpenOutcome again = data::openDatabase(path);
+    QVERIFY2(again.ok, qPrintable(again.message));
+    QVERIFY(!again.created);
+    QCOMPARE(
+        data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Set1 WHERE SetName = 'kept'")
+            .toInt(),
+        1);
+    data::closeAllConnections();
+}
+
+void TestDatabase::badFilesAreRefusedUntouched_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("random bytes") << "garbage.mdb"
+                                  << "not an SQLite file";
+    QTest::newRow("empty file") << "empty.mdb"
+                                << "not an SQLite file";
+    QTest::newRow("damaged SQLite file") << "truncated.mdb"
+                                         << "damaged";
+    QTest::newRow("another program's SQLite file") << "foreign.sqlite"
+                                                   << "not a Memorant database";
+}
+
+void TestDatabase::badFilesAreRefusedUntouched() {
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = copyOfTestFile(dir, file);
+    const QByteArray before = digest(path);
+    QVERIFY(!before.isEmpty() || QFileInfo(path).size() == 0);
+
+    const data::OpenOutcome outcome = data::openDatabase(path);
+    QVERIFY(!outcome.ok);
+    QVERIFY2(outcome.message.contains(path), qPrintable(outcome.message));
+    QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
+    QCOMPARE(digest(path), before);
+    QVERIFY(!QFile::exists(path + "-wal"));
+    QVERIFY(!QFile::exists(path + "-shm"));
+    data::closeAllConnections();
+}
+
+void TestDatabase::newerSchemaIsRefusedUntouched() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("newer.mdb"));
+    QVERIFY(data::openDatabase(path).ok);
+    data::exec(data::mainConnection(), "PRAGMA user_version = 99");
+    data::exec(data::mainConnection(), "PRAGMA journal_mode = DELETE");
+    data::closeAllConnections();
+    const QByteArray before = digest(path);
+
+    const data::OpenOutcome outcome = data::openDatabase(path);
+    QVERIFY(!outcome.ok);
+    QVERIFY2(outcome.message.contains("newer version"), qPrintable(outcome.message));
+    QCOMPARE(digest(path), before);
+    data::closeAllConnections();
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

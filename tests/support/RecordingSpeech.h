@@ -9,7 +9,7 @@ namespace testing {
 // Records what would be spoken and played; can be made unavailable to drive the fallback
 // to Silent mode.
 class RecordingSpeech : public present::SpeechAndSound {
-public:
+  public:
     void speak(const QString& text) override;
     void playSound(int object) override;
     void pauseStep() override { ++pauseSteps; }
@@ -22,7 +22,7 @@ public:
     QList<int> sounds;
     int pauseSteps = 0;
 
-private:
+  private:
     QString voice_ = QStringLiteral("en");
 };
 

@@ -10,7 +10,7 @@ namespace testing {
 // Dialogs that never block: confirmations take the queued answers (Yes when none is
 // queued), and every box shown is recorded.
 class ScriptedDialogs : public present::Dialogs {
-public:
+  public:
     struct Shown {
         enum Kind { Message, Warning, Confirm } kind;
         QString text;
@@ -28,7 +28,7 @@ public:
     QString lastText() const { return shown_.isEmpty() ? QString() : shown_.last().text; }
     void clear() { shown_.clear(); }
 
-private:
+  private:
     QList<bool> answers_;
     QList<Shown> shown_;
 };

@@ -22,9 +22,13 @@ TempDatabase::TempDatabase(bool sample) {
     }
 }
 
-TempDatabase::~TempDatabase() { data::closeAllConnections(); }
+TempDatabase::~TempDatabase() {
+    data::closeAllConnections();
+}
 
-QSqlDatabase TempDatabase::db() const { return data::mainConnection(); }
+QSqlDatabase TempDatabase::db() const {
+    return data::mainConnection();
+}
 
 QVariant TempDatabase::scalar(const QString& sql, const QVariantList& binds) const {
     return data::scalar(db(), sql, binds);
@@ -35,14 +39,16 @@ void TempDatabase::exec(const QString& sql, const QVariantList& binds) const {
 }
 
 qint64 TempDatabase::addSet(const QString& name, bool includeInDemons) {
-    QSqlQuery q = data::exec(db(), QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons) VALUES (?, ?)"),
-                             {name, includeInDemons ? 1 : 0});
+    QSqlQuery q = data::exec(
+        db(), QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons) VALUES (?, ?)"),
+        {name, includeInDemons ? 1 : 0});
     return q.lastInsertId().toLongLong();
 }
 
 qint64 TempDatabase::addCard(const QString& question, const QString& answer, qint64 setId) {
-    QSqlQuery q = data::exec(db(), QStringLiteral("INSERT INTO Card (Question, Answer) VALUES (?, ?)"),
-                             {question, answer});
+    QSqlQuery q =
+        data::exec(db(), QStringLiteral("INSERT INTO Card (Question, Answer) VALUES (?, ?)"),
+                   {question, answer});
     const qint64 id = q.lastInsertId().toLongLong();
     exec(QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"), {id});
     if (setId > 0)
@@ -51,12 +57,14 @@ qint64 TempDatabase::addCard(const QString& question, const QString& answer, qin
 }
 
 void TempDatabase::relate(qint64 setId, qint64 cardId) {
-    exec(QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"), {setId, cardId});
+    exec(QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"),
+         {setId, cardId});
 }
 
 void TempDatabase::addAnswers(qint64 cardId, const QStringList& answers) {
     for (const QString& a : answers)
-        exec(QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"), {cardId, a});
+        exec(QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"),
+             {cardId, a});
 }
 
 void TempDatabase::chooseSet(const QString& name) {

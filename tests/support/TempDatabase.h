@@ -11,7 +11,7 @@ namespace testing {
 // connection. With `sample` the new-user sample set is there; without, only the settings
 // rows. Closed and removed when the fixture goes.
 class TempDatabase {
-public:
+  public:
     explicit TempDatabase(bool sample = false);
     ~TempDatabase();
 
@@ -29,7 +29,7 @@ public:
     QVariant scalar(const QString& sql, const QVariantList& binds = {}) const;
     void exec(const QString& sql, const QVariantList& binds = {}) const;
 
-private:
+  private:
     QTemporaryDir dir_;
     QString path_;
 };

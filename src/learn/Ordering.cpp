@@ -92,6 +92,13 @@ void ensureKeyFunctions(const QSqlDatabase& db) {
     }
 }
 
+// Every card gets the key; only the rows whose key changes are written, which keeps the end
+// of a bunch quick on a large database (most keys stay as they were).
+void setOrderOfEveryCard(const QSqlDatabase& db, const QString& key) {
+    data::exec(db,
+               QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE \"Order\" IS NOT %1").arg(key));
+}
+
 } // namespace
 
 void SubReorderArray(CardArray& CSarray, int CurRowLim) {
@@ -107,19 +114,17 @@ void SubReorderArray(CardArray& CSarray, int CurRowLim) {
 void SubReorder(const QSqlDatabase& db) {
     ensureKeyFunctions(db);
     // The last character of the rating's text joined to the last digit of the card's id.
-    data::exec(db, QStringLiteral("UPDATE Card SET \"Order\" = "
-                                  "memorant_val(memorant_right(Rating, 1) || "
-                                  "memorant_right(Card_ID, 1))"));
+    setOrderOfEveryCard(db, QStringLiteral("memorant_val(memorant_right(Rating, 1) || "
+                                           "memorant_right(Card_ID, 1))"));
 }
 
 void SubUpdateOrder1(const QSqlDatabase& db) {
     ensureKeyFunctions(db);
     // The day is a number of our own making, not user text, so it is written into the SQL.
     const int day = now().date().day();
-    data::exec(db, QStringLiteral("UPDATE Card SET \"Order\" = "
-                                  "memorant_val(memorant_right(Card_ID * 1.0 / %1, 2)) - "
-                                  "memorant_val(memorant_right(Rating, 2))")
-                       .arg(day));
+    setOrderOfEveryCard(db, QStringLiteral("memorant_val(memorant_right(Card_ID * 1.0 / %1, 2)) - "
+                                           "memorant_val(memorant_right(Rating, 2))")
+                                .arg(day));
 }
 
 } // namespace learn

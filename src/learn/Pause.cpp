@@ -9,6 +9,8 @@ constexpr int kMaxSteps = 3;
 
 // Fields1.Zad as it stands now, as the number of steps still wanted; 0 when unreadable.
 double currentZad(data::Recordset& fields1) {
+    if (fields1.editing())
+        fields1.update(); // as a move would: a pending edit is saved, never dropped
     fields1.requery();
     if (fields1.isEmpty())
         return 0;

@@ -15,6 +15,7 @@ class TestPause : public QObject {
     void steps();
     void zadIsReadBeforeEveryStep();
     void unavailableSpeechEndsThePause();
+    void pendingSettingsEditIsKept();
 };
 
 namespace {
@@ -90,6 +91,19 @@ void TestPause::unavailableSpeechEndsThePause() {
     learn::Zaderzjka(win.w.state());
     QCOMPARE(speech.pauseSteps, 1);
     QVERIFY(win.dialogs.shown().isEmpty());
+}
+
+void TestPause::pendingSettingsEditIsKept() {
+    testing::RecordingSpeech speech;
+    Window win(speech);
+    win.setZad(2);
+    data::Recordset& fields1 = win.w.recordsets().fields1;
+    fields1.requery();
+    fields1.moveFirst();
+    fields1.setValue("CardNum", 42);
+    learn::Zaderzjka(win.w.state());
+    QCOMPARE(speech.pauseSteps, 2);
+    QCOMPARE(win.t.scalar("SELECT CardNum FROM Fields1").toInt(), 42);
 }
 
 QTEST_MAIN(TestPause)

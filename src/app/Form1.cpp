@@ -1,10 +1,12 @@
 #include "app/Form1.h"
 
 #include "app/Form1Build.h"
+#include "app/LogMenu.h"
 #include "app/Screens.h"
 #include "app/TalkingSilent.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
+#include "learn/DelayWindow.h"
 #include "sets/CardGrid.h"
 #include "sets/SetLifecycle.h"
 
@@ -34,6 +36,8 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     talkingSilent_->connectControls();
     setLifecycle_->connectControls();
     cardGrid_->connectControls();
+    new LogMenu(state_, this);           // owned by the window
+    new learn::DelayMenu(state_, this); // owned by the window
 }
 
 Form1::~Form1() = default;

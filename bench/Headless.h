@@ -1,0 +1,34 @@
+#pragma once
+
+#include "present/Dialogs.h"
+#include "present/SpeechAndSound.h"
+
+namespace bench {
+
+// Boxes that never wait: every confirmation is answered Yes.
+class QuietDialogs : public present::Dialogs {
+  public:
+    void message(const QString&, const QString& = {}) override { ++shown; }
+    void warning(const QString&, const QString& = {}) override { ++shown; }
+    bool confirm(const QString&, const QString& = {}) override {
+        ++shown;
+        return true;
+    }
+    int shown = 0;
+};
+
+// Speech and sound that make no noise and take no time.
+class SilentSpeech : public present::SpeechAndSound {
+  public:
+    void speak(const QString&) override {}
+    void playSound(int) override {}
+    void pauseStep() override {}
+    void setVoice(const QString& v) override { voice_ = v; }
+    QString voice() const override { return voice_; }
+    QStringList voices() override { return {}; }
+
+  private:
+    QString voice_;
+};
+
+} // namespace bench

@@ -1,0 +1,244 @@
+// memorant-bench: the main window, headless, on generated databases of two sizes.
+// Each timed step goes through the window's own controls and handlers, as a learner would.
+
+#include "BenchDatabase.h"
+#include "Headless.h"
+#include "app/Form1.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "learn/LessonState.h"
+#include "learn/Ordering.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr bench::DatabaseSize kSmall{1000, 10000};
+constexpr bench::DatabaseSize kLarge{100000, 1000000};
+
+QString cacheDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/bench-data");
+}
+
+// One run of the program on a fresh copy of a generated database.
+class Session {
+  public:
+    explicit Session(const bench::DatabaseSize& size) {
+        const QString path = bench::workingCopy(size, cacheDir());
+        const data::OpenOutcome opened = data::openDatabase(path);
+        if (!opened.ok)
+            throw std::runtime_error(opened.message.toStdString());
+        window_ = std::make_unique<app::Form1>(data::mainConnection(), dialogs_, speech_);
+        window_->Form_Load();
+        window_->show();
+    }
+    ~Session() {
+        window_->close();
+        window_.reset();
+        data::closeAllConnections();
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    app::Form1& w() { return *window_; }
+
+    // File > Learn on the named set.
+    void learn(const QString& setName) {
+        data::exec(data::mainConnection(), QStringLiteral("UPDATE Fields SET SetName = ?"),
+                   {setName});
+        w().controls().mnuLearn->trigger();
+    }
+
+    // Types a reply to the question on screen and presses Check.
+    void reply(bool correct) {
+        learn::LessonState& l = w().lesson();
+        const QString answer = l.CSarray.at(l.Row, learn::ColAnswer).toString();
+        w().controls().Text3->setText(correct ? answer : answer + QStringLiteral(" (wrong)"));
+        w().controls().Command21->click();
+    }
+
+  private:
+    bench::QuietDialogs dialogs_;
+    bench::SilentSpeech speech_;
+    std::unique_ptr<app::Form1> window_;
+};
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Medians of the single timed steps, by benchmark name, for the summary.
+std::map<std::string, double>& medians() {
+    static std::map<std::string, double> m;
+    return m;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t mid = v.size() / 2;
+    return v.size() % 2 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
+}
+
+// A session, or nothing when the database cannot be made (the benchmark says why).
+std::unique_ptr<Session> open(benchmark::State& state, const bench::DatabaseSize& size) {
+    try {
+        return std::make_unique<Session>(size);
+    } catch (const std::exception& e) {
+        data::closeAllConnections();
+        state.SkipWithError(e.what());
+        return nullptr;
+    }
+}
+
+// Runs `step` once per iteration under manual timing and keeps its median.
+template <typename Step>
+void timeSteps(benchmark::State& state, const std::string& name, Step step) {
+    std::vector<double> ms;
+    for (auto _ : state) {
+        const double t = step();
+        ms.push_back(t);
+        state.SetIterationTime(t / 1000.0);
+    }
+    const double m = median(ms);
+    medians()[name] = m;
+    state.counters["median_ms"] = m;
+}
+
+// One judged reply, end to end: card scored, log row written, next question put.
+void replyBench(benchmark::State& state, bench::DatabaseSize size, std::string name) {
+    auto session = open(state, size);
+    if (!session)
+        return;
+    Session& s = *session;
+    s.learn(QStringLiteral("Reply20"));
+    timeSteps(state, name, [&] {
+        const auto start = Clock::now();
+        s.reply(true);
+        return millisecondsSince(start);
+    });
+}
+
+// File > Learn on a set of the given size, on the large database.
+void loadBench(benchmark::State& state, QString setName, std::string name) {
+    auto session = open(state, kLarge);
+    if (!session)
+        return;
+    Session& s = *session;
+    timeSteps(state, name, [&] {
+        data::exec(data::mainConnection(), QStringLiteral("UPDATE Fields SET SetName = ?"),
+                   {setName});
+        const auto start = Clock::now();
+        s.w().controls().mnuLearn->trigger();
+        return millisecondsSince(start);
+    });
+}
+
+// The reply that ends a bunch: every card of the set of 20 answered wrongly, so each pass
+// runs over all of them and its last reply ends the bunch (array reordered, every card's
+// order key rewritten).
+void endOfBunchBench(benchmark::State& state, std::string name) {
+    auto session = open(state, kLarge);
+    if (!session)
+        return;
+    Session& s = *session;
+    s.learn(QStringLiteral("Reply20"));
+    timeSteps(state, name, [&] {
+        for (int i = 0; i < 19; ++i)
+            s.reply(false);
+        const auto start = Clock::now();
+        s.reply(false);
+        return millisecondsSince(start);
+    });
+}
+
+// The order-key statement of the end of a bunch alone, over every card of the large
+// database; after the first run only the keys that changed are written.
+void orderKeysBench(benchmark::State& state, std::string name) {
+    auto session = open(state, kLarge);
+    if (!session)
+        return;
+    const QSqlDatabase db = data::mainConnection();
+    timeSteps(state, name, [&] {
+        const auto start = Clock::now();
+        learn::SubReorder(db);
+        return millisecondsSince(start);
+    });
+}
+
+// The offscreen platform warns about window features it lacks; that is noise here.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietOffscreen);
+    QApplication application(argc, argv);
+
+    using benchmark::RegisterBenchmark;
+    RegisterBenchmark("reply/1000_cards/10000_log", replyBench, kSmall, "reply_small")
+        ->UseManualTime()
+        ->Iterations(200)
+        ->Unit(benchmark::kMicrosecond);
+    RegisterBenchmark("reply/100000_cards/1000000_log", replyBench, kLarge, "reply_large")
+        ->UseManualTime()
+        ->Iterations(200)
+        ->Unit(benchmark::kMicrosecond);
+    RegisterBenchmark("load_set/1000_cards", loadBench, QStringLiteral("Load1000"), "load_1000")
+        ->UseManualTime()
+        ->Iterations(10)
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("load_set/10000_cards", loadBench, QStringLiteral("Load10000"), "load_10000")
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("end_of_bunch/100000_cards", endOfBunchBench, "end_of_bunch")
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+
+    RegisterBenchmark("order_keys/100000_cards", orderKeysBench, "order_keys")
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    try {
+        benchmark::RunSpecifiedBenchmarks();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "memorant-bench: %s\n", e.what());
+        return 1;
+    }
+    benchmark::Shutdown();
+
+    for (const auto& [name, ms] : medians())
+        std::printf("median %s_ms=%.4f\n", name.c_str(), ms);
+    const double small = medians()["reply_small"];
+    const double large = medians()["reply_large"];
+    std::printf("reply_ms_small=%.4f reply_ms_large=%.4f ratio=%.3f\n", small, large,
+                small > 0 ? large / small : 0.0);
+    return 0;
+}

@@ -1,0 +1,78 @@
+#include "learn/DelayWindow.h"
+
+#include "data/Database.h"
+#include "data/Sql.h"
+
+#include <QAction>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace learn {
+namespace {
+constexpr int kMaxZad = 3;
+}
+
+Form7::Form7(present::Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Delay"));
+    Slider1 = new QSlider(Qt::Horizontal, this);
+    Slider1->setObjectName(QStringLiteral("Slider1"));
+    Slider1->setRange(0, kMaxZad);
+    Slider1->setSingleStep(1);
+    Slider1->setPageStep(1);
+    Slider1->setTickPosition(QSlider::TicksBelow);
+    Slider1->setTickInterval(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Slider1);
+    resize(260, 60);
+}
+
+void Form7::Form_Load() {
+    fields1_ =
+        data::Recordset(data::openConnection(QStringLiteral("Form7")), QStringLiteral("Fields1"));
+    int position = 0;
+    if (!fields1_.isEmpty()) {
+        fields1_.moveFirst();
+        bool ok = false;
+        const double zad = fields1_.value(QStringLiteral("Zad")).toDouble(&ok);
+        // A stored value the slider cannot show is shown at the nearest end.
+        if (ok && std::isfinite(zad))
+            position = static_cast<int>(std::lround(std::clamp(zad, 0.0, double(kMaxZad))));
+    }
+    const QSignalBlocker quiet(Slider1); // putting the slider in place is not a change
+    Slider1->setValue(position);
+    connect(Slider1, &QSlider::valueChanged, this, &Form7::Slider1_Change, Qt::UniqueConnection);
+}
+
+void Form7::Slider1_Change(int position) {
+    try {
+        if (fields1_.isEmpty())
+            fields1_.addNew();
+        else
+            fields1_.moveFirst();
+        fields1_.setValue(QStringLiteral("Zad"), position);
+        fields1_.update();
+    } catch (const data::DbError& e) {
+        fields1_.cancelUpdate();
+        dialogs_.warning(QStringLiteral("The delay could not be saved: %1").arg(e.message()));
+    }
+}
+
+DelayMenu::DelayMenu(Form1State& s, QWidget* window) : QObject(window), s_(s), window_(window) {
+    connect(s_.c.mnudelay, &QAction::triggered, this, &DelayMenu::mnudelay_Click);
+}
+
+void DelayMenu::mnudelay_Click() {
+    Form7 form(s_.dialogs, window_);
+    try {
+        form.Form_Load();
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("The delay cannot be shown: %1").arg(e.message()));
+        return;
+    }
+    form.exec();
+}
+
+} // namespace learn

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "data/Recordset.h"
+#include "learn/Form1State.h"
+#include "present/Dialogs.h"
+
+#include <QDialog>
+#include <QObject>
+
+class QSlider;
+
+namespace learn {
+
+// The "Delay" window: one slider for the number of pause steps after a correct reply
+// (Fields1.Zad), kept through the window's own connection.
+class Form7 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Form7(present::Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Opens the window's connection and record set and puts the slider at Zad.
+    // Throws data::DbError when the database cannot be read.
+    void Form_Load();
+    void Slider1_Change(int position);
+
+    QSlider* Slider1 = nullptr;
+
+  private:
+    present::Dialogs& dialogs_;
+    data::Recordset fields1_;
+};
+
+// The menu entry that opens the Delay window.
+class DelayMenu : public QObject {
+    Q_OBJECT
+  public:
+    // Connects the entry at once; `window` is the parent of the Delay window.
+    DelayMenu(Form1State& s, QWidget* window);
+
+    void mnudelay_Click();
+
+  private:
+    Form1State& s_;
+    QWidget* window_;
+};
+
+} // namespace learn

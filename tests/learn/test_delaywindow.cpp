@@ -1,0 +1,90 @@
+#include "app/Form1.h"
+#include "learn/DelayWindow.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QAction>
+#include <QSlider>
+#include <QTimer>
+#include <QtTest>
+
+class TestDelayWindow : public QObject {
+    Q_OBJECT
+  private slots:
+    void sliderShowsZad_data();
+    void sliderShowsZad();
+    void movingTheSliderWritesZad();
+    void menuOpensTheWindowModally();
+};
+
+void TestDelayWindow::sliderShowsZad_data() {
+    QTest::addColumn<QVariant>("zad");
+    QTest::addColumn<int>("position");
+    QTest::newRow("0") << QVariant(0) << 0;
+    QTest::newRow("2") << QVariant(2) << 2;
+    QTest::newRow("3") << QVariant(3) << 3;
+    QTest::newRow("7 shows at the end") << QVariant(7) << 3;
+    QTest::newRow("-1 shows at the start") << QVariant(-1) << 0;
+    QTest::newRow("NULL") << QVariant() << 0;
+    QTest::newRow("2.6 rounds") << QVariant(2.6) << 3;
+}
+
+void TestDelayWindow::sliderShowsZad() {
+    QFETCH(QVariant, zad);
+    QFETCH(int, position);
+    testing::TempDatabase t;
+    testing::ScriptedDialogs dialogs;
+    t.exec("UPDATE Fields1 SET Zad = ?", {zad});
+    learn::Form7 form(dialogs);
+    form.Form_Load();
+    QCOMPARE(form.windowTitle(), QString("Delay"));
+    QCOMPARE(form.Slider1->minimum(), 0);
+    QCOMPARE(form.Slider1->maximum(), 3);
+    QCOMPARE(form.Slider1->singleStep(), 1);
+    QCOMPARE(form.Slider1->value(), position);
+    // Showing the value is no change: the stored value stays until the learner moves.
+    QVERIFY(t.scalar("SELECT Zad IS ? FROM Fields1", {zad}).toBool());
+}
+
+void TestDelayWindow::movingTheSliderWritesZad() {
+    testing::TempDatabase t;
+    testing::ScriptedDialogs dialogs;
+    t.exec("UPDATE Fields1 SET Zad = 1");
+    learn::Form7 form(dialogs);
+    form.Form_Load();
+    form.show();
+    QTest::keyClick(form.Slider1, Qt::Key_Right);
+    QCOMPARE(t.scalar("SELECT Zad FROM Fields1").toInt(), 2);
+    QTest::keyClick(form.Slider1, Qt::Key_End);
+    QCOMPARE(t.scalar("SELECT Zad FROM Fields1").toInt(), 3);
+    QTest::keyClick(form.Slider1, Qt::Key_Home);
+    QCOMPARE(t.scalar("SELECT Zad FROM Fields1").toInt(), 0);
+    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Fields1").toInt(), 1);
+    QVERIFY(dialogs.shown().isEmpty());
+}
+
+void TestDelayWindow::menuOpensTheWindowModally() {
+    testing::TempDatabase t(true);
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    app::Form1 w(t.db(), dialogs, speech);
+    w.Form_Load();
+    t.exec("UPDATE Fields1 SET Zad = 2");
+
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* form = qobject_cast<learn::Form7*>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        seen = true;
+        QCOMPARE(form->Slider1->value(), 2);
+        form->Slider1->setValue(3);
+        form->close();
+    });
+    w.controls().mnudelay->trigger();
+    QVERIFY(seen);
+    QCOMPARE(t.scalar("SELECT Zad FROM Fields1").toInt(), 3);
+}
+
+QTEST_MAIN(TestDelayWindow)
+#include "test_delaywindow.moc"

@@ -1,0 +1,110 @@
+#include "app/Form1.h"
+#include "data/Sql.h"
+#include "learn/Pause.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QtTest>
+#include <functional>
+
+class TestPause : public QObject {
+    Q_OBJECT
+  private slots:
+    void steps_data();
+    void steps();
+    void zadIsReadBeforeEveryStep();
+    void unavailableSpeechEndsThePause();
+    void pendingSettingsEditIsKept();
+};
+
+namespace {
+
+// Runs a hook on every step, after counting it.
+class HookedSpeech : public testing::RecordingSpeech {
+  public:
+    std::function<void()> onStep;
+    void pauseStep() override {
+        RecordingSpeech::pauseStep();
+        if (onStep)
+            onStep();
+    }
+};
+
+struct Window {
+    testing::TempDatabase t{true};
+    testing::ScriptedDialogs dialogs;
+    app::Form1 w;
+    explicit Window(present::SpeechAndSound& speech) : w(t.db(), dialogs, speech) {
+        w.Form_Load();
+        w.modes().Silent = false;
+        w.modes().TalkingOn = true;
+    }
+    void setZad(const QVariant& zad) { t.exec("UPDATE Fields1 SET Zad = ?", {zad}); }
+};
+
+} // namespace
+
+void TestPause::steps_data() {
+    QTest::addColumn<QVariant>("zad");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("0 talking") << QVariant(0) << false << 0;
+    QTest::newRow("1 talking") << QVariant(1) << false << 1;
+    QTest::newRow("3 talking") << QVariant(3) << false << 3;
+    QTest::newRow("3 silent") << QVariant(3) << true << 0;
+    // Values the slider cannot set end the pause in at most three steps.
+    QTest::newRow("-1") << QVariant(-1) << false << 0;
+    QTest::newRow("2.5") << QVariant(2.5) << false << 3;
+    QTest::newRow("NULL") << QVariant() << false << 0;
+    QTest::newRow("empty text") << QVariant(QString("")) << false << 0;
+    QTest::newRow("7") << QVariant(7) << false << 3;
+}
+
+void TestPause::steps() {
+    QFETCH(QVariant, zad);
+    QFETCH(bool, silent);
+    QFETCH(int, steps);
+    testing::RecordingSpeech speech;
+    Window win(speech);
+    win.setZad(zad);
+    win.w.modes().Silent = silent;
+    QVERIFY(win.t.scalar("SELECT Zad IS ? FROM Fields1", {zad}).toBool());
+    learn::Zaderzjka(win.w.state());
+    QCOMPARE(speech.pauseSteps, steps);
+}
+
+void TestPause::zadIsReadBeforeEveryStep() {
+    HookedSpeech speech;
+    Window win(speech);
+    win.setZad(3);
+    speech.onStep = [&] { win.setZad(1); };
+    learn::Zaderzjka(win.w.state());
+    QCOMPARE(speech.pauseSteps, 1);
+}
+
+void TestPause::unavailableSpeechEndsThePause() {
+    HookedSpeech speech;
+    Window win(speech);
+    win.setZad(3);
+    speech.onStep = [] { throw present::SpeechUnavailable("no sound output (test)"); };
+    learn::Zaderzjka(win.w.state());
+    QCOMPARE(speech.pauseSteps, 1);
+    QVERIFY(win.dialogs.shown().isEmpty());
+}
+
+void TestPause::pendingSettingsEditIsKept() {
+    testing::RecordingSpeech speech;
+    Window win(speech);
+    win.setZad(2);
+    data::Recordset& fields1 = win.w.recordsets().fields1;
+    fields1.requery();
+    fields1.moveFirst();
+    fields1.setValue("CardNum", 42);
+    learn::Zaderzjka(win.w.state());
+    QCOMPARE(speech.pauseSteps, 2);
+    QCOMPARE(win.t.scalar("SELECT CardNum FROM Fields1").toInt(), 42);
+}
+
+QTEST_MAIN(TestPause)
+#include "test_pause.moc"

@@ -7,7 +7,7 @@ namespace learn {
 
 // Choosing the set to learn and loading it into the card array.
 class SetLoading {
-public:
+  public:
     SetLoading(Form1State& s, QuestionLoop& loop) : s_(s), loop_(loop) {}
     void connectControls();
 
@@ -20,7 +20,7 @@ public:
     void mnuWholeSet_Click();
     void Label10_Click();
 
-private:
+  private:
     Form1State& s_;
     QuestionLoop& loop_;
 };

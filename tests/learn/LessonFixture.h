@@ -12,7 +12,7 @@
 // Dialogs that also note the status bar's "Remains" panel whenever a box is shown, so a
 // test can see what the learner saw behind the box.
 class SnoopingDialogs : public testing::ScriptedDialogs {
-public:
+  public:
     void message(const QString& text, const QString& title = {}) override {
         if (remains)
             remainsWhenShown << remains->text();

@@ -27,7 +27,7 @@ struct SetOf {
 
 class TestQuestionLoop : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { learn::setNowForTesting(QDateTime(QDate(2024, 3, 9), QTime(23, 59))); }
     void cleanup() { learn::setNowForTesting(std::nullopt); }
 
@@ -140,10 +140,8 @@ void TestQuestionLoop::logRowNamesTheJudgedCard() {
     QList<QPair<qint64, QString>> rows;
     while (q.next())
         rows << qMakePair(q.value(0).toLongLong(), q.value(1).toString());
-    const QList<QPair<qint64, QString>> expected = {{s.ids[0], "Correct"},
-                                                    {s.ids[1], "Wrong"},
-                                                    {s.ids[2], "Correct"},
-                                                    {s.ids[1], "Correct"}};
+    const QList<QPair<qint64, QString>> expected = {
+        {s.ids[0], "Correct"}, {s.ids[1], "Wrong"}, {s.ids[2], "Correct"}, {s.ids[1], "Correct"}};
     QCOMPARE(rows, expected);
 }
 

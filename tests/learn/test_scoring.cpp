@@ -5,7 +5,7 @@
 
 class TestScoring : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void workedSequence();
     void normalization_data();
     void normalization();
@@ -25,8 +25,8 @@ void TestScoring::workedSequence() {
         double c, i, rating;
     };
     const Step steps[] = {
-        {true, 1, 0, 0.9},           {false, 1, 1, 0.5},         {true, 1, 0.5, 2.0 / 3},
-        {false, 2.0 / 3, 1, 0.4},    {false, 1.0 / 3, 1, 0.25},  {true, 1, 0.75, 4.0 / 7},
+        {true, 1, 0, 0.9},        {false, 1, 1, 0.5},        {true, 1, 0.5, 2.0 / 3},
+        {false, 2.0 / 3, 1, 0.4}, {false, 1.0 / 3, 1, 0.25}, {true, 1, 0.75, 4.0 / 7},
     };
     QVariant c = 0.0;
     QVariant i = 0.0;

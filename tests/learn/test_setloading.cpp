@@ -2,7 +2,7 @@
 
 class TestSetLoading : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void listShowsChosenSetAtStart();
     void pickOnEditingScreen();
     void pickOnLearningScreen();

@@ -1,17 +1,312 @@
 #include "learn/QuestionLoop.h"
 
-namespace learn {
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+#include "learn/Guarded.h"
+#include "learn/LessonRules.h"
+#include "learn/Ordering.h"
+#include "present/Twips.h"
 
-void QuestionLoop::connectControls() {}
-void QuestionLoop::MakeQuestion() {}
-void QuestionLoop::NextValidRow1() {}
-void QuestionLoop::SubEndOfSet() {}
-void QuestionLoop::SubRowAdjustForMulti() {}
-void QuestionLoop::SubStatusBar() {}
-void QuestionLoop::Command21_Click() {}
-void QuestionLoop::Command3_Click() {}
-void QuestionLoop::Label3_Click() {}
-void QuestionLoop::Text3_Change() {}
-void QuestionLoop::Text3_GotFocus() {}
+#include <QEvent>
+#include <QTableView>
+#include <functional>
+
+namespace learn {
+namespace {
+
+const QString kNoRecords =
+    QStringLiteral("There are no records in this set.Populate the current set with records or "
+                   "select another set to learn.");
+
+// Tells when the reply box receives the focus.
+class FocusInWatcher : public QObject {
+  public:
+    FocusInWatcher(QObject* parent, std::function<void()> onFocusIn)
+        : QObject(parent), onFocusIn_(std::move(onFocusIn)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            onFocusIn_();
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void()> onFocusIn_;
+};
+
+} // namespace
+
+void QuestionLoop::connectControls() {
+    present::Form1Controls& c = s_.c;
+    QObject::connect(c.Command21, &QPushButton::clicked, c.Form1, [this] { Command21_Click(); });
+    QObject::connect(c.Command3, &QPushButton::clicked, c.Form1,
+                     [this] { guarded(s_, [this] { Command3_Click(); }); });
+    QObject::connect(c.Label3, &present::ClickableLabel::clicked, c.Form1,
+                     [this] { guarded(s_, [this] { Label3_Click(); }); });
+    QObject::connect(c.Text3, &QLineEdit::textChanged, c.Form1, [this] { Text3_Change(); });
+    // Enter in the reply box checks the reply, once there is one to check.
+    QObject::connect(c.Text3, &QLineEdit::returnPressed, c.Form1, [this] {
+        if (s_.c.Command21->isEnabled())
+            s_.c.Command21->click();
+    });
+    c.Text3->installEventFilter(new FocusInWatcher(c.Text3, [this] { Text3_GotFocus(); }));
+}
+
+bool QuestionLoop::rowIsLoaded() const {
+    const LessonState& L = s_.lesson;
+    return L.CurRowLim > 0 && L.Row >= 1 && L.Row <= L.CurRowLim;
+}
+
+// Visible on the window's current layout, whether or not the window itself is on screen.
+bool QuestionLoop::shown(const QWidget* w) const {
+    return w->isVisibleTo(s_.c.Form1);
+}
+
+void QuestionLoop::noEntriesInSet() {
+    s_.dialogs.message(kNoRecords);
+    s_.c.Command21->setEnabled(false);
+    s_.c.Command3->setEnabled(false);
+}
+
+void QuestionLoop::playSound(int object) {
+    try {
+        s_.speech.playSound(object);
+    } catch (const present::SpeechUnavailable&) {
+        s_.window.SubErrorHandler429();
+    }
+}
+
+void QuestionLoop::speakOrShow(const QString& question) {
+    if (!s_.modes.Silent) {
+        s_.c.Label7->hide();
+        try {
+            s_.speech.speak(question);
+            return;
+        } catch (const present::SpeechUnavailable&) {
+            // Back to Silent mode: the question is shown instead.
+            s_.window.SubErrorHandler429();
+            s_.c.Label7->show();
+        }
+    }
+    s_.c.Label7->setText(question);
+}
+
+void QuestionLoop::layoutReplyBox(bool multi) {
+    present::Form1Controls& c = s_.c;
+    if (multi) {
+        c.Text3->hide();
+        c.TDBGrid3->show();
+        present::placeTwips(c.TDBGrid3, 480, 2640);
+        present::setHeightTwips(c.Form1, 7010);
+        present::setTopTwips(c.Command21, 5300);
+        present::setTopTwips(c.Command3, 5300);
+        c.TDBGrid3->setFocus();
+    } else {
+        c.Text3->show();
+        c.TDBGrid3->hide();
+        present::setHeightTwips(c.Form1, 5595);
+        present::setTopTwips(c.Command21, 3480);
+        present::setTopTwips(c.Command3, 3480);
+    }
+}
+
+void QuestionLoop::MakeQuestion() {
+    LessonState& L = s_.lesson;
+    // The replies typed for the previous question go.
+    data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM MultipleReply"));
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+    s_.c.Adodc4->refresh();
+    s_.c.TDBGrid3->viewport()->update();
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+
+    if (!rowIsLoaded()) {
+        // Nothing loaded (an empty set): no question to put.
+        s_.c.Label7->setText(QString());
+        SubStatusBar();
+        return;
+    }
+    if (s_.modes.kids) {
+        SubRowAdjustForMulti();
+        if (L.Row > L.CurRowLim)
+            return;
+    }
+    speakOrShow(L.CSarray.at(L.Row, ColQuestion).toString());
+    if (s_.modes.kids)
+        return;
+
+    const bool multi = isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer));
+    if (multi) {
+        // The stored queries of the multiple-answer judge select the card's answers by it.
+        if (s_.rs.fields1.isEmpty())
+            throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
+        s_.rs.fields1.moveFirst();
+        s_.rs.fields1.setValue(QStringLiteral("Multi_ID"), L.CSarray.at(L.Row, ColCardId));
+        s_.rs.fields1.update();
+    }
+    layoutReplyBox(multi);
+    SubStatusBar();
+}
+
+void QuestionLoop::SubRowAdjustForMulti() {
+    LessonState& L = s_.lesson;
+    while (L.Row <= L.CurRowLim && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer))) {
+        ++L.Row;
+        if (L.Row > L.CurRowLim) {
+            SubEndOfSet();
+            return;
+        }
+    }
+}
+
+void QuestionLoop::NextValidRow1() {
+    LessonState& L = s_.lesson;
+    if (L.CurRowLim <= 0) {
+        L.Row = 1;
+        return;
+    }
+    // Past the last row: the set is learnt, or the bunch ends and a new pass starts at row 1.
+    // A pass with nothing left to ask counts as learnt too, so statuses loaded as 1 cannot
+    // make the passes go round for ever.
+    const auto passOver = [&]() -> bool {
+        if (CheckIfWholeSetLearnt() || !anyCardToAsk(L)) {
+            WholeSetLearnt();
+            return true;
+        }
+        SubEndOfSet();
+        L.Row = 1;
+        return false;
+    };
+    ++L.Row;
+    if (L.Row > L.CurRowLim) {
+        if (passOver())
+            return;
+        s_.c.Label7->setText(QString());
+    }
+    while (isLearntStatus(L.CSarray.at(L.Row, ColCurStatus))) {
+        ++L.Row;
+        if (L.Row > L.CurRowLim && passOver())
+            return;
+    }
+}
+
+void QuestionLoop::SubEndOfSet() {
+    LessonState& L = s_.lesson;
+    flushJudgedReply(L.LogResult);
+    L.CurSetSize = L.CurRowLim - L.CheckAll;
+    SubStatusBar();
+    s_.dialogs.message(QStringLiteral("End of Set"));
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+    SubReorderArray(L.CSarray, L.CurRowLim);
+    SubReorder(s_.rs.connection());
+    L.BunchCorrect = 0;
+}
+
+void QuestionLoop::SubStatusBar() {
+    const LessonState& L = s_.lesson;
+    auto& p = s_.c.panels;
+    p[0]->setText(totalPanelText(L.CurRowLim));
+    p[1]->setText(bunchPanelText(L.CurSetSize));
+    p[2]->setText(remainsPanelText(L.CurSetSize, L.BunchCorrect));
+    if (!shown(s_.c.TDBGrid3) || !rowIsLoaded()) {
+        p[3]->setText(QString());
+        p[4]->setText(QString());
+        return;
+    }
+    p[3]->setText(orderPanelText(L.CSarray.at(L.Row, ColShowOrder)));
+    const QVariant display = L.CSarray.at(L.Row, ColDisplayQuestionNumber);
+    if (display.toInt() == 1) {
+        data::Recordset& count = s_.rs.countCurrentMulti;
+        count.requery();
+        p[4]->setText(count.isEmpty() ? QString()
+                                      : answersPanelText(count.value(QStringLiteral("Countt"))));
+    } else {
+        p[4]->setText(QString());
+    }
+}
+
+void QuestionLoop::Command21_Click() {
+    LessonState& L = s_.lesson;
+    QVariant notedSet;
+    QVariant notedCard;
+    guarded(s_, [&] {
+        s_.c.Command21->setEnabled(false);
+        if (!rowIsLoaded()) {
+            noEntriesInSet();
+            return;
+        }
+        // Moving the reply grid on stores a reply still being typed there.
+        QTableView* grid = s_.c.TDBGrid3;
+        const QModelIndex current = grid->currentIndex();
+        grid->setCurrentIndex(grid->model()->index(current.isValid() ? current.row() + 1 : 0,
+                                                   current.isValid() ? current.column() : 0));
+
+        notedSet = L.CSarray.at(L.Row, ColSetName);
+        notedCard = L.CSarray.at(L.Row, ColCardId);
+        judged_ = JudgedReply{notedCard, notedSet, std::nullopt};
+        judgedRow_ = L.Row;
+        judgedCorrectBefore_ = L.CSarray.at(L.Row, ColCorrect);
+        judgedIncorrectBefore_ = L.CSarray.at(L.Row, ColIncorrect);
+        L.LogResult.clear();
+
+        if (!shown(s_.c.TDBGrid3))
+            SubSinleAnswerCheck();
+        else
+            s_.window.SubMultipleAnswerCheck();
+
+        if (rowIsLoaded() && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer)))
+            s_.c.TDBGrid3->setFocus();
+        else
+            s_.c.Text3->setFocus();
+        SubStatusBar();
+    });
+    // The reply is stored even when putting the next question failed.
+    guarded(s_, [&] {
+        if (judged_)
+            SubLog(notedSet, notedCard, L.LogResult);
+    });
+    judged_.reset();
+}
+
+void QuestionLoop::Command3_Click() {
+    s_.c.Text3->clear();
+    s_.rs.curSetTotal.requery();
+    if (s_.rs.curSetTotal.isEmpty()) {
+        noEntriesInSet();
+        return;
+    }
+    NextValidRow1();
+    MakeQuestion();
+    if (shown(s_.c.TDBGrid3))
+        s_.c.TDBGrid3->setFocus();
+    else
+        s_.c.Text3->setFocus();
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+    SubStatusBar();
+}
+
+void QuestionLoop::Label3_Click() {
+    MakeQuestion();
+}
+
+void QuestionLoop::Text3_Change() {
+    s_.c.Command21->setEnabled(!s_.c.Text3->text().isEmpty());
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+    s_.c.Picture[10]->hide();
+}
+
+void QuestionLoop::Text3_GotFocus() {
+    if (s_.replyFocusMark == QStringLiteral("Yes") && shown(s_.c.Text3)) {
+        s_.replyFocusMark = QStringLiteral("No");
+        s_.c.Text3->setFocus();
+    }
+    if (!s_.modes.kids)
+        present::setWidthTwips(s_.c.Form1, 4800);
+}
 
 } // namespace learn

@@ -1,30 +1,68 @@
 #pragma once
 
 #include "learn/Form1State.h"
+#include "learn/ReplyRecord.h"
+
+#include <QString>
+#include <QVariant>
+#include <optional>
 
 namespace learn {
 
 // Putting questions one after another on the learning screen: the next valid card, the end
-// of a bunch, the status bar, and the handlers of the learning screen's controls.
+// of a bunch, the status bar, the handlers of the learning screen's controls, and judging,
+// scoring and logging a reply (the judging half lives in AnswerCheck.cpp).
 class QuestionLoop {
   public:
     explicit QuestionLoop(Form1State& s) : s_(s) {}
     void connectControls();
 
+    // Presenting and moving on.
     void MakeQuestion();
     void NextValidRow1();
     void SubEndOfSet();
     void SubRowAdjustForMulti();
     void SubStatusBar();
 
+    // Handlers.
     void Command21_Click();
     void Command3_Click();
     void Label3_Click();
     void Text3_Change();
     void Text3_GotFocus();
 
+    // Judging a reply to a card with one answer, and the scoring every judge goes through.
+    void SubSinleAnswerCheck();
+    void CorrectAnswer();
+    void WrongAnswer();
+    // Counts the reply of the card at Row into its weights (array columns 8 and 9) and keeps
+    // the new score until the reply is recorded with its log row.
+    void WriteResult();
+    bool CheckIfWholeSetLearnt() const;
+    void WholeSetLearnt();
+    // Stores the judged reply: its score and its Log row, in one transaction.
+    void SubLog(const QVariant& setName, const QVariant& cardId, const QString& result);
+
   private:
+    bool rowIsLoaded() const;
+    bool shown(const QWidget* w) const;
+    void speakOrShow(const QString& question);
+    void layoutReplyBox(bool multi);
+    void showFeedbackPicture(const QString& name);
+    void playSound(int object);
+    // Writes a reply noted by the check button now, before the card order is recomputed
+    // from the ratings.
+    void flushJudgedReply(const QString& result);
+    void noEntriesInSet();
+
     Form1State& s_;
+    // The reply being judged by the check button: the card noted before judging, its score
+    // once counted, and whether it has been stored yet.
+    std::optional<JudgedReply> judged_;
+    // Array weights of the judged card before counting, restored if storing fails.
+    int judgedRow_ = 0;
+    QVariant judgedCorrectBefore_;
+    QVariant judgedIncorrectBefore_;
 };
 
 } // namespace learn

@@ -1,15 +1,205 @@
 #include "learn/SetLoading.h"
 
-namespace learn {
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+#include "learn/Guarded.h"
+#include "learn/LessonRules.h"
 
-void SetLoading::connectControls() {}
-void SetLoading::DataCombo1_Change() {}
-void SetLoading::ChosenSetNameToDB() {}
-void SetLoading::ReadCurSet() {}
-void SetLoading::ZadatPervVopr() {}
-void SetLoading::ObnulStatus() {}
-void SetLoading::mnuLearn_Click() {}
-void SetLoading::mnuWholeSet_Click() {}
-void SetLoading::Label10_Click() {}
+#include <QGuiApplication>
+#include <QTableView>
+
+namespace learn {
+namespace {
+
+bool shownOn(const QWidget* w, const QWidget* window) {
+    return w->isVisibleTo(window);
+}
+
+} // namespace
+
+void SetLoading::connectControls() {
+    present::Form1Controls& c = s_.c;
+    // Only the user's choice counts: the list also changes when its rows are re-read.
+    QObject::connect(c.DataCombo1, &QComboBox::activated, c.Form1,
+                     [this] { guarded(s_, [this] { DataCombo1_Change(); }); });
+    QObject::connect(c.mnuLearn, &QAction::triggered, c.Form1, [this] { mnuLearn_Click(); });
+    QObject::connect(c.mnuWholeSet, &QAction::triggered, c.Form1,
+                     [this] { guarded(s_, [this] { mnuWholeSet_Click(); }); });
+    QObject::connect(c.Label10, &present::ClickableLabel::clicked, c.Form1,
+                     [this] { guarded(s_, [this] { Label10_Click(); }); });
+    // The list's source yields the chosen set first: show it whenever the rows are re-read.
+    QObject::connect(c.Adodc1, &QAbstractItemModel::modelReset, c.Form1, [this] {
+        if (s_.c.DataCombo1->count() > 0)
+            s_.c.DataCombo1->setCurrentIndex(0);
+    });
+    if (c.DataCombo1->count() > 0)
+        c.DataCombo1->setCurrentIndex(0);
+}
+
+void SetLoading::DataCombo1_Change() {
+    const QString picked = s_.c.DataCombo1->currentText();
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+    // Picking the set already chosen changes nothing (and does not restart a lesson).
+    if (!s_.rs.fields.isEmpty()) {
+        s_.rs.fields.moveFirst();
+        const QVariant chosen = s_.rs.fields.value(QStringLiteral("SetName"));
+        if (!chosen.isNull() && chosen.toString() == picked)
+            return;
+    }
+    ChosenSetNameToDB();
+
+    const QWidget* window = s_.c.Form1;
+    if (shownOn(s_.c.Label4, window) && !shownOn(s_.c.TDBGrid2, window)) {
+        ZadatPervVopr();
+        s_.lesson.CurSetSize = s_.lesson.CurRowLim;
+        loop_.SubStatusBar();
+    } else if (shownOn(s_.c.TDBGrid2, window)) {
+        data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM MultipleReply"));
+        s_.c.Adodc4->refresh();
+        s_.c.Adodc2->refresh();
+        s_.c.TDBGrid2->viewport()->update();
+        s_.c.Label5->hide();
+        s_.c.Label6->hide();
+    }
+}
+
+void SetLoading::ChosenSetNameToDB() {
+    data::Recordset& fields = s_.rs.fields;
+    if (fields.isEmpty())
+        fields.addNew();
+    else
+        fields.moveFirst();
+    fields.setValue(QStringLiteral("SetName"), s_.c.DataCombo1->currentText());
+    fields.update();
+    if (fields.isEmpty())
+        return;
+    fields.moveFirst();
+    if (fields.value(QStringLiteral("Load")).toDouble() == 0) {
+        s_.c.Form1->update();
+    } else {
+        // Chosen during start-up: the program now runs.
+        fields.setValue(QStringLiteral("Load"), 0);
+        fields.update();
+    }
+}
+
+void SetLoading::ReadCurSet() {
+    LessonState& L = s_.lesson;
+    data::Recordset& cur = s_.rs.curSet;
+    cur.requery();
+    int counter = 1;
+    if (!cur.isEmpty()) {
+        const QStringList columns = cur.columnNames();
+        const auto col = [&](const char* name) {
+            return static_cast<int>(columns.indexOf(QString::fromLatin1(name), 0));
+        };
+        // By name; a source without SetName (the Demons) leaves that column empty.
+        const std::array<int, CardArray::kColumns> source = {-1,
+                                                             col("Question"),
+                                                             col("Answer"),
+                                                             col("SetName"),
+                                                             col("CurStatus"),
+                                                             col("Order"),
+                                                             col("Card_ID"),
+                                                             col("Rating"),
+                                                             col("Correct"),
+                                                             col("Incorrect"),
+                                                             col("ShowOrder"),
+                                                             col("DisplayQuestionNumber")};
+        const int n = cur.recordCount();
+        for (int r = 0; r < n; ++r, ++counter) {
+            CardArray::CardRow& row = L.CSarray.row(counter);
+            for (int c = ColQuestion; c <= ColDisplayQuestionNumber; ++c)
+                row[static_cast<size_t>(c)] = source[static_cast<size_t>(c)] < 0
+                                                  ? QVariant()
+                                                  : cur.valueAt(r, source[static_cast<size_t>(c)]);
+        }
+    }
+    L.CurRowLim = counter - 1;
+    // A new set starts with nothing counted.
+    L.CheckAll = 0;
+    L.BunchCorrect = 0;
+    loop_.SubStatusBar();
+}
+
+void SetLoading::ZadatPervVopr() {
+    LessonState& L = s_.lesson;
+    data::Recordset& cur = s_.rs.curSet;
+    cur.requery();
+    bool questionPut = false;
+    if (cur.isEmpty()) {
+        s_.c.Label7->setText(QString());
+        // Nothing of an earlier set may stay askable: the check button would judge a card
+        // the learner cannot see.
+        ReadCurSet();
+    } else {
+        ReadCurSet();
+        L.Row = 1;
+        if (s_.startupComplete) {
+            if (s_.modes.kids) {
+                while (L.Row <= L.CurRowLim && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer)))
+                    ++L.Row;
+                if (L.Row > L.CurRowLim) {
+                    loop_.SubEndOfSet();
+                    return;
+                }
+            }
+            loop_.MakeQuestion();
+            questionPut = true;
+        }
+    }
+    s_.c.Adodc2->refresh();
+    s_.rs.curSet.requery();
+    // The row just asked stays the row judged next.
+    if (!questionPut)
+        L.Row = 1;
+}
+
+void SetLoading::ObnulStatus() {
+    zeroStatuses(s_.lesson);
+}
+
+void SetLoading::mnuLearn_Click() {
+    try {
+        s_.replyFocusMark = QStringLiteral("Yes");
+        if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+            s_.window.SubLeaveTdbGrid1();
+        // Moving the card grid's current row commits an edit still open in it.
+        QTableView* grid = s_.c.TDBGrid2;
+        const QModelIndex current = grid->currentIndex();
+        if (current.isValid()) {
+            grid->setCurrentIndex(grid->model()->index(current.row() + 1, current.column()));
+            grid->setCurrentIndex(grid->model()->index(current.row(), current.column()));
+        }
+        s_.lesson.Row = 1;
+        s_.rs.UnloadAll();
+        s_.rs.LoadAll();
+        ReadCurSet();
+        s_.window.ScrLearnVisible();
+        s_.c.Command21->setEnabled(false);
+    } catch (const present::SpeechUnavailable&) {
+        s_.window.SubErrorHandler429();
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("The set could not be loaded: %1").arg(e.message()));
+    }
+}
+
+void SetLoading::mnuWholeSet_Click() {
+    ObnulStatus();
+    s_.dialogs.message(
+        QStringLiteral(
+            "The current set has been reset. All questions of the set are available now."),
+        QGuiApplication::applicationDisplayName());
+}
+
+void SetLoading::Label10_Click() {
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+    s_.c.DataCombo1->show();
+    s_.c.Label2->show();
+    s_.c.Label10->hide();
+    ZadatPervVopr();
+}
 
 } // namespace learn

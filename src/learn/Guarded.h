@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/Sql.h"
+#include "learn/Form1State.h"
+#include "present/SpeechAndSound.h"
+
+#include <exception>
+
+namespace learn {
+
+// Runs one handler so that a failure never escapes into the event loop: speech or sound that
+// cannot be started sends the program back to Silent mode with its message, a database
+// failure is told to the user, and the lesson goes on.
+template <typename F> void guarded(Form1State& s, F&& body) {
+    try {
+        body();
+    } catch (const present::SpeechUnavailable&) {
+        s.window.SubErrorHandler429();
+    } catch (const data::DbError& e) {
+        s.dialogs.warning(
+            QStringLiteral("The database could not be read or written: %1").arg(e.message()));
+    } catch (const std::exception& e) {
+        s.dialogs.warning(
+            QStringLiteral("Something went wrong: %1").arg(QString::fromUtf8(e.what())));
+    }
+}
+
+} // namespace learn

@@ -1,0 +1,63 @@
+#include "learn/LessonRules.h"
+
+#include <algorithm>
+
+namespace learn {
+
+bool isCorrectReply(const QString& reply, const QVariant& storedAnswer) {
+    if (storedAnswer.isNull() || !storedAnswer.isValid())
+        return false;
+    const QString answer = storedAnswer.toString();
+    return !answer.isEmpty() && reply == answer;
+}
+
+bool isLearntStatus(const QVariant& status) {
+    if (status.isNull() || !status.isValid())
+        return false;
+    bool ok = false;
+    const double value = status.toDouble(&ok);
+    return ok && value == 1;
+}
+
+void zeroStatuses(LessonState& lesson) {
+    for (int r = 1; r <= lesson.CurRowLim; ++r)
+        lesson.CSarray.at(r, ColCurStatus) = 0;
+    lesson.CheckAll = 0;
+    lesson.BunchCorrect = 0;
+}
+
+bool anyCardToAsk(const LessonState& lesson) {
+    for (int r = 1; r <= lesson.CurRowLim; ++r) {
+        if (!isLearntStatus(lesson.CSarray.at(r, ColCurStatus)))
+            return true;
+    }
+    return false;
+}
+
+bool isMultiAnswerCard(const QVariant& answer) {
+    return !answer.isNull() && answer.toString() == kMultiAnswer;
+}
+
+QString totalPanelText(int curRowLim) {
+    return QStringLiteral("Total %1").arg(curRowLim);
+}
+
+QString bunchPanelText(int curSetSize) {
+    return QStringLiteral("Curr. bunch %1").arg(curSetSize);
+}
+
+QString remainsPanelText(int curSetSize, int bunchCorrect) {
+    return QStringLiteral("Remains %1").arg(std::max(0, curSetSize - bunchCorrect));
+}
+
+QString orderPanelText(const QVariant& showOrder) {
+    bool ok = false;
+    const double value = showOrder.toDouble(&ok);
+    return ok && value == 0 ? QStringLiteral("NO order") : QStringLiteral("ORDER");
+}
+
+QString answersPanelText(const QVariant& count) {
+    return QStringLiteral("%1 Answers").arg(count.toLongLong());
+}
+
+} // namespace learn

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "learn/LessonState.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace learn {
+
+// A reply to a card with one answer is right only when it equals the stored answer in every
+// character: letter case and blanks count, and an empty stored answer matches nothing.
+bool isCorrectReply(const QString& reply, const QVariant& storedAnswer);
+
+// Only the lesson status 1 marks a card as answered in this pass; anything else is asked.
+bool isLearntStatus(const QVariant& status);
+
+// Makes every loaded card available again and starts the counts afresh, so a count carried
+// over from an earlier pass or set never announces a set as learnt early.
+void zeroStatuses(LessonState& lesson);
+
+// True when some loaded card is still to be asked in this pass.
+bool anyCardToAsk(const LessonState& lesson);
+
+// The answer text that marks a multiple-answer card.
+inline const QString kMultiAnswer = QStringLiteral("Multi");
+bool isMultiAnswerCard(const QVariant& answer);
+
+// Status-bar texts.
+QString totalPanelText(int curRowLim);
+QString bunchPanelText(int curSetSize);
+QString remainsPanelText(int curSetSize, int bunchCorrect); // never negative
+QString orderPanelText(const QVariant& showOrder);
+QString answersPanelText(const QVariant& count);
+
+} // namespace learn

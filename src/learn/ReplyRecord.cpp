@@ -1,0 +1,54 @@
+#include "learn/ReplyRecord.h"
+
+#include "data/Sql.h"
+
+namespace learn {
+namespace {
+
+void writeScore(data::RecordsetFamily& rs, const JudgedReply& reply) {
+    if (rs.fields1.isEmpty())
+        throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
+    rs.fields1.moveFirst();
+    rs.fields1.setValue(QStringLiteral("CardNum"), reply.cardId);
+    rs.fields1.update();
+    // qCurCardRating now yields the card named by CardNum.
+    rs.curCardRating.requery();
+    if (rs.curCardRating.isEmpty())
+        return; // the card was deleted meanwhile: nothing to score
+    rs.curCardRating.moveFirst();
+    rs.curCardRating.setValue(QStringLiteral("Rating"), reply.score->rating);
+    rs.curCardRating.setValue(QStringLiteral("Correct"), reply.score->correct);
+    rs.curCardRating.setValue(QStringLiteral("Incorrect"), reply.score->incorrect);
+    rs.curCardRating.update();
+}
+
+void appendLogRow(const QSqlDatabase& db, const JudgedReply& reply, const QString& result,
+                  const QDate& date) {
+    // A plain INSERT: naming a field of the Log record set would read the whole table first.
+    data::exec(db,
+               QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                              "VALUES (?, ?, ?, ?)"),
+               {date.toString(Qt::ISODate), reply.setName, reply.cardId, result});
+}
+
+} // namespace
+
+void recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
+                 const QDate& date) {
+    try {
+        data::Transaction transaction(rs.connection());
+        if (reply.score)
+            writeScore(rs, reply);
+        appendLogRow(rs.connection(), reply, result, date);
+        transaction.commit();
+        if (rs.log.isOpen())
+            rs.log.requery(); // a snapshot read earlier would miss the new row
+    } catch (...) {
+        // The cached rows may hold values that were just rolled back.
+        rs.UnloadAll();
+        rs.LoadAll();
+        throw;
+    }
+}
+
+} // namespace learn

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/RecordsetFamily.h"
+#include "learn/Scoring.h"
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+namespace learn {
+
+// A judged reply waiting to be stored: the card as it was noted when the reply was judged
+// (so a reordering in between does not change which card is meant) and its new score, if
+// the card is scored at all.
+struct JudgedReply {
+    QVariant cardId;
+    QVariant setName;
+    std::optional<CardScore> score;
+};
+
+// Stores the card's new score (through Fields1.CardNum and qCurCardRating) and appends its
+// Log row, in one transaction: either both are written or neither. Throws data::DbError.
+// Reads no whole table, so the cost does not grow with the Card or Log table.
+void recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
+                 const QDate& date);
+
+} // namespace learn

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "data/RecordsetModel.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QtTest>
+#include <memory>
+
+// Dialogs that also note the status bar's "Remains" panel whenever a box is shown, so a
+// test can see what the learner saw behind the box.
+class SnoopingDialogs : public testing::ScriptedDialogs {
+  public:
+    void message(const QString& text, const QString& title = {}) override {
+        if (remains)
+            remainsWhenShown << remains->text();
+        ScriptedDialogs::message(text, title);
+    }
+    QLabel* remains = nullptr;
+    QStringList remainsWhenShown;
+};
+
+// The real main window on a fresh database, started as the program starts it.
+struct LessonFixture {
+    explicit LessonFixture(bool sample = false) : t(sample) {}
+
+    void start() {
+        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
+        w->Form_Load();
+        w->show();
+        dialogs.remains = c().panels[2];
+    }
+
+    present::Form1Controls& c() { return w->controls(); }
+    learn::LessonState& lesson() { return w->lesson(); }
+
+    // File > Learn, then what the learning screen's layout does: show the question and the
+    // reply box instead of the card grid, and put the first question.
+    void learn() {
+        c().mnuLearn->trigger();
+        c().TDBGrid2->hide();
+        c().TDBGrid1->hide();
+        c().TDBGrid3->hide();
+        c().Label4->show();
+        c().Label7->show();
+        c().Text3->show();
+        w->questionLoop().MakeQuestion();
+    }
+
+    // The user picks a set in the set list.
+    void pick(const QString& name) {
+        const int i = c().DataCombo1->findText(name);
+        QVERIFY2(i >= 0, qPrintable(name));
+        c().DataCombo1->setCurrentIndex(i);
+        emit c().DataCombo1->activated(i);
+    }
+
+    // Types a reply and presses Enter, which checks it.
+    void reply(const QString& text) {
+        c().Text3->clear();
+        QTest::keyClicks(c().Text3, text);
+        QTest::keyClick(c().Text3, Qt::Key_Return);
+    }
+
+    QVariant cardValue(qint64 id, const char* column) {
+        return t.scalar(QStringLiteral("SELECT \"%1\" FROM Card WHERE Card_ID = ?")
+                            .arg(QString::fromLatin1(column)),
+                        {id});
+    }
+    int logRows() { return t.scalar(QStringLiteral("SELECT COUNT(*) FROM Log")).toInt(); }
+
+    testing::TempDatabase t;
+    SnoopingDialogs dialogs;
+    testing::RecordingSpeech speech;
+    std::unique_ptr<app::Form1> w;
+};

@@ -1,0 +1,317 @@
+#include "LessonFixture.h"
+
+#include "data/Sql.h"
+#include "learn/Clock.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+const QString kCongratulations = QStringLiteral(
+    "Congratulations! You've successfully learn't the set. Choose another set to learn.");
+
+// A set "S" of the given cards (question qN, answer aN), chosen and being learnt.
+struct SetOf {
+    SetOf(LessonFixture& f, int cards) {
+        const qint64 set = f.t.addSet("S");
+        for (int i = 1; i <= cards; ++i)
+            ids << f.t.addCard(QString("q%1").arg(i), QString("a%1").arg(i), set);
+        f.t.chooseSet("S");
+        f.start();
+        f.learn();
+    }
+    QList<qint64> ids;
+};
+
+} // namespace
+
+class TestQuestionLoop : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { learn::setNowForTesting(QDateTime(QDate(2024, 3, 9), QTime(23, 59))); }
+    void cleanup() { learn::setNowForTesting(std::nullopt); }
+
+    void correctReplyScoresAndLogs();
+    void endOfSetAfterWrongMiddleCard();
+    void oneCardSetLearntWithoutEndOfSet();
+    void nextAtEndOfPass();
+    void logRowNamesTheJudgedCard();
+    void remainsNeverNegative();
+    void exactReplyOnly_data();
+    void exactReplyOnly();
+    void typingEnablesCheck();
+    void noPauseInSilentOrAfterWrong();
+    void talkingSpeaksTheQuestion();
+    void speechUnavailableShowsText();
+    void multipleAnswerCardShowsGrid();
+    void statusesLoadedAsLearntDoNotLoop();
+    void failedLogWriteLeavesNoHalfScore();
+    void replyReadsNoWholeTable();
+};
+
+void TestQuestionLoop::correctReplyScoresAndLogs() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
+    f.reply("a1");
+    QVERIFY(!f.c().Label5->isHidden());
+    QVERIFY(f.c().Label6->isHidden());
+    QCOMPARE(f.c().Text3->text(), QString());
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
+    QCOMPARE(f.lesson().CheckAll, 1);
+    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 1);
+    QCOMPARE(f.cardValue(s.ids[0], "Correct").toDouble(), 1.0);
+    QCOMPARE(f.cardValue(s.ids[0], "Incorrect").toDouble(), 0.0);
+    QCOMPARE(f.cardValue(s.ids[0], "Rating").toDouble(), 0.9);
+    QCOMPARE(f.t.scalar("SELECT \"Date\" || '|' || SetName || '|' || CardID || '|' || Result "
+                        "FROM Log")
+                 .toString(),
+             QString("2024-03-09|S|%1|Correct").arg(s.ids[0]));
+    QCOMPARE(f.c().panels[2]->text(), QStringLiteral("Remains 1"));
+}
+
+void TestQuestionLoop::endOfSetAfterWrongMiddleCard() {
+    LessonFixture f;
+    SetOf s(f, 3);
+    f.reply("a1");
+    f.reply("nope");
+    QCOMPARE(f.dialogs.shown().last().text, QStringLiteral("Correct answer is: a2"));
+    QCOMPARE(f.dialogs.shown().last().title, QStringLiteral("WRONG"));
+    QVERIFY(!f.c().Label6->isHidden());
+    QCOMPARE(f.lesson().CheckAll, 1);
+    f.reply("a3");
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("End of Set"));
+    QCOMPARE(f.c().panels[1]->text(), QStringLiteral("Curr. bunch 1"));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
+    QCOMPARE(f.lesson().CSarray.at(f.lesson().Row, learn::ColCardId).toLongLong(), s.ids[1]);
+    QCOMPARE(f.lesson().BunchCorrect, 0);
+    QCOMPARE(f.cardValue(s.ids[1], "Incorrect").toDouble(), 1.0);
+    QCOMPARE(f.cardValue(s.ids[1], "Rating").toDouble(), 0.0);
+
+    // The second pass: the wrong card again, then the set is learnt.
+    f.dialogs.clear();
+    f.reply("a2");
+    QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
+    QCOMPARE(f.cardValue(s.ids[1], "Correct").toDouble(), 1.0);
+    QCOMPARE(f.cardValue(s.ids[1], "Incorrect").toDouble(), 1.0);
+    QCOMPARE(f.cardValue(s.ids[1], "Rating").toDouble(), 0.5);
+    // The learnt set starts over in the array's current order: the end of the first bunch
+    // turned q1 q2 q3 into q2 q1 q3.
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
+}
+
+void TestQuestionLoop::oneCardSetLearntWithoutEndOfSet() {
+    LessonFixture f;
+    SetOf s(f, 1);
+    QCOMPARE(f.lesson().CurRowLim, 1);
+    f.reply("a1");
+    QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
+    QCOMPARE(f.lesson().CheckAll, 0);
+    QCOMPARE(f.lesson().Row, 1);
+    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 0);
+    QCOMPARE(f.c().panels[1]->text(), QStringLiteral("Curr. bunch 1"));
+    QVERIFY(!f.c().Command21->isEnabled());
+    QVERIFY(f.c().Label5->isHidden());
+    // Learning goes on with the same card.
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
+    QCOMPARE(f.logRows(), 1);
+    QVERIFY(f.speech.sounds.isEmpty()); // Silent: no sound for the learnt set
+}
+
+void TestQuestionLoop::nextAtEndOfPass() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    f.c().Command3->click();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
+    QVERIFY(f.dialogs.shown().isEmpty());
+    f.c().Command3->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{"End of Set"});
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
+    QCOMPARE(f.logRows(), 0);
+    QCOMPARE(f.t.scalar("SELECT SUM(Correct) + SUM(Incorrect) FROM Card").toDouble(), 0.0);
+}
+
+void TestQuestionLoop::logRowNamesTheJudgedCard() {
+    LessonFixture f;
+    SetOf s(f, 3);
+    f.reply("a1");
+    f.reply("x");
+    f.reply("a3"); // ends the bunch: the array may be reordered before the row is written
+    f.reply("a2"); // ends the set
+    QSqlQuery q = data::exec(f.t.db(), "SELECT CardID, Result FROM Log ORDER BY RecID");
+    QList<QPair<qint64, QString>> rows;
+    while (q.next())
+        rows << qMakePair(q.value(0).toLongLong(), q.value(1).toString());
+    const QList<QPair<qint64, QString>> expected = {
+        {s.ids[0], "Correct"}, {s.ids[1], "Wrong"}, {s.ids[2], "Correct"}, {s.ids[1], "Correct"}};
+    QCOMPARE(rows, expected);
+}
+
+void TestQuestionLoop::remainsNeverNegative() {
+    LessonFixture f;
+    SetOf s(f, 3);
+    f.reply("a1");
+    f.reply("a2");
+    f.reply("x"); // the bunch ends with more correct replies than cards left
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("End of Set"));
+    for (const QString& text : f.dialogs.remainsWhenShown)
+        QVERIFY2(!text.contains('-'), qPrintable(text));
+    QCOMPARE(f.dialogs.remainsWhenShown.last(), QStringLiteral("Remains 0"));
+    QCOMPARE(f.c().panels[2]->text(), QStringLiteral("Remains 1"));
+}
+
+void TestQuestionLoop::exactReplyOnly_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("correct");
+    QTest::newRow("exact") << "Paris" << true;
+    QTest::newRow("trailing blank") << "Paris " << false;
+    QTest::newRow("leading blank") << " Paris" << false;
+    QTest::newRow("other case") << "paris" << false;
+}
+
+void TestQuestionLoop::exactReplyOnly() {
+    QFETCH(QString, typed);
+    QFETCH(bool, correct);
+    LessonFixture f(true);
+    f.start();
+    f.learn();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("France"));
+    f.reply(typed);
+    QCOMPARE(f.t.scalar("SELECT Result FROM Log").toString(),
+             correct ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
+    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), correct ? 1 : 0);
+    QCOMPARE(f.dialogs.texts().contains("Correct answer is: Paris"), !correct);
+}
+
+void TestQuestionLoop::typingEnablesCheck() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    QVERIFY(!f.c().Command21->isEnabled());
+    QTest::keyClick(f.c().Text3, Qt::Key_Return); // nothing to check yet
+    QCOMPARE(f.logRows(), 0);
+    QTest::keyClicks(f.c().Text3, "a");
+    QVERIFY(f.c().Command21->isEnabled());
+    QTest::keyClick(f.c().Text3, Qt::Key_Backspace);
+    QVERIFY(!f.c().Command21->isEnabled());
+}
+
+void TestQuestionLoop::noPauseInSilentOrAfterWrong() {
+    LessonFixture f;
+    SetOf s(f, 3);
+    f.t.exec("UPDATE Fields1 SET Zad = 3");
+    f.reply("a1"); // correct, Silent
+    QCOMPARE(f.speech.pauseSteps, 0);
+    f.w->modes().Silent = false;
+    f.w->modes().TalkingOn = true;
+    f.reply("x"); // wrong, Talking
+    QCOMPARE(f.speech.pauseSteps, 0);
+}
+
+void TestQuestionLoop::talkingSpeaksTheQuestion() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    f.w->modes().Silent = false;
+    f.w->modes().TalkingOn = true;
+    f.speech.spoken.clear();
+    f.c().Command3->click();
+    QCOMPARE(f.speech.spoken, QStringList{"q2"});
+    QVERIFY(f.c().Label7->isHidden());
+    f.c().Label3->clicked(); // repeat
+    QCOMPARE(f.speech.spoken, (QStringList{"q2", "q2"}));
+    // Only the question is spoken, never the answer.
+    f.reply("x");
+    QVERIFY(!f.speech.spoken.contains("a2"));
+    QCOMPARE(f.speech.spoken.last(), QStringLiteral("q1"));
+}
+
+void TestQuestionLoop::speechUnavailableShowsText() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    f.w->modes().Silent = false;
+    f.w->modes().TalkingOn = true;
+    f.speech.unavailable = true;
+    f.c().Command3->click();
+    QVERIFY(f.w->modes().Silent);
+    QVERIFY(!f.c().Label7->isHidden());
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
+    // The lesson goes on.
+    f.reply("a2");
+    QCOMPARE(f.t.scalar("SELECT Result FROM Log").toString(), QStringLiteral("Correct"));
+}
+
+void TestQuestionLoop::multipleAnswerCardShowsGrid() {
+    LessonFixture f;
+    const qint64 set = f.t.addSet("M");
+    const qint64 multi = f.t.addCard("Baltic states", "Multi", set);
+    f.t.addAnswers(multi, {"Estonia", "Latvia", "Lithuania"});
+    f.t.exec("UPDATE Card SET DisplayQuestionNumber = 1 WHERE Card_ID = ?", {multi});
+    f.t.addCard("single", "one", set);
+    f.t.chooseSet("M");
+    f.start();
+    f.learn();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("Baltic states"));
+    QVERIFY(f.c().Text3->isHidden());
+    QVERIFY(!f.c().TDBGrid3->isHidden());
+    QCOMPARE(f.t.scalar("SELECT Multi_ID FROM Fields1").toLongLong(), multi);
+    QCOMPARE(f.c().panels[3]->text(), QStringLiteral("NO order"));
+    QCOMPARE(f.c().panels[4]->text(), QStringLiteral("3 Answers"));
+
+    f.c().Command3->click();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("single"));
+    QVERIFY(!f.c().Text3->isHidden());
+    QVERIFY(f.c().TDBGrid3->isHidden());
+    QCOMPARE(f.c().panels[3]->text(), QString());
+    QCOMPARE(f.c().panels[4]->text(), QString());
+}
+
+// Lesson statuses come from the database; cards stored as answered must not make the
+// passes go round for ever.
+void TestQuestionLoop::statusesLoadedAsLearntDoNotLoop() {
+    LessonFixture f;
+    const qint64 set = f.t.addSet("S");
+    f.t.addCard("q1", "a1", set);
+    f.t.addCard("q2", "a2", set);
+    f.t.exec("UPDATE Card SET CurStatus = 1");
+    f.t.chooseSet("S");
+    f.start();
+    f.learn();
+    f.c().Command3->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
+    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 0);
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
+}
+
+void TestQuestionLoop::failedLogWriteLeavesNoHalfScore() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    const qint64 cardNumBefore = f.t.scalar("SELECT CardNum FROM Fields1").toLongLong();
+    f.t.exec("ALTER TABLE Log RENAME TO LogAway");
+    f.reply("a1");
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QCOMPARE(f.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
+    QVERIFY(f.dialogs.lastText().contains("could not be saved"));
+    QCOMPARE(f.cardValue(s.ids[0], "Correct").toDouble(), 0.0);
+    QCOMPARE(f.cardValue(s.ids[0], "Rating").toDouble(), 0.0);
+    QCOMPARE(f.t.scalar("SELECT CardNum FROM Fields1").toLongLong(), cardNumBefore);
+    // The lesson goes on, and the next reply is scored from the stored weights.
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
+    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCorrect).toDouble(), 0.0);
+    f.t.exec("ALTER TABLE LogAway RENAME TO Log");
+    f.reply("x");
+    QCOMPARE(f.cardValue(s.ids[1], "Incorrect").toDouble(), 1.0);
+    QCOMPARE(f.logRows(), 1);
+}
+
+// The cost of a reply must not grow with the Card and Log tables.
+void TestQuestionLoop::replyReadsNoWholeTable() {
+    LessonFixture f;
+    SetOf s(f, 3);
+    f.reply("a1");
+    f.reply("x");
+    QVERIFY(!f.w->recordsets().log.isLoaded());
+    QVERIFY(!f.w->recordsets().card.isLoaded());
+    QCOMPARE(f.logRows(), 2);
+}
+
+QTEST_MAIN(TestQuestionLoop)
+#include "test_questionloop.moc"

@@ -1,0 +1,148 @@
+#include "learn/LessonRules.h"
+#include "learn/Scoring.h"
+
+#include <QtTest>
+
+class TestScoring : public QObject {
+    Q_OBJECT
+  private slots:
+    void workedSequence();
+    void normalization_data();
+    void normalization();
+    void emptyWeightIsNotScored_data();
+    void emptyWeightIsNotScored();
+    void judging_data();
+    void judging();
+    void remainsNeverNegative_data();
+    void remainsNeverNegative();
+    void statuses();
+};
+
+// A new card through six replies; each row is what is stored after the reply.
+void TestScoring::workedSequence() {
+    struct Step {
+        bool correct;
+        double c, i, rating;
+    };
+    const Step steps[] = {
+        {true, 1, 0, 0.9},        {false, 1, 1, 0.5},        {true, 1, 0.5, 2.0 / 3},
+        {false, 2.0 / 3, 1, 0.4}, {false, 1.0 / 3, 1, 0.25}, {true, 1, 0.75, 4.0 / 7},
+    };
+    QVariant c = 0.0;
+    QVariant i = 0.0;
+    int n = 0;
+    for (const Step& step : steps) {
+        ++n;
+        const auto score = learn::scoreAfterReply(c, i, step.correct);
+        QVERIFY2(score, qPrintable(QString::number(n)));
+        QVERIFY2(qFuzzyCompare(score->correct + 1, step.c + 1), qPrintable(QString::number(n)));
+        QVERIFY2(qFuzzyCompare(score->incorrect + 1, step.i + 1), qPrintable(QString::number(n)));
+        QVERIFY2(qFuzzyCompare(score->rating, step.rating), qPrintable(QString::number(n)));
+        c = score->correct;
+        i = score->incorrect;
+    }
+}
+
+void TestScoring::normalization_data() {
+    QTest::addColumn<double>("c");
+    QTest::addColumn<double>("i");
+    QTest::addColumn<double>("expC");
+    QTest::addColumn<double>("expI");
+    QTest::addColumn<double>("rating");
+    QTest::newRow("only correct keeps counting") << 5.0 << 0.0 << 5.0 << 0.0 << 0.9;
+    QTest::newRow("only wrong keeps counting") << 0.0 << 3.0 << 0.0 << 3.0 << 0.0;
+    QTest::newRow("tie") << 2.0 << 2.0 << 1.0 << 1.0 << 0.5;
+    QTest::newRow("more wrong") << 1.0 << 3.0 << 1.0 / 3 << 1.0 << 0.25;
+    QTest::newRow("more correct") << 3.0 << 1.0 << 1.0 << 1.0 / 3 << 0.75;
+}
+
+void TestScoring::normalization() {
+    QFETCH(double, c);
+    QFETCH(double, i);
+    QFETCH(double, expC);
+    QFETCH(double, expI);
+    QFETCH(double, rating);
+    const auto score = learn::normalizeScore(c, i);
+    QVERIFY(score);
+    QCOMPARE(score->correct + 1, expC + 1);
+    QCOMPARE(score->incorrect + 1, expI + 1);
+    QCOMPARE(score->rating + 1, rating + 1);
+    QVERIFY(score->rating < 1); // never 1, so a learnt card is told from a perfect one
+}
+
+void TestScoring::emptyWeightIsNotScored_data() {
+    QTest::addColumn<QVariant>("c");
+    QTest::addColumn<QVariant>("i");
+    QTest::newRow("null correct") << QVariant() << QVariant(0.0);
+    QTest::newRow("null incorrect") << QVariant(1.0) << QVariant();
+    QTest::newRow("empty text") << QVariant(QString()) << QVariant(0.0);
+    QTest::newRow("not a number") << QVariant(QStringLiteral("x")) << QVariant(0.0);
+}
+
+void TestScoring::emptyWeightIsNotScored() {
+    QFETCH(QVariant, c);
+    QFETCH(QVariant, i);
+    QVERIFY(!learn::scoreAfterReply(c, i, true));
+    QVERIFY(!learn::scoreAfterReply(c, i, false));
+}
+
+void TestScoring::judging_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QVariant>("answer");
+    QTest::addColumn<bool>("correct");
+    QTest::newRow("exact") << "Paris" << QVariant("Paris") << true;
+    QTest::newRow("other case") << "paris" << QVariant("Paris") << false;
+    QTest::newRow("trailing blank") << "Paris " << QVariant("Paris") << false;
+    QTest::newRow("leading blank") << " Paris" << QVariant("Paris") << false;
+    QTest::newRow("stored blank counts") << "Paris" << QVariant("Paris ") << false;
+    QTest::newRow("empty answer matches nothing") << "" << QVariant("") << false;
+    QTest::newRow("null answer matches nothing") << "" << QVariant() << false;
+    QTest::newRow("non-latin") << "Zürich" << QVariant("Zürich") << true;
+}
+
+void TestScoring::judging() {
+    QFETCH(QString, reply);
+    QFETCH(QVariant, answer);
+    QFETCH(bool, correct);
+    QCOMPARE(learn::isCorrectReply(reply, answer), correct);
+}
+
+void TestScoring::remainsNeverNegative_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("correct");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("some left") << 5 << 2 << "Remains 3";
+    QTest::newRow("none left") << 2 << 2 << "Remains 0";
+    QTest::newRow("more correct than the bunch") << 1 << 3 << "Remains 0";
+}
+
+void TestScoring::remainsNeverNegative() {
+    QFETCH(int, size);
+    QFETCH(int, correct);
+    QFETCH(QString, text);
+    QCOMPARE(learn::remainsPanelText(size, correct), text);
+}
+
+void TestScoring::statuses() {
+    QVERIFY(learn::isLearntStatus(1));
+    QVERIFY(learn::isLearntStatus(1.0));
+    QVERIFY(!learn::isLearntStatus(0));
+    QVERIFY(!learn::isLearntStatus(QVariant()));
+    QVERIFY(!learn::isLearntStatus(2));
+
+    learn::LessonState lesson;
+    lesson.CurRowLim = 3;
+    for (int r = 1; r <= 3; ++r)
+        lesson.CSarray.at(r, learn::ColCurStatus) = 1;
+    lesson.CheckAll = 2;
+    lesson.BunchCorrect = 2;
+    QVERIFY(!learn::anyCardToAsk(lesson));
+    learn::zeroStatuses(lesson);
+    QVERIFY(learn::anyCardToAsk(lesson));
+    QCOMPARE(lesson.CheckAll, 0);
+    QCOMPARE(lesson.BunchCorrect, 0);
+    QCOMPARE(lesson.CSarray.at(3, learn::ColCurStatus).toInt(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestScoring)
+#include "test_scoring.moc"

@@ -142,8 +142,11 @@ void Screens::mnuEdSetName_Click() {
 }
 
 void Screens::about_Click() {
-    if (about_ == nullptr)
+    if (about_ == nullptr) {
         about_ = new AboutWindow(s_.c.Form1);
+        about_->adjustSize();
+        about_->move(s_.c.Form1->geometry().center() - about_->rect().center());
+    }
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -86,7 +86,7 @@ void fitToCaption(QWidget* w, const ControlSetting& s) {
             w->resize(w->width(), std::max(hint.height(), w->heightForWidth(w->width())));
         else
             w->resize(hint);
-    } else if (label && hint.width() > w->width()) {
+    } else if (label && !qobject_cast<QLabel*>(w)->wordWrap() && hint.width() > w->width()) {
         w->resize(hint.width(), std::max(w->height(), hint.height()));
     }
 }

@@ -41,7 +41,7 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     rs_.LoadAll();
 
-    // Always start in Academic Silent mode with every mode entry available.
+    // Always start in Academic Silent mode with the mode entries available.
     modes_.kids = false;
     screensProc_->SubScrChangeNormal();
     c_.mnuHelpTalking->setEnabled(true);

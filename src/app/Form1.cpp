@@ -45,15 +45,16 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     rs_.LoadAll();
 
-    // Always start in Academic Silent mode with every mode entry available.
+    // Always start in Academic Silent mode with the mode entries available.
     modes_.kids = false;
-    ScrChangeVisible();
+    screensProc_->SubScrChangeNormal();
     c_.mnuHelpTalking->setEnabled(true);
     c_.mnuStandard->setEnabled(true);
     c_.Picture[12]->hide();
     modes_.Silent = true;
     modes_.TalkingOn = false;
-    c_.mnuKids->setEnabled(true);
+    // Kids layouts not built yet: the Kids entry stays off until they are.
+    c_.mnuKids->setEnabled(false);
     c_.mnuSilent->setEnabled(true);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.

@@ -1,9 +1,12 @@
 #include "app/Form1Build.h"
 
 #include "data/RecordsetModel.h"
+#include "present/Twips.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QStyle>
 
 namespace app {
 namespace {
@@ -98,6 +101,60 @@ void buildMenus(QMainWindow* window, present::Form1Controls& c) {
     c.about = entry(help, "about", QStringLiteral("About Memorant"));
 }
 
+// Where the controls sit before any screen is laid out (twips). The layouts move most of them;
+// these places matter for what a layout only shows or only resizes.
+void placeAtDesign(present::Form1Controls& c) {
+    using present::placeTwips;
+    placeTwips(c.DataCombo1, 480, 480, 3855, 315);
+    placeTwips(c.TDBGrid2, 480, 1400, 5480, 3015);
+    placeTwips(c.TDBGrid1, 6400, 1400, 3495, 3015);
+    placeTwips(c.TDBGrid3, 480, 2640, 3735, 735);
+    placeTwips(c.Text1, 480, 480, 3735, 285);
+    placeTwips(c.Text2, 480, 2040, 3855, 375);
+    placeTwips(c.Text3, 480, 2640, 3735, 465);
+    placeTwips(c.Command1, 1680, 2640, 1215, 375);
+    placeTwips(c.Command2, 1680, 990, 1215, 375);
+    placeTwips(c.Command3, 2520, 3480, 1095, 375);
+    placeTwips(c.Command21, 960, 3480, 975, 375);
+    placeTwips(c.Command4, 6400, 155);
+    placeTwips(c.Command5, 6400, 860);
+    placeTwips(c.Command11, 6400, 4560, 1215, 375);
+    placeTwips(c.Label1, 960, 120);
+    placeTwips(c.Label2, 960, 129);
+    placeTwips(c.Label3, 600, 1200);
+    placeTwips(c.Label4, 600, 2160);
+    placeTwips(c.Label5, 3000, 2160);
+    placeTwips(c.Label6, 3000, 2160);
+    placeTwips(c.Label8, 960, 1320);
+    placeTwips(c.Label9, 1740, 1000);
+    placeTwips(c.Label10, 960, 120);
+    placeTwips(c.Label11, 6400, 4560);
+    placeTwips(c.Label12, 6400, 4920);
+    for (QLabel* l : {c.Label1, c.Label2, c.Label3, c.Label4, c.Label5, c.Label6, c.Label8,
+                      c.Label9, c.Label10, c.Label11, c.Label12})
+        l->adjustSize();
+    // The question text wraps within the learning screen's width.
+    c.Label7->setWordWrap(true);
+    placeTwips(c.Label7, 600, 1680, 3615, 375);
+    placeTwips(c.Picture[9], 4380, 480, 360, 360);
+
+    // Shown only while a multiple-answer card is being edited.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c.Command4, c.Command5, c.Label11, c.Label12, c.TDBGrid1})
+        w->hide();
+    // Leads to the Demons Manager, which is not built yet.
+    c.Command11->hide();
+}
+
+// The sound indicator of Academic Talking mode.
+void makeSoundIndicator(present::ClickableLabel* picture) {
+    picture->setToolTip(QStringLiteral("Sond mode is on"));
+    const int side = present::twipsToPixels(360, picture);
+    picture->setPixmap(
+        QApplication::style()->standardIcon(QStyle::SP_MediaVolume).pixmap(side, side));
+    picture->setAlignment(Qt::AlignCenter);
+}
+
 } // namespace
 
 void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
@@ -161,7 +218,11 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
         c.Picture[static_cast<size_t>(i)]->hide();
     }
 
+    placeAtDesign(c);
+    makeSoundIndicator(c.Picture[9]);
     buildMenus(window, c);
+    // Room for the card grid of the set-editing screen, the first one shown.
+    present::resizeTwips(window, 6600, 5100);
 }
 
 } // namespace app

@@ -1,8 +1,28 @@
 #include "app/Screens.h"
 
-namespace app {
+#include "app/AboutWindow.h"
+#include "data/RecordsetModel.h"
+#include "present/AcademicLayouts.h"
+#include "present/ApplyLayout.h"
+#include "present/Twips.h"
 
-void Screens::connectControls() {}
+namespace app {
+namespace {
+constexpr int kLearningWidth = 4800;   // twips
+constexpr int kSetEditingWidth = 6600; // twips
+} // namespace
+
+Screens::Screens(learn::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
+
+Screens::~Screens() = default;
+
+void Screens::connectControls() {
+    QObject::connect(s_.c.ChangeSet, &QAction::triggered, [this] { ChangeSet_Click(); });
+    QObject::connect(s_.c.CreatSet, &QAction::triggered, [this] { CreatSet_Click(); });
+    QObject::connect(s_.c.mnuEdSetName, &QAction::triggered, [this] { mnuEdSetName_Click(); });
+    QObject::connect(s_.c.about, &QAction::triggered, [this] { about_Click(); });
+    QObject::connect(s_.c.Command11, &QPushButton::clicked, [this] { Command11_Click(); });
+}
 
 void Screens::setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet) {
     s_.screens.setEditing = setEditing;
@@ -11,18 +31,44 @@ void Screens::setScreenFlags(bool setEditing, bool newSetName, bool learning, bo
     s_.screens.createSet = createSet;
 }
 
+present::LayoutContext Screens::layoutContext() const {
+    present::LayoutContext context;
+    context.kids = s_.modes.kids;
+    context.Silent = s_.modes.Silent;
+    context.TalkingOn = s_.modes.TalkingOn;
+    context.currentQuestion = s_.lesson.CSarray.at(s_.lesson.Row, learn::ColQuestion).toString();
+    return context;
+}
+
+void Screens::leaveAnswersGrid() {
+    if (s_.c.TDBGrid1->isVisible())
+        s_.window.SubLeaveTdbGrid1();
+}
+
+// The screens.
+
 void Screens::ScrChangeVisible() {
     setScreenFlags(true, false, false, false);
-    s_.c.Form1->setWindowTitle(QStringLiteral("Edit Set"));
+    if (s_.modes.kids)
+        SubScrChangeKids();
+    else
+        SubScrChangeNormal();
     s_.c.Picture[12]->hide();
     s_.c.StatusBar1->hide();
     s_.c.ChangeSet->setEnabled(false);
     s_.c.mnuEdSetName->setEnabled(true);
+    // Back from the narrow learning screen, the card grid needs its room again.
+    if (!s_.modes.kids &&
+        s_.c.Form1->width() < present::twipsToPixels(kSetEditingWidth, s_.c.Form1))
+        present::setWidthTwips(s_.c.Form1, kSetEditingWidth);
 }
 
 void Screens::ScrCreateVisible() {
     setScreenFlags(false, false, false, true);
-    s_.c.Form1->setWindowTitle(QStringLiteral("Create Set"));
+    if (s_.modes.kids)
+        ScrCreateKids();
+    else
+        ScrCreateNormal();
     s_.c.StatusBar1->hide();
     s_.c.mnuCrMulti->setVisible(false);
     s_.c.mnuEdSetName->setEnabled(true);
@@ -30,20 +76,80 @@ void Screens::ScrCreateVisible() {
 
 void Screens::ScrLearnVisible() {
     setScreenFlags(false, false, true, false);
-    s_.c.Form1->setWindowTitle(QStringLiteral("Learn Set"));
+    if (s_.modes.kids)
+        ScrLearnKids();
+    else
+        ScrLearnNormal();
     s_.c.StatusBar1->show();
     s_.c.mnuCrMulti->setVisible(false);
     s_.c.ChangeSet->setEnabled(true);
     s_.c.mnuEdSetName->setEnabled(true);
     s_.lesson.CurSetSize = s_.lesson.CurRowLim;
     loop_.SubStatusBar();
+    if (!s_.modes.kids)
+        present::setWidthTwips(s_.c.Form1, kLearningWidth);
 }
 
 void Screens::ScrChngSetName() {
     setScreenFlags(false, true, false, false);
-    s_.c.Form1->setWindowTitle(QStringLiteral("Change Set Name"));
+    if (s_.modes.kids)
+        ScrChngSetNameKids();
+    else
+        ScrChngSetNameNormal();
     s_.c.StatusBar1->hide();
     s_.c.mnuCrMulti->setVisible(false);
+}
+
+// The Academic layouts.
+
+void Screens::SubScrChangeNormal() {
+    present::applyLayout(present::setEditingAcademic(), s_.c, layoutContext());
+    const int row = s_.c.Adodc2->currentRow();
+    if (row >= 0 && row < s_.c.Adodc2->dataRowCount() &&
+        s_.c.Adodc2->valueAt(row, QStringLiteral("Answer")).toString() == QLatin1String("Multi"))
+        s_.window.SubShowMultiple();
+}
+
+void Screens::ScrChngSetNameNormal() {
+    present::applyLayout(present::setNameAcademic(), s_.c, layoutContext());
+}
+
+void Screens::ScrCreateNormal() {
+    present::applyLayout(present::createSetAcademic(), s_.c, layoutContext());
+}
+
+void Screens::ScrLearnNormal() {
+    present::applyLayout(present::learningAcademic(), s_.c, layoutContext());
+    loop_.MakeQuestion();
+    // The reply grid of a multiple-answer question shows the replies as they now stand.
+    s_.c.Adodc4->refresh();
+}
+
+// Commands.
+
+void Screens::ChangeSet_Click() {
+    ScrChangeVisible();
+}
+
+void Screens::CreatSet_Click() {
+    leaveAnswersGrid();
+    ScrCreateVisible();
+}
+
+void Screens::mnuEdSetName_Click() {
+    leaveAnswersGrid();
+    ScrChngSetName();
+}
+
+void Screens::about_Click() {
+    if (about_ == nullptr) {
+        about_ = new AboutWindow(s_.c.Form1);
+        about_->adjustSize();
+        about_->move(s_.c.Form1->geometry().center() - about_->rect().center());
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
 } // namespace app

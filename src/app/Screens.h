@@ -2,14 +2,19 @@
 
 #include "learn/Form1State.h"
 #include "learn/QuestionLoop.h"
+#include "present/LayoutTable.h"
 
 namespace app {
 
+class AboutWindow;
+
 // The four screens of the main window: each sets its screen flag, lays itself out for the
-// current mode, then adjusts the status bar and menus.
+// current mode, then adjusts the status bar and menus. Also the About window and the button
+// that leads to the Demons Manager.
 class Screens {
   public:
-    Screens(learn::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
+    Screens(learn::Form1State& s, learn::QuestionLoop& loop);
+    ~Screens();
     void connectControls();
 
     void ScrChangeVisible();
@@ -17,11 +22,38 @@ class Screens {
     void ScrLearnVisible();
     void ScrChngSetName();
 
+    // The Academic layouts of the four screens; the mode switches call them directly too.
+    void SubScrChangeNormal();
+    void ScrChngSetNameNormal();
+    void ScrCreateNormal();
+    void ScrLearnNormal();
+
+    // Hooks for the Kids layouts of the four screens. Kids layouts not built yet: until they
+    // are, the Kids entry of the Mode menu stays disabled and these lay out nothing.
+    void SubScrChangeKids() {}
+    void ScrChngSetNameKids() {}
+    void ScrCreateKids() {}
+    void ScrLearnKids() {}
+
+    void ChangeSet_Click();
+    void CreatSet_Click();
+    void mnuEdSetName_Click();
+    void about_Click();
+    // Hook for the Demons Manager window, which is not built yet: the button stays hidden
+    // on every screen, so nothing reaches this.
+    void Command11_Click() {}
+
+    AboutWindow* aboutWindow() const { return about_; }
+
   private:
     void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
+    present::LayoutContext layoutContext() const;
+    // The multiple-answer editor keeps its answers when the set-editing screen is left.
+    void leaveAnswersGrid();
 
     learn::Form1State& s_;
     learn::QuestionLoop& loop_;
+    AboutWindow* about_ = nullptr; // owned by the main window
 };
 
 } // namespace app

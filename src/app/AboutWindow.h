@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+namespace app {
+
+// The About window: the product name and its version. It has no buttons and does not hold
+// up the main window.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+};
+
+} // namespace app

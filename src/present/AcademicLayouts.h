@@ -1,0 +1,13 @@
+#pragma once
+
+#include "present/LayoutTable.h"
+
+namespace present {
+
+// The Academic layouts of the four screens of the main window.
+const LayoutTable& setEditingAcademic(); // SubScrChangeNormal
+const LayoutTable& setNameAcademic();    // ScrChngSetNameNormal
+const LayoutTable& createSetAcademic();  // ScrCreateNormal
+const LayoutTable& learningAcademic();   // ScrLearnNormal
+
+} // namespace present

@@ -1,0 +1,200 @@
+#include "present/ApplyLayout.h"
+
+#include "data/RecordsetModel.h"
+#include "present/Twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <stdexcept>
+
+namespace present {
+namespace {
+
+QColor resolve(const LayoutColour& colour) {
+    const QPalette system = QApplication::palette();
+    switch (colour.role) {
+    case LayoutColour::Role::Rgb:
+        return QColor(colour.red, colour.green, colour.blue);
+    case LayoutColour::Role::ButtonFace:
+        return system.color(QPalette::Button);
+    case LayoutColour::Role::ButtonText:
+        return system.color(QPalette::ButtonText);
+    case LayoutColour::Role::ButtonHighlight:
+        return system.color(QPalette::Light);
+    case LayoutColour::Role::CaptionText:
+        return system.color(QPalette::HighlightedText);
+    }
+    return {};
+}
+
+// Buttons paint their face with the Button role, labels their background with Window.
+void setBackColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    if (qobject_cast<QAbstractButton*>(w)) {
+        p.setColor(QPalette::Button, colour);
+    } else {
+        p.setColor(QPalette::Window, colour);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
+
+void setForeColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(qobject_cast<QAbstractButton*>(w) ? QPalette::ButtonText : QPalette::WindowText,
+               colour);
+    p.setColor(QPalette::Text, colour);
+    w->setPalette(p);
+}
+
+void setCaption(QWidget* w, const QString& text) {
+    if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(text);
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(text);
+}
+
+void applyGeometry(QWidget* w, const ControlSetting& s) {
+    if (s.left || s.top) {
+        const int x = s.left ? twipsToPixels(*s.left, w) : w->x();
+        const int y = s.top ? twipsToPixels(*s.top, w) : w->y();
+        w->move(x, y);
+    }
+    if (s.width || s.height) {
+        const int width = s.width ? twipsToPixels(*s.width, w) : w->width();
+        const int height = s.height ? twipsToPixels(*s.height, w) : w->height();
+        w->resize(width, height);
+    }
+}
+
+// Labels and buttons whose size the layout leaves open are sized to their caption, and a
+// label never cuts its caption off: the face standing in for the designed one is wider.
+void fitToCaption(QWidget* w, const ControlSetting& s) {
+    const bool label = qobject_cast<QLabel*>(w) != nullptr;
+    const bool button = qobject_cast<QAbstractButton*>(w) != nullptr;
+    if (!label && !button)
+        return;
+    const QSize hint = w->sizeHint();
+    if (!s.width && !s.height) {
+        if (label && qobject_cast<QLabel*>(w)->wordWrap())
+            w->resize(w->width(), std::max(hint.height(), w->heightForWidth(w->width())));
+        else
+            w->resize(hint);
+    } else if (label && !qobject_cast<QLabel*>(w)->wordWrap() && hint.width() > w->width()) {
+        w->resize(hint.width(), std::max(w->height(), hint.height()));
+    }
+}
+
+void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& context) {
+    if (s.caption)
+        setCaption(w, *s.caption);
+    if (s.captionIsCurrentQuestion)
+        setCaption(w, context.currentQuestion);
+    if (s.clearPicture) {
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            b->setIcon(QIcon());
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            l->setPixmap(QPixmap());
+    }
+    if (s.bold || s.pointSize) {
+        QFont f = w->font();
+        f.setFamily(defaultSansFamily());
+        if (s.bold)
+            f.setBold(*s.bold);
+        if (s.pointSize)
+            f.setPointSize(*s.pointSize);
+        w->setFont(f);
+    }
+    if (s.back)
+        setBackColour(w, resolve(*s.back));
+    if (s.fore)
+        setForeColour(w, resolve(*s.fore));
+    applyGeometry(w, s);
+    if (s.caption || s.captionIsCurrentQuestion || s.bold || s.pointSize || s.left || s.top ||
+        s.width || s.height)
+        fitToCaption(w, s);
+    if (s.clearText) {
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->clear();
+    }
+    if (s.visible)
+        w->setVisible(*s.visible);
+    if (s.focus)
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+QString defaultSansFamily() {
+    static const QString family = [] {
+        QFont f;
+        f.setStyleHint(QFont::SansSerif);
+        f.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+        return f.family();
+    }();
+    return family;
+}
+
+QWidget* controlNamed(Form1Controls& c, const QString& name) {
+    if (c.Form1 == nullptr)
+        throw std::logic_error("the main window's controls are not built");
+    auto* w = c.Form1->findChild<QWidget*>(name);
+    if (w == nullptr)
+        throw std::logic_error("no control named " + name.toStdString());
+    return w;
+}
+
+QAction* menuEntryNamed(Form1Controls& c, const QString& name) {
+    if (c.Form1 == nullptr)
+        throw std::logic_error("the main window's controls are not built");
+    auto* a = c.Form1->findChild<QAction*>(name);
+    if (a == nullptr)
+        throw std::logic_error("no menu entry named " + name.toStdString());
+    return a;
+}
+
+void applyLayout(const LayoutTable& table, Form1Controls& c, const LayoutContext& context) {
+    if (!table.windowCaption.isEmpty())
+        c.Form1->setWindowTitle(table.windowCaption);
+    if (table.clearBackgroundPicture)
+        clearBackgroundPicture(c);
+    for (const ControlSetting& s : table.controls) {
+        if (settingApplies(s.when, context))
+            applyControl(controlNamed(c, QString::fromLatin1(s.control)), s, context);
+    }
+    for (const MenuSetting& m : table.menus) {
+        QAction* a = menuEntryNamed(c, QString::fromLatin1(m.entry));
+        if (m.visible)
+            a->setVisible(*m.visible);
+        if (m.enabled)
+            a->setEnabled(*m.enabled);
+    }
+    if (table.setCardGridSource)
+        c.Adodc2->setSource(cardGridSource(context.kids));
+}
+
+void setBackgroundPicture(Form1Controls& c, const QPixmap& picture) {
+    QPalette p = c.area->palette();
+    p.setBrush(QPalette::Window, QBrush(picture));
+    c.area->setPalette(p);
+    c.area->setProperty("backgroundPicture", true);
+}
+
+void clearBackgroundPicture(Form1Controls& c) {
+    QPalette p = c.area->palette();
+    p.setBrush(QPalette::Window, QApplication::palette().brush(QPalette::Window));
+    c.area->setPalette(p);
+    c.area->setProperty("backgroundPicture", false);
+}
+
+bool hasBackgroundPicture(const Form1Controls& c) {
+    return c.area->property("backgroundPicture").toBool();
+}
+
+} // namespace present

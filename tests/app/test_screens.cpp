@@ -1,0 +1,426 @@
+#include "app/AboutWindow.h"
+#include "app/Form1.h"
+#include "app/Screens.h"
+#include "data/RecordsetModel.h"
+#include "present/Twips.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Records the cross-subsystem calls a screen makes, forwarding nothing.
+struct RecordingWindow : present::WindowProcedures {
+    void ScrChangeVisible() override {}
+    void ScrCreateVisible() override {}
+    void ScrLearnVisible() override {}
+    void ScrChngSetName() override {}
+    void SubErrorHandler429() override {}
+    void SubMultipleAnswerCheck() override {}
+    void SubLeaveTdbGrid1() override { ++leaveAnswers; }
+    void SubShowMultiple() override { ++showMultiple; }
+    int leaveAnswers = 0;
+    int showMultiple = 0;
+};
+
+struct ScreenState {
+    bool setEditing, newSetName, learning, createSet;
+    QString caption;
+    bool statusBar, changeSet, edSetName, crMulti;
+};
+
+} // namespace
+
+// The four screens of the main window, its menus after start-up and the About window.
+class TestScreens : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void menuCaptionsAndNesting_data();
+    void menuCaptionsAndNesting();
+    void menusAfterStartup_data();
+    void menusAfterStartup();
+    void screenProcedures_data();
+    void screenProcedures();
+    void lastCallDecides_data();
+    void lastCallDecides();
+    void editSetOnTheEditingScreen();
+    void menuEntriesShowTheirScreens();
+    void windowWidthFollowsTheScreen();
+    void demonsManagerButtonStaysHidden();
+    void learningScreenInSilentAndTalking_data();
+    void learningScreenInSilentAndTalking();
+    void multipleAnswerCardOnTheEditingScreen();
+    void leavingTheAnswersGridKeepsItsAnswers();
+    void aboutWindow();
+
+  private:
+    present::Form1Controls& c() { return w_->controls(); }
+    void call(const QString& procedure);
+    ScreenState state();
+
+    std::unique_ptr<testing::TempDatabase> t_;
+    testing::ScriptedDialogs dialogs_;
+    testing::RecordingSpeech speech_;
+    std::unique_ptr<app::Form1> w_;
+};
+
+void TestScreens::init() {
+    t_ = std::make_unique<testing::TempDatabase>(true);
+    w_ = std::make_unique<app::Form1>(t_->db(), dialogs_, speech_);
+    w_->Form_Load();
+}
+
+void TestScreens::cleanup() {
+    w_.reset();
+    t_.reset();
+}
+
+void TestScreens::call(const QString& procedure) {
+    if (procedure == QLatin1String("ScrChangeVisible"))
+        w_->ScrChangeVisible();
+    else if (procedure == QLatin1String("ScrChngSetName"))
+        w_->ScrChngSetName();
+    else if (procedure == QLatin1String("ScrLearnVisible"))
+        w_->ScrLearnVisible();
+    else if (procedure == QLatin1String("ScrCreateVisible"))
+        w_->ScrCreateVisible();
+    else
+        QFAIL(qPrintable(QStringLiteral("unknown procedure ") + procedure));
+}
+
+ScreenState TestScreens::state() {
+    const present::ScreenFlags& f = w_->screens();
+    return {f.setEditing,
+            f.newSetName,
+            f.learning,
+            f.createSet,
+            w_->windowTitle(),
+            c().StatusBar1->isVisibleTo(w_.get()),
+            c().ChangeSet->isEnabled(),
+            c().mnuEdSetName->isEnabled(),
+            c().mnuCrMulti->isVisible()};
+}
+
+void TestScreens::menuCaptionsAndNesting_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("parent"); // empty: the menu bar
+    const char* rows[][3] = {
+        {"mnuFile", "&File", ""},
+        {"CreatSet", "New set", "mnuFile"},
+        {"mnuLearn", "Learn", "mnuFile"},
+        {"ChangeSet", "Edit set", "mnuFile"},
+        {"mnuEdSetName", "Edit set name", "mnuFile"},
+        {"mnulog1", "Log", "mnuFile"},
+        {"mnulog", "Show the Log", "mnulog1"},
+        {"mnuCleanLog", "Clean the Log", "mnulog1"},
+        {"mnuExport", "Export", "mnuFile"},
+        {"mnuImport", "Import", "mnuFile"},
+        {"mnuImpWithLog", "Import with log", "mnuImport"},
+        {"mnuImpNoLog", "Import without log", "mnuImport"},
+        {"mnuLearnMain", "&Learn", ""},
+        {"mnuWholeSet", "Learn the whole set", "mnuLearnMain"},
+        {"mnuDemons", "Demons", "mnuLearnMain"},
+        {"mnuArrangeDemons", "Arrange Demons", "mnuDemons"},
+        {"mnuLearnDemons", "Learn Demons", "mnuDemons"},
+        {"mnuEdit", "&Edit", ""},
+        {"mnuDelete", "Delete set", "mnuEdit"},
+        {"mnuCrMulti", "Create Multiple Answer", "mnuEdit"},
+        {"mnusound", "Sound", "mnuEdit"},
+        {"mnudelay", "Delay", "mnusound"},
+        {"mnuVoice", "Voice...", "mnusound"},
+        {"mnuView", "&Mode", ""},
+        {"mnuKids", "Kids", "mnuView"},
+        {"mnuStandard", "Academic", "mnuView"},
+        {"mnuTalking", "Talking", "mnuStandard"},
+        {"mnuSilent", "Silent", "mnuStandard"},
+        {"mnuHelp", "&Help", ""},
+        {"mnuTutorial", "Tutorial", "mnuHelp"},
+        {"mnuHelpTalking", "Academic", "mnuTutorial"},
+        {"mnuKidsHelp", "Kids", "mnuTutorial"},
+        {"about", "About Memorant", "mnuHelp"},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r[0]) << r[0] << r[1] << r[2];
+}
+
+void TestScreens::menuCaptionsAndNesting() {
+    QFETCH(QString, entry);
+    QFETCH(QString, caption);
+    QFETCH(QString, parent);
+    auto* action = w_->findChild<QAction*>(entry);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    const QList<QAction*> siblings =
+        parent.isEmpty() ? w_->menuBar()->actions() : w_->findChild<QMenu*>(parent)->actions();
+    QVERIFY(siblings.contains(action));
+}
+
+void TestScreens::menusAfterStartup_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("New set") << "CreatSet" << true << true;
+    QTest::newRow("Learn") << "mnuLearn" << true << true;
+    QTest::newRow("Edit set") << "ChangeSet" << true << true;
+    QTest::newRow("Edit set name") << "mnuEdSetName" << true << true;
+    QTest::newRow("&Learn menu") << "mnuLearnMain" << false << false;
+    QTest::newRow("Delete set") << "mnuDelete" << true << true;
+    QTest::newRow("Create Multiple Answer") << "mnuCrMulti" << true << true;
+    QTest::newRow("Kids (layouts to come)") << "mnuKids" << true << false;
+    QTest::newRow("Academic") << "mnuStandard" << true << true;
+    QTest::newRow("Talking") << "mnuTalking" << true << true;
+    QTest::newRow("Silent") << "mnuSilent" << true << true;
+    QTest::newRow("Academic tutorial") << "mnuHelpTalking" << true << true;
+    QTest::newRow("About") << "about" << true << true;
+}
+
+void TestScreens::menusAfterStartup() {
+    QFETCH(QString, entry);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    auto* action = w_->findChild<QAction*>(entry);
+    QVERIFY(action);
+    QCOMPARE(action->isVisible(), visible);
+    QCOMPARE(action->isEnabled(), enabled);
+    QCOMPARE(w_->windowTitle(), QStringLiteral("Edit Set"));
+    QVERIFY(!c().StatusBar1->isVisibleTo(w_.get()));
+    QVERIFY(w_->screens().setEditing);
+}
+
+void TestScreens::screenProcedures_data() {
+    QTest::addColumn<QString>("procedure");
+    QTest::addColumn<QList<bool>>("flags"); // set editing, new set name, learning, create set
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("statusBar");
+    QTest::addColumn<bool>("changeSet");
+    QTest::addColumn<bool>("crMulti");
+    QTest::newRow("set editing") << "ScrChangeVisible" << QList<bool>{true, false, false, false}
+                                 << "Edit Set" << false << false << true;
+    QTest::newRow("set name") << "ScrChngSetName" << QList<bool>{false, true, false, false}
+                              << "Change Set Name" << false << true << false;
+    QTest::newRow("learning") << "ScrLearnVisible" << QList<bool>{false, false, true, false}
+                              << "Learn Set" << true << true << false;
+    QTest::newRow("create set") << "ScrCreateVisible" << QList<bool>{false, false, false, true}
+                                << "Create Set" << false << true << false;
+}
+
+void TestScreens::screenProcedures() {
+    QFETCH(QString, procedure);
+    QFETCH(QList<bool>, flags);
+    QFETCH(QString, caption);
+    QFETCH(bool, statusBar);
+    QFETCH(bool, changeSet);
+    QFETCH(bool, crMulti);
+    // Come from the learning screen, so every flag and entry has something to change.
+    w_->ScrLearnVisible();
+    call(procedure);
+    const ScreenState s = state();
+    QCOMPARE((QList<bool>{s.setEditing, s.newSetName, s.learning, s.createSet}), flags);
+    QCOMPARE(s.caption, caption);
+    QCOMPARE(s.statusBar, statusBar);
+    QCOMPARE(s.changeSet, changeSet);
+    QCOMPARE(s.crMulti, crMulti);
+    // The set-name screen is the one place where renaming is not offered again.
+    QCOMPARE(s.edSetName, procedure != QLatin1String("ScrChngSetName"));
+}
+
+void TestScreens::lastCallDecides_data() {
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("after a set is created")
+        << QStringList{"ScrChngSetName", "ScrCreateVisible", "ScrLearnVisible", "ScrChangeVisible"};
+    QTest::newRow("ending on learning")
+        << QStringList{"ScrChangeVisible", "ScrCreateVisible", "ScrChngSetName", "ScrLearnVisible"};
+    QTest::newRow("ending on set name")
+        << QStringList{"ScrLearnVisible", "ScrChangeVisible", "ScrChngSetName"};
+    QTest::newRow("ending on create")
+        << QStringList{"ScrLearnVisible", "ScrChngSetName", "ScrCreateVisible"};
+}
+
+void TestScreens::lastCallDecides() {
+    QFETCH(QStringList, calls);
+    for (const QString& procedure : calls)
+        call(procedure);
+    const ScreenState after = state();
+    const QList<QWidget*> controls = c().area->findChildren<QWidget*>();
+    QList<bool> shown;
+    for (QWidget* w : controls)
+        shown << w->isVisibleTo(w_.get());
+
+    // The same screen shown straight from start-up looks the same.
+    cleanup();
+    init();
+    call(calls.last());
+    const ScreenState direct = state();
+    QCOMPARE(after.setEditing, direct.setEditing);
+    QCOMPARE(after.newSetName, direct.newSetName);
+    QCOMPARE(after.learning, direct.learning);
+    QCOMPARE(after.createSet, direct.createSet);
+    QCOMPARE(after.caption, direct.caption);
+    QCOMPARE(after.statusBar, direct.statusBar);
+    QCOMPARE(after.changeSet, direct.changeSet);
+    QCOMPARE(after.edSetName, direct.edSetName);
+    QCOMPARE(after.crMulti, direct.crMulti);
+    const QList<QWidget*> again = c().area->findChildren<QWidget*>();
+    QCOMPARE(again.size(), controls.size());
+    for (int i = 0; i < again.size(); ++i) {
+        if (again[i]->objectName().isEmpty())
+            continue; // inner parts of the grids and the list
+        QVERIFY2(again[i]->isVisibleTo(w_.get()) == shown[i], qPrintable(again[i]->objectName()));
+    }
+}
+
+void TestScreens::editSetOnTheEditingScreen() {
+    c().ChangeSet->trigger();
+    QVERIFY(w_->screens().setEditing);
+    QVERIFY(!c().ChangeSet->isEnabled());
+    w_->ScrChangeVisible(); // laid out again
+    QVERIFY(!c().ChangeSet->isEnabled());
+    QCOMPARE(w_->windowTitle(), QStringLiteral("Edit Set"));
+    QVERIFY(c().TDBGrid2->isVisibleTo(w_.get()));
+    QVERIFY(c().TDBGrid2->isColumnHidden(0)); // Card_ID stays out of sight after the refresh
+}
+
+void TestScreens::menuEntriesShowTheirScreens() {
+    c().CreatSet->trigger();
+    QVERIFY(w_->screens().createSet);
+    QVERIFY(c().Text1->isVisibleTo(w_.get()));
+    c().ChangeSet->trigger();
+    QVERIFY(w_->screens().setEditing);
+    c().mnuEdSetName->trigger();
+    QVERIFY(w_->screens().newSetName);
+    QVERIFY(c().Text2->isVisibleTo(w_.get()));
+    QVERIFY(c().Command1->isVisibleTo(w_.get()));
+    c().ChangeSet->trigger();
+    QVERIFY(w_->screens().setEditing);
+    QCOMPARE(w_->windowTitle(), QStringLiteral("Edit Set"));
+}
+
+void TestScreens::windowWidthFollowsTheScreen() {
+    w_->ScrLearnVisible();
+    QCOMPARE(w_->width(), present::twipsToPixels(4800, w_.get()));
+    // The card grid gets its room back.
+    w_->ScrChangeVisible();
+    QVERIFY(w_->width() >= c().TDBGrid2->geometry().right());
+}
+
+void TestScreens::demonsManagerButtonStaysHidden() {
+    for (const char* p :
+         {"ScrChangeVisible", "ScrChngSetName", "ScrLearnVisible", "ScrCreateVisible"}) {
+        call(QString::fromLatin1(p));
+        QVERIFY2(!c().Command11->isVisibleTo(w_.get()), p);
+    }
+}
+
+void TestScreens::learningScreenInSilentAndTalking_data() {
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("silent") << true;
+    QTest::newRow("talking") << false;
+}
+
+void TestScreens::learningScreenInSilentAndTalking() {
+    QFETCH(bool, silent);
+    w_->lesson().CSarray.at(1, learn::ColQuestion) = QStringLiteral("France");
+    w_->lesson().Row = 1;
+    w_->lesson().CurRowLim = 3;
+    w_->modes().Silent = silent;
+    w_->modes().TalkingOn = !silent;
+    w_->ScrLearnVisible();
+    QCOMPARE(c().Label3->isVisibleTo(w_.get()), silent);
+    QCOMPARE(c().Label7->isVisibleTo(w_.get()), silent);
+    QCOMPARE(c().Picture[9]->isVisibleTo(w_.get()), !silent);
+    if (silent)
+        QCOMPARE(c().Label7->text(), QStringLiteral("France"));
+    QCOMPARE(w_->lesson().CurSetSize, 3);
+    QVERIFY(c().StatusBar1->isVisibleTo(w_.get()));
+}
+
+void TestScreens::multipleAnswerCardOnTheEditingScreen() {
+    t_->chooseSet(QStringLiteral("Multi set"));
+    const qint64 set = t_->addSet(QStringLiteral("Multi set"));
+    t_->addCard(QStringLiteral("Plain"), QStringLiteral("Answer"), set);
+    t_->addCard(QStringLiteral("Colours of the flag"), QStringLiteral("Multi"), set);
+
+    RecordingWindow window;
+    learn::Form1State s{c(),
+                        w_->recordsets(),
+                        w_->lesson(),
+                        w_->modes(),
+                        w_->screens(),
+                        dialogs_,
+                        speech_,
+                        window,
+                        w_->state().startupComplete,
+                        w_->state().replyFocusMark};
+    app::Screens screens(s, w_->questionLoop());
+
+    c().Adodc2->setCurrentRow(0);
+    screens.SubScrChangeNormal();
+    QCOMPARE(window.showMultiple, 0);
+    c().Adodc2->setCurrentRow(1);
+    screens.SubScrChangeNormal();
+    QCOMPARE(window.showMultiple, 1);
+}
+
+void TestScreens::leavingTheAnswersGridKeepsItsAnswers() {
+    RecordingWindow window;
+    learn::Form1State s{c(),
+                        w_->recordsets(),
+                        w_->lesson(),
+                        w_->modes(),
+                        w_->screens(),
+                        dialogs_,
+                        speech_,
+                        window,
+                        w_->state().startupComplete,
+                        w_->state().replyFocusMark};
+    app::Screens screens(s, w_->questionLoop());
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    screens.CreatSet_Click();
+    QCOMPARE(window.leaveAnswers, 0); // the answers grid was not open
+    screens.ChangeSet_Click();
+    c().TDBGrid1->show();
+    screens.mnuEdSetName_Click();
+    QCOMPARE(window.leaveAnswers, 1);
+    QVERIFY(!c().TDBGrid1->isVisibleTo(w_.get()));
+}
+
+void TestScreens::aboutWindow() {
+    w_->show();
+    c().about->trigger();
+    auto* about = w_->findChild<app::AboutWindow*>();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QVERIFY(about->isWindow());
+    QCOMPARE(about->windowTitle(), QStringLiteral("Memorant"));
+    QVERIFY(!about->isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QStringList texts;
+    for (QLabel* l : about->findChildren<QLabel*>())
+        texts << l->text();
+    QCOMPARE(texts, (QStringList{QStringLiteral("Memorant"), QStringLiteral("Version 1.0")}));
+    const QFont face = about->findChild<QLabel*>(QStringLiteral("productName"))->font();
+    QCOMPARE(face.families().value(0), QStringLiteral("Book Antiqua"));
+    QCOMPARE(face.styleHint(), QFont::Serif);
+
+    // Choosing it again brings back the same window, and the main window stays usable.
+    about->close();
+    c().about->trigger();
+    QCOMPARE(w_->findChildren<app::AboutWindow*>().size(), 1);
+    QVERIFY(about->isVisible());
+    c().CreatSet->trigger();
+    QVERIFY(w_->screens().createSet);
+}
+
+QTEST_MAIN(TestScreens)
+#include "test_screens.moc"

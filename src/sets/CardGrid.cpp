@@ -30,10 +30,10 @@ bool inside(const QWidget* grid, const QObject* object) {
 // anywhere outside the grid (labels used as buttons take no focus), the grid being hidden
 // by a screen change, and the Delete key on selected rows.
 class GridWatcher : public QObject {
-public:
+  public:
     explicit GridWatcher(CardGrid& grid, QTableView* view) : grid_(grid), view_(view) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -57,7 +57,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     CardGrid& grid_;
     QTableView* view_;
 };
@@ -94,8 +94,9 @@ void CardGrid::connectControls() {
                      [this](int row) { TDBGrid2_AfterUpdate(row); });
     QObject::connect(m, &data::RecordsetModel::beforeRowDelete, ctx,
                      [this](int row, bool* cancel) { TDBGrid2_BeforeDelete(row, cancel); });
-    QObject::connect(m, &data::RecordsetModel::currentRowChanged, ctx,
-                     [this](int previous, int current) { TDBGrid2_RowColChange(previous, current); });
+    QObject::connect(
+        m, &data::RecordsetModel::currentRowChanged, ctx,
+        [this](int previous, int current) { TDBGrid2_RowColChange(previous, current); });
     QObject::connect(m, &data::RecordsetModel::focusLeft, ctx, [this] { TDBGrid2_LostFocus(); });
     QObject::connect(m, &data::RecordsetModel::writeFailed, ctx,
                      [this](const QString& message) { TDBGrid2_WriteFailed(message); });
@@ -112,8 +113,9 @@ void CardGrid::connectControls() {
         QObject::connect(menu, &QMenu::aboutToShow, ctx, [this] { commitPendingEdit(); });
 
     // Queued, so that whoever records the chosen set has done so before the grid reads it.
-    QObject::connect(s_.c.DataCombo1, &QComboBox::currentIndexChanged, ctx,
-                     [this] { refreshGrid(); }, Qt::QueuedConnection);
+    QObject::connect(
+        s_.c.DataCombo1, &QComboBox::currentIndexChanged, ctx, [this] { refreshGrid(); },
+        Qt::QueuedConnection);
 }
 
 void CardGrid::reopen() {
@@ -215,7 +217,9 @@ void CardGrid::TDBGrid2_AfterUpdate(int) {
         writeSuppressMark = QStringLiteral("da");
 }
 
-void CardGrid::TDBGrid2_BeforeDelete(int, bool*) { reopen(); }
+void CardGrid::TDBGrid2_BeforeDelete(int, bool*) {
+    reopen();
+}
 
 void CardGrid::TDBGrid2_RowColChange(int, int current) {
     if (s_.modes.kids || current < 0)
@@ -253,9 +257,9 @@ void CardGrid::TDBGrid2_WriteFailed(const QString& message) {
     }
     bool setChosen = true;
     try {
-        setChosen = data::scalar(s_.rs.connection(),
-                                 QStringLiteral("SELECT COUNT(*) FROM qCurrentSetID"))
-                        .toInt() > 0;
+        setChosen =
+            data::scalar(s_.rs.connection(), QStringLiteral("SELECT COUNT(*) FROM qCurrentSetID"))
+                .toInt() > 0;
     } catch (const data::DbError&) {
     }
     if (!setChosen) {

@@ -13,7 +13,7 @@ namespace sets {
 // The card grid of the set-editing screen: ties new cards to the chosen set, reopens the
 // window's record sets around the grid's writes, and follows the grid's current card.
 class CardGrid {
-public:
+  public:
     explicit CardGrid(learn::Form1State& s);
     ~CardGrid();
     void connectControls();
@@ -44,7 +44,7 @@ public:
     int firstLeaveMark = 1;          // 1 until focus has left the grid once
     int rowAddedMark = 0;            // 1 once a row has been added
 
-private:
+  private:
     void reopen();
 
     learn::Form1State& s_;

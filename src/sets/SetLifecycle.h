@@ -9,7 +9,7 @@ namespace sets {
 
 // Creating, renaming and deleting sets.
 class SetLifecycle {
-public:
+  public:
     explicit SetLifecycle(learn::Form1State& s) : s_(s), store_(s.rs) {}
     void connectControls();
 
@@ -32,7 +32,7 @@ public:
     void SubDeleteCard();
     void SubCheckLastSetDelete();
 
-private:
+  private:
     // Runs `step`; a database failure is told to the user and the record sets are reopened.
     template <typename Step> bool guarded(const QString& what, Step step);
     // Runs `step`; speech that cannot be started sends the window back to Silent mode.

@@ -9,7 +9,7 @@ namespace sets {
 // What the set commands do to the database, through the main window's record sets.
 // No widget in sight: the window's handlers add the messages and the screens.
 class SetStore {
-public:
+  public:
     explicit SetStore(data::RecordsetFamily& rs) : rs_(rs) {}
 
     // Whether a set already has this name (letter case ignored). The name is left in
@@ -45,7 +45,7 @@ public:
     // with its answers, and adds the placeholder card when one set is left. All or nothing.
     DeleteResult deleteSet(const QString& chosenName);
 
-private:
+  private:
     data::RecordsetFamily& rs_;
 };
 

@@ -94,6 +94,7 @@ void Form1::Form_Unload() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     try {
+        cardGrid_->commitPendingEdit();
         Form_Unload();
     } catch (const data::DbError& e) {
         state_.dialogs.warning(

@@ -120,20 +120,22 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     const int row = index.row();
     const QString column = rs_.columnNames().value(index.column());
+    const bool adding = isNewRow(row);
+    if (adding && value.toString().isEmpty())
+        return false; // an untouched new row is not a card, and nothing is written
     bool cancel = false;
     emit beforeRowWrite(row, &cancel);
     if (cancel)
         return false;
     try {
-        if (isNewRow(row)) {
-            if (value.toString().isEmpty())
-                return false; // an untouched new row is not a card
+        if (adding) {
             const int added = dataRowCount();
-            beginInsertRows({}, added + 1, added + 1);
+            // Written before the rows are announced, so a refused row leaves the model whole.
             rs_.addNew();
             rs_.setValue(column, value);
             rs_.update();
             rs_.requery();
+            beginInsertRows({}, added + 1, added + 1);
             endInsertRows();
             emit dataChanged(this->index(added, 0), this->index(added, columnCount() - 1));
             emit afterRowWrite(added);

@@ -1,7 +1,287 @@
 #include "sets/CardGrid.h"
 
-namespace sets {
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+#include "present/Twips.h"
+#include "sets/GridRefresh.h"
+#include "sets/SetRules.h"
 
-void CardGrid::connectControls() {}
+#include <QAbstractItemDelegate>
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <algorithm>
+
+namespace sets {
+namespace {
+
+const QString kAnswer = QStringLiteral("Answer");
+const QString kCardId = QStringLiteral("Card_ID");
+
+bool inside(const QWidget* grid, const QObject* object) {
+    const auto* w = qobject_cast<const QWidget*>(object);
+    return w && (w == grid || grid->isAncestorOf(w));
+}
+
+// Watches the application for the moments an open cell editor must be written: a click
+// anywhere outside the grid (labels used as buttons take no focus), the grid being hidden
+// by a screen change, and the Delete key on selected rows.
+class GridWatcher : public QObject {
+  public:
+    explicit GridWatcher(CardGrid& grid, QTableView* view) : grid_(grid), view_(view) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (watched->isWidgetType() && !inside(view_, watched))
+                grid_.commitPendingEdit();
+            break;
+        case QEvent::Hide:
+            if (watched == view_)
+                grid_.commitPendingEdit();
+            break;
+        case QEvent::KeyPress:
+            if (watched == view_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+                !view_->selectionModel()->selectedRows().isEmpty()) {
+                grid_.deleteSelectedRows();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+  private:
+    CardGrid& grid_;
+    QTableView* view_;
+};
+
+} // namespace
+
+CardGrid::CardGrid(learn::Form1State& s) : s_(s) {}
+
+CardGrid::~CardGrid() {
+    if (watcher_)
+        qApp->removeEventFilter(watcher_.get());
+}
+
+void CardGrid::connectControls() {
+    QTableView* g = s_.c.TDBGrid2;
+    data::RecordsetModel* m = s_.c.Adodc2;
+    watcher_ = std::make_unique<GridWatcher>(*this, g);
+    g->installEventFilter(watcher_.get());
+    qApp->installEventFilter(watcher_.get());
+    QObject* ctx = watcher_.get();
+
+    // A multiple-answer card's Answer cell only carries the mark; its answers are edited
+    // in their own grid.
+    m->setCellLocked([m](int row, const QString& column) {
+        return column.compare(kAnswer, Qt::CaseInsensitive) == 0 &&
+               isMultiAnswer(m->valueAt(row, kAnswer));
+    });
+
+    QObject::connect(m, &data::RecordsetModel::afterRowAdded, ctx,
+                     [this](int row) { TDBGrid2_AfterInsert(row); });
+    QObject::connect(m, &data::RecordsetModel::beforeRowWrite, ctx,
+                     [this](int row, bool* cancel) { TDBGrid2_BeforeUpdate(row, cancel); });
+    QObject::connect(m, &data::RecordsetModel::afterRowWrite, ctx,
+                     [this](int row) { TDBGrid2_AfterUpdate(row); });
+    QObject::connect(m, &data::RecordsetModel::beforeRowDelete, ctx,
+                     [this](int row, bool* cancel) { TDBGrid2_BeforeDelete(row, cancel); });
+    QObject::connect(
+        m, &data::RecordsetModel::currentRowChanged, ctx,
+        [this](int previous, int current) { TDBGrid2_RowColChange(previous, current); });
+    QObject::connect(m, &data::RecordsetModel::focusLeft, ctx, [this] { TDBGrid2_LostFocus(); });
+    QObject::connect(m, &data::RecordsetModel::writeFailed, ctx,
+                     [this](const QString& message) { TDBGrid2_WriteFailed(message); });
+
+    QObject::connect(g->selectionModel(), &QItemSelectionModel::currentRowChanged, ctx,
+                     [m](const QModelIndex& current) { m->setCurrentRow(current.row()); });
+    QObject::connect(qApp, &QApplication::focusChanged, ctx, [g, m](QWidget* old, QWidget* now) {
+        if (old && now && inside(g, old) && !inside(g, now))
+            m->notifyFocusLeft();
+    });
+
+    // Opening a menu writes what is being typed before the command runs.
+    for (QMenu* menu : s_.c.Form1->menuBar()->findChildren<QMenu*>())
+        QObject::connect(menu, &QMenu::aboutToShow, ctx, [this] { commitPendingEdit(); });
+
+    // Queued, so that whoever records the chosen set has done so before the grid reads it.
+    QObject::connect(
+        s_.c.DataCombo1, &QComboBox::currentIndexChanged, ctx, [this] { refreshGrid(); },
+        Qt::QueuedConnection);
+}
+
+void CardGrid::reopen() {
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+}
+
+void CardGrid::commitPendingEdit() {
+    if (committing_)
+        return;
+    QTableView* g = s_.c.TDBGrid2;
+    const QModelIndex index = g->currentIndex();
+    QWidget* editor = index.isValid() ? g->indexWidget(index) : nullptr;
+    QAbstractItemDelegate* delegate = editor ? g->itemDelegateForIndex(index) : nullptr;
+    if (!delegate)
+        return;
+    committing_ = true;
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    committing_ = false;
+}
+
+void CardGrid::refreshGrid() {
+    commitPendingEdit();
+    refreshCardGrid(s_.c.TDBGrid2, s_.c.Adodc2);
+}
+
+void CardGrid::SubCreateNewCard() {
+    try {
+        if (!s_.rs.isLoaded())
+            s_.rs.LoadAll();
+        s_.rs.countCSRexist.requery();
+        if (s_.rs.countCSRexist.value(QStringLiteral("Countt")).toInt() > 0)
+            return;
+        // Only a card typed into this grid is tied here: the placeholder card left after
+        // deleting sets is the newest card too, and belongs to no set on purpose.
+        if (!lastAddedCardId_.isValid())
+            return;
+        const QVariant setId = s_.rs.curSetID.value(QStringLiteral("Set_ID"));
+        reopen();
+        const QVariant cardId = s_.rs.maxCardId();
+        if (cardId.toString() == lastAddedCardId_.toString()) {
+            data::Transaction t(s_.rs.connection());
+            s_.rs.setCardRel.addNew();
+            s_.rs.setCardRel.setValue(kCardId, cardId);
+            s_.rs.setCardRel.setValue(QStringLiteral("Set_ID"), setId);
+            s_.rs.setCardRel.update();
+            // A new card comes last in the learning order of its set.
+            data::exec(s_.rs.connection(),
+                       QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"),
+                       {cardId});
+            t.commit();
+        }
+    } catch (const data::DbError&) {
+        // A later call ties the card: it is still the newest one without a set.
+    }
+    try {
+        reopen();
+    } catch (const data::DbError&) {
+    }
+}
+
+void CardGrid::SubReturnToProperTableRow(const QString& CurTabRowID) {
+    QTableView* g = s_.c.TDBGrid2;
+    data::RecordsetModel* m = s_.c.Adodc2;
+    const int rows = m->dataRowCount();
+    if (g->currentIndex().row() >= rows)
+        return; // at the end already
+    QVariantList ids;
+    for (int r = 0; r < rows; ++r)
+        ids << m->valueAt(r, kCardId);
+    const int found = rowOfCardId(ids, CurTabRowID);
+    const int column = std::max(g->currentIndex().column(), 1);
+    g->setCurrentIndex(m->index(found < 0 ? m->rowCount() - 1 : found, column));
+}
+
+void CardGrid::TDBGrid2_AfterInsert(int row) {
+    QTableView* g = s_.c.TDBGrid2;
+    lastAddedCardId_ = s_.c.Adodc2->valueAt(row, kCardId);
+    // The grid moves to its last row, the new card, unless the cell being typed is there.
+    const QModelIndex current = g->currentIndex();
+    if (current.row() != row && !g->indexWidget(current))
+        g->setCurrentIndex(s_.c.Adodc2->index(row, std::max(current.column(), 1)));
+    SubCreateNewCard();
+    rowAddedMark = 1;
+}
+
+void CardGrid::TDBGrid2_BeforeUpdate(int, bool*) {
+    if (writeSuppressMark != QStringLiteral("net"))
+        s_.rs.UnloadAll();
+    else
+        writeSuppressMark = QStringLiteral("da");
+}
+
+void CardGrid::TDBGrid2_AfterUpdate(int) {
+    if (writeSuppressMark != QStringLiteral("net"))
+        s_.rs.LoadAll();
+    else
+        writeSuppressMark = QStringLiteral("da");
+}
+
+void CardGrid::TDBGrid2_BeforeDelete(int, bool*) {
+    reopen();
+}
+
+void CardGrid::TDBGrid2_RowColChange(int, int current) {
+    if (s_.modes.kids || current < 0)
+        return;
+    if (!firstRowChangeMark) {
+        firstRowChangeMark = true;
+        return;
+    }
+    if (current < s_.c.Adodc2->dataRowCount() &&
+        isMultiAnswer(s_.c.Adodc2->valueAt(current, kAnswer))) {
+        s_.window.SubShowMultiple();
+        return;
+    }
+    s_.c.TDBGrid1->hide();
+    present::setWidthTwips(s_.c.Form1, 6600);
+    s_.c.Form1->move(present::twipsToPixels(5280, s_.c.Form1), s_.c.Form1->y());
+    s_.c.Command4->hide();
+    s_.c.Command5->hide();
+}
+
+void CardGrid::TDBGrid2_LostFocus() {
+    // The cell editor writes itself when it loses the focus; this catches any left open.
+    commitPendingEdit();
+    if (!s_.c.TDBGrid1->isVisibleTo(s_.c.Form1) && firstLeaveMark == 0)
+        SubCreateNewCard();
+    firstLeaveMark = 0;
+}
+
+void CardGrid::TDBGrid2_WriteFailed(const QString& message) {
+    // The write never reached its after-write notification: reopen what it closed.
+    try {
+        if (!s_.rs.isLoaded())
+            s_.rs.LoadAll();
+    } catch (const data::DbError&) {
+    }
+    bool setChosen = true;
+    try {
+        setChosen =
+            data::scalar(s_.rs.connection(), QStringLiteral("SELECT COUNT(*) FROM qCurrentSetID"))
+                .toInt() > 0;
+    } catch (const data::DbError&) {
+    }
+    if (!setChosen) {
+        s_.dialogs.warning(
+            QStringLiteral("Choose a set in the list before typing its cards. The card was not "
+                           "saved."));
+        return;
+    }
+    s_.dialogs.warning(QStringLiteral("The card could not be saved.\n\n") + message);
+}
+
+void CardGrid::deleteSelectedRows() {
+    QTableView* g = s_.c.TDBGrid2;
+    data::RecordsetModel* m = s_.c.Adodc2;
+    QList<int> rows;
+    for (const QModelIndex& index : g->selectionModel()->selectedRows()) {
+        if (index.row() < m->dataRowCount())
+            rows << index.row();
+    }
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    for (int row : rows)
+        m->removeRows(row, 1);
+}
 
 } // namespace sets

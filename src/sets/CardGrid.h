@@ -2,16 +2,55 @@
 
 #include "learn/Form1State.h"
 
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+class QObject;
+
 namespace sets {
 
-// The card grid of the set-editing screen.
+// The card grid of the set-editing screen: ties new cards to the chosen set, reopens the
+// window's record sets around the grid's writes, and follows the grid's current card.
 class CardGrid {
   public:
-    explicit CardGrid(learn::Form1State& s) : s_(s) {}
+    explicit CardGrid(learn::Form1State& s);
+    ~CardGrid();
     void connectControls();
 
+    // Writes a cell the user is still typing in, so no typed text is lost when the window
+    // closes, the screen changes or a command runs straight after typing.
+    void commitPendingEdit();
+    // Shows the cards of the chosen set afresh.
+    void refreshGrid();
+
+    void SubCreateNewCard();
+    void SubReturnToProperTableRow(const QString& CurTabRowID);
+
+    // Grid notifications.
+    void TDBGrid2_AfterInsert(int row);
+    void TDBGrid2_BeforeUpdate(int row, bool* cancel);
+    void TDBGrid2_AfterUpdate(int row);
+    void TDBGrid2_BeforeDelete(int row, bool* cancel);
+    void TDBGrid2_RowColChange(int previous, int current);
+    void TDBGrid2_LostFocus();
+    void TDBGrid2_WriteFailed(const QString& message);
+    // Delete key: removes the whole rows selected in the grid.
+    void deleteSelectedRows();
+
+    // Window-level marks, shared with the multiple-answer editor.
+    QString writeSuppressMark;       // "net": the next write skips its reload once; "da"
+    bool firstRowChangeMark = false; // the first row change after loading is ignored
+    int firstLeaveMark = 1;          // 1 until focus has left the grid once
+    int rowAddedMark = 0;            // 1 once a row has been added
+
   private:
+    void reopen();
+
     learn::Form1State& s_;
+    std::unique_ptr<QObject> watcher_;
+    QVariant lastAddedCardId_;
+    bool committing_ = false;
 };
 
 } // namespace sets

@@ -1,7 +1,187 @@
 #include "sets/SetLifecycle.h"
 
-namespace sets {
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+#include "present/SpeechAndSound.h"
+#include "sets/GridRefresh.h"
 
-void SetLifecycle::connectControls() {}
+#include <QFrame>
+
+namespace sets {
+namespace {
+
+const QString kDuplicateName =
+    QStringLiteral("Set with the name specified already exists. Specify a different set name.");
+
+} // namespace
+
+void SetLifecycle::connectControls() {
+    QObject::connect(s_.c.CreatSet, &QAction::triggered, [this] { CreatSet_Click(); });
+    QObject::connect(s_.c.mnuEdSetName, &QAction::triggered, [this] { mnuEdSetName_Click(); });
+    QObject::connect(s_.c.Command2, &QPushButton::clicked, [this] { Command2_Click(); });
+    QObject::connect(s_.c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyDown(); });
+    QObject::connect(s_.c.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    QObject::connect(s_.c.Picture[2], &present::ClickableLabel::clicked,
+                     [this] { Picture2_Click(); });
+    QObject::connect(s_.c.Text1, &QLineEdit::textChanged, [this] { Text1_Change(); });
+    QObject::connect(s_.c.Text2, &QLineEdit::textChanged, [this] { Text2_Change(); });
+    QObject::connect(s_.c.mnuDelete, &QAction::triggered, [this] { mnuDelete_Click(); });
+}
+
+template <typename Step> bool SetLifecycle::guarded(const QString& what, Step step) {
+    try {
+        step();
+        return true;
+    } catch (const data::DbError& e) {
+        try {
+            reopen();
+        } catch (const data::DbError&) {
+        }
+        s_.dialogs.warning(what + QStringLiteral("\n\n") + e.message());
+        return false;
+    }
+}
+
+template <typename Step> void SetLifecycle::withSpeechFallback(Step step) {
+    try {
+        step();
+    } catch (const present::SpeechUnavailable&) {
+        s_.window.SubErrorHandler429();
+    }
+}
+
+void SetLifecycle::reopen() {
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+}
+
+void SetLifecycle::refreshDataControls() {
+    refreshCardGrid(s_.c.TDBGrid2, s_.c.Adodc2);
+    s_.c.Adodc1->refresh();
+}
+
+void SetLifecycle::CreatSet_Click() {
+    withSpeechFallback([this] {
+        if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+            s_.window.SubLeaveTdbGrid1();
+        s_.window.ScrCreateVisible();
+    });
+}
+
+void SetLifecycle::mnuEdSetName_Click() {
+    withSpeechFallback([this] {
+        if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+            s_.window.SubLeaveTdbGrid1();
+        s_.window.ScrChngSetName();
+    });
+}
+
+void SetLifecycle::Picture2_Click() {
+    withSpeechFallback([this] {
+        // The screen flag tells the two screens apart; Text1 may still be shown on the
+        // rename screen after a switch of modes.
+        if (s_.screens.createSet) {
+            if (s_.c.Text1->text().isEmpty())
+                s_.dialogs.message(QStringLiteral("Enter the name of the new set"));
+            else
+                SubCreateSet();
+        } else {
+            SubCnangeSetName();
+        }
+    });
+}
+
+void SetLifecycle::Text1_Change() {
+    s_.c.Picture[2]->setFrameStyle(QFrame::Box | QFrame::Plain);
+}
+
+void SetLifecycle::Text2_Change() {
+    s_.c.Picture[2]->setFrameStyle(QFrame::Box | QFrame::Plain);
+}
+
+void SetLifecycle::SubCreateSet() {
+    const QString name = s_.c.Text1->text();
+    if (name.isEmpty()) {
+        s_.dialogs.message(
+            QStringLiteral("You must enter the meaningful set name to create a new set"));
+        return;
+    }
+    bool created = false;
+    guarded(QStringLiteral("The set could not be created."), [&] {
+        if (store_.nameTaken(name)) {
+            s_.dialogs.message(kDuplicateName);
+            return; // the create screen stays, with the typed name
+        }
+        store_.createSet(name);
+        created = true;
+    });
+    if (!created)
+        return;
+    s_.window.ScrChangeVisible();
+    refreshDataControls();
+}
+
+void SetLifecycle::SubCnangeSetName() {
+    const QString newName = s_.c.Text2->text();
+    // A set without a name could be neither told apart nor chosen again.
+    if (newName.isEmpty()) {
+        s_.dialogs.message(QStringLiteral("Enter the new set name"));
+        return;
+    }
+    bool done = false;
+    guarded(QStringLiteral("The set could not be renamed."), [&] {
+        if (!store_.hasSets())
+            return;
+        if (store_.nameTaken(newName)) {
+            s_.dialogs.message(kDuplicateName);
+            return;
+        }
+        store_.renameSet(s_.c.DataCombo1->currentText(), newName);
+        reopen();
+        done = true;
+    });
+    if (!done)
+        return;
+    refreshDataControls();
+    s_.window.ScrChangeVisible();
+}
+
+void SetLifecycle::SubMnuDelete() {
+    bool any = true;
+    if (!guarded(QStringLiteral("The sets could not be read."), [&] { any = store_.hasSets(); }) ||
+        !any)
+        return;
+    if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?")))
+        return;
+    guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {
+        reopen();
+        QString chosen;
+        if (!s_.rs.fields.isEmpty()) {
+            s_.rs.fields.moveFirst();
+            chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
+        }
+        store_.deleteSet(chosen);
+    });
+    refreshDataControls();
+}
+
+void SetLifecycle::SubDelete() {
+    guarded(QStringLiteral("The sets could not be removed."), [&] {
+        store_.sweepSets();
+        reopen();
+    });
+}
+
+void SetLifecycle::SubDeleteCard() {
+    guarded(QStringLiteral("The cards could not be removed."), [&] {
+        store_.sweepCards();
+        reopen();
+    });
+}
+
+void SetLifecycle::SubCheckLastSetDelete() {
+    guarded(QStringLiteral("The placeholder card could not be added."),
+            [&] { store_.addPlaceholderIfLastSet(); });
+}
 
 } // namespace sets

@@ -1,17 +1,47 @@
 #pragma once
 
 #include "learn/Form1State.h"
+#include "sets/SetStore.h"
+
+#include <QString>
 
 namespace sets {
 
 // Creating, renaming and deleting sets.
 class SetLifecycle {
   public:
-    explicit SetLifecycle(learn::Form1State& s) : s_(s) {}
+    explicit SetLifecycle(learn::Form1State& s) : s_(s), store_(s.rs) {}
     void connectControls();
 
+    // Handlers.
+    void CreatSet_Click();
+    void mnuEdSetName_Click();
+    void Command2_Click() { SubCreateSet(); }
+    void Text1_KeyDown() { SubCreateSet(); } // Enter in the new-set name box
+    void Command1_Click() { SubCnangeSetName(); }
+    void Picture2_Click();
+    void Text1_Change();
+    void Text2_Change();
+    void mnuDelete_Click() { SubMnuDelete(); }
+
+    // Procedures.
+    void SubCreateSet();
+    void SubCnangeSetName();
+    void SubMnuDelete();
+    void SubDelete();
+    void SubDeleteCard();
+    void SubCheckLastSetDelete();
+
   private:
+    // Runs `step`; a database failure is told to the user and the record sets are reopened.
+    template <typename Step> bool guarded(const QString& what, Step step);
+    // Runs `step`; speech that cannot be started sends the window back to Silent mode.
+    template <typename Step> void withSpeechFallback(Step step);
+    void refreshDataControls();
+    void reopen();
+
     learn::Form1State& s_;
+    SetStore store_;
 };
 
 } // namespace sets

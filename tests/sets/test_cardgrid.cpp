@@ -1,0 +1,235 @@
+#include "SetsFixture.h"
+
+#include "data/RecordsetModel.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+class TestCardGrid : public QObject {
+    Q_OBJECT
+  private slots:
+    void typedRowIsTiedOnce();
+    void placeholderStaysOutOfSets();
+    void openEditSurvivesLearn_data();
+    void openEditSurvivesLearn();
+    void openEditSurvivesClosing();
+    void newRowWithoutChosenSet();
+    void deleteKeyRemovesRow();
+    void multiAnswerCellLocked();
+    void gridFollowsChosenSet();
+};
+
+namespace {
+
+// Double-clicks a cell of the card grid and types into its editor, leaving it open.
+QWidget* typeIntoCell(SetsFixture& f, int row, const QString& column, const QString& text) {
+    QTableView* g = f.c().TDBGrid2;
+    const QModelIndex index = f.c().Adodc2->index(row, f.c().Adodc2->columnOf(column));
+    g->scrollTo(index);
+    const QPoint at = g->visualRect(index).center();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, at);
+    QWidget* editor = g->indexWidget(index);
+    if (!editor)
+        return nullptr;
+    QTest::keyClick(editor, Qt::Key_End); // the editor opens with its text selected
+    QTest::keyClicks(editor, text);
+    return editor;
+}
+
+// Enter in a cell editor writes the cell once the event loop runs again.
+void pressEnter(QWidget* editor) {
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+int newRow(SetsFixture& f) {
+    return f.c().Adodc2->dataRowCount();
+}
+
+// Moves the focus out of the grid, as a click into the set list does.
+void leaveGrid(SetsFixture& f) {
+    f.c().TDBGrid2->setFocus();
+    QTRY_VERIFY(f.c().TDBGrid2->hasFocus());
+    f.c().DataCombo1->setFocus();
+    QTRY_VERIFY(f.c().DataCombo1->hasFocus());
+}
+
+} // namespace
+
+void TestCardGrid::typedRowIsTiedOnce() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    f.t.addSet(QStringLiteral("Nouns"));
+    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+
+    QWidget* editor = typeIntoCell(f, newRow(f), QStringLiteral("Question"), QStringLiteral("see"));
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_Tab); // writes the row and moves to its Answer
+    QWidget* answer = f.c().TDBGrid2->indexWidget(f.c().TDBGrid2->currentIndex());
+    QVERIFY(answer);
+    QTest::keyClicks(answer, QStringLiteral("saw"));
+    pressEnter(answer);
+
+    const qint64 id = f.t.scalar("SELECT Card_ID FROM Card WHERE Question = 'see'").toLongLong();
+    QVERIFY(id > 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 2);
+    QCOMPARE(f.t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {id}).toString(),
+             QStringLiteral("saw"));
+    QCOMPARE(f.t.scalar("SELECT \"Order\" FROM Card WHERE Card_ID = ?", {id}).toLongLong(), id);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel WHERE Card_ID = ?", {id}), 1);
+    QCOMPARE(
+        f.count("SELECT COUNT(*) FROM Set_Card_rel WHERE Card_ID = ? AND Set_ID = ?", {id, verbs}),
+        1);
+
+    // Leaving the grid (the first and any later time) adds no second tie.
+    leaveGrid(f);
+    leaveGrid(f);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel WHERE Card_ID = ?", {id}), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 2);
+    QVERIFY(f.w->recordsets().isLoaded());
+    QVERIFY(f.dialogs.texts().isEmpty());
+}
+
+void TestCardGrid::placeholderStaysOutOfSets() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+    f.t.exec("INSERT INTO Card (Question) VALUES ('dummy')");
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    leaveGrid(f);
+    leaveGrid(f);
+    leaveGrid(f);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 1);
+}
+
+void TestCardGrid::openEditSurvivesLearn_data() {
+    QTest::addColumn<bool>("newCard");
+    QTest::newRow("edited card") << false;
+    QTest::newRow("new card") << true;
+}
+
+void TestCardGrid::openEditSurvivesLearn() {
+    QFETCH(bool, newCard);
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    const qint64 go = f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+
+    const int row = newCard ? newRow(f) : 0;
+    QWidget* editor = typeIntoCell(f, row, QStringLiteral("Answer"), QStringLiteral(" (gone)"));
+    QVERIFY(editor);
+    f.chooseMenu(f.c().mnuFile, f.c().mnuLearn);
+    if (newCard) {
+        QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Answer = ' (gone)'"), 1);
+        QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 2);
+    } else {
+        QCOMPARE(f.t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {go}).toString(),
+                 QStringLiteral("went (gone)"));
+    }
+}
+
+void TestCardGrid::openEditSurvivesClosing() {
+    SetsFixture f;
+    f.t.addSet(QStringLiteral("Verbs"));
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    QVERIFY(typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("it's \"x\" 100%")));
+    f.w->close();
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = ?",
+                     {QStringLiteral("it's \"x\" 100%")}),
+             1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
+    QCOMPARE(f.count("SELECT Load FROM Fields"), 1);
+}
+
+void TestCardGrid::newRowWithoutChosenSet() {
+    SetsFixture f;
+    f.t.addSet(QStringLiteral("Verbs"));
+    f.t.chooseSet(QStringLiteral("Gone meanwhile"));
+    QVERIFY(f.start());
+    QWidget* editor = typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("lost?"));
+    QVERIFY(editor);
+    pressEnter(editor);
+    QVERIFY(f.dialogs.lastText().startsWith(QStringLiteral("Choose a set in the list")));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 0);
+    QVERIFY(f.w->recordsets().isLoaded());
+    // The grid is whole: the row for a new card is still there and takes the next card.
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    f.c().Adodc2->refresh();
+    QCOMPARE(f.c().Adodc2->rowCount(), 1);
+    editor = typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("kept"));
+    QVERIFY(editor);
+    pressEnter(editor);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
+}
+
+void TestCardGrid::deleteKeyRemovesRow() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    const qint64 nouns = f.t.addSet(QStringLiteral("Nouns"));
+    const qint64 own = f.t.addCard(QStringLiteral("go"), QStringLiteral("Multi"), verbs);
+    f.t.addAnswers(own, {QStringLiteral("went")});
+    const qint64 shared = f.t.addCard(QStringLiteral("run"), QStringLiteral("ran"), verbs);
+    f.t.relate(nouns, shared);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    QTableView* g = f.c().TDBGrid2;
+
+    for (int i = 0; i < 2; ++i) {
+        g->setFocus();
+        QTest::mouseClick(g->verticalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(5, g->verticalHeader()->sectionViewportPosition(0) + 5));
+        QCOMPARE(g->selectionModel()->selectedRows().size(), 1);
+        QTest::keyClick(g, Qt::Key_Delete);
+    }
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Card_ID = ?", {own}), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM MultipleAnswers"), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel WHERE Card_ID = ? AND Set_ID = ?",
+                     {shared, nouns}),
+             1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
+    QVERIFY(f.w->recordsets().isLoaded());
+}
+
+void TestCardGrid::multiAnswerCellLocked() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    f.t.addCard(QStringLiteral("go"), QStringLiteral("Multi"), verbs);
+    f.t.addCard(QStringLiteral("run"), QStringLiteral("ran"), verbs);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    data::RecordsetModel* m = f.c().Adodc2;
+    const int answer = m->columnOf(QStringLiteral("Answer"));
+    const int question = m->columnOf(QStringLiteral("Question"));
+    QVERIFY(!(m->flags(m->index(0, answer)) & Qt::ItemIsEditable));
+    QVERIFY(m->flags(m->index(0, question)) & Qt::ItemIsEditable);
+    QVERIFY(m->flags(m->index(1, answer)) & Qt::ItemIsEditable);
+    QVERIFY(!typeIntoCell(f, 0, QStringLiteral("Answer"), QStringLiteral("x")));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Answer = 'Multi'"), 1);
+}
+
+void TestCardGrid::gridFollowsChosenSet() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    const qint64 nouns = f.t.addSet(QStringLiteral("Nouns"));
+    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+    f.t.addCard(QStringLiteral("cat"), QStringLiteral("Katze"), nouns);
+    f.t.addCard(QStringLiteral("dog"), QStringLiteral("Hund"), nouns);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 1);
+    f.t.chooseSet(QStringLiteral("Nouns")); // as the set list records a choice
+    f.c().DataCombo1->setCurrentIndex(f.c().DataCombo1->findText(QStringLiteral("Nouns")));
+    QTRY_COMPARE(f.c().Adodc2->dataRowCount(), 2);
+    QVERIFY(f.c().TDBGrid2->isColumnHidden(0)); // the card id stays out of sight
+}
+
+QTEST_MAIN(TestCardGrid)
+#include "test_cardgrid.moc"

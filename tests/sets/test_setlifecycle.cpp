@@ -1,0 +1,316 @@
+#include "SetsFixture.h"
+
+#include "data/RecordsetModel.h"
+
+class TestSetLifecycle : public QObject {
+    Q_OBJECT
+  private slots:
+    void createRefusesTakenNames_data();
+    void createRefusesTakenNames();
+    void createRefusesEmptyName();
+    void createWithEnterInNameBox();
+    void namesRoundTrip_data();
+    void namesRoundTrip();
+    void renameRefusesTakenName();
+    void renameRefusesEmptyName();
+    void renameKeepsChosenSet();
+    void kidsConfirmPicture();
+    void sharedCardSurvivesDeletion_data();
+    void sharedCardSurvivesDeletion();
+    void placeholderWhenOneSetRemains();
+    void declinedDeletionChangesNothing();
+    void deleteWithoutSetsDoesNothing();
+    void failedDeletionRollsBack();
+};
+
+namespace {
+
+const QString kDuplicate =
+    QStringLiteral("Set with the name specified already exists. Specify a different set name.");
+
+void createByButton(SetsFixture& f, const QString& name) {
+    f.c().Text1->setText(name);
+    QTest::mouseClick(f.c().Command2, Qt::LeftButton);
+}
+
+void renameByButton(SetsFixture& f, const QString& shown, const QString& name) {
+    f.c().DataCombo1->setCurrentIndex(f.c().DataCombo1->findText(shown));
+    f.c().Text2->setText(name);
+    QTest::mouseClick(f.c().Command1, Qt::LeftButton);
+}
+
+} // namespace
+
+void TestSetLifecycle::createRefusesTakenNames_data() {
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("same") << "Verbs"
+                          << "Verbs" << true;
+    QTest::newRow("other case") << "Verbs"
+                                << "vERBS" << true;
+    QTest::newRow("cyrillic other case") << "Глаголы"
+                                         << "ГЛАГОЛЫ" << true;
+    QTest::newRow("trailing blank is another name") << "Verbs"
+                                                    << "Verbs " << false;
+    QTest::newRow("free") << "Verbs"
+                          << "Nouns" << false;
+}
+
+void TestSetLifecycle::createRefusesTakenNames() {
+    QFETCH(QString, existing);
+    QFETCH(QString, typed);
+    QFETCH(bool, refused);
+    SetsFixture f;
+    f.t.addSet(existing);
+    QVERIFY(f.start());
+    f.chooseMenu(f.c().mnuFile, f.c().CreatSet);
+    QVERIFY(f.w->screens().createSet);
+    createByButton(f, typed);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), refused ? 1 : 2);
+    QCOMPARE(f.dialogs.texts().contains(kDuplicate), refused);
+    // Refused: the create screen stays with the typed name. Created: back to editing.
+    QCOMPARE(f.w->screens().createSet, refused);
+    QCOMPARE(f.c().Text1->text(), typed);
+    if (!refused)
+        QVERIFY(f.c().DataCombo1->findText(typed) >= 0);
+}
+
+void TestSetLifecycle::createRefusesEmptyName() {
+    SetsFixture f;
+    QVERIFY(f.start());
+    createByButton(f, QString());
+    QCOMPARE(f.dialogs.lastText(),
+             QStringLiteral("You must enter the meaningful set name to create a new set"));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 0);
+}
+
+void TestSetLifecycle::createWithEnterInNameBox() {
+    SetsFixture f;
+    QVERIFY(f.start());
+    f.c().Text1->setFocus();
+    QTest::keyClicks(f.c().Text1, QStringLiteral("Nouns"));
+    QTest::keyClick(f.c().Text1, Qt::Key_Return);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Nouns'"), 1);
+    QVERIFY(f.w->screens().setEditing);
+}
+
+void TestSetLifecycle::namesRoundTrip_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("quotes") << QStringLiteral("It's a \"quoted\" name'); DROP TABLE Card; --");
+    QTest::newRow("percent") << QStringLiteral("100% _sure_ \\ %");
+    QTest::newRow("non-latin") << QStringLiteral("Глаголы 動詞 ñandú λόγος");
+    QString longName;
+    for (int i = 0; i < 1000; ++i)
+        longName += QChar(u"aЖ語%'"[i % 5]);
+    QTest::newRow("a thousand characters") << longName;
+}
+
+void TestSetLifecycle::namesRoundTrip() {
+    QFETCH(QString, name);
+    SetsFixture f;
+    f.t.addSet(QStringLiteral("Old"));
+    f.t.chooseSet(QStringLiteral("Old"));
+    QVERIFY(f.start());
+
+    createByButton(f, name);
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 ORDER BY Set_ID DESC LIMIT 1").toString(), name);
+    QVERIFY(f.c().DataCombo1->findText(name) >= 0);
+    QVERIFY(f.dialogs.texts().isEmpty());
+
+    // The same name again is refused, even though it is full of SQL's special characters.
+    createByButton(f, name);
+    QCOMPARE(f.dialogs.lastText(), kDuplicate);
+
+    renameByButton(f, QStringLiteral("Old"), name + QStringLiteral("2"));
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 ORDER BY Set_ID LIMIT 1").toString(),
+             name + QStringLiteral("2"));
+    QVERIFY(f.c().DataCombo1->findText(name + QStringLiteral("2")) >= 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 0);
+}
+
+void TestSetLifecycle::renameRefusesTakenName() {
+    SetsFixture f;
+    f.t.addSet(QStringLiteral("Verbs"));
+    f.t.addSet(QStringLiteral("Nouns"));
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    f.chooseMenu(f.c().mnuFile, f.c().mnuEdSetName);
+    QVERIFY(f.w->screens().newSetName);
+    renameByButton(f, QStringLiteral("Verbs"), QStringLiteral("NOUNS"));
+    QCOMPARE(f.dialogs.lastText(), kDuplicate);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName IN ('Verbs', 'Nouns')"), 2);
+    QVERIFY(f.w->screens().newSetName);
+}
+
+void TestSetLifecycle::renameRefusesEmptyName() {
+    SetsFixture f;
+    f.t.addSet(QStringLiteral("Verbs"));
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    renameByButton(f, QStringLiteral("Verbs"), QString());
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Enter the new set name"));
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1").toString(), QStringLiteral("Verbs"));
+}
+
+void TestSetLifecycle::renameKeepsChosenSet() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    f.t.addSet(QStringLiteral("Nouns"));
+    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    renameByButton(f, QStringLiteral("Verbs"), QStringLiteral("Irregular verbs"));
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 WHERE Set_ID = ?", {verbs}).toString(),
+             QStringLiteral("Irregular verbs"));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Nouns'"), 1);
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Fields").toString(),
+             QStringLiteral("Irregular verbs"));
+    QVERIFY(f.w->screens().setEditing);
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 1); // the grid still shows the renamed set
+}
+
+void TestSetLifecycle::kidsConfirmPicture() {
+    SetsFixture f;
+    f.t.addSet(QStringLiteral("Verbs"));
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    auto* picture = f.c().Picture[2];
+    picture->show();
+
+    f.c().CreatSet->trigger();
+    f.c().Text1->clear();
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Enter the name of the new set"));
+    f.c().Text1->setText(QStringLiteral("Nouns"));
+    QCOMPARE(picture->frameShape(), QFrame::Box); // something typed: the picture is framed
+    picture->show();
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Nouns'"), 1);
+
+    f.c().mnuEdSetName->trigger();
+    f.c().Text2->clear();
+    picture->show();
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Enter the new set name"));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 2);
+}
+
+void TestSetLifecycle::sharedCardSurvivesDeletion_data() {
+    QTest::addColumn<QString>("deleted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("first set") << "Verbs"
+                               << "Nouns";
+    QTest::newRow("second set") << "Nouns"
+                                << "Verbs";
+}
+
+void TestSetLifecycle::sharedCardSurvivesDeletion() {
+    QFETCH(QString, deleted);
+    QFETCH(QString, kept);
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    const qint64 nouns = f.t.addSet(QStringLiteral("Nouns"));
+    f.t.addSet(QStringLiteral("Adjectives"));
+    const qint64 shared = f.t.addCard(QStringLiteral("run"), QStringLiteral("ran"), verbs);
+    f.t.relate(nouns, shared);
+    const qint64 ownVerb = f.t.addCard(QStringLiteral("go"), QStringLiteral("Multi"), verbs);
+    f.t.addAnswers(ownVerb, {QStringLiteral("went"), QStringLiteral("gone")});
+    const qint64 ownNoun = f.t.addCard(QStringLiteral("cat"), QStringLiteral("Katze"), nouns);
+    f.t.addAnswers(ownNoun, {QStringLiteral("Kater")});
+    f.t.chooseSet(deleted);
+    QVERIFY(f.start());
+
+    f.chooseMenu(f.c().mnuEdit, f.c().mnuDelete);
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the set?"));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = ?", {deleted}), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = ?", {kept}), 1);
+    const qint64 ownDeleted = deleted == QStringLiteral("Verbs") ? ownVerb : ownNoun;
+    const qint64 ownKept = deleted == QStringLiteral("Verbs") ? ownNoun : ownVerb;
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Card_ID = ?", {shared}), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Card_ID = ?", {ownKept}), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Card_ID = ?", {ownDeleted}), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM MultipleAnswers WHERE Card_ID = ?", {ownDeleted}), 0);
+    QVERIFY(f.count("SELECT COUNT(*) FROM MultipleAnswers WHERE Card_ID = ?", {ownKept}) > 0);
+    // Nothing is left dangling: every tie names a set and a card, every answer a card.
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel WHERE Set_ID NOT IN (SELECT Set_ID FROM "
+                     "Set1) OR Card_ID NOT IN (SELECT Card_ID FROM Card)"),
+             0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM MultipleAnswers WHERE Card_ID NOT IN "
+                     "(SELECT Card_ID FROM Card)"),
+             0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM \"Card Without Matching Set_Card_rel\""), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = 'dummy'"), 0);
+    QVERIFY(f.w->recordsets().isLoaded());
+}
+
+void TestSetLifecycle::placeholderWhenOneSetRemains() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    const qint64 nouns = f.t.addSet(QStringLiteral("Nouns"));
+    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+    f.t.addCard(QStringLiteral("cat"), QStringLiteral("Katze"), nouns);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+
+    f.c().mnuDelete->trigger();
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = 'dummy'"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel WHERE Card_ID = "
+                     "(SELECT Card_ID FROM Card WHERE Question = 'dummy')"),
+             0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 2);
+
+    // The placeholder is swept with the next deletion; with no set left none comes back.
+    f.t.chooseSet(QStringLiteral("Nouns"));
+    f.c().mnuDelete->trigger();
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 0);
+}
+
+void TestSetLifecycle::declinedDeletionChangesNothing() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    const qint64 card = f.t.addCard(QStringLiteral("go"), QStringLiteral("Multi"), verbs);
+    f.t.addAnswers(card, {QStringLiteral("went")});
+    f.t.exec("INSERT INTO Card (Question) VALUES ('orphan')");
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    f.dialogs.nextAnswer(false);
+    f.c().mnuDelete->trigger();
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the set?"));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 2); // not even the orphan is swept
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM MultipleAnswers"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Active = 0"), 0);
+}
+
+void TestSetLifecycle::deleteWithoutSetsDoesNothing() {
+    SetsFixture f;
+    f.t.exec("INSERT INTO Card (Question) VALUES ('orphan')");
+    QVERIFY(f.start());
+    f.c().mnuDelete->trigger();
+    QVERIFY(f.dialogs.texts().isEmpty());
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 1);
+}
+
+void TestSetLifecycle::failedDeletionRollsBack() {
+    SetsFixture f;
+    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
+    f.t.addSet(QStringLiteral("Nouns"));
+    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    f.t.exec("CREATE TRIGGER refuse BEFORE DELETE ON Card BEGIN "
+             "SELECT RAISE(ABORT, 'the disk is full'); END");
+    QVERIFY(f.start());
+    f.c().mnuDelete->trigger();
+    QVERIFY(f.dialogs.lastText().contains(QStringLiteral("nothing was changed")));
+    QVERIFY(f.dialogs.lastText().contains(QStringLiteral("the disk is full")));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 2);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Active = 1"), 1);
+    QVERIFY(f.w->recordsets().isLoaded());
+}
+
+QTEST_MAIN(TestSetLifecycle)
+#include "test_setlifecycle.moc"

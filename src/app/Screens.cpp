@@ -18,8 +18,6 @@ Screens::~Screens() = default;
 
 void Screens::connectControls() {
     QObject::connect(s_.c.ChangeSet, &QAction::triggered, [this] { ChangeSet_Click(); });
-    QObject::connect(s_.c.CreatSet, &QAction::triggered, [this] { CreatSet_Click(); });
-    QObject::connect(s_.c.mnuEdSetName, &QAction::triggered, [this] { mnuEdSetName_Click(); });
     QObject::connect(s_.c.about, &QAction::triggered, [this] { about_Click(); });
     QObject::connect(s_.c.Command11, &QPushButton::clicked, [this] { Command11_Click(); });
 }
@@ -38,11 +36,6 @@ present::LayoutContext Screens::layoutContext() const {
     context.TalkingOn = s_.modes.TalkingOn;
     context.currentQuestion = s_.lesson.CSarray.at(s_.lesson.Row, learn::ColQuestion).toString();
     return context;
-}
-
-void Screens::leaveAnswersGrid() {
-    if (s_.c.TDBGrid1->isVisible())
-        s_.window.SubLeaveTdbGrid1();
 }
 
 // The screens.
@@ -129,16 +122,6 @@ void Screens::ScrLearnNormal() {
 
 void Screens::ChangeSet_Click() {
     ScrChangeVisible();
-}
-
-void Screens::CreatSet_Click() {
-    leaveAnswersGrid();
-    ScrCreateVisible();
-}
-
-void Screens::mnuEdSetName_Click() {
-    leaveAnswersGrid();
-    ScrChngSetName();
 }
 
 void Screens::about_Click() {

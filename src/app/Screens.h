@@ -36,8 +36,6 @@ class Screens {
     void ScrLearnKids() {}
 
     void ChangeSet_Click();
-    void CreatSet_Click();
-    void mnuEdSetName_Click();
     void about_Click();
     // Hook for the Demons Manager window, which is not built yet: the button stays hidden
     // on every screen, so nothing reaches this.
@@ -49,7 +47,6 @@ class Screens {
     void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
     present::LayoutContext layoutContext() const;
     // The multiple-answer editor keeps its answers when the set-editing screen is left.
-    void leaveAnswersGrid();
 
     learn::Form1State& s_;
     learn::QuestionLoop& loop_;

@@ -59,7 +59,6 @@ class TestScreens : public QObject {
     void learningScreenInSilentAndTalking_data();
     void learningScreenInSilentAndTalking();
     void multipleAnswerCardOnTheEditingScreen();
-    void leavingTheAnswersGridKeepsItsAnswers();
     void aboutWindow();
 
   private:
@@ -369,30 +368,6 @@ void TestScreens::multipleAnswerCardOnTheEditingScreen() {
     c().Adodc2->setCurrentRow(1);
     screens.SubScrChangeNormal();
     QCOMPARE(window.showMultiple, 1);
-}
-
-void TestScreens::leavingTheAnswersGridKeepsItsAnswers() {
-    RecordingWindow window;
-    learn::Form1State s{c(),
-                        w_->recordsets(),
-                        w_->lesson(),
-                        w_->modes(),
-                        w_->screens(),
-                        dialogs_,
-                        speech_,
-                        window,
-                        w_->state().startupComplete,
-                        w_->state().replyFocusMark};
-    app::Screens screens(s, w_->questionLoop());
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    screens.CreatSet_Click();
-    QCOMPARE(window.leaveAnswers, 0); // the answers grid was not open
-    screens.ChangeSet_Click();
-    c().TDBGrid1->show();
-    screens.mnuEdSetName_Click();
-    QCOMPARE(window.leaveAnswers, 1);
-    QVERIFY(!c().TDBGrid1->isVisibleTo(w_.get()));
 }
 
 void TestScreens::aboutWindow() {

@@ -4,20 +4,23 @@
 
 namespace present {
 
-// espeak-ng speech and the sound objects, played through Qt Multimedia.
+// The speech and sound service of the program: espeak-ng speech and the sound objects
+// ("sounds/Object N.wav" beside the program, or built-in tones), played through Qt
+// Multimedia.
 class SystemSpeech : public SpeechAndSound {
-public:
+  public:
     SystemSpeech();
     ~SystemSpeech() override;
 
     void speak(const QString& text) override;
     void playSound(int object) override;
     void pauseStep() override;
+    void checkAvailable() override;
     void setVoice(const QString& voice) override;
     QString voice() const override;
     QStringList voices() override;
 
-private:
+  private:
     QString voice_;
 };
 

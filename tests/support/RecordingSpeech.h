@@ -9,10 +9,11 @@ namespace testing {
 // Records what would be spoken and played; can be made unavailable to drive the fallback
 // to Silent mode.
 class RecordingSpeech : public present::SpeechAndSound {
-public:
+  public:
     void speak(const QString& text) override;
     void playSound(int object) override;
     void pauseStep() override { ++pauseSteps; }
+    void checkAvailable() override;
     void setVoice(const QString& v) override { voice_ = v; }
     QString voice() const override { return voice_; }
     QStringList voices() override { return {QStringLiteral("en"), QStringLiteral("de")}; }
@@ -22,7 +23,7 @@ public:
     QList<int> sounds;
     int pauseSteps = 0;
 
-private:
+  private:
     QString voice_ = QStringLiteral("en");
 };
 

@@ -9,7 +9,7 @@ namespace present {
 // Speech or sound output cannot be started (no audio device, no voice data). The handlers
 // that speak catch it and fall back to Silent mode.
 class SpeechUnavailable : public std::runtime_error {
-  public:
+public:
     explicit SpeechUnavailable(const QString& what) : std::runtime_error(what.toStdString()) {}
     QString reason() const { return QString::fromStdString(what()); }
 };
@@ -17,7 +17,7 @@ class SpeechUnavailable : public std::runtime_error {
 // The speech and sound service. Speaking and playing block input until done, while the
 // window keeps painting.
 class SpeechAndSound {
-  public:
+public:
     virtual ~SpeechAndSound() = default;
     // Speaks `text` with the chosen voice; throws SpeechUnavailable.
     virtual void speak(const QString& text) = 0;

@@ -8,7 +8,7 @@ namespace present {
 // ("sounds/Object N.wav" beside the program, or built-in tones), played through Qt
 // Multimedia.
 class SystemSpeech : public SpeechAndSound {
-  public:
+public:
     SystemSpeech();
     ~SystemSpeech() override;
 
@@ -20,7 +20,7 @@ class SystemSpeech : public SpeechAndSound {
     QString voice() const override;
     QStringList voices() override;
 
-  private:
+private:
     QString voice_;
 };
 

@@ -9,7 +9,7 @@ namespace testing {
 // Records what would be spoken and played; can be made unavailable to drive the fallback
 // to Silent mode.
 class RecordingSpeech : public present::SpeechAndSound {
-  public:
+public:
     void speak(const QString& text) override;
     void playSound(int object) override;
     void pauseStep() override { ++pauseSteps; }
@@ -23,7 +23,7 @@ class RecordingSpeech : public present::SpeechAndSound {
     QList<int> sounds;
     int pauseSteps = 0;
 
-  private:
+private:
     QString voice_ = QStringLiteral("en");
 };
 

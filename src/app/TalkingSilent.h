@@ -1,22 +1,39 @@
 #pragma once
 
+#include "app/HelpWindow.h"
 #include "learn/Form1State.h"
+
+#include <QPointer>
+#include <QString>
 
 namespace app {
 
-// Academic Talking and Silent modes, and the fall-back to Silent when speech or sound
-// cannot be started.
+// Academic Talking and Silent modes, the fall-back to Silent when speech or sound cannot be
+// started, the choice of voice and the tutorials of the Help menu.
 class TalkingSilent {
-  public:
+public:
     explicit TalkingSilent(learn::Form1State& s) : s_(s) {}
     void connectControls();
 
     void mnuTalking_Click();
     void mnuSilent_Click();
     void SubErrorHandler429();
+    void mnuVoice_Click();
+    void mnuHelpTalking_Click();
+    void mnuKidsHelp_Click();
 
-  private:
+    HelpWindow* helpWindow() const { return help_; }
+
+    static const QString speechMissingMessage;
+
+private:
+    void setAcademicSilent();
+    void redrawCurrentScreen();
+    void refreshCardGrid();
+    void showHelp(bool kidsPage);
+
     learn::Form1State& s_;
+    QPointer<HelpWindow> help_;
 };
 
 } // namespace app

@@ -25,6 +25,9 @@ class SpeechAndSound {
     virtual void playSound(int object) = 0;
     // One step of the pause between questions.
     virtual void pauseStep() = 0;
+    // Says nothing, but throws SpeechUnavailable when speaking could not start, so a switch
+    // to a speaking mode can fall back at once. A service that cannot tell keeps quiet.
+    virtual void checkAvailable() {}
     // The espeak-ng voice (language) for spoken questions.
     virtual void setVoice(const QString& voice) = 0;
     virtual QString voice() const = 0;

@@ -1,21 +1,46 @@
 #include "present/SystemSpeech.h"
 
-#include <QThread>
+#include "present/AudioPlayback.h"
+#include "present/DefaultVoice.h"
+#include "present/EspeakSynth.h"
+#include "present/Tones.h"
+
+#include <QCoreApplication>
 
 namespace present {
+
+namespace {
+constexpr int pauseStepMs = 400;
+}
 
 SystemSpeech::SystemSpeech() = default;
 SystemSpeech::~SystemSpeech() = default;
 
-void SystemSpeech::speak(const QString&) {
-    throw SpeechUnavailable(QStringLiteral("speech is not available"));
+void SystemSpeech::speak(const QString& text) {
+    EspeakSynth& synth = EspeakSynth::instance();
+    synth.ensureStarted();
+    checkAudioOutput();
+    if (text.trimmed().isEmpty())
+        return;
+    const QString voice =
+        voice_.isEmpty() ? defaultVoice(synth.voices(), QLocale::system()) : voice_;
+    playBlocking(synth.synthesize(text, voice));
 }
 
-void SystemSpeech::playSound(int) {
-    throw SpeechUnavailable(QStringLiteral("sound is not available"));
+void SystemSpeech::playSound(int object) {
+    checkAudioOutput();
+    playBlocking(
+        objectSound(object, QCoreApplication::applicationDirPath() + QStringLiteral("/sounds")));
 }
 
-void SystemSpeech::pauseStep() {}
+void SystemSpeech::pauseStep() {
+    waitPainting(pauseStepMs);
+}
+
+void SystemSpeech::checkAvailable() {
+    EspeakSynth::instance().ensureStarted();
+    checkAudioOutput();
+}
 
 void SystemSpeech::setVoice(const QString& voice) {
     voice_ = voice;
@@ -23,8 +48,13 @@ void SystemSpeech::setVoice(const QString& voice) {
 QString SystemSpeech::voice() const {
     return voice_;
 }
+
 QStringList SystemSpeech::voices() {
-    return {};
+    try {
+        return EspeakSynth::instance().voices();
+    } catch (const SpeechUnavailable&) {
+        return {};
+    }
 }
 
 } // namespace present

@@ -4,7 +4,9 @@
 
 namespace present {
 
-// espeak-ng speech and the sound objects, played through Qt Multimedia.
+// The speech and sound service of the program: espeak-ng speech and the sound objects
+// ("sounds/Object N.wav" beside the program, or built-in tones), played through Qt
+// Multimedia.
 class SystemSpeech : public SpeechAndSound {
   public:
     SystemSpeech();
@@ -13,6 +15,7 @@ class SystemSpeech : public SpeechAndSound {
     void speak(const QString& text) override;
     void playSound(int object) override;
     void pauseStep() override;
+    void checkAvailable() override;
     void setVoice(const QString& voice) override;
     QString voice() const override;
     QStringList voices() override;

@@ -14,4 +14,9 @@ void RecordingSpeech::playSound(int object) {
     sounds << object;
 }
 
+void RecordingSpeech::checkAvailable() {
+    if (unavailable)
+        throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
+}
+
 } // namespace testing

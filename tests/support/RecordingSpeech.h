@@ -13,6 +13,7 @@ class RecordingSpeech : public present::SpeechAndSound {
     void speak(const QString& text) override;
     void playSound(int object) override;
     void pauseStep() override { ++pauseSteps; }
+    void checkAvailable() override;
     void setVoice(const QString& v) override { voice_ = v; }
     QString voice() const override { return voice_; }
     QStringList voices() override { return {QStringLiteral("en"), QStringLiteral("de")}; }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "present/PcmAudio.h"
+
+#include <QString>
+
+namespace present {
+
+// The built-in sound of "Object N" (1 to 11): a short tune made in code, each object with
+// its own notes, 16-bit mono. Any other number yields empty audio.
+PcmAudio builtInTone(int object, int sampleRate = 22050);
+
+// The sound of "Object N": `dir`/"Object N.wav" when that file is a readable PCM WAV,
+// otherwise the built-in tone.
+PcmAudio objectSound(int object, const QString& dir);
+
+} // namespace present

@@ -1,0 +1,138 @@
+#include "present/Tones.h"
+#include "present/WavFile.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using present::PcmAudio;
+
+class TestWavAndTones : public QObject {
+    Q_OBJECT
+private slots:
+    void everyObjectHasItsOwnTone();
+    void parseWav_data();
+    void parseWav();
+    void objectSoundPrefersAUsersFile();
+};
+
+void TestWavAndTones::everyObjectHasItsOwnTone() {
+    QSet<QByteArray> seen;
+    for (int object = 1; object <= 11; ++object) {
+        const PcmAudio tone = present::builtInTone(object);
+        QVERIFY2(tone.durationMs() >= 100 && tone.durationMs() <= 2000,
+                 qPrintable(QString::number(object)));
+        // Not silence: some sample is well away from zero.
+        int peak = 0;
+        for (int i = 0; i + 1 < tone.data.size(); i += 2)
+            peak =
+                std::max(peak, std::abs(int(qFromLittleEndian<qint16>(tone.data.constData() + i))));
+        QVERIFY2(peak > 3000, qPrintable(QString::number(object)));
+        seen.insert(tone.data);
+    }
+    QCOMPARE(seen.size(), 11);
+    QVERIFY(present::builtInTone(0).isEmpty());
+    QVERIFY(present::builtInTone(12).isEmpty());
+}
+
+namespace {
+
+QByteArray le16(quint16 v) {
+    QByteArray b(2, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray le32(quint32 v) {
+    QByteArray b(4, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray fmtChunk(quint16 tag, int channels, int rate, int bits) {
+    const int frame = channels * bits / 8;
+    return "fmt " + le32(16) + le16(tag) + le16(quint16(channels)) + le32(quint32(rate)) +
+           le32(quint32(rate * frame)) + le16(quint16(frame)) + le16(quint16(bits));
+}
+QByteArray riff(const QByteArray& chunks) {
+    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+} // namespace
+
+void TestWavAndTones::parseWav_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("bytesPerSample");
+    QTest::addColumn<int>("dataBytes");
+
+    const QByteArray samples(400, '\x10');
+    QTest::newRow("16-bit mono") << present::makeWav(PcmAudio{22050, 1, 2, samples}) << true
+                                 << 22050 << 1 << 2 << 400;
+    QTest::newRow("8-bit stereo") << riff(fmtChunk(1, 2, 8000, 8) + "data" + le32(400) + samples)
+                                  << true << 8000 << 2 << 1 << 400;
+    QTest::newRow("odd chunk before fmt is skipped with its pad byte")
+        << riff("LIST" + le32(3) + "abc" + QByteArray(1, 0) + fmtChunk(1, 1, 44100, 16) + "data" +
+                le32(400) + samples)
+        << true << 44100 << 1 << 2 << 400;
+    QTest::newRow("cut short keeps whole frames")
+        << riff(fmtChunk(1, 2, 22050, 16) + "data" + le32(4000) + QByteArray(402, 1)) << true
+        << 22050 << 2 << 2 << 400;
+    QTest::newRow("not a RIFF file")
+        << QByteArray("ID3\x03 this is an mp3") << false << 0 << 0 << 0 << 0;
+    QTest::newRow("empty file") << QByteArray() << false << 0 << 0 << 0 << 0;
+    QTest::newRow("float samples") << riff(fmtChunk(3, 1, 22050, 32) + "data" + le32(400) + samples)
+                                   << false << 0 << 0 << 0 << 0;
+    QTest::newRow("compressed (ADPCM)")
+        << riff(fmtChunk(2, 1, 22050, 16) + "data" + le32(400) + samples) << false << 0 << 0 << 0
+        << 0;
+    QTest::newRow("data before fmt") << riff("data" + le32(400) + samples + fmtChunk(1, 1, 8000, 8))
+                                     << false << 0 << 0 << 0 << 0;
+    QTest::newRow("no samples") << riff(fmtChunk(1, 1, 8000, 16) + "data" + le32(0)) << false << 0
+                                << 0 << 0 << 0;
+    QTest::newRow("fmt chunk cut short")
+        << riff("fmt " + le32(16) + le16(1)) << false << 0 << 0 << 0 << 0;
+    QTest::newRow("absurd rate") << riff(fmtChunk(1, 1, 5, 16) + "data" + le32(400) + samples)
+                                 << false << 0 << 0 << 0 << 0;
+}
+
+void TestWavAndTones::parseWav() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, valid);
+    const std::optional<PcmAudio> pcm = present::parseWav(file);
+    QCOMPARE(pcm.has_value(), valid);
+    if (!valid)
+        return;
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    QFETCH(int, bytesPerSample);
+    QFETCH(int, dataBytes);
+    QCOMPARE(pcm->sampleRate, rate);
+    QCOMPARE(pcm->channels, channels);
+    QCOMPARE(pcm->bytesPerSample, bytesPerSample);
+    QCOMPARE(pcm->data.size(), dataBytes);
+}
+
+void TestWavAndTones::objectSoundPrefersAUsersFile() {
+    QTemporaryDir dir;
+    const PcmAudio own{16000, 1, 2, QByteArray(3200, '\x22')};
+    {
+        QFile f(dir.filePath(QStringLiteral("Object 3.wav")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(present::makeWav(own));
+        QFile broken(dir.filePath(QStringLiteral("Object 2.wav")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("RIFF garbage");
+    }
+    const PcmAudio three = present::objectSound(3, dir.path());
+    QCOMPARE(three.sampleRate, 16000);
+    QCOMPARE(three.data, own.data);
+    // A damaged file and a missing one both leave the built-in tone.
+    QCOMPARE(present::objectSound(2, dir.path()).data, present::builtInTone(2).data);
+    QCOMPARE(present::objectSound(1, dir.path()).data, present::builtInTone(1).data);
+}
+
+QTEST_GUILESS_MAIN(TestWavAndTones)
+#include "test_wav_and_tones.moc"

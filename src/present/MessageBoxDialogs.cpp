@@ -12,17 +12,29 @@ QString captionOf(const QString& title) {
 
 } // namespace
 
+void MessageBoxDialogs::giveFocusBack() const {
+    // Typing must go on in the window behind the box, even where no window manager hands
+    // the focus back when the box closes.
+    if (parent_)
+        parent_->activateWindow();
+}
+
 void MessageBoxDialogs::message(const QString& text, const QString& title) {
     QMessageBox::information(parent_, captionOf(title), text, QMessageBox::Ok);
+    giveFocusBack();
 }
 
 void MessageBoxDialogs::warning(const QString& text, const QString& title) {
     QMessageBox::warning(parent_, captionOf(title), text, QMessageBox::Ok);
+    giveFocusBack();
 }
 
 bool MessageBoxDialogs::confirm(const QString& text, const QString& title) {
-    return QMessageBox::question(parent_, captionOf(title), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    const bool yes = QMessageBox::question(parent_, captionOf(title), text,
+                                           QMessageBox::Yes | QMessageBox::No) ==
+                     QMessageBox::Yes;
+    giveFocusBack();
+    return yes;
 }
 
 } // namespace present

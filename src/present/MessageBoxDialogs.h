@@ -18,6 +18,8 @@ class MessageBoxDialogs : public Dialogs {
     bool confirm(const QString& text, const QString& title = {}) override;
 
   private:
+    void giveFocusBack() const;
+
     QPointer<QWidget> parent_;
 };
 

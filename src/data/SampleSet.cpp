@@ -31,15 +31,15 @@ void seedNewDatabase(const QSqlDatabase& db) {
     const qint64 setId = q.lastInsertId().toLongLong();
 
     const std::vector<std::pair<QString, QString>> cards = {
-        {QStringLiteral("France"), QStringLiteral("Paris")},
-        {QStringLiteral("Germany"), QStringLiteral("Berlin")},
-        {QStringLiteral("Italy"), QStringLiteral("Rome")},
-        {QStringLiteral("Spain"), QStringLiteral("Madrid")},
-        {QStringLiteral("Portugal"), QStringLiteral("Lisbon")},
-        {QStringLiteral("Austria"), QStringLiteral("Vienna")},
-        {QStringLiteral("Poland"), QStringLiteral("Warsaw")},
-        {QStringLiteral("Norway"), QStringLiteral("Oslo")},
-        {QStringLiteral("Greece"), QStringLiteral("Athens")},
+        {QStringLiteral("The capital of France"), QStringLiteral("Paris")},
+        {QStringLiteral("The capital of Germany"), QStringLiteral("Berlin")},
+        {QStringLiteral("The capital of Italy"), QStringLiteral("Rome")},
+        {QStringLiteral("The capital of Spain"), QStringLiteral("Madrid")},
+        {QStringLiteral("The capital of Portugal"), QStringLiteral("Lisbon")},
+        {QStringLiteral("The capital of Austria"), QStringLiteral("Vienna")},
+        {QStringLiteral("The capital of Poland"), QStringLiteral("Warsaw")},
+        {QStringLiteral("The capital of Norway"), QStringLiteral("Oslo")},
+        {QStringLiteral("The capital of Greece"), QStringLiteral("Athens")},
     };
     for (const auto& [question, answer] : cards)
         addCard(db, setId, question, answer);

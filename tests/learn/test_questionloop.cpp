@@ -175,7 +175,7 @@ void TestQuestionLoop::exactReplyOnly() {
     LessonFixture f(true);
     f.start();
     f.learn();
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("France"));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("The capital of France"));
     f.reply(typed);
     QCOMPARE(f.t.scalar("SELECT Result FROM Log").toString(),
              correct ? QStringLiteral("Correct") : QStringLiteral("Wrong"));

@@ -105,7 +105,7 @@ void TestSetLoading::learnSampleSet() {
     QCOMPARE(f.w->state().replyFocusMark, QStringLiteral("Yes"));
     // The learning layout puts the first question; Silent mode shows it.
     f.learn();
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("France"));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("The capital of France"));
     QVERIFY(f.speech.spoken.isEmpty());
     QVERIFY(f.dialogs.shown().isEmpty());
 }

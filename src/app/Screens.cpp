@@ -50,7 +50,11 @@ void Screens::ScrChangeVisible() {
     s_.c.StatusBar1->hide();
     s_.c.ChangeSet->setEnabled(false);
     s_.c.mnuEdSetName->setEnabled(true);
-    // Back from the narrow learning screen, the card grid needs its room again.
+    restoreWidth();
+}
+
+void Screens::restoreWidth() {
+    // Back from the narrow learning screen, the grid and the prompts need their room again.
     if (!s_.modes.kids &&
         s_.c.Form1->width() < present::twipsToPixels(kSetEditingWidth, s_.c.Form1))
         present::setWidthTwips(s_.c.Form1, kSetEditingWidth);
@@ -65,6 +69,7 @@ void Screens::ScrCreateVisible() {
     s_.c.StatusBar1->hide();
     s_.c.mnuCrMulti->setVisible(false);
     s_.c.mnuEdSetName->setEnabled(true);
+    restoreWidth();
 }
 
 void Screens::ScrLearnVisible() {
@@ -91,6 +96,7 @@ void Screens::ScrChngSetName() {
         ScrChngSetNameNormal();
     s_.c.StatusBar1->hide();
     s_.c.mnuCrMulti->setVisible(false);
+    restoreWidth();
 }
 
 // The Academic layouts.
@@ -105,6 +111,8 @@ void Screens::SubScrChangeNormal() {
 
 void Screens::ScrChngSetNameNormal() {
     present::applyLayout(present::setNameAcademic(), s_.c, layoutContext());
+    // The new name is what the user came to type.
+    s_.c.Text2->setFocus();
 }
 
 void Screens::ScrCreateNormal() {

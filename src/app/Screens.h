@@ -45,6 +45,7 @@ class Screens {
 
   private:
     void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
+    void restoreWidth();
     present::LayoutContext layoutContext() const;
     // The multiple-answer editor keeps its answers when the set-editing screen is left.
 

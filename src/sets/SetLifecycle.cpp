@@ -25,6 +25,8 @@ void SetLifecycle::connectControls() {
                      [this] { Picture2_Click(); });
     QObject::connect(s_.c.Text1, &QLineEdit::textChanged, [this] { Text1_Change(); });
     QObject::connect(s_.c.Text2, &QLineEdit::textChanged, [this] { Text2_Change(); });
+    // Enter confirms a new name as it confirms a new set.
+    QObject::connect(s_.c.Text2, &QLineEdit::returnPressed, [this] { Command1_Click(); });
     QObject::connect(s_.c.mnuDelete, &QAction::triggered, [this] { mnuDelete_Click(); });
 }
 

@@ -14,6 +14,7 @@ class TestSetLifecycle : public QObject {
     void renameRefusesTakenName();
     void renameRefusesEmptyName();
     void renameKeepsChosenSet();
+    void renameScreenTakesTypingAndEnter();
     void kidsConfirmPicture();
     void sharedCardSurvivesDeletion_data();
     void sharedCardSurvivesDeletion();
@@ -168,6 +169,21 @@ void TestSetLifecycle::renameKeepsChosenSet() {
              QStringLiteral("Irregular verbs"));
     QVERIFY(f.w->screens().setEditing);
     QCOMPARE(f.c().Adodc2->dataRowCount(), 1); // the grid still shows the renamed set
+}
+
+void TestSetLifecycle::renameScreenTakesTypingAndEnter() {
+    SetsFixture f;
+    f.t.addSet(QStringLiteral("Verbs"));
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    f.w->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+    f.c().mnuEdSetName->trigger();
+    QVERIFY(f.c().Text2->hasFocus()); // typing goes straight into the new name
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Modal verbs"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Modal verbs'"), 1);
+    QVERIFY(f.w->screens().setEditing);
 }
 
 void TestSetLifecycle::kidsConfirmPicture() {

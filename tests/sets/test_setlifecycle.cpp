@@ -20,6 +20,7 @@ class TestSetLifecycle : public QObject {
     void sharedCardSurvivesDeletion();
     void placeholderWhenOneSetRemains();
     void declinedDeletionChangesNothing();
+    void afterDeletionTheShownSetIsChosen();
     void deleteWithoutSetsDoesNothing();
     void failedDeletionRollsBack();
 };
@@ -299,6 +300,19 @@ void TestSetLifecycle::declinedDeletionChangesNothing() {
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
     QCOMPARE(f.count("SELECT COUNT(*) FROM MultipleAnswers"), 1);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Active = 0"), 0);
+}
+
+void TestSetLifecycle::afterDeletionTheShownSetIsChosen() {
+    SetsFixture f;
+    const qint64 nouns = f.t.addSet(QStringLiteral("Nouns"));
+    f.t.addCard(QStringLiteral("Haus"), QStringLiteral("house"), nouns);
+    f.t.addSet(QStringLiteral("Verbs"));
+    f.t.chooseSet(QStringLiteral("Verbs"));
+    QVERIFY(f.start());
+    f.c().mnuDelete->trigger();
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Fields").toString(), QStringLiteral("Nouns"));
+    QCOMPARE(f.c().DataCombo1->currentText(), QStringLiteral("Nouns"));
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 1); // the grid shows the set the list shows
 }
 
 void TestSetLifecycle::deleteWithoutSetsDoesNothing() {

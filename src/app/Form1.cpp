@@ -56,6 +56,10 @@ void Form1::Form_Load() {
     // Kids layouts not built yet: the Kids entry stays off until they are.
     c_.mnuKids->setEnabled(false);
     c_.mnuSilent->setEnabled(true);
+    // Export and import, the Demons and writing multiple answers are not built yet; an entry
+    // that did nothing would look broken.
+    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuDemons, c_.mnuCrMulti})
+        unbuilt->setEnabled(false);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.
     if (rs_.fields.isEmpty())

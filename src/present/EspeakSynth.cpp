@@ -55,10 +55,10 @@ bool EspeakSynth::selectVoice(const QString& voice) {
     if (voiceSet_ && voice == voice_)
         return true;
     const QByteArray language = voice.toUtf8();
-    espeak_VOICE spec;
-    std::memset(&spec, 0, sizeof spec);
-    spec.languages = language.constData();
-    if (espeak_SetVoiceByProperties(&spec) != EE_OK) {
+    espeak_VOICE wanted;
+    std::memset(&wanted, 0, sizeof wanted);
+    wanted.languages = language.constData();
+    if (espeak_SetVoiceByProperties(&wanted) != EE_OK) {
         voiceSet_ = false; // the engine's voice is now uncertain
         return false;
     }

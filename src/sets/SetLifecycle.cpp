@@ -115,6 +115,10 @@ void SetLifecycle::SubCreateSet() {
             return; // the create screen stays, with the typed name
         }
         store_.createSet(name);
+        // A new set is made to be filled: it becomes the chosen set, so the list shows it
+        // and the grid below takes its first cards.
+        data::exec(s_.rs.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {name});
+        reopen();
         created = true;
     });
     if (!created)

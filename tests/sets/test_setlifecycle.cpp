@@ -9,6 +9,7 @@ class TestSetLifecycle : public QObject {
     void createRefusesTakenNames();
     void createRefusesEmptyName();
     void createWithEnterInNameBox();
+    void newSetIsChosenForItsFirstCards();
     void namesRoundTrip_data();
     void namesRoundTrip();
     void renameRefusesTakenName();
@@ -95,6 +96,25 @@ void TestSetLifecycle::createWithEnterInNameBox() {
     QTest::keyClick(f.c().Text1, Qt::Key_Return);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Nouns'"), 1);
     QVERIFY(f.w->screens().setEditing);
+}
+
+void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
+    SetsFixture f;
+    const qint64 old = f.t.addSet(QStringLiteral("Old"));
+    f.t.addCard(QStringLiteral("q"), QStringLiteral("a"), old);
+    f.t.chooseSet(QStringLiteral("Old"));
+    QVERIFY(f.start());
+    f.c().CreatSet->trigger();
+    createByButton(f, QStringLiteral("New"));
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Fields").toString(), QStringLiteral("New"));
+    QCOMPARE(f.c().DataCombo1->currentText(), QStringLiteral("New"));
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 0);
+    // The first card typed belongs to the new set.
+    QVERIFY(f.c().Adodc2->setData(f.c().Adodc2->index(0, 1), QStringLiteral("first")));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM qSelectedSet WHERE Question = 'first'"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s ON s.Set_ID = r.Set_ID "
+                     "WHERE s.SetName = 'Old'"),
+             1);
 }
 
 void TestSetLifecycle::namesRoundTrip_data() {

@@ -7,6 +7,7 @@
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
+#include "multi/MultiCheck.h"
 #include "sets/CardGrid.h"
 #include "sets/SetLifecycle.h"
 
@@ -29,6 +30,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     talkingSilent_ = std::make_unique<TalkingSilent>(state_);
     setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
+    multiCheck_ = std::make_unique<multi::MultiCheck>(state_, *questionLoop_);
 
     questionLoop_->connectControls();
     setLoading_->connectControls();
@@ -36,7 +38,8 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     talkingSilent_->connectControls();
     setLifecycle_->connectControls();
     cardGrid_->connectControls();
-    new LogMenu(state_, this);           // owned by the window
+    multiCheck_->connectControls();
+    new LogMenu(state_, this);          // owned by the window
     new learn::DelayMenu(state_, this); // owned by the window
 }
 
@@ -122,7 +125,9 @@ void Form1::ScrChngSetName() {
 void Form1::SubErrorHandler429() {
     talkingSilent_->SubErrorHandler429();
 }
-void Form1::SubMultipleAnswerCheck() {}
+void Form1::SubMultipleAnswerCheck() {
+    multiCheck_->SubMultipleAnswerCheck();
+}
 void Form1::SubLeaveTdbGrid1() {}
 void Form1::SubShowMultiple() {}
 

@@ -15,6 +15,10 @@
 #include <QSqlDatabase>
 #include <memory>
 
+namespace multi {
+class MultiCheck;
+}
+
 namespace sets {
 class SetLifecycle;
 class CardGrid;
@@ -80,6 +84,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<TalkingSilent> talkingSilent_;
     std::unique_ptr<sets::SetLifecycle> setLifecycle_;
     std::unique_ptr<sets::CardGrid> cardGrid_;
+    std::unique_ptr<multi::MultiCheck> multiCheck_;
 };
 
 } // namespace app

@@ -170,7 +170,8 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Adodc1->setReadOnly(true);
     c.Adodc2 = dataControl(window, "Adodc2", QStringLiteral("qSelectedSet"));
     c.Adodc3 = dataControl(window, "Adodc3", QStringLiteral("select * from qMultipleBuffer"));
-    c.Adodc4 = dataControl(window, "Adodc4", QStringLiteral("select * from qMultipleReply"));
+    // The reply table itself, so the learner can type replies into the grid.
+    c.Adodc4 = dataControl(window, "Adodc4", QStringLiteral("MultipleReply"));
 
     c.DataCombo1 = named(new QComboBox(a), "DataCombo1");
     c.DataCombo1->setModel(c.Adodc1);

@@ -32,7 +32,7 @@ struct Form1Controls {
     data::RecordsetModel* Adodc1 = nullptr; // qCurrentSetName, for the set list
     data::RecordsetModel* Adodc2 = nullptr; // qSelectedSet / qSelectedSetKids, the card grid
     data::RecordsetModel* Adodc3 = nullptr; // select * from qMultipleBuffer
-    data::RecordsetModel* Adodc4 = nullptr; // select * from qMultipleReply
+    data::RecordsetModel* Adodc4 = nullptr; // MultipleReply, the reply grid
 
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 5> panels{}; // status-bar panels 1 to 5

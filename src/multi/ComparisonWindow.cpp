@@ -1,0 +1,104 @@
+#include "multi/ComparisonWindow.h"
+
+#include "data/Database.h"
+#include "data/Recordset.h"
+#include "data/RecordsetModel.h"
+#include "multi/MultiRules.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace multi {
+namespace {
+
+// Pairs by position, in the order they were written.
+const QString kPositionalSource =
+    QStringLiteral("SELECT Answer AS \"Correct Answer\", Reply AS \"Your Reply\" "
+                   "FROM ComparisonTable ORDER BY rowid");
+// Matched pairs first, in the answers' order, then the rest.
+const QString kUnorderedSource = QStringLiteral(
+    "SELECT Answer AS \"Correct Answer\", Reply AS \"Your Reply\" FROM qComparisonTable");
+
+std::function<void(Form6&)>& testOpener() {
+    static std::function<void(Form6&)> opener;
+    return opener;
+}
+
+} // namespace
+
+Form6::Form6(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Wrong!"));
+    Label1 = new QLabel(QStringLiteral("Please compare your answers with the correct ones"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Adodc1 = new data::RecordsetModel(this);
+    Adodc1->setObjectName(QStringLiteral("Adodc1"));
+    Adodc1->setReadOnly(true);
+    TDBGrid1 = new QTableView(this);
+    TDBGrid1->setObjectName(QStringLiteral("TDBGrid1"));
+    TDBGrid1->setModel(Adodc1);
+    TDBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TDBGrid1->setSelectionMode(QAbstractItemView::MultiSelection);
+    TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TDBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(TDBGrid1);
+    layout->addWidget(Command1, 0, Qt::AlignRight);
+    resize(420, 300);
+}
+
+void Form6::Form_Load() {
+    const QSqlDatabase db = data::openConnection(QStringLiteral("Form6"));
+    data::Recordset fields1(db, QStringLiteral("Fields1"));
+    QString multiSource;
+    if (!fields1.isEmpty()) {
+        fields1.moveFirst();
+        multiSource = fields1.value(QStringLiteral("MultiSource")).toString();
+    }
+    Adodc1->setConnection(db);
+    Adodc1->setSource(multiSource == QStringLiteral("Q") ? kUnorderedSource : kPositionalSource);
+
+    data::Recordset count(db, QStringLiteral("qCountCompTab"));
+    const int n = count.isEmpty() ? 0 : count.value(QStringLiteral("Countt")).toInt();
+    TDBGrid1->clearSelection();
+    QItemSelectionModel* selection = TDBGrid1->selectionModel();
+    for (int i = 0; i < n && i < Adodc1->dataRowCount(); ++i) {
+        if (cellsDiffer(Adodc1->data(Adodc1->index(i, 0)), Adodc1->data(Adodc1->index(i, 1))))
+            selection->select(Adodc1->index(i, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+QList<int> Form6::markedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& i : TDBGrid1->selectionModel()->selectedRows())
+        rows << i.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void Form6::openModal(QWidget* parent) {
+    Form6 window(parent);
+    window.Form_Load();
+    if (testOpener())
+        testOpener()(window);
+    else
+        window.exec();
+}
+
+void Form6::setOpenerForTests(std::function<void(Form6&)> opener) {
+    testOpener() = std::move(opener);
+}
+
+} // namespace multi

@@ -1,0 +1,195 @@
+#include "multi/MultiCheck.h"
+
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+#include "learn/Pause.h"
+#include "learn/QuestionLoop.h"
+#include "learn/Scoring.h"
+#include "multi/ComparisonWindow.h"
+#include "multi/MultiRules.h"
+
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <functional>
+
+namespace multi {
+namespace {
+
+// Tells when the learner types in a cell of the reply grid, before the reply is stored, so
+// the check button is ready as soon as there is something to check.
+class TypingDelegate : public QStyledItemDelegate {
+  public:
+    TypingDelegate(QObject* parent, std::function<void()> onTyping)
+        : QStyledItemDelegate(parent), onTyping_(std::move(onTyping)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            QObject::connect(line, &QLineEdit::textEdited, line, [f = onTyping_] { f(); });
+        return editor;
+    }
+
+  private:
+    std::function<void()> onTyping_;
+};
+
+// A row left blank (or holding only blanks) is no reply.
+const QString kDropBlankReplies =
+    QStringLiteral("DELETE FROM MultipleReply WHERE Reply IS NULL "
+                   "OR trim(Reply, ' ' || char(9) || char(10) || char(13)) = ''");
+
+} // namespace
+
+void MultiCheck::connectControls() {
+    present::Form1Controls& c = s_.c;
+    QObject::connect(c.Adodc4, &data::RecordsetModel::afterRowWrite, c.Form1,
+                     [this] { TDBGrid3_Change(); });
+    QObject::connect(c.Adodc4, &QAbstractItemModel::rowsRemoved, c.Form1,
+                     [this] { TDBGrid3_Change(); });
+    c.TDBGrid3->setItemDelegate(new TypingDelegate(c.TDBGrid3, [this] { TDBGrid3_Change(); }));
+}
+
+void MultiCheck::TDBGrid3_Change() {
+    s_.c.Command21->setEnabled(true);
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+}
+
+qint64 MultiCheck::countOf(data::Recordset& count) {
+    count.requery();
+    if (count.isEmpty())
+        return 0;
+    count.moveFirst();
+    return count.value(QStringLiteral("Countt")).toLongLong();
+}
+
+QVariantList MultiCheck::column(const QString& source, const QString& name) {
+    QSqlQuery q = data::exec(s_.rs.connection(),
+                             QStringLiteral("SELECT %1 FROM %2")
+                                 .arg(data::quoteIdentifier(name), data::quoteIdentifier(source)));
+    QVariantList values;
+    while (q.next())
+        values << q.value(0);
+    return values;
+}
+
+void MultiCheck::writePairs(const QVariantList& answers, const QVariantList& replies) {
+    for (const AnswerReplyPair& p : pairByPosition(answers, replies))
+        data::exec(s_.rs.connection(),
+                   QStringLiteral("INSERT INTO ComparisonTable (Answer, Reply) VALUES (?, ?)"),
+                   {p.answer, p.reply});
+}
+
+void MultiCheck::SubMultipleAnswerCheck() {
+    learn::LessonState& L = s_.lesson;
+    const QSqlDatabase db = s_.rs.connection();
+    {
+        data::Transaction t(db);
+        if (data::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Fields1")).toInt() == 0)
+            throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
+        // The stored queries of the judgement select the card's answers by it.
+        data::exec(db, QStringLiteral("UPDATE Fields1 SET Multi_ID = ?"),
+                   {L.CSarray.at(L.Row, learn::ColCardId)});
+        data::exec(db, kDropBlankReplies);
+        t.commit();
+    }
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+
+    const qint64 answers = countOf(s_.rs.countCurrentMulti);
+    const qint64 matching = countOf(s_.rs.countMatchingReplies);
+    const qint64 replies = countOf(s_.rs.countReplies);
+    bool correct = false;
+    switch (verdictFromCounts(answers, matching, replies,
+                              orderMatters(L.CSarray.at(L.Row, learn::ColShowOrder)))) {
+    case CountVerdict::Correct:
+        correct = true;
+        break;
+    case CountVerdict::Wrong:
+        break;
+    case CountVerdict::CheckPositions: {
+        BuildComparisonTable();
+        QString result;
+        CheckCompTable(result);
+        correct = result == QStringLiteral("correct");
+        break;
+    }
+    }
+
+    if (correct) {
+        loop_.CorrectAnswer();
+        loop_.NextValidRow1();
+        if (!s_.modes.Silent)
+            learn::Zaderzjka(s_);
+    } else {
+        // The comparison window holds the screen instead of a pause.
+        WrongAnswerMulti();
+        loop_.NextValidRow1();
+    }
+    loop_.MakeQuestion();
+}
+
+void MultiCheck::BuildComparisonTable() {
+    data::Transaction t(s_.rs.connection());
+    data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM ComparisonTable"));
+    writePairs(column(QStringLiteral("qCurrentMultiAnswers"), QStringLiteral("M_Answer")),
+               column(QStringLiteral("qMultipleReply"), QStringLiteral("Reply")));
+    t.commit();
+    s_.rs.comparisonTable.requery();
+}
+
+void MultiCheck::BuildComparisonTableNoOrder() {
+    data::Transaction t(s_.rs.connection());
+    data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM ComparisonTable"));
+    data::exec(s_.rs.connection(),
+               QStringLiteral("INSERT INTO ComparisonTable (Answer, Reply, \"Order\") "
+                              "SELECT M_Answer, Reply, \"Order\" FROM qCorrectMultiAns"));
+    writePairs(column(QStringLiteral("qWrongCurrentMultiAnswers"), QStringLiteral("M_Answer")),
+               column(QStringLiteral("qWrongMultiReply"), QStringLiteral("Reply")));
+    t.commit();
+    s_.rs.comparisonTable.requery();
+}
+
+void MultiCheck::CheckCompTable(QString& rResult) {
+    QSqlQuery q =
+        data::exec(s_.rs.connection(), QStringLiteral("SELECT Answer, Reply FROM ComparisonTable "
+                                                      "ORDER BY rowid"));
+    std::vector<AnswerReplyPair> pairs;
+    while (q.next())
+        pairs.push_back({q.value(0), q.value(1)});
+    rResult = compTableResult(pairs);
+}
+
+void MultiCheck::WrongAnswerMulti() {
+    learn::LessonState& L = s_.lesson;
+    // The comparison is prepared before the card is counted, so a failure here leaves the
+    // card's score as it was.
+    const bool positional = orderMatters(L.CSarray.at(L.Row, learn::ColShowOrder));
+    if (positional)
+        BuildComparisonTable();
+    else
+        BuildComparisonTableNoOrder();
+    data::exec(s_.rs.connection(), QStringLiteral("UPDATE Fields1 SET MultiSource = ?"),
+               {positional ? QStringLiteral("T") : QStringLiteral("Q")});
+    s_.rs.fields1.requery();
+
+    if (const auto i = learn::weightOf(L.CSarray.at(L.Row, learn::ColIncorrect)))
+        L.CSarray.at(L.Row, learn::ColIncorrect) = *i + 1;
+    loop_.WriteResult();
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+    try {
+        Form6::openModal(s_.c.Form1);
+    } catch (const data::DbError& e) {
+        // The reply is judged all the same; only the comparison cannot be shown.
+        s_.dialogs.warning(QStringLiteral("The comparison of your replies could not be shown: %1")
+                               .arg(e.message()));
+    }
+    s_.c.Text3->clear();
+    s_.c.Command21->setEnabled(false);
+    L.LogResult = QStringLiteral("Wrong");
+}
+
+} // namespace multi

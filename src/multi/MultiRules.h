@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <vector>
+
+namespace multi {
+
+// One row of the comparison table: a correct answer beside the reply given for it. Either
+// side is empty (null) when its list ran out first.
+struct AnswerReplyPair {
+    QVariant answer;
+    QVariant reply;
+};
+
+// Whether the replies must come in the order of the answers: an empty or zero ShowOrder
+// means any order will do.
+bool orderMatters(const QVariant& showOrder);
+
+// Exact comparison of two cells: case and blanks count, an empty cell never equals a text,
+// and two empty cells agree.
+bool cellsDiffer(const QVariant& answer, const QVariant& reply);
+
+// Pairs the i-th answer with the i-th reply; the longer list decides the number of pairs.
+std::vector<AnswerReplyPair> pairByPosition(const QVariantList& answers,
+                                            const QVariantList& replies);
+
+// "correct" when every pair agrees, otherwise "wrong".
+QString compTableResult(const std::vector<AnswerReplyPair>& pairs);
+
+enum class CountVerdict { Correct, Wrong, CheckPositions };
+
+// What the counts alone say about a list of replies: `answers` answers on the card,
+// `matching` replies equal to one of them, `replies` replies in all. When the order matters
+// and the counts agree, only the pairs by position can tell.
+CountVerdict verdictFromCounts(qint64 answers, qint64 matching, qint64 replies, bool orderMatters);
+
+} // namespace multi

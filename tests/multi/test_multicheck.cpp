@@ -1,0 +1,249 @@
+#include "learn/LessonFixture.h"
+#include "multi/ComparisonWindow.h"
+
+#include <QLineEdit>
+
+namespace {
+
+const QStringList kBaltic = {QStringLiteral("Estonia"), QStringLiteral("Latvia"),
+                             QStringLiteral("Lithuania")};
+const QString kLearnt = QStringLiteral("Congratulations! You've successfully learn't the set. "
+                                       "Choose another set to learn.");
+
+// What the comparison window showed when it was opened.
+struct ShownComparison {
+    QList<QStringList> rows; // answer, reply
+    QList<int> marked;
+    QString title;
+};
+
+} // namespace
+
+class TestMultiCheck : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<LessonFixture> f;
+    QList<ShownComparison> windows;
+    qint64 baltic = 0;
+
+    // The sample set with its multiple-answer card asked first.
+    void startOnBaltic(const QVariant& showOrder) {
+        f = std::make_unique<LessonFixture>(true);
+        baltic = f->t.scalar(QStringLiteral("SELECT Card_ID FROM Card WHERE Answer = 'Multi'"))
+                     .toLongLong();
+        f->t.exec(QStringLiteral("UPDATE Card SET \"Order\" = 0, ShowOrder = ? WHERE Card_ID = ?"),
+                  {showOrder, baltic});
+        f->start();
+        f->learn();
+        QVERIFY(!f->c().TDBGrid3->isHidden());
+    }
+
+    // Types each reply into a new row of the reply grid and presses the check button.
+    void answer(const QStringList& replies) {
+        data::RecordsetModel* m = f->c().Adodc4;
+        for (const QString& r : replies)
+            QVERIFY(m->setData(m->index(m->dataRowCount(), 0), r));
+        QVERIFY(f->c().Command21->isEnabled());
+        f->c().Command21->click();
+    }
+
+    QString lastResult(qint64 card) {
+        return f->t
+            .scalar(QStringLiteral("SELECT Result FROM Log WHERE CardID = ? ORDER BY RecID DESC"),
+                    {card})
+            .toString();
+    }
+
+  private slots:
+    void init() {
+        windows.clear();
+        multi::Form6::setOpenerForTests([this](multi::Form6& w) {
+            ShownComparison shown;
+            for (int r = 0; r < w.Adodc1->dataRowCount(); ++r)
+                shown.rows << QStringList{w.Adodc1->data(w.Adodc1->index(r, 0)).toString(),
+                                          w.Adodc1->data(w.Adodc1->index(r, 1)).toString()};
+            shown.marked = w.markedRows();
+            shown.title = w.windowTitle();
+            windows << shown;
+        });
+    }
+    void cleanup() {
+        multi::Form6::setOpenerForTests({});
+        f.reset();
+    }
+
+    void anyOrderIsCorrectWhenOrderIsFree() {
+        startOnBaltic(QVariant());
+        answer({QStringLiteral("Lithuania"), QStringLiteral("Estonia"), QStringLiteral("Latvia")});
+        QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
+        QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 1);
+        QVERIFY(windows.isEmpty());
+        QCOMPARE(f->lesson().CheckAll, 1);
+        // The next question is put with an empty reply grid.
+        QCOMPARE(f->c().Adodc4->dataRowCount(), 0);
+    }
+
+    void otherOrderIsWrongWhenOrderCounts() {
+        startOnBaltic(1);
+        answer({QStringLiteral("Lithuania"), QStringLiteral("Estonia"), QStringLiteral("Latvia")});
+        QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
+        QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 0);
+        QCOMPARE(f->t.scalar(QStringLiteral("SELECT MultiSource FROM Fields1")).toString(),
+                 QStringLiteral("T"));
+        QCOMPARE(f->t.scalar(QStringLiteral("SELECT group_concat(Answer || '/' || Reply, ',') "
+                                            "FROM (SELECT * FROM ComparisonTable ORDER BY rowid)"))
+                     .toString(),
+                 QStringLiteral("Estonia/Lithuania,Latvia/Estonia,Lithuania/Latvia"));
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(windows[0].title, QStringLiteral("Wrong!"));
+        QCOMPARE(windows[0].marked, (QList<int>{0, 1, 2}));
+        QVERIFY(!f->c().Command21->isEnabled());
+        QVERIFY(f->dialogs.shown().isEmpty()); // the window tells it, no box
+    }
+
+    void sameOrderIsCorrectWhenOrderCounts() {
+        startOnBaltic(1);
+        answer(kBaltic);
+        QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
+        QVERIFY(windows.isEmpty());
+    }
+
+    void wrongLists_data() {
+        QTest::addColumn<QVariant>("showOrder");
+        QTest::addColumn<QStringList>("replies");
+        const QStringList fewer = kBaltic.mid(0, 2);
+        const QStringList tooMany = kBaltic + QStringList{QStringLiteral("Finland")};
+        const QStringList repeated = {QStringLiteral("Estonia"), QStringLiteral("Estonia"),
+                                      QStringLiteral("Latvia")};
+        const QStringList lowerCase = {QStringLiteral("estonia"), QStringLiteral("Latvia"),
+                                       QStringLiteral("Lithuania")};
+        for (const auto& [name, order] :
+             {std::pair{"free order", QVariant(0)}, std::pair{"order counts", QVariant(1)}}) {
+            QTest::addRow("fewer, %s", name) << order << fewer;
+            QTest::addRow("one too many, %s", name) << order << tooMany;
+            QTest::addRow("repeated, %s", name) << order << repeated;
+            QTest::addRow("letter case, %s", name) << order << lowerCase;
+        }
+    }
+    void wrongLists() {
+        QFETCH(QVariant, showOrder);
+        QFETCH(QStringList, replies);
+        startOnBaltic(showOrder);
+        answer(replies);
+        QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
+        QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 0);
+        QCOMPARE(f->cardValue(baltic, "Incorrect").toInt(), 1);
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(!windows[0].marked.isEmpty());
+    }
+
+    void windowMarksTheDifferingRows_data() {
+        QTest::addColumn<QVariant>("showOrder");
+        QTest::addColumn<QStringList>("replies");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QList<int>>("marked");
+        const QStringList missingLatvia = {QStringLiteral("Estonia"), QStringLiteral("Lithuania")};
+        QTest::newRow("by position, one missing")
+            << QVariant(1) << missingLatvia
+            << QStringList{"Estonia/Estonia", "Latvia/Lithuania", "Lithuania/"} << QList<int>{1, 2};
+        QTest::newRow("free order, one missing")
+            << QVariant(0) << missingLatvia
+            << QStringList{"Latvia/", "Estonia/Estonia", "Lithuania/Lithuania"} << QList<int>{0};
+        QTest::newRow("free order, one misspelt")
+            << QVariant() << QStringList{"Latvija", "Lithuania", "Estonia"}
+            << QStringList{"Latvia/Latvija", "Estonia/Estonia", "Lithuania/Lithuania"}
+            << QList<int>{0};
+    }
+    void windowMarksTheDifferingRows() {
+        QFETCH(QVariant, showOrder);
+        QFETCH(QStringList, replies);
+        QFETCH(QStringList, shown);
+        QFETCH(QList<int>, marked);
+        startOnBaltic(showOrder);
+        answer(replies);
+        QCOMPARE(windows.size(), 1);
+        QStringList rows;
+        for (const QStringList& r : windows[0].rows)
+            rows << r.join(QLatin1Char('/'));
+        QCOMPARE(rows, shown);
+        QCOMPARE(windows[0].marked, marked);
+    }
+
+    void blankRowsAreNoReplies() {
+        startOnBaltic(1);
+        answer({QStringLiteral("Estonia"), QStringLiteral("   "), QStringLiteral("Latvia"),
+                QStringLiteral("Lithuania")});
+        QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
+    }
+
+    void typingInTheGridEnablesTheCheckButton() {
+        startOnBaltic(QVariant());
+        QTableView* grid = f->c().TDBGrid3;
+        f->c().Label6->show();
+        QVERIFY(!f->c().Command21->isEnabled());
+        for (const QString& r : kBaltic) {
+            const QModelIndex cell = f->c().Adodc4->index(f->c().Adodc4->dataRowCount(), 0);
+            grid->setCurrentIndex(cell);
+            grid->edit(cell);
+            auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+            QVERIFY(editor);
+            QTest::keyClicks(editor, r);
+            QVERIFY(f->c().Command21->isEnabled());
+            QVERIFY(f->c().Label6->isHidden());
+            if (r != kBaltic.last()) {
+                QTest::keyClick(editor, Qt::Key_Return); // stores the reply
+                QCoreApplication::processEvents();
+            }
+        }
+        // The last reply is still being typed: the check button stores it first.
+        f->c().Command21->click();
+        QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
+    }
+
+    void databaseFailureLeavesNothingHalfWritten() {
+        startOnBaltic(1);
+        f->t.exec(QStringLiteral("DROP TABLE ComparisonTable"));
+        const int logBefore = f->logRows();
+        answer({QStringLiteral("Latvia"), QStringLiteral("Estonia"), QStringLiteral("Lithuania")});
+        QVERIFY(!f->dialogs.shown().isEmpty());
+        QCOMPARE(f->dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
+        QCOMPARE(f->logRows(), logBefore);
+        QCOMPARE(f->cardValue(baltic, "Incorrect").toInt(), 0);
+        QCOMPARE(f->lesson().CSarray.at(f->lesson().Row, learn::ColCardId).toLongLong(), baltic);
+        QCOMPARE(f->lesson().CSarray.at(f->lesson().Row, learn::ColIncorrect).toInt(), 0);
+        // The lesson goes on: the replies are still there to be checked again.
+        QCOMPARE(f->c().Adodc4->dataRowCount(), 3);
+    }
+
+    void wholeSampleSetIsLearnt() {
+        f = std::make_unique<LessonFixture>(true);
+        f->start();
+        f->learn();
+        int judged = 0;
+        bool multiMissedOnce = false;
+        while (!f->dialogs.texts().contains(kLearnt)) {
+            QVERIFY2(judged < 40, "the lesson does not end");
+            if (!f->c().TDBGrid3->isHidden()) {
+                // Wrong once, so both paths are taken.
+                answer(multiMissedOnce ? kBaltic : kBaltic.mid(1));
+                multiMissedOnce = true;
+            } else {
+                const QString question = f->c().Label7->text();
+                f->reply(f->t.scalar(QStringLiteral("SELECT Answer FROM Card WHERE Question = ?"),
+                                     {question})
+                             .toString());
+            }
+            ++judged;
+        }
+        QCOMPARE(judged, 11);
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(f->logRows(), judged);
+        QCOMPARE(
+            f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Log WHERE Result = 'Wrong'")).toInt(),
+            1);
+        QVERIFY(f->dialogs.texts().contains(QStringLiteral("End of Set")));
+    }
+};
+
+QTEST_MAIN(TestMultiCheck)
+#include "test_multicheck.moc"

@@ -76,6 +76,10 @@ void configureConnection(const QSqlDatabase& db) {
     // With WAL, NORMAL never corrupts the file; at worst a power cut loses the last replies.
     // FULL would wait for the disk on every judged reply.
     exec(db, QStringLiteral("PRAGMA synchronous = NORMAL"));
+    // Writing through a stored query builds a small scratch table; kept in memory it costs
+    // no temporary file on every judged reply.
+    exec(db, QStringLiteral("PRAGMA temp_store = MEMORY"));
+    exec(db, QStringLiteral("PRAGMA cache_size = -65536"));
     exec(db, QStringLiteral("PRAGMA busy_timeout = 3000"));
 }
 

@@ -25,6 +25,14 @@ struct SetsFixture {
         return QTest::qWaitForWindowActive(w.get());
     }
     present::Form1Controls& c() { return w->controls(); }
+    // Two sets, "Verbs" (chosen, one card go/went) and "Nouns"; returns the Verbs id.
+    qint64 seedVerbsAndNouns() {
+        const qint64 verbs = t.addSet(QStringLiteral("Verbs"));
+        t.addSet(QStringLiteral("Nouns"));
+        t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
+        t.chooseSet(QStringLiteral("Verbs"));
+        return verbs;
+    }
     int count(const QString& sql, const QVariantList& binds = {}) const {
         return t.scalar(sql, binds).toInt();
     }

@@ -59,10 +59,7 @@ void leaveGrid(SetsFixture& f) {
 
 void TestCardGrid::typedRowIsTiedOnce() {
     SetsFixture f;
-    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
-    f.t.addSet(QStringLiteral("Nouns"));
-    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
-    f.t.chooseSet(QStringLiteral("Verbs"));
+    const qint64 verbs = f.seedVerbsAndNouns();
     QVERIFY(f.start());
 
     QWidget* editor = typeIntoCell(f, newRow(f), QStringLiteral("Question"), QStringLiteral("see"));

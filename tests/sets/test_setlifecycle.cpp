@@ -177,10 +177,7 @@ void TestSetLifecycle::renameRefusesEmptyName() {
 
 void TestSetLifecycle::renameKeepsChosenSet() {
     SetsFixture f;
-    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
-    f.t.addSet(QStringLiteral("Nouns"));
-    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
-    f.t.chooseSet(QStringLiteral("Verbs"));
+    const qint64 verbs = f.seedVerbsAndNouns();
     QVERIFY(f.start());
     renameByButton(f, QStringLiteral("Verbs"), QStringLiteral("Irregular verbs"));
     QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 WHERE Set_ID = ?", {verbs}).toString(),
@@ -346,10 +343,7 @@ void TestSetLifecycle::deleteWithoutSetsDoesNothing() {
 
 void TestSetLifecycle::failedDeletionRollsBack() {
     SetsFixture f;
-    const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
-    f.t.addSet(QStringLiteral("Nouns"));
-    f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
-    f.t.chooseSet(QStringLiteral("Verbs"));
+    f.seedVerbsAndNouns();
     f.t.exec("CREATE TRIGGER refuse BEFORE DELETE ON Card BEGIN "
              "SELECT RAISE(ABORT, 'the disk is full'); END");
     QVERIFY(f.start());

@@ -130,11 +130,14 @@ void replyBench(benchmark::State& state, bench::DatabaseSize size, std::string n
         return;
     Session& s = *session;
     s.learn(QStringLiteral("Reply20"));
-    timeSteps(state, name, [&] {
-        const auto start = Clock::now();
-        s.reply(true);
-        return millisecondsSince(start);
-    }, 10);
+    timeSteps(
+        state, name,
+        [&] {
+            const auto start = Clock::now();
+            s.reply(true);
+            return millisecondsSince(start);
+        },
+        10);
 }
 
 // File > Learn on a set of the given size, on the large database.

@@ -9,14 +9,14 @@ namespace app {
 // The tutorials: bundled pages shown in a window of their own beside the main window.
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Page { Academic, Kids };
 
     explicit HelpWindow(QWidget* parent = nullptr);
     void showPage(Page page);
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

@@ -11,7 +11,7 @@ namespace app {
 // Academic Talking and Silent modes, the fall-back to Silent when speech or sound cannot be
 // started, the choice of voice and the tutorials of the Help menu.
 class TalkingSilent {
-public:
+  public:
     explicit TalkingSilent(learn::Form1State& s) : s_(s) {}
     void connectControls();
 
@@ -26,7 +26,7 @@ public:
 
     static const QString speechMissingMessage;
 
-private:
+  private:
     void setAcademicSilent();
     void redrawCurrentScreen();
     void refreshCardGrid();

@@ -10,13 +10,13 @@ namespace app {
 // The Voice window: the speech voices (languages) to choose from, the current one selected.
 class VoiceDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     VoiceDialog(const QStringList& voices, const QString& current, QWidget* parent = nullptr);
 
     QString selectedVoice() const;
     void selectVoice(const QString& voice);
 
-private:
+  private:
     QListWidget* list_;
 };
 

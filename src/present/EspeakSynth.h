@@ -10,7 +10,7 @@ namespace present {
 // espeak-ng, synthesising into memory. The engine is one per process, started on first use;
 // when its voice data cannot be found, every call throws SpeechUnavailable.
 class EspeakSynth {
-public:
+  public:
     static EspeakSynth& instance();
 
     // 16-bit mono speech of `text` in `voice` (a language such as "en" or "de"; empty or
@@ -23,7 +23,7 @@ public:
     // Throws SpeechUnavailable when the engine could not be started.
     void ensureStarted();
 
-private:
+  private:
     EspeakSynth() = default;
     bool selectVoice(const QString& voice);
 

@@ -31,8 +31,7 @@ void MessageBoxDialogs::warning(const QString& text, const QString& title) {
 
 bool MessageBoxDialogs::confirm(const QString& text, const QString& title) {
     const bool yes = QMessageBox::question(parent_, captionOf(title), text,
-                                           QMessageBox::Yes | QMessageBox::No) ==
-                     QMessageBox::Yes;
+                                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     giveFocusBack();
     return yes;
 }

@@ -14,7 +14,7 @@
 // and the tutorials, driven through the real main window's menu.
 class TestTalkingSilent : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void switchingModesSetsFlagsAndMenus();
     void switchRedrawsTheScreenShowing_data();
     void switchRedrawsTheScreenShowing();

@@ -4,7 +4,7 @@
 
 class TestDefaultVoice : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void defaultVoice_data();
     void defaultVoice();
     void storedVoiceWinsOnlyWhenKnown();

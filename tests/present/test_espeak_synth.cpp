@@ -8,7 +8,7 @@ using present::PcmAudio;
 
 class TestEspeakSynth : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void speechBecomesSamples();
     void longerTextLastsLonger();
     void voicesAreLanguages();

@@ -6,7 +6,7 @@
 
 class TestPauseStep : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void lastsAboutTwoFifthsOfASecondAndKeepsTheLoopRunning();
 };
 

@@ -11,7 +11,7 @@ using present::PcmAudio;
 
 class TestWavAndTones : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyObjectHasItsOwnTone();
     void parseWav_data();
     void parseWav();

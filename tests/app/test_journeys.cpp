@@ -1,0 +1,119 @@
+// What a new user does on the first day, on the real window with the sample set.
+#include "app/Form1.h"
+#include "data/RecordsetModel.h"
+#include "learn/LessonState.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QString kFallback =
+    QStringLiteral("To use the program in the Talking mode you need a working speech engine and "
+                   "sound output on your machine. The program will now be switched to the "
+                   "Silent mode.");
+
+struct Journey {
+    testing::TempDatabase t{true};
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    std::unique_ptr<app::Form1> w;
+
+    Journey() {
+        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
+        w->Form_Load();
+        w->show();
+    }
+    present::Form1Controls& c() { return w->controls(); }
+    learn::LessonState& lesson() { return w->lesson(); }
+
+    void pickSampleSetAndLearn() {
+        const int index = c().DataCombo1->findText(QStringLiteral("Capitals of Europe"));
+        c().DataCombo1->setCurrentIndex(index);
+        emit c().DataCombo1->activated(index);
+        c().mnuLearn->trigger();
+    }
+    // Answers the card asked now correctly, as the user would type it.
+    void answerCorrectly() {
+        const int row = lesson().Row;
+        const QString answer = lesson().CSarray.at(row, learn::ColAnswer).toString();
+        if (answer == QLatin1String("Multi")) {
+            data::RecordsetModel* replies = c().Adodc4;
+            // Another order than stored: the order of these answers does not matter.
+            for (const char* a : {"Latvia", "Lithuania", "Estonia"})
+                QVERIFY(replies->setData(replies->index(replies->dataRowCount(), 0),
+                                         QString::fromLatin1(a)));
+        } else {
+            QTest::keyClicks(c().Text3, answer);
+        }
+        QVERIFY(c().Command21->isEnabled());
+        QTest::mouseClick(c().Command21, Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+class TestJourneys : public QObject {
+    Q_OBJECT
+  private slots:
+    void firstQuestionInSilentThenSpokenInTalking();
+    void talkingWithoutSoundFallsBackAndKeepsLearning();
+    void wholeSampleSetLearntInTalkingModeAndLogged();
+};
+
+void TestJourneys::firstQuestionInSilentThenSpokenInTalking() {
+    Journey j;
+    j.pickSampleSetAndLearn();
+    QVERIFY(j.w->screens().learning);
+    QCOMPARE(j.c().Label7->text(), QStringLiteral("The capital of France"));
+    QVERIFY(j.c().Label7->isVisible());
+    QVERIFY(j.speech.spoken.isEmpty()); // Silent mode speaks nothing
+
+    j.c().mnuTalking->trigger();
+    QVERIFY(!j.w->modes().Silent);
+    QCOMPARE(j.speech.spoken.value(j.speech.spoken.size() - 1),
+             QStringLiteral("The capital of France"));
+    QVERIFY(!j.c().Label7->isVisible());
+    QVERIFY(j.dialogs.shown().isEmpty());
+}
+
+void TestJourneys::talkingWithoutSoundFallsBackAndKeepsLearning() {
+    Journey j;
+    j.pickSampleSetAndLearn();
+    j.speech.unavailable = true;
+    j.c().mnuTalking->trigger();
+    QCOMPARE(j.dialogs.lastText(), kFallback);
+    QVERIFY(j.w->modes().Silent);
+    QVERIFY(j.c().Label7->isVisible());
+    QCOMPARE(j.c().Label7->text(), QStringLiteral("The capital of France"));
+    j.answerCorrectly();
+    QCOMPARE(j.c().Label7->text(), QStringLiteral("The capital of Germany"));
+    QCOMPARE(j.t.scalar("SELECT COUNT(*) FROM Log WHERE Result = 'Correct'").toInt(), 1);
+}
+
+void TestJourneys::wholeSampleSetLearntInTalkingModeAndLogged() {
+    Journey j;
+    j.t.exec("UPDATE Fields1 SET Zad = 1");
+    j.pickSampleSetAndLearn();
+    j.c().mnuTalking->trigger();
+    const int cards = j.lesson().CurRowLim;
+    QCOMPARE(cards, 10);
+    for (int i = 0; i < cards; ++i)
+        j.answerCorrectly();
+    QVERIFY2(j.dialogs.lastText().startsWith(QStringLiteral("Congratulations!")),
+             qPrintable(j.dialogs.texts().join(" | ")));
+    QVERIFY(!j.dialogs.texts().contains(QStringLiteral("End of Set")));
+    QCOMPARE(j.speech.pauseSteps, cards); // one step after each correct reply
+    QCOMPARE(
+        j.t.scalar("SELECT COUNT(*) FROM qLog WHERE Result = 'Correct' AND Question <> ''").toInt(),
+        cards);
+    // The set starts over with every card available again.
+    QCOMPARE(j.lesson().CheckAll, 0);
+    QCOMPARE(j.lesson().Row, 1);
+}
+
+QTEST_MAIN(TestJourneys)
+#include "test_journeys.moc"

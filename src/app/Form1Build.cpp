@@ -108,7 +108,8 @@ void placeAtDesign(present::Form1Controls& c) {
     placeTwips(c.DataCombo1, 480, 480, 3855, 315);
     placeTwips(c.TDBGrid2, 480, 1400, 5480, 3015);
     placeTwips(c.TDBGrid1, 6400, 1400, 3495, 3015);
-    placeTwips(c.TDBGrid3, 480, 2640, 3735, 735);
+    // Room for several replies between the question and the buttons, which move down to 5300.
+    placeTwips(c.TDBGrid3, 480, 2640, 3735, 2415);
     placeTwips(c.Text1, 480, 480, 3735, 285);
     placeTwips(c.Text2, 480, 2040, 3855, 375);
     placeTwips(c.Text3, 480, 2640, 3735, 465);

@@ -115,10 +115,6 @@ void SetLifecycle::SubCreateSet() {
             return; // the create screen stays, with the typed name
         }
         store_.createSet(name);
-        // A new set is made to be filled: it becomes the chosen set, so the list shows it
-        // and the grid below takes its first cards.
-        data::exec(s_.rs.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {name});
-        reopen();
         created = true;
     });
     if (!created)
@@ -167,13 +163,6 @@ void SetLifecycle::SubMnuDelete() {
             chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
         }
         store_.deleteSet(chosen);
-        // The list now opens on another set; make it the chosen one too, so the grid and
-        // the next lesson follow what the user sees instead of the deleted set.
-        data::exec(s_.rs.connection(),
-                   QStringLiteral("UPDATE Fields SET SetName = (SELECT SetName FROM "
-                                  "qCurrentSetName LIMIT 1) WHERE SetName IS NULL OR SetName "
-                                  "NOT IN (SELECT SetName FROM Set1 WHERE SetName IS NOT NULL)"));
-        reopen();
     });
     refreshDataControls();
 }

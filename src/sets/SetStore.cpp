@@ -40,6 +40,11 @@ void SetStore::createSet(const QString& name) {
     rs_.set1.addNew();
     rs_.set1.setValue(kSetName, name);
     rs_.set1.update();
+    // A new set is made to be filled: it becomes the chosen set, so the list shows it and
+    // the grid takes its first cards.
+    data::exec(rs_.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {name});
+    rs_.UnloadAll();
+    rs_.LoadAll();
 }
 
 bool SetStore::hasSets() {
@@ -112,6 +117,12 @@ SetStore::DeleteResult SetStore::deleteSet(const QString& chosenName) {
         markOrphanedCards();
         result.cardsDeleted = sweepCards();
         result.placeholderAdded = addPlaceholderIfLastSet();
+        // The list now opens on another set; it becomes the chosen one too, so the grid and
+        // the next lesson follow what the user sees instead of the deleted set.
+        data::exec(db, QStringLiteral("UPDATE Fields SET SetName = (SELECT SetName FROM "
+                                      "qCurrentSetName LIMIT 1) WHERE SetName IS NULL OR "
+                                      "SetName NOT IN (SELECT SetName FROM Set1 WHERE SetName "
+                                      "IS NOT NULL)"));
         t.commit();
     } catch (const data::DbError&) {
         rs_.LoadAll();

@@ -17,6 +17,7 @@ class SetStore {
     // reopened so that it is read afresh.
     bool nameTaken(const QString& name);
 
+    // Adds the set and makes it the chosen one.
     void createSet(const QString& name);
 
     // Renames the first set named exactly `shownName`; false when there is none. A
@@ -42,7 +43,8 @@ class SetStore {
         bool placeholderAdded = false;
     };
     // Deletes the set named exactly `chosenName`, every card that no set holds any more
-    // with its answers, and adds the placeholder card when one set is left. All or nothing.
+    // with its answers, and adds the placeholder card when one set is left; the set the list
+    // then shows becomes the chosen one. All or nothing.
     DeleteResult deleteSet(const QString& chosenName);
 
   private:

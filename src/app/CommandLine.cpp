@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Commands.h"
+
 namespace app {
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -23,7 +25,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         } else if (arg == QStringLiteral("--version")) {
             cl.showVersion = true;
         } else if (arg == QStringLiteral("-platform") && i + 1 < arguments.size()) {
-            ++i; // Qt's own option, already taken by QApplication
+            ++i; // Qt's own option, taken by the application object
+        } else if (!arg.startsWith(QLatin1Char('-')) && findCommand(arg)) {
+            cl.command = arg;
+            cl.commandArgs = arguments.mid(i + 1);
+            return cl;
+        } else if (!arg.startsWith(QLatin1Char('-'))) {
+            cl.error = QStringLiteral("Unknown command \"%1\"").arg(arg);
+            return cl;
         } else {
             cl.error = QStringLiteral("Unknown argument \"%1\"").arg(arg);
             return cl;
@@ -33,13 +42,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 QString usageText() {
-    return QStringLiteral("Usage: memorant [--db PATH]\n"
-                          "\n"
-                          "  --db PATH   the database file (default: VIze.mdb in the current "
-                          "folder);\n"
-                          "              a missing file is created with a sample set\n"
-                          "  --version   print the version\n"
-                          "  --help      print this text\n");
+    QString text = QStringLiteral("Usage: memorant [--db PATH]\n");
+    for (const CommandEntry& c : commands())
+        text += QStringLiteral("       memorant [--db PATH] %1\n").arg(c.usage);
+    text += QStringLiteral("\n"
+                           "  --db PATH   the database file (default: VIze.mdb in the current "
+                           "folder);\n"
+                           "              a missing file is created with a sample set when the "
+                           "window opens;\n"
+                           "              commands never create one\n"
+                           "  --version   print the version\n"
+                           "  --help      print this text\n");
+    if (!commands().empty()) {
+        text += QStringLiteral("\nCommands (they need no display):\n");
+        for (const CommandEntry& c : commands())
+            text += QStringLiteral("  %1\n      %2\n").arg(c.usage, c.summary);
+    }
+    return text;
 }
 
 } // namespace app

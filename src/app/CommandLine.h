@@ -9,10 +9,13 @@ struct CommandLine {
     QString databasePath = QStringLiteral("VIze.mdb");
     bool showHelp = false;
     bool showVersion = false;
-    QString error; // a message for the user when the arguments cannot be understood
+    QString command;         // empty: open the program window
+    QStringList commandArgs; // the words after the command's name, for the command to read
+    QString error;           // a message for the user when the arguments cannot be understood
 };
 
-// Reads the program's arguments (without the program name).
+// Reads the program's arguments (without the program name). Options come first; the first
+// other word names a command (see Commands.h), and everything after it belongs to it.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 QString usageText();

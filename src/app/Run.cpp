@@ -1,6 +1,7 @@
 #include "app/Run.h"
 
 #include "app/CommandLine.h"
+#include "app/Commands.h"
 #include "app/Form1.h"
 #include "app/QuitOnSignal.h"
 #include "data/Database.h"
@@ -27,12 +28,12 @@ void tellUser(present::Dialogs& dialogs, const QString& text) {
 } // namespace
 
 int run(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Memorant"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    present::MessageBoxDialogs dialogs;
-
-    const CommandLine cl = parseCommandLine(QApplication::arguments().mid(1));
+    // Read before any application object exists: a command runs without a display, so it
+    // must get a QCoreApplication, never a QApplication.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = parseCommandLine(arguments);
     if (!cl.error.isEmpty()) {
         QTextStream(stderr) << "memorant: " << cl.error << "\n\n" << usageText();
         return 2;
@@ -45,6 +46,18 @@ int run(int argc, char** argv) {
         QTextStream(stdout) << "Memorant 1.0\n";
         return 0;
     }
+    if (!cl.command.isEmpty()) {
+        QCoreApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Memorant"));
+        const int code = findCommand(cl.command)->run({cl.databasePath, cl.commandArgs});
+        data::closeAllConnections();
+        return code;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Memorant"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    present::MessageBoxDialogs dialogs;
 
     const data::OpenOutcome opened = data::openDatabase(cl.databasePath);
     if (!opened.ok) {

@@ -1,6 +1,7 @@
 #include "data/Database.h"
 
 #include "data/SampleSet.h"
+#include "data/SchemaUpgrade.h"
 #include "data/Sql.h"
 
 #include <QFile>
@@ -139,8 +140,12 @@ QString checkExistingFile(const QString& path) {
     return reason.isEmpty() ? QString() : refusal(path, reason);
 }
 
-OpenOutcome openDatabase(const QString& path) {
+OpenOutcome openDatabase(const QString& path, bool createIfMissing) {
     OpenOutcome outcome;
+    if (!QFileInfo::exists(path) && !createIfMissing) {
+        outcome.message = refusal(path, QStringLiteral("there is no such file"));
+        return outcome;
+    }
     if (!QFileInfo::exists(path)) {
         outcome.message = createNew(path);
         outcome.ok = outcome.message.isEmpty();
@@ -157,7 +162,9 @@ OpenOutcome openDatabase(const QString& path) {
     }
     try {
         configureConnection(db);
+        upgradeSchema(db);
     } catch (const DbError& e) {
+        db.close();
         outcome.message = refusal(path, e.message());
         return outcome;
     }

@@ -17,9 +17,10 @@ struct OpenOutcome {
     QString message;      // why the file was refused, naming the file
 };
 
-// Opens (or creates) the database at `path` as the main connection. A file that exists but
-// is not a readable Memorant database is refused and left exactly as it was.
-OpenOutcome openDatabase(const QString& path);
+// Opens the database at `path` as the main connection; a missing file is created with the
+// sample set when `createIfMissing`, and refused otherwise. A file that exists but is not a
+// readable Memorant database is refused and left exactly as it was.
+OpenOutcome openDatabase(const QString& path, bool createIfMissing = true);
 
 // Why `path` cannot be used as a Memorant database; empty when it can. Never writes.
 QString checkExistingFile(const QString& path);

@@ -36,6 +36,8 @@ class TestDatabase : public QObject {
     void badFilesAreRefusedUntouched_data();
     void badFilesAreRefusedUntouched();
     void newerSchemaIsRefusedUntouched();
+    void olderVersionIsUpgradedKeepingItsData();
+    void missingFileIsRefusedWhenNotToBeCreated();
 };
 
 void TestDatabase::newDatabaseIsCreatedWithSettingsAndSample() {
@@ -147,6 +149,29 @@ void TestDatabase::newerSchemaIsRefusedUntouched() {
     QVERIFY2(outcome.message.contains("newer version"), qPrintable(outcome.message));
     QCOMPARE(digest(path), before);
     data::closeAllConnections();
+}
+
+// version1.mdb is a file written by the first release: the sample set, nothing else.
+void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
+    QTemporaryDir dir;
+    const QString path = copyOfTestFile(dir, QStringLiteral("version1.mdb"));
+    QVERIFY(data::openDatabase(path).ok);
+    const QSqlDatabase db = data::mainConnection();
+    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
+    QCOMPARE(data::scalar(db, "SELECT SetName FROM Set1 WHERE SetName <> 'set0'").toString(),
+             data::kSampleSetName);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), 10);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM MultipleAnswers").toInt(), 3);
+    data::closeAllConnections();
+}
+
+void TestDatabase::missingFileIsRefusedWhenNotToBeCreated() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("absent.mdb"));
+    const data::OpenOutcome outcome = data::openDatabase(path, /*createIfMissing=*/false);
+    QVERIFY(!outcome.ok);
+    QVERIFY2(outcome.message.contains(path), qPrintable(outcome.message));
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

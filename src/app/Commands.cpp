@@ -1,0 +1,50 @@
+#include "app/Commands.h"
+
+#include "app/CommandLine.h"
+#include "data/Database.h"
+#include "data/DatabaseLock.h"
+
+#include <QTextStream>
+
+namespace app {
+
+const std::vector<CommandEntry>& commands() {
+    // One line per command; each command lives in its own file.
+    static const std::vector<CommandEntry> table = {};
+    return table;
+}
+
+const CommandEntry* findCommand(const QString& name) {
+    for (const CommandEntry& c : commands()) {
+        if (c.name == name)
+            return &c;
+    }
+    return nullptr;
+}
+
+int commandDone(const QString& line) {
+    QTextStream(stdout) << line << Qt::endl;
+    return 0;
+}
+
+int commandFailed(const QString& message) {
+    QTextStream(stderr) << "memorant: " << message << Qt::endl;
+    return 1;
+}
+
+int commandMisused(const QString& message) {
+    QTextStream(stderr) << "memorant: " << message << "\n\n" << usageText();
+    return 2;
+}
+
+QString openForCommand(const QString& path, data::DatabaseLock* lock) {
+    if (lock) {
+        const QString refused = lock->acquire();
+        if (!refused.isEmpty())
+            return refused;
+    }
+    const data::OpenOutcome opened = data::openDatabase(path, /*createIfMissing=*/false);
+    return opened.ok ? QString() : opened.message;
+}
+
+} // namespace app

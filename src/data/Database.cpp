@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include "data/OpenCheck.h"
 #include "data/SampleSet.h"
 #include "data/SchemaUpgrade.h"
 #include "data/Sql.h"
@@ -153,8 +154,17 @@ OpenOutcome openDatabase(const QString& path, bool createIfMissing) {
         return outcome;
     }
     outcome.message = checkExistingFile(path);
-    if (!outcome.message.isEmpty())
+    if (!outcome.message.isEmpty()) {
+        outcome.damaged = isDamagedMemorantFile(path);
         return outcome;
+    }
+    // A damaged page is found now, before any write, rather than in the middle of a lesson.
+    const FileCheck check = quickCheck(path);
+    if (!check.sound) {
+        outcome.damaged = true;
+        outcome.message = damagedMessage(path, check.detail());
+        return outcome;
+    }
     QSqlDatabase db = addConnection(kMainConnection, path, {});
     if (!db.open()) {
         outcome.message = refusal(path, db.lastError().text());

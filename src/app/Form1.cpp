@@ -2,6 +2,7 @@
 
 #include "app/Form1Build.h"
 #include "app/LogMenu.h"
+#include "app/RestoreWindow.h"
 #include "app/Screens.h"
 #include "app/TalkingSilent.h"
 #include "data/RecordsetModel.h"
@@ -41,6 +42,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     multiCheck_->connectControls();
     new LogMenu(state_, this);          // owned by the window
     new learn::DelayMenu(state_, this); // owned by the window
+    new RestoreMenu(state_, this);      // owned by the window
 }
 
 Form1::~Form1() = default;

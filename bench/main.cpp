@@ -4,7 +4,9 @@
 #include "BenchDatabase.h"
 #include "Headless.h"
 #include "app/Form1.h"
+#include "data/Backups.h"
 #include "data/Database.h"
+#include "data/OpenCheck.h"
 #include "data/Sql.h"
 #include "learn/LessonState.h"
 #include "learn/Ordering.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -187,6 +190,45 @@ void orderKeysBench(benchmark::State& state, std::string name) {
     });
 }
 
+// The automatic backup of the large database (VACUUM INTO a new file), and the check made
+// on every opening (PRAGMA quick_check), each on the file alone.
+void backupBench(benchmark::State& state, std::string name) {
+    QString path;
+    try {
+        path = bench::workingCopy(kLarge, cacheDir());
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    timeSteps(state, name, [&] {
+        QTemporaryDir dir;
+        const auto start = Clock::now();
+        const QString reason = data::copyDatabase(path, dir.filePath(QStringLiteral("b.mdb")));
+        const double ms = millisecondsSince(start);
+        if (!reason.isEmpty())
+            throw std::runtime_error(reason.toStdString());
+        return ms;
+    });
+}
+
+void openingCheckBench(benchmark::State& state, std::string name) {
+    QString path;
+    try {
+        path = bench::workingCopy(kLarge, cacheDir());
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    timeSteps(state, name, [&] {
+        const auto start = Clock::now();
+        const bool sound = data::quickCheck(path).sound;
+        const double ms = millisecondsSince(start);
+        if (!sound)
+            throw std::runtime_error("the benchmark database fails the check");
+        return ms;
+    });
+}
+
 // The offscreen platform warns about window features it lacks; that is noise here.
 void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support")))
@@ -231,6 +273,15 @@ int main(int argc, char** argv) {
     RegisterBenchmark("order_keys/100000_cards", orderKeysBench, "order_keys")
         ->UseManualTime()
         ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+
+    RegisterBenchmark("backup/100000_cards", backupBench, "backup")
+        ->UseManualTime()
+        ->Iterations(3)
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("opening_check/100000_cards", openingCheckBench, "opening_check")
+        ->UseManualTime()
+        ->Iterations(6)
         ->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);

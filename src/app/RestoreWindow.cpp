@@ -91,12 +91,12 @@ void RestoreWindow::restoreChosen() {
         return;
     const data::BackupFile backup = backups_.at(chosen.first().row());
     const QString taken = QLocale().toString(backup.taken, QLocale::ShortFormat);
+    const QDateTime now = QDateTime::currentDateTime(); // the kept file's name, as announced
     if (!s_.dialogs.confirm(
             QStringLiteral("Restore the backup taken %1? The database as it is "
                            "now is kept beside it as \"%2\".")
                 .arg(taken,
-                     QFileInfo(data::keptName(databasePath_, QStringLiteral("before-restore"),
-                                              QDateTime::currentDateTime()))
+                     QFileInfo(data::keptName(databasePath_, QStringLiteral("before-restore"), now))
                          .fileName()),
             QStringLiteral("Restore from backup")))
         return;
@@ -108,7 +108,7 @@ void RestoreWindow::restoreChosen() {
     }
     s_.rs.UnloadAll();
     const data::RestoreOutcome outcome =
-        data::restoreBackup(databasePath_, backup.path, QStringLiteral("before-restore"));
+        data::restoreBackup(databasePath_, backup.path, QStringLiteral("before-restore"), now);
     s_.rs.LoadAll();
     for (data::RecordsetModel* m : {s_.c.Adodc1, s_.c.Adodc2, s_.c.Adodc3, s_.c.Adodc4})
         m->refresh();

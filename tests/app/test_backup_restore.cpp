@@ -171,6 +171,7 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
     const QStringList kept = keptFiles(s.t.dir(), "before-restore");
     QCOMPARE(kept.size(), 1);
+    QVERIFY(s.dialogs.texts().join(" ").contains(kept.first())); // as announced
     QCOMPARE(logRowsIn(QDir(s.t.dir()).filePath(kept.first())), 2);
     QCOMPARE(s.c().DataCombo1->findText("Later"), -1);
     QCOMPARE(s.c().DataCombo1->currentText(), QStringLiteral("Capitals of Europe"));

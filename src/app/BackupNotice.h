@@ -5,9 +5,10 @@
 
 namespace app {
 
-// The automatic backup after opening: started at once on its own thread when one is due. A
-// failure is written to standard error and shown once per run in a message box (when there
-// is a display: `dialogs` not null); the learner works on either way.
+// The full check and the automatic backup after opening, started at once on their own
+// thread. Damage found by the check, and a failing backup, are each written to standard error
+// and shown once per run in a message box (when there is a display: `dialogs` not null); the
+// learner works on either way.
 class BackupNotice : public QObject {
     Q_OBJECT
   public:
@@ -21,6 +22,7 @@ class BackupNotice : public QObject {
     present::Dialogs* dialogs_;
     data::BackgroundBackup job_;
     bool warned_ = false;
+    bool toldDamage_ = false;
 };
 
 } // namespace app

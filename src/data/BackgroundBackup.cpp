@@ -1,5 +1,7 @@
 #include "data/BackgroundBackup.h"
 
+#include "data/OpenCheck.h"
+
 #include <QList>
 
 namespace data {
@@ -22,19 +24,20 @@ BackgroundBackup::~BackgroundBackup() {
     }
 }
 
-bool BackgroundBackup::startIfDue(const QString& databasePath) {
-    if (!backupDue(databasePath))
-        return false;
-    start(databasePath);
-    return true;
-}
-
-void BackgroundBackup::start(const QString& databasePath) {
+void BackgroundBackup::start(const QString& databasePath, bool always) {
     if (isRunning())
         return;
     if (thread_)
         delete thread_;
-    thread_ = QThread::create([this, databasePath] { result_ = backUp(databasePath); });
+    const bool due = always || backupDue(databasePath);
+    thread_ = QThread::create([this, databasePath, due] {
+        result_ = {};
+        const FileCheck check = quickCheck(databasePath);
+        if (!check.sound)
+            result_.damage = damagedMessage(databasePath, check.detail());
+        else if (due)
+            result_ = backUp(databasePath);
+    });
     connect(thread_, &QThread::finished, this, [this] {
         running().removeAll(thread_);
         emit finished(result_);

@@ -8,17 +8,19 @@
 
 namespace data {
 
-// One backup on a thread of its own, so the window never waits for it. It reads through a
-// connection of its own; the learner's writes go on meanwhile.
+// The full check of the database (PRAGMA quick_check) and then, when the file is sound and a
+// backup is due, a backup, on a thread of its own, so the window never waits for them. It
+// reads through a connection of its own; the learner's writes go on meanwhile. A damaged
+// file is never copied: a backup of it would only push good ones out of the rotation.
 class BackgroundBackup : public QObject {
     Q_OBJECT
   public:
     explicit BackgroundBackup(QObject* parent = nullptr);
     ~BackgroundBackup() override; // waits for a backup still running
 
-    // Starts a backup of the database when one is due (Backups.h); returns at once.
-    bool startIfDue(const QString& databasePath);
-    void start(const QString& databasePath);
+    // Starts the check, and the backup when one is due (Backups.h) or `always`; returns at
+    // once.
+    void start(const QString& databasePath, bool always = false);
     bool isRunning() const;
 
     // Waits for every background backup of this program (before the database file is

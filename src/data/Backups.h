@@ -35,8 +35,9 @@ bool backupDue(const QString& databasePath);
 QString copyDatabase(const QString& databasePath, const QString& target);
 
 struct BackupResult {
-    QString path;  // the new backup, when written
-    QString error; // why none was written, naming the folder
+    QString path;   // the new backup, when written
+    QString error;  // why none was written, naming the folder
+    QString damage; // the full check found the database damaged; no backup was written
     int removed = 0;
 };
 

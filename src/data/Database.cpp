@@ -159,7 +159,7 @@ OpenOutcome openDatabase(const QString& path, bool createIfMissing) {
         return outcome;
     }
     // A damaged page is found now, before any write, rather than in the middle of a lesson.
-    const FileCheck check = quickCheck(path);
+    const FileCheck check = openingCheck(path);
     if (!check.sound) {
         outcome.damaged = true;
         outcome.message = damagedMessage(path, check.detail());

@@ -13,7 +13,9 @@
 namespace data {
 namespace {
 
-FileCheck runCheck(const QString& path, const QString& pragma) {
+// Runs the check statements in turn through one read-only connection; `pragmas` may
+// depend on the connection (the opening check lists the tables first).
+template <typename Pragmas> FileCheck runChecks(const QString& path, Pragmas pragmas) {
     FileCheck result;
     if (!QFile::exists(path)) {
         result.problems << QStringLiteral("there is no such file");
@@ -26,22 +28,27 @@ FileCheck runCheck(const QString& path, const QString& pragma) {
         return result;
     }
     try {
-        QSqlQuery q = exec(side.db(), pragma);
-        while (q.next()) {
-            // One row may hold several lines, headed by the schema they are about.
-            for (const QString& line : q.value(0).toString().split(QLatin1Char('\n'))) {
-                if (!line.startsWith(QStringLiteral("*** in database")) && !line.isEmpty())
-                    result.problems << line;
+        for (const QString& pragma : pragmas(side.db())) {
+            QSqlQuery q = exec(side.db(), pragma);
+            while (q.next()) {
+                // One row may hold several lines, headed by the schema they are about.
+                for (const QString& line : q.value(0).toString().split(QLatin1Char('\n'))) {
+                    if (!line.startsWith(QStringLiteral("*** in database")) && !line.isEmpty() &&
+                        line != QStringLiteral("ok"))
+                        result.problems << line;
+                }
             }
         }
     } catch (const DbError& e) {
         result.problems = QStringList{e.message()};
         return result;
     }
-    result.sound = result.problems == QStringList{QStringLiteral("ok")};
-    if (result.sound)
-        result.problems.clear();
+    result.sound = result.problems.isEmpty();
     return result;
+}
+
+FileCheck runCheck(const QString& path, const QString& pragma) {
+    return runChecks(path, [&](const QSqlDatabase&) { return QStringList{pragma}; });
 }
 
 } // namespace
@@ -60,6 +67,19 @@ FileCheck quickCheck(const QString& path) {
 
 FileCheck integrityCheck(const QString& path) {
     return runCheck(path, QStringLiteral("PRAGMA integrity_check"));
+}
+
+FileCheck openingCheck(const QString& path) {
+    return runChecks(path, [](const QSqlDatabase& db) {
+        // Reading the schema walks every page of it.
+        QStringList pragmas;
+        QSqlQuery tables = exec(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
+                                                   "'table' AND name <> 'Log' ORDER BY name"));
+        while (tables.next())
+            pragmas << QStringLiteral("PRAGMA quick_check(%1)")
+                           .arg(quoteIdentifier(tables.value(0).toString()));
+        return pragmas;
+    });
 }
 
 bool hasMemorantHeader(const QString& path) {

@@ -34,15 +34,13 @@ int logRowsIn(const QString& path) {
     return data::scalar(side.db(), "SELECT COUNT(*) FROM Log").toInt();
 }
 
-void addLogRows(const testing::TempDatabase& t, int count) {
+void addCards(const testing::TempDatabase& t, int count) {
     data::Transaction tx(t.db());
     for (int i = 0; i < count; ++i)
-        t.exec("INSERT INTO Log (SetName, CardID, Result) VALUES ('Capitals of Europe', 1, "
-               "'Correct')");
+        t.exec("INSERT INTO Card (Question, Answer) VALUES ('q', 'a')");
     tx.commit();
 }
 
-// The kept database files, without their -wal and -shm companions.
 QStringList keptFiles(const QString& dir, const QString& tag) {
     QStringList files = QDir(dir).entryList({"VIze." + tag + "-*"}, QDir::Files);
     files.removeIf([](const QString& f) { return f.endsWith("-wal") || f.endsWith("-shm"); });
@@ -104,10 +102,10 @@ void TestBackupRestore::damagedStartOffersTheNewestGoodBackup() {
     QFETCH(QString, told);
     auto t = std::make_unique<testing::TempDatabase>(true);
     const QString path = t->path();
-    addLogRows(*t, 3000);
+    addCards(*t, 3000);
     if (withBackup)
         QVERIFY(data::backUp(path).error.isEmpty());
-    addLogRows(*t, 7); // after the backup: lost with the damage
+    addCards(*t, 7); // after the backup: lost with the damage
     data::closeAllConnections();
     QVERIFY(testing::zeroMiddlePage(path));
     const QByteArray damaged = contents(path);
@@ -124,7 +122,7 @@ void TestBackupRestore::damagedStartOffersTheNewestGoodBackup() {
     const QString shown = outcome.message + dialogs.texts().join(" | ");
     QVERIFY2(shown.contains(told), qPrintable(shown));
     if (restored) {
-        QCOMPARE(data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Log").toInt(), 3000);
+        QCOMPARE(data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Card").toInt(), 3010);
         const QStringList kept = keptFiles(t->dir(), "damaged");
         QCOMPARE(kept.size(), 1);
         QCOMPARE(contents(QDir(t->dir()).filePath(kept.first())), damaged);

@@ -117,6 +117,7 @@ void SetLoading::ReadCurSet() {
         }
     }
     L.CurRowLim = counter - 1;
+    L.demons = false;
     // A new set starts with nothing counted.
     L.CheckAll = 0;
     L.BunchCorrect = 0;

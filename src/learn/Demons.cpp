@@ -128,8 +128,11 @@ void Demons::mnuLearnDemons_Click() {
         s_.c.DataCombo1->hide();
         s_.c.Label2->hide();
         s_.c.Label10->show();
-        // A reply typed for the last card is not judged against a Demon.
+        // A reply typed for the last card is not judged against a Demon, and the last
+        // card's verdict goes with it.
         s_.c.Text3->clear();
+        s_.c.Label5->hide();
+        s_.c.Label6->hide();
         ReadDemons();
         s_.lesson.Row = 1;
         if (s_.lesson.CurRowLim == 0)
@@ -149,6 +152,8 @@ void Demons::leaveKidsDemons() {
     s_.c.DataCombo1->show();
     UnmarkDemons();
     setLoading_.ZadatPervVopr();
+    s_.lesson.CurSetSize = s_.lesson.CurRowLim;
+    loop_.SubStatusBar();
 }
 
 void Demons::KidsDeamonsClick() {

@@ -145,6 +145,9 @@ void Form3::Form_Load() {
     if (id >= 0)
         TDBGrid1->setColumnHidden(id, true);
     TDBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const int name = Adodc1->columnOf(QStringLiteral("SetName"));
+    if (name >= 0)
+        TDBGrid1->horizontalHeader()->setSectionResizeMode(name, QHeaderView::Stretch);
     showDemonsNum();
 }
 

@@ -118,7 +118,9 @@ void TestDemons::lessonScoresLogsAndReorders() {
     f.t.exec("UPDATE Fields1 SET DemonsNum = 3");
     f.start();
     f.learn();
+    f.c().Label6->show(); // the verdict on the last card of the set
     f.c().mnuLearnDemons->trigger();
+    QVERIFY(!f.c().Label6->isVisible());
     QCOMPARE(loaded(f), (QList<qint64>{s.w1, s.w2, s.w3})); // asked by Order
     QCOMPARE(f.c().Label7->text(), QStringLiteral("one"));
     // Laid out again (a change of mode), the screen still shows the Demons.
@@ -152,6 +154,8 @@ void TestDemons::lessonScoresLogsAndReorders() {
     QVERIFY(f.c().DataCombo1->isVisible());
     QVERIFY(f.c().Label2->isVisible());
     QCOMPARE(f.lesson().CurRowLim, 4);
+    QCOMPARE(f.c().panels[1]->text(), QStringLiteral("Curr. bunch 4"));
+    QCOMPARE(f.c().panels[2]->text(), QStringLiteral("Remains 4"));
     QCOMPARE(f.lesson().Row, 1);
     QCOMPARE(f.c().Label7->text(), f.lesson().CSarray.at(1, learn::ColQuestion).toString());
     QCOMPARE(marked(f).size(), 3);

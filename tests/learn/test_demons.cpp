@@ -135,7 +135,6 @@ void TestDemons::lessonScoresLogsAndReorders() {
     QVERIFY(f.dialogs.texts().contains(QStringLiteral("End of Set")));
     // Scored as in any lesson: 1 right, 2 wrong gives 1/3; 2 right, 3 wrong gives 0.4.
     QVERIFY(qFuzzyCompare(f.cardValue(s.w1, "Rating").toDouble(), 1.0 / 3));
-    QCOMPARE(f.cardValue(s.w1, "Incorrect").toDouble(), 1.0);
     QVERIFY(qFuzzyCompare(f.cardValue(s.w2, "Rating").toDouble(), 0.4));
     QCOMPARE(f.t.scalar("SELECT group_concat(SetName || ':' || CardID || ':' || Result) "
                         "FROM (SELECT * FROM Log ORDER BY RecID)")
@@ -159,9 +158,6 @@ void TestDemons::lessonScoresLogsAndReorders() {
     QCOMPARE(f.lesson().Row, 1);
     QCOMPARE(f.c().Label7->text(), f.lesson().CSarray.at(1, learn::ColQuestion).toString());
     QCOMPARE(marked(f).size(), 3);
-    f.reply(f.lesson().CSarray.at(1, learn::ColAnswer).toString());
-    QCOMPARE(f.t.scalar("SELECT SetName FROM Log ORDER BY RecID DESC LIMIT 1").toString(),
-             QStringLiteral("Words"));
 }
 
 void TestDemons::failedMarkingKeepsTheLesson() {

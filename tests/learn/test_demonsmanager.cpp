@@ -79,10 +79,6 @@ void TestDemonsManager::opensBesideTheMainWindow() {
              QStringLiteral("Select the sets you  want to be included in your Deamons set"));
     QCOMPARE(f.form->Label2->text(),
              QStringLiteral("Enter the number of cards you want to be in your Deamons sets"));
-    QCOMPARE(f.form->Command2->text(), QStringLiteral("Select all"));
-    QCOMPARE(f.form->Command1->text(), QStringLiteral("Clear all"));
-    QCOMPARE(f.form->Command3->text(), QStringLiteral("Apply"));
-    QCOMPARE(f.form->Command4->text(), QStringLiteral("Apply"));
     // One row per set and no row for a new one; the names cannot be changed here.
     QCOMPARE(f.form->sets->rowCount(), 3);
     QCOMPARE(f.form->sets->headerData(1, Qt::Horizontal).toString(), QStringLiteral("SetName"));
@@ -126,14 +122,12 @@ void TestDemonsManager::numberApply_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QVariant>("stored"); // invalid: refused, 10 stays
     QTest::newRow("3") << "3" << QVariant(3);
-    QTest::newRow("0") << "0" << QVariant(0);
     QTest::newRow("blanks around") << " 7 " << QVariant(7);
     QTest::newRow("the most") << "1000000" << QVariant(1000000);
     QTest::newRow("too many") << "1000001" << QVariant();
     QTest::newRow("negative") << "-1" << QVariant();
     QTest::newRow("fraction") << "2.5" << QVariant();
     QTest::newRow("word") << "ten" << QVariant();
-    QTest::newRow("empty") << "" << QVariant();
     QTest::newRow("huge") << "99999999999999999999" << QVariant();
 }
 

@@ -8,6 +8,7 @@
 #include "support/TempDatabase.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QtTest>
@@ -383,7 +384,10 @@ void TestScreens::aboutWindow() {
     QStringList texts;
     for (QLabel* l : about->findChildren<QLabel*>())
         texts << l->text();
-    QCOMPARE(texts, (QStringList{QStringLiteral("Memorant"), QStringLiteral("Version 1.0")}));
+    // The file is named in full, whichever way it was given on the command line.
+    QCOMPARE(texts, (QStringList{QStringLiteral("Memorant"), QStringLiteral("Version 1.0"),
+                                 QStringLiteral("Database: ") +
+                                     QFileInfo(t_->path()).absoluteFilePath()}));
     const QFont face = about->findChild<QLabel*>(QStringLiteral("productName"))->font();
     QCOMPARE(face.families().value(0), QStringLiteral("Book Antiqua"));
     QCOMPARE(face.styleHint(), QFont::Serif);

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QtTest>
 #include <memory>
 
@@ -373,12 +374,14 @@ void TestScreens::multipleAnswerCardOnTheEditingScreen() {
 
 void TestScreens::aboutWindow() {
     w_->show();
+    w_->move(0, 0); // its centre over a narrow window would put a wide About off the screen
     c().about->trigger();
     auto* about = w_->findChild<app::AboutWindow*>();
     QVERIFY(about);
     QVERIFY(about->isVisible());
     QVERIFY(about->isWindow());
     QCOMPARE(about->windowTitle(), QStringLiteral("Memorant"));
+    QVERIFY(w_->screen()->availableGeometry().contains(about->geometry()));
     QVERIFY(!about->isModal());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QStringList texts;

@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include "data/BackgroundBackup.h"
 #include "data/OpenCheck.h"
 #include "data/SampleSet.h"
 #include "data/SchemaUpgrade.h"
@@ -200,6 +201,8 @@ QSqlDatabase openConnection(const QString& name) {
 }
 
 void closeAllConnections() {
+    // A background backup or check reads through a connection of its own thread.
+    BackgroundBackup::waitForAll();
     for (const QString& name : QSqlDatabase::connectionNames()) {
         {
             QSqlDatabase db = QSqlDatabase::database(name, false);

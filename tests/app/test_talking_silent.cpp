@@ -24,6 +24,7 @@ class TestTalkingSilent : public QObject {
     void voiceChoiceIsStoredAndUsedNextTime();
     void unknownStoredVoiceFallsBackToADefault();
     void tutorialsShowTheirPages();
+    void databaseFailureWhileSwitchingIsReported();
 };
 
 namespace {
@@ -238,6 +239,19 @@ void TestTalkingSilent::tutorialsShowTheirPages() {
     QVERIFY(kids.contains(QStringLiteral("Kids")));
     QVERIFY(kids != academic);
     QVERIFY(win.dialogs.shown().isEmpty());
+}
+
+void TestTalkingSilent::databaseFailureWhileSwitchingIsReported() {
+    Window win;
+    win.c().mnuLearn->trigger();
+    win.t.exec(QStringLiteral("ALTER TABLE MultipleReply RENAME TO MultipleReplyAway"));
+    for (QAction* entry : {win.c().mnuTalking, win.c().mnuSilent}) {
+        win.dialogs.clear();
+        entry->trigger();
+        QVERIFY2(win.dialogs.lastText().contains(QStringLiteral("could not be read or written")),
+                 qPrintable(win.dialogs.lastText()));
+    }
+    QVERIFY(win.w.screens().learning);
 }
 
 QTEST_MAIN(TestTalkingSilent)

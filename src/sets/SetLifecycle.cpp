@@ -155,6 +155,7 @@ void SetLifecycle::SubMnuDelete() {
         return;
     if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?")))
         return;
+    bool deleted = false;
     guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {
         reopen();
         QString chosen;
@@ -163,8 +164,19 @@ void SetLifecycle::SubMnuDelete() {
             chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
         }
         store_.deleteSet(chosen);
+        deleted = true;
     });
     refreshDataControls();
+    if (!deleted || !s_.screens.learning)
+        return;
+    // The lesson must not go on with the deleted cards: the set now chosen is learnt, or the
+    // learning screen is left when no set is left.
+    bool left = false;
+    guarded(QStringLiteral("The sets could not be read."), [&] { left = store_.hasSets(); });
+    if (left)
+        s_.c.mnuLearn->trigger();
+    else
+        withSpeechFallback([this] { s_.window.ScrChangeVisible(); });
 }
 
 void SetLifecycle::SubDelete() {

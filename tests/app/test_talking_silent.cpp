@@ -116,10 +116,6 @@ void TestTalkingSilent::talkingWithoutSpeechFallsBackToSilent() {
     win.c().mnuTalking->trigger();
 
     QCOMPARE(win.dialogs.texts(), QStringList{app::TalkingSilent::speechMissingMessage});
-    QCOMPARE(win.dialogs.texts().first(),
-             QStringLiteral("To use the program in the Talking mode you need a working speech "
-                            "engine and sound output on your machine. The program will now be "
-                            "switched to the Silent mode."));
     QCOMPARE(win.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
     QCOMPARE(win.modes().Silent, true);
     QCOMPARE(win.modes().TalkingOn, false);

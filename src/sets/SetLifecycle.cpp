@@ -155,28 +155,32 @@ void SetLifecycle::SubMnuDelete() {
         return;
     if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?")))
         return;
-    bool deleted = false;
-    guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {
-        reopen();
-        QString chosen;
-        if (!s_.rs.fields.isEmpty()) {
-            s_.rs.fields.moveFirst();
-            chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
-        }
-        store_.deleteSet(chosen);
-        deleted = true;
-    });
+    const bool deleted =
+        guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {
+            reopen();
+            QString chosen;
+            if (!s_.rs.fields.isEmpty()) {
+                s_.rs.fields.moveFirst();
+                chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
+            }
+            store_.deleteSet(chosen);
+        });
     refreshDataControls();
-    if (!deleted || !s_.screens.learning)
+    if (!deleted)
+        return;
+    const bool demonsLesson = s_.lesson.demons;
+    if (onSetDeleted)
+        onSetDeleted(); // a Demons lesson goes back to the chosen set
+    if (!s_.screens.learning)
         return;
     // The lesson must not go on with the deleted cards: the set now chosen is learnt, or the
     // learning screen is left when no set is left.
     bool left = false;
     guarded(QStringLiteral("The sets could not be read."), [&] { left = store_.hasSets(); });
-    if (left)
-        s_.c.mnuLearn->trigger();
-    else
+    if (!left)
         withSpeechFallback([this] { s_.window.ScrChangeVisible(); });
+    else if (!demonsLesson)
+        s_.c.mnuLearn->trigger();
 }
 
 void SetLifecycle::SubDelete() {

@@ -26,6 +26,7 @@ class CardGrid;
 
 namespace app {
 
+class ExchangeMenu;
 class Screens;
 class TalkingSilent;
 
@@ -52,6 +53,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     bool startupComplete() const { return startupComplete_; }
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
+    ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -85,6 +87,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::SetLifecycle> setLifecycle_;
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
+    ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
 };
 
 } // namespace app

@@ -3,12 +3,12 @@
 #include "exchange/Progress.h"
 #include "learn/Form1State.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-class QDialog;
 class QProgressBar;
 class QWidget;
 

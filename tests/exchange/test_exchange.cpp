@@ -197,27 +197,31 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
     exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
     const int cards = count(*t, QStringLiteral("SELECT COUNT(*) FROM Card"));
 
-    const exchange::ImportOutcome first = exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    const exchange::ImportOutcome first =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
     QCOMPARE(first.setsAdded, 1);
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"Capitals of Europe", "*set0", "Capitals of Europe1"}));
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card")), 2 * cards - 1);
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s "
-                                      "ON s.Set_ID = r.Set_ID WHERE s.SetName = ?"),
+    QCOMPARE(count(*t,
+                   QStringLiteral("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s "
+                                  "ON s.Set_ID = r.Set_ID WHERE s.SetName = ?"),
                    {QStringLiteral("Capitals of Europe1")}),
              cards - 1);
     // The carriers of the rows that were there before are empty.
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card WHERE Card_ID <= ? AND "
-                                      "SpareID IS NOT ''"),
-                   {t->scalar(QStringLiteral("SELECT MAX(Card_ID) FROM Card")).toInt() -
-                    (cards - 1)}),
-             0);
+    QCOMPARE(
+        count(*t,
+              QStringLiteral("SELECT COUNT(*) FROM Card WHERE Card_ID <= ? AND "
+                             "SpareID IS NOT ''"),
+              {t->scalar(QStringLiteral("SELECT MAX(Card_ID) FROM Card")).toInt() - (cards - 1)}),
+        0);
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Set1 WHERE SetName NOT LIKE '%1' "
                                       "AND SpareID IS NOT ''")),
              0);
 
     const QString before = digest(t->db());
-    const exchange::ImportOutcome second = exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome second =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
     QCOMPARE(second.setsAdded + second.cardsAdded + second.logRowsAdded, 0);
     QCOMPARE(digest(t->db()), before);
 }
@@ -234,7 +238,8 @@ void TestExchange::twiceTakenNameIsLeftOutWithCardsAndLog() {
     const QString path = files->filePath(QStringLiteral("x.txt"));
     exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
 
-    const exchange::ImportOutcome done = exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
     // "A" would become "A1", which is taken: it stays out with its card and log row.
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"A", "A1", "A11"}));
@@ -261,7 +266,8 @@ void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
 
     t.reset(); // one main connection at a time
     t = std::make_unique<TempDatabase>();
-    const exchange::ImportOutcome done = exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
     QCOMPARE(done.logRowsAdded, 1);
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Log l JOIN Card c ON c.Card_ID = "
                                       "l.CardID WHERE c.Question = 'to go' AND l.SetName = "
@@ -298,12 +304,18 @@ void TestExchange::sharedCardsAndNamesTheFileKeeps() {
 void TestExchange::badFilesChangeNothing_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("says");
-    QTest::newRow("missing") << "missing.txt" << "does not exist";
-    QTest::newRow("fewer than one block") << "short.txt" << "fewer than one block";
-    QTest::newRow("id not a number") << "bad-id.txt" << "line 28 holds \" x1 \"";
-    QTest::newRow("not a number") << "bad-number.txt" << "line 35 holds \" 0.5.1 \"";
-    QTest::newRow("impossible date") << "bad-date.txt" << "line 105 holds \"2024-02-31\"";
-    QTest::newRow("one id, two cards") << "duplicate-card.txt" << "more than one card";
+    QTest::newRow("missing") << "missing.txt"
+                             << "does not exist";
+    QTest::newRow("fewer than one block") << "short.txt"
+                                          << "fewer than one block";
+    QTest::newRow("id not a number") << "bad-id.txt"
+                                     << "line 28 holds \" x1 \"";
+    QTest::newRow("not a number") << "bad-number.txt"
+                                  << "line 35 holds \" 0.5.1 \"";
+    QTest::newRow("impossible date") << "bad-date.txt"
+                                     << "line 105 holds \"2024-02-31\"";
+    QTest::newRow("one id, two cards") << "duplicate-card.txt"
+                                       << "more than one card";
 }
 
 void TestExchange::badFilesChangeNothing() {
@@ -325,8 +337,8 @@ void TestExchange::badFilesChangeNothing() {
 
 void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
     const QStringList texts = {QStringLiteral("日本語 — ça"), QStringLiteral("  blanks  "),
-                               QStringLiteral("Null"), QStringLiteral(""),
-                               QStringLiteral("emoji 🦉"), QStringLiteral(" 12 ")};
+                               QStringLiteral("Null"),        QStringLiteral(""),
+                               QStringLiteral("emoji 🦉"),  QStringLiteral(" 12 ")};
     exchange::ExportOutcome exported;
     const QString path = exportFrom(
         true,
@@ -347,7 +359,8 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
     QVERIFY(exported.companion);
 
     t = std::make_unique<TempDatabase>(true);
-    const exchange::ImportOutcome done = exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
     QVERIFY(done.companionNote.isEmpty());
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"Capitals of Europe", "Capitals of Europe1", "Wörter"}));
@@ -365,8 +378,7 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
                                        "c.Card_ID = a.Card_ID WHERE c.Question = 'Colours' "
                                        "ORDER BY a.rowid")),
              (QStringList{"red", "grün"}));
-    QCOMPARE(count(*t, QStringLiteral("SELECT ShowOrder FROM Card WHERE Question = 'Colours'")),
-             1);
+    QCOMPARE(count(*t, QStringLiteral("SELECT ShowOrder FROM Card WHERE Question = 'Colours'")), 1);
     // The sample's multiple-answer card came back with its answers too.
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 2 * 3 + 2);
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName || ' ' || \"Date\" FROM Log")),
@@ -379,7 +391,8 @@ void TestExchange::companionOfAnotherFileIsIgnored() {
     lines[1] = QStringLiteral("The capital of France, edited");
     writeLines(path, lines);
     t = std::make_unique<TempDatabase>();
-    const exchange::ImportOutcome done = exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
     QVERIFY2(done.companionNote.contains(QStringLiteral("was ignored")),
              qPrintable(done.companionNote));
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 0);
@@ -399,7 +412,8 @@ void TestExchange::lenientReader() {
     });
     QByteArray bytes = bytesOf(path);
     bytes.replace("\r\n", "\n");
-    bytes.replace("Strasse", "Stra\xDF" "e");
+    bytes.replace("Strasse", "Stra\xDF"
+                             "e");
     bytes.replace("Cafe", "Caf\xE9");
     bytes.replace(" 0.25 ", " ,25 ");
     QVERIFY(bytes.contains("3/4/2024"));

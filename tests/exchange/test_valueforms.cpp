@@ -36,15 +36,15 @@ void TestValueForms::format_data() {
     QTest::newRow("null") << "en_US" << N << QVariant() << "Null" << false;
     QTest::newRow("yes") << "en_US" << ColumnKind::YesNo << QVariant(1) << "True" << false;
     QTest::newRow("no") << "en_US" << ColumnKind::YesNo << QVariant(0) << "False" << false;
-    QTest::newRow("date, US") << "en_US" << ColumnKind::Date << QVariant("2024-03-04")
-                              << "3/4/2024" << false;
+    QTest::newRow("date, US") << "en_US" << ColumnKind::Date << QVariant("2024-03-04") << "3/4/2024"
+                              << false;
     QTest::newRow("date, German") << "de_DE" << ColumnKind::Date << QVariant("2024-03-04")
                                   << "04.03.2024" << false;
-    QTest::newRow("date with time") << "de_DE" << ColumnKind::Date
-                                    << QVariant("2024-03-04T10:05:06") << "04.03.2024 10:05:06"
-                                    << false;
-    QTest::newRow("text as it is") << "en_US" << ColumnKind::NamedText << QVariant("  x  ")
-                                   << "  x  " << false;
+    QTest::newRow("date with time")
+        << "de_DE" << ColumnKind::Date << QVariant("2024-03-04T10:05:06") << "04.03.2024 10:05:06"
+        << false;
+    QTest::newRow("text as it is")
+        << "en_US" << ColumnKind::NamedText << QVariant("  x  ") << "  x  " << false;
     QTest::newRow("line breaks") << "en_US" << ColumnKind::Text << QVariant("a\r\nb\nc\rd")
                                  << "a b c d" << true;
 }
@@ -81,19 +81,17 @@ void TestValueForms::parse_data() {
     QTest::newRow("two points") << N << "0.5.1" << false << QVariant();
     QTest::newRow("False") << ColumnKind::YesNo << "False" << true << QVariant(0);
     QTest::newRow("yes/no garbage") << ColumnKind::YesNo << "maybe" << false << QVariant();
-    QTest::newRow("Null question is a text") << ColumnKind::NamedText << "Null" << true
-                                             << QVariant("Null");
+    QTest::newRow("Null question is a text")
+        << ColumnKind::NamedText << "Null" << true << QVariant("Null");
     QTest::newRow("text untrimmed") << ColumnKind::NamedText << " a " << true << QVariant(" a ");
     QTest::newRow("Null result is null") << ColumnKind::Text << "Null" << true << QVariant();
     QTest::newRow("empty text") << ColumnKind::Text << "" << true << QVariant("");
-    QTest::newRow("ISO date") << ColumnKind::Date << "2024-03-04" << true
-                              << QVariant("2024-03-04");
-    QTest::newRow("local date") << ColumnKind::Date << "3/4/2024" << true
-                                << QVariant("2024-03-04");
-    QTest::newRow("two-digit year") << ColumnKind::Date << "3/4/24" << true
-                                    << QVariant("2024-03-04");
-    QTest::newRow("local date and time") << ColumnKind::Date << "3/4/2024 10:05:06 AM" << true
-                                         << QVariant("2024-03-04T10:05:06");
+    QTest::newRow("ISO date") << ColumnKind::Date << "2024-03-04" << true << QVariant("2024-03-04");
+    QTest::newRow("local date") << ColumnKind::Date << "3/4/2024" << true << QVariant("2024-03-04");
+    QTest::newRow("two-digit year")
+        << ColumnKind::Date << "3/4/24" << true << QVariant("2024-03-04");
+    QTest::newRow("local date and time")
+        << ColumnKind::Date << "3/4/2024 10:05:06 AM" << true << QVariant("2024-03-04T10:05:06");
     QTest::newRow("impossible date") << ColumnKind::Date << "2024-02-31" << false << QVariant();
     QTest::newRow("not a date") << ColumnKind::Date << "soon" << false << QVariant();
 }
@@ -118,9 +116,12 @@ void TestValueForms::parse() {
 void TestValueForms::fourDigitYear_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("US") << "M/d/yy" << "M/d/yyyy";
-    QTest::newRow("already four") << "dd.MM.yyyy" << "dd.MM.yyyy";
-    QTest::newRow("year first") << "yy-MM-dd" << "yyyy-MM-dd";
+    QTest::newRow("US") << "M/d/yy"
+                        << "M/d/yyyy";
+    QTest::newRow("already four") << "dd.MM.yyyy"
+                                  << "dd.MM.yyyy";
+    QTest::newRow("year first") << "yy-MM-dd"
+                                << "yyyy-MM-dd";
 }
 
 void TestValueForms::fourDigitYear() {
@@ -131,8 +132,12 @@ void TestValueForms::fourDigitYear() {
 
 void TestValueForms::decodingAndLines() {
     // Valid UTF-8 is read as such; other bytes as Windows-1252; a BOM is dropped.
-    QCOMPARE(exchange::decodeExchangeBytes("Stra\xC3\x9F" "e"), QStringLiteral("Straße"));
-    QCOMPARE(exchange::decodeExchangeBytes("\xEF\xBB\xBF" "a"), QStringLiteral("a"));
+    QCOMPARE(exchange::decodeExchangeBytes("Stra\xC3\x9F"
+                                           "e"),
+             QStringLiteral("Straße"));
+    QCOMPARE(exchange::decodeExchangeBytes("\xEF\xBB\xBF"
+                                           "a"),
+             QStringLiteral("a"));
     QCOMPARE(exchange::decodeExchangeBytes("Caf\xE9 \x80"), QString::fromUtf8("Café €"));
     const QString text = QStringLiteral("a\r\nb\n\nlast");
     const std::vector<QStringView> lines = exchange::splitLines(text);
@@ -149,21 +154,20 @@ void TestValueForms::mergePlan_data() {
     QTest::addColumn<QStringList>("file");
     QTest::addColumn<QStringList>("added"); // "-" for a set left out
     QTest::newRow("free name kept") << QStringList{"A"} << QStringList{"B"} << QStringList{"B"};
-    QTest::newRow("taken name gets 1") << QStringList{"A"} << QStringList{"A"}
-                                       << QStringList{"A1"};
-    QTest::newRow("twice taken left out") << QStringList{"A", "A1"} << QStringList{"A"}
-                                          << QStringList{"-"};
+    QTest::newRow("taken name gets 1") << QStringList{"A"} << QStringList{"A"} << QStringList{"A1"};
+    QTest::newRow("twice taken left out")
+        << QStringList{"A", "A1"} << QStringList{"A"} << QStringList{"-"};
     QTest::newRow("name kept by the file counts")
         << QStringList{"A"} << QStringList{"A", "A1"} << QStringList{"-", "A1"};
-    QTest::newRow("*set0 never renamed") << QStringList{"*set0"} << QStringList{"*set0"}
-                                         << QStringList{"-"};
+    QTest::newRow("*set0 never renamed")
+        << QStringList{"*set0"} << QStringList{"*set0"} << QStringList{"-"};
     QTest::newRow("case, ASCII") << QStringList{"verbs"} << QStringList{"Verbs"}
                                  << QStringList{"Verbs1"};
-    QTest::newRow("case, other alphabets") << QStringList{"ÄPFEL", "ДОМ"}
-                                           << QStringList{"äpfel", "дом"}
-                                           << QStringList{"äpfel1", "дом1"};
-    QTest::newRow("two of one name in the file") << QStringList{} << QStringList{"B", "B"}
-                                                 << QStringList{"B", "B1"};
+    QTest::newRow("case, other alphabets")
+        << QStringList{"ÄPFEL", "ДОМ"} << QStringList{"äpfel", "дом"}
+        << QStringList{"äpfel1", "дом1"};
+    QTest::newRow("two of one name in the file")
+        << QStringList{} << QStringList{"B", "B"} << QStringList{"B", "B1"};
 }
 
 void TestValueForms::mergePlan() {

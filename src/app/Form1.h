@@ -15,6 +15,10 @@
 #include <QSqlDatabase>
 #include <memory>
 
+namespace learn {
+class Demons;
+}
+
 namespace multi {
 class MultiCheck;
 }
@@ -54,6 +58,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
     ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
+    learn::Demons& demons() { return *demons_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -87,6 +92,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::SetLifecycle> setLifecycle_;
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
+    std::unique_ptr<learn::Demons> demons_;
     ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
 };
 

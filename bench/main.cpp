@@ -3,6 +3,7 @@
 
 #include "BenchDatabase.h"
 #include "Headless.h"
+#include "WordListBench.h"
 #include "app/Form1.h"
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -232,6 +233,8 @@ int main(int argc, char** argv) {
         ->UseManualTime()
         ->Iterations(5)
         ->Unit(benchmark::kMillisecond);
+
+    bench::registerWordListBench();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev
   libespeak-ng-dev espeak-ng-data
   libbenchmark-dev
+  libcsv-dev
 )
 missing=()
 for p in "${packages[@]}"; do

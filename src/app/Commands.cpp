@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "app/CommandLine.h"
+#include "app/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 
@@ -10,7 +11,14 @@ namespace app {
 
 const std::vector<CommandEntry>& commands() {
     // One line per command; each command lives in its own file.
-    static const std::vector<CommandEntry> table = {};
+    static const std::vector<CommandEntry> table = {
+        {QStringLiteral("import-list"),
+         QStringLiteral("import-list FILE [--set NAME] [--separator C] [--header|--no-header] "
+                        "[--multi]"),
+         QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
+        {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
+         QStringLiteral("write a set as a tab-separated word list"), runExportList},
+    };
     return table;
 }
 

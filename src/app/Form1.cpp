@@ -4,6 +4,7 @@
 #include "app/LogMenu.h"
 #include "app/Screens.h"
 #include "app/TalkingSilent.h"
+#include "app/WordListMenu.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
@@ -41,6 +42,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     multiCheck_->connectControls();
     new LogMenu(state_, this);          // owned by the window
     new learn::DelayMenu(state_, this); // owned by the window
+    new WordListMenu(state_, this);     // owned by the window
 }
 
 Form1::~Form1() = default;
@@ -61,7 +63,8 @@ void Form1::Form_Load() {
     c_.mnuSilent->setEnabled(true);
     // Export and import, the Demons and writing multiple answers are not built yet; an entry
     // that did nothing would look broken.
-    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuDemons, c_.mnuCrMulti})
+    for (QAction* unbuilt :
+         {c_.mnuExport, c_.mnuImpWithLog, c_.mnuImpNoLog, c_.mnuDemons, c_.mnuCrMulti})
         unbuilt->setEnabled(false);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.

@@ -55,7 +55,6 @@ WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList
     table_ = named(new QTableWidget(this), "previewTable");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Separator:"), separator_);
@@ -168,7 +167,12 @@ void WordListDialog::fillTable() {
             table_->setItem(r, c, item);
         }
     }
-    table_->resizeColumnToContents(0);
+    QHeaderView* h = table_->horizontalHeader();
+    h->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    h->setSectionResizeMode(1, QHeaderView::Stretch);
+    h->setSectionResizeMode(2, QHeaderView::Stretch);
+    h->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    table_->resizeRowsToContents();
 }
 
 void WordListDialog::updateNameNote() {

@@ -19,9 +19,12 @@ namespace {
 
 const QString kListFilter = QStringLiteral("Word lists (*.csv *.tsv *.txt);;All files (*)");
 
-// "1 card was" or "N cards were".
+// "1 card" or "N cards"; "1 card was" or "N cards were".
+QString cards(int n) {
+    return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
+}
 QString cardsWere(int n) {
-    return n == 1 ? QStringLiteral("1 card was") : QStringLiteral("%1 cards were").arg(n);
+    return cards(n) + (n == 1 ? QStringLiteral(" was") : QStringLiteral(" were"));
 }
 
 } // namespace
@@ -126,13 +129,11 @@ void WordListMenu::mnuExpWordList_Click() {
             return;
         const exchange::ListExportOutcome done =
             exchange::exportList(s_.rs.connection(), setName, path);
-        const QString cards =
-            done.cards == 1
-                ? QStringLiteral("1 card of the set \"%1\" was")
-                : QStringLiteral("%1 cards of the set \"%2\" were").arg(done.cards).arg(setName);
         s_.dialogs.message(
-            QStringLiteral("%1 written to %2.")
-                .arg(done.cards == 1 ? cards.arg(setName) : cards, QDir::toNativeSeparators(path)));
+            QStringLiteral("%1 of the set \"%2\" %3 written to %4.")
+                .arg(cards(done.cards), setName,
+                     done.cards == 1 ? QStringLiteral("was") : QStringLiteral("were"),
+                     QDir::toNativeSeparators(path)));
     } catch (const exchange::WordListError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {

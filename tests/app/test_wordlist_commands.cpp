@@ -71,8 +71,6 @@ void TestWordListCommands::refusals_data() {
     QTest::newRow("bad separator")
         << QStringList{"import-list", listPath("crlf.tsv"), "--separator", "ab"} << 2
         << "--separator takes one character";
-    QTest::newRow("unknown option")
-        << QStringList{"import-list", listPath("crlf.tsv"), "--x"} << 2 << "Unknown argument";
     QTest::newRow("failing row") << QStringList{"import-list", listPath("unclosed_quote.csv")} << 1
                                  << "unclosed_quote.csv, line 4:";
     QTest::newRow("missing set") << QStringList{"export-list", "Nope", "/tmp/x.tsv"} << 1

@@ -31,7 +31,6 @@ class TestWordListMenu : public QObject {
     void entriesAreThere();
     void previewShowsWhatWasDetectedAndFollowsChanges();
     void importShowsTheNewSet();
-    void cancelledPreviewChangesNothing();
     void failingImportNamesFileAndLine();
     void exportWritesTheChosenSet();
 
@@ -109,16 +108,6 @@ void TestWordListMenu::importShowsTheNewSet() {
     QCOMPARE(list->currentText(), QStringLiteral("verbs 2"));
     QCOMPARE(w->controls().Adodc2->rowCount(), 3 + 1); // and the row for a new card
     QVERIFY(w->screens().setEditing);
-}
-
-void TestWordListMenu::cancelledPreviewChangesNothing() {
-    menu().chooseListToImport = [] { return listPath("crlf.tsv"); };
-    menu().previewList = [](const exchange::ListFile&, const QStringList&) {
-        return std::optional<exchange::ListOptions>();
-    };
-    w->controls().mnuImpWordList->trigger();
-    QVERIFY(dialogs.shown().isEmpty());
-    QCOMPARE(t->scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
 }
 
 void TestWordListMenu::failingImportNamesFileAndLine() {

@@ -124,6 +124,8 @@ void TestWordListImport::failingListAddsNothing_data() {
     QTest::newRow("no usable row") << listPath("no_usable.csv")
                                    << "no_usable.csv: no row has both a question and an answer "
                                       "(3 skipped)";
+    QTest::newRow("UTF-16 without its mark")
+        << listPath("utf16_no_bom.txt") << "utf16_no_bom.txt, line 1: this is not a text list";
     QTest::newRow("missing file") << listPath("missing.csv")
                                   << "missing.csv: the file cannot be read";
 }

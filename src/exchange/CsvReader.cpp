@@ -117,10 +117,6 @@ CsvProblem readCsv(const QString& text, char separator, const CsvRowSink& sink) 
     return {line, QStringLiteral("a quoted field is not closed")};
 }
 
-} // namespace exchange
-
-namespace exchange {
-
 char detectSeparator(const QString& text) {
     // A look at the first records is enough, and keeps this cheap on a large file.
     const QString head = text.left(16 * 1024);

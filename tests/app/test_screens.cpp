@@ -8,8 +8,10 @@
 #include "support/TempDatabase.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QtTest>
 #include <memory>
 
@@ -372,18 +374,23 @@ void TestScreens::multipleAnswerCardOnTheEditingScreen() {
 
 void TestScreens::aboutWindow() {
     w_->show();
+    w_->move(0, 0); // its centre over a narrow window would put a wide About off the screen
     c().about->trigger();
     auto* about = w_->findChild<app::AboutWindow*>();
     QVERIFY(about);
     QVERIFY(about->isVisible());
     QVERIFY(about->isWindow());
     QCOMPARE(about->windowTitle(), QStringLiteral("Memorant"));
+    QVERIFY(w_->screen()->availableGeometry().contains(about->geometry()));
     QVERIFY(!about->isModal());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QStringList texts;
     for (QLabel* l : about->findChildren<QLabel*>())
         texts << l->text();
-    QCOMPARE(texts, (QStringList{QStringLiteral("Memorant"), QStringLiteral("Version 1.0")}));
+    // The file is named in full, whichever way it was given on the command line.
+    QCOMPARE(texts, (QStringList{QStringLiteral("Memorant"), QStringLiteral("Version 1.0"),
+                                 QStringLiteral("Database: ") +
+                                     QFileInfo(t_->path()).absoluteFilePath()}));
     const QFont face = about->findChild<QLabel*>(QStringLiteral("productName"))->font();
     QCOMPARE(face.families().value(0), QStringLiteral("Book Antiqua"));
     QCOMPARE(face.styleHint(), QFont::Serif);

@@ -132,6 +132,21 @@ void TestWavAndTones::objectSoundPrefersAUsersFile() {
     // A damaged file and a missing one both leave the built-in tone.
     QCOMPARE(present::objectSound(2, dir.path()).data, present::builtInTone(2).data);
     QCOMPARE(present::objectSound(1, dir.path()).data, present::builtInTone(1).data);
+
+    // Beside the program first, then the user's data folder: a later folder fills in for a
+    // missing or damaged file of an earlier one, but never overrides a good one.
+    QTemporaryDir data;
+    const PcmAudio theirs{8000, 1, 2, QByteArray(800, '\x11')};
+    for (const char* name : {"Object 3.wav", "Object 2.wav", "Object 1.wav"}) {
+        QFile f(data.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(present::makeWav(theirs));
+    }
+    const QStringList both{dir.path(), data.path()};
+    QCOMPARE(present::objectSound(3, both).data, own.data);
+    QCOMPARE(present::objectSound(2, both).data, theirs.data);
+    QCOMPARE(present::objectSound(1, both).data, theirs.data);
+    QCOMPARE(present::objectSound(4, both).data, present::builtInTone(4).data);
 }
 
 QTEST_GUILESS_MAIN(TestWavAndTones)

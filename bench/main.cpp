@@ -4,6 +4,7 @@
 #include "BenchDatabase.h"
 #include "ExchangeBench.h"
 #include "Headless.h"
+#include "WordListBench.h"
 #include "app/Form1.h"
 #include "data/Backups.h"
 #include "data/Database.h"
@@ -292,6 +293,7 @@ int main(int argc, char** argv) {
         ->Iterations(6)
         ->Unit(benchmark::kMillisecond);
     bench::registerExchangeBenchmarks();
+    bench::registerWordListBench();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

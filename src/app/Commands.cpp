@@ -3,6 +3,7 @@
 #include "app/BackupCommands.h"
 #include "app/CommandLine.h"
 #include "app/ExchangeCommands.h"
+#include "app/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 
@@ -25,6 +26,12 @@ const std::vector<CommandEntry>& commands() {
         {QStringLiteral("check"), QStringLiteral("check"),
          QStringLiteral("check the database for damage (exit status 1 when damaged)"),
          checkCommand},
+        {QStringLiteral("import-list"),
+         QStringLiteral("import-list FILE [--set NAME] [--separator C] [--header|--no-header] "
+                        "[--multi]"),
+         QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
+        {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
+         QStringLiteral("write a set as a tab-separated word list"), runExportList},
     };
     return table;
 }

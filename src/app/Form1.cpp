@@ -6,6 +6,7 @@
 #include "app/RestoreWindow.h"
 #include "app/Screens.h"
 #include "app/TalkingSilent.h"
+#include "app/WordListMenu.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
@@ -52,6 +53,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
     new learn::DelayMenu(state_, this);             // owned by the window
     new RestoreMenu(state_, this);                  // owned by the window
+    new WordListMenu(state_, this);                 // owned by the window
 }
 
 Form1::~Form1() = default;

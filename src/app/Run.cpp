@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "app/QuitOnSignal.h"
 #include "data/Database.h"
+#include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "present/MessageBoxDialogs.h"
 #include "present/SystemSpeech.h"
@@ -59,6 +60,13 @@ int run(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     present::MessageBoxDialogs dialogs;
 
+    // Taken before the file is opened or made, and held until the program ends: a second
+    // window on the same file would overwrite this one's scores.
+    data::DatabaseLock lock(cl.databasePath);
+    if (const QString refused = lock.acquire(); !refused.isEmpty()) {
+        tellUser(dialogs, refused);
+        return 1;
+    }
     const data::OpenOutcome opened = data::openDatabase(cl.databasePath);
     if (!opened.ok) {
         tellUser(dialogs, opened.message);

@@ -2,6 +2,7 @@
 // nowhere (the compiled-in pages then stand in).
 #include "app/HelpWindow.h"
 #include "present/Folders.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,21 +10,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using testing::readFile;
+using testing::writeFile;
 
 class TestAssetLookup : public QObject {
     Q_OBJECT

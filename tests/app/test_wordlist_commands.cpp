@@ -1,16 +1,15 @@
 // memorant import-list and export-list, run as a user would, without a display.
 #include "data/DatabaseLock.h"
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
 
-namespace {
+using testing::listPath;
 
-QString listPath(const char* name) {
-    return QStringLiteral(MEMORANT_TEST_DATA "/lists/") + QString::fromLatin1(name);
-}
+namespace {
 
 struct Run {
     int code = -1;

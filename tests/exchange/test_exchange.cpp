@@ -2,6 +2,7 @@
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <QSqlQuery>
@@ -10,20 +11,16 @@
 #include <functional>
 #include <memory>
 
+using testing::readFile;
 using testing::TempDatabase;
 
 namespace {
 
 const QLocale kUs(QStringLiteral("en_US"));
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The file's lines; every line must end with CR LF.
 QStringList linesOf(const QString& path) {
-    QByteArray bytes = bytesOf(path);
+    QByteArray bytes = readFile(path);
     if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
         return {QStringLiteral("<no CR LF at the end>")};
     QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
@@ -136,7 +133,7 @@ void TestExchange::exportWritesTheFormat() {
     exchange::Export exporter(t->db(), exchange::ValueForms(kUs));
     QCOMPARE(exporter.run(path).records, qint64(5));
 
-    const QByteArray first = bytesOf(path);
+    const QByteArray first = readFile(path);
     QVERIFY(!first.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = linesOf(path);
     QCOMPARE(lines.size(), 162);
@@ -153,7 +150,7 @@ void TestExchange::exportWritesTheFormat() {
 
     // A second export in the same run writes the very same file.
     exporter.run(path);
-    QCOMPARE(bytesOf(path), first);
+    QCOMPARE(readFile(path), first);
 }
 
 void TestExchange::emptyDatabaseExportsOnlyTheTerminatingBlock() {
@@ -410,7 +407,7 @@ void TestExchange::lenientReader() {
                               "VALUES ('2024-03-04', 'Cafe', ?, 'Correct')"),
                {card});
     });
-    QByteArray bytes = bytesOf(path);
+    QByteArray bytes = readFile(path);
     bytes.replace("\r\n", "\n");
     bytes.replace("Strasse", "Stra\xDF"
                              "e");

@@ -3,16 +3,15 @@
 #include "exchange/TextDecoding.h"
 #include "exchange/WordListImport.h"
 #include "exchange/WordListRules.h"
+#include "support/Files.h"
 
 #include <QtTest>
+
+using testing::listPath;
 
 using exchange::ColumnChoice;
 
 namespace {
-
-QString listPath(const char* name) {
-    return QStringLiteral(MEMORANT_TEST_DATA "/lists/") + QString::fromLatin1(name);
-}
 
 // "line:question=answer" for each card the rows make, "line:skipped" for the others.
 QStringList describe(const exchange::ListPreview& preview) {

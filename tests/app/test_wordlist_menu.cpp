@@ -3,6 +3,7 @@
 #include "app/WordListDialog.h"
 #include "app/WordListMenu.h"
 #include "data/RecordsetModel.h"
+#include "support/Files.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
@@ -15,20 +16,13 @@
 #include <QtTest>
 #include <memory>
 
-namespace {
-
-QString listPath(const char* name) {
-    return QStringLiteral(MEMORANT_TEST_DATA "/lists/") + QString::fromLatin1(name);
-}
-
-} // namespace
+using testing::listPath;
 
 class TestWordListMenu : public QObject {
     Q_OBJECT
   private slots:
     void init();
     void cleanup();
-    void entriesAreThere();
     void previewShowsWhatWasDetectedAndFollowsChanges();
     void importShowsTheNewSet();
     void failingImportNamesFileAndLine();
@@ -55,16 +49,6 @@ void TestWordListMenu::init() {
 void TestWordListMenu::cleanup() {
     w.reset();
     t.reset();
-}
-
-void TestWordListMenu::entriesAreThere() {
-    present::Form1Controls& c = w->controls();
-    QCOMPARE(c.mnuImpWordList->text(), QStringLiteral("Word list..."));
-    QVERIFY(c.mnuImport->menu()->actions().contains(c.mnuImpWordList));
-    QVERIFY(c.mnuImport->isEnabled() && c.mnuImpWordList->isEnabled());
-    QCOMPARE(c.mnuExpWordList->text(), QStringLiteral("Export set as word list..."));
-    QVERIFY(c.mnuFileMenu->actions().contains(c.mnuExpWordList));
-    QVERIFY(c.mnuExpWordList->isEnabled());
 }
 
 void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {

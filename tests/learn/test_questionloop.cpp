@@ -46,7 +46,6 @@ class TestQuestionLoop : public QObject {
     void typingEnablesCheck();
     void noPauseInSilentOrAfterWrong();
     void talkingSpeaksTheQuestion();
-    void speechUnavailableShowsText();
     void multipleAnswerCardShowsGrid();
     void statusesLoadedAsLearntDoNotLoop();
     void failedLogWriteLeavesNoHalfScore();
@@ -231,21 +230,6 @@ void TestQuestionLoop::talkingSpeaksTheQuestion() {
     f.reply("x");
     QVERIFY(!f.speech.spoken.contains("a2"));
     QCOMPARE(f.speech.spoken.last(), QStringLiteral("q1"));
-}
-
-void TestQuestionLoop::speechUnavailableShowsText() {
-    LessonFixture f;
-    SetOf s(f, 2);
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
-    f.speech.unavailable = true;
-    f.c().Command3->click();
-    QVERIFY(f.w->modes().Silent);
-    QVERIFY(!f.c().Label7->isHidden());
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
-    // The lesson goes on.
-    f.reply("a2");
-    QCOMPARE(f.t.scalar("SELECT Result FROM Log").toString(), QStringLiteral("Correct"));
 }
 
 void TestQuestionLoop::multipleAnswerCardShowsGrid() {

@@ -13,8 +13,6 @@ class TestScoring : public QObject {
     void emptyWeightIsNotScored();
     void judging_data();
     void judging();
-    void remainsNeverNegative_data();
-    void remainsNeverNegative();
     void statuses();
 };
 
@@ -105,22 +103,6 @@ void TestScoring::judging() {
     QFETCH(QVariant, answer);
     QFETCH(bool, correct);
     QCOMPARE(learn::isCorrectReply(reply, answer), correct);
-}
-
-void TestScoring::remainsNeverNegative_data() {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("correct");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("some left") << 5 << 2 << "Remains 3";
-    QTest::newRow("none left") << 2 << 2 << "Remains 0";
-    QTest::newRow("more correct than the bunch") << 1 << 3 << "Remains 0";
-}
-
-void TestScoring::remainsNeverNegative() {
-    QFETCH(int, size);
-    QFETCH(int, correct);
-    QFETCH(QString, text);
-    QCOMPARE(learn::remainsPanelText(size, correct), text);
 }
 
 void TestScoring::statuses() {

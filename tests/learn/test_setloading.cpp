@@ -7,7 +7,6 @@ class TestSetLoading : public QObject {
     void pickOnEditingScreen();
     void pickOnLearningScreen();
     void pickingTheShownSetKeepsTheLesson();
-    void learnSampleSet();
     void emptySet();
     void newSetStartsUncounted();
     void wholeSetReset();
@@ -92,21 +91,6 @@ void TestSetLoading::pickingTheShownSetKeepsTheLesson() {
     QCOMPARE(f.lesson().Row, 2);
     QCOMPARE(f.lesson().CheckAll, 1);
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
-}
-
-void TestSetLoading::learnSampleSet() {
-    LessonFixture f(true);
-    f.start();
-    f.c().Text3->setText("typed before");
-    f.learn();
-    QCOMPARE(f.lesson().CurRowLim, 10);
-    QCOMPARE(f.lesson().Row, 1);
-    QVERIFY(!f.c().Command21->isEnabled());
-    QCOMPARE(f.w->state().replyFocusMark, QStringLiteral("Yes"));
-    // The learning layout puts the first question; Silent mode shows it.
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("The capital of France"));
-    QVERIFY(f.speech.spoken.isEmpty());
-    QVERIFY(f.dialogs.shown().isEmpty());
 }
 
 void TestSetLoading::emptySet() {

@@ -28,7 +28,6 @@ class TestSpeech : public QObject {
     void objectSoundPrefersAUsersFile();
     void defaultVoice_data();
     void defaultVoice();
-    void storedVoiceWinsOnlyWhenKnown();
     void pauseStepKeepsTheLoopRunning();
 };
 
@@ -241,15 +240,6 @@ void TestSpeech::defaultVoice() {
     QFETCH(QString, locale);
     QFETCH(QString, expected);
     QCOMPARE(present::defaultVoice(voices, QLocale(locale)), expected);
-}
-
-void TestSpeech::storedVoiceWinsOnlyWhenKnown() {
-    const QStringList voices{"de", "en", "fr-fr"};
-    const QLocale german(QStringLiteral("de_DE"));
-    QCOMPARE(present::effectiveVoice(QStringLiteral("fr-fr"), voices, german), "fr-fr");
-    QCOMPARE(present::effectiveVoice(QString(), voices, german), "de");
-    // A voice stored on a machine that had it, read on one that has not.
-    QCOMPARE(present::effectiveVoice(QStringLiteral("sw"), voices, german), "de");
 }
 
 void TestSpeech::pauseStepKeepsTheLoopRunning() {

@@ -8,7 +8,6 @@ class TestSetLifecycle : public QObject {
     void createRefusesTakenNames_data();
     void createRefusesTakenNames();
     void createRefusesEmptyName();
-    void createWithEnterInNameBox();
     void newSetIsChosenForItsFirstCards();
     void namesRoundTrip_data();
     void namesRoundTrip();
@@ -88,16 +87,6 @@ void TestSetLifecycle::createRefusesEmptyName() {
     QCOMPARE(f.dialogs.lastText(),
              QStringLiteral("You must enter the meaningful set name to create a new set"));
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 0);
-}
-
-void TestSetLifecycle::createWithEnterInNameBox() {
-    SetsFixture f;
-    QVERIFY(f.start());
-    f.c().Text1->setFocus();
-    QTest::keyClicks(f.c().Text1, QStringLiteral("Nouns"));
-    QTest::keyClick(f.c().Text1, Qt::Key_Return);
-    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Nouns'"), 1);
-    QVERIFY(f.w->screens().setEditing);
 }
 
 void TestSetLifecycle::newSetIsChosenForItsFirstCards() {

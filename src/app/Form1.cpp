@@ -7,6 +7,8 @@
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
+#include "learn/Demons.h"
+#include "learn/Guarded.h"
 #include "multi/MultiCheck.h"
 #include "sets/CardGrid.h"
 #include "sets/SetLifecycle.h"
@@ -31,6 +33,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
     multiCheck_ = std::make_unique<multi::MultiCheck>(state_, *questionLoop_);
+    demons_ = std::make_unique<learn::Demons>(state_, *questionLoop_, *setLoading_);
 
     questionLoop_->connectControls();
     setLoading_->connectControls();
@@ -39,6 +42,10 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     setLifecycle_->connectControls();
     cardGrid_->connectControls();
     multiCheck_->connectControls();
+    demons_->connectControls();
+    setLifecycle_->onSetDeleted = [this] {
+        learn::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
+    };
     new LogMenu(state_, this);          // owned by the window
     new learn::DelayMenu(state_, this); // owned by the window
 }
@@ -59,9 +66,9 @@ void Form1::Form_Load() {
     // Kids layouts not built yet: the Kids entry stays off until they are.
     c_.mnuKids->setEnabled(false);
     c_.mnuSilent->setEnabled(true);
-    // Export and import, the Demons and writing multiple answers are not built yet; an entry
-    // that did nothing would look broken.
-    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuDemons, c_.mnuCrMulti})
+    // Export and import and writing multiple answers are not built yet; an entry that did
+    // nothing would look broken.
+    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuCrMulti})
         unbuilt->setEnabled(false);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.

@@ -32,6 +32,7 @@ namespace app {
 
 class Screens;
 class TalkingSilent;
+class KidsMode;
 
 // The main window. It owns the controls, the record sets, the lesson and the mode and
 // screen flags; the procedures acting on them live in the subsystems, and its handlers
@@ -57,6 +58,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
     learn::Demons& demons() { return *demons_; }
+    KidsMode& kidsMode() { return *kidsMode_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -91,6 +93,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
     std::unique_ptr<learn::Demons> demons_;
+    std::unique_ptr<KidsMode> kidsMode_;
 };
 
 } // namespace app

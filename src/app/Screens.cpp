@@ -8,8 +8,9 @@
 
 namespace app {
 namespace {
-constexpr int kLearningWidth = 4800;   // twips
-constexpr int kSetEditingWidth = 6600; // twips
+constexpr int kLearningWidth = 4800;    // twips
+constexpr int kSetEditingWidth = 6600;  // twips
+constexpr int kSetEditingHeight = 5100; // twips
 } // namespace
 
 Screens::Screens(learn::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
@@ -52,7 +53,16 @@ void Screens::ScrChangeVisible() {
     restoreWidth();
 }
 
+void Screens::leaveKidsSize() {
+    // Back from Kids mode the window takes its Academic size again.
+    if (!s_.modes.kids && s_.c.Form1->property("kidsSize").toBool()) {
+        s_.c.Form1->setProperty("kidsSize", false);
+        present::resizeTwips(s_.c.Form1, kSetEditingWidth, kSetEditingHeight);
+    }
+}
+
 void Screens::restoreWidth() {
+    leaveKidsSize();
     // Back from the narrow learning screen, the grid and the prompts need their room again.
     if (!s_.modes.kids &&
         s_.c.Form1->width() < present::twipsToPixels(kSetEditingWidth, s_.c.Form1))
@@ -73,6 +83,7 @@ void Screens::ScrCreateVisible() {
 
 void Screens::ScrLearnVisible() {
     setScreenFlags(false, false, true, false);
+    leaveKidsSize();
     if (s_.modes.kids)
         ScrLearnKids();
     else

@@ -8,9 +8,8 @@
 
 namespace app {
 namespace {
-constexpr int kLearningWidth = 4800;    // twips
-constexpr int kSetEditingWidth = 6600;  // twips
-constexpr int kSetEditingHeight = 5100; // twips
+constexpr int kLearningWidth = 4800;   // twips
+constexpr int kSetEditingWidth = 6600; // twips
 } // namespace
 
 Screens::Screens(learn::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
@@ -42,6 +41,7 @@ present::LayoutContext Screens::layoutContext() const {
 
 void Screens::ScrChangeVisible() {
     setScreenFlags(true, false, false, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         SubScrChangeKids();
     else
@@ -53,16 +53,7 @@ void Screens::ScrChangeVisible() {
     restoreWidth();
 }
 
-void Screens::leaveKidsSize() {
-    // Back from Kids mode the window takes its Academic size again.
-    if (!s_.modes.kids && s_.c.Form1->property("kidsSize").toBool()) {
-        s_.c.Form1->setProperty("kidsSize", false);
-        present::resizeTwips(s_.c.Form1, kSetEditingWidth, kSetEditingHeight);
-    }
-}
-
 void Screens::restoreWidth() {
-    leaveKidsSize();
     // Back from the narrow learning screen, the grid and the prompts need their room again.
     if (!s_.modes.kids &&
         s_.c.Form1->width() < present::twipsToPixels(kSetEditingWidth, s_.c.Form1))
@@ -71,6 +62,7 @@ void Screens::restoreWidth() {
 
 void Screens::ScrCreateVisible() {
     setScreenFlags(false, false, false, true);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrCreateKids();
     else
@@ -83,7 +75,7 @@ void Screens::ScrCreateVisible() {
 
 void Screens::ScrLearnVisible() {
     setScreenFlags(false, false, true, false);
-    leaveKidsSize();
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrLearnKids();
     else
@@ -100,6 +92,7 @@ void Screens::ScrLearnVisible() {
 
 void Screens::ScrChngSetName() {
     setScreenFlags(false, true, false, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrChngSetNameKids();
     else

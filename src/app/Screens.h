@@ -43,7 +43,7 @@ class Screens {
     void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
     void restoreWidth();
     void kidsWindowSize();
-    void leaveKidsSize();
+    void leaveKidsLayouts();
     present::LayoutContext layoutContext() const;
     // The multiple-answer editor keeps its answers when the set-editing screen is left.
 

@@ -6,11 +6,27 @@
 #include "present/Twips.h"
 
 namespace app {
+namespace {
+constexpr int kAcademicWidth = 6600;  // twips
+constexpr int kAcademicHeight = 5100; // twips
+} // namespace
 
 void Screens::kidsWindowSize() {
     // The row of pictures at the foot of the screens needs a taller window.
     s_.c.Form1->setProperty("kidsSize", true);
     present::resizeTwips(s_.c.Form1, present::kKidsWindowWidth, present::kKidsWindowHeight);
+}
+
+void Screens::leaveKidsLayouts() {
+    if (s_.modes.kids || !s_.c.Form1->property("kidsSize").toBool())
+        return;
+    // Back from Kids mode: the window's Academic size, and what the Academic layouts leave
+    // as it was (the set list's place, the large fonts of the answer) back to its design.
+    s_.c.Form1->setProperty("kidsSize", false);
+    present::resizeTwips(s_.c.Form1, kAcademicWidth, kAcademicHeight);
+    present::placeTwips(s_.c.DataCombo1, 480, 480);
+    s_.c.Label4->setFont(QFont());
+    s_.c.Text3->setFont(QFont());
 }
 
 void Screens::SubScrChangeKids() {

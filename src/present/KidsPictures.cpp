@@ -49,7 +49,7 @@ class Redraw : public QObject {
         const QString name = area->property(kBackgroundProperty).toString();
         QPalette p = area->palette();
         p.setBrush(QPalette::Window,
-                   QBrush(kidsPicture(name, area->size(), area->devicePixelRatioF())));
+                   QBrush(kidsPicture(name, area->size(), area->devicePixelRatioF(), true)));
         area->setPalette(p);
     }
 };
@@ -81,7 +81,7 @@ constexpr PictureButton kButtons[] = {
     {7, "repeat", "Repeat", "Repeat", 1095, 975, 3360, 1800},
     {8, "wholeset", "Learn the whole set", "Learn the whole set", 1095, 1095, 1200, 6600},
     {9, "sound", "Sond mode is on", "Sond mode is on", 360, 360, 4380, 480},
-    {10, "smile", nullptr, "Answer", 1215, 1215, 5280, 3000},
+    {10, "smile", nullptr, "Answer", 1215, 1215, 4440, 4320},
     {11, "demons", "Learn Demons", "Learn Demons", 1095, 975, 0, 6600},
     {12, "mode", nullptr, "Kids mode", 600, 600, 6480, 120},
 };
@@ -92,7 +92,7 @@ bool kidsPictureExists(const QString& name) {
     return QFile::exists(resourcePath(name));
 }
 
-QPixmap kidsPicture(const QString& name, QSize size, qreal devicePixelRatio) {
+QPixmap kidsPicture(const QString& name, QSize size, qreal devicePixelRatio, bool fill) {
     QSvgRenderer renderer(resourcePath(name));
     if (!renderer.isValid() || size.isEmpty())
         return {};
@@ -101,9 +101,9 @@ QPixmap kidsPicture(const QString& name, QSize size, qreal devicePixelRatio) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    // Kept in shape and centred; a background fills the whole area.
+    // Kept in shape and centred; a background covers the whole area, cut at its edges.
     QSizeF drawn = renderer.defaultSize();
-    drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
+    drawn.scale(QSizeF(size), fill ? Qt::KeepAspectRatioByExpanding : Qt::KeepAspectRatio);
     const QPointF at((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2);
     renderer.render(&painter, QRectF(at, drawn));
     return pixmap;
@@ -129,7 +129,7 @@ void setKidsButtonPicture(QAbstractButton* button, const QString& name) {
 
 void setKidsBackground(Form1Controls& c, const QString& name) {
     c.area->setProperty(kBackgroundProperty, name);
-    setBackgroundPicture(c, kidsPicture(name, c.area->size(), c.area->devicePixelRatioF()));
+    setBackgroundPicture(c, kidsPicture(name, c.area->size(), c.area->devicePixelRatioF(), true));
     watch(c.area);
 }
 

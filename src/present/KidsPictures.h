@@ -11,8 +11,10 @@ class QAbstractButton;
 namespace present {
 
 // The drawn pictures of Kids mode, by name ("learn", "smile", "background1", ...): SVG files
-// kept in the program's resources. Null when there is no picture of that name.
-QPixmap kidsPicture(const QString& name, QSize size, qreal devicePixelRatio = 1.0);
+// kept in the program's resources, fitted into `size` (or, with `fill`, covering it). Null
+// when there is no picture of that name.
+QPixmap kidsPicture(const QString& name, QSize size, qreal devicePixelRatio = 1.0,
+                    bool fill = false);
 bool kidsPictureExists(const QString& name);
 
 // Shows a picture on a label, drawn again at the label's size whenever it is resized.

@@ -175,6 +175,9 @@ void TestKidsMode::kidsKeepsTheScreenAndLaysItOut() {
     QCOMPARE(win.picturesShown(), QList<int>{});
     QVERIFY(present::kidsBackgroundOf(win.c()).isEmpty());
     QVERIFY(win.c().Command21->icon().isNull());
+    QCOMPARE(win.c().DataCombo1->pos(),
+             QPoint(present::twipsToPixels(480, &win.w), present::twipsToPixels(480, &win.w)));
+    QVERIFY(win.c().Text3->font().pointSize() < 18);
     win.c().mnuTalking->trigger();
     QCOMPARE(win.picturesShown(), QList<int>{9});
     QVERIFY(win.dialogs.shown().isEmpty());

@@ -30,6 +30,7 @@ class CardGrid;
 
 namespace app {
 
+class ExchangeMenu;
 class Screens;
 class TalkingSilent;
 class KidsMode;
@@ -57,6 +58,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     bool startupComplete() const { return startupComplete_; }
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
+    ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
     learn::Demons& demons() { return *demons_; }
     KidsMode& kidsMode() { return *kidsMode_; }
 
@@ -94,6 +96,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<multi::MultiCheck> multiCheck_;
     std::unique_ptr<learn::Demons> demons_;
     std::unique_ptr<KidsMode> kidsMode_;
+    ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
 };
 
 } // namespace app

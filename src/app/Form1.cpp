@@ -7,8 +7,10 @@
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
+#include "multi/MultiAuthoring.h"
 #include "multi/MultiCheck.h"
 #include "sets/CardGrid.h"
+#include "sets/GridRefresh.h"
 #include "sets/SetLifecycle.h"
 
 #include <QCloseEvent>
@@ -31,6 +33,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
     multiCheck_ = std::make_unique<multi::MultiCheck>(state_, *questionLoop_);
+    multiAuthoring_ = std::make_unique<multi::MultiAuthoring>(state_);
 
     questionLoop_->connectControls();
     setLoading_->connectControls();
@@ -39,6 +42,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     setLifecycle_->connectControls();
     cardGrid_->connectControls();
     multiCheck_->connectControls();
+    multiAuthoring_->connectControls();
     new LogMenu(state_, this);          // owned by the window
     new learn::DelayMenu(state_, this); // owned by the window
 }
@@ -59,9 +63,9 @@ void Form1::Form_Load() {
     // Kids layouts not built yet: the Kids entry stays off until they are.
     c_.mnuKids->setEnabled(false);
     c_.mnuSilent->setEnabled(true);
-    // Export and import, the Demons and writing multiple answers are not built yet; an entry
-    // that did nothing would look broken.
-    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuDemons, c_.mnuCrMulti})
+    // Export and import and the Demons are not built yet; an entry that did nothing would
+    // look broken.
+    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuDemons})
         unbuilt->setEnabled(false);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.
@@ -102,6 +106,8 @@ void Form1::Form_Unload() {
 void Form1::closeEvent(QCloseEvent* event) {
     try {
         cardGrid_->commitPendingEdit();
+        if (c_.TDBGrid1->isVisibleTo(this))
+            multiAuthoring_->SubLeaveTdbGrid1();
         Form_Unload();
     } catch (const data::DbError& e) {
         state_.dialogs.warning(
@@ -128,7 +134,20 @@ void Form1::SubErrorHandler429() {
 void Form1::SubMultipleAnswerCheck() {
     multiCheck_->SubMultipleAnswerCheck();
 }
-void Form1::SubLeaveTdbGrid1() {}
-void Form1::SubShowMultiple() {}
+void Form1::SubLeaveTdbGrid1() {
+    multiAuthoring_->SubLeaveTdbGrid1();
+}
+void Form1::SubShowMultiple() {
+    multiAuthoring_->SubShowMultiple();
+}
+bool Form1::commitCardGrid() {
+    return cardGrid_->commitPendingEdit();
+}
+void Form1::refreshCardGrid() {
+    sets::refreshCardGrid(c_.TDBGrid2, c_.Adodc2);
+}
+void Form1::SubReturnToProperTableRow(const QString& CurTabRowID) {
+    cardGrid_->SubReturnToProperTableRow(CurTabRowID);
+}
 
 } // namespace app

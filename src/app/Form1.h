@@ -17,7 +17,8 @@
 
 namespace multi {
 class MultiCheck;
-}
+class MultiAuthoring;
+} // namespace multi
 
 namespace sets {
 class SetLifecycle;
@@ -61,6 +62,9 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     void SubMultipleAnswerCheck() override;
     void SubLeaveTdbGrid1() override;
     void SubShowMultiple() override;
+    bool commitCardGrid() override;
+    void refreshCardGrid() override;
+    void SubReturnToProperTableRow(const QString& CurTabRowID) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +89,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::SetLifecycle> setLifecycle_;
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
+    std::unique_ptr<multi::MultiAuthoring> multiAuthoring_;
 };
 
 } // namespace app

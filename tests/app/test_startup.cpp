@@ -52,7 +52,7 @@ void TestStartup::startsInAcademicSilentOnSetEditing() {
     QVERIFY(speech.spoken.isEmpty());
     // Entries whose work is not built yet are offered disabled rather than doing nothing.
     for (QAction* a : {w.controls().mnuExport, w.controls().mnuImport, w.controls().mnuDemons,
-                       w.controls().mnuCrMulti, w.controls().mnuKids})
+                       w.controls().mnuKids})
         QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
 }
 

@@ -176,7 +176,22 @@ void MultiAuthoring::SubShowCheckBoxesValue() {
         const CardOptions options = cardOptions(s_.rs.connection(), cardId_);
         s_.c.Command5->setText(orderCaption(options.showOrder));
         s_.c.Command4->setText(countCaption(options.displayQuestionNumber));
+        fitOptionButtons();
     });
+}
+
+void MultiAuthoring::fitOptionButtons() {
+    // The captions are the state and must be read whole: the buttons take their text's
+    // width, and the window grows when they reach past its edge.
+    QWidget* window = s_.c.Form1;
+    int right = 0;
+    for (QPushButton* b : {s_.c.Command4, s_.c.Command5}) {
+        b->adjustSize();
+        right = std::max(right, b->mapTo(window, QPoint(b->width(), 0)).x());
+    }
+    const int margin = present::twipsToPixels(240, window);
+    if (s_.c.Command4->isVisibleTo(window) && window->width() < right + margin)
+        window->resize(right + margin, window->height());
 }
 
 void MultiAuthoring::Command5_Click() {
@@ -185,6 +200,7 @@ void MultiAuthoring::Command5_Click() {
         const bool important = s_.c.Command5->text() != kOrderImportant;
         setCardOption(s_.rs.connection(), cardId_, CardOption::ShowOrder, important);
         s_.c.Command5->setText(important ? kOrderImportant : kOrderNotImportant);
+        fitOptionButtons();
     });
 }
 
@@ -193,6 +209,7 @@ void MultiAuthoring::Command4_Click() {
         const bool show = s_.c.Command4->text() != kShowCount;
         setCardOption(s_.rs.connection(), cardId_, CardOption::DisplayQuestionNumber, show);
         s_.c.Command4->setText(show ? kShowCount : kHideCount);
+        fitOptionButtons();
     });
 }
 

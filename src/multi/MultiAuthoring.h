@@ -38,6 +38,7 @@ class MultiAuthoring {
   private:
     void showAnswersGrid();
     void hideEditor();
+    void fitOptionButtons();
     void refreshAnswersGrid();
     void reopen();
 

@@ -7,6 +7,8 @@
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
+#include "learn/Demons.h"
+#include "learn/Guarded.h"
 #include "multi/MultiAuthoring.h"
 #include "multi/MultiCheck.h"
 #include "sets/CardGrid.h"
@@ -34,6 +36,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
     multiCheck_ = std::make_unique<multi::MultiCheck>(state_, *questionLoop_);
     multiAuthoring_ = std::make_unique<multi::MultiAuthoring>(state_);
+    demons_ = std::make_unique<learn::Demons>(state_, *questionLoop_, *setLoading_);
 
     questionLoop_->connectControls();
     setLoading_->connectControls();
@@ -43,6 +46,10 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     cardGrid_->connectControls();
     multiCheck_->connectControls();
     multiAuthoring_->connectControls();
+    demons_->connectControls();
+    setLifecycle_->onSetDeleted = [this] {
+        learn::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
+    };
     new LogMenu(state_, this);          // owned by the window
     new learn::DelayMenu(state_, this); // owned by the window
 }
@@ -63,9 +70,8 @@ void Form1::Form_Load() {
     // Kids layouts not built yet: the Kids entry stays off until they are.
     c_.mnuKids->setEnabled(false);
     c_.mnuSilent->setEnabled(true);
-    // Export and import and the Demons are not built yet; an entry that did nothing would
-    // look broken.
-    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuDemons})
+    // Export and import are not built yet; an entry that did nothing would look broken.
+    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport})
         unbuilt->setEnabled(false);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.

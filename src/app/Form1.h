@@ -15,6 +15,10 @@
 #include <QSqlDatabase>
 #include <memory>
 
+namespace learn {
+class Demons;
+}
+
 namespace multi {
 class MultiCheck;
 class MultiAuthoring;
@@ -53,6 +57,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     bool startupComplete() const { return startupComplete_; }
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
+    learn::Demons& demons() { return *demons_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -90,6 +95,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
     std::unique_ptr<multi::MultiAuthoring> multiAuthoring_;
+    std::unique_ptr<learn::Demons> demons_;
 };
 
 } // namespace app

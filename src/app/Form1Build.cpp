@@ -143,7 +143,7 @@ void placeAtDesign(present::Form1Controls& c) {
     for (QWidget* w :
          std::initializer_list<QWidget*>{c.Command4, c.Command5, c.Label11, c.Label12, c.TDBGrid1})
         w->hide();
-    // Leads to the Demons Manager, which is not built yet.
+    // Opens the Demons Manager; no layout shows it (the menu entry is the way there).
     c.Command11->hide();
 }
 

@@ -19,7 +19,6 @@ Screens::~Screens() = default;
 void Screens::connectControls() {
     QObject::connect(s_.c.ChangeSet, &QAction::triggered, [this] { ChangeSet_Click(); });
     QObject::connect(s_.c.about, &QAction::triggered, [this] { about_Click(); });
-    QObject::connect(s_.c.Command11, &QPushButton::clicked, [this] { Command11_Click(); });
 }
 
 void Screens::setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet) {
@@ -127,6 +126,12 @@ void Screens::ScrCreateNormal() {
 
 void Screens::ScrLearnNormal() {
     present::applyLayout(present::learningAcademic(), s_.c, layoutContext());
+    if (s_.lesson.demons) {
+        // Laid out again during a Demons lesson (a change of mode): still the Demons.
+        s_.c.DataCombo1->hide();
+        s_.c.Label2->hide();
+        s_.c.Label10->show();
+    }
     loop_.MakeQuestion();
     // The reply grid of a multiple-answer question shows the replies as they now stand.
     s_.c.Adodc4->refresh();

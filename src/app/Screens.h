@@ -37,9 +37,6 @@ class Screens {
 
     void ChangeSet_Click();
     void about_Click();
-    // Hook for the Demons Manager window, which is not built yet: the button stays hidden
-    // on every screen, so nothing reaches this.
-    void Command11_Click() {}
 
     AboutWindow* aboutWindow() const { return about_; }
 

@@ -61,6 +61,7 @@ struct LessonState {
     int CheckAll = 0;
     int BunchCorrect = 0;
     QString LogResult;
+    bool demons = false; // the Demons are loaded, not the chosen set
 };
 
 } // namespace learn

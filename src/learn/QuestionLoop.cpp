@@ -273,8 +273,17 @@ void QuestionLoop::Command21_Click() {
 
 void QuestionLoop::Command3_Click() {
     s_.c.Text3->clear();
-    s_.rs.curSetTotal.requery();
-    if (s_.rs.curSetTotal.isEmpty()) {
+    // A Demons lesson asks the marked cards, not the chosen set.
+    data::Recordset& total = s_.lesson.demons ? s_.rs.demonsSet : s_.rs.curSetTotal;
+    total.requery();
+    if (total.isEmpty()) {
+        if (s_.lesson.demons) {
+            // Every Demon is gone: the lesson ends as an empty set's does.
+            s_.lesson.CurRowLim = 0;
+            s_.lesson.Row = 1;
+            s_.c.Label7->setText(QString());
+            SubStatusBar();
+        }
         noEntriesInSet();
         return;
     }

@@ -117,6 +117,7 @@ void SetLoading::ReadCurSet() {
         }
     }
     L.CurRowLim = counter - 1;
+    L.demons = false;
     // A new set starts with nothing counted.
     L.CheckAll = 0;
     L.BunchCorrect = 0;
@@ -200,6 +201,9 @@ void SetLoading::Label10_Click() {
     s_.c.Label2->show();
     s_.c.Label10->hide();
     ZadatPervVopr();
+    // The bunch is the chosen set's now, not what was left of the Demons.
+    s_.lesson.CurSetSize = s_.lesson.CurRowLim;
+    loop_.SubStatusBar();
 }
 
 } // namespace learn

@@ -155,16 +155,19 @@ void SetLifecycle::SubMnuDelete() {
         return;
     if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?")))
         return;
-    guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {
-        reopen();
-        QString chosen;
-        if (!s_.rs.fields.isEmpty()) {
-            s_.rs.fields.moveFirst();
-            chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
-        }
-        store_.deleteSet(chosen);
-    });
+    const bool deleted =
+        guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {
+            reopen();
+            QString chosen;
+            if (!s_.rs.fields.isEmpty()) {
+                s_.rs.fields.moveFirst();
+                chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
+            }
+            store_.deleteSet(chosen);
+        });
     refreshDataControls();
+    if (deleted && onSetDeleted)
+        onSetDeleted();
 }
 
 void SetLifecycle::SubDelete() {

@@ -4,6 +4,7 @@
 #include "sets/SetStore.h"
 
 #include <QString>
+#include <functional>
 
 namespace sets {
 
@@ -31,6 +32,9 @@ class SetLifecycle {
     void SubDelete();
     void SubDeleteCard();
     void SubCheckLastSetDelete();
+
+    // Runs after the chosen set was deleted (a Demons lesson is left then).
+    std::function<void()> onSetDeleted;
 
   private:
     // Runs `step`; a database failure is told to the user and the record sets are reopened.

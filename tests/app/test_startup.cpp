@@ -51,8 +51,7 @@ void TestStartup::startsInAcademicSilentOnSetEditing() {
     QVERIFY(w.controls().TDBGrid2->isColumnHidden(0));
     QVERIFY(speech.spoken.isEmpty());
     // Entries whose work is not built yet are offered disabled rather than doing nothing.
-    for (QAction* a : {w.controls().mnuExport, w.controls().mnuImport, w.controls().mnuDemons,
-                       w.controls().mnuKids})
+    for (QAction* a : {w.controls().mnuExport, w.controls().mnuImport, w.controls().mnuKids})
         QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
 }
 

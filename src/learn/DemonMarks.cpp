@@ -1,0 +1,91 @@
+#include "learn/DemonMarks.h"
+
+#include "data/Sql.h"
+
+#include <QLocale>
+#include <QSqlQuery>
+#include <cmath>
+#include <limits>
+
+namespace learn {
+
+QString demonsNumRangeMessage() {
+    return QStringLiteral("The number of Demons must be a whole number from 0 to %1.")
+        .arg(QLocale(QLocale::English).toString(kMaxDemonsNum));
+}
+
+std::optional<int> parseDemonsNum(const QString& typed) {
+    const QString digits = typed.trimmed();
+    if (digits.isEmpty() || digits.size() > 12)
+        return std::nullopt;
+    for (const QChar ch : digits) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return std::nullopt; // no sign, no decimals, no digits of other scripts
+    }
+    const qlonglong n = digits.toLongLong();
+    if (n > kMaxDemonsNum)
+        return std::nullopt;
+    return static_cast<int>(n);
+}
+
+std::optional<int> demonsCount(const QVariant& stored) {
+    switch (stored.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        break;
+    default:
+        return std::nullopt; // empty or text
+    }
+    const double n = stored.toDouble();
+    if (!std::isfinite(n) || n < 0 || n != std::floor(n))
+        return std::nullopt;
+    // More than there can be cards marks every candidate, as any large number does.
+    return n >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
+                                                : static_cast<int>(n);
+}
+
+QString demonsNumText(const QVariant& stored) {
+    if (stored.isNull())
+        return QString();
+    if (stored.typeId() == QMetaType::Double) {
+        const double n = stored.toDouble();
+        if (std::isfinite(n) && n == std::floor(n) && std::fabs(n) < 1e15)
+            return QString::number(static_cast<qlonglong>(n));
+    }
+    return stored.toString();
+}
+
+void clearDemonMarks(const QSqlDatabase& db) {
+    // Only rows holding a mark are written: clearing must not rewrite every card.
+    data::exec(db, QStringLiteral("UPDATE Card SET Demons = 0 WHERE Demons IS NOT 0"));
+}
+
+int markDemons(const QSqlDatabase& db, int count) {
+    if (count <= 0)
+        return 0;
+    // qSortedCards orders the candidates hardest first; its order decides which are taken.
+    QSqlQuery q = data::exec(db,
+                             QStringLiteral("UPDATE Card SET Demons = 1 WHERE Card_ID IN "
+                                            "(SELECT Card_ID FROM qSortedCards LIMIT ?)"),
+                             {count});
+    return q.numRowsAffected();
+}
+
+QHash<qint64, QString> demonSetNames(const QSqlDatabase& db) {
+    QSqlQuery q = data::exec(
+        db, QStringLiteral("SELECT Card.Card_ID, "
+                           "(SELECT Set1.SetName FROM Set_Card_rel "
+                           " JOIN Set1 ON Set1.Set_ID = Set_Card_rel.Set_ID "
+                           " WHERE Set_Card_rel.Card_ID = Card.Card_ID "
+                           " ORDER BY (Set1.IncludeInDeamons <> 0) DESC, Set1.Set_ID LIMIT 1) "
+                           "FROM Card WHERE Card.Demons = 1"));
+    QHash<qint64, QString> names;
+    while (q.next())
+        names.insert(q.value(0).toLongLong(), q.value(1).toString());
+    return names;
+}
+
+} // namespace learn

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "learn/DemonsManager.h"
+#include "learn/Form1State.h"
+#include "learn/QuestionLoop.h"
+#include "learn/SetLoading.h"
+
+#include <QPointer>
+
+namespace learn {
+
+// The Demons: marking the hardest cards of the sets that feed them, learning them as a set
+// of their own (from the menu, or the Kids picture that toggles them), and opening the
+// Demons Manager.
+class Demons {
+  public:
+    Demons(Form1State& s, QuestionLoop& loop, SetLoading& setLoading)
+        : s_(s), loop_(loop), setLoading_(setLoading) {}
+    void connectControls();
+
+    void UnmarkDemons();
+    void MarkDemons();
+    void ReadDemons();
+
+    // Handlers.
+    void mnuLearnDemons_Click();
+    void KidsDeamonsClick();
+    void mnuArrangeDemons_Click();
+    void Command11_Click() { mnuArrangeDemons_Click(); }
+
+    // After the chosen set was deleted: a Demons lesson is left for the chosen set.
+    void SubLeaveDemonsAfterDelete();
+
+    // The Demons Manager while it is open.
+    Form3* managerWindow() const { return manager_; }
+
+  private:
+    // Clears the marks and marks afresh in one transaction; false (and the learner told) when
+    // that failed, in which case the marks are as they were.
+    bool markAfresh();
+    void reopen();
+    bool kidsPictureAtLeft() const;
+    void leaveKidsDemons();
+
+    Form1State& s_;
+    QuestionLoop& loop_;
+    SetLoading& setLoading_;
+    QPointer<Form3> manager_;
+};
+
+} // namespace learn

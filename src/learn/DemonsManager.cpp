@@ -1,0 +1,221 @@
+#include "learn/DemonsManager.h"
+
+#include "data/Database.h"
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+#include "learn/DemonMarks.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace learn {
+namespace {
+
+const QString kInclude = QStringLiteral("IncludeInDeamons");
+
+} // namespace
+
+DemonSetsModel::DemonSetsModel(data::RecordsetModel* source, QObject* parent)
+    : QSortFilterProxyModel(parent), source_(source) {
+    setSourceModel(source);
+}
+
+bool DemonSetsModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+    return !source_->isNewRow(sourceRow);
+}
+
+bool DemonSetsModel::isIncludeColumn(const QModelIndex& index) const {
+    // The grid shows the columns of qSet1 as they are, in their order.
+    return index.isValid() && index.column() == source_->columnOf(kInclude);
+}
+
+QVariant DemonSetsModel::data(const QModelIndex& index, int role) const {
+    if (!isIncludeColumn(index))
+        return QSortFilterProxyModel::data(index, role);
+    if (role == Qt::CheckStateRole) {
+        const QVariant v = QSortFilterProxyModel::data(index, Qt::EditRole);
+        return static_cast<int>(v.toDouble() != 0 ? Qt::Checked : Qt::Unchecked);
+    }
+    return {}; // the check box says it all
+}
+
+bool DemonSetsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!isIncludeColumn(index) || role != Qt::CheckStateRole)
+        return false;
+    const bool included = value.toInt() == Qt::Checked;
+    return sourceModel()->setData(mapToSource(index), included ? 1 : 0, Qt::EditRole);
+}
+
+Qt::ItemFlags DemonSetsModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags base = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return isIncludeColumn(index) ? base | Qt::ItemIsUserCheckable : base;
+}
+
+QVariant DemonSetsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole &&
+        section == source_->columnOf(kInclude))
+        return QString();
+    return QSortFilterProxyModel::headerData(section, orientation, role);
+}
+
+Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Demons Manager"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    const auto named = [](auto* w, const char* name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+    Label1 = named(
+        new QLabel(QStringLiteral("Select the sets you  want to be included in your Deamons set"),
+                   this),
+        "Label1");
+    Label1->setWordWrap(true);
+    Adodc1 = named(new data::RecordsetModel(this), "Adodc1");
+    Adodc1->setCellLocked([](int, const QString& column) { return column != kInclude; });
+    sets = new DemonSetsModel(Adodc1, this);
+    TDBGrid1 = named(new QTableView(this), "TDBGrid1");
+    TDBGrid1->setModel(sets);
+    TDBGrid1->horizontalHeader()->setStretchLastSection(false);
+    TDBGrid1->verticalHeader()->hide();
+    Command2 = named(new QPushButton(QStringLiteral("Select all"), this), "Command2");
+    Command1 = named(new QPushButton(QStringLiteral("Clear all"), this), "Command1");
+    Command3 = named(new QPushButton(QStringLiteral("Apply"), this), "Command3");
+    Label2 = named(
+        new QLabel(QStringLiteral("Enter the number of cards you want to be in your Deamons sets"),
+                   this),
+        "Label2");
+    Label2->setWordWrap(true);
+    Text1 = named(new QLineEdit(this), "Text1");
+    Command4 = named(new QPushButton(QStringLiteral("Apply"), this), "Command4");
+    Command3->setEnabled(false);
+    Command4->setEnabled(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Label1, 0, 0, 1, 3);
+    layout->addWidget(TDBGrid1, 1, 0, 1, 3);
+    layout->addWidget(Command2, 2, 0);
+    layout->addWidget(Command1, 2, 1);
+    layout->addWidget(Command3, 2, 2);
+    layout->addWidget(Label2, 3, 0, 1, 3);
+    layout->addWidget(Text1, 4, 0, 1, 2);
+    layout->addWidget(Command4, 4, 2);
+    resize(380, 400);
+
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    // Only what the learner types is a change; showing the stored number is not.
+    connect(Text1, &QLineEdit::textEdited, this, &Form3::Text1_Change);
+    connect(Text1, &QLineEdit::returnPressed, this, [this] {
+        if (Command4->isEnabled())
+            Command4_Click();
+    });
+    connect(sets, &QAbstractItemModel::dataChanged, this, &Form3::TDBGrid1_Change);
+    connect(Adodc1, &data::RecordsetModel::writeFailed, this, [this](const QString& message) {
+        dialogs_.warning(QStringLiteral("The set could not be changed: %1").arg(message));
+    });
+}
+
+void Form3::LoadAll3() {
+    db_ = data::openConnection(QStringLiteral("Form3"));
+    Adodc1->setConnection(db_);
+    Adodc1->setSource(QStringLiteral("qSet1"));
+    fields1_ = data::Recordset(db_, QStringLiteral("Fields1"));
+}
+
+void Form3::UnloadAll3() {
+    fields1_ = data::Recordset();
+}
+
+void Form3::Form_Load() {
+    LoadAll3();
+    // Reading now lets a database that cannot be read stop the window from opening.
+    Adodc1->recordset().recordCount();
+    const int id = Adodc1->columnOf(QStringLiteral("Set_ID"));
+    if (id >= 0)
+        TDBGrid1->setColumnHidden(id, true);
+    TDBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const int name = Adodc1->columnOf(QStringLiteral("SetName"));
+    if (name >= 0)
+        TDBGrid1->horizontalHeader()->setSectionResizeMode(name, QHeaderView::Stretch);
+    showDemonsNum();
+}
+
+void Form3::showDemonsNum() {
+    QVariant stored;
+    if (!fields1_.isEmpty()) {
+        fields1_.moveFirst();
+        stored = fields1_.value(QStringLiteral("DemonsNum"));
+    }
+    Text1->setText(demonsNumText(stored));
+    Command4->setEnabled(false);
+}
+
+void Form3::setAllIncluded(bool included) {
+    try {
+        UnloadAll3();
+        LoadAll3();
+        data::exec(db_, QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ?"), {included ? 1 : 0});
+    } catch (const data::DbError& e) {
+        dialogs_.warning(QStringLiteral("The sets could not be changed: %1").arg(e.message()));
+    }
+    Adodc1->refresh();
+}
+
+void Form3::Command1_Click() {
+    setAllIncluded(false);
+}
+
+void Form3::Command2_Click() {
+    setAllIncluded(true);
+}
+
+void Form3::TDBGrid1_Change() {
+    Command3->setEnabled(true);
+}
+
+void Form3::Command3_Click() {
+    // Each tick was stored as it was made; Apply shows the rows as stored and closes.
+    Command3->setEnabled(false);
+    Adodc1->refresh();
+    close();
+}
+
+void Form3::Text1_Change() {
+    Command4->setEnabled(true);
+}
+
+void Form3::Command4_Click() {
+    const std::optional<int> n = parseDemonsNum(Text1->text());
+    if (!n) {
+        dialogs_.warning(demonsNumRangeMessage());
+        Text1->setFocus();
+        return;
+    }
+    try {
+        if (fields1_.isEmpty())
+            fields1_.addNew();
+        else
+            fields1_.moveFirst();
+        fields1_.setValue(QStringLiteral("DemonsNum"), *n);
+        fields1_.update();
+    } catch (const data::DbError& e) {
+        fields1_.cancelUpdate();
+        dialogs_.warning(QStringLiteral("The number could not be saved: %1").arg(e.message()));
+        return;
+    }
+    Command4->setEnabled(false);
+    Text1->setText(QString::number(*n));
+}
+
+} // namespace learn

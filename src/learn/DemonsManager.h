@@ -1,0 +1,82 @@
+#pragma once
+
+#include "data/Recordset.h"
+#include "present/Dialogs.h"
+
+#include <QSortFilterProxyModel>
+#include <QSqlDatabase>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace data {
+class RecordsetModel;
+}
+
+namespace learn {
+
+// The sets of qSet1 as the Demons Manager's grid shows them: the name, and a check box for
+// IncludeInDeamons. Names cannot be changed here, and there is no row for a new set.
+class DemonSetsModel : public QSortFilterProxyModel {
+    Q_OBJECT
+  public:
+    explicit DemonSetsModel(data::RecordsetModel* source, QObject* parent = nullptr);
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+  protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+  private:
+    bool isIncludeColumn(const QModelIndex& index) const;
+    data::RecordsetModel* source_;
+};
+
+// The "Demons Manager" window: which sets feed the Demons, and how many Demons there are.
+// It keeps its own connection; the main window sees the changes when it next reads them.
+class Form3 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form3(present::Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Opens the window's connection and shows the sets and the number.
+    // Throws data::DbError when the database cannot be read.
+    void Form_Load();
+    void LoadAll3();
+    void UnloadAll3();
+
+    void Command1_Click(); // "Clear all"
+    void Command2_Click(); // "Select all"
+    void Command3_Click(); // "Apply" for the grid
+    void Command4_Click(); // "Apply" for the number
+    void Text1_Change();
+    void TDBGrid1_Change();
+
+    QLabel* Label1 = nullptr;
+    QTableView* TDBGrid1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* Command4 = nullptr;
+    data::RecordsetModel* Adodc1 = nullptr; // qSet1
+    DemonSetsModel* sets = nullptr;         // what the grid shows of Adodc1
+
+  private:
+    void setAllIncluded(bool included);
+    void showDemonsNum();
+
+    present::Dialogs& dialogs_;
+    QSqlDatabase db_;
+    data::Recordset fields1_;
+};
+
+} // namespace learn

@@ -1,0 +1,260 @@
+#include "LessonFixture.h"
+#include "learn/Demons.h"
+#include "present/Twips.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+// Cards answered wrongly at least once are the candidates, the lowest rating first.
+void makeHard(LessonFixture& f, qint64 card, double rating, double incorrect) {
+    f.t.exec("UPDATE Card SET Rating = ?, Incorrect = ?, Correct = 1 WHERE Card_ID = ?",
+             {rating, incorrect, card});
+}
+
+QList<qint64> marked(LessonFixture& f) {
+    QList<qint64> ids;
+    QSqlQuery q(f.t.db());
+    q.exec("SELECT Card_ID FROM Card WHERE Demons = 1 ORDER BY Card_ID");
+    while (q.next())
+        ids << q.value(0).toLongLong();
+    return ids;
+}
+
+QList<qint64> loaded(LessonFixture& f) {
+    QList<qint64> ids;
+    for (int r = 1; r <= f.lesson().CurRowLim; ++r)
+        ids << f.lesson().CSarray.at(r, learn::ColCardId).toLongLong();
+    return ids;
+}
+
+// Set "Words" feeds the Demons with three candidates (w2 hardest, then w3, then w1) and one
+// card never answered wrongly; set "Other", made first, does not feed them.
+struct TwoSets {
+    explicit TwoSets(LessonFixture& f) {
+        other = f.t.addSet("Other", false);
+        words = f.t.addSet("Words");
+        w1 = f.t.addCard("one", "eins", words);
+        w2 = f.t.addCard("two", "zwei", words);
+        w3 = f.t.addCard("three", "drei", words);
+        w4 = f.t.addCard("four", "vier", words);
+        o1 = f.t.addCard("red", "rot", other);
+        makeHard(f, w1, 0.5, 1);
+        makeHard(f, w2, 0, 3);
+        makeHard(f, w3, 0.25, 1);
+        makeHard(f, o1, 0, 9);
+        f.t.chooseSet("Words");
+    }
+    qint64 words, other, w1, w2, w3, w4, o1;
+};
+
+} // namespace
+
+class TestDemons : public QObject {
+    Q_OBJECT
+  private slots:
+    void demonsNum_data();
+    void demonsNum();
+    void lessonScoresLogsAndReorders();
+    void failedMarkingKeepsTheLesson();
+    void demonsAllGoneEndsTheLesson();
+    void deletingTheSetLeavesTheDemons();
+    void kidsPictureTogglesTheDemons();
+};
+
+void TestDemons::demonsNum_data() {
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("count"); // how many hardest candidates are marked
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("0 marks nothing") << QVariant(0) << 0 << false;
+    QTest::newRow("2 takes the two hardest") << QVariant(2) << 2 << false;
+    QTest::newRow("5 with three candidates") << QVariant(5) << 3 << false;
+    QTest::newRow("10.0 is ten") << QVariant(10.0) << 3 << false;
+    QTest::newRow("empty") << QVariant() << 0 << true;
+    QTest::newRow("negative") << QVariant(-1) << 0 << true;
+    QTest::newRow("fractional") << QVariant(1.5) << 0 << true;
+    QTest::newRow("text") << QVariant("lots") << 0 << true;
+}
+
+void TestDemons::demonsNum() {
+    QFETCH(QVariant, stored);
+    QFETCH(int, count);
+    QFETCH(bool, warned);
+    LessonFixture f;
+    TwoSets s(f);
+    f.t.exec("UPDATE Fields1 SET DemonsNum = ?", {stored});
+    f.t.exec("UPDATE Card SET Demons = 1 WHERE Card_ID = ?", {s.w4}); // an old mark
+    f.start();
+    f.learn();
+    const QList<qint64> hardest = QList<qint64>{s.w2, s.w3, s.w1}.mid(0, count);
+
+    // Starting twice marks the same cards: the marks are cleared first.
+    for (int start = 0; start < 2; ++start) {
+        f.dialogs.clear();
+        f.c().mnuLearnDemons->trigger();
+        QList<qint64> expected = hardest;
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(marked(f), expected);
+        QCOMPARE(loaded(f).size(), count);
+        QCOMPARE(f.dialogs.shown().size(), warned ? 1 : 0);
+        QVERIFY(f.c().Label10->isVisible());
+        QVERIFY(!f.c().DataCombo1->isVisible());
+        QVERIFY(!f.c().Label2->isVisible());
+        if (count == 0) {
+            QCOMPARE(f.c().Label7->text(), QString());
+            QCOMPARE(f.c().panels[0]->text(), QStringLiteral("Total 0"));
+        } else {
+            QCOMPARE(f.lesson().Row, 1);
+            QCOMPARE(f.c().Label7->text(), f.lesson().CSarray.at(1, learn::ColQuestion).toString());
+        }
+    }
+}
+
+void TestDemons::lessonScoresLogsAndReorders() {
+    LessonFixture f;
+    TwoSets s(f);
+    // A card of both sets became a Demon from the set that feeds them, whatever its first set.
+    f.t.relate(s.other, s.w3);
+    f.t.exec("UPDATE Fields1 SET DemonsNum = 3");
+    f.start();
+    f.learn();
+    f.c().Label6->show(); // the verdict on the last card of the set
+    f.c().mnuLearnDemons->trigger();
+    QVERIFY(!f.c().Label6->isVisible());
+    QCOMPARE(loaded(f), (QList<qint64>{s.w1, s.w2, s.w3})); // asked by Order
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("one"));
+    // Laid out again (a change of mode), the screen still shows the Demons.
+    f.w->ScrLearnVisible();
+    QVERIFY(f.c().Label10->isVisible());
+    QVERIFY(!f.c().DataCombo1->isVisible());
+
+    f.reply("wrong");
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Correct answer is: eins"));
+    f.reply("zwei");
+    f.reply("drei");
+    QVERIFY(f.dialogs.texts().contains(QStringLiteral("End of Set")));
+    // Scored as in any lesson: 1 right, 2 wrong gives 1/3; 2 right, 3 wrong gives 0.4.
+    QVERIFY(qFuzzyCompare(f.cardValue(s.w1, "Rating").toDouble(), 1.0 / 3));
+    QVERIFY(qFuzzyCompare(f.cardValue(s.w2, "Rating").toDouble(), 0.4));
+    QCOMPARE(f.t.scalar("SELECT group_concat(SetName || ':' || CardID || ':' || Result) "
+                        "FROM (SELECT * FROM Log ORDER BY RecID)")
+                 .toString(),
+             QStringLiteral("Words:%1:Wrong,Words:%2:Correct,Words:%3:Correct")
+                 .arg(s.w1)
+                 .arg(s.w2)
+                 .arg(s.w3));
+    // Three cards reorder as any set does; the one left to learn is asked next.
+    QCOMPARE(loaded(f), (QList<qint64>{s.w2, s.w1, s.w3}));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("one"));
+
+    // "Demons" returns to the chosen set and leaves the marks in place.
+    QTest::mouseClick(f.c().Label10, Qt::LeftButton);
+    QVERIFY(!f.c().Label10->isVisible());
+    QVERIFY(f.c().DataCombo1->isVisible());
+    QVERIFY(f.c().Label2->isVisible());
+    QCOMPARE(f.lesson().CurRowLim, 4);
+    QCOMPARE(f.c().panels[1]->text(), QStringLiteral("Curr. bunch 4"));
+    QCOMPARE(f.c().panels[2]->text(), QStringLiteral("Remains 4"));
+    QCOMPARE(f.lesson().Row, 1);
+    QCOMPARE(f.c().Label7->text(), f.lesson().CSarray.at(1, learn::ColQuestion).toString());
+    QCOMPARE(marked(f).size(), 3);
+}
+
+void TestDemons::failedMarkingKeepsTheLesson() {
+    LessonFixture f;
+    TwoSets s(f);
+    f.t.exec("UPDATE Fields1 SET DemonsNum = 3");
+    f.t.exec("UPDATE Card SET Demons = 1 WHERE Card_ID = ?", {s.w4});
+    // Marking the second candidate fails, after the marks were cleared and one was made.
+    f.t.exec(QStringLiteral("CREATE TRIGGER fail BEFORE UPDATE OF Demons ON Card "
+                            "WHEN NEW.Demons = 1 AND OLD.Card_ID = %1 "
+                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                 .arg(s.w3));
+    f.start();
+    f.learn();
+    f.c().mnuLearnDemons->trigger();
+    QCOMPARE(marked(f), QList<qint64>{s.w4});
+    QVERIFY(f.dialogs.lastText().contains(QStringLiteral("disk full")));
+    QVERIFY(!f.c().Label10->isVisible());
+    QVERIFY(f.c().DataCombo1->isVisible());
+    QCOMPARE(loaded(f), (QList<qint64>{s.w1, s.w2, s.w3, s.w4}));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("one"));
+}
+
+void TestDemons::demonsAllGoneEndsTheLesson() {
+    LessonFixture f;
+    TwoSets s(f);
+    f.t.exec("UPDATE Fields1 SET DemonsNum = 2");
+    f.start();
+    f.learn();
+    f.c().mnuLearnDemons->trigger();
+    QCOMPARE(loaded(f).size(), 2);
+    f.t.exec("DELETE FROM Set_Card_rel WHERE Card_ID IN (SELECT Card_ID FROM Card "
+             "WHERE Demons = 1)");
+    f.t.exec("DELETE FROM Card WHERE Demons = 1");
+    f.dialogs.clear();
+    QTest::mouseClick(f.c().Command3, Qt::LeftButton);
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{"There are no records in this set.Populate the current set with "
+                         "records or select another set to learn."});
+    QCOMPARE(f.lesson().CurRowLim, 0);
+    QCOMPARE(f.c().Label7->text(), QString());
+    QCOMPARE(f.logRows(), 0);
+}
+
+void TestDemons::deletingTheSetLeavesTheDemons() {
+    LessonFixture f;
+    TwoSets s(f);
+    const qint64 keep = f.t.addSet("Kept");
+    f.t.addCard("blue", "blau", keep);
+    f.t.exec("UPDATE Fields1 SET DemonsNum = 3");
+    f.start();
+    f.learn();
+    f.c().mnuLearnDemons->trigger();
+
+    f.dialogs.nextAnswer(false); // not deleted: still the Demons
+    f.c().mnuDelete->trigger();
+    QVERIFY(f.c().Label10->isVisible());
+    QCOMPARE(loaded(f).size(), 3);
+
+    f.c().mnuDelete->trigger();
+    QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Words'").toInt(), 0);
+    QVERIFY(!f.c().Label10->isVisible());
+    QVERIFY(f.c().DataCombo1->isVisible());
+    QVERIFY(!f.lesson().demons);
+    const QString chosen = f.t.scalar("SELECT SetName FROM Fields").toString();
+    QCOMPARE(f.lesson().CurRowLim, f.t.scalar("SELECT COUNT(*) FROM qCurrentSet").toInt());
+    QVERIFY(f.lesson().CurRowLim > 0);
+    QCOMPARE(f.lesson().CSarray.at(1, learn::ColSetName).toString(), chosen);
+}
+
+void TestDemons::kidsPictureTogglesTheDemons() {
+    LessonFixture f;
+    TwoSets s(f);
+    f.t.exec("UPDATE Fields1 SET DemonsNum = 2");
+    f.start();
+    f.learn();
+    QLabel* picture = f.c().Picture[11];
+    f.w->modes().kids = true;
+    f.w->modes().Silent = false;
+
+    f.c().mnuLearnDemons->trigger(); // hands over to the Kids toggle
+    QCOMPARE(picture->pos(),
+             QPoint(present::twipsToPixels(1800, picture), present::twipsToPixels(1500, picture)));
+    QVERIFY(f.speech.sounds.contains(11));
+    QCOMPARE(marked(f), (QList<qint64>{s.w2, s.w3}));
+    QCOMPARE(loaded(f), (QList<qint64>{s.w2, s.w3}));
+    QCOMPARE(f.speech.spoken.last(), QStringLiteral("two"));
+    QVERIFY(!f.c().DataCombo1->isVisible());
+
+    f.w->demons().KidsDeamonsClick(); // and back
+    QCOMPARE(picture->pos(), QPoint(0, present::twipsToPixels(6600, picture)));
+    QVERIFY(marked(f).isEmpty());
+    QVERIFY(f.c().DataCombo1->isVisible());
+    QCOMPARE(loaded(f), (QList<qint64>{s.w1, s.w2, s.w3, s.w4}));
+    QCOMPARE(f.lesson().Row, 1);
+    QCOMPARE(f.speech.spoken.last(), QStringLiteral("one"));
+}
+
+QTEST_MAIN(TestDemons)
+#include "test_demons.moc"

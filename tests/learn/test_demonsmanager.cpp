@@ -1,0 +1,161 @@
+#include "app/Form1.h"
+#include "learn/Demons.h"
+#include "learn/DemonsManager.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// The main window on a database with three sets, the middle one kept out of the Demons,
+// and the Demons Manager opened from its menu.
+struct ManagerFixture {
+    ManagerFixture() {
+        const qint64 a = t.addSet("Alpha");
+        t.addSet("Beta", false);
+        t.addSet("Gamma");
+        const qint64 card = t.addCard("q", "a", a);
+        t.exec("UPDATE Card SET Incorrect = 1 WHERE Card_ID = ?", {card});
+        t.chooseSet("Alpha");
+        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
+        w->Form_Load();
+        w->show();
+        w->controls().mnuArrangeDemons->trigger();
+        form = w->demons().managerWindow();
+    }
+
+    QList<int> included() const {
+        QList<int> values;
+        for (int r = 0; r < form->sets->rowCount(); ++r)
+            values << (form->sets->index(r, 2).data(Qt::CheckStateRole).toInt() == Qt::Checked);
+        return values;
+    }
+    QList<int> stored() const {
+        QList<int> values;
+        QSqlQuery q(t.db());
+        q.exec("SELECT IncludeInDeamons FROM Set1 ORDER BY SetName");
+        while (q.next())
+            values << q.value(0).toInt();
+        return values;
+    }
+
+    testing::TempDatabase t;
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    std::unique_ptr<app::Form1> w;
+    QPointer<learn::Form3> form;
+};
+
+} // namespace
+
+class TestDemonsManager : public QObject {
+    Q_OBJECT
+  private slots:
+    void opensBesideTheMainWindow();
+    void ticksAndGridApply();
+    void selectAllAndClearAll();
+    void numberApply_data();
+    void numberApply();
+};
+
+void TestDemonsManager::opensBesideTheMainWindow() {
+    ManagerFixture f;
+    QVERIFY(f.form);
+    QVERIFY(f.form->isVisible());
+    QVERIFY(!f.form->isModal());
+    QVERIFY(f.w->controls().mnuLearnDemons->isEnabled());
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Demons Manager"));
+    QCOMPARE(f.form->Label1->text(),
+             QStringLiteral("Select the sets you  want to be included in your Deamons set"));
+    QCOMPARE(f.form->Label2->text(),
+             QStringLiteral("Enter the number of cards you want to be in your Deamons sets"));
+    // One row per set and no row for a new one; the names cannot be changed here.
+    QCOMPARE(f.form->sets->rowCount(), 3);
+    QCOMPARE(f.form->sets->headerData(1, Qt::Horizontal).toString(), QStringLiteral("SetName"));
+    QCOMPARE(f.form->sets->headerData(2, Qt::Horizontal).toString(), QString());
+    QVERIFY(!(f.form->sets->flags(f.form->sets->index(0, 1)) & Qt::ItemIsEditable));
+    QCOMPARE(f.included(), (QList<int>{1, 0, 1}));
+    QCOMPARE(f.form->Text1->text(), QStringLiteral("10")); // stored as the number 10.0
+
+    // Asked again, the window already open comes forward.
+    f.w->controls().mnuArrangeDemons->trigger();
+    QCOMPARE(f.w->demons().managerWindow(), f.form.data());
+}
+
+void TestDemonsManager::ticksAndGridApply() {
+    ManagerFixture f;
+    QVERIFY(!f.form->Command3->isEnabled());
+    QVERIFY(f.form->sets->setData(f.form->sets->index(1, 2), Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(f.form->sets->setData(f.form->sets->index(0, 2), Qt::Unchecked, Qt::CheckStateRole));
+    QCOMPARE(f.stored(), (QList<int>{0, 1, 1}));
+    QVERIFY(f.form->Command3->isEnabled());
+    QTest::mouseClick(f.form->Command3, Qt::LeftButton);
+    QTRY_VERIFY(!f.form); // closed and gone
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void TestDemonsManager::selectAllAndClearAll() {
+    ManagerFixture f;
+    QTest::mouseClick(f.form->Command1, Qt::LeftButton);
+    QCOMPARE(f.stored(), (QList<int>{0, 0, 0}));
+    QCOMPARE(f.included(), (QList<int>{0, 0, 0}));
+    QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM qSortedCards").toInt(), 0);
+    QVERIFY(f.form->isVisible()); // no Apply needed, and the window stays
+
+    QTest::mouseClick(f.form->Command2, Qt::LeftButton);
+    QCOMPARE(f.stored(), (QList<int>{1, 1, 1}));
+    QCOMPARE(f.included(), (QList<int>{1, 1, 1}));
+    QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM qSortedCards").toInt(), 1);
+}
+
+void TestDemonsManager::numberApply_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QVariant>("stored"); // invalid: refused, 10 stays
+    QTest::newRow("3") << "3" << QVariant(3);
+    QTest::newRow("blanks around") << " 7 " << QVariant(7);
+    QTest::newRow("the most") << "1000000" << QVariant(1000000);
+    QTest::newRow("too many") << "1000001" << QVariant();
+    QTest::newRow("negative") << "-1" << QVariant();
+    QTest::newRow("fraction") << "2.5" << QVariant();
+    QTest::newRow("word") << "ten" << QVariant();
+    QTest::newRow("huge") << "99999999999999999999" << QVariant();
+}
+
+void TestDemonsManager::numberApply() {
+    QFETCH(QString, typed);
+    QFETCH(QVariant, stored);
+    ManagerFixture f;
+    QVERIFY(!f.form->Command4->isEnabled());
+    f.form->Text1->selectAll();
+    QTest::keyClick(f.form->Text1, Qt::Key_Backspace);
+    QTest::keyClicks(f.form->Text1, typed);
+    QVERIFY(f.form->Command4->isEnabled());
+    // Typed but not applied: not stored.
+    QCOMPARE(f.t.scalar("SELECT DemonsNum FROM Fields1").toDouble(), 10.0);
+
+    QTest::mouseClick(f.form->Command4, Qt::LeftButton);
+    QVERIFY(f.form->isVisible()); // the number's Apply keeps the window open
+    if (stored.isValid()) {
+        QCOMPARE(f.t.scalar("SELECT DemonsNum FROM Fields1").toDouble(), stored.toDouble());
+        QVERIFY(!f.form->Command4->isEnabled());
+        QVERIFY(f.dialogs.shown().isEmpty());
+    } else {
+        QCOMPARE(f.t.scalar("SELECT DemonsNum FROM Fields1").toDouble(), 10.0);
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList{"The number of Demons must be a whole number from 0 to 1,000,000."});
+    }
+    QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM Fields1").toInt(), 1);
+}
+
+QTEST_MAIN(TestDemonsManager)
+#include "test_demonsmanager.moc"

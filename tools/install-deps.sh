@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev
   libespeak-ng-dev espeak-ng-data
   libbenchmark-dev
+  desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,9 @@
 #include "app/AboutWindow.h"
 
+#include "data/Database.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -26,11 +30,22 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     version->setObjectName(QStringLiteral("version"));
     version->setAlignment(Qt::AlignCenter);
 
+    // Which file is open: with the menu entry it lies in the data folder, not where the
+    // user might look first.
+    const QString path = data::mainConnection().databaseName();
+    auto* file = new QLabel(QStringLiteral("Database: %1")
+                                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+                            this);
+    file->setObjectName(QStringLiteral("databaseFile"));
+    file->setAlignment(Qt::AlignCenter);
+    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 24, 36, 24);
     layout->setSpacing(12);
     layout->addWidget(name);
     layout->addWidget(version);
+    layout->addWidget(file);
 }
 
 } // namespace app

@@ -4,8 +4,8 @@
 
 namespace app {
 
-// The About window: the product name and its version. It has no buttons and does not hold
-// up the main window.
+// The About window: the product name, its version and the database file that is open. It has no
+// buttons and does not hold up the main window.
 class AboutWindow : public QWidget {
     Q_OBJECT
   public:

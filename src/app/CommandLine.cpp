@@ -4,6 +4,17 @@
 
 namespace app {
 
+namespace {
+
+// Two places for one database would leave the user guessing which one was opened.
+CommandLine checkDatabaseChoice(CommandLine cl) {
+    if (cl.userData && cl.databasePath != CommandLine().databasePath)
+        cl.error = QStringLiteral("--db and --user-data cannot be used together");
+    return cl;
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine cl;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -20,6 +31,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 cl.error = QStringLiteral("--db needs the path of the database file");
                 return cl;
             }
+        } else if (arg == QStringLiteral("--user-data")) {
+            cl.userData = true;
         } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
             cl.showHelp = true;
         } else if (arg == QStringLiteral("--version")) {
@@ -29,7 +42,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         } else if (!arg.startsWith(QLatin1Char('-')) && findCommand(arg)) {
             cl.command = arg;
             cl.commandArgs = arguments.mid(i + 1);
-            return cl;
+            return checkDatabaseChoice(cl);
         } else if (!arg.startsWith(QLatin1Char('-'))) {
             cl.error = QStringLiteral("Unknown command \"%1\"").arg(arg);
             return cl;
@@ -38,11 +51,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return cl;
         }
     }
-    return cl;
+    return checkDatabaseChoice(cl);
 }
 
 QString usageText() {
-    QString text = QStringLiteral("Usage: memorant [--db PATH]\n");
+    QString text = QStringLiteral("Usage: memorant [--db PATH | --user-data]\n");
     for (const CommandEntry& c : commands())
         text += QStringLiteral("       memorant [--db PATH] %1\n").arg(c.usage);
     text += QStringLiteral("\n"
@@ -51,6 +64,9 @@ QString usageText() {
                            "              a missing file is created with a sample set when the "
                            "window opens;\n"
                            "              commands never create one\n"
+                           "  --user-data the database VIze.mdb in your data folder (see Files "
+                           "below),\n"
+                           "              made on first start; the menu entry uses it\n"
                            "  --version   print the version\n"
                            "  --help      print this text\n");
     if (!commands().empty()) {

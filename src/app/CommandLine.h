@@ -7,6 +7,7 @@ namespace app {
 
 struct CommandLine {
     QString databasePath = QStringLiteral("VIze.mdb");
+    bool userData = false; // --user-data: the database in the user's data folder
     bool showHelp = false;
     bool showVersion = false;
     QString command;         // empty: open the program window

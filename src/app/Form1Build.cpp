@@ -1,6 +1,7 @@
 #include "app/Form1Build.h"
 
 #include "data/RecordsetModel.h"
+#include "present/LongText.h"
 #include "present/Twips.h"
 
 #include <QApplication>
@@ -179,6 +180,7 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.DataCombo1->setModel(c.Adodc1);
     c.TDBGrid1 = grid(a, "TDBGrid1", c.Adodc3);
     c.TDBGrid2 = grid(a, "TDBGrid2", c.Adodc2);
+    c.TDBGrid2->setItemDelegate(new present::LongTextDelegate(c.TDBGrid2));
     c.TDBGrid3 = grid(a, "TDBGrid3", c.Adodc4);
 
     c.StatusBar1 = named(new QStatusBar(window), "StatusBar1");
@@ -192,6 +194,7 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Text1 = named(new QLineEdit(a), "Text1");
     c.Text2 = named(new QLineEdit(a), "Text2");
     c.Text3 = named(new QLineEdit(a), "Text3");
+    present::takeLongText(c.Text3);
 
     c.Command1 = button(a, "Command1", QStringLiteral("Replace"));
     c.Command2 = button(a, "Command2", QStringLiteral("Create"));

@@ -1,5 +1,8 @@
 #include "app/HelpWindow.h"
 
+#include "present/Folders.h"
+
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -24,9 +27,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(browser_);
 }
 
+QUrl HelpWindow::pageUrl(Page page, const QString& assetFolder) {
+    const QString name =
+        page == Page::Academic ? QStringLiteral("academic.html") : QStringLiteral("kids.html");
+    const QString file = assetFolder + QStringLiteral("/help/") + name;
+    if (!assetFolder.isEmpty() && QFileInfo(file).isFile())
+        return QUrl::fromLocalFile(file);
+    return QUrl(QStringLiteral("qrc:/help/") + name);
+}
+
 void HelpWindow::showPage(Page page) {
-    browser_->setSource(QUrl(page == Page::Academic ? QStringLiteral("qrc:/help/academic.html")
-                                                    : QStringLiteral("qrc:/help/kids.html")));
+    browser_->setSource(pageUrl(page, present::assetFolder()));
     show();
     raise();
     activateWindow();

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QTextBrowser;
+class QUrl;
 
 namespace app {
 
@@ -11,6 +12,11 @@ class HelpWindow : public QWidget {
     Q_OBJECT
   public:
     enum class Page { Academic, Kids };
+
+    // The pages are read from `assetFolder`/help (installed, or the build's copy), so that
+    // an installed page can be read and corrected like any file; the copies compiled into
+    // the program stand in when there is no such folder.
+    static QUrl pageUrl(Page page, const QString& assetFolder);
 
     explicit HelpWindow(QWidget* parent = nullptr);
     void showPage(Page page);

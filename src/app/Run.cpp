@@ -2,7 +2,9 @@
 
 #include "app/CommandLine.h"
 #include "app/Commands.h"
+#include "app/DesktopIdentity.h"
 #include "app/Form1.h"
+#include "app/ProgramFiles.h"
 #include "app/QuitOnSignal.h"
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -33,18 +35,29 @@ int run(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine cl = parseCommandLine(arguments);
+    CommandLine cl = parseCommandLine(arguments);
     if (!cl.error.isEmpty()) {
         QTextStream(stderr) << "memorant: " << cl.error << "\n\n" << usageText();
         return 2;
     }
     if (cl.showHelp) {
-        QTextStream(stdout) << usageText();
+        QCoreApplication application(argc, argv); // the help names the program's folders
+        QCoreApplication::setApplicationName(QStringLiteral("Memorant"));
+        QTextStream(stdout) << usageText() << filesText();
         return 0;
     }
     if (cl.showVersion) {
         QTextStream(stdout) << "Memorant 1.0\n";
         return 0;
+    }
+    if (cl.userData) {
+        QCoreApplication::setApplicationName(QStringLiteral("Memorant")); // names the folder
+        QString error;
+        cl.databasePath = userDatabasePath(&error);
+        if (cl.databasePath.isEmpty()) {
+            QTextStream(stderr) << "memorant: " << error << Qt::endl;
+            return 1;
+        }
     }
     if (!cl.command.isEmpty()) {
         QCoreApplication application(argc, argv);
@@ -57,6 +70,7 @@ int run(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Memorant"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    applyDesktopIdentity();
     present::MessageBoxDialogs dialogs;
 
     const data::OpenOutcome opened = data::openDatabase(cl.databasePath);

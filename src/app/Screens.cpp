@@ -6,6 +6,9 @@
 #include "present/ApplyLayout.h"
 #include "present/Twips.h"
 
+#include <QScreen>
+#include <algorithm>
+
 namespace app {
 namespace {
 constexpr int kLearningWidth = 4800;   // twips
@@ -147,7 +150,18 @@ void Screens::about_Click() {
     if (about_ == nullptr) {
         about_ = new AboutWindow(s_.c.Form1);
         about_->adjustSize();
-        about_->move(s_.c.Form1->geometry().center() - about_->rect().center());
+        QRect place = about_->rect();
+        place.moveCenter(s_.c.Form1->geometry().center());
+        // It may be wider than the main window (it names the database file): keep it on
+        // the screen.
+        if (const QScreen* screen = s_.c.Form1->screen()) {
+            const QRect room = screen->availableGeometry();
+            place.moveLeft(
+                std::max(room.left(), std::min(place.left(), room.right() - place.width())));
+            place.moveTop(
+                std::max(room.top(), std::min(place.top(), room.bottom() - place.height())));
+        }
+        about_->move(place.topLeft());
     }
     about_->show();
     about_->raise();

@@ -5,6 +5,7 @@
 #include "app/VoiceDialog.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
+#include "learn/Guarded.h"
 
 namespace app {
 
@@ -13,10 +14,11 @@ const QString TalkingSilent::speechMissingMessage = QStringLiteral(
     "on your machine. The program will now be switched to the Silent mode.");
 
 void TalkingSilent::connectControls() {
+    // Both redraw the screen, which reads and writes the database.
     QObject::connect(s_.c.mnuTalking, &QAction::triggered, s_.c.Form1,
-                     [this] { mnuTalking_Click(); });
+                     [this] { learn::guarded(s_, [this] { mnuTalking_Click(); }); });
     QObject::connect(s_.c.mnuSilent, &QAction::triggered, s_.c.Form1,
-                     [this] { mnuSilent_Click(); });
+                     [this] { learn::guarded(s_, [this] { mnuSilent_Click(); }); });
     QObject::connect(s_.c.mnuVoice, &QAction::triggered, s_.c.Form1, [this] { mnuVoice_Click(); });
     QObject::connect(s_.c.mnuHelpTalking, &QAction::triggered, s_.c.Form1,
                      [this] { mnuHelpTalking_Click(); });

@@ -72,6 +72,8 @@ void QuestionLoop::WrongAnswer() {
         L.CSarray.at(L.Row, ColIncorrect) = *i + 1;
     L.LogResult = QStringLiteral("Wrong");
     WriteResult();
+    // Stored before the box: a reply made must not depend on the box being closed.
+    flushJudgedReply(L.LogResult);
     s_.dialogs.message(QStringLiteral("Correct answer is: ") +
                            L.CSarray.at(L.Row, ColAnswer).toString(),
                        QStringLiteral("WRONG"));

@@ -113,41 +113,65 @@ void QuestionLoop::layoutReplyBox(bool multi) {
 
 void QuestionLoop::MakeQuestion() {
     LessonState& L = s_.lesson;
-    // The replies typed for the previous question go.
-    data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM MultipleReply"));
-    s_.rs.UnloadAll();
-    s_.rs.LoadAll();
-    s_.c.Adodc4->refresh();
-    s_.c.TDBGrid3->viewport()->update();
-    s_.rs.UnloadAll();
-    s_.rs.LoadAll();
+    // The database part comes first: if it fails, the lesson stays on the question on screen.
+    bool multi = false;
+    try {
+        // The replies typed for the previous question go.
+        data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM MultipleReply"));
+        s_.rs.UnloadAll();
+        s_.rs.LoadAll();
+        s_.c.Adodc4->refresh();
+        s_.c.TDBGrid3->viewport()->update();
+        s_.rs.UnloadAll();
+        s_.rs.LoadAll();
 
-    if (!rowIsLoaded()) {
-        // Nothing loaded (an empty set): no question to put.
-        s_.c.Label7->setText(QString());
-        SubStatusBar();
-        return;
-    }
-    if (s_.modes.kids) {
-        SubRowAdjustForMulti();
-        if (L.Row > L.CurRowLim)
+        if (!rowIsLoaded()) {
+            // Nothing loaded (an empty set): no question to put.
+            shownCard_ = QVariant();
+            s_.c.Label7->setText(QString());
+            SubStatusBar();
             return;
+        }
+        if (s_.modes.kids) {
+            SubRowAdjustForMulti();
+            if (L.Row > L.CurRowLim)
+                return;
+        }
+        multi = !s_.modes.kids && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer));
+        if (multi) {
+            // The stored queries of the multiple-answer judge select the card's answers by it.
+            if (s_.rs.fields1.isEmpty())
+                throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
+            s_.rs.fields1.moveFirst();
+            s_.rs.fields1.setValue(QStringLiteral("Multi_ID"), L.CSarray.at(L.Row, ColCardId));
+            s_.rs.fields1.update();
+        }
+    } catch (const data::DbError&) {
+        backToShownQuestion();
+        throw;
     }
+    shownCard_ = L.CSarray.at(L.Row, ColCardId);
     speakOrShow(L.CSarray.at(L.Row, ColQuestion).toString());
     if (s_.modes.kids)
         return;
-
-    const bool multi = isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer));
-    if (multi) {
-        // The stored queries of the multiple-answer judge select the card's answers by it.
-        if (s_.rs.fields1.isEmpty())
-            throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
-        s_.rs.fields1.moveFirst();
-        s_.rs.fields1.setValue(QStringLiteral("Multi_ID"), L.CSarray.at(L.Row, ColCardId));
-        s_.rs.fields1.update();
-    }
     layoutReplyBox(multi);
     SubStatusBar();
+}
+
+void QuestionLoop::backToShownQuestion() {
+    LessonState& L = s_.lesson;
+    if (shownCard_.isValid()) {
+        for (int r = 1; r <= L.CurRowLim; ++r) {
+            if (L.CSarray.at(r, ColCardId) == shownCard_) {
+                L.Row = r;
+                return;
+            }
+        }
+    }
+    // The card on screen is not in the lesson (a set was just loaded): its text goes, and
+    // the check button puts the question before it judges anything.
+    shownCard_ = QVariant();
+    s_.c.Label7->setText(QString());
 }
 
 void QuestionLoop::SubRowAdjustForMulti() {
@@ -236,6 +260,11 @@ void QuestionLoop::Command21_Click() {
         s_.c.Command21->setEnabled(false);
         if (!rowIsLoaded()) {
             noEntriesInSet();
+            return;
+        }
+        // Never judge a reply against a card whose question the learner has not been given.
+        if (L.CSarray.at(L.Row, ColCardId) != shownCard_) {
+            MakeQuestion();
             return;
         }
         // Moving the reply grid on stores a reply still being typed there.

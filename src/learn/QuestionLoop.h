@@ -42,6 +42,9 @@ class QuestionLoop {
     void WholeSetLearnt();
     // Stores the judged reply: its score and its Log row, in one transaction.
     void SubLog(const QVariant& setName, const QVariant& cardId, const QString& result);
+    // Writes a reply noted by the check button now: before the card order is recomputed from
+    // the ratings, and before a box that waits for the learner.
+    void flushJudgedReply(const QString& result);
 
   private:
     bool rowIsLoaded() const;
@@ -50,12 +53,13 @@ class QuestionLoop {
     void layoutReplyBox(bool multi);
     void showFeedbackPicture(const QString& name);
     void playSound(int object);
-    // Writes a reply noted by the check button now, before the card order is recomputed
-    // from the ratings.
-    void flushJudgedReply(const QString& result);
     void noEntriesInSet();
+    // After a failure to put the next question: the lesson goes back to the card on screen.
+    void backToShownQuestion();
 
     Form1State& s_;
+    // The card whose question was last put, the one the learner is answering.
+    QVariant shownCard_;
     // The reply being judged by the check button: the card noted before judging, its score
     // once counted, and whether it has been stored yet.
     std::optional<JudgedReply> judged_;

@@ -27,13 +27,32 @@ void SetLoading::connectControls() {
                      [this] { guarded(s_, [this] { mnuWholeSet_Click(); }); });
     QObject::connect(c.Label10, &present::ClickableLabel::clicked, c.Form1,
                      [this] { guarded(s_, [this] { Label10_Click(); }); });
-    // The list's source yields the chosen set first: show it whenever the rows are re-read.
-    QObject::connect(c.Adodc1, &QAbstractItemModel::modelReset, c.Form1, [this] {
-        if (s_.c.DataCombo1->count() > 0)
-            s_.c.DataCombo1->setCurrentIndex(0);
-    });
-    if (c.DataCombo1->count() > 0)
-        c.DataCombo1->setCurrentIndex(0);
+    QObject::connect(c.Adodc1, &QAbstractItemModel::modelReset, c.Form1,
+                     [this] { showChosenSet(); });
+    showChosenSet();
+}
+
+void SetLoading::showChosenSet() {
+    // The list's source yields the chosen set first.
+    if (s_.c.DataCombo1->count() == 0)
+        return;
+    s_.c.DataCombo1->setCurrentIndex(0);
+    // When the chosen set names no set (a database edited elsewhere), the set the list shows
+    // becomes the chosen one, so the list and Learn agree.
+    const QString shown = s_.c.DataCombo1->currentText();
+    try {
+        const QSqlDatabase db = s_.rs.connection();
+        if (data::scalar(db, QStringLiteral("SELECT SetName FROM Fields LIMIT 1")).toString() ==
+            shown)
+            return;
+        data::exec(db, QStringLiteral("UPDATE Fields SET SetName = ?"), {shown});
+        s_.rs.UnloadAll();
+        s_.rs.LoadAll();
+        s_.c.Adodc2->refresh();
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(
+            QStringLiteral("The database could not be read or written: %1").arg(e.message()));
+    }
 }
 
 void SetLoading::DataCombo1_Change() {

@@ -19,6 +19,9 @@ class SetLoading {
     void mnuLearn_Click();
     void mnuWholeSet_Click();
     void Label10_Click();
+    // Shows the chosen set in the set list, making the shown set the chosen one when the
+    // database names no set; at start-up and whenever the list is re-read.
+    void showChosenSet();
 
   private:
     Form1State& s_;

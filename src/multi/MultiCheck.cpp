@@ -7,6 +7,7 @@
 #include "learn/Scoring.h"
 #include "multi/ComparisonWindow.h"
 #include "multi/MultiRules.h"
+#include "present/LongText.h"
 
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -18,14 +19,14 @@ namespace {
 
 // Tells when the learner types in a cell of the reply grid, before the reply is stored, so
 // the check button is ready as soon as there is something to check.
-class TypingDelegate : public QStyledItemDelegate {
+class TypingDelegate : public present::LongTextDelegate {
   public:
     TypingDelegate(QObject* parent, std::function<void()> onTyping)
-        : QStyledItemDelegate(parent), onTyping_(std::move(onTyping)) {}
+        : present::LongTextDelegate(parent), onTyping_(std::move(onTyping)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        QWidget* editor = present::LongTextDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor))
             QObject::connect(line, &QLineEdit::textEdited, line, [f = onTyping_] { f(); });
         return editor;
@@ -177,7 +178,9 @@ void MultiCheck::WrongAnswerMulti() {
 
     if (const auto i = learn::weightOf(L.CSarray.at(L.Row, learn::ColIncorrect)))
         L.CSarray.at(L.Row, learn::ColIncorrect) = *i + 1;
+    L.LogResult = QStringLiteral("Wrong");
     loop_.WriteResult();
+    loop_.flushJudgedReply(L.LogResult); // stored before the window waits for the learner
     s_.c.Label5->hide();
     s_.c.Label6->hide();
     try {
@@ -189,7 +192,6 @@ void MultiCheck::WrongAnswerMulti() {
     }
     s_.c.Text3->clear();
     s_.c.Command21->setEnabled(false);
-    L.LogResult = QStringLiteral("Wrong");
 }
 
 } // namespace multi

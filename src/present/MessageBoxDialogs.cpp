@@ -12,6 +12,26 @@ QString captionOf(const QString& title) {
 
 } // namespace
 
+QString shortenedForBox(const QString& text) {
+    constexpr qsizetype kLongest = 1000;  // characters shown
+    constexpr qsizetype kLongestRun = 80; // characters without a space on one line
+    const QString shown =
+        text.size() > kLongest ? text.left(kLongest) + QStringLiteral(" [...]") : text;
+    QString wrapped;
+    wrapped.reserve(shown.size() + shown.size() / kLongestRun);
+    qsizetype run = 0;
+    for (const QChar ch : shown) {
+        if (ch.isSpace()) {
+            run = 0;
+        } else if (++run > kLongestRun) {
+            wrapped += QLatin1Char('\n');
+            run = 1;
+        }
+        wrapped += ch;
+    }
+    return wrapped;
+}
+
 void MessageBoxDialogs::giveFocusBack() const {
     // Typing must go on in the window behind the box, even where no window manager hands
     // the focus back when the box closes.
@@ -20,17 +40,17 @@ void MessageBoxDialogs::giveFocusBack() const {
 }
 
 void MessageBoxDialogs::message(const QString& text, const QString& title) {
-    QMessageBox::information(parent_, captionOf(title), text, QMessageBox::Ok);
+    QMessageBox::information(parent_, captionOf(title), shortenedForBox(text), QMessageBox::Ok);
     giveFocusBack();
 }
 
 void MessageBoxDialogs::warning(const QString& text, const QString& title) {
-    QMessageBox::warning(parent_, captionOf(title), text, QMessageBox::Ok);
+    QMessageBox::warning(parent_, captionOf(title), shortenedForBox(text), QMessageBox::Ok);
     giveFocusBack();
 }
 
 bool MessageBoxDialogs::confirm(const QString& text, const QString& title) {
-    const bool yes = QMessageBox::question(parent_, captionOf(title), text,
+    const bool yes = QMessageBox::question(parent_, captionOf(title), shortenedForBox(text),
                                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     giveFocusBack();
     return yes;

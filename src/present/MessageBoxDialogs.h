@@ -7,6 +7,10 @@
 
 namespace present {
 
+// A text as a box shows it: a long one shortened, and broken into lines where it runs on
+// without a space, so the box fits on the screen. Only for display; the text is kept whole.
+QString shortenedForBox(const QString& text);
+
 // The real dialogs: modal QMessageBox over the given window.
 class MessageBoxDialogs : public Dialogs {
   public:

@@ -3,9 +3,8 @@
 #include "present/AudioPlayback.h"
 #include "present/DefaultVoice.h"
 #include "present/EspeakSynth.h"
+#include "present/Folders.h"
 #include "present/Tones.h"
-
-#include <QCoreApplication>
 
 namespace present {
 
@@ -29,8 +28,7 @@ void SystemSpeech::speak(const QString& text) {
 
 void SystemSpeech::playSound(int object) {
     checkAudioOutput();
-    playBlocking(
-        objectSound(object, QCoreApplication::applicationDirPath() + QStringLiteral("/sounds")));
+    playBlocking(objectSound(object, soundFolders()));
 }
 
 void SystemSpeech::pauseStep() {

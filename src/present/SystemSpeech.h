@@ -5,8 +5,8 @@
 namespace present {
 
 // The speech and sound service of the program: espeak-ng speech and the sound objects
-// ("sounds/Object N.wav" beside the program, or built-in tones), played through Qt
-// Multimedia.
+// ("sounds/Object N.wav" beside the program or in the user's data folder, or built-in
+// tones), played through Qt Multimedia.
 class SystemSpeech : public SpeechAndSound {
   public:
     SystemSpeech();

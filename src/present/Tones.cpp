@@ -71,11 +71,18 @@ PcmAudio builtInTone(int object, int sampleRate) {
 }
 
 PcmAudio objectSound(int object, const QString& dir) {
-    QFile file(QStringLiteral("%1/Object %2.wav").arg(dir).arg(object));
-    if (object >= 1 && object <= 11 && file.open(QIODevice::ReadOnly)) {
-        // A file that is not a plain PCM WAV is passed over: the built-in tone still plays.
-        if (std::optional<PcmAudio> pcm = parseWav(file.readAll()))
-            return *pcm;
+    return objectSound(object, QStringList{dir});
+}
+
+PcmAudio objectSound(int object, const QStringList& dirs) {
+    for (const QString& dir : dirs) {
+        QFile file(QStringLiteral("%1/Object %2.wav").arg(dir).arg(object));
+        if (object >= 1 && object <= 11 && file.open(QIODevice::ReadOnly)) {
+            // A file that is not a plain PCM WAV is passed over: the next folder, or the
+            // built-in tone, still plays.
+            if (std::optional<PcmAudio> pcm = parseWav(file.readAll()))
+                return *pcm;
+        }
     }
     return builtInTone(object);
 }

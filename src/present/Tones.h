@@ -3,6 +3,7 @@
 #include "present/PcmAudio.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace present {
 
@@ -13,5 +14,7 @@ PcmAudio builtInTone(int object, int sampleRate = 22050);
 // The sound of "Object N": `dir`/"Object N.wav" when that file is a readable PCM WAV,
 // otherwise the built-in tone.
 PcmAudio objectSound(int object, const QString& dir);
+// The same, from the first of `dirs` that holds a readable file for the object.
+PcmAudio objectSound(int object, const QStringList& dirs);
 
 } // namespace present

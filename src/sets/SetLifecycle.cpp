@@ -166,8 +166,21 @@ void SetLifecycle::SubMnuDelete() {
             store_.deleteSet(chosen);
         });
     refreshDataControls();
-    if (deleted && onSetDeleted)
-        onSetDeleted();
+    if (!deleted)
+        return;
+    const bool demonsLesson = s_.lesson.demons;
+    if (onSetDeleted)
+        onSetDeleted(); // a Demons lesson goes back to the chosen set
+    if (!s_.screens.learning)
+        return;
+    // The lesson must not go on with the deleted cards: the set now chosen is learnt, or the
+    // learning screen is left when no set is left.
+    bool left = false;
+    guarded(QStringLiteral("The sets could not be read."), [&] { left = store_.hasSets(); });
+    if (!left)
+        withSpeechFallback([this] { s_.window.ScrChangeVisible(); });
+    else if (!demonsLesson)
+        s_.c.mnuLearn->trigger();
 }
 
 void SetLifecycle::SubDelete() {

@@ -37,14 +37,14 @@ bool SetStore::nameTaken(const QString& name) {
 }
 
 void SetStore::createSet(const QString& name) {
-    rs_.set1.addNew();
-    rs_.set1.setValue(kSetName, name);
-    rs_.set1.update();
+    const QSqlDatabase db = rs_.connection();
+    data::Transaction t(db);
+    data::exec(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"), {name});
     // A new set is made to be filled: it becomes the chosen set, so the list shows it and
     // the grid takes its first cards.
-    data::exec(rs_.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {name});
-    rs_.UnloadAll();
-    rs_.LoadAll();
+    data::exec(db, QStringLiteral("UPDATE Fields SET SetName = ?"), {name});
+    t.commit();
+    reopen(rs_);
 }
 
 bool SetStore::hasSets() {

@@ -17,7 +17,7 @@ class SetStore {
     // reopened so that it is read afresh.
     bool nameTaken(const QString& name);
 
-    // Adds the set and makes it the chosen one.
+    // Adds the set and makes it the chosen one, in one transaction.
     void createSet(const QString& name);
 
     // Renames the first set named exactly `shownName`; false when there is none. A

@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,11 +12,14 @@
 
 namespace {
 
-QProcess* start(const QTemporaryDir& dir, const QStringList& args) {
+QProcess* start(const QTemporaryDir& dir, const QStringList& args,
+                const QString& dataHome = QString()) {
     auto* p = new QProcess;
     p->setWorkingDirectory(dir.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (!dataHome.isEmpty())
+        env.insert("XDG_DATA_HOME", dataHome); // where the user's data folder lies
     p->setProcessEnvironment(env);
     p->start(QStringLiteral(MEMORANT_BINARY), args);
     return p;
@@ -48,6 +52,8 @@ class TestProgram : public QObject {
     void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly_data();
     void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly();
     void badFileIsRefusedWithMessageAndExitCode();
+    void userDataOptionKeepsTheDatabaseInTheDataFolder();
+    void helpNamesTheFoldersInUse();
 };
 
 void TestProgram::emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly_data() {
@@ -86,6 +92,57 @@ void TestProgram::badFileIsRefusedWithMessageAndExitCode() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
     QVERIFY(!QFile::exists(path + "-wal"));
+}
+
+void TestProgram::userDataOptionKeepsTheDatabaseInTheDataFolder() {
+    QTemporaryDir dir;
+    QTemporaryDir home;
+    const QString path = home.filePath("Memorant/VIze.mdb");
+    QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // made on first start
+    std::unique_ptr<QProcess> p(start(dir, {"--user-data"}, home.path()));
+    QVERIFY(p->waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
+    QVERIFY(p->waitForFinished(15000));
+    QCOMPARE(p->exitCode(), 0);
+    QCOMPARE(loadFlag(path), 1);
+    QVERIFY(!QFile::exists(dir.filePath("VIze.mdb"))); // the current folder is left alone
+
+    // Two places for one database are refused before anything is made.
+    QTemporaryDir other;
+    std::unique_ptr<QProcess> both(
+        start(dir, {"--db", dir.filePath("x.mdb"), "--user-data"}, other.path()));
+    QVERIFY(both->waitForFinished(15000));
+    QCOMPARE(both->exitCode(), 2);
+    QVERIFY(QString::fromUtf8(both->readAllStandardError()).contains("--user-data"));
+    QVERIFY(!QFile::exists(dir.filePath("x.mdb")));
+    QVERIFY(!QFileInfo::exists(other.filePath("Memorant")));
+
+    // A data folder that cannot be made is a clear message, not a crash.
+    QFile blocker(other.filePath("Memorant"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    std::unique_ptr<QProcess> blocked(start(dir, {"--user-data"}, other.path()));
+    QVERIFY(blocked->waitForFinished(15000));
+    QCOMPARE(blocked->exitCode(), 1);
+    QVERIFY(
+        QString::fromUtf8(blocked->readAllStandardError()).contains(other.filePath("Memorant")));
+}
+
+void TestProgram::helpNamesTheFoldersInUse() {
+    // Run from the build folder, the program reads the help pages the build put beside it.
+    QTemporaryDir dir;
+    QTemporaryDir home;
+    std::unique_ptr<QProcess> p(start(dir, {"--help"}, home.path()));
+    QVERIFY(p->waitForFinished(15000));
+    QCOMPARE(p->exitCode(), 0);
+    const QString out = QString::fromUtf8(p->readAllStandardOutput());
+    const QString program = QFileInfo(QStringLiteral(MEMORANT_BINARY)).absolutePath();
+    QVERIFY2(out.contains("--user-data"), qPrintable(out));
+    QVERIFY2(out.contains(program + "/assets/help"), qPrintable(out));
+    QVERIFY2(out.contains(home.filePath("Memorant/VIze.mdb")), qPrintable(out));
+    QVERIFY2(out.contains(home.filePath("Memorant/sounds/Object N.wav")), qPrintable(out));
+    QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // --help makes nothing
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

@@ -7,19 +7,23 @@
 #include "support/TempDatabase.h"
 
 #include <QtTest>
+#include <functional>
 #include <memory>
 
-// Dialogs that also note the status bar's "Remains" panel whenever a box is shown, so a
-// test can see what the learner saw behind the box.
+// Dialogs that also note the status bar's "Remains" panel whenever a box is shown, and
+// can run a check while a box is up, so a test can see what stood behind the box.
 class SnoopingDialogs : public testing::ScriptedDialogs {
   public:
     void message(const QString& text, const QString& title = {}) override {
         if (remains)
             remainsWhenShown << remains->text();
+        if (onMessage)
+            onMessage(text);
         ScriptedDialogs::message(text, title);
     }
     QLabel* remains = nullptr;
     QStringList remainsWhenShown;
+    std::function<void(const QString&)> onMessage;
 };
 
 // The real main window on a fresh database, started as the program starts it.
@@ -36,18 +40,8 @@ struct LessonFixture {
     present::Form1Controls& c() { return w->controls(); }
     learn::LessonState& lesson() { return w->lesson(); }
 
-    // File > Learn, then what the learning screen's layout does: show the question and the
-    // reply box instead of the card grid, and put the first question.
-    void learn() {
-        c().mnuLearn->trigger();
-        c().TDBGrid2->hide();
-        c().TDBGrid1->hide();
-        c().TDBGrid3->hide();
-        c().Label4->show();
-        c().Label7->show();
-        c().Text3->show();
-        w->questionLoop().MakeQuestion();
-    }
+    // File > Learn: the learning screen puts the first question.
+    void learn() { c().mnuLearn->trigger(); }
 
     // The user picks a set in the set list.
     void pick(const QString& name) {

@@ -6,7 +6,6 @@
 #include "support/TempDatabase.h"
 
 #include <QtTest>
-#include <functional>
 
 class TestPause : public QObject {
     Q_OBJECT
@@ -19,17 +18,6 @@ class TestPause : public QObject {
 };
 
 namespace {
-
-// Runs a hook on every step, after counting it.
-class HookedSpeech : public testing::RecordingSpeech {
-  public:
-    std::function<void()> onStep;
-    void pauseStep() override {
-        RecordingSpeech::pauseStep();
-        if (onStep)
-            onStep();
-    }
-};
 
 struct Window {
     testing::TempDatabase t{true};
@@ -75,19 +63,19 @@ void TestPause::steps() {
 }
 
 void TestPause::zadIsReadBeforeEveryStep() {
-    HookedSpeech speech;
+    testing::RecordingSpeech speech;
     Window win(speech);
     win.setZad(3);
-    speech.onStep = [&] { win.setZad(1); };
+    speech.onPauseStep = [&] { win.setZad(1); };
     learn::Zaderzjka(win.w.state());
     QCOMPARE(speech.pauseSteps, 1);
 }
 
 void TestPause::unavailableSpeechEndsThePause() {
-    HookedSpeech speech;
+    testing::RecordingSpeech speech;
     Window win(speech);
     win.setZad(3);
-    speech.onStep = [] { throw present::SpeechUnavailable("no sound output (test)"); };
+    speech.onPauseStep = [] { throw present::SpeechUnavailable("no sound output (test)"); };
     learn::Zaderzjka(win.w.state());
     QCOMPARE(speech.pauseSteps, 1);
     QVERIFY(win.dialogs.shown().isEmpty());

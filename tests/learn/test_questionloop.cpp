@@ -1,9 +1,13 @@
 #include "LessonFixture.h"
 
+#include "app/QuitOnSignal.h"
 #include "data/Sql.h"
 #include "learn/Clock.h"
+#include "present/AudioPlayback.h"
+#include "present/MessageBoxDialogs.h"
 
 #include <QSqlQuery>
+#include <csignal>
 
 namespace {
 
@@ -47,6 +51,11 @@ class TestQuestionLoop : public QObject {
     void statusesLoadedAsLearntDoNotLoop();
     void failedLogWriteLeavesNoHalfScore();
     void replyReadsNoWholeTable();
+    void lockedDatabaseLeavesScreenAndLessonAgreeing();
+    void wrongReplyStoredBeforeTheBox();
+    void longTextsTakenWhole();
+    void deletingTheLearntSetLoadsTheNextOne();
+    void sigtermWaitsForTheRunningHandler();
 };
 
 void TestQuestionLoop::correctReplyScoresAndLogs() {
@@ -311,6 +320,111 @@ void TestQuestionLoop::replyReadsNoWholeTable() {
     QVERIFY(!f.w->recordsets().log.isLoaded());
     QVERIFY(!f.w->recordsets().card.isLoaded());
     QCOMPARE(f.logRows(), 2);
+}
+
+// Another program holds the write lock while the next question is put: the question on
+// screen must be the one the next reply is judged against.
+void TestQuestionLoop::lockedDatabaseLeavesScreenAndLessonAgreeing() {
+    LessonFixture f;
+    SetOf s(f, 3);
+    f.t.exec("PRAGMA busy_timeout = 50");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "locker");
+        other.setDatabaseName(f.t.path());
+        QVERIFY(other.open());
+        data::exec(other, "BEGIN EXCLUSIVE");
+        f.reply("a1");
+        data::exec(other, "ROLLBACK");
+    }
+    QSqlDatabase::removeDatabase("locker");
+    QVERIFY(!f.dialogs.shown().isEmpty());
+    const QString shown = f.c().Label7->text();
+    QCOMPARE(shown, f.lesson().CSarray.at(f.lesson().Row, learn::ColQuestion).toString());
+    f.reply(QString(shown).replace('q', 'a'));
+    QCOMPARE(f.t.scalar("SELECT Result FROM Log ORDER BY RecID DESC LIMIT 1").toString(),
+             QStringLiteral("Correct"));
+}
+
+// A kill while the WRONG box is up must not lose the reply.
+void TestQuestionLoop::wrongReplyStoredBeforeTheBox() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    QVariantList storedWhenShown;
+    f.dialogs.onMessage = [&](const QString&) {
+        storedWhenShown = {f.logRows(), f.cardValue(s.ids[0], "Incorrect")};
+    };
+    f.reply("x");
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Correct answer is: a1"));
+    QCOMPARE(storedWhenShown, (QVariantList{1, 1.0}));
+}
+
+// Texts past the line editors' default 32,767 characters are taken whole; boxes show them
+// shortened and wrapped.
+void TestQuestionLoop::longTextsTakenWhole() {
+    LessonFixture f;
+    const QString answer(1000000, QChar('x'));
+    const qint64 set = f.t.addSet("S");
+    f.t.addCard("long", answer, set);
+    f.t.chooseSet("S");
+    f.start();
+    for (QTableView* grid : {f.c().TDBGrid2, f.c().TDBGrid3}) {
+        QWidget* editor = grid->itemDelegate()->createEditor(grid, {}, f.c().Adodc2->index(0, 1));
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        QVERIFY2(line && line->maxLength() >= answer.size(), qPrintable(grid->objectName()));
+        delete editor;
+    }
+    f.learn();
+    f.c().Text3->setText(answer);
+    QCOMPARE(f.c().Text3->text().size(), answer.size());
+    QTest::keyClick(f.c().Text3, Qt::Key_Return);
+    QCOMPARE(f.t.scalar("SELECT Result FROM Log").toString(), QStringLiteral("Correct"));
+    const QString boxed = present::shortenedForBox("Correct answer is: " + answer);
+    QVERIFY(boxed.size() < 2000);
+    QVERIFY(boxed.contains('\n'));
+}
+
+void TestQuestionLoop::deletingTheLearntSetLoadsTheNextOne() {
+    LessonFixture f;
+    f.t.addCard("qa", "aa", f.t.addSet("A"));
+    f.t.addCard("qb", "ab", f.t.addSet("B"));
+    f.t.chooseSet("A");
+    f.start();
+    f.learn();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("qa"));
+    f.c().mnuDelete->trigger();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("qb"));
+    QCOMPARE(f.lesson().CurRowLim, 1);
+    f.reply("ab");
+    QCOMPARE(f.t.scalar("SELECT SetName || Result FROM Log").toString(),
+             QStringLiteral("BCorrect"));
+    f.c().mnuDelete->trigger(); // none left
+    QVERIFY(!f.w->screens().learning);
+}
+
+// SIGTERM inside a pause (a local event loop) closes the window only once the running
+// handler has returned.
+void TestQuestionLoop::sigtermWaitsForTheRunningHandler() {
+    LessonFixture f;
+    SetOf s(f, 2);
+    app::closeWindowOnSignals(f.w.get());
+    f.t.exec("UPDATE Fields1 SET Zad = 1");
+    f.w->modes().Silent = false;
+    f.w->modes().TalkingOn = true;
+    const auto unloaded = [&] { return f.t.scalar("SELECT Load FROM Fields").toInt() == 1; };
+    bool unloadedInPause = false;
+    f.speech.onPauseStep = [&] {
+        ::raise(SIGTERM);
+        present::waitPainting(200);
+        unloadedInPause = unloaded() || !f.w->isVisible();
+    };
+    QEventLoop mainLoop; // stands for the application's loop
+    QTimer::singleShot(0, &mainLoop, [&] { f.reply("a1"); });
+    QTimer::singleShot(1000, &mainLoop, &QEventLoop::quit);
+    mainLoop.exec();
+    QVERIFY(!unloadedInPause);
+    QCOMPARE(f.speech.spoken.last(), QStringLiteral("q2")); // the handler went on to the end
+    QVERIFY(unloaded());
+    QVERIFY(!f.w->isVisible());
 }
 
 QTEST_MAIN(TestQuestionLoop)

@@ -25,11 +25,6 @@ const LayoutTable& tableNamed(const QString& name) {
     return present::learningAcademic();
 }
 
-QRect twipsRect(QWidget* w, int left, int top, int width, int height) {
-    return {present::twipsToPixels(left, w), present::twipsToPixels(top, w),
-            present::twipsToPixels(width, w), present::twipsToPixels(height, w)};
-}
-
 } // namespace
 
 // The Academic layout tables applied to the real main window.
@@ -41,14 +36,12 @@ class TestAcademicLayouts : public QObject {
 
     void everyNameExists_data();
     void everyNameExists();
-    void geometry_data();
-    void geometry();
-    void captionsColoursAndFonts();
+    void everyTableAppliesAsWritten_data();
+    void everyTableAppliesAsWritten();
     void nothingLingersFromTheLearningScreen_data();
     void nothingLingersFromTheLearningScreen();
     void questionLabelsFollowTheMode_data();
     void questionLabelsFollowTheMode();
-    void backgroundPictureAndCardGridSource();
 
   private:
     bool shown(const char* name) {
@@ -105,92 +98,83 @@ void TestAcademicLayouts::everyNameExists() {
     }
 }
 
-void TestAcademicLayouts::geometry_data() {
+void TestAcademicLayouts::everyTableAppliesAsWritten_data() {
     QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QList<int>>("twips"); // left, top[, width, height]
-    QTest::addColumn<bool>("shows");
-    QTest::newRow("card grid") << "setEditing"
-                               << "TDBGrid2" << QList<int>{480, 1400, 5480, 3015} << true;
-    QTest::newRow("set list prompt") << "setEditing"
-                                     << "Label2" << QList<int>{960, 129} << true;
-    QTest::newRow("heading") << "setEditing"
-                             << "Label9" << QList<int>{1740, 1000} << true;
-    QTest::newRow("option button") << "setEditing"
-                                   << "Command5" << QList<int>{6400, 860} << false;
-    QTest::newRow("rename box") << "setName"
-                                << "Text2" << QList<int>{480, 2040, 3855, 375} << true;
-    QTest::newRow("rename prompt") << "setName"
-                                   << "Label8" << QList<int>{960, 1320} << true;
-    QTest::newRow("replace") << "setName"
-                             << "Command1" << QList<int>{1680, 2640} << true;
-    QTest::newRow("new name box") << "createSet"
-                                  << "Text1" << QList<int>{480, 480, 3735, 285} << true;
-    QTest::newRow("create") << "createSet"
-                            << "Command2" << QList<int>{1680, 990} << true;
-    QTest::newRow("answer box") << "learning"
-                                << "Text3" << QList<int>{480, 2640, 3735, 465} << true;
-    QTest::newRow("check") << "learning"
-                           << "Command21" << QList<int>{960, 3480, 975, 375} << true;
-    QTest::newRow("next") << "learning"
-                          << "Command3" << QList<int>{2520, 3480, 1095, 375} << true;
-    QTest::newRow("set list") << "learning"
-                              << "DataCombo1" << QList<int>{480, 480} << true;
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<bool>("kids");
+    for (const char* name : {"setEditing", "setName", "createSet", "learning"}) {
+        QTest::addRow("%s silent", name) << QString::fromLatin1(name) << true << false;
+        QTest::addRow("%s talking", name) << QString::fromLatin1(name) << false << false;
+        QTest::addRow("%s kids", name) << QString::fromLatin1(name) << false << true;
+    }
 }
 
-void TestAcademicLayouts::geometry() {
+// Whatever a table sets, the window shows: positions, sizes (a label may grow to fit its
+// caption), captions, fonts, colours, cleared texts and pictures, the card grid's source.
+void TestAcademicLayouts::everyTableAppliesAsWritten() {
     QFETCH(QString, table);
-    QFETCH(QString, control);
-    QFETCH(QList<int>, twips);
-    QFETCH(bool, shows);
-    apply(tableNamed(table));
-    QWidget* w = present::controlNamed(c(), control);
-    const QRect expected =
-        twips.size() == 4 ? twipsRect(w, twips[0], twips[1], twips[2], twips[3])
-                          : twipsRect(w, twips[0], twips[1], w->width() * 15, w->height() * 15);
-    QCOMPARE(w->pos(), expected.topLeft());
-    if (twips.size() == 4)
-        QCOMPARE(w->size(), expected.size());
-    if (shows)
-        QVERIFY(w->isVisibleTo(w_.get()));
-}
-
-void TestAcademicLayouts::captionsColoursAndFonts() {
-    apply(present::setEditingAcademic());
-    QCOMPARE(c().Form1->windowTitle(), QStringLiteral("Edit Set"));
-    const QPalette label = c().Label2->palette();
-    QCOMPARE(label.color(QPalette::Window), QColor(128, 128, 255));
-    QCOMPARE(label.color(QPalette::WindowText),
-             QApplication::palette().color(QPalette::ButtonText));
-    QVERIFY(c().Label2->font().bold());
-    QCOMPARE(c().Label2->font().pointSize(), 10);
-    QCOMPARE(c().Label2->font().family(), present::defaultSansFamily());
-    // A caption the stand-in face makes wider than designed is not cut off.
-    apply(present::setNameAcademic());
-    QCOMPARE(c().Form1->windowTitle(), QStringLiteral("Change Set Name"));
-    QVERIFY(c().Label8->width() >= c().Label8->sizeHint().width());
-    QCOMPARE(c().Command1->palette().color(QPalette::Button),
-             QApplication::palette().color(QPalette::Button));
-    QVERIFY(c().Command1->font().bold());
-
+    QFETCH(bool, silent);
+    QFETCH(bool, kids);
+    const LayoutTable& t = tableNamed(table);
+    present::LayoutContext context;
+    context.Silent = silent;
+    context.TalkingOn = !silent;
+    context.kids = kids;
+    context.currentQuestion = QStringLiteral("France");
+    QPixmap picture(8, 8);
+    picture.fill(Qt::red);
+    present::setBackgroundPicture(c(), picture);
     c().Text1->setText(QStringLiteral("left over"));
-    apply(present::createSetAcademic());
-    QCOMPARE(c().Form1->windowTitle(), QStringLiteral("Create Set"));
-    QVERIFY(c().Text1->text().isEmpty());
-
     c().Command21->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogOkButton));
     c().Command21->setEnabled(false);
-    present::LayoutContext context;
-    context.currentQuestion = QStringLiteral("France");
-    apply(present::learningAcademic(), context);
-    QCOMPARE(c().Form1->windowTitle(), QStringLiteral("Learn Set"));
-    QCOMPARE(c().Command21->text(), QStringLiteral("Check"));
-    QVERIFY(c().Command21->icon().isNull());
-    QVERIFY(!c().Command21->isEnabled()); // the Academic layout leaves its state alone
-    QCOMPARE(c().Command3->text(), QStringLiteral("Next"));
-    QCOMPARE(c().Label7->text(), QStringLiteral("France"));
-    QCOMPARE(c().Label7->font().pointSize(), 10);
-    QVERIFY(!c().Label7->font().bold());
+    apply(t, context);
+
+    QCOMPARE(c().Form1->windowTitle(), t.windowCaption);
+    QCOMPARE(present::hasBackgroundPicture(c()), !t.clearBackgroundPicture);
+    if (t.setCardGridSource)
+        QCOMPARE(c().Adodc2->source(),
+                 kids ? QStringLiteral("qSelectedSetKids") : QStringLiteral("qSelectedSet"));
+    QVERIFY(!c().Command21->isEnabled()); // no layout changes whether a reply can be checked
+    for (const present::ControlSetting& s : t.controls) {
+        if (!present::settingApplies(s.when, context))
+            continue;
+        QWidget* w = present::controlNamed(c(), QString::fromLatin1(s.control));
+        const auto px = [w](int twips) { return present::twipsToPixels(twips, w); };
+        if (s.left)
+            QCOMPARE(w->x(), px(*s.left));
+        if (s.top)
+            QCOMPARE(w->y(), px(*s.top));
+        if (s.width)
+            QVERIFY2(w->width() >= px(*s.width), s.control);
+        if (s.height)
+            QVERIFY2(w->height() >= px(*s.height), s.control);
+        if (s.visible)
+            QVERIFY2(w->isVisibleTo(w_.get()) == *s.visible, s.control);
+        if (s.bold)
+            QCOMPARE(w->font().bold(), *s.bold);
+        if (s.pointSize)
+            QCOMPARE(w->font().pointSize(), *s.pointSize);
+        if (s.back && s.back->role == present::LayoutColour::Role::Rgb)
+            QCOMPARE(w->palette().color(QPalette::Window),
+                     QColor(s.back->red, s.back->green, s.back->blue));
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (s.caption)
+                QCOMPARE(label->text(), *s.caption);
+            if (s.captionIsCurrentQuestion)
+                QCOMPARE(label->text(), context.currentQuestion);
+            // A caption the stand-in face makes wider than designed is not cut off.
+            if ((s.caption || s.captionIsCurrentQuestion) && !label->wordWrap())
+                QVERIFY2(label->width() >= label->sizeHint().width(), s.control);
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            if (s.caption)
+                QCOMPARE(button->text(), *s.caption);
+            if (s.clearPicture)
+                QVERIFY2(button->icon().isNull(), s.control);
+        }
+        if (s.clearText)
+            QVERIFY2(qobject_cast<QLineEdit*>(w)->text().isEmpty(), s.control);
+    }
 }
 
 void TestAcademicLayouts::nothingLingersFromTheLearningScreen_data() {
@@ -231,29 +215,6 @@ void TestAcademicLayouts::questionLabelsFollowTheMode() {
     QVERIFY(shown("Text3"));
     apply(present::setEditingAcademic(), context);
     QCOMPARE(shown("Picture9"), !silent);
-}
-
-void TestAcademicLayouts::backgroundPictureAndCardGridSource() {
-    QPixmap picture(8, 8);
-    picture.fill(Qt::red);
-    present::setBackgroundPicture(c(), picture);
-    QVERIFY(present::hasBackgroundPicture(c()));
-    c().Adodc2->setSource(QStringLiteral("qSelectedSetKids"));
-    apply(present::setEditingAcademic());
-    QVERIFY(!present::hasBackgroundPicture(c()));
-    QCOMPARE(c().Adodc2->source(), QStringLiteral("qSelectedSet"));
-
-    present::LayoutContext kids;
-    kids.kids = true;
-    kids.Silent = false;
-    apply(present::setEditingAcademic(), kids);
-    QCOMPARE(c().Adodc2->source(), QStringLiteral("qSelectedSetKids"));
-
-    for (const char* name : {"setName", "createSet", "learning"}) {
-        present::setBackgroundPicture(c(), picture);
-        apply(tableNamed(QString::fromLatin1(name)));
-        QVERIFY2(!present::hasBackgroundPicture(c()), name);
-    }
 }
 
 QTEST_MAIN(TestAcademicLayouts)

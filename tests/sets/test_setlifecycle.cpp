@@ -24,6 +24,8 @@ class TestSetLifecycle : public QObject {
     void afterDeletionTheShownSetIsChosen();
     void deleteWithoutSetsDoesNothing();
     void failedDeletionRollsBack();
+    void listShowsTheChosenSet();
+    void failedCreationLeavesNoSet();
 };
 
 namespace {
@@ -355,6 +357,32 @@ void TestSetLifecycle::failedDeletionRollsBack() {
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Active = 1"), 1);
     QVERIFY(f.w->recordsets().isLoaded());
+}
+
+// Fields.SetName naming no set (edited elsewhere): at start-up and after a change of the
+// list, the set the list shows is the chosen set.
+void TestSetLifecycle::listShowsTheChosenSet() {
+    SetsFixture f;
+    f.seedVerbsAndNouns();
+    f.t.chooseSet(QStringLiteral("Gone"));
+    QVERIFY(f.start());
+    const auto chosen = [&] { return f.t.scalar("SELECT SetName FROM Fields").toString(); };
+    QCOMPARE(f.c().DataCombo1->currentText(), chosen());
+    f.t.chooseSet(QStringLiteral("Gone too"));
+    renameByButton(f, QStringLiteral("Verbs"), QStringLiteral("Actions"));
+    QCOMPARE(f.c().DataCombo1->currentText(), chosen());
+}
+
+void TestSetLifecycle::failedCreationLeavesNoSet() {
+    SetsFixture f;
+    f.seedVerbsAndNouns();
+    f.t.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Fields WHEN NEW.SetName = 'Adjectives' "
+             "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END");
+    QVERIFY(f.start());
+    f.c().CreatSet->trigger();
+    createByButton(f, QStringLiteral("Adjectives"));
+    QVERIFY(f.dialogs.lastText().contains(QStringLiteral("the disk is full")));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Adjectives'"), 0);
 }
 
 QTEST_MAIN(TestSetLifecycle)

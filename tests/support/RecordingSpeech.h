@@ -3,6 +3,7 @@
 #include "present/SpeechAndSound.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace testing {
 
@@ -12,7 +13,11 @@ class RecordingSpeech : public present::SpeechAndSound {
   public:
     void speak(const QString& text) override;
     void playSound(int object) override;
-    void pauseStep() override { ++pauseSteps; }
+    void pauseStep() override {
+        ++pauseSteps;
+        if (onPauseStep)
+            onPauseStep();
+    }
     void checkAvailable() override;
     void setVoice(const QString& v) override { voice_ = v; }
     QString voice() const override { return voice_; }
@@ -22,6 +27,7 @@ class RecordingSpeech : public present::SpeechAndSound {
     QStringList spoken;
     QList<int> sounds;
     int pauseSteps = 0;
+    std::function<void()> onPauseStep; // runs inside each pause step
 
   private:
     QString voice_ = QStringLiteral("en");

@@ -1,0 +1,84 @@
+// Where the program finds its own files: installed under a prefix, in the build folder, or
+// nowhere (the compiled-in pages then stand in).
+#include "app/HelpWindow.h"
+#include "present/Folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestAssetLookup : public QObject {
+    Q_OBJECT
+  private slots:
+    void installedPrefix();
+    void buildFolder();
+    void noFolderFallsBackToCompiledInPages();
+};
+
+void TestAssetLookup::installedPrefix() {
+    QTemporaryDir root;
+    const QString prefix = root.filePath("usr");
+    QDir().mkpath(prefix + "/bin");
+    writeFile(prefix + "/share/memorant/help/academic.html", "<p>installed</p>");
+
+    const QString assets = present::assetFolder(prefix + "/bin");
+    QCOMPARE(assets, prefix + "/share/memorant");
+    using Page = app::HelpWindow::Page;
+    QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, assets),
+             QUrl::fromLocalFile(assets + "/help/academic.html"));
+    // A page missing from the folder comes from the program itself.
+    QCOMPARE(app::HelpWindow::pageUrl(Page::Kids, assets), QUrl("qrc:/help/kids.html"));
+
+    // The installed page is the one a help window shows.
+    app::HelpWindow window;
+    window.browser()->setSource(app::HelpWindow::pageUrl(Page::Academic, assets));
+    QCOMPARE(window.browser()->toPlainText(), QStringLiteral("installed"));
+}
+
+void TestAssetLookup::buildFolder() {
+    const QString program = QFileInfo(QStringLiteral(MEMORANT_BINARY)).absolutePath();
+    const QString assets = present::assetFolder(program);
+    QCOMPARE(assets, program + "/assets");
+    // The build's copies are the current pages, not stale ones.
+    for (const char* page : {"academic.html", "kids.html"}) {
+        const QByteArray source =
+            readFile(QStringLiteral(MEMORANT_SOURCE_DIR "/assets/help/") + page);
+        QVERIFY(!source.isEmpty());
+        QCOMPARE(readFile(assets + "/help/" + page), source);
+    }
+}
+
+void TestAssetLookup::noFolderFallsBackToCompiledInPages() {
+    QTemporaryDir root;
+    // share/memorant without its help pages is no copy of the program's files.
+    QDir().mkpath(root.filePath("prefix/bin"));
+    QDir().mkpath(root.filePath("prefix/share/memorant"));
+    QCOMPARE(present::assetFolder(root.filePath("prefix/bin")), QString());
+
+    using Page = app::HelpWindow::Page;
+    QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, QString()), QUrl("qrc:/help/academic.html"));
+    app::HelpWindow window; // registers the compiled-in pages
+    QVERIFY(QFile::exists(":/help/academic.html"));
+    QVERIFY(QFile::exists(":/help/kids.html"));
+}
+
+QTEST_MAIN(TestAssetLookup)
+#include "test_asset_lookup.moc"

@@ -31,6 +31,7 @@ class CardGrid;
 
 namespace app {
 
+class ExchangeMenu;
 class Screens;
 class TalkingSilent;
 
@@ -57,6 +58,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     bool startupComplete() const { return startupComplete_; }
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
+    ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
     learn::Demons& demons() { return *demons_; }
 
     void ScrChangeVisible() override;
@@ -96,6 +98,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<multi::MultiCheck> multiCheck_;
     std::unique_ptr<multi::MultiAuthoring> multiAuthoring_;
     std::unique_ptr<learn::Demons> demons_;
+    ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
 };
 
 } // namespace app

@@ -21,7 +21,8 @@ class Demons;
 
 namespace multi {
 class MultiCheck;
-}
+class MultiAuthoring;
+} // namespace multi
 
 namespace sets {
 class SetLifecycle;
@@ -70,6 +71,9 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     void SubMultipleAnswerCheck() override;
     void SubLeaveTdbGrid1() override;
     void SubShowMultiple() override;
+    bool commitCardGrid() override;
+    void refreshCardGrid() override;
+    void SubReturnToProperTableRow(const QString& CurTabRowID) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +98,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::SetLifecycle> setLifecycle_;
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
+    std::unique_ptr<multi::MultiAuthoring> multiAuthoring_;
     std::unique_ptr<learn::Demons> demons_;
     std::unique_ptr<KidsMode> kidsMode_;
     ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window

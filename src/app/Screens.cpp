@@ -108,10 +108,16 @@ void Screens::ScrChngSetName() {
 // The Academic layouts.
 
 void Screens::SubScrChangeNormal() {
+    data::RecordsetModel* cards = s_.c.Adodc2;
+    const int row = cards->currentRow();
     present::applyLayout(present::setEditingAcademic(), s_.c, layoutContext());
-    const int row = s_.c.Adodc2->currentRow();
-    if (row >= 0 && row < s_.c.Adodc2->dataRowCount() &&
-        s_.c.Adodc2->valueAt(row, QStringLiteral("Answer")).toString() == QLatin1String("Multi"))
+    if (row < 0 || row >= cards->dataRowCount())
+        return;
+    // The layout re-reads the card grid, which loses its current row: the same card is
+    // current again.
+    if (!s_.c.TDBGrid2->currentIndex().isValid())
+        s_.c.TDBGrid2->setCurrentIndex(cards->index(row, 1));
+    if (cards->valueAt(row, QStringLiteral("Answer")).toString() == QLatin1String("Multi"))
         s_.window.SubShowMultiple();
 }
 

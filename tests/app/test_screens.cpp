@@ -27,6 +27,9 @@ struct RecordingWindow : present::WindowProcedures {
     void SubMultipleAnswerCheck() override {}
     void SubLeaveTdbGrid1() override { ++leaveAnswers; }
     void SubShowMultiple() override { ++showMultiple; }
+    bool commitCardGrid() override { return true; }
+    void refreshCardGrid() override {}
+    void SubReturnToProperTableRow(const QString&) override {}
     int leaveAnswers = 0;
     int showMultiple = 0;
 };
@@ -134,7 +137,7 @@ void TestScreens::menusAfterStartup_data() {
         {"mnuLearnDemons", "Learn Demons", "mnuDemons", ""},
         {"mnuEdit", "&Edit", "", ""},
         {"mnuDelete", "Delete set", "mnuEdit", "on"},
-        {"mnuCrMulti", "Create Multiple Answer", "mnuEdit", "off"},
+        {"mnuCrMulti", "Create Multiple Answer", "mnuEdit", "on"},
         {"mnusound", "Sound", "mnuEdit", ""},
         {"mnudelay", "Delay", "mnusound", ""},
         {"mnuVoice", "Voice...", "mnusound", ""},

@@ -2,6 +2,7 @@
 
 #include "app/ExchangeMenu.h"
 #include "app/Form1Build.h"
+#include "app/KidsMode.h"
 #include "app/LogMenu.h"
 #include "app/RestoreWindow.h"
 #include "app/Screens.h"
@@ -12,8 +13,10 @@
 #include "learn/DelayWindow.h"
 #include "learn/Demons.h"
 #include "learn/Guarded.h"
+#include "multi/MultiAuthoring.h"
 #include "multi/MultiCheck.h"
 #include "sets/CardGrid.h"
+#include "sets/GridRefresh.h"
 #include "sets/SetLifecycle.h"
 
 #include <QCloseEvent>
@@ -36,7 +39,10 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
     multiCheck_ = std::make_unique<multi::MultiCheck>(state_, *questionLoop_);
+    multiAuthoring_ = std::make_unique<multi::MultiAuthoring>(state_);
     demons_ = std::make_unique<learn::Demons>(state_, *questionLoop_, *setLoading_);
+    kidsMode_ = std::make_unique<KidsMode>(state_, *screensProc_, *questionLoop_, *setLoading_,
+                                           *demons_, *setLifecycle_);
 
     questionLoop_->connectControls();
     setLoading_->connectControls();
@@ -45,7 +51,9 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     setLifecycle_->connectControls();
     cardGrid_->connectControls();
     multiCheck_->connectControls();
+    multiAuthoring_->connectControls();
     demons_->connectControls();
+    kidsMode_->connectControls();
     setLifecycle_->onSetDeleted = [this] {
         learn::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
     };
@@ -62,19 +70,12 @@ void Form1::Form_Load() {
     rs_.LoadAll();
 
     // Always start in Academic Silent mode with the mode entries available.
-    modes_.kids = false;
-    screensProc_->SubScrChangeNormal();
-    c_.mnuHelpTalking->setEnabled(true);
-    c_.mnuStandard->setEnabled(true);
+    kidsMode_->SubAcademicOnly();
     c_.Picture[12]->hide();
     modes_.Silent = true;
     modes_.TalkingOn = false;
-    // Kids layouts not built yet: the Kids entry stays off until they are.
-    c_.mnuKids->setEnabled(false);
+    c_.mnuKids->setEnabled(true);
     c_.mnuSilent->setEnabled(true);
-    // Writing multiple answers is not built yet; an entry that did nothing would look broken.
-    for (QAction* unbuilt : {c_.mnuCrMulti})
-        unbuilt->setEnabled(false);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.
     if (rs_.fields.isEmpty())
@@ -114,6 +115,8 @@ void Form1::Form_Unload() {
 void Form1::closeEvent(QCloseEvent* event) {
     try {
         cardGrid_->commitPendingEdit();
+        if (c_.TDBGrid1->isVisibleTo(this))
+            multiAuthoring_->SubLeaveTdbGrid1();
         Form_Unload();
     } catch (const data::DbError& e) {
         state_.dialogs.warning(
@@ -140,7 +143,20 @@ void Form1::SubErrorHandler429() {
 void Form1::SubMultipleAnswerCheck() {
     multiCheck_->SubMultipleAnswerCheck();
 }
-void Form1::SubLeaveTdbGrid1() {}
-void Form1::SubShowMultiple() {}
+void Form1::SubLeaveTdbGrid1() {
+    multiAuthoring_->SubLeaveTdbGrid1();
+}
+void Form1::SubShowMultiple() {
+    multiAuthoring_->SubShowMultiple();
+}
+bool Form1::commitCardGrid() {
+    return cardGrid_->commitPendingEdit();
+}
+void Form1::refreshCardGrid() {
+    sets::refreshCardGrid(c_.TDBGrid2, c_.Adodc2);
+}
+void Form1::SubReturnToProperTableRow(const QString& CurTabRowID) {
+    cardGrid_->SubReturnToProperTableRow(CurTabRowID);
+}
 
 } // namespace app

@@ -21,7 +21,8 @@ class Demons;
 
 namespace multi {
 class MultiCheck;
-}
+class MultiAuthoring;
+} // namespace multi
 
 namespace sets {
 class SetLifecycle;
@@ -33,6 +34,7 @@ namespace app {
 class ExchangeMenu;
 class Screens;
 class TalkingSilent;
+class KidsMode;
 
 // The main window. It owns the controls, the record sets, the lesson and the mode and
 // screen flags; the procedures acting on them live in the subsystems, and its handlers
@@ -59,6 +61,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::SetLoading& setLoading() { return *setLoading_; }
     ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
     learn::Demons& demons() { return *demons_; }
+    KidsMode& kidsMode() { return *kidsMode_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -68,6 +71,9 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     void SubMultipleAnswerCheck() override;
     void SubLeaveTdbGrid1() override;
     void SubShowMultiple() override;
+    bool commitCardGrid() override;
+    void refreshCardGrid() override;
+    void SubReturnToProperTableRow(const QString& CurTabRowID) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,7 +98,9 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::SetLifecycle> setLifecycle_;
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
+    std::unique_ptr<multi::MultiAuthoring> multiAuthoring_;
     std::unique_ptr<learn::Demons> demons_;
+    std::unique_ptr<KidsMode> kidsMode_;
     ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
 };
 

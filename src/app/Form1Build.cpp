@@ -173,7 +173,8 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Adodc1 = dataControl(window, "Adodc1", QStringLiteral("qCurrentSetName"));
     c.Adodc1->setReadOnly(true);
     c.Adodc2 = dataControl(window, "Adodc2", QStringLiteral("qSelectedSet"));
-    c.Adodc3 = dataControl(window, "Adodc3", QStringLiteral("select * from qMultipleBuffer"));
+    // The buffer table itself, so the answers can be typed, changed and deleted in the grid.
+    c.Adodc3 = dataControl(window, "Adodc3", QStringLiteral("MultipleBuffer"));
     // The reply table itself, so the learner can type replies into the grid.
     c.Adodc4 = dataControl(window, "Adodc4", QStringLiteral("MultipleReply"));
 

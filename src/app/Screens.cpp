@@ -44,6 +44,7 @@ present::LayoutContext Screens::layoutContext() const {
 
 void Screens::ScrChangeVisible() {
     setScreenFlags(true, false, false, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         SubScrChangeKids();
     else
@@ -64,6 +65,7 @@ void Screens::restoreWidth() {
 
 void Screens::ScrCreateVisible() {
     setScreenFlags(false, false, false, true);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrCreateKids();
     else
@@ -76,6 +78,7 @@ void Screens::ScrCreateVisible() {
 
 void Screens::ScrLearnVisible() {
     setScreenFlags(false, false, true, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrLearnKids();
     else
@@ -92,6 +95,7 @@ void Screens::ScrLearnVisible() {
 
 void Screens::ScrChngSetName() {
     setScreenFlags(false, true, false, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrChngSetNameKids();
     else
@@ -104,10 +108,16 @@ void Screens::ScrChngSetName() {
 // The Academic layouts.
 
 void Screens::SubScrChangeNormal() {
+    data::RecordsetModel* cards = s_.c.Adodc2;
+    const int row = cards->currentRow();
     present::applyLayout(present::setEditingAcademic(), s_.c, layoutContext());
-    const int row = s_.c.Adodc2->currentRow();
-    if (row >= 0 && row < s_.c.Adodc2->dataRowCount() &&
-        s_.c.Adodc2->valueAt(row, QStringLiteral("Answer")).toString() == QLatin1String("Multi"))
+    if (row < 0 || row >= cards->dataRowCount())
+        return;
+    // The layout re-reads the card grid, which loses its current row: the same card is
+    // current again.
+    if (!s_.c.TDBGrid2->currentIndex().isValid())
+        s_.c.TDBGrid2->setCurrentIndex(cards->index(row, 1));
+    if (cards->valueAt(row, QStringLiteral("Answer")).toString() == QLatin1String("Multi"))
         s_.window.SubShowMultiple();
 }
 

@@ -2,6 +2,8 @@
 
 #include "data/Sql.h"
 
+#include <algorithm>
+
 namespace data {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -19,6 +21,10 @@ void RecordsetModel::setSource(const QString& source) {
 void RecordsetModel::refresh() {
     beginResetModel();
     rs_ = (db_.isValid() && !source_.isEmpty()) ? Recordset(db_, source_) : Recordset();
+    // A view loses its current index on a reset, so the next row it makes current is a
+    // change even when it is the row that was current before.
+    current_ = -1;
+    pendingFailed_ = false; // the chosen set may have changed: the held row may go now
     endResetModel();
 }
 
@@ -30,6 +36,11 @@ void RecordsetModel::setReadOnly(bool readOnly) {
 
 void RecordsetModel::setCellLocked(std::function<bool(int, const QString&)> locked) {
     locked_ = std::move(locked);
+}
+
+void RecordsetModel::setCaption(const QString& column, const QString& caption) {
+    captions_.insert(column.toLower(), caption);
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
 }
 
 int RecordsetModel::dataRowCount() const {
@@ -57,6 +68,8 @@ int RecordsetModel::columnOf(const QString& column) const {
 }
 
 QVariant RecordsetModel::valueAt(int row, const QString& column) const {
+    if (isNewRow(row))
+        return pending_.value(column.toLower());
     const int c = columnOf(column);
     return c < 0 ? QVariant() : rs_.valueAt(row, c);
 }
@@ -64,6 +77,9 @@ QVariant RecordsetModel::valueAt(int row, const QString& column) const {
 void RecordsetModel::setCurrentRow(int row) {
     if (row == current_)
         return;
+    // Leaving the held new row stores it whole.
+    if (holdsNewRow_ && isNewRow(current_))
+        storePendingRow();
     const int previous = current_;
     current_ = row;
     emit currentRowChanged(previous, row);
@@ -88,8 +104,11 @@ int RecordsetModel::columnCount(const QModelIndex& parent) const {
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    if (index.row() >= dataRowCount())
-        return {};
+    if (index.row() >= dataRowCount()) {
+        if (pending_.isEmpty() || !isNewRow(index.row()))
+            return {};
+        return pending_.value(rs_.columnNames().value(index.column()).toLower());
+    }
     return rs_.valueAt(index.row(), index.column());
 }
 
@@ -109,7 +128,10 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation == Qt::Vertical)
         return isNewRow(section) ? QVariant(QStringLiteral("*")) : QVariant(section + 1);
     try {
-        return rs_.isOpen() ? QVariant(rs_.columnNames().value(section)) : QVariant();
+        if (!rs_.isOpen())
+            return {};
+        const QString name = rs_.columnNames().value(section);
+        return captions_.value(name.toLower(), name);
     } catch (const DbError&) {
         return {};
     }
@@ -121,6 +143,15 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
     const int row = index.row();
     const QString column = rs_.columnNames().value(index.column());
     const bool adding = isNewRow(row);
+    if (adding && holdsNewRow_) {
+        pendingFailed_ = false;
+        if (value.toString().isEmpty())
+            pending_.remove(column.toLower());
+        else
+            pending_.insert(column.toLower(), value);
+        emit dataChanged(index, index);
+        return true;
+    }
     if (adding && value.toString().isEmpty())
         return false; // an untouched new row is not a card, and nothing is written
     bool cancel = false;
@@ -152,6 +183,46 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
     }
     emit dataChanged(index, index);
     emit afterRowWrite(row);
+    return true;
+}
+
+bool RecordsetModel::storePendingRow() {
+    if (pending_.isEmpty())
+        return true;
+    // Once refused, the row is tried again only after it was edited or the grid refreshed,
+    // so that the message is not repeated at every click while it is shown.
+    if (storing_ || pendingFailed_)
+        return false;
+    storing_ = true;
+    const int added = dataRowCount();
+    bool cancel = false;
+    emit beforeRowWrite(added, &cancel);
+    if (cancel) {
+        storing_ = false;
+        return false;
+    }
+    try {
+        Transaction t(db_);
+        rs_.addNew();
+        for (auto it = pending_.constBegin(); it != pending_.constEnd(); ++it)
+            rs_.setValue(it.key(), it.value());
+        rs_.update();
+        t.commit();
+    } catch (const DbError& e) {
+        rs_.cancelUpdate();
+        pendingFailed_ = true;
+        emit writeFailed(e.message());
+        storing_ = false;
+        return false;
+    }
+    pending_.clear();
+    rs_.requery();
+    beginInsertRows({}, added + 1, added + 1);
+    endInsertRows();
+    emit dataChanged(index(added, 0), index(added, columnCount() - 1));
+    storing_ = false;
+    emit afterRowWrite(added);
+    emit afterRowAdded(added);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "data/Recordset.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <functional>
@@ -10,8 +11,10 @@
 namespace data {
 
 // An editable table model over a record source (table, stored query or SELECT text), shared
-// by every grid and the set list. Each edit is written at once (an edit a user typed is never
-// left waiting in the grid), and the model raises the notifications the windows react to.
+// by every grid and the set list. Each edit of a stored row is written at once (an edit a user
+// typed is never left waiting in the grid), and the model raises the notifications the windows
+// react to. A new row is written at its first cell, unless the model holds new rows: then the
+// row is kept until storePendingRow() writes it whole.
 class RecordsetModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -29,6 +32,16 @@ class RecordsetModel : public QAbstractTableModel {
     bool isReadOnly() const { return readOnly_; }
     // Columns hidden from the grid stay in the model (index 0, Card_ID, for example).
     void setCellLocked(std::function<bool(int row, const QString& column)> locked);
+    // The header text of a column; its name when none is set.
+    void setCaption(const QString& column, const QString& caption);
+
+    // A new row is held until it is stored whole, so that a row half typed (a question
+    // without its answer) never reaches the database.
+    void setHoldsNewRow(bool holds) { holdsNewRow_ = holds; }
+    bool hasPendingRow() const { return !pending_.isEmpty(); }
+    // Writes the held row in one transaction. True when nothing is held or it was stored;
+    // false after writeFailed, with the row still held as typed.
+    bool storePendingRow();
 
     Recordset& recordset() { return rs_; }
     int dataRowCount() const;
@@ -67,6 +80,11 @@ class RecordsetModel : public QAbstractTableModel {
     bool readOnly_ = false;
     std::function<bool(int, const QString&)> locked_;
     int current_ = -1;
+    QHash<QString, QString> captions_; // column name (lower case) -> header text
+    bool holdsNewRow_ = false;
+    QHash<QString, QVariant> pending_; // the held new row: column name -> typed value
+    bool storing_ = false;
+    bool pendingFailed_ = false;
 };
 
 } // namespace data

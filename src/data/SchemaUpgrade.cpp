@@ -7,7 +7,16 @@ namespace data {
 
 const std::vector<UpgradeStep>& upgradeSteps() {
     // Version 1 is the first released schema; later versions add their steps below.
-    static const std::vector<UpgradeStep> steps = {};
+    static const std::vector<UpgradeStep> steps = {
+        // The options of a multiple-answer card are 0 or 1: an empty one (a card converted
+        // before the columns had defaults) is 0, as judging has always taken it.
+        {2,
+         {QStringLiteral("UPDATE Card SET ShowOrder = 0 "
+                         "WHERE ShowOrder IS NULL OR trim(ShowOrder) = ''"),
+          QStringLiteral(
+              "UPDATE Card SET DisplayQuestionNumber = 0 "
+              "WHERE DisplayQuestionNumber IS NULL OR trim(DisplayQuestionNumber) = ''")}},
+    };
     return steps;
 }
 

@@ -1,4 +1,4 @@
--- Memorant database, schema version 1.
+-- Memorant database, schema version 2.
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.

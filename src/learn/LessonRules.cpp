@@ -50,10 +50,16 @@ QString remainsPanelText(int curSetSize, int bunchCorrect) {
     return QStringLiteral("Remains %1").arg(std::max(0, curSetSize - bunchCorrect));
 }
 
-QString orderPanelText(const QVariant& showOrder) {
+bool cardOptionOn(const QVariant& value) {
+    if (value.isNull() || !value.isValid() || value.toString().isEmpty())
+        return false;
     bool ok = false;
-    const double value = showOrder.toDouble(&ok);
-    return ok && value == 0 ? QStringLiteral("NO order") : QStringLiteral("ORDER");
+    const double n = value.toDouble(&ok);
+    return !ok || n != 0.0;
+}
+
+QString orderPanelText(const QVariant& showOrder) {
+    return cardOptionOn(showOrder) ? QStringLiteral("ORDER") : QStringLiteral("NO order");
 }
 
 QString answersPanelText(const QVariant& count) {

@@ -25,6 +25,11 @@ bool anyCardToAsk(const LessonState& lesson);
 inline const QString kMultiAnswer = QStringLiteral("Multi");
 bool isMultiAnswerCard(const QVariant& answer);
 
+// The two options of a multiple-answer card (ShowOrder, DisplayQuestionNumber): an empty
+// value or 0 is off, any other number on; a value that is no number counts as on, the
+// stricter judgement. Judging, the status bar and the editor's captions all follow this.
+bool cardOptionOn(const QVariant& value);
+
 // Status-bar texts.
 QString totalPanelText(int curRowLim);
 QString bunchPanelText(int curSetSize);

@@ -242,7 +242,7 @@ void QuestionLoop::SubStatusBar() {
     }
     p[3]->setText(orderPanelText(L.CSarray.at(L.Row, ColShowOrder)));
     const QVariant display = L.CSarray.at(L.Row, ColDisplayQuestionNumber);
-    if (display.toInt() == 1) {
+    if (cardOptionOn(display)) {
         data::Recordset& count = s_.rs.countCurrentMulti;
         count.requery();
         p[4]->setText(count.isEmpty() ? QString()

@@ -1,5 +1,7 @@
 #include "multi/MultiRules.h"
 
+#include "learn/LessonRules.h"
+
 #include <algorithm>
 
 namespace multi {
@@ -12,12 +14,24 @@ bool isEmptyCell(const QVariant& v) {
 } // namespace
 
 bool orderMatters(const QVariant& showOrder) {
-    if (isEmptyCell(showOrder))
-        return false;
-    bool ok = false;
-    const double n = showOrder.toDouble(&ok);
-    // A value that is no number is taken as set: the stricter judgement.
-    return !ok || n != 0.0;
+    return learn::cardOptionOn(showOrder);
+}
+
+QString orderCaption(const QVariant& showOrder) {
+    return learn::cardOptionOn(showOrder) ? kOrderImportant : kOrderNotImportant;
+}
+
+QString countCaption(const QVariant& displayQuestionNumber) {
+    return learn::cardOptionOn(displayQuestionNumber) ? kShowCount : kHideCount;
+}
+
+QStringList storableAnswers(const QVariantList& rows) {
+    QStringList answers;
+    for (const QVariant& row : rows) {
+        if (!isEmptyCell(row) && !row.toString().trimmed().isEmpty())
+            answers << row.toString();
+    }
+    return answers;
 }
 
 bool cellsDiffer(const QVariant& answer, const QVariant& reply) {

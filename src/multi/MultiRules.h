@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 #include <vector>
@@ -17,6 +18,19 @@ struct AnswerReplyPair {
 // Whether the replies must come in the order of the answers: an empty or zero ShowOrder
 // means any order will do.
 bool orderMatters(const QVariant& showOrder);
+
+// The captions of the two option buttons of the answers editor; each caption is its state.
+inline const QString kOrderImportant = QStringLiteral("The order is important");
+inline const QString kOrderNotImportant = QStringLiteral("The order is NOT important");
+inline const QString kShowCount = QStringLiteral("Display the number of answers with the question");
+inline const QString kHideCount =
+    QStringLiteral("DON'T display the number of answers with the question");
+QString orderCaption(const QVariant& showOrder);
+QString countCaption(const QVariant& displayQuestionNumber);
+
+// The rows of an edited list that are answers, in their order: rows empty or holding only
+// blanks are left out, the others are kept exactly as typed.
+QStringList storableAnswers(const QVariantList& rows);
 
 // Exact comparison of two cells: case and blanks count, an empty cell never equals a text,
 // and two empty cells agree.

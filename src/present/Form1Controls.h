@@ -31,7 +31,7 @@ struct Form1Controls {
     QTableView* TDBGrid3 = nullptr;
     data::RecordsetModel* Adodc1 = nullptr; // qCurrentSetName, for the set list
     data::RecordsetModel* Adodc2 = nullptr; // qSelectedSet / qSelectedSetKids, the card grid
-    data::RecordsetModel* Adodc3 = nullptr; // select * from qMultipleBuffer
+    data::RecordsetModel* Adodc3 = nullptr; // MultipleBuffer, the answers grid
     data::RecordsetModel* Adodc4 = nullptr; // MultipleReply, the reply grid
 
     QStatusBar* StatusBar1 = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 namespace present {
 
 // Procedures of the main window that one subsystem calls in another. The window implements
@@ -23,6 +25,13 @@ class WindowProcedures {
     virtual void SubMultipleAnswerCheck() = 0;
     virtual void SubLeaveTdbGrid1() = 0;
     virtual void SubShowMultiple() = 0;
+
+    // The card grid, for the multiple-answer editor beside it: write an edit still open and
+    // store a new row being typed, whole (false when it could not be stored; the user has
+    // been told), show the chosen set's cards afresh, and make a card the current row.
+    virtual bool commitCardGrid() = 0;
+    virtual void refreshCardGrid() = 0;
+    virtual void SubReturnToProperTableRow(const QString& CurTabRowID) = 0;
 };
 
 } // namespace present

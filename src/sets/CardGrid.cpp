@@ -2,11 +2,11 @@
 
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
+#include "present/GridEditor.h"
 #include "present/Twips.h"
 #include "sets/GridRefresh.h"
 #include "sets/SetRules.h"
 
-#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -26,9 +26,10 @@ bool inside(const QWidget* grid, const QObject* object) {
     return w && (w == grid || grid->isAncestorOf(w));
 }
 
-// Watches the application for the moments an open cell editor must be written: a click
-// anywhere outside the grid (labels used as buttons take no focus), the grid being hidden
-// by a screen change, and the Delete key on selected rows.
+// Watches the application for the moments an open cell editor and a new row must be written:
+// a click anywhere else in the window (labels used as buttons take no focus), the grid being
+// hidden by a screen change, and the Delete key on selected rows. Clicks in other windows (a
+// message box) leave the grid alone.
 class GridWatcher : public QObject {
   public:
     explicit GridWatcher(CardGrid& grid, QTableView* view) : grid_(grid), view_(view) {}
@@ -37,7 +38,8 @@ class GridWatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-            if (watched->isWidgetType() && !inside(view_, watched))
+            if (watched->isWidgetType() && !inside(view_, watched) &&
+                static_cast<QWidget*>(watched)->window() == view_->window())
                 grid_.commitPendingEdit();
             break;
         case QEvent::Hide:
@@ -75,6 +77,8 @@ void CardGrid::connectControls() {
     QTableView* g = s_.c.TDBGrid2;
     data::RecordsetModel* m = s_.c.Adodc2;
     watcher_ = std::make_unique<GridWatcher>(*this, g);
+    // A new card is stored whole when its row is left, never a question without its answer.
+    m->setHoldsNewRow(true);
     g->installEventFilter(watcher_.get());
     qApp->installEventFilter(watcher_.get());
     QObject* ctx = watcher_.get();
@@ -123,24 +127,22 @@ void CardGrid::reopen() {
     s_.rs.LoadAll();
 }
 
-void CardGrid::commitPendingEdit() {
+bool CardGrid::commitPendingEdit() {
     if (committing_)
-        return;
-    QTableView* g = s_.c.TDBGrid2;
-    const QModelIndex index = g->currentIndex();
-    QWidget* editor = index.isValid() ? g->indexWidget(index) : nullptr;
-    QAbstractItemDelegate* delegate = editor ? g->itemDelegateForIndex(index) : nullptr;
-    if (!delegate)
-        return;
+        return false;
     committing_ = true;
-    emit delegate->commitData(editor);
-    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    present::commitOpenEditor(s_.c.TDBGrid2);
+    const bool stored = s_.c.Adodc2->storePendingRow();
     committing_ = false;
+    return stored;
 }
 
 void CardGrid::refreshGrid() {
     commitPendingEdit();
     refreshCardGrid(s_.c.TDBGrid2, s_.c.Adodc2);
+    // The grid has no current card now; answers shown belonged to the set left.
+    if (!s_.modes.kids && s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+        hideMultiEditor();
 }
 
 void CardGrid::SubCreateNewCard() {
@@ -193,12 +195,8 @@ void CardGrid::SubReturnToProperTableRow(const QString& CurTabRowID) {
 }
 
 void CardGrid::TDBGrid2_AfterInsert(int row) {
-    QTableView* g = s_.c.TDBGrid2;
+    // A new card is stored when its row is left, so the grid stays where the user went.
     lastAddedCardId_ = s_.c.Adodc2->valueAt(row, kCardId);
-    // The grid moves to its last row, the new card, unless the cell being typed is there.
-    const QModelIndex current = g->currentIndex();
-    if (current.row() != row && !g->indexWidget(current))
-        g->setCurrentIndex(s_.c.Adodc2->index(row, std::max(current.column(), 1)));
     SubCreateNewCard();
     rowAddedMark = 1;
 }
@@ -233,6 +231,10 @@ void CardGrid::TDBGrid2_RowColChange(int, int current) {
         s_.window.SubShowMultiple();
         return;
     }
+    hideMultiEditor();
+}
+
+void CardGrid::hideMultiEditor() {
     s_.c.TDBGrid1->hide();
     present::setWidthTwips(s_.c.Form1, 6600);
     s_.c.Form1->move(present::twipsToPixels(5280, s_.c.Form1), s_.c.Form1->y());

@@ -18,11 +18,15 @@ class CardGrid {
     ~CardGrid();
     void connectControls();
 
-    // Writes a cell the user is still typing in, so no typed text is lost when the window
-    // closes, the screen changes or a command runs straight after typing.
-    void commitPendingEdit();
+    // Writes a cell the user is still typing in and stores a new row whole, so no typed text
+    // is lost when the window closes, the screen changes or a command runs straight after
+    // typing. False when a new row could not be stored (the user has been told).
+    bool commitPendingEdit();
     // Shows the cards of the chosen set afresh.
     void refreshGrid();
+    // The card grid's current card is an ordinary one (or none): no answers grid, no options,
+    // the narrower window.
+    void hideMultiEditor();
 
     void SubCreateNewCard();
     void SubReturnToProperTableRow(const QString& CurTabRowID);

@@ -130,6 +130,7 @@ void TestJourneys::ownSetCreatedFilledRenamedLearntAndDeleted() {
         const int row = grid->dataRowCount();
         QVERIFY(grid->setData(grid->index(row, 1), QStringLiteral("eins %1").arg(n)));
         QVERIFY(grid->setData(grid->index(row, 2), QString::number(n)));
+        QVERIFY(grid->storePendingRow()); // the row is left
     }
     QCOMPARE(j.t.scalar("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s ON s.Set_ID = r.Set_ID "
                         "WHERE s.SetName = 'Numbers'")

@@ -27,6 +27,9 @@ struct RecordingWindow : present::WindowProcedures {
     void SubMultipleAnswerCheck() override {}
     void SubLeaveTdbGrid1() override { ++leaveAnswers; }
     void SubShowMultiple() override { ++showMultiple; }
+    bool commitCardGrid() override { return true; }
+    void refreshCardGrid() override {}
+    void SubReturnToProperTableRow(const QString&) override {}
     int leaveAnswers = 0;
     int showMultiple = 0;
 };
@@ -121,8 +124,8 @@ void TestScreens::menusAfterStartup_data() {
         {"mnuEdSetName", "Edit set name", "mnuFile", "on"},
         {"mnuLearnMain", "&Learn", "", "hidden"},
         {"mnuDelete", "Delete set", "mnuEdit", "on"},
-        {"mnuCrMulti", "Create Multiple Answer", "mnuEdit", "off"},
-        {"mnuKids", "Kids", "mnuView", "off"},
+        {"mnuCrMulti", "Create Multiple Answer", "mnuEdit", "on"},
+        {"mnuKids", "Kids", "mnuView", "on"},
         {"mnuStandard", "Academic", "mnuView", "on"},
         {"mnuTalking", "Talking", "mnuStandard", "on"},
         {"mnuSilent", "Silent", "mnuStandard", "on"},

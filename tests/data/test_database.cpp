@@ -143,6 +143,17 @@ void TestDatabase::newerSchemaIsRefusedUntouched() {
 void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
     QTemporaryDir dir;
     const QString path = copyOfTestFile(dir, QStringLiteral("version1.mdb"));
+    {
+        // Options left empty, as a database edited elsewhere may hold them.
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+        raw.setDatabaseName(path);
+        QVERIFY(raw.open());
+        data::exec(raw, "UPDATE Card SET ShowOrder = NULL WHERE Answer = 'Multi'");
+        data::exec(raw, "UPDATE Card SET DisplayQuestionNumber = '' WHERE Card_ID = 1");
+        data::exec(raw, "UPDATE Card SET ShowOrder = 1 WHERE Card_ID = 2");
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase("raw");
     QVERIFY(data::openDatabase(path).ok);
     const QSqlDatabase db = data::mainConnection();
     QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
@@ -150,6 +161,15 @@ void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
              data::kSampleSetName);
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), 10);
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM MultipleAnswers").toInt(), 3);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card WHERE typeof(ShowOrder) <> 'integer' "
+                              "OR typeof(DisplayQuestionNumber) <> 'integer'")
+                 .toInt(),
+             0);
+    QCOMPARE(data::scalar(db, "SELECT ShowOrder FROM Card WHERE Answer = 'Multi'").toInt(), 0);
+    QCOMPARE(
+        data::scalar(db, "SELECT DisplayQuestionNumber FROM Card WHERE Answer = 'Multi'").toInt(),
+        1);
+    QCOMPARE(data::scalar(db, "SELECT ShowOrder FROM Card WHERE Card_ID = 2").toInt(), 1);
     data::closeAllConnections();
 }
 

@@ -1,3 +1,4 @@
+#include "learn/LessonRules.h"
 #include "multi/MultiRules.h"
 
 #include <QtTest>
@@ -34,6 +35,7 @@ class TestMultiRules : public QObject {
         QCOMPARE(multi::verdictFromCounts(answers, matching, replies, ordered), expected);
     }
 
+    // Judging, the status bar and the editor's caption read a card's ShowOrder alike.
     void orderMatters_data() {
         QTest::addColumn<QVariant>("showOrder");
         QTest::addColumn<bool>("expected");
@@ -44,11 +46,26 @@ class TestMultiRules : public QObject {
         QTest::newRow("one") << QVariant(1) << true;
         QTest::newRow("one as text") << QVariant(QStringLiteral("1")) << true;
         QTest::newRow("true as stored by a check box") << QVariant(-1) << true;
+        QTest::newRow("no number") << QVariant(QStringLiteral("yes")) << true;
     }
     void orderMatters() {
         QFETCH(QVariant, showOrder);
         QFETCH(bool, expected);
         QCOMPARE(multi::orderMatters(showOrder), expected);
+        QCOMPARE(learn::orderPanelText(showOrder),
+                 expected ? QStringLiteral("ORDER") : QStringLiteral("NO order"));
+        QCOMPARE(multi::orderCaption(showOrder),
+                 expected ? multi::kOrderImportant : multi::kOrderNotImportant);
+        QCOMPARE(multi::countCaption(showOrder), expected ? multi::kShowCount : multi::kHideCount);
+    }
+
+    void storableAnswers() {
+        const QVariantList rows = {QStringLiteral("red"),     QVariant(),
+                                   QStringLiteral(""),        QStringLiteral(" \t"),
+                                   QStringLiteral(" green "), QStringLiteral("red")};
+        QCOMPARE(
+            multi::storableAnswers(rows),
+            (QStringList{QStringLiteral("red"), QStringLiteral(" green "), QStringLiteral("red")}));
     }
 
     void cellsDiffer_data() {

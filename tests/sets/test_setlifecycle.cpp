@@ -102,6 +102,7 @@ void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
     QCOMPARE(f.c().Adodc2->dataRowCount(), 0);
     // The first card typed belongs to the new set.
     QVERIFY(f.c().Adodc2->setData(f.c().Adodc2->index(0, 1), QStringLiteral("first")));
+    QVERIFY(f.c().Adodc2->storePendingRow()); // as when the row is left
     QCOMPARE(f.count("SELECT COUNT(*) FROM qSelectedSet WHERE Question = 'first'"), 1);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s ON s.Set_ID = r.Set_ID "
                      "WHERE s.SetName = 'Old'"),

@@ -1,0 +1,289 @@
+// Making multiple-answer cards on the set-editing screen, on the real window.
+#include "data/RecordsetModel.h"
+#include "multi/MultiRules.h"
+#include "sets/SetsFixture.h"
+
+#include <QHeaderView>
+#include <QSqlQuery>
+#include <QTableView>
+
+namespace {
+
+const QString kConvert = QStringLiteral(
+    "Are you sure you want to convert the current question into the multiple answer question?");
+
+// Double-clicks a cell and types into its editor; Enter writes it unless `keepOpen`.
+QWidget* typeInto(QTableView* g, int row, int column, const QString& text, bool keepOpen = false) {
+    const QModelIndex index = g->model()->index(row, column);
+    g->scrollTo(index);
+    const QPoint at = g->visualRect(index).center();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, at);
+    QWidget* editor = g->indexWidget(index);
+    if (!editor)
+        return nullptr;
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, text);
+    if (!keepOpen) {
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    return editor;
+}
+
+} // namespace
+
+class TestAuthoring : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SetsFixture> f;
+    qint64 set = 0;
+
+    present::Form1Controls& c() { return f->c(); }
+
+    // A set "Verbs" holding `cards` (question, answer), chosen, on the set-editing screen.
+    void start(const QList<QStringList>& cards) {
+        f.reset(); // its database goes before the next one is opened
+        f = std::make_unique<SetsFixture>();
+        set = f->t.addSet(QStringLiteral("Verbs"));
+        for (const QStringList& card : cards)
+            f->t.addCard(card[0], card[1], set);
+        f->t.chooseSet(QStringLiteral("Verbs"));
+        QVERIFY(f->start());
+    }
+    qint64 cardId(const QString& question) {
+        return f->t.scalar("SELECT Card_ID FROM Card WHERE Question = ?", {question}).toLongLong();
+    }
+    QStringList answers(qint64 card) {
+        QStringList list;
+        QSqlQuery q(f->t.db());
+        q.prepare("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid");
+        q.addBindValue(card);
+        q.exec();
+        while (q.next())
+            list << q.value(0).toString();
+        return list;
+    }
+    // Makes `row` the card grid's current row, as a click would; the very first row change
+    // after start-up is ignored, so a first move goes elsewhere.
+    void selectCard(int row) {
+        QTableView* g = c().TDBGrid2;
+        g->setFocus();
+        g->setCurrentIndex(c().Adodc2->index(c().Adodc2->dataRowCount(), 1));
+        g->setCurrentIndex(c().Adodc2->index(row, 1));
+    }
+    void convertCurrent(bool yes = true) {
+        f->dialogs.nextAnswer(yes);
+        c().mnuCrMulti->trigger();
+    }
+    void typeAnswer(const QString& text) {
+        data::RecordsetModel* m = c().Adodc3;
+        QVERIFY(typeInto(c().TDBGrid1, m->dataRowCount(), m->columnOf("M_Answer"), text));
+    }
+    void leaveAnswers() {
+        c().TDBGrid1->setFocus();
+        QTRY_VERIFY(c().TDBGrid1->hasFocus());
+        c().DataCombo1->setFocus();
+        QTRY_VERIFY(c().DataCombo1->hasFocus());
+    }
+    void deleteAnswerRow(int row) {
+        QTableView* g = c().TDBGrid1;
+        g->setFocus();
+        QTest::mouseClick(g->verticalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(5, g->verticalHeader()->sectionViewportPosition(row) + 5));
+        QTest::keyClick(g, Qt::Key_Delete);
+    }
+    bool editorShown() {
+        return c().TDBGrid1->isVisibleTo(c().Form1) && c().Command4->isVisibleTo(c().Form1) &&
+               c().Command5->isVisibleTo(c().Form1);
+    }
+
+  private slots:
+    void cleanup() { f.reset(); }
+    void convert_data();
+    void convert();
+    void convertRowBeingTyped();
+    void editListAndLeave();
+    void failingStoreKeepsOldList();
+    void optionCaptions_data();
+    void optionCaptions();
+    void multiRowAfterSetSwitch();
+};
+
+void TestAuthoring::convert_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("list"); // answers already stored for the card
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("ordinary answer") << "went" << QStringList() << true << QStringList{"went"};
+    QTest::newRow("empty answer") << "" << QStringList() << true << QStringList();
+    QTest::newRow("blank answer") << "  " << QStringList() << true << QStringList();
+    QTest::newRow("declined") << "went" << QStringList() << false << QStringList();
+    QTest::newRow("already converted")
+        << "Multi" << QStringList{"went", "gone"} << true << QStringList{"went", "gone"};
+}
+
+void TestAuthoring::convert() {
+    QFETCH(QString, answer);
+    QFETCH(QStringList, list);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, expected);
+    start({{"go", answer}, {"run", "ran"}});
+    const qint64 go = cardId("go");
+    f->t.addAnswers(go, list);
+    selectCard(1);
+    selectCard(0);
+    QCOMPARE(editorShown(), answer == QLatin1String("Multi"));
+    const int narrow = c().Form1->width();
+
+    convertCurrent(yes);
+    QCOMPARE(f->dialogs.shown().first().text, kConvert);
+    QCOMPARE(f->dialogs.shown().first().title, QString());
+    QCOMPARE(f->dialogs.shown().size(), 1);
+    const bool converted = yes;
+    QCOMPARE(f->t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {go}).toString(),
+             converted ? QStringLiteral("Multi") : answer);
+    QCOMPARE(answers(go), expected);
+    QCOMPARE(f->count("SELECT COUNT(*) FROM MultipleAnswers"), expected.size());
+    QCOMPARE(editorShown(), converted);
+    if (converted) {
+        QCOMPARE(c().TDBGrid2->currentIndex().row(), 0); // the converted card is current
+        QCOMPARE(c().Adodc3->dataRowCount(), expected.size());
+        QCOMPARE(c().Adodc3->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Multiple Answers"));
+        QVERIFY(c().TDBGrid1->isColumnHidden(c().Adodc3->columnOf("Card_ID")));
+        QVERIFY(c().Form1->width() > narrow || answer == QLatin1String("Multi"));
+        QCOMPARE(c().Command5->text(), multi::kOrderNotImportant);
+    }
+}
+
+// The row still being typed becomes one card of the chosen set, then that card is converted.
+void TestAuthoring::convertRowBeingTyped() {
+    start({{"go", "went"}});
+    QTableView* g = c().TDBGrid2;
+    const int row = c().Adodc2->dataRowCount();
+    QWidget* q = typeInto(g, row, c().Adodc2->columnOf("Question"), "be", true);
+    QVERIFY(q);
+    QTest::keyClick(q, Qt::Key_Tab);
+    QWidget* a = g->indexWidget(g->currentIndex());
+    QVERIFY(a);
+    QTest::keyClicks(a, QStringLiteral("was"));
+    convertCurrent();
+    const qint64 be = cardId("be");
+    QVERIFY(be > 0);
+    QCOMPARE(f->count("SELECT COUNT(*) FROM Card"), 2);
+    QCOMPARE(
+        f->count("SELECT COUNT(*) FROM Set_Card_rel WHERE Card_ID = ? AND Set_ID = ?", {be, set}),
+        1);
+    QCOMPARE(f->count("SELECT COUNT(*) FROM Set_Card_rel"), 2);
+    QCOMPARE(f->t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {be}).toString(),
+             QStringLiteral("Multi"));
+    QCOMPARE(answers(be), QStringList{"was"});
+    QVERIFY(editorShown());
+    QCOMPARE(c().Adodc3->valueAt(0, "M_Answer").toString(), QStringLiteral("was"));
+}
+
+void TestAuthoring::editListAndLeave() {
+    start({{"go", "went"}, {"run", "ran"}});
+    const qint64 go = cardId("go");
+    selectCard(0);
+    convertCurrent();
+    typeAnswer(QStringLiteral("gone"));
+    typeAnswer(QStringLiteral("going"));
+    typeAnswer(QStringLiteral("   "));          // blanks are no answer
+    QCOMPARE(answers(go), QStringList{"went"}); // stored when the grid is left
+    leaveAnswers();
+    QCOMPARE(answers(go), (QStringList{"went", "gone", "going"}));
+
+    deleteAnswerRow(1);
+    leaveAnswers();
+    QCOMPARE(answers(go), (QStringList{"went", "going"}));
+
+    // A list left without any answer keeps the old one, and the user is told why.
+    while (c().Adodc3->dataRowCount() > 0)
+        deleteAnswerRow(0);
+    leaveAnswers();
+    QVERIFY(f->dialogs.lastText().contains(QStringLiteral("at least one answer")));
+    QCOMPARE(answers(go), (QStringList{"went", "going"}));
+    QCOMPARE(c().Adodc3->dataRowCount(), 2);
+
+    // Closing the window stores what was typed last.
+    typeAnswer(QStringLiteral("gone"));
+    f->w->close();
+    QCOMPARE(answers(go), (QStringList{"went", "going", "gone"}));
+}
+
+void TestAuthoring::failingStoreKeepsOldList() {
+    start({{"go", "Multi"}});
+    const qint64 go = cardId("go");
+    f->t.addAnswers(go, {"went", "gone"});
+    selectCard(0);
+    QVERIFY(editorShown());
+    f->t.exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON MultipleAnswers "
+              "WHEN NEW.M_Answer = 'going' BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    typeAnswer(QStringLiteral("going"));
+    leaveAnswers();
+    QVERIFY(f->dialogs.lastText().contains(QStringLiteral("could not be saved")));
+    QCOMPARE(answers(go), (QStringList{"went", "gone"}));
+}
+
+void TestAuthoring::optionCaptions_data() {
+    QTest::addColumn<QVariant>("showOrder");
+    QTest::addColumn<QVariant>("display");
+    QTest::addColumn<QString>("orderCaption");
+    QTest::addColumn<QString>("countCaption");
+    QTest::newRow("empty counts as 0")
+        << QVariant() << QVariant() << multi::kOrderNotImportant << multi::kHideCount;
+    QTest::newRow("0") << QVariant(0) << QVariant(0) << multi::kOrderNotImportant
+                       << multi::kHideCount;
+    QTest::newRow("1") << QVariant(1) << QVariant(1) << multi::kOrderImportant << multi::kShowCount;
+}
+
+void TestAuthoring::optionCaptions() {
+    QFETCH(QVariant, showOrder);
+    QFETCH(QVariant, display);
+    QFETCH(QString, orderCaption);
+    QFETCH(QString, countCaption);
+    start({{"colours", "Multi"}});
+    const qint64 card = cardId("colours");
+    f->t.exec("UPDATE Card SET ShowOrder = ?, DisplayQuestionNumber = ? WHERE Card_ID = ?",
+              {showOrder, display, card});
+    selectCard(0);
+    QCOMPARE(c().Command5->text(), orderCaption);
+    QCOMPARE(c().Command4->text(), countCaption);
+
+    // One click turns caption and column over together.
+    const int orderOn = orderCaption == multi::kOrderImportant ? 1 : 0;
+    const int countOn = countCaption == multi::kShowCount ? 1 : 0;
+    QTest::mouseClick(c().Command5, Qt::LeftButton);
+    QTest::mouseClick(c().Command4, Qt::LeftButton);
+    QCOMPARE(f->t.scalar("SELECT ShowOrder FROM Card WHERE Card_ID = ?", {card}).toInt(),
+             1 - orderOn);
+    QCOMPARE(
+        f->t.scalar("SELECT DisplayQuestionNumber FROM Card WHERE Card_ID = ?", {card}).toInt(),
+        1 - countOn);
+    QCOMPARE(c().Command5->text(), orderOn ? multi::kOrderNotImportant : multi::kOrderImportant);
+    QCOMPARE(c().Command4->text(), countOn ? multi::kHideCount : multi::kShowCount);
+}
+
+// After the set list picks another set, the grid's first click is a row change of its own.
+void TestAuthoring::multiRowAfterSetSwitch() {
+    start({{"go", "went"}});
+    const qint64 nouns = f->t.addSet(QStringLiteral("Nouns"));
+    const qint64 colours = f->t.addCard(QStringLiteral("colours"), QStringLiteral("Multi"), nouns);
+    f->t.addAnswers(colours, {"red", "green"});
+    c().Adodc1->refresh();
+    selectCard(0);
+    QVERIFY(!editorShown());
+
+    f->t.chooseSet(QStringLiteral("Nouns"));
+    c().DataCombo1->setCurrentIndex(c().DataCombo1->findText(QStringLiteral("Nouns")));
+    QTRY_COMPARE(c().Adodc2->valueAt(0, "Question").toString(), QStringLiteral("colours"));
+    c().TDBGrid2->setCurrentIndex(c().Adodc2->index(0, 1));
+    QVERIFY(editorShown());
+    QCOMPARE(c().Adodc3->dataRowCount(), 2);
+    QCOMPARE(c().Adodc3->valueAt(1, "M_Answer").toString(), QStringLiteral("green"));
+}
+
+QTEST_MAIN(TestAuthoring)
+#include "test_authoring.moc"

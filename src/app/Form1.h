@@ -3,6 +3,7 @@
 #include "data/RecordsetFamily.h"
 #include "learn/Form1State.h"
 #include "learn/LessonState.h"
+#include "learn/OrderKeys.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
 #include "present/Dialogs.h"
@@ -91,6 +92,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
     std::unique_ptr<learn::Demons> demons_;
+    // Finishes the order keys between events; owned here so it stops with the window.
+    learn::OrderKeysRunner* orderKeys_ = nullptr;
 };
 
 } // namespace app

@@ -5,7 +5,7 @@
 
 namespace data {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 inline const QString kMainConnection = QStringLiteral("memorant");
 
 // The full schema, compiled in from schema.sql.

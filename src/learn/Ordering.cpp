@@ -2,6 +2,7 @@
 
 #include "data/Sql.h"
 #include "learn/Clock.h"
+#include "learn/OrderKeys.h"
 
 #include <QSqlDriver>
 #include <charconv>
@@ -92,13 +93,6 @@ void ensureKeyFunctions(const QSqlDatabase& db) {
     }
 }
 
-// Every card gets the key; only the rows whose key changes are written, which keeps the end
-// of a bunch quick on a large database (most keys stay as they were).
-void setOrderOfEveryCard(const QSqlDatabase& db, const QString& key) {
-    data::exec(db,
-               QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE \"Order\" IS NOT %1").arg(key));
-}
-
 } // namespace
 
 void SubReorderArray(CardArray& CSarray, int CurRowLim) {
@@ -111,20 +105,34 @@ void SubReorderArray(CardArray& CSarray, int CurRowLim) {
     }
 }
 
-void SubReorder(const QSqlDatabase& db) {
+QString orderKeySql(KeyRule rule, int day, const QString& rating) {
+    if (rule == KeyRule::Bunch) // the last character of the rating's text, then of the id's
+        return QStringLiteral("memorant_val(memorant_right(%1, 1) || memorant_right(Card_ID, 1))")
+            .arg(rating);
+    // The day is a number of our own making, not user text, so it is written into the SQL.
+    return QStringLiteral("(memorant_val(memorant_right(Card_ID * 1.0 / %1, 2)) - "
+                          "memorant_val(memorant_right(%2, 2)))")
+        .arg(day)
+        .arg(rating);
+}
+
+void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString& rating,
+                    const QString& where, const QVariantList& binds) {
     ensureKeyFunctions(db);
-    // The last character of the rating's text joined to the last digit of the card's id.
-    setOrderOfEveryCard(db, QStringLiteral("memorant_val(memorant_right(Rating, 1) || "
-                                           "memorant_right(Card_ID, 1))"));
+    const QString key = orderKeySql(rule, day, rating);
+    // Only the rows whose key changes are written.
+    data::exec(db,
+               QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE (%2) AND \"Order\" IS NOT %1")
+                   .arg(key, where),
+               binds);
+}
+
+void SubReorder(const QSqlDatabase& db) {
+    orderKeys(db, KeyRule::Bunch, 0);
 }
 
 void SubUpdateOrder1(const QSqlDatabase& db) {
-    ensureKeyFunctions(db);
-    // The day is a number of our own making, not user text, so it is written into the SQL.
-    const int day = now().date().day();
-    setOrderOfEveryCard(db, QStringLiteral("memorant_val(memorant_right(Card_ID * 1.0 / %1, 2)) - "
-                                           "memorant_val(memorant_right(Rating, 2))")
-                                .arg(day));
+    orderKeys(db, KeyRule::LearntSet, now().date().day());
 }
 
 } // namespace learn

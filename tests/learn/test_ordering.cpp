@@ -1,4 +1,5 @@
 #include "learn/Clock.h"
+#include "learn/OrderKeys.h"
 #include "learn/Ordering.h"
 #include "support/TempDatabase.h"
 
@@ -120,6 +121,7 @@ void TestOrdering::bunchKey() {
     testing::TempDatabase t;
     addCard(t, cardId, rating);
     learn::SubReorder(t.db());
+    learn::completeOrderKeys(t.db());
     const QVariant got = orderOf(t, cardId);
     QCOMPARE(got.isNull(), order.isNull());
     if (!order.isNull())
@@ -151,6 +153,7 @@ void TestOrdering::learntSetKey() {
     addCard(t, cardId, rating);
     learn::setNowForTesting(QDateTime(QDate(2024, 5, day), QTime(23, 59)));
     learn::SubUpdateOrder1(t.db());
+    learn::completeOrderKeys(t.db());
     const QVariant got = orderOf(t, cardId);
     QCOMPARE(got.isNull(), order.isNull());
     if (!order.isNull())
@@ -169,12 +172,14 @@ void TestOrdering::everyCardIsRewritten() {
     t.exec("UPDATE Card SET Rating = 0.5, \"Order\" = -1");
 
     learn::SubReorder(t.db());
+    learn::completeOrderKeys(t.db());
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = -1").toInt(), 0);
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = 50 + Card_ID % 10").toInt(), 31);
 
     t.exec("UPDATE Card SET \"Order\" = -1");
     learn::setNowForTesting(QDateTime(QDate(2024, 5, 1), QTime(8, 0)));
     learn::SubUpdateOrder1(t.db());
+    learn::completeOrderKeys(t.db());
     // On the 1st the quotient is the id itself: its last two digits less 5 (".5").
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = Card_ID % 100 - 0.5").toInt(),
              31);

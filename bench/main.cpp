@@ -2,6 +2,7 @@
 // Each timed step goes through the window's own controls and handlers, as a learner would.
 
 #include "BenchDatabase.h"
+#include "ExchangeBench.h"
 #include "Headless.h"
 #include "app/Form1.h"
 #include "data/Database.h"
@@ -233,6 +234,8 @@ int main(int argc, char** argv) {
         ->Iterations(5)
         ->Unit(benchmark::kMillisecond);
 
+    bench::registerExchangeBenchmarks();
+
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -248,6 +251,7 @@ int main(int argc, char** argv) {
         std::printf("median %s_ms=%.4f\n", name.c_str(), median(ms));
     const double small = median(samples()["reply_small"]);
     const double large = median(samples()["reply_large"]);
+    bench::printExchangeRatios();
     std::printf("reply_ms_small=%.4f reply_ms_large=%.4f ratio=%.3f\n", small, large,
                 small > 0 ? large / small : 0.0);
     return 0;

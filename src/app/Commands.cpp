@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "app/CommandLine.h"
+#include "app/ExchangeCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 
@@ -10,7 +11,13 @@ namespace app {
 
 const std::vector<CommandEntry>& commands() {
     // One line per command; each command lives in its own file.
-    static const std::vector<CommandEntry> table = {};
+    static const std::vector<CommandEntry> table = {
+        {QStringLiteral("export"), QStringLiteral("export FILE"),
+         QStringLiteral("write the whole database to the exchange file FILE"), exportCommand},
+        {QStringLiteral("import"), QStringLiteral("import [--with-log] FILE"),
+         QStringLiteral("merge the exchange file FILE into the database (with its log rows)"),
+         importCommand},
+    };
     return table;
 }
 

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ExchangeMenu.h"
 #include "app/Form1Build.h"
 #include "app/LogMenu.h"
 #include "app/Screens.h"
@@ -46,8 +47,9 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     setLifecycle_->onSetDeleted = [this] {
         learn::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
     };
-    new LogMenu(state_, this);          // owned by the window
-    new learn::DelayMenu(state_, this); // owned by the window
+    new LogMenu(state_, this);                      // owned by the window
+    exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
+    new learn::DelayMenu(state_, this);             // owned by the window
     orderKeys_ = new learn::OrderKeysRunner(this);
 }
 
@@ -69,9 +71,8 @@ void Form1::Form_Load() {
     // Kids layouts not built yet: the Kids entry stays off until they are.
     c_.mnuKids->setEnabled(false);
     c_.mnuSilent->setEnabled(true);
-    // Export and import and writing multiple answers are not built yet; an entry that did
-    // nothing would look broken.
-    for (QAction* unbuilt : {c_.mnuExport, c_.mnuImport, c_.mnuCrMulti})
+    // Writing multiple answers is not built yet; an entry that did nothing would look broken.
+    for (QAction* unbuilt : {c_.mnuCrMulti})
         unbuilt->setEnabled(false);
 
     // Load stays 0 while the program runs; a normal close sets it back to 1.

@@ -31,6 +31,7 @@ class CardGrid;
 
 namespace app {
 
+class ExchangeMenu;
 class Screens;
 class TalkingSilent;
 
@@ -57,6 +58,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     bool startupComplete() const { return startupComplete_; }
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
+    ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
     learn::Demons& demons() { return *demons_; }
 
     void ScrChangeVisible() override;
@@ -92,6 +94,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
     std::unique_ptr<learn::Demons> demons_;
+    ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
 };

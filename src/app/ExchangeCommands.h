@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Commands.h"
+
+namespace app {
+
+// memorant [--db PATH] export FILE
+int exportCommand(const CommandContext& context);
+// memorant [--db PATH] import [--with-log] FILE
+int importCommand(const CommandContext& context);
+
+} // namespace app

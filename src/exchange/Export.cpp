@@ -1,0 +1,130 @@
+#include "exchange/Export.h"
+
+#include "data/Sql.h"
+#include "exchange/ExchangeFile.h"
+#include "exchange/MultiCompanion.h"
+
+#include <QFile>
+#include <QSqlQuery>
+
+namespace exchange {
+namespace {
+
+// The staging table's columns in file order.
+const char* const kExportColumns[kColumns] = {
+    "C_Card_ID",          "C_Question",  "C_Answer",    "C_CurStatus",
+    "C_AcStatus",         "C_GoNo",      "C_Order",     "C_Rating",
+    "C_Correct",          "C_Incorrect", "C_Demons",    "C_Active",
+    "C_SpareID",          "S_Set_ID",    "S_SetName",   "S_Active",
+    "S_IncludeInDeamons", "S_SpareID",   "S_SpareName", "R_Rel_ID",
+    "R_Set_ID",           "R_Card_ID",   "L_RecID",     "L_Date",
+    "L_SetName",          "L_CardID",    "L_Result"};
+
+constexpr qint64 kProgressStep = 512;
+
+} // namespace
+
+Export::Export(const QSqlDatabase& db, const ValueForms& forms) : db_(db), forms_(forms) {}
+
+void Export::BuildExportBuffer() {
+    using data::exec;
+    exec(db_, QStringLiteral("DELETE FROM ExportBuffer"));
+    exec(db_, QStringLiteral(
+                  "INSERT INTO ExportBuffer (C_Card_ID, C_Question, C_Answer, C_AcStatus, C_GoNo, "
+                  "C_Order, C_Rating, C_Correct, C_Incorrect, C_Demons, C_SpareID) "
+                  "SELECT Card_ID, Question, Answer, AcStatus, GoNo, \"Order\", Rating, Correct, "
+                  "Incorrect, Demons, SpareID FROM Card ORDER BY Card_ID"));
+    exec(db_, QStringLiteral("INSERT INTO ExportBuffer (S_Set_ID, S_SetName, S_Active, "
+                             "S_IncludeInDeamons, S_SpareID, S_SpareName) "
+                             "SELECT Set_ID, SetName, Active, IncludeInDeamons, SpareID, "
+                             "SpareName FROM Set1 ORDER BY Set_ID"));
+    exec(db_, QStringLiteral("INSERT INTO ExportBuffer (R_Rel_ID, R_Set_ID, R_Card_ID) "
+                             "SELECT Rel_ID, Set_ID, Card_ID FROM Set_Card_rel ORDER BY Rel_ID"));
+    exec(db_, QStringLiteral("INSERT INTO ExportBuffer (L_RecID, L_Date, L_SetName, L_CardID, "
+                             "L_Result) SELECT RecID, \"Date\", SetName, CardID, Result FROM Log "
+                             "ORDER BY RecID"));
+}
+
+std::vector<ExportRecord> Export::ReadExportBuffer() {
+    QStringList columns;
+    for (const char* c : kExportColumns)
+        columns << QString::fromLatin1(c);
+    QSqlQuery q = data::exec(db_, QStringLiteral("SELECT %1 FROM ExportBuffer ORDER BY rowid")
+                                      .arg(columns.join(QStringLiteral(", "))));
+    // No ceiling: the table grows with the database.
+    std::vector<ExportRecord> table;
+    while (q.next()) {
+        ExportRecord& r = table.emplace_back();
+        for (int c = 0; c < kColumns; ++c)
+            r[static_cast<size_t>(c)] = q.value(c);
+    }
+    return table;
+}
+
+QByteArray Export::WriteToFile(const QString& path, const std::vector<ExportRecord>& table,
+                               const Progress& progress) {
+    LineWriter out(path);
+    const auto total = static_cast<qint64>(table.size());
+    qint64 done = 0;
+    for (const ExportRecord& record : table) {
+        for (int c = 0; c < kColumns; ++c) {
+            bool changed = false;
+            out.writeLine(forms_.format(columnKind(c), record[static_cast<size_t>(c)], &changed));
+            if (changed)
+                ++textsChanged_;
+        }
+        if (progress && ++done % kProgressStep == 0)
+            progress(done, total);
+    }
+    // The terminating block: the reader drops the last complete block, whatever it holds.
+    for (int c = 0; c < kColumns; ++c)
+        out.writeLine(QString());
+    out.commit();
+    return out.sha256();
+}
+
+bool Export::writeCompanion(const QString& path, const QByteArray& mainSha256,
+                            const std::vector<MultiEntry>& entries) {
+    const QString companion = companionPath(path);
+    if (entries.empty()) {
+        // A companion left from an earlier export would not match the new file anyway;
+        // removing it keeps the folder honest.
+        QFile::remove(companion);
+        return false;
+    }
+    textsChanged_ += writeMultiCompanion(companion, mainSha256, entries, forms_);
+    return true;
+}
+
+ExportOutcome Export::run(const QString& path, const Progress& progress) {
+    textsChanged_ = 0;
+    std::vector<ExportRecord> table;
+    std::vector<MultiEntry> entries;
+    try {
+        // One snapshot of the database for the staging table and the companion.
+        data::Transaction t(db_);
+        BuildExportBuffer();
+        table = ReadExportBuffer();
+        entries = readMultiEntries(db_);
+        t.commit();
+    } catch (const data::DbError& e) {
+        throw ExchangeError(
+            QStringLiteral("The database could not be exported: %1").arg(e.message()));
+    }
+    if (progress)
+        progress(0, static_cast<qint64>(table.size()));
+    ExportOutcome outcome;
+    outcome.path = path;
+    outcome.records = static_cast<qint64>(table.size());
+    const QByteArray sha = WriteToFile(path, table, progress);
+    table.clear();
+    // A companion that fails to be written keeps the old one, whose check line no longer
+    // matches: an import then says it was ignored.
+    outcome.companion = writeCompanion(path, sha, entries);
+    outcome.textsChanged = textsChanged_;
+    if (progress)
+        progress(outcome.records, outcome.records);
+    return outcome;
+}
+
+} // namespace exchange

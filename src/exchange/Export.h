@@ -1,0 +1,53 @@
+#pragma once
+
+#include "exchange/MultiCompanion.h"
+#include "exchange/Progress.h"
+#include "exchange/ValueForms.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace exchange {
+
+// One record of the exchange file, as the staging table ExportBuffer holds it.
+using ExportRecord = std::array<QVariant, kColumns>;
+
+struct ExportOutcome {
+    QString path;
+    qint64 records = 0;     // without the terminating block
+    int textsChanged = 0;   // texts whose line breaks were written as blanks
+    bool companion = false; // the ".multi" companion was written (else it was removed)
+};
+
+// Writes the whole database (cards, sets, relations, log) to an exchange file, and the
+// answer lists of multiple-answer cards to its companion. No widget in sight: the menu
+// entry and the command line both use it.
+class Export {
+  public:
+    explicit Export(const QSqlDatabase& db, const ValueForms& forms = ValueForms());
+
+    // Throws ExchangeError; the file that was there before stays unless the new one is
+    // complete.
+    ExportOutcome run(const QString& path, const Progress& progress = {});
+
+    // The steps, in the order run() takes them.
+    void BuildExportBuffer();
+    std::vector<ExportRecord> ReadExportBuffer();
+    // Writes the records and the terminating block; returns the SHA-256 of what it wrote.
+    QByteArray WriteToFile(const QString& path, const std::vector<ExportRecord>& table,
+                           const Progress& progress);
+
+    int textsChanged() const { return textsChanged_; }
+
+  private:
+    bool writeCompanion(const QString& path, const QByteArray& mainSha256,
+                        const std::vector<MultiEntry>& entries);
+
+    QSqlDatabase db_;
+    ValueForms forms_;
+    int textsChanged_ = 0;
+};
+
+} // namespace exchange

@@ -1,0 +1,231 @@
+#include "exchange/Import.h"
+
+#include "data/Sql.h"
+#include "exchange/MergePlan.h"
+#include "exchange/MultiCompanion.h"
+
+#include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace exchange {
+namespace {
+
+constexpr qint64 kProgressStep = 512;
+
+using data::exec;
+
+int affected(QSqlQuery q) {
+    return q.numRowsAffected();
+}
+
+} // namespace
+
+Import::Import(const QSqlDatabase& db, const ValueForms& forms) : db_(db), forms_(forms) {}
+
+qint64 Import::ReadFile(const QString& path) {
+    path_ = path;
+    file_ = readExchangeLines(path);
+    const auto blocks = static_cast<qint64>(file_.lines.size()) / kColumns;
+    if (blocks < 1)
+        throw ExchangeError(QStringLiteral("The file \"%1\" is not an exchange file: it holds %2 "
+                                           "lines, fewer than one block of %3. Nothing was "
+                                           "changed.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .arg(file_.lines.size())
+                                .arg(kColumns));
+    return blocks + 1;
+}
+
+void Import::WriteToTable(qint64 row3, const Progress& progress) {
+    exec(db_, QStringLiteral("DELETE FROM ImportBuffer"));
+    QString marks;
+    for (int c = 0; c < kColumns; ++c)
+        marks += c ? QStringLiteral(", ?") : QStringLiteral("?");
+    QSqlQuery insert(db_);
+    if (!insert.prepare(QStringLiteral("INSERT INTO ImportBuffer VALUES (%1)").arg(marks)))
+        throw data::DbError(insert.lastError().text());
+    const qint64 records = row3 - 2; // the last complete block is the terminator
+    outcome_.records = records;
+    QVariant value;
+    QString why;
+    for (qint64 k = 0; k < records; ++k) {
+        for (int c = 0; c < kColumns; ++c) {
+            const size_t line = static_cast<size_t>(k * kColumns + c);
+            if (!forms_.parse(columnKind(c), file_.lines[line], &value, &why))
+                throw ExchangeError(
+                    QStringLiteral("The exchange file \"%1\" cannot be imported: line %2 holds "
+                                   "\"%3\", but %4. Nothing was changed.")
+                        .arg(QDir::toNativeSeparators(path_))
+                        .arg(line + 1)
+                        .arg(file_.lines[line].toString(), why));
+            insert.bindValue(c, value);
+        }
+        if (!insert.exec())
+            throw data::DbError(insert.lastError().text());
+        if (progress && (k + 1) % kProgressStep == 0)
+            progress(k + 1, records);
+    }
+}
+
+void Import::splitByKind() {
+    for (const char* table : {"BufferCard", "BufferLog", "BufferSet_Card_rel", "BufferSet1"})
+        exec(db_, QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+    // The ids are staged as whole numbers, so "<> 0" means what it says.
+    exec(db_, QStringLiteral("INSERT INTO BufferCard (Field1, Field2, Field3, Field4, Field5, "
+                             "Field6, Field7, Field8, Field9, Field10, Field11, Field12, Field13) "
+                             "SELECT Field1, Field2, Field3, Field4, Field5, Field6, Field7, "
+                             "Field8, Field9, Field10, Field11, Field12, Field13 "
+                             "FROM ImportBuffer WHERE Field1 <> 0 ORDER BY rowid"));
+    exec(db_, QStringLiteral("INSERT INTO BufferSet_Card_rel (Field1, Field2, Field3) "
+                             "SELECT Field20, Field21, Field22 FROM ImportBuffer "
+                             "WHERE Field20 <> 0 ORDER BY rowid"));
+    exec(db_, QStringLiteral("INSERT INTO BufferLog (Field1, Field2, Field3, Field4, Field5) "
+                             "SELECT Field23, Field24, Field25, Field26, Field27 FROM ImportBuffer "
+                             "WHERE Field23 <> 0 ORDER BY rowid"));
+    exec(db_, QStringLiteral("INSERT INTO BufferSet1 (Field1, Field2, Field3, Field4, Field5, "
+                             "Field6) SELECT Field14, Field15, Field16, Field17, Field18, Field19 "
+                             "FROM ImportBuffer WHERE Field14 <> 0 ORDER BY rowid"));
+}
+
+void Import::refuseDuplicateIds() {
+    // Old ids tie cards and sets to their relations; one id for two rows would tie wrongly.
+    for (const auto& [table, what] : {std::pair{"BufferCard", "card"}, {"BufferSet1", "set"}}) {
+        const QVariant twice = data::scalar(
+            db_, QStringLiteral("SELECT Field1 FROM %1 GROUP BY Field1 HAVING COUNT(*) > 1 LIMIT 1")
+                     .arg(QLatin1String(table)));
+        if (twice.isValid())
+            throw ExchangeError(
+                QStringLiteral("The exchange file \"%1\" cannot be imported: it "
+                               "holds more than one %2 with the id %3. Nothing "
+                               "was changed.")
+                    .arg(QDir::toNativeSeparators(path_), QLatin1String(what), twice.toString()));
+    }
+}
+
+void Import::applySetNames() {
+    QVariantList rowids, oldIds;
+    QStringList names;
+    QSqlQuery staged =
+        exec(db_, QStringLiteral("SELECT rowid, Field1, Field2 FROM BufferSet1 ORDER BY rowid"));
+    while (staged.next()) {
+        rowids << staged.value(0);
+        oldIds << staged.value(1);
+        names << staged.value(2).toString();
+    }
+    QStringList existing;
+    QSqlQuery sets =
+        exec(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE SetName IS NOT NULL"));
+    while (sets.next())
+        existing << sets.value(0).toString();
+
+    const MergePlan plan(existing, names);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const SetFate& fate = plan.fates()[static_cast<size_t>(i)];
+        if (fate.kind == SetFate::LeftOut) {
+            // Only its ties go: a card it shares with a set that is added still comes.
+            exec(db_, QStringLiteral("DELETE FROM BufferSet_Card_rel WHERE Field2 = ?"),
+                 {oldIds[i]});
+            exec(db_, QStringLiteral("DELETE FROM BufferSet1 WHERE rowid = ?"), {rowids[i]});
+        } else if (fate.kind == SetFate::Renamed) {
+            exec(db_, QStringLiteral("UPDATE BufferSet1 SET Field2 = ? WHERE rowid = ?"),
+                 {fate.name, rowids[i]});
+        }
+    }
+
+    QStringList logNames;
+    QSqlQuery logs =
+        exec(db_, QStringLiteral("SELECT DISTINCT Field3 FROM BufferLog WHERE Field3 IS NOT NULL"));
+    while (logs.next())
+        logNames << logs.value(0).toString();
+    // Longest first: a name with "1" appended is longer than its own, so no row is renamed
+    // twice.
+    std::sort(logNames.begin(), logNames.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& name : logNames) {
+        const SetFate fate = plan.logFate(name);
+        if (fate.kind == SetFate::LeftOut)
+            exec(db_, QStringLiteral("DELETE FROM BufferLog WHERE Field3 = ?"), {name});
+        else if (fate.kind == SetFate::Renamed)
+            exec(db_, QStringLiteral("UPDATE BufferLog SET Field3 = ? WHERE Field3 = ?"),
+                 {fate.name, name});
+    }
+}
+
+void Import::ImpNoLog() {
+    splitByKind();
+    refuseDuplicateIds();
+    applySetNames();
+
+    // The carriers: afterwards only the rows added now hold their old ids.
+    exec(db_, QStringLiteral("UPDATE Card SET SpareID = '' WHERE SpareID IS NOT ''"));
+    exec(db_, QStringLiteral("UPDATE Set1 SET SpareID = '' WHERE SpareID IS NOT ''"));
+
+    // Each card of an added set once, however many of the added sets hold it. A card the
+    // merge adds is in use, so it is never marked for the deletion sweep.
+    outcome_.cardsAdded = affected(exec(
+        db_, QStringLiteral(
+                 "INSERT INTO Card (Question, Answer, CurStatus, AcStatus, GoNo, SpareID, Rating, "
+                 "Correct, Incorrect, Demons, Active) "
+                 "SELECT Field2, Field3, COALESCE(Field4, 0), COALESCE(Field5, 0), "
+                 "COALESCE(Field6, 0), Field1, COALESCE(Field8, 0), COALESCE(Field9, 0), "
+                 "COALESCE(Field10, 0), COALESCE(Field11, 0), COALESCE(NULLIF(Field12, '0'), 1) "
+                 "FROM BufferCard WHERE Field1 IN (SELECT BufferSet_Card_rel.Field3 "
+                 "FROM BufferSet_Card_rel JOIN qForAppendSet1 "
+                 "ON BufferSet_Card_rel.Field2 = qForAppendSet1.Field1) ORDER BY rowid")));
+    outcome_.setsAdded = affected(exec(
+        db_, QStringLiteral("INSERT INTO Set1 (SetName, Active, IncludeInDeamons, SpareID) "
+                            "SELECT Field2, COALESCE(NULLIF(Field3, '0'), 1), COALESCE(Field4, 1), "
+                            "Field1 FROM BufferSet1 "
+                            "WHERE Field1 IN (SELECT Field1 FROM qForAppendSet1) ORDER BY rowid")));
+    exec(db_, QStringLiteral(
+                  "INSERT INTO Set_Card_rel (Set_ID, Card_ID) "
+                  "SELECT Set1.Set_ID, Card.Card_ID FROM BufferSet_Card_rel "
+                  "JOIN qNewlyAddedSets ON qNewlyAddedSets.SpareID = BufferSet_Card_rel.Field2 "
+                  "JOIN Set1 ON Set1.SpareID = BufferSet_Card_rel.Field2 "
+                  "JOIN Card ON Card.SpareID = BufferSet_Card_rel.Field3 AND Card.SpareID <> '' "
+                  "GROUP BY Set1.Set_ID, Card.Card_ID ORDER BY MIN(BufferSet_Card_rel.rowid)"));
+}
+
+int Import::addLogRows() {
+    return affected(exec(
+        db_, QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                            "SELECT BufferLog.Field2, BufferLog.Field3, Card.Card_ID, "
+                            "BufferLog.Field5 FROM BufferLog "
+                            "JOIN Card ON Card.SpareID = BufferLog.Field4 AND Card.SpareID <> '' "
+                            "ORDER BY BufferLog.rowid")));
+}
+
+ImportOutcome Import::run(const QString& path, bool withLog, const Progress& progress) {
+    outcome_ = {};
+    const qint64 row3 = ReadFile(path);
+    const CompanionRead companion = readMultiCompanion(path, file_.sha256, forms_);
+    if (companion.present && !companion.matches)
+        outcome_.companionNote =
+            QStringLiteral("The companion file \"%1\" was ignored: it belongs to another "
+                           "exchange file, so multiple-answer cards came without their answers.")
+                .arg(QDir::toNativeSeparators(companionPath(path)));
+    if (progress)
+        progress(0, row3 - 2);
+    try {
+        data::Transaction t(db_);
+        WriteToTable(row3, progress);
+        ImpNoLog();
+        if (companion.matches)
+            outcome_.multiCards = applyMultiEntries(db_, companion.entries);
+        if (withLog)
+            outcome_.logRowsAdded = addLogRows();
+        t.commit();
+    } catch (const data::DbError& e) {
+        throw ExchangeError(QStringLiteral("The exchange file \"%1\" could not be imported: %2. "
+                                           "Nothing was changed.")
+                                .arg(QDir::toNativeSeparators(path), e.message()));
+    }
+    file_ = {};
+    if (progress)
+        progress(row3 - 2, row3 - 2);
+    return outcome_;
+}
+
+} // namespace exchange

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "exchange/ExchangeFile.h"
+#include "exchange/Progress.h"
+#include "exchange/ValueForms.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace exchange {
+
+struct ImportOutcome {
+    qint64 records = 0; // records read from the file
+    int setsAdded = 0;
+    int cardsAdded = 0;
+    int logRowsAdded = 0;
+    int multiCards = 0;    // cards given their answer lists from the companion
+    QString companionNote; // why the companion was not used, when one was there
+};
+
+// Merges an exchange file into the database: sets, their cards and relations, and with
+// the log the log rows of the cards added now. Existing rows are never changed (beyond
+// the carriers Card.SpareID and Set1.SpareID). All or nothing, in one transaction.
+class Import {
+  public:
+    explicit Import(const QSqlDatabase& db, const ValueForms& forms = ValueForms());
+
+    // Throws ExchangeError naming the file (and line); the database is then as before.
+    ImportOutcome run(const QString& path, bool withLog, const Progress& progress = {});
+
+    // The steps, in the order run() takes them. ReadFile returns one more than the number
+    // of complete blocks; throws when there is not even one.
+    qint64 ReadFile(const QString& path);
+    // Stages records 1 to row3 - 2 (the last block is the terminator), each value parsed
+    // for its column.
+    void WriteToTable(qint64 row3, const Progress& progress);
+    // The merge itself, on the staged records.
+    void ImpNoLog();
+    // Adds the staged log rows of the cards this import added.
+    int addLogRows();
+
+    const ImportOutcome& outcome() const { return outcome_; }
+
+  private:
+    void splitByKind();
+    void refuseDuplicateIds();
+    void applySetNames();
+
+    QSqlDatabase db_;
+    ValueForms forms_;
+    QString path_;
+    ExchangeLines file_;
+    ImportOutcome outcome_;
+};
+
+} // namespace exchange

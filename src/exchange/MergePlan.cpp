@@ -1,0 +1,64 @@
+#include "exchange/MergePlan.h"
+
+#include <algorithm>
+
+namespace exchange {
+namespace {
+
+const QString kReserved = QStringLiteral("*set0");
+
+QString folded(const QString& name) {
+    return name.toCaseFolded();
+}
+
+} // namespace
+
+bool MergePlan::taken(const QString& name) const {
+    return std::binary_search(takenFolded_.cbegin(), takenFolded_.cend(), folded(name));
+}
+
+MergePlan::MergePlan(const QStringList& existingNames, const QStringList& fileNames)
+    : fileNames_(fileNames) {
+    for (const QString& n : existingNames)
+        takenFolded_ << folded(n);
+    std::sort(takenFolded_.begin(), takenFolded_.end());
+    auto take = [this](const QString& name) {
+        const QString f = folded(name);
+        takenFolded_.insert(std::lower_bound(takenFolded_.begin(), takenFolded_.end(), f), f);
+    };
+
+    // Free names first, so that a renamed set cannot take the name another set keeps.
+    fates_.resize(static_cast<size_t>(fileNames.size()), SetFate{SetFate::LeftOut, {}});
+    std::vector<bool> keeps(fates_.size(), false);
+    for (size_t i = 0; i < fates_.size(); ++i) {
+        const QString& name = fileNames[static_cast<qsizetype>(i)];
+        if (!taken(name)) {
+            fates_[i] = {SetFate::Kept, name};
+            keeps[i] = true;
+            take(name);
+        }
+    }
+    for (size_t i = 0; i < fates_.size(); ++i) {
+        const QString& name = fileNames[static_cast<qsizetype>(i)];
+        if (keeps[i] || name == kReserved)
+            continue;
+        const QString renamed = name + QLatin1Char('1');
+        if (taken(renamed))
+            continue;
+        fates_[i] = {SetFate::Renamed, renamed};
+        take(renamed);
+    }
+}
+
+SetFate MergePlan::logFate(const QString& setName) const {
+    const qsizetype i = fileNames_.indexOf(setName);
+    if (i >= 0)
+        return fates_[static_cast<size_t>(i)];
+    if (!taken(setName))
+        return {SetFate::Kept, setName};
+    if (setName != kReserved && !taken(setName + QLatin1Char('1')))
+        return {SetFate::Renamed, setName + QLatin1Char('1')};
+    return {SetFate::LeftOut, {}};
+}
+
+} // namespace exchange

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "exchange/ValueForms.h"
+
+#include <QByteArray>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+namespace exchange {
+
+// What the exchange file cannot carry for one card: its answer list and its two flags.
+struct MultiEntry {
+    qlonglong cardId = 0; // the id the card has in the exported database
+    QVariant showOrder;
+    QVariant displayQuestionNumber;
+    QStringList answers;
+};
+
+// The cards that have answers, or a flag that is not 0, in the order of their ids.
+std::vector<MultiEntry> readMultiEntries(const QSqlDatabase& db);
+
+// The companion file: a first line with the SHA-256 of the exchange file it belongs to,
+// then for each card its id, ShowOrder, DisplayQuestionNumber, the number of answers and
+// the answers, one value a line. Returns how many answers had line breaks made blanks.
+// Throws ExchangeError; written to a temporary name and renamed, as the main file.
+int writeMultiCompanion(const QString& path, const QByteArray& mainSha256,
+                        const std::vector<MultiEntry>& entries, const ValueForms& forms);
+
+struct CompanionRead {
+    bool present = false; // a companion file exists
+    bool matches = false; // and its first line names the exchange file just read
+    std::vector<MultiEntry> entries;
+};
+
+// Reads the companion of the exchange file whose SHA-256 is `mainSha256`. A companion that
+// belongs to another file is reported, not read. Throws ExchangeError, naming the file and
+// line, when a matching companion is malformed.
+CompanionRead readMultiCompanion(const QString& path, const QByteArray& mainSha256,
+                                 const ValueForms& forms);
+
+// Gives the cards that this import added (Card.SpareID holds their old id) their answers and
+// flags. Returns the number of cards given answers. Throws data::DbError.
+int applyMultiEntries(const QSqlDatabase& db, const std::vector<MultiEntry>& entries);
+
+} // namespace exchange

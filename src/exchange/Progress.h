@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QtGlobal>
+#include <functional>
+
+namespace exchange {
+
+// Told now and then how many records of how many are done; the window shows it, a command
+// ignores it. It must not touch the database.
+using Progress = std::function<void(qint64 done, qint64 total)>;
+
+} // namespace exchange

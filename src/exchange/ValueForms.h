@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <QVariant>
+#include <array>
+
+namespace exchange {
+
+// Every record of the exchange file has this many values, one a line.
+constexpr int kColumns = 27;
+
+// What a column of a record holds, which decides how its value is written and read.
+enum class ColumnKind {
+    Id,       // a whole number; the first column of each record kind tells the kind
+    Number,   // any number
+    YesNo,    // "True" or "False"
+    Date,     // a day, with its time when that is not midnight
+    Text,     // exactly as stored; the line Null is a null
+    NamedText // question, answer, set names: never null, so the line Null is the text "Null"
+};
+
+// The kind of column `index` (0 to 26), in file order.
+ColumnKind columnKind(int index);
+
+// How values look in the file: the system's decimal separator and short date format, the
+// year always with four digits so that a date never comes back in the wrong century.
+class ValueForms {
+  public:
+    explicit ValueForms(const QLocale& locale = QLocale::system());
+
+    // The line for one value. A line break inside a text is written as a blank (the file
+    // has no escape for it); `lineBreaksReplaced` is set when that happened.
+    QString format(ColumnKind kind, const QVariant& value, bool* lineBreaksReplaced) const;
+
+    // The value a line stands for, as it is staged: ids as whole numbers, numbers as their
+    // shortest exact decimal text, Yes/No as 1 or 0, dates in ISO form, texts as read.
+    // On a malformed value returns false and leaves a reason in `why`.
+    bool parse(ColumnKind kind, QStringView line, QVariant* value, QString* why) const;
+
+    const QString& dateFormat() const { return dateFormat_; }
+
+  private:
+    QLocale locale_;
+    QString dateFormat_;
+    QString timeFormat_;
+};
+
+// `format` with every two-digit year made a four-digit one.
+QString withFourDigitYear(const QString& format);
+
+// `text` with each line break (CR LF, CR or LF) replaced by one blank.
+QString lineBreaksToBlanks(const QString& text, bool* changed);
+
+} // namespace exchange

@@ -1,0 +1,108 @@
+#include "app/ExchangeCommands.h"
+#include "app/ExchangeMenu.h"
+#include "app/Form1.h"
+#include "data/Database.h"
+#include "data/DatabaseLock.h"
+#include "data/Sql.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QtTest>
+#include <memory>
+
+class TestExchangeMenu : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void exportThenImportFromTheMenu();
+    void aBadFileIsRefusedWithItsName();
+    void commands();
+
+  private:
+    QString file(const QString& name) const { return files->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> files;
+    std::unique_ptr<testing::TempDatabase> t;
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    std::unique_ptr<app::Form1> w;
+};
+
+void TestExchangeMenu::init() {
+    files = std::make_unique<QTemporaryDir>();
+    t = std::make_unique<testing::TempDatabase>(true);
+    dialogs.clear();
+    w = std::make_unique<app::Form1>(t->db(), dialogs, speech);
+    w->Form_Load();
+    w->exchangeMenu().setExchangePath(file(QStringLiteral("ExportBuffer.txt")));
+}
+
+void TestExchangeMenu::cleanup() {
+    w.reset();
+    t.reset();
+    files.reset();
+}
+
+void TestExchangeMenu::exportThenImportFromTheMenu() {
+    w->controls().mnuExport->trigger();
+    QCOMPARE(dialogs.lastText(),
+             QStringLiteral("Export has been completed successfully. The file location is: %1.")
+                 .arg(QDir::toNativeSeparators(file(QStringLiteral("ExportBuffer.txt")))));
+    QVERIFY(QFile::exists(file(QStringLiteral("ExportBuffer.txt.multi"))));
+
+    w->controls().mnuImpWithLog->trigger();
+    QCOMPARE(dialogs.lastText(), QStringLiteral("Import has been completed successfully"));
+    // The set list shows the new set at once.
+    QVERIFY(w->controls().DataCombo1->findText(QStringLiteral("Capitals of Europe1")) >= 0);
+    QVERIFY(w->recordsets().isLoaded());
+}
+
+void TestExchangeMenu::aBadFileIsRefusedWithItsName() {
+    w->exchangeMenu().setExchangePath(
+        QStringLiteral(MEMORANT_TEST_DATA "/../exchange/data/bad-id.txt"));
+    const int sets = t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
+    w->controls().mnuImpNoLog->trigger();
+    QCOMPARE(dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
+    QVERIFY2(dialogs.lastText().contains(QStringLiteral("bad-id.txt")),
+             qPrintable(dialogs.lastText()));
+    QCOMPARE(t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
+    QVERIFY(w->recordsets().isLoaded());
+}
+
+void TestExchangeMenu::commands() {
+    const QString exchangeFile = file(QStringLiteral("cmd.txt"));
+    const QString db = file(QStringLiteral("copy.mdb"));
+    w.reset();
+    data::closeAllConnections(); // writes everything into the file itself
+    QVERIFY(QFile::copy(t->path(), db));
+    t.reset();
+    QCOMPARE(app::exportCommand({db, {}}), 2);
+    QCOMPARE(app::exportCommand({file(QStringLiteral("none.mdb")), {exchangeFile}}), 1);
+    QVERIFY(!QFile::exists(file(QStringLiteral("none.mdb"))));
+    QCOMPARE(app::exportCommand({db, {exchangeFile}}), 0);
+    QVERIFY(QFile::exists(exchangeFile));
+    {
+        // A program window holds the file: the command is refused.
+        data::DatabaseLock window(db);
+        QVERIFY(window.acquire().isEmpty());
+        QCOMPARE(app::importCommand({db, {QStringLiteral("--with-log"), exchangeFile}}), 1);
+    }
+    QCOMPARE(app::importCommand({db, {QStringLiteral("--with-log"), exchangeFile}}), 0);
+    QCOMPARE(app::importCommand({db, {QStringLiteral("--with-log")}}), 2);
+    const data::OpenOutcome opened = data::openDatabase(db, false);
+    QVERIFY(opened.ok);
+    QCOMPARE(data::scalar(data::mainConnection(),
+                          QStringLiteral("SELECT COUNT(*) FROM Set1 WHERE SetName = ?"),
+                          {QStringLiteral("Capitals of Europe1")})
+                 .toInt(),
+             1);
+    data::closeAllConnections();
+}
+
+QTEST_MAIN(TestExchangeMenu)
+#include "test_exchange_menu.moc"

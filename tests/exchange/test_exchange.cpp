@@ -1,0 +1,434 @@
+#include "data/Sql.h"
+#include "exchange/ExchangeFile.h"
+#include "exchange/Export.h"
+#include "exchange/Import.h"
+#include "support/TempDatabase.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using testing::TempDatabase;
+
+namespace {
+
+const QLocale kUs(QStringLiteral("en_US"));
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The file's lines; every line must end with CR LF.
+QStringList linesOf(const QString& path) {
+    QByteArray bytes = bytesOf(path);
+    if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
+        return {QStringLiteral("<no CR LF at the end>")};
+    QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    return lines;
+}
+
+void writeLines(const QString& path, const QStringList& lines, const QByteArray& end = "\r\n") {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    for (const QString& l : lines)
+        f.write(l.toUtf8() + end);
+}
+
+// Every row the user owns, so "unchanged" can be checked exactly.
+QString digest(const QSqlDatabase& db) {
+    QString out;
+    for (const char* sql :
+         {"SELECT * FROM Set1 ORDER BY Set_ID", "SELECT * FROM Card ORDER BY Card_ID",
+          "SELECT * FROM Set_Card_rel ORDER BY Rel_ID", "SELECT * FROM Log ORDER BY RecID",
+          "SELECT * FROM MultipleAnswers ORDER BY rowid"}) {
+        QSqlQuery q = data::exec(db, QString::fromLatin1(sql));
+        while (q.next()) {
+            for (int c = 0; c < q.record().count(); ++c) {
+                // The carriers are the merge's bookkeeping, cleared by every import.
+                if (q.record().fieldName(c) != QStringLiteral("SpareID"))
+                    out += q.value(c).toString() + QLatin1Char('|');
+            }
+            out += QLatin1Char('\n');
+        }
+    }
+    return out;
+}
+
+QStringList column(const TempDatabase& t, const QString& sql, const QVariantList& binds = {}) {
+    QStringList out;
+    QSqlQuery q = data::exec(t.db(), sql, binds);
+    while (q.next())
+        out << q.value(0).toString();
+    return out;
+}
+
+int count(const TempDatabase& t, const QString& sql, const QVariantList& binds = {}) {
+    return t.scalar(sql, binds).toInt();
+}
+
+} // namespace
+
+class TestExchange : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void exportWritesTheFormat();
+    void emptyDatabaseExportsOnlyTheTerminatingBlock();
+    void onlyCompleteBlocksBeforeTheLastAreStored_data();
+    void onlyCompleteBlocksBeforeTheLastAreStored();
+    void importingOwnExportAddsCopiesOnce();
+    void twiceTakenNameIsLeftOutWithCardsAndLog();
+    void logRowsOnlyWithLogAndOnlyOfCardsAddedNow();
+    void sharedCardsAndNamesTheFileKeeps();
+    void badFilesChangeNothing_data();
+    void badFilesChangeNothing();
+    void roundTripKeepsEveryTextAndAnswerList();
+    void companionOfAnotherFileIsIgnored();
+    void lenientReader();
+
+  private:
+    // Exports a database seeded by `seed` (on top of the sample set when `sample`) and
+    // closes it; the file stays in `files`.
+    QString exportFrom(bool sample, const std::function<void(TempDatabase&)>& seed,
+                       exchange::ExportOutcome* outcome = nullptr);
+
+    std::unique_ptr<QTemporaryDir> files;
+    std::unique_ptr<TempDatabase> t;
+};
+
+void TestExchange::init() {
+    files = std::make_unique<QTemporaryDir>();
+}
+
+void TestExchange::cleanup() {
+    t.reset();
+    files.reset();
+}
+
+QString TestExchange::exportFrom(bool sample, const std::function<void(TempDatabase&)>& seed,
+                                 exchange::ExportOutcome* outcome) {
+    const QString path = files->filePath(QStringLiteral("ExportBuffer.txt"));
+    {
+        TempDatabase source(sample);
+        seed(source);
+        const exchange::ExportOutcome done =
+            exchange::Export(source.db(), exchange::ValueForms(kUs)).run(path);
+        if (outcome)
+            *outcome = done;
+    }
+    return path;
+}
+
+void TestExchange::exportWritesTheFormat() {
+    t = std::make_unique<TempDatabase>();
+    const qint64 set = t->addSet(QStringLiteral("Verbs"));
+    t->addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
+    t->addCard(QStringLiteral("to see"), QStringLiteral("sehen"), set);
+    // A card's own CurStatus never travels: the column default does.
+    t->exec(QStringLiteral("UPDATE Card SET CurStatus = 7, Active = 5"));
+    const QString path = files->filePath(QStringLiteral("x.txt"));
+    exchange::Export exporter(t->db(), exchange::ValueForms(kUs));
+    QCOMPARE(exporter.run(path).records, qint64(5));
+
+    const QByteArray first = bytesOf(path);
+    QVERIFY(!first.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = linesOf(path);
+    QCOMPARE(lines.size(), 162);
+    QVERIFY(lines[0].startsWith(QLatin1Char(' ')) && lines[0].trimmed().toInt() > 0);
+    QCOMPARE(lines[1], QStringLiteral("to go"));
+    QCOMPARE(lines[3], QStringLiteral(" 0 "));  // line 4: C_CurStatus default
+    QCOMPARE(lines[11], QStringLiteral(" 1 ")); // line 12: C_Active default
+    QCOMPARE(lines[13], QStringLiteral(" 0 ")); // not a set
+    QCOMPARE(lines[2 * 27 + 14], QStringLiteral("Verbs"));
+    QCOMPARE(lines[2 * 27 + 16], QStringLiteral("True"));
+    for (int i = 135; i < 162; ++i)
+        QVERIFY2(lines[i].isEmpty(), qPrintable(QString::number(i + 1)));
+    QVERIFY(!QFile::exists(exchange::companionPath(path)));
+
+    // A second export in the same run writes the very same file.
+    exporter.run(path);
+    QCOMPARE(bytesOf(path), first);
+}
+
+void TestExchange::emptyDatabaseExportsOnlyTheTerminatingBlock() {
+    t = std::make_unique<TempDatabase>();
+    const QString path = files->filePath(QStringLiteral("x.txt"));
+    QCOMPARE(exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path).records, qint64(0));
+    QCOMPARE(linesOf(path), QStringList(27, QString()));
+}
+
+void TestExchange::onlyCompleteBlocksBeforeTheLastAreStored_data() {
+    QTest::addColumn<int>("keepLines"); // of the 162 lines written, -1 for all
+    QTest::addColumn<int>("stored");
+    QTest::newRow("as written") << -1 << 5;
+    QTest::newRow("terminator cut short") << 150 << 4;
+    QTest::newRow("one block") << 27 << 0;
+    QTest::newRow("one block and a bit") << 40 << 0;
+}
+
+void TestExchange::onlyCompleteBlocksBeforeTheLastAreStored() {
+    QFETCH(int, keepLines);
+    QFETCH(int, stored);
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 set = s.addSet(QStringLiteral("Verbs"));
+        s.addCard(QStringLiteral("a"), QStringLiteral("b"), set);
+        s.addCard(QStringLiteral("c"), QStringLiteral("d"), set);
+    });
+    if (keepLines >= 0)
+        writeLines(path, linesOf(path).mid(0, keepLines));
+    t = std::make_unique<TempDatabase>();
+    exchange::Import importer(t->db());
+    data::Transaction tx(t->db());
+    importer.WriteToTable(importer.ReadFile(path), {});
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), stored);
+}
+
+void TestExchange::importingOwnExportAddsCopiesOnce() {
+    t = std::make_unique<TempDatabase>(true);
+    const qint64 reserved = t->addSet(QStringLiteral("*set0"));
+    t->addCard(QStringLiteral("q"), QStringLiteral("a"), reserved);
+    const QString path = files->filePath(QStringLiteral("x.txt"));
+    exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
+    const int cards = count(*t, QStringLiteral("SELECT COUNT(*) FROM Card"));
+
+    const exchange::ImportOutcome first =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    QCOMPARE(first.setsAdded, 1);
+    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+             (QStringList{"Capitals of Europe", "*set0", "Capitals of Europe1"}));
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card")), 2 * cards - 1);
+    QCOMPARE(count(*t,
+                   QStringLiteral("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s "
+                                  "ON s.Set_ID = r.Set_ID WHERE s.SetName = ?"),
+                   {QStringLiteral("Capitals of Europe1")}),
+             cards - 1);
+    // The carriers of the rows that were there before are empty.
+    QCOMPARE(
+        count(*t,
+              QStringLiteral("SELECT COUNT(*) FROM Card WHERE Card_ID <= ? AND "
+                             "SpareID IS NOT ''"),
+              {t->scalar(QStringLiteral("SELECT MAX(Card_ID) FROM Card")).toInt() - (cards - 1)}),
+        0);
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Set1 WHERE SetName NOT LIKE '%1' "
+                                      "AND SpareID IS NOT ''")),
+             0);
+
+    const QString before = digest(t->db());
+    const exchange::ImportOutcome second =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    QCOMPARE(second.setsAdded + second.cardsAdded + second.logRowsAdded, 0);
+    QCOMPARE(digest(t->db()), before);
+}
+
+void TestExchange::twiceTakenNameIsLeftOutWithCardsAndLog() {
+    t = std::make_unique<TempDatabase>();
+    const qint64 a = t->addSet(QStringLiteral("A"));
+    const qint64 a1 = t->addSet(QStringLiteral("A1"));
+    const qint64 inA = t->addCard(QStringLiteral("only in A"), QStringLiteral("x"), a);
+    const qint64 inA1 = t->addCard(QStringLiteral("only in A1"), QStringLiteral("y"), a1);
+    t->exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+                           "('2024-01-02', 'A', ?, 'Correct'), ('2024-01-03', 'A1', ?, 'Wrong')"),
+            {inA, inA1});
+    const QString path = files->filePath(QStringLiteral("x.txt"));
+    exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
+
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    // "A" would become "A1", which is taken: it stays out with its card and log row.
+    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+             (QStringList{"A", "A1", "A11"}));
+    QCOMPARE(done.cardsAdded, 1);
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card WHERE Question = ?"),
+                   {QStringLiteral("only in A")}),
+             1);
+    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Log ORDER BY RecID")),
+             (QStringList{"A", "A1", "A11"}));
+}
+
+void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 set = s.addSet(QStringLiteral("Verbs"));
+        const qint64 card = s.addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
+        s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+                              "('2024-01-02', 'Verbs', ?, 'Correct'), "
+                              "('2024-01-03', 'Verbs', ?, 'Wrong')"),
+               {card, card + 100}); // the second row's card is gone
+    });
+    t = std::make_unique<TempDatabase>();
+    exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Log")), 0);
+
+    t.reset(); // one main connection at a time
+    t = std::make_unique<TempDatabase>();
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    QCOMPARE(done.logRowsAdded, 1);
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Log l JOIN Card c ON c.Card_ID = "
+                                      "l.CardID WHERE c.Question = 'to go' AND l.SetName = "
+                                      "'Verbs' AND l.\"Date\" = '2024-01-02'")),
+             1);
+}
+
+void TestExchange::sharedCardsAndNamesTheFileKeeps() {
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 a = s.addSet(QStringLiteral("A"));
+        const qint64 a1 = s.addSet(QStringLiteral("A1"));
+        const qint64 b = s.addSet(QStringLiteral("B"));
+        const qint64 c = s.addSet(QStringLiteral("äpfel"));
+        const qint64 shared = s.addCard(QStringLiteral("shared"), QStringLiteral("s"), a1);
+        s.relate(b, shared);
+        s.relate(a, shared); // "A" is left out below
+        s.addCard(QStringLiteral("apple"), QStringLiteral("Apfel"), c);
+    });
+    t = std::make_unique<TempDatabase>();
+    t->addSet(QStringLiteral("A"));
+    t->addSet(QStringLiteral("ÄPFEL"));
+    exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+
+    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+             (QStringList{"A", "ÄPFEL", "A1", "B", "äpfel1"}));
+    // One copy of the shared card, tied once to each added set that holds it.
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card WHERE Question = 'shared'")), 1);
+    QCOMPARE(column(*t, QStringLiteral("SELECT s.SetName FROM Set_Card_rel r JOIN Set1 s ON "
+                                       "s.Set_ID = r.Set_ID JOIN Card c ON c.Card_ID = r.Card_ID "
+                                       "WHERE c.Question = 'shared' ORDER BY s.Set_ID")),
+             (QStringList{"A1", "B"}));
+}
+
+void TestExchange::badFilesChangeNothing_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing") << "missing.txt"
+                             << "does not exist";
+    QTest::newRow("fewer than one block") << "short.txt"
+                                          << "fewer than one block";
+    QTest::newRow("id not a number") << "bad-id.txt"
+                                     << "line 28 holds \" x1 \"";
+    QTest::newRow("not a number") << "bad-number.txt"
+                                  << "line 35 holds \" 0.5.1 \"";
+    QTest::newRow("impossible date") << "bad-date.txt"
+                                     << "line 105 holds \"2024-02-31\"";
+    QTest::newRow("one id, two cards") << "duplicate-card.txt"
+                                       << "more than one card";
+}
+
+void TestExchange::badFilesChangeNothing() {
+    QFETCH(QString, file);
+    QFETCH(QString, says);
+    t = std::make_unique<TempDatabase>(true);
+    const QString before = digest(t->db());
+    const QString path = QStringLiteral(MEMORANT_EXCHANGE_DATA "/") + file;
+    try {
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+        QFAIL("the file was taken");
+    } catch (const exchange::ExchangeError& e) {
+        QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(file), qPrintable(e.message()));
+    }
+    QCOMPARE(digest(t->db()), before);
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), 0);
+}
+
+void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
+    const QStringList texts = {QStringLiteral("日本語 — ça"), QStringLiteral("  blanks  "),
+                               QStringLiteral("Null"),        QStringLiteral(""),
+                               QStringLiteral("emoji 🦉"),  QStringLiteral(" 12 ")};
+    exchange::ExportOutcome exported;
+    const QString path = exportFrom(
+        true,
+        [&](TempDatabase& s) {
+            const qint64 set = s.addSet(QStringLiteral("Wörter"));
+            for (const QString& text : texts)
+                s.addCard(text, text + QStringLiteral("!"), set);
+            s.addCard(QStringLiteral("two\nlines"), QStringLiteral("x"), set);
+            const qint64 multi = s.addCard(QStringLiteral("Colours"), QStringLiteral("Multi"), set);
+            s.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("grün")});
+            s.exec(QStringLiteral("UPDATE Card SET ShowOrder = 1 WHERE Card_ID = ?"), {multi});
+            s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                                  "VALUES ('2024-03-04', 'Wörter', ?, 'Correct')"),
+                   {multi});
+        },
+        &exported);
+    QCOMPARE(exported.textsChanged, 1);
+    QVERIFY(exported.companion);
+
+    t = std::make_unique<TempDatabase>(true);
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    QVERIFY(done.companionNote.isEmpty());
+    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+             (QStringList{"Capitals of Europe", "Capitals of Europe1", "Wörter"}));
+    const QString ofSet = QStringLiteral(
+        "SELECT c.%1 FROM Card c JOIN Set_Card_rel r ON r.Card_ID = c.Card_ID JOIN Set1 s ON "
+        "s.Set_ID = r.Set_ID WHERE s.SetName = 'Wörter' ORDER BY c.Card_ID");
+    QStringList questions = texts, answers;
+    for (const QString& text : texts)
+        answers << text + QStringLiteral("!");
+    questions << QStringLiteral("two lines") << QStringLiteral("Colours");
+    answers << QStringLiteral("x") << QStringLiteral("Multi");
+    QCOMPARE(column(*t, ofSet.arg(QStringLiteral("Question"))), questions);
+    QCOMPARE(column(*t, ofSet.arg(QStringLiteral("Answer"))), answers);
+    QCOMPARE(column(*t, QStringLiteral("SELECT a.M_Answer FROM MultipleAnswers a JOIN Card c ON "
+                                       "c.Card_ID = a.Card_ID WHERE c.Question = 'Colours' "
+                                       "ORDER BY a.rowid")),
+             (QStringList{"red", "grün"}));
+    QCOMPARE(count(*t, QStringLiteral("SELECT ShowOrder FROM Card WHERE Question = 'Colours'")), 1);
+    // The sample's multiple-answer card came back with its answers too.
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 2 * 3 + 2);
+    QCOMPARE(column(*t, QStringLiteral("SELECT SetName || ' ' || \"Date\" FROM Log")),
+             QStringList{QStringLiteral("Wörter 2024-03-04")});
+}
+
+void TestExchange::companionOfAnotherFileIsIgnored() {
+    const QString path = exportFrom(true, [](TempDatabase&) {});
+    QStringList lines = linesOf(path);
+    lines[1] = QStringLiteral("The capital of France, edited");
+    writeLines(path, lines);
+    t = std::make_unique<TempDatabase>();
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    QVERIFY2(done.companionNote.contains(QStringLiteral("was ignored")),
+             qPrintable(done.companionNote));
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 0);
+    QVERIFY(done.cardsAdded > 0);
+}
+
+void TestExchange::lenientReader() {
+    // LF line ends, Windows-1252 bytes, a decimal comma, a number without its zero and a
+    // local date: as a file from another program may hold them.
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 set = s.addSet(QStringLiteral("Cafe"));
+        const qint64 card = s.addCard(QStringLiteral("Strasse"), QStringLiteral("street"), set);
+        s.exec(QStringLiteral("UPDATE Card SET Rating = 0.25 WHERE Card_ID = ?"), {card});
+        s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                              "VALUES ('2024-03-04', 'Cafe', ?, 'Correct')"),
+               {card});
+    });
+    QByteArray bytes = bytesOf(path);
+    bytes.replace("\r\n", "\n");
+    bytes.replace("Strasse", "Stra\xDF"
+                             "e");
+    bytes.replace("Cafe", "Caf\xE9");
+    bytes.replace(" 0.25 ", " ,25 ");
+    QVERIFY(bytes.contains("3/4/2024"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+
+    t = std::make_unique<TempDatabase>();
+    exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1")), QStringList{"Café"});
+    QCOMPARE(column(*t, QStringLiteral("SELECT Question || ' ' || Rating FROM Card")),
+             QStringList{"Straße 0.25"});
+    QCOMPARE(column(*t, QStringLiteral("SELECT \"Date\" FROM Log")), QStringList{"2024-03-04"});
+}
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "test_exchange.moc"

@@ -4,8 +4,11 @@
 #include "BenchDatabase.h"
 #include "ExchangeBench.h"
 #include "Headless.h"
+#include "WordListBench.h"
 #include "app/Form1.h"
+#include "data/Backups.h"
 #include "data/Database.h"
+#include "data/OpenCheck.h"
 #include "data/Sql.h"
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -226,6 +230,47 @@ void orderKeysBench(benchmark::State& state, std::string name) {
     });
 }
 
+// The automatic backup of the large database (VACUUM INTO a new file), the check made on
+// every opening and the full quick_check made in the background, each on the file alone.
+void backupBench(benchmark::State& state, std::string name) {
+    QString path;
+    try {
+        path = bench::workingCopy(kLarge, cacheDir());
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    timeSteps(state, name, [&] {
+        QTemporaryDir dir;
+        const auto start = Clock::now();
+        const QString reason = data::copyDatabase(path, dir.filePath(QStringLiteral("b.mdb")));
+        const double ms = millisecondsSince(start);
+        if (!reason.isEmpty())
+            throw std::runtime_error(reason.toStdString());
+        return ms;
+    });
+}
+
+// `check` is the check on opening, or the full quick_check run in the background.
+void checkBench(benchmark::State& state, data::FileCheck (*check)(const QString&),
+                std::string name) {
+    QString path;
+    try {
+        path = bench::workingCopy(kLarge, cacheDir());
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    timeSteps(state, name, [&] {
+        const auto start = Clock::now();
+        const bool sound = check(path).sound;
+        const double ms = millisecondsSince(start);
+        if (!sound)
+            throw std::runtime_error("the benchmark database fails the check");
+        return ms;
+    });
+}
+
 // The offscreen platform warns about window features it lacks; that is noise here.
 void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support")))
@@ -277,7 +322,21 @@ int main(int argc, char** argv) {
         ->Iterations(5)
         ->Unit(benchmark::kMillisecond);
 
+    RegisterBenchmark("backup/100000_cards", backupBench, "backup")
+        ->UseManualTime()
+        ->Iterations(3)
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("opening_check/100000_cards", checkBench, data::openingCheck, "opening_check")
+        ->UseManualTime()
+        ->Iterations(6)
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("full_quick_check/100000_cards", checkBench, data::quickCheck,
+                      "full_quick_check")
+        ->UseManualTime()
+        ->Iterations(6)
+        ->Unit(benchmark::kMillisecond);
     bench::registerExchangeBenchmarks();
+    bench::registerWordListBench();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

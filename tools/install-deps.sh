@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev
   libespeak-ng-dev espeak-ng-data
   libbenchmark-dev
+  libcsv-dev
   desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()

@@ -1,7 +1,9 @@
 #include "app/Commands.h"
 
+#include "app/BackupCommands.h"
 #include "app/CommandLine.h"
 #include "app/ExchangeCommands.h"
+#include "app/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 
@@ -17,6 +19,19 @@ const std::vector<CommandEntry>& commands() {
         {QStringLiteral("import"), QStringLiteral("import [--with-log] FILE"),
          QStringLiteral("merge the exchange file FILE into the database (with its log rows)"),
          importCommand},
+        {QStringLiteral("backup"), QStringLiteral("backup [FILE]"),
+         QStringLiteral(
+             "write a consistent copy now, to FILE or into backups/ beside the database"),
+         backupCommand},
+        {QStringLiteral("check"), QStringLiteral("check"),
+         QStringLiteral("check the database for damage (exit status 1 when damaged)"),
+         checkCommand},
+        {QStringLiteral("import-list"),
+         QStringLiteral("import-list FILE [--set NAME] [--separator C] [--header|--no-header] "
+                        "[--multi]"),
+         QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
+        {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
+         QStringLiteral("write a set as a tab-separated word list"), runExportList},
     };
     return table;
 }

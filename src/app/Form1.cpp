@@ -3,8 +3,10 @@
 #include "app/ExchangeMenu.h"
 #include "app/Form1Build.h"
 #include "app/LogMenu.h"
+#include "app/RestoreWindow.h"
 #include "app/Screens.h"
 #include "app/TalkingSilent.h"
+#include "app/WordListMenu.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
@@ -50,6 +52,8 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     new LogMenu(state_, this);                      // owned by the window
     exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
     new learn::DelayMenu(state_, this);             // owned by the window
+    new RestoreMenu(state_, this);                  // owned by the window
+    new WordListMenu(state_, this);                 // owned by the window
     orderKeys_ = new learn::OrderKeysRunner(this);
 }
 

@@ -72,9 +72,11 @@ void buildMenus(QMainWindow* window, present::Form1Controls& c) {
     c.mnulog = entry(log, "mnulog", QStringLiteral("Show the Log"));
     c.mnuCleanLog = entry(log, "mnuCleanLog", QStringLiteral("Clean the Log"));
     c.mnuExport = entry(file, "mnuExport", QStringLiteral("Export"));
+    c.mnuExpWordList = entry(file, "mnuExpWordList", QStringLiteral("Export set as word list..."));
     QMenu* import = submenu(file, "mnuImport", QStringLiteral("Import"), c.mnuImport);
     c.mnuImpWithLog = entry(import, "mnuImpWithLog", QStringLiteral("Import with log"));
     c.mnuImpNoLog = entry(import, "mnuImpNoLog", QStringLiteral("Import without log"));
+    c.mnuImpWordList = entry(import, "mnuImpWordList", QStringLiteral("Word list..."));
 
     QMenu* learn = topMenu(bar, "mnuLearnMain", QStringLiteral("&Learn"), c.mnuLearnMain);
     c.mnuWholeSet = entry(learn, "mnuWholeSet", QStringLiteral("Learn the whole set"));

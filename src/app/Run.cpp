@@ -1,7 +1,9 @@
 #include "app/Run.h"
 
+#include "app/BackupNotice.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
+#include "app/DamagedStart.h"
 #include "app/DesktopIdentity.h"
 #include "app/Form1.h"
 #include "app/ProgramFiles.h"
@@ -19,11 +21,15 @@
 namespace app {
 namespace {
 
+// On a platform without a screen nobody could close a box, so standard error must do.
+bool boxesShown() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal");
+}
+
 void tellUser(present::Dialogs& dialogs, const QString& text) {
     QTextStream(stderr) << "memorant: " << text << Qt::endl;
-    // On a platform without a screen nobody could close the box, so standard error must do.
-    const QString platform = QGuiApplication::platformName();
-    if (platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal"))
+    if (boxesShown())
         dialogs.warning(text, QStringLiteral("Memorant"));
 }
 
@@ -73,12 +79,16 @@ int run(int argc, char** argv) {
     applyDesktopIdentity();
     present::MessageBoxDialogs dialogs;
 
-    const data::OpenOutcome opened = data::openDatabase(cl.databasePath);
+    data::OpenOutcome opened = data::openDatabase(cl.databasePath);
+    if (!opened.ok && opened.damaged)
+        opened = offerRestoreOfDamaged(cl.databasePath, opened, boxesShown() ? &dialogs : nullptr);
     if (!opened.ok) {
         tellUser(dialogs, opened.message);
         return 1;
     }
 
+    // Started before the window's first write; it runs beside the window until done.
+    BackupNotice backup(cl.databasePath, boxesShown() ? &dialogs : nullptr);
     int code = 0;
     {
         present::SystemSpeech speech;

@@ -1,5 +1,7 @@
 #include "data/Database.h"
 
+#include "data/BackgroundBackup.h"
+#include "data/OpenCheck.h"
 #include "data/SampleSet.h"
 #include "data/SchemaUpgrade.h"
 #include "data/Sql.h"
@@ -153,8 +155,17 @@ OpenOutcome openDatabase(const QString& path, bool createIfMissing) {
         return outcome;
     }
     outcome.message = checkExistingFile(path);
-    if (!outcome.message.isEmpty())
+    if (!outcome.message.isEmpty()) {
+        outcome.damaged = isDamagedMemorantFile(path);
         return outcome;
+    }
+    // A damaged page is found now, before any write, rather than in the middle of a lesson.
+    const FileCheck check = openingCheck(path);
+    if (!check.sound) {
+        outcome.damaged = true;
+        outcome.message = damagedMessage(path, check.detail());
+        return outcome;
+    }
     QSqlDatabase db = addConnection(kMainConnection, path, {});
     if (!db.open()) {
         outcome.message = refusal(path, db.lastError().text());
@@ -190,6 +201,8 @@ QSqlDatabase openConnection(const QString& name) {
 }
 
 void closeAllConnections() {
+    // A background backup or check reads through a connection of its own thread.
+    BackgroundBackup::waitForAll();
     for (const QString& name : QSqlDatabase::connectionNames()) {
         {
             QSqlDatabase db = QSqlDatabase::database(name, false);

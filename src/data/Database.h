@@ -14,6 +14,7 @@ QString schemaSql();
 struct OpenOutcome {
     bool ok = false;
     bool created = false; // a new database with the sample set was made
+    bool damaged = false; // a Memorant database that fails the check (OpenCheck.h)
     QString message;      // why the file was refused, naming the file
 };
 

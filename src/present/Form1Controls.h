@@ -79,6 +79,8 @@ struct Form1Controls {
     QAction* mnuImport = nullptr;
     QAction* mnuImpWithLog = nullptr;
     QAction* mnuImpNoLog = nullptr;
+    QAction* mnuImpWordList = nullptr; // File > Import > Word list...
+    QAction* mnuExpWordList = nullptr; // File > Export set as word list...
     QAction* mnuLearnMain = nullptr;
     QAction* mnuWholeSet = nullptr;
     QAction* mnuDemons = nullptr;

@@ -1,6 +1,9 @@
 // The real program, started as a user would, offscreen.
+#include "data/Backups.h"
 #include "data/Database.h"
+#include "data/OpenCheck.h"
 #include "data/Sql.h"
+#include "support/DamagedFile.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -52,6 +55,8 @@ class TestProgram : public QObject {
     void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly_data();
     void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly();
     void badFileIsRefusedWithMessageAndExitCode();
+    void checkAndBackupCommands_data();
+    void checkAndBackupCommands();
     void userDataOptionKeepsTheDatabaseInTheDataFolder();
     void helpNamesTheFoldersInUse();
 };
@@ -92,6 +97,63 @@ void TestProgram::badFileIsRefusedWithMessageAndExitCode() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
     QVERIFY(!QFile::exists(path + "-wal"));
+}
+
+void TestProgram::checkAndBackupCommands_data() {
+    QTest::addColumn<QStringList>("words"); // after --db PATH; "FILE" stands for a new file
+    QTest::addColumn<QString>("file");      // sound, damaged or missing
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("check, sound") << QStringList{"check"} << "sound" << 0 << "ok";
+    QTest::newRow("check, damaged") << QStringList{"check"} << "damaged" << 1 << "Backups in";
+    QTest::newRow("check, missing") << QStringList{"check"} << "missing" << 1 << "no such file";
+    QTest::newRow("backup") << QStringList{"backup"} << "sound" << 0 << "/backups/VIze-";
+    QTest::newRow("backup FILE") << QStringList{"backup", "FILE"} << "sound" << 0 << "copy.mdb";
+    QTest::newRow("backup FILE that exists")
+        << QStringList{"backup", "VIze.mdb"} << "sound" << 1 << "already exists";
+    QTest::newRow("backup, damaged") << QStringList{"backup"} << "damaged" << 1 << "damaged";
+    QTest::newRow("backup, missing") << QStringList{"backup"} << "missing" << 1 << "no such file";
+}
+
+void TestProgram::checkAndBackupCommands() {
+    QFETCH(QStringList, words);
+    QFETCH(QString, file);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    if (file != "missing") {
+        QVERIFY(data::openDatabase(path).ok);
+        data::Transaction tx(data::mainConnection());
+        for (int i = 0; i < 3000; ++i)
+            data::exec(data::mainConnection(), "INSERT INTO Log (CardID) VALUES (?)", {i});
+        tx.commit();
+        data::closeAllConnections();
+        QVERIFY(data::backUp(path, QDateTime::currentDateTime().addDays(-1)).error.isEmpty());
+    }
+    if (file == "damaged")
+        QVERIFY(testing::zeroMiddlePage(path));
+    QByteArray before;
+    {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            before = f.readAll();
+    }
+    words.replaceInStrings(QRegularExpression("^FILE$"), dir.filePath("copy.mdb"));
+
+    std::unique_ptr<QProcess> p(start(dir, QStringList{"--db", path} + words));
+    QVERIFY(p->waitForFinished(30000));
+    const QString out = QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError());
+    QVERIFY2(p->exitCode() == exitCode && out.contains(said), qPrintable(out));
+    if (file == "missing") {
+        QVERIFY(!QFile::exists(path)); // never created by a command
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before); // commands only read
+    }
+    if (words.size() == 2 && exitCode == 0)
+        QVERIFY(data::quickCheck(words.last()).sound);
 }
 
 void TestProgram::userDataOptionKeepsTheDatabaseInTheDataFolder() {

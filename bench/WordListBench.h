@@ -1,0 +1,9 @@
+#pragma once
+
+namespace bench {
+
+// word_list_import/100000_rows: a generated list of 100,000 pairs imported as a new set,
+// beside the floor: the same rows inserted with SQLite's own interface in one transaction.
+void registerWordListBench();
+
+} // namespace bench

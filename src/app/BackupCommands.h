@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Commands.h"
+
+namespace app {
+
+// memorant [--db PATH] backup [FILE]: a consistent copy now, into FILE or the backups folder.
+int backupCommand(const CommandContext& context);
+// memorant [--db PATH] check: PRAGMA integrity_check; non-zero on damage.
+int checkCommand(const CommandContext& context);
+
+} // namespace app

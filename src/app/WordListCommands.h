@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Commands.h"
+
+namespace app {
+
+// memorant import-list FILE [--set NAME] [--separator C] [--header|--no-header] [--multi]
+int runImportList(const CommandContext& context);
+// memorant export-list SETNAME FILE
+int runExportList(const CommandContext& context);
+
+} // namespace app

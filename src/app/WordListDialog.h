@@ -1,0 +1,59 @@
+#pragma once
+
+#include "exchange/WordListImport.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace app {
+
+// The preview of a word list before it is imported: how it is read (separator, header),
+// which columns are the question and the answer, whether several answer fields make a
+// multiple-answer card, and the new set's name; the first rows shown as the cards they
+// will become.
+class WordListDialog : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kPreviewRows = 50;
+
+    // `existingNames`: the sets there are, to tell the learner the name the set will get.
+    WordListDialog(const exchange::ListFile& file, const QStringList& existingNames,
+                   QWidget* parent = nullptr);
+
+    exchange::ListOptions options() const;
+    const exchange::ListPreview& preview() const { return preview_; }
+
+    QComboBox* separatorBox() const { return separator_; }
+    QCheckBox* headerBox() const { return header_; }
+    QComboBox* questionBox() const { return question_; }
+    QComboBox* answerBox() const { return answer_; }
+    QCheckBox* multiBox() const { return multi_; }
+    QLineEdit* nameEdit() const { return name_; }
+    QTableWidget* table() const { return table_; }
+
+  private:
+    void refresh();
+    void fillColumns();
+    void fillTable();
+    void updateNameNote();
+
+    const exchange::ListFile& file_;
+    QStringList existingNames_;
+    exchange::ListPreview preview_;
+    QComboBox* separator_;
+    QCheckBox* header_;
+    QComboBox* question_;
+    QComboBox* answer_;
+    QCheckBox* multi_;
+    QLineEdit* name_;
+    QLabel* nameNote_;
+    QLabel* summary_;
+    QTableWidget* table_;
+};
+
+} // namespace app

@@ -1,0 +1,143 @@
+#include "data/OpenCheck.h"
+
+#include "data/Database.h"
+#include "data/SideConnection.h"
+#include "data/Sql.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSqlQuery>
+#include <QtEndian>
+
+namespace data {
+namespace {
+
+// Runs the check statements in turn through one read-only connection; `pragmas` may
+// depend on the connection (the opening check lists the tables first).
+template <typename Pragmas> FileCheck runChecks(const QString& path, Pragmas pragmas) {
+    FileCheck result;
+    if (!QFile::exists(path)) {
+        result.problems << QStringLiteral("there is no such file");
+        return result;
+    }
+    SideConnection side(path);
+    const QString refused = side.open();
+    if (!refused.isEmpty()) {
+        result.problems << refused;
+        return result;
+    }
+    try {
+        for (const QString& pragma : pragmas(side.db())) {
+            QSqlQuery q = exec(side.db(), pragma);
+            while (q.next()) {
+                // One row may hold several lines, headed by the schema they are about.
+                for (const QString& line : q.value(0).toString().split(QLatin1Char('\n'))) {
+                    if (!line.startsWith(QStringLiteral("*** in database")) && !line.isEmpty() &&
+                        line != QStringLiteral("ok"))
+                        result.problems << line;
+                }
+            }
+        }
+    } catch (const DbError& e) {
+        result.problems = QStringList{e.message()};
+        return result;
+    }
+    result.sound = result.problems.isEmpty();
+    return result;
+}
+
+FileCheck runCheck(const QString& path, const QString& pragma) {
+    return runChecks(path, [&](const QSqlDatabase&) { return QStringList{pragma}; });
+}
+
+} // namespace
+
+QString FileCheck::detail() const {
+    constexpr int kShown = 3;
+    QString text = problems.mid(0, kShown).join(QStringLiteral("; "));
+    if (problems.size() > kShown)
+        text += QStringLiteral("; and %1 more").arg(problems.size() - kShown);
+    return text;
+}
+
+FileCheck quickCheck(const QString& path) {
+    return runCheck(path, QStringLiteral("PRAGMA quick_check"));
+}
+
+FileCheck integrityCheck(const QString& path) {
+    return runCheck(path, QStringLiteral("PRAGMA integrity_check"));
+}
+
+FileCheck openingCheck(const QString& path) {
+    return runChecks(path, [](const QSqlDatabase& db) {
+        // Reading the schema walks every page of it.
+        QStringList pragmas;
+        QSqlQuery tables = exec(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
+                                                   "'table' AND name <> 'Log' ORDER BY name"));
+        while (tables.next())
+            pragmas << QStringLiteral("PRAGMA quick_check(%1)")
+                           .arg(quoteIdentifier(tables.value(0).toString()));
+        return pragmas;
+    });
+}
+
+bool hasMemorantHeader(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return false;
+    // The user version sits big-endian at offset 60 of the header.
+    const qint32 version = qFromBigEndian<qint32>(header.constData() + 60);
+    return version >= 1 && version <= kSchemaVersion;
+}
+
+bool isDamagedMemorantFile(const QString& path) {
+    return hasMemorantHeader(path) && !quickCheck(path).sound;
+}
+
+QString damagedMessage(const QString& path, const QString& detail) {
+    return QStringLiteral("Cannot open the database \"%1\": it is damaged (%2)").arg(path, detail);
+}
+
+std::optional<BackupFile> newestGoodBackup(const QString& databasePath) {
+    for (const BackupFile& b : listBackups(databasePath)) {
+        if (hasMemorantHeader(b.path) && quickCheck(b.path).sound)
+            return b;
+    }
+    return std::nullopt;
+}
+
+BackupSummary summarizeBackup(const QString& backupPath) {
+    BackupSummary s;
+    SideConnection side(backupPath);
+    if (!side.open().isEmpty())
+        return s;
+    try {
+        s.cards = scalar(side.db(), QStringLiteral("SELECT COUNT(*) FROM Card")).toInt();
+        s.sets = scalar(side.db(), QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
+    } catch (const DbError&) {
+        // A backup that cannot be read shows as such in the list.
+    }
+    return s;
+}
+
+QString backupListText(const QString& databasePath) {
+    const QList<BackupFile> backups = listBackups(databasePath);
+    if (backups.isEmpty())
+        return QStringLiteral("There are no backups in \"%1\".\n").arg(backupFolder(databasePath));
+    QString text =
+        QStringLiteral("Backups in \"%1\", newest first:\n").arg(backupFolder(databasePath));
+    const QLocale c = QLocale::c();
+    for (const BackupFile& b : backups)
+        text += QStringLiteral("  %1  %2  %3\n")
+                    .arg(b.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                         c.formattedDataSize(b.size), QDir::toNativeSeparators(b.path));
+    text += QStringLiteral("To restore one, start Memorant in its window: it offers the newest "
+                           "good backup, and File > Restore from backup... lists them all.\n");
+    return text;
+}
+
+} // namespace data

@@ -1,0 +1,40 @@
+#include "data/SideConnection.h"
+
+#include <QSqlError>
+#include <atomic>
+
+namespace data {
+
+SideConnection::SideConnection(const QString& path, bool readOnly) {
+    // Unique per use: backups run on worker threads, and a Qt connection belongs to one thread.
+    static std::atomic<int> counter{0};
+    name_ = QStringLiteral("memorant-side-%1").arg(++counter);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db.setDatabaseName(path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+    if (readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+}
+
+SideConnection::~SideConnection() {
+    {
+        QSqlDatabase db = QSqlDatabase::database(name_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name_);
+}
+
+QString SideConnection::open() {
+    QSqlDatabase db = QSqlDatabase::database(name_, false);
+    if (db.open())
+        return {};
+    const QString reason = db.lastError().text();
+    return reason.isEmpty() ? QStringLiteral("it cannot be opened") : reason;
+}
+
+QSqlDatabase SideConnection::db() const {
+    return QSqlDatabase::database(name_, false);
+}
+
+} // namespace data

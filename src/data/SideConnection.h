@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace data {
+
+// A connection of its own to a database file, for one job on the calling thread (a backup, a
+// check, a look into a backup). It never touches the main connection and is removed when it
+// goes out of scope. Read-only unless asked otherwise, so looking cannot change the file.
+class SideConnection {
+  public:
+    explicit SideConnection(const QString& path, bool readOnly = true);
+    ~SideConnection();
+    SideConnection(const SideConnection&) = delete;
+    SideConnection& operator=(const SideConnection&) = delete;
+
+    // Empty when open; otherwise SQLite's reason.
+    QString open();
+    QSqlDatabase db() const;
+
+  private:
+    QString name_;
+};
+
+} // namespace data

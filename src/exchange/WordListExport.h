@@ -1,0 +1,20 @@
+#pragma once
+
+#include "exchange/WordListImport.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace exchange {
+
+struct ListExportOutcome {
+    int cards = 0;
+};
+
+// Writes the cards of the set named exactly `setName` to `path` as UTF-8 tab-separated
+// text, one card per line: the question, then the answer, or every answer of a
+// multiple-answer card in its stored order. The file is replaced only once it is complete.
+// Throws WordListError when there is no such set or the file cannot be written.
+ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, const QString& path);
+
+} // namespace exchange

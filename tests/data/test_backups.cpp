@@ -1,0 +1,289 @@
+#include "data/BackgroundBackup.h"
+#include "data/BackupRotation.h"
+#include "data/Backups.h"
+#include "data/Database.h"
+#include "data/OpenCheck.h"
+#include "data/Restore.h"
+#include "data/SideConnection.h"
+#include "data/Sql.h"
+#include "support/DamagedFile.h"
+#include "support/TempDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+#include <algorithm>
+#include <set>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void addLogRows(const testing::TempDatabase& t, int count) {
+    data::Transaction tx(t.db());
+    for (int i = 0; i < count; ++i)
+        t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+               "('2026-01-01 10:00:00', 'Capitals of Europe', ?, 'Correct')",
+               {i % 7});
+    tx.commit();
+}
+
+void addCards(const testing::TempDatabase& t, int count) {
+    data::Transaction tx(t.db());
+    for (int i = 0; i < count; ++i)
+        t.exec("INSERT INTO Card (Question, Answer) VALUES (?, ?)",
+               {QStringLiteral("question %1").arg(i), QStringLiteral("answer %1").arg(i)});
+    tx.commit();
+}
+
+QVariant scalarIn(const QString& path, const QString& sql) {
+    data::SideConnection side(path);
+    if (!side.open().isEmpty())
+        return {};
+    return data::scalar(side.db(), sql);
+}
+
+// What the rotation must leave, worked out from every backup ever taken: the newest ten,
+// and the newest of each of the eight calendar weeks up to now.
+std::set<QDateTime> promised(const std::vector<QDateTime>& all, const QDateTime& now) {
+    std::vector<QDateTime> sorted = all;
+    std::sort(sorted.begin(), sorted.end(), std::greater<>());
+    std::set<QDateTime> out(sorted.begin(), sorted.begin() + std::min<size_t>(10, sorted.size()));
+    const QDate monday = now.date().addDays(1 - now.date().dayOfWeek());
+    for (int w = 0; w < 8; ++w) {
+        const QDate from = monday.addDays(-7 * w);
+        for (const QDateTime& t : sorted) {
+            if (t.date() >= from && t.date() < from.addDays(7) && t <= now) {
+                out.insert(t);
+                break;
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+class TestBackups : public QObject {
+    Q_OBJECT
+  private slots:
+    void rotationOverSimulatedDates_data();
+    void rotationOverSimulatedDates();
+    void rotationByHand();
+    void backupsAreNamedListedAndDue();
+    void backupWhileRepliesAreWrittenHoldsEveryCommittedReply();
+    void unusableBackupFolderIsReported();
+    void damagedPageIsFoundAndNewestGoodBackupRestored();
+    void damagedLogIsFoundInTheBackgroundAndNotCopied();
+};
+
+void TestBackups::rotationOverSimulatedDates_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("minutesApart");
+    QTest::newRow("three a day for 100 days") << 300 << 8 * 60;
+    QTest::newRow("one every ten days for a year") << 37 << 10 * 24 * 60;
+    QTest::newRow("twenty within an hour") << 20 << 3;
+    QTest::newRow("a few, daily") << 4 << 24 * 60;
+    QTest::newRow("every 29 hours for two months") << 50 << 29 * 60;
+}
+
+void TestBackups::rotationOverSimulatedDates() {
+    QFETCH(int, count);
+    QFETCH(int, minutesApart);
+    const QDateTime start(QDate(2026, 1, 7), QTime(9, 30)); // a Wednesday
+    std::vector<QDateTime> all, kept;
+    for (int i = 0; i < count; ++i) {
+        const QDateTime now = start.addSecs(qint64(i) * minutesApart * 60);
+        all.push_back(now);
+        kept.push_back(now);
+        const std::vector<bool> keep = data::backupsToKeep(kept, now);
+        std::vector<QDateTime> next;
+        for (size_t k = 0; k < kept.size(); ++k) {
+            if (keep[k])
+                next.push_back(kept[k]);
+        }
+        kept = next;
+        const std::set<QDateTime> expected = promised(all, now);
+        QCOMPARE(std::set<QDateTime>(kept.begin(), kept.end()), expected);
+        QVERIFY(kept.size() <= 18);
+    }
+}
+
+void TestBackups::rotationByHand() {
+    const QDateTime now(QDate(2026, 3, 11), QTime(12, 0)); // Wednesday
+    std::vector<QDateTime> taken;
+    for (int h = 1; h <= 10; ++h)
+        taken.push_back(now.addSecs(-3600 * h));                 // the newest ten
+    taken.push_back(QDateTime(QDate(2026, 3, 9), QTime(8, 0)));  // 10: this week, not newest
+    taken.push_back(QDateTime(QDate(2026, 3, 3), QTime(8, 0)));  // 11: last week, older
+    taken.push_back(QDateTime(QDate(2026, 3, 5), QTime(8, 0)));  // 12: last week, newest
+    taken.push_back(QDateTime(QDate(2026, 1, 20), QTime(8, 0))); // 13: eighth week back
+    taken.push_back(QDateTime(QDate(2026, 1, 13), QTime(8, 0))); // 14: ninth week back
+    const std::vector<bool> keep = data::backupsToKeep(taken, now);
+    const std::vector<bool> expected = {true, true, true,  true,  true, true, true, true,
+                                        true, true, false, false, true, true, false};
+    QCOMPARE(keep, expected);
+}
+
+void TestBackups::backupsAreNamedListedAndDue() {
+    testing::TempDatabase t(true);
+    QVERIFY(data::backupDue(t.path()));
+    const QDir folder(data::backupFolder(t.path()));
+    QVERIFY(QDir().mkpath(folder.path()));
+    for (const char* other : {"notes.txt", "VIze-latest.mdb", "Other-2026-01-01-100000.mdb"}) {
+        QFile f(folder.filePath(QString::fromLatin1(other)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+
+    QTest::qWait(1100); // the last write falls in an earlier second than the backup
+    const QDateTime now = QDateTime::currentDateTime();
+    const data::BackupResult first = data::backUp(t.path(), now);
+    QVERIFY2(first.error.isEmpty(), qPrintable(first.error));
+    QVERIFY(QRegularExpression(R"(/backups/VIze-\d{4}-\d\d-\d\d-\d{6}\.mdb$)")
+                .match(first.path)
+                .hasMatch());
+    QCOMPARE(scalarIn(first.path, "SELECT COUNT(*) FROM Card").toInt(),
+             t.scalar("SELECT COUNT(*) FROM Card").toInt());
+    QVERIFY(!data::backupDue(t.path()));
+    t.exec("UPDATE Fields SET Load = 0");
+    QVERIFY(data::backupDue(t.path()));
+
+    // A second backup within the same second takes the next one; nothing is overwritten.
+    const data::BackupResult second = data::backUp(t.path(), now);
+    QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
+    QVERIFY(second.path != first.path);
+    const QList<data::BackupFile> listed = data::listBackups(t.path());
+    QCOMPARE(listed.size(), 2);
+    QCOMPARE(listed[0].path, second.path);             // newest first
+    QCOMPARE(folder.entryList(QDir::Files).size(), 5); // the other files are left alone
+    QVERIFY(folder.entryList({"*.partial"}, QDir::Files).isEmpty());
+}
+
+void TestBackups::backupWhileRepliesAreWrittenHoldsEveryCommittedReply() {
+    testing::TempDatabase t(true);
+    addLogRows(t, 40000);
+    const int committedBefore = t.scalar("SELECT COUNT(*) FROM Log").toInt();
+
+    data::BackgroundBackup job;
+    QSignalSpy done(&job, &data::BackgroundBackup::finished);
+    job.start(t.path());
+    int written = 0;
+    while (job.isRunning() && written < 5000) {
+        t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+               "('2026-01-02 10:00:00', 'Capitals of Europe', 1, 'Wrong')");
+        ++written;
+    }
+    QVERIFY(done.wait(60000) || done.count() == 1);
+    const auto result = done.first().first().value<data::BackupResult>();
+    QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+
+    QVERIFY(data::integrityCheck(result.path).sound);
+    const int held = scalarIn(result.path, "SELECT COUNT(*) FROM Log").toInt();
+    QVERIFY(held >= committedBefore);
+    QVERIFY(held <= committedBefore + written);
+    // Every reply up to the copy's moment, none torn: ids run without a gap.
+    QCOMPARE(scalarIn(result.path, "SELECT MAX(RecID) FROM Log").toInt(), held);
+    const QString digest = "SELECT group_concat(RecID || ':' || CardID || ':' || Result) FROM "
+                           "(SELECT * FROM Log WHERE RecID > %1 - 200 AND RecID <= %1 ORDER BY "
+                           "RecID)";
+    QCOMPARE(scalarIn(result.path, digest.arg(held)), t.scalar(digest.arg(held)));
+}
+
+void TestBackups::unusableBackupFolderIsReported() {
+    // Tests run as root, for whom folder permissions do not stop writes: a regular file where
+    // the folder should be makes it unusable for anyone.
+    testing::TempDatabase t(true);
+    QFile blocker(data::backupFolder(t.path()));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray before = contents(t.path());
+    const data::BackupResult result = data::backUp(t.path());
+    QVERIFY(result.path.isEmpty());
+    QVERIFY2(result.error.contains(data::backupFolder(t.path())), qPrintable(result.error));
+    QCOMPARE(contents(t.path()), before);
+}
+
+void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
+    auto t = std::make_unique<testing::TempDatabase>(true);
+    const QString path = t->path();
+    const QDateTime now = QDateTime::currentDateTime();
+    addCards(*t, 3000);
+    QVERIFY(data::backUp(path, now.addSecs(-7200)).error.isEmpty());
+    addCards(*t, 10);
+    const data::BackupResult good = data::backUp(path, now.addSecs(-3600));
+    QVERIFY(good.error.isEmpty());
+    // The newest backup is itself damaged: the offer must pass over it.
+    const QString badBackup =
+        QDir(data::backupFolder(path)).filePath(data::backupFileName(path, now.addSecs(-1800)));
+    QVERIFY(QFile::copy(good.path, badBackup));
+    QVERIFY(testing::zeroMiddlePage(badBackup));
+    addCards(*t, 5); // cards after the last good backup
+    data::closeAllConnections();
+
+    QVERIFY(testing::zeroMiddlePage(path));
+    QFile staleLog(path + "-wal");
+    QVERIFY(staleLog.open(QIODevice::WriteOnly));
+    staleLog.write(QByteArray(5000, 'x'));
+    staleLog.close();
+    const QByteArray damagedBytes = contents(path);
+
+    const data::OpenOutcome refused = data::openDatabase(path);
+    QVERIFY(!refused.ok);
+    QVERIFY(refused.damaged);
+    QVERIFY2(refused.message.contains(path) && refused.message.contains("damaged"),
+             qPrintable(refused.message));
+    QCOMPARE(contents(path), damagedBytes); // the check changed nothing
+
+    const std::optional<data::BackupFile> newest = data::newestGoodBackup(path);
+    QVERIFY(newest);
+    QCOMPARE(newest->path, good.path);
+
+    const data::RestoreOutcome restored =
+        data::restoreBackup(path, newest->path, QStringLiteral("damaged"), now);
+    QVERIFY2(restored.ok && restored.message.isEmpty(), qPrintable(restored.message));
+    QCOMPARE(QFileInfo(restored.keptAs).fileName(), "VIze.damaged-" + data::timeStamp(now));
+    QCOMPARE(contents(restored.keptAs), damagedBytes);
+    QCOMPARE(contents(restored.keptAs + "-wal"), QByteArray(5000, 'x'));
+    QVERIFY(QFile::exists(good.path)); // the backup stays a backup
+
+    const data::OpenOutcome reopened = data::openDatabase(path);
+    QVERIFY2(reopened.ok, qPrintable(reopened.message));
+    QCOMPARE(data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Card").toInt(), 3020);
+    data::closeAllConnections();
+
+    // A damaged backup is never put in place.
+    const QByteArray current = contents(path);
+    const data::RestoreOutcome refusedBackup =
+        data::restoreBackup(path, badBackup, QStringLiteral("before-restore"), now);
+    QVERIFY(!refusedBackup.ok);
+    QVERIFY(refusedBackup.message.contains(badBackup));
+    QCOMPARE(contents(path), current);
+}
+
+void TestBackups::damagedLogIsFoundInTheBackgroundAndNotCopied() {
+    // The log is most of this file, so its middle page is one of the log's; the check on
+    // opening leaves the log to the background check.
+    auto t = std::make_unique<testing::TempDatabase>(true);
+    const QString path = t->path();
+    addLogRows(*t, 40000);
+    data::closeAllConnections();
+    QVERIFY(testing::zeroMiddlePage(path));
+    QVERIFY(data::openDatabase(path).ok);
+
+    data::BackgroundBackup job;
+    QSignalSpy done(&job, &data::BackgroundBackup::finished);
+    job.start(path, /*always=*/true);
+    QVERIFY(done.wait(60000));
+    const auto result = done.first().first().value<data::BackupResult>();
+    QVERIFY2(result.damage.contains(path) && result.damage.contains("damaged"),
+             qPrintable(result.damage));
+    QVERIFY(result.path.isEmpty());
+    QVERIFY(data::listBackups(path).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestBackups)
+#include "test_backups.moc"

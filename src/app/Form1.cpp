@@ -2,6 +2,7 @@
 
 #include "app/ExchangeMenu.h"
 #include "app/Form1Build.h"
+#include "app/KidsMode.h"
 #include "app/LogMenu.h"
 #include "app/RestoreWindow.h"
 #include "app/Screens.h"
@@ -37,6 +38,8 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
     multiCheck_ = std::make_unique<multi::MultiCheck>(state_, *questionLoop_);
     demons_ = std::make_unique<learn::Demons>(state_, *questionLoop_, *setLoading_);
+    kidsMode_ = std::make_unique<KidsMode>(state_, *screensProc_, *questionLoop_, *setLoading_,
+                                           *demons_, *setLifecycle_);
 
     questionLoop_->connectControls();
     setLoading_->connectControls();
@@ -46,6 +49,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     cardGrid_->connectControls();
     multiCheck_->connectControls();
     demons_->connectControls();
+    kidsMode_->connectControls();
     setLifecycle_->onSetDeleted = [this] {
         learn::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
     };
@@ -65,15 +69,11 @@ void Form1::Form_Load() {
     orderKeys_->start();
 
     // Always start in Academic Silent mode with the mode entries available.
-    modes_.kids = false;
-    screensProc_->SubScrChangeNormal();
-    c_.mnuHelpTalking->setEnabled(true);
-    c_.mnuStandard->setEnabled(true);
+    kidsMode_->SubAcademicOnly();
     c_.Picture[12]->hide();
     modes_.Silent = true;
     modes_.TalkingOn = false;
-    // Kids layouts not built yet: the Kids entry stays off until they are.
-    c_.mnuKids->setEnabled(false);
+    c_.mnuKids->setEnabled(true);
     c_.mnuSilent->setEnabled(true);
     // Writing multiple answers is not built yet; an entry that did nothing would look broken.
     for (QAction* unbuilt : {c_.mnuCrMulti})

@@ -34,6 +34,7 @@ namespace app {
 class ExchangeMenu;
 class Screens;
 class TalkingSilent;
+class KidsMode;
 
 // The main window. It owns the controls, the record sets, the lesson and the mode and
 // screen flags; the procedures acting on them live in the subsystems, and its handlers
@@ -60,6 +61,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::SetLoading& setLoading() { return *setLoading_; }
     ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
     learn::Demons& demons() { return *demons_; }
+    KidsMode& kidsMode() { return *kidsMode_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -94,6 +96,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<sets::CardGrid> cardGrid_;
     std::unique_ptr<multi::MultiCheck> multiCheck_;
     std::unique_ptr<learn::Demons> demons_;
+    std::unique_ptr<KidsMode> kidsMode_;
     ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;

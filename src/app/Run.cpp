@@ -9,6 +9,7 @@
 #include "app/ProgramFiles.h"
 #include "app/QuitOnSignal.h"
 #include "data/Database.h"
+#include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "present/MessageBoxDialogs.h"
 #include "present/SystemSpeech.h"
@@ -79,6 +80,13 @@ int run(int argc, char** argv) {
     applyDesktopIdentity();
     present::MessageBoxDialogs dialogs;
 
+    // Taken before the file is opened or made, and held until the program ends: a second
+    // window on the same file would overwrite this one's scores.
+    data::DatabaseLock lock(cl.databasePath);
+    if (const QString refused = lock.acquire(); !refused.isEmpty()) {
+        tellUser(dialogs, refused);
+        return 1;
+    }
     data::OpenOutcome opened = data::openDatabase(cl.databasePath);
     if (!opened.ok && opened.damaged)
         opened = offerRestoreOfDamaged(cl.databasePath, opened, boxesShown() ? &dialogs : nullptr);

@@ -44,6 +44,7 @@ present::LayoutContext Screens::layoutContext() const {
 
 void Screens::ScrChangeVisible() {
     setScreenFlags(true, false, false, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         SubScrChangeKids();
     else
@@ -64,6 +65,7 @@ void Screens::restoreWidth() {
 
 void Screens::ScrCreateVisible() {
     setScreenFlags(false, false, false, true);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrCreateKids();
     else
@@ -76,6 +78,7 @@ void Screens::ScrCreateVisible() {
 
 void Screens::ScrLearnVisible() {
     setScreenFlags(false, false, true, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrLearnKids();
     else
@@ -92,6 +95,7 @@ void Screens::ScrLearnVisible() {
 
 void Screens::ScrChngSetName() {
     setScreenFlags(false, true, false, false);
+    leaveKidsLayouts();
     if (s_.modes.kids)
         ScrChngSetNameKids();
     else

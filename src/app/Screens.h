@@ -28,12 +28,11 @@ class Screens {
     void ScrCreateNormal();
     void ScrLearnNormal();
 
-    // Hooks for the Kids layouts of the four screens. Kids layouts not built yet: until they
-    // are, the Kids entry of the Mode menu stays disabled and these lay out nothing.
-    void SubScrChangeKids() {}
-    void ScrChngSetNameKids() {}
-    void ScrCreateKids() {}
-    void ScrLearnKids() {}
+    // The Kids layouts of the four screens (ScreensKids.cpp).
+    void SubScrChangeKids();
+    void ScrChngSetNameKids();
+    void ScrCreateKids();
+    void ScrLearnKids();
 
     void ChangeSet_Click();
     void about_Click();
@@ -43,6 +42,8 @@ class Screens {
   private:
     void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);
     void restoreWidth();
+    void kidsWindowSize();
+    void leaveKidsLayouts();
     present::LayoutContext layoutContext() const;
     // The multiple-answer editor keeps its answers when the set-editing screen is left.
 

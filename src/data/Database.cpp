@@ -6,6 +6,7 @@
 #include "data/SchemaUpgrade.h"
 #include "data/Sql.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -48,27 +49,72 @@ QStringList statementsOf(const QString& script) {
     return out;
 }
 
+std::function<void()>& creationHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+void removeWithJournals(const QString& path) {
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(path + suffix);
+}
+
+// Writable by this user, and not marked read-only: root may write anywhere, yet a file or
+// folder whose owner took every write permission away is meant to stay as it is.
+bool writable(const QFileInfo& info) {
+    const auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (info.permissions() & anyWrite) && info.isWritable();
+}
+
+// The new file is made complete under a name of its own beside the target and only then
+// renamed into place, so a kill during the first start never leaves a half-made file that
+// every later start would refuse.
 QString createNew(const QString& path) {
+    const QString temporary = path + QStringLiteral(".new");
+    removeWithJournals(temporary); // left by a start that was killed
+    const QString creation = QStringLiteral("memorant-create");
+    QString failure;
     {
-        QSqlDatabase db = addConnection(kMainConnection, path, {});
-        if (!db.open())
-            return refusal(path, db.lastError().text());
-        try {
-            configureConnection(db);
-            Transaction t(db);
-            createSchema(db);
-            seedNewDatabase(db);
-            exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-            t.commit();
-            return {};
-        } catch (const DbError& e) {
+        QSqlDatabase db = addConnection(creation, temporary, {});
+        if (!db.open()) {
+            failure = db.lastError().text();
+        } else {
+            try {
+                exec(db, QStringLiteral("PRAGMA foreign_keys = ON"));
+                Transaction t(db);
+                createSchema(db);
+                seedNewDatabase(db);
+                exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+                if (creationHook())
+                    creationHook()();
+                t.commit();
+                // Kept in the file; closing the only connection folds the log back in.
+                exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+            } catch (const DbError& e) {
+                failure = e.message();
+            }
             db.close();
-            QFile::remove(path);
-            QFile::remove(path + QStringLiteral("-wal"));
-            QFile::remove(path + QStringLiteral("-shm"));
-            return refusal(path, QStringLiteral("it could not be created (%1)").arg(e.message()));
         }
     }
+    QSqlDatabase::removeDatabase(creation);
+    if (failure.isEmpty() && !QFile::rename(temporary, path))
+        failure = QStringLiteral("it could not be put in place");
+    if (!failure.isEmpty()) {
+        removeWithJournals(temporary);
+        return refusal(path, QStringLiteral("it could not be created (%1)").arg(failure));
+    }
+    QSqlDatabase db = addConnection(kMainConnection, path, {});
+    if (!db.open())
+        return refusal(path, db.lastError().text());
+    try {
+        configureConnection(db);
+    } catch (const DbError& e) {
+        db.close();
+        return refusal(path, e.message());
+    }
+    return {};
 }
 
 } // namespace
@@ -142,13 +188,39 @@ QString checkExistingFile(const QString& path) {
     return reason.isEmpty() ? QString() : refusal(path, reason);
 }
 
+QString folderNotWritableMessage(const QString& path) {
+    return QStringLiteral("The folder \"%1\" is not writable: the database needs to write "
+                          "files beside it.")
+        .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+}
+
+QString folderProblem(const QString& path) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir())
+        return refusal(path, QStringLiteral("its folder \"%1\" does not exist")
+                                 .arg(QDir::toNativeSeparators(folder.filePath())));
+    return writable(folder) ? QString() : folderNotWritableMessage(path);
+}
+
+void setCreationHookForTesting(std::function<void()> hook) {
+    creationHook() = std::move(hook);
+}
+
 OpenOutcome openDatabase(const QString& path, bool createIfMissing) {
     OpenOutcome outcome;
-    if (!QFileInfo::exists(path) && !createIfMissing) {
+    const QFileInfo file(path);
+    if (!file.exists() && !createIfMissing) {
         outcome.message = refusal(path, QStringLiteral("there is no such file"));
         return outcome;
     }
-    if (!QFileInfo::exists(path)) {
+    // Before SQLite sees the file: opened where it cannot write, it would leave its -wal and
+    // -shm files behind and report the trouble in its own words.
+    outcome.message = folderProblem(path);
+    if (outcome.message.isEmpty() && file.isFile() && !writable(file))
+        outcome.message = QStringLiteral("The database file \"%1\" is read-only.").arg(path);
+    if (!outcome.message.isEmpty())
+        return outcome;
+    if (!file.exists()) {
         outcome.message = createNew(path);
         outcome.ok = outcome.message.isEmpty();
         outcome.created = outcome.ok;

@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 
 namespace data {
 
@@ -25,6 +26,15 @@ OpenOutcome openDatabase(const QString& path, bool createIfMissing = true);
 
 // Why `path` cannot be used as a Memorant database; empty when it can. Never writes.
 QString checkExistingFile(const QString& path);
+
+// Why the folder of `path` cannot hold a database (missing, or not writable: the database
+// writes its journal and lock files beside it); empty when it can. Never writes.
+QString folderProblem(const QString& path);
+QString folderNotWritableMessage(const QString& path);
+
+// Called while a new database is being made, before it has its name; tests use it to stop
+// the creation midway as a kill would. Empty by default.
+void setCreationHookForTesting(std::function<void()> hook);
 
 // The main connection opened by openDatabase.
 QSqlDatabase mainConnection();

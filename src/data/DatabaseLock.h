@@ -19,6 +19,10 @@ class DatabaseLock {
     void release();
     bool held() const { return lock_.isLocked(); }
 
+    // The lock file for `databasePath`: one name for every spelling of the same file
+    // (relative or absolute, through a symbolic link to it or to its folder).
+    static QString lockFileFor(const QString& databasePath);
+
   private:
     QString databasePath_;
     QLockFile lock_;

@@ -7,10 +7,8 @@
 #include "learn/Ordering.h"
 #include "learn/Pause.h"
 #include "learn/QuestionLoop.h"
+#include "present/KidsPictures.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QPixmap>
 #include <QTableView>
 
 namespace learn {
@@ -31,14 +29,8 @@ void QuestionLoop::SubSinleAnswerCheck() {
 }
 
 void QuestionLoop::showFeedbackPicture(const QString& name) {
-    QLabel* picture = s_.c.Picture[10];
-    const QPixmap pixmap(QDir(QCoreApplication::applicationDirPath()).filePath(name + ".bmp"));
-    if (pixmap.isNull())
-        picture->setText(name == QStringLiteral("Smile") ? QStringLiteral(":-)")
-                                                         : QStringLiteral(":-("));
-    else
-        picture->setPixmap(pixmap);
-    picture->show();
+    present::setKidsPicture(s_.c.Picture[10], name);
+    s_.c.Picture[10]->show();
 }
 
 void QuestionLoop::CorrectAnswer() {
@@ -49,7 +41,7 @@ void QuestionLoop::CorrectAnswer() {
         s_.c.Label5->show();
         s_.c.Label6->hide();
     } else {
-        showFeedbackPicture(QStringLiteral("Smile"));
+        showFeedbackPicture(QStringLiteral("smile"));
         playSound(1);
     }
     L.CSarray.at(L.Row, ColCurStatus) = 1;
@@ -65,7 +57,7 @@ void QuestionLoop::WrongAnswer() {
     LessonState& L = s_.lesson;
     if (s_.modes.kids) {
         s_.c.Label5->hide();
-        showFeedbackPicture(QStringLiteral("Disappointment"));
+        showFeedbackPicture(QStringLiteral("disappointment"));
         playSound(2);
     }
     if (const auto i = weightOf(L.CSarray.at(L.Row, ColIncorrect)))

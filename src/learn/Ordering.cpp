@@ -5,33 +5,44 @@
 #include "learn/OrderKeys.h"
 
 #include <QSqlDriver>
+#include <QSqlQuery>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <sqlite3.h>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace learn {
 namespace {
 
+using Key = std::optional<double>;
+
 // The text form of a number: up to 15 significant digits, correctly rounded, no trailing
 // zeros, "0" for zero. SQLite's printf('%.15g') misrounds some values (32/79 comes out as
 // ...240 instead of ...241), which would change the key, so the keys format numbers here.
-std::string numberText(sqlite3_value* v) {
+std::string integerText(sqlite3_int64 n) {
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, n);
+    return std::string(buf, res.ptr);
+}
+
+std::string realText(double x) {
+    if (x == 0.0)
+        return "0"; // -0 too
     char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+    return std::string(buf, res.ptr);
+}
+
+std::string numberText(sqlite3_value* v) {
     switch (sqlite3_value_type(v)) {
-    case SQLITE_INTEGER: {
-        const auto res = std::to_chars(buf, buf + sizeof buf, sqlite3_value_int64(v));
-        return std::string(buf, res.ptr);
-    }
-    case SQLITE_FLOAT: {
-        const double x = sqlite3_value_double(v);
-        if (x == 0.0)
-            return "0"; // -0 too
-        const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
-        return std::string(buf, res.ptr);
-    }
+    case SQLITE_INTEGER:
+        return integerText(sqlite3_value_int64(v));
+    case SQLITE_FLOAT:
+        return realText(sqlite3_value_double(v));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
         return text ? std::string(text, static_cast<size_t>(sqlite3_value_bytes(v)))
@@ -40,33 +51,53 @@ std::string numberText(sqlite3_value* v) {
     }
 }
 
+// The same for a value as Qt's driver hands it over.
+std::string numberText(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return integerText(v.toLongLong());
+    case QMetaType::Double:
+        return realText(v.toDouble());
+    default:
+        return v.toString().toStdString();
+    }
+}
+
+// The last n characters of a text.
+std::string right(const std::string& text, size_t n) {
+    return text.size() > n ? text.substr(text.size() - n) : text;
+}
+
+// The text read as a number; none when it is not wholly a number, so a key that cannot be
+// read is left empty rather than made up.
+Key val(const std::string& text) {
+    double x = 0;
+    const char* end = text.data() + text.size();
+    const auto res = std::from_chars(text.data(), end, x);
+    if (text.empty() || res.ec != std::errc() || res.ptr != end || !std::isfinite(x))
+        return std::nullopt;
+    return x;
+}
+
 // memorant_right(x, n): the last n characters of x's text form; NULL for NULL.
 void rightFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
     }
-    const std::string text = numberText(argv[0]);
     const auto n = static_cast<size_t>(std::max<sqlite3_int64>(0, sqlite3_value_int64(argv[1])));
-    const std::string tail = text.size() > n ? text.substr(text.size() - n) : text;
+    const std::string tail = right(numberText(argv[0]), n);
     sqlite3_result_text(ctx, tail.data(), static_cast<int>(tail.size()), SQLITE_TRANSIENT);
 }
 
-// memorant_val(text): the text read as a number; NULL when it is NULL or not wholly a number,
-// so a key that cannot be read is left empty rather than made up.
+// memorant_val(text): the text read as a number; NULL when it is NULL or not a number.
 void valFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const std::string text = numberText(argv[0]);
-    double x = 0;
-    const char* end = text.data() + text.size();
-    const auto res = std::from_chars(text.data(), end, x);
-    if (text.empty() || res.ec != std::errc() || res.ptr != end || !std::isfinite(x))
-        sqlite3_result_null(ctx);
+    const Key x = sqlite3_value_type(argv[0]) == SQLITE_NULL ? Key() : val(numberText(argv[0]));
+    if (x)
+        sqlite3_result_double(ctx, *x);
     else
-        sqlite3_result_double(ctx, x);
+        sqlite3_result_null(ctx);
 }
 
 sqlite3* rawHandle(const QSqlDatabase& db) {
@@ -76,12 +107,32 @@ sqlite3* rawHandle(const QSqlDatabase& db) {
     return nullptr;
 }
 
+bool keysInProgramForced = false;
+
+// The key functions are registered through the SQLite library this program links on a
+// handle made by Qt's driver: sound only when the driver uses that very library (on Debian
+// it does). Checked once: the driver's version and source id against the linked library's.
+bool keyFunctionsSound(const QSqlDatabase& db) {
+    static const std::optional<bool> sound = [&]() -> std::optional<bool> {
+        if (!rawHandle(db))
+            return std::nullopt; // not open yet: decide on a later call
+        try {
+            const QString driver = data::scalar(db, QStringLiteral("SELECT sqlite_version() || "
+                                                                   "' ' || sqlite_source_id()"))
+                                       .toString();
+            return driver == QStringLiteral("%1 %2").arg(QString::fromUtf8(sqlite3_libversion()),
+                                                         QString::fromUtf8(sqlite3_sourceid()));
+        } catch (const data::DbError&) {
+            return false;
+        }
+    }();
+    return sound.value_or(false) && rawHandle(db);
+}
+
 // Makes the key functions known on the connection. Registering one again while statements
 // are active is refused with SQLITE_BUSY; it is there then, which is all that matters.
 void ensureKeyFunctions(const QSqlDatabase& db) {
     sqlite3* raw = rawHandle(db);
-    if (!raw)
-        throw data::DbError(QStringLiteral("The card order needs an open SQLite connection"));
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     for (const auto& [name, args, fn] : {std::tuple{"memorant_right", 2, &rightFunction},
                                          std::tuple{"memorant_val", 1, &valFunction}}) {
@@ -93,7 +144,20 @@ void ensureKeyFunctions(const QSqlDatabase& db) {
     }
 }
 
+// Whether the stored key already equals the new one.
+bool sameKey(const QVariant& stored, const Key& key) {
+    if (!key || stored.isNull())
+        return !key && stored.isNull();
+    const int type = stored.typeId();
+    return (type == QMetaType::Double || type == QMetaType::LongLong || type == QMetaType::Int) &&
+           stored.toDouble() == *key;
+}
+
 } // namespace
+
+void setKeysInProgramForTesting(bool inProgram) {
+    keysInProgramForced = inProgram;
+}
 
 void SubReorderArray(CardArray& CSarray, int CurRowLim) {
     // The first N-1 rows reversed, the last kept; two passes undo each other.
@@ -116,15 +180,58 @@ QString orderKeySql(KeyRule rule, int day, const QString& rating) {
         .arg(rating);
 }
 
+// The key of one card in the program, as orderKeySql gives it in SQL.
+Key keyOf(KeyRule rule, int day, qint64 id, const QVariant& rating) {
+    if (rating.isNull())
+        return std::nullopt;
+    if (rule == KeyRule::Bunch)
+        return val(right(numberText(rating), 1) + right(integerText(id), 1));
+    const Key quotient = val(right(realText(id * 1.0 / day), 2));
+    const Key rated = val(right(numberText(rating), 2));
+    if (!quotient || !rated)
+        return std::nullopt;
+    return *quotient - *rated;
+}
+
 void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString& rating,
                     const QString& where, const QVariantList& binds) {
-    ensureKeyFunctions(db);
-    const QString key = orderKeySql(rule, day, rating);
     // Only the rows whose key changes are written.
-    data::exec(db,
-               QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE (%2) AND \"Order\" IS NOT %1")
-                   .arg(key, where),
-               binds);
+    if (!keysInProgramForced && keyFunctionsSound(db)) {
+        ensureKeyFunctions(db);
+        const QString key = orderKeySql(rule, day, rating);
+        data::exec(
+            db,
+            QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE (%2) AND \"Order\" IS NOT %1")
+                .arg(key, where),
+            binds);
+        return;
+    }
+    // Without the key functions each card is read and its key computed here (slower).
+    std::vector<std::pair<qint64, Key>> changed;
+    {
+        QSqlQuery q = data::exec(
+            db,
+            QStringLiteral("SELECT Card_ID, %1, \"Order\" FROM Card WHERE %2").arg(rating, where),
+            binds);
+        while (q.next()) {
+            const qint64 id = q.value(0).toLongLong();
+            const Key key = keyOf(rule, day, id, q.value(1));
+            if (!sameKey(q.value(2), key))
+                changed.emplace_back(id, key);
+        }
+    }
+    // A savepoint, so that it also works inside a caller's transaction.
+    data::exec(db, QStringLiteral("SAVEPOINT order_keys_write"));
+    try {
+        for (const auto& [id, key] : changed)
+            data::exec(db, QStringLiteral("UPDATE Card SET \"Order\" = ? WHERE Card_ID = ?"),
+                       {key ? QVariant(*key) : QVariant(), id});
+        data::exec(db, QStringLiteral("RELEASE order_keys_write"));
+    } catch (const data::DbError&) {
+        data::exec(db, QStringLiteral("ROLLBACK TO order_keys_write"));
+        data::exec(db, QStringLiteral("RELEASE order_keys_write"));
+        throw;
+    }
 }
 
 void SubReorder(const QSqlDatabase& db) {

@@ -32,4 +32,8 @@ QString orderKeySql(KeyRule rule, int day, const QString& rating);
 void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString& rating,
                     const QString& where, const QVariantList& binds = {});
 
+// The keys are computed by SQL functions when Qt's SQLite driver is the SQLite library this
+// program links, and card by card in the program otherwise. Tests force the second way.
+void setKeysInProgramForTesting(bool inProgram);
+
 } // namespace learn

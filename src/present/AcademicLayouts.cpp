@@ -81,8 +81,8 @@ LayoutTable makeSetEditing() {
              "Text1", "Text2", "Text3"});
     // The feedback of the last answer belongs to the learning screen.
     hide(t, {"Label5", "Label6", "Command11"});
-    hideKidsPictures(
-        t, {"Picture1", "Picture3", "Picture4", "Picture5", "Picture6", "Picture8", "Picture10"});
+    hideKidsPictures(t, {"Picture1", "Picture3", "Picture4", "Picture5", "Picture6", "Picture8",
+                         "Picture10", "Picture12"});
     t.menus = {
         {.entry = "mnuLearn", .visible = true, .enabled = true},
         {.entry = "mnuDelete", .visible = true, .enabled = true},
@@ -138,7 +138,7 @@ LayoutTable makeSetName() {
     // label or answer box is how other procedures recognise the learning screen.
     hide(t, {"Label3", "Label4", "Label5", "Label6", "Label7", "TDBGrid1", "Command11"});
     hideKidsPictures(t, {"Picture1", "Picture3", "Picture4", "Picture5", "Picture6", "Picture7",
-                         "Picture8", "Picture10"});
+                         "Picture8", "Picture10", "Picture12"});
     t.menus = {
         {.entry = "mnuLearnMain", .visible = false}, {.entry = "mnuLearn", .visible = false},
         {.entry = "CreatSet", .enabled = true},      {.entry = "mnuEdSetName", .enabled = false},
@@ -183,7 +183,7 @@ LayoutTable makeCreateSet() {
     // Nothing of the learning, set-name or multiple-answer screens may linger here.
     hide(t, {"Label7", "Text2", "Text3", "Command3", "Command21", "TDBGrid1", "Command11"});
     hideKidsPictures(t, {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6",
-                         "Picture7", "Picture8", "Picture10"});
+                         "Picture7", "Picture8", "Picture10", "Picture12"});
     t.menus = {
         {.entry = "mnuDelete", .enabled = false},    {.entry = "mnuLearn", .enabled = true},
         {.entry = "mnuLearnMain", .visible = false}, {.entry = "ChangeSet", .enabled = true},
@@ -267,7 +267,7 @@ LayoutTable makeLearning() {
           "Label9", "Label10", "Picture7", "TDBGrid1", "TDBGrid2", "TDBGrid3", "Text1", "Text2"});
     hide(t, {"Command11"});
     hideKidsPictures(t, {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6",
-                         "Picture8", "Picture10", "Picture11"});
+                         "Picture8", "Picture10", "Picture11", "Picture12"});
     t.menus = {
         {.entry = "mnuLearnMain", .visible = true},
         {.entry = "mnuLearn", .visible = false},

@@ -1,6 +1,7 @@
 #include "present/ApplyLayout.h"
 
 #include "data/RecordsetModel.h"
+#include "present/KidsPictures.h"
 #include "present/Twips.h"
 
 #include <QAbstractButton>
@@ -78,7 +79,8 @@ void applyGeometry(QWidget* w, const ControlSetting& s) {
 void fitToCaption(QWidget* w, const ControlSetting& s) {
     const bool label = qobject_cast<QLabel*>(w) != nullptr;
     const bool button = qobject_cast<QAbstractButton*>(w) != nullptr;
-    if (!label && !button)
+    // A picture keeps the size it was given; its frame would otherwise make it grow.
+    if ((!label && !button) || (label && !kidsPictureOf(w).isEmpty()))
         return;
     const QSize hint = w->sizeHint();
     if (!s.width && !s.height) {
@@ -97,9 +99,10 @@ void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& cont
     if (s.captionIsCurrentQuestion)
         setCaption(w, context.currentQuestion);
     if (s.clearPicture) {
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             b->setIcon(QIcon());
-        else if (auto* l = qobject_cast<QLabel*>(w))
+            b->setProperty("kidsPicture", QVariant());
+        } else if (auto* l = qobject_cast<QLabel*>(w))
             l->setPixmap(QPixmap());
     }
     if (s.bold || s.pointSize) {
@@ -119,6 +122,18 @@ void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& cont
     if (s.caption || s.captionIsCurrentQuestion || s.bold || s.pointSize || s.left || s.top ||
         s.width || s.height)
         fitToCaption(w, s);
+    if (s.picture) {
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            setKidsButtonPicture(b, QString::fromLatin1(s.picture));
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            setKidsPicture(l, QString::fromLatin1(s.picture));
+    }
+    if (s.border) {
+        if (auto* f = qobject_cast<QFrame*>(w))
+            f->setFrameStyle(*s.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    }
+    if (s.enabled)
+        w->setEnabled(*s.enabled);
     if (s.clearText) {
         if (auto* e = qobject_cast<QLineEdit*>(w))
             e->clear();
@@ -164,6 +179,8 @@ void applyLayout(const LayoutTable& table, Form1Controls& c, const LayoutContext
         c.Form1->setWindowTitle(table.windowCaption);
     if (table.clearBackgroundPicture)
         clearBackgroundPicture(c);
+    if (table.backgroundPicture)
+        setKidsBackground(c, QString::fromLatin1(table.backgroundPicture));
     for (const ControlSetting& s : table.controls) {
         if (settingApplies(s.when, context))
             applyControl(controlNamed(c, QString::fromLatin1(s.control)), s, context);

@@ -48,6 +48,9 @@ struct ControlSetting {
     bool clearPicture = false;
     bool clearText = false;
     bool focus = false;
+    std::optional<bool> enabled{};
+    const char* picture = nullptr; // a Kids picture, drawn at the control's size
+    std::optional<bool> border{};  // a frame round a picture
 };
 
 // What a layout sets on one menu entry.
@@ -61,7 +64,8 @@ struct MenuSetting {
 struct LayoutTable {
     QString windowCaption;
     bool clearBackgroundPicture = false;
-    bool setCardGridSource = false; // qSelectedSet, or qSelectedSetKids in Kids mode
+    const char* backgroundPicture = nullptr; // a Kids picture filling the screens' area
+    bool setCardGridSource = false;          // qSelectedSet, or qSelectedSetKids in Kids mode
     std::vector<ControlSetting> controls;
     std::vector<MenuSetting> menus;
 };

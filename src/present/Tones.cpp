@@ -18,31 +18,34 @@ struct Note {
     int ms;
 };
 
-// Rising for good news, falling for bad, a little fanfare for a learnt set.
+// Short tunes on a major scale: rising for good news, a gentle fall for a wrong answer, a
+// fanfare for a learnt set, and a motif of its own for each picture button.
 std::vector<Note> notesOf(int object) {
+    constexpr double C5 = 523.25, D5 = 587.33, E5 = 659.25, F5 = 698.46, G5 = 783.99, A5 = 880.0,
+                     B5 = 987.77, C6 = 1046.5, G4 = 392.0, A4 = 440.0, E4 = 329.63, F4 = 349.23;
     switch (object) {
-    case 1:
-        return {{523.25, 110}, {659.25, 110}, {783.99, 200}};
-    case 2:
-        return {{220.0, 220}, {0, 40}, {174.61, 380}};
-    case 3:
-        return {{523.25, 140}, {659.25, 140}, {783.99, 140}, {1046.5, 420}};
-    case 4:
-        return {{440.0, 160}, {587.33, 220}};
-    case 5:
-        return {{392.0, 180}, {261.63, 260}};
-    case 6:
-        return {{392.0, 110}, {523.25, 200}};
-    case 7:
-        return {{587.33, 180}};
-    case 8:
-        return {{493.88, 110}, {0, 50}, {493.88, 110}};
+    case 1: // correct
+        return {{C5, 110}, {E5, 110}, {G5, 110}, {C6, 300}};
+    case 2: // wrong
+        return {{E5, 200}, {0, 30}, {C5, 200}, {0, 30}, {A4, 380}};
+    case 3: // a set learnt
+        return {{G4, 130}, {C5, 130}, {E5, 130}, {G5, 200}, {E5, 120}, {G5, 150}, {C6, 500}};
+    case 4: // learn the whole set
+        return {{C5, 100}, {D5, 100}, {E5, 100}, {F5, 100}, {G5, 260}};
+    case 5: // delete the set
+        return {{G5, 140}, {E5, 140}, {C5, 300}};
+    case 6: // create a new set
+        return {{C5, 120}, {G5, 120}, {C6, 260}};
+    case 7: // edit the set
+        return {{E5, 110}, {G5, 110}, {E5, 220}};
+    case 8: // rename the set
+        return {{D5, 110}, {F5, 110}, {A5, 240}};
     case 9:
-        return {{698.46, 150}};
-    case 10:
-        return {{659.25, 100}, {880.0, 220}};
-    case 11:
-        return {{369.99, 130}, {440.0, 130}, {369.99, 200}};
+        return {{A5, 200}};
+    case 10: // learn
+        return {{G4, 110}, {C5, 110}, {E5, 110}, {G5, 300}};
+    case 11: // learn Demons
+        return {{E4, 140}, {F4, 140}, {A4, 140}, {B5 / 2, 300}};
     default:
         return {};
     }
@@ -61,8 +64,13 @@ PcmAudio builtInTone(int object, int sampleRate) {
         for (int i = 0; i < frames; ++i) {
             double v = 0;
             if (note.hz > 0) {
+                // A soft attack and a bell-like decay, with a quiet octave for warmth.
+                const double t = double(i) / sampleRate;
                 const double edge = std::min({1.0, i / fade, (frames - 1 - i) / fade});
-                v = 0.3 * edge * std::sin(2 * std::numbers::pi * note.hz * i / sampleRate);
+                const double decay = std::exp(-3.0 * t / (note.ms / 1000.0));
+                const double phase = 2 * std::numbers::pi * note.hz * t;
+                v = 0.32 * edge * (0.35 + 0.65 * decay) *
+                    (0.85 * std::sin(phase) + 0.15 * std::sin(2 * phase));
             }
             qToLittleEndian(static_cast<qint16>(std::lround(v * 32767)), out + 2 * i);
         }

@@ -47,6 +47,18 @@ int loadFlag(const QString& path) {
     return value;
 }
 
+void setLoadFlag(const QString& path, int value) {
+    const QString name = QStringLiteral("writer");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+        db.setDatabaseName(path);
+        if (db.open())
+            data::exec(db, "UPDATE Fields SET Load = ?", {value});
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
 } // namespace
 
 class TestProgram : public QObject {
@@ -55,6 +67,8 @@ class TestProgram : public QObject {
     void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly_data();
     void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly();
     void badFileIsRefusedWithMessageAndExitCode();
+    void secondWindowOnSameFileIsRefused();
+    void lockOfKilledProgramIsTakenOver();
     void checkAndBackupCommands_data();
     void checkAndBackupCommands();
     void userDataOptionKeepsTheDatabaseInTheDataFolder();
@@ -97,6 +111,44 @@ void TestProgram::badFileIsRefusedWithMessageAndExitCode() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
     QVERIFY(!QFile::exists(path + "-wal"));
+}
+
+void TestProgram::secondWindowOnSameFileIsRefused() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    std::unique_ptr<QProcess> first(start(dir, {}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    // The same file spelt another way: through a link to its folder, absolute.
+    QVERIFY(QFile::link(dir.path(), dir.filePath("link")));
+    const QString otherSpelling = dir.filePath("link/VIze.mdb");
+    std::unique_ptr<QProcess> second(start(dir, {"--db", otherSpelling}));
+    QVERIFY(second->waitForFinished(15000));
+    QCOMPARE(second->exitCode(), 1);
+    const QString err = QString::fromUtf8(second->readAllStandardError());
+    QVERIFY2(err.contains(otherSpelling) && err.contains("already open"), qPrintable(err));
+    QCOMPARE(first->state(), QProcess::Running);
+    ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    QVERIFY(first->waitForFinished(15000));
+    QCOMPARE(first->exitCode(), 0);
+    QVERIFY(!QFile::exists(path + ".lock"));
+}
+
+void TestProgram::lockOfKilledProgramIsTakenOver() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    std::unique_ptr<QProcess> killed(start(dir, {}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    killed->kill();
+    QVERIFY(killed->waitForFinished(15000));
+    QVERIFY(QFile::exists(path + ".lock"));
+    setLoadFlag(path, 1); // so that the next program's start shows
+    std::unique_ptr<QProcess> next(start(dir, {"--db", "VIze.mdb"}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    QCOMPARE(next->state(), QProcess::Running);
+    ::kill(static_cast<pid_t>(next->processId()), SIGTERM);
+    QVERIFY(next->waitForFinished(15000));
+    QCOMPARE(next->exitCode(), 0);
+    QCOMPARE(loadFlag(path), 1);
 }
 
 void TestProgram::checkAndBackupCommands_data() {

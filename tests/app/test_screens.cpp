@@ -139,7 +139,7 @@ void TestScreens::menusAfterStartup_data() {
         {"mnudelay", "Delay", "mnusound", ""},
         {"mnuVoice", "Voice...", "mnusound", ""},
         {"mnuView", "&Mode", "", ""},
-        {"mnuKids", "Kids", "mnuView", "off"},
+        {"mnuKids", "Kids", "mnuView", "on"},
         {"mnuStandard", "Academic", "mnuView", "on"},
         {"mnuTalking", "Talking", "mnuStandard", "on"},
         {"mnuSilent", "Silent", "mnuStandard", "on"},

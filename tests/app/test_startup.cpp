@@ -51,8 +51,8 @@ void TestStartup::startsInAcademicSilentOnSetEditing() {
     QVERIFY(w.controls().TDBGrid2->isColumnHidden(0));
     QVERIFY(speech.spoken.isEmpty());
     // Entries whose work is not built yet are offered disabled rather than doing nothing.
-    for (QAction* a : {w.controls().mnuCrMulti, w.controls().mnuKids})
-        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    QVERIFY2(!w.controls().mnuCrMulti->isEnabled(), "mnuCrMulti");
+    QVERIFY(w.controls().mnuKids->isEnabled());
     QVERIFY(w.controls().mnuExport->isEnabled());
     QVERIFY(w.controls().mnuImport->isEnabled());
 }

@@ -1,4 +1,5 @@
 #include "data/Database.h"
+#include "data/DatabaseLock.h"
 #include "data/SampleSet.h"
 #include "data/Sql.h"
 #include "support/TempDatabase.h"
@@ -7,6 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +42,9 @@ class TestDatabase : public QObject {
     void newerSchemaIsRefusedUntouched();
     void olderVersionIsUpgradedKeepingItsData();
     void missingFileIsRefusedWhenNotToBeCreated();
+    void killDuringCreationLeavesNoFile();
+    void readOnlyFileOrFolderIsNamedAndLeftAlone_data();
+    void readOnlyFileOrFolderIsNamedAndLeftAlone();
 };
 
 void TestDatabase::newDatabaseIsCreatedWithSettingsAndSample() {
@@ -172,6 +179,68 @@ void TestDatabase::missingFileIsRefusedWhenNotToBeCreated() {
     QVERIFY(!outcome.ok);
     QVERIFY2(outcome.message.contains(path), qPrintable(outcome.message));
     QVERIFY(!QFile::exists(path));
+}
+
+void TestDatabase::killDuringCreationLeavesNoFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VIze.mdb"));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Killed with the schema and the sample written but not yet committed.
+        data::setCreationHookForTesting([] { ::raise(SIGKILL); });
+        data::openDatabase(path);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status));
+    QVERIFY(!QFile::exists(path));
+    const data::OpenOutcome again = data::openDatabase(path);
+    QVERIFY2(again.ok && again.created, qPrintable(again.message));
+    data::closeAllConnections();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"VIze.mdb"});
+}
+
+void TestDatabase::readOnlyFileOrFolderIsNamedAndLeftAlone_data() {
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("fileReadOnly");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("read-only file") << true << true << "The database file \"%2\" is read-only";
+    QTest::newRow("read-only folder")
+        << true << false
+        << "The folder \"%1\" is not writable: the database needs to write files beside it";
+    QTest::newRow("new file in a read-only folder")
+        << false << false
+        << "The folder \"%1\" is not writable: the database needs to write files beside it";
+}
+
+// The check reads the permissions, so that it holds for root too, who could write anyway.
+void TestDatabase::readOnlyFileOrFolderIsNamedAndLeftAlone() {
+    QFETCH(bool, fileExists);
+    QFETCH(bool, fileReadOnly);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VIze.mdb"));
+    if (fileExists) {
+        QVERIFY(data::openDatabase(path).ok);
+        data::closeAllConnections();
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    const QByteArray digestBefore = digest(path);
+    const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
+    QVERIFY(QFile::setPermissions(fileReadOnly ? path : dir.path(), readOnly));
+
+    const data::OpenOutcome outcome = data::openDatabase(path);
+    const QString lockRefusal = data::DatabaseLock(path).acquire();
+    QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner | QFile::WriteUser);
+    QVERIFY(!outcome.ok);
+    message.replace("%1", dir.path()).replace("%2", path);
+    QVERIFY2(outcome.message.startsWith(message), qPrintable(outcome.message));
+    if (!fileReadOnly)
+        QCOMPARE(lockRefusal, outcome.message);
+    data::closeAllConnections();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+    QCOMPARE(digest(path), digestBefore);
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

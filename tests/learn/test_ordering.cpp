@@ -10,7 +10,10 @@ using learn::CardArray;
 class TestOrdering : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { learn::setNowForTesting(std::nullopt); }
+    void cleanup() {
+        learn::setNowForTesting(std::nullopt);
+        learn::setKeysInProgramForTesting(false);
+    }
 
     void reorderArray_data();
     void reorderArray();
@@ -120,12 +123,18 @@ void TestOrdering::bunchKey() {
     QFETCH(QVariant, order);
     testing::TempDatabase t;
     addCard(t, cardId, rating);
-    learn::SubReorder(t.db());
-    learn::completeOrderKeys(t.db());
-    const QVariant got = orderOf(t, cardId);
-    QCOMPARE(got.isNull(), order.isNull());
-    if (!order.isNull())
-        QCOMPARE(got.toDouble(), order.toDouble());
+    // By the SQL functions, then as when Qt's SQLite is not the linked one.
+    for (const bool inProgram : {false, true}) {
+        learn::setKeysInProgramForTesting(inProgram);
+        t.exec("UPDATE Card SET \"Order\" = -1");
+        t.exec("UPDATE OrderPass SET Rule = 0"); // keys forgotten: every card again
+        learn::SubReorder(t.db());
+        learn::completeOrderKeys(t.db());
+        const QVariant got = orderOf(t, cardId);
+        QCOMPARE(got.isNull(), order.isNull());
+        if (!order.isNull())
+            QCOMPARE(got.toDouble(), order.toDouble());
+    }
 }
 
 void TestOrdering::learntSetKey_data() {
@@ -152,13 +161,18 @@ void TestOrdering::learntSetKey() {
     testing::TempDatabase t;
     addCard(t, cardId, rating);
     learn::setNowForTesting(QDateTime(QDate(2024, 5, day), QTime(23, 59)));
-    learn::SubUpdateOrder1(t.db());
-    learn::completeOrderKeys(t.db());
-    const QVariant got = orderOf(t, cardId);
-    QCOMPARE(got.isNull(), order.isNull());
-    if (!order.isNull())
-        QVERIFY2(qAbs(got.toDouble() - order.toDouble()) < 1e-9,
-                 qPrintable(QString("got %1").arg(got.toDouble(), 0, 'g', 17)));
+    for (const bool inProgram : {false, true}) {
+        learn::setKeysInProgramForTesting(inProgram);
+        t.exec("UPDATE Card SET \"Order\" = -1");
+        t.exec("UPDATE OrderPass SET Rule = 0"); // keys forgotten: every card again
+        learn::SubUpdateOrder1(t.db());
+        learn::completeOrderKeys(t.db());
+        const QVariant got = orderOf(t, cardId);
+        QCOMPARE(got.isNull(), order.isNull());
+        if (!order.isNull())
+            QVERIFY2(qAbs(got.toDouble() - order.toDouble()) < 1e-9,
+                     qPrintable(QString("got %1").arg(got.toDouble(), 0, 'g', 17)));
+    }
 }
 
 void TestOrdering::everyCardIsRewritten() {
@@ -173,6 +187,8 @@ void TestOrdering::everyCardIsRewritten() {
 
     learn::SubReorder(t.db());
     learn::completeOrderKeys(t.db());
+    // Here Qt's driver uses the linked SQLite, so the quick way was taken.
+    QCOMPARE(t.scalar("SELECT memorant_val('7')").toDouble(), 7.0);
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = -1").toInt(), 0);
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = 50 + Card_ID % 10").toInt(), 31);
 

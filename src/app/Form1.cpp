@@ -62,12 +62,15 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     new learn::DelayMenu(state_, this);             // owned by the window
     new RestoreMenu(state_, this);                  // owned by the window
     new WordListMenu(state_, this);                 // owned by the window
+    orderKeys_ = new learn::OrderKeysRunner(this);
 }
 
 Form1::~Form1() = default;
 
 void Form1::Form_Load() {
     rs_.LoadAll();
+    // Keys left pending, by this run or one that was killed, are finished between events.
+    orderKeys_->start();
 
     // Always start in Academic Silent mode with the mode entries available.
     kidsMode_->SubAcademicOnly();

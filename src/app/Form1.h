@@ -3,6 +3,7 @@
 #include "data/RecordsetFamily.h"
 #include "learn/Form1State.h"
 #include "learn/LessonState.h"
+#include "learn/OrderKeys.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
 #include "present/Dialogs.h"
@@ -102,6 +103,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<learn::Demons> demons_;
     std::unique_ptr<KidsMode> kidsMode_;
     ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
+    // Finishes the order keys between events; owned here so it stops with the window.
+    learn::OrderKeysRunner* orderKeys_ = nullptr;
 };
 
 } // namespace app

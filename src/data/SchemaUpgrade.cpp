@@ -16,6 +16,28 @@ const std::vector<UpgradeStep>& upgradeSteps() {
           QStringLiteral(
               "UPDATE Card SET DisplayQuestionNumber = 0 "
               "WHERE DisplayQuestionNumber IS NULL OR trim(DisplayQuestionNumber) = ''")}},
+        // The order keys are tracked, so that the end of a bunch writes only the cards whose
+        // key can change. The file's keys are the rules' result already; which rule made
+        // them is unknown (Rule 0), so the next end of a bunch or learnt set orders a pass
+        // over every card.
+        {3,
+         {QStringLiteral("CREATE TABLE OrderPass (Rule INTEGER NOT NULL DEFAULT 0, "
+                         "Day INTEGER NOT NULL DEFAULT 0, Cursor INTEGER, "
+                         "LastCard INTEGER NOT NULL DEFAULT 0)"),
+          QStringLiteral("INSERT INTO OrderPass (Rule, Day, Cursor, LastCard) "
+                         "VALUES (0, 0, NULL, 0)"),
+          QStringLiteral("CREATE TABLE OrderChanged (Card_ID INTEGER PRIMARY KEY)"),
+          QStringLiteral("CREATE TABLE OrderHeld (Card_ID INTEGER PRIMARY KEY, Rating REAL)"),
+          QStringLiteral("CREATE TRIGGER Card_order_new AFTER INSERT ON Card BEGIN "
+                         "INSERT OR IGNORE INTO OrderChanged (Card_ID) VALUES (NEW.Card_ID); "
+                         "END"),
+          QStringLiteral("CREATE TRIGGER Card_order_rating AFTER UPDATE OF Rating ON Card "
+                         "WHEN NEW.Rating IS NOT OLD.Rating BEGIN "
+                         "INSERT OR IGNORE INTO OrderHeld (Card_ID, Rating) "
+                         "SELECT OLD.Card_ID, OLD.Rating FROM OrderPass WHERE Cursor IS NOT NULL "
+                         "AND OLD.Card_ID > Cursor AND OLD.Card_ID <= LastCard; "
+                         "INSERT OR IGNORE INTO OrderChanged (Card_ID) VALUES (OLD.Card_ID); "
+                         "END")}},
     };
     return steps;
 }

@@ -1,4 +1,4 @@
--- Memorant database, schema version 2.
+-- Memorant database, schema version 3.
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.
@@ -386,3 +386,34 @@ SELECT Field1 FROM BufferSet1 WHERE Field2 COLLATE NOCASE NOT IN (SELECT SetName
 -- ;;
 CREATE VIEW qNewlyAddedSets AS
 SELECT SpareID FROM Set1 WHERE SpareID IS NOT NULL AND SpareID <> '';
+-- ;;
+-- Order keys. OrderPass (one row) names the rule and day the keys were last made by and,
+-- while a pass over every card is pending, how far it got (Cursor, a Card_ID) and the last
+-- card it covers. OrderChanged holds the cards whose rating changed or that are new since;
+-- OrderHeld the rating a card beyond the cursor had when the pass was ordered.
+CREATE TABLE OrderPass (
+    Rule     INTEGER NOT NULL DEFAULT 0,
+    Day      INTEGER NOT NULL DEFAULT 0,
+    Cursor   INTEGER,
+    LastCard INTEGER NOT NULL DEFAULT 0
+);
+-- ;;
+INSERT INTO OrderPass (Rule, Day, Cursor, LastCard) VALUES (0, 0, NULL, 0);
+-- ;;
+CREATE TABLE OrderChanged (Card_ID INTEGER PRIMARY KEY);
+-- ;;
+CREATE TABLE OrderHeld (Card_ID INTEGER PRIMARY KEY, Rating REAL);
+-- ;;
+CREATE TRIGGER Card_order_new AFTER INSERT ON Card
+BEGIN
+    INSERT OR IGNORE INTO OrderChanged (Card_ID) VALUES (NEW.Card_ID);
+END;
+-- ;;
+CREATE TRIGGER Card_order_rating AFTER UPDATE OF Rating ON Card
+WHEN NEW.Rating IS NOT OLD.Rating
+BEGIN
+    INSERT OR IGNORE INTO OrderHeld (Card_ID, Rating)
+    SELECT OLD.Card_ID, OLD.Rating FROM OrderPass
+    WHERE Cursor IS NOT NULL AND OLD.Card_ID > Cursor AND OLD.Card_ID <= LastCard;
+    INSERT OR IGNORE INTO OrderChanged (Card_ID) VALUES (OLD.Card_ID);
+END;

@@ -3,6 +3,7 @@
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/MultiCompanion.h"
+#include "learn/OrderKeys.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -103,6 +104,8 @@ ExportOutcome Export::run(const QString& path, const Progress& progress) {
     try {
         // One snapshot of the database for the staging table and the companion.
         data::Transaction t(db_);
+        // The file carries the order keys the rules give: a pass still pending is done now.
+        learn::completeOrderKeys(db_);
         BuildExportBuffer();
         table = ReadExportBuffer();
         entries = readMultiEntries(db_);

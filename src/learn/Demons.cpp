@@ -3,6 +3,7 @@
 #include "data/Sql.h"
 #include "learn/DemonMarks.h"
 #include "learn/Guarded.h"
+#include "learn/OrderKeys.h"
 #include "learn/Pause.h"
 #include "present/Twips.h"
 
@@ -83,6 +84,7 @@ bool Demons::markAfresh() {
 void Demons::ReadDemons() {
     LessonState& L = s_.lesson;
     data::Recordset& demons = s_.rs.demonsSet;
+    completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qDemonsSet"));
     demons.requery();
     const QHash<qint64, QString> setNames = demonSetNames(s_.rs.connection());
     const QStringList columns = demons.columnNames();

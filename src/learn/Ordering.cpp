@@ -2,6 +2,7 @@
 
 #include "data/Sql.h"
 #include "learn/Clock.h"
+#include "learn/OrderKeys.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -152,46 +153,6 @@ bool sameKey(const QVariant& stored, const Key& key) {
            stored.toDouble() == *key;
 }
 
-// Every card gets the key; only the rows whose key changes are written, which keeps the end
-// of a bunch quick on a large database (most keys stay as they were). With the key
-// functions one statement does it; without them each card is read and its key computed
-// here (slower), written in one step all the same.
-template <typename KeyOf>
-void setOrderOfEveryCard(const QSqlDatabase& db, const QString& sqlKey, KeyOf keyOf) {
-    if (!keysInProgramForced && keyFunctionsSound(db)) {
-        ensureKeyFunctions(db);
-        data::exec(
-            db,
-            QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE \"Order\" IS NOT %1").arg(sqlKey));
-        return;
-    }
-    std::vector<std::pair<qint64, Key>> changed;
-    {
-        QSqlQuery q = data::exec(db, QStringLiteral("SELECT Card_ID, Rating, \"Order\" FROM Card"));
-        while (q.next()) {
-            const qint64 id = q.value(0).toLongLong();
-            const QVariant rating = q.value(1);
-            const Key key = rating.isNull() ? Key() : keyOf(id, rating);
-            if (!sameKey(q.value(2), key))
-                changed.emplace_back(id, key);
-        }
-    }
-    if (changed.empty())
-        return;
-    // A savepoint, so that it also works inside a caller's transaction.
-    data::exec(db, QStringLiteral("SAVEPOINT order_keys"));
-    try {
-        for (const auto& [id, key] : changed)
-            data::exec(db, QStringLiteral("UPDATE Card SET \"Order\" = ? WHERE Card_ID = ?"),
-                       {key ? QVariant(*key) : QVariant(), id});
-        data::exec(db, QStringLiteral("RELEASE order_keys"));
-    } catch (const data::DbError&) {
-        data::exec(db, QStringLiteral("ROLLBACK TO order_keys"));
-        data::exec(db, QStringLiteral("RELEASE order_keys"));
-        throw;
-    }
-}
-
 } // namespace
 
 void setKeysInProgramForTesting(bool inProgram) {
@@ -208,29 +169,77 @@ void SubReorderArray(CardArray& CSarray, int CurRowLim) {
     }
 }
 
+QString orderKeySql(KeyRule rule, int day, const QString& rating) {
+    if (rule == KeyRule::Bunch) // the last character of the rating's text, then of the id's
+        return QStringLiteral("memorant_val(memorant_right(%1, 1) || memorant_right(Card_ID, 1))")
+            .arg(rating);
+    // The day is a number of our own making, not user text, so it is written into the SQL.
+    return QStringLiteral("(memorant_val(memorant_right(Card_ID * 1.0 / %1, 2)) - "
+                          "memorant_val(memorant_right(%2, 2)))")
+        .arg(day)
+        .arg(rating);
+}
+
+// The key of one card in the program, as orderKeySql gives it in SQL.
+Key keyOf(KeyRule rule, int day, qint64 id, const QVariant& rating) {
+    if (rating.isNull())
+        return std::nullopt;
+    if (rule == KeyRule::Bunch)
+        return val(right(numberText(rating), 1) + right(integerText(id), 1));
+    const Key quotient = val(right(realText(id * 1.0 / day), 2));
+    const Key rated = val(right(numberText(rating), 2));
+    if (!quotient || !rated)
+        return std::nullopt;
+    return *quotient - *rated;
+}
+
+void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString& rating,
+                    const QString& where, const QVariantList& binds) {
+    // Only the rows whose key changes are written.
+    if (!keysInProgramForced && keyFunctionsSound(db)) {
+        ensureKeyFunctions(db);
+        const QString key = orderKeySql(rule, day, rating);
+        data::exec(
+            db,
+            QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE (%2) AND \"Order\" IS NOT %1")
+                .arg(key, where),
+            binds);
+        return;
+    }
+    // Without the key functions each card is read and its key computed here (slower).
+    std::vector<std::pair<qint64, Key>> changed;
+    {
+        QSqlQuery q = data::exec(
+            db,
+            QStringLiteral("SELECT Card_ID, %1, \"Order\" FROM Card WHERE %2").arg(rating, where),
+            binds);
+        while (q.next()) {
+            const qint64 id = q.value(0).toLongLong();
+            const Key key = keyOf(rule, day, id, q.value(1));
+            if (!sameKey(q.value(2), key))
+                changed.emplace_back(id, key);
+        }
+    }
+    // A savepoint, so that it also works inside a caller's transaction.
+    data::exec(db, QStringLiteral("SAVEPOINT order_keys_write"));
+    try {
+        for (const auto& [id, key] : changed)
+            data::exec(db, QStringLiteral("UPDATE Card SET \"Order\" = ? WHERE Card_ID = ?"),
+                       {key ? QVariant(*key) : QVariant(), id});
+        data::exec(db, QStringLiteral("RELEASE order_keys_write"));
+    } catch (const data::DbError&) {
+        data::exec(db, QStringLiteral("ROLLBACK TO order_keys_write"));
+        data::exec(db, QStringLiteral("RELEASE order_keys_write"));
+        throw;
+    }
+}
+
 void SubReorder(const QSqlDatabase& db) {
-    // The last character of the rating's text joined to the last digit of the card's id.
-    setOrderOfEveryCard(
-        db, QStringLiteral("memorant_val(memorant_right(Rating, 1) || memorant_right(Card_ID, 1))"),
-        [](qint64 id, const QVariant& rating) {
-            return val(right(numberText(rating), 1) + right(integerText(id), 1));
-        });
+    orderKeys(db, KeyRule::Bunch, 0);
 }
 
 void SubUpdateOrder1(const QSqlDatabase& db) {
-    // The day is a number of our own making, not user text, so it is written into the SQL.
-    const int day = now().date().day();
-    setOrderOfEveryCard(db,
-                        QStringLiteral("memorant_val(memorant_right(Card_ID * 1.0 / %1, 2)) - "
-                                       "memorant_val(memorant_right(Rating, 2))")
-                            .arg(day),
-                        [day](qint64 id, const QVariant& rating) -> Key {
-                            const Key quotient = val(right(realText(id * 1.0 / day), 2));
-                            const Key rated = val(right(numberText(rating), 2));
-                            if (!quotient || !rated)
-                                return std::nullopt;
-                            return *quotient - *rated;
-                        });
+    orderKeys(db, KeyRule::LearntSet, now().date().day());
 }
 
 } // namespace learn

@@ -4,6 +4,7 @@
 #include "data/Sql.h"
 #include "learn/Guarded.h"
 #include "learn/LessonRules.h"
+#include "learn/OrderKeys.h"
 
 #include <QGuiApplication>
 #include <QTableView>
@@ -106,6 +107,8 @@ void SetLoading::ChosenSetNameToDB() {
 void SetLoading::ReadCurSet() {
     LessonState& L = s_.lesson;
     data::Recordset& cur = s_.rs.curSet;
+    // The set comes in the order of its keys: a pass still pending is done for its cards.
+    completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qCurrentSet"));
     cur.requery();
     int counter = 1;
     if (!cur.isEmpty()) {

@@ -1,4 +1,5 @@
 #include "learn/Clock.h"
+#include "learn/OrderKeys.h"
 #include "learn/Ordering.h"
 #include "support/TempDatabase.h"
 
@@ -126,7 +127,9 @@ void TestOrdering::bunchKey() {
     for (const bool inProgram : {false, true}) {
         learn::setKeysInProgramForTesting(inProgram);
         t.exec("UPDATE Card SET \"Order\" = -1");
+        t.exec("UPDATE OrderPass SET Rule = 0"); // keys forgotten: every card again
         learn::SubReorder(t.db());
+        learn::completeOrderKeys(t.db());
         const QVariant got = orderOf(t, cardId);
         QCOMPARE(got.isNull(), order.isNull());
         if (!order.isNull())
@@ -161,7 +164,9 @@ void TestOrdering::learntSetKey() {
     for (const bool inProgram : {false, true}) {
         learn::setKeysInProgramForTesting(inProgram);
         t.exec("UPDATE Card SET \"Order\" = -1");
+        t.exec("UPDATE OrderPass SET Rule = 0"); // keys forgotten: every card again
         learn::SubUpdateOrder1(t.db());
+        learn::completeOrderKeys(t.db());
         const QVariant got = orderOf(t, cardId);
         QCOMPARE(got.isNull(), order.isNull());
         if (!order.isNull())
@@ -181,6 +186,7 @@ void TestOrdering::everyCardIsRewritten() {
     t.exec("UPDATE Card SET Rating = 0.5, \"Order\" = -1");
 
     learn::SubReorder(t.db());
+    learn::completeOrderKeys(t.db());
     // Here Qt's driver uses the linked SQLite, so the quick way was taken.
     QCOMPARE(t.scalar("SELECT memorant_val('7')").toDouble(), 7.0);
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = -1").toInt(), 0);
@@ -189,6 +195,7 @@ void TestOrdering::everyCardIsRewritten() {
     t.exec("UPDATE Card SET \"Order\" = -1");
     learn::setNowForTesting(QDateTime(QDate(2024, 5, 1), QTime(8, 0)));
     learn::SubUpdateOrder1(t.db());
+    learn::completeOrderKeys(t.db());
     // On the 1st the quotient is the id itself: its last two digits less 5 (".5").
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = Card_ID % 100 - 0.5").toInt(),
              31);

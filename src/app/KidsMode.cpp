@@ -82,21 +82,10 @@ void KidsMode::mnuKids_Click() {
         // Neither Academic mode is on now: either is a way back.
         s_.c.mnuTalking->setEnabled(true);
         s_.c.mnuSilent->setEnabled(true);
-        redrawCurrentScreen();
+        redrawCurrentScreen(s_);
         s_.c.Picture[9]->hide();
         s_.c.Adodc2->setSource(QStringLiteral("qSelectedSetKids"));
     });
-}
-
-void KidsMode::redrawCurrentScreen() {
-    if (s_.screens.setEditing)
-        s_.window.ScrChangeVisible();
-    else if (s_.screens.newSetName)
-        s_.window.ScrChngSetName();
-    else if (s_.screens.learning)
-        s_.window.ScrLearnVisible();
-    else if (s_.screens.createSet)
-        s_.window.ScrCreateVisible();
 }
 
 // The picture buttons. Each runs under the guard of its connection: when its sound cannot be
@@ -105,19 +94,7 @@ void KidsMode::redrawCurrentScreen() {
 void KidsMode::Picture1_Click() {
     s_.speech.playSound(10);
     learn::Zaderzjka(s_);
-    // Moving the card grid's current row commits an edit still open in it.
-    QTableView* grid = s_.c.TDBGrid2;
-    const QModelIndex current = grid->currentIndex();
-    if (current.isValid()) {
-        grid->setCurrentIndex(grid->model()->index(current.row() + 1, current.column()));
-        grid->setCurrentIndex(grid->model()->index(current.row(), current.column()));
-    }
-    s_.lesson.Row = 1;
-    s_.rs.UnloadAll();
-    s_.rs.LoadAll();
-    setLoading_.ReadCurSet();
-    s_.window.ScrLearnVisible();
-    s_.c.Command21->setEnabled(false);
+    setLoading_.learnChosenSet();
 }
 
 void KidsMode::Picture3_Click() {

@@ -40,8 +40,6 @@ class KidsMode {
     void Picture11_Click();
 
   private:
-    void redrawCurrentScreen();
-
     learn::Form1State& s_;
     Screens& screens_;
     learn::QuestionLoop& loop_;

@@ -172,4 +172,15 @@ void Screens::about_Click() {
     about_->activateWindow();
 }
 
+void redrawCurrentScreen(learn::Form1State& s) {
+    if (s.screens.setEditing)
+        s.window.ScrChangeVisible();
+    else if (s.screens.newSetName)
+        s.window.ScrChngSetName();
+    else if (s.screens.learning)
+        s.window.ScrLearnVisible();
+    else if (s.screens.createSet)
+        s.window.ScrCreateVisible();
+}
+
 } // namespace app

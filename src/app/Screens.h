@@ -52,4 +52,7 @@ class Screens {
     AboutWindow* about_ = nullptr; // owned by the main window
 };
 
+// Lays the screen shown last out again, after a change of mode.
+void redrawCurrentScreen(learn::Form1State& s);
+
 } // namespace app

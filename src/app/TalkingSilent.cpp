@@ -1,6 +1,7 @@
 #include "app/TalkingSilent.h"
 
 #include "app/HelpWindow.h"
+#include "app/Screens.h"
 #include "app/VoiceChoice.h"
 #include "app/VoiceDialog.h"
 #include "data/RecordsetModel.h"
@@ -43,7 +44,7 @@ void TalkingSilent::mnuTalking_Click() {
         s_.c.Picture[9]->show();
         // On the learning screen the redraw puts the current question, which is now spoken;
         // it is not put a second time here, so it is not heard twice.
-        redrawCurrentScreen();
+        redrawCurrentScreen(s_);
         refreshCardGrid();
     } catch (const present::SpeechUnavailable&) {
         SubErrorHandler429();
@@ -55,7 +56,7 @@ void TalkingSilent::mnuSilent_Click() {
     s_.c.mnuTalking->setEnabled(true);
     s_.rs.SubSwitchToAcademicSource();
     setAcademicSilent();
-    redrawCurrentScreen();
+    redrawCurrentScreen(s_);
     refreshCardGrid();
 }
 
@@ -65,7 +66,7 @@ void TalkingSilent::SubErrorHandler429() {
     setAcademicSilent();
     // With `kids` now false the redraw lays the current screen out in its Academic form; on
     // the learning screen that puts the current question again, as text this time.
-    redrawCurrentScreen();
+    redrawCurrentScreen(s_);
     if (s_.screens.learning)
         s_.c.ChangeSet->setEnabled(true);
     s_.c.Picture[9]->hide();
@@ -76,17 +77,6 @@ void TalkingSilent::setAcademicSilent() {
     s_.modes.Silent = true;
     s_.modes.TalkingOn = false;
     s_.c.Picture[9]->hide();
-}
-
-void TalkingSilent::redrawCurrentScreen() {
-    if (s_.screens.setEditing)
-        s_.window.ScrChangeVisible();
-    else if (s_.screens.newSetName)
-        s_.window.ScrChngSetName();
-    else if (s_.screens.learning)
-        s_.window.ScrLearnVisible();
-    else if (s_.screens.createSet)
-        s_.window.ScrCreateVisible();
 }
 
 void TalkingSilent::refreshCardGrid() {

@@ -28,7 +28,6 @@ class TalkingSilent {
 
   private:
     void setAcademicSilent();
-    void redrawCurrentScreen();
     void refreshCardGrid();
     void showHelp(bool kidsPage);
 

@@ -183,24 +183,28 @@ void SetLoading::ObnulStatus() {
     zeroStatuses(s_.lesson);
 }
 
+void SetLoading::learnChosenSet() {
+    // Moving the card grid's current row commits an edit still open in it.
+    QTableView* grid = s_.c.TDBGrid2;
+    const QModelIndex current = grid->currentIndex();
+    if (current.isValid()) {
+        grid->setCurrentIndex(grid->model()->index(current.row() + 1, current.column()));
+        grid->setCurrentIndex(grid->model()->index(current.row(), current.column()));
+    }
+    s_.lesson.Row = 1;
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+    ReadCurSet();
+    s_.window.ScrLearnVisible();
+    s_.c.Command21->setEnabled(false);
+}
+
 void SetLoading::mnuLearn_Click() {
     try {
         s_.replyFocusMark = QStringLiteral("Yes");
         if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
             s_.window.SubLeaveTdbGrid1();
-        // Moving the card grid's current row commits an edit still open in it.
-        QTableView* grid = s_.c.TDBGrid2;
-        const QModelIndex current = grid->currentIndex();
-        if (current.isValid()) {
-            grid->setCurrentIndex(grid->model()->index(current.row() + 1, current.column()));
-            grid->setCurrentIndex(grid->model()->index(current.row(), current.column()));
-        }
-        s_.lesson.Row = 1;
-        s_.rs.UnloadAll();
-        s_.rs.LoadAll();
-        ReadCurSet();
-        s_.window.ScrLearnVisible();
-        s_.c.Command21->setEnabled(false);
+        learnChosenSet();
     } catch (const present::SpeechUnavailable&) {
         s_.window.SubErrorHandler429();
     } catch (const data::DbError& e) {

@@ -16,6 +16,8 @@ class SetLoading {
     void ReadCurSet();
     void ZadatPervVopr();
     void ObnulStatus();
+    // Loads the chosen set afresh and shows its first question on the learning screen.
+    void learnChosenSet();
     void mnuLearn_Click();
     void mnuWholeSet_Click();
     void Label10_Click();

@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <array>
 
 namespace exchange {
 namespace {
@@ -88,7 +89,7 @@ void Import::WriteToTable(qint64 row3, const Progress& progress, bool withLog) {
     };
     LineCursor lines(file_.text);
     QStringView line;
-    QVariant value;
+    std::array<QVariant, kColumns> values;
     QString why;
     qint64 usable = 0;
     for (qint64 k = 0; k < records; ++k) {
@@ -97,20 +98,22 @@ void Import::WriteToTable(qint64 row3, const Progress& progress, bool withLog) {
             lines.next(&line);
             // The log's values (after its id) matter only when the log is imported.
             if (!withLog && c > kLogIdColumn) {
-                insert.bindValue(c, QVariant());
+                values[static_cast<size_t>(c)] = QVariant();
                 continue;
             }
             if (const QString problem = lineProblem(line); !problem.isEmpty())
                 throw refuse(lines.number(), problem);
+            QVariant& value = values[static_cast<size_t>(c)];
             if (!forms_.parse(columnKind(c), line, &value, &why))
                 throw refuse(lines.number(),
                              QStringLiteral("holds \"%1\", but %2").arg(line.toString(), why));
             if (isKindColumn(c) && value.toLongLong() != 0)
                 ofAKind = true;
-            insert.bindValue(c, value);
         }
         if (ofAKind) {
             ++usable;
+            for (int c = 0; c < kColumns; ++c)
+                insert.bindValue(c, values[static_cast<size_t>(c)]);
             if (!insert.exec())
                 throw data::DbError(insert.lastError().text());
         }

@@ -84,8 +84,11 @@ int importCommand(const CommandContext& context) {
         if (withLog)
             line += QStringLiteral(", %1 log rows").arg(done.logRowsAdded);
         line += QStringLiteral(" added.");
-        if (!done.companionNote.isEmpty())
-            line += QLatin1Char(' ') + done.companionNote;
+        for (const QString& note :
+             {done.companionNote, done.lastBlockNote, exchange::multiWithoutAnswersNote(done)}) {
+            if (!note.isEmpty())
+                line += QLatin1Char(' ') + note;
+        }
         return commandDone(line);
     } catch (const exchange::ExchangeError& e) {
         return commandFailed(e.message());

@@ -115,9 +115,15 @@ void ExchangeMenu::importFile(bool withLog) {
         return;
     }
     QString text = QStringLiteral("Import has been completed successfully");
-    if (!done.companionNote.isEmpty())
-        text += QStringLiteral("\n\n") + done.companionNote;
+    for (const QString& note : {done.companionNote, done.lastBlockNote}) {
+        if (!note.isEmpty())
+            text += QStringLiteral("\n\n") + note;
+    }
     s_.dialogs.message(text);
+    // A box of its own, after the completion: these cards need the learner's work.
+    const QString withoutAnswers = exchange::multiWithoutAnswersNote(done);
+    if (!withoutAnswers.isEmpty())
+        s_.dialogs.message(withoutAnswers);
 }
 
 } // namespace app

@@ -38,6 +38,18 @@ const std::vector<UpgradeStep>& upgradeSteps() {
                          "AND OLD.Card_ID > Cursor AND OLD.Card_ID <= LastCard; "
                          "INSERT OR IGNORE INTO OrderChanged (Card_ID) VALUES (OLD.Card_ID); "
                          "END")}},
+        // The views that pick the staged sets of an import compared with NOT IN over the
+        // set names, so one set without a name made every import add nothing. They are
+        // made anew as schema.sql now has them.
+        {4,
+         {QStringLiteral("DROP VIEW IF EXISTS qE7_1nonDel"),
+          QStringLiteral("CREATE VIEW qE7_1nonDel AS SELECT Field1 FROM BufferSet1 b "
+                         "WHERE EXISTS (SELECT 1 FROM Set1 "
+                         "WHERE Set1.SetName = b.Field2 COLLATE NOCASE)"),
+          QStringLiteral("DROP VIEW IF EXISTS qForAppendSet1"),
+          QStringLiteral("CREATE VIEW qForAppendSet1 AS SELECT Field1 FROM BufferSet1 b "
+                         "WHERE NOT EXISTS (SELECT 1 FROM Set1 "
+                         "WHERE Set1.SetName = b.Field2 COLLATE NOCASE)")}},
     };
     return steps;
 }

@@ -377,12 +377,15 @@ SELECT Card.Card_ID FROM Card
 WHERE NOT EXISTS (SELECT 1 FROM Set_Card_rel WHERE Set_Card_rel.Card_ID = Card.Card_ID);
 -- ;;
 -- Import: staged sets whose name (after the one rename) still clashes are left out ...
+-- (EXISTS rather than IN: a set without a name must not make every comparison unknown.)
 CREATE VIEW qE7_1nonDel AS
-SELECT Field1 FROM BufferSet1 WHERE Field2 COLLATE NOCASE IN (SELECT SetName FROM Set1);
+SELECT Field1 FROM BufferSet1 b
+WHERE EXISTS (SELECT 1 FROM Set1 WHERE Set1.SetName = b.Field2 COLLATE NOCASE);
 -- ;;
 -- ... and the others are added.
 CREATE VIEW qForAppendSet1 AS
-SELECT Field1 FROM BufferSet1 WHERE Field2 COLLATE NOCASE NOT IN (SELECT SetName FROM Set1);
+SELECT Field1 FROM BufferSet1 b
+WHERE NOT EXISTS (SELECT 1 FROM Set1 WHERE Set1.SetName = b.Field2 COLLATE NOCASE);
 -- ;;
 CREATE VIEW qNewlyAddedSets AS
 SELECT SpareID FROM Set1 WHERE SpareID IS NOT NULL AND SpareID <> '';

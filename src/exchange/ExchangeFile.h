@@ -1,14 +1,10 @@
 #pragma once
 
-#include "exchange/ValueForms.h"
-
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QSaveFile>
 #include <QString>
-#include <QStringView>
 #include <stdexcept>
-#include <vector>
 
 namespace exchange {
 
@@ -25,24 +21,6 @@ QString defaultExchangePath();
 
 // The companion that carries what the exchange file cannot: the file's name with ".multi".
 QString companionPath(const QString& exchangePath);
-
-// The bytes of an exchange file as text: UTF-8, or Windows-1252 when they are not valid
-// UTF-8 (files written by older programs). A byte-order mark is dropped.
-QString decodeExchangeBytes(const QByteArray& bytes);
-
-// The lines of `text`, each without its end (CR LF or LF). A last line without an end
-// counts; the empty rest after a final line end does not.
-std::vector<QStringView> splitLines(const QString& text);
-
-// A whole file read as lines.
-struct ExchangeLines {
-    QString text;                   // the decoded file; `lines` point into it
-    std::vector<QStringView> lines; // without their ends
-    QByteArray sha256;              // of the bytes as read, in hex
-};
-
-// Reads `path`; throws ExchangeError naming the file when it is missing or unreadable.
-ExchangeLines readExchangeLines(const QString& path);
 
 // Writes lines ended by CR LF in UTF-8 without a byte-order mark, to a temporary file that
 // replaces `path` only on commit(), so a failed write never leaves half a file where the

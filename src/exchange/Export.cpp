@@ -5,7 +5,6 @@
 #include "exchange/MultiCompanion.h"
 #include "learn/OrderKeys.h"
 
-#include <QFile>
 #include <QSqlQuery>
 
 namespace exchange {
@@ -86,15 +85,10 @@ QByteArray Export::WriteToFile(const QString& path, const std::vector<ExportReco
 
 bool Export::writeCompanion(const QString& path, const QByteArray& mainSha256,
                             const std::vector<MultiEntry>& entries) {
-    const QString companion = companionPath(path);
-    if (entries.empty()) {
-        // A companion left from an earlier export would not match the new file anyway;
-        // removing it keeps the folder honest.
-        QFile::remove(companion);
-        return false;
-    }
-    textsChanged_ += writeMultiCompanion(companion, mainSha256, entries, forms_);
-    return true;
+    // Written even without answer lists: it names the forms the file's dates and numbers
+    // are in, and its presence tells an import that a file cut short is our own export.
+    textsChanged_ += writeMultiCompanion(companionPath(path), mainSha256, entries, forms_);
+    return !entries.empty();
 }
 
 ExportOutcome Export::run(const QString& path, const Progress& progress) {
@@ -109,6 +103,8 @@ ExportOutcome Export::run(const QString& path, const Progress& progress) {
         BuildExportBuffer();
         table = ReadExportBuffer();
         entries = readMultiEntries(db_);
+        // The copy is in memory now; left in the file, it would travel in every backup.
+        data::exec(db_, QStringLiteral("DELETE FROM ExportBuffer"));
         t.commit();
     } catch (const data::DbError& e) {
         throw ExchangeError(

@@ -18,7 +18,7 @@ struct ExportOutcome {
     QString path;
     qint64 records = 0;     // without the terminating block
     int textsChanged = 0;   // texts whose line breaks were written as blanks
-    bool companion = false; // the ".multi" companion was written (else it was removed)
+    bool companion = false; // the ".multi" companion carries answer lists
 };
 
 // Writes the whole database (cards, sets, relations, log) to an exchange file, and the
@@ -42,6 +42,7 @@ class Export {
     int textsChanged() const { return textsChanged_; }
 
   private:
+    // Returns whether the companion carries any answer list.
     bool writeCompanion(const QString& path, const QByteArray& mainSha256,
                         const std::vector<MultiEntry>& entries);
 

@@ -8,11 +8,18 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <array>
 
 namespace exchange {
 namespace {
 
 constexpr qint64 kProgressStep = 512;
+constexpr int kLogIdColumn = 22; // from 0
+
+// The first column of each record kind: a record is of that kind when its id is not 0.
+bool isKindColumn(int c) {
+    return c == 0 || c == 13 || c == 19 || c == kLogIdColumn;
+}
 
 using data::exec;
 
@@ -24,21 +31,46 @@ int affected(QSqlQuery q) {
 
 Import::Import(const QSqlDatabase& db, const ValueForms& forms) : db_(db), forms_(forms) {}
 
+QString multiWithoutAnswersNote(const ImportOutcome& outcome) {
+    if (outcome.multiWithoutAnswers == 0)
+        return {};
+    return QStringLiteral("%1 multiple-answer cards arrived without their answers; replies to "
+                          "them are judged wrong until their answers are entered.")
+        .arg(outcome.multiWithoutAnswers);
+}
+
 qint64 Import::ReadFile(const QString& path) {
     path_ = path;
-    file_ = readExchangeLines(path);
-    const auto blocks = static_cast<qint64>(file_.lines.size()) / kColumns;
-    if (blocks < 1)
+    file_ = readExchangeText(path);
+    LineCursor lines(file_.text);
+    QStringView line;
+    lastDataLine_ = 0;
+    while (lines.next(&line)) {
+        if (!line.trimmed().isEmpty())
+            lastDataLine_ = lines.number();
+    }
+    const qint64 count = lines.number();
+    if (count < kColumns)
         throw ExchangeError(QStringLiteral("The file \"%1\" is not an exchange file: it holds %2 "
                                            "lines, fewer than one block of %3. Nothing was "
                                            "changed.")
                                 .arg(QDir::toNativeSeparators(path))
-                                .arg(file_.lines.size())
+                                .arg(count)
                                 .arg(kColumns));
-    return blocks + 1;
+    if (count % kColumns != 0)
+        throw ExchangeError(
+            QStringLiteral("The exchange file \"%1\" cannot be imported: its %2 lines are not "
+                           "whole records of %3 lines; the last record, from line %4, breaks "
+                           "off at line %2. The file was cut short, or lines were added or "
+                           "removed. Nothing was changed.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(count)
+                .arg(kColumns)
+                .arg(count - count % kColumns + 1));
+    return count / kColumns + 1;
 }
 
-void Import::WriteToTable(qint64 row3, const Progress& progress) {
+void Import::WriteToTable(qint64 row3, const Progress& progress, bool withLog) {
     exec(db_, QStringLiteral("DELETE FROM ImportBuffer"));
     QString marks;
     for (int c = 0; c < kColumns; ++c)
@@ -48,25 +80,54 @@ void Import::WriteToTable(qint64 row3, const Progress& progress) {
         throw data::DbError(insert.lastError().text());
     const qint64 records = row3 - 2; // the last complete block is the terminator
     outcome_.records = records;
-    QVariant value;
+    auto refuse = [&](qint64 line, const QString& why) {
+        return ExchangeError(QStringLiteral("The exchange file \"%1\" cannot be imported: line "
+                                            "%2 %3. Nothing was changed.")
+                                 .arg(QDir::toNativeSeparators(path_))
+                                 .arg(line)
+                                 .arg(why));
+    };
+    LineCursor lines(file_.text);
+    QStringView line;
+    std::array<QVariant, kColumns> values;
     QString why;
+    qint64 usable = 0;
     for (qint64 k = 0; k < records; ++k) {
+        bool ofAKind = false;
         for (int c = 0; c < kColumns; ++c) {
-            const size_t line = static_cast<size_t>(k * kColumns + c);
-            if (!forms_.parse(columnKind(c), file_.lines[line], &value, &why))
-                throw ExchangeError(
-                    QStringLiteral("The exchange file \"%1\" cannot be imported: line %2 holds "
-                                   "\"%3\", but %4. Nothing was changed.")
-                        .arg(QDir::toNativeSeparators(path_))
-                        .arg(line + 1)
-                        .arg(file_.lines[line].toString(), why));
-            insert.bindValue(c, value);
+            lines.next(&line);
+            // The log's values (after its id) matter only when the log is imported.
+            if (!withLog && c > kLogIdColumn) {
+                values[static_cast<size_t>(c)] = QVariant();
+                continue;
+            }
+            if (const QString problem = lineProblem(line); !problem.isEmpty())
+                throw refuse(lines.number(), problem);
+            QVariant& value = values[static_cast<size_t>(c)];
+            if (!forms_.parse(columnKind(c), line, &value, &why))
+                throw refuse(lines.number(),
+                             QStringLiteral("holds \"%1\", but %2").arg(line.toString(), why));
+            if (isKindColumn(c) && value.toLongLong() != 0)
+                ofAKind = true;
         }
-        if (!insert.exec())
-            throw data::DbError(insert.lastError().text());
+        if (ofAKind) {
+            ++usable;
+            for (int c = 0; c < kColumns; ++c)
+                insert.bindValue(c, values[static_cast<size_t>(c)]);
+            if (!insert.exec())
+                throw data::DbError(insert.lastError().text());
+        }
         if (progress && (k + 1) % kProgressStep == 0)
             progress(k + 1, records);
     }
+    // Only the export of an empty database holds nothing at all: its terminating block.
+    if (usable == 0 && (records > 0 || lastDataLine_ > 0))
+        throw ExchangeError(
+            QStringLiteral("The exchange file \"%1\" cannot be imported: none of its records "
+                           "is a card, a set, a relation or a log row (each has an id other "
+                           "than 0 in line 1, 14, 20 or 23 of its %2). Nothing was changed.")
+                .arg(QDir::toNativeSeparators(path_))
+                .arg(kColumns));
 }
 
 void Import::splitByKind() {
@@ -201,21 +262,55 @@ ImportOutcome Import::run(const QString& path, bool withLog, const Progress& pro
     outcome_ = {};
     const qint64 row3 = ReadFile(path);
     const CompanionRead companion = readMultiCompanion(path, file_.sha256, forms_);
+    if (lastDataLine_ > (row3 - 2) * kColumns) {
+        // Every export of ours ends in an empty block and writes a companion: with one
+        // beside it, a last block holding data means the file was cut short.
+        if (companion.present)
+            throw ExchangeError(
+                QStringLiteral("The exchange file \"%1\" cannot be imported: it was cut "
+                               "short. Its last block of %2 lines, empty at the end of every "
+                               "export, holds data (line %3), and the companion file \"%4\" "
+                               "shows that the file is such an export. Nothing was changed.")
+                    .arg(QDir::toNativeSeparators(path))
+                    .arg(kColumns)
+                    .arg(lastDataLine_)
+                    .arg(QDir::toNativeSeparators(companionPath(path))));
+        outcome_.lastBlockNote =
+            QStringLiteral("The last %1 lines of \"%2\" held data (line %3); as in every "
+                           "exchange file, that last block was set aside and not imported.")
+                .arg(kColumns)
+                .arg(QDir::toNativeSeparators(path))
+                .arg(lastDataLine_);
+    }
     if (companion.present && !companion.matches)
         outcome_.companionNote =
             QStringLiteral("The companion file \"%1\" was ignored: it belongs to another "
                            "exchange file, so multiple-answer cards came without their answers.")
                 .arg(QDir::toNativeSeparators(companionPath(path)));
+    // Dates and numbers are read in the forms they were written in, when the companion
+    // names them.
+    forms_ = companion.forms;
     if (progress)
         progress(0, row3 - 2);
     try {
         data::Transaction t(db_);
-        WriteToTable(row3, progress);
+        WriteToTable(row3, progress, withLog);
         ImpNoLog();
-        if (companion.matches)
+        if (companion.matches) {
+            refuseAnswersOfPlainCards(db_, path, companion.entries);
             outcome_.multiCards = applyMultiEntries(db_, companion.entries);
+        }
+        outcome_.multiWithoutAnswers =
+            data::scalar(db_, QStringLiteral("SELECT COUNT(*) FROM Card WHERE SpareID <> '' AND "
+                                             "Answer = 'Multi' AND NOT EXISTS (SELECT 1 FROM "
+                                             "MultipleAnswers m WHERE m.Card_ID = Card.Card_ID)"))
+                .toInt();
         if (withLog)
             outcome_.logRowsAdded = addLogRows();
+        // The staged rows are spent; left in the file, they would travel in every backup.
+        for (const char* table :
+             {"ImportBuffer", "BufferCard", "BufferSet1", "BufferSet_Card_rel", "BufferLog"})
+            exec(db_, QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
         t.commit();
     } catch (const data::DbError& e) {
         throw ExchangeError(QStringLiteral("The exchange file \"%1\" could not be imported: %2. "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/ExchangeFile.h"
+#include "exchange/ExchangeText.h"
 #include "exchange/Progress.h"
 #include "exchange/ValueForms.h"
 
@@ -14,9 +15,14 @@ struct ImportOutcome {
     int setsAdded = 0;
     int cardsAdded = 0;
     int logRowsAdded = 0;
-    int multiCards = 0;    // cards given their answer lists from the companion
-    QString companionNote; // why the companion was not used, when one was there
+    int multiCards = 0;          // cards given their answer lists from the companion
+    int multiWithoutAnswers = 0; // multiple-answer cards added without any answer
+    QString companionNote;       // why the companion was not used, when one was there
+    QString lastBlockNote;       // the last block, set aside, held data
 };
+
+// The words for multiple-answer cards that came without answers; empty for none.
+QString multiWithoutAnswersNote(const ImportOutcome& outcome);
 
 // Merges an exchange file into the database: sets, their cards and relations, and with
 // the log the log rows of the cards added now. Existing rows are never changed (beyond
@@ -29,11 +35,13 @@ class Import {
     ImportOutcome run(const QString& path, bool withLog, const Progress& progress = {});
 
     // The steps, in the order run() takes them. ReadFile returns one more than the number
-    // of complete blocks; throws when there is not even one.
+    // of blocks; throws when there is not even one, or when the lines do not make whole
+    // blocks (a file cut short or edited).
     qint64 ReadFile(const QString& path);
     // Stages records 1 to row3 - 2 (the last block is the terminator), each value parsed
-    // for its column.
-    void WriteToTable(qint64 row3, const Progress& progress);
+    // for its column (the log's only when `withLog`). Records of no kind are not staged;
+    // throws when the file has no record of any kind.
+    void WriteToTable(qint64 row3, const Progress& progress, bool withLog = true);
     // The merge itself, on the staged records.
     void ImpNoLog();
     // Adds the staged log rows of the cards this import added.
@@ -49,7 +57,8 @@ class Import {
     QSqlDatabase db_;
     ValueForms forms_;
     QString path_;
-    ExchangeLines file_;
+    ExchangeText file_;
+    qint64 lastDataLine_ = 0; // the last line of the file that is not empty
     ImportOutcome outcome_;
 };
 

@@ -5,10 +5,14 @@
 namespace exchange {
 namespace {
 
-const QString kReserved = QStringLiteral("*set0");
-
 QString folded(const QString& name) {
     return name.toCaseFolded();
+}
+
+// "*set0" is never renamed, in whatever letter case, as every set name compares.
+bool isReserved(const QString& name) {
+    static const QString reserved = folded(QStringLiteral("*set0"));
+    return folded(name) == reserved;
 }
 
 } // namespace
@@ -40,7 +44,7 @@ MergePlan::MergePlan(const QStringList& existingNames, const QStringList& fileNa
     }
     for (size_t i = 0; i < fates_.size(); ++i) {
         const QString& name = fileNames[static_cast<qsizetype>(i)];
-        if (keeps[i] || name == kReserved)
+        if (keeps[i] || isReserved(name))
             continue;
         const QString renamed = name + QLatin1Char('1');
         if (taken(renamed))
@@ -56,7 +60,7 @@ SetFate MergePlan::logFate(const QString& setName) const {
         return fates_[static_cast<size_t>(i)];
     if (!taken(setName))
         return {SetFate::Kept, setName};
-    if (setName != kReserved && !taken(setName + QLatin1Char('1')))
+    if (!isReserved(setName) && !taken(setName + QLatin1Char('1')))
         return {SetFate::Renamed, setName + QLatin1Char('1')};
     return {SetFate::LeftOut, {}};
 }

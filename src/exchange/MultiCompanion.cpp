@@ -2,10 +2,13 @@
 
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
+#include "exchange/ExchangeText.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
+#include <QSqlQuery>
 
 namespace exchange {
 
@@ -35,6 +38,9 @@ int writeMultiCompanion(const QString& path, const QByteArray& mainSha256,
                         const std::vector<MultiEntry>& entries, const ValueForms& forms) {
     LineWriter out(path);
     out.writeLine(QString::fromLatin1(mainSha256));
+    out.writeLine(QStringList{QStringLiteral("forms"), forms.dateFormat(), forms.timeFormat(),
+                              forms.decimalPoint()}
+                      .join(QLatin1Char('\t')));
     int changed = 0;
     for (const MultiEntry& e : entries) {
         out.writeLine(forms.format(ColumnKind::Id, e.cardId, nullptr));
@@ -54,49 +60,94 @@ int writeMultiCompanion(const QString& path, const QByteArray& mainSha256,
 CompanionRead readMultiCompanion(const QString& path, const QByteArray& mainSha256,
                                  const ValueForms& forms) {
     CompanionRead read;
+    read.forms = forms;
     const QString file = companionPath(path);
     if (!QFileInfo::exists(file))
         return read;
     read.present = true;
-    const ExchangeLines lines = readExchangeLines(file);
-    if (lines.lines.empty() || lines.lines[0].trimmed().toLatin1() != mainSha256)
+    const ExchangeText text = readExchangeText(file);
+    LineCursor lines(text.text);
+    QStringView line;
+    if (!lines.next(&line) || line.trimmed().toLatin1() != mainSha256)
         return read;
     read.matches = true;
 
-    size_t i = 1;
-    auto fail = [&](size_t line, const QString& why) {
+    auto fail = [&](qint64 number, const QString& why) {
         return ExchangeError(
             QStringLiteral("The companion file \"%1\" cannot be imported: line %2 %3. Nothing "
                            "was changed.")
                 .arg(QDir::toNativeSeparators(file))
-                .arg(line + 1)
+                .arg(number)
                 .arg(why));
     };
+    bool pending = lines.next(&line);
+    if (pending && line.startsWith(QStringLiteral("forms\t"))) {
+        const QList<QStringView> parts = line.split(QLatin1Char('\t'));
+        if (parts.size() != 4 || parts[1].isEmpty() || parts[2].isEmpty() || parts[3].size() != 1)
+            throw fail(lines.number(), QStringLiteral("holds \"%1\", but the forms line needs a "
+                                                      "date format, a time format and a decimal "
+                                                      "separator, separated by tabs")
+                                           .arg(line.toString()));
+        read.forms = forms.withForms(parts[1].toString(), parts[2].toString(), parts[3].toString());
+        pending = lines.next(&line);
+    }
     auto next = [&](ColumnKind kind, bool required) {
-        if (i >= lines.lines.size())
-            throw fail(i, QStringLiteral("is missing: the file ends too early"));
+        if (!pending)
+            throw fail(lines.number() + 1, QStringLiteral("is missing: the file ends too early"));
+        const QString problem = lineProblem(line);
+        if (!problem.isEmpty())
+            throw fail(lines.number(), problem);
         QVariant v;
         QString why;
-        if (!forms.parse(kind, lines.lines[i], &v, &why) || (required && v.isNull()))
-            throw fail(i, QStringLiteral("holds \"%1\", but %2")
-                              .arg(lines.lines[i].toString(),
-                                   why.isEmpty() ? QStringLiteral("a value is needed") : why));
-        ++i;
+        if (!read.forms.parse(kind, line, &v, &why) || (required && v.isNull()))
+            throw fail(lines.number(),
+                       QStringLiteral("holds \"%1\", but %2")
+                           .arg(line.toString(),
+                                why.isEmpty() ? QStringLiteral("a value is needed") : why));
+        pending = lines.next(&line);
         return v;
     };
-    while (i < lines.lines.size()) {
+    QHash<qlonglong, qint64> listed; // card id -> line of its entry
+    while (pending) {
         MultiEntry e;
+        e.line = lines.number();
         e.cardId = next(ColumnKind::Id, true).toLongLong();
+        if (const auto before = listed.constFind(e.cardId); before != listed.constEnd())
+            throw fail(e.line, QStringLiteral("lists the card %1 again, which line %2 lists "
+                                              "already")
+                                   .arg(e.cardId)
+                                   .arg(*before));
+        listed.insert(e.cardId, e.line);
         e.showOrder = next(ColumnKind::Number, false);
         e.displayQuestionNumber = next(ColumnKind::Number, false);
+        const qint64 countLine = lines.number();
         const qlonglong count = next(ColumnKind::Id, true).toLongLong();
         if (count < 0)
-            throw fail(i - 1, QStringLiteral("holds a negative number of answers"));
+            throw fail(countLine, QStringLiteral("holds a negative number of answers"));
         for (qlonglong k = 0; k < count; ++k)
             e.answers << next(ColumnKind::NamedText, true).toString();
         read.entries.push_back(std::move(e));
     }
     return read;
+}
+
+void refuseAnswersOfPlainCards(const QSqlDatabase& db, const QString& exchangePath,
+                               const std::vector<MultiEntry>& entries) {
+    QSet<qlonglong> plain;
+    QSqlQuery cards =
+        data::exec(db, QStringLiteral("SELECT Field1 FROM BufferCard WHERE Field3 IS NOT 'Multi'"));
+    while (cards.next())
+        plain.insert(cards.value(0).toLongLong());
+    for (const MultiEntry& e : entries) {
+        if (!e.answers.isEmpty() && plain.contains(e.cardId))
+            throw ExchangeError(
+                QStringLiteral("The companion file \"%1\" cannot be imported: line %2 gives "
+                               "answers to the card %3, which is not a multiple-answer card in "
+                               "the exchange file. Nothing was changed.")
+                    .arg(QDir::toNativeSeparators(companionPath(exchangePath)))
+                    .arg(e.line)
+                    .arg(e.cardId));
+    }
 }
 
 int applyMultiEntries(const QSqlDatabase& db, const std::vector<MultiEntry>& entries) {

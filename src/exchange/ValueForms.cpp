@@ -97,7 +97,17 @@ QString lineBreaksToBlanks(const QString& text, bool* changed) {
 
 ValueForms::ValueForms(const QLocale& locale)
     : locale_(locale), dateFormat_(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat))),
-      timeFormat_(plainTimeFormat(locale)) {}
+      timeFormat_(plainTimeFormat(locale)), decimalPoint_(locale.decimalPoint()) {}
+
+ValueForms ValueForms::withForms(const QString& dateFormat, const QString& timeFormat,
+                                 const QString& decimalPoint) const {
+    ValueForms other(*this);
+    other.dateFormat_ = dateFormat;
+    other.timeFormat_ = timeFormat;
+    other.decimalPoint_ = decimalPoint;
+    other.namedForms_ = true;
+    return other;
+}
 
 QString ValueForms::format(ColumnKind kind, const QVariant& value, bool* lineBreaksReplaced) const {
     if (value.isNull())
@@ -111,7 +121,7 @@ QString ValueForms::format(ColumnKind kind, const QVariant& value, bool* lineBre
             break; // not a number after all: written as the text it is
         QString digits = isWhole(d) ? QString::number(static_cast<qlonglong>(d))
                                     : QString::number(d, 'f', QLocale::FloatingPointShortest);
-        digits.replace(QLatin1Char('.'), locale_.decimalPoint());
+        digits.replace(QLatin1Char('.'), decimalPoint_);
         // A blank stands where a minus sign would, and one follows.
         return (d < 0 ? QString() : QStringLiteral(" ")) + digits + QLatin1Char(' ');
     }
@@ -195,20 +205,28 @@ bool ValueForms::parse(ColumnKind kind, QStringView line, QVariant* value, QStri
             return true;
         }
         const QString shortFormat = locale_.dateFormat(QLocale::ShortFormat);
+        // Names of months and of AM and PM are tried in the locale and in English, as the
+        // file may come from a system in another language.
         auto readDay = [&](const QString& text) {
             QDate d = QDate::fromString(text, Qt::ISODate);
             if (!d.isValid())
                 d = locale_.toDate(text, dateFormat_);
-            if (!d.isValid() && shortFormat != dateFormat_)
+            if (!d.isValid())
+                d = QLocale::c().toDate(text, dateFormat_);
+            // A date in the system's short form with two digits for the year, as older
+            // files hold them; a file that names its forms is read with those alone.
+            if (!d.isValid() && !namedForms_ && shortFormat != dateFormat_)
                 d = twoDigitYearFixed(locale_.toDate(text, shortFormat));
             return d;
         };
         auto readTime = [&](const QString& text) {
             for (const QString& f : {timeFormat_, locale_.timeFormat(QLocale::ShortFormat),
                                      QStringLiteral("H:mm:ss"), QStringLiteral("H:mm")}) {
-                const QTime t = locale_.toTime(text, f);
-                if (t.isValid())
-                    return t;
+                for (const QLocale& in : {locale_, QLocale::c()}) {
+                    const QTime t = in.toTime(text, f);
+                    if (t.isValid())
+                        return t;
+                }
             }
             return QTime::fromString(text, Qt::ISODate);
         };

@@ -40,11 +40,20 @@ class ValueForms {
     bool parse(ColumnKind kind, QStringView line, QVariant* value, QString* why) const;
 
     const QString& dateFormat() const { return dateFormat_; }
+    const QString& timeFormat() const { return timeFormat_; }
+    const QString& decimalPoint() const { return decimalPoint_; }
+
+    // The same locale with the forms of another system (Qt format strings and its decimal
+    // separator): a file is read with the forms it was written with.
+    ValueForms withForms(const QString& dateFormat, const QString& timeFormat,
+                         const QString& decimalPoint) const;
 
   private:
     QLocale locale_;
     QString dateFormat_;
     QString timeFormat_;
+    QString decimalPoint_;
+    bool namedForms_ = false; // set by withForms()
 };
 
 // `format` with every two-digit year made a four-digit one.

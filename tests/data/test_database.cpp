@@ -40,6 +40,8 @@ class TestDatabase : public QObject {
     void badFilesAreRefusedUntouched();
     void newerSchemaIsRefusedUntouched();
     void olderVersionIsUpgradedKeepingItsData();
+    void importViewsAreMadeAnewOnUpgrade_data();
+    void importViewsAreMadeAnewOnUpgrade();
     void missingFileIsRefusedWhenNotToBeCreated();
     void killDuringCreationLeavesNoFile();
     void readOnlyFileOrFolderIsNamedAndLeftAlone_data();
@@ -170,6 +172,37 @@ void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
         data::scalar(db, "SELECT DisplayQuestionNumber FROM Card WHERE Answer = 'Multi'").toInt(),
         1);
     QCOMPARE(data::scalar(db, "SELECT ShowOrder FROM Card WHERE Card_ID = 2").toInt(), 1);
+    data::closeAllConnections();
+}
+
+void TestDatabase::importViewsAreMadeAnewOnUpgrade_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("version 1") << "version1.mdb";
+    // Made by the program of version 3: the sample set, nothing else.
+    QTest::newRow("version 3") << "version3.mdb";
+}
+
+// A set without a name made the merge's views add nothing; older files get the new ones.
+void TestDatabase::importViewsAreMadeAnewOnUpgrade() {
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    const QString path = copyOfTestFile(dir, file);
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+        raw.setDatabaseName(path);
+        QVERIFY(raw.open());
+        data::exec(raw, "INSERT INTO Set1 (SetName) VALUES (NULL)");
+        data::exec(raw, "INSERT INTO BufferSet1 (Field1, Field2) VALUES (7, 'New')");
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase("raw");
+    QVERIFY(data::openDatabase(path).ok);
+    const QSqlDatabase db = data::mainConnection();
+    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
+    QCOMPARE(data::scalar(db, "SELECT group_concat(Field1) FROM qForAppendSet1").toString(),
+             QStringLiteral("7"));
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM qE7_1nonDel").toInt(), 0);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), 10);
     data::closeAllConnections();
 }
 

@@ -77,8 +77,14 @@ class TestExchange : public QObject {
 
     void exportWritesTheFormat();
     void emptyDatabaseExportsOnlyTheTerminatingBlock();
-    void onlyCompleteBlocksBeforeTheLastAreStored_data();
-    void onlyCompleteBlocksBeforeTheLastAreStored();
+    void theLastBlockIsSetAside();
+    void brokenFilesAreRefusedWithTheirLine_data();
+    void brokenFilesAreRefusedWithTheirLine();
+    void otherWritersFilesAreRead_data();
+    void otherWritersFilesAreRead();
+    void datesAndNumbersKeepTheirMeaningAcrossLocales_data();
+    void datesAndNumbersKeepTheirMeaningAcrossLocales();
+    void aSetWithoutANameStopsNoMerge();
     void importingOwnExportAddsCopiesOnce();
     void twiceTakenNameIsLeftOutWithCardsAndLog();
     void logRowsOnlyWithLogAndOnlyOfCardsAddedNow();
@@ -94,6 +100,9 @@ class TestExchange : public QObject {
     // closes it; the file stays in `files`.
     QString exportFrom(bool sample, const std::function<void(TempDatabase&)>& seed,
                        exchange::ExportOutcome* outcome = nullptr);
+    // An export of the set "Verbs": cards a/b and c/d and the multiple-answer card
+    // "Colours": 7 records and the terminator, 216 lines.
+    QString exportVerbs();
 
     std::unique_ptr<QTemporaryDir> files;
     std::unique_ptr<TempDatabase> t;
@@ -122,6 +131,16 @@ QString TestExchange::exportFrom(bool sample, const std::function<void(TempDatab
     return path;
 }
 
+QString TestExchange::exportVerbs() {
+    return exportFrom(false, [](TempDatabase& s) {
+        const qint64 set = s.addSet(QStringLiteral("Verbs"));
+        s.addCard(QStringLiteral("a"), QStringLiteral("b"), set);
+        s.addCard(QStringLiteral("c"), QStringLiteral("d"), set);
+        const qint64 multi = s.addCard(QStringLiteral("Colours"), QStringLiteral("Multi"), set);
+        s.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("green")});
+    });
+}
+
 void TestExchange::exportWritesTheFormat() {
     t = std::make_unique<TempDatabase>();
     const qint64 set = t->addSet(QStringLiteral("Verbs"));
@@ -146,7 +165,12 @@ void TestExchange::exportWritesTheFormat() {
     QCOMPARE(lines[2 * 27 + 16], QStringLiteral("True"));
     for (int i = 135; i < 162; ++i)
         QVERIFY2(lines[i].isEmpty(), qPrintable(QString::number(i + 1)));
-    QVERIFY(!QFile::exists(exchange::companionPath(path)));
+    // Even without answer lists the companion names the forms of dates and numbers.
+    const QStringList companion = linesOf(exchange::companionPath(path));
+    QCOMPARE(companion.size(), 2);
+    QCOMPARE(companion[1],
+             QStringLiteral("forms\tM/d/yyyy\t%1\t.").arg(exchange::ValueForms(kUs).timeFormat()));
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ExportBuffer")), 0);
 
     // A second export in the same run writes the very same file.
     exporter.run(path);
@@ -160,30 +184,17 @@ void TestExchange::emptyDatabaseExportsOnlyTheTerminatingBlock() {
     QCOMPARE(linesOf(path), QStringList(27, QString()));
 }
 
-void TestExchange::onlyCompleteBlocksBeforeTheLastAreStored_data() {
-    QTest::addColumn<int>("keepLines"); // of the 162 lines written, -1 for all
-    QTest::addColumn<int>("stored");
-    QTest::newRow("as written") << -1 << 5;
-    QTest::newRow("terminator cut short") << 150 << 4;
-    QTest::newRow("one block") << 27 << 0;
-    QTest::newRow("one block and a bit") << 40 << 0;
-}
-
-void TestExchange::onlyCompleteBlocksBeforeTheLastAreStored() {
-    QFETCH(int, keepLines);
-    QFETCH(int, stored);
+void TestExchange::theLastBlockIsSetAside() {
     const QString path = exportFrom(false, [](TempDatabase& s) {
         const qint64 set = s.addSet(QStringLiteral("Verbs"));
         s.addCard(QStringLiteral("a"), QStringLiteral("b"), set);
         s.addCard(QStringLiteral("c"), QStringLiteral("d"), set);
     });
-    if (keepLines >= 0)
-        writeLines(path, linesOf(path).mid(0, keepLines));
     t = std::make_unique<TempDatabase>();
     exchange::Import importer(t->db());
     data::Transaction tx(t->db());
     importer.WriteToTable(importer.ReadFile(path), {});
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), stored);
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), 5);
 }
 
 void TestExchange::importingOwnExportAddsCopiesOnce() {
@@ -215,6 +226,10 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Set1 WHERE SetName NOT LIKE '%1' "
                                       "AND SpareID IS NOT ''")),
              0);
+
+    for (const char* table : {"ImportBuffer", "BufferCard", "BufferSet1", "BufferSet_Card_rel",
+                              "BufferLog", "ExportBuffer"})
+        QVERIFY2(count(*t, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) == 0, table);
 
     const QString before = digest(t->db());
     const exchange::ImportOutcome second =
@@ -296,6 +311,166 @@ void TestExchange::sharedCardsAndNamesTheFileKeeps() {
                                        "s.Set_ID = r.Set_ID JOIN Card c ON c.Card_ID = r.Card_ID "
                                        "WHERE c.Question = 'shared' ORDER BY s.Set_ID")),
              (QStringList{"A1", "B"}));
+}
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray utf16(const QStringList& lines, const QString& end) {
+    const QString text = lines.join(end) + end;
+    return QByteArray("\xFF\xFE") +
+           QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+
+// Rewrites the exchange file at `path` (lines of the export of exportVerbs()) and its
+// companion as `edit` says.
+void editFiles(const QString& path, const QString& edit) {
+    QStringList lines = linesOf(path);
+    const QString companion = exchange::companionPath(path);
+    QStringList multi = linesOf(companion);
+    if (edit == "cut at a record boundary")
+        writeLines(path, lines.mid(0, 189));
+    else if (edit == "cut mid-record")
+        writeLines(path, lines.mid(0, 150));
+    else if (edit == "a line deleted")
+        writeLines(path, (lines.removeAt(29), lines));
+    else if (edit == "extra lines")
+        writeLines(path, lines << "x"
+                               << "y");
+    else if (edit == "UTF-16, cut mid-record")
+        writeBytes(path, utf16(lines.mid(0, 150), QStringLiteral("\r\n")));
+    else if (edit == "CR only, a line deleted")
+        writeLines(path, (lines.removeAt(29), lines), "\r");
+    else if (edit == "a NUL character")
+        writeLines(path, (lines[1] = QStringLiteral("a") + QChar(0) + "b", lines));
+    else if (edit == "a text too long")
+        writeLines(path, (lines[1] = QString(exchange::kMaxTextLength + 1, 'x'), lines));
+    else if (edit == "no record of any kind")
+        writeLines(path, QStringList(54, QString()));
+    else if (edit == "companion lists a card twice")
+        writeLines(companion, multi + multi.mid(2));
+    else if (edit == "companion answers a plain card")
+        writeLines(companion, (multi[2] = lines[0], multi)); // the id of card "a"
+    else if (edit == "UTF-16")
+        writeBytes(path, utf16(lines, QStringLiteral("\r\n")));
+    else if (edit == "CR only")
+        writeLines(path, lines, "\r");
+    else if (edit == "last block holds data")
+        writeLines(path, lines.mid(0, 189));
+    else if (edit == "terminating block only")
+        writeLines(path, QStringList(27, QString()));
+    else
+        QFAIL(qPrintable(edit));
+}
+
+} // namespace
+
+void TestExchange::brokenFilesAreRefusedWithTheirLine_data() {
+    QTest::addColumn<QString>("says");
+    const QString whole = QStringLiteral("its %1 lines are not whole records of 27 lines; the "
+                                         "last record, from line %2, breaks off at line %1");
+    QTest::newRow("cut at a record boundary")
+        << "was cut short. Its last block of 27 lines, empty at the end of every export, holds "
+           "data (line 189)";
+    QTest::newRow("cut mid-record") << whole.arg(150).arg(136);
+    QTest::newRow("a line deleted") << whole.arg(215).arg(190);
+    QTest::newRow("extra lines") << whole.arg(218).arg(217);
+    QTest::newRow("UTF-16, cut mid-record") << whole.arg(150).arg(136);
+    QTest::newRow("CR only, a line deleted") << whole.arg(215).arg(190);
+    QTest::newRow("a NUL character") << "line 2 holds a NUL character";
+    QTest::newRow("a text too long") << "line 2 holds a text of 1000001 characters";
+    QTest::newRow("no record of any kind") << "none of its records is a card";
+    QTest::newRow("companion lists a card twice") << "line 9 lists the card";
+    QTest::newRow("companion answers a plain card") << "line 3 gives answers to the card";
+}
+
+void TestExchange::brokenFilesAreRefusedWithTheirLine() {
+    QFETCH(QString, says);
+    const QString path = exportVerbs();
+    editFiles(path, QString::fromLatin1(QTest::currentDataTag()));
+    t = std::make_unique<TempDatabase>(true);
+    const QString before = digest(t->db());
+    try {
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+        QFAIL("the file was taken");
+    } catch (const exchange::ExchangeError& e) {
+        QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+    }
+    QCOMPARE(digest(t->db()), before);
+}
+
+void TestExchange::otherWritersFilesAreRead_data() {
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("UTF-16") << 3 << "";
+    QTest::newRow("CR only") << 3 << "";
+    // Records 1 to 6 of 7: the third card has no relation left, so it does not come.
+    QTest::newRow("last block holds data") << 2 << "held data (line 189)";
+    QTest::newRow("terminating block only") << 0 << "";
+}
+
+// Files without a companion, as other programs write them.
+void TestExchange::otherWritersFilesAreRead() {
+    QFETCH(int, cards);
+    QFETCH(QString, note);
+    const QString path = exportVerbs();
+    QVERIFY(QFile::remove(exchange::companionPath(path)));
+    editFiles(path, QString::fromLatin1(QTest::currentDataTag()));
+    t = std::make_unique<TempDatabase>();
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    QCOMPARE(done.cardsAdded, cards);
+    QCOMPARE(column(*t, QStringLiteral("SELECT Question FROM Card ORDER BY Card_ID")),
+             (QStringList{"a", "c", "Colours"}.mid(0, cards)));
+    QVERIFY2(note.isEmpty() == done.lastBlockNote.isEmpty() && done.lastBlockNote.contains(note),
+             qPrintable(done.lastBlockNote));
+}
+
+void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("es_ES") << "es_ES";
+    QTest::newRow("de_DE") << "de_DE";
+}
+
+void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales() {
+    QFETCH(QString, locale);
+    const exchange::ValueForms there{QLocale(locale)};
+    const QString path = exportFrom(false, [](TempDatabase& s) { // under en_US
+        const qint64 set = s.addSet(QStringLiteral("Verbs"));
+        const qint64 card = s.addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
+        s.exec(QStringLiteral("UPDATE Card SET Rating = 1234.25 WHERE Card_ID = ?"), {card});
+        s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+                              "('2026-11-03', 'Verbs', ?, 'Correct'), "
+                              "('2026-11-30T14:05:06', 'Verbs', ?, 'Wrong')"),
+               {card, card});
+    });
+    t = std::make_unique<TempDatabase>();
+    exchange::Import(t->db(), there).run(path, true);
+    QCOMPARE(column(*t, QStringLiteral("SELECT \"Date\" FROM Log ORDER BY RecID")),
+             (QStringList{"2026-11-03", "2026-11-30T14:05:06"}));
+    QCOMPARE(column(*t, QStringLiteral("SELECT Rating FROM Card")), QStringList{"1234.25"});
+
+    // Without the companion the dates are not readable here, but without the log they are
+    // not read at all.
+    QVERIFY(QFile::remove(exchange::companionPath(path)));
+    t.reset();
+    t = std::make_unique<TempDatabase>();
+    QCOMPARE(exchange::Import(t->db(), there).run(path, false).cardsAdded, 1);
+}
+
+void TestExchange::aSetWithoutANameStopsNoMerge() {
+    const QString path = exportVerbs();
+    t = std::make_unique<TempDatabase>();
+    t->exec(QStringLiteral("INSERT INTO Set1 (SetName) VALUES (NULL)"));
+    const exchange::ImportOutcome done =
+        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    QCOMPARE(done.setsAdded, 1);
+    QCOMPARE(done.cardsAdded, 3);
 }
 
 void TestExchange::badFilesChangeNothing_data() {
@@ -394,6 +569,9 @@ void TestExchange::companionOfAnotherFileIsIgnored() {
              qPrintable(done.companionNote));
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 0);
     QVERIFY(done.cardsAdded > 0);
+    QCOMPARE(exchange::multiWithoutAnswersNote(done),
+             QStringLiteral("1 multiple-answer cards arrived without their answers; replies to "
+                            "them are judged wrong until their answers are entered."));
 }
 
 void TestExchange::lenientReader() {

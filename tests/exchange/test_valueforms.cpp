@@ -1,4 +1,4 @@
-#include "exchange/ExchangeFile.h"
+#include "exchange/ExchangeText.h"
 #include "exchange/MergePlan.h"
 #include "exchange/ValueForms.h"
 
@@ -16,7 +16,8 @@ class TestValueForms : public QObject {
     void parse();
     void fourDigitYear_data();
     void fourDigitYear();
-    void decodingAndLines();
+    void lineEnds_data();
+    void lineEnds();
     void mergePlan_data();
     void mergePlan();
 };
@@ -130,23 +131,25 @@ void TestValueForms::fourDigitYear() {
     QCOMPARE(exchange::withFourDigitYear(format), expected);
 }
 
-void TestValueForms::decodingAndLines() {
-    // Valid UTF-8 is read as such; other bytes as Windows-1252; a BOM is dropped.
-    QCOMPARE(exchange::decodeExchangeBytes("Stra\xC3\x9F"
-                                           "e"),
-             QStringLiteral("Straße"));
-    QCOMPARE(exchange::decodeExchangeBytes("\xEF\xBB\xBF"
-                                           "a"),
-             QStringLiteral("a"));
-    QCOMPARE(exchange::decodeExchangeBytes("Caf\xE9 \x80"), QString::fromUtf8("Café €"));
-    const QString text = QStringLiteral("a\r\nb\n\nlast");
-    const std::vector<QStringView> lines = exchange::splitLines(text);
-    QCOMPARE(lines.size(), size_t(4));
-    QCOMPARE(lines[0], u"a");
-    QCOMPARE(lines[1], u"b");
-    QCOMPARE(lines[2], u"");
-    QCOMPARE(lines[3], u"last");
-    QCOMPARE(exchange::splitLines(QStringLiteral("a\r\n\r\n")).size(), size_t(2));
+void TestValueForms::lineEnds_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF, LF") << "a\r\nb\n\nlast" << QStringList{"a", "b", "", "last"};
+    QTest::newRow("empty rest after the last end") << "a\r\n\r\n" << QStringList{"a", ""};
+    QTest::newRow("CR alone") << "a\rb\r\rc" << QStringList{"a", "b", "", "c"};
+    QTest::newRow("CR, then CR LF") << "a\r\r\nb" << QStringList{"a", "", "b"};
+}
+
+void TestValueForms::lineEnds() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    exchange::LineCursor cursor(text);
+    QStringList got;
+    QStringView line;
+    while (cursor.next(&line))
+        got << line.toString();
+    QCOMPARE(got, lines);
+    QCOMPARE(cursor.number(), qint64(lines.size()));
 }
 
 void TestValueForms::mergePlan_data() {
@@ -161,6 +164,8 @@ void TestValueForms::mergePlan_data() {
         << QStringList{"A"} << QStringList{"A", "A1"} << QStringList{"-", "A1"};
     QTest::newRow("*set0 never renamed")
         << QStringList{"*set0"} << QStringList{"*set0"} << QStringList{"-"};
+    QTest::newRow("*set0 in another case")
+        << QStringList{"*set0"} << QStringList{"*SET0"} << QStringList{"-"};
     QTest::newRow("case, ASCII") << QStringList{"verbs"} << QStringList{"Verbs"}
                                  << QStringList{"Verbs1"};
     QTest::newRow("case, other alphabets")

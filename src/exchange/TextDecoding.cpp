@@ -53,7 +53,7 @@ QString fromWindows1252(const QByteArray& bytes) {
 
 QString notUtf8Message(int badLine) {
     return QStringLiteral("line %1 holds a byte that is not UTF-8, though the rest of the file "
-                          "is UTF-8; choose the file's encoding")
+                          "is UTF-8")
         .arg(badLine);
 }
 

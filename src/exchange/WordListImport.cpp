@@ -143,7 +143,7 @@ ListPreview previewList(const ListFile& file, char separator, bool header,
     if (file.encoding.badLine) {
         QString why = notUtf8Message(file.encoding.badLine);
         why[0] = why[0].toUpper();
-        preview.problem = why + QLatin1Char('.');
+        preview.problem = why + QStringLiteral("; choose the file's encoding.");
         return preview;
     }
     bool first = true;

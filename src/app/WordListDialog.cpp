@@ -159,11 +159,12 @@ void WordListDialog::refresh() {
     }
     fillTable();
     const bool undecided = file_.encoding.badLine > 0 || !problem.isEmpty();
-    QString text = QStringLiteral("%1, read as %2.")
-                       .arg(QFileInfo(file_.path).fileName(),
-                            undecided ? QStringLiteral("nothing yet") : file_.encoding.name);
-    if (!undecided)
-        text += QStringLiteral(" The whole file makes %1 (%2 skipped).")
+    QString text = QFileInfo(file_.path).fileName();
+    if (undecided)
+        text += QLatin1Char(':');
+    else
+        text += QStringLiteral(", read as %1. The whole file makes %2 (%3 rows skipped).")
+                    .arg(file_.encoding.name)
                     .arg(preview_.cards == 1 ? QStringLiteral("1 card")
                                              : QStringLiteral("%1 cards").arg(preview_.cards))
                     .arg(preview_.skipped);

@@ -142,7 +142,7 @@ void TestWordListMenu::previewCountsTheWholeFile() {
     QCOMPARE(d.table()->rowCount(), app::WordListDialog::kPreviewRows);
     QVERIFY2(d.findChild<QLabel*>(QStringLiteral("summary"))
                  ->text()
-                 .contains("The whole file makes 108 cards (12 skipped)."),
+                 .contains("The whole file makes 108 cards (12 rows skipped)."),
              qPrintable(d.findChild<QLabel*>(QStringLiteral("summary"))->text()));
 }
 

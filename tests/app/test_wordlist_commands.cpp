@@ -185,7 +185,7 @@ void TestWordListCommands::peakMemoryStaysNearTheFileSize() {
     QFETCH(int, code);
     testing::TempDatabase t;
     const QString list = t.dir() + QStringLiteral("/big.csv");
-    constexpr qint64 kSize = 40 << 20;
+    constexpr qint64 kSize = 64 << 20;
     {
         QFile f(list);
         QVERIFY(f.open(QIODevice::WriteOnly));

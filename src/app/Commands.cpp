@@ -28,7 +28,7 @@ const std::vector<CommandEntry>& commands() {
          checkCommand},
         {QStringLiteral("import-list"),
          QStringLiteral("import-list FILE [--set NAME] [--separator C] [--header|--no-header] "
-                        "[--multi]"),
+                        "[--multi] [--encoding utf-8|utf-16|windows-1252]"),
          QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
         {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
          QStringLiteral("write a set as a tab-separated word list"), runExportList},

@@ -5,6 +5,7 @@
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
+#include "exchange/RegularFile.h"
 
 #include <QDir>
 #include <csignal>
@@ -35,12 +36,24 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+// The exchange file and its companion must be regular files (or, to be written, not there
+// yet): a named pipe would hold the command, and the lock, for ever.
+QString specialFiles(const QString& file, exchange::FileUse use) {
+    QString refused = exchange::specialFileRefusal(file, use);
+    if (refused.isEmpty())
+        refused = exchange::specialFileRefusal(exchange::companionPath(file), use);
+    return refused;
+}
+
 } // namespace
 
 int exportCommand(const CommandContext& context) {
     if (context.args.size() != 1 || context.args[0].startsWith(QLatin1Char('-')))
         return commandMisused(QStringLiteral("export needs exactly one FILE"));
     const QString file = context.args[0];
+    const QString special = specialFiles(file, exchange::FileUse::Write);
+    if (!special.isEmpty())
+        return commandFailed(special);
     data::DatabaseLock lock(context.databasePath);
     const QString refused = openForCommand(context.databasePath, &lock);
     if (!refused.isEmpty())
@@ -69,6 +82,9 @@ int importCommand(const CommandContext& context) {
     if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')))
         return commandMisused(QStringLiteral("import needs exactly one FILE"));
     const QString file = args[0];
+    const QString special = specialFiles(file, exchange::FileUse::Read);
+    if (!special.isEmpty())
+        return commandFailed(special);
     data::DatabaseLock lock(context.databasePath);
     const QString refused = openForCommand(context.databasePath, &lock);
     if (!refused.isEmpty())

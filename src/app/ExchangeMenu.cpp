@@ -5,6 +5,7 @@
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
+#include "exchange/RegularFile.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -67,6 +68,8 @@ ExchangeMenu::ExchangeMenu(learn::Form1State& s, QWidget* window)
 }
 
 void ExchangeMenu::mnuExport_Click() {
+    if (refuseSpecialFile(exchange::FileUse::Write))
+        return;
     exchange::ExportOutcome done;
     try {
         ExchangeProgress progress(window_, QStringLiteral("Exporting the database..."));
@@ -93,7 +96,20 @@ void ExchangeMenu::mnuImpNoLog_Click() {
     importFile(false);
 }
 
+bool ExchangeMenu::refuseSpecialFile(exchange::FileUse use) {
+    for (const QString& path : {path_, exchange::companionPath(path_)}) {
+        const QString refused = exchange::specialFileRefusal(path, use);
+        if (!refused.isEmpty()) {
+            s_.dialogs.warning(refused);
+            return true;
+        }
+    }
+    return false;
+}
+
 void ExchangeMenu::importFile(bool withLog) {
+    if (refuseSpecialFile(exchange::FileUse::Read))
+        return;
     // The record sets are closed while the merge runs and read afresh afterwards.
     s_.rs.UnloadAll();
     exchange::ImportOutcome done;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/Progress.h"
+#include "exchange/RegularFile.h"
 #include "learn/Form1State.h"
 
 #include <QDialog>
@@ -53,6 +54,8 @@ class ExchangeMenu : public QObject {
 
   private:
     void importFile(bool withLog);
+    // Warns and says true when the exchange file or its companion is not a regular file.
+    bool refuseSpecialFile(exchange::FileUse use);
 
     learn::Form1State& s_;
     QWidget* window_;

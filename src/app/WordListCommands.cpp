@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/Sql.h"
+#include "exchange/RegularFile.h"
 #include "exchange/WordListExport.h"
 #include "exchange/WordListImport.h"
 
@@ -32,6 +33,10 @@ QString parseImportArgs(const QStringList& args, QString& file, exchange::ListOp
                 return QStringLiteral("--separator takes one character other than a quote, "
                                       "or \"tab\"; \"%1\" is none")
                     .arg(args[i]);
+        } else if (a == QStringLiteral("--encoding")) {
+            options.encoding = hasValue ? exchange::encodingFromText(args[++i]) : std::nullopt;
+            if (!options.encoding)
+                return QStringLiteral("--encoding takes utf-8, utf-16 or windows-1252");
         } else if (a == QStringLiteral("--header")) {
             options.header = true;
         } else if (a == QStringLiteral("--no-header")) {
@@ -71,6 +76,23 @@ int runImportList(const CommandContext& context) {
     if (!misuse.isEmpty())
         return commandMisused(misuse);
 
+    // The list is looked at before the database is locked: a file that is not a regular one
+    // or that holds a stray byte is refused at once, and nothing waits on it.
+    exchange::ListFile list;
+    try {
+        list =
+            exchange::readListFile(file, options.encoding.value_or(exchange::TextEncoding::Detect));
+    } catch (const exchange::WordListError& e) {
+        return commandFailed(e.message());
+    }
+    if (list.encoding.badLine > 0)
+        return commandFailed(
+            QStringLiteral("%1, line %2: this line holds a byte that is not UTF-8, though the "
+                           "rest of the file is UTF-8; nothing was added. Name the file's "
+                           "encoding with --encoding utf-8, utf-16 or windows-1252.")
+                .arg(QFileInfo(file).fileName())
+                .arg(list.encoding.badLine));
+
     data::DatabaseLock lock(context.databasePath);
     const QString refused = openForCommand(context.databasePath, &lock);
     if (!refused.isEmpty())
@@ -79,7 +101,6 @@ int runImportList(const CommandContext& context) {
     clock.start();
     const exchange::ListProgress progress = terminalProgress(clock);
     try {
-        const exchange::ListFile list = exchange::readListFile(file);
         const exchange::ListImportOutcome done =
             exchange::importList(data::mainConnection(), list, options, progress);
         if (progress && clock.elapsed() >= 500)
@@ -89,6 +110,9 @@ int runImportList(const CommandContext& context) {
                            .arg(QFileInfo(file).fileName(), done.setName);
         if (done.skipped > 0)
             line += QStringLiteral("; %1 rows skipped").arg(done.skipped);
+        if (!done.guessedHeader.isEmpty())
+            line += QStringLiteral("; %1 was taken as a header (--no-header keeps it as a card)")
+                        .arg(done.guessedHeader);
         return commandDone(line + QLatin1Char('.'));
     } catch (const exchange::WordListError& e) {
         return commandFailed(e.message());
@@ -103,6 +127,9 @@ int runExportList(const CommandContext& context) {
         return commandMisused(QStringLiteral("export-list needs the set's name and the file"));
     const QString& setName = context.args[0];
     const QString& file = context.args[1];
+    const QString special = exchange::specialFileRefusal(file, exchange::FileUse::Write);
+    if (!special.isEmpty())
+        return commandFailed(special);
     // Export only reads: no lock, so it works while the program has the file open.
     const QString refused = openForCommand(context.databasePath, nullptr);
     if (!refused.isEmpty())

@@ -35,6 +35,17 @@ WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList
     setObjectName(QStringLiteral("WordListDialog"));
     setWindowTitle(QStringLiteral("Import word list"));
 
+    encoding_ = named(new QComboBox(this), "encodingBox");
+    encoding_->addItem(file.encoding.badLine
+                           ? QStringLiteral("As detected: none (a stray byte)")
+                           : QStringLiteral("As detected: %1").arg(file.encoding.name),
+                       QVariant(int(exchange::TextEncoding::Detect)));
+    encoding_->addItem(QStringLiteral("UTF-8"), QVariant(int(exchange::TextEncoding::Utf8)));
+    encoding_->addItem(QStringLiteral("UTF-16"), QVariant(int(exchange::TextEncoding::Utf16)));
+    encoding_->addItem(QStringLiteral("Windows-1252"),
+                       QVariant(int(exchange::TextEncoding::Windows1252)));
+    encoding_->setCurrentIndex(std::max(0, encoding_->findData(int(file.requested))));
+
     separator_ = named(new QComboBox(this), "separatorBox");
     for (const SeparatorChoice& s : kSeparators)
         separator_->addItem(QString::fromLatin1(s.caption), QVariant(int(s.c)));
@@ -57,6 +68,7 @@ WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList
     table_->verticalHeader()->hide();
 
     auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Encoding:"), encoding_);
     form->addRow(QStringLiteral("Separator:"), separator_);
     form->addRow(QString(), header_);
     form->addRow(QStringLiteral("Question column:"), question_);
@@ -78,6 +90,7 @@ WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList
     fillColumns();
     refresh();
     const auto redo = [this] { refresh(); };
+    connect(encoding_, &QComboBox::currentIndexChanged, this, [this] { rereadInChosenEncoding(); });
     connect(separator_, &QComboBox::currentIndexChanged, this, [this] {
         fillColumns();
         refresh();
@@ -95,6 +108,7 @@ WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList
 
 exchange::ListOptions WordListDialog::options() const {
     exchange::ListOptions o;
+    o.encoding = static_cast<exchange::TextEncoding>(encoding_->currentData().toInt());
     o.separator = static_cast<char>(separator_->currentData().toInt());
     o.header = header_->isChecked();
     o.columns.question = std::max(0, question_->currentIndex());
@@ -107,8 +121,12 @@ exchange::ListOptions WordListDialog::options() const {
 void WordListDialog::fillColumns() {
     const exchange::ListOptions o = options();
     // The column count and the header's names come from the rows as now read.
-    const exchange::ListPreview p =
-        exchange::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
+    exchange::ListPreview p;
+    try {
+        p = exchange::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
+    } catch (const exchange::WordListError&) {
+        // refresh() says why
+    }
     const int columns = std::max(2, p.columnCount);
     const int q = question_->count() ? question_->currentIndex() : 0;
     const int a = answer_->count() ? answer_->currentIndex() : 1;
@@ -129,22 +147,62 @@ void WordListDialog::fillColumns() {
 
 void WordListDialog::refresh() {
     const exchange::ListOptions o = options();
-    preview_ = exchange::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
+    QString problem = rereadProblem_;
+    preview_ = {};
+    if (problem.isEmpty()) {
+        try {
+            preview_ =
+                exchange::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
+        } catch (const exchange::WordListError& e) {
+            problem = e.message();
+        }
+    }
     fillTable();
-    int usable = 0;
-    for (const exchange::PreviewRow& r : preview_.rows)
-        usable += r.card.usable() ? 1 : 0;
-    QString text = QStringLiteral("%1, read as %2. The first %3 rows make %4 cards.")
-                       .arg(QFileInfo(file_.path).fileName(), file_.decoded.encoding)
-                       .arg(preview_.rows.size())
-                       .arg(usable);
+    const bool undecided = file_.encoding.badLine > 0 || !problem.isEmpty();
+    QString text = QFileInfo(file_.path).fileName();
+    if (undecided)
+        text += QLatin1Char(':');
+    else
+        text += QStringLiteral(", read as %1. The whole file makes %2 (%3 rows skipped).")
+                    .arg(file_.encoding.name)
+                    .arg(preview_.cards == 1 ? QStringLiteral("1 card")
+                                             : QStringLiteral("%1 cards").arg(preview_.cards))
+                    .arg(preview_.skipped);
+    if (!preview_.header.isEmpty() && !exchange::isListHeader(preview_.header)) {
+        QString which = exchange::describeHeaderLine(preview_.headerLine, preview_.header);
+        which[0] = which[0].toUpper();
+        text += QStringLiteral(" %1 is taken as the column names; untick \"The first line names "
+                               "the columns\" to keep it as a card.")
+                    .arg(which);
+    }
     if (o.columns.question == o.columns.answer)
         text += QStringLiteral(" Choose two different columns for the question and the answer.");
+    if (!problem.isEmpty())
+        text += QLatin1Char(' ') + problem;
     if (!preview_.problem.isEmpty())
-        text += QLatin1Char(' ') + preview_.problem + QLatin1Char('.');
+        text += QLatin1Char(' ') + preview_.problem;
     summary_->setText(text);
     if (QPushButton* ok = findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok))
-        ok->setEnabled(o.columns.question != o.columns.answer);
+        ok->setEnabled(!undecided && o.columns.question != o.columns.answer);
+}
+
+void WordListDialog::rereadInChosenEncoding() {
+    const auto chosen = static_cast<exchange::TextEncoding>(encoding_->currentData().toInt());
+    try {
+        file_ = exchange::readListFile(file_.path, chosen);
+        rereadProblem_.clear();
+    } catch (const exchange::WordListError& e) {
+        rereadProblem_ = e.message();
+    }
+    // What was detected in the encoding read before no longer holds.
+    {
+        const QSignalBlocker quietS(separator_);
+        const QSignalBlocker quietH(header_);
+        separator_->setCurrentIndex(std::max(0, separator_->findData(int(file_.separator))));
+        header_->setChecked(file_.header);
+    }
+    fillColumns();
+    refresh();
 }
 
 void WordListDialog::fillTable() {

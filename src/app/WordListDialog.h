@@ -12,10 +12,11 @@ class QTableWidget;
 
 namespace app {
 
-// The preview of a word list before it is imported: how it is read (separator, header),
+// The preview of a word list before it is imported: how it is read (encoding, separator,
+// header),
 // which columns are the question and the answer, whether several answer fields make a
 // multiple-answer card, and the new set's name; the first rows shown as the cards they
-// will become.
+// will become, and how many cards the whole list makes.
 class WordListDialog : public QDialog {
     Q_OBJECT
   public:
@@ -28,6 +29,7 @@ class WordListDialog : public QDialog {
     exchange::ListOptions options() const;
     const exchange::ListPreview& preview() const { return preview_; }
 
+    QComboBox* encodingBox() const { return encoding_; }
     QComboBox* separatorBox() const { return separator_; }
     QCheckBox* headerBox() const { return header_; }
     QComboBox* questionBox() const { return question_; }
@@ -41,10 +43,13 @@ class WordListDialog : public QDialog {
     void fillColumns();
     void fillTable();
     void updateNameNote();
+    void rereadInChosenEncoding();
 
-    const exchange::ListFile& file_;
+    exchange::ListFile file_;
+    QString rereadProblem_; // why the file could not be read again in the chosen encoding
     QStringList existingNames_;
     exchange::ListPreview preview_;
+    QComboBox* encoding_;
     QComboBox* separator_;
     QCheckBox* header_;
     QComboBox* question_;

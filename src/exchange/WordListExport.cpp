@@ -1,6 +1,7 @@
 #include "exchange/WordListExport.h"
 
 #include "data/Sql.h"
+#include "exchange/RegularFile.h"
 #include "exchange/WordListRules.h"
 #include "sets/SetRules.h"
 
@@ -23,16 +24,29 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
                        "JOIN Card ON Card.Card_ID = Set_Card_rel.Card_ID "
                        "WHERE Set_Card_rel.Set_ID = ? ORDER BY Card.Card_ID"),
         {setId});
+    // The header names as many answer columns as the widest card has.
+    const int answerColumns = std::max(
+        1, data::scalar(db,
+                        QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM "
+                                       "MultipleAnswers m JOIN Set_Card_rel r ON r.Card_ID = "
+                                       "m.Card_ID JOIN Card c ON c.Card_ID = m.Card_ID "
+                                       "WHERE r.Set_ID = ? AND c.Answer = 'Multi' "
+                                       "GROUP BY m.Card_ID)"),
+                        {setId})
+               .toInt());
     QSqlQuery answers(db);
     answers.prepare(
         QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"));
 
+    const QString refused = specialFileRefusal(path, FileUse::Write);
+    if (!refused.isEmpty())
+        throw WordListError(refused);
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         throw WordListError(QStringLiteral("%1 cannot be written: %2")
                                 .arg(QFileInfo(path).fileName(), out.errorString()));
     ListExportOutcome outcome;
-    QByteArray chunk;
+    QByteArray chunk = listHeaderLine(answerColumns).toUtf8() + '\n';
     while (cards.next()) {
         QStringList cardAnswers;
         if (sets::isMultiAnswer(cards.value(2))) {

@@ -12,9 +12,10 @@ struct ListExportOutcome {
 };
 
 // Writes the cards of the set named exactly `setName` to `path` as UTF-8 tab-separated
-// text, one card per line: the question, then the answer, or every answer of a
-// multiple-answer card in its stored order. The file is replaced only once it is complete.
-// Throws WordListError when there is no such set or the file cannot be written.
+// text: the header line (listHeaderLine), then one card per line: the question, then the answer, or
+// every answer of a multiple-answer card in its stored order. The file is replaced only once it is
+// complete. Throws WordListError when there is no such set, the path names something other than a
+// regular file, or the file cannot be written.
 ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, const QString& path);
 
 } // namespace exchange

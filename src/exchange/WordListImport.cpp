@@ -2,11 +2,13 @@
 
 #include "data/Sql.h"
 #include "exchange/CsvReader.h"
+#include "exchange/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <memory>
 
 namespace exchange {
 namespace {
@@ -41,6 +43,29 @@ class Prepared {
     QSqlQuery q_;
 };
 
+// Reads the file through in pieces, giving each with the bytes read so far to `take` until
+// it returns false. Only a regular file is read.
+void readThrough(const QString& path, const std::function<bool(QByteArrayView, qint64)>& take) {
+    const QString refused = specialFileRefusal(path, FileUse::Read);
+    if (!refused.isEmpty())
+        throw WordListError(refused);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    qint64 done = 0;
+    for (;;) {
+        const qint64 n = f.read(piece.data(), piece.size());
+        if (n < 0)
+            fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
+        if (n == 0)
+            return;
+        done += n;
+        if (!take(QByteArrayView(piece.constData(), n), done))
+            return;
+    }
+}
+
 QStringList setNames(const QSqlDatabase& db) {
     QStringList names;
     QSqlQuery q = data::exec(db, QStringLiteral("SELECT SetName FROM Set1"));
@@ -51,65 +76,125 @@ QStringList setNames(const QSqlDatabase& db) {
 
 } // namespace
 
-ListFile readListFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
+ListFile readListFile(const QString& path, TextEncoding encoding) {
     ListFile file;
     file.path = path;
-    file.decoded = decodeText(f.readAll());
-    if (f.error() != QFileDevice::NoError)
-        fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
-    const qsizetype nul = file.decoded.text.indexOf(QChar(0));
-    if (nul >= 0) {
-        const int line = static_cast<int>(file.decoded.text.left(nul).count(QLatin1Char('\n'))) + 1;
-        fail(path, line,
-             QStringLiteral("this is not a text list (it holds a NUL character; a UTF-16 file "
-                            "needs its byte order mark)"));
-    }
-    file.separator = detectSeparator(file.decoded.text);
-    bool first = true;
-    readCsv(file.decoded.text, file.separator, [&](const CsvRow& row) {
-        if (first)
-            file.header = looksLikeHeader(row.fields, ColumnChoice{});
-        first = false;
-        return false;
+    file.requested = encoding;
+    EncodingScan scan;
+    readThrough(path, [&](QByteArrayView bytes, qint64 done) {
+        scan.add(bytes);
+        file.size = done;
+        return true;
     });
+    file.encoding = scan.resolve(encoding);
+    if (file.encoding.badLine)
+        return file;
+
+    // One pass tries the three separators side by side on the first records, read whole.
+    struct Trial {
+        char separator;
+        SeparatorScore score;
+        CsvRow first;
+        int records = 0;
+        std::unique_ptr<CsvStream> stream;
+    };
+    Trial trials[3] = {{'\t', {}, {}, 0, {}}, {';', {}, {}, 0, {}}, {',', {}, {}, 0, {}}};
+    for (Trial& t : trials) {
+        t.stream = std::make_unique<CsvStream>(t.separator, [&t](const CsvRow& row) {
+            if (t.records == 0)
+                t.first = row;
+            t.score.add(row);
+            return ++t.records < SeparatorScore::kRecords;
+        });
+    }
+    TextDecoder decoder(file.encoding.form);
+    readThrough(path, [&](QByteArrayView bytes, qint64) {
+        const QByteArray text = decoder.toUtf8(bytes);
+        bool more = false;
+        for (Trial& t : trials)
+            more = t.stream->feed(text) || more;
+        return more;
+    });
+    const QByteArray rest = decoder.finish();
+    for (Trial& t : trials)
+        t.stream->feed(rest);
+    int scores[3];
+    for (int i = 0; i < 3; ++i) {
+        trials[i].stream->finish();
+        scores[i] = trials[i].score.score();
+    }
+    file.separator = chooseSeparator(scores, path);
+    for (const Trial& t : trials) {
+        if (t.separator == file.separator)
+            file.firstRow = t.first;
+    }
+    if (isListHeader(file.firstRow.fields)) {
+        file.header = true;
+    } else if (looksLikeHeader(file.firstRow.fields, ColumnChoice{})) {
+        file.header = true;
+        file.headerGuessed = true;
+    }
     return file;
 }
 
 ListPreview previewList(const ListFile& file, char separator, bool header,
                         const ColumnChoice& columns, int maxRows) {
     ListPreview preview;
+    if (file.encoding.badLine) {
+        QString why = notUtf8Message(file.encoding.badLine);
+        why[0] = why[0].toUpper();
+        preview.problem = why + QStringLiteral("; choose the file's encoding.");
+        return preview;
+    }
     bool first = true;
-    const CsvProblem problem = readCsv(file.decoded.text, separator, [&](const CsvRow& row) {
-        preview.columnCount = std::max(preview.columnCount, static_cast<int>(row.fields.size()));
+    CsvStream stream(separator, [&](const CsvRow& row) {
         if (first && header) {
             first = false;
             preview.header = row.fields;
+            preview.headerLine = row.line;
+            preview.columnCount = static_cast<int>(row.fields.size());
             return true;
         }
         first = false;
-        preview.rows.append({row.line, row.fields, cardFromRow(row.fields, columns)});
-        return preview.rows.size() < maxRows;
+        ListCard card = cardFromRow(row.fields, columns);
+        ++(card.usable() ? preview.cards : preview.skipped);
+        if (preview.rows.size() < maxRows) {
+            preview.columnCount =
+                std::max(preview.columnCount, static_cast<int>(row.fields.size()));
+            preview.rows.append({row.line, row.fields, std::move(card)});
+        }
+        return true;
     });
+    TextDecoder decoder(file.encoding.form);
+    readThrough(file.path,
+                [&](QByteArrayView bytes, qint64) { return stream.feed(decoder.toUtf8(bytes)); });
+    stream.feed(decoder.finish());
+    const CsvProblem problem = stream.finish();
     if (problem.line > 0)
-        preview.problem = QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message);
+        preview.problem = QStringLiteral("Line %1: %2.").arg(problem.line).arg(problem.message);
     return preview;
 }
 
-ListImportOutcome importList(const QSqlDatabase& db, const ListFile& file,
+ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
                              const ListOptions& options, const ListProgress& progress) {
+    // Another encoding than the one the file was looked at in: look again.
+    const ListFile file = options.encoding && *options.encoding != given.requested
+                              ? readListFile(given.path, *options.encoding)
+                              : given;
+    if (file.encoding.badLine)
+        fail(file.path, file.encoding.badLine,
+             QStringLiteral("this line holds a byte that is not UTF-8, though the rest of the "
+                            "file is UTF-8; choose the file's encoding; nothing was added"));
     const char separator = options.separator.value_or(file.separator);
     const bool header = options.header.value_or(file.header);
     const ColumnChoice& columns = options.columns;
     if (columns.question == columns.answer || columns.question < 0 || columns.answer < 0)
         fail(file.path, 0,
              QStringLiteral("the question and the answer need two different columns"));
-    const QString text = file.decoded.text;
-    const int lines = std::max<int>(1, static_cast<int>(text.count(QLatin1Char('\n'))) + 1);
 
     ListImportOutcome outcome;
+    if (header && !options.header && file.headerGuessed)
+        outcome.guessedHeader = describeHeaderLine(file.firstRow.line, file.firstRow.fields);
     data::Transaction t(db);
     const QString base =
         options.setName.trimmed().isEmpty() ? setNameForFile(file.path) : options.setName;
@@ -128,7 +213,8 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& file,
     int failedLine = 0;
     QString failure;
     bool first = true;
-    const CsvProblem problem = readCsv(text, separator, [&](const CsvRow& row) {
+    qint64 bytesRead = 0;
+    CsvStream stream(separator, [&](const CsvRow& row) {
         if (first && header) {
             first = false;
             return true;
@@ -155,12 +241,19 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& file,
         }
         ++outcome.cards;
         if (progress && outcome.cards % 512 == 0 &&
-            !progress(static_cast<int>(qint64(row.line) * 1000 / lines))) {
+            !progress(static_cast<int>(bytesRead * 1000 / std::max<qint64>(1, file.size)))) {
             failure = QStringLiteral("the import was cancelled");
             return false;
         }
         return true;
     });
+    TextDecoder decoder(file.encoding.form);
+    readThrough(file.path, [&](QByteArrayView bytes, qint64 done) {
+        bytesRead = std::min(done, file.size);
+        return stream.feed(decoder.toUtf8(bytes));
+    });
+    stream.feed(decoder.finish());
+    const CsvProblem problem = stream.finish();
     if (!failure.isEmpty())
         fail(file.path, failedLine, failure + QStringLiteral("; nothing was added"));
     if (problem.line > 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/CsvReader.h"
 #include "exchange/TextDecoding.h"
 #include "exchange/WordListRules.h"
 
@@ -24,22 +25,34 @@ class WordListError : public std::runtime_error {
 struct ListOptions {
     std::optional<char> separator;
     std::optional<bool> header;
+    std::optional<TextEncoding> encoding; // unset: as the file was read
     ColumnChoice columns;
     QString setName; // empty: from the file's name
 };
 
-// A list file read into memory, ready to preview or import.
+// What is known of a list file before it is previewed or imported. The file itself is read
+// afresh, piece by piece, each time, so that a long list is never held in memory whole.
 struct ListFile {
     QString path;
-    DecodedText decoded;
+    TextEncoding requested = TextEncoding::Detect;
+    // The encoding it is read in; its badLine is not 0 when the bytes decide none (a stray
+    // byte in UTF-8), and then nothing below was detected.
+    ResolvedEncoding encoding;
+    qint64 size = 0;
     char separator = '\t'; // detected
     bool header = false;   // detected, for the default columns
+    // The header was guessed from its words, not the exact line export-list writes, so the
+    // learner is told which line it was.
+    bool headerGuessed = false;
+    CsvRow firstRow; // as split by the detected separator
 };
 
-// Reads and decodes the file; throws WordListError when it cannot be read.
-ListFile readListFile(const QString& path);
+// Looks at the file: its encoding (as given, or detected), separator and header. Throws
+// WordListError when it is not a regular file or cannot be read.
+ListFile readListFile(const QString& path, TextEncoding encoding = TextEncoding::Detect);
 
-// The first rows of a list as they would become cards (the header, if any, left out).
+// The first rows of a list as they would become cards (the header, if any, left out), and
+// how many cards the whole list makes.
 struct PreviewRow {
     int line = 0;
     QStringList fields;
@@ -47,9 +60,12 @@ struct PreviewRow {
 };
 struct ListPreview {
     QStringList header; // the header's fields, when the list has one
+    int headerLine = 0; // and its line
     QList<PreviewRow> rows;
     int columnCount = 0; // the most fields of any row shown
-    QString problem;     // a reading problem met within the rows shown
+    int cards = 0;       // the cards the whole file makes
+    int skipped = 0;     // and the rows of it that make none
+    QString problem;     // a reading problem met anywhere in the file
 };
 ListPreview previewList(const ListFile& file, char separator, bool header,
                         const ColumnChoice& columns, int maxRows);
@@ -61,6 +77,8 @@ struct ListImportOutcome {
     QString setName;
     int cards = 0;
     int skipped = 0;
+    // Not empty when a first line was taken as a header by a guess: which one it was.
+    QString guessedHeader;
 };
 
 // Adds one new set holding one card per usable row, all in one transaction: rows with an

@@ -70,6 +70,32 @@ bool looksLikeHeader(const QStringList& fields, const ColumnChoice& columns) {
     return true;
 }
 
+bool isListHeader(const QStringList& fields) {
+    if (fields.size() < 2 || fields[0] != QStringLiteral("Question") ||
+        fields[1] != QStringLiteral("Answer"))
+        return false;
+    for (int i = 2; i < fields.size(); ++i) {
+        if (fields[i] != QStringLiteral("Answer %1").arg(i))
+            return false;
+    }
+    return true;
+}
+
+QString listHeaderLine(int answerColumns) {
+    QString line = QStringLiteral("Question\tAnswer");
+    for (int i = 2; i <= answerColumns; ++i)
+        line += QStringLiteral("\tAnswer %1").arg(i);
+    return line;
+}
+
+QString describeHeaderLine(int line, const QStringList& fields) {
+    QStringList quoted;
+    for (const QString& f : fields)
+        quoted << QLatin1Char('"') + (f.size() > 40 ? f.left(40) + QStringLiteral("...") : f) +
+                      QLatin1Char('"');
+    return QStringLiteral("line %1 (%2)").arg(line).arg(quoted.join(QStringLiteral(", ")));
+}
+
 QString uniqueSetName(const QStringList& existingNames, const QString& base) {
     QString name = base;
     for (int n = 2; sets::setNameTaken(existingNames, name); ++n)

@@ -31,6 +31,16 @@ ListCard cardFromRow(const QStringList& fields, const ColumnChoice& columns);
 // says yes when it is sure; the learner can say otherwise in the preview.
 bool looksLikeHeader(const QStringList& fields, const ColumnChoice& columns);
 
+// Whether the fields are the line export-list writes first: "Question", "Answer", and for
+// further answer columns "Answer 2", "Answer 3", ... That line is always a header.
+bool isListHeader(const QStringList& fields);
+
+// That line for a list with `answerColumns` answer columns (at least one).
+QString listHeaderLine(int answerColumns);
+
+// A first line taken as a header, for a message: "line 1 ("English", "Englisch")".
+QString describeHeaderLine(int line, const QStringList& fields);
+
 // `base`, or when a set already has that name (compared as creating a set compares names),
 // `base` with " 2", " 3", ... appended, whichever is free first.
 QString uniqueSetName(const QStringList& existingNames, const QString& base);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 
 class TestExchangeMenu : public QObject {
     Q_OBJECT
@@ -22,6 +23,7 @@ class TestExchangeMenu : public QObject {
     void exportThenImportFromTheMenu();
     void aBadFileIsRefusedWithItsName();
     void commands();
+    void aNamedPipeIsNeitherReadNorReplaced();
 
   private:
     QString file(const QString& name) const { return files->filePath(name); }
@@ -114,6 +116,23 @@ void TestExchangeMenu::commands() {
                  .toInt(),
              1);
     data::closeAllConnections();
+}
+
+void TestExchangeMenu::aNamedPipeIsNeitherReadNorReplaced() {
+    const QString pipe = file(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    w->exchangeMenu().setExchangePath(pipe);
+    const int sets = t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
+    for (QAction* entry : {w->controls().mnuExport, w->controls().mnuImpNoLog}) {
+        dialogs.clear();
+        entry->trigger(); // reading the pipe would wait for ever
+        QCOMPARE(dialogs.shown().size(), 1);
+        QVERIFY2(dialogs.lastText().contains(QStringLiteral("is a named pipe, not a regular file")),
+                 qPrintable(dialogs.lastText()));
+    }
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+    QVERIFY(!QFile::exists(pipe + QStringLiteral(".multi")));
+    QCOMPARE(t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
 }
 
 QTEST_MAIN(TestExchangeMenu)

@@ -10,8 +10,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 #include <memory>
@@ -27,6 +29,8 @@ class TestWordListMenu : public QObject {
     void importShowsTheNewSet();
     void failingImportNamesFileAndLine();
     void exportWritesTheChosenSet();
+    void previewCountsTheWholeFile();
+    void previewOffersTheEncodingOfAStrayByte();
 
   private:
     app::WordListMenu& menu() { return *w->findChild<app::WordListMenu*>(); }
@@ -60,6 +64,10 @@ void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
     QCOMPARE(d.table()->item(0, 1)->text(), QStringLiteral("beer"));
     QCOMPARE(d.table()->item(0, 2)->text(), QStringLiteral("Bier"));
     QVERIFY(d.findChild<QLabel*>(QStringLiteral("nameNote"))->text().contains("cp1252_header 2"));
+    QLabel* summary = d.findChild<QLabel*>(QStringLiteral("summary"));
+    QVERIFY2(summary->text().contains("Line 1 (\"English\", \"German\") is taken as the column "
+                                      "names; untick"),
+             qPrintable(summary->text()));
 
     d.headerBox()->setChecked(false);
     QCOMPARE(d.table()->rowCount(), 4);
@@ -121,7 +129,37 @@ void TestWordListMenu::exportWritesTheChosenSet() {
              qPrintable(dialogs.lastText()));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("go\twent\n"));
+    QCOMPARE(f.readAll(), QByteArray("Question\tAnswer\ngo\twent\n"));
+}
+
+void TestWordListMenu::previewCountsTheWholeFile() {
+    const QString path = t->dir() + QStringLiteral("/long.tsv");
+    QByteArray bytes;
+    for (int i = 0; i < 120; ++i)
+        bytes += QByteArray::number(i) + (i % 10 ? "\tanswer\n" : "\t\n");
+    testing::writeFile(path, bytes);
+    app::WordListDialog d(exchange::readListFile(path), {});
+    QCOMPARE(d.table()->rowCount(), app::WordListDialog::kPreviewRows);
+    QVERIFY2(d.findChild<QLabel*>(QStringLiteral("summary"))
+                 ->text()
+                 .contains("The whole file makes 108 cards (12 rows skipped)."),
+             qPrintable(d.findChild<QLabel*>(QStringLiteral("summary"))->text()));
+}
+
+void TestWordListMenu::previewOffersTheEncodingOfAStrayByte() {
+    const QString path = t->dir() + QStringLiteral("/stray.csv");
+    testing::writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
+    app::WordListDialog d(exchange::readListFile(path), {});
+    QPushButton* import = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QLabel* summary = d.findChild<QLabel*>(QStringLiteral("summary"));
+    QVERIFY(!import->isEnabled());
+    QVERIFY2(summary->text().contains("Line 2 holds a byte that is not UTF-8"),
+             qPrintable(summary->text()));
+    d.encodingBox()->setCurrentIndex(d.encodingBox()->findText(QStringLiteral("Windows-1252")));
+    QVERIFY(import->isEnabled());
+    QCOMPARE(d.separatorBox()->currentText(), QStringLiteral("Semicolon ;"));
+    QCOMPARE(d.table()->item(1, 1)->text(), QStringLiteral("café"));
+    QCOMPARE(d.options().encoding, exchange::TextEncoding::Windows1252);
 }
 
 QTEST_MAIN(TestWordListMenu)

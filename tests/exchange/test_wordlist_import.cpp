@@ -63,6 +63,8 @@ class TestWordListImport : public QObject {
     void multipleAnswerCards();
     void exportThenImportGivesTheSameCards();
     void exportOfMissingSetIsRefused();
+    void chosenEncodingReadsAStrayByte_data();
+    void chosenEncodingReadsAStrayByte();
 };
 
 void TestWordListImport::importsOneSetWithItsCards() {
@@ -108,22 +110,40 @@ void TestWordListImport::setNameIsMadeUnique() {
 
 void TestWordListImport::failingListAddsNothing_data() {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes"); // written to `file` in a fresh folder, when given
     QTest::addColumn<QString>("message");
-    QTest::newRow("unclosed quote") << listPath("unclosed_quote.csv")
+    const QByteArray none;
+    QTest::newRow("unclosed quote") << listPath("unclosed_quote.csv") << none
                                     << "unclosed_quote.csv, line 4: a quoted field is not closed";
-    QTest::newRow("no usable row") << listPath("no_usable.csv")
+    QTest::newRow("no usable row") << listPath("no_usable.csv") << none
                                    << "no_usable.csv: no row has both a question and an answer "
                                       "(3 skipped)";
-    QTest::newRow("UTF-16 without its mark")
-        << listPath("utf16_no_bom.txt") << "utf16_no_bom.txt, line 1: this is not a text list";
-    QTest::newRow("missing file") << listPath("missing.csv")
+    QTest::newRow("UTF-16 without its mark") << listPath("utf16_no_bom.txt") << none
+                                             << "utf16_no_bom.txt, line 1: this is not a text list";
+    QTest::newRow("missing file") << listPath("missing.csv") << none
                                   << "missing.csv: the file cannot be read";
+    QTest::newRow("one stray byte in UTF-8")
+        << "stray.csv" << QByteArray("Z\xC3\xBCrich;Zurich\nok;fine\ncaf\xE9;coffee\n")
+        << "stray.csv, line 3: this line holds a byte that is not UTF-8";
+    QTest::newRow("nothing but line breaks")
+        << "breaks.csv" << QByteArray(1'000'000, '\n')
+        << "breaks.csv: no row has both a question and an answer (0 skipped)";
+    QTest::newRow("a text longer than 1,000,000 characters")
+        << "long.csv"
+        << "a;b\nc;" + QByteArray(1'000'001, 'x') + "\n"
+        << "long.csv, line 2: a text is longer than 1,000,000 characters";
+    QTest::newRow("a device") << "/dev/zero" << none << "/dev/zero is a device, not a regular file";
 }
 
 void TestWordListImport::failingListAddsNothing() {
     QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     testing::TempDatabase t;
+    if (!bytes.isEmpty()) {
+        file = t.dir() + QLatin1Char('/') + file;
+        writeFile(file, bytes);
+    }
     t.addCard(QStringLiteral("keep"), QStringLiteral("me"), t.addSet(QStringLiteral("Mine")));
     try {
         importFile(t, file);
@@ -152,6 +172,8 @@ void TestWordListImport::multipleAnswerCards() {
 void TestWordListImport::exportThenImportGivesTheSameCards() {
     testing::TempDatabase t;
     const qint64 set = t.addSet(QStringLiteral("Mixed"));
+    // A first card that reads like a header line must come back too.
+    t.addCard(QStringLiteral("English"), QStringLiteral("Englisch"), set);
     t.addCard(QStringLiteral("日本"), QStringLiteral("Japan 🙂"), set);
     t.addCard(QStringLiteral("tab\there"), QStringLiteral("say \"hi\""), set);
     t.addCard(QStringLiteral(" blank "), QStringLiteral("a;b,c"), set);
@@ -160,11 +182,15 @@ void TestWordListImport::exportThenImportGivesTheSameCards() {
     const QStringList before = cardsOf(t, QStringLiteral("Mixed"));
 
     const QString first = t.dir() + QStringLiteral("/first.tsv");
-    QCOMPARE(exchange::exportList(t.db(), QStringLiteral("Mixed"), first).cards, 4);
+    QCOMPARE(exchange::exportList(t.db(), QStringLiteral("Mixed"), first).cards, 5);
+    QVERIFY(readFile(first).startsWith("Question\tAnswer\tAnswer 2\tAnswer 3\nEnglish\t"));
     exchange::ListOptions options;
     options.columns.multi = true;
-    const QString again = importFile(t, first, options).setName;
+    const exchange::ListImportOutcome imported = importFile(t, first, options);
+    const QString again = imported.setName;
     QCOMPARE(again, QStringLiteral("first"));
+    QCOMPARE(imported.skipped, 0);
+    QVERIFY(imported.guessedHeader.isEmpty());
     QCOMPARE(cardsOf(t, again), before);
     // And the list written from the imported set is the same file, byte for byte.
     const QString second = t.dir() + QStringLiteral("/second.tsv");
@@ -180,6 +206,29 @@ void TestWordListImport::exportOfMissingSetIsRefused() {
     QVERIFY_THROWS_EXCEPTION(exchange::WordListError,
                              exchange::exportList(t.db(), QStringLiteral("Nope"), path));
     QCOMPARE(readFile(path), QByteArray("untouched"));
+}
+
+void TestWordListImport::chosenEncodingReadsAStrayByte_data() {
+    QTest::addColumn<int>("encoding"); // exchange::TextEncoding
+    QTest::addColumn<QStringList>("cards");
+    QTest::newRow("UTF-8") << int(exchange::TextEncoding::Utf8)
+                           << QStringList{"Zürich=Zurich", "caf\uFFFD=coffee"};
+    QTest::newRow("Windows-1252") << int(exchange::TextEncoding::Windows1252)
+                                  << QStringList{"ZÃ¼rich=Zurich", "café=coffee"};
+}
+
+void TestWordListImport::chosenEncodingReadsAStrayByte() {
+    QFETCH(int, encoding);
+    QFETCH(QStringList, cards);
+    testing::TempDatabase t;
+    const QString path = t.dir() + QStringLiteral("/stray.csv");
+    writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
+    // As the preview does: the file looked at as detected, then another encoding chosen.
+    const exchange::ListFile file = exchange::readListFile(path);
+    QCOMPARE(file.encoding.badLine, 2);
+    exchange::ListOptions options;
+    options.encoding = static_cast<exchange::TextEncoding>(encoding);
+    QCOMPARE(cardsOf(t, exchange::importList(t.db(), file, options).setName), cards);
 }
 
 QTEST_GUILESS_MAIN(TestWordListImport)

@@ -33,6 +33,12 @@ class TestWordListReading : public QObject {
     void files_data();
     void files();
     void unclosedQuoteNamesItsLine();
+    void records_data();
+    void records();
+    void decoding_data();
+    void decoding();
+    void separatorDetection_data();
+    void separatorDetection();
     void cardFromRow_data();
     void cardFromRow();
     void exportedFieldsReadBack_data();
@@ -81,6 +87,10 @@ void TestWordListReading::files_data() {
         << listPath("blank_short.csv") << "UTF-8"
         << ";" << false << false << QStringList{"2:red=rot", "4:skipped", "5:skipped",  "6:skipped",
                                                 "7:skipped", "8:skipped", "9:blue=blau"};
+    QTest::newRow("comma list with semicolons in answers")
+        << listPath("semicolon_in_answers.csv") << "UTF-8"
+        << "," << false << false
+        << QStringList{"1:apple=Apfel; der", "2:pear=Birne; die", "3:plum=Pflaume; die"};
     QTest::newRow("several answers") << listPath("multi.tsv") << "UTF-8"
                                      << "\t" << false << true
                                      << QStringList{"1:colours of the flag=black|red|gold",
@@ -99,7 +109,7 @@ void TestWordListReading::files() {
     QFETCH(bool, multi);
     QFETCH(QStringList, rows);
     const exchange::ListFile list = exchange::readListFile(file);
-    QCOMPARE(list.decoded.encoding, encoding);
+    QCOMPARE(list.encoding.name, encoding);
     QCOMPARE(QString(QLatin1Char(list.separator)), separator);
     QCOMPARE(list.header, header);
     ColumnChoice columns;
@@ -116,6 +126,146 @@ void TestWordListReading::unclosedQuoteNamesItsLine() {
                           [](const exchange::CsvRow&) { return true; });
     QCOMPARE(problem.line, 4);
     QVERIFY(problem.message.contains(QStringLiteral("not closed")));
+}
+
+void TestWordListReading::records_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("read"); // "line:field|field", then "problem line: message"
+
+    QTest::newRow("CR LF, LF and CR alone")
+        << QByteArray("a,b\r\nc,d\ne,f\rg,h") << QStringList{"1:a|b", "2:c|d", "3:e|f", "4:g|h"};
+    QTest::newRow("blank lines between records")
+        << QByteArray("\n\r\n\ra,b\n\n\nc,d\n") << QStringList{"4:a|b", "7:c|d"};
+    QTest::newRow("line breaks inside quotes") << QByteArray("\"x\r\ny\",1\n\"p\rq\nr\",2\ns,3")
+                                               << QStringList{"1:x y|1", "3:p q r|2", "6:s|3"};
+    QTest::newRow("NUL character") << QByteArray("a,b\nc,\0d\n", 10)
+                                   << QStringList{"1:a|b", "problem 2: this is not a text list"};
+    QTest::newRow("text of 1,000,000 characters")
+        << "a,b\nc," + QByteArray(999'999, 'x') + "\xC3\xA9\n"
+        << QStringList{"1:a|b", "2:c|" + QString(999'999, QLatin1Char('x')) + "é"};
+    QTest::newRow("text one character longer")
+        << "a,b\nc,\"\n" + QByteArray(1'000'001, 'x') + "\"\n"
+        << QStringList{"1:a|b", "problem 2: a text is longer than 1,000,000 characters"};
+    QTest::newRow("a quote never closed on a long line stops early")
+        << "a,b\n\n\"" + QByteArray(5'000'000, 'x')
+        << QStringList{"1:a|b", "problem 3: a text is longer than 1,000,000 characters"};
+}
+
+void TestWordListReading::records() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, read);
+    // Whole, and in pieces that cut line ends and characters in two.
+    for (qsizetype piece : {text.size(), qsizetype(1), qsizetype(3)}) {
+        if (piece < 3 && text.size() > 100'000)
+            piece = 4093;
+        QStringList got;
+        exchange::CsvStream stream(',', [&](const exchange::CsvRow& row) {
+            got << QStringLiteral("%1:%2").arg(row.line).arg(row.fields.join(QLatin1Char('|')));
+            return true;
+        });
+        for (qsizetype at = 0; at < text.size(); at += piece)
+            stream.feed(QByteArrayView(text).sliced(at, std::min(piece, text.size() - at)));
+        const exchange::CsvProblem problem = stream.finish();
+        if (problem.line)
+            got << QStringLiteral("problem %1: %2").arg(problem.line).arg(problem.message);
+        if (!got.isEmpty() && !read.isEmpty() && got.last().startsWith(read.last()))
+            got.last() = read.last(); // a problem is named by its start
+        QCOMPARE(got, read);
+    }
+}
+
+void TestWordListReading::decoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding"); // exchange::TextEncoding
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text"); // or "refused at line N"
+
+    const QByteArray utf8 = "Z\xC3\xBCrich \xE2\x80\x93 \xE2\x80\x9Cquoted\xE2\x80\x9D "
+                            "\xF0\x9F\x99\x82";
+    const QString text = QStringLiteral("Zürich – “quoted” 🙂");
+    const int detect = int(exchange::TextEncoding::Detect);
+    QTest::newRow("UTF-8") << utf8 << detect << "UTF-8" << text;
+    QTest::newRow("one stray byte is refused, naming its line")
+        << utf8 + "\nok\r\nbad \xE9\nagain \xE9" << detect << ""
+        << "refused at line 3";
+    QTest::newRow("lines end in CR alone") << utf8 + "\r\r\xFF" << detect << ""
+                                           << "refused at line 3";
+    QTest::newRow("a sequence cut short at the end") << utf8 + "\n\xE2\x80" << detect << ""
+                                                     << "refused at line 2";
+    QTest::newRow("an overlong form is not UTF-8")
+        << QByteArray("\xC3\xA9\n\xC0\xAF") << detect << ""
+        << "refused at line 2";
+    QTest::newRow("no multi-byte sequence at all: Windows-1252")
+        << QByteArray("Z\xFCrich \x96 \x93quoted\x94") << detect << "Windows-1252"
+        << "Zürich – “quoted”";
+    QTest::newRow("chosen UTF-8 keeps the rest")
+        << utf8 + " \xE9" << int(exchange::TextEncoding::Utf8) << "UTF-8" << text + " \uFFFD";
+    QTest::newRow("chosen Windows-1252")
+        << QByteArray("caf\xC3\xA9") << int(exchange::TextEncoding::Windows1252) << "Windows-1252"
+        << "cafÃ©";
+    QTest::newRow("chosen UTF-16 without its mark")
+        << QByteArray("K\0\xE4\0s\0e\0", 8) << int(exchange::TextEncoding::Utf16) << "UTF-16LE"
+        << "Käse";
+    QTest::newRow("chosen UTF-16, big-endian by its zero bytes")
+        << QByteArray("\0K\0\xE4\0s\0e", 8) << int(exchange::TextEncoding::Utf16) << "UTF-16BE"
+        << "Käse";
+}
+
+void TestWordListReading::decoding() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    const auto chosen = static_cast<exchange::TextEncoding>(encoding);
+    const exchange::DecodedText whole = exchange::decodeText(bytes, chosen);
+    QCOMPARE(whole.badLine ? QStringLiteral("refused at line %1").arg(whole.badLine) : whole.text,
+             text);
+    QCOMPARE(whole.encoding, name);
+    if (whole.badLine)
+        return;
+    // A byte at a time, as a long file is read, gives the same.
+    exchange::EncodingScan scan;
+    for (char c : bytes)
+        scan.add(QByteArrayView(&c, 1));
+    const exchange::ResolvedEncoding resolved = scan.resolve(chosen);
+    QCOMPARE(resolved.name, name);
+    exchange::TextDecoder decoder(resolved.form);
+    QByteArray utf8;
+    for (char c : bytes)
+        utf8 += decoder.toUtf8(QByteArrayView(&c, 1));
+    utf8 += decoder.finish();
+    QCOMPARE(QString::fromUtf8(utf8), text);
+}
+
+void TestWordListReading::separatorDetection_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("separator");
+
+    QTest::newRow("semicolons inside comma-separated answers")
+        << "apple,Apfel; der\npear,Birne; die\nplum,Pflaume; die\n"
+        << "list.csv"
+        << ",";
+    QTest::newRow("the commonest field count counts") << "a;b,c\nd;e;f,g\nh;i;j;k,l\nm;n;o;p;q\n"
+                                                      << "list.txt"
+                                                      << ",";
+    QTest::newRow("a tie goes to the extension") << "a;b,c\n"
+                                                 << "list.csv"
+                                                 << ",";
+    QTest::newRow("a tie without one goes to tab first") << "a\tb;c\n"
+                                                         << "list.txt"
+                                                         << "\t";
+    QTest::newRow("a first record longer than 16 KB")
+        << QString(20'000, QLatin1Char('x')) + ";y\nz;w\n"
+        << "list.txt"
+        << ";";
+}
+
+void TestWordListReading::separatorDetection() {
+    QFETCH(QString, text);
+    QFETCH(QString, path);
+    QFETCH(QString, separator);
+    QCOMPARE(QString(QLatin1Char(exchange::detectSeparator(text, path))), separator);
 }
 
 void TestWordListReading::cardFromRow_data() {

@@ -76,7 +76,13 @@ ExchangeText readExchangeText(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         cannotRead(file);
     out.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-    out.text = decodeText(bytes).text;
+    DecodedText decoded = decodeText(bytes);
+    // One stray byte in a UTF-8 file: any guess would garble every other text of it.
+    if (decoded.badLine)
+        throw ExchangeError(
+            QStringLiteral("The exchange file \"%1\" cannot be read: %2.")
+                .arg(QDir::toNativeSeparators(path), notUtf8Message(decoded.badLine)));
+    out.text = std::move(decoded.text);
     return out;
 }
 

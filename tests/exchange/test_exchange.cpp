@@ -346,6 +346,9 @@ void editFiles(const QString& path, const QString& edit) {
         writeBytes(path, utf16(lines.mid(0, 150), QStringLiteral("\r\n")));
     else if (edit == "CR only, a line deleted")
         writeLines(path, (lines.removeAt(29), lines), "\r");
+    else if (edit == "a stray byte")
+        writeBytes(path, (lines[1] = QStringLiteral("Z?rich"), lines[2] = QStringLiteral("\u00e9"),
+                          lines.join("\r\n").toUtf8().replace("Z?", "Z\xFC")));
     else if (edit == "a NUL character")
         writeLines(path, (lines[1] = QStringLiteral("a") + QChar(0) + "b", lines));
     else if (edit == "a text too long")
@@ -382,6 +385,7 @@ void TestExchange::brokenFilesAreRefusedWithTheirLine_data() {
     QTest::newRow("extra lines") << whole.arg(218).arg(217);
     QTest::newRow("UTF-16, cut mid-record") << whole.arg(150).arg(136);
     QTest::newRow("CR only, a line deleted") << whole.arg(215).arg(190);
+    QTest::newRow("a stray byte") << "line 2 holds a byte that is not UTF-8";
     QTest::newRow("a NUL character") << "line 2 holds a NUL character";
     QTest::newRow("a text too long") << "line 2 holds a text of 1000001 characters";
     QTest::newRow("no record of any kind") << "none of its records is a card";

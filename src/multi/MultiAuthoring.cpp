@@ -89,7 +89,8 @@ void MultiAuthoring::reopen() {
 
 void MultiAuthoring::mnuCrMulti_Click() {
     learn::guarded(s_, [this] {
-        if (!s_.dialogs.confirm(kConvertQuestion, QString()))
+        // No by default: the conversion cannot be undone.
+        if (!s_.dialogs.confirm(kConvertQuestion, QString(), present::Dialogs::Button::No))
             return;
         QTableView* grid = s_.c.TDBGrid2;
         data::RecordsetModel* cards = s_.c.Adodc2;

@@ -153,7 +153,9 @@ void SetLifecycle::SubMnuDelete() {
     if (!guarded(QStringLiteral("The sets could not be read."), [&] { any = store_.hasSets(); }) ||
         !any)
         return;
-    if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?")))
+    // No by default: in Kids mode one Enter would otherwise delete the set.
+    if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?"), QString(),
+                            present::Dialogs::Button::No))
         return;
     const bool deleted =
         guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {

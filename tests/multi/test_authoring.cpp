@@ -139,6 +139,7 @@ void TestAuthoring::convert() {
     convertCurrent(yes);
     QCOMPARE(f->dialogs.shown().first().text, kConvert);
     QCOMPARE(f->dialogs.shown().first().title, QString());
+    QCOMPARE(f->dialogs.shown().first().byDefault, present::Dialogs::Button::No);
     QCOMPARE(f->dialogs.shown().size(), 1);
     const bool converted = yes;
     QCOMPARE(f->t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {go}).toString(),

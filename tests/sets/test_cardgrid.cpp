@@ -201,19 +201,33 @@ void TestCardGrid::deleteKeyRemovesRow() {
     const qint64 nouns = f.t.addSet(QStringLiteral("Nouns"));
     const qint64 own = f.t.addCard(QStringLiteral("go"), QStringLiteral("Multi"), verbs);
     f.t.addAnswers(own, {QStringLiteral("went")});
-    const qint64 shared = f.t.addCard(QStringLiteral("run"), QStringLiteral("ran"), verbs);
+    const QString longQuestion = QString(3000, QChar('r'));
+    const qint64 shared = f.t.addCard(longQuestion, QStringLiteral("ran"), verbs);
     f.t.relate(nouns, shared);
     f.t.chooseSet(QStringLiteral("Verbs"));
     QVERIFY(f.start());
     QTableView* g = f.c().TDBGrid2;
-
-    for (int i = 0; i < 2; ++i) {
+    const auto deleteFirstRow = [&](bool yes) {
         g->setFocus();
         QTest::mouseClick(g->verticalHeader()->viewport(), Qt::LeftButton, {},
                           QPoint(5, g->verticalHeader()->sectionViewportPosition(0) + 5));
         QCOMPARE(g->selectionModel()->selectedRows().size(), 1);
+        f.dialogs.nextAnswer(yes);
         QTest::keyClick(g, Qt::Key_Delete);
-    }
+    };
+
+    // The key deletes at once: the card is named first, and No is the default.
+    deleteFirstRow(false);
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the card "
+                                                  "\"go\"?"));
+    QCOMPARE(f.dialogs.shown().last().byDefault, present::Dialogs::Button::No);
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 2);
+    deleteFirstRow(true);
+    deleteFirstRow(true);
+    // A long question is shortened as boxes shorten texts; the question mark stays in sight.
+    const QString asked = f.dialogs.lastText();
+    QVERIFY(asked.size() < 1000);
+    QVERIFY(asked.endsWith(QStringLiteral(" [...]\"?")));
     QCOMPARE(f.c().Adodc2->dataRowCount(), 0);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Card_ID = ?", {own}), 0);
     QCOMPARE(f.count("SELECT COUNT(*) FROM MultipleAnswers"), 0);

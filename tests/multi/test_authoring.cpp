@@ -31,6 +31,18 @@ QWidget* typeInto(QTableView* g, int row, int column, const QString& text, bool 
     return editor;
 }
 
+// Keys typed where the focus is, as at the keyboard.
+void typeKeys(const QString& text) {
+    for (const QChar ch : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+}
+
+// Enter writes a cell once the event loop runs again.
+void pressEnter() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 class TestAuthoring : public QObject {
@@ -104,6 +116,7 @@ class TestAuthoring : public QObject {
     void convert();
     void convertRowBeingTyped();
     void editListAndLeave();
+    void enterGoesOnToNewAnswer();
     void failingStoreKeepsOldList();
     void optionCaptions_data();
     void optionCaptions();
@@ -212,6 +225,22 @@ void TestAuthoring::editListAndLeave() {
     typeAnswer(QStringLiteral("gone"));
     f->w->close();
     QCOMPARE(answers(go), (QStringList{"went", "going", "gone"}));
+}
+
+// Answers typed one after another from the keyboard, Enter after each, as the help says.
+void TestAuthoring::enterGoesOnToNewAnswer() {
+    start({{"morning?", "Multi"}});
+    const qint64 card = cardId("morning?");
+    f->t.addAnswers(card, {"dawn"});
+    selectCard(0);
+    QVERIFY(editorShown());
+    QVERIFY(typeInto(c().TDBGrid1, 1, c().Adodc3->columnOf("M_Answer"), "a.m."));
+    typeKeys(QStringLiteral("early"));
+    pressEnter();
+    typeKeys(QStringLiteral("sunrise"));
+    pressEnter();
+    leaveAnswers();
+    QCOMPARE(answers(card), (QStringList{"dawn", "a.m.", "early", "sunrise"}));
 }
 
 void TestAuthoring::failingStoreKeepsOldList() {

@@ -244,6 +244,10 @@ void CardGrid::TDBGrid2_RowColChange(int, int current) {
 }
 
 void CardGrid::hideMultiEditor() {
+    // Answers typed into the list go with it otherwise: another set chosen hides it while the
+    // focus may still be in it.
+    if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+        s_.window.SubLeaveTdbGrid1();
     s_.c.TDBGrid1->hide();
     present::setWidthTwips(s_.c.Form1, 6600);
     s_.c.Form1->move(present::twipsToPixels(5280, s_.c.Form1), s_.c.Form1->y());

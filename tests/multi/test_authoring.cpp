@@ -117,6 +117,8 @@ class TestAuthoring : public QObject {
     void convertRowBeingTyped();
     void editListAndLeave();
     void enterGoesOnToNewAnswer();
+    void listStoredBeforeItGoes_data();
+    void listStoredBeforeItGoes();
     void failingStoreKeepsOldList();
     void optionCaptions_data();
     void optionCaptions();
@@ -241,6 +243,37 @@ void TestAuthoring::enterGoesOnToNewAnswer() {
     pressEnter();
     leaveAnswers();
     QCOMPARE(answers(card), (QStringList{"dawn", "a.m.", "early", "sunrise"}));
+}
+
+void TestAuthoring::listStoredBeforeItGoes_data() {
+    QTest::addColumn<bool>("deleteSet"); // else another set is chosen
+    QTest::newRow("set deleted") << true;
+    QTest::newRow("other set chosen") << false;
+}
+
+// Answers typed into an open list are stored before the list goes with its set.
+void TestAuthoring::listStoredBeforeItGoes() {
+    QFETCH(bool, deleteSet);
+    start({{"go", "Multi"}});
+    const qint64 go = cardId("go");
+    f->t.addAnswers(go, {"went"});
+    const qint64 nouns = f->t.addSet(QStringLiteral("Nouns"));
+    f->t.relate(nouns, go); // the card outlives the set
+    c().Adodc1->refresh();
+    QCoreApplication::processEvents(); // the card grid follows the set list
+    selectCard(0);
+    QVERIFY(editorShown());
+    typeAnswer(QStringLiteral("gone"));
+    QCOMPARE(answers(go), QStringList{"went"}); // not stored while the list is open
+    if (deleteSet) {
+        c().mnuDelete->trigger();
+        QCOMPARE(f->count("SELECT COUNT(*) FROM Set1 WHERE Set_ID = ?", {set}), 0);
+    } else {
+        f->t.chooseSet(QStringLiteral("Nouns"));
+        c().DataCombo1->setCurrentIndex(c().DataCombo1->findText(QStringLiteral("Nouns")));
+    }
+    QTRY_VERIFY(!c().TDBGrid1->isVisibleTo(c().Form1));
+    QCOMPARE(answers(go), (QStringList{"went", "gone"}));
 }
 
 void TestAuthoring::failingStoreKeepsOldList() {

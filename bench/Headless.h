@@ -10,7 +10,7 @@ class QuietDialogs : public present::Dialogs {
   public:
     void message(const QString&, const QString& = {}) override { ++shown; }
     void warning(const QString&, const QString& = {}) override { ++shown; }
-    bool confirm(const QString&, const QString& = {}) override {
+    bool confirm(const QString&, const QString& = {}, Button = Button::Yes) override {
         ++shown;
         return true;
     }

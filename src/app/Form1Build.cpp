@@ -1,6 +1,7 @@
 #include "app/Form1Build.h"
 
 #include "data/RecordsetModel.h"
+#include "present/GridEditor.h"
 #include "present/LongText.h"
 #include "present/Twips.h"
 
@@ -27,8 +28,9 @@ QPushButton* button(QWidget* area, const char* name, const QString& caption) {
     return named(new QPushButton(caption, area), name);
 }
 
-QTableView* grid(QWidget* area, const char* name, data::RecordsetModel* model) {
-    auto* g = named(new QTableView(area), name);
+QTableView* grid(QWidget* area, const char* name, data::RecordsetModel* model,
+                 present::EntryGrid::Enter rule) {
+    auto* g = named(new present::EntryGrid(rule, area), name);
     g->setModel(model);
     g->horizontalHeader()->setStretchLastSection(true);
     return g;
@@ -180,10 +182,13 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
 
     c.DataCombo1 = named(new QComboBox(a), "DataCombo1");
     c.DataCombo1->setModel(c.Adodc1);
-    c.TDBGrid1 = grid(a, "TDBGrid1", c.Adodc3);
-    c.TDBGrid2 = grid(a, "TDBGrid2", c.Adodc2);
+    // The answers and the replies are lists typed one after another; in the card grid Enter
+    // on a stored card only ends the edit of its cell.
+    using Enter = present::EntryGrid::Enter;
+    c.TDBGrid1 = grid(a, "TDBGrid1", c.Adodc3, Enter::FromAnyRow);
+    c.TDBGrid2 = grid(a, "TDBGrid2", c.Adodc2, Enter::FromNewRow);
     c.TDBGrid2->setItemDelegate(new present::LongTextDelegate(c.TDBGrid2));
-    c.TDBGrid3 = grid(a, "TDBGrid3", c.Adodc4);
+    c.TDBGrid3 = grid(a, "TDBGrid3", c.Adodc4, Enter::FromAnyRow);
 
     c.StatusBar1 = named(new QStatusBar(window), "StatusBar1");
     window->setStatusBar(c.StatusBar1);

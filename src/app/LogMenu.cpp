@@ -38,7 +38,7 @@ void LogMenu::mnulog_Click() {
 void LogMenu::mnuCleanLog_Click() {
     if (!s_.dialogs.confirm(
             QStringLiteral("Are you sure you want to delete all the records from the Log?"),
-            QString()))
+            QString(), present::Dialogs::Button::No))
         return;
     try {
         data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM Log"));

@@ -16,6 +16,7 @@ namespace learn {
 namespace {
 
 const QString kInclude = QStringLiteral("IncludeInDeamons");
+const QString kSetId = QStringLiteral("Set_ID");
 
 } // namespace
 
@@ -33,12 +34,20 @@ bool DemonSetsModel::isIncludeColumn(const QModelIndex& index) const {
     return index.isValid() && index.column() == source_->columnOf(kInclude);
 }
 
+qint64 DemonSetsModel::setIdAt(const QModelIndex& index) const {
+    return source_->valueAt(mapToSource(index).row(), kSetId).toLongLong();
+}
+
 QVariant DemonSetsModel::data(const QModelIndex& index, int role) const {
     if (!isIncludeColumn(index))
         return QSortFilterProxyModel::data(index, role);
     if (role == Qt::CheckStateRole) {
-        const QVariant v = QSortFilterProxyModel::data(index, Qt::EditRole);
-        return static_cast<int>(v.toDouble() != 0 ? Qt::Checked : Qt::Unchecked);
+        const auto tick = ticks_.constFind(setIdAt(index));
+        const bool included =
+            tick != ticks_.constEnd()
+                ? *tick
+                : QSortFilterProxyModel::data(index, Qt::EditRole).toDouble() != 0;
+        return static_cast<int>(included ? Qt::Checked : Qt::Unchecked);
     }
     return {}; // the check box says it all
 }
@@ -46,8 +55,22 @@ QVariant DemonSetsModel::data(const QModelIndex& index, int role) const {
 bool DemonSetsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!isIncludeColumn(index) || role != Qt::CheckStateRole)
         return false;
-    const bool included = value.toInt() == Qt::Checked;
-    return sourceModel()->setData(mapToSource(index), included ? 1 : 0, Qt::EditRole);
+    ticks_.insert(setIdAt(index), value.toInt() == Qt::Checked);
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+void DemonSetsModel::storeTicks(const QSqlDatabase& db) {
+    data::Transaction t(db);
+    for (auto it = ticks_.constBegin(); it != ticks_.constEnd(); ++it)
+        data::exec(db, QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ? WHERE Set_ID = ?"),
+                   {it.value() ? 1 : 0, it.key()});
+    t.commit();
+    ticks_.clear();
+}
+
+void DemonSetsModel::dropTicks() {
+    ticks_.clear();
 }
 
 Qt::ItemFlags DemonSetsModel::flags(const QModelIndex& index) const {
@@ -162,6 +185,9 @@ void Form3::showDemonsNum() {
 }
 
 void Form3::setAllIncluded(bool included) {
+    // Every set is ticked or cleared now; ticks made before are overruled.
+    sets->dropTicks();
+    Command3->setEnabled(false);
     try {
         UnloadAll3();
         LoadAll3();
@@ -185,7 +211,12 @@ void Form3::TDBGrid1_Change() {
 }
 
 void Form3::Command3_Click() {
-    // Each tick was stored as it was made; Apply shows the rows as stored and closes.
+    try {
+        sets->storeTicks(db_);
+    } catch (const data::DbError& e) {
+        dialogs_.warning(QStringLiteral("The sets could not be changed: %1").arg(e.message()));
+        return; // the ticks stay on show, to be applied again
+    }
     Command3->setEnabled(false);
     Adodc1->refresh();
     close();

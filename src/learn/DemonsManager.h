@@ -3,6 +3,7 @@
 #include "data/Recordset.h"
 #include "present/Dialogs.h"
 
+#include <QHash>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QWidget>
@@ -19,11 +20,17 @@ class RecordsetModel;
 namespace learn {
 
 // The sets of qSet1 as the Demons Manager's grid shows them: the name, and a check box for
-// IncludeInDeamons. Names cannot be changed here, and there is no row for a new set.
+// IncludeInDeamons. Names cannot be changed here, and there is no row for a new set. A tick
+// is only shown until Apply stores it (storeTicks), so closing the window drops it.
 class DemonSetsModel : public QSortFilterProxyModel {
     Q_OBJECT
   public:
     explicit DemonSetsModel(data::RecordsetModel* source, QObject* parent = nullptr);
+
+    // Writes the ticks made since the last Apply in one transaction, and forgets them.
+    // Throws data::DbError, keeping them, when they cannot be written.
+    void storeTicks(const QSqlDatabase& db);
+    void dropTicks();
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
@@ -36,7 +43,10 @@ class DemonSetsModel : public QSortFilterProxyModel {
 
   private:
     bool isIncludeColumn(const QModelIndex& index) const;
+    qint64 setIdAt(const QModelIndex& index) const;
+
     data::RecordsetModel* source_;
+    QHash<qint64, bool> ticks_; // Set_ID -> included, as ticked and not yet applied
 };
 
 // The "Demons Manager" window: which sets feed the Demons, and how many Demons there are.

@@ -89,7 +89,8 @@ void MultiAuthoring::reopen() {
 
 void MultiAuthoring::mnuCrMulti_Click() {
     learn::guarded(s_, [this] {
-        if (!s_.dialogs.confirm(kConvertQuestion, QString()))
+        // No by default: the conversion cannot be undone.
+        if (!s_.dialogs.confirm(kConvertQuestion, QString(), present::Dialogs::Button::No))
             return;
         QTableView* grid = s_.c.TDBGrid2;
         data::RecordsetModel* cards = s_.c.Adodc2;
@@ -221,6 +222,9 @@ void MultiAuthoring::TDBGrid1_AfterInsert() {
         return;
     data::RecordsetModel* answers = s_.c.Adodc3;
     const int last = answers->dataRowCount() - 1;
+    // On the row for a new answer (where Enter goes on to) typing already goes on.
+    if (answers->isNewRow(grid->currentIndex().row()))
+        return;
     if (last >= 0 && !grid->indexWidget(grid->currentIndex()))
         grid->setCurrentIndex(answers->index(last, std::max(0, answers->columnOf(kMAnswer))));
 }

@@ -8,13 +8,17 @@ namespace present {
 // answers and read back what was shown instead of blocking on a modal box.
 class Dialogs {
   public:
+    enum class Button { Yes, No };
+
     virtual ~Dialogs() = default;
     // A box with an OK button. An empty title shows as an empty caption.
     virtual void message(const QString& text, const QString& title = {}) = 0;
     // A warning with an OK button, for failures the user must know of.
     virtual void warning(const QString& text, const QString& title = {}) = 0;
-    // A Yes/No box; true for Yes.
-    virtual bool confirm(const QString& text, const QString& title = {}) = 0;
+    // A Yes/No box; true for Yes. `byDefault` is the button Enter presses: No where a slip of
+    // the key would destroy something.
+    virtual bool confirm(const QString& text, const QString& title = {},
+                         Button byDefault = Button::Yes) = 0;
 };
 
 } // namespace present

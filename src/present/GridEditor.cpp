@@ -1,7 +1,10 @@
 #include "present/GridEditor.h"
 
+#include "data/RecordsetModel.h"
+
 #include <QAbstractItemDelegate>
-#include <QTableView>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace present {
 
@@ -14,6 +17,71 @@ bool commitOpenEditor(QTableView* grid) {
     emit delegate->commitData(editor);
     emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
     return true;
+}
+
+void EntryGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const QModelIndex cell = currentIndex();
+    QTableView::closeEditor(editor, hint);
+    // The delegate closes an editor with this hint exactly when Enter was pressed in it.
+    if (hint == QAbstractItemDelegate::SubmitModelCache && cell.isValid())
+        enterOn(cell);
+}
+
+void EntryGrid::keyPressEvent(QKeyEvent* event) {
+    auto* m = qobject_cast<data::RecordsetModel*>(model());
+    const QModelIndex cell = currentIndex();
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (m && cell.isValid() && plain) {
+        const int key = event->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && state() != EditingState) {
+            enterOn(cell);
+            event->accept();
+            return;
+        }
+        // There is no row below the new one: Down stores it and opens the next.
+        if (key == Qt::Key_Down && m->isNewRow(cell.row())) {
+            commitOpenEditor(this);
+            goToNewRow();
+            event->accept();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void EntryGrid::enterOn(const QModelIndex& cell) {
+    auto* m = qobject_cast<data::RecordsetModel*>(model());
+    if (!m)
+        return;
+    if (m->isNewRow(cell.row())) {
+        const int next = nextVisibleColumn(cell.column());
+        if (next >= 0)
+            setCurrentIndex(m->index(cell.row(), next));
+        else
+            goToNewRow();
+    } else if (rule_ == Enter::FromAnyRow) {
+        goToNewRow();
+    }
+}
+
+bool EntryGrid::goToNewRow() {
+    auto* m = qobject_cast<data::RecordsetModel*>(model());
+    if (!m || m->isReadOnly() || !m->storePendingRow())
+        return false;
+    const int first = nextVisibleColumn(-1);
+    const QModelIndex target = m->index(m->rowCount() - 1, std::max(first, 0));
+    setCurrentIndex(target);
+    scrollTo(target);
+    return true;
+}
+
+int EntryGrid::nextVisibleColumn(int after) const {
+    for (int c = after + 1; c < model()->columnCount(); ++c) {
+        if (!isColumnHidden(c))
+            return c;
+    }
+    return -1;
 }
 
 } // namespace present

@@ -1,6 +1,6 @@
 #pragma once
 
-class QTableView;
+#include <QTableView>
 
 namespace present {
 
@@ -8,5 +8,32 @@ namespace present {
 // so what is being typed is not lost when a command runs or the window closes. True when an
 // editor was open.
 bool commitOpenEditor(QTableView* grid);
+
+// A grid whose rows are typed one after another from the keyboard. Enter in a row's last
+// cell, or Down from the row for a new entry, stores the row and goes on to a new empty row,
+// so the next text typed never overwrites the one just entered. Enter in an earlier cell of
+// the new row goes on to its next cell.
+class EntryGrid : public QTableView {
+  public:
+    enum class Enter {
+        FromAnyRow, // a list: Enter on any row goes on to a new entry
+        FromNewRow  // Enter on a stored row only closes its editor
+    };
+    explicit EntryGrid(Enter rule, QWidget* parent = nullptr) : QTableView(parent), rule_(rule) {}
+
+  protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // Enter was pressed on `cell` (its editor, if any, already written).
+    void enterOn(const QModelIndex& cell);
+    // Stores a new row held by the model and makes the new empty row current; false when the
+    // row could not be stored (the user has been told).
+    bool goToNewRow();
+    int nextVisibleColumn(int after) const;
+
+    Enter rule_;
+};
 
 } // namespace present

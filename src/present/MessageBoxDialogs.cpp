@@ -12,11 +12,10 @@ QString captionOf(const QString& title) {
 
 } // namespace
 
-QString shortenedForBox(const QString& text) {
-    constexpr qsizetype kLongest = 1000;  // characters shown
+QString shortenedForBox(const QString& text, qsizetype longest) {
     constexpr qsizetype kLongestRun = 80; // characters without a space on one line
     const QString shown =
-        text.size() > kLongest ? text.left(kLongest) + QStringLiteral(" [...]") : text;
+        text.size() > longest ? text.left(longest) + QStringLiteral(" [...]") : text;
     QString wrapped;
     wrapped.reserve(shown.size() + shown.size() / kLongestRun);
     qsizetype run = 0;
@@ -49,9 +48,11 @@ void MessageBoxDialogs::warning(const QString& text, const QString& title) {
     giveFocusBack();
 }
 
-bool MessageBoxDialogs::confirm(const QString& text, const QString& title) {
-    const bool yes = QMessageBox::question(parent_, captionOf(title), shortenedForBox(text),
-                                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+bool MessageBoxDialogs::confirm(const QString& text, const QString& title, Button byDefault) {
+    const bool yes =
+        QMessageBox::question(
+            parent_, captionOf(title), shortenedForBox(text), QMessageBox::Yes | QMessageBox::No,
+            byDefault == Button::No ? QMessageBox::No : QMessageBox::Yes) == QMessageBox::Yes;
     giveFocusBack();
     return yes;
 }

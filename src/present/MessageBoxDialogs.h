@@ -9,7 +9,8 @@ namespace present {
 
 // A text as a box shows it: a long one shortened, and broken into lines where it runs on
 // without a space, so the box fits on the screen. Only for display; the text is kept whole.
-QString shortenedForBox(const QString& text);
+// At most `longest` characters are kept.
+QString shortenedForBox(const QString& text, qsizetype longest = 1000);
 
 // The real dialogs: modal QMessageBox over the given window.
 class MessageBoxDialogs : public Dialogs {
@@ -19,7 +20,8 @@ class MessageBoxDialogs : public Dialogs {
 
     void message(const QString& text, const QString& title = {}) override;
     void warning(const QString& text, const QString& title = {}) override;
-    bool confirm(const QString& text, const QString& title = {}) override;
+    bool confirm(const QString& text, const QString& title = {},
+                 Button byDefault = Button::Yes) override;
 
   private:
     void giveFocusBack() const;

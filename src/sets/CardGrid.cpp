@@ -3,6 +3,7 @@
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "present/GridEditor.h"
+#include "present/MessageBoxDialogs.h"
 #include "present/Twips.h"
 #include "sets/GridRefresh.h"
 #include "sets/SetRules.h"
@@ -20,6 +21,14 @@ namespace {
 
 const QString kAnswer = QStringLiteral("Answer");
 const QString kCardId = QStringLiteral("Card_ID");
+const QString kQuestion = QStringLiteral("Question");
+
+QString deleteCardQuestion(const QString& question) {
+    // Shortened as a box shortens its text, leaving room for the sentence around it.
+    constexpr qsizetype kLongestQuestion = 900;
+    return QStringLiteral("Are you sure you want to delete the card \"%1\"?")
+        .arg(present::shortenedForBox(question, kLongestQuestion));
+}
 
 bool inside(const QWidget* grid, const QObject* object) {
     const auto* w = qobject_cast<const QWidget*>(object);
@@ -235,6 +244,10 @@ void CardGrid::TDBGrid2_RowColChange(int, int current) {
 }
 
 void CardGrid::hideMultiEditor() {
+    // Answers typed into the list go with it otherwise: another set chosen hides it while the
+    // focus may still be in it.
+    if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+        s_.window.SubLeaveTdbGrid1();
     s_.c.TDBGrid1->hide();
     present::setWidthTwips(s_.c.Form1, 6600);
     s_.c.Form1->move(present::twipsToPixels(5280, s_.c.Form1), s_.c.Form1->y());
@@ -281,8 +294,17 @@ void CardGrid::deleteSelectedRows() {
         if (index.row() < m->dataRowCount())
             rows << index.row();
     }
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
-    for (int row : rows)
+    std::sort(rows.begin(), rows.end());
+    // The key deletes at once and nothing brings a card back: each card is named and asked
+    // for, No by default.
+    QList<int> confirmed;
+    for (int row : rows) {
+        if (s_.dialogs.confirm(deleteCardQuestion(m->valueAt(row, kQuestion).toString()), QString(),
+                               present::Dialogs::Button::No))
+            confirmed << row;
+    }
+    std::sort(confirmed.begin(), confirmed.end(), std::greater<int>());
+    for (int row : confirmed)
         m->removeRows(row, 1);
 }
 

@@ -153,7 +153,13 @@ void SetLifecycle::SubMnuDelete() {
     if (!guarded(QStringLiteral("The sets could not be read."), [&] { any = store_.hasSets(); }) ||
         !any)
         return;
-    if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?")))
+    // Answers typed into an open list are stored first, as leaving the list does: the card
+    // may belong to another set too and outlive this one.
+    if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+        s_.window.SubLeaveTdbGrid1();
+    // No by default: in Kids mode one Enter would otherwise delete the set.
+    if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?"), QString(),
+                            present::Dialogs::Button::No))
         return;
     const bool deleted =
         guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {

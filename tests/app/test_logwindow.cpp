@@ -125,6 +125,7 @@ void TestLogWindow::cleanLogAnsweredNoKeepsTheRows() {
     QCOMPARE(dialogs.lastText(),
              QString("Are you sure you want to delete all the records from the Log?"));
     QCOMPARE(dialogs.shown().first().title, QString());
+    QCOMPARE(dialogs.shown().first().byDefault, present::Dialogs::Button::No);
     QCOMPARE(logRows(), 2);
 }
 

@@ -218,6 +218,16 @@ void TestTalkingSilent::tutorialsShowTheirPages() {
          {"Creating a set", "Adding and editing cards", "Learning", "several answers", "Demons",
           "Export and import", "Talking", "Silent"})
         QVERIFY2(academic.contains(QLatin1String(topic)), topic);
+    // What the page says the program does, it does: a second import of a file adds its sets
+    // with "1" appended, the menu bar stays in Kids mode, the Learn menu belongs to the
+    // learning screen, the sound sign repeats the question.
+    const QString flat = academic.simplified();
+    for (const char* untrue : {"adds nothing the second time", "pictures instead of menus"})
+        QVERIFY2(!flat.contains(QLatin1String(untrue)), untrue);
+    for (const char* told : {"a third time adds nothing", "the menu bar stays",
+                             "Learn menu appears on the learning screen",
+                             "Click the sound sign to hear the question again"})
+        QVERIFY2(flat.contains(QLatin1String(told)), told);
 
     win.c().mnuKidsHelp->trigger();
     QCOMPARE(win.w.findChildren<app::HelpWindow*>().size(), 1); // the same window, new page

@@ -62,7 +62,8 @@ class TestDemonsManager : public QObject {
     Q_OBJECT
   private slots:
     void opensBesideTheMainWindow();
-    void ticksAndGridApply();
+    void ticksStoredOnApplyOnly_data();
+    void ticksStoredOnApplyOnly();
     void selectAllAndClearAll();
     void numberApply_data();
     void numberApply();
@@ -88,15 +89,27 @@ void TestDemonsManager::opensBesideTheMainWindow() {
     QCOMPARE(f.w->demons().managerWindow(), f.form.data());
 }
 
-void TestDemonsManager::ticksAndGridApply() {
+void TestDemonsManager::ticksStoredOnApplyOnly_data() {
+    QTest::addColumn<bool>("apply"); // else the window is closed by its title-bar button
+    QTest::newRow("Apply") << true;
+    QTest::newRow("closed") << false;
+}
+
+void TestDemonsManager::ticksStoredOnApplyOnly() {
+    QFETCH(bool, apply);
     ManagerFixture f;
     QVERIFY(!f.form->Command3->isEnabled());
     QVERIFY(f.form->sets->setData(f.form->sets->index(1, 2), Qt::Checked, Qt::CheckStateRole));
     QVERIFY(f.form->sets->setData(f.form->sets->index(0, 2), Qt::Unchecked, Qt::CheckStateRole));
-    QCOMPARE(f.stored(), (QList<int>{0, 1, 1}));
+    QCOMPARE(f.included(), (QList<int>{0, 1, 1}));
+    QCOMPARE(f.stored(), (QList<int>{1, 0, 1}));
     QVERIFY(f.form->Command3->isEnabled());
-    QTest::mouseClick(f.form->Command3, Qt::LeftButton);
+    if (apply)
+        QTest::mouseClick(f.form->Command3, Qt::LeftButton);
+    else
+        f.form->close();
     QTRY_VERIFY(!f.form); // closed and gone
+    QCOMPARE(f.stored(), apply ? (QList<int>{0, 1, 1}) : (QList<int>{1, 0, 1}));
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 

@@ -31,6 +31,18 @@ QWidget* typeInto(QTableView* g, int row, int column, const QString& text, bool 
     return editor;
 }
 
+// Keys typed where the focus is, as at the keyboard.
+void typeKeys(const QString& text) {
+    for (const QChar ch : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+}
+
+// Enter writes a cell once the event loop runs again.
+void pressEnter() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 class TestAuthoring : public QObject {
@@ -104,6 +116,9 @@ class TestAuthoring : public QObject {
     void convert();
     void convertRowBeingTyped();
     void editListAndLeave();
+    void enterGoesOnToNewAnswer();
+    void listStoredBeforeItGoes_data();
+    void listStoredBeforeItGoes();
     void failingStoreKeepsOldList();
     void optionCaptions_data();
     void optionCaptions();
@@ -139,6 +154,7 @@ void TestAuthoring::convert() {
     convertCurrent(yes);
     QCOMPARE(f->dialogs.shown().first().text, kConvert);
     QCOMPARE(f->dialogs.shown().first().title, QString());
+    QCOMPARE(f->dialogs.shown().first().byDefault, present::Dialogs::Button::No);
     QCOMPARE(f->dialogs.shown().size(), 1);
     const bool converted = yes;
     QCOMPARE(f->t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {go}).toString(),
@@ -211,6 +227,53 @@ void TestAuthoring::editListAndLeave() {
     typeAnswer(QStringLiteral("gone"));
     f->w->close();
     QCOMPARE(answers(go), (QStringList{"went", "going", "gone"}));
+}
+
+// Answers typed one after another from the keyboard, Enter after each, as the help says.
+void TestAuthoring::enterGoesOnToNewAnswer() {
+    start({{"morning?", "Multi"}});
+    const qint64 card = cardId("morning?");
+    f->t.addAnswers(card, {"dawn"});
+    selectCard(0);
+    QVERIFY(editorShown());
+    QVERIFY(typeInto(c().TDBGrid1, 1, c().Adodc3->columnOf("M_Answer"), "a.m."));
+    typeKeys(QStringLiteral("early"));
+    pressEnter();
+    typeKeys(QStringLiteral("sunrise"));
+    pressEnter();
+    leaveAnswers();
+    QCOMPARE(answers(card), (QStringList{"dawn", "a.m.", "early", "sunrise"}));
+}
+
+void TestAuthoring::listStoredBeforeItGoes_data() {
+    QTest::addColumn<bool>("deleteSet"); // else another set is chosen
+    QTest::newRow("set deleted") << true;
+    QTest::newRow("other set chosen") << false;
+}
+
+// Answers typed into an open list are stored before the list goes with its set.
+void TestAuthoring::listStoredBeforeItGoes() {
+    QFETCH(bool, deleteSet);
+    start({{"go", "Multi"}});
+    const qint64 go = cardId("go");
+    f->t.addAnswers(go, {"went"});
+    const qint64 nouns = f->t.addSet(QStringLiteral("Nouns"));
+    f->t.relate(nouns, go); // the card outlives the set
+    c().Adodc1->refresh();
+    QCoreApplication::processEvents(); // the card grid follows the set list
+    selectCard(0);
+    QVERIFY(editorShown());
+    typeAnswer(QStringLiteral("gone"));
+    QCOMPARE(answers(go), QStringList{"went"}); // not stored while the list is open
+    if (deleteSet) {
+        c().mnuDelete->trigger();
+        QCOMPARE(f->count("SELECT COUNT(*) FROM Set1 WHERE Set_ID = ?", {set}), 0);
+    } else {
+        f->t.chooseSet(QStringLiteral("Nouns"));
+        c().DataCombo1->setCurrentIndex(c().DataCombo1->findText(QStringLiteral("Nouns")));
+    }
+    QTRY_VERIFY(!c().TDBGrid1->isVisibleTo(c().Form1));
+    QCOMPARE(answers(go), (QStringList{"went", "gone"}));
 }
 
 void TestAuthoring::failingStoreKeepsOldList() {

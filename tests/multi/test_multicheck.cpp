@@ -108,6 +108,26 @@ class TestMultiCheck : public QObject {
         QVERIFY(windows.isEmpty());
     }
 
+    // Replies typed one after another from the keyboard, Enter after each, as the help says.
+    void enterGoesOnToNewReply() {
+        startOnBaltic(1);
+        QApplication::setActiveWindow(f->w.get());
+        QVERIFY(QTest::qWaitForWindowActive(f->w.get()));
+        QTableView* grid = f->c().TDBGrid3;
+        grid->setFocus();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(f->c().Adodc4->index(0, 0)).center());
+        for (const QString& reply : kBaltic) {
+            for (const QChar ch : reply)
+                QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(f->c().Adodc4->dataRowCount(), 3);
+        f->c().Command21->click();
+        QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
+    }
+
     void wrongLists_data() {
         QTest::addColumn<QVariant>("showOrder");
         QTest::addColumn<QStringList>("replies");

@@ -10,6 +10,8 @@ class TestCardGrid : public QObject {
   private slots:
     void newRowStoredWhole_data();
     void newRowStoredWhole();
+    void keyboardEntryGoesOnToNextCard_data();
+    void keyboardEntryGoesOnToNextCard();
     void placeholderStaysOutOfSets();
     void openEditSurvivesLearn_data();
     void openEditSurvivesLearn();
@@ -48,6 +50,17 @@ int newRow(SetsFixture& f) {
     return f.c().Adodc2->dataRowCount();
 }
 
+// Keys typed where the focus is, as at the keyboard; Enter writes a cell once the event loop
+// runs again.
+void typeKeys(const QString& text) {
+    for (const QChar ch : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+}
+void pressKey(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QCoreApplication::processEvents();
+}
+
 // Moves the focus out of the grid, as a click into the set list does.
 void leaveGrid(SetsFixture& f) {
     f.c().TDBGrid2->setFocus();
@@ -81,7 +94,6 @@ void TestCardGrid::newRowStoredWhole() {
     QVERIFY(answer);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 1);
     QTest::keyClicks(answer, QStringLiteral("saw"));
-    pressEnter(answer);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 1);
 
     if (leaving == QLatin1String("row"))
@@ -111,6 +123,41 @@ void TestCardGrid::newRowStoredWhole() {
     leaveGrid(f);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 2);
     QVERIFY(f.w->recordsets().isLoaded());
+}
+
+void TestCardGrid::keyboardEntryGoesOnToNextCard_data() {
+    QTest::addColumn<Qt::Key>("leavingKey"); // pressed in the new row's Answer cell
+    QTest::newRow("Enter") << Qt::Key_Return;
+    QTest::newRow("Down") << Qt::Key_Down;
+}
+
+// Cards typed one after another from the keyboard: question, Enter, answer, Enter (or Down),
+// the next question... Each card is stored whole, and nothing typed overwrites the last.
+void TestCardGrid::keyboardEntryGoesOnToNextCard() {
+    QFETCH(Qt::Key, leavingKey);
+    SetsFixture f;
+    const qint64 verbs = f.seedVerbsAndNouns();
+    QVERIFY(f.start());
+    QTableView* g = f.c().TDBGrid2;
+    data::RecordsetModel* m = f.c().Adodc2;
+    const int question = m->columnOf(QStringLiteral("Question"));
+    QVERIFY(typeIntoCell(f, newRow(f), QStringLiteral("Question"), QStringLiteral("see")));
+    pressKey(Qt::Key_Return);
+    QCOMPARE(g->currentIndex().column(), m->columnOf(QStringLiteral("Answer")));
+    typeKeys(QStringLiteral("saw"));
+    pressKey(leavingKey);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = 'see' AND Answer = 'saw'"), 1);
+    QCOMPARE(g->currentIndex(), m->index(newRow(f), question));
+
+    typeKeys(QStringLiteral("eat"));
+    pressKey(Qt::Key_Return);
+    typeKeys(QStringLiteral("ate"));
+    pressKey(leavingKey);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = 'eat' AND Answer = 'ate'"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 3);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel WHERE Set_ID = ?", {verbs}), 3);
+    QCOMPARE(g->currentIndex(), m->index(newRow(f), question));
+    QVERIFY(f.dialogs.texts().isEmpty());
 }
 
 void TestCardGrid::placeholderStaysOutOfSets() {
@@ -201,19 +248,33 @@ void TestCardGrid::deleteKeyRemovesRow() {
     const qint64 nouns = f.t.addSet(QStringLiteral("Nouns"));
     const qint64 own = f.t.addCard(QStringLiteral("go"), QStringLiteral("Multi"), verbs);
     f.t.addAnswers(own, {QStringLiteral("went")});
-    const qint64 shared = f.t.addCard(QStringLiteral("run"), QStringLiteral("ran"), verbs);
+    const QString longQuestion = QString(3000, QChar('r'));
+    const qint64 shared = f.t.addCard(longQuestion, QStringLiteral("ran"), verbs);
     f.t.relate(nouns, shared);
     f.t.chooseSet(QStringLiteral("Verbs"));
     QVERIFY(f.start());
     QTableView* g = f.c().TDBGrid2;
-
-    for (int i = 0; i < 2; ++i) {
+    const auto deleteFirstRow = [&](bool yes) {
         g->setFocus();
         QTest::mouseClick(g->verticalHeader()->viewport(), Qt::LeftButton, {},
                           QPoint(5, g->verticalHeader()->sectionViewportPosition(0) + 5));
         QCOMPARE(g->selectionModel()->selectedRows().size(), 1);
+        f.dialogs.nextAnswer(yes);
         QTest::keyClick(g, Qt::Key_Delete);
-    }
+    };
+
+    // The key deletes at once: the card is named first, and No is the default.
+    deleteFirstRow(false);
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the card "
+                                                  "\"go\"?"));
+    QCOMPARE(f.dialogs.shown().last().byDefault, present::Dialogs::Button::No);
+    QCOMPARE(f.c().Adodc2->dataRowCount(), 2);
+    deleteFirstRow(true);
+    deleteFirstRow(true);
+    // A long question is shortened as boxes shorten texts; the question mark stays in sight.
+    const QString asked = f.dialogs.lastText();
+    QVERIFY(asked.size() < 1000);
+    QVERIFY(asked.endsWith(QStringLiteral(" [...]\"?")));
     QCOMPARE(f.c().Adodc2->dataRowCount(), 0);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Card_ID = ?", {own}), 0);
     QCOMPARE(f.count("SELECT COUNT(*) FROM MultipleAnswers"), 0);

@@ -304,6 +304,8 @@ void TestSetLifecycle::declinedDeletionChangesNothing() {
     f.dialogs.nextAnswer(false);
     f.c().mnuDelete->trigger();
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the set?"));
+    // In Kids mode one Enter answers the box: it must keep the set.
+    QCOMPARE(f.dialogs.shown().last().byDefault, present::Dialogs::Button::No);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 1);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 2); // not even the orphan is swept
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);

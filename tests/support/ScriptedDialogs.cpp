@@ -12,8 +12,8 @@ void ScriptedDialogs::warning(const QString& text, const QString& title) {
     shown_.append({Shown::Warning, text, title});
 }
 
-bool ScriptedDialogs::confirm(const QString& text, const QString& title) {
-    shown_.append({Shown::Confirm, text, title});
+bool ScriptedDialogs::confirm(const QString& text, const QString& title, Button byDefault) {
+    shown_.append({Shown::Confirm, text, title, byDefault});
     return answers_.isEmpty() ? true : answers_.takeFirst();
 }
 

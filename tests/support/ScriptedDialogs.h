@@ -15,13 +15,15 @@ class ScriptedDialogs : public present::Dialogs {
         enum Kind { Message, Warning, Confirm } kind;
         QString text;
         QString title;
+        Button byDefault = Button::Yes; // a confirmation's default button
     };
 
     void nextAnswer(bool yes) { answers_.append(yes); }
 
     void message(const QString& text, const QString& title = {}) override;
     void warning(const QString& text, const QString& title = {}) override;
-    bool confirm(const QString& text, const QString& title = {}) override;
+    bool confirm(const QString& text, const QString& title = {},
+                 Button byDefault = Button::Yes) override;
 
     const QList<Shown>& shown() const { return shown_; }
     QStringList texts() const;

@@ -167,11 +167,23 @@ void QuestionLoop::backToShownQuestion() {
 
 void QuestionLoop::SubRowAdjustForMulti() {
     LessonState& L = s_.lesson;
+    // Passing over a card lands on the next one still to be asked in this pass, never on one
+    // answered already; past the last row the bunch ends and the next one is begun, once.
+    const auto skipAnswered = [&] {
+        while (L.Row <= L.CurRowLim && isLearntStatus(L.CSarray.at(L.Row, ColCurStatus)))
+            ++L.Row;
+    };
+    bool bunchEnded = false;
     while (L.Row <= L.CurRowLim && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer))) {
         ++L.Row;
+        skipAnswered();
         if (L.Row > L.CurRowLim) {
+            if (bunchEnded)
+                return; // only multiple-answer cards are left: nothing to ask
             SubEndOfSet();
-            return;
+            bunchEnded = true;
+            L.Row = 1;
+            skipAnswered();
         }
     }
 }

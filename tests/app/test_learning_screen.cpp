@@ -98,34 +98,56 @@ class TestLearningScreen : public QObject {
 
 void TestLearningScreen::modeSwitchKeepsTheQuestion_data() {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<int>("answered"); // cards answered before the switch
+    QTest::addColumn<bool>("lastIsMulti");  // "four" a multiple-answer card too
+    QTest::addColumn<QStringList>("steps"); // "right", "next", or a reply typed
     QTest::addColumn<QString>("shown");
-    QTest::newRow("Kids") << "mnuKids" << 2 << "three";
-    QTest::newRow("Talking") << "mnuTalking" << 2 << "three";
-    QTest::newRow("Silent") << "mnuSilent" << 2 << "three";
-    // Kids mode passes over a multiple-answer card: the next one is put.
-    QTest::newRow("Kids on a multiple-answer card") << "mnuKids" << 1 << "two";
+    QTest::addColumn<QString>("asked"); // after the switch
+    const QStringList two = {"right", "right"};
+    QTest::newRow("Kids") << "mnuKids" << false << two << "three"
+                          << "three";
+    QTest::newRow("Talking") << "mnuTalking" << false << two << "three"
+                             << "three";
+    // Kids mode passes over a multiple-answer card to the next card still to be asked ...
+    QTest::newRow("Kids on a multiple-answer card")
+        << "mnuKids" << false << QStringList{"right"} << "two"
+        << "three";
+    QTest::newRow("Kids on a multiple-answer card, the next one answered")
+        << "mnuKids" << false << QStringList{"right", "next", "right", "wrong"} << "two"
+        << "four";
+    // ... and past the last card into the next bunch.
+    QTest::newRow("Kids on the last card, a multiple-answer card")
+        << "mnuKids" << true << QStringList{"right", "right", "wrong"} << "four"
+        << "three";
 }
 
 void TestLearningScreen::modeSwitchKeepsTheQuestion() {
     QFETCH(QString, mode);
-    QFETCH(int, answered);
+    QFETCH(bool, lastIsMulti);
+    QFETCH(QStringList, steps);
     QFETCH(QString, shown);
+    QFETCH(QString, asked);
     Lesson l;
+    if (lastIsMulti) {
+        l.t.exec(QStringLiteral("UPDATE Card SET Answer = 'Multi' WHERE Question = 'four'"));
+        l.t.addAnswers(l.t.scalar("SELECT Card_ID FROM Card WHERE Question = 'four'").toLongLong(),
+                       {QStringLiteral("zwei"), QStringLiteral("deux")});
+    }
     l.c().mnuLearn->trigger();
-    for (int i = 0; i < answered; ++i)
-        l.answerRight();
+    for (const QString& step : steps) {
+        if (step == QLatin1String("right"))
+            l.answerRight();
+        else if (step == QLatin1String("next"))
+            l.c().Command3->click();
+        else
+            l.reply(step);
+    }
     QCOMPARE(l.c().Label7->text(), shown);
 
     l.speech.spoken.clear();
     l.w->findChild<QAction*>(mode)->trigger();
-    // The question on screen is the one put again, and the one judged.
-    const QString asked = shown == QLatin1String("two") ? QStringLiteral("three") : shown;
+    // The card put is the one spoken, and the one judged.
     QCOMPARE(l.asked(), asked);
-    if (mode != QLatin1String("mnuSilent"))
-        QCOMPARE(l.speech.spoken, QStringList{asked});
-    else
-        QCOMPARE(l.c().Label7->text(), asked);
+    QCOMPARE(l.speech.spoken, QStringList{asked});
     l.answerRight();
     QCOMPARE(l.lastLoggedQuestion(), asked);
     QCOMPARE(l.t.scalar("SELECT Result FROM Log ORDER BY rowid DESC LIMIT 1").toString(),

@@ -215,7 +215,6 @@ void TestLearningScreen::longQuestionShowsWhole() {
                        "anyone counts the apples lying on the table in front of them?");
     l.t.exec(QStringLiteral("UPDATE Card SET Question = ?, Answer = ? WHERE Question = 'one'"),
              {question, answer});
-    l.w->show();
     l.c().mnuLearn->trigger();
     QLabel* q = l.c().Label7;
     QCOMPARE(q->text(), question);
@@ -244,7 +243,6 @@ void TestLearningScreen::endlessQuestionScrolls() {
     for (int i = 0; i < 200; ++i)
         question += QStringLiteral("and then another word ");
     l.t.exec(QStringLiteral("UPDATE Card SET Question = ? WHERE Question = 'one'"), {question});
-    l.w->show();
     l.c().mnuLearn->trigger();
     const QRect room = l.w->screen()->availableGeometry();
     QVERIFY(l.w->frameGeometry().height() <= room.height());

@@ -3,6 +3,7 @@
 #include "data/RecordsetModel.h"
 #include "present/GridEditor.h"
 #include "present/LongText.h"
+#include "present/QuestionArea.h"
 #include "present/Twips.h"
 
 #include <QApplication>
@@ -139,9 +140,7 @@ void placeAtDesign(present::Form1Controls& c) {
     for (QLabel* l : {c.Label1, c.Label2, c.Label3, c.Label4, c.Label5, c.Label6, c.Label8,
                       c.Label9, c.Label10, c.Label11, c.Label12})
         l->adjustSize();
-    // The question text wraps within the learning screen's width.
-    c.Label7->setWordWrap(true);
-    placeTwips(c.Label7, 600, 1680, 3615, 375);
+    placeTwips(present::frameOf(c.Label7), 600, 1680, 3615, 375);
     placeTwips(c.Picture[9], 4380, 480, 360, 360);
 
     // Shown only while a multiple-answer card is being edited.
@@ -219,6 +218,8 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Label5 = label(a, "Label5", QStringLiteral("Correct"));
     c.Label6 = label(a, "Label6", QStringLiteral("Wrong"));
     c.Label7 = label(a, "Label7", QStringLiteral("Label7"));
+    // The question text wraps within the learning screen's width, and a long one scrolls.
+    present::makeQuestionArea(c.Label7, a);
     c.Label8 = label(a, "Label8", QStringLiteral("Enter the new name for the selected set"));
     c.Label9 = label(a, "Label9", QStringLiteral("Edit the set"));
     c.Label10 = label(a, "Label10", QStringLiteral("Demons"));

@@ -5,6 +5,7 @@
 #include "learn/Guarded.h"
 #include "learn/LessonRules.h"
 #include "learn/Ordering.h"
+#include "present/QuestionArea.h"
 #include "present/Twips.h"
 
 #include <QEvent>
@@ -79,14 +80,14 @@ void QuestionLoop::playSound(int object) {
 
 void QuestionLoop::speakOrShow(const QString& question) {
     if (!s_.modes.Silent) {
-        s_.c.Label7->hide();
+        present::setQuestionShown(s_.c, false);
         try {
             s_.speech.speak(question);
             return;
         } catch (const present::SpeechUnavailable&) {
             // Back to Silent mode: the question is shown instead.
             s_.window.SubErrorHandler429();
-            s_.c.Label7->show();
+            present::setQuestionShown(s_.c, true);
         }
     }
     s_.c.Label7->setText(question);
@@ -94,21 +95,11 @@ void QuestionLoop::speakOrShow(const QString& question) {
 
 void QuestionLoop::layoutReplyBox(bool multi) {
     present::Form1Controls& c = s_.c;
-    if (multi) {
-        c.Text3->hide();
-        c.TDBGrid3->show();
-        present::placeTwips(c.TDBGrid3, 480, 2640);
-        present::setHeightTwips(c.Form1, 7010);
-        present::setTopTwips(c.Command21, 5300);
-        present::setTopTwips(c.Command3, 5300);
+    c.Text3->setVisible(!multi);
+    c.TDBGrid3->setVisible(multi);
+    present::placeLearningControls(c, multi);
+    if (multi)
         c.TDBGrid3->setFocus();
-    } else {
-        c.Text3->show();
-        c.TDBGrid3->hide();
-        present::setHeightTwips(c.Form1, 5595);
-        present::setTopTwips(c.Command21, 3480);
-        present::setTopTwips(c.Command3, 3480);
-    }
 }
 
 void QuestionLoop::MakeQuestion() {
@@ -176,11 +167,23 @@ void QuestionLoop::backToShownQuestion() {
 
 void QuestionLoop::SubRowAdjustForMulti() {
     LessonState& L = s_.lesson;
+    // Passing over a card lands on the next one still to be asked in this pass, never on one
+    // answered already; past the last row the bunch ends and the next one is begun, once.
+    const auto skipAnswered = [&] {
+        while (L.Row <= L.CurRowLim && isLearntStatus(L.CSarray.at(L.Row, ColCurStatus)))
+            ++L.Row;
+    };
+    bool bunchEnded = false;
     while (L.Row <= L.CurRowLim && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer))) {
         ++L.Row;
+        skipAnswered();
         if (L.Row > L.CurRowLim) {
+            if (bunchEnded)
+                return; // only multiple-answer cards are left: nothing to ask
             SubEndOfSet();
-            return;
+            bunchEnded = true;
+            L.Row = 1;
+            skipAnswered();
         }
     }
 }

@@ -140,9 +140,10 @@ void SetLoading::ReadCurSet() {
     }
     L.CurRowLim = counter - 1;
     L.demons = false;
-    // A new set starts with nothing counted.
+    // A new set starts with nothing counted, its whole size the first bunch.
     L.CheckAll = 0;
     L.BunchCorrect = 0;
+    L.CurSetSize = L.CurRowLim;
     loop_.SubStatusBar();
 }
 
@@ -180,7 +181,10 @@ void SetLoading::ZadatPervVopr() {
 }
 
 void SetLoading::ObnulStatus() {
+    // Every card is asked again: the next bunch is the whole set, and the bar says so now.
     zeroStatuses(s_.lesson);
+    s_.lesson.CurSetSize = s_.lesson.CurRowLim;
+    loop_.SubStatusBar();
 }
 
 void SetLoading::learnChosenSet() {

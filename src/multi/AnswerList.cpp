@@ -75,10 +75,11 @@ StoreOutcome storeAnswerList(const QSqlDatabase& db, const QVariant& cardId) {
     if (!isMarked(answerOf(db, cardId)))
         return StoreOutcome::NotMulti;
     const QStringList edited = storableAnswers(bufferRows(db));
-    if (edited == storedAnswers(db, cardId))
-        return StoreOutcome::Unchanged;
+    // Checked first: a card that has no answers yet must be told so each time it is left.
     if (edited.isEmpty())
         return StoreOutcome::NoAnswers;
+    if (edited == storedAnswers(db, cardId))
+        return StoreOutcome::Unchanged;
     // Rows typed in the grid belong to the card being edited.
     data::exec(db, QStringLiteral("UPDATE MultipleBuffer SET Card_ID = ? WHERE Card_ID = 0"),
                {cardId});

@@ -24,7 +24,7 @@ QStringList storedAnswers(const QSqlDatabase& db, const QVariant& cardId);
 enum class StoreOutcome {
     Stored,    // the edited list replaced the card's answers
     Unchanged, // the edited list equals the stored one
-    NoAnswers, // the edited list holds no answer; the stored list was kept
+    NoAnswers, // the edited list holds no answer; the stored list (if any) was kept
     NotMulti   // the card is gone or no longer a multiple-answer card; nothing written
 };
 

@@ -127,7 +127,7 @@ void MultiAuthoring::SubShowMultiple() {
             return;
         // Answers edited so far are stored before the buffer is loaded afresh.
         if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
-            SubLeaveTdbGrid1();
+            SubLeaveTdbGrid1(cardId != cardId_);
         try {
             loadAnswerBuffer(s_.rs.connection(), cardId);
         } catch (const data::DbError&) {
@@ -241,7 +241,7 @@ void MultiAuthoring::deleteSelectedRows() {
         answers->removeRows(row, 1);
 }
 
-void MultiAuthoring::SubLeaveTdbGrid1() {
+void MultiAuthoring::SubLeaveTdbGrid1(bool tellIfEmpty) {
     if (leaving_ || !cardId_.isValid())
         return;
     leaving_ = true;
@@ -254,6 +254,8 @@ void MultiAuthoring::SubLeaveTdbGrid1() {
             reopen();
             break;
         case StoreOutcome::NoAnswers:
+            if (!tellIfEmpty)
+                break; // the card is shown again at once, from what is stored
             s_.dialogs.warning(
                 QStringLiteral("A card with several answers needs at least one answer, or it "
                                "could never be answered right. Its answers were left as they "

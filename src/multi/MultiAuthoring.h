@@ -30,7 +30,8 @@ class MultiAuthoring {
     void SubCreateMultiple();
     void SubShowMultiple();
     void SubShowCheckBoxesValue();
-    void SubLeaveTdbGrid1();
+    // Stores the edited list; `tellIfEmpty` false when the same card is only shown again.
+    void SubLeaveTdbGrid1(bool tellIfEmpty = true);
 
     // The card whose answers the answers grid shows; invalid while none is shown.
     const QVariant& editedCardId() const { return cardId_; }

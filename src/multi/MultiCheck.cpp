@@ -5,6 +5,7 @@
 #include "learn/Pause.h"
 #include "learn/QuestionLoop.h"
 #include "learn/Scoring.h"
+#include "multi/AnswerList.h"
 #include "multi/ComparisonWindow.h"
 #include "multi/MultiRules.h"
 #include "present/LongText.h"
@@ -37,6 +38,9 @@ class TypingDelegate : public present::LongTextDelegate {
 };
 
 // A row left blank (or holding only blanks) is no reply.
+const QString kNoAnswersYet =
+    QStringLiteral("This card has no answers yet: enter them on the Edit Set screen.");
+
 const QString kDropBlankReplies =
     QStringLiteral("DELETE FROM MultipleReply WHERE Reply IS NULL "
                    "OR trim(Reply, ' ' || char(9) || char(10) || char(13)) = ''");
@@ -168,6 +172,8 @@ void MultiCheck::WrongAnswerMulti() {
     // The comparison is prepared before the card is counted, so a failure here leaves the
     // card's score as it was.
     const bool positional = orderMatters(L.CSarray.at(L.Row, learn::ColShowOrder));
+    const bool noAnswers =
+        storedAnswers(s_.rs.connection(), L.CSarray.at(L.Row, learn::ColCardId)).isEmpty();
     if (positional)
         BuildComparisonTable();
     else
@@ -184,7 +190,11 @@ void MultiCheck::WrongAnswerMulti() {
     s_.c.Label5->hide();
     s_.c.Label6->hide();
     try {
-        Form6::openModal(s_.c.Form1);
+        // With no answers there is nothing to compare: the learner is told where they go.
+        if (noAnswers)
+            s_.dialogs.message(kNoAnswersYet, QStringLiteral("WRONG"));
+        else
+            Form6::openModal(s_.c.Form1);
     } catch (const data::DbError& e) {
         // The reply is judged all the same; only the comparison cannot be shown.
         s_.dialogs.warning(QStringLiteral("The comparison of your replies could not be shown: %1")

@@ -61,6 +61,9 @@ QString compTableResult(const std::vector<AnswerReplyPair>& pairs) {
 }
 
 CountVerdict verdictFromCounts(qint64 answers, qint64 matching, qint64 replies, bool orderMatters) {
+    // A card without answers can never be answered right, not even by giving no reply.
+    if (answers <= 0)
+        return CountVerdict::Wrong;
     const bool countsAgree = matching == answers && replies == answers;
     if (!countsAgree)
         return CountVerdict::Wrong;

@@ -2,6 +2,7 @@
 
 #include "data/RecordsetModel.h"
 #include "present/KidsPictures.h"
+#include "present/QuestionArea.h"
 #include "present/Twips.h"
 
 #include <QAbstractButton>
@@ -118,7 +119,9 @@ void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& cont
         setBackColour(w, resolve(*s.back));
     if (s.fore)
         setForeColour(w, resolve(*s.fore));
-    applyGeometry(w, s);
+    // The question text is placed through the scroll area it sits in.
+    QWidget* frame = frameOf(w);
+    applyGeometry(frame, s);
     if (s.caption || s.captionIsCurrentQuestion || s.bold || s.pointSize || s.left || s.top ||
         s.width || s.height)
         fitToCaption(w, s);
@@ -138,8 +141,10 @@ void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& cont
         if (auto* e = qobject_cast<QLineEdit*>(w))
             e->clear();
     }
-    if (s.visible)
+    if (s.visible) {
         w->setVisible(*s.visible);
+        frame->setVisible(*s.visible);
+    }
     if (s.focus)
         w->setFocus(Qt::OtherFocusReason);
 }

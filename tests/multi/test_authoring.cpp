@@ -123,6 +123,7 @@ class TestAuthoring : public QObject {
     void optionCaptions_data();
     void optionCaptions();
     void multiRowAfterSetSwitch();
+    void blankAnswerNeedsAnAnswer();
 };
 
 void TestAuthoring::convert_data() {
@@ -346,6 +347,23 @@ void TestAuthoring::multiRowAfterSetSwitch() {
     QVERIFY(editorShown());
     QCOMPARE(c().Adodc3->dataRowCount(), 2);
     QCOMPARE(c().Adodc3->valueAt(1, "M_Answer").toString(), QStringLiteral("green"));
+}
+
+// A card converted from a blank answer has no answer yet: the editor opens empty, and
+// leaving it empty says that one is needed.
+void TestAuthoring::blankAnswerNeedsAnAnswer() {
+    start({{"go", ""}, {"run", "ran"}});
+    const qint64 go = cardId("go");
+    selectCard(0);
+    convertCurrent();
+    QVERIFY(editorShown());
+    QCOMPARE(c().Adodc3->dataRowCount(), 0);
+    leaveAnswers();
+    QVERIFY(f->dialogs.lastText().contains(QStringLiteral("at least one answer")));
+    QCOMPARE(answers(go), QStringList());
+    typeAnswer(QStringLiteral("went"));
+    leaveAnswers();
+    QCOMPARE(answers(go), QStringList{"went"});
 }
 
 QTEST_MAIN(TestAuthoring)

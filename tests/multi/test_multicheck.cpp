@@ -189,6 +189,30 @@ class TestMultiCheck : public QObject {
         QCOMPARE(windows[0].marked, marked);
     }
 
+    // A card without answers (converted from a blank answer, or imported without its list)
+    // is never answered right: the reply is wrong, scored and logged, and the box says why.
+    void cardWithoutAnswersIsNeverRight_data() {
+        QTest::addColumn<QStringList>("replies");
+        QTest::newRow("blank reply") << QStringList{QStringLiteral("  ")};
+        QTest::newRow("a reply") << QStringList{QStringLiteral("Estonia")};
+    }
+    void cardWithoutAnswersIsNeverRight() {
+        QFETCH(QStringList, replies);
+        startOnBaltic(QVariant());
+        f->t.exec(QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"), {baltic});
+        answer(replies);
+        QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
+        QCOMPARE(f->cardValue(baltic, "Incorrect").toInt(), 1);
+        QCOMPARE(f->lesson().CheckAll, 0);
+        QVERIFY(windows.isEmpty());
+        QCOMPARE(f->dialogs.shown().size(), 1);
+        QCOMPARE(f->dialogs.shown()[0].title, QStringLiteral("WRONG"));
+        QCOMPARE(f->dialogs.shown()[0].text,
+                 QStringLiteral("This card has no answers yet: enter them on the Edit Set "
+                                "screen."));
+        QVERIFY(!f->c().Command21->isEnabled());
+    }
+
     void blankRowsAreNoReplies() {
         startOnBaltic(1);
         answer({QStringLiteral("Estonia"), QStringLiteral("   "), QStringLiteral("Latvia"),

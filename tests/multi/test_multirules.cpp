@@ -25,6 +25,8 @@ class TestMultiRules : public QObject {
         QTest::newRow("one too many, ordered") << 3 << 3 << 4 << true << CountVerdict::Wrong;
         QTest::newRow("one reply wrong") << 3 << 2 << 3 << false << CountVerdict::Wrong;
         QTest::newRow("no replies") << 3 << 0 << 0 << true << CountVerdict::Wrong;
+        QTest::newRow("no answers, no replies") << 0 << 0 << 0 << false << CountVerdict::Wrong;
+        QTest::newRow("no answers, ordered") << 0 << 0 << 0 << true << CountVerdict::Wrong;
     }
     void verdict() {
         QFETCH(int, answers);

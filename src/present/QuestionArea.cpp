@@ -1,0 +1,108 @@
+#include "present/QuestionArea.h"
+
+#include "present/Twips.h"
+
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+#include <limits>
+
+namespace present {
+namespace {
+
+// Designed places (twips) of the learning screen with a question of up to two lines.
+constexpr int kQuestionHeight = 465;
+constexpr int kAnswerLabelTop = 2160;
+constexpr int kReplyTop = 2640;
+constexpr int kReplyLeft = 480;
+constexpr int kButtonsTop = 3480;
+constexpr int kButtonsTopMulti = 5300;
+constexpr int kWindowHeight = 5595;
+constexpr int kWindowHeightMulti = 7010;
+
+void setTop(QWidget* w, int twips, int extra) {
+    w->move(w->x(), twipsToPixels(twips, w) + extra);
+}
+
+// The height the window may take on its screen, its title bar and borders left out.
+int roomForWindow(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr)
+        return std::numeric_limits<int>::max();
+    const int decoration = window->frameGeometry().height() - window->height();
+    return screen->availableGeometry().height() - std::max(0, decoration);
+}
+
+// Keeps a window that grew downward on its screen.
+void keepOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr || !window->isVisible())
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (frame.bottom() > room.bottom())
+        window->move(window->x(),
+                     std::max(room.top(), window->y() - (frame.bottom() - room.bottom())));
+}
+
+} // namespace
+
+QScrollArea* makeQuestionArea(QLabel* label, QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(label->objectName() + QStringLiteral("Area"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its height follows its width alone; the wrapped label's own minimum would otherwise
+    // bring a scroll bar to a question that fits.
+    label->setMinimumSize(1, 1);
+    area->setWidget(label);
+    return area;
+}
+
+QWidget* frameOf(QWidget* w) {
+    QWidget* viewport = w->parentWidget();
+    auto* area = viewport ? qobject_cast<QScrollArea*>(viewport->parentWidget()) : nullptr;
+    return area && area->widget() == w ? area : w;
+}
+
+void setQuestionShown(Form1Controls& c, bool shown) {
+    c.Label7->setVisible(shown);
+    frameOf(c.Label7)->setVisible(shown);
+}
+
+void placeLearningControls(Form1Controls& c, bool multi) {
+    QWidget* window = c.Form1;
+    QWidget* question = frameOf(c.Label7);
+    const int designed = twipsToPixels(kQuestionHeight, window);
+    const int windowHeight = twipsToPixels(multi ? kWindowHeightMulti : kWindowHeight, window);
+    int extra = 0;
+    bool scrolls = false;
+    if (c.Label7->isVisibleTo(window) && !c.Label7->text().isEmpty()) {
+        const int needed = c.Label7->heightForWidth(question->width());
+        extra = std::max(0, needed - designed);
+        // Past the screen's height the question scrolls instead.
+        const int room = std::max(0, roomForWindow(window) - windowHeight);
+        scrolls = extra > room;
+        extra = std::min(extra, room);
+    }
+    // A scroll bar only when the question is cut; one left from the last question would
+    // narrow the text and cut it.
+    if (auto* area = qobject_cast<QScrollArea*>(question))
+        area->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    question->resize(question->width(), designed + extra);
+    for (QWidget* w : {static_cast<QWidget*>(c.Label4), static_cast<QWidget*>(c.Label5),
+                       static_cast<QWidget*>(c.Label6)})
+        setTop(w, kAnswerLabelTop, extra);
+    setTop(c.Text3, kReplyTop, extra);
+    c.TDBGrid3->move(twipsToPixels(kReplyLeft, window), twipsToPixels(kReplyTop, window) + extra);
+    for (QWidget* button : {c.Command21, c.Command3})
+        setTop(button, multi ? kButtonsTopMulti : kButtonsTop, extra);
+    window->resize(window->width(), windowHeight + extra);
+    keepOnScreen(window);
+}
+
+} // namespace present

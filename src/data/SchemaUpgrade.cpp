@@ -38,6 +38,12 @@ const std::vector<UpgradeStep>& upgradeSteps() {
                          "AND OLD.Card_ID > Cursor AND OLD.Card_ID <= LastCard; "
                          "INSERT OR IGNORE INTO OrderChanged (Card_ID) VALUES (OLD.Card_ID); "
                          "END")}},
+        // Version 4: the file's own identity, so that its backups are told from those of
+        // another database with the same name. A file made before has none yet: it gets a
+        // new random one here. Self-contained: it touches no other table.
+        {4,
+         {QStringLiteral("CREATE TABLE DatabaseIdentity (Id TEXT NOT NULL)"),
+          QStringLiteral("INSERT INTO DatabaseIdentity (Id) VALUES (lower(hex(randomblob(16))))")}},
     };
     return steps;
 }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <vector>
 
 namespace data {
@@ -87,9 +88,13 @@ bool backupDue(const QString& databasePath) {
         return true;
     const QString text = QString::fromUtf8(record.readAll());
     const qsizetype firstLine = text.indexOf(QLatin1Char('\n'));
-    const QString newest = QFileInfo(backups.first().path).fileName();
-    return firstLine < 0 || text.left(firstLine) != newest ||
-           text.mid(firstLine + 1) != fileState(databasePath);
+    if (firstLine < 0 || text.mid(firstLine + 1) != fileState(databasePath))
+        return true;
+    // The backup the record speaks of must still be there (rotation keeps the newest).
+    const QString recorded = text.left(firstLine);
+    return std::none_of(backups.begin(), backups.end(), [&](const BackupFile& b) {
+        return QFileInfo(b.path).fileName() == recorded;
+    });
 }
 
 QString copyDatabase(const QString& databasePath, const QString& target) {

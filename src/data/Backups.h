@@ -7,7 +7,7 @@
 
 namespace data {
 
-// True when the database has no backup, or it changed since its newest backup was taken:
+// True when the database has no backup, or it changed since the last backup was taken:
 // the backups folder keeps a record of the file as it was when that backup began
 // ("<file>.last-backup"), so the answer never depends on the clock or on the times in the
 // backups' names.

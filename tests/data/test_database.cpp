@@ -6,6 +6,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -40,6 +41,7 @@ class TestDatabase : public QObject {
     void badFilesAreRefusedUntouched();
     void newerSchemaIsRefusedUntouched();
     void olderVersionIsUpgradedKeepingItsData();
+    void version3FileGetsAnIdentityKeepingItsData();
     void missingFileIsRefusedWhenNotToBeCreated();
     void killDuringCreationLeavesNoFile();
     void readOnlyFileOrFolderIsNamedAndLeftAlone_data();
@@ -170,6 +172,26 @@ void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
         data::scalar(db, "SELECT DisplayQuestionNumber FROM Card WHERE Answer = 'Multi'").toInt(),
         1);
     QCOMPARE(data::scalar(db, "SELECT ShowOrder FROM Card WHERE Card_ID = 2").toInt(), 1);
+    data::closeAllConnections();
+}
+
+// version3.mdb was written by the release before files carried an identity: the sample set
+// and a set "Kept set" of two cards.
+void TestDatabase::version3FileGetsAnIdentityKeepingItsData() {
+    QTemporaryDir dir;
+    const QString path = copyOfTestFile(dir, QStringLiteral("version3.mdb"));
+    QVERIFY(data::openDatabase(path).ok);
+    const QSqlDatabase db = data::mainConnection();
+    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), 12);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Set1 WHERE SetName = 'Kept set'").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM DatabaseIdentity").toInt(), 1);
+    const QString id = data::scalar(db, "SELECT Id FROM DatabaseIdentity").toString();
+    QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch(), qPrintable(id));
+    data::closeAllConnections();
+    QVERIFY(data::openDatabase(path).ok); // written once, kept from then on
+    QCOMPARE(data::scalar(data::mainConnection(), "SELECT Id FROM DatabaseIdentity").toString(),
+             id);
     data::closeAllConnections();
 }
 

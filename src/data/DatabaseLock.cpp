@@ -99,9 +99,9 @@ QString DatabaseLock::acquire() {
             if (const QString refused = takeOverUnreadable(); !refused.isEmpty())
                 return refused;
         } else if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
-            return QStringLiteral("The database \"%1\" is locked by a Memorant program on the "
-                                  "computer \"%2\" (lock file \"%3\"). Close it there; if it "
-                                  "no longer runs, remove the lock file.")
+            return QStringLiteral("The database \"%1\" is locked by a Memorant program on "
+                                  "another computer, \"%2\" (lock file \"%3\"). Close it there; "
+                                  "if it no longer runs, remove the lock file.")
                 .arg(databasePath_, host, where);
         } else if (lock_.error() == QLockFile::LockFailedError) {
             return alreadyOpen();

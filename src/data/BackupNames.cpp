@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace data {
@@ -50,7 +49,8 @@ QDateTime parseName(const QString& name, const QString& fileName, const QString&
     const QString end = kSuffix + suffix;
     if (!fileName.startsWith(prefix) || !fileName.endsWith(end))
         return {};
-    const QString middle = fileName.mid(prefix.size(), fileName.size() - prefix.size() - end.size());
+    const QString middle =
+        fileName.mid(prefix.size(), fileName.size() - prefix.size() - end.size());
     int n = 1;
     QString stamp = middle;
     if (middle.size() > kStampFormat.size()) {

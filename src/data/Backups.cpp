@@ -145,8 +145,7 @@ BackupResult backUp(const QString& databasePath, const QDateTime& now) {
     const QString state = fileState(databasePath);
     // Two backups within one second, in one program or two: each claims a name of its own.
     for (int sequence = 1; result.path.isEmpty(); ++sequence) {
-        const QString target =
-            QDir(folder).filePath(backupFileName(databasePath, now, sequence));
+        const QString target = QDir(folder).filePath(backupFileName(databasePath, now, sequence));
         if (QFileInfo::exists(target))
             continue;
         FileLock claim;

@@ -31,8 +31,8 @@ void reached(RestoreStep step) {
 }
 
 void removeWithJournals(const QString& path) {
-    for (const QString& suffix : {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
-                                  QStringLiteral("-shm")})
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
         QFile::remove(path + suffix);
 }
 
@@ -146,8 +146,8 @@ QString keptName(const QString& databasePath, const QString& tag, const QDateTim
     return name;
 }
 
-RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath,
-                             Replacing what, const QDateTime& now) {
+RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath, Replacing what,
+                             const QDateTime& now) {
     RestoreOutcome out;
     const FileCheck check = quickCheck(backupPath);
     if (!hasMemorantHeader(backupPath) || !check.sound) {
@@ -162,9 +162,8 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
     const QStringList wasOpen = closeOpenConnections();
     const QString incoming = databasePath + QStringLiteral(".restoring");
     const bool damaged = what == Replacing::DamagedFile;
-    const QString kept =
-        keptName(databasePath, damaged ? QStringLiteral("damaged") : QStringLiteral("before-restore"),
-                 now);
+    const QString kept = keptName(
+        databasePath, damaged ? QStringLiteral("damaged") : QStringLiteral("before-restore"), now);
     QStringList movedLogs;
     const auto fail = [&](const QString& why) {
         removeWithJournals(incoming);
@@ -186,9 +185,9 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
             exec(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         });
         if (!reason.isEmpty() || logHasContent(databasePath))
-            return fail(QStringLiteral("the log of the database could not be folded into it%1")
-                            .arg(reason.isEmpty() ? QString()
-                                                  : QStringLiteral(" (%1)").arg(reason)));
+            return fail(
+                QStringLiteral("the log of the database could not be folded into it%1")
+                    .arg(reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason)));
     }
     reached(RestoreStep::LogFolded);
 

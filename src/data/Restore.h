@@ -29,8 +29,8 @@ enum class Replacing { SoundFile, DamagedFile };
 // The connections that were open are then reopened on the copy (they keep their names, so
 // the handles the windows hold work again). A backup that fails the check is refused; on
 // any failure the database stays as it was.
-RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath,
-                             Replacing what, const QDateTime& now = QDateTime::currentDateTime());
+RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath, Replacing what,
+                             const QDateTime& now = QDateTime::currentDateTime());
 
 // The database is missing and `copy` (one of copiesBeside(), or "<file>.restoring") is to
 // take its place: checked, and brought to this version, under "<file>.restoring" first.

@@ -5,9 +5,9 @@
 #include "app/LogWindow.h"
 #include "app/RestoreWindow.h"
 #include "data/Backups.h"
+#include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/FileLock.h"
-#include "data/Database.h"
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 #include "learn/LessonState.h"
@@ -180,10 +180,9 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     QCOMPARE(s.c().DataCombo1->findText("Later"), -1);
     QCOMPARE(s.c().DataCombo1->currentText(), QStringLiteral("Capitals of Europe"));
     QTRY_VERIFY(!s.w->findChild<app::Form4*>()); // closed, as it showed the replaced file
-    data::FileLock other; // the restored file is locked as the old one was
+    data::FileLock other;                        // the restored file is locked as the old one was
     QCOMPARE(other.tryLock(path), data::FileLock::Result::Busy);
-    QCOMPARE(other.tryLock(QDir(s.t.dir()).filePath(kept.first())),
-             data::FileLock::Result::Taken);
+    QCOMPARE(other.tryLock(QDir(s.t.dir()).filePath(kept.first())), data::FileLock::Result::Taken);
 
     // The lesson goes on on the restored file.
     s.learnSample();
@@ -216,9 +215,9 @@ void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {
 }
 
 void TestBackupRestore::missingFileWithCopiesBesideIsOffered_data() {
-    QTest::addColumn<QString>("left");      // what lies beside the missing file
+    QTest::addColumn<QString>("left");        // what lies beside the missing file
     QTest::addColumn<QList<bool>>("answers"); // to the questions, in turn
-    QTest::addColumn<int>("cards");         // in the file afterwards; -1: none, 10: new sample
+    QTest::addColumn<int>("cards");           // in the file afterwards; -1: none, 10: new sample
     QTest::newRow("restore finished") << "restoring" << QList<bool>{true} << 13;
     QTest::newRow("newest copy opened") << "before-restore" << QList<bool>{true} << 13;
     QTest::newRow("new database") << "before-restore" << QList<bool>{false, true} << 10;
@@ -233,8 +232,8 @@ void TestBackupRestore::missingFileWithCopiesBesideIsOffered() {
     const QString path = t->path();
     addCards(*t, 3);
     data::closeAllConnections();
-    const QString copy = left == "restoring" ? path + ".restoring"
-                                             : path + "." + left + "-2026-03-11-093000";
+    const QString copy =
+        left == "restoring" ? path + ".restoring" : path + "." + left + "-2026-03-11-093000";
     QVERIFY(QFile::rename(path, copy));
     testing::ScriptedDialogs dialogs;
     for (bool a : answers)
@@ -252,7 +251,7 @@ void TestBackupRestore::missingFileWithCopiesBesideIsOffered() {
         data::closeAllConnections();
     }
     if (left == "restoring")
-        return; // finished: nothing is left beside the file
+        return;                   // finished: nothing is left beside the file
     QVERIFY(QFile::exists(copy)); // copies stay as they are
 
     // Without a display the copies are listed and nothing is made.

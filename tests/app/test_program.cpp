@@ -382,7 +382,8 @@ void TestProgram::commandsOnlyRead() {
     f.close();
     const auto [damagedCode, listed] = run(dir, {"--db", path, command});
     QCOMPARE(damagedCode, 1);
-    QVERIFY2(listed.contains("damaged") && listed.contains(bad + "  (damaged)"), qPrintable(listed));
+    QVERIFY2(listed.contains("damaged") && listed.contains(bad + "  (damaged)"),
+             qPrintable(listed));
 }
 
 void TestProgram::missingFileWithCopiesBesideMakesNoSample() {

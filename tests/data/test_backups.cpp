@@ -2,8 +2,8 @@
 #include "data/BackupRotation.h"
 #include "data/Backups.h"
 #include "data/Database.h"
-#include "data/OpenCheck.h"
 #include "data/FileLock.h"
+#include "data/OpenCheck.h"
 #include "data/Restore.h"
 #include "data/SideConnection.h"
 #include "data/Sql.h"
@@ -167,7 +167,7 @@ void TestBackups::backupsAreNamedListedAndDue() {
     QCOMPARE(QFileInfo(second.path).fileName(), data::backupFileName(t.path(), now, 2));
     const QList<data::BackupFile> listed = data::listBackups(t.path());
     QCOMPARE(listed.size(), 2);
-    QCOMPARE(listed[0].path, second.path);             // newest first
+    QCOMPARE(listed[0].path, second.path); // newest first
     QCOMPARE(folder.entryList({"notes.txt", "VIze-latest.mdb", "Other-*"}, QDir::Files).size(), 3);
     QVERIFY(folder.entryList({"*.partial"}, QDir::Files).isEmpty());
 }
@@ -426,8 +426,8 @@ void TestBackups::zeroedFirstPageWithBackupsIsDamaged() {
     auto good = std::make_unique<testing::TempDatabase>(true);
     QVERIFY(QDir().mkpath(data::backupFolder(path)));
     QVERIFY(data::copyDatabase(good->path(), QDir(data::backupFolder(path))
-                                                  .filePath(data::backupFileName(
-                                                      path, QDateTime::currentDateTime()))) == "");
+                                                 .filePath(data::backupFileName(
+                                                     path, QDateTime::currentDateTime()))) == "");
     data::closeAllConnections();
     const data::OpenOutcome refused = data::openDatabase(path);
     QVERIFY(refused.damaged);

@@ -6,7 +6,6 @@
 #include "data/OpenCheck.h"
 
 #include <QFile>
-
 #include <QFileInfo>
 #include <QTextStream>
 

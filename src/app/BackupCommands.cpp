@@ -2,8 +2,10 @@
 
 #include "data/Backups.h"
 #include "data/Database.h"
+#include "data/FileLock.h"
 #include "data/OpenCheck.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -20,6 +22,37 @@ int damaged(const QString& message, const QString& path) {
     return 1;
 }
 
+// These commands only read, yet SQLite makes -wal and -shm files beside a file in WAL mode
+// for a reader too, and a reader cannot remove them when done. Those made during the
+// command are removed again, still empty, when no program holds the file: a program
+// running on it keeps its own.
+class NoLogsLeftBehind {
+  public:
+    explicit NoLogsLeftBehind(const QString& path) : path_(path) {
+        for (const QString& log : logs())
+            existed_ << QFileInfo::exists(path_ + log);
+    }
+    ~NoLogsLeftBehind() {
+        if (existed_.contains(true))
+            return;
+        const QFileInfo wal(path_ + QStringLiteral("-wal"));
+        if (wal.exists() && wal.size() > 0)
+            return;
+        data::FileLock nobodyElse;
+        if (nobodyElse.tryLock(path_) != data::FileLock::Result::Taken)
+            return;
+        for (const QString& log : logs())
+            QFile::remove(path_ + log);
+    }
+    NoLogsLeftBehind(const NoLogsLeftBehind&) = delete;
+    NoLogsLeftBehind& operator=(const NoLogsLeftBehind&) = delete;
+
+  private:
+    static QStringList logs() { return {QStringLiteral("-wal"), QStringLiteral("-shm")}; }
+    QString path_;
+    QList<bool> existed_;
+};
+
 } // namespace
 
 int backupCommand(const CommandContext& context) {
@@ -29,9 +62,12 @@ int backupCommand(const CommandContext& context) {
     // Only read: a program may be running on the file, so no lock and no main connection.
     if (!QFileInfo::exists(path))
         return commandFailed(noSuchFile(path));
+    const NoLogsLeftBehind tidy(path);
     const QString refused = data::checkExistingFile(path);
     if (!refused.isEmpty())
-        return data::isDamagedMemorantFile(path) ? damaged(refused, path) : commandFailed(refused);
+        return data::isDamagedMemorantFile(path)
+                   ? damaged(data::damagedMessage(path, data::damageDetail(path)), path)
+                   : commandFailed(refused);
     const data::FileCheck check = data::quickCheck(path);
     if (!check.sound)
         return damaged(data::damagedMessage(path, check.detail()), path);
@@ -56,7 +92,10 @@ int checkCommand(const CommandContext& context) {
     const QString path = context.databasePath;
     if (!QFileInfo::exists(path))
         return commandFailed(noSuchFile(path));
+    const NoLogsLeftBehind tidy(path);
     if (!data::hasMemorantHeader(path)) {
+        if (data::isDamagedMemorantFile(path))
+            return damaged(data::damagedMessage(path, data::damageDetail(path)), path);
         const QString refused = data::checkExistingFile(path);
         return commandFailed(refused.isEmpty() ? QStringLiteral("\"%1\" is not a Memorant "
                                                                 "database")

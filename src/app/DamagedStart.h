@@ -13,4 +13,12 @@ namespace app {
 data::OpenOutcome offerRestoreOfDamaged(const QString& path, const data::OpenOutcome& failed,
                                         present::Dialogs* dialogs);
 
+// The database file is missing, but copies of it lie beside it (data::copiesBeside): a
+// restore or a damaged start was interrupted, or the file was moved away. A new sample
+// database would hide them, so the learner chooses: finish the restore, open the newest
+// copy, or start a new database, the copies staying as they are. Without a display the
+// copies are listed. Empty when the start may go on (and make a new file when it is still
+// missing); otherwise why it stops.
+QString offerCopiesOfMissing(const QString& path, present::Dialogs* dialogs);
+
 } // namespace app

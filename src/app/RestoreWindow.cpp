@@ -108,7 +108,7 @@ void RestoreWindow::restoreChosen() {
     }
     s_.rs.UnloadAll();
     const data::RestoreOutcome outcome =
-        data::restoreBackup(databasePath_, backup.path, QStringLiteral("before-restore"), now);
+        data::restoreBackup(databasePath_, backup.path, data::Replacing::SoundFile, now);
     s_.rs.LoadAll();
     for (data::RecordsetModel* m : {s_.c.Adodc1, s_.c.Adodc2, s_.c.Adodc3, s_.c.Adodc4})
         m->refresh();

@@ -14,7 +14,7 @@ namespace app {
 
 // File > "Restore from backup...": the backups of the open database with what each holds;
 // the chosen one replaces the database after a confirmation, the current file being kept as
-// "<name>.before-restore-<time>", and the window shows the restored sets.
+// "<file>.before-restore-<time>", and the window shows the restored sets.
 class RestoreWindow : public QDialog {
     Q_OBJECT
   public:

@@ -87,11 +87,21 @@ int run(int argc, char** argv) {
         tellUser(dialogs, refused);
         return 1;
     }
+    // A missing file with copies beside it is never silently replaced by a new sample.
+    if (const QString stop =
+            offerCopiesOfMissing(cl.databasePath, boxesShown() ? &dialogs : nullptr);
+        !stop.isEmpty()) {
+        tellUser(dialogs, stop);
+        return 1;
+    }
     data::OpenOutcome opened = data::openDatabase(cl.databasePath);
     if (!opened.ok && opened.damaged)
         opened = offerRestoreOfDamaged(cl.databasePath, opened, boxesShown() ? &dialogs : nullptr);
-    if (!opened.ok) {
+    if (opened.ok) // a file just made has no lock of its own yet
+        opened.message = lock.holdFile();
+    if (!opened.ok || !opened.message.isEmpty()) {
         tellUser(dialogs, opened.message);
+        data::closeAllConnections();
         return 1;
     }
 

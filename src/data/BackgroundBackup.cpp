@@ -32,6 +32,7 @@ void BackgroundBackup::start(const QString& databasePath, bool always) {
     const bool due = always || backupDue(databasePath);
     thread_ = QThread::create([this, databasePath, due] {
         result_ = {};
+        removeStalePartials(databasePath); // left by backups that were killed
         const FileCheck check = quickCheck(databasePath);
         if (!check.sound)
             result_.damage = damagedMessage(databasePath, check.detail());

@@ -1,100 +1,132 @@
 #include "data/Backups.h"
 
 #include "data/BackupRotation.h"
+#include "data/FileLock.h"
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
 #include <vector>
 
 namespace data {
 namespace {
 
-const QString kStampFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
-const QString kSuffix = QStringLiteral(".mdb");
+const QStringList kJournals = {QStringLiteral("-journal"), QStringLiteral("-wal"),
+                               QStringLiteral("-shm")};
 
-QString nameOf(const QString& databasePath) {
-    return QFileInfo(databasePath).completeBaseName();
+void removeWithJournals(const QString& path) {
+    QFile::remove(path);
+    for (const QString& j : kJournals)
+        QFile::remove(path + j);
+}
+
+QString recordPath(const QString& databasePath) {
+    return QDir(backupFolder(databasePath))
+        .filePath(QFileInfo(databasePath).fileName() + QStringLiteral(".last-backup"));
+}
+
+// The database and its write-ahead log as they are on disk: any committed write changes
+// one of them.
+QString fileState(const QString& databasePath) {
+    QString state;
+    for (const QString& file : {databasePath, databasePath + QStringLiteral("-wal")}) {
+        const QFileInfo info(file);
+        state += info.exists() ? QStringLiteral("%1 %2\n")
+                                     .arg(info.size())
+                                     .arg(info.lastModified().toMSecsSinceEpoch())
+                               : QStringLiteral("-\n");
+    }
+    return state;
+}
+
+void writeRecord(const QString& databasePath, const QString& backupPath, const QString& state) {
+    QSaveFile record(recordPath(databasePath));
+    if (!record.open(QIODevice::WriteOnly))
+        return; // the next start takes one more backup than needed
+    record.write((QFileInfo(backupPath).fileName() + QLatin1Char('\n') + state).toUtf8());
+    record.commit();
+}
+
+// Writes the copy into "<target>.partial", which `claim` holds, and renames it to `target`.
+QString writeClaimed(const QString& databasePath, const FileLock& claim, const QString& target) {
+    const QString partial = target + QStringLiteral(".partial");
+    QString reason;
+    {
+        SideConnection side(databasePath);
+        reason = side.open();
+        if (!reason.isEmpty())
+            reason = QStringLiteral("the database cannot be read (%1)").arg(reason);
+        else if (!claim.stillAt(partial))
+            reason = QStringLiteral("\"%1\" was removed while it was written").arg(partial);
+        else {
+            try {
+                exec(side.db(), QStringLiteral("VACUUM INTO ?"), {partial});
+            } catch (const DbError& e) {
+                reason = QStringLiteral("writing \"%1\" failed (%2)").arg(partial, e.message());
+            }
+        }
+    }
+    if (reason.isEmpty() && !QFile::rename(partial, target))
+        reason = QStringLiteral("\"%1\" could not be renamed to \"%2\"").arg(partial, target);
+    if (!reason.isEmpty())
+        removeWithJournals(partial);
+    return reason;
 }
 
 } // namespace
-
-QString backupFolder(const QString& databasePath) {
-    return QFileInfo(databasePath).absoluteDir().filePath(QStringLiteral("backups"));
-}
-
-QString timeStamp(const QDateTime& t) {
-    return t.toString(kStampFormat);
-}
-
-QString backupFileName(const QString& databasePath, const QDateTime& taken) {
-    return nameOf(databasePath) + QLatin1Char('-') + timeStamp(taken) + kSuffix;
-}
-
-QDateTime backupTakenAt(const QString& databasePath, const QString& fileName) {
-    const QString prefix = nameOf(databasePath) + QLatin1Char('-');
-    if (!fileName.startsWith(prefix) || !fileName.endsWith(kSuffix))
-        return {};
-    const QString stamp =
-        fileName.mid(prefix.size(), fileName.size() - prefix.size() - kSuffix.size());
-    if (stamp.size() != kStampFormat.size())
-        return {};
-    return QDateTime::fromString(stamp, kStampFormat);
-}
-
-QList<BackupFile> listBackups(const QString& databasePath) {
-    QList<BackupFile> out;
-    const QDir folder(backupFolder(databasePath));
-    const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& f : files) {
-        const QDateTime taken = backupTakenAt(databasePath, f.fileName());
-        if (taken.isValid())
-            out.append({f.absoluteFilePath(), taken, f.size()});
-    }
-    std::stable_sort(out.begin(), out.end(),
-                     [](const BackupFile& a, const BackupFile& b) { return a.taken > b.taken; });
-    return out;
-}
 
 bool backupDue(const QString& databasePath) {
     const QList<BackupFile> backups = listBackups(databasePath);
     if (backups.isEmpty())
         return true;
-    const QDateTime newest = backups.first().taken;
-    for (const QString& file : {databasePath, databasePath + QStringLiteral("-wal")}) {
-        const QFileInfo info(file);
-        if (info.exists() && info.lastModified() >= newest)
-            return true;
-    }
-    return false;
+    QFile record(recordPath(databasePath));
+    if (!record.open(QIODevice::ReadOnly))
+        return true;
+    const QString text = QString::fromUtf8(record.readAll());
+    const qsizetype firstLine = text.indexOf(QLatin1Char('\n'));
+    if (firstLine < 0 || text.mid(firstLine + 1) != fileState(databasePath))
+        return true;
+    // The backup the record speaks of must still be there (rotation keeps the newest).
+    const QString recorded = text.left(firstLine);
+    return std::none_of(backups.begin(), backups.end(), [&](const BackupFile& b) {
+        return QFileInfo(b.path).fileName() == recorded;
+    });
 }
 
 QString copyDatabase(const QString& databasePath, const QString& target) {
     if (QFileInfo::exists(target))
         return QStringLiteral("\"%1\" already exists").arg(target);
-    // Written under a name of its own and renamed when complete, so that an interrupted copy
-    // never passes for a backup.
     const QString partial = target + QStringLiteral(".partial");
-    QFile::remove(partial); // only ever a leftover of an interrupted copy
-    QString reason;
-    {
-        SideConnection side(databasePath);
-        reason = side.open();
-        if (reason.isEmpty()) {
-            try {
-                exec(side.db(), QStringLiteral("VACUUM INTO ?"), {partial});
-            } catch (const DbError& e) {
-                reason = e.message();
-            }
-        }
+    FileLock claim;
+    switch (claim.tryLock(partial, /*create=*/true)) {
+    case FileLock::Result::Taken:
+        return writeClaimed(databasePath, claim, target);
+    case FileLock::Result::Busy:
+        return QStringLiteral("\"%1\" is being written by another backup").arg(partial);
+    case FileLock::Result::Failed:
+        break;
     }
-    if (reason.isEmpty() && !QFile::rename(partial, target))
-        reason = QStringLiteral("\"%1\" could not be written").arg(target);
-    if (!reason.isEmpty())
-        QFile::remove(partial);
-    return reason;
+    return QStringLiteral("\"%1\" cannot be made").arg(partial);
+}
+
+int removeStalePartials(const QString& databasePath) {
+    const QDir folder(backupFolder(databasePath));
+    int removed = 0;
+    const QString suffix = QStringLiteral(".partial");
+    for (const QFileInfo& f : folder.entryInfoList({QStringLiteral("*.partial")}, QDir::Files)) {
+        if (!backupNameTime(databasePath, f.fileName(), suffix).isValid())
+            continue;
+        FileLock probe;
+        if (probe.tryLock(f.absoluteFilePath()) != FileLock::Result::Taken)
+            continue; // a backup is writing it
+        removeWithJournals(f.absoluteFilePath());
+        ++removed;
+    }
+    return removed;
 }
 
 BackupResult backUp(const QString& databasePath, const QDateTime& now) {
@@ -107,24 +139,39 @@ BackupResult backUp(const QString& databasePath, const QDateTime& now) {
     };
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
         return failed(QStringLiteral("the folder cannot be made"));
+    removeStalePartials(databasePath);
 
-    // Two backups within one second: the later one takes the next free second.
-    QDateTime taken = now;
-    QString target = QDir(folder).filePath(backupFileName(databasePath, taken));
-    while (QFileInfo::exists(target)) {
-        taken = taken.addSecs(1);
-        target = QDir(folder).filePath(backupFileName(databasePath, taken));
+    // Taken before the copy begins: a write made while it runs makes the next one due.
+    const QString state = fileState(databasePath);
+    // Two backups within one second, in one program or two: each claims a name of its own.
+    for (int sequence = 1; result.path.isEmpty(); ++sequence) {
+        const QString target = QDir(folder).filePath(backupFileName(databasePath, now, sequence));
+        if (QFileInfo::exists(target))
+            continue;
+        FileLock claim;
+        switch (claim.tryLock(target + QStringLiteral(".partial"), /*create=*/true)) {
+        case FileLock::Result::Busy:
+            continue; // claimed by another backup
+        case FileLock::Result::Failed:
+            return failed(QStringLiteral("\"%1.partial\" cannot be made").arg(target));
+        case FileLock::Result::Taken:
+            break;
+        }
+        if (QFileInfo::exists(target)) { // written between the look and the claim
+            QFile::remove(target + QStringLiteral(".partial"));
+            continue;
+        }
+        if (const QString reason = writeClaimed(databasePath, claim, target); !reason.isEmpty())
+            return failed(reason);
+        result.path = target;
     }
-    const QString reason = copyDatabase(databasePath, target);
-    if (!reason.isEmpty())
-        return failed(reason);
-    result.path = target;
+    writeRecord(databasePath, result.path, state);
 
     const QList<BackupFile> backups = listBackups(databasePath);
     std::vector<QDateTime> times;
     for (const BackupFile& b : backups)
         times.push_back(b.taken);
-    const std::vector<bool> keep = backupsToKeep(times, std::max(now, taken));
+    const std::vector<bool> keep = backupsToKeep(times, now);
     for (qsizetype i = 0; i < backups.size(); ++i) {
         if (!keep[size_t(i)] && QFile::remove(backups[i].path))
             ++result.removed;

@@ -1,38 +1,29 @@
 #pragma once
 
+#include "data/BackupNames.h"
+
 #include <QDateTime>
-#include <QList>
 #include <QString>
 
 namespace data {
 
-// Backups live in a folder "backups" beside the database, one file per backup named
-// "<name>-<yyyy-MM-dd-HHmmss>.mdb" after the database's name without its extension and the
-// local time the backup was taken.
-QString backupFolder(const QString& databasePath);
-QString timeStamp(const QDateTime& t);
-QString backupFileName(const QString& databasePath, const QDateTime& taken);
-// When the backup named `fileName` was taken; invalid for any other file.
-QDateTime backupTakenAt(const QString& databasePath, const QString& fileName);
-
-struct BackupFile {
-    QString path;
-    QDateTime taken;
-    qint64 size = 0;
-};
-
-// The database's backups, newest first. Other files in the folder are not listed.
-QList<BackupFile> listBackups(const QString& databasePath);
-
-// True when there is no backup, or the database or its write-ahead log was written after the
-// newest one was taken.
+// True when the database has no backup, or it changed since the last backup was taken:
+// the backups folder keeps a record of the file as it was when that backup began
+// ("<file>.last-backup"), so the answer never depends on the clock or on the times in the
+// backups' names.
 bool backupDue(const QString& databasePath);
 
 // Writes a consistent copy of the database to `target`, which must not exist, through
 // VACUUM INTO on a read-only connection of its own: the copy holds every transaction
 // committed when it began, and a program writing to the file meanwhile is not held up. The
-// copy appears under its name only once complete. Empty on success, else the reason.
+// copy is written as "<target>.partial", claimed and locked while written (a second backup
+// never writes into it, and one left by a killed backup is known by its free lock), and
+// appears under its name only once complete. Empty on success, else what failed.
 QString copyDatabase(const QString& databasePath, const QString& target);
+
+// Removes the database's ".partial" files (with their journals) that no backup is writing
+// any more: left by backups that were killed.
+int removeStalePartials(const QString& databasePath);
 
 struct BackupResult {
     QString path;   // the new backup, when written

@@ -229,6 +229,8 @@ OpenOutcome openDatabase(const QString& path, bool createIfMissing) {
     outcome.message = checkExistingFile(path);
     if (!outcome.message.isEmpty()) {
         outcome.damaged = isDamagedMemorantFile(path);
+        if (outcome.damaged && !hasMemorantHeader(path))
+            outcome.message = damagedMessage(path, damageDetail(path));
         return outcome;
     }
     // A damaged page is found now, before any write, rather than in the middle of a lesson.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSqlQuery>
 #include <QtEndian>
@@ -95,7 +96,17 @@ bool hasMemorantHeader(const QString& path) {
 }
 
 bool isDamagedMemorantFile(const QString& path) {
-    return hasMemorantHeader(path) && !quickCheck(path).sound;
+    if (hasMemorantHeader(path))
+        return !quickCheck(path).sound;
+    // A first page gone (zeros, garbage) takes the header with it: the backups of the file
+    // still tell what it was.
+    return QFileInfo(path).isFile() && !quickCheck(path).sound && !listBackups(path).isEmpty();
+}
+
+QString damageDetail(const QString& path) {
+    if (!hasMemorantHeader(path))
+        return QStringLiteral("its first page does not hold a Memorant database header");
+    return quickCheck(path).detail();
 }
 
 QString damagedMessage(const QString& path, const QString& detail) {
@@ -131,10 +142,13 @@ QString backupListText(const QString& databasePath) {
     QString text =
         QStringLiteral("Backups in \"%1\", newest first:\n").arg(backupFolder(databasePath));
     const QLocale c = QLocale::c();
-    for (const BackupFile& b : backups)
-        text += QStringLiteral("  %1  %2  %3\n")
+    for (const BackupFile& b : backups) {
+        const bool good = hasMemorantHeader(b.path) && quickCheck(b.path).sound;
+        text += QStringLiteral("  %1  %2  %3%4\n")
                     .arg(b.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                         c.formattedDataSize(b.size), QDir::toNativeSeparators(b.path));
+                         c.formattedDataSize(b.size), QDir::toNativeSeparators(b.path),
+                         good ? QString() : QStringLiteral("  (damaged)"));
+    }
     text += QStringLiteral("To restore one, start Memorant in its window: it offers the newest "
                            "good backup, and File > Restore from backup... lists them all.\n");
     return text;

@@ -31,8 +31,11 @@ FileCheck openingCheck(const QString& path);
 // this program knows. Only the header is read, so it holds even when the rest is damaged.
 bool hasMemorantHeader(const QString& path);
 
-// A Memorant database that fails the check, as opposed to a foreign or garbage file.
+// A Memorant database that fails the check, as opposed to a foreign or garbage file: its
+// header says so, or, with its first page gone, it has backups.
 bool isDamagedMemorantFile(const QString& path);
+// What is wrong with a damaged file, on one line.
+QString damageDetail(const QString& path);
 
 // "Cannot open the database "<path>": it is damaged (<detail>)".
 QString damagedMessage(const QString& path, const QString& detail);
@@ -47,7 +50,8 @@ struct BackupSummary {
 };
 BackupSummary summarizeBackup(const QString& backupPath);
 
-// The backups listed for a person at a terminal: one line each, newest first.
+// The backups listed for a person at a terminal: one line each, newest first, those that
+// fail the check marked "(damaged)".
 QString backupListText(const QString& databasePath);
 
 } // namespace data

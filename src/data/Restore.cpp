@@ -3,6 +3,8 @@
 #include "data/BackgroundBackup.h"
 #include "data/Backups.h"
 #include "data/Database.h"
+#include "data/DatabaseLock.h"
+#include "data/FileLock.h"
 #include "data/OpenCheck.h"
 #include "data/SchemaUpgrade.h"
 #include "data/Sql.h"
@@ -12,13 +14,27 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QStringList>
-#include <utility>
-#include <vector>
 
 namespace data {
 namespace {
 
-const QStringList kCompanions = {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")};
+const QStringList kLogs = {QStringLiteral("-wal"), QStringLiteral("-shm")};
+
+std::function<void(RestoreStep)>& hook() {
+    static std::function<void(RestoreStep)> h;
+    return h;
+}
+
+void reached(RestoreStep step) {
+    if (hook())
+        hook()(step);
+}
+
+void removeWithJournals(const QString& path) {
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(path + suffix);
+}
 
 // Side connections belong to the threads that made them and close themselves.
 bool isSide(const QString& name) {
@@ -49,8 +65,6 @@ QString reopen(const QStringList& names) {
         }
         try {
             configureConnection(db);
-            if (name == kMainConnection)
-                upgradeSchema(db); // a backup made by an older version
         } catch (const DbError& e) {
             problem = e.message();
         }
@@ -58,12 +72,73 @@ QString reopen(const QStringList& names) {
     return problem;
 }
 
+// Runs `job` on a connection of its own to `path`, closed afterwards (the last connection
+// to close folds the log into the file). Empty on success, else the reason.
+template <typename Job> QString withConnection(const QString& path, Job job) {
+    const QString name = QStringLiteral("memorant-restore");
+    QString reason;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            reason = db.lastError().text();
+        } else {
+            try {
+                job(db);
+            } catch (const DbError& e) {
+                reason = e.message();
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return reason;
+}
+
+bool logHasContent(const QString& path) {
+    const QFileInfo wal(path + QStringLiteral("-wal"));
+    return wal.exists() && wal.size() > 0;
+}
+
+// Copies `source` (with a log of its own) to `incoming`, brings it to this version with the
+// identity `id` (when known), and checks it. Empty on success, else what failed.
+QString prepareIncoming(const QString& source, const QString& incoming, const QString& id) {
+    if (source != incoming) {
+        removeWithJournals(incoming); // only ever a leftover of an interrupted restore
+        if (!QFile::copy(source, incoming))
+            return QStringLiteral("it could not be copied to \"%1\"").arg(incoming);
+        if (logHasContent(source) &&
+            !QFile::copy(source + QStringLiteral("-wal"), incoming + QStringLiteral("-wal")))
+            return QStringLiteral("its log could not be copied to \"%1\"").arg(incoming);
+    }
+    QString reason = withConnection(incoming, [&](const QSqlDatabase& db) {
+        upgradeSchema(db); // a backup made by an older version
+        if (!id.isEmpty())
+            exec(db, QStringLiteral("UPDATE DatabaseIdentity SET Id = ?"), {id});
+    });
+    if (reason.isEmpty() && logHasContent(incoming))
+        reason = QStringLiteral("its log could not be folded in");
+    if (reason.isEmpty()) {
+        for (const QString& log : kLogs)
+            QFile::remove(incoming + log);
+        const FileCheck check = quickCheck(incoming);
+        if (!check.sound)
+            reason = QStringLiteral("the copy \"%1\" fails the check (%2)")
+                         .arg(incoming, check.detail());
+    }
+    return reason;
+}
+
 } // namespace
+
+void setRestoreHookForTesting(std::function<void(RestoreStep)> h) {
+    hook() = std::move(h);
+}
 
 QString keptName(const QString& databasePath, const QString& tag, const QDateTime& now) {
     const QFileInfo info(databasePath);
-    const QString base = info.absoluteDir().filePath(info.completeBaseName() + QLatin1Char('.') +
-                                                     tag + QLatin1Char('-') + timeStamp(now));
+    const QString base = info.absoluteDir().filePath(info.fileName() + QLatin1Char('.') + tag +
+                                                     QLatin1Char('-') + timeStamp(now));
     QString name = base;
     for (int n = 2; QFileInfo::exists(name) || QFileInfo::exists(name + QStringLiteral("-wal"));
          ++n)
@@ -71,8 +146,8 @@ QString keptName(const QString& databasePath, const QString& tag, const QDateTim
     return name;
 }
 
-RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath,
-                             const QString& tag, const QDateTime& now) {
+RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath, Replacing what,
+                             const QDateTime& now) {
     RestoreOutcome out;
     const FileCheck check = quickCheck(backupPath);
     if (!hasMemorantHeader(backupPath) || !check.sound) {
@@ -85,11 +160,17 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
 
     BackgroundBackup::waitForAll(); // a backup reading the file must end before it moves
     const QStringList wasOpen = closeOpenConnections();
-    const QString kept = keptName(databasePath, tag, now);
-    std::vector<std::pair<QString, QString>> moved; // from, to
-    const auto putBack = [&](const QString& why) {
-        for (auto it = moved.rbegin(); it != moved.rend(); ++it)
-            QFile::rename(it->second, it->first);
+    const QString incoming = databasePath + QStringLiteral(".restoring");
+    const bool damaged = what == Replacing::DamagedFile;
+    const QString kept = keptName(
+        databasePath, damaged ? QStringLiteral("damaged") : QStringLiteral("before-restore"), now);
+    QStringList movedLogs;
+    const auto fail = [&](const QString& why) {
+        removeWithJournals(incoming);
+        for (const QString& log : movedLogs)
+            QFile::rename(kept + log, databasePath + log);
+        if (QFileInfo::exists(kept) && QFileInfo::exists(databasePath))
+            QFile::remove(kept);
         reopen(wasOpen);
         out.message = QStringLiteral("The backup \"%1\" could not be restored: %2. The database "
                                      "\"%3\" is as it was.")
@@ -97,31 +178,81 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
         return out;
     };
 
-    for (const QString& suffix : kCompanions) {
-        const QString from = databasePath + suffix;
-        if (!QFileInfo::exists(from))
+    // 1. Nothing of the file may stay behind in a log that the copy would inherit.
+    const QString id = databaseId(databasePath);
+    if (!damaged) {
+        const QString reason = withConnection(databasePath, [](const QSqlDatabase& db) {
+            exec(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        });
+        if (!reason.isEmpty() || logHasContent(databasePath))
+            return fail(
+                QStringLiteral("the log of the database could not be folded into it%1")
+                    .arg(reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason)));
+    }
+    reached(RestoreStep::LogFolded);
+
+    // 2. The copy, complete and checked, beside the file.
+    if (const QString reason = prepareIncoming(backupPath, incoming, id); !reason.isEmpty())
+        return fail(reason);
+    reached(RestoreStep::CopyReady);
+
+    // 3. The current file keeps a name of its own; its logs go with it.
+    if (!linkFile(databasePath, kept) && !QFile::copy(databasePath, kept))
+        return fail(QStringLiteral("the database could not be kept as \"%1\"").arg(kept));
+    for (const QString& log : kLogs) {
+        if (!QFileInfo::exists(databasePath + log))
             continue;
-        if (!QFile::rename(from, kept + suffix))
-            return putBack(QStringLiteral("\"%1\" could not be renamed").arg(from));
-        moved.emplace_back(from, kept + suffix);
+        if (!damaged) {
+            QFile::remove(databasePath + log); // empty once the log is folded in
+        } else if (QFile::rename(databasePath + log, kept + log)) {
+            movedLogs << log;
+        } else {
+            return fail(QStringLiteral("\"%1\" could not be moved").arg(databasePath + log));
+        }
     }
-    // Copied under a name of its own first, so the database's name never holds half a copy.
-    const QString incoming = databasePath + QStringLiteral(".restoring");
-    QFile::remove(incoming); // only ever a leftover of an interrupted restore
-    if (!QFile::copy(backupPath, incoming)) {
-        QFile::remove(incoming);
-        return putBack(QStringLiteral("it could not be copied beside the database"));
+    reached(RestoreStep::OldKept);
+
+    // 4. One rename puts the copy in place; the program's lock is on it first.
+    DatabaseLock* lock = DatabaseLock::heldFor(databasePath);
+    if (lock && !lock->prepareMove(incoming))
+        return fail(QStringLiteral("the copy could not be locked"));
+    if (!replaceFile(incoming, databasePath)) {
+        if (lock)
+            lock->cancelMove();
+        return fail(QStringLiteral("it could not be put in place"));
     }
-    if (!QFile::rename(incoming, databasePath)) {
-        QFile::remove(incoming);
-        return putBack(QStringLiteral("it could not be put in place"));
-    }
+    if (lock)
+        lock->commitMove();
+    reached(RestoreStep::Swapped);
+
     const QString problem = reopen(wasOpen);
     out.ok = true;
     out.keptAs = kept;
     if (!problem.isEmpty())
         out.message =
             QStringLiteral("The backup was restored, but reopening it failed: %1").arg(problem);
+    return out;
+}
+
+RestoreOutcome putCopyInPlace(const QString& databasePath, const QString& copy) {
+    RestoreOutcome out;
+    const QString incoming = databasePath + QStringLiteral(".restoring");
+    QString reason;
+    if (QFileInfo::exists(databasePath))
+        reason = QStringLiteral("\"%1\" exists").arg(databasePath);
+    else
+        reason = prepareIncoming(copy, incoming, {});
+    if (reason.isEmpty() && !replaceFile(incoming, databasePath))
+        reason = QStringLiteral("it could not be put in place");
+    if (!reason.isEmpty()) {
+        if (copy != incoming)
+            removeWithJournals(incoming);
+        out.message = QStringLiteral("\"%1\" could not be put in place of \"%2\": %3")
+                          .arg(copy, databasePath, reason);
+        return out;
+    }
+    out.ok = true;
+    out.keptAs = copy;
     return out;
 }
 

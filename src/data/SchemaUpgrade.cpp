@@ -50,6 +50,12 @@ const std::vector<UpgradeStep>& upgradeSteps() {
           QStringLiteral("CREATE VIEW qForAppendSet1 AS SELECT Field1 FROM BufferSet1 b "
                          "WHERE NOT EXISTS (SELECT 1 FROM Set1 "
                          "WHERE Set1.SetName = b.Field2 COLLATE NOCASE)")}},
+        // Version 5: the file's own identity, so that its backups are told from those of
+        // another database with the same name. A file made before has none yet: it gets a
+        // new random one here. Self-contained: it touches no other table.
+        {5,
+         {QStringLiteral("CREATE TABLE DatabaseIdentity (Id TEXT NOT NULL)"),
+          QStringLiteral("INSERT INTO DatabaseIdentity (Id) VALUES (lower(hex(randomblob(16))))")}},
     };
     return steps;
 }

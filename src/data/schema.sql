@@ -1,4 +1,4 @@
--- Memorant database, schema version 3.
+-- Memorant database, schema version 4.
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.
@@ -420,3 +420,9 @@ BEGIN
     WHERE Cursor IS NOT NULL AND OLD.Card_ID > Cursor AND OLD.Card_ID <= LastCard;
     INSERT OR IGNORE INTO OrderChanged (Card_ID) VALUES (OLD.Card_ID);
 END;
+-- ;;
+-- The file's own identity, written once when it is made: its backups carry it too, so a
+-- backup is told from another database's of the same name.
+CREATE TABLE DatabaseIdentity (Id TEXT NOT NULL);
+-- ;;
+INSERT INTO DatabaseIdentity (Id) VALUES (lower(hex(randomblob(16))));

@@ -6,6 +6,8 @@
 #include "app/RestoreWindow.h"
 #include "data/Backups.h"
 #include "data/Database.h"
+#include "data/DatabaseLock.h"
+#include "data/FileLock.h"
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 #include "learn/LessonState.h"
@@ -42,7 +44,7 @@ void addCards(const testing::TempDatabase& t, int count) {
 }
 
 QStringList keptFiles(const QString& dir, const QString& tag) {
-    QStringList files = QDir(dir).entryList({"VIze." + tag + "-*"}, QDir::Files);
+    QStringList files = QDir(dir).entryList({"VIze.mdb." + tag + "-*"}, QDir::Files);
     files.removeIf([](const QString& f) { return f.endsWith("-wal") || f.endsWith("-shm"); });
     return files;
 }
@@ -82,6 +84,8 @@ class TestBackupRestore : public QObject {
     void damagedStartOffersTheNewestGoodBackup();
     void restoreFromBackupInTheFileMenu();
     void unusableBackupFolderWarnsOnceAndTheLessonGoesOn();
+    void missingFileWithCopiesBesideIsOffered_data();
+    void missingFileWithCopiesBesideIsOffered();
 };
 
 void TestBackupRestore::damagedStartOffersTheNewestGoodBackup_data() {
@@ -92,7 +96,7 @@ void TestBackupRestore::damagedStartOffersTheNewestGoodBackup_data() {
     QTest::newRow("accepted") << true << true << true << "was restored";
     QTest::newRow("declined") << true << true << false << "left as it was";
     QTest::newRow("no good backup") << false << true << true << "no backup";
-    QTest::newRow("no display: backups listed") << true << false << true << "/backups/VIze-";
+    QTest::newRow("no display: backups listed") << true << false << true << "/backups/VIze.mdb-";
 }
 
 void TestBackupRestore::damagedStartOffersTheNewestGoodBackup() {
@@ -138,6 +142,8 @@ void TestBackupRestore::damagedStartOffersTheNewestGoodBackup() {
 void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     Session s;
     const QString path = s.t.path();
+    data::DatabaseLock lock(path); // as the program holds it
+    QCOMPARE(lock.acquire(), QString());
     s.learnSample();
     s.answerCorrectly();
     QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
@@ -174,6 +180,9 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     QCOMPARE(s.c().DataCombo1->findText("Later"), -1);
     QCOMPARE(s.c().DataCombo1->currentText(), QStringLiteral("Capitals of Europe"));
     QTRY_VERIFY(!s.w->findChild<app::Form4*>()); // closed, as it showed the replaced file
+    data::FileLock other;                        // the restored file is locked as the old one was
+    QCOMPARE(other.tryLock(path), data::FileLock::Result::Busy);
+    QCOMPARE(other.tryLock(QDir(s.t.dir()).filePath(kept.first())), data::FileLock::Result::Taken);
 
     // The lesson goes on on the restored file.
     s.learnSample();
@@ -203,6 +212,53 @@ void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {
     s.learnSample();
     s.answerCorrectly();
     QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
+}
+
+void TestBackupRestore::missingFileWithCopiesBesideIsOffered_data() {
+    QTest::addColumn<QString>("left");        // what lies beside the missing file
+    QTest::addColumn<QList<bool>>("answers"); // to the questions, in turn
+    QTest::addColumn<int>("cards");           // in the file afterwards; -1: none, 10: new sample
+    QTest::newRow("restore finished") << "restoring" << QList<bool>{true} << 13;
+    QTest::newRow("newest copy opened") << "before-restore" << QList<bool>{true} << 13;
+    QTest::newRow("new database") << "before-restore" << QList<bool>{false, true} << 10;
+    QTest::newRow("nothing chosen") << "damaged" << QList<bool>{false, false} << -1;
+}
+
+void TestBackupRestore::missingFileWithCopiesBesideIsOffered() {
+    QFETCH(QString, left);
+    QFETCH(QList<bool>, answers);
+    QFETCH(int, cards);
+    auto t = std::make_unique<testing::TempDatabase>(true);
+    const QString path = t->path();
+    addCards(*t, 3);
+    data::closeAllConnections();
+    const QString copy =
+        left == "restoring" ? path + ".restoring" : path + "." + left + "-2026-03-11-093000";
+    QVERIFY(QFile::rename(path, copy));
+    testing::ScriptedDialogs dialogs;
+    for (bool a : answers)
+        dialogs.nextAnswer(a);
+
+    const QString stop = app::offerCopiesOfMissing(path, &dialogs);
+    QVERIFY(dialogs.texts().first().contains(copy));
+    QCOMPARE(stop.isEmpty(), cards >= 0);
+    if (cards < 0) {
+        QVERIFY(!QFile::exists(path));
+    } else {
+        const data::OpenOutcome opened = data::openDatabase(path);
+        QVERIFY2(opened.ok, qPrintable(opened.message));
+        QCOMPARE(data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Card").toInt(), cards);
+        data::closeAllConnections();
+    }
+    if (left == "restoring")
+        return;                   // finished: nothing is left beside the file
+    QVERIFY(QFile::exists(copy)); // copies stay as they are
+
+    // Without a display the copies are listed and nothing is made.
+    QFile::remove(path);
+    const QString listed = app::offerCopiesOfMissing(path, nullptr);
+    QVERIFY2(listed.contains("missing") && listed.contains(copy), qPrintable(listed));
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_MAIN(TestBackupRestore)

@@ -4,6 +4,7 @@
 #include "data/OpenCheck.h"
 #include "data/Sql.h"
 #include "support/DamagedFile.h"
+#include "support/Files.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +61,19 @@ void setLoadFlag(const QString& path, int value) {
     QSqlDatabase::removeDatabase(name);
 }
 
+// Runs the program to its end; its exit code, and what it said.
+std::pair<int, QString> run(const QTemporaryDir& dir, const QStringList& args) {
+    std::unique_ptr<QProcess> p(start(dir, args));
+    p->waitForFinished(30000);
+    return {p->exitCode(),
+            QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError())};
+}
+
+QByteArray bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestProgram : public QObject {
@@ -73,6 +88,13 @@ class TestProgram : public QObject {
     void checkAndBackupCommands();
     void userDataOptionKeepsTheDatabaseInTheDataFolder();
     void helpNamesTheFoldersInUse();
+    void hardLinkGetsNoPastTheLock();
+    void lockFilesThatNameNoProgram_data();
+    void lockFilesThatNameNoProgram();
+    void backupsInTheSameSecondAllSucceed();
+    void commandsOnlyRead_data();
+    void commandsOnlyRead();
+    void missingFileWithCopiesBesideMakesNoSample();
 };
 
 void TestProgram::emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly_data() {
@@ -159,7 +181,7 @@ void TestProgram::checkAndBackupCommands_data() {
     QTest::newRow("check, sound") << QStringList{"check"} << "sound" << 0 << "ok";
     QTest::newRow("check, damaged") << QStringList{"check"} << "damaged" << 1 << "Backups in";
     QTest::newRow("check, missing") << QStringList{"check"} << "missing" << 1 << "no such file";
-    QTest::newRow("backup") << QStringList{"backup"} << "sound" << 0 << "/backups/VIze-";
+    QTest::newRow("backup") << QStringList{"backup"} << "sound" << 0 << "/backups/VIze.mdb-";
     QTest::newRow("backup FILE") << QStringList{"backup", "FILE"} << "sound" << 0 << "copy.mdb";
     QTest::newRow("backup FILE that exists")
         << QStringList{"backup", "VIze.mdb"} << "sound" << 1 << "already exists";
@@ -257,6 +279,125 @@ void TestProgram::helpNamesTheFoldersInUse() {
     QVERIFY2(out.contains(home.filePath("Memorant/VIze.mdb")), qPrintable(out));
     QVERIFY2(out.contains(home.filePath("Memorant/sounds/Object N.wav")), qPrintable(out));
     QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // --help makes nothing
+}
+
+void TestProgram::hardLinkGetsNoPastTheLock() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("L.mdb");
+    std::unique_ptr<QProcess> window(start(dir, {"--db", path}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    const QString hard = dir.filePath("hard.mdb");
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(hard).constData()), 0);
+    testing::writeFile(dir.filePath("words.tsv"), "one\teins\n");
+    const auto [code, said] = run(dir, {"--db", hard, "import-list", dir.filePath("words.tsv")});
+    QVERIFY2(code == 1 && said.contains("already open"), qPrintable(said));
+    QVERIFY(!QFile::exists(hard + "-wal"));
+    ::kill(static_cast<pid_t>(window->processId()), SIGTERM);
+    QVERIFY(window->waitForFinished(15000));
+}
+
+void TestProgram::lockFilesThatNameNoProgram_data() {
+    QTest::addColumn<QString>("lock"); // what lies where the lock file belongs
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("empty, as a power cut leaves it") << "empty" << 0 << "";
+    QTest::newRow("garbage") << "garbage" << 0 << "";
+    QTest::newRow("a folder") << "folder" << 1 << "is a folder";
+    QTest::newRow("another host's") << "host" << 1 << "another computer";
+}
+
+void TestProgram::lockFilesThatNameNoProgram() {
+    QFETCH(QString, lock);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(data::openDatabase(path).ok);
+    data::closeAllConnections();
+    const QString lockFile = path + ".lock";
+    if (lock == "folder")
+        QVERIFY(QDir().mkdir(lockFile));
+    else
+        testing::writeFile(lockFile, lock == "empty"     ? QByteArray()
+                                     : lock == "garbage" ? QByteArray("\x01\x02 not a lock")
+                                                         : QByteArray("4242\nmemorant\nfaraway\n"));
+    const auto [code, out] = run(dir, {"--db", path, "export", dir.filePath("out.txt")});
+    QVERIFY2(code == exitCode && out.contains(said), qPrintable(out));
+    if (exitCode != 0)
+        QVERIFY2(out.contains(lockFile), qPrintable(out)); // says which file stands in the way
+    else
+        QVERIFY(!QFileInfo(lockFile).isFile()); // taken over, and let go at the end
+}
+
+void TestProgram::backupsInTheSameSecondAllSucceed() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(data::openDatabase(path).ok);
+    data::closeAllConnections();
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int i = 0; i < 3; ++i)
+        runs.emplace_back(start(dir, {"--db", path, "backup"}));
+    for (auto& p : runs) {
+        QVERIFY(p->waitForFinished(30000));
+        QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+    }
+    QCOMPARE(data::listBackups(path).size(), 3);
+    QVERIFY(QDir(data::backupFolder(path)).entryList({"*.partial"}, QDir::Files).isEmpty());
+}
+
+void TestProgram::commandsOnlyRead_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("check") << "check";
+    QTest::newRow("backup") << "backup";
+}
+
+void TestProgram::commandsOnlyRead() {
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    // A read-only file of the version before files carried an identity, with a damaged
+    // backup among its backups.
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/version3.mdb"), path));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const QString bad = dir.filePath("backups/VIze.mdb-2026-01-01-100000.mdb");
+    QVERIFY(QDir().mkpath(dir.filePath("backups")));
+    testing::writeFile(bad, QByteArray("SQLite format 3\0") + QByteArray(5000, 'x'));
+    const QByteArray before = bytes(path);
+
+    const auto [code, out] = run(dir, {"--db", path, command});
+    QVERIFY2(code == 0, qPrintable(out));
+    QCOMPARE(bytes(path), before);
+    QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-shm"));
+    QVERIFY(data::databaseId(path).isEmpty()); // only an upgrade writes the identity
+    if (command == "backup") {
+        QCOMPARE(data::listBackups(path).size(), 2);
+        QVERIFY(data::databaseId(data::listBackups(path).first().path).isEmpty());
+    }
+
+    // Without a display, the damaged backup is marked as such in the list.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    f.write(QByteArray(4096, '\0')); // the first page gone
+    f.close();
+    const auto [damagedCode, listed] = run(dir, {"--db", path, command});
+    QCOMPARE(damagedCode, 1);
+    QVERIFY2(listed.contains("damaged") && listed.contains(bad + "  (damaged)"),
+             qPrintable(listed));
+}
+
+void TestProgram::missingFileWithCopiesBesideMakesNoSample() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(data::openDatabase(path).ok);
+    data::closeAllConnections();
+    // What a restore killed midway left before restores kept the file in place.
+    const QString copy = dir.filePath("VIze.before-restore-2026-03-11-093000");
+    QVERIFY(QFile::rename(path, copy));
+    const auto [code, said] = run(dir, {"--db", path});
+    QVERIFY2(code == 1 && said.contains(copy), qPrintable(said));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(QFile::exists(copy));
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

@@ -2,6 +2,7 @@
 #include "data/BackupRotation.h"
 #include "data/Backups.h"
 #include "data/Database.h"
+#include "data/FileLock.h"
 #include "data/OpenCheck.h"
 #include "data/Restore.h"
 #include "data/SideConnection.h"
@@ -14,7 +15,10 @@
 #include <QRegularExpression>
 #include <QtTest>
 #include <algorithm>
+#include <csignal>
 #include <set>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,6 +83,12 @@ class TestBackups : public QObject {
     void unusableBackupFolderIsReported();
     void damagedPageIsFoundAndNewestGoodBackupRestored();
     void damagedLogIsFoundInTheBackgroundAndNotCopied();
+    void interruptedRestoreLeavesTheOldOrTheNewFile_data();
+    void interruptedRestoreLeavesTheOldOrTheNewFile();
+    void sameBaseNameDatabasesKeepTheirOwnBackups();
+    void futureDatedBackupDoesNotStopBackups();
+    void partialFilesOfKilledBackupsGoAndNamesNeverClash();
+    void zeroedFirstPageWithBackupsIsDamaged();
 };
 
 void TestBackups::rotationOverSimulatedDates_data() {
@@ -139,11 +149,10 @@ void TestBackups::backupsAreNamedListedAndDue() {
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
 
-    QTest::qWait(1100); // the last write falls in an earlier second than the backup
     const QDateTime now = QDateTime::currentDateTime();
     const data::BackupResult first = data::backUp(t.path(), now);
     QVERIFY2(first.error.isEmpty(), qPrintable(first.error));
-    QVERIFY(QRegularExpression(R"(/backups/VIze-\d{4}-\d\d-\d\d-\d{6}\.mdb$)")
+    QVERIFY(QRegularExpression(R"(/backups/VIze\.mdb-\d{4}-\d\d-\d\d-\d{6}\.mdb$)")
                 .match(first.path)
                 .hasMatch());
     QCOMPARE(scalarIn(first.path, "SELECT COUNT(*) FROM Card").toInt(),
@@ -152,14 +161,14 @@ void TestBackups::backupsAreNamedListedAndDue() {
     t.exec("UPDATE Fields SET Load = 0");
     QVERIFY(data::backupDue(t.path()));
 
-    // A second backup within the same second takes the next one; nothing is overwritten.
+    // A second backup within the same second is numbered; nothing is overwritten.
     const data::BackupResult second = data::backUp(t.path(), now);
     QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
-    QVERIFY(second.path != first.path);
+    QCOMPARE(QFileInfo(second.path).fileName(), data::backupFileName(t.path(), now, 2));
     const QList<data::BackupFile> listed = data::listBackups(t.path());
     QCOMPARE(listed.size(), 2);
-    QCOMPARE(listed[0].path, second.path);             // newest first
-    QCOMPARE(folder.entryList(QDir::Files).size(), 5); // the other files are left alone
+    QCOMPARE(listed[0].path, second.path); // newest first
+    QCOMPARE(folder.entryList({"notes.txt", "VIze-latest.mdb", "Other-*"}, QDir::Files).size(), 3);
     QVERIFY(folder.entryList({"*.partial"}, QDir::Files).isEmpty());
 }
 
@@ -243,9 +252,9 @@ void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
     QCOMPARE(newest->path, good.path);
 
     const data::RestoreOutcome restored =
-        data::restoreBackup(path, newest->path, QStringLiteral("damaged"), now);
+        data::restoreBackup(path, newest->path, data::Replacing::DamagedFile, now);
     QVERIFY2(restored.ok && restored.message.isEmpty(), qPrintable(restored.message));
-    QCOMPARE(QFileInfo(restored.keptAs).fileName(), "VIze.damaged-" + data::timeStamp(now));
+    QCOMPARE(QFileInfo(restored.keptAs).fileName(), "VIze.mdb.damaged-" + data::timeStamp(now));
     QCOMPARE(contents(restored.keptAs), damagedBytes);
     QCOMPARE(contents(restored.keptAs + "-wal"), QByteArray(5000, 'x'));
     QVERIFY(QFile::exists(good.path)); // the backup stays a backup
@@ -258,7 +267,7 @@ void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
     // A damaged backup is never put in place.
     const QByteArray current = contents(path);
     const data::RestoreOutcome refusedBackup =
-        data::restoreBackup(path, badBackup, QStringLiteral("before-restore"), now);
+        data::restoreBackup(path, badBackup, data::Replacing::SoundFile, now);
     QVERIFY(!refusedBackup.ok);
     QVERIFY(refusedBackup.message.contains(badBackup));
     QCOMPARE(contents(path), current);
@@ -283,6 +292,148 @@ void TestBackups::damagedLogIsFoundInTheBackgroundAndNotCopied() {
              qPrintable(result.damage));
     QVERIFY(result.path.isEmpty());
     QVERIFY(data::listBackups(path).isEmpty());
+}
+
+void TestBackups::interruptedRestoreLeavesTheOldOrTheNewFile_data() {
+    QTest::addColumn<data::RestoreStep>("killedAfter");
+    QTest::addColumn<bool>("newFile");
+    QTest::newRow("log folded in") << data::RestoreStep::LogFolded << false;
+    QTest::newRow("copy ready beside it") << data::RestoreStep::CopyReady << false;
+    QTest::newRow("old file kept") << data::RestoreStep::OldKept << false;
+    QTest::newRow("copy in place") << data::RestoreStep::Swapped << true;
+}
+
+void TestBackups::interruptedRestoreLeavesTheOldOrTheNewFile() {
+    QFETCH(data::RestoreStep, killedAfter);
+    QFETCH(bool, newFile);
+    auto t = std::make_unique<testing::TempDatabase>(true);
+    const QString path = t->path();
+    const data::BackupResult backup = data::backUp(path);
+    QVERIFY(backup.error.isEmpty());
+    addCards(*t, 5);
+    data::closeAllConnections();
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        data::setRestoreHookForTesting([killedAfter](data::RestoreStep step) {
+            if (step == killedAfter)
+                ::raise(SIGKILL);
+        });
+        data::restoreBackup(path, backup.path, data::Replacing::SoundFile);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status));
+
+    QVERIFY(QFileInfo(path).isFile());
+    QVERIFY(data::quickCheck(path).sound);
+    QCOMPARE(scalarIn(path, "SELECT COUNT(*) FROM Card").toInt(), newFile ? 10 : 15);
+    const data::OpenOutcome again = data::openDatabase(path, /*createIfMissing=*/false);
+    QVERIFY2(again.ok, qPrintable(again.message));
+    data::closeAllConnections();
+}
+
+void TestBackups::sameBaseNameDatabasesKeepTheirOwnBackups() {
+    testing::TempDatabase t(true);
+    const QString mdb = t.path();
+    const QString old = QDir(t.dir()).filePath("VIze.old");
+    QVERIFY(data::backUp(mdb).error.isEmpty());
+    data::closeAllConnections();
+    QVERIFY(data::openDatabase(old).ok);
+    addCards(t, 3); // through the main connection, now on VIze.old
+    data::closeAllConnections();
+    // One backup named after the old scheme (no identity inside): it cannot tell the two
+    // apart, so it belongs to neither.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString legacy = QDir(data::backupFolder(mdb)).filePath("VIze-2026-01-01-100000.mdb");
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/version3.mdb"), legacy));
+    for (int i = 0; i < 12; ++i) // enough for the rotation to remove some
+        QVERIFY(data::backUp(old, now.addSecs(i)).error.isEmpty());
+
+    const QList<data::BackupFile> ofMdb = data::listBackups(mdb);
+    const QList<data::BackupFile> ofOld = data::listBackups(old);
+    QCOMPARE(ofMdb.size(), 1);
+    QCOMPARE(ofOld.size(), 10);
+    QVERIFY(QFileInfo(ofMdb.first().path).fileName().startsWith("VIze.mdb-"));
+    for (const data::BackupFile& b : ofOld)
+        QCOMPARE(scalarIn(b.path, "SELECT COUNT(*) FROM Card").toInt(), 13);
+    QVERIFY(QFile::exists(legacy));
+    QCOMPARE(data::newestGoodBackup(mdb)->path, ofMdb.first().path);
+
+    // Alone in its folder, the file owns the old-style backup again.
+    QVERIFY(QFile::remove(old));
+    QCOMPARE(data::listBackups(mdb).size(), 2);
+}
+
+void TestBackups::futureDatedBackupDoesNotStopBackups() {
+    testing::TempDatabase t(true);
+    // From a clock that was wrong, or a folder copied from elsewhere.
+    const QDateTime future(QDate(2031, 5, 1), QTime(12, 0));
+    QVERIFY(data::backUp(t.path(), future).error.isEmpty());
+    QVERIFY(!data::backupDue(t.path()));
+    t.exec("UPDATE Fields SET Load = 0");
+    QVERIFY(data::backupDue(t.path()));
+    const data::BackupResult now = data::backUp(t.path());
+    QVERIFY2(now.error.isEmpty(), qPrintable(now.error));
+    QVERIFY(!data::backupDue(t.path()));
+    t.exec("UPDATE Fields SET Load = 1");
+    QVERIFY(data::backupDue(t.path()));
+}
+
+void TestBackups::partialFilesOfKilledBackupsGoAndNamesNeverClash() {
+    testing::TempDatabase t(true);
+    const QString path = t.path();
+    const QDir folder(data::backupFolder(path));
+    QVERIFY(QDir().mkpath(folder.path()));
+    const QDateTime now = QDateTime::currentDateTime();
+    // Left by killed backups: nobody holds them.
+    const QString stale = folder.filePath(data::backupFileName(path, now.addDays(-1)) + ".partial");
+    QFile(stale).open(QIODevice::WriteOnly);
+    QFile(stale + "-journal").open(QIODevice::WriteOnly);
+    const QString otherDatabases = folder.filePath("Other.mdb-2026-01-01-100000.mdb.partial");
+    QFile(otherDatabases).open(QIODevice::WriteOnly);
+    // Another backup is writing this second's name right now.
+    const QString busy = folder.filePath(data::backupFileName(path, now) + ".partial");
+    data::FileLock writer;
+    QCOMPARE(writer.tryLock(busy, /*create=*/true), data::FileLock::Result::Taken);
+
+    const data::BackupResult result = data::backUp(path, now);
+    QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+    QCOMPARE(QFileInfo(result.path).fileName(), data::backupFileName(path, now, 2));
+    QVERIFY(!QFile::exists(stale) && !QFile::exists(stale + "-journal"));
+    QVERIFY(QFile::exists(busy));
+    QVERIFY(QFile::exists(otherDatabases));
+
+    writer.unlock(); // its backup was killed
+    QCOMPARE(data::removeStalePartials(path), 1);
+    QVERIFY(!QFile::exists(busy));
+}
+
+void TestBackups::zeroedFirstPageWithBackupsIsDamaged() {
+    auto t = std::make_unique<testing::TempDatabase>(true);
+    const QString path = t->path();
+    data::closeAllConnections();
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write(QByteArray(4096, '\0'));
+    }
+    const data::OpenOutcome alone = data::openDatabase(path);
+    QVERIFY(!alone.damaged); // nothing tells what it was
+    QVERIFY2(alone.message.contains("not an SQLite file"), qPrintable(alone.message));
+
+    auto good = std::make_unique<testing::TempDatabase>(true);
+    QVERIFY(QDir().mkpath(data::backupFolder(path)));
+    QVERIFY(data::copyDatabase(good->path(), QDir(data::backupFolder(path))
+                                                 .filePath(data::backupFileName(
+                                                     path, QDateTime::currentDateTime()))) == "");
+    data::closeAllConnections();
+    const data::OpenOutcome refused = data::openDatabase(path);
+    QVERIFY(refused.damaged);
+    QVERIFY2(refused.message.contains(path) && refused.message.contains("damaged"),
+             qPrintable(refused.message));
+    QVERIFY(data::newestGoodBackup(path));
 }
 
 QTEST_GUILESS_MAIN(TestBackups)

@@ -6,6 +6,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -42,6 +43,8 @@ class TestDatabase : public QObject {
     void olderVersionIsUpgradedKeepingItsData();
     void importViewsAreMadeAnewOnUpgrade_data();
     void importViewsAreMadeAnewOnUpgrade();
+    void olderFilesGetAnIdentityKeepingTheirData_data();
+    void olderFilesGetAnIdentityKeepingTheirData();
     void missingFileIsRefusedWhenNotToBeCreated();
     void killDuringCreationLeavesNoFile();
     void readOnlyFileOrFolderIsNamedAndLeftAlone_data();
@@ -177,14 +180,15 @@ void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
 
 void TestDatabase::importViewsAreMadeAnewOnUpgrade_data() {
     QTest::addColumn<QString>("file");
-    QTest::newRow("version 1") << "version1.mdb";
-    // Made by the program of version 3: the sample set, nothing else.
-    QTest::newRow("version 3") << "version3.mdb";
+    QTest::addColumn<int>("cards");
+    QTest::newRow("version 1") << "version1.mdb" << 10;
+    QTest::newRow("version 3") << "version3.mdb" << 12;
 }
 
 // A set without a name made the merge's views add nothing; older files get the new ones.
 void TestDatabase::importViewsAreMadeAnewOnUpgrade() {
     QFETCH(QString, file);
+    QFETCH(int, cards);
     QTemporaryDir dir;
     const QString path = copyOfTestFile(dir, file);
     {
@@ -202,7 +206,34 @@ void TestDatabase::importViewsAreMadeAnewOnUpgrade() {
     QCOMPARE(data::scalar(db, "SELECT group_concat(Field1) FROM qForAppendSet1").toString(),
              QStringLiteral("7"));
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM qE7_1nonDel").toInt(), 0);
-    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), 10);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), cards);
+    data::closeAllConnections();
+}
+
+// version3.mdb and version4.mdb were written by the releases before files carried an
+// identity: the sample set and a set "Kept set" of two cards.
+void TestDatabase::olderFilesGetAnIdentityKeepingTheirData_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("version 3") << "version3.mdb";
+    QTest::newRow("version 4") << "version4.mdb";
+}
+
+void TestDatabase::olderFilesGetAnIdentityKeepingTheirData() {
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    const QString path = copyOfTestFile(dir, file);
+    QVERIFY(data::openDatabase(path).ok);
+    const QSqlDatabase db = data::mainConnection();
+    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), 12);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Set1 WHERE SetName = 'Kept set'").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM DatabaseIdentity").toInt(), 1);
+    const QString id = data::scalar(db, "SELECT Id FROM DatabaseIdentity").toString();
+    QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch(), qPrintable(id));
+    data::closeAllConnections();
+    QVERIFY(data::openDatabase(path).ok); // written once, kept from then on
+    QCOMPARE(data::scalar(data::mainConnection(), "SELECT Id FROM DatabaseIdentity").toString(),
+             id);
     data::closeAllConnections();
 }
 

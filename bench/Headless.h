@@ -1,7 +1,7 @@
 #pragma once
 
 #include "present/Dialogs.h"
-#include "present/SpeechAndSound.h"
+#include "speech/SpeechAndSound.h"
 
 namespace bench {
 

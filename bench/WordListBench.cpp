@@ -1,7 +1,7 @@
 #include "WordListBench.h"
 
 #include "data/Database.h"
-#include "exchange/WordListImport.h"
+#include "wordlist/WordListImport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,7 +5,6 @@
 #include "ExchangeBench.h"
 #include "Headless.h"
 #include "WordListBench.h"
-#include "app/Form1.h"
 #include "data/Backups.h"
 #include "data/Database.h"
 #include "data/OpenCheck.h"
@@ -13,6 +12,7 @@
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 #include "learn/Ordering.h"
+#include "window/Form1.h"
 
 #include <QAction>
 #include <QApplication>

@@ -19,6 +19,4 @@ struct CommandLine {
 // other word names a command (see Commands.h), and everything after it belongs to it.
 CommandLine parseCommandLine(const QStringList& arguments);
 
-QString usageText();
-
 } // namespace app

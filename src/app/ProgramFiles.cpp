@@ -1,6 +1,6 @@
 #include "app/ProgramFiles.h"
 
-#include "present/Folders.h"
+#include "speech/Folders.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "app/ExchangeCommands.h"
+#include "cli/ExchangeCommands.h"
 
 #include "data/Database.h"
 #include "data/DatabaseLock.h"

@@ -1,11 +1,11 @@
-#include "app/WordListCommands.h"
+#include "cli/WordListCommands.h"
 
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "exchange/RegularFile.h"
-#include "exchange/WordListExport.h"
-#include "exchange/WordListImport.h"
+#include "wordlist/WordListExport.h"
+#include "wordlist/WordListImport.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "present/AudioPlayback.h"
+#include "speech/AudioPlayback.h"
 
-#include "present/SpeechAndSound.h"
+#include "speech/SpeechAndSound.h"
 
 #include <QAudioSink>
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "present/DefaultVoice.h"
+#include "speech/DefaultVoice.h"
 
 namespace present {
 

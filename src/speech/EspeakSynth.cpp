@@ -1,6 +1,6 @@
-#include "present/EspeakSynth.h"
+#include "speech/EspeakSynth.h"
 
-#include "present/SpeechAndSound.h"
+#include "speech/SpeechAndSound.h"
 
 #include <espeak-ng/speak_lib.h>
 

@@ -1,4 +1,4 @@
-#include "present/Folders.h"
+#include "speech/Folders.h"
 
 #include <QCoreApplication>
 #include <QDir>

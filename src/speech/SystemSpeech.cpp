@@ -1,10 +1,10 @@
-#include "present/SystemSpeech.h"
+#include "speech/SystemSpeech.h"
 
-#include "present/AudioPlayback.h"
-#include "present/DefaultVoice.h"
-#include "present/EspeakSynth.h"
-#include "present/Folders.h"
-#include "present/Tones.h"
+#include "speech/AudioPlayback.h"
+#include "speech/DefaultVoice.h"
+#include "speech/EspeakSynth.h"
+#include "speech/Folders.h"
+#include "speech/Tones.h"
 
 namespace present {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "present/SpeechAndSound.h"
+#include "speech/SpeechAndSound.h"
 
 namespace present {
 

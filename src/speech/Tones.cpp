@@ -1,6 +1,6 @@
-#include "present/Tones.h"
+#include "speech/Tones.h"
 
-#include "present/WavFile.h"
+#include "speech/WavFile.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "present/WavFile.h"
+#include "speech/WavFile.h"
 
 #include <QtEndian>
 

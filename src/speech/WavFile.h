@@ -1,6 +1,6 @@
 #pragma once
 
-#include "present/PcmAudio.h"
+#include "speech/PcmAudio.h"
 
 #include <QByteArray>
 #include <optional>

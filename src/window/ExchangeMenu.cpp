@@ -1,4 +1,4 @@
-#include "app/ExchangeMenu.h"
+#include "window/ExchangeMenu.h"
 
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"

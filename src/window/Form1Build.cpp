@@ -1,4 +1,4 @@
-#include "app/Form1Build.h"
+#include "window/Form1Build.h"
 
 #include "data/RecordsetModel.h"
 #include "present/GridEditor.h"

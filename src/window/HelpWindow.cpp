@@ -1,6 +1,6 @@
-#include "app/HelpWindow.h"
+#include "window/HelpWindow.h"
 
-#include "present/Folders.h"
+#include "speech/Folders.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>

@@ -1,7 +1,5 @@
-#include "app/KidsMode.h"
+#include "window/KidsMode.h"
 
-#include "app/Screens.h"
-#include "app/VoiceChoice.h"
 #include "data/RecordsetModel.h"
 #include "learn/Demons.h"
 #include "learn/Guarded.h"
@@ -10,6 +8,8 @@
 #include "learn/SetLoading.h"
 #include "present/KidsPictures.h"
 #include "sets/SetLifecycle.h"
+#include "window/Screens.h"
+#include "window/VoiceChoice.h"
 
 #include <QEvent>
 #include <QMouseEvent>

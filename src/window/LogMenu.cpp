@@ -1,7 +1,7 @@
-#include "app/LogMenu.h"
+#include "window/LogMenu.h"
 
-#include "app/LogWindow.h"
 #include "data/Sql.h"
+#include "window/LogWindow.h"
 
 #include <QAction>
 

@@ -1,4 +1,4 @@
-#include "app/LogWindow.h"
+#include "window/LogWindow.h"
 
 #include "data/Database.h"
 #include "data/RecordsetModel.h"

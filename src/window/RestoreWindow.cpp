@@ -1,4 +1,4 @@
-#include "app/RestoreWindow.h"
+#include "window/RestoreWindow.h"
 
 #include "data/OpenCheck.h"
 #include "data/RecordsetModel.h"

@@ -1,12 +1,12 @@
-#include "app/TalkingSilent.h"
+#include "window/TalkingSilent.h"
 
-#include "app/HelpWindow.h"
-#include "app/Screens.h"
-#include "app/VoiceChoice.h"
-#include "app/VoiceDialog.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/Guarded.h"
+#include "window/HelpWindow.h"
+#include "window/Screens.h"
+#include "window/VoiceChoice.h"
+#include "window/VoiceDialog.h"
 
 namespace app {
 

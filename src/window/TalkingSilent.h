@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/HelpWindow.h"
 #include "learn/Form1State.h"
+#include "window/HelpWindow.h"
 
 #include <QPointer>
 #include <QString>

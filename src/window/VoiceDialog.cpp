@@ -1,4 +1,4 @@
-#include "app/VoiceDialog.h"
+#include "window/VoiceDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

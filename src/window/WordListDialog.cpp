@@ -1,4 +1,4 @@
-#include "app/WordListDialog.h"
+#include "window/WordListDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
-#include "app/WordListMenu.h"
+#include "window/WordListMenu.h"
 
-#include "app/WordListDialog.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
-#include "exchange/WordListExport.h"
 #include "sets/GridRefresh.h"
+#include "window/WordListDialog.h"
+#include "wordlist/WordListExport.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exchange/WordListImport.h"
 #include "learn/Form1State.h"
+#include "wordlist/WordListImport.h"
 
 #include <QObject>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "exchange/CsvReader.h"
+#include "wordlist/CsvReader.h"
 
 #include <QFileInfo>
 #include <QMap>

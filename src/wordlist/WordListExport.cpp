@@ -1,9 +1,9 @@
-#include "exchange/WordListExport.h"
+#include "wordlist/WordListExport.h"
 
 #include "data/Sql.h"
 #include "exchange/RegularFile.h"
-#include "exchange/WordListRules.h"
 #include "sets/SetRules.h"
+#include "wordlist/WordListRules.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/WordListImport.h"
+#include "wordlist/WordListImport.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "exchange/WordListImport.h"
+#include "wordlist/WordListImport.h"
 
 #include "data/Sql.h"
-#include "exchange/CsvReader.h"
 #include "exchange/RegularFile.h"
+#include "wordlist/CsvReader.h"
 
 #include <QFile>
 #include <QFileInfo>

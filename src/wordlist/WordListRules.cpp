@@ -1,7 +1,7 @@
-#include "exchange/WordListRules.h"
+#include "wordlist/WordListRules.h"
 
-#include "exchange/CsvReader.h"
 #include "sets/SetRules.h"
+#include "wordlist/CsvReader.h"
 
 #include <QFileInfo>
 #include <QSet>

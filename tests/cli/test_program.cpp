@@ -120,7 +120,7 @@ void TestProgram::emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly() {
 void TestProgram::badFileIsRefusedWithMessageAndExitCode() {
     QTemporaryDir dir;
     const QString path = dir.filePath("broken.mdb");
-    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/garbage.mdb"), path));
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/garbage.mdb"), path));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray before = f.readAll();
@@ -357,7 +357,7 @@ void TestProgram::commandsOnlyRead() {
     // A read-only file of the version before files carried an identity, with a damaged
     // backup among its backups.
     const QString path = dir.filePath("VIze.mdb");
-    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/version3.mdb"), path));
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/version3.mdb"), path));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     const QString bad = dir.filePath("backups/VIze.mdb-2026-01-01-100000.mdb");
     QVERIFY(QDir().mkpath(dir.filePath("backups")));

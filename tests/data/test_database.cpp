@@ -26,7 +26,7 @@ QByteArray digest(const QString& path) {
 // file the test may check byte for byte.
 QString copyOfTestFile(const QTemporaryDir& dir, const QString& name) {
     const QString target = dir.filePath(name);
-    QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/") + name, target);
+    QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/") + name, target);
     return target;
 }
 

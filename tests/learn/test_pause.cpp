@@ -1,9 +1,9 @@
-#include "app/Form1.h"
 #include "data/Sql.h"
 #include "learn/Pause.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
 
 #include <QtTest>
 

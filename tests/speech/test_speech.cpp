@@ -1,8 +1,8 @@
-#include "present/DefaultVoice.h"
-#include "present/EspeakSynth.h"
-#include "present/SystemSpeech.h"
-#include "present/Tones.h"
-#include "present/WavFile.h"
+#include "speech/DefaultVoice.h"
+#include "speech/EspeakSynth.h"
+#include "speech/SystemSpeech.h"
+#include "speech/Tones.h"
+#include "speech/WavFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,9 +1,6 @@
 // Backups and restoring, on the real window and the real start-up decisions.
 #include "app/BackupNotice.h"
 #include "app/DamagedStart.h"
-#include "app/Form1.h"
-#include "app/LogWindow.h"
-#include "app/RestoreWindow.h"
 #include "data/Backups.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
@@ -15,6 +12,9 @@
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/LogWindow.h"
+#include "window/RestoreWindow.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "app/ExchangeCommands.h"
-#include "app/ExchangeMenu.h"
-#include "app/Form1.h"
+#include "cli/ExchangeCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/ExchangeMenu.h"
+#include "window/Form1.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -77,8 +77,7 @@ void TestExchangeMenu::exportThenImportFromTheMenu() {
 }
 
 void TestExchangeMenu::aBadFileIsRefusedWithItsName() {
-    w->exchangeMenu().setExchangePath(
-        QStringLiteral(MEMORANT_TEST_DATA "/../exchange/data/bad-id.txt"));
+    w->exchangeMenu().setExchangePath(QStringLiteral(MEMORANT_FIXTURES "/exchange/bad-id.txt"));
     const int sets = t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
     w->controls().mnuImpNoLog->trigger();
     QCOMPARE(dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);

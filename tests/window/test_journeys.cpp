@@ -1,10 +1,10 @@
 // What a new user does on the first day, on the real window with the sample set.
-#include "app/Form1.h"
 #include "data/RecordsetModel.h"
 #include "learn/LessonState.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
 
 #include <QtTest>
 #include <memory>

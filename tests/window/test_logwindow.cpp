@@ -1,10 +1,10 @@
-#include "app/Form1.h"
-#include "app/LogMenu.h"
-#include "app/LogWindow.h"
 #include "data/RecordsetModel.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/LogMenu.h"
+#include "window/LogWindow.h"
 
 #include <QAction>
 #include <QTableView>

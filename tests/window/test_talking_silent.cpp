@@ -1,11 +1,11 @@
-#include "app/Form1.h"
-#include "app/HelpWindow.h"
-#include "app/TalkingSilent.h"
-#include "app/VoiceDialog.h"
 #include "data/RecordsetModel.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/HelpWindow.h"
+#include "window/TalkingSilent.h"
+#include "window/VoiceDialog.h"
 
 #include <QTextBrowser>
 #include <QtTest>

@@ -1,12 +1,12 @@
 // File > Import > Word list... and File > Export set as word list..., in the real main window.
-#include "app/Form1.h"
-#include "app/WordListDialog.h"
-#include "app/WordListMenu.h"
 #include "data/RecordsetModel.h"
 #include "support/Files.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/WordListDialog.h"
+#include "window/WordListMenu.h"
 
 #include <QCheckBox>
 #include <QComboBox>

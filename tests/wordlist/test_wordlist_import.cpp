@@ -1,9 +1,9 @@
 // Importing a list as a new set and exporting a set as a list, against a real database.
 #include "data/Sql.h"
-#include "exchange/WordListExport.h"
-#include "exchange/WordListImport.h"
 #include "support/Files.h"
 #include "support/TempDatabase.h"
+#include "wordlist/WordListExport.h"
+#include "wordlist/WordListImport.h"
 
 #include <QFile>
 #include <QSqlQuery>

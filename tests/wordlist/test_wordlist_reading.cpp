@@ -1,9 +1,9 @@
 // Reading word lists: encodings, quoting, separators, headers, and the rows that make no card.
-#include "exchange/CsvReader.h"
 #include "exchange/TextDecoding.h"
-#include "exchange/WordListImport.h"
-#include "exchange/WordListRules.h"
 #include "support/Files.h"
+#include "wordlist/CsvReader.h"
+#include "wordlist/WordListImport.h"
+#include "wordlist/WordListRules.h"
 
 #include <QtTest>
 

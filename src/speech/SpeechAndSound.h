@@ -1,17 +1,17 @@
 #pragma once
 
+#include "data/Error.h"
+
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
 
 namespace present {
 
 // Speech or sound output cannot be started (no audio device, no voice data). The handlers
 // that speak catch it and fall back to Silent mode.
-class SpeechUnavailable : public std::runtime_error {
+class SpeechUnavailable : public data::Error {
   public:
-    explicit SpeechUnavailable(const QString& what) : std::runtime_error(what.toStdString()) {}
-    QString reason() const { return QString::fromStdString(what()); }
+    using Error::Error;
 };
 
 // The speech and sound service. Speaking and playing block input until done, while the

@@ -1,24 +1,23 @@
 #pragma once
 
-#include "exchange/CsvReader.h"
 #include "exchange/TextDecoding.h"
-#include "exchange/WordListRules.h"
+#include "wordlist/CsvReader.h"
+#include "wordlist/WordListRules.h"
 
+#include "data/Error.h"
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 
 namespace exchange {
 
 // A list that cannot be read or imported. The message names the file, and the line when
 // one is at fault; nothing was added.
-class WordListError : public std::runtime_error {
+class WordListError : public data::Error {
   public:
-    explicit WordListError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using Error::Error;
 };
 
 // How to read a list. Unset choices are detected from the file.

@@ -1,5 +1,6 @@
-#include "app/AboutWindow.h"
+#include "window/AboutWindow.h"
 
+#include "Version.h"
 #include "data/Database.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     name->setFont(face);
     name->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
+    auto* version = new QLabel(QStringLiteral("Version " MEMORANT_VERSION), this);
     version->setObjectName(QStringLiteral("version"));
     version->setAlignment(Qt::AlignCenter);
 

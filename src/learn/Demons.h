@@ -2,6 +2,7 @@
 
 #include "learn/DemonsManager.h"
 #include "learn/Form1State.h"
+#include "learn/LessonState.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
 

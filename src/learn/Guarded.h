@@ -2,7 +2,8 @@
 
 #include "data/Sql.h"
 #include "learn/Form1State.h"
-#include "present/SpeechAndSound.h"
+#include "learn/LessonState.h"
+#include "speech/SpeechAndSound.h"
 
 #include <exception>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "learn/Form1State.h"
+#include "learn/LessonState.h"
 #include "sets/SetStore.h"
 
 #include <QString>

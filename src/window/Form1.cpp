@@ -1,14 +1,7 @@
-#include "app/Form1.h"
+#include "window/Form1.h"
 
-#include "app/ExchangeMenu.h"
-#include "app/Form1Build.h"
-#include "app/KidsMode.h"
-#include "app/LogMenu.h"
-#include "app/RestoreWindow.h"
-#include "app/Screens.h"
-#include "app/TalkingSilent.h"
-#include "app/WordListMenu.h"
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
 #include "learn/Demons.h"
@@ -18,6 +11,14 @@
 #include "sets/CardGrid.h"
 #include "sets/GridRefresh.h"
 #include "sets/SetLifecycle.h"
+#include "window/ExchangeMenu.h"
+#include "window/Form1Build.h"
+#include "window/KidsMode.h"
+#include "window/LogMenu.h"
+#include "window/RestoreWindow.h"
+#include "window/Screens.h"
+#include "window/TalkingSilent.h"
+#include "window/WordListMenu.h"
 
 #include <QCloseEvent>
 
@@ -38,7 +39,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     talkingSilent_ = std::make_unique<TalkingSilent>(state_);
     setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
-    multiCheck_ = std::make_unique<multi::MultiCheck>(state_, *questionLoop_);
+    multiCheck_ = std::make_unique<multi::MultiCheck>(state_);
     multiAuthoring_ = std::make_unique<multi::MultiAuthoring>(state_);
     demons_ = std::make_unique<learn::Demons>(state_, *questionLoop_, *setLoading_);
     kidsMode_ = std::make_unique<KidsMode>(state_, *screensProc_, *questionLoop_, *setLoading_,
@@ -83,7 +84,7 @@ void Form1::Form_Load() {
     // Load stays 0 while the program runs; a normal close sets it back to 1.
     if (rs_.fields.isEmpty())
         rs_.fields.addNew();
-    rs_.fields.setValue(QStringLiteral("Load"), 0);
+    rs_.fields.setValue(data::column::Load, 0);
     rs_.fields.update();
     rs_.fields1.moveFirst();
 
@@ -110,7 +111,7 @@ void Form1::Form_Unload() {
     rs_.LoadAll();
     if (rs_.fields.isEmpty())
         rs_.fields.addNew();
-    rs_.fields.setValue(QStringLiteral("Load"), 1);
+    rs_.fields.setValue(data::column::Load, 1);
     rs_.fields.update();
     rs_.UnloadAll();
 }
@@ -143,8 +144,12 @@ void Form1::ScrChngSetName() {
 void Form1::SubErrorHandler429() {
     talkingSilent_->SubErrorHandler429();
 }
-void Form1::SubMultipleAnswerCheck() {
-    multiCheck_->SubMultipleAnswerCheck();
+bool Form1::SubMultipleAnswerCheck() {
+    return multiCheck_->SubMultipleAnswerCheck();
+}
+
+void Form1::WrongAnswerMulti() {
+    multiCheck_->WrongAnswerMulti();
 }
 void Form1::SubLeaveTdbGrid1() {
     multiAuthoring_->SubLeaveTdbGrid1();

@@ -9,8 +9,8 @@
 #include "present/Dialogs.h"
 #include "present/Form1Controls.h"
 #include "present/Modes.h"
-#include "present/SpeechAndSound.h"
 #include "present/WindowProcedures.h"
+#include "speech/SpeechAndSound.h"
 
 #include <QMainWindow>
 #include <QSqlDatabase>
@@ -69,7 +69,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     void ScrLearnVisible() override;
     void ScrChngSetName() override;
     void SubErrorHandler429() override;
-    void SubMultipleAnswerCheck() override;
+    bool SubMultipleAnswerCheck() override;
+    void WrongAnswerMulti() override;
     void SubLeaveTdbGrid1() override;
     void SubShowMultiple() override;
     bool commitCardGrid() override;

@@ -1,10 +1,11 @@
-#include "app/Screens.h"
+#include "window/Screens.h"
 
-#include "app/AboutWindow.h"
 #include "data/RecordsetModel.h"
+#include "learn/LessonState.h"
 #include "present/AcademicLayouts.h"
 #include "present/ApplyLayout.h"
 #include "present/Twips.h"
+#include "window/AboutWindow.h"
 
 #include <QScreen>
 #include <algorithm>

@@ -1,9 +1,10 @@
 // The Kids layouts of the four screens.
 
-#include "app/Screens.h"
+#include "learn/LessonState.h"
 #include "present/ApplyLayout.h"
 #include "present/KidsLayouts.h"
 #include "present/Twips.h"
+#include "window/Screens.h"
 
 namespace app {
 namespace {

@@ -1,7 +1,5 @@
-#include "app/Form1.h"
-#include "app/KidsMode.h"
-#include "app/TalkingSilent.h"
 #include "data/RecordsetModel.h"
+#include "learn/LessonState.h"
 #include "present/ApplyLayout.h"
 #include "present/KidsLayouts.h"
 #include "present/KidsPictures.h"
@@ -9,6 +7,9 @@
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/KidsMode.h"
+#include "window/TalkingSilent.h"
 
 #include <QtTest>
 

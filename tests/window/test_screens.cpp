@@ -1,11 +1,12 @@
-#include "app/AboutWindow.h"
-#include "app/Form1.h"
-#include "app/Screens.h"
 #include "data/RecordsetModel.h"
+#include "learn/LessonState.h"
 #include "present/Twips.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/AboutWindow.h"
+#include "window/Form1.h"
+#include "window/Screens.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,7 +25,8 @@ struct RecordingWindow : present::WindowProcedures {
     void ScrLearnVisible() override {}
     void ScrChngSetName() override {}
     void SubErrorHandler429() override {}
-    void SubMultipleAnswerCheck() override {}
+    bool SubMultipleAnswerCheck() override { return false; }
+    void WrongAnswerMulti() override {}
     void SubLeaveTdbGrid1() override { ++leaveAnswers; }
     void SubShowMultiple() override { ++showMultiple; }
     bool commitCardGrid() override { return true; }

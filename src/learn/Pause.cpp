@@ -1,5 +1,7 @@
 #include "learn/Pause.h"
 
+#include "data/SettingsColumns.h"
+
 namespace learn {
 namespace {
 
@@ -16,7 +18,7 @@ double currentZad(data::Recordset& fields1) {
         return 0;
     fields1.moveFirst();
     bool ok = false;
-    const double zad = fields1.value(QStringLiteral("Zad")).toDouble(&ok);
+    const double zad = fields1.value(data::column::Zad).toDouble(&ok);
     return ok ? zad : 0;
 }
 

@@ -1,14 +1,15 @@
-#include "app/VoiceChoice.h"
+#include "window/VoiceChoice.h"
 
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "present/DefaultVoice.h"
+#include "speech/DefaultVoice.h"
 
 #include <QLocale>
 
 namespace app {
 
 namespace {
-const QString voiceColumn = QStringLiteral("Voice");
+const QString& voiceColumn = data::column::Voice;
 }
 
 QString storedVoice(data::RecordsetFamily& rs) {

@@ -1,4 +1,4 @@
-#include "app/BackupCommands.h"
+#include "cli/BackupCommands.h"
 
 #include "data/Backups.h"
 #include "data/Database.h"
@@ -18,7 +18,7 @@ QString noSuchFile(const QString& path) {
 
 // Damage is reported with the backups that could replace the file.
 int damaged(const QString& message, const QString& path) {
-    QTextStream(stderr) << "memorant: " << message << "\n" << data::backupListText(path);
+    commandErr() << "memorant: " << message << "\n" << data::backupListText(path) << Qt::flush;
     return 1;
 }
 
@@ -107,7 +107,7 @@ int checkCommand(const CommandContext& context) {
         const QString refused = data::checkExistingFile(path);
         return refused.isEmpty() ? commandDone(QStringLiteral("ok")) : commandFailed(refused);
     }
-    QTextStream out(stdout);
+    QTextStream& out = commandOut();
     for (const QString& line : check.problems)
         out << line << "\n";
     out.flush();

@@ -1,9 +1,8 @@
-#include "app/Commands.h"
+#include "cli/Commands.h"
 
-#include "app/BackupCommands.h"
-#include "app/CommandLine.h"
-#include "app/ExchangeCommands.h"
-#include "app/WordListCommands.h"
+#include "cli/BackupCommands.h"
+#include "cli/ExchangeCommands.h"
+#include "cli/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 
@@ -44,18 +43,62 @@ const CommandEntry* findCommand(const QString& name) {
     return nullptr;
 }
 
+namespace {
+
+QTextStream*& currentOut() {
+    static QTextStream standard(stdout);
+    static QTextStream* current = &standard;
+    return current;
+}
+
+QTextStream*& currentErr() {
+    static QTextStream standard(stderr);
+    static QTextStream* current = &standard;
+    return current;
+}
+
+} // namespace
+
+QTextStream& commandOut() {
+    return *currentOut();
+}
+
+QTextStream& commandErr() {
+    return *currentErr();
+}
+
+CommandStreams::CommandStreams(QString* out, QString* err)
+    : out_(out), err_(err), previousOut_(currentOut()), previousErr_(currentErr()) {
+    currentOut() = &out_;
+    currentErr() = &err_;
+}
+
+CommandStreams::~CommandStreams() {
+    currentOut() = previousOut_;
+    currentErr() = previousErr_;
+}
+
+int runCommand(const CommandEntry& command, const CommandContext& context) {
+    if (context.args.contains(QStringLiteral("--help"))) {
+        commandOut() << "Usage: memorant [--db PATH] " << command.usage << "\n\n"
+                     << command.summary << Qt::endl;
+        return 0;
+    }
+    return command.run(context);
+}
+
 int commandDone(const QString& line) {
-    QTextStream(stdout) << line << Qt::endl;
+    commandOut() << line << Qt::endl;
     return 0;
 }
 
 int commandFailed(const QString& message) {
-    QTextStream(stderr) << "memorant: " << message << Qt::endl;
+    commandErr() << "memorant: " << message << Qt::endl;
     return 1;
 }
 
 int commandMisused(const QString& message) {
-    QTextStream(stderr) << "memorant: " << message << "\n\n" << usageText();
+    commandErr() << "memorant: " << message << "\n\n" << usageText() << Qt::flush;
     return 2;
 }
 
@@ -67,6 +110,29 @@ QString openForCommand(const QString& path, data::DatabaseLock* lock) {
     }
     const data::OpenOutcome opened = data::openDatabase(path, /*createIfMissing=*/false);
     return opened.ok ? QString() : opened.message;
+}
+
+QString usageText() {
+    QString text = QStringLiteral("Usage: memorant [--db PATH | --user-data]\n");
+    for (const CommandEntry& c : commands())
+        text += QStringLiteral("       memorant [--db PATH] %1\n").arg(c.usage);
+    text += QStringLiteral("\n"
+                           "  --db PATH   the database file (default: VIze.mdb in the current "
+                           "folder);\n"
+                           "              a missing file is created with a sample set when the "
+                           "window opens;\n"
+                           "              commands never create one\n"
+                           "  --user-data the database VIze.mdb in your data folder (see Files "
+                           "below),\n"
+                           "              made on first start; the menu entry uses it\n"
+                           "  --version   print the version\n"
+                           "  --help      print this text\n");
+    if (!commands().empty()) {
+        text += QStringLiteral("\nCommands (they need no display):\n");
+        for (const CommandEntry& c : commands())
+            text += QStringLiteral("  %1\n      %2\n").arg(c.usage, c.summary);
+    }
+    return text;
 }
 
 } // namespace app

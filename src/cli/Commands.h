@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 #include <vector>
 
 namespace data {
@@ -31,6 +32,33 @@ struct CommandEntry {
 // Every command the program knows, in the order --help lists them.
 const std::vector<CommandEntry>& commands();
 const CommandEntry* findCommand(const QString& name);
+
+// The program's usage: its options and every command.
+QString usageText();
+
+// Runs the command: its usage for --help, otherwise the command itself.
+int runCommand(const CommandEntry& command, const CommandContext& context);
+
+// Where the commands write: standard output and standard error, unless a test has pointed
+// them elsewhere with CommandStreams.
+QTextStream& commandOut();
+QTextStream& commandErr();
+
+// While it lives, the commands write into the two strings instead, so a test can run them
+// in its own process.
+class CommandStreams {
+  public:
+    CommandStreams(QString* out, QString* err);
+    ~CommandStreams();
+    CommandStreams(const CommandStreams&) = delete;
+    CommandStreams& operator=(const CommandStreams&) = delete;
+
+  private:
+    QTextStream out_;
+    QTextStream err_;
+    QTextStream* previousOut_;
+    QTextStream* previousErr_;
+};
 
 // Helpers for commands.
 int commandDone(const QString& line);       // prints the line on stdout; returns 0

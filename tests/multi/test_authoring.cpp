@@ -61,7 +61,7 @@ class TestAuthoring : public QObject {
         for (const QStringList& card : cards)
             f->t.addCard(card[0], card[1], set);
         f->t.chooseSet(QStringLiteral("Verbs"));
-        QVERIFY(f->start());
+        QVERIFY(f->startActive());
     }
     qint64 cardId(const QString& question) {
         return f->t.scalar("SELECT Card_ID FROM Card WHERE Question = ?", {question}).toLongLong();

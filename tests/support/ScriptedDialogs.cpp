@@ -5,6 +5,8 @@
 namespace testing {
 
 void ScriptedDialogs::message(const QString& text, const QString& title) {
+    if (onMessage)
+        onMessage(text);
     shown_.append({Shown::Message, text, title});
 }
 

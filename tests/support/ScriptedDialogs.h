@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace testing {
 
@@ -19,6 +20,8 @@ class ScriptedDialogs : public present::Dialogs {
     };
 
     void nextAnswer(bool yes) { answers_.append(yes); }
+    // Runs whenever a message is shown, so a test can see what stood behind the box.
+    std::function<void(const QString&)> onMessage;
 
     void message(const QString& text, const QString& title = {}) override;
     void warning(const QString& text, const QString& title = {}) override;

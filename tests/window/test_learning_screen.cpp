@@ -1,12 +1,10 @@
 // The learning screen as the learner sees it, on the real window: a change of mode in the
 // middle of a question, the status bar through a lesson, and room for a long question.
-#include "app/Form1.h"
 #include "data/RecordsetModel.h"
 #include "learn/LessonState.h"
 #include "multi/ComparisonWindow.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
+#include "support/WindowFixture.h"
+#include "window/Form1.h"
 
 #include <QScreen>
 #include <QScrollArea>
@@ -16,11 +14,7 @@
 
 namespace {
 
-struct Lesson {
-    testing::TempDatabase t;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
+struct Lesson : testing::WindowFixture {
 
     // Set "Words": one, two (a multiple-answer card), three, four.
     Lesson() {
@@ -32,12 +26,8 @@ struct Lesson {
         t.addCard(QStringLiteral("four"), QStringLiteral("vier"), set);
         t.chooseSet(QStringLiteral("Words"));
         t.exec(QStringLiteral("UPDATE Fields1 SET Zad = 1, DemonsNum = 2"));
-        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
-        w->Form_Load();
-        w->show();
+        start();
     }
-    present::Form1Controls& c() { return w->controls(); }
-    learn::LessonState& lesson() { return w->lesson(); }
     QString asked() { return lesson().CSarray.at(lesson().Row, learn::ColQuestion).toString(); }
     QStringList panels() {
         QStringList texts;

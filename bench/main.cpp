@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // memorant-bench: the main window, headless, on generated databases of two sizes.
 // Each timed step goes through the window's own controls and handlers, as a learner would.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging a reply, scoring the card and logging the reply: the part of the question loop
 // that the check button drives.
 

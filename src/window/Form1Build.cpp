@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Form1Build.h"
 
 #include "data/RecordsetModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Kids layouts of the four screens.
 
 #include "learn/LessonState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds its own files: installed under a prefix, in the build folder, or
 // nowhere (the compiled-in pages then stand in).
 #include "speech/Folders.h"

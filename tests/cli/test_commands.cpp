@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands run in this process, their output caught by CommandStreams.
 #include "cli/Commands.h"
 #include "data/Database.h"

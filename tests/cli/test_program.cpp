@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, started as a user would, offscreen.
 #include "data/Backups.h"
 #include "data/Database.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // memorant import-list and export-list, run as a user would, without a display.
 #include "data/DatabaseLock.h"
 #include "support/Files.h"

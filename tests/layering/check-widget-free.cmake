@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a widget-free library reaches a Qt module that needs a display or a sound device.
 file(STRINGS ${LINKS} lines)
 if(NOT lines)

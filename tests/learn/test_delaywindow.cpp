@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/DelayWindow.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"

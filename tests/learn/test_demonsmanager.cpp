@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/Demons.h"
 #include "learn/DemonsManager.h"
 #include "support/WindowFixture.h"

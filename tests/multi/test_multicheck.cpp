@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/LessonState.h"
 #include "multi/ComparisonWindow.h"
 #include "support/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/DefaultVoice.h"
 #include "speech/EspeakSynth.h"
 #include "speech/SystemSpeech.h"

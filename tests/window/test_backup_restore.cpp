@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups and restoring, on the real window and the real start-up decisions.
 #include "app/BackupNotice.h"
 #include "app/DamagedStart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a new user does on the first day, on the real window with the sample set.
 #include "data/RecordsetModel.h"
 #include "learn/LessonState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learning screen as the learner sees it, on the real window: a change of mode in the
 // middle of a question, the status bar through a lesson, and room for a long question.
 #include "data/RecordsetModel.h"

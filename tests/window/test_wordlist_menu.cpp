@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import > Word list... and File > Export set as word list..., in the real main window.
 #include "data/RecordsetModel.h"
 #include "support/Files.h"

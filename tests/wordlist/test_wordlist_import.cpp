@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a list as a new set and exporting a set as a list, against a real database.
 #include "data/Sql.h"
 #include "support/Files.h"

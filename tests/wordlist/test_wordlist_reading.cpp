@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading word lists: encodings, quoting, separators, headers, and the rows that make no card.
 #include "exchange/TextDecoding.h"
 #include "support/Files.h"

@@ -46,18 +46,22 @@ QString specialFiles(const QString& file, exchange::FileUse use) {
     return refused;
 }
 
+// A special file is refused before the database is locked; then the lock and the database.
+QString lockAndOpen(const QString& file, exchange::FileUse use, const CommandContext& context,
+                    data::DatabaseLock& lock) {
+    const QString special = specialFiles(file, use);
+    return special.isEmpty() ? openForCommand(context.databasePath, &lock) : special;
+}
+
 } // namespace
 
 int exportCommand(const CommandContext& context) {
     if (context.args.size() != 1 || context.args[0].startsWith(QLatin1Char('-')))
         return commandMisused(QStringLiteral("export needs exactly one FILE"));
     const QString file = context.args[0];
-    const QString special = specialFiles(file, exchange::FileUse::Write);
-    if (!special.isEmpty())
-        return commandFailed(special);
     data::DatabaseLock lock(context.databasePath);
-    const QString refused = openForCommand(context.databasePath, &lock);
-    if (!refused.isEmpty())
+    if (const QString refused = lockAndOpen(file, exchange::FileUse::Write, context, lock);
+        !refused.isEmpty())
         return commandFailed(refused);
     try {
         SignalsHeld held;
@@ -83,12 +87,9 @@ int importCommand(const CommandContext& context) {
     if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')))
         return commandMisused(QStringLiteral("import needs exactly one FILE"));
     const QString file = args[0];
-    const QString special = specialFiles(file, exchange::FileUse::Read);
-    if (!special.isEmpty())
-        return commandFailed(special);
     data::DatabaseLock lock(context.databasePath);
-    const QString refused = openForCommand(context.databasePath, &lock);
-    if (!refused.isEmpty())
+    if (const QString refused = lockAndOpen(file, exchange::FileUse::Read, context, lock);
+        !refused.isEmpty())
         return commandFailed(refused);
     try {
         SignalsHeld held;

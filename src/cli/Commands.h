@@ -69,6 +69,6 @@ int commandMisused(const QString& message); // like commandFailed, with the usag
 // Opens an existing database (never creates one) as the main connection. With `lock`, also
 // takes the per-file lock first, so a command that writes never runs beside a program window
 // on the same file. Returns an empty string, or the message saying why not.
-QString openForCommand(const QString& path, data::DatabaseLock* lock);
+[[nodiscard]] QString openForCommand(const QString& path, data::DatabaseLock* lock);
 
 } // namespace app

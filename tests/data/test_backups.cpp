@@ -320,7 +320,7 @@ void TestBackups::interruptedRestoreLeavesTheOldOrTheNewFile() {
             if (step == killedAfter)
                 ::raise(SIGKILL);
         });
-        data::restoreBackup(path, backup.path, data::Replacing::SoundFile);
+        static_cast<void>(data::restoreBackup(path, backup.path, data::Replacing::SoundFile));
         ::_exit(0);
     }
     int status = 0;

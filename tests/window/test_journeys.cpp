@@ -2,10 +2,7 @@
 // What a new user does on the first day, on the real window with the sample set.
 #include "data/RecordsetModel.h"
 #include "learn/LessonState.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
-#include "window/Form1.h"
+#include "support/WindowFixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -17,25 +14,12 @@ const QString kFallback =
                    "sound output on your machine. The program will now be switched to the "
                    "Silent mode.");
 
-struct Journey {
-    testing::TempDatabase t{true};
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
-
-    Journey() {
-        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
-        w->Form_Load();
-        w->show();
-    }
-    present::Form1Controls& c() { return w->controls(); }
-    learn::LessonState& lesson() { return w->lesson(); }
+struct Journey : testing::WindowFixture {
+    Journey() : WindowFixture(true) { start(); }
 
     void pickSampleSetAndLearn() {
-        const int index = c().DataCombo1->findText(QStringLiteral("Capitals of Europe"));
-        c().DataCombo1->setCurrentIndex(index);
-        emit c().DataCombo1->activated(index);
-        c().mnuLearn->trigger();
+        pick(QStringLiteral("Capitals of Europe"));
+        learn();
     }
     // Answers the card asked now correctly, as the user would type it.
     void answerCorrectly() {

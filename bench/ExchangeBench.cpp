@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeBench.h"
 
 #include "data/Database.h"
@@ -84,9 +85,16 @@ void record(benchmark::State& state, const std::string& name, double ms) {
     exchangeSamples()[name].push_back(ms);
 }
 
+// A database that fails to open would leave nothing worth measuring.
+void openOrStop(const QString& path) {
+    const data::OpenOutcome opened = data::openDatabase(path);
+    if (!opened.ok)
+        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(opened.message));
+}
+
 void exchangeBench(benchmark::State& state, int records, std::string suffix) {
     Files f;
-    data::openDatabase(f.source());
+    openOrStop(f.source());
     fill(data::mainConnection(), records);
     for (auto _ : state) {
         auto start = Clock::now();
@@ -95,12 +103,12 @@ void exchangeBench(benchmark::State& state, int records, std::string suffix) {
         data::closeAllConnections();
 
         QFile::remove(f.target());
-        data::openDatabase(f.target());
+        openOrStop(f.target());
         start = Clock::now();
         exchange::Import(data::mainConnection()).run(f.exchange(), true);
         const double importMs = msSince(start);
         data::closeAllConnections();
-        data::openDatabase(f.source());
+        openOrStop(f.source());
 
         exchangeSamples()["export_" + suffix].push_back(exportMs);
         record(state, "import_" + suffix, importMs);
@@ -111,7 +119,7 @@ void exchangeBench(benchmark::State& state, int records, std::string suffix) {
 // The floor: the same number of 27-value rows, bound and inserted in one transaction.
 void floorBench(benchmark::State& state, int records, std::string suffix) {
     Files f;
-    data::openDatabase(f.target());
+    openOrStop(f.target());
     {
         const QSqlDatabase db = data::mainConnection();
         data::exec(db, QStringLiteral("CREATE TABLE Floor (%1)").arg([] {

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "present/Dialogs.h"
-#include "present/SpeechAndSound.h"
+#include "speech/SpeechAndSound.h"
 
 namespace bench {
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WordListBench.h"
 
 #include "data/Database.h"
-#include "exchange/WordListImport.h"
+#include "wordlist/WordListImport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

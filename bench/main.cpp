@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // memorant-bench: the main window, headless, on generated databases of two sizes.
 // Each timed step goes through the window's own controls and handlers, as a learner would.
 
@@ -5,7 +6,6 @@
 #include "ExchangeBench.h"
 #include "Headless.h"
 #include "WordListBench.h"
-#include "app/Form1.h"
 #include "data/Backups.h"
 #include "data/Database.h"
 #include "data/OpenCheck.h"
@@ -13,6 +13,7 @@
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 #include "learn/Ordering.h"
+#include "window/Form1.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: renders the SVG icon to a square PNG of a given size.
 // Usage: memorant-render-icon ICON.svg SIZE OUT.png
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole suite with AddressSanitizer and UndefinedBehaviorSanitizer into
 # ./build-sanitize and runs every test offscreen. Any sanitizer report fails its test.
 set -euo pipefail

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
-#include "app/Commands.h"
+#include "cli/Commands.h"
 
 namespace app {
 
@@ -52,29 +53,6 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         }
     }
     return checkDatabaseChoice(cl);
-}
-
-QString usageText() {
-    QString text = QStringLiteral("Usage: memorant [--db PATH | --user-data]\n");
-    for (const CommandEntry& c : commands())
-        text += QStringLiteral("       memorant [--db PATH] %1\n").arg(c.usage);
-    text += QStringLiteral("\n"
-                           "  --db PATH   the database file (default: VIze.mdb in the current "
-                           "folder);\n"
-                           "              a missing file is created with a sample set when the "
-                           "window opens;\n"
-                           "              commands never create one\n"
-                           "  --user-data the database VIze.mdb in your data folder (see Files "
-                           "below),\n"
-                           "              made on first start; the menu entry uses it\n"
-                           "  --version   print the version\n"
-                           "  --help      print this text\n");
-    if (!commands().empty()) {
-        text += QStringLiteral("\nCommands (they need no display):\n");
-        for (const CommandEntry& c : commands())
-            text += QStringLiteral("  %1\n      %2\n").arg(c.usage, c.summary);
-    }
-    return text;
 }
 
 } // namespace app

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -18,7 +19,5 @@ struct CommandLine {
 // Reads the program's arguments (without the program name). Options come first; the first
 // other word names a command (see Commands.h), and everything after it belongs to it.
 CommandLine parseCommandLine(const QStringList& arguments);
-
-QString usageText();
 
 } // namespace app

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramFiles.h"
 
-#include "present/Folders.h"
+#include "speech/Folders.h"
 
 #include <QDir>
 

@@ -1,18 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Run.h"
 
+#include "Version.h"
 #include "app/BackupNotice.h"
 #include "app/CommandLine.h"
-#include "app/Commands.h"
 #include "app/DamagedStart.h"
 #include "app/DesktopIdentity.h"
-#include "app/Form1.h"
 #include "app/ProgramFiles.h"
 #include "app/QuitOnSignal.h"
+#include "cli/Commands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "present/MessageBoxDialogs.h"
-#include "present/SystemSpeech.h"
+#include "speech/SystemSpeech.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -54,7 +56,7 @@ int run(int argc, char** argv) {
         return 0;
     }
     if (cl.showVersion) {
-        QTextStream(stdout) << "Memorant 1.0\n";
+        QTextStream(stdout) << "Memorant " MEMORANT_VERSION "\n";
         return 0;
     }
     if (cl.userData) {
@@ -69,14 +71,14 @@ int run(int argc, char** argv) {
     if (!cl.command.isEmpty()) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Memorant"));
-        const int code = findCommand(cl.command)->run({cl.databasePath, cl.commandArgs});
+        const int code = runCommand(*findCommand(cl.command), {cl.databasePath, cl.commandArgs});
         data::closeAllConnections();
         return code;
     }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Memorant"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(MEMORANT_VERSION));
     applyDesktopIdentity();
     present::MessageBoxDialogs dialogs;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "data/BackupNames.h"
@@ -19,7 +20,7 @@ bool backupDue(const QString& databasePath);
 // copy is written as "<target>.partial", claimed and locked while written (a second backup
 // never writes into it, and one left by a killed backup is known by its free lock), and
 // appears under its name only once complete. Empty on success, else what failed.
-QString copyDatabase(const QString& databasePath, const QString& target);
+[[nodiscard]] QString copyDatabase(const QString& databasePath, const QString& target);
 
 // Removes the database's ".partial" files (with their journals) that no backup is writing
 // any more: left by backups that were killed.

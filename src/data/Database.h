@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QSqlDatabase>
@@ -22,14 +23,14 @@ struct OpenOutcome {
 // Opens the database at `path` as the main connection; a missing file is created with the
 // sample set when `createIfMissing`, and refused otherwise. A file that exists but is not a
 // readable Memorant database is refused and left exactly as it was.
-OpenOutcome openDatabase(const QString& path, bool createIfMissing = true);
+[[nodiscard]] OpenOutcome openDatabase(const QString& path, bool createIfMissing = true);
 
 // Why `path` cannot be used as a Memorant database; empty when it can. Never writes.
-QString checkExistingFile(const QString& path);
+[[nodiscard]] QString checkExistingFile(const QString& path);
 
 // Why the folder of `path` cannot hold a database (missing, or not writable: the database
 // writes its journal and lock files beside it); empty when it can. Never writes.
-QString folderProblem(const QString& path);
+[[nodiscard]] QString folderProblem(const QString& path);
 QString folderNotWritableMessage(const QString& path);
 
 // Called while a new database is being made, before it has its name; tests use it to stop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "data/FileLock.h"
@@ -22,9 +23,9 @@ class DatabaseLock {
 
     // Empty when the lock is now ours; otherwise a message naming the file. The database
     // file's own lock is taken too when the file exists.
-    QString acquire();
+    [[nodiscard]] QString acquire();
     // The database file's own lock, once a new file has been made; empty when held.
-    QString holdFile();
+    [[nodiscard]] QString holdFile();
     void release();
     bool held() const { return lock_.isLocked(); }
 
@@ -37,13 +38,13 @@ class DatabaseLock {
     static DatabaseLock* heldFor(const QString& databasePath);
     // Locks `incoming` (the file about to take the database's name); the old file's lock is
     // let go by commitMove(), or kept by cancelMove() when the file stays.
-    bool prepareMove(const QString& incoming);
+    [[nodiscard]] bool prepareMove(const QString& incoming);
     void commitMove();
     void cancelMove();
 
   private:
     QString alreadyOpen() const;
-    QString takeOverUnreadable();
+    [[nodiscard]] QString takeOverUnreadable();
 
     QString databasePath_;
     QString lockPath_;

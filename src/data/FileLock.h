@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -32,9 +33,9 @@ class FileLock {
 };
 
 // Renames `from` to `to` in one step, replacing a file `to` (QFile::rename never replaces).
-bool replaceFile(const QString& from, const QString& to);
+[[nodiscard]] bool replaceFile(const QString& from, const QString& to);
 
 // A second name for the file (a hard link); false where links are not to be had.
-bool linkFile(const QString& existing, const QString& newName);
+[[nodiscard]] bool linkFile(const QString& existing, const QString& newName);
 
 } // namespace data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "data/Backups.h"
@@ -18,14 +19,14 @@ struct FileCheck {
 // PRAGMA quick_check (every page and record, without comparing indexes to their tables),
 // the check made on every opening; PRAGMA integrity_check, the full one, for the check
 // command. Both read through a read-only connection of their own.
-FileCheck quickCheck(const QString& path);
-FileCheck integrityCheck(const QString& path);
+[[nodiscard]] FileCheck quickCheck(const QString& path);
+[[nodiscard]] FileCheck integrityCheck(const QString& path);
 
 // The check made on every opening: quick_check of the schema and of every table but the log
 // (with their indexes). The log is most of a long-used file, and checking it too took about
 // 0.4 s on a database of 100,000 cards and 1,000,000 log rows; the full quick_check runs
 // in the background after opening instead (BackgroundBackup.h).
-FileCheck openingCheck(const QString& path);
+[[nodiscard]] FileCheck openingCheck(const QString& path);
 
 // The file begins as a Memorant database does: an SQLite header carrying a schema version
 // this program knows. Only the header is read, so it holds even when the rest is damaged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDateTime>
@@ -29,13 +30,14 @@ enum class Replacing { SoundFile, DamagedFile };
 // The connections that were open are then reopened on the copy (they keep their names, so
 // the handles the windows hold work again). A backup that fails the check is refused; on
 // any failure the database stays as it was.
-RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath, Replacing what,
-                             const QDateTime& now = QDateTime::currentDateTime());
+[[nodiscard]] RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupPath,
+                                           Replacing what,
+                                           const QDateTime& now = QDateTime::currentDateTime());
 
 // The database is missing and `copy` (one of copiesBeside(), or "<file>.restoring") is to
 // take its place: checked, and brought to this version, under "<file>.restoring" first.
 // The copy itself stays as it is unless it is that file.
-RestoreOutcome putCopyInPlace(const QString& databasePath, const QString& copy);
+[[nodiscard]] RestoreOutcome putCopyInPlace(const QString& databasePath, const QString& copy);
 
 // "<file>.<tag>-<time>" beside the database, not yet taken ("-2", "-3" added when it is).
 QString keptName(const QString& databasePath, const QString& tag, const QDateTime& now);

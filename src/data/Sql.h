@@ -1,19 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "data/Error.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
-#include <stdexcept>
 
 namespace data {
 
 // A failed statement. Handlers catch it and tell the user; nothing half-written stays.
-class DbError : public std::runtime_error {
+class DbError : public Error {
   public:
-    explicit DbError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using Error::Error;
 };
 
 // Runs one statement with bound parameters; throws DbError on failure.

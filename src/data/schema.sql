@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Memorant database, schema version 4.
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,

@@ -1,18 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/Error.h"
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QSaveFile>
 #include <QString>
-#include <stdexcept>
 
 namespace exchange {
 
 // A failed export or import, with a message for the user that names the file.
-class ExchangeError : public std::runtime_error {
+class ExchangeError : public data::Error {
   public:
-    explicit ExchangeError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using Error::Error;
 };
 
 // Where File > Export writes and File > Import reads: C:\ExportBuffer.txt on Windows, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -10,6 +11,6 @@ enum class FileUse { Read, Write };
 // be written, a name not yet taken) will do. A named pipe would block the reader for ever,
 // a device such as /dev/zero never ends, and writing would replace either with a file. A
 // missing file to read is left to the reader, which says so.
-QString specialFileRefusal(const QString& path, FileUse use);
+[[nodiscard]] QString specialFileRefusal(const QString& path, FileUse use);
 
 } // namespace exchange

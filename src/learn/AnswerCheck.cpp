@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging a reply, scoring the card and logging the reply: the part of the question loop
 // that the check button drives.
 
 #include "data/Sql.h"
 #include "learn/Clock.h"
 #include "learn/LessonRules.h"
+#include "learn/LessonState.h"
 #include "learn/Ordering.h"
 #include "learn/Pause.h"
 #include "learn/QuestionLoop.h"
@@ -51,6 +53,26 @@ void QuestionLoop::CorrectAnswer() {
         L.CSarray.at(L.Row, ColCorrect) = *c + 1;
     L.LogResult = QStringLiteral("Correct");
     WriteResult();
+}
+
+void QuestionLoop::SubMultipleAnswerCheck() {
+    LessonState& L = s_.lesson;
+    if (s_.window.SubMultipleAnswerCheck()) {
+        CorrectAnswer();
+        NextValidRow1();
+        if (!s_.modes.Silent)
+            Zaderzjka(s_);
+    } else {
+        if (const auto i = weightOf(L.CSarray.at(L.Row, ColIncorrect)))
+            L.CSarray.at(L.Row, ColIncorrect) = *i + 1;
+        L.LogResult = QStringLiteral("Wrong");
+        WriteResult();
+        flushJudgedReply(L.LogResult); // stored before the window waits for the learner
+        // The comparison window holds the screen instead of a pause.
+        s_.window.WrongAnswerMulti();
+        NextValidRow1();
+    }
+    MakeQuestion();
 }
 
 void QuestionLoop::WrongAnswer() {

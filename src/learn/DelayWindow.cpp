@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/DelayWindow.h"
 
 #include "data/Database.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 
 #include <QAction>
@@ -36,7 +38,7 @@ void Form7::Form_Load() {
     if (!fields1_.isEmpty()) {
         fields1_.moveFirst();
         bool ok = false;
-        const double zad = fields1_.value(QStringLiteral("Zad")).toDouble(&ok);
+        const double zad = fields1_.value(data::column::Zad).toDouble(&ok);
         // A stored value the slider cannot show is shown at the nearest end.
         if (ok && std::isfinite(zad))
             position = static_cast<int>(std::lround(std::clamp(zad, 0.0, double(kMaxZad))));
@@ -52,7 +54,7 @@ void Form7::Slider1_Change(int position) {
             fields1_.addNew();
         else
             fields1_.moveFirst();
-        fields1_.setValue(QStringLiteral("Zad"), position);
+        fields1_.setValue(data::column::Zad, position);
         fields1_.update();
     } catch (const data::DbError& e) {
         fields1_.cancelUpdate();

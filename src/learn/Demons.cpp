@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/Demons.h"
 
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/DemonMarks.h"
 #include "learn/Guarded.h"
+#include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 #include "learn/Pause.h"
 #include "present/Twips.h"
@@ -45,7 +48,7 @@ void Demons::MarkDemons() {
     if (!fields1.isEmpty()) {
         fields1.moveFirst();
         // A number that cannot be a count of cards marks nothing.
-        if (const auto n = demonsCount(fields1.value(QStringLiteral("DemonsNum"))))
+        if (const auto n = demonsCount(fields1.value(data::column::DemonsNum)))
             markDemons(s_.rs.connection(), *n);
     }
     reopen(); // qDemonsSet now yields the new marks
@@ -57,7 +60,7 @@ bool Demons::markAfresh() {
         reopen();
         if (!s_.rs.fields1.isEmpty()) {
             s_.rs.fields1.moveFirst();
-            stored = s_.rs.fields1.value(QStringLiteral("DemonsNum"));
+            stored = s_.rs.fields1.value(data::column::DemonsNum);
         }
         data::Transaction transaction(s_.rs.connection());
         UnmarkDemons();

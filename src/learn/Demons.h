@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "learn/DemonsManager.h"
 #include "learn/Form1State.h"
+#include "learn/LessonState.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
 

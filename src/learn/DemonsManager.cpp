@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/DemonsManager.h"
 
 #include "data/Database.h"
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/DemonMarks.h"
 
@@ -178,7 +180,7 @@ void Form3::showDemonsNum() {
     QVariant stored;
     if (!fields1_.isEmpty()) {
         fields1_.moveFirst();
-        stored = fields1_.value(QStringLiteral("DemonsNum"));
+        stored = fields1_.value(data::column::DemonsNum);
     }
     Text1->setText(demonsNumText(stored));
     Command4->setEnabled(false);
@@ -238,7 +240,7 @@ void Form3::Command4_Click() {
             fields1_.addNew();
         else
             fields1_.moveFirst();
-        fields1_.setValue(QStringLiteral("DemonsNum"), *n);
+        fields1_.setValue(data::column::DemonsNum, *n);
         fields1_.update();
     } catch (const data::DbError& e) {
         fields1_.cancelUpdate();

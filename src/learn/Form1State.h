@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "data/RecordsetFamily.h"
-#include "learn/LessonState.h"
 #include "present/Dialogs.h"
 #include "present/Form1Controls.h"
 #include "present/Modes.h"
-#include "present/SpeechAndSound.h"
 #include "present/WindowProcedures.h"
+#include "speech/SpeechAndSound.h"
 
 #include <QString>
 
 namespace learn {
+
+struct LessonState;
 
 // The main window's state, handed by reference to the subsystem classes that implement its
 // procedures. The window owns everything referred to here.

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "data/Sql.h"
 #include "learn/Form1State.h"
-#include "present/SpeechAndSound.h"
+#include "learn/LessonState.h"
+#include "speech/SpeechAndSound.h"
 
 #include <exception>
 

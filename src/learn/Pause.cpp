@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/Pause.h"
+
+#include "data/SettingsColumns.h"
 
 namespace learn {
 namespace {
@@ -16,7 +19,7 @@ double currentZad(data::Recordset& fields1) {
         return 0;
     fields1.moveFirst();
     bool ok = false;
-    const double zad = fields1.value(QStringLiteral("Zad")).toDouble(&ok);
+    const double zad = fields1.value(data::column::Zad).toDouble(&ok);
     return ok ? zad : 0;
 }
 

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/QuestionLoop.h"
 
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/Guarded.h"
 #include "learn/LessonRules.h"
+#include "learn/LessonState.h"
 #include "learn/Ordering.h"
 #include "present/QuestionArea.h"
 #include "present/Twips.h"
@@ -134,7 +137,7 @@ void QuestionLoop::MakeQuestion() {
             if (s_.rs.fields1.isEmpty())
                 throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
             s_.rs.fields1.moveFirst();
-            s_.rs.fields1.setValue(QStringLiteral("Multi_ID"), L.CSarray.at(L.Row, ColCardId));
+            s_.rs.fields1.setValue(data::column::Multi_ID, L.CSarray.at(L.Row, ColCardId));
             s_.rs.fields1.update();
         }
     } catch (const data::DbError&) {
@@ -249,7 +252,7 @@ void QuestionLoop::SubStatusBar() {
         data::Recordset& count = s_.rs.countCurrentMulti;
         count.requery();
         p[4]->setText(count.isEmpty() ? QString()
-                                      : answersPanelText(count.value(QStringLiteral("Countt"))));
+                                      : answersPanelText(count.value(data::column::Countt)));
     } else {
         p[4]->setText(QString());
     }
@@ -287,7 +290,7 @@ void QuestionLoop::Command21_Click() {
         if (!shown(s_.c.TDBGrid3))
             SubSinleAnswerCheck();
         else
-            s_.window.SubMultipleAnswerCheck();
+            SubMultipleAnswerCheck();
 
         if (rowIsLoaded() && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer)))
             s_.c.TDBGrid3->setFocus();

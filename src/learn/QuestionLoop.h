@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "learn/Form1State.h"
+#include "learn/LessonState.h"
 #include "learn/ReplyRecord.h"
 
 #include <QString>
@@ -33,6 +35,9 @@ class QuestionLoop {
 
     // Judging a reply to a card with one answer, and the scoring every judge goes through.
     void SubSinleAnswerCheck();
+    // Asks the multiple-answer judge for its verdict on the reply list, then scores, logs
+    // and moves on.
+    void SubMultipleAnswerCheck();
     void CorrectAnswer();
     void WrongAnswer();
     // Counts the reply of the card at Row into its weights (array columns 8 and 9) and keeps

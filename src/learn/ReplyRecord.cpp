@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/ReplyRecord.h"
 
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 
 namespace learn {
@@ -9,7 +11,7 @@ void writeScore(data::RecordsetFamily& rs, const JudgedReply& reply) {
     if (rs.fields1.isEmpty())
         throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
     rs.fields1.moveFirst();
-    rs.fields1.setValue(QStringLiteral("CardNum"), reply.cardId);
+    rs.fields1.setValue(data::column::CardNum, reply.cardId);
     rs.fields1.update();
     // qCurCardRating now yields the card named by CardNum.
     rs.curCardRating.requery();

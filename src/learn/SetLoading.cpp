@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/SetLoading.h"
 
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/Guarded.h"
 #include "learn/LessonRules.h"
+#include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 
 #include <QGuiApplication>
@@ -63,7 +66,7 @@ void SetLoading::DataCombo1_Change() {
     // Picking the set already chosen changes nothing (and does not restart a lesson).
     if (!s_.rs.fields.isEmpty()) {
         s_.rs.fields.moveFirst();
-        const QVariant chosen = s_.rs.fields.value(QStringLiteral("SetName"));
+        const QVariant chosen = s_.rs.fields.value(data::column::SetName);
         if (!chosen.isNull() && chosen.toString() == picked)
             return;
     }
@@ -90,16 +93,16 @@ void SetLoading::ChosenSetNameToDB() {
         fields.addNew();
     else
         fields.moveFirst();
-    fields.setValue(QStringLiteral("SetName"), s_.c.DataCombo1->currentText());
+    fields.setValue(data::column::SetName, s_.c.DataCombo1->currentText());
     fields.update();
     if (fields.isEmpty())
         return;
     fields.moveFirst();
-    if (fields.value(QStringLiteral("Load")).toDouble() == 0) {
+    if (fields.value(data::column::Load).toDouble() == 0) {
         s_.c.Form1->update();
     } else {
         // Chosen during start-up: the program now runs.
-        fields.setValue(QStringLiteral("Load"), 0);
+        fields.setValue(data::column::Load, 0);
         fields.update();
     }
 }

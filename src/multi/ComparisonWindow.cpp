@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "multi/ComparisonWindow.h"
 
 #include "data/Database.h"
 #include "data/Recordset.h"
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "multi/MultiRules.h"
 
 #include <QHeaderView>
@@ -64,13 +66,13 @@ void Form6::Form_Load() {
     QString multiSource;
     if (!fields1.isEmpty()) {
         fields1.moveFirst();
-        multiSource = fields1.value(QStringLiteral("MultiSource")).toString();
+        multiSource = fields1.value(data::column::MultiSource).toString();
     }
     Adodc1->setConnection(db);
     Adodc1->setSource(multiSource == QStringLiteral("Q") ? kUnorderedSource : kPositionalSource);
 
     data::Recordset count(db, QStringLiteral("qCountCompTab"));
-    const int n = count.isEmpty() ? 0 : count.value(QStringLiteral("Countt")).toInt();
+    const int n = count.isEmpty() ? 0 : count.value(data::column::Countt).toInt();
     TDBGrid1->clearSelection();
     QItemSelectionModel* selection = TDBGrid1->selectionModel();
     for (int i = 0; i < n && i < Adodc1->dataRowCount(); ++i) {

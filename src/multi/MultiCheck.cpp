@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "multi/MultiCheck.h"
 
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/Pause.h"
-#include "learn/QuestionLoop.h"
+#include "learn/LessonState.h"
 #include "learn/Scoring.h"
 #include "multi/AnswerList.h"
 #include "multi/ComparisonWindow.h"
@@ -67,7 +68,7 @@ qint64 MultiCheck::countOf(data::Recordset& count) {
     if (count.isEmpty())
         return 0;
     count.moveFirst();
-    return count.value(QStringLiteral("Countt")).toLongLong();
+    return count.value(data::column::Countt).toLongLong();
 }
 
 QVariantList MultiCheck::column(const QString& source, const QString& name) {
@@ -87,7 +88,7 @@ void MultiCheck::writePairs(const QVariantList& answers, const QVariantList& rep
                    {p.answer, p.reply});
 }
 
-void MultiCheck::SubMultipleAnswerCheck() {
+bool MultiCheck::SubMultipleAnswerCheck() {
     learn::LessonState& L = s_.lesson;
     const QSqlDatabase db = s_.rs.connection();
     {
@@ -123,17 +124,9 @@ void MultiCheck::SubMultipleAnswerCheck() {
     }
     }
 
-    if (correct) {
-        loop_.CorrectAnswer();
-        loop_.NextValidRow1();
-        if (!s_.modes.Silent)
-            learn::Zaderzjka(s_);
-    } else {
-        // The comparison window holds the screen instead of a pause.
-        WrongAnswerMulti();
-        loop_.NextValidRow1();
-    }
-    loop_.MakeQuestion();
+    if (!correct)
+        prepareComparison();
+    return correct;
 }
 
 void MultiCheck::BuildComparisonTable() {
@@ -167,13 +160,9 @@ void MultiCheck::CheckCompTable(QString& rResult) {
     rResult = compTableResult(pairs);
 }
 
-void MultiCheck::WrongAnswerMulti() {
+void MultiCheck::prepareComparison() {
     learn::LessonState& L = s_.lesson;
-    // The comparison is prepared before the card is counted, so a failure here leaves the
-    // card's score as it was.
     const bool positional = orderMatters(L.CSarray.at(L.Row, learn::ColShowOrder));
-    const bool noAnswers =
-        storedAnswers(s_.rs.connection(), L.CSarray.at(L.Row, learn::ColCardId)).isEmpty();
     if (positional)
         BuildComparisonTable();
     else
@@ -181,12 +170,12 @@ void MultiCheck::WrongAnswerMulti() {
     data::exec(s_.rs.connection(), QStringLiteral("UPDATE Fields1 SET MultiSource = ?"),
                {positional ? QStringLiteral("T") : QStringLiteral("Q")});
     s_.rs.fields1.requery();
+}
 
-    if (const auto i = learn::weightOf(L.CSarray.at(L.Row, learn::ColIncorrect)))
-        L.CSarray.at(L.Row, learn::ColIncorrect) = *i + 1;
-    L.LogResult = QStringLiteral("Wrong");
-    loop_.WriteResult();
-    loop_.flushJudgedReply(L.LogResult); // stored before the window waits for the learner
+void MultiCheck::WrongAnswerMulti() {
+    learn::LessonState& L = s_.lesson;
+    const bool noAnswers =
+        storedAnswers(s_.rs.connection(), L.CSarray.at(L.Row, learn::ColCardId)).isEmpty();
     s_.c.Label5->hide();
     s_.c.Label6->hide();
     try {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "learn/Form1State.h"
@@ -5,27 +6,27 @@
 #include <QString>
 #include <QVariantList>
 
-namespace learn {
-class QuestionLoop;
-}
-
 namespace multi {
 
 // Judging a list of replies to a multiple-answer card on the learning screen, and showing a
-// wrong list beside the correct answers. Scoring and logging go the way of single replies.
+// wrong list beside the correct answers. The question loop asks for the verdict and scores,
+// logs and moves on as for single replies.
 class MultiCheck {
   public:
-    MultiCheck(learn::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
+    explicit MultiCheck(learn::Form1State& s) : s_(s) {}
     // The reply grid: replies typed one per row; typing one enables the check button.
     void connectControls();
 
-    void SubMultipleAnswerCheck();
+    // True when the replies are right. A wrong list has its comparison prepared, before the
+    // loop counts the card, so a failure here leaves the card's score as it was.
+    bool SubMultipleAnswerCheck();
     // Rebuild the comparison table: answers and replies by position, or the equal pairs
     // first and the rest by position.
     void BuildComparisonTable();
     void BuildComparisonTableNoOrder();
     // "correct" when every row of the comparison table agrees, otherwise "wrong".
     void CheckCompTable(QString& rResult);
+    // Shows the prepared comparison of a wrong list, once the loop has counted it.
     void WrongAnswerMulti();
     // The content of the reply grid changed.
     void TDBGrid3_Change();
@@ -35,8 +36,9 @@ class MultiCheck {
     void writePairs(const QVariantList& answers, const QVariantList& replies);
     qint64 countOf(data::Recordset& count);
 
+    void prepareComparison();
+
     learn::Form1State& s_;
-    learn::QuestionLoop& loop_;
 };
 
 } // namespace multi

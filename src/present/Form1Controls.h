@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "present/ClickableLabel.h"
@@ -25,10 +26,10 @@ struct Form1Controls {
     QMainWindow* Form1 = nullptr;
     QWidget* area = nullptr; // the screens' shared area (central widget)
 
-    QComboBox* DataCombo1 = nullptr;
-    QTableView* TDBGrid1 = nullptr;
-    QTableView* TDBGrid2 = nullptr;
-    QTableView* TDBGrid3 = nullptr;
+    QComboBox* DataCombo1 = nullptr;        // the set list (editing, renaming, learning)
+    QTableView* TDBGrid1 = nullptr;         // the answers of a multiple-answer card being edited
+    QTableView* TDBGrid2 = nullptr;         // the card grid of the chosen set
+    QTableView* TDBGrid3 = nullptr;         // the replies typed to a multiple-answer card
     data::RecordsetModel* Adodc1 = nullptr; // qCurrentSetName, for the set list
     data::RecordsetModel* Adodc2 = nullptr; // qSelectedSet / qSelectedSetKids, the card grid
     data::RecordsetModel* Adodc3 = nullptr; // MultipleBuffer, the answers grid
@@ -37,32 +38,34 @@ struct Form1Controls {
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 5> panels{}; // status-bar panels 1 to 5
 
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text1 = nullptr; // the name of a new set
+    QLineEdit* Text2 = nullptr; // the new name of the chosen set
+    QLineEdit* Text3 = nullptr; // the reply to a single-answer card
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command21 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command11 = nullptr;
+    QPushButton* Command1 = nullptr;  // "Replace": renames the chosen set
+    QPushButton* Command2 = nullptr;  // "Create": makes the new set
+    QPushButton* Command3 = nullptr;  // "Next": the next question
+    QPushButton* Command21 = nullptr; // "Check": judges the reply
+    QPushButton* Command4 = nullptr;  // multiple answers: show their number with the question
+    QPushButton* Command5 = nullptr;  // multiple answers: whether their order matters
+    QPushButton* Command11 = nullptr; // kept from the design, never shown
 
-    ClickableLabel* Label1 = nullptr;
-    ClickableLabel* Label2 = nullptr;
-    ClickableLabel* Label3 = nullptr;
-    ClickableLabel* Label4 = nullptr;
-    ClickableLabel* Label5 = nullptr;
-    ClickableLabel* Label6 = nullptr;
-    ClickableLabel* Label7 = nullptr;
-    ClickableLabel* Label8 = nullptr;
-    ClickableLabel* Label9 = nullptr;
-    ClickableLabel* Label10 = nullptr;
-    ClickableLabel* Label11 = nullptr;
-    ClickableLabel* Label12 = nullptr;
+    ClickableLabel* Label1 = nullptr;  // "Enter a  name for the new set"
+    ClickableLabel* Label2 = nullptr;  // "Select the set from list"
+    ClickableLabel* Label3 = nullptr;  // "Question", above the question
+    ClickableLabel* Label4 = nullptr;  // "Answer", above the reply
+    ClickableLabel* Label5 = nullptr;  // "Correct" after a right reply
+    ClickableLabel* Label6 = nullptr;  // "Wrong" after a wrong reply
+    ClickableLabel* Label7 = nullptr;  // the question text
+    ClickableLabel* Label8 = nullptr;  // "Enter the new name for the selected set"
+    ClickableLabel* Label9 = nullptr;  // "Edit the set", above the card grid
+    ClickableLabel* Label10 = nullptr; // "Demons", while the Demons are learnt
+    ClickableLabel* Label11 = nullptr; // kept from the design (Command4 says it), never shown
+    ClickableLabel* Label12 = nullptr; // kept from the design (Command5 says it), never shown
 
-    // Picture1 to Picture12 at indexes 1 to 12 (index 0 unused).
+    // Picture1 to Picture12 at indexes 1 to 12 (index 0 unused): the Kids mode's picture
+    // buttons and faces, Picture9 the sound indicator of Academic Talking, Picture12 the mode
+    // picture.
     std::array<ClickableLabel*, 13> Picture{};
 
     // Menu bar. Submenu entries are the menus' own actions.

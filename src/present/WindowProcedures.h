@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 class QString;
@@ -20,9 +21,11 @@ class WindowProcedures {
     // Speech or sound could not be started: back to Academic Silent with a message.
     virtual void SubErrorHandler429() = 0;
 
-    // Multiple answers: judging a list of replies, storing the answers being edited,
-    // showing the answers of the grid's current card.
-    virtual void SubMultipleAnswerCheck() = 0;
+    // Multiple answers: judging a list of replies (true when right; the question loop scores
+    // it and moves on), showing a wrong list beside the answers once the loop has counted it,
+    // storing the answers being edited, showing the answers of the grid's current card.
+    virtual bool SubMultipleAnswerCheck() = 0;
+    virtual void WrongAnswerMulti() = 0;
     virtual void SubLeaveTdbGrid1() = 0;
     virtual void SubShowMultiple() = 0;
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/CardGrid.h"
 
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "present/GridEditor.h"
 #include "present/MessageBoxDialogs.h"
@@ -159,7 +161,7 @@ void CardGrid::SubCreateNewCard() {
         if (!s_.rs.isLoaded())
             s_.rs.LoadAll();
         s_.rs.countCSRexist.requery();
-        if (s_.rs.countCSRexist.value(QStringLiteral("Countt")).toInt() > 0)
+        if (s_.rs.countCSRexist.value(data::column::Countt).toInt() > 0)
             return;
         // Only a card typed into this grid is tied here: the placeholder card left after
         // deleting sets is the newest card too, and belongs to no set on purpose.

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/SetLifecycle.h"
 
 #include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "present/SpeechAndSound.h"
+#include "learn/LessonState.h"
 #include "sets/GridRefresh.h"
+#include "speech/SpeechAndSound.h"
 
 #include <QFrame>
 
@@ -167,7 +170,7 @@ void SetLifecycle::SubMnuDelete() {
             QString chosen;
             if (!s_.rs.fields.isEmpty()) {
                 s_.rs.fields.moveFirst();
-                chosen = s_.rs.fields.value(QStringLiteral("SetName")).toString();
+                chosen = s_.rs.fields.value(data::column::SetName).toString();
             }
             store_.deleteSet(chosen);
         });

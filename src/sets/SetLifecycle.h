@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "learn/Form1State.h"
+#include "learn/LessonState.h"
 #include "sets/SetStore.h"
 
 #include <QString>

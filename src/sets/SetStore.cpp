@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/SetStore.h"
 
+#include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "sets/SetRules.h"
 
@@ -8,7 +10,7 @@
 namespace sets {
 namespace {
 
-const QString kSetName = QStringLiteral("SetName");
+const QString& kSetName = data::column::SetName;
 
 void reopen(data::RecordsetFamily& rs) {
     rs.UnloadAll();
@@ -24,7 +26,7 @@ bool SetStore::nameTaken(const QString& name) {
         rs_.fields1.addNew();
     else
         rs_.fields1.moveFirst();
-    rs_.fields1.setValue(QStringLiteral("Check"), name);
+    rs_.fields1.setValue(data::column::Check, name);
     rs_.fields1.update();
     reopen(rs_);
     if (!rs_.newSetCheck.eof())

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds its own files: installed under a prefix, in the build folder, or
 // nowhere (the compiled-in pages then stand in).
-#include "app/HelpWindow.h"
-#include "present/Folders.h"
+#include "speech/Folders.h"
 #include "support/Files.h"
+#include "window/HelpWindow.h"
 
 #include <QDir>
 #include <QFile>

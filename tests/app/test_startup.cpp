@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
-#include "app/Form1.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
 
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/BackgroundBackup.h"
 #include "data/BackupRotation.h"
 #include "data/Backups.h"
@@ -319,7 +320,7 @@ void TestBackups::interruptedRestoreLeavesTheOldOrTheNewFile() {
             if (step == killedAfter)
                 ::raise(SIGKILL);
         });
-        data::restoreBackup(path, backup.path, data::Replacing::SoundFile);
+        static_cast<void>(data::restoreBackup(path, backup.path, data::Replacing::SoundFile));
         ::_exit(0);
     }
     int status = 0;
@@ -347,7 +348,7 @@ void TestBackups::sameBaseNameDatabasesKeepTheirOwnBackups() {
     // apart, so it belongs to neither.
     const QDateTime now = QDateTime::currentDateTime();
     const QString legacy = QDir(data::backupFolder(mdb)).filePath("VIze-2026-01-01-100000.mdb");
-    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/version3.mdb"), legacy));
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/version3.mdb"), legacy));
     for (int i = 0; i < 12; ++i) // enough for the rotation to remove some
         QVERIFY(data::backUp(old, now.addSecs(i)).error.isEmpty());
 

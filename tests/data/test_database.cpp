@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/SampleSet.h"
@@ -26,7 +27,7 @@ QByteArray digest(const QString& path) {
 // file the test may check byte for byte.
 QString copyOfTestFile(const QTemporaryDir& dir, const QString& name) {
     const QString target = dir.filePath(name);
-    QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/") + name, target);
+    QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/") + name, target);
     return target;
 }
 
@@ -253,7 +254,7 @@ void TestDatabase::killDuringCreationLeavesNoFile() {
     if (child == 0) {
         // Killed with the schema and the sample written but not yet committed.
         data::setCreationHookForTesting([] { ::raise(SIGKILL); });
-        data::openDatabase(path);
+        static_cast<void>(data::openDatabase(path)); // the child is killed inside
         ::_exit(0);
     }
     int status = 0;

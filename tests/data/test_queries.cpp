@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored queries' contracts, on seeded data: a set with no cards, a card shared by two
 // sets, a multiple-answer card, a log row whose card is gone.
 #include "data/Sql.h"

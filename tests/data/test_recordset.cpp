@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Recordset.h"
 #include "data/RecordsetFamily.h"
 #include "data/RecordsetModel.h"

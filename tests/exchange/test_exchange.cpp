@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
@@ -499,7 +500,7 @@ void TestExchange::badFilesChangeNothing() {
     QFETCH(QString, says);
     t = std::make_unique<TempDatabase>(true);
     const QString before = digest(t->db());
-    const QString path = QStringLiteral(MEMORANT_EXCHANGE_DATA "/") + file;
+    const QString path = QStringLiteral(MEMORANT_FIXTURES "/exchange/") + file;
     try {
         exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
         QFAIL("the file was taken");

@@ -1,8 +1,9 @@
-#include "app/Form1.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/DelayWindow.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
 
 #include <QAction>
 #include <QSlider>

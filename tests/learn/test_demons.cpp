@@ -1,18 +1,20 @@
-#include "LessonFixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/Demons.h"
+#include "learn/LessonState.h"
 #include "present/Twips.h"
+#include "support/WindowFixture.h"
 
 #include <QSqlQuery>
 
 namespace {
 
 // Cards answered wrongly at least once are the candidates, the lowest rating first.
-void makeHard(LessonFixture& f, qint64 card, double rating, double incorrect) {
+void makeHard(testing::WindowFixture& f, qint64 card, double rating, double incorrect) {
     f.t.exec("UPDATE Card SET Rating = ?, Incorrect = ?, Correct = 1 WHERE Card_ID = ?",
              {rating, incorrect, card});
 }
 
-QList<qint64> marked(LessonFixture& f) {
+QList<qint64> marked(testing::WindowFixture& f) {
     QList<qint64> ids;
     QSqlQuery q(f.t.db());
     q.exec("SELECT Card_ID FROM Card WHERE Demons = 1 ORDER BY Card_ID");
@@ -21,7 +23,7 @@ QList<qint64> marked(LessonFixture& f) {
     return ids;
 }
 
-QList<qint64> loaded(LessonFixture& f) {
+QList<qint64> loaded(testing::WindowFixture& f) {
     QList<qint64> ids;
     for (int r = 1; r <= f.lesson().CurRowLim; ++r)
         ids << f.lesson().CSarray.at(r, learn::ColCardId).toLongLong();
@@ -31,7 +33,7 @@ QList<qint64> loaded(LessonFixture& f) {
 // Set "Words" feeds the Demons with three candidates (w2 hardest, then w3, then w1) and one
 // card never answered wrongly; set "Other", made first, does not feed them.
 struct TwoSets {
-    explicit TwoSets(LessonFixture& f) {
+    explicit TwoSets(testing::WindowFixture& f) {
         other = f.t.addSet("Other", false);
         words = f.t.addSet("Words");
         w1 = f.t.addCard("one", "eins", words);
@@ -80,7 +82,7 @@ void TestDemons::demonsNum() {
     QFETCH(QVariant, stored);
     QFETCH(int, count);
     QFETCH(bool, warned);
-    LessonFixture f;
+    testing::WindowFixture f;
     TwoSets s(f);
     f.t.exec("UPDATE Fields1 SET DemonsNum = ?", {stored});
     f.t.exec("UPDATE Card SET Demons = 1 WHERE Card_ID = ?", {s.w4}); // an old mark
@@ -111,7 +113,7 @@ void TestDemons::demonsNum() {
 }
 
 void TestDemons::lessonScoresLogsAndReorders() {
-    LessonFixture f;
+    testing::WindowFixture f;
     TwoSets s(f);
     // A card of both sets became a Demon from the set that feeds them, whatever its first set.
     f.t.relate(s.other, s.w3);
@@ -161,7 +163,7 @@ void TestDemons::lessonScoresLogsAndReorders() {
 }
 
 void TestDemons::failedMarkingKeepsTheLesson() {
-    LessonFixture f;
+    testing::WindowFixture f;
     TwoSets s(f);
     f.t.exec("UPDATE Fields1 SET DemonsNum = 3");
     f.t.exec("UPDATE Card SET Demons = 1 WHERE Card_ID = ?", {s.w4});
@@ -182,7 +184,7 @@ void TestDemons::failedMarkingKeepsTheLesson() {
 }
 
 void TestDemons::demonsAllGoneEndsTheLesson() {
-    LessonFixture f;
+    testing::WindowFixture f;
     TwoSets s(f);
     f.t.exec("UPDATE Fields1 SET DemonsNum = 2");
     f.start();
@@ -203,7 +205,7 @@ void TestDemons::demonsAllGoneEndsTheLesson() {
 }
 
 void TestDemons::deletingTheSetLeavesTheDemons() {
-    LessonFixture f;
+    testing::WindowFixture f;
     TwoSets s(f);
     const qint64 keep = f.t.addSet("Kept");
     f.t.addCard("blue", "blau", keep);
@@ -229,7 +231,7 @@ void TestDemons::deletingTheSetLeavesTheDemons() {
 }
 
 void TestDemons::kidsPictureTogglesTheDemons() {
-    LessonFixture f;
+    testing::WindowFixture f;
     TwoSets s(f);
     f.t.exec("UPDATE Fields1 SET DemonsNum = 2");
     f.start();

@@ -1,9 +1,8 @@
-#include "app/Form1.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/Demons.h"
 #include "learn/DemonsManager.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
+#include "support/WindowFixture.h"
+#include "window/Form1.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -19,7 +18,7 @@ namespace {
 
 // The main window on a database with three sets, the middle one kept out of the Demons,
 // and the Demons Manager opened from its menu.
-struct ManagerFixture {
+struct ManagerFixture : testing::WindowFixture {
     ManagerFixture() {
         const qint64 a = t.addSet("Alpha");
         t.addSet("Beta", false);
@@ -27,9 +26,7 @@ struct ManagerFixture {
         const qint64 card = t.addCard("q", "a", a);
         t.exec("UPDATE Card SET Incorrect = 1 WHERE Card_ID = ?", {card});
         t.chooseSet("Alpha");
-        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
-        w->Form_Load();
-        w->show();
+        start();
         w->controls().mnuArrangeDemons->trigger();
         form = w->demons().managerWindow();
     }
@@ -49,10 +46,6 @@ struct ManagerFixture {
         return values;
     }
 
-    testing::TempDatabase t;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
     QPointer<learn::Form3> form;
 };
 

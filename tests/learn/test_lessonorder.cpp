@@ -1,4 +1,5 @@
-#include "LessonFixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/WindowFixture.h"
 
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -26,7 +27,7 @@ namespace {
 constexpr int kOtherCards = 20000;
 
 // A set "S" of three cards, chosen and being learnt, among many cards of another set.
-void startLesson(LessonFixture& f) {
+void startLesson(testing::WindowFixture& f) {
     const qint64 set = f.t.addSet("S");
     for (int i = 1; i <= 3; ++i)
         f.t.addCard(QString("q%1").arg(i), QString("a%1").arg(i), set);
@@ -80,7 +81,7 @@ struct StepWatch {
 // one, stays far below one step per card, through ends of bunches and a learnt set and the
 // steps between events that finish the keys.
 void TestLessonOrder::repliesRunNoStatementOverEveryCard() {
-    LessonFixture f;
+    testing::WindowFixture f;
     startLesson(f);
     const QSqlDatabase keys = data::openConnection(QStringLiteral("memorant-order-keys"));
     StepWatch watch({f.t.db(), keys});
@@ -95,7 +96,7 @@ void TestLessonOrder::repliesRunNoStatementOverEveryCard() {
 
 // The keys the rules give, computed here for the set's cards as they stand.
 void TestLessonOrder::setLoadedAfterBunchEndSeesTheNewKeys() {
-    LessonFixture f;
+    testing::WindowFixture f;
     startLesson(f);
     f.reply("x"); // wrong: the bunch ends after the other two
     f.reply("a2");

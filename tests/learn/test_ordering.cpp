@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/Clock.h"
 #include "learn/OrderKeys.h"
 #include "learn/Ordering.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "learn/Clock.h"
@@ -193,7 +194,7 @@ void TestOrderKeys::killedPassIsFinishedOnTheNextStart() {
 void TestOrderKeys::olderFileIsUpgraded() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("version1.mdb"));
-    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_TEST_DATA "/version1.mdb"), path));
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/version1.mdb"), path));
     QVERIFY(data::openDatabase(path).ok);
     const QSqlDatabase db = data::mainConnection();
     Reference r;

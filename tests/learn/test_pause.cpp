@@ -1,9 +1,10 @@
-#include "app/Form1.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Sql.h"
 #include "learn/Pause.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
 
 #include <QtTest>
 

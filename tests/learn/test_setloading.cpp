@@ -1,4 +1,5 @@
-#include "LessonFixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/WindowFixture.h"
 
 class TestSetLoading : public QObject {
     Q_OBJECT
@@ -14,7 +15,7 @@ class TestSetLoading : public QObject {
 };
 
 void TestSetLoading::listShowsChosenSetAtStart() {
-    LessonFixture f;
+    testing::WindowFixture f;
     f.t.addSet("Alpha");
     f.t.addSet("beta");
     f.t.addSet("Gamma");
@@ -28,7 +29,7 @@ void TestSetLoading::listShowsChosenSetAtStart() {
 }
 
 void TestSetLoading::pickOnEditingScreen() {
-    LessonFixture f;
+    testing::WindowFixture f;
     const qint64 a = f.t.addSet("A");
     const qint64 b = f.t.addSet("B");
     f.t.addCard("qa", "aa", a);
@@ -53,7 +54,7 @@ void TestSetLoading::pickOnEditingScreen() {
 }
 
 void TestSetLoading::pickOnLearningScreen() {
-    LessonFixture f;
+    testing::WindowFixture f;
     const qint64 a = f.t.addSet("A");
     const qint64 b = f.t.addSet("B");
     f.t.addCard("qa", "aa", a);
@@ -78,7 +79,7 @@ void TestSetLoading::pickOnLearningScreen() {
 }
 
 void TestSetLoading::pickingTheShownSetKeepsTheLesson() {
-    LessonFixture f;
+    testing::WindowFixture f;
     const qint64 a = f.t.addSet("A");
     f.t.addCard("q1", "a1", a);
     f.t.addCard("q2", "a2", a);
@@ -94,7 +95,7 @@ void TestSetLoading::pickingTheShownSetKeepsTheLesson() {
 }
 
 void TestSetLoading::emptySet() {
-    LessonFixture f;
+    testing::WindowFixture f;
     const qint64 a = f.t.addSet("A");
     f.t.addCard("qa", "aa", a);
     f.t.addSet("Empty");
@@ -123,7 +124,7 @@ void TestSetLoading::emptySet() {
 
 // A count carried over from an earlier set must not announce the next set as learnt.
 void TestSetLoading::newSetStartsUncounted() {
-    LessonFixture f;
+    testing::WindowFixture f;
     const qint64 a = f.t.addSet("A");
     const qint64 b = f.t.addSet("B");
     for (int i = 1; i <= 3; ++i) {
@@ -147,7 +148,7 @@ void TestSetLoading::newSetStartsUncounted() {
 }
 
 void TestSetLoading::wholeSetReset() {
-    LessonFixture f;
+    testing::WindowFixture f;
     const qint64 a = f.t.addSet("A");
     for (int i = 1; i <= 3; ++i)
         f.t.addCard(QString("q%1").arg(i), QString("a%1").arg(i), a);
@@ -167,7 +168,7 @@ void TestSetLoading::wholeSetReset() {
 }
 
 void TestSetLoading::setLargerThanThousandCards() {
-    LessonFixture f;
+    testing::WindowFixture f;
     const qint64 a = f.t.addSet("Big");
     f.t.db().transaction();
     for (int i = 1; i <= 1200; ++i)

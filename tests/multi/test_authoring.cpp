@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making multiple-answer cards on the set-editing screen, on the real window.
 #include "data/RecordsetModel.h"
 #include "multi/MultiRules.h"
@@ -61,7 +62,7 @@ class TestAuthoring : public QObject {
         for (const QStringList& card : cards)
             f->t.addCard(card[0], card[1], set);
         f->t.chooseSet(QStringLiteral("Verbs"));
-        QVERIFY(f->start());
+        QVERIFY(f->startActive());
     }
     qint64 cardId(const QString& question) {
         return f->t.scalar("SELECT Card_ID FROM Card WHERE Question = ?", {question}).toLongLong();

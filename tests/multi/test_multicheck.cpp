@@ -1,5 +1,7 @@
-#include "learn/LessonFixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "learn/LessonState.h"
 #include "multi/ComparisonWindow.h"
+#include "support/WindowFixture.h"
 
 #include <QLineEdit>
 
@@ -22,13 +24,13 @@ struct ShownComparison {
 class TestMultiCheck : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<LessonFixture> f;
+    std::unique_ptr<testing::WindowFixture> f;
     QList<ShownComparison> windows;
     qint64 baltic = 0;
 
     // The sample set with its multiple-answer card asked first.
     void startOnBaltic(const QVariant& showOrder) {
-        f = std::make_unique<LessonFixture>(true);
+        f = std::make_unique<testing::WindowFixture>(true);
         baltic = f->t.scalar(QStringLiteral("SELECT Card_ID FROM Card WHERE Answer = 'Multi'"))
                      .toLongLong();
         f->t.exec(QStringLiteral("UPDATE Card SET \"Order\" = 0, ShowOrder = ? WHERE Card_ID = ?"),
@@ -260,7 +262,7 @@ class TestMultiCheck : public QObject {
     }
 
     void wholeSampleSetIsLearnt() {
-        f = std::make_unique<LessonFixture>(true);
+        f = std::make_unique<testing::WindowFixture>(true);
         f->start();
         f->learn();
         int judged = 0;

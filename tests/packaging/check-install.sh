@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a temporary prefix: the desktop files are there and valid, the
 # manual page renders, and the installed program finds its help pages, starts from its menu
 # entry offscreen with the database in the data folder, and closes cleanly on SIGTERM.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package holds exactly the files `cmake --install` installs, and depends on the
 # plugins and data that dpkg-shlibdeps cannot see.
 # Usage: check-package.sh BUILD_DIR

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/RecordsetModel.h"
 #include "present/AcademicLayouts.h"
 #include "present/ApplyLayout.h"
@@ -7,6 +7,7 @@
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 #include <QtTest>

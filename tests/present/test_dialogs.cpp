@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: Enter answers a confirmation with its default button.
 #include "present/MessageBoxDialogs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SetsFixture.h"
 
 #include "data/RecordsetModel.h"
@@ -85,7 +86,7 @@ void TestCardGrid::newRowStoredWhole() {
     QFETCH(QString, leaving);
     SetsFixture f;
     const qint64 verbs = f.seedVerbsAndNouns();
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
 
     QWidget* editor = typeIntoCell(f, newRow(f), QStringLiteral("Question"), QStringLiteral("see"));
     QVERIFY(editor);
@@ -137,7 +138,7 @@ void TestCardGrid::keyboardEntryGoesOnToNextCard() {
     QFETCH(Qt::Key, leavingKey);
     SetsFixture f;
     const qint64 verbs = f.seedVerbsAndNouns();
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     QTableView* g = f.c().TDBGrid2;
     data::RecordsetModel* m = f.c().Adodc2;
     const int question = m->columnOf(QStringLiteral("Question"));
@@ -166,7 +167,7 @@ void TestCardGrid::placeholderStaysOutOfSets() {
     f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
     f.t.exec("INSERT INTO Card (Question) VALUES ('dummy')");
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     leaveGrid(f);
     leaveGrid(f);
     leaveGrid(f);
@@ -186,7 +187,7 @@ void TestCardGrid::openEditSurvivesLearn() {
     const qint64 verbs = f.t.addSet(QStringLiteral("Verbs"));
     const qint64 go = f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
 
     const int row = newCard ? newRow(f) : 0;
     QWidget* editor = typeIntoCell(f, row, QStringLiteral("Answer"), QStringLiteral(" (gone)"));
@@ -205,7 +206,7 @@ void TestCardGrid::openEditSurvivesClosing() {
     SetsFixture f;
     f.t.addSet(QStringLiteral("Verbs"));
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     QVERIFY(typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("it's \"x\" 100%")));
     f.w->close();
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = ?",
@@ -219,7 +220,7 @@ void TestCardGrid::newRowWithoutChosenSet() {
     SetsFixture f;
     f.t.addSet(QStringLiteral("Verbs"));
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.t.chooseSet(QStringLiteral("Gone meanwhile")); // by another program
     QWidget* editor = typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("lost?"));
     QVERIFY(editor);
@@ -252,7 +253,7 @@ void TestCardGrid::deleteKeyRemovesRow() {
     const qint64 shared = f.t.addCard(longQuestion, QStringLiteral("ran"), verbs);
     f.t.relate(nouns, shared);
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     QTableView* g = f.c().TDBGrid2;
     const auto deleteFirstRow = [&](bool yes) {
         g->setFocus();
@@ -291,7 +292,7 @@ void TestCardGrid::multiAnswerCellLocked() {
     f.t.addCard(QStringLiteral("go"), QStringLiteral("Multi"), verbs);
     f.t.addCard(QStringLiteral("run"), QStringLiteral("ran"), verbs);
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     data::RecordsetModel* m = f.c().Adodc2;
     const int answer = m->columnOf(QStringLiteral("Answer"));
     const int question = m->columnOf(QStringLiteral("Question"));
@@ -310,7 +311,7 @@ void TestCardGrid::gridFollowsChosenSet() {
     f.t.addCard(QStringLiteral("cat"), QStringLiteral("Katze"), nouns);
     f.t.addCard(QStringLiteral("dog"), QStringLiteral("Hund"), nouns);
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     QCOMPARE(f.c().Adodc2->dataRowCount(), 1);
     f.t.chooseSet(QStringLiteral("Nouns")); // as the set list records a choice
     f.c().DataCombo1->setCurrentIndex(f.c().DataCombo1->findText(QStringLiteral("Nouns")));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SetsFixture.h"
 
 #include "data/RecordsetModel.h"
@@ -67,7 +68,7 @@ void TestSetLifecycle::createRefusesTakenNames() {
     QFETCH(bool, refused);
     SetsFixture f;
     f.t.addSet(existing);
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.chooseMenu(f.c().mnuFile, f.c().CreatSet);
     QVERIFY(f.w->screens().createSet);
     createByButton(f, typed);
@@ -82,7 +83,7 @@ void TestSetLifecycle::createRefusesTakenNames() {
 
 void TestSetLifecycle::createRefusesEmptyName() {
     SetsFixture f;
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     createByButton(f, QString());
     QCOMPARE(f.dialogs.lastText(),
              QStringLiteral("You must enter the meaningful set name to create a new set"));
@@ -94,7 +95,7 @@ void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
     const qint64 old = f.t.addSet(QStringLiteral("Old"));
     f.t.addCard(QStringLiteral("q"), QStringLiteral("a"), old);
     f.t.chooseSet(QStringLiteral("Old"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.c().CreatSet->trigger();
     createByButton(f, QStringLiteral("New"));
     QCOMPARE(f.t.scalar("SELECT SetName FROM Fields").toString(), QStringLiteral("New"));
@@ -125,7 +126,7 @@ void TestSetLifecycle::namesRoundTrip() {
     SetsFixture f;
     f.t.addSet(QStringLiteral("Old"));
     f.t.chooseSet(QStringLiteral("Old"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
 
     createByButton(f, name);
     QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 ORDER BY Set_ID DESC LIMIT 1").toString(), name);
@@ -148,7 +149,7 @@ void TestSetLifecycle::renameRefusesTakenName() {
     f.t.addSet(QStringLiteral("Verbs"));
     f.t.addSet(QStringLiteral("Nouns"));
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.chooseMenu(f.c().mnuFile, f.c().mnuEdSetName);
     QVERIFY(f.w->screens().newSetName);
     renameByButton(f, QStringLiteral("Verbs"), QStringLiteral("NOUNS"));
@@ -161,7 +162,7 @@ void TestSetLifecycle::renameRefusesEmptyName() {
     SetsFixture f;
     f.t.addSet(QStringLiteral("Verbs"));
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     renameByButton(f, QStringLiteral("Verbs"), QString());
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Enter the new set name"));
     QCOMPARE(f.t.scalar("SELECT SetName FROM Set1").toString(), QStringLiteral("Verbs"));
@@ -170,7 +171,7 @@ void TestSetLifecycle::renameRefusesEmptyName() {
 void TestSetLifecycle::renameKeepsChosenSet() {
     SetsFixture f;
     const qint64 verbs = f.seedVerbsAndNouns();
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     renameByButton(f, QStringLiteral("Verbs"), QStringLiteral("Irregular verbs"));
     QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 WHERE Set_ID = ?", {verbs}).toString(),
              QStringLiteral("Irregular verbs"));
@@ -185,7 +186,7 @@ void TestSetLifecycle::renameScreenTakesTypingAndEnter() {
     SetsFixture f;
     f.t.addSet(QStringLiteral("Verbs"));
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.w->show();
     QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
     f.c().mnuEdSetName->trigger();
@@ -200,7 +201,7 @@ void TestSetLifecycle::kidsConfirmPicture() {
     SetsFixture f;
     f.t.addSet(QStringLiteral("Verbs"));
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     auto* picture = f.c().Picture[2];
     picture->show();
 
@@ -245,7 +246,7 @@ void TestSetLifecycle::sharedCardSurvivesDeletion() {
     const qint64 ownNoun = f.t.addCard(QStringLiteral("cat"), QStringLiteral("Katze"), nouns);
     f.t.addAnswers(ownNoun, {QStringLiteral("Kater")});
     f.t.chooseSet(deleted);
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
 
     f.chooseMenu(f.c().mnuEdit, f.c().mnuDelete);
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the set?"));
@@ -277,7 +278,7 @@ void TestSetLifecycle::placeholderWhenOneSetRemains() {
     f.t.addCard(QStringLiteral("go"), QStringLiteral("went"), verbs);
     f.t.addCard(QStringLiteral("cat"), QStringLiteral("Katze"), nouns);
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
 
     f.c().mnuDelete->trigger();
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = 'dummy'"), 1);
@@ -300,7 +301,7 @@ void TestSetLifecycle::declinedDeletionChangesNothing() {
     f.t.addAnswers(card, {QStringLiteral("went")});
     f.t.exec("INSERT INTO Card (Question) VALUES ('orphan')");
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.dialogs.nextAnswer(false);
     f.c().mnuDelete->trigger();
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the set?"));
@@ -319,7 +320,7 @@ void TestSetLifecycle::afterDeletionTheShownSetIsChosen() {
     f.t.addCard(QStringLiteral("Haus"), QStringLiteral("house"), nouns);
     f.t.addSet(QStringLiteral("Verbs"));
     f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.c().mnuDelete->trigger();
     QCOMPARE(f.t.scalar("SELECT SetName FROM Fields").toString(), QStringLiteral("Nouns"));
     QCOMPARE(f.c().DataCombo1->currentText(), QStringLiteral("Nouns"));
@@ -329,7 +330,7 @@ void TestSetLifecycle::afterDeletionTheShownSetIsChosen() {
 void TestSetLifecycle::deleteWithoutSetsDoesNothing() {
     SetsFixture f;
     f.t.exec("INSERT INTO Card (Question) VALUES ('orphan')");
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.c().mnuDelete->trigger();
     QVERIFY(f.dialogs.texts().isEmpty());
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 1);
@@ -340,7 +341,7 @@ void TestSetLifecycle::failedDeletionRollsBack() {
     f.seedVerbsAndNouns();
     f.t.exec("CREATE TRIGGER refuse BEFORE DELETE ON Card BEGIN "
              "SELECT RAISE(ABORT, 'the disk is full'); END");
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.c().mnuDelete->trigger();
     QVERIFY(f.dialogs.lastText().contains(QStringLiteral("nothing was changed")));
     QVERIFY(f.dialogs.lastText().contains(QStringLiteral("the disk is full")));
@@ -356,7 +357,7 @@ void TestSetLifecycle::listShowsTheChosenSet() {
     SetsFixture f;
     f.seedVerbsAndNouns();
     f.t.chooseSet(QStringLiteral("Gone"));
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     const auto chosen = [&] { return f.t.scalar("SELECT SetName FROM Fields").toString(); };
     QCOMPARE(f.c().DataCombo1->currentText(), chosen());
     f.t.chooseSet(QStringLiteral("Gone too"));
@@ -369,7 +370,7 @@ void TestSetLifecycle::failedCreationLeavesNoSet() {
     f.seedVerbsAndNouns();
     f.t.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Fields WHEN NEW.SetName = 'Adjectives' "
              "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END");
-    QVERIFY(f.start());
+    QVERIFY(f.startActive());
     f.c().CreatSet->trigger();
     createByButton(f, QStringLiteral("Adjectives"));
     QVERIFY(f.dialogs.lastText().contains(QStringLiteral("the disk is full")));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -11,7 +12,7 @@ namespace testing {
 
 // A word list among the test data.
 inline QString listPath(const char* name) {
-    return QStringLiteral(MEMORANT_TEST_DATA "/lists/") + QString::fromLatin1(name);
+    return QStringLiteral(MEMORANT_FIXTURES "/lists/") + QString::fromLatin1(name);
 }
 
 inline QByteArray readFile(const QString& path) {

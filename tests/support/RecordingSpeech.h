@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "present/SpeechAndSound.h"
+#include "speech/SpeechAndSound.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ScriptedDialogs.h"
 
 #include <QStringList>
@@ -5,6 +6,8 @@
 namespace testing {
 
 void ScriptedDialogs::message(const QString& text, const QString& title) {
+    if (onMessage)
+        onMessage(text);
     shown_.append({Shown::Message, text, title});
 }
 

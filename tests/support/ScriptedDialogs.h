@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "present/Dialogs.h"
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace testing {
 
@@ -19,6 +21,8 @@ class ScriptedDialogs : public present::Dialogs {
     };
 
     void nextAnswer(bool yes) { answers_.append(yes); }
+    // Runs whenever a message is shown, so a test can see what stood behind the box.
+    std::function<void(const QString&)> onMessage;
 
     void message(const QString& text, const QString& title = {}) override;
     void warning(const QString& text, const QString& title = {}) override;

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/Commands.h"
+
+namespace app {
+
+// memorant [--db PATH] backup [FILE]: a consistent copy now, into FILE or the backups folder.
+int backupCommand(const CommandContext& context);
+// memorant [--db PATH] check: PRAGMA integrity_check; non-zero on damage.
+int checkCommand(const CommandContext& context);
+
+} // namespace app

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/Commands.h"
+
+namespace app {
+
+// memorant [--db PATH] export FILE
+int exportCommand(const CommandContext& context);
+// memorant [--db PATH] import [--with-log] FILE
+int importCommand(const CommandContext& context);
+
+} // namespace app

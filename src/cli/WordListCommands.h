@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/Commands.h"
+
+namespace app {
+
+// memorant import-list FILE [--set NAME] [--separator C] [--header|--no-header] [--multi]
+int runImportList(const CommandContext& context);
+// memorant export-list SETNAME FILE
+int runExportList(const CommandContext& context);
+
+} // namespace app

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/Error.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace present {
+
+// Speech or sound output cannot be started (no audio device, no voice data). The handlers
+// that speak catch it and fall back to Silent mode.
+class SpeechUnavailable : public data::Error {
+  public:
+    using Error::Error;
+};
+
+// The speech and sound service. Speaking and playing block input until done, while the
+// window keeps painting.
+class SpeechAndSound {
+  public:
+    virtual ~SpeechAndSound() = default;
+    // Speaks `text` with the chosen voice; throws SpeechUnavailable.
+    virtual void speak(const QString& text) = 0;
+    // Plays "Object N" (1 to 11); throws SpeechUnavailable.
+    virtual void playSound(int object) = 0;
+    // One step of the pause between questions.
+    virtual void pauseStep() = 0;
+    // Says nothing, but throws SpeechUnavailable when speaking could not start, so a switch
+    // to a speaking mode can fall back at once. A service that cannot tell keeps quiet.
+    virtual void checkAvailable() {}
+    // The espeak-ng voice (language) for spoken questions.
+    virtual void setVoice(const QString& voice) = 0;
+    virtual QString voice() const = 0;
+    virtual QStringList voices() = 0;
+};
+
+} // namespace present

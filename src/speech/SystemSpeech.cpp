@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "speech/SystemSpeech.h"
+
+#include "speech/AudioPlayback.h"
+#include "speech/DefaultVoice.h"
+#include "speech/EspeakSynth.h"
+#include "speech/Folders.h"
+#include "speech/Tones.h"
+
+namespace present {
+
+namespace {
+constexpr int pauseStepMs = 400;
+}
+
+SystemSpeech::SystemSpeech() = default;
+SystemSpeech::~SystemSpeech() = default;
+
+void SystemSpeech::speak(const QString& text) {
+    EspeakSynth& synth = EspeakSynth::instance();
+    synth.ensureStarted();
+    checkAudioOutput();
+    if (text.trimmed().isEmpty())
+        return;
+    const QString voice =
+        voice_.isEmpty() ? defaultVoice(synth.voices(), QLocale::system()) : voice_;
+    playBlocking(synth.synthesize(text, voice));
+}
+
+void SystemSpeech::playSound(int object) {
+    checkAudioOutput();
+    playBlocking(objectSound(object, soundFolders()));
+}
+
+void SystemSpeech::pauseStep() {
+    waitPainting(pauseStepMs);
+}
+
+void SystemSpeech::checkAvailable() {
+    EspeakSynth::instance().ensureStarted();
+    checkAudioOutput();
+}
+
+void SystemSpeech::setVoice(const QString& voice) {
+    voice_ = voice;
+}
+QString SystemSpeech::voice() const {
+    return voice_;
+}
+
+QStringList SystemSpeech::voices() {
+    try {
+        return EspeakSynth::instance().voices();
+    } catch (const SpeechUnavailable&) {
+        return {};
+    }
+}
+
+} // namespace present

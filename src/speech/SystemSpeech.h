@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "speech/SpeechAndSound.h"
+
+namespace present {
+
+// The speech and sound service of the program: espeak-ng speech and the sound objects
+// ("sounds/Object N.wav" beside the program or in the user's data folder, or built-in
+// tones), played through Qt Multimedia.
+class SystemSpeech : public SpeechAndSound {
+  public:
+    SystemSpeech();
+    ~SystemSpeech() override;
+
+    void speak(const QString& text) override;
+    void playSound(int object) override;
+    void pauseStep() override;
+    void checkAvailable() override;
+    void setVoice(const QString& voice) override;
+    QString voice() const override;
+    QStringList voices() override;
+
+  private:
+    QString voice_;
+};
+
+} // namespace present

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+namespace app {
+
+// The About window: the product name, its version and the database file that is open. It has no
+// buttons and does not hold up the main window.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+};
+
+} // namespace app

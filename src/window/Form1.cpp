@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/Form1.h"
+
+#include "data/RecordsetModel.h"
+#include "data/SettingsColumns.h"
+#include "data/Sql.h"
+#include "learn/DelayWindow.h"
+#include "learn/Demons.h"
+#include "learn/Guarded.h"
+#include "multi/MultiAuthoring.h"
+#include "multi/MultiCheck.h"
+#include "sets/CardGrid.h"
+#include "sets/GridRefresh.h"
+#include "sets/SetLifecycle.h"
+#include "window/ExchangeMenu.h"
+#include "window/Form1Build.h"
+#include "window/KidsMode.h"
+#include "window/LogMenu.h"
+#include "window/RestoreWindow.h"
+#include "window/Screens.h"
+#include "window/TalkingSilent.h"
+#include "window/WordListMenu.h"
+
+#include <QCloseEvent>
+
+namespace app {
+
+Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
+             QWidget* parent)
+    : QMainWindow(parent), db_(db),
+      rs_(db, modes_.kids), state_{c_,      rs_,    lesson_, modes_,           screens_,
+                                   dialogs, speech, *this,   startupComplete_, replyFocusMark_} {
+    buildForm1Controls(this, c_);
+    for (data::RecordsetModel* m : {c_.Adodc1, c_.Adodc2, c_.Adodc3, c_.Adodc4})
+        m->setConnection(db_);
+
+    questionLoop_ = std::make_unique<learn::QuestionLoop>(state_);
+    setLoading_ = std::make_unique<learn::SetLoading>(state_, *questionLoop_);
+    screensProc_ = std::make_unique<Screens>(state_, *questionLoop_);
+    talkingSilent_ = std::make_unique<TalkingSilent>(state_);
+    setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
+    cardGrid_ = std::make_unique<sets::CardGrid>(state_);
+    multiCheck_ = std::make_unique<multi::MultiCheck>(state_);
+    multiAuthoring_ = std::make_unique<multi::MultiAuthoring>(state_);
+    demons_ = std::make_unique<learn::Demons>(state_, *questionLoop_, *setLoading_);
+    kidsMode_ = std::make_unique<KidsMode>(state_, *screensProc_, *questionLoop_, *setLoading_,
+                                           *demons_, *setLifecycle_);
+
+    questionLoop_->connectControls();
+    setLoading_->connectControls();
+    screensProc_->connectControls();
+    talkingSilent_->connectControls();
+    setLifecycle_->connectControls();
+    cardGrid_->connectControls();
+    multiCheck_->connectControls();
+    multiAuthoring_->connectControls();
+    demons_->connectControls();
+    kidsMode_->connectControls();
+    setLifecycle_->onSetDeleted = [this] {
+        learn::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
+    };
+    new LogMenu(state_, this);                      // owned by the window
+    exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
+    new learn::DelayMenu(state_, this);             // owned by the window
+    new RestoreMenu(state_, this);                  // owned by the window
+    new WordListMenu(state_, this);                 // owned by the window
+    orderKeys_ = new learn::OrderKeysRunner(this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    rs_.LoadAll();
+    // Keys left pending, by this run or one that was killed, are finished between events.
+    orderKeys_->start();
+
+    // Always start in Academic Silent mode with the mode entries available.
+    kidsMode_->SubAcademicOnly();
+    c_.Picture[12]->hide();
+    modes_.Silent = true;
+    modes_.TalkingOn = false;
+    c_.mnuKids->setEnabled(true);
+    c_.mnuSilent->setEnabled(true);
+
+    // Load stays 0 while the program runs; a normal close sets it back to 1.
+    if (rs_.fields.isEmpty())
+        rs_.fields.addNew();
+    rs_.fields.setValue(data::column::Load, 0);
+    rs_.fields.update();
+    rs_.fields1.moveFirst();
+
+    const bool wasVisible = isVisible();
+    if (wasVisible)
+        hide();
+    rs_.UnloadAll();
+    rs_.LoadAll();
+    if (wasVisible)
+        show();
+
+    startupComplete_ = true;
+    c_.StatusBar1->hide();
+    c_.TDBGrid2->hideColumn(0);
+    c_.TDBGrid1->hide();
+    screens_ = present::ScreenFlags{};
+}
+
+void Form1::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    rs_.UnloadAll();
+    rs_.LoadAll();
+    if (rs_.fields.isEmpty())
+        rs_.fields.addNew();
+    rs_.fields.setValue(data::column::Load, 1);
+    rs_.fields.update();
+    rs_.UnloadAll();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    try {
+        cardGrid_->commitPendingEdit();
+        if (c_.TDBGrid1->isVisibleTo(this))
+            multiAuthoring_->SubLeaveTdbGrid1();
+        Form_Unload();
+    } catch (const data::DbError& e) {
+        state_.dialogs.warning(
+            QStringLiteral("The database could not be updated on closing: %1").arg(e.message()));
+    }
+    event->accept(); // closing is never cancelled
+}
+
+void Form1::ScrChangeVisible() {
+    screensProc_->ScrChangeVisible();
+}
+void Form1::ScrCreateVisible() {
+    screensProc_->ScrCreateVisible();
+}
+void Form1::ScrLearnVisible() {
+    screensProc_->ScrLearnVisible();
+}
+void Form1::ScrChngSetName() {
+    screensProc_->ScrChngSetName();
+}
+void Form1::SubErrorHandler429() {
+    talkingSilent_->SubErrorHandler429();
+}
+bool Form1::SubMultipleAnswerCheck() {
+    return multiCheck_->SubMultipleAnswerCheck();
+}
+
+void Form1::WrongAnswerMulti() {
+    multiCheck_->WrongAnswerMulti();
+}
+void Form1::SubLeaveTdbGrid1() {
+    multiAuthoring_->SubLeaveTdbGrid1();
+}
+void Form1::SubShowMultiple() {
+    multiAuthoring_->SubShowMultiple();
+}
+bool Form1::commitCardGrid() {
+    return cardGrid_->commitPendingEdit();
+}
+void Form1::refreshCardGrid() {
+    sets::refreshCardGrid(c_.TDBGrid2, c_.Adodc2);
+}
+void Form1::SubReturnToProperTableRow(const QString& CurTabRowID) {
+    cardGrid_->SubReturnToProperTableRow(CurTabRowID);
+}
+
+} // namespace app

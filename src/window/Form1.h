@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/RecordsetFamily.h"
+#include "learn/Form1State.h"
+#include "learn/LessonState.h"
+#include "learn/OrderKeys.h"
+#include "learn/QuestionLoop.h"
+#include "learn/SetLoading.h"
+#include "present/Dialogs.h"
+#include "present/Form1Controls.h"
+#include "present/Modes.h"
+#include "present/WindowProcedures.h"
+#include "speech/SpeechAndSound.h"
+
+#include <QMainWindow>
+#include <QSqlDatabase>
+#include <memory>
+
+namespace learn {
+class Demons;
+}
+
+namespace multi {
+class MultiCheck;
+class MultiAuthoring;
+} // namespace multi
+
+namespace sets {
+class SetLifecycle;
+class CardGrid;
+} // namespace sets
+
+namespace app {
+
+class ExchangeMenu;
+class Screens;
+class TalkingSilent;
+class KidsMode;
+
+// The main window. It owns the controls, the record sets, the lesson and the mode and
+// screen flags; the procedures acting on them live in the subsystems, and its handlers
+// only hand over to them.
+class Form1 : public QMainWindow, public present::WindowProcedures {
+    Q_OBJECT
+  public:
+    Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up and shut-down of the window; Form_Unload also runs when it is closed.
+    void Form_Load();
+    void Form_Unload();
+
+    present::Form1Controls& controls() { return c_; }
+    data::RecordsetFamily& recordsets() { return rs_; }
+    learn::LessonState& lesson() { return lesson_; }
+    present::ModeFlags& modes() { return modes_; }
+    present::ScreenFlags& screens() { return screens_; }
+    learn::Form1State& state() { return state_; }
+    bool startupComplete() const { return startupComplete_; }
+    learn::QuestionLoop& questionLoop() { return *questionLoop_; }
+    learn::SetLoading& setLoading() { return *setLoading_; }
+    ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
+    learn::Demons& demons() { return *demons_; }
+    KidsMode& kidsMode() { return *kidsMode_; }
+
+    void ScrChangeVisible() override;
+    void ScrCreateVisible() override;
+    void ScrLearnVisible() override;
+    void ScrChngSetName() override;
+    void SubErrorHandler429() override;
+    bool SubMultipleAnswerCheck() override;
+    void WrongAnswerMulti() override;
+    void SubLeaveTdbGrid1() override;
+    void SubShowMultiple() override;
+    bool commitCardGrid() override;
+    void refreshCardGrid() override;
+    void SubReturnToProperTableRow(const QString& CurTabRowID) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QSqlDatabase db_;
+    present::Form1Controls c_;
+    present::ModeFlags modes_;
+    present::ScreenFlags screens_;
+    learn::LessonState lesson_;
+    data::RecordsetFamily rs_;
+    bool startupComplete_ = false;
+    bool unloaded_ = false;
+    QString replyFocusMark_ = QStringLiteral("No");
+    learn::Form1State state_;
+
+    // The subsystems that implement the window's procedures.
+    std::unique_ptr<learn::QuestionLoop> questionLoop_;
+    std::unique_ptr<learn::SetLoading> setLoading_;
+    std::unique_ptr<Screens> screensProc_;
+    std::unique_ptr<TalkingSilent> talkingSilent_;
+    std::unique_ptr<sets::SetLifecycle> setLifecycle_;
+    std::unique_ptr<sets::CardGrid> cardGrid_;
+    std::unique_ptr<multi::MultiCheck> multiCheck_;
+    std::unique_ptr<multi::MultiAuthoring> multiAuthoring_;
+    std::unique_ptr<learn::Demons> demons_;
+    std::unique_ptr<KidsMode> kidsMode_;
+    ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
+    // Finishes the order keys between events; owned here so it stops with the window.
+    learn::OrderKeysRunner* orderKeys_ = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+class QUrl;
+
+namespace app {
+
+// The tutorials: bundled pages shown in a window of their own beside the main window.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Page { Academic, Kids };
+
+    // The pages are read from `assetFolder`/help (installed, or the build's copy), so that
+    // an installed page can be read and corrected like any file; the copies compiled into
+    // the program stand in when there is no such folder.
+    static QUrl pageUrl(Page page, const QString& assetFolder);
+
+    explicit HelpWindow(QWidget* parent = nullptr);
+    void showPage(Page page);
+    QTextBrowser* browser() const { return browser_; }
+
+  private:
+    QTextBrowser* browser_;
+};
+
+} // namespace app

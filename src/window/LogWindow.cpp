@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/LogWindow.h"
+
+#include "data/Database.h"
+#include "data/RecordsetModel.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLocale>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace app {
+namespace {
+
+class GeneralDateDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale&) const override {
+        return generalDate(value);
+    }
+};
+
+} // namespace
+
+QString generalDate(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    QDateTime dt = value.toDateTime();
+    if (!dt.isValid()) {
+        const QString text = value.toString().trimmed();
+        dt = QDateTime::fromString(text, Qt::ISODate);
+        if (!dt.isValid())
+            dt = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (!dt.isValid()) {
+            const QDate d = QDate::fromString(text, Qt::ISODate);
+            if (d.isValid())
+                dt = QDateTime(d, QTime(0, 0));
+        }
+    }
+    if (!dt.isValid())
+        return value.toString();
+    const QLocale locale;
+    QString shown = locale.toString(dt.date(), QLocale::ShortFormat);
+    if (dt.time() != QTime(0, 0))
+        shown += QLatin1Char(' ') + locale.toString(dt.time(), QLocale::LongFormat);
+    return shown;
+}
+
+Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Log"));
+    Adodc1 = new data::RecordsetModel(this);
+    Adodc1->setObjectName(QStringLiteral("Adodc1"));
+    Adodc1->setReadOnly(true);
+    TDBGrid1 = new QTableView(this);
+    TDBGrid1->setObjectName(QStringLiteral("TDBGrid1"));
+    TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TDBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TDBGrid1->setItemDelegateForColumn(0, new GeneralDateDelegate(TDBGrid1));
+    TDBGrid1->horizontalHeader()->setStretchLastSection(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(TDBGrid1);
+    resize(640, 400);
+}
+
+void Form4::Form_Load() {
+    Adodc1->setConnection(data::openConnection(QStringLiteral("Form4")));
+    Adodc1->setSource(QStringLiteral("Select * from qLog"));
+    Adodc1->recordset().recordCount(); // the rows as they are now; the window never refreshes
+    TDBGrid1->setModel(Adodc1);
+}
+
+} // namespace app

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/Backups.h"
+#include "learn/Form1State.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+
+class QPushButton;
+class QTableWidget;
+
+namespace app {
+
+// File > "Restore from backup...": the backups of the open database with what each holds;
+// the chosen one replaces the database after a confirmation, the current file being kept as
+// "<file>.before-restore-<time>", and the window shows the restored sets.
+class RestoreWindow : public QDialog {
+    Q_OBJECT
+  public:
+    RestoreWindow(learn::Form1State& s, QWidget* parent);
+
+    QTableWidget* list() const { return list_; }
+    QPushButton* restoreButton() const { return restore_; }
+    const QList<data::BackupFile>& backups() const { return backups_; }
+
+    void restoreChosen();
+
+  private:
+    void fill();
+
+    learn::Form1State& s_;
+    QString databasePath_;
+    QList<data::BackupFile> backups_;
+    QTableWidget* list_;
+    QPushButton* restore_;
+};
+
+// Puts the entry in the File menu and opens the window.
+class RestoreMenu : public QObject {
+    Q_OBJECT
+  public:
+    RestoreMenu(learn::Form1State& s, QWidget* window);
+    RestoreWindow* restoreWindow() const { return window_; }
+
+  private:
+    learn::Form1State& s_;
+    QWidget* owner_;
+    QPointer<RestoreWindow> window_;
+};
+
+} // namespace app

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "learn/Form1State.h"
+#include "window/HelpWindow.h"
+
+#include <QPointer>
+#include <QString>
+
+namespace app {
+
+// Academic Talking and Silent modes, the fall-back to Silent when speech or sound cannot be
+// started, the choice of voice and the tutorials of the Help menu.
+class TalkingSilent {
+  public:
+    explicit TalkingSilent(learn::Form1State& s) : s_(s) {}
+    void connectControls();
+
+    void mnuTalking_Click();
+    void mnuSilent_Click();
+    void SubErrorHandler429();
+    void mnuVoice_Click();
+    void mnuHelpTalking_Click();
+    void mnuKidsHelp_Click();
+
+    HelpWindow* helpWindow() const { return help_; }
+
+    static const QString speechMissingMessage;
+
+  private:
+    void setAcademicSilent();
+    void refreshCardGrid();
+    void showHelp(bool kidsPage);
+
+    learn::Form1State& s_;
+    QPointer<HelpWindow> help_;
+};
+
+} // namespace app

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/WordListMenu.h"
+
+#include "data/RecordsetModel.h"
+#include "data/Sql.h"
+#include "sets/GridRefresh.h"
+#include "window/WordListDialog.h"
+#include "wordlist/WordListExport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QRegularExpression>
+#include <QSqlQuery>
+
+namespace app {
+namespace {
+
+const QString kListFilter = QStringLiteral("Word lists (*.csv *.tsv *.txt);;All files (*)");
+
+// "1 card" or "N cards"; "1 card was" or "N cards were".
+QString cards(int n) {
+    return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
+}
+QString cardsWere(int n) {
+    return cards(n) + (n == 1 ? QStringLiteral(" was") : QStringLiteral(" were"));
+}
+
+} // namespace
+
+WordListMenu::WordListMenu(learn::Form1State& s, QWidget* window)
+    : QObject(window), s_(s), window_(window) {
+    setObjectName(QStringLiteral("WordListMenu"));
+    connect(s_.c.mnuImpWordList, &QAction::triggered, this, &WordListMenu::mnuImpWordList_Click);
+    connect(s_.c.mnuExpWordList, &QAction::triggered, this, &WordListMenu::mnuExpWordList_Click);
+
+    chooseListToImport = [this] {
+        return QFileDialog::getOpenFileName(window_, QStringLiteral("Import word list"),
+                                            QDir::homePath(), kListFilter);
+    };
+    previewList = [this](const exchange::ListFile& file,
+                         const QStringList& existing) -> std::optional<exchange::ListOptions> {
+        WordListDialog dialog(file, existing, window_);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.options();
+    };
+    chooseExportFile = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(window_, QStringLiteral("Export set as word list"),
+                                            QDir::home().filePath(suggested),
+                                            QStringLiteral("Tab-separated lists (*.tsv *.txt)"));
+    };
+}
+
+QStringList WordListMenu::setNames() const {
+    QStringList names;
+    QSqlQuery q = data::exec(s_.rs.connection(), QStringLiteral("SELECT SetName FROM Set1"));
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+void WordListMenu::mnuImpWordList_Click() {
+    const QString path = chooseListToImport();
+    if (path.isEmpty())
+        return;
+    try {
+        const exchange::ListFile file = exchange::readListFile(path);
+        const std::optional<exchange::ListOptions> options = previewList(file, setNames());
+        if (!options)
+            return;
+
+        // Shown only when the list takes longer than half a second.
+        QProgressDialog progress(QStringLiteral("Importing %1...").arg(QFileInfo(path).fileName()),
+                                 QStringLiteral("Cancel"), 0, 1000, window_);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        progress.setAutoClose(false);
+        progress.setValue(0);
+        const exchange::ListImportOutcome done =
+            exchange::importList(s_.rs.connection(), file, *options, [&progress](int permille) {
+                progress.setValue(permille);
+                return !progress.wasCanceled();
+            });
+        progress.reset();
+        showNewSet(done.setName);
+        QString text = QStringLiteral("%1 imported from %2 into the new set \"%3\".")
+                           .arg(cardsWere(done.cards), QFileInfo(path).fileName(), done.setName);
+        if (done.skipped > 0)
+            text += (done.skipped == 1
+                         ? QStringLiteral(" 1 row without a question or an answer was skipped.")
+                         : QStringLiteral(" %1 rows without a question or an answer were skipped.")
+                               .arg(done.skipped));
+        s_.dialogs.message(text);
+    } catch (const exchange::WordListError& e) {
+        s_.dialogs.warning(e.message());
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("%1: nothing was added (%2)")
+                               .arg(QFileInfo(path).fileName(), e.message()));
+    }
+}
+
+void WordListMenu::showNewSet(const QString& setName) {
+    // The new set becomes the chosen one, as a set made with New set does, so the list shows
+    // it and its cards are in the grid.
+    data::exec(s_.rs.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {setName});
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+    s_.window.ScrChangeVisible();
+    sets::refreshCardGrid(s_.c.TDBGrid2, s_.c.Adodc2);
+    s_.c.Adodc1->refresh();
+}
+
+void WordListMenu::mnuExpWordList_Click() {
+    try {
+        const QString setName =
+            data::scalar(s_.rs.connection(), QStringLiteral("SELECT SetName FROM Fields LIMIT 1"))
+                .toString();
+        if (setName.isEmpty()) {
+            s_.dialogs.message(QStringLiteral("Choose the set to export in the set list first."));
+            return;
+        }
+        QString suggested = setName;
+        suggested.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")),
+                          QStringLiteral("_"));
+        const QString path = chooseExportFile(suggested + QStringLiteral(".tsv"));
+        if (path.isEmpty())
+            return;
+        const exchange::ListExportOutcome done =
+            exchange::exportList(s_.rs.connection(), setName, path);
+        s_.dialogs.message(
+            QStringLiteral("%1 of the set \"%2\" %3 written to %4.")
+                .arg(cards(done.cards), setName,
+                     done.cards == 1 ? QStringLiteral("was") : QStringLiteral("were"),
+                     QDir::toNativeSeparators(path)));
+    } catch (const exchange::WordListError& e) {
+        s_.dialogs.warning(e.message());
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("The set could not be exported: %1").arg(e.message()));
+    }
+}
+
+} // namespace app

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "learn/Form1State.h"
+#include "wordlist/WordListImport.h"
+
+#include <QObject>
+#include <functional>
+#include <optional>
+
+namespace app {
+
+// File > Import > Word list... and File > Export set as word list...
+class WordListMenu : public QObject {
+    Q_OBJECT
+  public:
+    // Connects both entries; `window` is the main window, which owns this.
+    WordListMenu(learn::Form1State& s, QWidget* window);
+
+    void mnuImpWordList_Click();
+    void mnuExpWordList_Click();
+
+    // What the learner chooses, behind seams so that tests need no modal dialog. Each
+    // defaults to the real dialog; an empty path or no options means the learner cancelled.
+    std::function<QString()> chooseListToImport;
+    std::function<std::optional<exchange::ListOptions>(const exchange::ListFile&,
+                                                       const QStringList& existingNames)>
+        previewList;
+    std::function<QString(const QString& suggestedName)> chooseExportFile;
+
+  private:
+    QStringList setNames() const;
+    void showNewSet(const QString& setName);
+
+    learn::Form1State& s_;
+    QWidget* window_;
+};
+
+} // namespace app

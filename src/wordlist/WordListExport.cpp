@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordlist/WordListExport.h"
+
+#include "data/Sql.h"
+#include "exchange/RegularFile.h"
+#include "sets/SetRules.h"
+#include "wordlist/WordListRules.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlQuery>
+
+namespace exchange {
+
+ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, const QString& path) {
+    const QVariant setId = data::scalar(
+        db, QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? ORDER BY Set_ID LIMIT 1"),
+        {setName});
+    if (!setId.isValid())
+        throw WordListError(QStringLiteral("There is no set named \"%1\".").arg(setName));
+
+    QSqlQuery cards = data::exec(
+        db,
+        QStringLiteral("SELECT Card.Card_ID, Card.Question, Card.Answer FROM Set_Card_rel "
+                       "JOIN Card ON Card.Card_ID = Set_Card_rel.Card_ID "
+                       "WHERE Set_Card_rel.Set_ID = ? ORDER BY Card.Card_ID"),
+        {setId});
+    // The header names as many answer columns as the widest card has.
+    const int answerColumns = std::max(
+        1, data::scalar(db,
+                        QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM "
+                                       "MultipleAnswers m JOIN Set_Card_rel r ON r.Card_ID = "
+                                       "m.Card_ID JOIN Card c ON c.Card_ID = m.Card_ID "
+                                       "WHERE r.Set_ID = ? AND c.Answer = 'Multi' "
+                                       "GROUP BY m.Card_ID)"),
+                        {setId})
+               .toInt());
+    QSqlQuery answers(db);
+    answers.prepare(
+        QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"));
+
+    const QString refused = specialFileRefusal(path, FileUse::Write);
+    if (!refused.isEmpty())
+        throw WordListError(refused);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        throw WordListError(QStringLiteral("%1 cannot be written: %2")
+                                .arg(QFileInfo(path).fileName(), out.errorString()));
+    ListExportOutcome outcome;
+    QByteArray chunk = listHeaderLine(answerColumns).toUtf8() + '\n';
+    while (cards.next()) {
+        QStringList cardAnswers;
+        if (sets::isMultiAnswer(cards.value(2))) {
+            answers.bindValue(0, cards.value(0));
+            if (!answers.exec())
+                throw data::DbError(QStringLiteral("The answers could not be read."));
+            while (answers.next())
+                cardAnswers << answers.value(0).toString();
+        } else {
+            cardAnswers << cards.value(2).toString();
+        }
+        chunk += listLine(cards.value(1).toString(), cardAnswers).toUtf8();
+        chunk += '\n';
+        ++outcome.cards;
+        if (chunk.size() > 64 * 1024) {
+            out.write(chunk);
+            chunk.clear();
+        }
+    }
+    out.write(chunk);
+    if (!out.commit())
+        throw WordListError(QStringLiteral("%1 cannot be written: %2")
+                                .arg(QFileInfo(path).fileName(), out.errorString()));
+    return outcome;
+}
+
+} // namespace exchange

@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordlist/WordListImport.h"
+
+#include "data/Sql.h"
+#include "exchange/RegularFile.h"
+#include "wordlist/CsvReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <memory>
+
+namespace exchange {
+namespace {
+
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+[[noreturn]] void fail(const QString& path, int line, const QString& why) {
+    throw WordListError(
+        line > 0 ? QStringLiteral("%1, line %2: %3").arg(fileName(path)).arg(line).arg(why)
+                 : QStringLiteral("%1: %2").arg(fileName(path), why));
+}
+
+// A statement prepared once and run for every row, which keeps a long list fast.
+class Prepared {
+  public:
+    Prepared(const QSqlDatabase& db, const QString& sql) : q_(db) {
+        if (!q_.prepare(sql))
+            throw data::DbError(q_.lastError().text());
+    }
+    QVariant run(std::initializer_list<QVariant> binds) {
+        int i = 0;
+        for (const QVariant& v : binds)
+            q_.bindValue(i++, v);
+        if (!q_.exec())
+            throw data::DbError(q_.lastError().text());
+        return q_.lastInsertId();
+    }
+
+  private:
+    QSqlQuery q_;
+};
+
+// Reads the file through in pieces, giving each with the bytes read so far to `take` until
+// it returns false. Only a regular file is read.
+void readThrough(const QString& path, const std::function<bool(QByteArrayView, qint64)>& take) {
+    const QString refused = specialFileRefusal(path, FileUse::Read);
+    if (!refused.isEmpty())
+        throw WordListError(refused);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    qint64 done = 0;
+    for (;;) {
+        const qint64 n = f.read(piece.data(), piece.size());
+        if (n < 0)
+            fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
+        if (n == 0)
+            return;
+        done += n;
+        if (!take(QByteArrayView(piece.constData(), n), done))
+            return;
+    }
+}
+
+QStringList setNames(const QSqlDatabase& db) {
+    QStringList names;
+    QSqlQuery q = data::exec(db, QStringLiteral("SELECT SetName FROM Set1"));
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+} // namespace
+
+ListFile readListFile(const QString& path, TextEncoding encoding) {
+    ListFile file;
+    file.path = path;
+    file.requested = encoding;
+    EncodingScan scan;
+    readThrough(path, [&](QByteArrayView bytes, qint64 done) {
+        scan.add(bytes);
+        file.size = done;
+        return true;
+    });
+    file.encoding = scan.resolve(encoding);
+    if (file.encoding.badLine)
+        return file;
+
+    // One pass tries the three separators side by side on the first records, read whole.
+    struct Trial {
+        char separator;
+        SeparatorScore score;
+        CsvRow first;
+        int records = 0;
+        std::unique_ptr<CsvStream> stream;
+    };
+    Trial trials[3] = {{'\t', {}, {}, 0, {}}, {';', {}, {}, 0, {}}, {',', {}, {}, 0, {}}};
+    for (Trial& t : trials) {
+        t.stream = std::make_unique<CsvStream>(t.separator, [&t](const CsvRow& row) {
+            if (t.records == 0)
+                t.first = row;
+            t.score.add(row);
+            return ++t.records < SeparatorScore::kRecords;
+        });
+    }
+    TextDecoder decoder(file.encoding.form);
+    readThrough(path, [&](QByteArrayView bytes, qint64) {
+        const QByteArray text = decoder.toUtf8(bytes);
+        bool more = false;
+        for (Trial& t : trials)
+            more = t.stream->feed(text) || more;
+        return more;
+    });
+    const QByteArray rest = decoder.finish();
+    for (Trial& t : trials)
+        t.stream->feed(rest);
+    int scores[3];
+    for (int i = 0; i < 3; ++i) {
+        trials[i].stream->finish();
+        scores[i] = trials[i].score.score();
+    }
+    file.separator = chooseSeparator(scores, path);
+    for (const Trial& t : trials) {
+        if (t.separator == file.separator)
+            file.firstRow = t.first;
+    }
+    if (isListHeader(file.firstRow.fields)) {
+        file.header = true;
+    } else if (looksLikeHeader(file.firstRow.fields, ColumnChoice{})) {
+        file.header = true;
+        file.headerGuessed = true;
+    }
+    return file;
+}
+
+ListPreview previewList(const ListFile& file, char separator, bool header,
+                        const ColumnChoice& columns, int maxRows) {
+    ListPreview preview;
+    if (file.encoding.badLine) {
+        QString why = notUtf8Message(file.encoding.badLine);
+        why[0] = why[0].toUpper();
+        preview.problem = why + QStringLiteral("; choose the file's encoding.");
+        return preview;
+    }
+    bool first = true;
+    CsvStream stream(separator, [&](const CsvRow& row) {
+        if (first && header) {
+            first = false;
+            preview.header = row.fields;
+            preview.headerLine = row.line;
+            preview.columnCount = static_cast<int>(row.fields.size());
+            return true;
+        }
+        first = false;
+        ListCard card = cardFromRow(row.fields, columns);
+        ++(card.usable() ? preview.cards : preview.skipped);
+        if (preview.rows.size() < maxRows) {
+            preview.columnCount =
+                std::max(preview.columnCount, static_cast<int>(row.fields.size()));
+            preview.rows.append({row.line, row.fields, std::move(card)});
+        }
+        return true;
+    });
+    TextDecoder decoder(file.encoding.form);
+    readThrough(file.path,
+                [&](QByteArrayView bytes, qint64) { return stream.feed(decoder.toUtf8(bytes)); });
+    stream.feed(decoder.finish());
+    const CsvProblem problem = stream.finish();
+    if (problem.line > 0)
+        preview.problem = QStringLiteral("Line %1: %2.").arg(problem.line).arg(problem.message);
+    return preview;
+}
+
+ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
+                             const ListOptions& options, const ListProgress& progress) {
+    // Another encoding than the one the file was looked at in: look again.
+    const ListFile file = options.encoding && *options.encoding != given.requested
+                              ? readListFile(given.path, *options.encoding)
+                              : given;
+    if (file.encoding.badLine)
+        fail(file.path, file.encoding.badLine,
+             QStringLiteral("this line holds a byte that is not UTF-8, though the rest of the "
+                            "file is UTF-8; choose the file's encoding; nothing was added"));
+    const char separator = options.separator.value_or(file.separator);
+    const bool header = options.header.value_or(file.header);
+    const ColumnChoice& columns = options.columns;
+    if (columns.question == columns.answer || columns.question < 0 || columns.answer < 0)
+        fail(file.path, 0,
+             QStringLiteral("the question and the answer need two different columns"));
+
+    ListImportOutcome outcome;
+    if (header && !options.header && file.headerGuessed)
+        outcome.guessedHeader = describeHeaderLine(file.firstRow.line, file.firstRow.fields);
+    data::Transaction t(db);
+    const QString base =
+        options.setName.trimmed().isEmpty() ? setNameForFile(file.path) : options.setName;
+    outcome.setName = uniqueSetName(setNames(db), base);
+    data::exec(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"), {outcome.setName});
+    const QVariant setId = data::scalar(db, QStringLiteral("SELECT last_insert_rowid()"));
+
+    Prepared addCard(db, QStringLiteral("INSERT INTO Card (Question, Answer) VALUES (?, ?)"));
+    Prepared relate(db, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"));
+    Prepared addAnswer(
+        db, QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"));
+    const QVariant multiMark = QStringLiteral("Multi");
+
+    // The reader runs inside a C library: nothing may be thrown across it, so a failure is
+    // kept and the reading stopped.
+    int failedLine = 0;
+    QString failure;
+    bool first = true;
+    qint64 bytesRead = 0;
+    CsvStream stream(separator, [&](const CsvRow& row) {
+        if (first && header) {
+            first = false;
+            return true;
+        }
+        first = false;
+        const ListCard card = cardFromRow(row.fields, columns);
+        if (!card.usable()) {
+            ++outcome.skipped;
+            return true;
+        }
+        try {
+            const bool multi = card.multiAnswer();
+            const QVariant cardId =
+                addCard.run({card.question, multi ? multiMark : card.answers.first()});
+            relate.run({setId, cardId});
+            if (multi) {
+                for (const QString& answer : card.answers)
+                    addAnswer.run({cardId, answer});
+            }
+        } catch (const data::DbError& e) {
+            failedLine = row.line;
+            failure = QStringLiteral("the card could not be stored (%1)").arg(e.message());
+            return false;
+        }
+        ++outcome.cards;
+        if (progress && outcome.cards % 512 == 0 &&
+            !progress(static_cast<int>(bytesRead * 1000 / std::max<qint64>(1, file.size)))) {
+            failure = QStringLiteral("the import was cancelled");
+            return false;
+        }
+        return true;
+    });
+    TextDecoder decoder(file.encoding.form);
+    readThrough(file.path, [&](QByteArrayView bytes, qint64 done) {
+        bytesRead = std::min(done, file.size);
+        return stream.feed(decoder.toUtf8(bytes));
+    });
+    stream.feed(decoder.finish());
+    const CsvProblem problem = stream.finish();
+    if (!failure.isEmpty())
+        fail(file.path, failedLine, failure + QStringLiteral("; nothing was added"));
+    if (problem.line > 0)
+        fail(file.path, problem.line, problem.message + QStringLiteral("; nothing was added"));
+    if (outcome.cards == 0)
+        fail(file.path, 0,
+             QStringLiteral("no row has both a question and an answer (%1 skipped); nothing was "
+                            "added")
+                 .arg(outcome.skipped));
+    // A new card's order key is its id, as for a card typed into the grid.
+    data::exec(db,
+               QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID IN "
+                              "(SELECT Card_ID FROM Set_Card_rel WHERE Set_ID = ?)"),
+               {setId});
+    t.commit();
+    if (progress)
+        progress(1000);
+    return outcome;
+}
+
+std::optional<char> separatorFromText(const QString& text) {
+    if (text == QStringLiteral("tab") || text == QStringLiteral("\\t"))
+        return '\t';
+    if (text.size() != 1)
+        return std::nullopt;
+    const char16_t c = text[0].unicode();
+    if (c >= 0x80 || c == '"' || c == '\r' || c == '\n' || (c < 0x20 && c != '\t'))
+        return std::nullopt;
+    return static_cast<char>(c);
+}
+
+} // namespace exchange

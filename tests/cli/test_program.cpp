@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program, started as a user would, offscreen.
+#include "data/Backups.h"
+#include "data/Database.h"
+#include "data/OpenCheck.h"
+#include "data/Sql.h"
+#include "support/DamagedFile.h"
+#include "support/Files.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+QProcess* start(const QTemporaryDir& dir, const QStringList& args,
+                const QString& dataHome = QString()) {
+    auto* p = new QProcess;
+    p->setWorkingDirectory(dir.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (!dataHome.isEmpty())
+        env.insert("XDG_DATA_HOME", dataHome); // where the user's data folder lies
+    p->setProcessEnvironment(env);
+    p->start(QStringLiteral(MEMORANT_BINARY), args);
+    return p;
+}
+
+int loadFlag(const QString& path) {
+    const QString name = QStringLiteral("reader");
+    int value = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+        db.setDatabaseName(path);
+        db.setConnectOptions("QSQLITE_OPEN_READONLY");
+        if (db.open()) {
+            try {
+                value = data::scalar(db, "SELECT Load FROM Fields").toInt();
+            } catch (const data::DbError&) {
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return value;
+}
+
+void setLoadFlag(const QString& path, int value) {
+    const QString name = QStringLiteral("writer");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+        db.setDatabaseName(path);
+        if (db.open())
+            data::exec(db, "UPDATE Fields SET Load = ?", {value});
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// Runs the program to its end; its exit code, and what it said.
+std::pair<int, QString> run(const QTemporaryDir& dir, const QStringList& args) {
+    std::unique_ptr<QProcess> p(start(dir, args));
+    p->waitForFinished(30000);
+    return {p->exitCode(),
+            QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError())};
+}
+
+QByteArray bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+  private slots:
+    void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly_data();
+    void emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly();
+    void badFileIsRefusedWithMessageAndExitCode();
+    void secondWindowOnSameFileIsRefused();
+    void lockOfKilledProgramIsTakenOver();
+    void checkAndBackupCommands_data();
+    void checkAndBackupCommands();
+    void userDataOptionKeepsTheDatabaseInTheDataFolder();
+    void helpNamesTheFoldersInUse();
+    void hardLinkGetsNoPastTheLock();
+    void lockFilesThatNameNoProgram_data();
+    void lockFilesThatNameNoProgram();
+    void backupsInTheSameSecondAllSucceed();
+    void commandsOnlyRead_data();
+    void commandsOnlyRead();
+    void missingFileWithCopiesBesideMakesNoSample();
+};
+
+void TestProgram::emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void TestProgram::emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly() {
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    std::unique_ptr<QProcess> p(start(dir, {}));
+    QVERIFY(p->waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000); // running: Load is 0
+    ::kill(static_cast<pid_t>(p->processId()), signal);
+    QVERIFY(p->waitForFinished(15000));
+    QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p->exitCode(), 0);
+    QCOMPARE(loadFlag(path), 1);
+}
+
+void TestProgram::badFileIsRefusedWithMessageAndExitCode() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("broken.mdb");
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/garbage.mdb"), path));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    std::unique_ptr<QProcess> p(start(dir, {"--db", path}));
+    QVERIFY(p->waitForFinished(15000));
+    QCOMPARE(p->exitCode(), 1);
+    const QString err = QString::fromUtf8(p->readAllStandardError());
+    QVERIFY2(err.contains(path) && err.contains("not an SQLite file"), qPrintable(err));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QVERIFY(!QFile::exists(path + "-wal"));
+}
+
+void TestProgram::secondWindowOnSameFileIsRefused() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    std::unique_ptr<QProcess> first(start(dir, {}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    // The same file spelt another way: through a link to its folder, absolute.
+    QVERIFY(QFile::link(dir.path(), dir.filePath("link")));
+    const QString otherSpelling = dir.filePath("link/VIze.mdb");
+    std::unique_ptr<QProcess> second(start(dir, {"--db", otherSpelling}));
+    QVERIFY(second->waitForFinished(15000));
+    QCOMPARE(second->exitCode(), 1);
+    const QString err = QString::fromUtf8(second->readAllStandardError());
+    QVERIFY2(err.contains(otherSpelling) && err.contains("already open"), qPrintable(err));
+    QCOMPARE(first->state(), QProcess::Running);
+    ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    QVERIFY(first->waitForFinished(15000));
+    QCOMPARE(first->exitCode(), 0);
+    QVERIFY(!QFile::exists(path + ".lock"));
+}
+
+void TestProgram::lockOfKilledProgramIsTakenOver() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    std::unique_ptr<QProcess> killed(start(dir, {}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    killed->kill();
+    QVERIFY(killed->waitForFinished(15000));
+    QVERIFY(QFile::exists(path + ".lock"));
+    setLoadFlag(path, 1); // so that the next program's start shows
+    std::unique_ptr<QProcess> next(start(dir, {"--db", "VIze.mdb"}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    QCOMPARE(next->state(), QProcess::Running);
+    ::kill(static_cast<pid_t>(next->processId()), SIGTERM);
+    QVERIFY(next->waitForFinished(15000));
+    QCOMPARE(next->exitCode(), 0);
+    QCOMPARE(loadFlag(path), 1);
+}
+
+void TestProgram::checkAndBackupCommands_data() {
+    QTest::addColumn<QStringList>("words"); // after --db PATH; "FILE" stands for a new file
+    QTest::addColumn<QString>("file");      // sound, damaged or missing
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("check, sound") << QStringList{"check"} << "sound" << 0 << "ok";
+    QTest::newRow("check, damaged") << QStringList{"check"} << "damaged" << 1 << "Backups in";
+    QTest::newRow("check, missing") << QStringList{"check"} << "missing" << 1 << "no such file";
+    QTest::newRow("backup") << QStringList{"backup"} << "sound" << 0 << "/backups/VIze.mdb-";
+    QTest::newRow("backup FILE") << QStringList{"backup", "FILE"} << "sound" << 0 << "copy.mdb";
+    QTest::newRow("backup FILE that exists")
+        << QStringList{"backup", "VIze.mdb"} << "sound" << 1 << "already exists";
+    QTest::newRow("backup, damaged") << QStringList{"backup"} << "damaged" << 1 << "damaged";
+    QTest::newRow("backup, missing") << QStringList{"backup"} << "missing" << 1 << "no such file";
+}
+
+void TestProgram::checkAndBackupCommands() {
+    QFETCH(QStringList, words);
+    QFETCH(QString, file);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    if (file != "missing") {
+        QVERIFY(data::openDatabase(path).ok);
+        data::Transaction tx(data::mainConnection());
+        for (int i = 0; i < 3000; ++i)
+            data::exec(data::mainConnection(), "INSERT INTO Log (CardID) VALUES (?)", {i});
+        tx.commit();
+        data::closeAllConnections();
+        QVERIFY(data::backUp(path, QDateTime::currentDateTime().addDays(-1)).error.isEmpty());
+    }
+    if (file == "damaged")
+        QVERIFY(testing::zeroMiddlePage(path));
+    QByteArray before;
+    {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            before = f.readAll();
+    }
+    words.replaceInStrings(QRegularExpression("^FILE$"), dir.filePath("copy.mdb"));
+
+    std::unique_ptr<QProcess> p(start(dir, QStringList{"--db", path} + words));
+    QVERIFY(p->waitForFinished(30000));
+    const QString out = QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError());
+    QVERIFY2(p->exitCode() == exitCode && out.contains(said), qPrintable(out));
+    if (file == "missing") {
+        QVERIFY(!QFile::exists(path)); // never created by a command
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before); // commands only read
+    }
+    if (words.size() == 2 && exitCode == 0)
+        QVERIFY(data::quickCheck(words.last()).sound);
+}
+
+void TestProgram::userDataOptionKeepsTheDatabaseInTheDataFolder() {
+    QTemporaryDir dir;
+    QTemporaryDir home;
+    const QString path = home.filePath("Memorant/VIze.mdb");
+    QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // made on first start
+    std::unique_ptr<QProcess> p(start(dir, {"--user-data"}, home.path()));
+    QVERIFY(p->waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
+    QVERIFY(p->waitForFinished(15000));
+    QCOMPARE(p->exitCode(), 0);
+    QCOMPARE(loadFlag(path), 1);
+    QVERIFY(!QFile::exists(dir.filePath("VIze.mdb"))); // the current folder is left alone
+
+    // Two places for one database are refused before anything is made.
+    QTemporaryDir other;
+    std::unique_ptr<QProcess> both(
+        start(dir, {"--db", dir.filePath("x.mdb"), "--user-data"}, other.path()));
+    QVERIFY(both->waitForFinished(15000));
+    QCOMPARE(both->exitCode(), 2);
+    QVERIFY(QString::fromUtf8(both->readAllStandardError()).contains("--user-data"));
+    QVERIFY(!QFile::exists(dir.filePath("x.mdb")));
+    QVERIFY(!QFileInfo::exists(other.filePath("Memorant")));
+
+    // A data folder that cannot be made is a clear message, not a crash.
+    QFile blocker(other.filePath("Memorant"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    std::unique_ptr<QProcess> blocked(start(dir, {"--user-data"}, other.path()));
+    QVERIFY(blocked->waitForFinished(15000));
+    QCOMPARE(blocked->exitCode(), 1);
+    QVERIFY(
+        QString::fromUtf8(blocked->readAllStandardError()).contains(other.filePath("Memorant")));
+}
+
+void TestProgram::helpNamesTheFoldersInUse() {
+    // Run from the build folder, the program reads the help pages the build put beside it.
+    QTemporaryDir dir;
+    QTemporaryDir home;
+    std::unique_ptr<QProcess> p(start(dir, {"--help"}, home.path()));
+    QVERIFY(p->waitForFinished(15000));
+    QCOMPARE(p->exitCode(), 0);
+    const QString out = QString::fromUtf8(p->readAllStandardOutput());
+    const QString program = QFileInfo(QStringLiteral(MEMORANT_BINARY)).absolutePath();
+    QVERIFY2(out.contains("--user-data"), qPrintable(out));
+    QVERIFY2(out.contains(program + "/assets/help"), qPrintable(out));
+    QVERIFY2(out.contains(home.filePath("Memorant/VIze.mdb")), qPrintable(out));
+    QVERIFY2(out.contains(home.filePath("Memorant/sounds/Object N.wav")), qPrintable(out));
+    QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // --help makes nothing
+}
+
+void TestProgram::hardLinkGetsNoPastTheLock() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("L.mdb");
+    std::unique_ptr<QProcess> window(start(dir, {"--db", path}));
+    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
+    const QString hard = dir.filePath("hard.mdb");
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(hard).constData()), 0);
+    testing::writeFile(dir.filePath("words.tsv"), "one\teins\n");
+    const auto [code, said] = run(dir, {"--db", hard, "import-list", dir.filePath("words.tsv")});
+    QVERIFY2(code == 1 && said.contains("already open"), qPrintable(said));
+    QVERIFY(!QFile::exists(hard + "-wal"));
+    ::kill(static_cast<pid_t>(window->processId()), SIGTERM);
+    QVERIFY(window->waitForFinished(15000));
+}
+
+void TestProgram::lockFilesThatNameNoProgram_data() {
+    QTest::addColumn<QString>("lock"); // what lies where the lock file belongs
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("empty, as a power cut leaves it") << "empty" << 0 << "";
+    QTest::newRow("garbage") << "garbage" << 0 << "";
+    QTest::newRow("a folder") << "folder" << 1 << "is a folder";
+    QTest::newRow("another host's") << "host" << 1 << "another computer";
+}
+
+void TestProgram::lockFilesThatNameNoProgram() {
+    QFETCH(QString, lock);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(data::openDatabase(path).ok);
+    data::closeAllConnections();
+    const QString lockFile = path + ".lock";
+    if (lock == "folder")
+        QVERIFY(QDir().mkdir(lockFile));
+    else
+        testing::writeFile(lockFile, lock == "empty"     ? QByteArray()
+                                     : lock == "garbage" ? QByteArray("\x01\x02 not a lock")
+                                                         : QByteArray("4242\nmemorant\nfaraway\n"));
+    const auto [code, out] = run(dir, {"--db", path, "export", dir.filePath("out.txt")});
+    QVERIFY2(code == exitCode && out.contains(said), qPrintable(out));
+    if (exitCode != 0)
+        QVERIFY2(out.contains(lockFile), qPrintable(out)); // says which file stands in the way
+    else
+        QVERIFY(!QFileInfo(lockFile).isFile()); // taken over, and let go at the end
+}
+
+void TestProgram::backupsInTheSameSecondAllSucceed() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(data::openDatabase(path).ok);
+    data::closeAllConnections();
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int i = 0; i < 3; ++i)
+        runs.emplace_back(start(dir, {"--db", path, "backup"}));
+    for (auto& p : runs) {
+        QVERIFY(p->waitForFinished(30000));
+        QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+    }
+    QCOMPARE(data::listBackups(path).size(), 3);
+    QVERIFY(QDir(data::backupFolder(path)).entryList({"*.partial"}, QDir::Files).isEmpty());
+}
+
+void TestProgram::commandsOnlyRead_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("check") << "check";
+    QTest::newRow("backup") << "backup";
+}
+
+void TestProgram::commandsOnlyRead() {
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    // A read-only file of the version before files carried an identity, with a damaged
+    // backup among its backups.
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/version3.mdb"), path));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const QString bad = dir.filePath("backups/VIze.mdb-2026-01-01-100000.mdb");
+    QVERIFY(QDir().mkpath(dir.filePath("backups")));
+    testing::writeFile(bad, QByteArray("SQLite format 3\0") + QByteArray(5000, 'x'));
+    const QByteArray before = bytes(path);
+
+    const auto [code, out] = run(dir, {"--db", path, command});
+    QVERIFY2(code == 0, qPrintable(out));
+    QCOMPARE(bytes(path), before);
+    QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-shm"));
+    QVERIFY(data::databaseId(path).isEmpty()); // only an upgrade writes the identity
+    if (command == "backup") {
+        QCOMPARE(data::listBackups(path).size(), 2);
+        QVERIFY(data::databaseId(data::listBackups(path).first().path).isEmpty());
+    }
+
+    // Without a display, the damaged backup is marked as such in the list.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    f.write(QByteArray(4096, '\0')); // the first page gone
+    f.close();
+    const auto [damagedCode, listed] = run(dir, {"--db", path, command});
+    QCOMPARE(damagedCode, 1);
+    QVERIFY2(listed.contains("damaged") && listed.contains(bad + "  (damaged)"),
+             qPrintable(listed));
+}
+
+void TestProgram::missingFileWithCopiesBesideMakesNoSample() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(data::openDatabase(path).ok);
+    data::closeAllConnections();
+    // What a restore killed midway left before restores kept the file in place.
+    const QString copy = dir.filePath("VIze.before-restore-2026-03-11-093000");
+    QVERIFY(QFile::rename(path, copy));
+    const auto [code, said] = run(dir, {"--db", path});
+    QVERIFY2(code == 1 && said.contains(copy), qPrintable(said));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(QFile::exists(copy));
+}
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "test_program.moc"

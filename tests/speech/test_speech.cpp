@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "speech/DefaultVoice.h"
+#include "speech/EspeakSynth.h"
+#include "speech/SystemSpeech.h"
+#include "speech/Tones.h"
+#include "speech/WavFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtEndian>
+#include <QtTest>
+
+using present::PcmAudio;
+
+// Speech and sound below the window: the engine's samples, WAV files and tones, the voice
+// chosen by default, and the pause step.
+class TestSpeech : public QObject {
+    Q_OBJECT
+  private slots:
+    void speechBecomesSamples_data();
+    void speechBecomesSamples();
+    void voicesAreLanguagesSorted();
+    void everyObjectHasItsOwnTone();
+    void parseWav_data();
+    void parseWav();
+    void objectSoundPrefersAUsersFile();
+    void defaultVoice_data();
+    void defaultVoice();
+    void pauseStepKeepsTheLoopRunning();
+};
+
+namespace {
+
+int peakOf(const PcmAudio& pcm) {
+    int peak = 0;
+    for (int i = 0; i + 1 < pcm.data.size(); i += 2)
+        peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(pcm.data.constData() + i))));
+    return peak;
+}
+
+QByteArray le16(quint16 v) {
+    QByteArray b(2, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray le32(quint32 v) {
+    QByteArray b(4, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray fmtChunk(quint16 tag, int channels, int rate, int bits) {
+    const int frame = channels * bits / 8;
+    return "fmt " + le32(16) + le16(tag) + le16(quint16(channels)) + le32(quint32(rate)) +
+           le32(quint32(rate * frame)) + le16(quint16(frame)) + le16(quint16(bits));
+}
+QByteArray riff(const QByteArray& chunks) {
+    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+} // namespace
+
+void TestSpeech::speechBecomesSamples_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<int>("minMs");
+    QTest::newRow("words") << "Hello world"
+                           << "en" << 300;
+    QTest::newRow("a longer text lasts longer") << "The quick brown fox jumps over the lazy dog"
+                                                << "en" << 1500;
+    // Text that is not ASCII reaches the engine intact rather than as nothing.
+    QTest::newRow("not ASCII") << "Grüße aus Köln"
+                               << "de" << 300;
+    QTest::newRow("unknown voice") << "one"
+                                   << "no-such-voice" << 100;
+    QTest::newRow("no voice") << "two" << QString() << 100;
+}
+
+void TestSpeech::speechBecomesSamples() {
+    QFETCH(QString, text);
+    QFETCH(QString, voice);
+    QFETCH(int, minMs);
+    const PcmAudio pcm = present::EspeakSynth::instance().synthesize(text, voice);
+    QVERIFY(pcm.sampleRate >= 8000);
+    QCOMPARE(pcm.channels, 1);
+    QCOMPARE(pcm.bytesPerSample, 2);
+    QVERIFY2(pcm.durationMs() > minMs && pcm.durationMs() < 10000,
+             qPrintable(QString::number(pcm.durationMs())));
+    QVERIFY(peakOf(pcm) > 1000);
+}
+
+void TestSpeech::voicesAreLanguagesSorted() {
+    const QStringList voices = present::EspeakSynth::instance().voices();
+    QVERIFY(voices.size() > 10);
+    QVERIFY(voices.contains(QStringLiteral("en")) || voices.contains(QStringLiteral("en-gb")));
+    QVERIFY(voices.contains(QStringLiteral("de")));
+    QStringList sorted = voices;
+    sorted.sort();
+    sorted.removeDuplicates();
+    QCOMPARE(voices, sorted);
+}
+
+void TestSpeech::everyObjectHasItsOwnTone() {
+    QSet<QByteArray> seen;
+    for (int object = 1; object <= 11; ++object) {
+        const PcmAudio tone = present::builtInTone(object);
+        QVERIFY2(tone.durationMs() >= 100 && tone.durationMs() <= 2000,
+                 qPrintable(QString::number(object)));
+        QVERIFY2(peakOf(tone) > 3000, qPrintable(QString::number(object))); // not silence
+        seen.insert(tone.data);
+    }
+    QCOMPARE(seen.size(), 11);
+    QVERIFY(present::builtInTone(0).isEmpty());
+    QVERIFY(present::builtInTone(12).isEmpty());
+}
+
+void TestSpeech::parseWav_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("bytesPerSample");
+    QTest::addColumn<int>("dataBytes");
+
+    const QByteArray samples(400, '\x10');
+    QTest::newRow("16-bit mono") << present::makeWav(PcmAudio{22050, 1, 2, samples}) << true
+                                 << 22050 << 1 << 2 << 400;
+    QTest::newRow("8-bit stereo") << riff(fmtChunk(1, 2, 8000, 8) + "data" + le32(400) + samples)
+                                  << true << 8000 << 2 << 1 << 400;
+    QTest::newRow("odd chunk before fmt is skipped with its pad byte")
+        << riff("LIST" + le32(3) + "abc" + QByteArray(1, 0) + fmtChunk(1, 1, 44100, 16) + "data" +
+                le32(400) + samples)
+        << true << 44100 << 1 << 2 << 400;
+    QTest::newRow("cut short keeps whole frames")
+        << riff(fmtChunk(1, 2, 22050, 16) + "data" + le32(4000) + QByteArray(402, 1)) << true
+        << 22050 << 2 << 2 << 400;
+    QTest::newRow("not a RIFF file")
+        << QByteArray("ID3\x03 this is an mp3") << false << 0 << 0 << 0 << 0;
+    QTest::newRow("empty file") << QByteArray() << false << 0 << 0 << 0 << 0;
+    QTest::newRow("float samples") << riff(fmtChunk(3, 1, 22050, 32) + "data" + le32(400) + samples)
+                                   << false << 0 << 0 << 0 << 0;
+    QTest::newRow("compressed (ADPCM)")
+        << riff(fmtChunk(2, 1, 22050, 16) + "data" + le32(400) + samples) << false << 0 << 0 << 0
+        << 0;
+    QTest::newRow("data before fmt") << riff("data" + le32(400) + samples + fmtChunk(1, 1, 8000, 8))
+                                     << false << 0 << 0 << 0 << 0;
+    QTest::newRow("no samples") << riff(fmtChunk(1, 1, 8000, 16) + "data" + le32(0)) << false << 0
+                                << 0 << 0 << 0;
+    QTest::newRow("fmt chunk cut short")
+        << riff("fmt " + le32(16) + le16(1)) << false << 0 << 0 << 0 << 0;
+    QTest::newRow("absurd rate") << riff(fmtChunk(1, 1, 5, 16) + "data" + le32(400) + samples)
+                                 << false << 0 << 0 << 0 << 0;
+}
+
+void TestSpeech::parseWav() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, valid);
+    const std::optional<PcmAudio> pcm = present::parseWav(file);
+    QCOMPARE(pcm.has_value(), valid);
+    if (!valid)
+        return;
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    QFETCH(int, bytesPerSample);
+    QFETCH(int, dataBytes);
+    QCOMPARE(pcm->sampleRate, rate);
+    QCOMPARE(pcm->channels, channels);
+    QCOMPARE(pcm->bytesPerSample, bytesPerSample);
+    QCOMPARE(pcm->data.size(), dataBytes);
+}
+
+void TestSpeech::objectSoundPrefersAUsersFile() {
+    QTemporaryDir dir;
+    const PcmAudio own{16000, 1, 2, QByteArray(3200, '\x22')};
+    {
+        QFile f(dir.filePath(QStringLiteral("Object 3.wav")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(present::makeWav(own));
+        QFile broken(dir.filePath(QStringLiteral("Object 2.wav")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("RIFF garbage");
+    }
+    const PcmAudio three = present::objectSound(3, dir.path());
+    QCOMPARE(three.sampleRate, 16000);
+    QCOMPARE(three.data, own.data);
+    // A damaged file and a missing one both leave the built-in tone.
+    QCOMPARE(present::objectSound(2, dir.path()).data, present::builtInTone(2).data);
+    QCOMPARE(present::objectSound(1, dir.path()).data, present::builtInTone(1).data);
+
+    // Beside the program first, then the user's data folder: a later folder fills in for a
+    // missing or damaged file of an earlier one, but never overrides a good one.
+    QTemporaryDir data;
+    const PcmAudio theirs{8000, 1, 2, QByteArray(800, '\x11')};
+    for (const char* name : {"Object 3.wav", "Object 2.wav", "Object 1.wav"}) {
+        QFile f(data.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(present::makeWav(theirs));
+    }
+    const QStringList both{dir.path(), data.path()};
+    QCOMPARE(present::objectSound(3, both).data, own.data);
+    QCOMPARE(present::objectSound(2, both).data, theirs.data);
+    QCOMPARE(present::objectSound(1, both).data, theirs.data);
+    QCOMPARE(present::objectSound(4, both).data, present::builtInTone(4).data);
+}
+
+void TestSpeech::defaultVoice_data() {
+    QTest::addColumn<QStringList>("voices");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+
+    const QStringList many{"de", "en", "en-gb-scotland", "en-us", "fr-be", "fr-fr", "pt", "pt-br"};
+    QTest::newRow("language present") << many << "de_DE"
+                                      << "de";
+    QTest::newRow("regional voice first") << many << "en_US"
+                                          << "en-us";
+    QTest::newRow("plain language before other regions") << many << "en_AU"
+                                                         << "en";
+    QTest::newRow("regional voice of the language")
+        << QStringList{"en", "fr-be", "fr-fr"} << "fr_CA"
+        << "fr-be";
+    QTest::newRow("region matches case-insensitively") << many << "pt_BR"
+                                                       << "pt-br";
+    QTest::newRow("unknown language: English") << many << "ja_JP"
+                                               << "en";
+    QTest::newRow("C locale: English") << many << "C"
+                                       << "en";
+    QTest::newRow("only a regional English") << QStringList{"de", "en-us"} << "ja_JP"
+                                             << "en-us";
+    QTest::newRow("no English at all: the first") << QStringList{"de", "fr"} << "ja_JP"
+                                                  << "de";
+    QTest::newRow("no voices") << QStringList{} << "de_DE"
+                               << "";
+    QTest::newRow("no prefix confusion") << QStringList{"en", "es"} << "et_EE"
+                                         << "en";
+}
+
+void TestSpeech::defaultVoice() {
+    QFETCH(QStringList, voices);
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(present::defaultVoice(voices, QLocale(locale)), expected);
+}
+
+void TestSpeech::pauseStepKeepsTheLoopRunning() {
+    // A timer stands for the window's painting, which must go on during the pause.
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(20);
+    present::SystemSpeech speech; // no audio device needed for a pause
+    QElapsedTimer clock;
+    clock.start();
+    speech.pauseStep();
+    const qint64 ms = clock.elapsed();
+    QVERIFY2(ms >= 350 && ms < 1500, qPrintable(QString::number(ms)));
+    QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+}
+
+QTEST_MAIN(TestSpeech)
+#include "test_speech.moc"

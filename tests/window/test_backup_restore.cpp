@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Backups and restoring, on the real window and the real start-up decisions.
+#include "app/BackupNotice.h"
+#include "app/DamagedStart.h"
+#include "data/Backups.h"
+#include "data/Database.h"
+#include "data/DatabaseLock.h"
+#include "data/FileLock.h"
+#include "data/SideConnection.h"
+#include "data/Sql.h"
+#include "learn/LessonState.h"
+#include "support/DamagedFile.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/LogWindow.h"
+#include "window/RestoreWindow.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int logRowsIn(const QString& path) {
+    data::SideConnection side(path);
+    if (!side.open().isEmpty())
+        return -1;
+    return data::scalar(side.db(), "SELECT COUNT(*) FROM Log").toInt();
+}
+
+void addCards(const testing::TempDatabase& t, int count) {
+    data::Transaction tx(t.db());
+    for (int i = 0; i < count; ++i)
+        t.exec("INSERT INTO Card (Question, Answer) VALUES ('q', 'a')");
+    tx.commit();
+}
+
+QStringList keptFiles(const QString& dir, const QString& tag) {
+    QStringList files = QDir(dir).entryList({"VIze.mdb." + tag + "-*"}, QDir::Files);
+    files.removeIf([](const QString& f) { return f.endsWith("-wal") || f.endsWith("-shm"); });
+    return files;
+}
+
+struct Session {
+    testing::TempDatabase t{true};
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    std::unique_ptr<app::Form1> w;
+
+    Session() {
+        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
+        w->Form_Load();
+        w->show();
+    }
+    present::Form1Controls& c() { return w->controls(); }
+
+    void learnSample() {
+        const int index = c().DataCombo1->findText(QStringLiteral("Capitals of Europe"));
+        c().DataCombo1->setCurrentIndex(index);
+        emit c().DataCombo1->activated(index);
+        c().mnuLearn->trigger();
+    }
+    void answerCorrectly() {
+        const learn::LessonState& l = w->lesson();
+        QTest::keyClicks(c().Text3, l.CSarray.at(l.Row, learn::ColAnswer).toString());
+        QTest::mouseClick(c().Command21, Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+class TestBackupRestore : public QObject {
+    Q_OBJECT
+  private slots:
+    void damagedStartOffersTheNewestGoodBackup_data();
+    void damagedStartOffersTheNewestGoodBackup();
+    void restoreFromBackupInTheFileMenu();
+    void unusableBackupFolderWarnsOnceAndTheLessonGoesOn();
+    void missingFileWithCopiesBesideIsOffered_data();
+    void missingFileWithCopiesBesideIsOffered();
+};
+
+void TestBackupRestore::damagedStartOffersTheNewestGoodBackup_data() {
+    QTest::addColumn<bool>("withBackup");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("accepted") << true << true << true << "was restored";
+    QTest::newRow("declined") << true << true << false << "left as it was";
+    QTest::newRow("no good backup") << false << true << true << "no backup";
+    QTest::newRow("no display: backups listed") << true << false << true << "/backups/VIze.mdb-";
+}
+
+void TestBackupRestore::damagedStartOffersTheNewestGoodBackup() {
+    QFETCH(bool, withBackup);
+    QFETCH(bool, display);
+    QFETCH(bool, accept);
+    QFETCH(QString, told);
+    auto t = std::make_unique<testing::TempDatabase>(true);
+    const QString path = t->path();
+    addCards(*t, 3000);
+    if (withBackup)
+        QVERIFY(data::backUp(path).error.isEmpty());
+    addCards(*t, 7); // after the backup: lost with the damage
+    data::closeAllConnections();
+    QVERIFY(testing::zeroMiddlePage(path));
+    const QByteArray damaged = contents(path);
+
+    const data::OpenOutcome failed = data::openDatabase(path);
+    QVERIFY(failed.damaged);
+    testing::ScriptedDialogs dialogs;
+    dialogs.nextAnswer(accept);
+    const data::OpenOutcome outcome =
+        app::offerRestoreOfDamaged(path, failed, display ? &dialogs : nullptr);
+
+    const bool restored = withBackup && display && accept;
+    QCOMPARE(outcome.ok, restored);
+    const QString shown = outcome.message + dialogs.texts().join(" | ");
+    QVERIFY2(shown.contains(told), qPrintable(shown));
+    if (restored) {
+        QCOMPARE(data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Card").toInt(), 3010);
+        const QStringList kept = keptFiles(t->dir(), "damaged");
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(contents(QDir(t->dir()).filePath(kept.first())), damaged);
+        QVERIFY(dialogs.shown().first().text.contains(path));
+    } else {
+        QVERIFY(outcome.message.contains(path));
+        QCOMPARE(contents(path), damaged);
+        QVERIFY(keptFiles(t->dir(), "damaged").isEmpty());
+    }
+    data::closeAllConnections();
+}
+
+void TestBackupRestore::restoreFromBackupInTheFileMenu() {
+    Session s;
+    const QString path = s.t.path();
+    data::DatabaseLock lock(path); // as the program holds it
+    QCOMPARE(lock.acquire(), QString());
+    s.learnSample();
+    s.answerCorrectly();
+    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
+    const data::BackupResult backup = data::backUp(path);
+    QVERIFY(backup.error.isEmpty());
+    s.answerCorrectly();
+    s.t.exec("INSERT INTO Set1 (SetName) VALUES ('Later')");
+    s.c().mnulog->trigger(); // a small window with a connection of its own
+    QVERIFY(s.w->findChild<app::Form4*>());
+
+    auto* entry = s.w->findChild<QAction*>("mnuRestore");
+    QVERIFY(entry);
+    QCOMPARE(entry->text(), QStringLiteral("Restore from backup..."));
+    entry->trigger();
+    auto* window = s.w->findChild<app::RestoreWindow*>();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->list()->rowCount(), 1);
+    QCOMPARE(window->list()->item(0, 2)->text(), QLocale().toString(10)); // cards
+    QCOMPARE(window->list()->item(0, 3)->text(), QLocale().toString(1));  // sets
+
+    s.dialogs.nextAnswer(false); // not yet
+    QTest::mouseClick(window->restoreButton(), Qt::LeftButton);
+    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 2);
+    QVERIFY(keptFiles(s.t.dir(), "before-restore").isEmpty());
+
+    s.dialogs.nextAnswer(true);
+    QTest::mouseClick(window->restoreButton(), Qt::LeftButton);
+    QVERIFY2(s.dialogs.lastText().contains("was restored"), qPrintable(s.dialogs.lastText()));
+    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
+    const QStringList kept = keptFiles(s.t.dir(), "before-restore");
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(s.dialogs.texts().join(" ").contains(kept.first())); // as announced
+    QCOMPARE(logRowsIn(QDir(s.t.dir()).filePath(kept.first())), 2);
+    QCOMPARE(s.c().DataCombo1->findText("Later"), -1);
+    QCOMPARE(s.c().DataCombo1->currentText(), QStringLiteral("Capitals of Europe"));
+    QTRY_VERIFY(!s.w->findChild<app::Form4*>()); // closed, as it showed the replaced file
+    data::FileLock other;                        // the restored file is locked as the old one was
+    QCOMPARE(other.tryLock(path), data::FileLock::Result::Busy);
+    QCOMPARE(other.tryLock(QDir(s.t.dir()).filePath(kept.first())), data::FileLock::Result::Taken);
+
+    // The lesson goes on on the restored file.
+    s.learnSample();
+    s.answerCorrectly();
+    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 2);
+}
+
+void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {
+    // Tests run as root, for whom folder permissions do not stop writes: a regular file where
+    // the folder should be makes it unusable for anyone.
+    Session s;
+    QFile blocker(data::backupFolder(s.t.path()));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    app::BackupNotice notice(s.t.path(), &s.dialogs);
+    QSignalSpy done(&notice.job(), &data::BackgroundBackup::finished);
+    QVERIFY(done.wait(20000));
+    QCOMPARE(s.dialogs.shown().size(), 1);
+    QCOMPARE(s.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
+    QVERIFY(s.dialogs.lastText().contains(data::backupFolder(s.t.path())));
+
+    notice.job().start(s.t.path()); // failing again in the same run: no second box
+    QVERIFY(done.wait(20000));
+    QCOMPARE(s.dialogs.shown().size(), 1);
+
+    s.learnSample();
+    s.answerCorrectly();
+    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
+}
+
+void TestBackupRestore::missingFileWithCopiesBesideIsOffered_data() {
+    QTest::addColumn<QString>("left");        // what lies beside the missing file
+    QTest::addColumn<QList<bool>>("answers"); // to the questions, in turn
+    QTest::addColumn<int>("cards");           // in the file afterwards; -1: none, 10: new sample
+    QTest::newRow("restore finished") << "restoring" << QList<bool>{true} << 13;
+    QTest::newRow("newest copy opened") << "before-restore" << QList<bool>{true} << 13;
+    QTest::newRow("new database") << "before-restore" << QList<bool>{false, true} << 10;
+    QTest::newRow("nothing chosen") << "damaged" << QList<bool>{false, false} << -1;
+}
+
+void TestBackupRestore::missingFileWithCopiesBesideIsOffered() {
+    QFETCH(QString, left);
+    QFETCH(QList<bool>, answers);
+    QFETCH(int, cards);
+    auto t = std::make_unique<testing::TempDatabase>(true);
+    const QString path = t->path();
+    addCards(*t, 3);
+    data::closeAllConnections();
+    const QString copy =
+        left == "restoring" ? path + ".restoring" : path + "." + left + "-2026-03-11-093000";
+    QVERIFY(QFile::rename(path, copy));
+    testing::ScriptedDialogs dialogs;
+    for (bool a : answers)
+        dialogs.nextAnswer(a);
+
+    const QString stop = app::offerCopiesOfMissing(path, &dialogs);
+    QVERIFY(dialogs.texts().first().contains(copy));
+    QCOMPARE(stop.isEmpty(), cards >= 0);
+    if (cards < 0) {
+        QVERIFY(!QFile::exists(path));
+    } else {
+        const data::OpenOutcome opened = data::openDatabase(path);
+        QVERIFY2(opened.ok, qPrintable(opened.message));
+        QCOMPARE(data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Card").toInt(), cards);
+        data::closeAllConnections();
+    }
+    if (left == "restoring")
+        return;                   // finished: nothing is left beside the file
+    QVERIFY(QFile::exists(copy)); // copies stay as they are
+
+    // Without a display the copies are listed and nothing is made.
+    QFile::remove(path);
+    const QString listed = app::offerCopiesOfMissing(path, nullptr);
+    QVERIFY2(listed.contains("missing") && listed.contains(copy), qPrintable(listed));
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(TestBackupRestore)
+#include "test_backup_restore.moc"

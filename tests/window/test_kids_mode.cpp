@@ -1,0 +1,372 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/RecordsetModel.h"
+#include "learn/LessonState.h"
+#include "present/ApplyLayout.h"
+#include "present/KidsLayouts.h"
+#include "present/KidsPictures.h"
+#include "present/Twips.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/KidsMode.h"
+#include "window/TalkingSilent.h"
+
+#include <QtTest>
+
+// Kids mode through the real main window: the switch into it on every screen, its layouts,
+// the picture buttons with their sounds, and the fallback when no sound can be played.
+class TestKidsMode : public QObject {
+    Q_OBJECT
+  private slots:
+    void layoutTablesNameRealControls_data();
+    void layoutTablesNameRealControls();
+    void kidsKeepsTheScreenAndLaysItOut_data();
+    void kidsKeepsTheScreenAndLaysItOut();
+    void pictureButtons_data();
+    void pictureButtons();
+    void learnPictureStartsTheLesson();
+    void deletePicturePlaysAfterTheDeletion();
+    void withoutSoundAPictureFallsBack_data();
+    void withoutSoundAPictureFallsBack();
+    void kidsLessonsSkipMultipleAnswerCards();
+    void answerPictures();
+    void pressedLook();
+};
+
+namespace {
+
+enum Screen { SetEditing, SetName, Learning, CreateSet };
+
+struct Window {
+    testing::TempDatabase t{true};
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    app::Form1 w{t.db(), dialogs, speech};
+    Window() { w.Form_Load(); }
+    present::Form1Controls& c() { return w.controls(); }
+    present::ModeFlags& modes() { return w.modes(); }
+    bool shown(QWidget* widget) { return widget->isVisibleTo(&w); }
+    void show(int screen) {
+        switch (screen) {
+        case SetEditing:
+            w.ScrChangeVisible();
+            break;
+        case SetName:
+            w.ScrChngSetName();
+            break;
+        case Learning:
+            c().mnuLearn->trigger();
+            break;
+        default:
+            w.ScrCreateVisible();
+            break;
+        }
+    }
+    int screen() {
+        const present::ScreenFlags& f = w.screens();
+        return int(
+            QList<bool>({f.setEditing, f.newSetName, f.learning, f.createSet}).indexOf(true));
+    }
+    QList<int> picturesShown() {
+        QList<int> shownPictures;
+        for (int i = 1; i <= 12; ++i)
+            if (shown(c().Picture[size_t(i)]))
+                shownPictures << i;
+        return shownPictures;
+    }
+    void click(int picture) { emit c().Picture[size_t(picture)]->clicked(); }
+};
+
+QRect twipsRect(QWidget* w, QList<int> t) {
+    return {present::twipsToPixels(t[0], w), present::twipsToPixels(t[1], w),
+            present::twipsToPixels(t[2], w), present::twipsToPixels(t[3], w)};
+}
+
+} // namespace
+
+void TestKidsMode::layoutTablesNameRealControls_data() {
+    QTest::addColumn<int>("table");
+    QTest::newRow("set editing") << 0;
+    QTest::newRow("set name") << 1;
+    QTest::newRow("learning") << 2;
+    QTest::newRow("create set") << 3;
+}
+
+void TestKidsMode::layoutTablesNameRealControls() {
+    QFETCH(int, table);
+    const present::LayoutTable* tables[] = {&present::setEditingKids(), &present::setNameKids(),
+                                            &present::learningKids(), &present::createSetKids()};
+    const present::LayoutTable& t = *tables[table];
+    Window win;
+    QVERIFY(present::kidsPictureExists(QString::fromLatin1(t.backgroundPicture)));
+    QHash<QString, bool> seen;
+    for (const present::ControlSetting& s : t.controls) {
+        QVERIFY2(win.w.findChild<QWidget*>(QString::fromLatin1(s.control)), s.control);
+        if (s.picture)
+            QVERIFY2(present::kidsPictureExists(QString::fromLatin1(s.picture)), s.picture);
+        if (!s.visible)
+            continue;
+        // No control is both shown and hidden by one layout.
+        const QString name = QString::fromLatin1(s.control);
+        QVERIFY2(!seen.contains(name) || seen[name] == *s.visible, s.control);
+        seen[name] = *s.visible;
+    }
+    for (const present::MenuSetting& m : t.menus)
+        QVERIFY2(win.w.findChild<QAction*>(QString::fromLatin1(m.entry)), m.entry);
+}
+
+void TestKidsMode::kidsKeepsTheScreenAndLaysItOut_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QList<int>>("twips"); // left, top, width, height
+    QTest::addColumn<QList<int>>("pictures");
+    QTest::newRow("set editing") << int(SetEditing) << "Edit Set"
+                                 << "background1"
+                                 << "TDBGrid2" << QList<int>{1680, 1700, 3855, 3015}
+                                 << QList<int>{1, 4, 5, 6};
+    QTest::newRow("set name") << int(SetName) << "Change Set Name"
+                              << "background2"
+                              << "Picture3" << QList<int>{2280, 4920, 1140, 975}
+                              << QList<int>{1, 2, 3, 5, 12};
+    QTest::newRow("learning") << int(Learning) << "Learn Set"
+                              << "background1"
+                              << "Command21" << QList<int>{1560, 4560, 375, 375}
+                              << QList<int>{3, 4, 5, 7, 8, 11, 12};
+    QTest::newRow("create set") << int(CreateSet) << "Create Set"
+                                << "background2"
+                                << "Picture2" << QList<int>{2880, 2520, 975, 975}
+                                << QList<int>{2, 3, 12};
+}
+
+void TestKidsMode::kidsKeepsTheScreenAndLaysItOut() {
+    QFETCH(int, screen);
+    QFETCH(QString, caption);
+    QFETCH(QString, background);
+    QFETCH(QString, control);
+    QFETCH(QList<int>, twips);
+    QFETCH(QList<int>, pictures);
+    Window win;
+    win.show(screen);
+    win.w.setWindowTitle(QString()); // only a fresh layout puts the caption back
+    win.c().mnuKids->trigger();
+
+    QVERIFY(win.modes().kids);
+    QVERIFY(!win.modes().Silent);
+    QCOMPARE(win.screen(), screen);
+    QCOMPARE(win.w.windowTitle(), caption);
+    QCOMPARE(present::kidsBackgroundOf(win.c()), background);
+    QWidget* w = present::controlNamed(win.c(), control);
+    QCOMPARE(w->geometry(), twipsRect(w, twips));
+    QVERIFY(win.shown(w));
+    QCOMPARE(win.picturesShown(), pictures);
+    QCOMPARE(win.c().Adodc2->source(), QStringLiteral("qSelectedSetKids"));
+    if (screen == Learning) {
+        // Spoken, not shown; the check button waits for a reply.
+        QVERIFY(!win.c().Command21->isEnabled());
+        QVERIFY(!win.shown(win.c().Label7));
+        QCOMPARE(present::kidsPictureOf(win.c().Command21), QStringLiteral("go"));
+        QVERIFY(!win.speech.spoken.isEmpty());
+    }
+
+    // Back to Academic: no Kids picture stays, and the sound indicator follows Talking.
+    win.c().mnuSilent->trigger();
+    QCOMPARE(win.screen(), screen);
+    QCOMPARE(win.picturesShown(), QList<int>{});
+    QVERIFY(present::kidsBackgroundOf(win.c()).isEmpty());
+    QVERIFY(win.c().Command21->icon().isNull());
+    QCOMPARE(win.c().DataCombo1->pos(),
+             QPoint(present::twipsToPixels(480, &win.w), present::twipsToPixels(480, &win.w)));
+    QVERIFY(win.c().Text3->font().pointSize() < 18);
+    win.c().mnuTalking->trigger();
+    QCOMPARE(win.picturesShown(), QList<int>{9});
+    QVERIFY(win.dialogs.shown().isEmpty());
+}
+
+void TestKidsMode::pictureButtons_data() {
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QList<int>>("sounds");
+    QTest::addColumn<int>("screen"); // where the click leads
+    QTest::newRow("learn") << 1 << int(SetEditing) << "Learn" << QList<int>{10} << int(Learning);
+    QTest::newRow("edit") << 3 << int(Learning) << "Edit the set" << QList<int>{7}
+                          << int(SetEditing);
+    QTest::newRow("rename") << 4 << int(SetEditing) << "Rename the set" << QList<int>{8}
+                            << int(SetName);
+    QTest::newRow("create") << 5 << int(SetEditing) << "Create a new set" << QList<int>{6}
+                            << int(CreateSet);
+    QTest::newRow("whole set") << 8 << int(Learning) << "Learn the whole set" << QList<int>{4}
+                               << int(Learning);
+    QTest::newRow("demons") << 11 << int(Learning) << "Learn Demons" << QList<int>{11}
+                            << int(Learning);
+    QTest::newRow("repeat") << 7 << int(Learning) << "Repeat" << QList<int>{} << int(Learning);
+}
+
+void TestKidsMode::pictureButtons() {
+    QFETCH(int, picture);
+    QFETCH(int, from);
+    QFETCH(QString, toolTip);
+    QFETCH(QList<int>, sounds);
+    QFETCH(int, screen);
+    Window win;
+    win.c().mnuKids->trigger();
+    win.show(from);
+    present::ClickableLabel* p = win.c().Picture[size_t(picture)];
+    QCOMPARE(p->toolTip(), toolTip);
+    QCOMPARE(p->accessibleName(), toolTip);
+    QVERIFY(win.shown(p));
+    win.speech.sounds.clear();
+    win.speech.spoken.clear();
+    win.click(picture);
+    QCOMPARE(win.speech.sounds, sounds);
+    QCOMPARE(win.screen(), screen);
+    if (picture == 7)
+        QCOMPARE(win.speech.spoken.size(), 1); // the question again
+    if (picture == 11)
+        QVERIFY(win.w.lesson().demons);
+    QVERIFY(win.dialogs.shown().isEmpty());
+}
+
+void TestKidsMode::learnPictureStartsTheLesson() {
+    Window win;
+    win.c().mnuTalking->trigger();
+    win.c().mnuKids->trigger();
+    // Either Academic mode leads back, whichever was left.
+    QVERIFY(win.c().mnuTalking->isEnabled() && win.c().mnuSilent->isEnabled());
+    QCOMPARE(win.c().Picture[2]->accessibleName(), QStringLiteral("Confirm"));
+    QCOMPARE(win.c().Picture[10]->accessibleName(), QStringLiteral("Answer"));
+    QCOMPARE(win.c().Picture[9]->toolTip(), QStringLiteral("Sond mode is on"));
+    QCOMPARE(win.c().Picture[6]->toolTip(), QStringLiteral("delete the set"));
+    win.click(1);
+    QCOMPARE(win.speech.sounds, QList<int>{10});
+    QVERIFY(win.w.screens().learning);
+    // The Kids source leaves the multiple-answer card out of the sample set.
+    QCOMPARE(win.w.lesson().CurRowLim, 9);
+    QCOMPARE(win.speech.spoken, QStringList{QStringLiteral("The capital of France")});
+    QVERIFY(!win.c().Command21->isEnabled());
+    QVERIFY(win.shown(win.c().Text3));
+}
+
+void TestKidsMode::deletePicturePlaysAfterTheDeletion() {
+    Window win;
+    win.t.addSet(QStringLiteral("Birds"));
+    win.c().mnuKids->trigger();
+    const qint64 sets = win.t.scalar("SELECT COUNT(*) FROM Set1").toLongLong();
+    // Without sound the deletion still happens: the sound comes only after it.
+    win.speech.unavailable = true;
+    win.dialogs.nextAnswer(true);
+    win.click(6);
+    QCOMPARE(win.t.scalar("SELECT COUNT(*) FROM Set1").toLongLong(), sets - 1);
+    QCOMPARE(win.dialogs.texts().last(), app::TalkingSilent::speechMissingMessage);
+    QVERIFY(win.modes().Silent);
+
+    // With sound, declining the deletion still plays the sound, once, afterwards.
+    win.speech.unavailable = false;
+    win.c().mnuKids->trigger();
+    win.dialogs.nextAnswer(false);
+    win.click(6);
+    QCOMPARE(win.speech.sounds, QList<int>{5});
+}
+
+void TestKidsMode::withoutSoundAPictureFallsBack_data() {
+    QTest::addColumn<int>("picture"); // 0: the Mode > Kids entry
+    QTest::addColumn<int>("from");
+    QTest::newRow("Mode > Kids") << 0 << int(Learning);
+    QTest::newRow("learn") << 1 << int(SetEditing);
+    QTest::newRow("edit") << 3 << int(Learning);
+    QTest::newRow("rename") << 4 << int(SetEditing);
+    QTest::newRow("create") << 5 << int(SetEditing);
+    QTest::newRow("whole set") << 8 << int(Learning);
+    QTest::newRow("demons") << 11 << int(Learning);
+}
+
+void TestKidsMode::withoutSoundAPictureFallsBack() {
+    QFETCH(int, picture);
+    QFETCH(int, from);
+    Window win;
+    if (picture != 0)
+        win.c().mnuKids->trigger();
+    win.show(from);
+    // One card learnt, so a reset of the statuses would show.
+    win.w.lesson().CSarray.at(1, learn::ColCurStatus) = 1;
+    win.speech.unavailable = true;
+    if (picture == 0)
+        win.c().mnuKids->trigger();
+    else
+        win.click(picture);
+
+    QCOMPARE(win.dialogs.texts(), QStringList{app::TalkingSilent::speechMissingMessage});
+    QVERIFY(win.modes().Silent);
+    QVERIFY(!win.modes().kids);
+    // The rest of the click was skipped: the same screen, the lesson as it was.
+    QCOMPARE(win.screen(), from);
+    QCOMPARE(win.w.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 1);
+    QVERIFY(!win.w.lesson().demons);
+    QCOMPARE(win.picturesShown(), QList<int>{});
+}
+
+void TestKidsMode::kidsLessonsSkipMultipleAnswerCards() {
+    {
+        Window win;
+        const qint64 set = win.t.addSet(QStringLiteral("Colours"));
+        for (const char* q : {"primary colours", "warm colours"})
+            win.t.addAnswers(win.t.addCard(QString::fromLatin1(q), QStringLiteral("Multi"), set),
+                             {QStringLiteral("red"), QStringLiteral("blue")});
+        win.t.addCard(QStringLiteral("red"), QStringLiteral("rot"), set);
+        win.t.chooseSet(QStringLiteral("Colours"));
+        // Loaded in Academic mode, multiple-answer cards and all; Kids mode passes over them.
+        win.show(Learning);
+        win.c().mnuKids->trigger();
+        QCOMPARE(win.speech.spoken, QStringList{QStringLiteral("red")});
+        QCOMPARE(win.w.lesson().Row, 3);
+    }
+    // A set of multiple-answer cards only ends its bunch at once, asking nothing.
+    Window only;
+    const qint64 multi = only.t.addSet(QStringLiteral("Lists"));
+    only.t.addAnswers(only.t.addCard(QStringLiteral("seasons"), QStringLiteral("Multi"), multi),
+                      {QStringLiteral("spring"), QStringLiteral("summer")});
+    only.t.chooseSet(QStringLiteral("Lists"));
+    only.show(Learning);
+    only.c().mnuKids->trigger();
+    QVERIFY(only.dialogs.texts().contains(QStringLiteral("End of Set")));
+    QVERIFY(only.speech.spoken.isEmpty());
+}
+
+void TestKidsMode::answerPictures() {
+    Window win;
+    win.c().mnuKids->trigger();
+    win.click(1);
+    QTest::keyClicks(win.c().Text3, QStringLiteral("Paris"));
+    QVERIFY(win.c().Command21->isEnabled());
+    win.c().Command21->click();
+    QCOMPARE(present::kidsPictureOf(win.c().Picture[10]), QStringLiteral("smile"));
+    QVERIFY(win.shown(win.c().Picture[10]));
+    QVERIFY(win.speech.sounds.contains(1));
+
+    QTest::keyClicks(win.c().Text3, QStringLiteral("Bonn"));
+    QVERIFY(!win.shown(win.c().Picture[10])); // typing hides the last verdict
+    win.c().Command21->click();
+    QCOMPARE(present::kidsPictureOf(win.c().Picture[10]), QStringLiteral("disappointment"));
+    QVERIFY(win.speech.sounds.contains(2));
+    QCOMPARE(win.dialogs.texts().last(), QStringLiteral("Correct answer is: Berlin"));
+}
+
+void TestKidsMode::pressedLook() {
+    Window win;
+    win.w.show();
+    win.c().mnuKids->trigger();
+    win.show(Learning);
+    for (int picture : {7, 8}) {
+        present::ClickableLabel* p = win.c().Picture[size_t(picture)];
+        QTest::mousePress(p, Qt::LeftButton);
+        QCOMPARE(p->frameShape(), QFrame::Panel);
+        QTest::mouseRelease(p, Qt::LeftButton);
+        QCOMPARE(p->frameShape(), QFrame::NoFrame);
+    }
+}
+
+QTEST_MAIN(TestKidsMode)
+#include "test_kids_mode.moc"

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The learning screen as the learner sees it, on the real window: a change of mode in the
+// middle of a question, the status bar through a lesson, and room for a long question.
+#include "data/RecordsetModel.h"
+#include "learn/LessonState.h"
+#include "multi/ComparisonWindow.h"
+#include "support/WindowFixture.h"
+#include "window/Form1.h"
+
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+struct Lesson : testing::WindowFixture {
+
+    // Set "Words": one, two (a multiple-answer card), three, four.
+    Lesson() {
+        const qint64 set = t.addSet(QStringLiteral("Words"));
+        t.addCard(QStringLiteral("one"), QStringLiteral("eins"), set);
+        t.addAnswers(t.addCard(QStringLiteral("two"), QStringLiteral("Multi"), set),
+                     {QStringLiteral("zwei"), QStringLiteral("deux")});
+        t.addCard(QStringLiteral("three"), QStringLiteral("drei"), set);
+        t.addCard(QStringLiteral("four"), QStringLiteral("vier"), set);
+        t.chooseSet(QStringLiteral("Words"));
+        t.exec(QStringLiteral("UPDATE Fields1 SET Zad = 1, DemonsNum = 2"));
+        start();
+    }
+    QString asked() { return lesson().CSarray.at(lesson().Row, learn::ColQuestion).toString(); }
+    QStringList panels() {
+        QStringList texts;
+        for (int i = 0; i < 3; ++i)
+            texts << c().panels[size_t(i)]->text();
+        return texts;
+    }
+    // Types the replies, one per row of the reply grid for a multiple-answer card, and checks.
+    void reply(const QStringList& texts) {
+        for (const QString& text : texts) {
+            if (c().TDBGrid3->isVisibleTo(w.get())) {
+                data::RecordsetModel* replies = c().Adodc4;
+                QVERIFY(replies->setData(replies->index(replies->dataRowCount(), 0), text));
+            } else {
+                QTest::keyClicks(c().Text3, text);
+            }
+        }
+        QVERIFY(c().Command21->isEnabled());
+        QTest::mouseClick(c().Command21, Qt::LeftButton);
+    }
+    void reply(const QString& text) { reply(QStringList{text}); }
+    void answerRight() {
+        const QString answer = lesson().CSarray.at(lesson().Row, learn::ColAnswer).toString();
+        reply(answer == QLatin1String("Multi") ? QStringList{"zwei", "deux"} : QStringList{answer});
+    }
+    QString lastLoggedQuestion() {
+        return t
+            .scalar(QStringLiteral("SELECT Question FROM Card WHERE Card_ID = "
+                                   "(SELECT CardID FROM Log ORDER BY rowid DESC LIMIT 1)"))
+            .toString();
+    }
+};
+
+int bottomOf(QWidget* w) {
+    return w->mapTo(w->window(), QPoint(0, w->height())).y();
+}
+int topOf(QWidget* w) {
+    return w->mapTo(w->window(), QPoint(0, 0)).y();
+}
+
+} // namespace
+
+class TestLearningScreen : public QObject {
+    Q_OBJECT
+  private slots:
+    // The comparison window of a wrong list of replies is not waited for.
+    void initTestCase() {
+        multi::Form6::setOpenerForTests([](multi::Form6&) {});
+    }
+    void modeSwitchKeepsTheQuestion_data();
+    void modeSwitchKeepsTheQuestion();
+    void statusBarAfterLearnTheWholeSet();
+    void statusBarInKidsModeAndOnTheDemons();
+    void longQuestionShowsWhole_data();
+    void longQuestionShowsWhole();
+    void endlessQuestionScrolls();
+};
+
+void TestLearningScreen::modeSwitchKeepsTheQuestion_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("lastIsMulti");  // "four" a multiple-answer card too
+    QTest::addColumn<QStringList>("steps"); // "right", "next", or a reply typed
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("asked"); // after the switch
+    const QStringList two = {"right", "right"};
+    QTest::newRow("Kids") << "mnuKids" << false << two << "three"
+                          << "three";
+    QTest::newRow("Talking") << "mnuTalking" << false << two << "three"
+                             << "three";
+    // Kids mode passes over a multiple-answer card to the next card still to be asked ...
+    QTest::newRow("Kids on a multiple-answer card")
+        << "mnuKids" << false << QStringList{"right"} << "two"
+        << "three";
+    QTest::newRow("Kids on a multiple-answer card, the next one answered")
+        << "mnuKids" << false << QStringList{"right", "next", "right", "wrong"} << "two"
+        << "four";
+    // ... and past the last card into the next bunch.
+    QTest::newRow("Kids on the last card, a multiple-answer card")
+        << "mnuKids" << true << QStringList{"right", "right", "wrong"} << "four"
+        << "three";
+}
+
+void TestLearningScreen::modeSwitchKeepsTheQuestion() {
+    QFETCH(QString, mode);
+    QFETCH(bool, lastIsMulti);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
+    QFETCH(QString, asked);
+    Lesson l;
+    if (lastIsMulti) {
+        l.t.exec(QStringLiteral("UPDATE Card SET Answer = 'Multi' WHERE Question = 'four'"));
+        l.t.addAnswers(l.t.scalar("SELECT Card_ID FROM Card WHERE Question = 'four'").toLongLong(),
+                       {QStringLiteral("zwei"), QStringLiteral("deux")});
+    }
+    l.c().mnuLearn->trigger();
+    for (const QString& step : steps) {
+        if (step == QLatin1String("right"))
+            l.answerRight();
+        else if (step == QLatin1String("next"))
+            l.c().Command3->click();
+        else
+            l.reply(step);
+    }
+    QCOMPARE(l.c().Label7->text(), shown);
+
+    l.speech.spoken.clear();
+    l.w->findChild<QAction*>(mode)->trigger();
+    // The card put is the one spoken, and the one judged.
+    QCOMPARE(l.asked(), asked);
+    QCOMPARE(l.speech.spoken, QStringList{asked});
+    l.answerRight();
+    QCOMPARE(l.lastLoggedQuestion(), asked);
+    QCOMPARE(l.t.scalar("SELECT Result FROM Log ORDER BY rowid DESC LIMIT 1").toString(),
+             QStringLiteral("Correct"));
+}
+
+void TestLearningScreen::statusBarAfterLearnTheWholeSet() {
+    Lesson l;
+    l.c().mnuLearn->trigger();
+    QCOMPARE(l.panels(), (QStringList{"Total 4", "Curr. bunch 4", "Remains 4"}));
+    l.reply(QStringLiteral("eins"));
+    l.reply({"zwei", "deux"});
+    l.reply(QStringLiteral("wrong"));
+    l.reply(QStringLiteral("vier"));
+    // One card left for the second bunch.
+    QVERIFY(l.dialogs.texts().contains(QStringLiteral("End of Set")));
+    QCOMPARE(l.panels(), (QStringList{"Total 4", "Curr. bunch 1", "Remains 1"}));
+
+    l.dialogs.clear();
+    l.c().mnuWholeSet->trigger();
+    QCOMPARE(l.panels(), (QStringList{"Total 4", "Curr. bunch 4", "Remains 4"}));
+    l.reply(QStringLiteral("drei"));
+    QCOMPARE(l.panels(), (QStringList{"Total 4", "Curr. bunch 4", "Remains 3"}));
+    // The whole set is asked again, and a bunch with a wrong reply ends as any other.
+    l.reply(QStringLiteral("wrong"));
+    QCOMPARE(l.panels(), (QStringList{"Total 4", "Curr. bunch 4", "Remains 3"}));
+    for (int i = 0; i < 4 && !l.dialogs.texts().contains(QStringLiteral("End of Set")); ++i)
+        l.answerRight();
+    QVERIFY(l.dialogs.texts().contains(QStringLiteral("End of Set")));
+    QVERIFY(!l.dialogs.texts().join(' ').contains(QStringLiteral("Congratulations")));
+}
+
+void TestLearningScreen::statusBarInKidsModeAndOnTheDemons() {
+    Lesson l;
+    l.c().mnuKids->trigger();
+    emit l.c().Picture[1]->clicked();
+    // The Kids source leaves the multiple-answer card out.
+    QCOMPARE(l.panels(), (QStringList{"Total 3", "Curr. bunch 3", "Remains 3"}));
+    l.reply(QStringLiteral("eins"));
+    QCOMPARE(l.panels(), (QStringList{"Total 3", "Curr. bunch 3", "Remains 2"}));
+    l.reply(QStringLiteral("wrong"));
+    QCOMPARE(l.panels(), (QStringList{"Total 3", "Curr. bunch 3", "Remains 2"}));
+
+    // The Demons are the two cards answered wrongly so far: their own totals.
+    l.t.exec(QStringLiteral("UPDATE Card SET Incorrect = 1, Rating = 0 WHERE Question IN "
+                            "('three', 'four')"));
+    l.c().mnuSilent->trigger();
+    l.c().mnuLearnDemons->trigger();
+    QVERIFY(l.lesson().demons);
+    QCOMPARE(l.panels(), (QStringList{"Total 2", "Curr. bunch 2", "Remains 2"}));
+}
+
+void TestLearningScreen::longQuestionShowsWhole_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("one answer") << "eins";
+    QTest::newRow("several answers") << "Multi";
+}
+
+void TestLearningScreen::longQuestionShowsWhole() {
+    QFETCH(QString, answer);
+    Lesson l;
+    const QString question =
+        QStringLiteral("Which word, in the language of the people who live along the Rhine "
+                       "between Basel and the sea, names the number that comes first when "
+                       "anyone counts the apples lying on the table in front of them?");
+    l.t.exec(QStringLiteral("UPDATE Card SET Question = ?, Answer = ? WHERE Question = 'one'"),
+             {question, answer});
+    l.c().mnuLearn->trigger();
+    QLabel* q = l.c().Label7;
+    QCOMPARE(q->text(), question);
+    QVERIFY(q->isVisible());
+    // The whole text shows, and what comes below it starts below it.
+    QVERIFY(q->height() >= q->heightForWidth(q->width()));
+    QWidget* reply = answer == "Multi" ? static_cast<QWidget*>(l.c().TDBGrid3) : l.c().Text3;
+    QVERIFY(bottomOf(q) <= topOf(l.c().Label4));
+    QVERIFY(bottomOf(l.c().Label4) <= topOf(reply));
+    QVERIFY(bottomOf(reply) <= topOf(l.c().Command21));
+    QVERIFY(bottomOf(l.c().Command21) <= l.w->centralWidget()->height());
+
+    // A short question puts everything back where it was.
+    l.t.exec(QStringLiteral("UPDATE Card SET Question = 'one', Answer = 'eins' "
+                            "WHERE Question = ?"),
+             {question});
+    l.c().mnuLearn->trigger();
+    const int top = topOf(l.c().Label4);
+    QVERIFY(bottomOf(q) <= top);
+    QVERIFY(top - bottomOf(q) < q->fontMetrics().height() * 2);
+}
+
+void TestLearningScreen::endlessQuestionScrolls() {
+    Lesson l;
+    QString question;
+    for (int i = 0; i < 200; ++i)
+        question += QStringLiteral("and then another word ");
+    l.t.exec(QStringLiteral("UPDATE Card SET Question = ? WHERE Question = 'one'"), {question});
+    l.c().mnuLearn->trigger();
+    const QRect room = l.w->screen()->availableGeometry();
+    QVERIFY(l.w->frameGeometry().height() <= room.height());
+    QVERIFY(bottomOf(l.c().Command21) <= l.w->centralWidget()->height());
+    // The question can be read by scrolling it.
+    auto* area = qobject_cast<QScrollArea*>(l.c().Label7->parentWidget()->parentWidget());
+    QVERIFY(area);
+    QVERIFY(area->verticalScrollBar()->isVisible());
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+}
+
+QTEST_MAIN(TestLearningScreen)
+#include "test_learning_screen.moc"

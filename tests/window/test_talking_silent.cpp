@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/RecordsetModel.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/HelpWindow.h"
+#include "window/TalkingSilent.h"
+#include "window/VoiceDialog.h"
+
+#include <QTextBrowser>
+#include <QtTest>
+
+// The Academic Talking and Silent modes, the fallback when speech cannot start, the voice
+// and the tutorials, driven through the real main window's menu.
+class TestTalkingSilent : public QObject {
+    Q_OBJECT
+  private slots:
+    void switchingModesSetsFlagsAndMenus();
+    void switchRedrawsTheScreenShowing_data();
+    void switchRedrawsTheScreenShowing();
+    void talkingWithoutSpeechFallsBackToSilent();
+    void fallbackOnTheLearningScreenStaysThere();
+    void talkingAsksMultipleAnswerCardsToo();
+    void voiceChoiceIsStoredAndUsedNextTime();
+    void unknownStoredVoiceFallsBackToADefault();
+    void tutorialsShowTheirPages();
+    void databaseFailureWhileSwitchingIsReported();
+};
+
+namespace {
+
+struct Window {
+    testing::TempDatabase t{true};
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    app::Form1 w{t.db(), dialogs, speech};
+    Window() { w.Form_Load(); }
+    present::Form1Controls& c() { return w.controls(); }
+    present::ModeFlags& modes() { return w.modes(); }
+};
+
+} // namespace
+
+void TestTalkingSilent::switchingModesSetsFlagsAndMenus() {
+    Window win;
+    auto& c = win.c();
+    QVERIFY(win.modes().Silent);
+    QVERIFY(c.mnuTalking->isEnabled() && c.mnuSilent->isEnabled());
+    for (QAction* entry : {c.mnuTalking, c.mnuSilent, c.mnuTalking}) {
+        entry->trigger();
+        const bool talking = entry == c.mnuTalking;
+        QCOMPARE(win.modes().kids, false);
+        QCOMPARE(win.modes().Silent, !talking);
+        QCOMPARE(win.modes().TalkingOn, talking);
+        QCOMPARE(c.mnuTalking->isEnabled(), !talking);
+        QCOMPARE(c.mnuSilent->isEnabled(), talking);
+        QCOMPARE(c.Picture[9]->isHidden(), !talking);
+    }
+    QCOMPARE(c.Adodc2->source(), QStringLiteral("qSelectedSet"));
+    QVERIFY(win.dialogs.shown().isEmpty());
+}
+
+void TestTalkingSilent::switchRedrawsTheScreenShowing_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("set editing") << 0 << "Edit Set";
+    QTest::newRow("set name") << 1 << "Change Set Name";
+    QTest::newRow("learning") << 2 << "Learn Set";
+    QTest::newRow("create set") << 3 << "Create Set";
+}
+
+void TestTalkingSilent::switchRedrawsTheScreenShowing() {
+    QFETCH(int, screen);
+    QFETCH(QString, caption);
+    Window win;
+    auto show = [&] {
+        switch (screen) {
+        case 0:
+            win.w.ScrChangeVisible();
+            break;
+        case 1:
+            win.w.ScrChngSetName();
+            break;
+        case 2:
+            win.w.ScrLearnVisible();
+            break;
+        default:
+            win.w.ScrCreateVisible();
+            break;
+        }
+    };
+    for (QAction* entry : {win.c().mnuTalking, win.c().mnuSilent}) {
+        show();
+        win.w.setWindowTitle(QString()); // so only a fresh layout puts the caption back
+        entry->trigger();
+        QCOMPARE(win.w.windowTitle(), caption);
+        const present::ScreenFlags& f = win.w.screens();
+        QCOMPARE(QList<bool>({f.setEditing, f.newSetName, f.learning, f.createSet}).indexOf(true),
+                 screen);
+    }
+}
+
+void TestTalkingSilent::talkingWithoutSpeechFallsBackToSilent() {
+    Window win;
+    win.speech.unavailable = true;
+    win.c().mnuTalking->trigger();
+
+    QCOMPARE(win.dialogs.texts(), QStringList{app::TalkingSilent::speechMissingMessage});
+    QCOMPARE(win.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
+    QCOMPARE(win.modes().Silent, true);
+    QCOMPARE(win.modes().TalkingOn, false);
+    QCOMPARE(win.modes().kids, false);
+    QVERIFY(win.c().Picture[9]->isHidden());
+    // The menu entries keep the state the Talking choice gave them.
+    QVERIFY(!win.c().mnuTalking->isEnabled());
+    QVERIFY(win.c().mnuSilent->isEnabled());
+    QVERIFY(win.speech.spoken.isEmpty());
+
+    // Once speech works again, Silent then Talking brings Talking back.
+    win.speech.unavailable = false;
+    win.c().mnuSilent->trigger();
+    win.c().mnuTalking->trigger();
+    QVERIFY(win.modes().TalkingOn);
+    QCOMPARE(win.dialogs.shown().size(), 1);
+}
+
+void TestTalkingSilent::fallbackOnTheLearningScreenStaysThere() {
+    Window win;
+    win.w.ScrLearnVisible();
+    win.c().ChangeSet->setEnabled(false);
+    win.speech.unavailable = true;
+    win.c().mnuTalking->trigger();
+
+    QCOMPARE(win.dialogs.shown().size(), 1);
+    QVERIFY(win.w.screens().learning);
+    QCOMPARE(win.w.windowTitle(), QStringLiteral("Learn Set"));
+    QVERIFY(win.c().ChangeSet->isEnabled());
+    QVERIFY(win.modes().Silent);
+    QVERIFY(win.c().Picture[9]->isHidden());
+}
+
+void TestTalkingSilent::talkingAsksMultipleAnswerCardsToo() {
+    Window win;
+    const qint64 set = win.t.addSet(QStringLiteral("Colours"));
+    win.t.addCard(QStringLiteral("red"), QStringLiteral("rot"), set);
+    const qint64 multi =
+        win.t.addCard(QStringLiteral("primary colours"), QStringLiteral("Multi"), set);
+    win.t.addAnswers(multi,
+                     {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")});
+    win.t.chooseSet(QStringLiteral("Colours"));
+
+    win.c().mnuTalking->trigger();
+    data::Recordset& cur = win.w.recordsets().curSet;
+    QCOMPARE(cur.recordCount(), 2);
+}
+
+void TestTalkingSilent::voiceChoiceIsStoredAndUsedNextTime() {
+    testing::TempDatabase t(true);
+    testing::ScriptedDialogs dialogs;
+    {
+        testing::RecordingSpeech speech;
+        app::Form1 w(t.db(), dialogs, speech);
+        w.Form_Load();
+        w.controls().mnuVoice->trigger();
+        auto* dialog = w.findChild<app::VoiceDialog*>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        dialog->selectVoice(QStringLiteral("de"));
+        QCOMPARE(dialog->selectedVoice(), QStringLiteral("de"));
+        dialog->accept();
+        QCOMPARE(t.scalar("SELECT Voice FROM Fields1").toString(), QStringLiteral("de"));
+        QCOMPARE(speech.voice(), QStringLiteral("de"));
+
+        // Cancelling changes nothing.
+        w.controls().mnuVoice->trigger();
+        QTRY_VERIFY(w.findChildren<app::VoiceDialog*>().size() == 1);
+        auto* again = w.findChildren<app::VoiceDialog*>().last();
+        QCOMPARE(again->selectedVoice(), QStringLiteral("de")); // the stored voice is preselected
+        again->selectVoice(QStringLiteral("en"));
+        again->reject();
+        QCOMPARE(t.scalar("SELECT Voice FROM Fields1").toString(), QStringLiteral("de"));
+        w.close();
+    }
+    {
+        testing::RecordingSpeech speech; // starts on "en"
+        app::Form1 w(t.db(), dialogs, speech);
+        w.Form_Load();
+        QCOMPARE(speech.voice(), QStringLiteral("en")); // not touched at start-up
+        w.controls().mnuTalking->trigger();
+        QCOMPARE(speech.voice(), QStringLiteral("de"));
+    }
+    QVERIFY(dialogs.shown().isEmpty());
+}
+
+void TestTalkingSilent::unknownStoredVoiceFallsBackToADefault() {
+    Window win;
+    win.t.exec(QStringLiteral("UPDATE Fields1 SET Voice = 'xx-unknown'"));
+    win.w.recordsets().UnloadAll();
+    win.w.recordsets().LoadAll();
+    win.speech.setVoice(QStringLiteral("none yet"));
+    win.c().mnuTalking->trigger();
+    QVERIFY(win.modes().TalkingOn);
+    QVERIFY2(win.speech.voices().contains(win.speech.voice()), qPrintable(win.speech.voice()));
+    // The stored text is left as it was: the user may take the database back to a machine
+    // that has the voice.
+    QCOMPARE(win.t.scalar("SELECT Voice FROM Fields1").toString(), QStringLiteral("xx-unknown"));
+}
+
+void TestTalkingSilent::tutorialsShowTheirPages() {
+    Window win;
+    win.c().mnuHelpTalking->trigger();
+    auto* help = win.w.findChild<app::HelpWindow*>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QTRY_VERIFY(!help->browser()->toPlainText().isEmpty());
+    const QString academic = help->browser()->toPlainText();
+    for (const char* topic :
+         {"Creating a set", "Adding and editing cards", "Learning", "several answers", "Demons",
+          "Export and import", "Talking", "Silent"})
+        QVERIFY2(academic.contains(QLatin1String(topic)), topic);
+    // What the page says the program does, it does: a second import of a file adds its sets
+    // with "1" appended, the menu bar stays in Kids mode, the Learn menu belongs to the
+    // learning screen, the sound sign repeats the question.
+    const QString flat = academic.simplified();
+    for (const char* untrue : {"adds nothing the second time", "pictures instead of menus"})
+        QVERIFY2(!flat.contains(QLatin1String(untrue)), untrue);
+    for (const char* told : {"a third time adds nothing", "the menu bar stays",
+                             "Learn menu appears on the learning screen",
+                             "Click the sound sign to hear the question again"})
+        QVERIFY2(flat.contains(QLatin1String(told)), told);
+
+    win.c().mnuKidsHelp->trigger();
+    QCOMPARE(win.w.findChildren<app::HelpWindow*>().size(), 1); // the same window, new page
+    const QString kids = help->browser()->toPlainText();
+    QVERIFY(kids.contains(QStringLiteral("Kids")));
+    QVERIFY(kids != academic);
+    QVERIFY(win.dialogs.shown().isEmpty());
+}
+
+void TestTalkingSilent::databaseFailureWhileSwitchingIsReported() {
+    Window win;
+    win.c().mnuLearn->trigger();
+    win.t.exec(QStringLiteral("ALTER TABLE MultipleReply RENAME TO MultipleReplyAway"));
+    for (QAction* entry : {win.c().mnuTalking, win.c().mnuSilent}) {
+        win.dialogs.clear();
+        entry->trigger();
+        QVERIFY2(win.dialogs.lastText().contains(QStringLiteral("could not be read or written")),
+                 qPrintable(win.dialogs.lastText()));
+    }
+    QVERIFY(win.w.screens().learning);
+}
+
+QTEST_MAIN(TestTalkingSilent)
+#include "test_talking_silent.moc"

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Import > Word list... and File > Export set as word list..., in the real main window.
+#include "data/RecordsetModel.h"
+#include "support/Files.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+#include "window/Form1.h"
+#include "window/WordListDialog.h"
+#include "window/WordListMenu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+using testing::listPath;
+
+class TestWordListMenu : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void previewShowsWhatWasDetectedAndFollowsChanges();
+    void importShowsTheNewSet();
+    void failingImportNamesFileAndLine();
+    void exportWritesTheChosenSet();
+    void previewCountsTheWholeFile();
+    void previewOffersTheEncodingOfAStrayByte();
+
+  private:
+    app::WordListMenu& menu() { return *w->findChild<app::WordListMenu*>(); }
+    std::unique_ptr<testing::TempDatabase> t;
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    std::unique_ptr<app::Form1> w;
+};
+
+void TestWordListMenu::init() {
+    t = std::make_unique<testing::TempDatabase>();
+    t->addCard(QStringLiteral("go"), QStringLiteral("went"), t->addSet(QStringLiteral("Verbs")));
+    t->chooseSet(QStringLiteral("Verbs"));
+    dialogs.clear();
+    w = std::make_unique<app::Form1>(t->db(), dialogs, speech);
+    w->Form_Load();
+    w->show();
+}
+
+void TestWordListMenu::cleanup() {
+    w.reset();
+    t.reset();
+}
+
+void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
+    const exchange::ListFile file = exchange::readListFile(listPath("cp1252_header.csv"));
+    app::WordListDialog d(file, {QStringLiteral("cp1252_header")});
+    QCOMPARE(d.separatorBox()->currentText(), QStringLiteral("Semicolon ;"));
+    QVERIFY(d.headerBox()->isChecked());
+    QCOMPARE(d.questionBox()->currentText(), QStringLiteral("Column 1: English"));
+    QCOMPARE(d.table()->item(0, 1)->text(), QStringLiteral("beer"));
+    QCOMPARE(d.table()->item(0, 2)->text(), QStringLiteral("Bier"));
+    QVERIFY(d.findChild<QLabel*>(QStringLiteral("nameNote"))->text().contains("cp1252_header 2"));
+    QLabel* summary = d.findChild<QLabel*>(QStringLiteral("summary"));
+    QVERIFY2(summary->text().contains("Line 1 (\"English\", \"German\") is taken as the column "
+                                      "names; untick"),
+             qPrintable(summary->text()));
+
+    d.headerBox()->setChecked(false);
+    QCOMPARE(d.table()->rowCount(), 4);
+    QCOMPARE(d.table()->item(0, 1)->text(), QStringLiteral("English"));
+    d.separatorBox()->setCurrentIndex(d.separatorBox()->findText(QStringLiteral("Comma ,")));
+    QCOMPARE(d.table()->item(0, 3)->text(), QStringLiteral("skipped: too few fields"));
+    d.separatorBox()->setCurrentIndex(d.separatorBox()->findText(QStringLiteral("Semicolon ;")));
+    d.questionBox()->setCurrentIndex(1);
+    d.answerBox()->setCurrentIndex(0);
+    QCOMPARE(d.table()->item(0, 1)->text(), QStringLiteral("German"));
+    const exchange::ListOptions o = d.options();
+    QVERIFY(!o.header.value());
+    QCOMPARE(o.columns.question, 1);
+    QCOMPARE(o.columns.answer, 0);
+}
+
+void TestWordListMenu::importShowsTheNewSet() {
+    menu().chooseListToImport = [] { return listPath("cp1252_header.csv"); };
+    menu().previewList = [](const exchange::ListFile& file, const QStringList& existing) {
+        app::WordListDialog d(file, existing);
+        d.nameEdit()->setText(QStringLiteral("verbs"));
+        return std::optional<exchange::ListOptions>(d.options());
+    };
+    w->controls().mnuImpWordList->trigger();
+    QCOMPARE(dialogs.lastText(),
+             QStringLiteral("3 cards were imported from cp1252_header.csv into the new set "
+                            "\"verbs 2\"."));
+    QComboBox* list = w->controls().DataCombo1;
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentText(), QStringLiteral("verbs 2"));
+    QCOMPARE(w->controls().Adodc2->rowCount(), 3 + 1); // and the row for a new card
+    QVERIFY(w->screens().setEditing);
+}
+
+void TestWordListMenu::failingImportNamesFileAndLine() {
+    menu().chooseListToImport = [] { return listPath("unclosed_quote.csv"); };
+    menu().previewList = [](const exchange::ListFile&, const QStringList&) {
+        return std::optional<exchange::ListOptions>(exchange::ListOptions{});
+    };
+    w->controls().mnuImpWordList->trigger();
+    QCOMPARE(dialogs.shown().size(), 1);
+    QCOMPARE(dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
+    QVERIFY2(dialogs.lastText().startsWith("unclosed_quote.csv, line 4:"),
+             qPrintable(dialogs.lastText()));
+    QCOMPARE(t->scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
+    QCOMPARE(w->controls().DataCombo1->count(), 1);
+}
+
+void TestWordListMenu::exportWritesTheChosenSet() {
+    const QString path = t->dir() + QStringLiteral("/verbs.tsv");
+    QString suggested;
+    menu().chooseExportFile = [&](const QString& name) {
+        suggested = name;
+        return path;
+    };
+    w->controls().mnuExpWordList->trigger();
+    QCOMPARE(suggested, QStringLiteral("Verbs.tsv"));
+    QVERIFY2(dialogs.lastText().startsWith("1 card of the set \"Verbs\" was written"),
+             qPrintable(dialogs.lastText()));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("Question\tAnswer\ngo\twent\n"));
+}
+
+void TestWordListMenu::previewCountsTheWholeFile() {
+    const QString path = t->dir() + QStringLiteral("/long.tsv");
+    QByteArray bytes;
+    for (int i = 0; i < 120; ++i)
+        bytes += QByteArray::number(i) + (i % 10 ? "\tanswer\n" : "\t\n");
+    testing::writeFile(path, bytes);
+    app::WordListDialog d(exchange::readListFile(path), {});
+    QCOMPARE(d.table()->rowCount(), app::WordListDialog::kPreviewRows);
+    QVERIFY2(d.findChild<QLabel*>(QStringLiteral("summary"))
+                 ->text()
+                 .contains("The whole file makes 108 cards (12 rows skipped)."),
+             qPrintable(d.findChild<QLabel*>(QStringLiteral("summary"))->text()));
+}
+
+void TestWordListMenu::previewOffersTheEncodingOfAStrayByte() {
+    const QString path = t->dir() + QStringLiteral("/stray.csv");
+    testing::writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
+    app::WordListDialog d(exchange::readListFile(path), {});
+    QPushButton* import = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QLabel* summary = d.findChild<QLabel*>(QStringLiteral("summary"));
+    QVERIFY(!import->isEnabled());
+    QVERIFY2(summary->text().contains("Line 2 holds a byte that is not UTF-8"),
+             qPrintable(summary->text()));
+    d.encodingBox()->setCurrentIndex(d.encodingBox()->findText(QStringLiteral("Windows-1252")));
+    QVERIFY(import->isEnabled());
+    QCOMPARE(d.separatorBox()->currentText(), QStringLiteral("Semicolon ;"));
+    QCOMPARE(d.table()->item(1, 1)->text(), QStringLiteral("café"));
+    QCOMPARE(d.options().encoding, exchange::TextEncoding::Windows1252);
+}
+
+QTEST_MAIN(TestWordListMenu)
+#include "test_wordlist_menu.moc"

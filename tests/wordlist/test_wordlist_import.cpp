@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Importing a list as a new set and exporting a set as a list, against a real database.
+#include "data/Sql.h"
+#include "support/Files.h"
+#include "support/TempDatabase.h"
+#include "wordlist/WordListExport.h"
+#include "wordlist/WordListImport.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QtTest>
+
+using testing::listPath;
+using testing::readFile;
+using testing::writeFile;
+
+namespace {
+
+// Every card of the set as "question=answers", answers of a multiple-answer card sorted.
+QStringList cardsOf(const testing::TempDatabase& t, const QString& setName) {
+    QStringList out;
+    QSqlQuery q = data::exec(
+        t.db(),
+        QStringLiteral("SELECT Card.Card_ID, Question, Answer FROM Card JOIN Set_Card_rel r ON "
+                       "r.Card_ID = Card.Card_ID JOIN Set1 s ON s.Set_ID = r.Set_ID WHERE "
+                       "s.SetName = ? ORDER BY Card.Card_ID"),
+        {setName});
+    while (q.next()) {
+        QString answer = q.value(2).toString();
+        if (answer == QStringLiteral("Multi")) {
+            QStringList answers;
+            QSqlQuery a = data::exec(
+                t.db(), QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ?"),
+                {q.value(0)});
+            while (a.next())
+                answers << a.value(0).toString();
+            answers.sort();
+            answer = QStringLiteral("Multi:") + answers.join(QLatin1Char('|'));
+        }
+        out << q.value(1).toString() + QLatin1Char('=') + answer;
+    }
+    return out;
+}
+
+exchange::ListImportOutcome importFile(const testing::TempDatabase& t, const QString& path,
+                                       exchange::ListOptions options = {}) {
+    return exchange::importList(t.db(), exchange::readListFile(path), options);
+}
+
+int count(const testing::TempDatabase& t, const char* table) {
+    return t.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
+}
+
+} // namespace
+
+class TestWordListImport : public QObject {
+    Q_OBJECT
+  private slots:
+    void importsOneSetWithItsCards();
+    void setNameIsMadeUnique_data();
+    void setNameIsMadeUnique();
+    void failingListAddsNothing_data();
+    void failingListAddsNothing();
+    void multipleAnswerCards();
+    void exportThenImportGivesTheSameCards();
+    void exportOfMissingSetIsRefused();
+    void chosenEncodingReadsAStrayByte_data();
+    void chosenEncodingReadsAStrayByte();
+};
+
+void TestWordListImport::importsOneSetWithItsCards() {
+    testing::TempDatabase t;
+    const exchange::ListImportOutcome done = importFile(t, listPath("blank_short.csv"));
+    QCOMPARE(done.setName, QStringLiteral("blank_short"));
+    QCOMPARE(done.cards, 2);
+    QCOMPARE(done.skipped, 5);
+    QCOMPARE(cardsOf(t, done.setName), (QStringList{"red=rot", "blue=blau"}));
+    // A new card's order key is its id, as for a card typed into the grid.
+    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = Card_ID").toInt(), 2);
+    QCOMPARE(count(t, "Set1"), 1);
+}
+
+void TestWordListImport::setNameIsMadeUnique_data() {
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("given");
+    QTest::newRow("free") << QStringList{"Other"} << "Verbs"
+                          << "Verbs";
+    QTest::newRow("taken") << QStringList{"Verbs"} << "Verbs"
+                           << "Verbs 2";
+    QTest::newRow("taken in another case") << QStringList{"VERBS", "verbs 2"} << "Verbs"
+                                           << "Verbs 3";
+    QTest::newRow("taken, cyrillic case") << QStringList{"ГЛАГОЛЫ"} << "глаголы"
+                                          << "глаголы 2";
+    QTest::newRow("from the file name") << QStringList{"crlf"} << ""
+                                        << "crlf 2";
+}
+
+void TestWordListImport::setNameIsMadeUnique() {
+    QFETCH(QStringList, existing);
+    QFETCH(QString, asked);
+    QFETCH(QString, given);
+    testing::TempDatabase t;
+    for (const QString& name : existing)
+        t.addSet(name);
+    exchange::ListOptions options;
+    options.setName = asked;
+    QCOMPARE(importFile(t, listPath("crlf.tsv"), options).setName, given);
+    QCOMPARE(cardsOf(t, given), (QStringList{"sun=Sonne", "moon=Mond"}));
+}
+
+void TestWordListImport::failingListAddsNothing_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes"); // written to `file` in a fresh folder, when given
+    QTest::addColumn<QString>("message");
+    const QByteArray none;
+    QTest::newRow("unclosed quote") << listPath("unclosed_quote.csv") << none
+                                    << "unclosed_quote.csv, line 4: a quoted field is not closed";
+    QTest::newRow("no usable row") << listPath("no_usable.csv") << none
+                                   << "no_usable.csv: no row has both a question and an answer "
+                                      "(3 skipped)";
+    QTest::newRow("UTF-16 without its mark") << listPath("utf16_no_bom.txt") << none
+                                             << "utf16_no_bom.txt, line 1: this is not a text list";
+    QTest::newRow("missing file") << listPath("missing.csv") << none
+                                  << "missing.csv: the file cannot be read";
+    QTest::newRow("one stray byte in UTF-8")
+        << "stray.csv" << QByteArray("Z\xC3\xBCrich;Zurich\nok;fine\ncaf\xE9;coffee\n")
+        << "stray.csv, line 3: this line holds a byte that is not UTF-8";
+    QTest::newRow("nothing but line breaks")
+        << "breaks.csv" << QByteArray(1'000'000, '\n')
+        << "breaks.csv: no row has both a question and an answer (0 skipped)";
+    QTest::newRow("a text longer than 1,000,000 characters")
+        << "long.csv"
+        << "a;b\nc;" + QByteArray(1'000'001, 'x') + "\n"
+        << "long.csv, line 2: a text is longer than 1,000,000 characters";
+    QTest::newRow("a device") << "/dev/zero" << none << "/dev/zero is a device, not a regular file";
+}
+
+void TestWordListImport::failingListAddsNothing() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    testing::TempDatabase t;
+    if (!bytes.isEmpty()) {
+        file = t.dir() + QLatin1Char('/') + file;
+        writeFile(file, bytes);
+    }
+    t.addCard(QStringLiteral("keep"), QStringLiteral("me"), t.addSet(QStringLiteral("Mine")));
+    try {
+        importFile(t, file);
+        QFAIL("the import should have been refused");
+    } catch (const exchange::WordListError& e) {
+        QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
+    }
+    QCOMPARE(count(t, "Set1"), 1);
+    QCOMPARE(count(t, "Card"), 1);
+    QCOMPARE(count(t, "Set_Card_rel"), 1);
+}
+
+void TestWordListImport::multipleAnswerCards() {
+    testing::TempDatabase t;
+    exchange::ListOptions options;
+    options.columns.multi = true;
+    const exchange::ListImportOutcome done = importFile(t, listPath("multi.tsv"), options);
+    QCOMPARE(done.cards, 2);
+    QCOMPARE(done.skipped, 2);
+    QCOMPARE(cardsOf(t, done.setName),
+             (QStringList{"colours of the flag=Multi:black|gold|red", "single=one"}));
+    // The order of the answers does not matter for a list's card.
+    QCOMPARE(t.scalar("SELECT ShowOrder FROM Card WHERE Answer = 'Multi'").toInt(), 0);
+}
+
+void TestWordListImport::exportThenImportGivesTheSameCards() {
+    testing::TempDatabase t;
+    const qint64 set = t.addSet(QStringLiteral("Mixed"));
+    // A first card that reads like a header line must come back too.
+    t.addCard(QStringLiteral("English"), QStringLiteral("Englisch"), set);
+    t.addCard(QStringLiteral("日本"), QStringLiteral("Japan 🙂"), set);
+    t.addCard(QStringLiteral("tab\there"), QStringLiteral("say \"hi\""), set);
+    t.addCard(QStringLiteral(" blank "), QStringLiteral("a;b,c"), set);
+    const qint64 multi = t.addCard(QStringLiteral("primary colours"), QStringLiteral("Multi"), set);
+    t.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("yellow"), QStringLiteral("blue")});
+    const QStringList before = cardsOf(t, QStringLiteral("Mixed"));
+
+    const QString first = t.dir() + QStringLiteral("/first.tsv");
+    QCOMPARE(exchange::exportList(t.db(), QStringLiteral("Mixed"), first).cards, 5);
+    QVERIFY(readFile(first).startsWith("Question\tAnswer\tAnswer 2\tAnswer 3\nEnglish\t"));
+    exchange::ListOptions options;
+    options.columns.multi = true;
+    const exchange::ListImportOutcome imported = importFile(t, first, options);
+    const QString again = imported.setName;
+    QCOMPARE(again, QStringLiteral("first"));
+    QCOMPARE(imported.skipped, 0);
+    QVERIFY(imported.guessedHeader.isEmpty());
+    QCOMPARE(cardsOf(t, again), before);
+    // And the list written from the imported set is the same file, byte for byte.
+    const QString second = t.dir() + QStringLiteral("/second.tsv");
+    exchange::exportList(t.db(), again, second);
+    QCOMPARE(readFile(second), readFile(first));
+    QVERIFY(readFile(first).contains("\"tab\there\"\t\"say \"\"hi\"\"\""));
+}
+
+void TestWordListImport::exportOfMissingSetIsRefused() {
+    testing::TempDatabase t;
+    const QString path = t.dir() + QStringLiteral("/out.tsv");
+    writeFile(path, "untouched");
+    QVERIFY_THROWS_EXCEPTION(exchange::WordListError,
+                             exchange::exportList(t.db(), QStringLiteral("Nope"), path));
+    QCOMPARE(readFile(path), QByteArray("untouched"));
+}
+
+void TestWordListImport::chosenEncodingReadsAStrayByte_data() {
+    QTest::addColumn<int>("encoding"); // exchange::TextEncoding
+    QTest::addColumn<QStringList>("cards");
+    QTest::newRow("UTF-8") << int(exchange::TextEncoding::Utf8)
+                           << QStringList{"Zürich=Zurich", "caf\uFFFD=coffee"};
+    QTest::newRow("Windows-1252") << int(exchange::TextEncoding::Windows1252)
+                                  << QStringList{"ZÃ¼rich=Zurich", "café=coffee"};
+}
+
+void TestWordListImport::chosenEncodingReadsAStrayByte() {
+    QFETCH(int, encoding);
+    QFETCH(QStringList, cards);
+    testing::TempDatabase t;
+    const QString path = t.dir() + QStringLiteral("/stray.csv");
+    writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
+    // As the preview does: the file looked at as detected, then another encoding chosen.
+    const exchange::ListFile file = exchange::readListFile(path);
+    QCOMPARE(file.encoding.badLine, 2);
+    exchange::ListOptions options;
+    options.encoding = static_cast<exchange::TextEncoding>(encoding);
+    QCOMPARE(cardsOf(t, exchange::importList(t.db(), file, options).setName), cards);
+}
+
+QTEST_GUILESS_MAIN(TestWordListImport)
+#include "test_wordlist_import.moc"

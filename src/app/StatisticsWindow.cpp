@@ -203,6 +203,10 @@ QString StatisticsWindow::chosenSet() const {
     return setChooser->currentIndex() > 0 ? setChooser->currentText() : QString();
 }
 
+QDate StatisticsWindow::today() const {
+    return today_.isValid() ? today_ : QDate::currentDate();
+}
+
 QList<QLineSeries*> StatisticsWindow::shareLines() const {
     QList<QLineSeries*> lines;
     for (QAbstractSeries* series : shareView->chart()->series())
@@ -213,7 +217,7 @@ QList<QLineSeries*> StatisticsWindow::shareLines() const {
 
 void StatisticsWindow::refresh() {
     try {
-        const QDate today = QDate::currentDate();
+        const QDate today = this->today();
         const int back = rangeDays().value(rangeChooser->currentIndex());
         const stats::DayRange range =
             back > 0 ? stats::lastDays(back, today) : stats::allDays(db_, today);
@@ -233,13 +237,13 @@ void StatisticsWindow::refresh() {
 
 void StatisticsWindow::refreshCalendar() {
     try {
-        const QDate today = QDate::currentDate();
+        const QDate today = this->today();
         calendar->setDays(stats::repliesPerDay(db_, stats::lastDays(365, today), chosenSet()));
     } catch (const data::DbError& e) {
         calendar->setDays({});
         dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
     }
-    const stats::Runs runs = stats::runsOfDays(calendar->days(), QDate::currentDate());
+    const stats::Runs runs = stats::runsOfDays(calendar->days(), today());
     runsLabel->setText(QStringLiteral("Current run: %1 learnt in a row\nLongest run this year: %2")
                            .arg(days(runs.current), days(runs.longest)));
 }

@@ -30,6 +30,8 @@ class StatisticsWindow : public QWidget {
 
     // Opens the connection and shows the first range. Throws data::DbError.
     void Form_Load();
+    // The day the ranges end on; today unless set (the benchmark's log ends earlier).
+    void setToday(const QDate& today) { today_ = today; }
 
     // The ranges offered, in the chooser's order: days back from today, 0 for all days.
     static const QList<int>& rangeDays();
@@ -69,7 +71,10 @@ class StatisticsWindow : public QWidget {
     void showHardCards();
     QString chosenSet() const;
 
+    QDate today() const;
+
     present::Dialogs& dialogs_;
+    QDate today_;
     QSqlDatabase db_;
     QWidget* charts_ = nullptr;
     QValueAxis* barsX_ = nullptr;

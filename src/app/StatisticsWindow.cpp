@@ -223,8 +223,9 @@ void StatisticsWindow::refresh() {
             back > 0 ? stats::lastDays(back, today) : stats::allDays(db_, today);
         days_ = stats::repliesPerDay(db_, range, chosenSet());
         sets_ = stats::setSummaries(db_, range, chosenSet());
-        barsX_->setTitleText(rangeTitle(range));
-        shareX_->setTitleText(rangeTitle(range));
+        // The days' axis has no labels of its own: the titles say which days it spans.
+        barsView->chart()->setTitle(QStringLiteral("Replies per day, ") + rangeTitle(range));
+        shareView->chart()->setTitle(QStringLiteral("Share correct per day, ") + rangeTitle(range));
     } catch (const data::DbError& e) {
         days_.clear();
         sets_.clear();
@@ -296,9 +297,9 @@ void StatisticsWindow::showShare() {
 }
 
 void StatisticsWindow::showSets() {
-    const QString current = setTable->currentRow() >= 0 && setTable->currentRow() < sets_.size()
-                                ? setTable->item(setTable->currentRow(), 0)->text()
-                                : QString();
+    // The set chosen before stays chosen when it is still listed.
+    const QTableWidgetItem* before = setTable->item(setTable->currentRow(), 0);
+    const QString current = before ? before->text() : QString();
     const QSignalBlocker quiet(setTable);
     setTable->setRowCount(int(sets_.size()));
     int keep = sets_.isEmpty() ? -1 : 0;

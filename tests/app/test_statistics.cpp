@@ -34,6 +34,8 @@ class TestStatistics : public QObject {
     void calendarRunsAndOneWindow();
     void doubleClickOpensTheCardInItsSet();
     void savedCsvReadsBackAndMatchesTheCommand();
+    void commandRefusals_data();
+    void commandRefusals();
 
   private:
     app::StatisticsWindow* open() {
@@ -193,6 +195,31 @@ void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
              QString::fromUtf8(testing::readFile(csv)));
+}
+
+void TestStatistics::commandRefusals_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no days") << QStringList{"--days", "0"} << 2 << "--days needs a whole number";
+    QTest::newRow("days not a number") << QStringList{"--days", "x"} << 2 << "not \"x\"";
+    QTest::newRow("no value") << QStringList{"--set"} << 2 << "--set needs a value";
+    QTest::newRow("unknown word") << QStringList{"--all"} << 2 << "does not understand \"--all\"";
+    QTest::newRow("unknown set") << QStringList{"--set", "verbs"} << 1
+                                 << "There is no set \"verbs\", and no log row names it";
+}
+
+void TestStatistics::commandRefusals() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QProcess p;
+    p.start(QStringLiteral(MEMORANT_BINARY), QStringList{"--db", t->path(), "stats"} + args);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), code);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QVERIFY(p.readAllStandardOutput().isEmpty());
 }
 
 QTEST_MAIN(TestStatistics)

@@ -195,6 +195,7 @@ void StatisticsWindow::Form_Load() {
     setChooser->clear();
     setChooser->addItem(QStringLiteral("All sets"));
     setChooser->addItems(stats::setNames(db_));
+    setsNow_ = stats::setsNow(db_);
     refresh();
     refreshCalendar();
 }
@@ -222,7 +223,7 @@ void StatisticsWindow::refresh() {
         const stats::DayRange range =
             back > 0 ? stats::lastDays(back, today) : stats::allDays(db_, today);
         days_ = stats::repliesPerDay(db_, range, chosenSet());
-        sets_ = stats::setSummaries(db_, range, chosenSet());
+        sets_ = stats::setSummaries(db_, range, chosenSet(), &setsNow_);
         // The days' axis has no labels of its own: the titles say which days it spans.
         barsView->chart()->setTitle(QStringLiteral("Replies per day, ") + rangeTitle(range));
         shareView->chart()->setTitle(QStringLiteral("Share correct per day, ") + rangeTitle(range));

@@ -81,6 +81,7 @@ class StatisticsWindow : public QWidget {
     QValueAxis* shareX_ = nullptr;
     QVector<stats::DayCount> days_;
     QVector<stats::SetSummary> sets_;
+    stats::SetsNow setsNow_; // the sets as they were when the window was loaded
     QVector<stats::HardCard> hard_;
 };
 

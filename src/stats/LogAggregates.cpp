@@ -78,9 +78,8 @@ QVector<DayCount> repliesPerDay(const QSqlDatabase& db, const DayRange& range,
     return days;
 }
 
-QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
-                                 const QString& setName) {
-    QMap<QString, SetSummary> byName;
+SetsNow setsNow(const QSqlDatabase& db, const QString& setName) {
+    SetsNow byName;
     const QString oneSet = setName.isEmpty() ? QString() : QStringLiteral("WHERE s.SetName = ? ");
     const QVariantList nameBind =
         setName.isEmpty() ? QVariantList() : QVariantList{QVariant(setName)};
@@ -101,7 +100,18 @@ QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
         if (!cards.value(3).isNull())
             s.meanRating = cards.value(3).toDouble();
     }
+    return byName;
+}
 
+QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
+                                 const QString& setName, const SetsNow* now) {
+    SetsNow byName;
+    if (!now)
+        byName = setsNow(db, setName);
+    else if (setName.isEmpty())
+        byName = *now;
+    else if (now->contains(setName))
+        byName.insert(setName, now->value(setName));
     if (!range.isEmpty()) {
         QVariantList binds = bounds(range);
         QString sql = QStringLiteral("SELECT SetName, count(*), sum(Result = 'Correct') FROM Log ");

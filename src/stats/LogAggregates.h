@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -48,10 +49,15 @@ struct SetSummary {
     std::optional<double> meanRating;
 };
 
+// What every set holds now, by name (no log figures). Throws data::DbError.
+using SetsNow = QMap<QString, SetSummary>;
+SetsNow setsNow(const QSqlDatabase& db, const QString& setName = {});
+
 // One entry per name that has log rows in the range or names a set now, in name order;
-// with `setName` only that name. Throws data::DbError.
+// with `setName` only that name. `now`, when given, stands for setsNow() read earlier, so
+// that a change of range reads the log only. Throws data::DbError.
 QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
-                                 const QString& setName = {});
+                                 const QString& setName = {}, const SetsNow* now = nullptr);
 
 // Every name of a set now or in the log, in name order.
 QStringList setNames(const QSqlDatabase& db);

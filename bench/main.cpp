@@ -4,6 +4,7 @@
 #include "BenchDatabase.h"
 #include "ExchangeBench.h"
 #include "Headless.h"
+#include "StatsBench.h"
 #include "WordListBench.h"
 #include "app/Form1.h"
 #include "data/Backups.h"
@@ -337,6 +338,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     bench::registerExchangeBenchmarks();
     bench::registerWordListBench();
+    bench::registerStatsBenchmarks();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -356,6 +358,7 @@ int main(int argc, char** argv) {
     const double small = median(samples()["reply_small"]);
     const double large = median(samples()["reply_large"]);
     bench::printExchangeRatios();
+    bench::printStatsFigures();
     const double p99Small = percentile(samples()["reply_small"], 0.99);
     const double p99Large = percentile(samples()["reply_large"], 0.99);
     std::printf("reply_ms_small=%.4f reply_ms_large=%.4f ratio=%.3f p99_small=%.4f "

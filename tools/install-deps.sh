@@ -9,6 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libbenchmark-dev
   libcsv-dev
+  qt6-charts-dev libqt6opengl6-dev  # Qt Charts finds its CMake files only beside Qt OpenGL's
   desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()

@@ -3,6 +3,7 @@
 #include "app/BackupCommands.h"
 #include "app/CommandLine.h"
 #include "app/ExchangeCommands.h"
+#include "app/StatsCommand.h"
 #include "app/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
@@ -32,6 +33,8 @@ const std::vector<CommandEntry>& commands() {
          QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
         {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
          QStringLiteral("write a set as a tab-separated word list"), runExportList},
+        {QStringLiteral("stats"), QStringLiteral("stats [--days N] [--set NAME] [--csv]"),
+         QStringLiteral("print the replies per day and per set, as text or CSV"), statsCommand},
     };
     return table;
 }

@@ -73,6 +73,7 @@ void buildMenus(QMainWindow* window, present::Form1Controls& c) {
     c.mnuEdSetName = entry(file, "mnuEdSetName", QStringLiteral("Edit set name"));
     QMenu* log = submenu(file, "mnulog1", QStringLiteral("Log"), c.mnulog1);
     c.mnulog = entry(log, "mnulog", QStringLiteral("Show the Log"));
+    c.mnuStatistics = entry(log, "mnuStatistics", QStringLiteral("Statistics..."));
     c.mnuCleanLog = entry(log, "mnuCleanLog", QStringLiteral("Clean the Log"));
     c.mnuExport = entry(file, "mnuExport", QStringLiteral("Export"));
     c.mnuExpWordList = entry(file, "mnuExpWordList", QStringLiteral("Export set as word list..."));

@@ -56,6 +56,10 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         {5,
          {QStringLiteral("CREATE TABLE DatabaseIdentity (Id TEXT NOT NULL)"),
           QStringLiteral("INSERT INTO DatabaseIdentity (Id) VALUES (lower(hex(randomblob(16))))")}},
+        // Version 7: the indexes the statistics read the log through. Self-contained.
+        {7,
+         {QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Date ON Log (\"Date\", Result)"),
+          QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Set ON Log (SetName, \"Date\", Result)")}},
     };
     return steps;
 }

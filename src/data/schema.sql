@@ -58,6 +58,12 @@ CREATE TABLE Log (
 -- ;;
 CREATE INDEX Log_CardID ON Log (CardID);
 -- ;;
+-- The statistics count replies per day and per set: both indexes hold every column they
+-- read, so a range of days or one set is read without touching the table.
+CREATE INDEX Log_Date ON Log ("Date", Result);
+-- ;;
+CREATE INDEX Log_Set ON Log (SetName, "Date", Result);
+-- ;;
 CREATE TABLE Fields (
     SetName TEXT,
     Load    REAL DEFAULT 0

@@ -74,6 +74,7 @@ struct Form1Controls {
     QAction* mnuEdSetName = nullptr;
     QAction* mnulog1 = nullptr;
     QAction* mnulog = nullptr;
+    QAction* mnuStatistics = nullptr;
     QAction* mnuCleanLog = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuImport = nullptr;

@@ -9,6 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libbenchmark-dev
   libcsv-dev
+  libdtl-dev
   desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()

@@ -77,7 +77,7 @@ void QuestionLoop::dropUndo(const QString& why) {
 }
 
 void QuestionLoop::noteUndoPoint() {
-    const LessonState& L = s_.lesson;
+    LessonState& L = s_.lesson;
     undoPending_.reset();
     loggedRow_.reset();
     undoRefused_.clear();

@@ -2,6 +2,7 @@
 
 #include "app/ExchangeMenu.h"
 #include "app/Form1Build.h"
+#include "app/JudgingMenu.h"
 #include "app/KidsMode.h"
 #include "app/LogMenu.h"
 #include "app/RestoreWindow.h"
@@ -62,6 +63,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     new learn::DelayMenu(state_, this);             // owned by the window
     new RestoreMenu(state_, this);                  // owned by the window
     new WordListMenu(state_, this);                 // owned by the window
+    new JudgingMenu(state_, this);                  // owned by the window
     orderKeys_ = new learn::OrderKeysRunner(this);
 }
 

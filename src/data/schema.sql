@@ -432,3 +432,11 @@ END;
 CREATE TABLE DatabaseIdentity (Id TEXT NOT NULL);
 -- ;;
 INSERT INTO DatabaseIdentity (Id) VALUES (lower(hex(randomblob(16))));
+-- ;;
+-- How forgiving judging is (Edit > Judging): both off, the default, judges exactly.
+CREATE TABLE JudgingOptions (
+    IgnoreCapitals    INTEGER NOT NULL DEFAULT 0,
+    IgnoreExtraBlanks INTEGER NOT NULL DEFAULT 0
+);
+-- ;;
+INSERT INTO JudgingOptions (IgnoreCapitals, IgnoreExtraBlanks) VALUES (0, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learn/Judging.h"
 #include "learn/LessonState.h"
 
 #include <QString>
@@ -9,7 +10,9 @@ namespace learn {
 
 // A reply to a card with one answer is right only when it equals the stored answer in every
 // character: letter case and blanks count, and an empty stored answer matches nothing.
-bool isCorrectReply(const QString& reply, const QVariant& storedAnswer);
+// Forgiving options let capitals or extra blanks pass.
+bool isCorrectReply(const QString& reply, const QVariant& storedAnswer,
+                    const JudgingOptions& options = {});
 
 // Only the lesson status 1 marks a card as answered in this pass; anything else is asked.
 bool isLearntStatus(const QVariant& status);

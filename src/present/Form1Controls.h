@@ -87,12 +87,16 @@ struct Form1Controls {
     QAction* mnuDemons = nullptr;
     QAction* mnuArrangeDemons = nullptr;
     QAction* mnuLearnDemons = nullptr;
+    QAction* mnuUndoReply = nullptr; // Learn > Undo last reply
     QAction* mnuEdit = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuCrMulti = nullptr;
     QAction* mnusound = nullptr;
     QAction* mnudelay = nullptr;
     QAction* mnuVoice = nullptr;
+    QAction* mnuJudging = nullptr; // Edit > Judging
+    QAction* mnuIgnoreCapitals = nullptr;
+    QAction* mnuIgnoreBlanks = nullptr;
     QAction* mnuView = nullptr;
     QAction* mnuKids = nullptr;
     QAction* mnuStandard = nullptr;

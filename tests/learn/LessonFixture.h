@@ -21,6 +21,14 @@ class SnoopingDialogs : public testing::ScriptedDialogs {
             onMessage(text);
         ScriptedDialogs::message(text, title);
     }
+    void messageWithDetail(const QString& text, const QString& richDetail,
+                           const QString& title = {}) override {
+        if (remains)
+            remainsWhenShown << remains->text();
+        if (onMessage)
+            onMessage(text);
+        ScriptedDialogs::messageWithDetail(text, richDetail, title);
+    }
     QLabel* remains = nullptr;
     QStringList remainsWhenShown;
     std::function<void(const QString&)> onMessage;
@@ -64,6 +72,30 @@ struct LessonFixture {
                         {id});
     }
     int logRows() { return t.scalar(QStringLiteral("SELECT COUNT(*) FROM Log")).toInt(); }
+
+    // Everything a reply to `card` changes: its stored row, the log, the lesson's counters,
+    // its row of the card array and the status bar; to compare before and after an undo.
+    QStringList replyTrace(qint64 card) {
+        QStringList trace;
+        trace << t.scalar(QStringLiteral("SELECT quote(Rating) || quote(Correct) || "
+                                         "quote(Incorrect) || quote(\"Order\") || "
+                                         "quote(CurStatus) FROM Card WHERE Card_ID = ?"),
+                          {card})
+                     .toString();
+        trace
+            << t.scalar(QStringLiteral("SELECT group_concat(RecID || Result) FROM Log")).toString();
+        const learn::LessonState& L = lesson();
+        trace << QStringLiteral("%1 %2 %3 %4")
+                     .arg(L.Row)
+                     .arg(L.CheckAll)
+                     .arg(L.BunchCorrect)
+                     .arg(L.CurSetSize);
+        for (int col = learn::ColQuestion; col <= learn::ColDisplayQuestionNumber; ++col)
+            trace << L.CSarray.at(L.Row, col).toString();
+        for (QLabel* panel : c().panels)
+            trace << panel->text();
+        return trace;
+    }
 
     testing::TempDatabase t;
     SnoopingDialogs dialogs;

@@ -9,6 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libbenchmark-dev
   libcsv-dev
+  libzip-dev libzstd-dev
   desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()

@@ -2,6 +2,7 @@
 
 #include "app/BackupCommands.h"
 #include "app/CommandLine.h"
+#include "app/DeckCommands.h"
 #include "app/ExchangeCommands.h"
 #include "app/WordListCommands.h"
 #include "data/Database.h"
@@ -32,6 +33,11 @@ const std::vector<CommandEntry>& commands() {
          QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
         {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
          QStringLiteral("write a set as a tab-separated word list"), runExportList},
+        {QStringLiteral("import-deck"), QStringLiteral("import-deck FILE [--set NAME] [--swap]"),
+         QStringLiteral("add the cards of a KVTML file or an .apkg/.colpkg deck package"),
+         runImportDeck},
+        {QStringLiteral("export-deck"), QStringLiteral("export-deck SETNAME FILE"),
+         QStringLiteral("write a set as a KVTML 2.0 file"), runExportDeck},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 // Each timed step goes through the window's own controls and handlers, as a learner would.
 
 #include "BenchDatabase.h"
+#include "DeckBench.h"
 #include "ExchangeBench.h"
 #include "Headless.h"
 #include "WordListBench.h"
@@ -337,6 +338,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     bench::registerExchangeBenchmarks();
     bench::registerWordListBench();
+    bench::registerDeckBench();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -171,7 +171,13 @@ void readNotes(const Collection& c, DeckContent& content) {
     QSqlQuery notes = c.run(QStringLiteral("SELECT id, mid, flds FROM notes ORDER BY id"),
                             QStringLiteral("notes"));
     while (notes.next()) {
-        const QStringList fields = text(notes.value(2)).split(QChar(0x1F));
+        const QString all = text(notes.value(2));
+        // Markup takes room, but no note worth a card is many times the longest text.
+        if (all.size() > 8 * qsizetype(kMaxTextLength)) {
+            ++content.skipped;
+            continue;
+        }
+        const QStringList fields = all.split(QChar(0x1F));
         FieldText first, second;
         for (qsizetype i = 0; i < fields.size(); ++i) {
             FieldText plain = plainFieldText(fields[i]);

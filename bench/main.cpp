@@ -2,6 +2,7 @@
 // Each timed step goes through the window's own controls and handlers, as a learner would.
 
 #include "BenchDatabase.h"
+#include "DeckBench.h"
 #include "ExchangeBench.h"
 #include "Headless.h"
 #include "StatsBench.h"
@@ -339,6 +340,7 @@ int main(int argc, char** argv) {
     bench::registerExchangeBenchmarks();
     bench::registerWordListBench();
     bench::registerStatsBenchmarks();
+    bench::registerDeckBench();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -2,6 +2,7 @@
 
 #include "app/BackupCommands.h"
 #include "app/CommandLine.h"
+#include "app/DeckCommands.h"
 #include "app/ExchangeCommands.h"
 #include "app/StatsCommand.h"
 #include "app/WordListCommands.h"
@@ -35,6 +36,11 @@ const std::vector<CommandEntry>& commands() {
          QStringLiteral("write a set as a tab-separated word list"), runExportList},
         {QStringLiteral("stats"), QStringLiteral("stats [--days N] [--set NAME] [--csv]"),
          QStringLiteral("print the replies per day and per set, as text or CSV"), statsCommand},
+        {QStringLiteral("import-deck"), QStringLiteral("import-deck FILE [--set NAME] [--swap]"),
+         QStringLiteral("add the cards of a KVTML file or an .apkg/.colpkg deck package"),
+         runImportDeck},
+        {QStringLiteral("export-deck"), QStringLiteral("export-deck SETNAME FILE"),
+         QStringLiteral("write a set as a KVTML 2.0 file"), runExportDeck},
     };
     return table;
 }

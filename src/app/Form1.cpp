@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/DeckMenu.h"
 #include "app/ExchangeMenu.h"
 #include "app/Form1Build.h"
 #include "app/JudgingMenu.h"
@@ -64,6 +65,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     new RestoreMenu(state_, this);                  // owned by the window
     new WordListMenu(state_, this);                 // owned by the window
     new JudgingMenu(state_, this);                  // owned by the window
+    new DeckMenu(state_, this);                     // owned by the window
     orderKeys_ = new learn::OrderKeysRunner(this);
 }
 

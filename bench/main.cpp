@@ -3,8 +3,10 @@
 // Each timed step goes through the window's own controls and handlers, as a learner would.
 
 #include "BenchDatabase.h"
+#include "DeckBench.h"
 #include "ExchangeBench.h"
 #include "Headless.h"
+#include "StatsBench.h"
 #include "WordListBench.h"
 #include "data/Backups.h"
 #include "data/Database.h"
@@ -338,6 +340,8 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     bench::registerExchangeBenchmarks();
     bench::registerWordListBench();
+    bench::registerStatsBenchmarks();
+    bench::registerDeckBench();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -357,6 +361,7 @@ int main(int argc, char** argv) {
     const double small = median(samples()["reply_small"]);
     const double large = median(samples()["reply_large"]);
     bench::printExchangeRatios();
+    bench::printStatsFigures();
     const double p99Small = percentile(samples()["reply_small"], 0.99);
     const double p99Large = percentile(samples()["reply_large"], 0.99);
     std::printf("reply_ms_small=%.4f reply_ms_large=%.4f ratio=%.3f p99_small=%.4f "

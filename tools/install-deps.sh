@@ -10,6 +10,9 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libbenchmark-dev
   libcsv-dev
+  qt6-charts-dev libqt6opengl6-dev  # Qt Charts finds its CMake files only beside Qt OpenGL's
+  libdtl-dev
+  libzip-dev libzstd-dev
   desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()

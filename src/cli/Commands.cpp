@@ -2,7 +2,9 @@
 #include "cli/Commands.h"
 
 #include "cli/BackupCommands.h"
+#include "cli/DeckCommands.h"
 #include "cli/ExchangeCommands.h"
+#include "cli/StatsCommand.h"
 #include "cli/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
@@ -32,6 +34,13 @@ const std::vector<CommandEntry>& commands() {
          QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
         {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
          QStringLiteral("write a set as a tab-separated word list"), runExportList},
+        {QStringLiteral("stats"), QStringLiteral("stats [--days N] [--set NAME] [--csv]"),
+         QStringLiteral("print the replies per day and per set, as text or CSV"), statsCommand},
+        {QStringLiteral("import-deck"), QStringLiteral("import-deck FILE [--set NAME] [--swap]"),
+         QStringLiteral("add the cards of a KVTML file or an .apkg/.colpkg deck package"),
+         runImportDeck},
+        {QStringLiteral("export-deck"), QStringLiteral("export-deck SETNAME FILE"),
+         QStringLiteral("write a set as a KVTML 2.0 file"), runExportDeck},
     };
     return table;
 }

@@ -7,7 +7,7 @@
 
 namespace data {
 
-constexpr int kSchemaVersion = 5;
+constexpr int kSchemaVersion = 7;
 inline const QString kMainConnection = QStringLiteral("memorant");
 
 // The full schema, compiled in from schema.sql.

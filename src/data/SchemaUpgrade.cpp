@@ -57,6 +57,18 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         {5,
          {QStringLiteral("CREATE TABLE DatabaseIdentity (Id TEXT NOT NULL)"),
           QStringLiteral("INSERT INTO DatabaseIdentity (Id) VALUES (lower(hex(randomblob(16))))")}},
+        // Version 6: the options of forgiving judging, off as judging was before.
+        // Self-contained: it touches no other table.
+        {6,
+         {QStringLiteral("CREATE TABLE JudgingOptions ("
+                         "IgnoreCapitals INTEGER NOT NULL DEFAULT 0, "
+                         "IgnoreExtraBlanks INTEGER NOT NULL DEFAULT 0)"),
+          QStringLiteral("INSERT INTO JudgingOptions (IgnoreCapitals, IgnoreExtraBlanks) "
+                         "VALUES (0, 0)")}},
+        // Version 7: the indexes the statistics read the log through. Self-contained.
+        {7,
+         {QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Date ON Log (\"Date\", Result)"),
+          QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Set ON Log (SetName, \"Date\", Result)")}},
     };
     return steps;
 }

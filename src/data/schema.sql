@@ -59,6 +59,12 @@ CREATE TABLE Log (
 -- ;;
 CREATE INDEX Log_CardID ON Log (CardID);
 -- ;;
+-- The statistics count replies per day and per set: both indexes hold every column they
+-- read, so a range of days or one set is read without touching the table.
+CREATE INDEX Log_Date ON Log ("Date", Result);
+-- ;;
+CREATE INDEX Log_Set ON Log (SetName, "Date", Result);
+-- ;;
 CREATE TABLE Fields (
     SetName TEXT,
     Load    REAL DEFAULT 0
@@ -427,3 +433,11 @@ END;
 CREATE TABLE DatabaseIdentity (Id TEXT NOT NULL);
 -- ;;
 INSERT INTO DatabaseIdentity (Id) VALUES (lower(hex(randomblob(16))));
+-- ;;
+-- How forgiving judging is (Edit > Judging): both off, the default, judges exactly.
+CREATE TABLE JudgingOptions (
+    IgnoreCapitals    INTEGER NOT NULL DEFAULT 0,
+    IgnoreExtraBlanks INTEGER NOT NULL DEFAULT 0
+);
+-- ;;
+INSERT INTO JudgingOptions (IgnoreCapitals, IgnoreExtraBlanks) VALUES (0, 0);

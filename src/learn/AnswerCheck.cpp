@@ -4,11 +4,13 @@
 
 #include "data/Sql.h"
 #include "learn/Clock.h"
+#include "learn/Judging.h"
 #include "learn/LessonRules.h"
 #include "learn/LessonState.h"
 #include "learn/Ordering.h"
 #include "learn/Pause.h"
 #include "learn/QuestionLoop.h"
+#include "learn/ReplyDiff.h"
 #include "present/KidsPictures.h"
 
 #include <QTableView>
@@ -17,7 +19,8 @@ namespace learn {
 
 void QuestionLoop::SubSinleAnswerCheck() {
     const bool correct =
-        isCorrectReply(s_.c.Text3->text(), s_.lesson.CSarray.at(s_.lesson.Row, ColAnswer));
+        isCorrectReply(s_.c.Text3->text(), s_.lesson.CSarray.at(s_.lesson.Row, ColAnswer),
+                       loadJudgingOptions(s_.rs.connection()));
     if (correct) {
         CorrectAnswer();
         NextValidRow1();
@@ -88,9 +91,14 @@ void QuestionLoop::WrongAnswer() {
     WriteResult();
     // Stored before the box: a reply made must not depend on the box being closed.
     flushJudgedReply(L.LogResult);
-    s_.dialogs.message(QStringLiteral("Correct answer is: ") +
-                           L.CSarray.at(L.Row, ColAnswer).toString(),
-                       QStringLiteral("WRONG"));
+    const QString answer = L.CSarray.at(L.Row, ColAnswer).toString();
+    const QString text = QStringLiteral("Correct answer is: ") + answer;
+    // Kids mode keeps its plain box; elsewhere the box shows where the reply went wrong.
+    if (s_.modes.kids)
+        s_.dialogs.message(text, QStringLiteral("WRONG"));
+    else
+        s_.dialogs.messageWithDetail(text, replyDiffHtml(s_.c.Text3->text(), answer),
+                                     QStringLiteral("WRONG"));
     s_.c.Text3->clear();
     s_.c.Command21->setEnabled(false);
     if (!s_.modes.kids) {
@@ -137,7 +145,7 @@ void QuestionLoop::flushJudgedReply(const QString& result) {
         return;
     }
     try {
-        recordReply(s_.rs, reply, result, now().date());
+        loggedRow_ = recordReply(s_.rs, reply, result, now().date());
     } catch (const data::DbError& e) {
         restoreWeights();
         s_.dialogs.warning(QStringLiteral("The reply could not be saved: %1\nThe card's score "
@@ -161,6 +169,8 @@ bool QuestionLoop::CheckIfWholeSetLearnt() const {
 void QuestionLoop::WholeSetLearnt() {
     LessonState& L = s_.lesson;
     flushJudgedReply(L.LogResult);
+    undoRefused_ = QStringLiteral("A reply cannot be taken back once the whole set is learnt");
+    dropUndo(undoRefused_);
     s_.dialogs.message(QStringLiteral("Congratulations! You've successfully learn't the set. "
                                       "Choose another set to learn."));
     L.BunchCorrect = 0;

@@ -5,11 +5,11 @@
 
 namespace learn {
 
-bool isCorrectReply(const QString& reply, const QVariant& storedAnswer) {
+bool isCorrectReply(const QString& reply, const QVariant& storedAnswer,
+                    const JudgingOptions& options) {
     if (storedAnswer.isNull() || !storedAnswer.isValid())
         return false;
-    const QString answer = storedAnswer.toString();
-    return !answer.isEmpty() && reply == answer;
+    return repliesMatch(reply, storedAnswer.toString(), options);
 }
 
 bool isLearntStatus(const QVariant& status) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "learn/Judging.h"
 #include "learn/LessonState.h"
 
 #include <QString>
@@ -10,7 +11,9 @@ namespace learn {
 
 // A reply to a card with one answer is right only when it equals the stored answer in every
 // character: letter case and blanks count, and an empty stored answer matches nothing.
-bool isCorrectReply(const QString& reply, const QVariant& storedAnswer);
+// Forgiving options let capitals or extra blanks pass.
+bool isCorrectReply(const QString& reply, const QVariant& storedAnswer,
+                    const JudgingOptions& options = {});
 
 // Only the lesson status 1 marks a card as answered in this pass; anything else is asked.
 bool isLearntStatus(const QVariant& status);

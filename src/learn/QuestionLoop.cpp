@@ -55,6 +55,7 @@ void QuestionLoop::connectControls() {
             s_.c.Command21->click();
     });
     c.Text3->installEventFilter(new FocusInWatcher(c.Text3, [this] { Text3_GotFocus(); }));
+    installUndoKey();
 }
 
 bool QuestionLoop::rowIsLoaded() const {
@@ -225,6 +226,9 @@ void QuestionLoop::NextValidRow1() {
 void QuestionLoop::SubEndOfSet() {
     LessonState& L = s_.lesson;
     flushJudgedReply(L.LogResult);
+    undoRefused_ = QStringLiteral(
+        "A reply cannot be taken back after the end of a bunch: the cards were reordered");
+    dropUndo(undoRefused_);
     L.CurSetSize = L.CurRowLim - L.CheckAll;
     SubStatusBar();
     s_.dialogs.message(QStringLiteral("End of Set"));
@@ -279,6 +283,7 @@ void QuestionLoop::Command21_Click() {
         grid->setCurrentIndex(grid->model()->index(current.isValid() ? current.row() + 1 : 0,
                                                    current.isValid() ? current.column() : 0));
 
+        noteUndoPoint();
         notedSet = L.CSarray.at(L.Row, ColSetName);
         notedCard = L.CSarray.at(L.Row, ColCardId);
         judged_ = JudgedReply{notedCard, notedSet, std::nullopt};
@@ -304,6 +309,7 @@ void QuestionLoop::Command21_Click() {
             SubLog(notedSet, notedCard, L.LogResult);
     });
     judged_.reset();
+    keepUndoPoint();
 }
 
 void QuestionLoop::Command3_Click() {

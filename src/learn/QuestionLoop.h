@@ -4,6 +4,7 @@
 #include "learn/Form1State.h"
 #include "learn/LessonState.h"
 #include "learn/ReplyRecord.h"
+#include "learn/ReplyUndo.h"
 
 #include <QString>
 #include <QVariant>
@@ -51,7 +52,28 @@ class QuestionLoop {
     // the ratings, and before a box that waits for the learner.
     void flushJudgedReply(const QString& result);
 
+    // Learn > Undo last reply: takes the last judged reply of this bunch back (card, log
+    // row, counters) and puts its question again. Lives in UndoReply.cpp.
+    void undoLastReply();
+    // No reply can be taken back until the next one is judged; `why` is the entry's tooltip.
+    void dropUndo(const QString& why);
+
   private:
+    // The lesson as it stood before a reply, to go back to.
+    struct UndoPoint {
+        int row = 0;
+        int curSetSize = 0;
+        int checkAll = 0;
+        int bunchCorrect = 0;
+        int curRowLim = 0;
+        CardArray::CardRow card;
+        std::optional<StoredWeights> stored;
+        qint64 logRow = 0;
+    };
+    void noteUndoPoint();
+    void keepUndoPoint();
+    void installUndoKey();
+
     bool rowIsLoaded() const;
     bool shown(const QWidget* w) const;
     void speakOrShow(const QString& question);
@@ -72,6 +94,12 @@ class QuestionLoop {
     int judgedRow_ = 0;
     QVariant judgedCorrectBefore_;
     QVariant judgedIncorrectBefore_;
+    // The reply that can be taken back; the one being judged; the log row just written.
+    std::optional<UndoPoint> undo_;
+    std::optional<UndoPoint> undoPending_;
+    std::optional<qint64> loggedRow_;
+    // Why the reply being judged cannot be taken back (a bunch ended meanwhile), if so.
+    QString undoRefused_;
 };
 
 } // namespace learn

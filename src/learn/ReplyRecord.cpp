@@ -24,27 +24,30 @@ void writeScore(data::RecordsetFamily& rs, const JudgedReply& reply) {
     rs.curCardRating.update();
 }
 
-void appendLogRow(const QSqlDatabase& db, const JudgedReply& reply, const QString& result,
-                  const QDate& date) {
+qint64 appendLogRow(const QSqlDatabase& db, const JudgedReply& reply, const QString& result,
+                    const QDate& date) {
     // A plain INSERT: naming a field of the Log record set would read the whole table first.
-    data::exec(db,
-               QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
-                              "VALUES (?, ?, ?, ?)"),
-               {date.toString(Qt::ISODate), reply.setName, reply.cardId, result});
+    return data::exec(db,
+                      QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                                     "VALUES (?, ?, ?, ?)"),
+                      {date.toString(Qt::ISODate), reply.setName, reply.cardId, result})
+        .lastInsertId()
+        .toLongLong();
 }
 
 } // namespace
 
-void recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
-                 const QDate& date) {
+qint64 recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
+                   const QDate& date) {
     try {
         data::Transaction transaction(rs.connection());
         if (reply.score)
             writeScore(rs, reply);
-        appendLogRow(rs.connection(), reply, result, date);
+        const qint64 logRow = appendLogRow(rs.connection(), reply, result, date);
         transaction.commit();
         if (rs.log.isOpen())
             rs.log.requery(); // a snapshot read earlier would miss the new row
+        return logRow;
     } catch (...) {
         // The cached rows may hold values that were just rolled back.
         rs.UnloadAll();

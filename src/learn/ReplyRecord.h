@@ -22,8 +22,9 @@ struct JudgedReply {
 
 // Stores the card's new score (through Fields1.CardNum and qCurCardRating) and appends its
 // Log row, in one transaction: either both are written or neither. Throws data::DbError.
-// Reads no whole table, so the cost does not grow with the Card or Log table.
-void recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
-                 const QDate& date);
+// Reads no whole table, so the cost does not grow with the Card or Log table. Returns the
+// RecID of the new log row.
+qint64 recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
+                   const QDate& date);
 
 } // namespace learn

@@ -5,13 +5,19 @@
 #include "data/Recordset.h"
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
+#include "learn/Judging.h"
+#include "learn/ReplyDiff.h"
 #include "multi/MultiRules.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -25,6 +31,36 @@ const QString kPositionalSource =
 // Matched pairs first, in the answers' order, then the rest.
 const QString kUnorderedSource = QStringLiteral(
     "SELECT Answer AS \"Correct Answer\", Reply AS \"Your Reply\" FROM qComparisonTable");
+
+// Shows a cell's rich text where one is given (a differing pair), its plain text otherwise.
+class MarkedCellDelegate : public QStyledItemDelegate {
+  public:
+    MarkedCellDelegate(QObject* parent, const QHash<QPair<int, int>, QString>& html)
+        : QStyledItemDelegate(parent), html_(html) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const auto it = html_.find({index.row(), index.column()});
+        if (it == html_.end()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        plain.text.clear();
+        plain.widget->style()->drawControl(QStyle::CE_ItemViewItem, &plain, painter, plain.widget);
+        QTextDocument doc;
+        doc.setDefaultFont(option.font);
+        doc.setHtml(*it);
+        painter->save();
+        painter->translate(option.rect.topLeft());
+        doc.drawContents(painter, QRectF(0, 0, option.rect.width(), option.rect.height()));
+        painter->restore();
+    }
+
+  private:
+    const QHash<QPair<int, int>, QString>& html_;
+};
 
 std::function<void(Form6&)>& testOpener() {
     static std::function<void(Form6&)> opener;
@@ -48,6 +84,7 @@ Form6::Form6(QWidget* parent) : QDialog(parent) {
     TDBGrid1->setSelectionMode(QAbstractItemView::MultiSelection);
     TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TDBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TDBGrid1->setItemDelegate(new MarkedCellDelegate(TDBGrid1, markedHtml_));
     Command1 = new QPushButton(QStringLiteral("Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
@@ -73,13 +110,29 @@ void Form6::Form_Load() {
 
     data::Recordset count(db, QStringLiteral("qCountCompTab"));
     const int n = count.isEmpty() ? 0 : count.value(data::column::Countt).toInt();
+    const learn::JudgingOptions options = learn::loadJudgingOptions(db);
     TDBGrid1->clearSelection();
+    markedHtml_.clear();
     QItemSelectionModel* selection = TDBGrid1->selectionModel();
     for (int i = 0; i < n && i < Adodc1->dataRowCount(); ++i) {
-        if (cellsDiffer(Adodc1->data(Adodc1->index(i, 0)), Adodc1->data(Adodc1->index(i, 1))))
-            selection->select(Adodc1->index(i, 0),
-                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        const QVariant answer = Adodc1->data(Adodc1->index(i, 0));
+        const QVariant reply = Adodc1->data(Adodc1->index(i, 1));
+        if (!cellsDiffer(answer, reply, options))
+            continue;
+        selection->select(Adodc1->index(i, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        // Where both sides hold a text, the characters that differ are marked in each.
+        if (!answer.toString().isEmpty() && !reply.toString().isEmpty()) {
+            markedHtml_.insert({i, 0}, learn::markedSideHtml(reply.toString(), answer.toString(),
+                                                             /*replySide=*/false));
+            markedHtml_.insert({i, 1}, learn::markedSideHtml(reply.toString(), answer.toString(),
+                                                             /*replySide=*/true));
+        }
     }
+}
+
+QString Form6::markedCellHtml(int row, int column) const {
+    return markedHtml_.value({row, column});
 }
 
 QList<int> Form6::markedRows() const {

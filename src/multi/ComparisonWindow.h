@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <QList>
+#include <QPair>
 #include <functional>
 
 class QLabel;
@@ -30,6 +32,9 @@ class Form6 : public QDialog {
 
     // Rows of the grid shown marked, in ascending order.
     QList<int> markedRows() const;
+    // The rich text a differing cell is shown with, its differing characters marked; empty
+    // for a cell shown as it is.
+    QString markedCellHtml(int row, int column) const;
 
     // Loads the window and shows it modally. Tests replace the modal wait with a function
     // that gets the loaded window instead; an empty function restores the modal wait.
@@ -40,6 +45,9 @@ class Form6 : public QDialog {
     QTableView* TDBGrid1 = nullptr;
     data::RecordsetModel* Adodc1 = nullptr;
     QPushButton* Command1 = nullptr;
+
+  private:
+    QHash<QPair<int, int>, QString> markedHtml_;
 };
 
 } // namespace multi

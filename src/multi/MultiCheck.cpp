@@ -8,6 +8,7 @@
 #include "learn/Scoring.h"
 #include "multi/AnswerList.h"
 #include "multi/ComparisonWindow.h"
+#include "multi/MultiMatching.h"
 #include "multi/MultiRules.h"
 #include "present/LongText.h"
 
@@ -105,7 +106,16 @@ bool MultiCheck::SubMultipleAnswerCheck() {
     s_.rs.LoadAll();
 
     const qint64 answers = countOf(s_.rs.countCurrentMulti);
-    const qint64 matching = countOf(s_.rs.countMatchingReplies);
+    // Exact judging counts through the stored queries; forgiving judging pairs the lists here.
+    const learn::JudgingOptions options = learn::loadJudgingOptions(db);
+    const qint64 matching =
+        options == learn::JudgingOptions{}
+            ? countOf(s_.rs.countMatchingReplies)
+            : static_cast<qint64>(
+                  matchReplies(
+                      column(QStringLiteral("qCurrentMultiAnswers"), QStringLiteral("M_Answer")),
+                      column(QStringLiteral("qMultipleReply"), QStringLiteral("Reply")), options)
+                      .matched.size());
     const qint64 replies = countOf(s_.rs.countReplies);
     bool correct = false;
     switch (verdictFromCounts(answers, matching, replies,
@@ -139,6 +149,11 @@ void MultiCheck::BuildComparisonTable() {
 }
 
 void MultiCheck::BuildComparisonTableNoOrder() {
+    const learn::JudgingOptions options = learn::loadJudgingOptions(s_.rs.connection());
+    if (!(options == learn::JudgingOptions{})) {
+        buildForgivingComparisonTable(options);
+        return;
+    }
     data::Transaction t(s_.rs.connection());
     data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM ComparisonTable"));
     data::exec(s_.rs.connection(),
@@ -150,6 +165,23 @@ void MultiCheck::BuildComparisonTableNoOrder() {
     s_.rs.comparisonTable.requery();
 }
 
+void MultiCheck::buildForgivingComparisonTable(const learn::JudgingOptions& options) {
+    const ReplyMatching m =
+        matchReplies(column(QStringLiteral("qCurrentMultiAnswers"), QStringLiteral("M_Answer")),
+                     column(QStringLiteral("qMultipleReply"), QStringLiteral("Reply")), options);
+    data::Transaction t(s_.rs.connection());
+    data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM ComparisonTable"));
+    int order = 0;
+    for (const AnswerReplyPair& p : m.matched)
+        data::exec(s_.rs.connection(),
+                   QStringLiteral("INSERT INTO ComparisonTable (Answer, Reply, \"Order\") "
+                                  "VALUES (?, ?, ?)"),
+                   {p.answer, p.reply, ++order});
+    writePairs(m.otherAnswers, m.otherReplies);
+    t.commit();
+    s_.rs.comparisonTable.requery();
+}
+
 void MultiCheck::CheckCompTable(QString& rResult) {
     QSqlQuery q =
         data::exec(s_.rs.connection(), QStringLiteral("SELECT Answer, Reply FROM ComparisonTable "
@@ -157,7 +189,7 @@ void MultiCheck::CheckCompTable(QString& rResult) {
     std::vector<AnswerReplyPair> pairs;
     while (q.next())
         pairs.push_back({q.value(0), q.value(1)});
-    rResult = compTableResult(pairs);
+    rResult = compTableResult(pairs, learn::loadJudgingOptions(s_.rs.connection()));
 }
 
 void MultiCheck::prepareComparison() {

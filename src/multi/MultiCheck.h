@@ -2,6 +2,7 @@
 #pragma once
 
 #include "learn/Form1State.h"
+#include "learn/Judging.h"
 
 #include <QString>
 #include <QVariantList>
@@ -32,6 +33,8 @@ class MultiCheck {
     void TDBGrid3_Change();
 
   private:
+    // The unordered comparison when capitals or blanks are forgiven.
+    void buildForgivingComparisonTable(const learn::JudgingOptions& options);
     QVariantList column(const QString& source, const QString& name);
     void writePairs(const QVariantList& answers, const QVariantList& replies);
     qint64 countOf(data::Recordset& count);

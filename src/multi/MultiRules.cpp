@@ -35,12 +35,13 @@ QStringList storableAnswers(const QVariantList& rows) {
     return answers;
 }
 
-bool cellsDiffer(const QVariant& answer, const QVariant& reply) {
+bool cellsDiffer(const QVariant& answer, const QVariant& reply,
+                 const learn::JudgingOptions& options) {
     const bool answerEmpty = isEmptyCell(answer);
     const bool replyEmpty = isEmptyCell(reply);
     if (answerEmpty || replyEmpty)
         return answerEmpty != replyEmpty;
-    return answer.toString() != reply.toString();
+    return !learn::repliesMatch(reply.toString(), answer.toString(), options);
 }
 
 std::vector<AnswerReplyPair> pairByPosition(const QVariantList& answers,
@@ -54,10 +55,12 @@ std::vector<AnswerReplyPair> pairByPosition(const QVariantList& answers,
     return pairs;
 }
 
-QString compTableResult(const std::vector<AnswerReplyPair>& pairs) {
-    const bool anyDiffers = std::any_of(pairs.begin(), pairs.end(), [](const AnswerReplyPair& p) {
-        return cellsDiffer(p.answer, p.reply);
-    });
+QString compTableResult(const std::vector<AnswerReplyPair>& pairs,
+                        const learn::JudgingOptions& options) {
+    const bool anyDiffers =
+        std::any_of(pairs.begin(), pairs.end(), [&options](const AnswerReplyPair& p) {
+            return cellsDiffer(p.answer, p.reply, options);
+        });
     return anyDiffers ? QStringLiteral("wrong") : QStringLiteral("correct");
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "learn/Judging.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -34,15 +36,17 @@ QString countCaption(const QVariant& displayQuestionNumber);
 QStringList storableAnswers(const QVariantList& rows);
 
 // Exact comparison of two cells: case and blanks count, an empty cell never equals a text,
-// and two empty cells agree.
-bool cellsDiffer(const QVariant& answer, const QVariant& reply);
+// and two empty cells agree. Forgiving options let capitals or extra blanks pass.
+bool cellsDiffer(const QVariant& answer, const QVariant& reply,
+                 const learn::JudgingOptions& options = {});
 
 // Pairs the i-th answer with the i-th reply; the longer list decides the number of pairs.
 std::vector<AnswerReplyPair> pairByPosition(const QVariantList& answers,
                                             const QVariantList& replies);
 
 // "correct" when every pair agrees, otherwise "wrong".
-QString compTableResult(const std::vector<AnswerReplyPair>& pairs);
+QString compTableResult(const std::vector<AnswerReplyPair>& pairs,
+                        const learn::JudgingOptions& options = {});
 
 enum class CountVerdict { Correct, Wrong, CheckPositions };
 

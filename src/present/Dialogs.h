@@ -14,6 +14,13 @@ class Dialogs {
     virtual ~Dialogs() = default;
     // A box with an OK button. An empty title shows as an empty caption.
     virtual void message(const QString& text, const QString& title = {}) = 0;
+    // A box with an OK button whose plain text is followed by `richDetail`, rich text whose
+    // own texts are escaped already. Where rich text cannot be shown, the plain text is.
+    virtual void messageWithDetail(const QString& text, const QString& richDetail,
+                                   const QString& title = {}) {
+        Q_UNUSED(richDetail);
+        message(text, title);
+    }
     // A warning with an OK button, for failures the user must know of.
     virtual void warning(const QString& text, const QString& title = {}) = 0;
     // A Yes/No box; true for Yes. `byDefault` is the button Enter presses: No where a slip of

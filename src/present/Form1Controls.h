@@ -77,6 +77,7 @@ struct Form1Controls {
     QAction* mnuEdSetName = nullptr;
     QAction* mnulog1 = nullptr;
     QAction* mnulog = nullptr;
+    QAction* mnuStatistics = nullptr;
     QAction* mnuCleanLog = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuImport = nullptr;
@@ -89,12 +90,16 @@ struct Form1Controls {
     QAction* mnuDemons = nullptr;
     QAction* mnuArrangeDemons = nullptr;
     QAction* mnuLearnDemons = nullptr;
+    QAction* mnuUndoReply = nullptr; // Learn > Undo last reply
     QAction* mnuEdit = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuCrMulti = nullptr;
     QAction* mnusound = nullptr;
     QAction* mnudelay = nullptr;
     QAction* mnuVoice = nullptr;
+    QAction* mnuJudging = nullptr; // Edit > Judging
+    QAction* mnuIgnoreCapitals = nullptr;
+    QAction* mnuIgnoreBlanks = nullptr;
     QAction* mnuView = nullptr;
     QAction* mnuKids = nullptr;
     QAction* mnuStandard = nullptr;

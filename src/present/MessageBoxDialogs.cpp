@@ -44,6 +44,18 @@ void MessageBoxDialogs::message(const QString& text, const QString& title) {
     giveFocusBack();
 }
 
+void MessageBoxDialogs::messageWithDetail(const QString& text, const QString& richDetail,
+                                          const QString& title) {
+    QMessageBox box(QMessageBox::Information, captionOf(title), QString(), QMessageBox::Ok,
+                    parent_);
+    box.setTextFormat(Qt::RichText);
+    box.setText(
+        shortenedForBox(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
+        richDetail);
+    box.exec();
+    giveFocusBack();
+}
+
 void MessageBoxDialogs::warning(const QString& text, const QString& title) {
     QMessageBox::warning(parent_, captionOf(title), shortenedForBox(text), QMessageBox::Ok);
     giveFocusBack();

@@ -20,6 +20,8 @@ class MessageBoxDialogs : public Dialogs {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text, const QString& title = {}) override;
+    void messageWithDetail(const QString& text, const QString& richDetail,
+                           const QString& title = {}) override;
     void warning(const QString& text, const QString& title = {}) override;
     bool confirm(const QString& text, const QString& title = {},
                  Button byDefault = Button::Yes) override;

@@ -12,8 +12,10 @@
 #include "sets/CardGrid.h"
 #include "sets/GridRefresh.h"
 #include "sets/SetLifecycle.h"
+#include "window/DeckMenu.h"
 #include "window/ExchangeMenu.h"
 #include "window/Form1Build.h"
+#include "window/JudgingMenu.h"
 #include "window/KidsMode.h"
 #include "window/LogMenu.h"
 #include "window/RestoreWindow.h"
@@ -64,6 +66,8 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     new learn::DelayMenu(state_, this);             // owned by the window
     new RestoreMenu(state_, this);                  // owned by the window
     new WordListMenu(state_, this);                 // owned by the window
+    new JudgingMenu(state_, this);                  // owned by the window
+    new DeckMenu(state_, this);                     // owned by the window
     orderKeys_ = new learn::OrderKeysRunner(this);
 }
 

@@ -74,6 +74,7 @@ void buildMenus(QMainWindow* window, present::Form1Controls& c) {
     c.mnuEdSetName = entry(file, "mnuEdSetName", QStringLiteral("Edit set name"));
     QMenu* log = submenu(file, "mnulog1", QStringLiteral("Log"), c.mnulog1);
     c.mnulog = entry(log, "mnulog", QStringLiteral("Show the Log"));
+    c.mnuStatistics = entry(log, "mnuStatistics", QStringLiteral("Statistics..."));
     c.mnuCleanLog = entry(log, "mnuCleanLog", QStringLiteral("Clean the Log"));
     c.mnuExport = entry(file, "mnuExport", QStringLiteral("Export"));
     c.mnuExpWordList = entry(file, "mnuExpWordList", QStringLiteral("Export set as word list..."));
@@ -87,6 +88,12 @@ void buildMenus(QMainWindow* window, present::Form1Controls& c) {
     QMenu* demons = submenu(learn, "mnuDemons", QStringLiteral("Demons"), c.mnuDemons);
     c.mnuArrangeDemons = entry(demons, "mnuArrangeDemons", QStringLiteral("Arrange Demons"));
     c.mnuLearnDemons = entry(demons, "mnuLearnDemons", QStringLiteral("Learn Demons"));
+    c.mnuUndoReply = entry(learn, "mnuUndoReply", QStringLiteral("Undo last reply"));
+    c.mnuUndoReply->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    c.mnuUndoReply->setEnabled(false);
+    learn->setToolTipsVisible(true); // the entry's tooltip says why it is disabled
+    // Held by the window too, so the key works whether or not the menu bar is shown.
+    window->addAction(c.mnuUndoReply);
 
     QMenu* edit = topMenu(bar, "mnuEdit", QStringLiteral("&Edit"), c.mnuEdit);
     c.mnuDelete = entry(edit, "mnuDelete", QStringLiteral("Delete set"));
@@ -94,6 +101,11 @@ void buildMenus(QMainWindow* window, present::Form1Controls& c) {
     QMenu* sound = submenu(edit, "mnusound", QStringLiteral("Sound"), c.mnusound);
     c.mnudelay = entry(sound, "mnudelay", QStringLiteral("Delay"));
     c.mnuVoice = entry(sound, "mnuVoice", QStringLiteral("Voice..."));
+    QMenu* judging = submenu(edit, "mnuJudging", QStringLiteral("Judging"), c.mnuJudging);
+    c.mnuIgnoreCapitals = entry(judging, "mnuIgnoreCapitals", QStringLiteral("Ignore capitals"));
+    c.mnuIgnoreBlanks = entry(judging, "mnuIgnoreBlanks", QStringLiteral("Ignore extra blanks"));
+    c.mnuIgnoreCapitals->setCheckable(true);
+    c.mnuIgnoreBlanks->setCheckable(true);
 
     QMenu* view = topMenu(bar, "mnuView", QStringLiteral("&Mode"), c.mnuView);
     c.mnuKids = entry(view, "mnuKids", QStringLiteral("Kids"));

@@ -3,14 +3,17 @@
 
 #include "data/Sql.h"
 #include "window/LogWindow.h"
+#include "window/StatisticsWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 
 namespace app {
 
 LogMenu::LogMenu(learn::Form1State& s, QWidget* window) : QObject(window), s_(s), window_(window) {
     connect(s_.c.mnulog, &QAction::triggered, this, &LogMenu::mnulog_Click);
     connect(s_.c.mnuCleanLog, &QAction::triggered, this, &LogMenu::mnuCleanLog_Click);
+    connect(s_.c.mnuStatistics, &QAction::triggered, this, &LogMenu::mnuStatistics_Click);
 }
 
 Form4* LogMenu::logWindow() const {
@@ -46,6 +49,51 @@ void LogMenu::mnuCleanLog_Click() {
     } catch (const data::DbError& e) {
         s_.dialogs.warning(QStringLiteral("The log could not be cleaned: %1").arg(e.message()));
     }
+}
+
+StatisticsWindow* LogMenu::statisticsWindow() const {
+    return statistics_;
+}
+
+void LogMenu::mnuStatistics_Click() {
+    // One window at a time; an open one is brought forward as it is.
+    if (!statistics_) {
+        auto* window = new StatisticsWindow(s_.dialogs, window_);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->openCard = [this](const QString& setName, qint64 cardId) {
+            openCardInGrid(setName, cardId);
+        };
+        try {
+            window->Form_Load();
+        } catch (const data::DbError& e) {
+            delete window;
+            s_.dialogs.warning(
+                QStringLiteral("The statistics cannot be shown: %1").arg(e.message()));
+            return;
+        }
+        statistics_ = window;
+    }
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
+}
+
+void LogMenu::openCardInGrid(const QString& setName, qint64 cardId) {
+    // As the learner would: Edit Set, pick the set in the list, go to the card.
+    if (s_.c.ChangeSet->isEnabled())
+        s_.c.ChangeSet->trigger();
+    QComboBox* list = s_.c.DataCombo1;
+    const int index = list->findText(setName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        s_.dialogs.message(
+            QStringLiteral("There is no set \"%1\" now: it was renamed or deleted.").arg(setName));
+        return;
+    }
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    s_.window.SubReturnToProperTableRow(QString::number(cardId));
+    window_->raise();
+    window_->activateWindow();
 }
 
 } // namespace app

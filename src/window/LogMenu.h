@@ -9,6 +9,7 @@
 namespace app {
 
 class Form4;
+class StatisticsWindow;
 
 // File > Log: showing the log window and cleaning the log.
 class LogMenu : public QObject {
@@ -19,14 +20,20 @@ class LogMenu : public QObject {
 
     void mnulog_Click();
     void mnuCleanLog_Click();
+    void mnuStatistics_Click();
 
     // The log window while it is open.
     Form4* logWindow() const;
+    // The statistics window while it is open.
+    StatisticsWindow* statisticsWindow() const;
+    // Shows the card grid of a set with one card current.
+    void openCardInGrid(const QString& setName, qint64 cardId);
 
   private:
     learn::Form1State& s_;
     QWidget* window_;
     QPointer<Form4> form4_;
+    QPointer<StatisticsWindow> statistics_;
 };
 
 } // namespace app

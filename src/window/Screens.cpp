@@ -31,6 +31,9 @@ void Screens::setScreenFlags(bool setEditing, bool newSetName, bool learning, bo
     s_.screens.newSetName = newSetName;
     s_.screens.learning = learning;
     s_.screens.createSet = createSet;
+    // Off the learning screen the cards may be edited: no reply is taken back from there.
+    if (!learning)
+        loop_.dropUndo(QStringLiteral("Replies can be taken back on the learning screen only"));
 }
 
 present::LayoutContext Screens::layoutContext() const {

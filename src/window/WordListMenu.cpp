@@ -85,7 +85,7 @@ void WordListMenu::mnuImpWordList_Click() {
                 return !progress.wasCanceled();
             });
         progress.reset();
-        showNewSet(done.setName);
+        showNewSet(s_, done.setName);
         QString text = QStringLiteral("%1 imported from %2 into the new set \"%3\".")
                            .arg(cardsWere(done.cards), QFileInfo(path).fileName(), done.setName);
         if (done.skipped > 0)
@@ -102,15 +102,13 @@ void WordListMenu::mnuImpWordList_Click() {
     }
 }
 
-void WordListMenu::showNewSet(const QString& setName) {
-    // The new set becomes the chosen one, as a set made with New set does, so the list shows
-    // it and its cards are in the grid.
-    data::exec(s_.rs.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {setName});
-    s_.rs.UnloadAll();
-    s_.rs.LoadAll();
-    s_.window.ScrChangeVisible();
-    sets::refreshCardGrid(s_.c.TDBGrid2, s_.c.Adodc2);
-    s_.c.Adodc1->refresh();
+void showNewSet(learn::Form1State& s, const QString& setName) {
+    data::exec(s.rs.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {setName});
+    s.rs.UnloadAll();
+    s.rs.LoadAll();
+    s.window.ScrChangeVisible();
+    sets::refreshCardGrid(s.c.TDBGrid2, s.c.Adodc2);
+    s.c.Adodc1->refresh();
 }
 
 void WordListMenu::mnuExpWordList_Click() {

@@ -30,10 +30,13 @@ class WordListMenu : public QObject {
 
   private:
     QStringList setNames() const;
-    void showNewSet(const QString& setName);
 
     learn::Form1State& s_;
     QWidget* window_;
 };
+
+// Makes a newly imported set the chosen one, as New set does, so the list shows it and its
+// cards are in the grid.
+void showNewSet(learn::Form1State& s, const QString& setName);
 
 } // namespace app

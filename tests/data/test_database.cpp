@@ -23,7 +23,7 @@ QByteArray digest(const QString& path) {
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-// A copy of a file from tests/data in a temporary folder, so refusing it is tried on a
+// A copy of a file from tests/fixtures in a temporary folder, so refusing it is tried on a
 // file the test may check byte for byte.
 QString copyOfTestFile(const QTemporaryDir& dir, const QString& name) {
     const QString target = dir.filePath(name);
@@ -46,6 +46,8 @@ class TestDatabase : public QObject {
     void importViewsAreMadeAnewOnUpgrade();
     void olderFilesGetAnIdentityKeepingTheirData_data();
     void olderFilesGetAnIdentityKeepingTheirData();
+    void olderFilesJudgeExactlyKeepingTheirData_data();
+    void olderFilesJudgeExactlyKeepingTheirData();
     void missingFileIsRefusedWhenNotToBeCreated();
     void killDuringCreationLeavesNoFile();
     void readOnlyFileOrFolderIsNamedAndLeftAlone_data();
@@ -235,6 +237,32 @@ void TestDatabase::olderFilesGetAnIdentityKeepingTheirData() {
     QVERIFY(data::openDatabase(path).ok); // written once, kept from then on
     QCOMPARE(data::scalar(data::mainConnection(), "SELECT Id FROM DatabaseIdentity").toString(),
              id);
+    data::closeAllConnections();
+}
+
+void TestDatabase::olderFilesJudgeExactlyKeepingTheirData_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("cards");
+    QTest::newRow("version 1") << "version1.mdb" << 10;
+    QTest::newRow("version 3") << "version3.mdb" << 12;
+    QTest::newRow("version 4") << "version4.mdb" << 12;
+    QTest::newRow("version 5") << "version5.mdb" << 12;
+}
+
+// Files from before forgiving judging get its options, both off, and keep their cards.
+void TestDatabase::olderFilesJudgeExactlyKeepingTheirData() {
+    QFETCH(QString, file);
+    QFETCH(int, cards);
+    QTemporaryDir dir;
+    const QString path = copyOfTestFile(dir, file);
+    QVERIFY(data::openDatabase(path).ok);
+    const QSqlDatabase db = data::mainConnection();
+    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), cards);
+    QCOMPARE(data::scalar(db, "SELECT group_concat(IgnoreCapitals || IgnoreExtraBlanks) "
+                              "FROM JudgingOptions")
+                 .toString(),
+             QStringLiteral("00"));
     data::closeAllConnections();
 }
 

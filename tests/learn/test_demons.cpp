@@ -60,6 +60,7 @@ class TestDemons : public QObject {
     void lessonScoresLogsAndReorders();
     void failedMarkingKeepsTheLesson();
     void demonsAllGoneEndsTheLesson();
+    void demonReplyIsTakenBack();
     void deletingTheSetLeavesTheDemons();
     void kidsPictureTogglesTheDemons();
 };
@@ -110,6 +111,25 @@ void TestDemons::demonsNum() {
             QCOMPARE(f.c().Label7->text(), f.lesson().CSarray.at(1, learn::ColQuestion).toString());
         }
     }
+}
+
+// A Demons lesson takes a reply back as any lesson does, and stays a Demons lesson.
+void TestDemons::demonReplyIsTakenBack() {
+    testing::WindowFixture f;
+    TwoSets s(f);
+    f.t.exec("UPDATE Fields1 SET DemonsNum = 3");
+    f.start();
+    f.learn();
+    f.c().mnuLearnDemons->trigger();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("one"));
+    const QStringList before = f.replyTrace(s.w1);
+    f.reply("wrong");
+    QCOMPARE(f.logRows(), 1);
+    f.c().mnuUndoReply->trigger();
+    QCOMPARE(f.replyTrace(s.w1), before);
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("one"));
+    QVERIFY(f.lesson().demons);
+    QCOMPARE(marked(f), (QList<qint64>{s.w1, s.w2, s.w3}));
 }
 
 void TestDemons::lessonScoresLogsAndReorders() {

@@ -26,7 +26,7 @@ diff -u "$tmp/installed" "$tmp/package" || fail "the package's files differ from
 grep -qx usr/bin/memorant "$tmp/package" || fail "no usr/bin/memorant in the package"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6sql6-sqlite libqt6svg6 libqt6multimedia6 espeak-ng-data libqt6widgets6 \
+for dep in libqt6sql6-sqlite libqt6svg6 libqt6charts6 libqt6multimedia6 espeak-ng-data libqt6widgets6 \
            libespeak-ng1; do
   grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done

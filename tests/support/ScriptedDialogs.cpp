@@ -8,15 +8,22 @@ namespace testing {
 void ScriptedDialogs::message(const QString& text, const QString& title) {
     if (onMessage)
         onMessage(text);
-    shown_.append({Shown::Message, text, title});
+    shown_.append({Shown::Message, text, title, Button::Yes, {}});
+}
+
+void ScriptedDialogs::messageWithDetail(const QString& text, const QString& richDetail,
+                                        const QString& title) {
+    if (onMessage)
+        onMessage(text);
+    shown_.append({Shown::Message, text, title, Button::Yes, richDetail});
 }
 
 void ScriptedDialogs::warning(const QString& text, const QString& title) {
-    shown_.append({Shown::Warning, text, title});
+    shown_.append({Shown::Warning, text, title, Button::Yes, {}});
 }
 
 bool ScriptedDialogs::confirm(const QString& text, const QString& title, Button byDefault) {
-    shown_.append({Shown::Confirm, text, title, byDefault});
+    shown_.append({Shown::Confirm, text, title, byDefault, {}});
     return answers_.isEmpty() ? true : answers_.takeFirst();
 }
 

@@ -18,6 +18,7 @@ class ScriptedDialogs : public present::Dialogs {
         QString text;
         QString title;
         Button byDefault = Button::Yes; // a confirmation's default button
+        QString richDetail;             // rich text shown below the text
     };
 
     void nextAnswer(bool yes) { answers_.append(yes); }
@@ -25,6 +26,8 @@ class ScriptedDialogs : public present::Dialogs {
     std::function<void(const QString&)> onMessage;
 
     void message(const QString& text, const QString& title = {}) override;
+    void messageWithDetail(const QString& text, const QString& richDetail,
+                           const QString& title = {}) override;
     void warning(const QString& text, const QString& title = {}) override;
     bool confirm(const QString& text, const QString& title = {},
                  Button byDefault = Button::Yes) override;

@@ -73,6 +73,30 @@ struct WindowFixture {
         return t.scalar(sql, binds).toInt();
     }
 
+    // Everything a reply to `card` changes: its stored row, the log, the lesson's counters,
+    // its row of the card array and the status bar; to compare before and after an undo.
+    QStringList replyTrace(qint64 card) {
+        QStringList trace;
+        trace << t.scalar(QStringLiteral("SELECT quote(Rating) || quote(Correct) || "
+                                         "quote(Incorrect) || quote(\"Order\") || "
+                                         "quote(CurStatus) FROM Card WHERE Card_ID = ?"),
+                          {card})
+                     .toString();
+        trace
+            << t.scalar(QStringLiteral("SELECT group_concat(RecID || Result) FROM Log")).toString();
+        const learn::LessonState& L = lesson();
+        trace << QStringLiteral("%1 %2 %3 %4")
+                     .arg(L.Row)
+                     .arg(L.CheckAll)
+                     .arg(L.BunchCorrect)
+                     .arg(L.CurSetSize);
+        for (int col = learn::ColQuestion; col <= learn::ColDisplayQuestionNumber; ++col)
+            trace << L.CSarray.at(L.Row, col).toString();
+        for (QLabel* panel : c().panels)
+            trace << panel->text();
+        return trace;
+    }
+
     TempDatabase t;
     ScriptedDialogs dialogs;
     RecordingSpeech speech;

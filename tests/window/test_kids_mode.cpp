@@ -348,10 +348,19 @@ void TestKidsMode::answerPictures() {
 
     QTest::keyClicks(win.c().Text3, QStringLiteral("Bonn"));
     QVERIFY(!win.shown(win.c().Picture[10])); // typing hides the last verdict
+    const QString asked = win.speech.spoken.last();
     win.c().Command21->click();
     QCOMPARE(present::kidsPictureOf(win.c().Picture[10]), QStringLiteral("disappointment"));
     QVERIFY(win.speech.sounds.contains(2));
     QCOMPARE(win.dialogs.texts().last(), QStringLiteral("Correct answer is: Berlin"));
+    QVERIFY(win.dialogs.shown().last().richDetail.isEmpty()); // Kids keep the plain box
+
+    // Ctrl+Z in the reply box takes the wrong reply back in Kids mode too.
+    QTest::keyClick(win.c().Text3, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(win.t.scalar("SELECT group_concat(Result) FROM Log").toString(),
+             QStringLiteral("Correct"));
+    QCOMPARE(win.w.lesson().CSarray.at(win.w.lesson().Row, learn::ColQuestion).toString(), asked);
+    QCOMPARE(win.speech.spoken.last(), asked);
 }
 
 void TestKidsMode::pressedLook() {

@@ -1,0 +1,140 @@
+#include "StatsBench.h"
+
+#include "BenchDatabase.h"
+#include "Headless.h"
+#include "window/StatisticsWindow.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QProcess>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr DatabaseSize kLarge{100000, 1000000};
+
+std::map<std::string, std::vector<double>>& statsSamples() {
+    static std::map<std::string, std::vector<double>> m;
+    return m;
+}
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double medianOf(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+QString cacheDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/bench-data");
+}
+
+// The generated log ends before today: the window is shown as on the day of its last row,
+// so that every range holds replies.
+QDate lastLogDay() {
+    return QDate::fromString(
+        data::scalar(data::mainConnection(), QStringLiteral("SELECT max(\"Date\") FROM Log"))
+            .toString()
+            .left(10),
+        Qt::ISODate);
+}
+
+void settle() {
+    QApplication::processEvents();
+}
+
+void windowBench(benchmark::State& state) {
+    const QString path = workingCopy(kLarge, cacheDir());
+    if (!data::openDatabase(path).ok)
+        throw std::runtime_error("cannot open the benchmark database");
+    const QDate today = lastLogDay();
+    QuietDialogs dialogs;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        auto window = std::make_unique<app::StatisticsWindow>(dialogs);
+        window->setToday(today);
+        window->Form_Load();
+        window->show();
+        settle();
+        const double first = msSince(start);
+        state.SetIterationTime(first / 1000);
+        statsSamples()["stats_window_first"].push_back(first);
+
+        // 30 -> 90 -> 365 days, then one set and back to all sets.
+        for (int range : {1, 2}) {
+            const auto t = Clock::now();
+            window->rangeChooser->setCurrentIndex(range);
+            settle();
+            statsSamples()["stats_window_change"].push_back(msSince(t));
+        }
+        for (int set : {1, 0}) {
+            const auto t = Clock::now();
+            window->setChooser->setCurrentIndex(set);
+            settle();
+            statsSamples()["stats_window_change"].push_back(msSince(t));
+        }
+        const auto all = Clock::now();
+        window->rangeChooser->setCurrentIndex(3);
+        settle();
+        statsSamples()["stats_window_all_days"].push_back(msSince(all));
+        window->close();
+    }
+    if (dialogs.shown > 0)
+        throw std::runtime_error("the statistics window showed a message");
+    data::closeAllConnections();
+}
+
+// `memorant stats` as a learner runs it: all days, the whole log, as text.
+void commandBench(benchmark::State& state) {
+    const QString path = workingCopy(kLarge, cacheDir());
+    const QString program = QStringLiteral(MEMORANT_BINARY);
+    for (auto _ : state) {
+        QProcess p;
+        const auto start = Clock::now();
+        p.start(program, {QStringLiteral("--db"), path, QStringLiteral("stats")});
+        if (!p.waitForFinished(60000) || p.exitCode() != 0)
+            throw std::runtime_error("memorant stats failed: " +
+                                     p.readAllStandardError().toStdString());
+        const double ms = msSince(start);
+        state.SetIterationTime(ms / 1000);
+        statsSamples()["stats_command"].push_back(ms);
+    }
+}
+
+} // namespace
+
+void registerStatsBenchmarks() {
+    benchmark::RegisterBenchmark("statistics_window/100000_cards/1000000_log", windowBench)
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("stats_command/100000_cards/1000000_log", commandBench)
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+}
+
+void printStatsFigures() {
+    auto& s = statsSamples();
+    std::printf("stats_window_first_ms=%.2f stats_window_change_ms=%.2f "
+                "stats_window_all_days_ms=%.2f stats_command_ms=%.2f\n",
+                medianOf(s["stats_window_first"]), medianOf(s["stats_window_change"]),
+                medianOf(s["stats_window_all_days"]), medianOf(s["stats_command"]));
+}
+
+} // namespace bench

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/Commands.h"
+
+namespace app {
+
+// memorant import-deck FILE [--set NAME] [--swap]
+int runImportDeck(const CommandContext& context);
+// memorant export-deck SETNAME FILE
+int runExportDeck(const CommandContext& context);
+
+} // namespace app

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/Commands.h"
+
+namespace app {
+
+// memorant [--db PATH] stats [--days N] [--set NAME] [--csv]: replies per day and per set.
+int statsCommand(const CommandContext& context);
+
+} // namespace app

@@ -1,0 +1,37 @@
+#include "decks/Deck.h"
+
+namespace decks {
+namespace {
+
+QString count(int n, const char* one, const char* many) {
+    return n == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
+                  : QStringLiteral("%1 %2").arg(n).arg(QLatin1String(many));
+}
+
+} // namespace
+
+int DeckContent::cardCount() const {
+    int n = 0;
+    for (const DeckSet& s : sets)
+        n += static_cast<int>(s.cards.size());
+    return n;
+}
+
+QStringList DeckContent::leftOut() const {
+    QStringList why;
+    if (skipped > 0)
+        why << (fromPackage ? count(skipped, "note", "notes")
+                            : count(skipped, "entry", "entries")) +
+                   QStringLiteral(" without both a question and an answer skipped");
+    if (sounds > 0)
+        why << count(sounds, "sound", "sounds") +
+                   QStringLiteral(" left out (sounds are not taken)");
+    if (images > 0)
+        why << count(images, "picture", "pictures") +
+                   QStringLiteral(" left out (pictures are not taken)");
+    if (fromPackage)
+        why << QStringLiteral("scheduling data not imported: the cards start as new cards");
+    return why;
+}
+
+} // namespace decks

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "decks/Deck.h"
+
+#include <QSqlDatabase>
+#include <functional>
+
+namespace decks {
+
+// Reads a file of another trainer, its format told by its content: a zip archive is a deck
+// package, an XML file with a kvtml root a KVTML file. Only a regular file is read. Throws
+// DeckError naming the file.
+DeckContent readDeckFile(const QString& path);
+
+// Exchanges question and answer of every single-answer card (a multiple-answer card has no
+// one answer to ask by, and stays as it is).
+void swapSides(DeckContent& content);
+
+// Told how far the import has come (0 to 1000); returning false cancels it.
+using DeckProgress = std::function<bool(int permille)>;
+
+// Adds one new set per set of the content, named `names` (made unique by the caller), in
+// one transaction: a failure or a cancel adds nothing (DeckError, or data::DbError).
+void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,
+                const DeckProgress& progress = {});
+
+} // namespace decks

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace decks {
+
+// A text from a KVTML file: the blanks at its ends trimmed, each line break inside (with the
+// blanks around it) one blank.
+QString plainKvtmlText(const QString& text);
+
+// A field of a deck package as plain text: entities decoded (a non-breaking space an
+// ordinary blank), <br>, <div> and line breaks one blank, other tags dropped. [sound:...]
+// references and <img> elements are dropped and counted.
+struct FieldText {
+    QString text;
+    int sounds = 0;
+    int images = 0;
+};
+FieldText plainFieldText(const QString& html);
+
+// A cloze text: each {{cN::text::hint}} becomes "[…]" (or "[hint]"), and its text an answer,
+// in their order in the text.
+struct Cloze {
+    QString question;
+    QStringList answers;
+};
+Cloze clozeCard(const QString& text);
+
+} // namespace decks

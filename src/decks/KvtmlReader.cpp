@@ -1,0 +1,170 @@
+#include "decks/DeckText.h"
+#include "decks/Kvtml.h"
+#include "exchange/TextDecoding.h"
+
+#include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+namespace decks {
+namespace {
+
+using Reader = QXmlStreamReader;
+
+// An entry's texts by translation id, as written.
+struct RawEntry {
+    QMap<int, QString> texts;
+    QString comment; // of translation 0, the word games' description
+};
+
+[[noreturn]] void fail(const QString& path, qint64 line, const QString& why) {
+    const QString name = QFileInfo(path).fileName();
+    throw DeckError(
+        line > 0 ? QStringLiteral("%1, line %2: %3; nothing was added").arg(name).arg(line).arg(why)
+                 : QStringLiteral("%1: %2; nothing was added").arg(name, why));
+}
+
+// Whether the XML declaration names an encoding other than UTF-8; then the XML reader
+// decodes it as declared. UTF-8, or none, follows the word lists' rule.
+bool declaresOtherEncoding(const QByteArray& bytes) {
+    static const QRegularExpression declared(
+        QStringLiteral("^\\s*<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']+)[\"']"));
+    const QRegularExpressionMatch m = declared.match(QString::fromLatin1(bytes.left(512)));
+    if (!m.hasMatch())
+        return false;
+    const QString name = m.captured(1).toLower();
+    return name != QStringLiteral("utf-8") && name != QStringLiteral("utf8");
+}
+
+QString elementText(Reader& x) {
+    return x.readElementText(Reader::SkipChildElements);
+}
+
+RawEntry readEntry2(Reader& x) {
+    RawEntry entry;
+    while (x.readNextStartElement()) {
+        if (x.name() != QLatin1String("translation")) {
+            x.skipCurrentElement();
+            continue;
+        }
+        bool ok = false;
+        const int id = x.attributes().value(QLatin1String("id")).toInt(&ok);
+        while (x.readNextStartElement()) {
+            if (ok && x.name() == QLatin1String("text"))
+                entry.texts.insert(id, elementText(x));
+            else if (ok && id == 0 && x.name() == QLatin1String("comment"))
+                entry.comment = elementText(x);
+            else
+                x.skipCurrentElement();
+        }
+    }
+    return entry;
+}
+
+RawEntry readEntry1(Reader& x) {
+    RawEntry entry;
+    while (x.readNextStartElement()) {
+        if (x.name() == QLatin1String("o"))
+            entry.texts.insert(0, elementText(x));
+        else if (x.name() == QLatin1String("t") && !entry.texts.contains(1))
+            entry.texts.insert(1, elementText(x));
+        else
+            x.skipCurrentElement();
+    }
+    return entry;
+}
+
+bool usable(const QString& text) {
+    return !text.isEmpty() && text.size() <= kMaxTextLength;
+}
+
+} // namespace
+
+DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
+    QString decoded;
+    Reader x;
+    if (declaresOtherEncoding(bytes)) {
+        x.addData(bytes);
+    } else {
+        exchange::DecodedText text = exchange::decodeText(bytes);
+        if (text.badLine > 0)
+            fail(path, text.badLine, exchange::notUtf8Message(text.badLine));
+        decoded = std::move(text.text);
+        x.addData(decoded);
+    }
+    if (!x.readNextStartElement() || x.name() != QLatin1String("kvtml"))
+        fail(path, x.hasError() ? x.lineNumber() : 0,
+             x.hasError() ? QStringLiteral("the XML is not well-formed (%1)").arg(x.errorString())
+                          : QStringLiteral("this is not a KVTML file"));
+
+    DeckContent content;
+    content.path = path;
+    const bool v2 = x.attributes().value(QLatin1String("version")).startsWith(QLatin1Char('2'));
+    content.format = v2 ? QStringLiteral("KVTML 2.0") : QStringLiteral("KVTML 1.x");
+    QString title = x.attributes().value(QLatin1String("title")).toString();
+    int identifiers = 0;
+    QList<RawEntry> entries;
+    while (x.readNextStartElement()) {
+        const QStringView name = x.name();
+        if (v2 && name == QLatin1String("information")) {
+            while (x.readNextStartElement()) {
+                if (x.name() == QLatin1String("title"))
+                    title = elementText(x);
+                else
+                    x.skipCurrentElement();
+            }
+        } else if (v2 && name == QLatin1String("identifiers")) {
+            while (x.readNextStartElement()) {
+                identifiers += x.name() == QLatin1String("identifier") ? 1 : 0;
+                x.skipCurrentElement();
+            }
+        } else if (v2 && name == QLatin1String("entries")) {
+            while (x.readNextStartElement()) {
+                if (x.name() == QLatin1String("entry"))
+                    entries << readEntry2(x);
+                else
+                    x.skipCurrentElement();
+            }
+        } else if (!v2 && name == QLatin1String("e")) {
+            entries << readEntry1(x);
+        } else {
+            x.skipCurrentElement();
+        }
+    }
+    if (!x.hasError())
+        x.readNext(); // past the end of the root, so a fault after it is found too
+    while (!x.atEnd() && !x.hasError())
+        x.readNext();
+    if (x.hasError())
+        fail(path, x.lineNumber(),
+             QStringLiteral("the XML is not well-formed (%1)").arg(x.errorString()));
+
+    DeckSet set;
+    set.name = plainKvtmlText(title);
+    if (set.name.isEmpty())
+        set.name = QFileInfo(path).completeBaseName().trimmed();
+    if (set.name.isEmpty())
+        set.name = QStringLiteral("Cards");
+    // The word games keep one identifier: a word and a comment that describes it.
+    const bool wordGame = v2 && identifiers == 1;
+    for (const RawEntry& e : entries) {
+        const QString word = plainKvtmlText(e.texts.value(0));
+        const QString question = wordGame ? plainKvtmlText(e.comment) : word;
+        const QString answer = wordGame ? word : plainKvtmlText(e.texts.value(1));
+        if (usable(question) && usable(answer))
+            set.cards.append({question, {answer}, false});
+        else
+            ++content.skipped;
+    }
+    if (set.cards.isEmpty())
+        fail(path, 0,
+             wordGame ? QStringLiteral("no word has a comment to ask it by (%1 skipped)")
+                            .arg(content.skipped)
+                      : QStringLiteral("no entry holds both a question and an answer (%1 skipped)")
+                            .arg(content.skipped));
+    content.sets << set;
+    return content;
+}
+
+} // namespace decks

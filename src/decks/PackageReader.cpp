@@ -1,0 +1,250 @@
+#include "decks/DeckText.h"
+#include "decks/Package.h"
+#include "decks/PackageUnpack.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace decks {
+namespace {
+
+[[noreturn]] void refuse(const QString& why) {
+    throw DeckError(why);
+}
+
+// A read-only connection to the unpacked collection, removed with this.
+class Collection {
+  public:
+    explicit Collection(const QString& file)
+        : name_(QStringLiteral("deck-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open())
+            refuse(
+                QStringLiteral("its collection cannot be opened (%1)").arg(db.lastError().text()));
+    }
+    ~Collection() { QSqlDatabase::removeDatabase(name_); }
+    Collection(const Collection&) = delete;
+    Collection& operator=(const Collection&) = delete;
+
+    // Runs a statement; a failure is a refusal saying what could not be read.
+    QSqlQuery run(const QString& sql, const QString& what) const {
+        QSqlQuery q(QSqlDatabase::database(name_, false));
+        q.setForwardOnly(true);
+        if (!q.exec(sql))
+            refuse(QStringLiteral("its %1 cannot be read (%2)").arg(what, q.lastError().text()));
+        return q;
+    }
+
+  private:
+    QString name_;
+};
+
+// A value of someone else's file as text, whatever type it was stored as.
+QString text(const QVariant& v) {
+    return v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
+}
+
+qint64 number(const QVariant& v) {
+    return v.toLongLong();
+}
+
+// The kind of a newer note type, field 1 of its protobuf-encoded config (1: cloze).
+quint64 varint(const QByteArray& b, qsizetype& at, bool& ok) {
+    quint64 v = 0;
+    for (int shift = 0; shift < 64 && at < b.size(); shift += 7) {
+        const auto byte = static_cast<unsigned char>(b[at++]);
+        v |= quint64(byte & 0x7F) << shift;
+        if (!(byte & 0x80))
+            return v;
+    }
+    ok = false;
+    return 0;
+}
+
+int kindFromConfig(const QByteArray& config) {
+    qsizetype at = 0;
+    bool ok = true;
+    while (ok && at < config.size()) {
+        const quint64 key = varint(config, at, ok);
+        switch (key & 7) {
+        case 0: {
+            const quint64 value = varint(config, at, ok);
+            if (ok && key >> 3 == 1)
+                return value == 1 ? 1 : 0;
+            break;
+        }
+        case 1:
+            at += 8;
+            break;
+        case 2: {
+            const quint64 length = varint(config, at, ok);
+            if (length > quint64(config.size() - at))
+                return 0;
+            at += qsizetype(length);
+            break;
+        }
+        case 5:
+            at += 4;
+            break;
+        default:
+            return 0;
+        }
+    }
+    return 0;
+}
+
+struct Catalogue {
+    QHash<qint64, int> kinds;     // note type id -> kind
+    QHash<qint64, QString> decks; // deck id -> full name
+};
+
+QJsonObject jsonObject(const QVariant& value, const QString& what) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text(value).toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        refuse(QStringLiteral("its %1 cannot be read (not valid JSON)").arg(what));
+    return doc.object();
+}
+
+Catalogue readCatalogue(const Collection& c) {
+    Catalogue cat;
+    QSqlQuery newer = c.run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
+                                           "'table' AND name IN ('notetypes', 'decks')"),
+                            QStringLiteral("tables"));
+    if (newer.next() && newer.value(0).toInt() == 2) {
+        QSqlQuery types =
+            c.run(QStringLiteral("SELECT id, config FROM notetypes"), QStringLiteral("note types"));
+        while (types.next())
+            cat.kinds.insert(number(types.value(0)), kindFromConfig(types.value(1).toByteArray()));
+        QSqlQuery decks =
+            c.run(QStringLiteral("SELECT id, name FROM decks"), QStringLiteral("decks"));
+        while (decks.next())
+            cat.decks.insert(number(decks.value(0)),
+                             text(decks.value(1)).replace(QChar(0x1F), QStringLiteral("::")));
+        return cat;
+    }
+    QSqlQuery col = c.run(QStringLiteral("SELECT models, decks FROM col LIMIT 1"),
+                          QStringLiteral("collection"));
+    if (!col.next())
+        refuse(QStringLiteral("its collection holds no note types or decks"));
+    const QJsonObject models = jsonObject(col.value(0), QStringLiteral("note types"));
+    for (auto it = models.begin(); it != models.end(); ++it)
+        cat.kinds.insert(it.key().toLongLong(),
+                         it.value().toObject().value(QLatin1String("type")).toInt() == 1 ? 1 : 0);
+    const QJsonObject decks = jsonObject(col.value(1), QStringLiteral("decks"));
+    for (auto it = decks.begin(); it != decks.end(); ++it)
+        cat.decks.insert(it.key().toLongLong(),
+                         it.value().toObject().value(QLatin1String("name")).toString());
+    return cat;
+}
+
+// The deck of each note's first card.
+QHash<qint64, qint64> firstDecks(const Collection& c) {
+    QHash<qint64, qint64> decks;
+    QSqlQuery cards = c.run(QStringLiteral("SELECT nid, did FROM cards ORDER BY nid, ord, id"),
+                            QStringLiteral("cards"));
+    while (cards.next()) {
+        const qint64 note = number(cards.value(0));
+        if (!decks.contains(note))
+            decks.insert(note, number(cards.value(1)));
+    }
+    return decks;
+}
+
+bool usable(const QString& t) {
+    return !t.isEmpty() && t.size() <= kMaxTextLength;
+}
+
+void readNotes(const Collection& c, DeckContent& content) {
+    const Catalogue cat = readCatalogue(c);
+    const QHash<qint64, qint64> deckOf = firstDecks(c);
+    QMap<QString, DeckSet> sets; // by name, so equal names are one set and the order is stable
+    QSqlQuery notes = c.run(QStringLiteral("SELECT id, mid, flds FROM notes ORDER BY id"),
+                            QStringLiteral("notes"));
+    while (notes.next()) {
+        const QString all = text(notes.value(2));
+        // Markup takes room, but no note worth a card is many times the longest text.
+        if (all.size() > 8 * qsizetype(kMaxTextLength)) {
+            ++content.skipped;
+            continue;
+        }
+        const QStringList fields = all.split(QChar(0x1F));
+        FieldText first, second;
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            FieldText plain = plainFieldText(fields[i]);
+            content.sounds += plain.sounds;
+            content.images += plain.images;
+            if (i == 0)
+                first = std::move(plain);
+            else if (i == 1)
+                second = std::move(plain);
+        }
+        const auto deck = deckOf.constFind(number(notes.value(0)));
+        DeckCard card;
+        if (cat.kinds.value(number(notes.value(1))) == 1) {
+            Cloze cloze = clozeCard(first.text);
+            card = {cloze.question, cloze.answers, cloze.answers.size() > 1};
+        } else if (usable(second.text)) {
+            card = {first.text, {second.text}, false};
+        }
+        bool ok = deck != deckOf.constEnd() && usable(card.question) && !card.answers.isEmpty();
+        for (const QString& a : card.answers)
+            ok = ok && usable(a);
+        if (!ok) {
+            ++content.skipped;
+            continue;
+        }
+        QString name = cat.decks.value(*deck).trimmed();
+        if (name.isEmpty())
+            name = QStringLiteral("Default");
+        DeckSet& set = sets[name];
+        set.name = name;
+        set.cards.append(std::move(card));
+    }
+    content.sets = sets.values();
+}
+
+} // namespace
+
+DeckContent readPackage(const QString& path, const UnpackLimits& limits) {
+    DeckContent content;
+    content.path = path;
+    content.format = QStringLiteral("deck package");
+    content.fromPackage = true;
+    try {
+        const std::unique_ptr<QTemporaryFile> file = unpackCollection(path, limits);
+        {
+            Collection c(file->fileName());
+            c.run(QStringLiteral("PRAGMA trusted_schema = OFF"), QStringLiteral("collection"));
+            QSqlQuery check =
+                c.run(QStringLiteral("PRAGMA quick_check"), QStringLiteral("collection"));
+            if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
+                refuse(QStringLiteral("its collection is damaged"));
+            readNotes(c, content);
+        }
+        // SQLite may leave files beside it; none of them is ours to keep.
+        for (const char* suffix : {"-journal", "-wal", "-shm"})
+            QFile::remove(file->fileName() + QLatin1String(suffix));
+    } catch (const DeckError& e) {
+        throw DeckError(QStringLiteral("%1: %2; nothing was added")
+                            .arg(QFileInfo(path).fileName(), e.message()));
+    }
+    if (content.sets.isEmpty())
+        throw DeckError(
+            QStringLiteral("%1: no note holds both a question and an answer (%2 skipped); "
+                           "nothing was added")
+                .arg(QFileInfo(path).fileName())
+                .arg(content.skipped));
+    return content;
+}
+
+} // namespace decks

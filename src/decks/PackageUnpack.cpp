@@ -1,0 +1,139 @@
+#include "decks/PackageUnpack.h"
+
+#include <QDir>
+#include <zip.h>
+#include <zstd.h>
+
+namespace decks {
+namespace {
+
+[[noreturn]] void refuse(const QString& why) {
+    throw DeckError(why);
+}
+
+struct ZipCloser {
+    void operator()(zip_t* z) const { zip_discard(z); }
+};
+struct EntryCloser {
+    void operator()(zip_file_t* f) const { zip_fclose(f); }
+};
+struct ZstdFree {
+    void operator()(ZSTD_DStream* s) const { ZSTD_freeDStream(s); }
+};
+
+// Writes the unpacked bytes, counting them against the limits.
+class Sink {
+  public:
+    Sink(QTemporaryFile& file, const UnpackLimits& limits, qint64 compressed)
+        : file_(file), limits_(limits), compressed_(compressed) {}
+    void write(const char* data, qint64 n) {
+        written_ += n;
+        if (limits_.exceeded(written_, compressed_))
+            refuse(QStringLiteral("its collection unpacks to far more than it holds packed "
+                                  "(more than %1 bytes from %2), which no real deck does")
+                       .arg(written_)
+                       .arg(compressed_));
+        if (file_.write(data, n) != n)
+            refuse(
+                QStringLiteral("its collection cannot be unpacked (%1)").arg(file_.errorString()));
+    }
+
+  private:
+    QTemporaryFile& file_;
+    const UnpackLimits& limits_;
+    qint64 compressed_;
+    qint64 written_ = 0;
+};
+
+// A collection in write-ahead-log mode would need files beside it to be opened; the package
+// holds none, so the file is marked as an ordinary one.
+void clearWalMark(QTemporaryFile& file) {
+    if (file.size() < 100 || !file.seek(18))
+        return;
+    const QByteArray mark = file.read(2);
+    if (mark == QByteArray("\x02\x02", 2) && file.seek(18))
+        file.write("\x01\x01", 2);
+}
+
+} // namespace
+
+std::unique_ptr<QTemporaryFile> unpackCollection(const QString& path, const UnpackLimits& limits) {
+    int error = 0;
+    std::unique_ptr<zip_t, ZipCloser> archive(
+        zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!archive) {
+        zip_error_t e;
+        zip_error_init_with_code(&e, error);
+        const QString why = QString::fromUtf8(zip_error_strerror(&e));
+        zip_error_fini(&e);
+        refuse(
+            QStringLiteral("this is not a deck package (not a readable zip archive: %1)").arg(why));
+    }
+    const char* names[] = {"collection.anki21b", "collection.anki21", "collection.anki2"};
+    zip_int64_t index = -1;
+    bool zstd = false;
+    for (const char* name : names) {
+        index = zip_name_locate(archive.get(), name, 0);
+        if (index >= 0) {
+            zstd = name == names[0];
+            break;
+        }
+    }
+    if (index < 0)
+        refuse(QStringLiteral("this zip archive holds no collection, so it is not a deck package"));
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive.get(), zip_uint64_t(index), 0, &stat) != 0 ||
+        !(stat.valid & ZIP_STAT_COMP_SIZE))
+        refuse(QStringLiteral("its collection cannot be read from the archive"));
+    std::unique_ptr<zip_file_t, EntryCloser> entry(
+        zip_fopen_index(archive.get(), zip_uint64_t(index), 0));
+    if (!entry)
+        refuse(QStringLiteral("its collection cannot be read from the archive (%1)")
+                   .arg(QString::fromUtf8(zip_strerror(archive.get()))));
+
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                                 QStringLiteral("/memorant-deck-XXXXXX"));
+    if (!file->open()) // made readable by its owner only
+        refuse(QStringLiteral("no temporary file can be made (%1)").arg(file->errorString()));
+    Sink sink(*file, limits, qint64(stat.comp_size));
+    std::unique_ptr<ZSTD_DStream, ZstdFree> stream(zstd ? ZSTD_createDStream() : nullptr);
+    if (zstd && (!stream || ZSTD_isError(ZSTD_initDStream(stream.get()))))
+        refuse(QStringLiteral("its collection cannot be unpacked"));
+    QByteArray in(1 << 16, Qt::Uninitialized);
+    QByteArray out(int(ZSTD_DStreamOutSize()), Qt::Uninitialized);
+    size_t zstdLeft = 0; // not 0 while a zstd frame is unfinished
+    for (;;) {
+        const zip_int64_t n = zip_fread(entry.get(), in.data(), zip_uint64_t(in.size()));
+        if (n < 0)
+            refuse(QStringLiteral("the archive is damaged (%1)")
+                       .arg(QString::fromUtf8(zip_file_strerror(entry.get()))));
+        if (n == 0)
+            break;
+        if (!zstd) {
+            sink.write(in.constData(), n);
+            continue;
+        }
+        ZSTD_inBuffer input{in.constData(), size_t(n), 0};
+        // A full output buffer may leave more inside the decoder, even with the input used.
+        bool full = false;
+        do {
+            ZSTD_outBuffer output{out.data(), size_t(out.size()), 0};
+            zstdLeft = ZSTD_decompressStream(stream.get(), &output, &input);
+            if (ZSTD_isError(zstdLeft))
+                refuse(QStringLiteral("its collection is not validly compressed (%1)")
+                           .arg(QString::fromUtf8(ZSTD_getErrorName(zstdLeft))));
+            sink.write(out.constData(), qint64(output.pos));
+            full = output.pos == output.size;
+        } while (input.pos < input.size || full);
+    }
+    if (zstd && zstdLeft != 0)
+        refuse(QStringLiteral("its collection is cut short"));
+    clearWalMark(*file);
+    if (!file->flush())
+        refuse(QStringLiteral("its collection cannot be unpacked (%1)").arg(file->errorString()));
+    file->close();
+    return file;
+}
+
+} // namespace decks

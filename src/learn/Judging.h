@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+namespace learn {
+
+// Edit > Judging: how forgiving the comparison of a reply with its answer is. Both off is
+// exact judging, the default.
+struct JudgingOptions {
+    bool ignoreCapitals = false;    // compared by Unicode case folding
+    bool ignoreExtraBlanks = false; // blanks at the ends go, a run of blanks counts as one
+    bool operator==(const JudgingOptions&) const = default;
+};
+
+// The form a text is compared in under the options: the text itself when both are off.
+QString judgingForm(const QString& text, const JudgingOptions& options);
+
+// Whether a reply matches an answer under the options; an empty answer matches nothing.
+bool repliesMatch(const QString& reply, const QString& answer, const JudgingOptions& options);
+
+// The options kept in the database; a file without its row judges exactly. Throws DbError.
+JudgingOptions loadJudgingOptions(const QSqlDatabase& db);
+void saveJudgingOptions(const QSqlDatabase& db, const JudgingOptions& options);
+
+} // namespace learn

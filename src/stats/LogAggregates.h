@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDate>
+#include <QMap>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+namespace stats {
+
+// A span of whole days, both ends included. Empty when the log has nothing to show.
+struct DayRange {
+    QDate first;
+    QDate last;
+    bool isEmpty() const { return !first.isValid() || !last.isValid() || first > last; }
+    int days() const { return isEmpty() ? 0 : int(first.daysTo(last)) + 1; }
+};
+
+// The last `days` days, today the last of them.
+DayRange lastDays(int days, const QDate& today);
+// Every day from the first log row to today (or to the last row, when that is later);
+// empty when the log holds no dated row.
+DayRange allDays(const QSqlDatabase& db, const QDate& today);
+
+// The judged replies of one day. Every row of the log is a reply; it is correct when its
+// result is "Correct".
+struct DayCount {
+    QDate day;
+    int replies = 0;
+    int correct = 0;
+    int wrong() const { return replies - correct; }
+};
+
+// One entry per day of `range`, oldest first, days without replies as zeros. `setName`
+// empty means every set; otherwise the name the log rows carry. Throws data::DbError.
+QVector<DayCount> repliesPerDay(const QSqlDatabase& db, const DayRange& range,
+                                const QString& setName = {});
+
+// One set name: what the set holds now (`cards`, `answered`, `meanRating`; zeros and no
+// mean when no set has that name now) and what the log holds for the name in the range.
+struct SetSummary {
+    QString name;
+    int cards = 0;
+    int answered = 0; // cards answered at least once, by their counters
+    int replies = 0;
+    int correct = 0;
+    std::optional<double> meanRating;
+};
+
+// What every set holds now, by name (no log figures). Throws data::DbError.
+using SetsNow = QMap<QString, SetSummary>;
+SetsNow setsNow(const QSqlDatabase& db, const QString& setName = {});
+
+// One entry per name that has log rows in the range or names a set now, in name order;
+// with `setName` only that name. `now`, when given, stands for setsNow() read earlier, so
+// that a change of range reads the log only. Throws data::DbError.
+QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
+                                 const QString& setName = {}, const SetsNow* now = nullptr);
+
+// Every name of a set now or in the log, in name order.
+QStringList setNames(const QSqlDatabase& db);
+
+// Whether a set of that name exists now or log rows carry it.
+bool setNameKnown(const QSqlDatabase& db, const QString& setName);
+
+// Days learnt in a row: the run that ends today (or yesterday, while today has no reply
+// yet) and the longest run among `days`.
+struct Runs {
+    int current = 0;
+    int longest = 0;
+};
+Runs runsOfDays(const QVector<DayCount>& days, const QDate& today);
+
+// A card of a set that was answered wrongly at least once, in the order the Demons take them.
+struct HardCard {
+    qint64 cardId = 0;
+    QString question;
+    QString answer;
+    double rating = 0;
+    int correct = 0;
+    int incorrect = 0;
+};
+QVector<HardCard> hardestCards(const QSqlDatabase& db, const QString& setName, int limit = 10);
+
+} // namespace stats

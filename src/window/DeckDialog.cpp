@@ -1,0 +1,93 @@
+#include "window/DeckDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace app {
+namespace {
+
+constexpr int kCardsShown = 20;
+
+QTableWidget* table(QWidget* parent, const char* name, const QStringList& headers) {
+    auto* t = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setHorizontalHeaderLabels(headers);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setStretchLastSection(true);
+    return t;
+}
+
+void setRow(QTableWidget* t, int row, const QStringList& texts) {
+    for (int col = 0; col < texts.size(); ++col)
+        t->setItem(row, col, new QTableWidgetItem(texts[col]));
+}
+
+} // namespace
+
+DeckDialog::DeckDialog(const decks::DeckContent& content, const QStringList& names, QWidget* parent)
+    : QDialog(parent), content_(content) {
+    setObjectName(QStringLiteral("DeckDialog"));
+    setWindowTitle(QStringLiteral("Import cards from another trainer"));
+    auto* layout = new QVBoxLayout(this);
+    auto* summary =
+        new QLabel(QStringLiteral("%1 (%2) makes %3 cards in %4:")
+                       .arg(QFileInfo(content.path).fileName(), content.format)
+                       .arg(content.cardCount())
+                       .arg(names.size() == 1 ? QStringLiteral("1 new set")
+                                              : QStringLiteral("%1 new sets").arg(names.size())),
+                   this);
+    summary->setObjectName(QStringLiteral("summary"));
+    layout->addWidget(summary);
+
+    sets_ = table(this, "sets", {QStringLiteral("New set"), QStringLiteral("Cards")});
+    sets_->setRowCount(static_cast<int>(names.size()));
+    for (int i = 0; i < names.size(); ++i)
+        setRow(sets_, i, {names[i], QString::number(content.sets[i].cards.size())});
+    layout->addWidget(sets_);
+
+    layout->addWidget(new QLabel(QStringLiteral("The first cards of the chosen set:"), this));
+    cards_ = table(this, "cards", {QStringLiteral("Question"), QStringLiteral("Answer")});
+    layout->addWidget(cards_, 1);
+
+    const QStringList leftOut = content.leftOut();
+    auto* left =
+        new QLabel(leftOut.isEmpty() ? QStringLiteral("Nothing is left out.")
+                                     : QStringLiteral("Left out: ") +
+                                           leftOut.join(QStringLiteral("; ")) + QLatin1Char('.'),
+                   this);
+    left->setObjectName(QStringLiteral("leftOut"));
+    left->setWordWrap(true);
+    layout->addWidget(left);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Import"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(sets_, &QTableWidget::currentCellChanged, this, [this](int row) { showCards(row); });
+    sets_->setCurrentCell(0, 0);
+    showCards(0);
+    resize(640, 480);
+}
+
+void DeckDialog::showCards(int set) {
+    cards_->setRowCount(0);
+    if (set < 0 || set >= content_.sets.size())
+        return;
+    const QList<decks::DeckCard>& cards = content_.sets[set].cards;
+    const int shown = std::min<int>(kCardsShown, static_cast<int>(cards.size()));
+    cards_->setRowCount(shown);
+    for (int i = 0; i < shown; ++i)
+        setRow(cards_, i, {cards[i].question, cards[i].answers.join(QStringLiteral("; "))});
+}
+
+} // namespace app

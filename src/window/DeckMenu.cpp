@@ -1,0 +1,122 @@
+#include "window/DeckMenu.h"
+
+#include "data/Sql.h"
+#include "decks/DeckImport.h"
+#include "decks/DeckNames.h"
+#include "decks/Kvtml.h"
+#include "window/DeckDialog.h"
+#include "window/WordListMenu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QRegularExpression>
+
+namespace app {
+namespace {
+
+// A new entry placed right after `beside`, in the menu that holds it.
+QAction* entryAfter(QAction* beside, const char* name, const QString& caption, QObject* owner) {
+    auto* a = new QAction(caption, owner);
+    a->setObjectName(QString::fromLatin1(name));
+    for (QObject* o : beside->associatedObjects()) {
+        if (auto* menu = qobject_cast<QMenu*>(o)) {
+            const QList<QAction*> all = menu->actions();
+            menu->insertAction(all.value(all.indexOf(beside) + 1), a);
+            break;
+        }
+    }
+    return a;
+}
+
+} // namespace
+
+DeckMenu::DeckMenu(learn::Form1State& s, QWidget* window)
+    : QObject(window), s_(s), window_(window) {
+    setObjectName(QStringLiteral("DeckMenu"));
+    importAction = entryAfter(s_.c.mnuImpWordList, "mnuImpDeck",
+                              QStringLiteral("Cards from another trainer..."), this);
+    exportAction = entryAfter(s_.c.mnuExpWordList, "mnuExpDeck",
+                              QStringLiteral("Export set as KVTML..."), this);
+    connect(importAction, &QAction::triggered, this, &DeckMenu::importDeck);
+    connect(exportAction, &QAction::triggered, this, &DeckMenu::exportDeck);
+
+    chooseDeckToImport = [this] {
+        return QFileDialog::getOpenFileName(
+            window_, QStringLiteral("Import cards from another trainer"), QDir::homePath(),
+            QStringLiteral("Vocabulary files and deck packages (*.kvtml *.apkg *.colpkg);;"
+                           "All files (*)"));
+    };
+    previewDeck = [this](const decks::DeckContent& content, const QStringList& names) {
+        DeckDialog dialog(content, names, window_);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    chooseExportFile = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(window_, QStringLiteral("Export set as KVTML"),
+                                            QDir::home().filePath(suggested),
+                                            QStringLiteral("KVTML files (*.kvtml)"));
+    };
+}
+
+void DeckMenu::importDeck() {
+    const QString path = chooseDeckToImport();
+    if (path.isEmpty())
+        return;
+    try {
+        const decks::DeckContent content = decks::readDeckFile(path);
+        const QStringList names = decks::newSetNames(s_.rs.connection(), content);
+        if (!previewDeck(content, names))
+            return;
+        // Shown only when the import takes longer than half a second.
+        QProgressDialog progress(QStringLiteral("Importing %1...").arg(QFileInfo(path).fileName()),
+                                 QStringLiteral("Cancel"), 0, 1000, window_);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        progress.setAutoClose(false);
+        progress.setValue(0);
+        decks::storeDecks(s_.rs.connection(), content, names, [&progress](int permille) {
+            progress.setValue(permille);
+            return !progress.wasCanceled();
+        });
+        progress.reset();
+        showNewSet(s_, names.first());
+        s_.dialogs.message(decks::deckImportSummary(content, names));
+    } catch (const decks::DeckError& e) {
+        s_.dialogs.warning(e.message());
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("%1: nothing was added (%2)")
+                               .arg(QFileInfo(path).fileName(), e.message()));
+    }
+}
+
+void DeckMenu::exportDeck() {
+    try {
+        const QString setName =
+            data::scalar(s_.rs.connection(), QStringLiteral("SELECT SetName FROM Fields LIMIT 1"))
+                .toString();
+        if (setName.isEmpty()) {
+            s_.dialogs.message(QStringLiteral("Choose the set to export in the set list first."));
+            return;
+        }
+        QString suggested = setName;
+        suggested.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")),
+                          QStringLiteral("_"));
+        const QString path = chooseExportFile(suggested + QStringLiteral(".kvtml"));
+        if (path.isEmpty())
+            return;
+        const int written = decks::writeKvtml(s_.rs.connection(), setName, path);
+        s_.dialogs.message(QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0).")
+                               .arg(written == 1 ? QStringLiteral("1 card was")
+                                                 : QStringLiteral("%1 cards were").arg(written),
+                                    setName, QDir::toNativeSeparators(path)));
+    } catch (const decks::DeckError& e) {
+        s_.dialogs.warning(e.message());
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("The set could not be exported: %1").arg(e.message()));
+    }
+}
+
+} // namespace app

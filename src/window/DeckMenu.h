@@ -1,0 +1,37 @@
+#pragma once
+
+#include "decks/Deck.h"
+#include "learn/Form1State.h"
+
+#include <QObject>
+#include <functional>
+
+class QAction;
+
+namespace app {
+
+// File > Import > Cards from another trainer... and File > Export set as KVTML..., placed
+// beside the word-list entries.
+class DeckMenu : public QObject {
+    Q_OBJECT
+  public:
+    DeckMenu(learn::Form1State& s, QWidget* window);
+
+    void importDeck();
+    void exportDeck();
+
+    // What the learner chooses, behind seams so that tests need no modal dialog; an empty
+    // path or false means the learner cancelled.
+    std::function<QString()> chooseDeckToImport;
+    std::function<bool(const decks::DeckContent&, const QStringList& names)> previewDeck;
+    std::function<QString(const QString& suggestedName)> chooseExportFile;
+
+    QAction* importAction = nullptr;
+    QAction* exportAction = nullptr;
+
+  private:
+    learn::Form1State& s_;
+    QWidget* window_;
+};
+
+} // namespace app

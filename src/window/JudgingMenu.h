@@ -1,0 +1,22 @@
+#pragma once
+
+#include "learn/Form1State.h"
+
+#include <QObject>
+
+namespace app {
+
+// Edit > Judging: the two boxes of forgiving judging, shown as the database holds them and
+// stored as soon as one is ticked.
+class JudgingMenu : public QObject {
+  public:
+    JudgingMenu(learn::Form1State& s, QObject* parent);
+
+  private:
+    void showStored();
+    void store();
+
+    learn::Form1State& s_;
+};
+
+} // namespace app

@@ -1,0 +1,62 @@
+#include "window/ReplyCalendar.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace app {
+namespace {
+
+constexpr int kCell = 11;
+constexpr int kGap = 2;
+constexpr int kStep = kCell + kGap;
+
+} // namespace
+
+ReplyCalendar::ReplyCalendar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ReplyCalendar"));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void ReplyCalendar::setDays(const QVector<stats::DayCount>& days) {
+    days_ = days;
+    busiest_ = 0;
+    for (const stats::DayCount& d : days_)
+        busiest_ = std::max(busiest_, d.replies);
+    updateGeometry();
+    update();
+}
+
+int ReplyCalendar::shade(int replies, int busiest) {
+    if (replies <= 0 || busiest <= 0)
+        return 0;
+    // Quarters of the busiest day, so that one heavy day does not blank out the rest.
+    return std::clamp((replies * 4 + busiest - 1) / busiest, 1, 4);
+}
+
+QSize ReplyCalendar::sizeHint() const {
+    const int weeks = days_.isEmpty() ? 53 : (days_.size() + 13) / 7;
+    return {weeks * kStep + kGap, 7 * kStep + kGap};
+}
+
+void ReplyCalendar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor none = palette().color(QPalette::Mid).lighter(150);
+    const QColor full(0x21, 0x6e, 0x39);
+    if (days_.isEmpty())
+        return;
+    // Rows are weekdays, Monday on top; the first column starts at the first day's weekday.
+    const int offset = days_.first().day.dayOfWeek() - 1;
+    for (int i = 0; i < days_.size(); ++i) {
+        const int slot = i + offset;
+        const QRect cell(kGap + (slot / 7) * kStep, kGap + (slot % 7) * kStep, kCell, kCell);
+        const int step = shade(days_[i].replies, busiest_);
+        QColor color = none;
+        if (step > 0) {
+            color = full;
+            color.setAlphaF(0.25 + 0.1875 * step);
+        }
+        painter.fillRect(cell, color);
+    }
+}
+
+} // namespace app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "stats/LogAggregates.h"
+
+#include <QWidget>
+
+namespace app {
+
+// A year of days as a grid, one column a week, one cell a day, darker with more replies.
+class ReplyCalendar : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ReplyCalendar(QWidget* parent = nullptr);
+
+    void setDays(const QVector<stats::DayCount>& days);
+    const QVector<stats::DayCount>& days() const { return days_; }
+    // The shade step (0 none, 1 to 4) a number of replies gets beside the busiest day.
+    static int shade(int replies, int busiest);
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QVector<stats::DayCount> days_;
+    int busiest_ = 0;
+};
+
+} // namespace app

@@ -1,0 +1,372 @@
+#include "window/StatisticsWindow.h"
+
+#include "window/ReplyCalendar.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "exchange/RegularFile.h"
+#include "stats/StatsText.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace app {
+namespace {
+
+QTableWidget* newTable(const QStringList& headers, QWidget* parent) {
+    auto* table = new QTableWidget(0, int(headers.size()), parent);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void setRow(QTableWidget* table, int row, const QStringList& cells) {
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        if (c > 0)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, c, item);
+    }
+}
+
+QChart* newChart(const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return chart;
+}
+
+QString days(int n) {
+    return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
+}
+
+} // namespace
+
+QString rangeTitle(const stats::DayRange& range) {
+    if (range.isEmpty())
+        return QStringLiteral("no replies yet");
+    return QStringLiteral("%1 – %2 (%3)")
+        .arg(range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate),
+             days(range.days()));
+}
+
+const QList<int>& StatisticsWindow::rangeDays() {
+    static const QList<int> ranges{30, 90, 365, 0};
+    return ranges;
+}
+
+StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("StatisticsWindow"));
+    setWindowTitle(QStringLiteral("Statistics"));
+
+    rangeChooser = new QComboBox(this);
+    rangeChooser->setObjectName(QStringLiteral("rangeChooser"));
+    rangeChooser->addItems({QStringLiteral("Last 30 days"), QStringLiteral("Last 90 days"),
+                            QStringLiteral("Last 365 days"), QStringLiteral("All days")});
+    setChooser = new QComboBox(this);
+    setChooser->setObjectName(QStringLiteral("setChooser"));
+    savePngButton = new QPushButton(QStringLiteral("Save chart as PNG..."), this);
+    saveCsvButton = new QPushButton(QStringLiteral("Save numbers as CSV..."), this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(rangeChooser);
+    top->addWidget(setChooser, 1);
+    top->addStretch();
+    top->addWidget(savePngButton);
+    top->addWidget(saveCsvButton);
+
+    // Bars and line share one axis of days, numbered from the range's first day.
+    correctBars = new QBarSet(QStringLiteral("Correct"));
+    correctBars->setColor(QColor(0x2e, 0x8b, 0x57));
+    wrongBars = new QBarSet(QStringLiteral("Wrong"));
+    wrongBars->setColor(QColor(0xc0, 0x39, 0x2b));
+    auto* bars = new QStackedBarSeries;
+    bars->append(correctBars);
+    bars->append(wrongBars);
+    bars->setBarWidth(0.9);
+    QChart* barsChart = newChart(QStringLiteral("Replies per day"));
+    barsChart->addSeries(bars);
+    barsX_ = new QValueAxis;
+    barsX_->setLabelsVisible(false);
+    barsX_->setGridLineVisible(false);
+    auto* barsY = new QValueAxis;
+    barsY->setLabelFormat(QStringLiteral("%d"));
+    barsChart->addAxis(barsX_, Qt::AlignBottom);
+    barsChart->addAxis(barsY, Qt::AlignLeft);
+    bars->attachAxis(barsX_);
+    bars->attachAxis(barsY);
+    barsView = new QChartView(barsChart, this);
+    barsView->setObjectName(QStringLiteral("barsView"));
+    barsView->setMinimumHeight(220);
+
+    QChart* shareChart = newChart(QStringLiteral("Share correct per day"));
+    shareChart->legend()->hide();
+    shareX_ = new QValueAxis;
+    shareX_->setLabelsVisible(false);
+    shareX_->setGridLineVisible(false);
+    auto* shareY = new QValueAxis;
+    shareY->setRange(0, 1);
+    shareY->setLabelFormat(QStringLiteral("%.1f"));
+    shareChart->addAxis(shareX_, Qt::AlignBottom);
+    shareChart->addAxis(shareY, Qt::AlignLeft);
+    shareView = new QChartView(shareChart, this);
+    shareView->setObjectName(QStringLiteral("shareView"));
+    shareView->setMinimumHeight(180);
+
+    calendar = new ReplyCalendar(this);
+    runsLabel = new QLabel(this);
+    runsLabel->setObjectName(QStringLiteral("runsLabel"));
+
+    charts_ = new QWidget(this);
+    auto* chartsLayout = new QVBoxLayout(charts_);
+    chartsLayout->setContentsMargins(0, 0, 0, 0);
+    chartsLayout->addWidget(barsView, 3);
+    chartsLayout->addWidget(shareView, 2);
+    auto* calendarTitle = new QLabel(QStringLiteral("Replies in the last year"), charts_);
+    chartsLayout->addWidget(calendarTitle);
+    chartsLayout->addWidget(calendar);
+    chartsLayout->addWidget(runsLabel);
+
+    setTable = newTable({QStringLiteral("Set"), QStringLiteral("Cards"), QStringLiteral("Answered"),
+                         QStringLiteral("Replies"), QStringLiteral("Share correct"),
+                         QStringLiteral("Mean rating")},
+                        this);
+    setTable->setObjectName(QStringLiteral("setTable"));
+    hardTable =
+        newTable({QStringLiteral("Question"), QStringLiteral("Answer"), QStringLiteral("Rating"),
+                  QStringLiteral("Correct"), QStringLiteral("Wrong")},
+                 this);
+    hardTable->setObjectName(QStringLiteral("hardTable"));
+    hardTable->setToolTip(QStringLiteral("Double-click a card to open it in its set"));
+    auto* tables = new QVBoxLayout;
+    tables->addWidget(new QLabel(QStringLiteral("Sets"), this));
+    tables->addWidget(setTable, 1);
+    tables->addWidget(new QLabel(QStringLiteral("Hardest cards of the chosen set"), this));
+    tables->addWidget(hardTable, 1);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(charts_, 3);
+    body->addLayout(tables, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(body, 1);
+    resize(1100, 760);
+
+    chooseSaveFile = [this](const QString& caption, const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, caption, QDir::home().filePath(suggested));
+    };
+    connect(rangeChooser, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(setChooser, &QComboBox::currentIndexChanged, this, [this] {
+        refresh();
+        refreshCalendar();
+    });
+    connect(setTable, &QTableWidget::currentCellChanged, this, [this] { showHardCards(); });
+    connect(hardTable, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        const int set = setTable->currentRow();
+        if (openCard && row >= 0 && row < hard_.size() && set >= 0 && set < sets_.size())
+            openCard(sets_[set].name, hard_[row].cardId);
+    });
+    connect(savePngButton, &QPushButton::clicked, this, &StatisticsWindow::saveChartAsPng);
+    connect(saveCsvButton, &QPushButton::clicked, this, &StatisticsWindow::saveNumbersAsCsv);
+}
+
+void StatisticsWindow::Form_Load() {
+    db_ = data::openConnection(QStringLiteral("Statistics"));
+    const QSignalBlocker quiet(setChooser);
+    setChooser->clear();
+    setChooser->addItem(QStringLiteral("All sets"));
+    setChooser->addItems(stats::setNames(db_));
+    setsNow_ = stats::setsNow(db_);
+    refresh();
+    refreshCalendar();
+}
+
+QString StatisticsWindow::chosenSet() const {
+    return setChooser->currentIndex() > 0 ? setChooser->currentText() : QString();
+}
+
+QDate StatisticsWindow::today() const {
+    return today_.isValid() ? today_ : QDate::currentDate();
+}
+
+QList<QLineSeries*> StatisticsWindow::shareLines() const {
+    QList<QLineSeries*> lines;
+    for (QAbstractSeries* series : shareView->chart()->series())
+        if (auto* line = qobject_cast<QLineSeries*>(series))
+            lines << line;
+    return lines;
+}
+
+void StatisticsWindow::refresh() {
+    try {
+        const QDate today = this->today();
+        const int back = rangeDays().value(rangeChooser->currentIndex());
+        const stats::DayRange range =
+            back > 0 ? stats::lastDays(back, today) : stats::allDays(db_, today);
+        days_ = stats::repliesPerDay(db_, range, chosenSet());
+        sets_ = stats::setSummaries(db_, range, chosenSet(), &setsNow_);
+        // The days' axis has no labels of its own: the titles say which days it spans.
+        barsView->chart()->setTitle(QStringLiteral("Replies per day, ") + rangeTitle(range));
+        shareView->chart()->setTitle(QStringLiteral("Share correct per day, ") + rangeTitle(range));
+    } catch (const data::DbError& e) {
+        days_.clear();
+        sets_.clear();
+        dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+    }
+    showBars();
+    showShare();
+    showSets();
+}
+
+void StatisticsWindow::refreshCalendar() {
+    try {
+        const QDate today = this->today();
+        calendar->setDays(stats::repliesPerDay(db_, stats::lastDays(365, today), chosenSet()));
+    } catch (const data::DbError& e) {
+        calendar->setDays({});
+        dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+    }
+    const stats::Runs runs = stats::runsOfDays(calendar->days(), today());
+    runsLabel->setText(QStringLiteral("Current run: %1 learnt in a row\nLongest run this year: %2")
+                           .arg(days(runs.current), days(runs.longest)));
+}
+
+void StatisticsWindow::showBars() {
+    QList<qreal> correct;
+    QList<qreal> wrong;
+    correct.reserve(days_.size());
+    wrong.reserve(days_.size());
+    int highest = 0;
+    for (const stats::DayCount& d : days_) {
+        correct << d.correct;
+        wrong << d.wrong();
+        highest = std::max(highest, d.replies);
+    }
+    correctBars->remove(0, correctBars->count());
+    wrongBars->remove(0, wrongBars->count());
+    correctBars->append(correct);
+    wrongBars->append(wrong);
+    barsX_->setRange(-0.5, std::max(qsizetype(1), days_.size()) - 0.5);
+    auto* y = qobject_cast<QValueAxis*>(barsView->chart()->axes(Qt::Vertical).value(0));
+    y->setRange(0, std::max(1, highest));
+    y->applyNiceNumbers();
+}
+
+void StatisticsWindow::showShare() {
+    // Days without replies have no share: the line stops there and starts again after.
+    QChart* chart = shareView->chart();
+    chart->removeAllSeries();
+    QValueAxis* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+    const QColor color(0x1f, 0x5f, 0xa8);
+    QLineSeries* line = nullptr;
+    for (int i = 0; i < days_.size(); ++i) {
+        const stats::DayCount& d = days_[i];
+        if (d.replies == 0) {
+            line = nullptr;
+            continue;
+        }
+        if (!line) {
+            line = new QLineSeries;
+            line->setColor(color);
+            line->setPointsVisible(true);
+            chart->addSeries(line);
+            line->attachAxis(shareX_);
+            line->attachAxis(y);
+        }
+        line->append(i, double(d.correct) / d.replies);
+    }
+    shareX_->setRange(-0.5, std::max(qsizetype(1), days_.size()) - 0.5);
+}
+
+void StatisticsWindow::showSets() {
+    // The set chosen before stays chosen when it is still listed.
+    const QTableWidgetItem* before = setTable->item(setTable->currentRow(), 0);
+    const QString current = before ? before->text() : QString();
+    const QSignalBlocker quiet(setTable);
+    setTable->setRowCount(int(sets_.size()));
+    int keep = sets_.isEmpty() ? -1 : 0;
+    for (int r = 0; r < sets_.size(); ++r) {
+        const stats::SetSummary& s = sets_[r];
+        setRow(setTable, r,
+               {s.name, QString::number(s.cards), QString::number(s.answered),
+                QString::number(s.replies), stats::share(s.correct, s.replies),
+                stats::fourDecimals(s.meanRating)});
+        if (s.name == current)
+            keep = r;
+    }
+    setTable->resizeColumnsToContents();
+    setTable->setCurrentCell(keep, 0);
+    showHardCards();
+}
+
+void StatisticsWindow::showHardCards() {
+    const int set = setTable->currentRow();
+    hard_.clear();
+    if (set >= 0 && set < sets_.size()) {
+        try {
+            hard_ = stats::hardestCards(db_, sets_[set].name);
+        } catch (const data::DbError& e) {
+            dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+        }
+    }
+    hardTable->setRowCount(int(hard_.size()));
+    for (int r = 0; r < hard_.size(); ++r) {
+        const stats::HardCard& c = hard_[r];
+        setRow(hardTable, r,
+               {c.question, c.answer, QString::number(c.rating, 'f', 4), QString::number(c.correct),
+                QString::number(c.incorrect)});
+    }
+    hardTable->resizeColumnsToContents();
+}
+
+void StatisticsWindow::saveChartAsPng() {
+    const QString path =
+        chooseSaveFile(QStringLiteral("Save chart as PNG"), QStringLiteral("statistics.png"));
+    if (path.isEmpty())
+        return;
+    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
+    if (!refused.isEmpty()) {
+        dialogs_.warning(refused);
+        return;
+    }
+    if (!charts_->grab().save(path, "PNG"))
+        dialogs_.warning(QStringLiteral("The chart could not be saved as \"%1\".").arg(path));
+}
+
+void StatisticsWindow::saveNumbersAsCsv() {
+    const QString path =
+        chooseSaveFile(QStringLiteral("Save numbers as CSV"), QStringLiteral("statistics.csv"));
+    if (path.isEmpty())
+        return;
+    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
+    if (!refused.isEmpty()) {
+        dialogs_.warning(refused);
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(stats::statsCsv(days_, sets_).toUtf8()) < 0 || !file.commit())
+        dialogs_.warning(QStringLiteral("The numbers could not be saved as \"%1\": %2")
+                             .arg(path, file.errorString()));
+}
+
+} // namespace app

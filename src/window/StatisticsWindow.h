@@ -1,0 +1,91 @@
+#pragma once
+
+#include "present/Dialogs.h"
+#include "stats/LogAggregates.h"
+
+#include <QSqlDatabase>
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+class QPushButton;
+class QChartView;
+class QBarSet;
+class QLineSeries;
+class QValueAxis;
+
+namespace app {
+
+class ReplyCalendar;
+
+// The "Statistics" window: replies per day, the share correct, a year's calendar and the
+// sets with their hardest cards, for a range of days and all sets or one. It reads the log
+// through a connection of its own and shows it as it stood at the last change of range or set.
+class StatisticsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit StatisticsWindow(present::Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Opens the connection and shows the first range. Throws data::DbError.
+    void Form_Load();
+    // The day the ranges end on; today unless set (the benchmark's log ends earlier).
+    void setToday(const QDate& today) { today_ = today; }
+
+    // The ranges offered, in the chooser's order: days back from today, 0 for all days.
+    static const QList<int>& rangeDays();
+
+    QComboBox* rangeChooser = nullptr;
+    QComboBox* setChooser = nullptr;
+    QChartView* barsView = nullptr;
+    QChartView* shareView = nullptr;
+    QBarSet* correctBars = nullptr;
+    QBarSet* wrongBars = nullptr;
+    ReplyCalendar* calendar = nullptr;
+    QLabel* runsLabel = nullptr;
+    QTableWidget* setTable = nullptr;
+    QTableWidget* hardTable = nullptr;
+    QPushButton* savePngButton = nullptr;
+    QPushButton* saveCsvButton = nullptr;
+
+    // What is shown now.
+    const QVector<stats::DayCount>& shownDays() const { return days_; }
+    const QVector<stats::SetSummary>& shownSets() const { return sets_; }
+    QList<QLineSeries*> shareLines() const;
+
+    // Asks for the file to save to (empty: cancelled); tests replace it.
+    std::function<QString(const QString& caption, const QString& suggested)> chooseSaveFile;
+    // Opens the card grid on a set with a card current; set by the window's owner.
+    std::function<void(const QString& setName, qint64 cardId)> openCard;
+
+    void saveChartAsPng();
+    void saveNumbersAsCsv();
+
+  private:
+    void refresh();
+    void refreshCalendar();
+    void showBars();
+    void showShare();
+    void showSets();
+    void showHardCards();
+    QString chosenSet() const;
+
+    QDate today() const;
+
+    present::Dialogs& dialogs_;
+    QDate today_;
+    QSqlDatabase db_;
+    QWidget* charts_ = nullptr;
+    QValueAxis* barsX_ = nullptr;
+    QValueAxis* shareX_ = nullptr;
+    QVector<stats::DayCount> days_;
+    QVector<stats::SetSummary> sets_;
+    stats::SetsNow setsNow_; // the sets as they were when the window was loaded
+    QVector<stats::HardCard> hard_;
+};
+
+// "2026-11-01 – 2026-11-30 (30 days)", the title of the days' axis.
+QString rangeTitle(const stats::DayRange& range);
+
+} // namespace app

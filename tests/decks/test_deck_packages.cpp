@@ -1,0 +1,194 @@
+// Deck packages made in the test from SQL, read and stored; hostile packages refused.
+#include "PackageBuilder.h"
+#include "data/Database.h"
+#include "decks/DeckImport.h"
+#include "decks/Package.h"
+#include "support/Files.h"
+#include "support/TempDatabase.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using testing::Collection;
+
+namespace {
+
+// The unpacked collections this process left in the temporary folder.
+QStringList leftovers() {
+    return QDir(QDir::tempPath()).entryList({QStringLiteral("memorant-deck-*")}, QDir::Files);
+}
+
+} // namespace
+
+class TestDeckPackages : public QObject {
+    Q_OBJECT
+  private slots:
+    void eachCollectionForm_data();
+    void eachCollectionForm();
+    void storedAsNewSets();
+    void cancelAddsNothing();
+    void hostilePackages_data();
+    void hostilePackages();
+};
+
+void TestDeckPackages::eachCollectionForm_data() {
+    QTest::addColumn<int>("form");
+    QTest::newRow("collection.anki2") << int(Collection::Anki2);
+    QTest::newRow("collection.anki21") << int(Collection::Anki21);
+    QTest::newRow("collection.anki21b, zstd") << int(Collection::Anki21b);
+}
+
+void TestDeckPackages::eachCollectionForm() {
+    QFETCH(int, form);
+    QTemporaryDir dir;
+    const QString path = testing::writePackage(dir.path(), Collection(form));
+    const decks::DeckContent c = decks::readDeckFile(path);
+    QVERIFY(c.fromPackage);
+    // Only decks holding a note's first card make sets; the subdeck keeps its full name.
+    QCOMPARE(c.sets.size(), 2);
+    QCOMPARE(c.sets[0].name, QStringLiteral("Geography"));
+    QCOMPARE(c.sets[1].name, QStringLiteral("Languages::French"));
+    const QList<decks::DeckCard>& geo = c.sets[0].cards;
+    QCOMPARE(geo.size(), 2);
+    QCOMPARE(geo[0].question, QStringLiteral("Paris is&"));
+    QCOMPARE(geo[0].answers, QStringList{QStringLiteral("capital of France")});
+    QCOMPARE(geo[1].question, QStringLiteral("[\u2026] is the capital of [country]"));
+    QCOMPARE(geo[1].answers, (QStringList{QStringLiteral("Paris"), QStringLiteral("France")}));
+    QVERIFY(geo[1].orderImportant);
+    // The reversed note makes one card.
+    QCOMPARE(c.sets[1].cards.size(), 1);
+    QCOMPARE(c.sets[1].cards[0].question, QStringLiteral("le chat"));
+    QCOMPARE(c.sets[1].cards[0].answers, QStringList{QStringLiteral("the cat")});
+    QCOMPARE(c.skipped, 1);
+    QCOMPARE(c.sounds, 1);
+    QCOMPARE(c.images, 2);
+    QVERIFY(c.leftOut().join(';').contains(QStringLiteral("cards start as new cards")));
+    QVERIFY(leftovers().isEmpty());
+}
+
+void TestDeckPackages::storedAsNewSets() {
+    testing::TempDatabase t;
+    t.addSet(QStringLiteral("geography"));
+    QTemporaryDir dir;
+    decks::DeckContent c =
+        decks::readDeckFile(testing::writePackage(dir.path(), Collection::Anki21b));
+    decks::swapSides(c);
+    decks::storeDecks(t.db(), c, {QStringLiteral("Geography 2"), QStringLiteral("French")});
+    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 3);
+    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s USING (Set_ID) "
+                      "WHERE s.SetName = 'Geography 2'")
+                 .toInt(),
+             2);
+    // Swapped, a single-answer card; the cloze card keeps its answers, in order.
+    QCOMPARE(t.scalar("SELECT Question FROM Card WHERE Answer = 'Paris is&'").toString(),
+             QStringLiteral("capital of France"));
+    const QVariant cloze = t.scalar("SELECT Card_ID FROM Card WHERE Answer = 'Multi'");
+    QCOMPARE(t.scalar("SELECT ShowOrder FROM Card WHERE Card_ID = ?", {cloze}).toInt(), 1);
+    QCOMPARE(t.scalar("SELECT group_concat(M_Answer, ',') FROM MultipleAnswers WHERE Card_ID = ?",
+                      {cloze})
+                 .toString(),
+             QStringLiteral("Paris,France"));
+    QCOMPARE(
+        t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = Card_ID AND CurStatus = 0").toInt(),
+        3);
+}
+
+void TestDeckPackages::cancelAddsNothing() {
+    testing::TempDatabase t;
+    decks::DeckContent c;
+    c.path = QStringLiteral("big.kvtml");
+    c.sets.append({QStringLiteral("Big"), {}});
+    for (int i = 0; i < 2000; ++i)
+        c.sets[0].cards.append({QString::number(i), {QStringLiteral("x")}, false});
+    const int before = t.scalar("SELECT COUNT(*) FROM Card").toInt();
+    try {
+        decks::storeDecks(t.db(), c, {QStringLiteral("Big")}, [](int) { return false; });
+        QFAIL("not cancelled");
+    } catch (const decks::DeckError& e) {
+        QCOMPARE(e.message(),
+                 QStringLiteral("big.kvtml: the import was cancelled; nothing was added"));
+    }
+    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card").toInt(), before);
+    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Big'").toInt(), 0);
+}
+
+void TestDeckPackages::hostilePackages_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a zip") << "notzip"
+                               << "not a readable zip archive";
+    QTest::newRow("truncated zip") << "truncated"
+                                   << "not a readable zip archive";
+    QTest::newRow("no collection") << "nocollection"
+                                   << "holds no collection";
+    QTest::newRow("zip bomb ratio") << "bomb"
+                                    << "unpacks to far more than it holds packed";
+    QTest::newRow("zstd bomb ratio") << "zstdbomb"
+                                     << "unpacks to far more than it holds packed";
+    QTest::newRow("not SQLite") << "notsqlite"
+                                << "its collection";
+    QTest::newRow("damaged page") << "damaged"
+                                  << "its collection";
+    QTest::newRow("broken JSON") << "json"
+                                 << "its note types cannot be read";
+}
+
+void TestDeckPackages::hostilePackages() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hostile.apkg"));
+    const QString good = testing::writePackage(dir.path(), Collection::Anki21);
+    const QByteArray collection =
+        testing::readFile(dir.filePath(QStringLiteral("collection.sqlite")));
+    decks::UnpackLimits limits;
+    if (kind == "notzip") {
+        testing::writeFile(path, "PK\x03\x04 this is no archive at all");
+    } else if (kind == "truncated") {
+        const QByteArray bytes = testing::readFile(good);
+        testing::writeFile(path, bytes.left(bytes.size() / 2));
+    } else if (kind == "nocollection") {
+        testing::writeZip(path, {{"media", "{}"}});
+    } else if (kind == "bomb" || kind == "zstdbomb") {
+        // The rule is tried with a small floor, so the test need not unpack 100 MB.
+        limits.floor = 1 << 20;
+        const QByteArray zeros(4 << 20, '\0');
+        testing::writeZip(path, {{kind == "bomb" ? "collection.anki2" : "collection.anki21b",
+                                  kind == "bomb" ? zeros : testing::zstd(zeros)}});
+    } else if (kind == "notsqlite") {
+        testing::writeZip(path, {{"collection.anki21", QByteArray(8192, 'x')}});
+    } else if (kind == "damaged") {
+        QByteArray bytes = collection;
+        QVERIFY(bytes.size() > 4 * 4096);
+        for (qsizetype i = 2 * 4096; i < 4 * 4096; ++i)
+            bytes[i] = char(0xA5);
+        testing::writeZip(path, {{"collection.anki21", bytes}});
+    } else if (kind == "json") {
+        const QString sqlite = dir.filePath(QStringLiteral("collection.sqlite"));
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("j"));
+            db.setDatabaseName(sqlite);
+            QVERIFY(db.open());
+            QSqlQuery(db).exec(QStringLiteral("UPDATE col SET models = '{\"1\": [broken'"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("j"));
+        testing::writeZip(path, {{"collection.anki21", testing::readFile(sqlite)}});
+    }
+    try {
+        decks::readPackage(path, limits);
+        QFAIL("not refused");
+    } catch (const decks::DeckError& e) {
+        QVERIFY2(e.message().startsWith(QStringLiteral("hostile.apkg: ")), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        QVERIFY2(e.message().endsWith(QStringLiteral("nothing was added")),
+                 qPrintable(e.message()));
+    }
+    QVERIFY(leftovers().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestDeckPackages)
+#include "test_deck_packages.moc"

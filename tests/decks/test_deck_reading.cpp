@@ -1,0 +1,192 @@
+// KVTML files and the texts of deck packages, read as the import reads them.
+#include "data/Database.h"
+#include "decks/DeckImport.h"
+#include "decks/DeckText.h"
+#include "decks/Kvtml.h"
+#include "support/Files.h"
+#include "support/TempDatabase.h"
+
+#include <QtTest>
+
+namespace {
+
+QString deckFile(const char* name) {
+    return QStringLiteral(MEMORANT_FIXTURES "/decks/") + QString::fromLatin1(name);
+}
+
+} // namespace
+
+class TestDeckReading : public QObject {
+    Q_OBJECT
+  private slots:
+    void kvtmlFiles_data();
+    void kvtmlFiles();
+    void kvtmlRefusals_data();
+    void kvtmlRefusals();
+    void fieldText_data();
+    void fieldText();
+    void cloze_data();
+    void cloze();
+    void exportReadsBack();
+};
+
+void TestDeckReading::kvtmlFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QStringList>("cards"); // question, answer, ...
+    QTest::addColumn<int>("skipped");
+    QTest::newRow("2.0") << "french.kvtml"
+                         << "KVTML 2.0"
+                         << "French  animals"
+                         << QStringList{"the cat",   "le chat",  "the dog", "le chien & la chienne",
+                                        "the mouse", "la souris"}
+                         << 1;
+    QTest::newRow("1.x, titled by its attribute")
+        << "old.kvtml"
+        << "KVTML 1.x"
+        << "Old German" << QStringList{"house", "Haus", "tree", "Baum"} << 1;
+    QTest::newRow("a word game's list: the comment asks for the word")
+        << "words.kvtml"
+        << "KVTML 2.0"
+        << "words" << QStringList{"an animal with a long neck", "giraffe"} << 1;
+    QTest::newRow("declared UTF-8, written in Windows-1252")
+        << "cp1252.kvtml"
+        << "KVTML 2.0" << QStringLiteral("Café")
+        << QStringList{QStringLiteral("naïve"), QStringLiteral("€ price")} << 0;
+    QTest::newRow("declared Latin-1")
+        << "latin1.kvtml"
+        << "KVTML 2.0"
+        << "latin1" << QStringList{QStringLiteral("grün"), "green"} << 0;
+}
+
+void TestDeckReading::kvtmlFiles() {
+    QFETCH(QString, file);
+    const decks::DeckContent c = decks::readDeckFile(deckFile(file.toLatin1().constData()));
+    QTEST(c.format, "format");
+    QCOMPARE(c.sets.size(), 1);
+    QTEST(c.sets[0].name, "set");
+    QStringList cards;
+    for (const decks::DeckCard& card : c.sets[0].cards)
+        cards << card.question << card.answers;
+    QTEST(cards, "cards");
+    QTEST(c.skipped, "skipped");
+    QVERIFY(!c.fromPackage);
+}
+
+void TestDeckReading::kvtmlRefusals_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("malformed, its line named")
+        << testing::readFile(deckFile("broken.kvtml"))
+        << "broken.kvtml, line 6: the XML is not well-formed";
+    QTest::newRow("words without comments")
+        << testing::readFile(deckFile("nocomments.kvtml"))
+        << "broken.kvtml: no word has a comment to ask it by (2 skipped); nothing was added";
+    QTest::newRow("another XML file") << QByteArray("<?xml version=\"1.0\"?>\n<html/>\n")
+                                      << "broken.kvtml: this is not a KVTML file";
+    QTest::newRow("a fault after the root")
+        << QByteArray("<kvtml version=\"2.0\"><entries><entry><translation id=\"0\"><text>a"
+                      "</text></translation><translation id=\"1\"><text>b</text></translation>"
+                      "</entry></entries></kvtml>\n<kvtml>")
+        << "broken.kvtml, line 2: the XML is not well-formed";
+    QTest::newRow("a stray byte in UTF-8")
+        << QByteArray("<kvtml>\n<e><o>caf\xc3\xa9</o>\n<t>\xe9</t></e></kvtml>")
+        << "broken.kvtml, line 3:";
+}
+
+void TestDeckReading::kvtmlRefusals() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    try {
+        decks::readKvtml(QStringLiteral("/somewhere/broken.kvtml"), bytes);
+        QFAIL("not refused");
+    } catch (const decks::DeckError& e) {
+        QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
+        QVERIFY2(e.message().endsWith(QStringLiteral("nothing was added")),
+                 qPrintable(e.message()));
+    }
+}
+
+void TestDeckReading::fieldText_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("sounds");
+    QTest::addColumn<int>("images");
+    QTest::newRow("entities") << "a&nbsp;b &lt;c&gt; &amp;amp; &#233;&#x20AC; &bogus;"
+                              << QStringLiteral("a b <c> &amp; é€ &bogus;") << 0 << 0;
+    QTest::newRow("a crafted number")
+        << "&#0;&#xD800;&#99999999;" << QStringLiteral("\uFFFD\uFFFD\uFFFD") << 0 << 0;
+    QTest::newRow("breaks and blocks") << "one<br>two<BR/>three<div>four</div>\nfive\u00a0six"
+                                       << "one two three four five six" << 0 << 0;
+    QTest::newRow("tags, scripts and comments")
+        << "<span style=\"x\">red</span><script>alert(1)</script><!-- note --> <i>bold</i>"
+        << "red bold" << 0 << 0;
+    QTest::newRow("media") << "[sound:a.mp3]word <img src=\"a.png\"><IMG src='b.jpg'/>[sound:b]"
+                           << "word" << 2 << 2;
+}
+
+void TestDeckReading::fieldText() {
+    QFETCH(QString, html);
+    const decks::FieldText t = decks::plainFieldText(html);
+    QTEST(t.text, "text");
+    QTEST(t.sounds, "sounds");
+    QTEST(t.images, "images");
+}
+
+void TestDeckReading::cloze_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QStringList>("answers");
+    QTest::newRow("hint and order")
+        << "{{c2::Paris}} lies on the {{c1::Seine::river}}."
+        << QStringLiteral("[\u2026] lies on the [river].") << QStringList{"Paris", "Seine"};
+    QTest::newRow("no deletion") << "plain"
+                                 << "plain" << QStringList{};
+    QTest::newRow("unclosed") << "{{c1::open"
+                              << "{{c1::open" << QStringList{};
+}
+
+void TestDeckReading::cloze() {
+    QFETCH(QString, text);
+    const decks::Cloze c = decks::clozeCard(text);
+    QTEST(c.question, "question");
+    QTEST(c.answers, "answers");
+}
+
+void TestDeckReading::exportReadsBack() {
+    testing::TempDatabase t;
+    const qint64 set = t.addSet(QStringLiteral("Tricky <&> \"set\""));
+    const QStringList texts = {QStringLiteral("a & b < c"), QStringLiteral("\"quoted\" 'x'"),
+                               QStringLiteral("ümlaut ✓"), QStringLiteral("a  two  blanks")};
+    for (const QString& text : texts)
+        t.addCard(text, text + QStringLiteral("!"), set);
+    // XML has no place for most control characters: one becomes a blank, not a broken file.
+    t.addCard(QStringLiteral("bell\aring"), QStringLiteral("x"), set);
+    const qint64 multi = t.addCard(QStringLiteral("Primes"), QStringLiteral("Multi"), set);
+    t.addAnswers(multi, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("5")});
+    const QString path = t.dir() + QStringLiteral("/out.kvtml");
+    QCOMPARE(decks::writeKvtml(t.db(), QStringLiteral("Tricky <&> \"set\""), path), 6);
+
+    const decks::DeckContent back = decks::readDeckFile(path);
+    QCOMPARE(back.sets.size(), 1);
+    QCOMPARE(back.sets[0].name, QStringLiteral("Tricky <&> \"set\""));
+    QCOMPARE(back.sets[0].cards.size(), 6);
+    for (int i = 0; i < texts.size(); ++i) {
+        QCOMPARE(back.sets[0].cards[i].question, texts[i]);
+        QCOMPARE(back.sets[0].cards[i].answers, QStringList{texts[i] + QStringLiteral("!")});
+    }
+    QCOMPARE(back.sets[0].cards[4].question, QStringLiteral("bell ring"));
+    QCOMPARE(back.sets[0].cards[5].answers, QStringList{QStringLiteral("2; 3; 5")});
+    QVERIFY(testing::readFile(path).contains("<name>Question</name>"));
+
+    try {
+        decks::writeKvtml(t.db(), QStringLiteral("No such set"), path);
+        QFAIL("not refused");
+    } catch (const decks::DeckError& e) {
+        QCOMPARE(e.message(), QStringLiteral("There is no set named \"No such set\"."));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDeckReading)
+#include "test_deck_reading.moc"

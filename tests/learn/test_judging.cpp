@@ -1,0 +1,125 @@
+// The rules of judging a reply: the forgiving comparison and the character diff of a wrong
+// reply.
+#include "learn/Judging.h"
+#include "learn/ReplyDiff.h"
+
+#include <QTest>
+#include <algorithm>
+
+class TestJudging : public QObject {
+    Q_OBJECT
+  private slots:
+    void forgivingComparison_data();
+    void forgivingComparison();
+    void diffMarksWholeCharacters_data();
+    void diffMarksWholeCharacters();
+    void diffTextsAreEscapedAndCut();
+};
+
+void TestJudging::forgivingComparison_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<bool>("capitals");
+    QTest::addColumn<bool>("blanks");
+    QTest::newRow("case of a letter") << "hund"
+                                      << "Hund" << false << true << false;
+    QTest::newRow("accented capitals") << "école"
+                                       << "ÉCOLE" << false << true << false;
+    QTest::newRow("blanks at the ends") << " Paris  "
+                                        << "Paris" << false << false << true;
+    QTest::newRow("a run of blanks") << "New  York"
+                                     << "New York" << false << false << true;
+    QTest::newRow("a blank is not nothing") << "NewYork"
+                                            << "New York" << false << false << false;
+    QTest::newRow("same") << "Paris"
+                          << "Paris" << true << true << true;
+    QTest::newRow("empty answer") << ""
+                                  << "" << false << false << false;
+}
+
+// Each box forgives only its own kind of difference; both off is exact.
+void TestJudging::forgivingComparison() {
+    QFETCH(QString, reply);
+    QFETCH(QString, answer);
+    QFETCH(bool, exact);
+    QFETCH(bool, capitals);
+    QFETCH(bool, blanks);
+    QCOMPARE(learn::repliesMatch(reply, answer, {}), exact);
+    QCOMPARE(learn::repliesMatch(reply, answer, {true, false}), capitals);
+    QCOMPARE(learn::repliesMatch(reply, answer, {false, true}), blanks);
+    QCOMPARE(learn::repliesMatch(reply, answer, {true, true}), exact || capitals || blanks);
+}
+
+void TestJudging::diffMarksWholeCharacters_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("marks"); // the marked columns' kinds, sorted: + - ~
+    QTest::newRow("insertion") << "Parris"
+                               << "Paris"
+                               << "+";
+    QTest::newRow("deletion") << "Pars"
+                              << "Paris"
+                              << "-";
+    QTest::newRow("swap") << "Pairs"
+                          << "Paris"
+                          << "+-";
+    QTest::newRow("combining accent") << "ecole"
+                                      << "e\u0301cole"
+                                      << "~";
+    QTest::newRow("precomposed accent") << "ecole"
+                                        << "école"
+                                        << "~";
+    QTest::newRow("emoji with a skin tone") << "ok 👍"
+                                            << "ok 👍🏽"
+                                            << "~";
+    QTest::newRow("flag") << "🇩🇪"
+                          << "🇫🇷"
+                          << "~";
+    QTest::newRow("no reply") << ""
+                              << "ab"
+                              << "--";
+    QTest::newRow("same") << "Paris"
+                          << "Paris"
+                          << "";
+}
+
+void TestJudging::diffMarksWholeCharacters() {
+    QFETCH(QString, reply);
+    QFETCH(QString, answer);
+    QFETCH(QString, marks);
+    QString shown;
+    QString replySide;
+    QString answerSide;
+    for (const learn::DiffColumn& c : learn::alignReply(reply, answer)) {
+        replySide += c.reply;
+        answerSide += c.answer;
+        if (c.mark == learn::DiffMark::Inserted)
+            shown += '+';
+        else if (c.mark == learn::DiffMark::Missing)
+            shown += '-';
+        else if (c.mark == learn::DiffMark::Changed)
+            shown += '~';
+        else
+            QCOMPARE(c.reply, c.answer);
+    }
+    std::sort(shown.begin(), shown.end());
+    QCOMPARE(shown, marks);
+    QCOMPARE(replySide, reply); // nothing lost or doubled by the alignment
+    QCOMPARE(answerSide, answer);
+}
+
+// An answer holding markup shows as typed; a long one is cut for display only.
+void TestJudging::diffTextsAreEscapedAndCut() {
+    const QString html = learn::replyDiffHtml("x<b>y", "x<i>y&");
+    QVERIFY(html.contains("&lt;b&gt;") || html.contains("&lt;"));
+    QVERIFY(!html.contains("<i>"));
+    QVERIFY(!html.contains("<b>y"));
+    QVERIFY(html.contains("&amp;"));
+    const QString longHtml = learn::replyDiffHtml(QString(500, 'a'), QString(500, 'b'), 100);
+    QCOMPARE(longHtml.count("<td>"), 2 * 100 + 2 * 3); // 3 tables of 40 columns with captions
+    QVERIFY(longHtml.contains("[...]"));
+}
+
+QTEST_GUILESS_MAIN(TestJudging)
+#include "test_judging.moc"

@@ -1,0 +1,247 @@
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "stats/LogAggregates.h"
+#include "stats/StatsText.h"
+#include "support/TempDatabase.h"
+
+#include <QtTest>
+#include <memory>
+
+using stats::DayCount;
+using stats::DayRange;
+
+namespace {
+
+const QDate kFirst(2026, 3, 1);
+
+// replies/correct per day, oldest first, as one text for readable failures.
+QString counts(const QVector<DayCount>& days) {
+    QStringList out;
+    for (const DayCount& d : days)
+        out << QStringLiteral("%1/%2").arg(d.replies).arg(d.correct);
+    return out.join(QLatin1Char(' '));
+}
+
+QString summaries(const QVector<stats::SetSummary>& sets) {
+    QStringList out;
+    for (const stats::SetSummary& s : sets)
+        out << QStringLiteral("%1:%2,%3,%4,%5,%6")
+                   .arg(s.name)
+                   .arg(s.cards)
+                   .arg(s.answered)
+                   .arg(s.replies)
+                   .arg(s.correct)
+                   .arg(stats::fourDecimals(s.meanRating));
+    return out.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestLogAggregates : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void repliesPerDay_data();
+    void repliesPerDay();
+    void setSummaries_data();
+    void setSummaries();
+    void anEmptyDatabase();
+    void runs_data();
+    void runs();
+    void hardestCardsInTheDemonsOrder();
+    void csvQuotesAndLeavesEmptyWhatDoesNotDivide();
+    void olderFilesGetTheLogIndexesKeepingTheirData_data();
+    void olderFilesGetTheLogIndexesKeepingTheirData();
+
+  private:
+    void log(const QString& date, const QString& set, qint64 card, const QString& result) {
+        t->exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES (?, ?, ?, ?)",
+                {date, set, card, result});
+    }
+    std::unique_ptr<testing::TempDatabase> t;
+    qint64 verb = 0;
+};
+
+// Verbs (two cards) and Nouns (one card) now; "Old name" only in the log (a set renamed
+// since); card 999 is a deleted card. 2026-03-02 has no replies.
+void TestLogAggregates::init() {
+    t = std::make_unique<testing::TempDatabase>();
+    const qint64 verbs = t->addSet("Verbs");
+    verb = t->addCard("to go", "gehen", verbs);
+    const qint64 other = t->addCard("to be", "sein", verbs);
+    const qint64 nouns = t->addSet("Nouns");
+    t->addCard("house", "Haus", nouns);
+    t->exec("UPDATE Card SET Rating = 1.5, Correct = 1 WHERE Card_ID = ?", {verb});
+    t->exec("UPDATE Card SET Rating = 0.5 WHERE Card_ID = ?", {other});
+    log("2026-02-28T23:59:59", "Verbs", verb, "Correct"); // a second before the range
+    log("2026-03-01T00:00:00", "Verbs", verb, "Correct"); // midnight of the first day
+    log("2026-03-01", "Verbs", verb, "Wrong");
+    log("2026-03-01", "Nouns", verb, "Correct");
+    log("2026-03-03T10:15:00", "Verbs", 999, "Wrong"); // a deleted card
+    log("2026-03-03", "Verbs", verb, "Correct");
+    log("2026-03-04", "Old name", verb, "Correct");
+    log("2026-03-05", "Verbs", verb, "Correct"); // a day after the range
+}
+
+void TestLogAggregates::cleanup() {
+    t.reset();
+}
+
+void TestLogAggregates::repliesPerDay_data() {
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("all sets") << ""
+                              << "3/2 0/0 2/1 1/1";
+    QTest::newRow("one set") << "Verbs"
+                             << "2/1 0/0 2/1 0/0";
+    QTest::newRow("a renamed set's old name") << "Old name"
+                                              << "0/0 0/0 0/0 1/1";
+    QTest::newRow("a name nobody uses") << "verbs"
+                                        << "0/0 0/0 0/0 0/0";
+}
+
+void TestLogAggregates::repliesPerDay() {
+    QFETCH(QString, set);
+    QFETCH(QString, expected);
+    const QVector<DayCount> days = stats::repliesPerDay(t->db(), {kFirst, kFirst.addDays(3)}, set);
+    QCOMPARE(counts(days), expected);
+    QCOMPARE(days.first().day, kFirst);
+    QCOMPARE(days.last().day, kFirst.addDays(3));
+}
+
+void TestLogAggregates::setSummaries_data() {
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<int>("before"); // days before the first day the range starts
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("all sets") << "" << 0
+                              << "Nouns:1,0,1,1,0.0000 Old name:0,0,1,1, Verbs:2,1,4,2,1.0000";
+    QTest::newRow("the whole log") << "" << 1
+                                   << "Nouns:1,0,1,1,0.0000 Old name:0,0,1,1, "
+                                      "Verbs:2,1,5,3,1.0000";
+    QTest::newRow("one set") << "Verbs" << 0 << "Verbs:2,1,4,2,1.0000";
+    QTest::newRow("only in the log") << "Old name" << 0 << "Old name:0,0,1,1,";
+}
+
+void TestLogAggregates::setSummaries() {
+    QFETCH(QString, set);
+    QFETCH(int, before);
+    QFETCH(QString, expected);
+    const DayRange range{kFirst.addDays(-before), kFirst.addDays(3)};
+    QCOMPARE(summaries(stats::setSummaries(t->db(), range, set)), expected);
+}
+
+void TestLogAggregates::anEmptyDatabase() {
+    t->exec("DELETE FROM Log");
+    const QDate today(2026, 12, 7);
+    QVERIFY(stats::allDays(t->db(), today).isEmpty());
+    QVERIFY(stats::repliesPerDay(t->db(), stats::allDays(t->db(), today)).isEmpty());
+    const QVector<DayCount> month = stats::repliesPerDay(t->db(), stats::lastDays(30, today));
+    QCOMPARE(month.size(), 30);
+    QCOMPARE(month.last().day, today);
+    QCOMPARE(counts(month), QStringList(30, "0/0").join(' '));
+    QCOMPARE(summaries(stats::setSummaries(t->db(), stats::allDays(t->db(), today))),
+             QStringLiteral("Nouns:1,0,0,0,0.0000 Verbs:2,1,0,0,1.0000"));
+    t->exec("DELETE FROM Set_Card_rel");
+    t->exec("DELETE FROM Set1");
+    QVERIFY(stats::setSummaries(t->db(), stats::lastDays(30, today)).isEmpty());
+    QCOMPARE(stats::statsCsv({}, {}),
+             QStringLiteral("date,replies,correct,wrong,share_correct\n\n"
+                            "set,cards,answered,replies,correct,share_correct,mean_rating\n"));
+}
+
+void TestLogAggregates::runs_data() {
+    QTest::addColumn<QString>("pattern"); // one character a day, the last today: x learnt
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("longest");
+    QTest::newRow("none") << "....." << 0 << 0;
+    QTest::newRow("up to today") << "x.xxx" << 3 << 3;
+    QTest::newRow("today not yet") << "xxx.xx." << 2 << 3;
+    QTest::newRow("broken yesterday") << "xxxx.." << 0 << 4;
+    QTest::newRow("every day") << "xxxxxx" << 6 << 6;
+}
+
+void TestLogAggregates::runs() {
+    QFETCH(QString, pattern);
+    QFETCH(int, current);
+    QFETCH(int, longest);
+    const QDate today(2026, 12, 7);
+    QVector<DayCount> days;
+    for (int i = 0; i < pattern.size(); ++i)
+        days.push_back({today.addDays(i - pattern.size() + 1), pattern[i] == 'x' ? 2 : 0, 1});
+    const stats::Runs runs = stats::runsOfDays(days, today);
+    QCOMPARE(runs.current, current);
+    QCOMPARE(runs.longest, longest);
+}
+
+void TestLogAggregates::hardestCardsInTheDemonsOrder() {
+    const qint64 set = t->addSet("Hard");
+    QList<qint64> cards;
+    for (int i = 0; i < 12; ++i)
+        cards << t->addCard(QStringLiteral("q%1").arg(i), "a", set);
+    // Lower rating first, then more wrong replies, then the older card; never-wrong left out.
+    for (int i = 0; i < 12; ++i)
+        t->exec("UPDATE Card SET Rating = ?, Incorrect = ? WHERE Card_ID = ?",
+                {i < 6 ? 1.0 : 2.0, i == 0 ? 0 : (i % 3) + 1, cards[i]});
+    QStringList order;
+    for (const stats::HardCard& c : stats::hardestCards(t->db(), "Hard"))
+        order << c.question;
+    QCOMPARE(order.join(' '), QStringLiteral("q2 q5 q1 q4 q3 q8 q11 q7 q10 q6"));
+}
+
+void TestLogAggregates::csvQuotesAndLeavesEmptyWhatDoesNotDivide() {
+    const QVector<DayCount> days{{QDate(2026, 3, 1), 3, 2}, {QDate(2026, 3, 2), 0, 0}};
+    const QVector<stats::SetSummary> sets{{"Say \"hi\", twice", 0, 0, 3, 2, std::nullopt},
+                                          {"Verbs", 2, 1, 0, 0, 1.0 / 3}};
+    QCOMPARE(stats::statsCsv(days, sets),
+             QStringLiteral("date,replies,correct,wrong,share_correct\n"
+                            "2026-03-01,3,2,1,0.6667\n"
+                            "2026-03-02,0,0,0,\n"
+                            "\n"
+                            "set,cards,answered,replies,correct,share_correct,mean_rating\n"
+                            "\"Say \"\"hi\"\", twice\",0,0,3,2,0.6667,\n"
+                            "Verbs,2,1,0,0,,0.3333\n"));
+}
+
+void TestLogAggregates::olderFilesGetTheLogIndexesKeepingTheirData_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("cards");
+    QTest::newRow("version 1") << "version1.mdb" << 10;
+    QTest::newRow("version 3") << "version3.mdb" << 12;
+    QTest::newRow("version 4") << "version4.mdb" << 12;
+    QTest::newRow("version 5") << "version5.mdb" << 12;
+}
+
+void TestLogAggregates::olderFilesGetTheLogIndexesKeepingTheirData() {
+    QFETCH(QString, file);
+    QFETCH(int, cards);
+    t.reset();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VIze.mdb");
+    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/") + file, path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+        raw.setDatabaseName(path);
+        QVERIFY(raw.open());
+        data::exec(raw, "INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                        "VALUES ('2026-03-01', 'Kept', 1, 'Correct')");
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase("raw");
+    const data::OpenOutcome opened = data::openDatabase(path, false);
+    QVERIFY2(opened.ok, qPrintable(opened.message));
+    const QSqlDatabase db = data::mainConnection();
+    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), cards);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND "
+                              "name IN ('Log_Date', 'Log_Set')")
+                 .toInt(),
+             2);
+    QCOMPARE(counts(stats::repliesPerDay(db, {kFirst, kFirst}, "Kept")), QStringLiteral("1/1"));
+    data::closeAllConnections();
+}
+
+QTEST_GUILESS_MAIN(TestLogAggregates)
+#include "test_log_aggregates.moc"

@@ -1,0 +1,226 @@
+// File > Log > Statistics..., as a learner uses it after a few lessons on two sets.
+#include "window/Form1.h"
+#include "window/LogMenu.h"
+#include "window/ReplyCalendar.h"
+#include "window/StatisticsWindow.h"
+#include "data/RecordsetModel.h"
+#include "stats/LogAggregates.h"
+#include "stats/StatsText.h"
+#include "support/Files.h"
+#include "support/RecordingSpeech.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <QAction>
+#include <QBarSet>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineSeries>
+#include <QProcess>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+class TestStatistics : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void chartsHoldTheAggregates_data();
+    void chartsHoldTheAggregates();
+    void calendarRunsAndOneWindow();
+    void doubleClickOpensTheCardInItsSet();
+    void savedCsvReadsBackAndMatchesTheCommand();
+    void commandRefusals_data();
+    void commandRefusals();
+
+  private:
+    app::StatisticsWindow* open() {
+        w->controls().mnuStatistics->trigger();
+        return w->findChild<app::StatisticsWindow*>();
+    }
+    void log(int daysAgo, const QString& set, qint64 card, const QString& result) {
+        t->exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES (?, ?, ?, ?)",
+                {QDate::currentDate().addDays(-daysAgo).toString(Qt::ISODate), set, card, result});
+    }
+
+    std::unique_ptr<testing::TempDatabase> t;
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSpeech speech;
+    std::unique_ptr<app::Form1> w;
+    qint64 hardest = 0;
+};
+
+// Lessons today, yesterday and three days ago; none two days ago.
+void TestStatistics::init() {
+    t = std::make_unique<testing::TempDatabase>();
+    dialogs.clear();
+    const qint64 verbs = t->addSet("Verbs");
+    const qint64 go = t->addCard("to go", "gehen", verbs);
+    hardest = t->addCard("to be", "sein", verbs);
+    t->addCard("to have", "haben", verbs);
+    const qint64 nouns = t->addSet("Nouns");
+    const qint64 house = t->addCard("house", "Haus", nouns);
+    t->exec("UPDATE Card SET Incorrect = 2, Rating = -1 WHERE Card_ID = ?", {hardest});
+    t->exec("UPDATE Card SET Incorrect = 1, Rating = 0.5, Correct = 1 WHERE Card_ID = ?", {go});
+    for (int ago : {0, 1, 3}) {
+        log(ago, "Verbs", go, "Correct");
+        log(ago, "Verbs", hardest, "Wrong");
+        log(ago, "Nouns", house, ago == 1 ? "Wrong" : "Correct");
+    }
+    log(40, "Verbs", 999, "Wrong"); // a deleted card, outside the first range
+    w = std::make_unique<app::Form1>(t->db(), dialogs, speech);
+    w->Form_Load();
+}
+
+void TestStatistics::cleanup() {
+    w.reset();
+    t.reset();
+}
+
+void TestStatistics::chartsHoldTheAggregates_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<int>("days");
+    QTest::newRow("last 30 days, all sets") << 0 << "" << 30;
+    QTest::newRow("last 90 days, one set") << 1 << "Nouns" << 90;
+    QTest::newRow("all days") << 3 << "" << 41;
+}
+
+void TestStatistics::chartsHoldTheAggregates() {
+    QFETCH(int, range);
+    QFETCH(QString, set);
+    QFETCH(int, days);
+    app::StatisticsWindow* s = open();
+    QVERIFY(s && s->isVisible());
+    s->rangeChooser->setCurrentIndex(range);
+    if (!set.isEmpty())
+        s->setChooser->setCurrentText(set);
+
+    const QDate today = QDate::currentDate();
+    const stats::DayRange shown =
+        range == 3 ? stats::allDays(t->db(), today)
+                   : stats::lastDays(app::StatisticsWindow::rangeDays()[range], today);
+    const QVector<stats::DayCount> expected = stats::repliesPerDay(t->db(), shown, set);
+    QCOMPARE(expected.size(), days);
+    QCOMPARE(s->correctBars->count(), days);
+    QCOMPARE(s->wrongBars->count(), days);
+    QList<QPointF> shares;
+    for (int i = 0; i < days; ++i) {
+        QCOMPARE(s->correctBars->at(i), qreal(expected[i].correct));
+        QCOMPARE(s->wrongBars->at(i), qreal(expected[i].wrong()));
+        if (expected[i].replies > 0)
+            shares << QPointF(i, double(expected[i].correct) / expected[i].replies);
+    }
+    // The line breaks at a day without replies: today and yesterday are one piece, three
+    // days ago (and forty, in all days) others.
+    QList<QPointF> points;
+    for (QLineSeries* line : s->shareLines())
+        points << line->points();
+    QCOMPARE(points, shares);
+    QCOMPARE(s->shareLines().size(), range == 3 ? 3 : 2);
+
+    QCOMPARE(s->setTable->rowCount(), set.isEmpty() ? 2 : 1);
+    QCOMPARE(s->setTable->item(0, 0)->text(), set.isEmpty() ? QString("Nouns") : set);
+}
+
+void TestStatistics::calendarRunsAndOneWindow() {
+    app::StatisticsWindow* s = open();
+    QCOMPARE(s->calendar->days().size(), 365);
+    QCOMPARE(s->calendar->days().last().replies, 3);
+    QVERIFY2(s->runsLabel->text().contains("Current run: 2 days"),
+             qPrintable(s->runsLabel->text()));
+    QVERIFY(s->runsLabel->text().contains("Longest run this year: 2 days"));
+    open();
+    QCOMPARE(w->findChildren<app::StatisticsWindow*>().size(), 1);
+}
+
+void TestStatistics::doubleClickOpensTheCardInItsSet() {
+    app::StatisticsWindow* s = open();
+    s->setTable->setCurrentCell(1, 0); // Verbs
+    QCOMPARE(s->hardTable->rowCount(), 2);
+    QCOMPARE(s->hardTable->item(0, 0)->text(), QStringLiteral("to be"));
+    QTableWidget* h = s->hardTable;
+    const QPoint at = h->visualItemRect(h->item(0, 0)).center();
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(h->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(w->controls().DataCombo1->currentText(), QStringLiteral("Verbs"));
+    QVERIFY(w->screens().setEditing);
+    QTableView* grid = w->controls().TDBGrid2;
+    QCOMPARE(w->controls().Adodc2->valueAt(grid->currentIndex().row(), "Card_ID").toLongLong(),
+             hardest);
+}
+
+void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
+    app::StatisticsWindow* s = open();
+    const QString csv = t->dir() + "/numbers.csv";
+    const QString png = t->dir() + "/chart.png";
+    s->chooseSaveFile = [&](const QString& caption, const QString&) {
+        return caption.contains("PNG") ? png : csv;
+    };
+    s->savePngButton->click();
+    s->saveCsvButton->click();
+    QVERIFY2(dialogs.texts().isEmpty(), qPrintable(dialogs.texts().join('\n')));
+    QVERIFY(!QImage(png).isNull());
+
+    // Read back: the days, then after an empty line the sets.
+    const QStringList lines = QString::fromUtf8(testing::readFile(csv)).split('\n');
+    const int gap = int(lines.indexOf(QString()));
+    QCOMPARE(gap, 31);
+    for (int i = 1; i < gap; ++i) {
+        const QStringList f = lines[i].split(',');
+        const stats::DayCount& d = s->shownDays()[i - 1];
+        QCOMPARE(f[0], d.day.toString(Qt::ISODate));
+        QCOMPARE(f[1].toInt(), d.replies);
+        QCOMPARE(f[2].toInt(), d.correct);
+        QCOMPARE(f[3].toInt(), d.wrong());
+        if (d.replies > 0)
+            QCOMPARE(f[4].toDouble(), std::round(10000.0 * d.correct / d.replies) / 10000);
+        else
+            QCOMPARE(f[4], QString());
+    }
+    const QStringList verbs = lines[gap + 3].split(',');
+    QCOMPARE(verbs, QStringList({"Verbs", "3", "2", "6", "3", "0.5000", "-0.1667"}));
+
+    // The command prints the same numbers, without a display.
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(MEMORANT_BINARY), {"--db", t->path(), "stats", "--days", "30", "--csv"});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+             QString::fromUtf8(testing::readFile(csv)));
+}
+
+void TestStatistics::commandRefusals_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no days") << QStringList{"--days", "0"} << 2 << "--days needs a whole number";
+    QTest::newRow("days not a number") << QStringList{"--days", "x"} << 2 << "not \"x\"";
+    QTest::newRow("no value") << QStringList{"--set"} << 2 << "--set needs a value";
+    QTest::newRow("unknown word") << QStringList{"--all"} << 2 << "does not understand \"--all\"";
+    QTest::newRow("unknown set") << QStringList{"--set", "verbs"} << 1
+                                 << "There is no set \"verbs\", and no log row names it";
+}
+
+void TestStatistics::commandRefusals() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QProcess p;
+    p.start(QStringLiteral(MEMORANT_BINARY), QStringList{"--db", t->path(), "stats"} + args);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), code);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QVERIFY(p.readAllStandardOutput().isEmpty());
+}
+
+QTEST_MAIN(TestStatistics)
+#include "test_statistics.moc"

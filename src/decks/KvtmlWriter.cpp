@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
 #include "exchange/RegularFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the last judged reply back: Learn > Undo last reply and its key.
 
 #include "data/Sql.h"

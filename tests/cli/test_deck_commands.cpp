@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // memorant import-deck and export-deck, run as a user would, without a display.
 #include "PackageBuilder.h"
 #include "support/Files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deck packages made in the test from SQL, read and stored; hostile packages refused.
 #include "PackageBuilder.h"
 #include "data/Database.h"

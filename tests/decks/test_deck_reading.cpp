@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KVTML files and the texts of deck packages, read as the import reads them.
 #include "data/Database.h"
 #include "decks/DeckImport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of judging a reply: the forgiving comparison and the character diff of a wrong
 // reply.
 #include "learn/Judging.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Learn > Undo last reply, and what a wrong reply shows and how forgiving judging is, as a
 // learner meets them in the window.
 #include "support/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import > Cards from another trainer... and File > Export set as KVTML..., in the real
 // main window.
 #include "PackageBuilder.h"

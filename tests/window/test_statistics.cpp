@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Log > Statistics..., as a learner uses it after a few lessons on two sets.
 #include "window/Form1.h"
 #include "window/LogMenu.h"

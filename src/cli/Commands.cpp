@@ -8,7 +8,9 @@
 #include "cli/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
+#include "exchange/RegularFile.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace app {
@@ -120,6 +122,23 @@ QString openForCommand(const QString& path, data::DatabaseLock* lock) {
     }
     const data::OpenOutcome opened = data::openDatabase(path, /*createIfMissing=*/false);
     return opened.ok ? QString() : opened.message;
+}
+
+std::optional<int> openForSetExport(const CommandContext& context, const QString& command) {
+    if (context.args.size() != 2)
+        return commandMisused(QStringLiteral("%1 needs the set's name and the file").arg(command));
+    const QString special = exchange::specialFileRefusal(context.args[1], exchange::FileUse::Write);
+    if (!special.isEmpty())
+        return commandFailed(special);
+    const QString refused = openForCommand(context.databasePath, nullptr);
+    if (!refused.isEmpty())
+        return commandFailed(refused);
+    return std::nullopt;
+}
+
+int nothingAdded(const QString& file, const QString& why) {
+    return commandFailed(
+        QStringLiteral("%1: nothing was added (%2)").arg(QFileInfo(file).fileName(), why));
 }
 
 QString usageText() {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 #include <vector>
 
 namespace data {
@@ -70,5 +71,14 @@ int commandMisused(const QString& message); // like commandFailed, with the usag
 // takes the per-file lock first, so a command that writes never runs beside a program window
 // on the same file. Returns an empty string, or the message saying why not.
 [[nodiscard]] QString openForCommand(const QString& path, data::DatabaseLock* lock);
+
+// The start of a command that writes one set to a file (`command SETNAME FILE`): checks its
+// words and the file, and opens the database without a lock (an export only reads, so it
+// works while the program has the file open). Returns the exit status when it cannot go on.
+[[nodiscard]] std::optional<int> openForSetExport(const CommandContext& context,
+                                                  const QString& command);
+
+// A database failure while a file was being added: nothing was added, and the file is named.
+int nothingAdded(const QString& file, const QString& why);
 
 } // namespace app

@@ -88,23 +88,15 @@ int runImportDeck(const CommandContext& context) {
     } catch (const decks::DeckError& e) {
         return commandFailed(e.message());
     } catch (const data::DbError& e) {
-        return commandFailed(QStringLiteral("%1: nothing was added (%2)")
-                                 .arg(QFileInfo(file).fileName(), e.message()));
+        return nothingAdded(file, e.message());
     }
 }
 
 int runExportDeck(const CommandContext& context) {
-    if (context.args.size() != 2)
-        return commandMisused(QStringLiteral("export-deck needs the set's name and the file"));
+    if (const std::optional<int> refused = openForSetExport(context, QStringLiteral("export-deck")))
+        return *refused;
     const QString& setName = context.args[0];
     const QString& file = context.args[1];
-    const QString special = exchange::specialFileRefusal(file, exchange::FileUse::Write);
-    if (!special.isEmpty())
-        return commandFailed(special);
-    // Export only reads: no lock, so it works while the program has the file open.
-    const QString refused = openForCommand(context.databasePath, nullptr);
-    if (!refused.isEmpty())
-        return commandFailed(refused);
     try {
         const int written = decks::writeKvtml(data::mainConnection(), setName, file);
         return commandDone(QStringLiteral("Exported %1 of the set \"%2\" to %3 (KVTML 2.0).")

@@ -118,23 +118,15 @@ int runImportList(const CommandContext& context) {
     } catch (const exchange::WordListError& e) {
         return commandFailed(e.message());
     } catch (const data::DbError& e) {
-        return commandFailed(QStringLiteral("%1: nothing was added (%2)")
-                                 .arg(QFileInfo(file).fileName(), e.message()));
+        return nothingAdded(file, e.message());
     }
 }
 
 int runExportList(const CommandContext& context) {
-    if (context.args.size() != 2)
-        return commandMisused(QStringLiteral("export-list needs the set's name and the file"));
+    if (const std::optional<int> refused = openForSetExport(context, QStringLiteral("export-list")))
+        return *refused;
     const QString& setName = context.args[0];
     const QString& file = context.args[1];
-    const QString special = exchange::specialFileRefusal(file, exchange::FileUse::Write);
-    if (!special.isEmpty())
-        return commandFailed(special);
-    // Export only reads: no lock, so it works while the program has the file open.
-    const QString refused = openForCommand(context.databasePath, nullptr);
-    if (!refused.isEmpty())
-        return commandFailed(refused);
     try {
         const exchange::ListExportOutcome done =
             exchange::exportList(data::mainConnection(), setName, file);

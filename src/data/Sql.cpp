@@ -44,4 +44,18 @@ QString quoteIdentifier(const QString& name) {
     return QLatin1Char('"') + inner + QLatin1Char('"');
 }
 
+Prepared::Prepared(const QSqlDatabase& db, const QString& sql) : q_(db) {
+    if (!q_.prepare(sql))
+        throw DbError(q_.lastError().text());
+}
+
+QVariant Prepared::run(std::initializer_list<QVariant> binds) {
+    int i = 0;
+    for (const QVariant& v : binds)
+        q_.bindValue(i++, v);
+    if (!q_.exec())
+        throw DbError(q_.lastError().text());
+    return q_.lastInsertId();
+}
+
 } // namespace data

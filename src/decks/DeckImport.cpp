@@ -17,26 +17,6 @@ namespace {
 // A KVTML file is read whole; no vocabulary file comes near this.
 constexpr qint64 kMaxKvtmlBytes = qint64(256) << 20;
 
-// A statement prepared once and run for every card.
-class Prepared {
-  public:
-    Prepared(const QSqlDatabase& db, const QString& sql) : q_(db) {
-        if (!q_.prepare(sql))
-            throw data::DbError(q_.lastError().text());
-    }
-    QVariant run(std::initializer_list<QVariant> binds) {
-        int i = 0;
-        for (const QVariant& v : binds)
-            q_.bindValue(i++, v);
-        if (!q_.exec())
-            throw data::DbError(q_.lastError().text());
-        return q_.lastInsertId();
-    }
-
-  private:
-    QSqlQuery q_;
-};
-
 } // namespace
 
 DeckContent readDeckFile(const QString& path) {
@@ -79,11 +59,13 @@ void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStrin
     const int total = std::max(1, content.cardCount());
     int done = 0;
     data::Transaction t(db);
-    Prepared addSet(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"));
-    Prepared addCard(db, QStringLiteral("INSERT INTO Card (Question, Answer, ShowOrder) VALUES "
-                                        "(?, ?, ?)"));
-    Prepared relate(db, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"));
-    Prepared addAnswer(
+    data::Prepared addSet(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"));
+    data::Prepared addCard(db,
+                           QStringLiteral("INSERT INTO Card (Question, Answer, ShowOrder) VALUES "
+                                          "(?, ?, ?)"));
+    data::Prepared relate(
+        db, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"));
+    data::Prepared addAnswer(
         db, QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"));
     const QVariant multiMark = QStringLiteral("Multi");
     for (qsizetype i = 0; i < content.sets.size(); ++i) {

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
-#include <QRegularExpression>
 
 namespace app {
 namespace {
@@ -95,19 +94,12 @@ void DeckMenu::importDeck() {
 
 void DeckMenu::exportDeck() {
     try {
-        const QString setName =
-            data::scalar(s_.rs.connection(), QStringLiteral("SELECT SetName FROM Fields LIMIT 1"))
-                .toString();
-        if (setName.isEmpty()) {
-            s_.dialogs.message(QStringLiteral("Choose the set to export in the set list first."));
+        const std::optional<SetExport> chosen =
+            chooseSetExport(s_, chooseExportFile, QStringLiteral(".kvtml"));
+        if (!chosen)
             return;
-        }
-        QString suggested = setName;
-        suggested.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")),
-                          QStringLiteral("_"));
-        const QString path = chooseExportFile(suggested + QStringLiteral(".kvtml"));
-        if (path.isEmpty())
-            return;
+        const QString& setName = chosen->setName;
+        const QString& path = chosen->path;
         const int written = decks::writeKvtml(s_.rs.connection(), setName, path);
         s_.dialogs.message(QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0).")
                                .arg(written == 1 ? QStringLiteral("1 card was")

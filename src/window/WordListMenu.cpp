@@ -113,19 +113,12 @@ void showNewSet(learn::Form1State& s, const QString& setName) {
 
 void WordListMenu::mnuExpWordList_Click() {
     try {
-        const QString setName =
-            data::scalar(s_.rs.connection(), QStringLiteral("SELECT SetName FROM Fields LIMIT 1"))
-                .toString();
-        if (setName.isEmpty()) {
-            s_.dialogs.message(QStringLiteral("Choose the set to export in the set list first."));
+        const std::optional<SetExport> chosen =
+            chooseSetExport(s_, chooseExportFile, QStringLiteral(".tsv"));
+        if (!chosen)
             return;
-        }
-        QString suggested = setName;
-        suggested.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")),
-                          QStringLiteral("_"));
-        const QString path = chooseExportFile(suggested + QStringLiteral(".tsv"));
-        if (path.isEmpty())
-            return;
+        const QString& setName = chosen->setName;
+        const QString& path = chosen->path;
         const exchange::ListExportOutcome done =
             exchange::exportList(s_.rs.connection(), setName, path);
         s_.dialogs.message(
@@ -138,6 +131,24 @@ void WordListMenu::mnuExpWordList_Click() {
     } catch (const data::DbError& e) {
         s_.dialogs.warning(QStringLiteral("The set could not be exported: %1").arg(e.message()));
     }
+}
+
+std::optional<SetExport> chooseSetExport(learn::Form1State& s,
+                                         const std::function<QString(const QString&)>& choose,
+                                         const QString& extension) {
+    const QString setName =
+        data::scalar(s.rs.connection(), QStringLiteral("SELECT SetName FROM Fields LIMIT 1"))
+            .toString();
+    if (setName.isEmpty()) {
+        s.dialogs.message(QStringLiteral("Choose the set to export in the set list first."));
+        return std::nullopt;
+    }
+    QString suggested = setName;
+    suggested.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    const QString path = choose(suggested + extension);
+    if (path.isEmpty())
+        return std::nullopt;
+    return SetExport{setName, path};
 }
 
 } // namespace app

@@ -39,4 +39,15 @@ class WordListMenu : public QObject {
 // cards are in the grid.
 void showNewSet(learn::Form1State& s, const QString& setName);
 
+// The chosen set and the file it is to be written to, for File > Export set as ...: asks
+// for the file with `choose`, suggesting the set's name with `extension`. Nothing when no
+// set is chosen (the learner is told) or the learner cancels.
+struct SetExport {
+    QString setName;
+    QString path;
+};
+std::optional<SetExport> chooseSetExport(learn::Form1State& s,
+                                         const std::function<QString(const QString&)>& choose,
+                                         const QString& extension);
+
 } // namespace app

@@ -24,26 +24,6 @@ QString fileName(const QString& path) {
                  : QStringLiteral("%1: %2").arg(fileName(path), why));
 }
 
-// A statement prepared once and run for every row, which keeps a long list fast.
-class Prepared {
-  public:
-    Prepared(const QSqlDatabase& db, const QString& sql) : q_(db) {
-        if (!q_.prepare(sql))
-            throw data::DbError(q_.lastError().text());
-    }
-    QVariant run(std::initializer_list<QVariant> binds) {
-        int i = 0;
-        for (const QVariant& v : binds)
-            q_.bindValue(i++, v);
-        if (!q_.exec())
-            throw data::DbError(q_.lastError().text());
-        return q_.lastInsertId();
-    }
-
-  private:
-    QSqlQuery q_;
-};
-
 // Reads the file through in pieces, giving each with the bytes read so far to `take` until
 // it returns false. Only a regular file is read.
 void readThrough(const QString& path, const std::function<bool(QByteArrayView, qint64)>& take) {
@@ -203,9 +183,10 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
     data::exec(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"), {outcome.setName});
     const QVariant setId = data::scalar(db, QStringLiteral("SELECT last_insert_rowid()"));
 
-    Prepared addCard(db, QStringLiteral("INSERT INTO Card (Question, Answer) VALUES (?, ?)"));
-    Prepared relate(db, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"));
-    Prepared addAnswer(
+    data::Prepared addCard(db, QStringLiteral("INSERT INTO Card (Question, Answer) VALUES (?, ?)"));
+    data::Prepared relate(
+        db, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"));
+    data::Prepared addAnswer(
         db, QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"));
     const QVariant multiMark = QStringLiteral("Multi");
 

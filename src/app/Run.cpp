@@ -114,6 +114,9 @@ int run(int argc, char** argv) {
         present::SystemSpeech speech;
         Form1 window(data::mainConnection(), dialogs, speech);
         dialogs.setParent(&window);
+        // Before the first write: a signal that arrives while the window loads closes it in
+        // order once the loop runs, instead of killing it with the load flag written.
+        closeWindowOnSignals(&window);
         try {
             window.Form_Load();
         } catch (const data::DbError& e) {
@@ -122,7 +125,6 @@ int run(int argc, char** argv) {
             data::closeAllConnections();
             return 1;
         }
-        closeWindowOnSignals(&window);
         window.show();
         code = QApplication::exec();
         window.close(); // runs the shut-down if the loop ended some other way

@@ -12,6 +12,8 @@
 
 #include <QFileInfo>
 #include <QTextStream>
+#include <cstdio>
+#include <unistd.h>
 
 namespace app {
 
@@ -134,6 +136,27 @@ std::optional<int> openForSetExport(const CommandContext& context, const QString
     if (!refused.isEmpty())
         return commandFailed(refused);
     return std::nullopt;
+}
+
+TerminalProgress::TerminalProgress() : terminal_(isatty(fileno(stderr))) {
+    clock_.start();
+}
+
+std::function<bool(int)> TerminalProgress::callback() {
+    if (!terminal_)
+        return {};
+    return [this](int permille) {
+        if (clock_.elapsed() >= 500) {
+            std::fprintf(stderr, "\rImporting... %3d%%", permille / 10);
+            std::fflush(stderr);
+        }
+        return true;
+    };
+}
+
+void TerminalProgress::finish() {
+    if (terminal_ && clock_.elapsed() >= 500)
+        std::fprintf(stderr, "\n");
 }
 
 int nothingAdded(const QString& file, const QString& why) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -77,6 +79,20 @@ int commandMisused(const QString& message); // like commandFailed, with the usag
 // works while the program has the file open). Returns the exit status when it cannot go on.
 [[nodiscard]] std::optional<int> openForSetExport(const CommandContext& context,
                                                   const QString& command);
+
+// How far a long import has come ("Importing... 42%"), on a terminal only and once it has
+// taken half a second. finish() ends the line it drew.
+class TerminalProgress {
+  public:
+    TerminalProgress();
+    // Nothing (no progress to report) when standard error is not a terminal.
+    std::function<bool(int permille)> callback();
+    void finish();
+
+  private:
+    QElapsedTimer clock_;
+    bool terminal_;
+};
 
 // A database failure while a file was being added: nothing was added, and the file is named.
 int nothingAdded(const QString& file, const QString& why);

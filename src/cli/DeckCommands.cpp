@@ -70,20 +70,11 @@ int runImportDeck(const CommandContext& context) {
     const QString refused = openForCommand(context.databasePath, &lock);
     if (!refused.isEmpty())
         return commandFailed(refused);
-    QElapsedTimer clock;
-    clock.start();
-    const bool terminal = isatty(fileno(stderr));
+    TerminalProgress progress;
     try {
         const QStringList names = decks::newSetNames(data::mainConnection(), content, setName);
-        decks::storeDecks(data::mainConnection(), content, names, [&](int permille) {
-            if (terminal && clock.elapsed() >= 500) {
-                std::fprintf(stderr, "\rImporting... %3d%%", permille / 10);
-                std::fflush(stderr);
-            }
-            return true;
-        });
-        if (terminal && clock.elapsed() >= 500)
-            std::fprintf(stderr, "\n");
+        decks::storeDecks(data::mainConnection(), content, names, progress.callback());
+        progress.finish();
         return commandDone(decks::deckImportSummary(content, names));
     } catch (const decks::DeckError& e) {
         return commandFailed(e.message());

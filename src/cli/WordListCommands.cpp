@@ -55,19 +55,6 @@ QString parseImportArgs(const QStringList& args, QString& file, exchange::ListOp
     return file.isEmpty() ? QStringLiteral("import-list needs the file to import") : QString();
 }
 
-// Shows how far a long import has come, on a terminal only, once it has taken half a second.
-exchange::ListProgress terminalProgress(QElapsedTimer& clock) {
-    if (!isatty(fileno(stderr)))
-        return {};
-    return [&clock](int permille) {
-        if (clock.elapsed() >= 500) {
-            std::fprintf(stderr, "\rImporting... %3d%%", permille / 10);
-            std::fflush(stderr);
-        }
-        return true;
-    };
-}
-
 } // namespace
 
 int runImportList(const CommandContext& context) {
@@ -98,14 +85,11 @@ int runImportList(const CommandContext& context) {
     const QString refused = openForCommand(context.databasePath, &lock);
     if (!refused.isEmpty())
         return commandFailed(refused);
-    QElapsedTimer clock;
-    clock.start();
-    const exchange::ListProgress progress = terminalProgress(clock);
+    TerminalProgress progress;
     try {
         const exchange::ListImportOutcome done =
-            exchange::importList(data::mainConnection(), list, options, progress);
-        if (progress && clock.elapsed() >= 500)
-            std::fprintf(stderr, "\n");
+            exchange::importList(data::mainConnection(), list, options, progress.callback());
+        progress.finish();
         QString line = QStringLiteral("Imported %1 cards from %2 into the new set \"%3\"")
                            .arg(done.cards)
                            .arg(QFileInfo(file).fileName(), done.setName);

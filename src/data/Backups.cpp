@@ -81,9 +81,8 @@ QString writeClaimed(const QString& databasePath, const FileLock& claim, const Q
 } // namespace
 
 bool backupDue(const QString& databasePath) {
-    const QList<BackupFile> backups = listBackups(databasePath);
-    if (backups.isEmpty())
-        return true;
+    // Runs at every start before the window's first write: only the record and one file's
+    // existence are looked at, no backup is opened.
     QFile record(recordPath(databasePath));
     if (!record.open(QIODevice::ReadOnly))
         return true;
@@ -93,9 +92,8 @@ bool backupDue(const QString& databasePath) {
         return true;
     // The backup the record speaks of must still be there (rotation keeps the newest).
     const QString recorded = text.left(firstLine);
-    return std::none_of(backups.begin(), backups.end(), [&](const BackupFile& b) {
-        return QFileInfo(b.path).fileName() == recorded;
-    });
+    return recorded.isEmpty() || recorded.contains(QLatin1Char('/')) ||
+           !QFileInfo::exists(QDir(backupFolder(databasePath)).filePath(recorded));
 }
 
 QString copyDatabase(const QString& databasePath, const QString& target) {

@@ -107,7 +107,8 @@ bool MultiCheck::SubMultipleAnswerCheck() {
 
     const qint64 answers = countOf(s_.rs.countCurrentMulti);
     // Exact judging counts through the stored queries; forgiving judging pairs the lists here.
-    const learn::JudgingOptions options = learn::loadJudgingOptions(db);
+    options_ = learn::loadJudgingOptions(db);
+    const learn::JudgingOptions& options = options_;
     const qint64 matching =
         options == learn::JudgingOptions{}
             ? countOf(s_.rs.countMatchingReplies)
@@ -149,9 +150,8 @@ void MultiCheck::BuildComparisonTable() {
 }
 
 void MultiCheck::BuildComparisonTableNoOrder() {
-    const learn::JudgingOptions options = learn::loadJudgingOptions(s_.rs.connection());
-    if (!(options == learn::JudgingOptions{})) {
-        buildForgivingComparisonTable(options);
+    if (!(options_ == learn::JudgingOptions{})) {
+        buildForgivingComparisonTable(options_);
         return;
     }
     data::Transaction t(s_.rs.connection());
@@ -189,7 +189,7 @@ void MultiCheck::CheckCompTable(QString& rResult) {
     std::vector<AnswerReplyPair> pairs;
     while (q.next())
         pairs.push_back({q.value(0), q.value(1)});
-    rResult = compTableResult(pairs, learn::loadJudgingOptions(s_.rs.connection()));
+    rResult = compTableResult(pairs, options_);
 }
 
 void MultiCheck::prepareComparison() {

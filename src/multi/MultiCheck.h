@@ -42,6 +42,8 @@ class MultiCheck {
     void prepareComparison();
 
     learn::Form1State& s_;
+    // Read once when a list of replies is judged, and used by every step of that judgement.
+    learn::JudgingOptions options_;
 };
 
 } // namespace multi

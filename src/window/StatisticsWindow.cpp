@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/StatisticsWindow.h"
 
-#include "window/ReplyCalendar.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "exchange/RegularFile.h"
 #include "stats/StatsText.h"
+#include "window/ReplyCalendar.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -339,30 +339,32 @@ void StatisticsWindow::showHardCards() {
     hardTable->resizeColumnsToContents();
 }
 
-void StatisticsWindow::saveChartAsPng() {
-    const QString path =
-        chooseSaveFile(QStringLiteral("Save chart as PNG"), QStringLiteral("statistics.png"));
+QString StatisticsWindow::chosenSaveFile(const QString& title, const QString& suggested) {
+    const QString path = chooseSaveFile(title, suggested);
     if (path.isEmpty())
-        return;
+        return {};
     const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
     if (!refused.isEmpty()) {
         dialogs_.warning(refused);
-        return;
+        return {};
     }
+    return path;
+}
+
+void StatisticsWindow::saveChartAsPng() {
+    const QString path =
+        chosenSaveFile(QStringLiteral("Save chart as PNG"), QStringLiteral("statistics.png"));
+    if (path.isEmpty())
+        return;
     if (!charts_->grab().save(path, "PNG"))
         dialogs_.warning(QStringLiteral("The chart could not be saved as \"%1\".").arg(path));
 }
 
 void StatisticsWindow::saveNumbersAsCsv() {
     const QString path =
-        chooseSaveFile(QStringLiteral("Save numbers as CSV"), QStringLiteral("statistics.csv"));
+        chosenSaveFile(QStringLiteral("Save numbers as CSV"), QStringLiteral("statistics.csv"));
     if (path.isEmpty())
         return;
-    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
-    if (!refused.isEmpty()) {
-        dialogs_.warning(refused);
-        return;
-    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(stats::statsCsv(days_, sets_).toUtf8()) < 0 || !file.commit())

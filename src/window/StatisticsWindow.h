@@ -64,6 +64,8 @@ class StatisticsWindow : public QWidget {
     void saveNumbersAsCsv();
 
   private:
+    // The file the learner chose to save into, once it may be written; empty otherwise.
+    QString chosenSaveFile(const QString& title, const QString& suggested);
     void refresh();
     void refreshCalendar();
     void showBars();

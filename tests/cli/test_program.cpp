@@ -63,11 +63,25 @@ void setLoadFlag(const QString& path, int value) {
 }
 
 // Runs the program to its end; its exit code, and what it said.
-std::pair<int, QString> run(const QTemporaryDir& dir, const QStringList& args) {
-    std::unique_ptr<QProcess> p(start(dir, args));
-    p->waitForFinished(30000);
+std::pair<int, QString> run(const QTemporaryDir& dir, const QStringList& args,
+                            const QString& dataHome = QString()) {
+    std::unique_ptr<QProcess> p(start(dir, args, dataHome));
+    if (!p->waitForFinished(30000))
+        return {-1, QStringLiteral("still running")};
     return {p->exitCode(),
             QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError())};
+}
+
+// Sends the signal and waits: true when the program ended of itself, with exit code 0.
+bool endsCleanly(QProcess& p, int signal = SIGTERM) {
+    ::kill(static_cast<pid_t>(p.processId()), signal);
+    return p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool makeDatabase(const QString& path) {
+    const bool ok = data::openDatabase(path).ok;
+    data::closeAllConnections();
+    return ok;
 }
 
 QByteArray bytes(const QString& path) {
@@ -89,7 +103,6 @@ class TestProgram : public QObject {
     void checkAndBackupCommands();
     void userDataOptionKeepsTheDatabaseInTheDataFolder();
     void helpNamesTheFoldersInUse();
-    void hardLinkGetsNoPastTheLock();
     void lockFilesThatNameNoProgram_data();
     void lockFilesThatNameNoProgram();
     void backupsInTheSameSecondAllSucceed();
@@ -111,10 +124,7 @@ void TestProgram::emptyFolderGetsSampleDatabaseAndSigtermClosesCleanly() {
     std::unique_ptr<QProcess> p(start(dir, {}));
     QVERIFY(p->waitForStarted());
     QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000); // running: Load is 0
-    ::kill(static_cast<pid_t>(p->processId()), signal);
-    QVERIFY(p->waitForFinished(15000));
-    QCOMPARE(p->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(p->exitCode(), 0);
+    QVERIFY(endsCleanly(*p, signal));
     QCOMPARE(loadFlag(path), 1);
 }
 
@@ -122,20 +132,15 @@ void TestProgram::badFileIsRefusedWithMessageAndExitCode() {
     QTemporaryDir dir;
     const QString path = dir.filePath("broken.mdb");
     QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/garbage.mdb"), path));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray before = f.readAll();
-    f.close();
-    std::unique_ptr<QProcess> p(start(dir, {"--db", path}));
-    QVERIFY(p->waitForFinished(15000));
-    QCOMPARE(p->exitCode(), 1);
-    const QString err = QString::fromUtf8(p->readAllStandardError());
+    const QByteArray before = bytes(path);
+    const auto [code, err] = run(dir, {"--db", path});
+    QCOMPARE(code, 1);
     QVERIFY2(err.contains(path) && err.contains("not an SQLite file"), qPrintable(err));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
+    QCOMPARE(bytes(path), before);
     QVERIFY(!QFile::exists(path + "-wal"));
 }
 
+// By another spelling of its path, or through a hard link.
 void TestProgram::secondWindowOnSameFileIsRefused() {
     QTemporaryDir dir;
     const QString path = dir.filePath("VIze.mdb");
@@ -144,15 +149,19 @@ void TestProgram::secondWindowOnSameFileIsRefused() {
     // The same file spelt another way: through a link to its folder, absolute.
     QVERIFY(QFile::link(dir.path(), dir.filePath("link")));
     const QString otherSpelling = dir.filePath("link/VIze.mdb");
-    std::unique_ptr<QProcess> second(start(dir, {"--db", otherSpelling}));
-    QVERIFY(second->waitForFinished(15000));
-    QCOMPARE(second->exitCode(), 1);
-    const QString err = QString::fromUtf8(second->readAllStandardError());
+    const auto [code, err] = run(dir, {"--db", otherSpelling});
+    QCOMPARE(code, 1);
     QVERIFY2(err.contains(otherSpelling) && err.contains("already open"), qPrintable(err));
+    // Nor does a hard link get a command past the lock.
+    const QString hard = dir.filePath("hard.mdb");
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(hard).constData()), 0);
+    testing::writeFile(dir.filePath("words.tsv"), "one\teins\n");
+    const auto [hardCode, said] =
+        run(dir, {"--db", hard, "import-list", dir.filePath("words.tsv")});
+    QVERIFY2(hardCode == 1 && said.contains("already open"), qPrintable(said));
+    QVERIFY(!QFile::exists(hard + "-wal"));
     QCOMPARE(first->state(), QProcess::Running);
-    ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
-    QVERIFY(first->waitForFinished(15000));
-    QCOMPARE(first->exitCode(), 0);
+    QVERIFY(endsCleanly(*first));
     QVERIFY(!QFile::exists(path + ".lock"));
 }
 
@@ -167,10 +176,7 @@ void TestProgram::lockOfKilledProgramIsTakenOver() {
     setLoadFlag(path, 1); // so that the next program's start shows
     std::unique_ptr<QProcess> next(start(dir, {"--db", "VIze.mdb"}));
     QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
-    QCOMPARE(next->state(), QProcess::Running);
-    ::kill(static_cast<pid_t>(next->processId()), SIGTERM);
-    QVERIFY(next->waitForFinished(15000));
-    QCOMPARE(next->exitCode(), 0);
+    QVERIFY(endsCleanly(*next));
     QCOMPARE(loadFlag(path), 1);
 }
 
@@ -208,25 +214,13 @@ void TestProgram::checkAndBackupCommands() {
     }
     if (file == "damaged")
         QVERIFY(testing::zeroMiddlePage(path));
-    QByteArray before;
-    {
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            before = f.readAll();
-    }
+    const QByteArray before = bytes(path);
     words.replaceInStrings(QRegularExpression("^FILE$"), dir.filePath("copy.mdb"));
 
-    std::unique_ptr<QProcess> p(start(dir, QStringList{"--db", path} + words));
-    QVERIFY(p->waitForFinished(30000));
-    const QString out = QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError());
-    QVERIFY2(p->exitCode() == exitCode && out.contains(said), qPrintable(out));
-    if (file == "missing") {
-        QVERIFY(!QFile::exists(path)); // never created by a command
-    } else {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), before); // commands only read
-    }
+    const auto [code, out] = run(dir, QStringList{"--db", path} + words);
+    QVERIFY2(code == exitCode && out.contains(said), qPrintable(out));
+    QCOMPARE(QFile::exists(path), file != "missing"); // never created by a command
+    QCOMPARE(bytes(path), before);                    // commands only read
     if (words.size() == 2 && exitCode == 0)
         QVERIFY(data::quickCheck(words.last()).sound);
 }
@@ -239,19 +233,15 @@ void TestProgram::userDataOptionKeepsTheDatabaseInTheDataFolder() {
     std::unique_ptr<QProcess> p(start(dir, {"--user-data"}, home.path()));
     QVERIFY(p->waitForStarted());
     QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
-    ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
-    QVERIFY(p->waitForFinished(15000));
-    QCOMPARE(p->exitCode(), 0);
+    QVERIFY(endsCleanly(*p));
     QCOMPARE(loadFlag(path), 1);
     QVERIFY(!QFile::exists(dir.filePath("VIze.mdb"))); // the current folder is left alone
 
     // Two places for one database are refused before anything is made.
     QTemporaryDir other;
-    std::unique_ptr<QProcess> both(
-        start(dir, {"--db", dir.filePath("x.mdb"), "--user-data"}, other.path()));
-    QVERIFY(both->waitForFinished(15000));
-    QCOMPARE(both->exitCode(), 2);
-    QVERIFY(QString::fromUtf8(both->readAllStandardError()).contains("--user-data"));
+    const auto [bothCode, both] =
+        run(dir, {"--db", dir.filePath("x.mdb"), "--user-data"}, other.path());
+    QVERIFY2(bothCode == 2 && both.contains("--user-data"), qPrintable(both));
     QVERIFY(!QFile::exists(dir.filePath("x.mdb")));
     QVERIFY(!QFileInfo::exists(other.filePath("Memorant")));
 
@@ -259,42 +249,22 @@ void TestProgram::userDataOptionKeepsTheDatabaseInTheDataFolder() {
     QFile blocker(other.filePath("Memorant"));
     QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
-    std::unique_ptr<QProcess> blocked(start(dir, {"--user-data"}, other.path()));
-    QVERIFY(blocked->waitForFinished(15000));
-    QCOMPARE(blocked->exitCode(), 1);
-    QVERIFY(
-        QString::fromUtf8(blocked->readAllStandardError()).contains(other.filePath("Memorant")));
+    const auto [blockedCode, blocked] = run(dir, {"--user-data"}, other.path());
+    QVERIFY2(blockedCode == 1 && blocked.contains(other.filePath("Memorant")), qPrintable(blocked));
 }
 
 void TestProgram::helpNamesTheFoldersInUse() {
     // Run from the build folder, the program reads the help pages the build put beside it.
     QTemporaryDir dir;
     QTemporaryDir home;
-    std::unique_ptr<QProcess> p(start(dir, {"--help"}, home.path()));
-    QVERIFY(p->waitForFinished(15000));
-    QCOMPARE(p->exitCode(), 0);
-    const QString out = QString::fromUtf8(p->readAllStandardOutput());
+    const auto [code, out] = run(dir, {"--help"}, home.path());
+    QCOMPARE(code, 0);
     const QString program = QFileInfo(QStringLiteral(MEMORANT_BINARY)).absolutePath();
     QVERIFY2(out.contains("--user-data"), qPrintable(out));
     QVERIFY2(out.contains(program + "/assets/help"), qPrintable(out));
     QVERIFY2(out.contains(home.filePath("Memorant/VIze.mdb")), qPrintable(out));
     QVERIFY2(out.contains(home.filePath("Memorant/sounds/Object N.wav")), qPrintable(out));
     QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // --help makes nothing
-}
-
-void TestProgram::hardLinkGetsNoPastTheLock() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("L.mdb");
-    std::unique_ptr<QProcess> window(start(dir, {"--db", path}));
-    QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
-    const QString hard = dir.filePath("hard.mdb");
-    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(hard).constData()), 0);
-    testing::writeFile(dir.filePath("words.tsv"), "one\teins\n");
-    const auto [code, said] = run(dir, {"--db", hard, "import-list", dir.filePath("words.tsv")});
-    QVERIFY2(code == 1 && said.contains("already open"), qPrintable(said));
-    QVERIFY(!QFile::exists(hard + "-wal"));
-    ::kill(static_cast<pid_t>(window->processId()), SIGTERM);
-    QVERIFY(window->waitForFinished(15000));
 }
 
 void TestProgram::lockFilesThatNameNoProgram_data() {
@@ -313,8 +283,7 @@ void TestProgram::lockFilesThatNameNoProgram() {
     QFETCH(QString, said);
     QTemporaryDir dir;
     const QString path = dir.filePath("VIze.mdb");
-    QVERIFY(data::openDatabase(path).ok);
-    data::closeAllConnections();
+    QVERIFY(makeDatabase(path));
     const QString lockFile = path + ".lock";
     if (lock == "folder")
         QVERIFY(QDir().mkdir(lockFile));
@@ -333,8 +302,7 @@ void TestProgram::lockFilesThatNameNoProgram() {
 void TestProgram::backupsInTheSameSecondAllSucceed() {
     QTemporaryDir dir;
     const QString path = dir.filePath("VIze.mdb");
-    QVERIFY(data::openDatabase(path).ok);
-    data::closeAllConnections();
+    QVERIFY(makeDatabase(path));
     std::vector<std::unique_ptr<QProcess>> runs;
     for (int i = 0; i < 3; ++i)
         runs.emplace_back(start(dir, {"--db", path, "backup"}));
@@ -390,8 +358,7 @@ void TestProgram::commandsOnlyRead() {
 void TestProgram::missingFileWithCopiesBesideMakesNoSample() {
     QTemporaryDir dir;
     const QString path = dir.filePath("VIze.mdb");
-    QVERIFY(data::openDatabase(path).ok);
-    data::closeAllConnections();
+    QVERIFY(makeDatabase(path));
     // What a restore killed midway left before restores kept the file in place.
     const QString copy = dir.filePath("VIze.before-restore-2026-03-11-093000");
     QVERIFY(QFile::rename(path, copy));

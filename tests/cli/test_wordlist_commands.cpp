@@ -1,41 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // memorant import-list and export-list, run as a user would, without a display.
+#include "RunCommand.h"
 #include "data/DatabaseLock.h"
 #include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 using testing::listPath;
-
-namespace {
-
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run memorant(const QStringList& args, int timeoutMs = 30000) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY")); // commands need none
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(MEMORANT_BINARY), args);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-} // namespace
+using testing::memorant;
+using testing::Run;
 
 class TestWordListCommands : public QObject {
     Q_OBJECT

@@ -68,6 +68,10 @@ int count(const TempDatabase& t, const QString& sql, const QVariantList& binds =
     return t.scalar(sql, binds).toInt();
 }
 
+exchange::ImportOutcome importInto(const TempDatabase& t, const QString& path, bool withLog) {
+    return exchange::Import(t.db(), exchange::ValueForms(kUs)).run(path, withLog);
+}
+
 } // namespace
 
 class TestExchange : public QObject {
@@ -78,20 +82,16 @@ class TestExchange : public QObject {
 
     void exportWritesTheFormat();
     void emptyDatabaseExportsOnlyTheTerminatingBlock();
-    void theLastBlockIsSetAside();
     void brokenFilesAreRefusedWithTheirLine_data();
     void brokenFilesAreRefusedWithTheirLine();
     void otherWritersFilesAreRead_data();
     void otherWritersFilesAreRead();
-    void datesAndNumbersKeepTheirMeaningAcrossLocales_data();
     void datesAndNumbersKeepTheirMeaningAcrossLocales();
     void aSetWithoutANameStopsNoMerge();
     void importingOwnExportAddsCopiesOnce();
     void twiceTakenNameIsLeftOutWithCardsAndLog();
     void logRowsOnlyWithLogAndOnlyOfCardsAddedNow();
     void sharedCardsAndNamesTheFileKeeps();
-    void badFilesChangeNothing_data();
-    void badFilesChangeNothing();
     void roundTripKeepsEveryTextAndAnswerList();
     void companionOfAnotherFileIsIgnored();
     void lenientReader();
@@ -185,19 +185,6 @@ void TestExchange::emptyDatabaseExportsOnlyTheTerminatingBlock() {
     QCOMPARE(linesOf(path), QStringList(27, QString()));
 }
 
-void TestExchange::theLastBlockIsSetAside() {
-    const QString path = exportFrom(false, [](TempDatabase& s) {
-        const qint64 set = s.addSet(QStringLiteral("Verbs"));
-        s.addCard(QStringLiteral("a"), QStringLiteral("b"), set);
-        s.addCard(QStringLiteral("c"), QStringLiteral("d"), set);
-    });
-    t = std::make_unique<TempDatabase>();
-    exchange::Import importer(t->db());
-    data::Transaction tx(t->db());
-    importer.WriteToTable(importer.ReadFile(path), {});
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), 5);
-}
-
 void TestExchange::importingOwnExportAddsCopiesOnce() {
     t = std::make_unique<TempDatabase>(true);
     const qint64 reserved = t->addSet(QStringLiteral("*set0"));
@@ -206,8 +193,7 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
     exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
     const int cards = count(*t, QStringLiteral("SELECT COUNT(*) FROM Card"));
 
-    const exchange::ImportOutcome first =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    const exchange::ImportOutcome first = importInto(*t, path, false);
     QCOMPARE(first.setsAdded, 1);
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"Capitals of Europe", "*set0", "Capitals of Europe1"}));
@@ -233,8 +219,7 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
         QVERIFY2(count(*t, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) == 0, table);
 
     const QString before = digest(t->db());
-    const exchange::ImportOutcome second =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome second = importInto(*t, path, true);
     QCOMPARE(second.setsAdded + second.cardsAdded + second.logRowsAdded, 0);
     QCOMPARE(digest(t->db()), before);
 }
@@ -251,8 +236,7 @@ void TestExchange::twiceTakenNameIsLeftOutWithCardsAndLog() {
     const QString path = files->filePath(QStringLiteral("x.txt"));
     exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
 
-    const exchange::ImportOutcome done =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome done = importInto(*t, path, true);
     // "A" would become "A1", which is taken: it stays out with its card and log row.
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"A", "A1", "A11"}));
@@ -274,13 +258,12 @@ void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
                {card, card + 100}); // the second row's card is gone
     });
     t = std::make_unique<TempDatabase>();
-    exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    importInto(*t, path, false);
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Log")), 0);
 
     t.reset(); // one main connection at a time
     t = std::make_unique<TempDatabase>();
-    const exchange::ImportOutcome done =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome done = importInto(*t, path, true);
     QCOMPARE(done.logRowsAdded, 1);
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Log l JOIN Card c ON c.Card_ID = "
                                       "l.CardID WHERE c.Question = 'to go' AND l.SetName = "
@@ -302,7 +285,7 @@ void TestExchange::sharedCardsAndNamesTheFileKeeps() {
     t = std::make_unique<TempDatabase>();
     t->addSet(QStringLiteral("A"));
     t->addSet(QStringLiteral("ÄPFEL"));
-    exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    importInto(*t, path, false);
 
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"A", "ÄPFEL", "A1", "B", "äpfel1"}));
@@ -374,39 +357,66 @@ void editFiles(const QString& path, const QString& edit) {
 
 } // namespace
 
+// Rows with a file name read that file from the fixtures; the others edit an export.
 void TestExchange::brokenFilesAreRefusedWithTheirLine_data() {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("says");
     const QString whole = QStringLiteral("its %1 lines are not whole records of 27 lines; the "
                                          "last record, from line %2, breaks off at line %1");
     QTest::newRow("cut at a record boundary")
-        << "was cut short. Its last block of 27 lines, empty at the end of every export, holds "
-           "data (line 189)";
-    QTest::newRow("cut mid-record") << whole.arg(150).arg(136);
-    QTest::newRow("a line deleted") << whole.arg(215).arg(190);
-    QTest::newRow("extra lines") << whole.arg(218).arg(217);
-    QTest::newRow("UTF-16, cut mid-record") << whole.arg(150).arg(136);
-    QTest::newRow("CR only, a line deleted") << whole.arg(215).arg(190);
-    QTest::newRow("a stray byte") << "line 2 holds a byte that is not UTF-8";
-    QTest::newRow("a NUL character") << "line 2 holds a NUL character";
-    QTest::newRow("a text too long") << "line 2 holds a text of 1000001 characters";
-    QTest::newRow("no record of any kind") << "none of its records is a card";
-    QTest::newRow("companion lists a card twice") << "line 9 lists the card";
-    QTest::newRow("companion answers a plain card") << "line 3 gives answers to the card";
+        << ""
+        << "was cut short. Its last block of 27 lines, empty at the end of every export, "
+           "holds data (line 189)";
+    QTest::newRow("cut mid-record") << "" << whole.arg(150).arg(136);
+    QTest::newRow("a line deleted") << "" << whole.arg(215).arg(190);
+    QTest::newRow("extra lines") << "" << whole.arg(218).arg(217);
+    QTest::newRow("UTF-16, cut mid-record") << "" << whole.arg(150).arg(136);
+    QTest::newRow("CR only, a line deleted") << "" << whole.arg(215).arg(190);
+    QTest::newRow("a stray byte") << ""
+                                  << "line 2 holds a byte that is not UTF-8";
+    QTest::newRow("a NUL character") << ""
+                                     << "line 2 holds a NUL character";
+    QTest::newRow("a text too long") << ""
+                                     << "line 2 holds a text of 1000001 characters";
+    QTest::newRow("no record of any kind") << ""
+                                           << "none of its records is a card";
+    QTest::newRow("companion lists a card twice") << ""
+                                                  << "line 9 lists the card";
+    QTest::newRow("companion answers a plain card") << ""
+                                                    << "line 3 gives answers to the card";
+    QTest::newRow("missing") << "missing.txt"
+                             << "does not exist";
+    QTest::newRow("fewer than one block") << "short.txt"
+                                          << "fewer than one block";
+    QTest::newRow("id not a number") << "bad-id.txt"
+                                     << "line 28 holds \" x1 \"";
+    QTest::newRow("not a number") << "bad-number.txt"
+                                  << "line 35 holds \" 0.5.1 \"";
+    QTest::newRow("impossible date") << "bad-date.txt"
+                                     << "line 105 holds \"2024-02-31\"";
+    QTest::newRow("one id, two cards") << "duplicate-card.txt"
+                                       << "more than one card";
 }
 
 void TestExchange::brokenFilesAreRefusedWithTheirLine() {
+    QFETCH(QString, file);
     QFETCH(QString, says);
-    const QString path = exportVerbs();
-    editFiles(path, QString::fromLatin1(QTest::currentDataTag()));
+    QString path = QStringLiteral(MEMORANT_FIXTURES "/exchange/") + file;
+    if (file.isEmpty()) {
+        path = exportVerbs();
+        editFiles(path, QString::fromLatin1(QTest::currentDataTag()));
+    }
     t = std::make_unique<TempDatabase>(true);
     const QString before = digest(t->db());
     try {
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+        importInto(*t, path, true);
         QFAIL("the file was taken");
     } catch (const exchange::ExchangeError& e) {
         QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+        QVERIFY2(file.isEmpty() || e.message().contains(file), qPrintable(e.message()));
     }
     QCOMPARE(digest(t->db()), before);
+    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), 0);
 }
 
 void TestExchange::otherWritersFilesAreRead_data() {
@@ -427,8 +437,7 @@ void TestExchange::otherWritersFilesAreRead() {
     QVERIFY(QFile::remove(exchange::companionPath(path)));
     editFiles(path, QString::fromLatin1(QTest::currentDataTag()));
     t = std::make_unique<TempDatabase>();
-    const exchange::ImportOutcome done =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome done = importInto(*t, path, true);
     QCOMPARE(done.cardsAdded, cards);
     QCOMPARE(column(*t, QStringLiteral("SELECT Question FROM Card ORDER BY Card_ID")),
              (QStringList{"a", "c", "Colours"}.mid(0, cards)));
@@ -436,15 +445,9 @@ void TestExchange::otherWritersFilesAreRead() {
              qPrintable(done.lastBlockNote));
 }
 
-void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("es_ES") << "es_ES";
-    QTest::newRow("de_DE") << "de_DE";
-}
-
 void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales() {
-    QFETCH(QString, locale);
-    const exchange::ValueForms there{QLocale(locale)};
+    // Day first, slashes, a decimal comma: read wrongly, nothing would fail.
+    const exchange::ValueForms there{QLocale(QStringLiteral("es_ES"))};
     const QString path = exportFrom(false, [](TempDatabase& s) { // under en_US
         const qint64 set = s.addSet(QStringLiteral("Verbs"));
         const qint64 card = s.addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
@@ -472,44 +475,9 @@ void TestExchange::aSetWithoutANameStopsNoMerge() {
     const QString path = exportVerbs();
     t = std::make_unique<TempDatabase>();
     t->exec(QStringLiteral("INSERT INTO Set1 (SetName) VALUES (NULL)"));
-    const exchange::ImportOutcome done =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    const exchange::ImportOutcome done = importInto(*t, path, false);
     QCOMPARE(done.setsAdded, 1);
     QCOMPARE(done.cardsAdded, 3);
-}
-
-void TestExchange::badFilesChangeNothing_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("says");
-    QTest::newRow("missing") << "missing.txt"
-                             << "does not exist";
-    QTest::newRow("fewer than one block") << "short.txt"
-                                          << "fewer than one block";
-    QTest::newRow("id not a number") << "bad-id.txt"
-                                     << "line 28 holds \" x1 \"";
-    QTest::newRow("not a number") << "bad-number.txt"
-                                  << "line 35 holds \" 0.5.1 \"";
-    QTest::newRow("impossible date") << "bad-date.txt"
-                                     << "line 105 holds \"2024-02-31\"";
-    QTest::newRow("one id, two cards") << "duplicate-card.txt"
-                                       << "more than one card";
-}
-
-void TestExchange::badFilesChangeNothing() {
-    QFETCH(QString, file);
-    QFETCH(QString, says);
-    t = std::make_unique<TempDatabase>(true);
-    const QString before = digest(t->db());
-    const QString path = QStringLiteral(MEMORANT_FIXTURES "/exchange/") + file;
-    try {
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
-        QFAIL("the file was taken");
-    } catch (const exchange::ExchangeError& e) {
-        QVERIFY2(e.message().contains(says), qPrintable(e.message()));
-        QVERIFY2(e.message().contains(file), qPrintable(e.message()));
-    }
-    QCOMPARE(digest(t->db()), before);
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), 0);
 }
 
 void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
@@ -536,8 +504,7 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
     QVERIFY(exported.companion);
 
     t = std::make_unique<TempDatabase>(true);
-    const exchange::ImportOutcome done =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    const exchange::ImportOutcome done = importInto(*t, path, true);
     QVERIFY(done.companionNote.isEmpty());
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"Capitals of Europe", "Capitals of Europe1", "Wörter"}));
@@ -568,15 +535,12 @@ void TestExchange::companionOfAnotherFileIsIgnored() {
     lines[1] = QStringLiteral("The capital of France, edited");
     writeLines(path, lines);
     t = std::make_unique<TempDatabase>();
-    const exchange::ImportOutcome done =
-        exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, false);
+    const exchange::ImportOutcome done = importInto(*t, path, false);
     QVERIFY2(done.companionNote.contains(QStringLiteral("was ignored")),
              qPrintable(done.companionNote));
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 0);
     QVERIFY(done.cardsAdded > 0);
-    QCOMPARE(exchange::multiWithoutAnswersNote(done),
-             QStringLiteral("1 multiple-answer cards arrived without their answers; replies to "
-                            "them are judged wrong until their answers are entered."));
+    QVERIFY(exchange::multiWithoutAnswersNote(done).startsWith(QStringLiteral("1 ")));
 }
 
 void TestExchange::lenientReader() {
@@ -603,7 +567,7 @@ void TestExchange::lenientReader() {
     f.close();
 
     t = std::make_unique<TempDatabase>();
-    exchange::Import(t->db(), exchange::ValueForms(kUs)).run(path, true);
+    importInto(*t, path, true);
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1")), QStringList{"Café"});
     QCOMPARE(column(*t, QStringLiteral("SELECT Question || ' ' || Rating FROM Card")),
              QStringList{"Straße 0.25"});

@@ -82,8 +82,6 @@ void TestWordListReading::files_data() {
                        "5:skipped",
                        "6:a b=c",
                        "8: x = y "};
-    QTest::newRow("CR LF") << listPath("crlf.tsv") << "UTF-8"
-                           << "\t" << false << false << QStringList{"1:sun=Sonne", "2:moon=Mond"};
     QTest::newRow("blank and short rows")
         << listPath("blank_short.csv") << "UTF-8"
         << ";" << false << false << QStringList{"2:red=rot", "4:skipped", "5:skipped",  "6:skipped",

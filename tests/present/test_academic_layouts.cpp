@@ -42,8 +42,6 @@ class TestAcademicLayouts : public QObject {
     void everyTableAppliesAsWritten();
     void nothingLingersFromTheLearningScreen_data();
     void nothingLingersFromTheLearningScreen();
-    void questionLabelsFollowTheMode_data();
-    void questionLabelsFollowTheMode();
 
   private:
     bool shown(const char* name) {
@@ -198,27 +196,6 @@ void TestAcademicLayouts::nothingLingersFromTheLearningScreen() {
     for (const char* name : {"Text3", "Label4", "Label3", "Label7", "Label5", "Command21",
                              "Command3", "TDBGrid3", "Command11"})
         QVERIFY2(!shown(name), name);
-}
-
-void TestAcademicLayouts::questionLabelsFollowTheMode_data() {
-    QTest::addColumn<bool>("silent");
-    QTest::newRow("silent") << true;
-    QTest::newRow("talking") << false;
-}
-
-void TestAcademicLayouts::questionLabelsFollowTheMode() {
-    QFETCH(bool, silent);
-    present::LayoutContext context;
-    context.Silent = silent;
-    context.TalkingOn = !silent;
-    apply(present::learningAcademic(), context);
-    QCOMPARE(shown("Label3"), silent);
-    QCOMPARE(shown("Label7"), silent);
-    QCOMPARE(shown("Picture9"), !silent);
-    QVERIFY(shown("Label4"));
-    QVERIFY(shown("Text3"));
-    apply(present::setEditingAcademic(), context);
-    QCOMPARE(shown("Picture9"), !silent);
 }
 
 QTEST_MAIN(TestAcademicLayouts)

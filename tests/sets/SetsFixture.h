@@ -3,6 +3,8 @@
 
 #include "support/WindowFixture.h"
 
+#include <QTableView>
+
 // The main window over two sets, "Verbs" (chosen, one card go/went) and "Nouns", once seeded.
 struct SetsFixture : testing::WindowFixture {
     // Returns the Verbs id.
@@ -14,3 +16,35 @@ struct SetsFixture : testing::WindowFixture {
         return verbs;
     }
 };
+
+// Double-clicks a cell and types into its editor, which opens with its text selected; Enter
+// writes it unless `keepOpen`. Null when the cell opens no editor.
+inline QWidget* typeIntoCell(QTableView* g, int row, int column, const QString& text,
+                             bool keepOpen = false) {
+    const QModelIndex index = g->model()->index(row, column);
+    g->scrollTo(index);
+    const QPoint at = g->visualRect(index).center();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, at);
+    QWidget* editor = g->indexWidget(index);
+    if (!editor)
+        return nullptr;
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, text);
+    if (!keepOpen) {
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    return editor;
+}
+
+// Keys typed where the focus is, as at the keyboard; Enter writes a cell once the event loop
+// runs again.
+inline void typeKeys(const QString& text) {
+    for (const QChar ch : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+}
+inline void pressKey(Qt::Key key = Qt::Key_Return) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QCoreApplication::processEvents();
+}

@@ -138,12 +138,8 @@ void TestSpeech::parseWav_data() {
         << 22050 << 2 << 2 << 400;
     QTest::newRow("not a RIFF file")
         << QByteArray("ID3\x03 this is an mp3") << false << 0 << 0 << 0 << 0;
-    QTest::newRow("empty file") << QByteArray() << false << 0 << 0 << 0 << 0;
     QTest::newRow("float samples") << riff(fmtChunk(3, 1, 22050, 32) + "data" + le32(400) + samples)
                                    << false << 0 << 0 << 0 << 0;
-    QTest::newRow("compressed (ADPCM)")
-        << riff(fmtChunk(2, 1, 22050, 16) + "data" + le32(400) + samples) << false << 0 << 0 << 0
-        << 0;
     QTest::newRow("data before fmt") << riff("data" + le32(400) + samples + fmtChunk(1, 1, 8000, 8))
                                      << false << 0 << 0 << 0 << 0;
     QTest::newRow("no samples") << riff(fmtChunk(1, 1, 8000, 16) + "data" + le32(0)) << false << 0
@@ -224,8 +220,6 @@ void TestSpeech::defaultVoice_data() {
                                                        << "pt-br";
     QTest::newRow("unknown language: English") << many << "ja_JP"
                                                << "en";
-    QTest::newRow("C locale: English") << many << "C"
-                                       << "en";
     QTest::newRow("only a regional English") << QStringList{"de", "en-us"} << "ja_JP"
                                              << "en-us";
     QTest::newRow("no English at all: the first") << QStringList{"de", "fr"} << "ja_JP"

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
-#include "window/Form1.h"
+#include "support/WindowFixture.h"
 
 #include <QtTest>
 
@@ -32,21 +29,18 @@ void TestStartup::loadFlagCycle() {
     QVERIFY(dialogs.shown().isEmpty());
 }
 
-// The menus and the screen after start-up are checked entry by entry in test_screens.
 void TestStartup::startsInAcademicSilentOnSetEditing() {
-    testing::TempDatabase t(true);
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    app::Form1 w(t.db(), dialogs, speech);
-    w.Form_Load();
-    QVERIFY(!w.modes().kids);
-    QVERIFY(w.modes().Silent);
-    QVERIFY(w.screens().setEditing);
-    QVERIFY(w.recordsets().isLoaded());
-    QVERIFY(w.controls().TDBGrid1->isHidden());
-    QVERIFY(speech.spoken.isEmpty());
-    QVERIFY(w.controls().mnuExport->isEnabled());
-    QVERIFY(w.controls().mnuImport->isEnabled());
+    testing::WindowFixture f(true);
+    f.start();
+    QVERIFY(!f.w->modes().kids);
+    QVERIFY(f.w->modes().Silent);
+    QVERIFY(f.w->screens().setEditing);
+    QCOMPARE(f.w->windowTitle(), QStringLiteral("Edit Set"));
+    QVERIFY(f.w->recordsets().isLoaded());
+    QVERIFY(f.c().TDBGrid1->isHidden());
+    QVERIFY(!f.c().StatusBar1->isVisible());
+    QVERIFY(f.speech.spoken.isEmpty());
+    QVERIFY(f.c().mnuExport->isEnabled() && f.c().mnuImport->isEnabled());
 }
 
 void TestStartup::commandLine_data() {

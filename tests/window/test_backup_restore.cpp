@@ -8,12 +8,8 @@
 #include "data/FileLock.h"
 #include "data/SideConnection.h"
 #include "data/Sql.h"
-#include "learn/LessonState.h"
 #include "support/DamagedFile.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
-#include "window/Form1.h"
+#include "support/WindowFixture.h"
 #include "window/LogWindow.h"
 #include "window/RestoreWindow.h"
 
@@ -50,28 +46,14 @@ QStringList keptFiles(const QString& dir, const QString& tag) {
     return files;
 }
 
-struct Session {
-    testing::TempDatabase t{true};
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
-
-    Session() {
-        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
-        w->Form_Load();
-        w->show();
-    }
-    present::Form1Controls& c() { return w->controls(); }
-
+struct Session : testing::WindowFixture {
+    Session() : WindowFixture(true) { start(); }
     void learnSample() {
-        const int index = c().DataCombo1->findText(QStringLiteral("Capitals of Europe"));
-        c().DataCombo1->setCurrentIndex(index);
-        emit c().DataCombo1->activated(index);
-        c().mnuLearn->trigger();
+        pick(QStringLiteral("Capitals of Europe"));
+        learn();
     }
     void answerCorrectly() {
-        const learn::LessonState& l = w->lesson();
-        QTest::keyClicks(c().Text3, l.CSarray.at(l.Row, learn::ColAnswer).toString());
+        QTest::keyClicks(c().Text3, lesson().CSarray.at(lesson().Row, learn::ColAnswer).toString());
         QTest::mouseClick(c().Command21, Qt::LeftButton);
     }
 };
@@ -147,7 +129,7 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     QCOMPARE(lock.acquire(), QString());
     s.learnSample();
     s.answerCorrectly();
-    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
+    QCOMPARE(s.logRows(), 1);
     const data::BackupResult backup = data::backUp(path);
     QVERIFY(backup.error.isEmpty());
     s.answerCorrectly();
@@ -155,10 +137,7 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     s.c().mnulog->trigger(); // a small window with a connection of its own
     QVERIFY(s.w->findChild<app::Form4*>());
 
-    auto* entry = s.w->findChild<QAction*>("mnuRestore");
-    QVERIFY(entry);
-    QCOMPARE(entry->text(), QStringLiteral("Restore from backup..."));
-    entry->trigger();
+    s.w->findChild<QAction*>("mnuRestore")->trigger();
     auto* window = s.w->findChild<app::RestoreWindow*>();
     QVERIFY(window && window->isVisible());
     QCOMPARE(window->list()->rowCount(), 1);
@@ -167,13 +146,13 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
 
     s.dialogs.nextAnswer(false); // not yet
     QTest::mouseClick(window->restoreButton(), Qt::LeftButton);
-    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 2);
+    QCOMPARE(s.logRows(), 2);
     QVERIFY(keptFiles(s.t.dir(), "before-restore").isEmpty());
 
     s.dialogs.nextAnswer(true);
     QTest::mouseClick(window->restoreButton(), Qt::LeftButton);
     QVERIFY2(s.dialogs.lastText().contains("was restored"), qPrintable(s.dialogs.lastText()));
-    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
+    QCOMPARE(s.logRows(), 1);
     const QStringList kept = keptFiles(s.t.dir(), "before-restore");
     QCOMPARE(kept.size(), 1);
     QVERIFY(s.dialogs.texts().join(" ").contains(kept.first())); // as announced
@@ -188,7 +167,7 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     // The lesson goes on on the restored file.
     s.learnSample();
     s.answerCorrectly();
-    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 2);
+    QCOMPARE(s.logRows(), 2);
 }
 
 void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {
@@ -212,7 +191,7 @@ void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {
 
     s.learnSample();
     s.answerCorrectly();
-    QCOMPARE(s.t.scalar("SELECT COUNT(*) FROM Log").toInt(), 1);
+    QCOMPARE(s.logRows(), 1);
 }
 
 void TestBackupRestore::missingFileWithCopiesBesideIsOffered_data() {

@@ -2,13 +2,11 @@
 // File > Import > Cards from another trainer... and File > Export set as KVTML..., in the real
 // main window.
 #include "PackageBuilder.h"
+#include "decks/DeckImport.h"
+#include "support/WindowFixture.h"
 #include "window/DeckDialog.h"
 #include "window/DeckMenu.h"
 #include "window/Form1.h"
-#include "decks/DeckImport.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
 
 #include <QAction>
 #include <QLabel>
@@ -22,46 +20,26 @@ class TestDeckMenu : public QObject {
   private slots:
     void init();
     void cleanup();
-    void entriesSitBesideTheWordLists();
     void previewShowsSetsCardsAndWhatIsLeftOut();
     void importShowsTheNewSetAndExportReadsBack();
     void cancelledPreviewAddsNothing();
 
   private:
-    app::DeckMenu& menu() { return *w->findChild<app::DeckMenu*>(); }
-    std::unique_ptr<testing::TempDatabase> t;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
+    app::DeckMenu& menu() { return *f->w->findChild<app::DeckMenu*>(); }
+    std::unique_ptr<testing::WindowFixture> f;
     QTemporaryDir dir;
 };
 
 void TestDeckMenu::init() {
-    t = std::make_unique<testing::TempDatabase>();
-    t->addCard(QStringLiteral("go"), QStringLiteral("went"), t->addSet(QStringLiteral("Verbs")));
-    t->chooseSet(QStringLiteral("Verbs"));
-    dialogs.clear();
-    w = std::make_unique<app::Form1>(t->db(), dialogs, speech);
-    w->Form_Load();
-    w->show();
+    f = std::make_unique<testing::WindowFixture>();
+    f->t.addCard(QStringLiteral("go"), QStringLiteral("went"),
+                 f->t.addSet(QStringLiteral("Verbs")));
+    f->t.chooseSet(QStringLiteral("Verbs"));
+    f->start();
 }
 
 void TestDeckMenu::cleanup() {
-    w.reset();
-    t.reset();
-}
-
-void TestDeckMenu::entriesSitBesideTheWordLists() {
-    const QList<QAction*> import =
-        menu().importAction->associatedObjects().isEmpty()
-            ? QList<QAction*>{}
-            : qobject_cast<QMenu*>(menu().importAction->associatedObjects().first())->actions();
-    const qsizetype at = import.indexOf(menu().importAction);
-    QVERIFY(at > 0);
-    QCOMPARE(import[at - 1]->text(), QStringLiteral("Word list..."));
-    QCOMPARE(menu().importAction->text(), QStringLiteral("Cards from another trainer..."));
-    QCOMPARE(menu().exportAction->text(), QStringLiteral("Export set as KVTML..."));
-    QVERIFY(!menu().exportAction->associatedObjects().isEmpty());
+    f.reset();
 }
 
 void TestDeckMenu::previewShowsSetsCardsAndWhatIsLeftOut() {
@@ -94,10 +72,10 @@ void TestDeckMenu::importShowsTheNewSetAndExportReadsBack() {
     menu().importAction->trigger();
     QCOMPARE(previewed,
              (QStringList{QStringLiteral("Geography"), QStringLiteral("Languages::French")}));
-    QCOMPARE(t->scalar("SELECT SetName FROM Fields").toString(), QStringLiteral("Geography"));
-    QCOMPARE(t->scalar("SELECT COUNT(*) FROM Card").toInt(), 4);
-    QVERIFY2(dialogs.lastText().startsWith(QStringLiteral("Imported 3 cards from deck-0.apkg")),
-             qPrintable(dialogs.lastText()));
+    QCOMPARE(f->t.scalar("SELECT SetName FROM Fields").toString(), QStringLiteral("Geography"));
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Card").toInt(), 4);
+    QVERIFY2(f->dialogs.lastText().startsWith(QStringLiteral("Imported 3 cards from deck-0.apkg")),
+             qPrintable(f->dialogs.lastText()));
 
     const QString out = dir.filePath(QStringLiteral("geo.kvtml"));
     menu().chooseExportFile = [&](const QString& suggested) {
@@ -114,19 +92,19 @@ void TestDeckMenu::cancelledPreviewAddsNothing() {
     menu().chooseDeckToImport = [&] { return package; };
     menu().previewDeck = [](const decks::DeckContent&, const QStringList&) { return false; };
     menu().importAction->trigger();
-    QCOMPARE(t->scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
     // A file that cannot be read is a warning naming it.
     const QString broken = dir.filePath(QStringLiteral("broken.apkg"));
-    QFile f(broken);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("PK not really");
-    f.close();
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("PK not really");
+    file.close();
     menu().chooseDeckToImport = [&] { return broken; };
     menu().importAction->trigger();
-    QCOMPARE(t->scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
-    QCOMPARE(dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
-    QVERIFY2(dialogs.lastText().startsWith(QStringLiteral("broken.apkg: ")),
-             qPrintable(dialogs.lastText()));
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
+    QCOMPARE(f->dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
+    QVERIFY2(f->dialogs.lastText().startsWith(QStringLiteral("broken.apkg: ")),
+             qPrintable(f->dialogs.lastText()));
 }
 
 QTEST_MAIN(TestDeckMenu)

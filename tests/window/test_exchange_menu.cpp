@@ -3,9 +3,7 @@
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/Sql.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
+#include "support/WindowFixture.h"
 #include "window/ExchangeMenu.h"
 #include "window/Form1.h"
 
@@ -30,47 +28,41 @@ class TestExchangeMenu : public QObject {
     QString file(const QString& name) const { return files->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> files;
-    std::unique_ptr<testing::TempDatabase> t;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
+    std::unique_ptr<testing::WindowFixture> f;
 };
 
 void TestExchangeMenu::init() {
     files = std::make_unique<QTemporaryDir>();
-    t = std::make_unique<testing::TempDatabase>(true);
-    dialogs.clear();
-    w = std::make_unique<app::Form1>(t->db(), dialogs, speech);
-    w->Form_Load();
-    w->exchangeMenu().setExchangePath(file(QStringLiteral("ExportBuffer.txt")));
+    f = std::make_unique<testing::WindowFixture>(true);
+    f->start();
+    f->w->exchangeMenu().setExchangePath(file(QStringLiteral("ExportBuffer.txt")));
 }
 
 void TestExchangeMenu::cleanup() {
-    w.reset();
-    t.reset();
+    f.reset();
     files.reset();
 }
 
 void TestExchangeMenu::exportThenImportFromTheMenu() {
-    w->controls().mnuExport->trigger();
-    QCOMPARE(dialogs.lastText(),
+    f->w->controls().mnuExport->trigger();
+    QCOMPARE(f->dialogs.lastText(),
              QStringLiteral("Export has been completed successfully. The file location is: %1.")
                  .arg(QDir::toNativeSeparators(file(QStringLiteral("ExportBuffer.txt")))));
     QVERIFY(QFile::exists(file(QStringLiteral("ExportBuffer.txt.multi"))));
 
-    w->controls().mnuImpWithLog->trigger();
-    QCOMPARE(dialogs.lastText(), QStringLiteral("Import has been completed successfully"));
+    f->w->controls().mnuImpWithLog->trigger();
+    QCOMPARE(f->dialogs.lastText(), QStringLiteral("Import has been completed successfully"));
     // The set list shows the new set at once.
-    QVERIFY(w->controls().DataCombo1->findText(QStringLiteral("Capitals of Europe1")) >= 0);
-    QVERIFY(w->recordsets().isLoaded());
+    QVERIFY(f->w->controls().DataCombo1->findText(QStringLiteral("Capitals of Europe1")) >= 0);
+    QVERIFY(f->w->recordsets().isLoaded());
 
     // Without its companion the sample's multiple-answer card comes without answers: a box
     // of its own says so after the completion message.
     QVERIFY(QFile::remove(file(QStringLiteral("ExportBuffer.txt.multi"))));
-    t->exec(QStringLiteral("DELETE FROM Set1 WHERE SetName = 'Capitals of Europe1'"));
-    dialogs.clear();
-    w->controls().mnuImpNoLog->trigger();
-    QCOMPARE(dialogs.texts(),
+    f->t.exec(QStringLiteral("DELETE FROM Set1 WHERE SetName = 'Capitals of Europe1'"));
+    f->dialogs.clear();
+    f->w->controls().mnuImpNoLog->trigger();
+    QCOMPARE(f->dialogs.texts(),
              (QStringList{QStringLiteral("Import has been completed successfully"),
                           QStringLiteral("1 multiple-answer cards arrived without their answers; "
                                          "replies to them are judged wrong until their answers "
@@ -78,23 +70,23 @@ void TestExchangeMenu::exportThenImportFromTheMenu() {
 }
 
 void TestExchangeMenu::aBadFileIsRefusedWithItsName() {
-    w->exchangeMenu().setExchangePath(QStringLiteral(MEMORANT_FIXTURES "/exchange/bad-id.txt"));
-    const int sets = t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
-    w->controls().mnuImpNoLog->trigger();
-    QCOMPARE(dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
-    QVERIFY2(dialogs.lastText().contains(QStringLiteral("bad-id.txt")),
-             qPrintable(dialogs.lastText()));
-    QCOMPARE(t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
-    QVERIFY(w->recordsets().isLoaded());
+    f->w->exchangeMenu().setExchangePath(QStringLiteral(MEMORANT_FIXTURES "/exchange/bad-id.txt"));
+    const int sets = f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
+    f->w->controls().mnuImpNoLog->trigger();
+    QCOMPARE(f->dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
+    QVERIFY2(f->dialogs.lastText().contains(QStringLiteral("bad-id.txt")),
+             qPrintable(f->dialogs.lastText()));
+    QCOMPARE(f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
+    QVERIFY(f->w->recordsets().isLoaded());
 }
 
 void TestExchangeMenu::commands() {
     const QString exchangeFile = file(QStringLiteral("cmd.txt"));
     const QString db = file(QStringLiteral("copy.mdb"));
-    w.reset();
+    f->w.reset();
     data::closeAllConnections(); // writes everything into the file itself
-    QVERIFY(QFile::copy(t->path(), db));
-    t.reset();
+    QVERIFY(QFile::copy(f->t.path(), db));
+    f.reset();
     QCOMPARE(app::exportCommand({db, {}}), 2);
     QCOMPARE(app::exportCommand({file(QStringLiteral("none.mdb")), {exchangeFile}}), 1);
     QVERIFY(!QFile::exists(file(QStringLiteral("none.mdb"))));
@@ -121,18 +113,19 @@ void TestExchangeMenu::commands() {
 void TestExchangeMenu::aNamedPipeIsNeitherReadNorReplaced() {
     const QString pipe = file(QStringLiteral("pipe"));
     QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    w->exchangeMenu().setExchangePath(pipe);
-    const int sets = t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
-    for (QAction* entry : {w->controls().mnuExport, w->controls().mnuImpNoLog}) {
-        dialogs.clear();
+    f->w->exchangeMenu().setExchangePath(pipe);
+    const int sets = f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
+    for (QAction* entry : {f->w->controls().mnuExport, f->w->controls().mnuImpNoLog}) {
+        f->dialogs.clear();
         entry->trigger(); // reading the pipe would wait for ever
-        QCOMPARE(dialogs.shown().size(), 1);
-        QVERIFY2(dialogs.lastText().contains(QStringLiteral("is a named pipe, not a regular file")),
-                 qPrintable(dialogs.lastText()));
+        QCOMPARE(f->dialogs.shown().size(), 1);
+        QVERIFY2(
+            f->dialogs.lastText().contains(QStringLiteral("is a named pipe, not a regular file")),
+            qPrintable(f->dialogs.lastText()));
     }
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     QVERIFY(!QFile::exists(pipe + QStringLiteral(".multi")));
-    QCOMPARE(t->scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
+    QCOMPARE(f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
 }
 
 QTEST_MAIN(TestExchangeMenu)

@@ -9,11 +9,6 @@
 
 namespace {
 
-const QString kFallback =
-    QStringLiteral("To use the program in the Talking mode you need a working speech engine and "
-                   "sound output on your machine. The program will now be switched to the "
-                   "Silent mode.");
-
 struct Journey : testing::WindowFixture {
     Journey() : WindowFixture(true) { start(); }
 
@@ -45,7 +40,6 @@ class TestJourneys : public QObject {
     Q_OBJECT
   private slots:
     void firstQuestionInSilentThenSpokenInTalking();
-    void talkingWithoutSoundFallsBackAndKeepsLearning();
     void wholeSampleSetLearntInTalkingModeAndLogged();
     void ownSetCreatedFilledRenamedLearntAndDeleted();
 };
@@ -64,20 +58,6 @@ void TestJourneys::firstQuestionInSilentThenSpokenInTalking() {
              QStringLiteral("The capital of France"));
     QVERIFY(!j.c().Label7->isVisible());
     QVERIFY(j.dialogs.shown().isEmpty());
-}
-
-void TestJourneys::talkingWithoutSoundFallsBackAndKeepsLearning() {
-    Journey j;
-    j.pickSampleSetAndLearn();
-    j.speech.unavailable = true;
-    j.c().mnuTalking->trigger();
-    QCOMPARE(j.dialogs.lastText(), kFallback);
-    QVERIFY(j.w->modes().Silent);
-    QVERIFY(j.c().Label7->isVisible());
-    QCOMPARE(j.c().Label7->text(), QStringLiteral("The capital of France"));
-    j.answerCorrectly();
-    QCOMPARE(j.c().Label7->text(), QStringLiteral("The capital of Germany"));
-    QCOMPARE(j.t.scalar("SELECT COUNT(*) FROM Log WHERE Result = 'Correct'").toInt(), 1);
 }
 
 void TestJourneys::wholeSampleSetLearntInTalkingModeAndLogged() {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/RecordsetModel.h"
 #include "learn/LessonState.h"
-#include "present/Twips.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"
@@ -12,7 +11,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QScreen>
 #include <QtTest>
 #include <memory>
@@ -53,17 +51,12 @@ class TestScreens : public QObject {
     void init();
     void cleanup();
 
-    void menusAfterStartup_data();
-    void menusAfterStartup();
     void screenProcedures_data();
     void screenProcedures();
     void lastCallDecides_data();
     void lastCallDecides();
     void editSetOnTheEditingScreen();
-    void windowWidthFollowsTheScreen();
     void demonsManagerButtonStaysHidden();
-    void learningScreenInSilentAndTalking_data();
-    void learningScreenInSilentAndTalking();
     void multipleAnswerCardOnTheEditingScreen();
     void aboutWindow();
 
@@ -113,48 +106,6 @@ ScreenState TestScreens::state() {
             c().ChangeSet->isEnabled(),
             c().mnuEdSetName->isEnabled(),
             c().mnuCrMulti->isVisible()};
-}
-
-void TestScreens::menusAfterStartup_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("parent"); // empty: the menu bar
-    QTest::addColumn<QString>("state");  // on, off (disabled), hidden
-    const char* rows[][4] = {
-        {"CreatSet", "New set", "mnuFile", "on"},
-        {"mnuLearn", "Learn", "mnuFile", "on"},
-        {"ChangeSet", "Edit set", "mnuFile", "on"},
-        {"mnuEdSetName", "Edit set name", "mnuFile", "on"},
-        {"mnuLearnMain", "&Learn", "", "hidden"},
-        {"mnuDelete", "Delete set", "mnuEdit", "on"},
-        {"mnuCrMulti", "Create Multiple Answer", "mnuEdit", "on"},
-        {"mnuKids", "Kids", "mnuView", "on"},
-        {"mnuStandard", "Academic", "mnuView", "on"},
-        {"mnuTalking", "Talking", "mnuStandard", "on"},
-        {"mnuSilent", "Silent", "mnuStandard", "on"},
-        {"mnuHelpTalking", "Academic", "mnuTutorial", "on"},
-        {"about", "About Memorant", "mnuHelp", "on"},
-    };
-    for (const auto& r : rows)
-        QTest::newRow(r[0]) << r[0] << r[1] << r[2] << r[3];
-}
-
-void TestScreens::menusAfterStartup() {
-    QFETCH(QString, entry);
-    QFETCH(QString, caption);
-    QFETCH(QString, parent);
-    QFETCH(QString, state);
-    auto* action = w_->findChild<QAction*>(entry);
-    QVERIFY(action);
-    QCOMPARE(action->text(), caption);
-    const QList<QAction*> siblings =
-        parent.isEmpty() ? w_->menuBar()->actions() : w_->findChild<QMenu*>(parent)->actions();
-    QVERIFY(siblings.contains(action));
-    QCOMPARE(action->isVisible(), state != QLatin1String("hidden"));
-    QCOMPARE(action->isEnabled(), state == QLatin1String("on"));
-    QCOMPARE(w_->windowTitle(), QStringLiteral("Edit Set"));
-    QVERIFY(!c().StatusBar1->isVisibleTo(w_.get()));
-    QVERIFY(w_->screens().setEditing);
 }
 
 void TestScreens::screenProcedures_data() {
@@ -242,43 +193,12 @@ void TestScreens::editSetOnTheEditingScreen() {
     QVERIFY(c().TDBGrid2->isColumnHidden(0)); // Card_ID stays out of sight after the refresh
 }
 
-void TestScreens::windowWidthFollowsTheScreen() {
-    w_->ScrLearnVisible();
-    QCOMPARE(w_->width(), present::twipsToPixels(4800, w_.get()));
-    // The card grid gets its room back.
-    w_->ScrChangeVisible();
-    QVERIFY(w_->width() >= c().TDBGrid2->geometry().right());
-}
-
 void TestScreens::demonsManagerButtonStaysHidden() {
     for (const char* p :
          {"ScrChangeVisible", "ScrChngSetName", "ScrLearnVisible", "ScrCreateVisible"}) {
         call(QString::fromLatin1(p));
         QVERIFY2(!c().Command11->isVisibleTo(w_.get()), p);
     }
-}
-
-void TestScreens::learningScreenInSilentAndTalking_data() {
-    QTest::addColumn<bool>("silent");
-    QTest::newRow("silent") << true;
-    QTest::newRow("talking") << false;
-}
-
-void TestScreens::learningScreenInSilentAndTalking() {
-    QFETCH(bool, silent);
-    w_->lesson().CSarray.at(1, learn::ColQuestion) = QStringLiteral("France");
-    w_->lesson().Row = 1;
-    w_->lesson().CurRowLim = 3;
-    w_->modes().Silent = silent;
-    w_->modes().TalkingOn = !silent;
-    w_->ScrLearnVisible();
-    QCOMPARE(c().Label3->isVisibleTo(w_.get()), silent);
-    QCOMPARE(c().Label7->isVisibleTo(w_.get()), silent);
-    QCOMPARE(c().Picture[9]->isVisibleTo(w_.get()), !silent);
-    if (silent)
-        QCOMPARE(c().Label7->text(), QStringLiteral("France"));
-    QCOMPARE(w_->lesson().CurSetSize, 3);
-    QVERIFY(c().StatusBar1->isVisibleTo(w_.get()));
 }
 
 void TestScreens::multipleAnswerCardOnTheEditingScreen() {
@@ -327,9 +247,6 @@ void TestScreens::aboutWindow() {
     QCOMPARE(texts, (QStringList{QStringLiteral("Memorant"), QStringLiteral("Version 1.0"),
                                  QStringLiteral("Database: ") +
                                      QFileInfo(t_->path()).absoluteFilePath()}));
-    const QFont face = about->findChild<QLabel*>(QStringLiteral("productName"))->font();
-    QCOMPARE(face.families().value(0), QStringLiteral("Book Antiqua"));
-    QCOMPARE(face.styleHint(), QFont::Serif);
 
     // Choosing it again brings back the same window, and the main window stays usable.
     about->close();

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Log > Statistics..., as a learner uses it after a few lessons on two sets.
-#include "window/Form1.h"
-#include "window/LogMenu.h"
-#include "window/ReplyCalendar.h"
-#include "window/StatisticsWindow.h"
 #include "data/RecordsetModel.h"
 #include "stats/LogAggregates.h"
 #include "stats/StatsText.h"
 #include "support/Files.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
+#include "support/WindowFixture.h"
+#include "window/Form1.h"
+#include "window/LogMenu.h"
+#include "window/ReplyCalendar.h"
+#include "window/StatisticsWindow.h"
 
 #include <QAction>
 #include <QBarSet>
@@ -40,46 +38,41 @@ class TestStatistics : public QObject {
 
   private:
     app::StatisticsWindow* open() {
-        w->controls().mnuStatistics->trigger();
-        return w->findChild<app::StatisticsWindow*>();
+        f->w->controls().mnuStatistics->trigger();
+        return f->w->findChild<app::StatisticsWindow*>();
     }
     void log(int daysAgo, const QString& set, qint64 card, const QString& result) {
-        t->exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES (?, ?, ?, ?)",
-                {QDate::currentDate().addDays(-daysAgo).toString(Qt::ISODate), set, card, result});
+        f->t.exec(
+            "INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES (?, ?, ?, ?)",
+            {QDate::currentDate().addDays(-daysAgo).toString(Qt::ISODate), set, card, result});
     }
 
-    std::unique_ptr<testing::TempDatabase> t;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
+    std::unique_ptr<testing::WindowFixture> f;
     qint64 hardest = 0;
 };
 
 // Lessons today, yesterday and three days ago; none two days ago.
 void TestStatistics::init() {
-    t = std::make_unique<testing::TempDatabase>();
-    dialogs.clear();
-    const qint64 verbs = t->addSet("Verbs");
-    const qint64 go = t->addCard("to go", "gehen", verbs);
-    hardest = t->addCard("to be", "sein", verbs);
-    t->addCard("to have", "haben", verbs);
-    const qint64 nouns = t->addSet("Nouns");
-    const qint64 house = t->addCard("house", "Haus", nouns);
-    t->exec("UPDATE Card SET Incorrect = 2, Rating = -1 WHERE Card_ID = ?", {hardest});
-    t->exec("UPDATE Card SET Incorrect = 1, Rating = 0.5, Correct = 1 WHERE Card_ID = ?", {go});
+    f = std::make_unique<testing::WindowFixture>();
+    const qint64 verbs = f->t.addSet("Verbs");
+    const qint64 go = f->t.addCard("to go", "gehen", verbs);
+    hardest = f->t.addCard("to be", "sein", verbs);
+    f->t.addCard("to have", "haben", verbs);
+    const qint64 nouns = f->t.addSet("Nouns");
+    const qint64 house = f->t.addCard("house", "Haus", nouns);
+    f->t.exec("UPDATE Card SET Incorrect = 2, Rating = -1 WHERE Card_ID = ?", {hardest});
+    f->t.exec("UPDATE Card SET Incorrect = 1, Rating = 0.5, Correct = 1 WHERE Card_ID = ?", {go});
     for (int ago : {0, 1, 3}) {
         log(ago, "Verbs", go, "Correct");
         log(ago, "Verbs", hardest, "Wrong");
         log(ago, "Nouns", house, ago == 1 ? "Wrong" : "Correct");
     }
     log(40, "Verbs", 999, "Wrong"); // a deleted card, outside the first range
-    w = std::make_unique<app::Form1>(t->db(), dialogs, speech);
-    w->Form_Load();
+    f->start();
 }
 
 void TestStatistics::cleanup() {
-    w.reset();
-    t.reset();
+    f.reset();
 }
 
 void TestStatistics::chartsHoldTheAggregates_data() {
@@ -103,9 +96,9 @@ void TestStatistics::chartsHoldTheAggregates() {
 
     const QDate today = QDate::currentDate();
     const stats::DayRange shown =
-        range == 3 ? stats::allDays(t->db(), today)
+        range == 3 ? stats::allDays(f->t.db(), today)
                    : stats::lastDays(app::StatisticsWindow::rangeDays()[range], today);
-    const QVector<stats::DayCount> expected = stats::repliesPerDay(t->db(), shown, set);
+    const QVector<stats::DayCount> expected = stats::repliesPerDay(f->t.db(), shown, set);
     QCOMPARE(expected.size(), days);
     QCOMPARE(s->correctBars->count(), days);
     QCOMPARE(s->wrongBars->count(), days);
@@ -136,7 +129,7 @@ void TestStatistics::calendarRunsAndOneWindow() {
              qPrintable(s->runsLabel->text()));
     QVERIFY(s->runsLabel->text().contains("Longest run this year: 2 days"));
     open();
-    QCOMPARE(w->findChildren<app::StatisticsWindow*>().size(), 1);
+    QCOMPARE(f->w->findChildren<app::StatisticsWindow*>().size(), 1);
 }
 
 void TestStatistics::doubleClickOpensTheCardInItsSet() {
@@ -148,23 +141,23 @@ void TestStatistics::doubleClickOpensTheCardInItsSet() {
     const QPoint at = h->visualItemRect(h->item(0, 0)).center();
     QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(h->viewport(), Qt::LeftButton, {}, at);
-    QCOMPARE(w->controls().DataCombo1->currentText(), QStringLiteral("Verbs"));
-    QVERIFY(w->screens().setEditing);
-    QTableView* grid = w->controls().TDBGrid2;
-    QCOMPARE(w->controls().Adodc2->valueAt(grid->currentIndex().row(), "Card_ID").toLongLong(),
+    QCOMPARE(f->w->controls().DataCombo1->currentText(), QStringLiteral("Verbs"));
+    QVERIFY(f->w->screens().setEditing);
+    QTableView* grid = f->w->controls().TDBGrid2;
+    QCOMPARE(f->w->controls().Adodc2->valueAt(grid->currentIndex().row(), "Card_ID").toLongLong(),
              hardest);
 }
 
 void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
     app::StatisticsWindow* s = open();
-    const QString csv = t->dir() + "/numbers.csv";
-    const QString png = t->dir() + "/chart.png";
+    const QString csv = f->t.dir() + "/numbers.csv";
+    const QString png = f->t.dir() + "/chart.png";
     s->chooseSaveFile = [&](const QString& caption, const QString&) {
         return caption.contains("PNG") ? png : csv;
     };
     s->savePngButton->click();
     s->saveCsvButton->click();
-    QVERIFY2(dialogs.texts().isEmpty(), qPrintable(dialogs.texts().join('\n')));
+    QVERIFY2(f->dialogs.texts().isEmpty(), qPrintable(f->dialogs.texts().join('\n')));
     QVERIFY(!QImage(png).isNull());
 
     // Read back: the days, then after an empty line the sets.
@@ -191,7 +184,8 @@ void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(MEMORANT_BINARY), {"--db", t->path(), "stats", "--days", "30", "--csv"});
+    p.start(QStringLiteral(MEMORANT_BINARY),
+            {"--db", f->t.path(), "stats", "--days", "30", "--csv"});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
@@ -215,7 +209,7 @@ void TestStatistics::commandRefusals() {
     QFETCH(int, code);
     QFETCH(QString, message);
     QProcess p;
-    p.start(QStringLiteral(MEMORANT_BINARY), QStringList{"--db", t->path(), "stats"} + args);
+    p.start(QStringLiteral(MEMORANT_BINARY), QStringList{"--db", f->t.path(), "stats"} + args);
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), code);
     const QString err = QString::fromUtf8(p.readAllStandardError());

@@ -2,9 +2,7 @@
 // File > Import > Word list... and File > Export set as word list..., in the real main window.
 #include "data/RecordsetModel.h"
 #include "support/Files.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
+#include "support/WindowFixture.h"
 #include "window/Form1.h"
 #include "window/WordListDialog.h"
 #include "window/WordListMenu.h"
@@ -34,26 +32,20 @@ class TestWordListMenu : public QObject {
     void previewOffersTheEncodingOfAStrayByte();
 
   private:
-    app::WordListMenu& menu() { return *w->findChild<app::WordListMenu*>(); }
-    std::unique_ptr<testing::TempDatabase> t;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
+    app::WordListMenu& menu() { return *f->w->findChild<app::WordListMenu*>(); }
+    std::unique_ptr<testing::WindowFixture> f;
 };
 
 void TestWordListMenu::init() {
-    t = std::make_unique<testing::TempDatabase>();
-    t->addCard(QStringLiteral("go"), QStringLiteral("went"), t->addSet(QStringLiteral("Verbs")));
-    t->chooseSet(QStringLiteral("Verbs"));
-    dialogs.clear();
-    w = std::make_unique<app::Form1>(t->db(), dialogs, speech);
-    w->Form_Load();
-    w->show();
+    f = std::make_unique<testing::WindowFixture>();
+    f->t.addCard(QStringLiteral("go"), QStringLiteral("went"),
+                 f->t.addSet(QStringLiteral("Verbs")));
+    f->t.chooseSet(QStringLiteral("Verbs"));
+    f->start();
 }
 
 void TestWordListMenu::cleanup() {
-    w.reset();
-    t.reset();
+    f.reset();
 }
 
 void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
@@ -92,15 +84,15 @@ void TestWordListMenu::importShowsTheNewSet() {
         d.nameEdit()->setText(QStringLiteral("verbs"));
         return std::optional<exchange::ListOptions>(d.options());
     };
-    w->controls().mnuImpWordList->trigger();
-    QCOMPARE(dialogs.lastText(),
+    f->w->controls().mnuImpWordList->trigger();
+    QCOMPARE(f->dialogs.lastText(),
              QStringLiteral("3 cards were imported from cp1252_header.csv into the new set "
                             "\"verbs 2\"."));
-    QComboBox* list = w->controls().DataCombo1;
+    QComboBox* list = f->w->controls().DataCombo1;
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->currentText(), QStringLiteral("verbs 2"));
-    QCOMPARE(w->controls().Adodc2->rowCount(), 3 + 1); // and the row for a new card
-    QVERIFY(w->screens().setEditing);
+    QCOMPARE(f->w->controls().Adodc2->rowCount(), 3 + 1); // and the row for a new card
+    QVERIFY(f->w->screens().setEditing);
 }
 
 void TestWordListMenu::failingImportNamesFileAndLine() {
@@ -108,33 +100,33 @@ void TestWordListMenu::failingImportNamesFileAndLine() {
     menu().previewList = [](const exchange::ListFile&, const QStringList&) {
         return std::optional<exchange::ListOptions>(exchange::ListOptions{});
     };
-    w->controls().mnuImpWordList->trigger();
-    QCOMPARE(dialogs.shown().size(), 1);
-    QCOMPARE(dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
-    QVERIFY2(dialogs.lastText().startsWith("unclosed_quote.csv, line 4:"),
-             qPrintable(dialogs.lastText()));
-    QCOMPARE(t->scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
-    QCOMPARE(w->controls().DataCombo1->count(), 1);
+    f->w->controls().mnuImpWordList->trigger();
+    QCOMPARE(f->dialogs.shown().size(), 1);
+    QCOMPARE(f->dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
+    QVERIFY2(f->dialogs.lastText().startsWith("unclosed_quote.csv, line 4:"),
+             qPrintable(f->dialogs.lastText()));
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
+    QCOMPARE(f->w->controls().DataCombo1->count(), 1);
 }
 
 void TestWordListMenu::exportWritesTheChosenSet() {
-    const QString path = t->dir() + QStringLiteral("/verbs.tsv");
+    const QString path = f->t.dir() + QStringLiteral("/verbs.tsv");
     QString suggested;
     menu().chooseExportFile = [&](const QString& name) {
         suggested = name;
         return path;
     };
-    w->controls().mnuExpWordList->trigger();
+    f->w->controls().mnuExpWordList->trigger();
     QCOMPARE(suggested, QStringLiteral("Verbs.tsv"));
-    QVERIFY2(dialogs.lastText().startsWith("1 card of the set \"Verbs\" was written"),
-             qPrintable(dialogs.lastText()));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("Question\tAnswer\ngo\twent\n"));
+    QVERIFY2(f->dialogs.lastText().startsWith("1 card of the set \"Verbs\" was written"),
+             qPrintable(f->dialogs.lastText()));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), QByteArray("Question\tAnswer\ngo\twent\n"));
 }
 
 void TestWordListMenu::previewCountsTheWholeFile() {
-    const QString path = t->dir() + QStringLiteral("/long.tsv");
+    const QString path = f->t.dir() + QStringLiteral("/long.tsv");
     QByteArray bytes;
     for (int i = 0; i < 120; ++i)
         bytes += QByteArray::number(i) + (i % 10 ? "\tanswer\n" : "\t\n");
@@ -148,7 +140,7 @@ void TestWordListMenu::previewCountsTheWholeFile() {
 }
 
 void TestWordListMenu::previewOffersTheEncodingOfAStrayByte() {
-    const QString path = t->dir() + QStringLiteral("/stray.csv");
+    const QString path = f->t.dir() + QStringLiteral("/stray.csv");
     testing::writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
     app::WordListDialog d(exchange::readListFile(path), {});
     QPushButton* import = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);

@@ -159,6 +159,7 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
     QTest::newRow("version 3") << "version3.mdb" << 12;
     QTest::newRow("version 4") << "version4.mdb" << 12;
     QTest::newRow("version 5") << "version5.mdb" << 12;
+    QTest::newRow("version 7") << "version7.mdb" << 12;
 }
 
 // Older files keep their cards and get what later releases added: the merge's views made

@@ -6,6 +6,7 @@
 #include "data/Sql.h"
 #include "support/DamagedFile.h"
 #include "support/Files.h"
+#include "support/OtherProgram.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -32,34 +33,8 @@ QProcess* start(const QTemporaryDir& dir, const QStringList& args,
 }
 
 int loadFlag(const QString& path) {
-    const QString name = QStringLiteral("reader");
-    int value = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setDatabaseName(path);
-        db.setConnectOptions("QSQLITE_OPEN_READONLY");
-        if (db.open()) {
-            try {
-                value = data::scalar(db, "SELECT Load FROM Fields").toInt();
-            } catch (const data::DbError&) {
-            }
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return value;
-}
-
-void setLoadFlag(const QString& path, int value) {
-    const QString name = QStringLiteral("writer");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setDatabaseName(path);
-        if (db.open())
-            data::exec(db, "UPDATE Fields SET Load = ?", {value});
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    const QVariant load = testing::readIn(path, QStringLiteral("SELECT Load FROM Fields"));
+    return load.isValid() ? load.toInt() : -1;
 }
 
 // Runs the program to its end; its exit code, and what it said.
@@ -82,11 +57,6 @@ bool makeDatabase(const QString& path) {
     const bool ok = data::openDatabase(path).ok;
     data::closeAllConnections();
     return ok;
-}
-
-QByteArray bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -132,11 +102,11 @@ void TestProgram::badFileIsRefusedWithMessageAndExitCode() {
     QTemporaryDir dir;
     const QString path = dir.filePath("broken.mdb");
     QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/garbage.mdb"), path));
-    const QByteArray before = bytes(path);
+    const QByteArray before = testing::readFile(path);
     const auto [code, err] = run(dir, {"--db", path});
     QCOMPARE(code, 1);
     QVERIFY2(err.contains(path) && err.contains("not an SQLite file"), qPrintable(err));
-    QCOMPARE(bytes(path), before);
+    QCOMPARE(testing::readFile(path), before);
     QVERIFY(!QFile::exists(path + "-wal"));
 }
 
@@ -173,7 +143,8 @@ void TestProgram::lockOfKilledProgramIsTakenOver() {
     killed->kill();
     QVERIFY(killed->waitForFinished(15000));
     QVERIFY(QFile::exists(path + ".lock"));
-    setLoadFlag(path, 1); // so that the next program's start shows
+    // So that the next program's start shows.
+    QVERIFY(testing::writeIn(path, {QStringLiteral("UPDATE Fields SET Load = 1")}));
     std::unique_ptr<QProcess> next(start(dir, {"--db", "VIze.mdb"}));
     QTRY_COMPARE_WITH_TIMEOUT(loadFlag(path), 0, 15000);
     QVERIFY(endsCleanly(*next));
@@ -214,13 +185,13 @@ void TestProgram::checkAndBackupCommands() {
     }
     if (file == "damaged")
         QVERIFY(testing::zeroMiddlePage(path));
-    const QByteArray before = bytes(path);
+    const QByteArray before = testing::readFile(path);
     words.replaceInStrings(QRegularExpression("^FILE$"), dir.filePath("copy.mdb"));
 
     const auto [code, out] = run(dir, QStringList{"--db", path} + words);
     QVERIFY2(code == exitCode && out.contains(said), qPrintable(out));
     QCOMPARE(QFile::exists(path), file != "missing"); // never created by a command
-    QCOMPARE(bytes(path), before);                    // commands only read
+    QCOMPARE(testing::readFile(path), before);        // commands only read
     if (words.size() == 2 && exitCode == 0)
         QVERIFY(data::quickCheck(words.last()).sound);
 }
@@ -331,11 +302,11 @@ void TestProgram::commandsOnlyRead() {
     const QString bad = dir.filePath("backups/VIze.mdb-2026-01-01-100000.mdb");
     QVERIFY(QDir().mkpath(dir.filePath("backups")));
     testing::writeFile(bad, QByteArray("SQLite format 3\0") + QByteArray(5000, 'x'));
-    const QByteArray before = bytes(path);
+    const QByteArray before = testing::readFile(path);
 
     const auto [code, out] = run(dir, {"--db", path, command});
     QVERIFY2(code == 0, qPrintable(out));
-    QCOMPARE(bytes(path), before);
+    QCOMPARE(testing::readFile(path), before);
     QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-shm"));
     QVERIFY(data::databaseId(path).isEmpty()); // only an upgrade writes the identity
     if (command == "backup") {

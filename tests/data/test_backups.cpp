@@ -9,24 +9,18 @@
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 #include "support/DamagedFile.h"
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QtTest>
-#include <algorithm>
 #include <csignal>
-#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void addLogRows(const testing::TempDatabase& t, int count) {
     data::Transaction tx(t.db());
@@ -52,32 +46,11 @@ QVariant scalarIn(const QString& path, const QString& sql) {
     return data::scalar(side.db(), sql);
 }
 
-// What the rotation must leave, worked out from every backup ever taken: the newest ten,
-// and the newest of each of the eight calendar weeks up to now.
-std::set<QDateTime> promised(const std::vector<QDateTime>& all, const QDateTime& now) {
-    std::vector<QDateTime> sorted = all;
-    std::sort(sorted.begin(), sorted.end(), std::greater<>());
-    std::set<QDateTime> out(sorted.begin(), sorted.begin() + std::min<size_t>(10, sorted.size()));
-    const QDate monday = now.date().addDays(1 - now.date().dayOfWeek());
-    for (int w = 0; w < 8; ++w) {
-        const QDate from = monday.addDays(-7 * w);
-        for (const QDateTime& t : sorted) {
-            if (t.date() >= from && t.date() < from.addDays(7) && t <= now) {
-                out.insert(t);
-                break;
-            }
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 class TestBackups : public QObject {
     Q_OBJECT
   private slots:
-    void rotationOverSimulatedDates_data();
-    void rotationOverSimulatedDates();
     void rotationByHand();
     void backupsAreNamedListedAndDue();
     void backupWhileRepliesAreWrittenHoldsEveryCommittedReply();
@@ -91,38 +64,6 @@ class TestBackups : public QObject {
     void partialFilesOfKilledBackupsGoAndNamesNeverClash();
     void zeroedFirstPageWithBackupsIsDamaged();
 };
-
-void TestBackups::rotationOverSimulatedDates_data() {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("minutesApart");
-    QTest::newRow("three a day for 100 days") << 300 << 8 * 60;
-    QTest::newRow("one every ten days for a year") << 37 << 10 * 24 * 60;
-    QTest::newRow("twenty within an hour") << 20 << 3;
-    QTest::newRow("a few, daily") << 4 << 24 * 60;
-    QTest::newRow("every 29 hours for two months") << 50 << 29 * 60;
-}
-
-void TestBackups::rotationOverSimulatedDates() {
-    QFETCH(int, count);
-    QFETCH(int, minutesApart);
-    const QDateTime start(QDate(2026, 1, 7), QTime(9, 30)); // a Wednesday
-    std::vector<QDateTime> all, kept;
-    for (int i = 0; i < count; ++i) {
-        const QDateTime now = start.addSecs(qint64(i) * minutesApart * 60);
-        all.push_back(now);
-        kept.push_back(now);
-        const std::vector<bool> keep = data::backupsToKeep(kept, now);
-        std::vector<QDateTime> next;
-        for (size_t k = 0; k < kept.size(); ++k) {
-            if (keep[k])
-                next.push_back(kept[k]);
-        }
-        kept = next;
-        const std::set<QDateTime> expected = promised(all, now);
-        QCOMPARE(std::set<QDateTime>(kept.begin(), kept.end()), expected);
-        QVERIFY(kept.size() <= 18);
-    }
-}
 
 void TestBackups::rotationByHand() {
     const QDateTime now(QDate(2026, 3, 11), QTime(12, 0)); // Wednesday
@@ -210,11 +151,11 @@ void TestBackups::unusableBackupFolderIsReported() {
     QFile blocker(data::backupFolder(t.path()));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QByteArray before = contents(t.path());
+    const QByteArray before = testing::readFile(t.path());
     const data::BackupResult result = data::backUp(t.path());
     QVERIFY(result.path.isEmpty());
     QVERIFY2(result.error.contains(data::backupFolder(t.path())), qPrintable(result.error));
-    QCOMPARE(contents(t.path()), before);
+    QCOMPARE(testing::readFile(t.path()), before);
 }
 
 void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
@@ -239,14 +180,14 @@ void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
     QVERIFY(staleLog.open(QIODevice::WriteOnly));
     staleLog.write(QByteArray(5000, 'x'));
     staleLog.close();
-    const QByteArray damagedBytes = contents(path);
+    const QByteArray damagedBytes = testing::readFile(path);
 
     const data::OpenOutcome refused = data::openDatabase(path);
     QVERIFY(!refused.ok);
     QVERIFY(refused.damaged);
     QVERIFY2(refused.message.contains(path) && refused.message.contains("damaged"),
              qPrintable(refused.message));
-    QCOMPARE(contents(path), damagedBytes); // the check changed nothing
+    QCOMPARE(testing::readFile(path), damagedBytes); // the check changed nothing
 
     const std::optional<data::BackupFile> newest = data::newestGoodBackup(path);
     QVERIFY(newest);
@@ -256,8 +197,8 @@ void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
         data::restoreBackup(path, newest->path, data::Replacing::DamagedFile, now);
     QVERIFY2(restored.ok && restored.message.isEmpty(), qPrintable(restored.message));
     QCOMPARE(QFileInfo(restored.keptAs).fileName(), "VIze.mdb.damaged-" + data::timeStamp(now));
-    QCOMPARE(contents(restored.keptAs), damagedBytes);
-    QCOMPARE(contents(restored.keptAs + "-wal"), QByteArray(5000, 'x'));
+    QCOMPARE(testing::readFile(restored.keptAs), damagedBytes);
+    QCOMPARE(testing::readFile(restored.keptAs + "-wal"), QByteArray(5000, 'x'));
     QVERIFY(QFile::exists(good.path)); // the backup stays a backup
 
     const data::OpenOutcome reopened = data::openDatabase(path);
@@ -266,12 +207,12 @@ void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
     data::closeAllConnections();
 
     // A damaged backup is never put in place.
-    const QByteArray current = contents(path);
+    const QByteArray current = testing::readFile(path);
     const data::RestoreOutcome refusedBackup =
         data::restoreBackup(path, badBackup, data::Replacing::SoundFile, now);
     QVERIFY(!refusedBackup.ok);
     QVERIFY(refusedBackup.message.contains(badBackup));
-    QCOMPARE(contents(path), current);
+    QCOMPARE(testing::readFile(path), current);
 }
 
 void TestBackups::damagedLogIsFoundInTheBackgroundAndNotCopied() {

@@ -3,9 +3,10 @@
 #include "data/DatabaseLock.h"
 #include "data/SampleSet.h"
 #include "data/Sql.h"
+#include "support/Files.h"
+#include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,13 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray digest(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 // A copy of a file from tests/fixtures in a temporary folder, so refusing it is tried on a
 // file the test may check byte for byte.
@@ -93,14 +87,14 @@ void TestDatabase::badFilesAreRefusedUntouched() {
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = copyOfTestFile(dir, file);
-    const QByteArray before = digest(path);
+    const QByteArray before = testing::readFile(path);
     QVERIFY(!before.isEmpty() || QFileInfo(path).size() == 0);
 
     const data::OpenOutcome outcome = data::openDatabase(path);
     QVERIFY(!outcome.ok);
     QVERIFY2(outcome.message.contains(path), qPrintable(outcome.message));
     QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
-    QCOMPARE(digest(path), before);
+    QCOMPARE(testing::readFile(path), before);
     QVERIFY(!QFile::exists(path + "-wal"));
     QVERIFY(!QFile::exists(path + "-shm"));
     data::closeAllConnections();
@@ -113,12 +107,12 @@ void TestDatabase::newerSchemaIsRefusedUntouched() {
     data::exec(data::mainConnection(), "PRAGMA user_version = 99");
     data::exec(data::mainConnection(), "PRAGMA journal_mode = DELETE");
     data::closeAllConnections();
-    const QByteArray before = digest(path);
+    const QByteArray before = testing::readFile(path);
 
     const data::OpenOutcome outcome = data::openDatabase(path);
     QVERIFY(!outcome.ok);
     QVERIFY2(outcome.message.contains("newer version"), qPrintable(outcome.message));
-    QCOMPARE(digest(path), before);
+    QCOMPARE(testing::readFile(path), before);
     data::closeAllConnections();
 }
 
@@ -126,17 +120,10 @@ void TestDatabase::newerSchemaIsRefusedUntouched() {
 void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
     QTemporaryDir dir;
     const QString path = copyOfTestFile(dir, QStringLiteral("version1.mdb"));
-    {
-        // Options left empty, as a database edited elsewhere may hold them.
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-        raw.setDatabaseName(path);
-        QVERIFY(raw.open());
-        data::exec(raw, "UPDATE Card SET ShowOrder = NULL WHERE Answer = 'Multi'");
-        data::exec(raw, "UPDATE Card SET DisplayQuestionNumber = '' WHERE Card_ID = 1");
-        data::exec(raw, "UPDATE Card SET ShowOrder = 1 WHERE Card_ID = 2");
-        raw.close();
-    }
-    QSqlDatabase::removeDatabase("raw");
+    // Options left empty, as a database edited elsewhere may hold them.
+    QVERIFY(testing::writeIn(path, {"UPDATE Card SET ShowOrder = NULL WHERE Answer = 'Multi'",
+                                    "UPDATE Card SET DisplayQuestionNumber = '' WHERE Card_ID = 1",
+                                    "UPDATE Card SET ShowOrder = 1 WHERE Card_ID = 2"}));
     QVERIFY(data::openDatabase(path).ok);
     const QSqlDatabase db = data::mainConnection();
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM MultipleAnswers").toInt(), 3);
@@ -163,28 +150,28 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
 }
 
 // Older files keep their cards and get what later releases added: the merge's views made
-// anew (a set without a name made the old ones add nothing), an identity written once, and
-// forgiving judging with both options off.
+// anew (a set without a name made the old ones add nothing), an identity written once,
+// forgiving judging with both options off, and the log's indexes.
 void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     QFETCH(QString, file);
     QFETCH(int, cards);
     QTemporaryDir dir;
     const QString path = copyOfTestFile(dir, file);
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-        raw.setDatabaseName(path);
-        QVERIFY(raw.open());
-        data::exec(raw, "INSERT INTO Set1 (SetName) VALUES (NULL)");
-        data::exec(raw, "INSERT INTO BufferSet1 (Field1, Field2) VALUES (7, 'New')");
-        raw.close();
-    }
-    QSqlDatabase::removeDatabase("raw");
+    QVERIFY(testing::writeIn(path, {"INSERT INTO Set1 (SetName) VALUES (NULL)",
+                                    "INSERT INTO BufferSet1 (Field1, Field2) VALUES (7, 'New')",
+                                    "INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                                    "VALUES ('2026-03-01', 'Kept', 1, 'Correct')"}));
     QVERIFY(data::openDatabase(path).ok);
     const QSqlDatabase db = data::mainConnection();
     QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), cards);
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Set1 WHERE SetName = 'Kept set'").toInt(),
              cards == 12 ? 1 : 0);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Log WHERE SetName = 'Kept'").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND "
+                              "name IN ('Log_Date', 'Log_Set')")
+                 .toInt(),
+             2);
     QCOMPARE(data::scalar(db, "SELECT group_concat(Field1) FROM qForAppendSet1").toString(),
              QStringLiteral("7"));
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM qE7_1nonDel").toInt(), 0);
@@ -256,7 +243,7 @@ void TestDatabase::readOnlyFileOrFolderIsNamedAndLeftAlone() {
         data::closeAllConnections();
     }
     const QStringList before = QDir(dir.path()).entryList(QDir::Files);
-    const QByteArray digestBefore = digest(path);
+    const QByteArray digestBefore = testing::readFile(path);
     const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
     QVERIFY(QFile::setPermissions(fileReadOnly ? path : dir.path(), readOnly));
 
@@ -270,7 +257,7 @@ void TestDatabase::readOnlyFileOrFolderIsNamedAndLeftAlone() {
         QCOMPARE(lockRefusal, outcome.message);
     data::closeAllConnections();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
-    QCOMPARE(digest(path), digestBefore);
+    QCOMPARE(testing::readFile(path), digestBefore);
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

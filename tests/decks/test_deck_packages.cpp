@@ -5,11 +5,10 @@
 #include "decks/DeckImport.h"
 #include "decks/Package.h"
 #include "support/Files.h"
+#include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -169,14 +168,7 @@ void TestDeckPackages::hostilePackages() {
         testing::writeZip(path, {{"collection.anki21", bytes}});
     } else if (kind == "json") {
         const QString sqlite = dir.filePath(QStringLiteral("collection.sqlite"));
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("j"));
-            db.setDatabaseName(sqlite);
-            QVERIFY(db.open());
-            QSqlQuery(db).exec(QStringLiteral("UPDATE col SET models = '{\"1\": [broken'"));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("j"));
+        QVERIFY(testing::writeIn(sqlite, {"UPDATE col SET models = '{\"1\": [broken'"}));
         testing::writeZip(path, {{"collection.anki21", testing::readFile(sqlite)}});
     }
     try {

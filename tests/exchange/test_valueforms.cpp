@@ -15,8 +15,6 @@ class TestValueForms : public QObject {
     void format();
     void parse_data();
     void parse();
-    void fourDigitYear_data();
-    void fourDigitYear();
     void lineEnds_data();
     void lineEnds();
     void mergePlan_data();
@@ -113,23 +111,6 @@ void TestValueForms::parse() {
     } else {
         QVERIFY(!why.isEmpty());
     }
-}
-
-void TestValueForms::fourDigitYear_data() {
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("US") << "M/d/yy"
-                        << "M/d/yyyy";
-    QTest::newRow("already four") << "dd.MM.yyyy"
-                                  << "dd.MM.yyyy";
-    QTest::newRow("year first") << "yy-MM-dd"
-                                << "yyyy-MM-dd";
-}
-
-void TestValueForms::fourDigitYear() {
-    QFETCH(QString, format);
-    QFETCH(QString, expected);
-    QCOMPARE(exchange::withFourDigitYear(format), expected);
 }
 
 void TestValueForms::lineEnds_data() {

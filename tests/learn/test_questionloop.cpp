@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/OtherProgram.h"
 #include "support/WindowFixture.h"
 
 #include "app/QuitOnSignal.h"
@@ -256,15 +257,7 @@ void TestQuestionLoop::lockedDatabaseLeavesScreenAndLessonAgreeing() {
     testing::WindowFixture f;
     SetOf s(f, 3);
     f.t.exec("PRAGMA busy_timeout = 50");
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "locker");
-        other.setDatabaseName(f.t.path());
-        QVERIFY(other.open());
-        data::exec(other, "BEGIN EXCLUSIVE");
-        f.reply("a1");
-        data::exec(other, "ROLLBACK");
-    }
-    QSqlDatabase::removeDatabase("locker");
+    testing::whileLocked(f.t.path(), [&] { f.reply("a1"); });
     QVERIFY(!f.dialogs.shown().isEmpty());
     const QString shown = f.c().Label7->text();
     QCOMPARE(shown, f.lesson().CSarray.at(f.lesson().Row, learn::ColQuestion).toString());

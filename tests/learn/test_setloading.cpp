@@ -22,29 +22,13 @@ QList<qint64> addSets(testing::WindowFixture& f, const QList<QPair<QString, int>
 class TestSetLoading : public QObject {
     Q_OBJECT
   private slots:
-    void listShowsChosenSetAtStart();
     void pickOnEditingScreen();
     void pickOnLearningScreen();
     void pickingTheShownSetKeepsTheLesson();
     void emptySet();
     void newSetStartsUncounted();
-    void wholeSetReset();
     void setLargerThanThousandCards();
 };
-
-void TestSetLoading::listShowsChosenSetAtStart() {
-    testing::WindowFixture f;
-    f.t.addSet("Alpha");
-    f.t.addSet("beta");
-    f.t.addSet("Gamma");
-    f.t.chooseSet("Gamma");
-    f.start();
-    QCOMPARE(f.c().DataCombo1->currentText(), QStringLiteral("Gamma"));
-    // Picking another set never renames the one shown first.
-    f.pick("Alpha");
-    QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Gamma'").toInt(), 1);
-    QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 3);
-}
 
 void TestSetLoading::pickOnEditingScreen() {
     testing::WindowFixture f;
@@ -139,20 +123,6 @@ void TestSetLoading::newSetStartsUncounted() {
     QCOMPARE(f.c().Label7->text(), QStringLiteral("qb2"));
 }
 
-void TestSetLoading::wholeSetReset() {
-    testing::WindowFixture f;
-    addSets(f, {{"A", 3}});
-    f.start();
-    f.learn();
-    f.reply("aa1");
-    f.reply("aa2");
-    f.c().mnuWholeSet->trigger();
-    for (int r = 1; r <= 3; ++r)
-        QCOMPARE(f.lesson().CSarray.at(r, learn::ColCurStatus).toInt(), 0);
-    QCOMPARE(f.lesson().CheckAll, 0);
-    QCOMPARE(f.t.scalar("SELECT SUM(CurStatus) FROM Card").toInt(), 0);
-}
-
 void TestSetLoading::setLargerThanThousandCards() {
     testing::WindowFixture f;
     f.t.db().transaction();
@@ -161,7 +131,8 @@ void TestSetLoading::setLargerThanThousandCards() {
     f.start();
     f.learn();
     QCOMPARE(f.lesson().CurRowLim, 1200);
-    QCOMPARE(f.lesson().CSarray.at(1200, learn::ColQuestion).toString(), QStringLiteral("qbig1200"));
+    QCOMPARE(f.lesson().CSarray.at(1200, learn::ColQuestion).toString(),
+             QStringLiteral("qbig1200"));
 }
 
 QTEST_MAIN(TestSetLoading)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Learn > Undo last reply, and what a wrong reply shows and how forgiving judging is, as a
 // learner meets them in the window.
+#include "support/OtherProgram.h"
 #include "support/WindowFixture.h"
 
 #include "data/Sql.h"
@@ -114,15 +115,7 @@ void TestUndoReply::failedUndoChangesNothing() {
     const QStringList after = f.replyTrace(ids[0]);
     const QString shown = f.c().Label7->text();
     f.t.exec("PRAGMA busy_timeout = 50");
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "locker");
-        other.setDatabaseName(f.t.path());
-        QVERIFY(other.open());
-        data::exec(other, "BEGIN EXCLUSIVE");
-        f.c().mnuUndoReply->trigger();
-        data::exec(other, "ROLLBACK");
-    }
-    QSqlDatabase::removeDatabase("locker");
+    testing::whileLocked(f.t.path(), [&] { f.c().mnuUndoReply->trigger(); });
     QCOMPARE(f.dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
     QVERIFY(f.dialogs.lastText().contains("could not be taken back"));
     QCOMPARE(f.replyTrace(ids[0]), after);

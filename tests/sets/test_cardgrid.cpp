@@ -16,7 +16,6 @@ class TestCardGrid : public QObject {
     void placeholderStaysOutOfSets();
     void openEditSurvivesLearn_data();
     void openEditSurvivesLearn();
-    void openEditSurvivesClosing();
     void newRowWithoutChosenSet();
     void deleteKeyRemovesRow();
     void multiAnswerCellLocked();
@@ -171,20 +170,6 @@ void TestCardGrid::openEditSurvivesLearn() {
         QCOMPARE(f.t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {go}).toString(),
                  QStringLiteral("went (gone)"));
     }
-}
-
-void TestCardGrid::openEditSurvivesClosing() {
-    SetsFixture f;
-    f.t.addSet(QStringLiteral("Verbs"));
-    f.t.chooseSet(QStringLiteral("Verbs"));
-    QVERIFY(f.startActive());
-    QVERIFY(typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("it's \"x\" 100%")));
-    f.w->close();
-    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = ?",
-                     {QStringLiteral("it's \"x\" 100%")}),
-             1);
-    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
-    QCOMPARE(f.count("SELECT Load FROM Fields"), 1);
 }
 
 void TestCardGrid::newRowWithoutChosenSet() {

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/Database.h"
-#include "data/Sql.h"
 #include "stats/LogAggregates.h"
 #include "stats/StatsText.h"
 #include "support/TempDatabase.h"
@@ -53,8 +51,6 @@ class TestLogAggregates : public QObject {
     void runs();
     void hardestCardsInTheDemonsOrder();
     void csvQuotesAndLeavesEmptyWhatDoesNotDivide();
-    void olderFilesGetTheLogIndexesKeepingTheirData_data();
-    void olderFilesGetTheLogIndexesKeepingTheirData();
 
   private:
     void log(const QString& date, const QString& set, qint64 card, const QString& result) {
@@ -200,45 +196,6 @@ void TestLogAggregates::csvQuotesAndLeavesEmptyWhatDoesNotDivide() {
                             "set,cards,answered,replies,correct,share_correct,mean_rating\n"
                             "\"Say \"\"hi\"\", twice\",0,0,3,2,0.6667,\n"
                             "Verbs,2,1,0,0,,0.3333\n"));
-}
-
-void TestLogAggregates::olderFilesGetTheLogIndexesKeepingTheirData_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("cards");
-    QTest::newRow("version 1") << "version1.mdb" << 10;
-    QTest::newRow("version 3") << "version3.mdb" << 12;
-    QTest::newRow("version 4") << "version4.mdb" << 12;
-    QTest::newRow("version 5") << "version5.mdb" << 12;
-}
-
-void TestLogAggregates::olderFilesGetTheLogIndexesKeepingTheirData() {
-    QFETCH(QString, file);
-    QFETCH(int, cards);
-    t.reset();
-    QTemporaryDir dir;
-    const QString path = dir.filePath("VIze.mdb");
-    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/") + file, path));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-        raw.setDatabaseName(path);
-        QVERIFY(raw.open());
-        data::exec(raw, "INSERT INTO Log (\"Date\", SetName, CardID, Result) "
-                        "VALUES ('2026-03-01', 'Kept', 1, 'Correct')");
-        raw.close();
-    }
-    QSqlDatabase::removeDatabase("raw");
-    const data::OpenOutcome opened = data::openDatabase(path, false);
-    QVERIFY2(opened.ok, qPrintable(opened.message));
-    const QSqlDatabase db = data::mainConnection();
-    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
-    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), cards);
-    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND "
-                              "name IN ('Log_Date', 'Log_Set')")
-                 .toInt(),
-             2);
-    QCOMPARE(counts(stats::repliesPerDay(db, {kFirst, kFirst}, "Kept")), QStringLiteral("1/1"));
-    data::closeAllConnections();
 }
 
 QTEST_GUILESS_MAIN(TestLogAggregates)

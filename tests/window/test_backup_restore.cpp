@@ -9,6 +9,7 @@
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 #include "support/DamagedFile.h"
+#include "support/Files.h"
 #include "support/WindowFixture.h"
 #include "window/LogWindow.h"
 #include "window/RestoreWindow.h"
@@ -20,11 +21,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 int logRowsIn(const QString& path) {
     data::SideConnection side(path);
@@ -95,7 +91,7 @@ void TestBackupRestore::damagedStartOffersTheNewestGoodBackup() {
     addCards(*t, 7); // after the backup: lost with the damage
     data::closeAllConnections();
     QVERIFY(testing::zeroMiddlePage(path));
-    const QByteArray damaged = contents(path);
+    const QByteArray damaged = testing::readFile(path);
 
     const data::OpenOutcome failed = data::openDatabase(path);
     QVERIFY(failed.damaged);
@@ -112,11 +108,11 @@ void TestBackupRestore::damagedStartOffersTheNewestGoodBackup() {
         QCOMPARE(data::scalar(data::mainConnection(), "SELECT COUNT(*) FROM Card").toInt(), 3010);
         const QStringList kept = keptFiles(t->dir(), "damaged");
         QCOMPARE(kept.size(), 1);
-        QCOMPARE(contents(QDir(t->dir()).filePath(kept.first())), damaged);
+        QCOMPARE(testing::readFile(QDir(t->dir()).filePath(kept.first())), damaged);
         QVERIFY(dialogs.shown().first().text.contains(path));
     } else {
         QVERIFY(outcome.message.contains(path));
-        QCOMPARE(contents(path), damaged);
+        QCOMPARE(testing::readFile(path), damaged);
         QVERIFY(keptFiles(t->dir(), "damaged").isEmpty());
     }
     data::closeAllConnections();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/ApplyLayout.h"
-#include "present/KidsLayouts.h"
 #include "present/KidsPictures.h"
 #include "support/WindowFixture.h"
 #include "window/KidsMode.h"
@@ -13,8 +12,6 @@
 class TestKidsMode : public QObject {
     Q_OBJECT
   private slots:
-    void layoutTablesNameRealControls_data();
-    void layoutTablesNameRealControls();
     void kidsKeepsTheScreenAndLaysItOut_data();
     void kidsKeepsTheScreenAndLaysItOut();
     void pictureButtons_data();
@@ -68,37 +65,6 @@ struct Window : testing::WindowFixture {
 
 } // namespace
 
-void TestKidsMode::layoutTablesNameRealControls_data() {
-    QTest::addColumn<int>("table");
-    QTest::newRow("set editing") << 0;
-    QTest::newRow("set name") << 1;
-    QTest::newRow("learning") << 2;
-    QTest::newRow("create set") << 3;
-}
-
-void TestKidsMode::layoutTablesNameRealControls() {
-    QFETCH(int, table);
-    const present::LayoutTable* tables[] = {&present::setEditingKids(), &present::setNameKids(),
-                                            &present::learningKids(), &present::createSetKids()};
-    const present::LayoutTable& t = *tables[table];
-    Window win;
-    QVERIFY(present::kidsPictureExists(QString::fromLatin1(t.backgroundPicture)));
-    QHash<QString, bool> seen;
-    for (const present::ControlSetting& s : t.controls) {
-        QVERIFY2(win.w->findChild<QWidget*>(QString::fromLatin1(s.control)), s.control);
-        if (s.picture)
-            QVERIFY2(present::kidsPictureExists(QString::fromLatin1(s.picture)), s.picture);
-        if (!s.visible)
-            continue;
-        // No control is both shown and hidden by one layout.
-        const QString name = QString::fromLatin1(s.control);
-        QVERIFY2(!seen.contains(name) || seen[name] == *s.visible, s.control);
-        seen[name] = *s.visible;
-    }
-    for (const present::MenuSetting& m : t.menus)
-        QVERIFY2(win.w->findChild<QAction*>(QString::fromLatin1(m.entry)), m.entry);
-}
-
 void TestKidsMode::kidsKeepsTheScreenAndLaysItOut_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("caption");
@@ -135,15 +101,22 @@ void TestKidsMode::kidsKeepsTheScreenAndLaysItOut() {
         QVERIFY(!win.speech.spoken.isEmpty());
     }
 
-    // Back to Academic: no Kids picture stays, and the sound indicator follows Talking.
+    // Back to Academic: the same screen laid out afresh, no Kids picture stays, and the
+    // sound indicator follows Talking.
+    win.w->setWindowTitle(QString());
     win.c().mnuSilent->trigger();
     QCOMPARE(win.screen(), screen);
+    QCOMPARE(win.w->windowTitle(), caption);
+    QCOMPARE(win.c().Adodc2->source(), QStringLiteral("qSelectedSet"));
+    QVERIFY(win.modes().Silent && !win.modes().kids);
     QCOMPARE(win.picturesShown(), QList<int>{});
     QVERIFY(present::kidsBackgroundOf(win.c()).isEmpty());
     QVERIFY(win.c().Command21->icon().isNull());
     QVERIFY(win.c().Text3->font().pointSize() < 18);
     win.c().mnuTalking->trigger();
     QCOMPARE(win.picturesShown(), QList<int>{9});
+    QVERIFY(win.modes().TalkingOn && !win.modes().Silent);
+    QVERIFY(!win.c().mnuTalking->isEnabled() && win.c().mnuSilent->isEnabled());
     QVERIFY(win.dialogs.shown().isEmpty());
 }
 
@@ -242,22 +215,8 @@ void TestKidsMode::withoutSoundAPictureFallsBack() {
     QCOMPARE(win.picturesShown(), QList<int>{});
 }
 
+// A set of multiple-answer cards only ends its bunch at once, asking nothing.
 void TestKidsMode::kidsLessonsSkipMultipleAnswerCards() {
-    {
-        Window win;
-        const qint64 set = win.t.addSet(QStringLiteral("Colours"));
-        for (const char* q : {"primary colours", "warm colours"})
-            win.t.addAnswers(win.t.addCard(QString::fromLatin1(q), QStringLiteral("Multi"), set),
-                             {QStringLiteral("red"), QStringLiteral("blue")});
-        win.t.addCard(QStringLiteral("red"), QStringLiteral("rot"), set);
-        win.t.chooseSet(QStringLiteral("Colours"));
-        // Loaded in Academic mode, multiple-answer cards and all; Kids mode passes over them.
-        win.show(Learning);
-        win.c().mnuKids->trigger();
-        QCOMPARE(win.speech.spoken, QStringList{QStringLiteral("red")});
-        QCOMPARE(win.w->lesson().Row, 3);
-    }
-    // A set of multiple-answer cards only ends its bunch at once, asking nothing.
     Window only;
     const qint64 multi = only.t.addSet(QStringLiteral("Lists"));
     only.t.addAnswers(only.t.addCard(QStringLiteral("seasons"), QStringLiteral("Multi"), multi),

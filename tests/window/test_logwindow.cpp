@@ -58,13 +58,13 @@ void TestLogWindow::showsTheLogRows() {
     QVERIFY(!form->isModal());
 
     QAbstractItemModel* m = form->TDBGrid1->model();
+    QStringList rows;
+    for (int r = 0; r < m->rowCount(); ++r)
+        rows << QStringList{m->index(r, 1).data().toString(), m->index(r, 2).data().toString(),
+                            m->index(r, 3).data().toString()}
+                    .join('|');
     QCOMPARE(m->columnCount(), 4);
-    QCOMPARE(m->rowCount(), 2);
-    QCOMPARE(m->index(0, 2).data().toString(), QString("to go"));
-    QCOMPARE(m->index(0, 3).data().toString(), QString("Correct"));
-    QCOMPARE(m->index(1, 1).data().toString(), QString("Verbs"));
-    QCOMPARE(m->index(1, 2).data().toString(), QString(""));
-    QCOMPARE(m->index(1, 3).data().toString(), QString("Wrong"));
+    QCOMPARE(rows, (QStringList{"Verbs|to go|Correct", "Verbs||Wrong"}));
     QVERIFY(!(m->flags(m->index(0, 2)) & Qt::ItemIsEditable));
 }
 

@@ -12,9 +12,6 @@
 class TestTalkingSilent : public QObject {
     Q_OBJECT
   private slots:
-    void switchingModesSetsFlagsAndMenus();
-    void switchRedrawsTheScreenShowing_data();
-    void switchRedrawsTheScreenShowing();
     void talkingWithoutSpeechFallsBackToSilent();
     void talkingAsksMultipleAnswerCardsToo();
     void voiceChoiceIsStoredAndUsedNextTime();
@@ -31,65 +28,6 @@ struct Window : testing::WindowFixture {
 };
 
 } // namespace
-
-void TestTalkingSilent::switchingModesSetsFlagsAndMenus() {
-    Window win;
-    auto& c = win.c();
-    QVERIFY(win.modes().Silent);
-    QVERIFY(c.mnuTalking->isEnabled() && c.mnuSilent->isEnabled());
-    for (QAction* entry : {c.mnuTalking, c.mnuSilent, c.mnuTalking}) {
-        entry->trigger();
-        const bool talking = entry == c.mnuTalking;
-        QCOMPARE(win.modes().kids, false);
-        QCOMPARE(win.modes().Silent, !talking);
-        QCOMPARE(win.modes().TalkingOn, talking);
-        QCOMPARE(c.mnuTalking->isEnabled(), !talking);
-        QCOMPARE(c.mnuSilent->isEnabled(), talking);
-        QCOMPARE(c.Picture[9]->isHidden(), !talking);
-    }
-    QCOMPARE(c.Adodc2->source(), QStringLiteral("qSelectedSet"));
-    QVERIFY(win.dialogs.shown().isEmpty());
-}
-
-void TestTalkingSilent::switchRedrawsTheScreenShowing_data() {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("set editing") << 0 << "Edit Set";
-    QTest::newRow("set name") << 1 << "Change Set Name";
-    QTest::newRow("learning") << 2 << "Learn Set";
-    QTest::newRow("create set") << 3 << "Create Set";
-}
-
-void TestTalkingSilent::switchRedrawsTheScreenShowing() {
-    QFETCH(int, screen);
-    QFETCH(QString, caption);
-    Window win;
-    auto show = [&] {
-        switch (screen) {
-        case 0:
-            win.w->ScrChangeVisible();
-            break;
-        case 1:
-            win.w->ScrChngSetName();
-            break;
-        case 2:
-            win.w->ScrLearnVisible();
-            break;
-        default:
-            win.w->ScrCreateVisible();
-            break;
-        }
-    };
-    for (QAction* entry : {win.c().mnuTalking, win.c().mnuSilent}) {
-        show();
-        win.w->setWindowTitle(QString()); // so only a fresh layout puts the caption back
-        entry->trigger();
-        QCOMPARE(win.w->windowTitle(), caption);
-        const present::ScreenFlags& f = win.w->screens();
-        QCOMPARE(QList<bool>({f.setEditing, f.newSetName, f.learning, f.createSet}).indexOf(true),
-                 screen);
-    }
-}
 
 void TestTalkingSilent::talkingWithoutSpeechFallsBackToSilent() {
     Window win;

@@ -3,9 +3,9 @@
 
 #include "BenchDatabase.h"
 #include "Headless.h"
-#include "window/StatisticsWindow.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "window/StatisticsWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,11 +131,19 @@ void registerStatsBenchmarks() {
 }
 
 void printStatsFigures() {
+    // One figure a line, each against its aim: first range 200 ms, a change 100 ms, the
+    // command 300 ms.
     auto& s = statsSamples();
-    std::printf("stats_window_first_ms=%.2f stats_window_change_ms=%.2f "
-                "stats_window_all_days_ms=%.2f stats_command_ms=%.2f\n",
-                medianOf(s["stats_window_first"]), medianOf(s["stats_window_change"]),
-                medianOf(s["stats_window_all_days"]), medianOf(s["stats_command"]));
+    const auto print = [](const char* name, const std::vector<double>& ms) {
+        std::printf("%s=%.2f\n", name, medianOf(ms));
+    };
+    print("stats_window_first_ms", s["stats_window_first"]);
+    print("stats_window_change_ms", s["stats_window_change"]);
+    const auto& changes = s["stats_window_change"];
+    std::printf("stats_window_change_max_ms=%.2f\n",
+                changes.empty() ? 0.0 : *std::max_element(changes.begin(), changes.end()));
+    print("stats_window_all_days_ms", s["stats_window_all_days"]);
+    print("stats_command_ms", s["stats_command"]);
 }
 
 } // namespace bench

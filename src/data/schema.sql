@@ -59,11 +59,51 @@ CREATE TABLE Log (
 -- ;;
 CREATE INDEX Log_CardID ON Log (CardID);
 -- ;;
--- The statistics count replies per day and per set: both indexes hold every column they
--- read, so a range of days or one set is read without touching the table.
-CREATE INDEX Log_Date ON Log ("Date", Result);
+-- The statistics read the log's replies per day and set name from LogDays, a few rows a day
+-- however long the log grows. The triggers keep it exact under every change of the log; a
+-- pair whose last row goes is removed. Day is the date's first ten characters (the day of
+-- an ISO date with or without its time); a missing date or set name is stored as ''.
+CREATE TABLE LogDays (
+    Day     TEXT NOT NULL,
+    SetName TEXT NOT NULL,
+    Replies INTEGER NOT NULL,
+    Correct INTEGER NOT NULL,
+    PRIMARY KEY (Day, SetName)
+) WITHOUT ROWID;
 -- ;;
-CREATE INDEX Log_Set ON Log (SetName, "Date", Result);
+CREATE INDEX LogDays_Set ON LogDays (SetName, Day, Replies, Correct);
+-- ;;
+CREATE TRIGGER Log_days_insert AFTER INSERT ON Log
+BEGIN
+    INSERT INTO LogDays (Day, SetName, Replies, Correct)
+    VALUES (coalesce(substr(NEW."Date", 1, 10), ''), coalesce(NEW.SetName, ''), 1,
+            NEW.Result IS 'Correct')
+    ON CONFLICT (Day, SetName)
+    DO UPDATE SET Replies = Replies + 1, Correct = Correct + excluded.Correct;
+END;
+-- ;;
+CREATE TRIGGER Log_days_delete AFTER DELETE ON Log
+BEGIN
+    UPDATE LogDays SET Replies = Replies - 1, Correct = Correct - (OLD.Result IS 'Correct')
+    WHERE Day = coalesce(substr(OLD."Date", 1, 10), '') AND SetName = coalesce(OLD.SetName, '');
+    DELETE FROM LogDays
+    WHERE Day = coalesce(substr(OLD."Date", 1, 10), '') AND SetName = coalesce(OLD.SetName, '')
+      AND Replies <= 0;
+END;
+-- ;;
+CREATE TRIGGER Log_days_update AFTER UPDATE OF "Date", SetName, Result ON Log
+BEGIN
+    UPDATE LogDays SET Replies = Replies - 1, Correct = Correct - (OLD.Result IS 'Correct')
+    WHERE Day = coalesce(substr(OLD."Date", 1, 10), '') AND SetName = coalesce(OLD.SetName, '');
+    DELETE FROM LogDays
+    WHERE Day = coalesce(substr(OLD."Date", 1, 10), '') AND SetName = coalesce(OLD.SetName, '')
+      AND Replies <= 0;
+    INSERT INTO LogDays (Day, SetName, Replies, Correct)
+    VALUES (coalesce(substr(NEW."Date", 1, 10), ''), coalesce(NEW.SetName, ''), 1,
+            NEW.Result IS 'Correct')
+    ON CONFLICT (Day, SetName)
+    DO UPDATE SET Replies = Replies + 1, Correct = Correct + excluded.Correct;
+END;
 -- ;;
 CREATE TABLE Fields (
     SetName TEXT,

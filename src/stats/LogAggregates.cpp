@@ -9,9 +9,9 @@
 namespace stats {
 namespace {
 
-// Log dates are ISO texts, a day with its time when that is not midnight, so a day's rows
-// are those from "YYYY-MM-DD" up to, not including, the next day's text. Comparing texts
-// lets the date index answer the range.
+// The log is read through LogDays, its replies per day and set name, which triggers keep
+// exact. Its days are the dates' first ten characters, so a range is the texts from
+// "YYYY-MM-DD" up to, not including, the next day's.
 QVariantList bounds(const DayRange& range) {
     return {range.first.toString(Qt::ISODate), range.last.addDays(1).toString(Qt::ISODate)};
 }
@@ -22,13 +22,13 @@ QDate dayOf(const QVariant& date) {
 
 // The first dated log row's day; invalid when there is none.
 QDate firstLogDay(const QSqlDatabase& db) {
-    return dayOf(data::scalar(db, QStringLiteral("SELECT min(\"Date\") FROM Log "
-                                                 "WHERE \"Date\" >= '0001-01-01'")));
+    return dayOf(
+        data::scalar(db, QStringLiteral("SELECT min(Day) FROM LogDays WHERE Day >= '0001-01-01'")));
 }
 
 QDate lastLogDay(const QSqlDatabase& db) {
-    return dayOf(data::scalar(db, QStringLiteral("SELECT max(\"Date\") FROM Log "
-                                                 "WHERE \"Date\" < '9999-99-99'")));
+    return dayOf(
+        data::scalar(db, QStringLiteral("SELECT max(Day) FROM LogDays WHERE Day < '9999-99-99'")));
 }
 
 } // namespace
@@ -57,17 +57,16 @@ QVector<DayCount> repliesPerDay(const QSqlDatabase& db, const DayRange& range,
         days.push_back({d, 0, 0});
 
     QVariantList binds = bounds(range);
-    QString sql = QStringLiteral("SELECT \"Date\", count(*), sum(Result = 'Correct') FROM Log ");
+    QString sql;
     if (setName.isEmpty()) {
-        sql += QStringLiteral("INDEXED BY Log_Date WHERE \"Date\" >= ? AND \"Date\" < ? ");
+        sql = QStringLiteral("SELECT Day, sum(Replies), sum(Correct) FROM LogDays "
+                             "WHERE Day >= ? AND Day < ? GROUP BY Day");
     } else {
-        sql += QStringLiteral("INDEXED BY Log_Set WHERE SetName = ? AND \"Date\" >= ? "
-                              "AND \"Date\" < ? ");
+        sql = QStringLiteral("SELECT Day, Replies, Correct FROM LogDays INDEXED BY LogDays_Set "
+                             "WHERE SetName = ? AND Day >= ? AND Day < ?");
         binds.prepend(setName);
     }
-    sql += QStringLiteral("GROUP BY \"Date\"");
     QSqlQuery q = data::exec(db, sql, binds);
-    // A day written with several times of day comes in several groups: they are added up.
     while (q.next()) {
         const QDate day = dayOf(q.value(0));
         if (!day.isValid() || day < range.first || day > range.last)
@@ -115,18 +114,18 @@ QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
         byName.insert(setName, now->value(setName));
     if (!range.isEmpty()) {
         QVariantList binds = bounds(range);
-        QString sql = QStringLiteral("SELECT SetName, count(*), sum(Result = 'Correct') FROM Log ");
+        QString sql = QStringLiteral("SELECT SetName, sum(Replies), sum(Correct) FROM LogDays ");
         if (!setName.isEmpty()) {
-            sql += QStringLiteral("INDEXED BY Log_Set WHERE SetName = ? AND ");
+            sql += QStringLiteral("INDEXED BY LogDays_Set WHERE SetName = ? AND ");
             binds.prepend(setName);
         } else if (range.first <= firstLogDay(db)) {
-            // The whole log: read in name order, no sorting of a million rows.
-            sql += QStringLiteral("INDEXED BY Log_Set WHERE ");
+            // The whole log: read in name order, no sorting.
+            sql += QStringLiteral("INDEXED BY LogDays_Set WHERE ");
         } else {
             // A part of the log: only its days are read, then sorted by name.
-            sql += QStringLiteral("INDEXED BY Log_Date WHERE ");
+            sql += QStringLiteral("WHERE ");
         }
-        sql += QStringLiteral("\"Date\" >= ? AND \"Date\" < ? GROUP BY SetName");
+        sql += QStringLiteral("Day >= ? AND Day < ? GROUP BY SetName");
         QSqlQuery log = data::exec(db, sql, binds);
         while (log.next()) {
             SetSummary& s = byName[log.value(0).toString()];
@@ -139,12 +138,15 @@ QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
 }
 
 QStringList setNames(const QSqlDatabase& db) {
-    // The log's names one index step each, rather than a walk over every row.
+    // The log's names one index step each, rather than a walk over every day of each.
+    // A row without a set name cannot be chosen, so '' is left out.
     QSqlQuery q = data::exec(
         db, QStringLiteral("WITH RECURSIVE n(name) AS ("
-                           "SELECT (SELECT min(SetName) FROM Log INDEXED BY Log_Set) "
-                           "UNION ALL SELECT (SELECT min(SetName) FROM Log INDEXED BY Log_Set "
-                           "WHERE SetName > n.name) FROM n WHERE n.name IS NOT NULL) "
+                           "SELECT (SELECT min(SetName) FROM LogDays INDEXED BY LogDays_Set "
+                           "WHERE SetName > '') "
+                           "UNION ALL SELECT (SELECT min(SetName) FROM LogDays "
+                           "INDEXED BY LogDays_Set WHERE SetName > n.name) "
+                           "FROM n WHERE n.name IS NOT NULL) "
                            "SELECT name FROM n WHERE name IS NOT NULL "
                            "UNION SELECT SetName FROM Set1 WHERE SetName IS NOT NULL "
                            "ORDER BY 1"));
@@ -157,7 +159,8 @@ QStringList setNames(const QSqlDatabase& db) {
 bool setNameKnown(const QSqlDatabase& db, const QString& setName) {
     return data::scalar(db,
                         QStringLiteral("SELECT EXISTS (SELECT 1 FROM Set1 WHERE SetName = ?) "
-                                       "OR EXISTS (SELECT 1 FROM Log WHERE SetName = ?)"),
+                                       "OR EXISTS (SELECT 1 FROM LogDays INDEXED BY LogDays_Set "
+                                       "WHERE SetName = ?)"),
                         {setName, setName})
         .toBool();
 }

@@ -35,11 +35,20 @@ QTableWidget* newTable(const QStringList& headers, QWidget* parent) {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit the first rows; measuring every row of a thousand sets takes longer than
+    // the rest of a change of range.
+    table->horizontalHeader()->setResizeContentsPrecision(100);
     return table;
 }
 
+// Rows already shown keep their items: a change of range rewrites only the texts that
+// changed, rather than every cell of a thousand sets.
 void setRow(QTableWidget* table, int row, const QStringList& cells) {
     for (int c = 0; c < cells.size(); ++c) {
+        if (QTableWidgetItem* shown = table->item(row, c)) {
+            shown->setText(cells[c]);
+            continue;
+        }
         auto* item = new QTableWidgetItem(cells[c]);
         if (c > 0)
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -278,23 +287,29 @@ void StatisticsWindow::showShare() {
     chart->removeAllSeries();
     QValueAxis* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
     const QColor color(0x1f, 0x5f, 0xa8);
-    QLineSeries* line = nullptr;
+    // Each piece is filled before it joins the chart: a point appended to a shown series
+    // lays the whole series out again.
+    QList<QPointF> piece;
+    const auto addPiece = [&] {
+        if (piece.isEmpty())
+            return;
+        auto* line = new QLineSeries;
+        line->setColor(color);
+        line->setPointsVisible(true);
+        line->replace(piece);
+        chart->addSeries(line);
+        line->attachAxis(shareX_);
+        line->attachAxis(y);
+        piece.clear();
+    };
     for (int i = 0; i < days_.size(); ++i) {
         const stats::DayCount& d = days_[i];
-        if (d.replies == 0) {
-            line = nullptr;
-            continue;
-        }
-        if (!line) {
-            line = new QLineSeries;
-            line->setColor(color);
-            line->setPointsVisible(true);
-            chart->addSeries(line);
-            line->attachAxis(shareX_);
-            line->attachAxis(y);
-        }
-        line->append(i, double(d.correct) / d.replies);
+        if (d.replies == 0)
+            addPiece();
+        else
+            piece << QPointF(i, double(d.correct) / d.replies);
     }
+    addPiece();
     shareX_->setRange(-0.5, std::max(qsizetype(1), days_.size()) - 0.5);
 }
 

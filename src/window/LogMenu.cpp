@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/LogMenu.h"
 
+#include "data/ClearLog.h"
 #include "data/Sql.h"
 #include "window/LogWindow.h"
 #include "window/StatisticsWindow.h"
@@ -45,7 +46,7 @@ void LogMenu::mnuCleanLog_Click() {
             QString(), present::Dialogs::Button::No))
         return;
     try {
-        data::exec(s_.rs.connection(), QStringLiteral("DELETE FROM Log"));
+        data::clearLog(s_.rs.connection());
     } catch (const data::DbError& e) {
         s_.dialogs.warning(QStringLiteral("The log could not be cleaned: %1").arg(e.message()));
     }

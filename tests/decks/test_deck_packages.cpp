@@ -26,13 +26,25 @@ QStringList leftovers() {
 class TestDeckPackages : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void eachCollectionForm_data();
     void eachCollectionForm();
     void storedAsNewSets();
     void cancelAddsNothing();
     void hostilePackages_data();
     void hostilePackages();
+
+  private:
+    QTemporaryDir tmp_;
 };
+
+// A temporary folder of this run's own, so another program's unpacked collections in the
+// shared one never count as this run's leftovers.
+void TestDeckPackages::initTestCase() {
+    QVERIFY(tmp_.isValid());
+    qputenv("TMPDIR", tmp_.path().toLocal8Bit());
+    QCOMPARE(QDir::tempPath(), QDir(tmp_.path()).canonicalPath());
+}
 
 void TestDeckPackages::eachCollectionForm_data() {
     QTest::addColumn<int>("form");

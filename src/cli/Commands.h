@@ -70,7 +70,7 @@ struct CommandArgs {
     bool has(const QString& word) const { return options.contains(word); }
     QString value(const QString& word) const { return options.value(word); }
 };
-CommandArgs parseArgs(const CommandEntry& command, const QStringList& args);
+[[nodiscard]] CommandArgs parseArgs(const CommandEntry& command, const QStringList& args);
 
 // Every command the program knows, in the order --help lists them.
 const std::vector<CommandEntry>& commands();
@@ -152,7 +152,7 @@ class TerminalProgress {
 // runs `store` (one transaction) with its progress on the terminal and prints the line it
 // returns. A failure adds nothing and is printed; a failure of the database names the file,
 // as its own message cannot.
-int addFromFile(const CommandContext& context, const QString& file,
-                const std::function<QString(const data::Progress&)>& store);
+[[nodiscard]] int addFromFile(const CommandContext& context, const QString& file,
+                              const std::function<QString(const data::Progress&)>& store);
 
 } // namespace app

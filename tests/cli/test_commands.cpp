@@ -74,6 +74,15 @@ void TestCommands::misuseAndFailureGoToTheErrorStream_data() {
         << "export" << QStringList{} << 2 << "memorant: export needs exactly one FILE\n";
     QTest::newRow("check with words")
         << "check" << QStringList{"now"} << 2 << "memorant: check takes no arguments\n";
+    // Each command keeps its own words for a word it does not know and an operand too many.
+    QTest::newRow("import with a word it does not know")
+        << "import" << QStringList{"--whole", "x.txt"} << 2
+        << "memorant: import needs exactly one FILE\n";
+    QTest::newRow("import-list with a file too many")
+        << "import-list" << QStringList{"a.csv", "b.csv", "--bogus"} << 2
+        << "memorant: import-list takes one file; \"b.csv\" is one too many\n";
+    QTest::newRow("stats with an operand") << "stats" << QStringList{"--csv", "all"} << 2
+                                           << "memorant: stats does not understand \"all\"\n";
 }
 
 void TestCommands::misuseAndFailureGoToTheErrorStream() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeckBench.h"
 
+#include "Measure.h"
+
 #include "data/Database.h"
 #include "decks/DeckImport.h"
 
@@ -10,9 +12,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
-#include <sqlite3.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,12 +22,7 @@ namespace bench {
 namespace {
 
 constexpr int kNotes = 20000;
-using Clock = std::chrono::steady_clock;
 using Pairs = std::vector<std::pair<QString, QString>>;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 Pairs makePairs() {
     Pairs pairs;
@@ -96,51 +91,6 @@ void writeKvtml(const QString& path, const Pairs& pairs) {
     need(f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) > 0, "cannot write the KVTML file");
 }
 
-void check(int rc, sqlite3* db) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
-        throw std::runtime_error(sqlite3_errmsg(db));
-}
-
-// The floor: the same set and cards written through prepared statements, in one transaction.
-double rawInsert(const QString& path, const Pairs& pairs) {
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (const auto& [q, a] : pairs)
-        rows.emplace_back(q.toStdString(), a.toStdString());
-    sqlite3* db = nullptr;
-    check(sqlite3_open(path.toUtf8().constData(), &db), db);
-    const auto start = Clock::now();
-    check(sqlite3_exec(db,
-                       "PRAGMA synchronous = NORMAL; BEGIN; INSERT INTO Set1 (SetName) "
-                       "VALUES ('floor')",
-                       nullptr, nullptr, nullptr),
-          db);
-    const sqlite3_int64 setId = sqlite3_last_insert_rowid(db);
-    sqlite3_stmt* card = nullptr;
-    sqlite3_stmt* rel = nullptr;
-    check(sqlite3_prepare_v2(db, "INSERT INTO Card (Question, Answer) VALUES (?, ?)", -1, &card,
-                             nullptr),
-          db);
-    check(sqlite3_prepare_v2(db, "INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)", -1,
-                             &rel, nullptr),
-          db);
-    for (const auto& [q, a] : rows) {
-        sqlite3_bind_text(card, 1, q.data(), int(q.size()), SQLITE_STATIC);
-        sqlite3_bind_text(card, 2, a.data(), int(a.size()), SQLITE_STATIC);
-        check(sqlite3_step(card), db);
-        sqlite3_reset(card);
-        sqlite3_bind_int64(rel, 1, setId);
-        sqlite3_bind_int64(rel, 2, sqlite3_last_insert_rowid(db));
-        check(sqlite3_step(rel), db);
-        sqlite3_reset(rel);
-    }
-    sqlite3_finalize(card);
-    sqlite3_finalize(rel);
-    check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db);
-    const double ms = msSince(start);
-    sqlite3_close(db);
-    return ms;
-}
-
 double importOnce(const QString& database, const QString& file) {
     need(data::openDatabase(database, false).ok, "cannot open the database");
     const auto start = Clock::now();
@@ -152,14 +102,12 @@ double importOnce(const QString& database, const QString& file) {
     return ms;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 void deckBench(benchmark::State& state) {
     QTemporaryDir dir;
     const Pairs pairs = makePairs();
+    std::vector<std::pair<std::string, std::string>> textPairs;
+    for (const auto& [q, a] : pairs)
+        textPairs.emplace_back(q.toStdString(), a.toStdString());
     const QString package = dir.filePath(QStringLiteral("bench.apkg"));
     const QString kvtml = dir.filePath(QStringLiteral("bench.kvtml"));
     const QString blank = dir.filePath(QStringLiteral("blank.mdb"));
@@ -181,7 +129,7 @@ void deckBench(benchmark::State& state) {
         for (const QString& copy : {a, b, c})
             QFile::copy(blank, copy);
         try {
-            floors.push_back(rawInsert(c, pairs));
+            floors.push_back(rawInsertFloor(c, textPairs));
             packages.push_back(importOnce(a, package));
             kvtmls.push_back(importOnce(b, kvtml));
         } catch (const std::exception& e) {
@@ -190,7 +138,7 @@ void deckBench(benchmark::State& state) {
         }
         state.SetIterationTime(packages.back() / 1000.0);
     }
-    const double p = median(packages), k = median(kvtmls), f = median(floors);
+    const double p = medianOf(packages), k = medianOf(kvtmls), f = medianOf(floors);
     state.counters["floor_ms"] = f;
     std::printf("deck_import_apkg_ms=%.1f deck_import_kvtml_ms=%.1f raw_insert_floor_ms=%.1f "
                 "ratio_apkg=%.2f ratio_kvtml=%.2f (target < 3)\n",

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeBench.h"
 
+#include "Measure.h"
+
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "exchange/Export.h"
@@ -19,22 +21,9 @@
 namespace bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 std::map<std::string, std::vector<double>>& exchangeSamples() {
     static std::map<std::string, std::vector<double>> m;
     return m;
-}
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double medianOf(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // A database of exactly `records` exchange records: cards in sets of 100, one relation

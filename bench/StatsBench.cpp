@@ -3,6 +3,7 @@
 
 #include "BenchDatabase.h"
 #include "Headless.h"
+#include "Measure.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "window/StatisticsWindow.h"
@@ -22,23 +23,11 @@
 namespace bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr DatabaseSize kLarge{100000, 1000000};
 
 std::map<std::string, std::vector<double>>& statsSamples() {
     static std::map<std::string, std::vector<double>> m;
     return m;
-}
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double medianOf(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 QString cacheDir() {

@@ -233,16 +233,23 @@ void orderKeysBench(benchmark::State& state, std::string name) {
     });
 }
 
+// A fresh copy of the large database to work on alone; empty, the benchmark skipped, when
+// it cannot be made.
+QString largeCopy(benchmark::State& state) {
+    try {
+        return bench::workingCopy(kLarge, cacheDir());
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return {};
+    }
+}
+
 // The automatic backup of the large database (VACUUM INTO a new file), the check made on
 // every opening and the full quick_check made in the background, each on the file alone.
 void backupBench(benchmark::State& state, std::string name) {
-    QString path;
-    try {
-        path = bench::workingCopy(kLarge, cacheDir());
-    } catch (const std::exception& e) {
-        state.SkipWithError(e.what());
+    const QString path = largeCopy(state);
+    if (path.isEmpty())
         return;
-    }
     timeSteps(state, name, [&] {
         QTemporaryDir dir;
         const auto start = Clock::now();
@@ -257,13 +264,9 @@ void backupBench(benchmark::State& state, std::string name) {
 // `check` is the check on opening, or the full quick_check run in the background.
 void checkBench(benchmark::State& state, data::FileCheck (*check)(const QString&),
                 std::string name) {
-    QString path;
-    try {
-        path = bench::workingCopy(kLarge, cacheDir());
-    } catch (const std::exception& e) {
-        state.SkipWithError(e.what());
+    const QString path = largeCopy(state);
+    if (path.isEmpty())
         return;
-    }
     timeSteps(state, name, [&] {
         const auto start = Clock::now();
         const bool sound = check(path).sound;

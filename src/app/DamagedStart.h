@@ -20,6 +20,6 @@ data::OpenOutcome offerRestoreOfDamaged(const QString& path, const data::OpenOut
 // copy, or start a new database, the copies staying as they are. Without a display the
 // copies are listed. Empty when the start may go on (and make a new file when it is still
 // missing); otherwise why it stops.
-QString offerCopiesOfMissing(const QString& path, present::Dialogs* dialogs);
+[[nodiscard]] QString offerCopiesOfMissing(const QString& path, present::Dialogs* dialogs);
 
 } // namespace app

@@ -56,6 +56,24 @@ class NoLogsLeftBehind {
 
 } // namespace
 
+const CommandEntry& backupEntry() {
+    static const CommandEntry entry{
+        QStringLiteral("backup"),
+        {.operands = QStringLiteral("[FILE]")},
+        QStringLiteral("write a consistent copy now, to FILE or into backups/ beside the database"),
+        backupCommand};
+    return entry;
+}
+
+const CommandEntry& checkEntry() {
+    static const CommandEntry entry{
+        QStringLiteral("check"),
+        {},
+        QStringLiteral("check the database for damage (exit status 1 when damaged)"),
+        checkCommand};
+    return entry;
+}
+
 int backupCommand(const CommandContext& context) {
     if (context.args.size() > 1)
         return commandMisused(QStringLiteral("backup takes at most one FILE"));

@@ -8,43 +8,23 @@
 #include "cli/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
+#include "data/Sql.h"
 #include "exchange/RegularFile.h"
 
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace app {
 
 const std::vector<CommandEntry>& commands() {
-    // One line per command; each command lives in its own file.
+    // Each command declares itself, its options included, in its own file.
     static const std::vector<CommandEntry> table = {
-        {QStringLiteral("export"), QStringLiteral("export FILE"),
-         QStringLiteral("write the whole database to the exchange file FILE"), exportCommand},
-        {QStringLiteral("import"), QStringLiteral("import [--with-log] FILE"),
-         QStringLiteral("merge the exchange file FILE into the database (with its log rows)"),
-         importCommand},
-        {QStringLiteral("backup"), QStringLiteral("backup [FILE]"),
-         QStringLiteral(
-             "write a consistent copy now, to FILE or into backups/ beside the database"),
-         backupCommand},
-        {QStringLiteral("check"), QStringLiteral("check"),
-         QStringLiteral("check the database for damage (exit status 1 when damaged)"),
-         checkCommand},
-        {QStringLiteral("import-list"),
-         QStringLiteral("import-list FILE [--set NAME] [--separator C] [--header|--no-header] "
-                        "[--multi] [--encoding utf-8|utf-16|windows-1252]"),
-         QStringLiteral("add a CSV or tab-separated word list as a new set"), runImportList},
-        {QStringLiteral("export-list"), QStringLiteral("export-list SETNAME FILE"),
-         QStringLiteral("write a set as a tab-separated word list"), runExportList},
-        {QStringLiteral("stats"), QStringLiteral("stats [--days N] [--set NAME] [--csv]"),
-         QStringLiteral("print the replies per day and per set, as text or CSV"), statsCommand},
-        {QStringLiteral("import-deck"), QStringLiteral("import-deck FILE [--set NAME] [--swap]"),
-         QStringLiteral("add the cards of a KVTML file or an .apkg/.colpkg deck package"),
-         runImportDeck},
-        {QStringLiteral("export-deck"), QStringLiteral("export-deck SETNAME FILE"),
-         QStringLiteral("write a set as a KVTML 2.0 file"), runExportDeck},
+        exportEntry(),     importEntry(), backupEntry(),     checkEntry(),      importListEntry(),
+        exportListEntry(), statsEntry(),  importDeckEntry(), exportDeckEntry(),
     };
     return table;
 }
@@ -92,9 +72,59 @@ CommandStreams::~CommandStreams() {
     currentErr() = previousErr_;
 }
 
+QString usageOf(const CommandEntry& command) {
+    QStringList words{command.name};
+    if (!command.syntax.optionsFirst && !command.syntax.operands.isEmpty())
+        words << command.syntax.operands;
+    for (const CommandOption& option : command.syntax.options)
+        words << QStringLiteral("[%1]").arg(
+            option.value.isEmpty() ? option.word : option.word + QLatin1Char(' ') + option.value);
+    if (command.syntax.optionsFirst && !command.syntax.operands.isEmpty())
+        words << command.syntax.operands;
+    return words.join(QLatin1Char(' '));
+}
+
+CommandArgs parseArgs(const CommandEntry& command, const QStringList& args) {
+    const CommandSyntax& syntax = command.syntax;
+    const qsizetype maxOperands =
+        syntax.operands.isEmpty() ? 0 : syntax.operands.split(QLatin1Char(' ')).size();
+    const auto fault = [](const QString& text, const QString& fallback, const QString& word) {
+        return QString(text.isEmpty() ? fallback : text).replace(QStringLiteral("%1"), word);
+    };
+    CommandArgs parsed;
+    for (qsizetype i = 0; i < args.size() && parsed.misuse.isEmpty(); ++i) {
+        const QString& word = args[i];
+        const auto option =
+            std::find_if(syntax.options.begin(), syntax.options.end(), [&](const CommandOption& o) {
+                return o.word.split(QLatin1Char('|')).contains(word);
+            });
+        if (option != syntax.options.end() && option->value.isEmpty()) {
+            parsed.options[option->word] = word;
+        } else if (option != syntax.options.end()) {
+            if (i + 1 < args.size())
+                parsed.options[option->word] = args[++i];
+            else
+                parsed.misuse = option->missing.isEmpty()
+                                    ? QStringLiteral("%1 needs a value").arg(word)
+                                    : option->missing;
+        } else if (word.startsWith(QLatin1Char('-')) && word.size() > 1) {
+            parsed.misuse =
+                fault(syntax.unknownWord, QStringLiteral("Unknown argument \"%1\""), word);
+        } else if (parsed.operands.size() < maxOperands) {
+            parsed.operands << word;
+        } else {
+            parsed.misuse = fault(syntax.extraWord,
+                                  command.name + QStringLiteral(" takes one file; \"%1\" is one "
+                                                                "too many"),
+                                  word);
+        }
+    }
+    return parsed;
+}
+
 int runCommand(const CommandEntry& command, const CommandContext& context) {
     if (context.args.contains(QStringLiteral("--help"))) {
-        commandOut() << "Usage: memorant [--db PATH] " << command.usage << "\n\n"
+        commandOut() << "Usage: memorant [--db PATH] " << usageOf(command) << "\n\n"
                      << command.summary << Qt::endl;
         return 0;
     }
@@ -116,15 +146,19 @@ int commandMisused(const QString& message) {
     return 2;
 }
 
-QString openForCommand(const QString& path, data::DatabaseLock* lock) {
-    if (lock) {
-        const QString refused = lock->acquire();
-        if (!refused.isEmpty())
-            return refused;
+CommandDatabase::CommandDatabase(const QString& path, Access access) {
+    if (access == Access::Write) {
+        lock_ = std::make_unique<data::DatabaseLock>(path);
+        refusal_ = lock_->acquire();
+        if (!refusal_.isEmpty())
+            return;
     }
     const data::OpenOutcome opened = data::openDatabase(path, /*createIfMissing=*/false);
-    return opened.ok ? QString() : opened.message;
+    if (!opened.ok)
+        refusal_ = opened.message;
 }
+
+CommandDatabase::~CommandDatabase() = default;
 
 std::optional<int> openForSetExport(const CommandContext& context, const QString& command) {
     if (context.args.size() != 2)
@@ -132,9 +166,9 @@ std::optional<int> openForSetExport(const CommandContext& context, const QString
     const QString special = exchange::specialFileRefusal(context.args[1], exchange::FileUse::Write);
     if (!special.isEmpty())
         return commandFailed(special);
-    const QString refused = openForCommand(context.databasePath, nullptr);
-    if (!refused.isEmpty())
-        return commandFailed(refused);
+    const CommandDatabase db(context.databasePath, CommandDatabase::Access::Read);
+    if (!db.refusal().isEmpty())
+        return commandFailed(db.refusal());
     return std::nullopt;
 }
 
@@ -142,12 +176,14 @@ TerminalProgress::TerminalProgress() : terminal_(isatty(fileno(stderr))) {
     clock_.start();
 }
 
-std::function<bool(int)> TerminalProgress::callback() {
+data::Progress TerminalProgress::callback() {
     if (!terminal_)
         return {};
-    return [this](int permille) {
+    return [this](qint64 done, qint64 total) {
         if (clock_.elapsed() >= 500) {
-            std::fprintf(stderr, "\rImporting... %3d%%", permille / 10);
+            const int percent =
+                total > 0 ? static_cast<int>(std::min(done, total) * 100 / total) : 100;
+            std::fprintf(stderr, "\rImporting... %3d%%", percent);
             std::fflush(stderr);
         }
         return true;
@@ -159,15 +195,31 @@ void TerminalProgress::finish() {
         std::fprintf(stderr, "\n");
 }
 
-int nothingAdded(const QString& file, const QString& why) {
-    return commandFailed(
-        QStringLiteral("%1: nothing was added (%2)").arg(QFileInfo(file).fileName(), why));
+int addFromFile(const CommandContext& context, const QString& file,
+                const std::function<QString(const data::Progress&)>& store) {
+    const CommandDatabase db(context.databasePath, CommandDatabase::Access::Write);
+    if (!db.refusal().isEmpty())
+        return commandFailed(db.refusal());
+    TerminalProgress progress;
+    QString failure;
+    try {
+        const QString line = store(progress.callback());
+        progress.finish();
+        return commandDone(line);
+    } catch (const data::DbError& e) {
+        failure = QStringLiteral("%1: nothing was added (%2)")
+                      .arg(QFileInfo(file).fileName(), e.message());
+    } catch (const data::Error& e) {
+        failure = e.message();
+    }
+    progress.finish(); // the message starts a line of its own
+    return commandFailed(failure);
 }
 
 QString usageText() {
     QString text = QStringLiteral("Usage: memorant [--db PATH | --user-data]\n");
     for (const CommandEntry& c : commands())
-        text += QStringLiteral("       memorant [--db PATH] %1\n").arg(c.usage);
+        text += QStringLiteral("       memorant [--db PATH] %1\n").arg(usageOf(c));
     text += QStringLiteral("\n"
                            "  --db PATH   the database file (default: VIze.mdb in the current "
                            "folder);\n"
@@ -182,7 +234,7 @@ QString usageText() {
     if (!commands().empty()) {
         text += QStringLiteral("\nCommands (they need no display):\n");
         for (const CommandEntry& c : commands())
-            text += QStringLiteral("  %1\n      %2\n").arg(c.usage, c.summary);
+            text += QStringLiteral("  %1\n      %2\n").arg(usageOf(c), c.summary);
     }
     return text;
 }

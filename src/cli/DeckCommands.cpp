@@ -2,40 +2,18 @@
 #include "cli/DeckCommands.h"
 
 #include "data/Database.h"
-#include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "decks/DeckImport.h"
 #include "decks/DeckNames.h"
 #include "decks/Kvtml.h"
 #include "exchange/RegularFile.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <cstdio>
-#include <unistd.h>
 
 namespace app {
 namespace {
 
-QString parseImportArgs(const QStringList& args, QString& file, QString& setName, bool& swap) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QStringLiteral("--set")) {
-            if (i + 1 >= args.size() || args[i + 1].trimmed().isEmpty())
-                return QStringLiteral("--set needs the name of the new set");
-            setName = args[++i];
-        } else if (a == QStringLiteral("--swap")) {
-            swap = true;
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return QStringLiteral("Unknown argument \"%1\"").arg(a);
-        } else if (file.isEmpty()) {
-            file = a;
-        } else {
-            return QStringLiteral("import-deck takes one file; \"%1\" is one too many").arg(a);
-        }
-    }
-    return file.isEmpty() ? QStringLiteral("import-deck needs the file to import") : QString();
-}
+const QString kSetMissing = QStringLiteral("--set needs the name of the new set");
 
 QString cards(int n) {
     return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
@@ -43,12 +21,37 @@ QString cards(int n) {
 
 } // namespace
 
+const CommandEntry& importDeckEntry() {
+    static const CommandEntry entry{
+        QStringLiteral("import-deck"),
+        {.operands = QStringLiteral("FILE"),
+         .options = {{.word = QStringLiteral("--set"),
+                      .value = QStringLiteral("NAME"),
+                      .missing = kSetMissing},
+                     {.word = QStringLiteral("--swap")}}},
+        QStringLiteral("add the cards of a KVTML file or an .apkg/.colpkg deck package"),
+        runImportDeck};
+    return entry;
+}
+
+const CommandEntry& exportDeckEntry() {
+    static const CommandEntry entry{QStringLiteral("export-deck"),
+                                    {.operands = QStringLiteral("SETNAME FILE")},
+                                    QStringLiteral("write a set as a KVTML 2.0 file"),
+                                    runExportDeck};
+    return entry;
+}
+
 int runImportDeck(const CommandContext& context) {
-    QString file, setName;
-    bool swap = false;
-    const QString misuse = parseImportArgs(context.args, file, setName, swap);
-    if (!misuse.isEmpty())
-        return commandMisused(misuse);
+    const CommandArgs args = parseArgs(importDeckEntry(), context.args);
+    const QString setName = args.value(QStringLiteral("--set"));
+    if (!args.misuse.isEmpty())
+        return commandMisused(args.misuse);
+    if (args.has(QStringLiteral("--set")) && setName.trimmed().isEmpty())
+        return commandMisused(kSetMissing);
+    if (args.operands.isEmpty())
+        return commandMisused(QStringLiteral("import-deck needs the file to import"));
+    const QString file = args.operands.first();
 
     // The file is read whole before the database is locked: a file that cannot be imported
     // is refused at once, and nothing waits on it.
@@ -63,24 +66,14 @@ int runImportDeck(const CommandContext& context) {
                                              "nothing was added")
                                   .arg(QFileInfo(file).fileName())
                                   .arg(content.sets.size()));
-    if (swap)
+    if (args.has(QStringLiteral("--swap")))
         decks::swapSides(content);
 
-    data::DatabaseLock lock(context.databasePath);
-    const QString refused = openForCommand(context.databasePath, &lock);
-    if (!refused.isEmpty())
-        return commandFailed(refused);
-    TerminalProgress progress;
-    try {
+    return addFromFile(context, file, [&](const data::Progress& progress) {
         const QStringList names = decks::newSetNames(data::mainConnection(), content, setName);
-        decks::storeDecks(data::mainConnection(), content, names, progress.callback());
-        progress.finish();
-        return commandDone(decks::deckImportSummary(content, names));
-    } catch (const decks::DeckError& e) {
-        return commandFailed(e.message());
-    } catch (const data::DbError& e) {
-        return nothingAdded(file, e.message());
-    }
+        decks::storeDecks(data::mainConnection(), content, names, progress);
+        return decks::deckImportSummary(content, names);
+    });
 }
 
 int runExportDeck(const CommandContext& context) {

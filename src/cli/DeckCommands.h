@@ -6,8 +6,10 @@
 namespace app {
 
 // memorant import-deck FILE [--set NAME] [--swap]
+const CommandEntry& importDeckEntry();
 int runImportDeck(const CommandContext& context);
 // memorant export-deck SETNAME FILE
+const CommandEntry& exportDeckEntry();
 int runExportDeck(const CommandContext& context);
 
 } // namespace app

@@ -2,7 +2,6 @@
 #include "cli/ExchangeCommands.h"
 
 #include "data/Database.h"
-#include "data/DatabaseLock.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
@@ -10,6 +9,7 @@
 
 #include <QDir>
 #include <csignal>
+#include <functional>
 
 namespace app {
 namespace {
@@ -46,25 +46,53 @@ QString specialFiles(const QString& file, exchange::FileUse use) {
     return refused;
 }
 
-// A special file is refused before the database is locked; then the lock and the database.
-QString lockAndOpen(const QString& file, exchange::FileUse use, const CommandContext& context,
-                    data::DatabaseLock& lock) {
-    const QString special = specialFiles(file, use);
-    return special.isEmpty() ? openForCommand(context.databasePath, &lock) : special;
+// The exchange file and its companion checked before the database is locked and opened;
+// then `work` runs with the signals held, and prints its line.
+int onExchangeFile(const CommandContext& context, const QString& file, exchange::FileUse use,
+                   const std::function<QString()>& work) {
+    if (const QString special = specialFiles(file, use); !special.isEmpty())
+        return commandFailed(special);
+    const CommandDatabase db(context.databasePath, CommandDatabase::Access::Write);
+    if (!db.refusal().isEmpty())
+        return commandFailed(db.refusal());
+    try {
+        SignalsHeld held;
+        return commandDone(work());
+    } catch (const exchange::ExchangeError& e) {
+        return commandFailed(e.message());
+    }
 }
 
 } // namespace
+
+const CommandEntry& exportEntry() {
+    static const CommandEntry entry{
+        QStringLiteral("export"),
+        {.operands = QStringLiteral("FILE")},
+        QStringLiteral("write the whole database to the exchange file FILE"),
+        exportCommand};
+    return entry;
+}
+
+const CommandEntry& importEntry() {
+    static const QString misuse = QStringLiteral("import needs exactly one FILE");
+    static const CommandEntry entry{
+        QStringLiteral("import"),
+        {.operands = QStringLiteral("FILE"),
+         .options = {{.word = QStringLiteral("--with-log")}},
+         .optionsFirst = true,
+         .unknownWord = misuse,
+         .extraWord = misuse},
+        QStringLiteral("merge the exchange file FILE into the database (with its log rows)"),
+        importCommand};
+    return entry;
+}
 
 int exportCommand(const CommandContext& context) {
     if (context.args.size() != 1 || context.args[0].startsWith(QLatin1Char('-')))
         return commandMisused(QStringLiteral("export needs exactly one FILE"));
     const QString file = context.args[0];
-    data::DatabaseLock lock(context.databasePath);
-    if (const QString refused = lockAndOpen(file, exchange::FileUse::Write, context, lock);
-        !refused.isEmpty())
-        return commandFailed(refused);
-    try {
-        SignalsHeld held;
+    return onExchangeFile(context, file, exchange::FileUse::Write, [&] {
         const exchange::ExportOutcome done = exchange::Export(data::mainConnection()).run(file);
         QString line =
             QStringLiteral("Exported %1 records to %2").arg(done.records).arg(native(file));
@@ -75,24 +103,19 @@ int exportCommand(const CommandContext& context) {
         if (done.textsChanged > 0)
             line += QStringLiteral(" %1 texts held line breaks, written as blanks.")
                         .arg(done.textsChanged);
-        return commandDone(line);
-    } catch (const exchange::ExchangeError& e) {
-        return commandFailed(e.message());
-    }
+        return line;
+    });
 }
 
 int importCommand(const CommandContext& context) {
-    QStringList args = context.args;
-    const bool withLog = args.removeAll(QStringLiteral("--with-log")) > 0;
-    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')))
-        return commandMisused(QStringLiteral("import needs exactly one FILE"));
-    const QString file = args[0];
-    data::DatabaseLock lock(context.databasePath);
-    if (const QString refused = lockAndOpen(file, exchange::FileUse::Read, context, lock);
-        !refused.isEmpty())
-        return commandFailed(refused);
-    try {
-        SignalsHeld held;
+    const CommandArgs args = parseArgs(importEntry(), context.args);
+    if (!args.misuse.isEmpty())
+        return commandMisused(args.misuse);
+    if (args.operands.size() != 1 || args.operands[0].startsWith(QLatin1Char('-')))
+        return commandMisused(importEntry().syntax.extraWord);
+    const bool withLog = args.has(QStringLiteral("--with-log"));
+    const QString file = args.operands[0];
+    return onExchangeFile(context, file, exchange::FileUse::Read, [&] {
         const exchange::ImportOutcome done =
             exchange::Import(data::mainConnection()).run(file, withLog);
         QString line = QStringLiteral("Imported %1: %2 sets, %3 cards")
@@ -107,10 +130,8 @@ int importCommand(const CommandContext& context) {
             if (!note.isEmpty())
                 line += QLatin1Char(' ') + note;
         }
-        return commandDone(line);
-    } catch (const exchange::ExchangeError& e) {
-        return commandFailed(e.message());
-    }
+        return line;
+    });
 }
 
 } // namespace app

@@ -6,8 +6,10 @@
 namespace app {
 
 // memorant [--db PATH] export FILE
+const CommandEntry& exportEntry();
 int exportCommand(const CommandContext& context);
 // memorant [--db PATH] import [--with-log] FILE
+const CommandEntry& importEntry();
 int importCommand(const CommandContext& context);
 
 } // namespace app

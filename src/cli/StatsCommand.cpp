@@ -9,40 +9,42 @@
 
 namespace app {
 
+const CommandEntry& statsEntry() {
+    static const QString misuse = QStringLiteral("stats does not understand \"%1\"");
+    static const CommandEntry entry{
+        QStringLiteral("stats"),
+        {.options = {{.word = QStringLiteral("--days"), .value = QStringLiteral("N")},
+                     {.word = QStringLiteral("--set"), .value = QStringLiteral("NAME")},
+                     {.word = QStringLiteral("--csv")}},
+         .unknownWord = misuse,
+         .extraWord = misuse},
+        QStringLiteral("print the replies per day and per set, as text or CSV"),
+        statsCommand};
+    return entry;
+}
+
 int statsCommand(const CommandContext& context) {
+    const CommandArgs args = parseArgs(statsEntry(), context.args);
+    if (!args.misuse.isEmpty())
+        return commandMisused(args.misuse);
+    const bool csv = args.has(QStringLiteral("--csv"));
+    const QString setName = args.value(QStringLiteral("--set"));
     std::optional<int> days;
-    QString setName;
-    bool csv = false;
-    const QStringList& args = context.args;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& word = args[i];
-        if (word == QLatin1String("--csv")) {
-            csv = true;
-        } else if (word == QLatin1String("--days") || word == QLatin1String("--set")) {
-            if (i + 1 >= args.size())
-                return commandMisused(QStringLiteral("%1 needs a value").arg(word));
-            const QString value = args[++i];
-            if (word == QLatin1String("--set")) {
-                setName = value;
-                continue;
-            }
-            bool number = false;
-            const int n = value.toInt(&number);
-            // A hundred thousand days reach back to before any calendar a log could use.
-            if (!number || n < 1 || n > 100000)
-                return commandMisused(
-                    QStringLiteral("--days needs a whole number of days from 1 to 100000, not "
-                                   "\"%1\"")
-                        .arg(value));
-            days = n;
-        } else {
-            return commandMisused(QStringLiteral("stats does not understand \"%1\"").arg(word));
-        }
+    if (args.has(QStringLiteral("--days"))) {
+        const QString value = args.value(QStringLiteral("--days"));
+        bool number = false;
+        const int n = value.toInt(&number);
+        // A hundred thousand days reach back to before any calendar a log could use.
+        if (!number || n < 1 || n > 100000)
+            return commandMisused(
+                QStringLiteral("--days needs a whole number of days from 1 to 100000, not \"%1\"")
+                    .arg(value));
+        days = n;
     }
     // Only reads: no lock, so it works while the program has the file open.
-    const QString refused = openForCommand(context.databasePath, nullptr);
-    if (!refused.isEmpty())
-        return commandFailed(refused);
+    const CommandDatabase opened(context.databasePath, CommandDatabase::Access::Read);
+    if (!opened.refusal().isEmpty())
+        return commandFailed(opened.refusal());
     try {
         const QSqlDatabase db = data::mainConnection();
         if (!setName.isEmpty() && !stats::setNameKnown(db, setName))
@@ -53,9 +55,8 @@ int statsCommand(const CommandContext& context) {
             days ? stats::lastDays(*days, today) : stats::allDays(db, today);
         const QVector<stats::DayCount> perDay = stats::repliesPerDay(db, range, setName);
         const QVector<stats::SetSummary> perSet = stats::setSummaries(db, range, setName);
-        QTextStream out(stdout);
-        out << (csv ? stats::statsCsv(perDay, perSet) : stats::statsText(perDay, perSet));
-        out.flush();
+        commandOut() << (csv ? stats::statsCsv(perDay, perSet) : stats::statsText(perDay, perSet))
+                     << Qt::flush;
         return 0;
     } catch (const data::DbError& e) {
         return commandFailed(QStringLiteral("The log could not be read: %1").arg(e.message()));

@@ -6,6 +6,7 @@
 namespace app {
 
 // memorant [--db PATH] stats [--days N] [--set NAME] [--csv]: replies per day and per set.
+const CommandEntry& statsEntry();
 int statsCommand(const CommandContext& context);
 
 } // namespace app

@@ -2,67 +2,84 @@
 #include "cli/WordListCommands.h"
 
 #include "data/Database.h"
-#include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "exchange/RegularFile.h"
 #include "wordlist/WordListExport.h"
 #include "wordlist/WordListImport.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTextStream>
-#include <cstdio>
-#include <unistd.h>
 
 namespace app {
 namespace {
 
-// Parses the words after import-list; an error message, or empty.
-QString parseImportArgs(const QStringList& args, QString& file, exchange::ListOptions& options) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QStringLiteral("--set")) {
-            if (!hasValue || args[i + 1].trimmed().isEmpty())
-                return QStringLiteral("--set needs the name of the new set");
-            options.setName = args[++i];
-        } else if (a == QStringLiteral("--separator")) {
-            if (!hasValue)
-                return QStringLiteral("--separator needs a character, or \"tab\"");
-            options.separator = exchange::separatorFromText(args[++i]);
-            if (!options.separator)
-                return QStringLiteral("--separator takes one character other than a quote, "
-                                      "or \"tab\"; \"%1\" is none")
-                    .arg(args[i]);
-        } else if (a == QStringLiteral("--encoding")) {
-            options.encoding = hasValue ? exchange::encodingFromText(args[++i]) : std::nullopt;
-            if (!options.encoding)
-                return QStringLiteral("--encoding takes utf-8, utf-16 or windows-1252");
-        } else if (a == QStringLiteral("--header")) {
-            options.header = true;
-        } else if (a == QStringLiteral("--no-header")) {
-            options.header = false;
-        } else if (a == QStringLiteral("--multi")) {
-            options.columns.multi = true;
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return QStringLiteral("Unknown argument \"%1\"").arg(a);
-        } else if (file.isEmpty()) {
-            file = a;
-        } else {
-            return QStringLiteral("import-list takes one file; \"%1\" is one too many").arg(a);
-        }
+const QString kSetMissing = QStringLiteral("--set needs the name of the new set");
+const QString kEncodingMisuse = QStringLiteral("--encoding takes utf-8, utf-16 or windows-1252");
+
+// The options of import-list as the import takes them; an error message, or empty.
+QString readOptions(const CommandArgs& args, exchange::ListOptions& options) {
+    options.setName = args.value(QStringLiteral("--set"));
+    if (args.has(QStringLiteral("--set")) && options.setName.trimmed().isEmpty())
+        return kSetMissing;
+    if (args.has(QStringLiteral("--separator"))) {
+        const QString given = args.value(QStringLiteral("--separator"));
+        options.separator = exchange::separatorFromText(given);
+        if (!options.separator)
+            return QStringLiteral("--separator takes one character other than a quote, or "
+                                  "\"tab\"; \"%1\" is none")
+                .arg(given);
     }
-    return file.isEmpty() ? QStringLiteral("import-list needs the file to import") : QString();
+    if (args.has(QStringLiteral("--encoding"))) {
+        options.encoding = exchange::encodingFromText(args.value(QStringLiteral("--encoding")));
+        if (!options.encoding)
+            return kEncodingMisuse;
+    }
+    if (args.has(QStringLiteral("--header|--no-header")))
+        options.header =
+            args.value(QStringLiteral("--header|--no-header")) == QStringLiteral("--header");
+    options.columns.multi = args.has(QStringLiteral("--multi"));
+    if (args.operands.isEmpty())
+        return QStringLiteral("import-list needs the file to import");
+    return {};
 }
 
 } // namespace
 
+const CommandEntry& importListEntry() {
+    static const CommandEntry entry{
+        QStringLiteral("import-list"),
+        {.operands = QStringLiteral("FILE"),
+         .options = {{.word = QStringLiteral("--set"),
+                      .value = QStringLiteral("NAME"),
+                      .missing = kSetMissing},
+                     {.word = QStringLiteral("--separator"),
+                      .value = QStringLiteral("C"),
+                      .missing = QStringLiteral("--separator needs a character, or \"tab\"")},
+                     {.word = QStringLiteral("--header|--no-header")},
+                     {.word = QStringLiteral("--multi")},
+                     {.word = QStringLiteral("--encoding"),
+                      .value = QStringLiteral("utf-8|utf-16|windows-1252"),
+                      .missing = kEncodingMisuse}}},
+        QStringLiteral("add a CSV or tab-separated word list as a new set"),
+        runImportList};
+    return entry;
+}
+
+const CommandEntry& exportListEntry() {
+    static const CommandEntry entry{QStringLiteral("export-list"),
+                                    {.operands = QStringLiteral("SETNAME FILE")},
+                                    QStringLiteral("write a set as a tab-separated word list"),
+                                    runExportList};
+    return entry;
+}
+
 int runImportList(const CommandContext& context) {
-    QString file;
+    const CommandArgs args = parseArgs(importListEntry(), context.args);
     exchange::ListOptions options;
-    const QString misuse = parseImportArgs(context.args, file, options);
+    const QString misuse = args.misuse.isEmpty() ? readOptions(args, options) : args.misuse;
     if (!misuse.isEmpty())
         return commandMisused(misuse);
+    const QString file = args.operands.first();
 
     // The list is looked at before the database is locked: a file that is not a regular one
     // or that holds a stray byte is refused at once, and nothing waits on it.
@@ -81,15 +98,9 @@ int runImportList(const CommandContext& context) {
                 .arg(QFileInfo(file).fileName())
                 .arg(list.encoding.badLine));
 
-    data::DatabaseLock lock(context.databasePath);
-    const QString refused = openForCommand(context.databasePath, &lock);
-    if (!refused.isEmpty())
-        return commandFailed(refused);
-    TerminalProgress progress;
-    try {
+    return addFromFile(context, file, [&](const data::Progress& progress) {
         const exchange::ListImportOutcome done =
-            exchange::importList(data::mainConnection(), list, options, progress.callback());
-        progress.finish();
+            exchange::importList(data::mainConnection(), list, options, progress);
         QString line = QStringLiteral("Imported %1 cards from %2 into the new set \"%3\"")
                            .arg(done.cards)
                            .arg(QFileInfo(file).fileName(), done.setName);
@@ -98,12 +109,8 @@ int runImportList(const CommandContext& context) {
         if (!done.guessedHeader.isEmpty())
             line += QStringLiteral("; %1 was taken as a header (--no-header keeps it as a card)")
                         .arg(done.guessedHeader);
-        return commandDone(line + QLatin1Char('.'));
-    } catch (const exchange::WordListError& e) {
-        return commandFailed(e.message());
-    } catch (const data::DbError& e) {
-        return nothingAdded(file, e.message());
-    }
+        return line + QLatin1Char('.');
+    });
 }
 
 int runExportList(const CommandContext& context) {

@@ -6,8 +6,10 @@
 namespace app {
 
 // memorant import-list FILE [--set NAME] [--separator C] [--header|--no-header] [--multi]
+const CommandEntry& importListEntry();
 int runImportList(const CommandContext& context);
 // memorant export-list SETNAME FILE
+const CommandEntry& exportListEntry();
 int runExportList(const CommandContext& context);
 
 } // namespace app

@@ -17,7 +17,7 @@ class SideConnection {
     SideConnection& operator=(const SideConnection&) = delete;
 
     // Empty when open; otherwise SQLite's reason.
-    QString open();
+    [[nodiscard]] QString open();
     QSqlDatabase db() const;
 
   private:

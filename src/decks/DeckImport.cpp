@@ -5,6 +5,7 @@
 #include "decks/Kvtml.h"
 #include "decks/Package.h"
 #include "exchange/RegularFile.h"
+#include "sets/NewSet.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,45 +55,25 @@ void swapSides(DeckContent& content) {
 }
 
 void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,
-                const DeckProgress& progress) {
+                const data::Progress& progress) {
     Q_ASSERT(names.size() == content.sets.size());
-    const int total = std::max(1, content.cardCount());
-    int done = 0;
+    const qint64 total = content.cardCount();
+    qint64 done = 0;
     data::Transaction t(db);
-    data::Prepared addSet(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"));
-    data::Prepared addCard(db,
-                           QStringLiteral("INSERT INTO Card (Question, Answer, ShowOrder) VALUES "
-                                          "(?, ?, ?)"));
-    data::Prepared relate(
-        db, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"));
-    data::Prepared addAnswer(
-        db, QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"));
-    const QVariant multiMark = QStringLiteral("Multi");
+    sets::NewSetWriter writer(db);
     for (qsizetype i = 0; i < content.sets.size(); ++i) {
-        const QVariant setId = addSet.run({names[i]});
+        const QVariant setId = writer.addSet(names[i]);
         for (const DeckCard& card : content.sets[i].cards) {
-            const bool multi = card.multiAnswer();
-            const QVariant cardId =
-                addCard.run({card.question, multi ? multiMark : QVariant(card.answers.first()),
-                             card.orderImportant ? 1 : 0});
-            relate.run({setId, cardId});
-            if (multi) {
-                for (const QString& answer : card.answers)
-                    addAnswer.run({cardId, answer});
-            }
-            if (progress && ++done % 512 == 0 && !progress(done * 1000 / total))
+            writer.addCard(setId, card.question, card.answers, card.orderImportant);
+            if (progress && ++done % 512 == 0 && !progress(done, total))
                 throw DeckError(QStringLiteral("%1: the import was cancelled; nothing was added")
                                     .arg(QFileInfo(content.path).fileName()));
         }
-        // A new card's order key is its id, as for a card typed into the grid.
-        data::exec(db,
-                   QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID IN "
-                                  "(SELECT Card_ID FROM Set_Card_rel WHERE Set_ID = ?)"),
-                   {setId});
+        writer.finishSet(setId);
     }
     t.commit();
     if (progress)
-        progress(1000);
+        progress(total, total);
 }
 
 } // namespace decks

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/Progress.h"
 #include "decks/Deck.h"
 
 #include <QSqlDatabase>
-#include <functional>
 
 namespace decks {
 
@@ -17,12 +17,10 @@ DeckContent readDeckFile(const QString& path);
 // one answer to ask by, and stays as it is).
 void swapSides(DeckContent& content);
 
-// Told how far the import has come (0 to 1000); returning false cancels it.
-using DeckProgress = std::function<bool(int permille)>;
-
 // Adds one new set per set of the content, named `names` (made unique by the caller), in
-// one transaction: a failure or a cancel adds nothing (DeckError, or data::DbError).
+// one transaction: a failure or a cancel (the progress, counting cards, says stop) adds
+// nothing (DeckError, or data::DbError).
 void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,
-                const DeckProgress& progress = {});
+                const data::Progress& progress = {});
 
 } // namespace decks

@@ -36,7 +36,7 @@ class LineCursor {
 
 // Why a line of an exchange file cannot be taken as it stands (a NUL character, or a text
 // too long to be one value); empty when it can.
-QString lineProblem(QStringView line);
+[[nodiscard]] QString lineProblem(QStringView line);
 
 // The longest text a line may carry.
 constexpr qsizetype kMaxTextLength = 1000000;

@@ -63,7 +63,7 @@ std::vector<ExportRecord> Export::ReadExportBuffer() {
 }
 
 QByteArray Export::WriteToFile(const QString& path, const std::vector<ExportRecord>& table,
-                               const Progress& progress) {
+                               const data::Progress& progress) {
     LineWriter out(path);
     const auto total = static_cast<qint64>(table.size());
     qint64 done = 0;
@@ -92,7 +92,7 @@ bool Export::writeCompanion(const QString& path, const QByteArray& mainSha256,
     return !entries.empty();
 }
 
-ExportOutcome Export::run(const QString& path, const Progress& progress) {
+ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
     textsChanged_ = 0;
     std::vector<ExportRecord> table;
     std::vector<MultiEntry> entries;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/Progress.h"
 #include "exchange/MultiCompanion.h"
-#include "exchange/Progress.h"
 #include "exchange/ValueForms.h"
 
 #include <QSqlDatabase>
@@ -31,14 +31,14 @@ class Export {
 
     // Throws ExchangeError; the file that was there before stays unless the new one is
     // complete.
-    ExportOutcome run(const QString& path, const Progress& progress = {});
+    ExportOutcome run(const QString& path, const data::Progress& progress = {});
 
     // The steps, in the order run() takes them.
     void BuildExportBuffer();
     std::vector<ExportRecord> ReadExportBuffer();
     // Writes the records and the terminating block; returns the SHA-256 of what it wrote.
     QByteArray WriteToFile(const QString& path, const std::vector<ExportRecord>& table,
-                           const Progress& progress);
+                           const data::Progress& progress);
 
     int textsChanged() const { return textsChanged_; }
 

@@ -71,7 +71,7 @@ qint64 Import::ReadFile(const QString& path) {
     return count / kColumns + 1;
 }
 
-void Import::WriteToTable(qint64 row3, const Progress& progress, bool withLog) {
+void Import::WriteToTable(qint64 row3, const data::Progress& progress, bool withLog) {
     exec(db_, QStringLiteral("DELETE FROM ImportBuffer"));
     QString marks;
     for (int c = 0; c < kColumns; ++c)
@@ -259,7 +259,7 @@ int Import::addLogRows() {
                             "ORDER BY BufferLog.rowid")));
 }
 
-ImportOutcome Import::run(const QString& path, bool withLog, const Progress& progress) {
+ImportOutcome Import::run(const QString& path, bool withLog, const data::Progress& progress) {
     outcome_ = {};
     const qint64 row3 = ReadFile(path);
     const CompanionRead companion = readMultiCompanion(path, file_.sha256, forms_);

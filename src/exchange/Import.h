@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/Progress.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/ExchangeText.h"
-#include "exchange/Progress.h"
 #include "exchange/ValueForms.h"
 
 #include <QSqlDatabase>
@@ -33,7 +33,7 @@ class Import {
     explicit Import(const QSqlDatabase& db, const ValueForms& forms = ValueForms());
 
     // Throws ExchangeError naming the file (and line); the database is then as before.
-    ImportOutcome run(const QString& path, bool withLog, const Progress& progress = {});
+    ImportOutcome run(const QString& path, bool withLog, const data::Progress& progress = {});
 
     // The steps, in the order run() takes them. ReadFile returns one more than the number
     // of blocks; throws when there is not even one, or when the lines do not make whole
@@ -42,7 +42,7 @@ class Import {
     // Stages records 1 to row3 - 2 (the last block is the terminator), each value parsed
     // for its column (the log's only when `withLog`). Records of no kind are not staged;
     // throws when the file has no record of any kind.
-    void WriteToTable(qint64 row3, const Progress& progress, bool withLog = true);
+    void WriteToTable(qint64 row3, const data::Progress& progress, bool withLog = true);
     // The merge itself, on the staged records.
     void ImpNoLog();
     // Adds the staged log rows of the cards this import added.

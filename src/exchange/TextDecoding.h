@@ -13,7 +13,7 @@ namespace exchange {
 enum class TextEncoding { Detect, Utf8, Utf16, Windows1252 };
 
 // "utf-8", "utf-16" or "windows-1252" (any letter case); nothing for another text.
-std::optional<TextEncoding> encodingFromText(const QString& text);
+[[nodiscard]] std::optional<TextEncoding> encodingFromText(const QString& text);
 
 // A text file's contents as characters, and the encoding they were read in.
 struct DecodedText {

@@ -10,15 +10,15 @@
 #include "learn/Pause.h"
 #include "present/Twips.h"
 
+#include <QPoint>
+
 namespace learn {
 namespace {
 
 // Where the Kids picture "Learn Demons" stands (twips): at the left edge while the chosen set
 // is learnt, further in while the Demons are.
-constexpr int kPictureSetLeft = 0;
-constexpr int kPictureSetTop = 6600;
-constexpr int kPictureDemonsLeft = 1800;
-constexpr int kPictureDemonsTop = 1500;
+constexpr QPoint kPictureForSet(0, 6600);
+constexpr QPoint kPictureForDemons(1800, 1500);
 
 } // namespace
 
@@ -150,11 +150,11 @@ void Demons::mnuLearnDemons_Click() {
 }
 
 bool Demons::kidsPictureAtLeft() const {
-    return s_.c.Picture[11]->x() == present::twipsToPixels(kPictureSetLeft, s_.c.Picture[11]);
+    return s_.c.Picture[11]->x() == present::twipsToPixels(kPictureForSet.x(), s_.c.Picture[11]);
 }
 
 void Demons::leaveKidsDemons() {
-    present::placeTwips(s_.c.Picture[11], kPictureSetLeft, kPictureSetTop);
+    present::placeTwips(s_.c.Picture[11], kPictureForSet.x(), kPictureForSet.y());
     s_.c.DataCombo1->show();
     UnmarkDemons();
     setLoading_.ZadatPervVopr();
@@ -171,7 +171,7 @@ void Demons::KidsDeamonsClick() {
     s_.speech.playSound(11);
     if (!markAfresh())
         return;
-    present::placeTwips(s_.c.Picture[11], kPictureDemonsLeft, kPictureDemonsTop);
+    present::placeTwips(s_.c.Picture[11], kPictureForDemons.x(), kPictureForDemons.y());
     s_.c.DataCombo1->hide();
     Zaderzjka(s_);
     s_.c.Text3->clear();

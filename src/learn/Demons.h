@@ -39,7 +39,7 @@ class Demons {
   private:
     // Clears the marks and marks afresh in one transaction; false (and the learner told) when
     // that failed, in which case the marks are as they were.
-    bool markAfresh();
+    [[nodiscard]] bool markAfresh();
     void reopen();
     bool kidsPictureAtLeft() const;
     void leaveKidsDemons();

@@ -13,7 +13,7 @@ namespace multi {
 // Makes card `cardId` a multiple-answer card: its answer becomes the first (and only) entry
 // of its list, or the list stays empty when the answer is empty or only blanks, and the
 // answer becomes the mark. False, with nothing changed, when the card is gone or marked.
-bool convertToMultiAnswer(const QSqlDatabase& db, const QVariant& cardId);
+[[nodiscard]] bool convertToMultiAnswer(const QSqlDatabase& db, const QVariant& cardId);
 
 // Copies the card's answers into the editing buffer (and empties the reply list), after
 // recording the card as the one being edited in Fields1.Multi_ID.

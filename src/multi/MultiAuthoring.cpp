@@ -115,7 +115,8 @@ void MultiAuthoring::mnuCrMulti_Click() {
 }
 
 void MultiAuthoring::SubCreateMultiple() {
-    convertToMultiAnswer(s_.rs.connection(), cardId_);
+    // The caller has made sure the card is there and not yet a multiple-answer card.
+    (void)convertToMultiAnswer(s_.rs.connection(), cardId_);
 }
 
 void MultiAuthoring::SubShowMultiple() {

@@ -10,7 +10,7 @@ namespace present {
 
 // Reads a RIFF/WAVE file holding uncompressed 8- or 16-bit PCM, mono or stereo.
 // Anything else (compressed, damaged, not a WAV at all) yields nothing.
-std::optional<PcmAudio> parseWav(const QByteArray& bytes);
+[[nodiscard]] std::optional<PcmAudio> parseWav(const QByteArray& bytes);
 
 // The same, as a file (for the tests and for users' own sounds).
 QByteArray makeWav(const PcmAudio& pcm);

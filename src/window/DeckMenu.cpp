@@ -6,6 +6,7 @@
 #include "decks/DeckNames.h"
 #include "decks/Kvtml.h"
 #include "window/DeckDialog.h"
+#include "window/ProgressWindow.h"
 #include "window/WordListMenu.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QProgressDialog>
 
 namespace app {
 namespace {
@@ -70,25 +70,14 @@ void DeckMenu::importDeck() {
         const QStringList names = decks::newSetNames(s_.rs.connection(), content);
         if (!previewDeck(content, names))
             return;
-        // Shown only when the import takes longer than half a second.
-        QProgressDialog progress(QStringLiteral("Importing %1...").arg(QFileInfo(path).fileName()),
-                                 QStringLiteral("Cancel"), 0, 1000, window_);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(500);
-        progress.setAutoClose(false);
-        progress.setValue(0);
-        decks::storeDecks(s_.rs.connection(), content, names, [&progress](int permille) {
-            progress.setValue(permille);
-            return !progress.wasCanceled();
-        });
-        progress.reset();
+        {
+            ProgressWindow progress = importProgress(window_, path);
+            decks::storeDecks(s_.rs.connection(), content, names, progress.callback());
+        }
         showNewSet(s_, names.first());
         s_.dialogs.message(decks::deckImportSummary(content, names));
-    } catch (const decks::DeckError& e) {
-        s_.dialogs.warning(e.message());
-    } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("%1: nothing was added (%2)")
-                               .arg(QFileInfo(path).fileName(), e.message()));
+    } catch (const data::Error& e) {
+        tellImportFailure(s_, path, e);
     }
 }
 

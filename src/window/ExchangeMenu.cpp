@@ -7,59 +7,19 @@
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "exchange/RegularFile.h"
+#include "window/ProgressWindow.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDialog>
 #include <QDir>
-#include <QLabel>
-#include <QProgressBar>
-#include <QVBoxLayout>
-#include <algorithm>
-#include <climits>
 
 namespace app {
 namespace {
 
-constexpr qint64 kShowAfterMs = 500;
+// The exchange file cannot stop half way (an export would leave half a file, an import is
+// one transaction that is quick to finish): no Cancel button.
+const QString kRecords = QStringLiteral("%v of %m records");
 
 } // namespace
-
-ExchangeProgress::ExchangeProgress(QWidget* parent, const QString& text)
-    : parent_(parent), text_(text) {
-    clock_.start();
-}
-
-ExchangeProgress::~ExchangeProgress() {
-    delete dialog_;
-}
-
-exchange::Progress ExchangeProgress::callback() {
-    return [this](qint64 done, qint64 total) { tick(done, total); };
-}
-
-void ExchangeProgress::tick(qint64 done, qint64 total) {
-    if (!dialog_) {
-        if (clock_.elapsed() < kShowAfterMs)
-            return;
-        dialog_ = new QDialog(parent_);
-        dialog_->setObjectName(QStringLiteral("ExchangeProgress"));
-        dialog_->setWindowTitle(QStringLiteral("Memorant"));
-        dialog_->setModal(true);
-        auto* layout = new QVBoxLayout(dialog_);
-        layout->addWidget(new QLabel(text_, dialog_));
-        bar_ = new QProgressBar(dialog_);
-        bar_->setFormat(QStringLiteral("%v of %m records"));
-        layout->addWidget(bar_);
-        dialog_->resize(360, dialog_->sizeHint().height());
-        dialog_->show();
-    }
-    // Record counts beyond an int are not expected; the bar is only a picture of them.
-    bar_->setMaximum(static_cast<int>(std::min<qint64>(total, INT_MAX)));
-    bar_->setValue(static_cast<int>(std::min<qint64>(done, INT_MAX)));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                    QEventLoop::ExcludeSocketNotifiers);
-}
 
 ExchangeMenu::ExchangeMenu(learn::Form1State& s, QWidget* window)
     : QObject(window), s_(s), window_(window), path_(exchange::defaultExchangePath()) {
@@ -73,7 +33,8 @@ void ExchangeMenu::mnuExport_Click() {
         return;
     exchange::ExportOutcome done;
     try {
-        ExchangeProgress progress(window_, QStringLiteral("Exporting the database..."));
+        ProgressWindow progress(window_, QStringLiteral("Exporting the database..."), kRecords,
+                                ProgressWindow::Cancel::No);
         done = exchange::Export(s_.rs.connection()).run(path_, progress.callback());
     } catch (const exchange::ExchangeError& e) {
         s_.dialogs.warning(e.message());
@@ -116,7 +77,8 @@ void ExchangeMenu::importFile(bool withLog) {
     exchange::ImportOutcome done;
     QString failure;
     try {
-        ExchangeProgress progress(window_, QStringLiteral("Importing..."));
+        ProgressWindow progress(window_, QStringLiteral("Importing..."), kRecords,
+                                ProgressWindow::Cancel::No);
         done = exchange::Import(s_.rs.connection()).run(path_, withLog, progress.callback());
     } catch (const exchange::ExchangeError& e) {
         failure = e.message();

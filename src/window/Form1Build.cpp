@@ -44,80 +44,88 @@ data::RecordsetModel* dataControl(QObject* owner, const char* name, const QStrin
     return m;
 }
 
-QAction* entry(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
+// The menu bar as data, in the order shown: a row at depth 0 is a menu of the bar; a row is
+// a submenu when the rows after it are one deeper, otherwise an entry. Each action (and
+// each menu) is named after its control.
+struct MenuRow {
+    int depth;
+    QAction* present::Form1Controls::*action;
+    const char* name;
+    const char* caption;
+};
 
-QMenu* submenu(QMenu* parent, const char* name, const QString& caption, QAction*& action) {
-    QMenu* m = named(parent->addMenu(caption), name);
-    action = m->menuAction();
-    action->setObjectName(QString::fromLatin1(name));
-    return m;
-}
-
-QMenu* topMenu(QMenuBar* bar, const char* name, const QString& caption, QAction*& action) {
-    QMenu* m = named(bar->addMenu(caption), name);
-    action = m->menuAction();
-    action->setObjectName(QString::fromLatin1(name));
-    return m;
-}
+using C = present::Form1Controls;
+const MenuRow kMenuBar[] = {
+    {0, &C::mnuFile, "mnuFile", "&File"},
+    {1, &C::CreatSet, "CreatSet", "New set"},
+    {1, &C::mnuLearn, "mnuLearn", "Learn"},
+    {1, &C::ChangeSet, "ChangeSet", "Edit set"},
+    {1, &C::mnuEdSetName, "mnuEdSetName", "Edit set name"},
+    {1, &C::mnulog1, "mnulog1", "Log"},
+    {2, &C::mnulog, "mnulog", "Show the Log"},
+    {2, &C::mnuStatistics, "mnuStatistics", "Statistics..."},
+    {2, &C::mnuCleanLog, "mnuCleanLog", "Clean the Log"},
+    {1, &C::mnuExport, "mnuExport", "Export"},
+    {1, &C::mnuExpWordList, "mnuExpWordList", "Export set as word list..."},
+    {1, &C::mnuImport, "mnuImport", "Import"},
+    {2, &C::mnuImpWithLog, "mnuImpWithLog", "Import with log"},
+    {2, &C::mnuImpNoLog, "mnuImpNoLog", "Import without log"},
+    {2, &C::mnuImpWordList, "mnuImpWordList", "Word list..."},
+    {0, &C::mnuLearnMain, "mnuLearnMain", "&Learn"},
+    {1, &C::mnuWholeSet, "mnuWholeSet", "Learn the whole set"},
+    {1, &C::mnuDemons, "mnuDemons", "Demons"},
+    {2, &C::mnuArrangeDemons, "mnuArrangeDemons", "Arrange Demons"},
+    {2, &C::mnuLearnDemons, "mnuLearnDemons", "Learn Demons"},
+    {1, &C::mnuUndoReply, "mnuUndoReply", "Undo last reply"},
+    {0, &C::mnuEdit, "mnuEdit", "&Edit"},
+    {1, &C::mnuDelete, "mnuDelete", "Delete set"},
+    {1, &C::mnuCrMulti, "mnuCrMulti", "Create Multiple Answer"},
+    {1, &C::mnusound, "mnusound", "Sound"},
+    {2, &C::mnudelay, "mnudelay", "Delay"},
+    {2, &C::mnuVoice, "mnuVoice", "Voice..."},
+    {1, &C::mnuJudging, "mnuJudging", "Judging"},
+    {2, &C::mnuIgnoreCapitals, "mnuIgnoreCapitals", "Ignore capitals"},
+    {2, &C::mnuIgnoreBlanks, "mnuIgnoreBlanks", "Ignore extra blanks"},
+    {0, &C::mnuView, "mnuView", "&Mode"},
+    {1, &C::mnuKids, "mnuKids", "Kids"},
+    {1, &C::mnuStandard, "mnuStandard", "Academic"},
+    {2, &C::mnuTalking, "mnuTalking", "Talking"},
+    {2, &C::mnuSilent, "mnuSilent", "Silent"},
+    {0, &C::mnuHelp, "mnuHelp", "&Help"},
+    {1, &C::mnuTutorial, "mnuTutorial", "Tutorial"},
+    {2, &C::mnuHelpTalking, "mnuHelpTalking", "Academic"},
+    {2, &C::mnuKidsHelp, "mnuKidsHelp", "Kids"},
+    {1, &C::about, "about", "About Memorant"},
+};
 
 void buildMenus(QMainWindow* window, present::Form1Controls& c) {
-    QMenuBar* bar = window->menuBar();
-    QMenu* file = topMenu(bar, "mnuFile", QStringLiteral("&File"), c.mnuFile);
-    c.mnuFileMenu = file;
-    c.CreatSet = entry(file, "CreatSet", QStringLiteral("New set"));
-    c.mnuLearn = entry(file, "mnuLearn", QStringLiteral("Learn"));
-    c.ChangeSet = entry(file, "ChangeSet", QStringLiteral("Edit set"));
-    c.mnuEdSetName = entry(file, "mnuEdSetName", QStringLiteral("Edit set name"));
-    QMenu* log = submenu(file, "mnulog1", QStringLiteral("Log"), c.mnulog1);
-    c.mnulog = entry(log, "mnulog", QStringLiteral("Show the Log"));
-    c.mnuStatistics = entry(log, "mnuStatistics", QStringLiteral("Statistics..."));
-    c.mnuCleanLog = entry(log, "mnuCleanLog", QStringLiteral("Clean the Log"));
-    c.mnuExport = entry(file, "mnuExport", QStringLiteral("Export"));
-    c.mnuExpWordList = entry(file, "mnuExpWordList", QStringLiteral("Export set as word list..."));
-    QMenu* import = submenu(file, "mnuImport", QStringLiteral("Import"), c.mnuImport);
-    c.mnuImpWithLog = entry(import, "mnuImpWithLog", QStringLiteral("Import with log"));
-    c.mnuImpNoLog = entry(import, "mnuImpNoLog", QStringLiteral("Import without log"));
-    c.mnuImpWordList = entry(import, "mnuImpWordList", QStringLiteral("Word list..."));
+    QMenu* open[3] = {};
+    for (auto row = std::begin(kMenuBar); row != std::end(kMenuBar); ++row) {
+        const QString caption = QString::fromUtf8(row->caption);
+        const bool hasEntries = row + 1 != std::end(kMenuBar) && (row + 1)->depth > row->depth;
+        QAction* action;
+        if (row->depth == 0 || hasEntries) {
+            QMenu* menu = row->depth == 0 ? window->menuBar()->addMenu(caption)
+                                          : open[row->depth - 1]->addMenu(caption);
+            menu->setObjectName(QString::fromLatin1(row->name));
+            open[row->depth] = menu;
+            action = menu->menuAction();
+        } else {
+            action = open[row->depth - 1]->addAction(caption);
+        }
+        action->setObjectName(QString::fromLatin1(row->name));
+        c.*(row->action) = action;
+    }
+    c.mnuFileMenu = c.mnuFile->menu();
 
-    QMenu* learn = topMenu(bar, "mnuLearnMain", QStringLiteral("&Learn"), c.mnuLearnMain);
-    c.mnuWholeSet = entry(learn, "mnuWholeSet", QStringLiteral("Learn the whole set"));
-    QMenu* demons = submenu(learn, "mnuDemons", QStringLiteral("Demons"), c.mnuDemons);
-    c.mnuArrangeDemons = entry(demons, "mnuArrangeDemons", QStringLiteral("Arrange Demons"));
-    c.mnuLearnDemons = entry(demons, "mnuLearnDemons", QStringLiteral("Learn Demons"));
-    c.mnuUndoReply = entry(learn, "mnuUndoReply", QStringLiteral("Undo last reply"));
     c.mnuUndoReply->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     c.mnuUndoReply->setEnabled(false);
-    learn->setToolTipsVisible(true); // the entry's tooltip says why it is disabled
+    // The entry's tooltip says why it is disabled.
+    c.mnuLearnMain->menu()->setToolTipsVisible(true);
     // Held by the window too, so the key works whether or not the menu bar is shown.
     window->addAction(c.mnuUndoReply);
-
-    QMenu* edit = topMenu(bar, "mnuEdit", QStringLiteral("&Edit"), c.mnuEdit);
-    c.mnuDelete = entry(edit, "mnuDelete", QStringLiteral("Delete set"));
-    c.mnuCrMulti = entry(edit, "mnuCrMulti", QStringLiteral("Create Multiple Answer"));
-    QMenu* sound = submenu(edit, "mnusound", QStringLiteral("Sound"), c.mnusound);
-    c.mnudelay = entry(sound, "mnudelay", QStringLiteral("Delay"));
-    c.mnuVoice = entry(sound, "mnuVoice", QStringLiteral("Voice..."));
-    QMenu* judging = submenu(edit, "mnuJudging", QStringLiteral("Judging"), c.mnuJudging);
-    c.mnuIgnoreCapitals = entry(judging, "mnuIgnoreCapitals", QStringLiteral("Ignore capitals"));
-    c.mnuIgnoreBlanks = entry(judging, "mnuIgnoreBlanks", QStringLiteral("Ignore extra blanks"));
     c.mnuIgnoreCapitals->setCheckable(true);
     c.mnuIgnoreBlanks->setCheckable(true);
-
-    QMenu* view = topMenu(bar, "mnuView", QStringLiteral("&Mode"), c.mnuView);
-    c.mnuKids = entry(view, "mnuKids", QStringLiteral("Kids"));
-    QMenu* standard = submenu(view, "mnuStandard", QStringLiteral("Academic"), c.mnuStandard);
-    c.mnuTalking = entry(standard, "mnuTalking", QStringLiteral("Talking"));
-    c.mnuSilent = entry(standard, "mnuSilent", QStringLiteral("Silent"));
-
-    QMenu* help = topMenu(bar, "mnuHelp", QStringLiteral("&Help"), c.mnuHelp);
-    QMenu* tutorial = submenu(help, "mnuTutorial", QStringLiteral("Tutorial"), c.mnuTutorial);
-    c.mnuHelpTalking = entry(tutorial, "mnuHelpTalking", QStringLiteral("Academic"));
-    c.mnuKidsHelp = entry(tutorial, "mnuKidsHelp", QStringLiteral("Kids"));
-    c.about = entry(help, "about", QStringLiteral("About Memorant"));
 }
 
 // Where the controls sit before any screen is laid out (twips). The layouts move most of them;

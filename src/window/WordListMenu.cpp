@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSqlQuery>
 
@@ -72,19 +71,11 @@ void WordListMenu::mnuImpWordList_Click() {
         if (!options)
             return;
 
-        // Shown only when the list takes longer than half a second.
-        QProgressDialog progress(QStringLiteral("Importing %1...").arg(QFileInfo(path).fileName()),
-                                 QStringLiteral("Cancel"), 0, 1000, window_);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(500);
-        progress.setAutoClose(false);
-        progress.setValue(0);
-        const exchange::ListImportOutcome done =
-            exchange::importList(s_.rs.connection(), file, *options, [&progress](int permille) {
-                progress.setValue(permille);
-                return !progress.wasCanceled();
-            });
-        progress.reset();
+        exchange::ListImportOutcome done;
+        {
+            ProgressWindow progress = importProgress(window_, path);
+            done = exchange::importList(s_.rs.connection(), file, *options, progress.callback());
+        }
         showNewSet(s_, done.setName);
         QString text = QStringLiteral("%1 imported from %2 into the new set \"%3\".")
                            .arg(cardsWere(done.cards), QFileInfo(path).fileName(), done.setName);
@@ -94,12 +85,22 @@ void WordListMenu::mnuImpWordList_Click() {
                          : QStringLiteral(" %1 rows without a question or an answer were skipped.")
                                .arg(done.skipped));
         s_.dialogs.message(text);
-    } catch (const exchange::WordListError& e) {
-        s_.dialogs.warning(e.message());
-    } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("%1: nothing was added (%2)")
-                               .arg(QFileInfo(path).fileName(), e.message()));
+    } catch (const data::Error& e) {
+        tellImportFailure(s_, path, e);
     }
+}
+
+ProgressWindow importProgress(QWidget* window, const QString& path) {
+    return ProgressWindow(window, QStringLiteral("Importing %1...").arg(QFileInfo(path).fileName()),
+                          QStringLiteral("%p%"), ProgressWindow::Cancel::Yes);
+}
+
+void tellImportFailure(learn::Form1State& s, const QString& path, const data::Error& e) {
+    if (dynamic_cast<const data::DbError*>(&e))
+        s.dialogs.warning(QStringLiteral("%1: nothing was added (%2)")
+                              .arg(QFileInfo(path).fileName(), e.message()));
+    else
+        s.dialogs.warning(e.message());
 }
 
 void showNewSet(learn::Form1State& s, const QString& setName) {

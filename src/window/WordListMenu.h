@@ -2,6 +2,7 @@
 #pragma once
 
 #include "learn/Form1State.h"
+#include "window/ProgressWindow.h"
 #include "wordlist/WordListImport.h"
 
 #include <QObject>
@@ -34,6 +35,13 @@ class WordListMenu : public QObject {
     learn::Form1State& s_;
     QWidget* window_;
 };
+
+// The progress of an import from `path` into new sets, with a Cancel button.
+ProgressWindow importProgress(QWidget* window, const QString& path);
+
+// Tells why an import from `path` failed; nothing was added. A failure of the database
+// itself names the file, as its message cannot.
+void tellImportFailure(learn::Form1State& s, const QString& path, const data::Error& e);
 
 // Makes a newly imported set the chosen one, as New set does, so the list shows it and its
 // cards are in the grid.

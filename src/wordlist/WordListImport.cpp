@@ -3,6 +3,7 @@
 
 #include "data/Sql.h"
 #include "exchange/RegularFile.h"
+#include "sets/NewSet.h"
 #include "wordlist/CsvReader.h"
 
 #include <QFile>
@@ -157,7 +158,7 @@ ListPreview previewList(const ListFile& file, char separator, bool header,
 }
 
 ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
-                             const ListOptions& options, const ListProgress& progress) {
+                             const ListOptions& options, const data::Progress& progress) {
     // Another encoding than the one the file was looked at in: look again.
     const ListFile file = options.encoding && *options.encoding != given.requested
                               ? readListFile(given.path, *options.encoding)
@@ -180,15 +181,8 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
     const QString base =
         options.setName.trimmed().isEmpty() ? setNameForFile(file.path) : options.setName;
     outcome.setName = uniqueSetName(setNames(db), base);
-    data::exec(db, QStringLiteral("INSERT INTO Set1 (SetName) VALUES (?)"), {outcome.setName});
-    const QVariant setId = data::scalar(db, QStringLiteral("SELECT last_insert_rowid()"));
-
-    data::Prepared addCard(db, QStringLiteral("INSERT INTO Card (Question, Answer) VALUES (?, ?)"));
-    data::Prepared relate(
-        db, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"));
-    data::Prepared addAnswer(
-        db, QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"));
-    const QVariant multiMark = QStringLiteral("Multi");
+    sets::NewSetWriter writer(db);
+    const QVariant setId = writer.addSet(outcome.setName);
 
     // The reader runs inside a C library: nothing may be thrown across it, so a failure is
     // kept and the reading stopped.
@@ -208,22 +202,14 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
             return true;
         }
         try {
-            const bool multi = card.multiAnswer();
-            const QVariant cardId =
-                addCard.run({card.question, multi ? multiMark : card.answers.first()});
-            relate.run({setId, cardId});
-            if (multi) {
-                for (const QString& answer : card.answers)
-                    addAnswer.run({cardId, answer});
-            }
+            writer.addCard(setId, card.question, card.answers);
         } catch (const data::DbError& e) {
             failedLine = row.line;
             failure = QStringLiteral("the card could not be stored (%1)").arg(e.message());
             return false;
         }
         ++outcome.cards;
-        if (progress && outcome.cards % 512 == 0 &&
-            !progress(static_cast<int>(bytesRead * 1000 / std::max<qint64>(1, file.size)))) {
+        if (progress && outcome.cards % 512 == 0 && !progress(bytesRead, file.size)) {
             failure = QStringLiteral("the import was cancelled");
             return false;
         }
@@ -245,14 +231,10 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
              QStringLiteral("no row has both a question and an answer (%1 skipped); nothing was "
                             "added")
                  .arg(outcome.skipped));
-    // A new card's order key is its id, as for a card typed into the grid.
-    data::exec(db,
-               QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID IN "
-                              "(SELECT Card_ID FROM Set_Card_rel WHERE Set_ID = ?)"),
-               {setId});
+    writer.finishSet(setId);
     t.commit();
     if (progress)
-        progress(1000);
+        progress(file.size, file.size);
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include "wordlist/WordListRules.h"
 
 #include "data/Error.h"
+#include "data/Progress.h"
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -70,9 +71,6 @@ struct ListPreview {
 ListPreview previewList(const ListFile& file, char separator, bool header,
                         const ColumnChoice& columns, int maxRows);
 
-// Told how far the import has come (0 to 1000); returning false cancels it.
-using ListProgress = std::function<bool(int permille)>;
-
 struct ListImportOutcome {
     QString setName;
     int cards = 0;
@@ -84,12 +82,13 @@ struct ListImportOutcome {
 // Adds one new set holding one card per usable row, all in one transaction: rows with an
 // empty question or answer, too few fields, or the multiple-answer mark as their only
 // answer are skipped and counted. The set's name is made unique. Throws WordListError, with
-// nothing added, when the list cannot be read, has no usable row, or is cancelled.
+// nothing added, when the list cannot be read, has no usable row, or is cancelled (the
+// progress counts the file's bytes).
 ListImportOutcome importList(const QSqlDatabase& db, const ListFile& file,
-                             const ListOptions& options, const ListProgress& progress = {});
+                             const ListOptions& options, const data::Progress& progress = {});
 
 // The separator named on a command line or typed by the learner: "tab", "\t", or one
 // character other than a quote or a line break. Empty when the text names none.
-std::optional<char> separatorFromText(const QString& text);
+[[nodiscard]] std::optional<char> separatorFromText(const QString& text);
 
 } // namespace exchange

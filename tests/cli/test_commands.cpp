@@ -40,17 +40,28 @@ class TestCommands : public QObject {
 };
 
 void TestCommands::helpPrintsTheCommandsUsage_data() {
+    // The usage is made from the options each command declares: it must read as documented.
     QTest::addColumn<QString>("command");
-    for (const char* command : {"import-list", "export", "check"})
-        QTest::newRow(command) << command;
+    QTest::addColumn<QString>("usage");
+    QTest::newRow("import-list") << "import-list"
+                                 << "import-list FILE [--set NAME] [--separator C] "
+                                    "[--header|--no-header] [--multi] "
+                                    "[--encoding utf-8|utf-16|windows-1252]\n";
+    QTest::newRow("import, options first") << "import"
+                                           << "import [--with-log] FILE\n";
+    QTest::newRow("stats, no operand") << "stats"
+                                       << "stats [--days N] [--set NAME] [--csv]\n";
+    QTest::newRow("check, nothing") << "check"
+                                    << "check\n";
 }
 
 void TestCommands::helpPrintsTheCommandsUsage() {
     QFETCH(QString, command);
+    QFETCH(QString, usage);
     // No database is needed, nor touched, to say how a command is used.
     const Said said = run(QStringLiteral("/nonexistent/VIze.mdb"), command, {"--help"});
     QCOMPARE(said.code, 0);
-    QVERIFY2(said.out.startsWith("Usage: memorant [--db PATH] " + command), qPrintable(said.out));
+    QVERIFY2(said.out.startsWith("Usage: memorant [--db PATH] " + usage), qPrintable(said.out));
     QVERIFY(said.err.isEmpty());
 }
 
@@ -63,6 +74,15 @@ void TestCommands::misuseAndFailureGoToTheErrorStream_data() {
         << "export" << QStringList{} << 2 << "memorant: export needs exactly one FILE\n";
     QTest::newRow("check with words")
         << "check" << QStringList{"now"} << 2 << "memorant: check takes no arguments\n";
+    // Each command keeps its own words for a word it does not know and an operand too many.
+    QTest::newRow("import with a word it does not know")
+        << "import" << QStringList{"--whole", "x.txt"} << 2
+        << "memorant: import needs exactly one FILE\n";
+    QTest::newRow("import-list with a file too many")
+        << "import-list" << QStringList{"a.csv", "b.csv", "--bogus"} << 2
+        << "memorant: import-list takes one file; \"b.csv\" is one too many\n";
+    QTest::newRow("stats with an operand") << "stats" << QStringList{"--csv", "all"} << 2
+                                           << "memorant: stats does not understand \"all\"\n";
 }
 
 void TestCommands::misuseAndFailureGoToTheErrorStream() {

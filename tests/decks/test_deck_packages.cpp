@@ -117,7 +117,7 @@ void TestDeckPackages::cancelAddsNothing() {
         c.sets[0].cards.append({QString::number(i), {QStringLiteral("x")}, false});
     const int before = t.scalar("SELECT COUNT(*) FROM Card").toInt();
     try {
-        decks::storeDecks(t.db(), c, {QStringLiteral("Big")}, [](int) { return false; });
+        decks::storeDecks(t.db(), c, {QStringLiteral("Big")}, [](qint64, qint64) { return false; });
         QFAIL("not cancelled");
     } catch (const decks::DeckError& e) {
         QCOMPARE(e.message(),

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/Sql.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace sets {
+
+// Writes new sets and their cards, within the caller's transaction. The statements are
+// prepared once, so a list of a hundred thousand cards goes in at SQLite's own pace.
+class NewSetWriter {
+  public:
+    explicit NewSetWriter(const QSqlDatabase& db);
+
+    // Adds a set named `name` (made unique by the caller); its id, for addCard().
+    QVariant addSet(const QString& name);
+    // A card with one answer, or a multiple-answer card with several (whose order matters
+    // when `orderImportant`).
+    void addCard(const QVariant& setId, const QString& question, const QStringList& answers,
+                 bool orderImportant = false);
+    // Gives the set's new cards their order keys: a new card's key is its id, as for a card
+    // typed into the grid.
+    void finishSet(const QVariant& setId);
+
+  private:
+    QSqlDatabase db_;
+    data::Prepared addSet_;
+    data::Prepared addCard_;
+    data::Prepared relate_;
+    data::Prepared addAnswer_;
+};
+
+} // namespace sets

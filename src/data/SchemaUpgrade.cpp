@@ -69,6 +69,9 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         {7,
          {QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Date ON Log (\"Date\", Result)"),
           QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Set ON Log (SetName, \"Date\", Result)")}},
+        // Version 9: a voice of each set's own, empty (the database's voice) for every set
+        // that was there before. Touches Set1 only.
+        {9, {QStringLiteral("ALTER TABLE Set1 ADD COLUMN Voice TEXT")}},
     };
     return steps;
 }

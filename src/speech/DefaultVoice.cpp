@@ -63,7 +63,6 @@ QString effectiveVoice(const QString& stored, const QStringList& voices, const Q
     return defaultVoice(voices, locale);
 }
 
-
 QString voiceForSet(const QString& setVoice, const QString& databaseVoice,
                     const QStringList& voices, const QLocale& locale) {
     if (!setVoice.isEmpty() && voices.contains(setVoice))

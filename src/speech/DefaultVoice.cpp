@@ -6,10 +6,16 @@ namespace present {
 namespace {
 
 // `language` itself, or failing that its first regional variant ("pt" finds "pt-br").
+// English without a plain "en" (espeak-ng's voice lists since 1.50) is British English, the
+// engine's main English voice, not the first in the alphabet ("en-029", Caribbean).
 QString findLanguage(const QStringList& voices, const QString& language) {
     for (const QString& v : voices)
         if (v.compare(language, Qt::CaseInsensitive) == 0)
             return v;
+    if (language.compare(QStringLiteral("en"), Qt::CaseInsensitive) == 0)
+        for (const QString& v : voices)
+            if (v.compare(QStringLiteral("en-gb"), Qt::CaseInsensitive) == 0)
+                return v;
     for (const QString& v : voices)
         if (v.startsWith(language + QLatin1Char('-'), Qt::CaseInsensitive))
             return v;

@@ -230,6 +230,11 @@ void TestSpeech::defaultVoice_data() {
                                                   << "de";
     QTest::newRow("no voices") << QStringList{} << "de_DE"
                                << "";
+    const QStringList espeak{"de", "en-029", "en-gb", "en-gb-scotland", "en-us"};
+    QTest::newRow("English without a plain voice: British") << espeak << "C"
+                                                            << "en-gb";
+    QTest::newRow("English of another region: British") << espeak << "en_AU"
+                                                        << "en-gb";
     QTest::newRow("no prefix confusion") << QStringList{"en", "es"} << "et_EE"
                                          << "en";
 }

@@ -80,6 +80,7 @@ RestoreWindow::RestoreWindow(learn::Form1State& s, QWidget* parent)
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
     list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
     restore_ = new QPushButton(QStringLiteral("Restore"), this);
     restore_->setObjectName(QStringLiteral("restoreButton"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);

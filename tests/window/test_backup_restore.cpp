@@ -243,6 +243,8 @@ void TestBackupRestore::restoreIsUndoneFromTheSameList() {
     const QString backupTime = data::listBackups(path).value(0).taken.toString("yyyy-MM-dd HH:mm");
     QCOMPARE(restoreRows(window),
              (QStringList{"backup " + backupTime, "damaged file, kept 2026-03-11 09:30"}));
+    // Looking into the copies leaves nothing beside them.
+    QCOMPARE(QDir(s.t.dir()).entryList({"VIze.mdb.*-wal", "VIze.mdb.*-shm"}), QStringList());
     s.dialogs.nextAnswer(true);
     window->restoreChosen(); // the newest: the backup
     QCOMPARE(s.logRows(), 1);
@@ -257,6 +259,7 @@ void TestBackupRestore::restoreIsUndoneFromTheSameList() {
     QVERIFY(kept < 3);
     QCOMPARE(window->list()->item(kept, 4)->text(), QStringLiteral("kept before a restore"));
     QCOMPARE(window->list()->item(kept, 2)->text(), QLocale().toString(10));
+    QCOMPARE(QDir(s.t.dir()).entryList({"VIze.mdb.*-wal", "VIze.mdb.*-shm"}), QStringList());
     window->list()->selectRow(kept);
     s.dialogs.nextAnswer(true);
     QTest::mouseClick(window->restoreButton(), Qt::LeftButton);

@@ -14,7 +14,16 @@ QList<QPointer<QThread>>& running() {
     return threads;
 }
 
+std::function<void()>& hook() {
+    static std::function<void()> h;
+    return h;
+}
+
 } // namespace
+
+void setBackgroundHookForTesting(std::function<void()> h) {
+    hook() = std::move(h);
+}
 
 BackgroundBackup::BackgroundBackup(QObject* parent) : QObject(parent) {}
 
@@ -31,7 +40,9 @@ void BackgroundBackup::start(const QString& databasePath, bool always) {
     if (thread_)
         delete thread_;
     const bool due = always || backupDue(databasePath);
-    thread_ = QThread::create([this, databasePath, due] {
+    thread_ = QThread::create([this, databasePath, due, test = hook()] {
+        if (test)
+            test();
         result_ = {};
         removeStalePartials(databasePath); // left by backups that were killed
         const FileCheck check = quickCheck(databasePath);

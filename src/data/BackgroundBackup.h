@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QThread>
+#include <functional>
 
 namespace data {
 
@@ -36,5 +37,8 @@ class BackgroundBackup : public QObject {
     QPointer<QThread> thread_;
     BackupResult result_;
 };
+
+// Runs on the backup's own thread before its work, for tests that hold a backup midway.
+void setBackgroundHookForTesting(std::function<void()> hook);
 
 } // namespace data

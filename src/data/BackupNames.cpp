@@ -174,4 +174,33 @@ QStringList copiesBeside(const QString& databasePath) {
     return out;
 }
 
+QList<BackupFile> keptCopies(const QString& databasePath) {
+    QList<BackupFile> out;
+    for (const QString& path : copiesBeside(databasePath)) {
+        const QFileInfo f(path);
+        const QString name = f.fileName();
+        BackupFile b{path, {}, f.size(), 1, BackupFile::Kind::Backup};
+        QString tag;
+        for (const auto& [kind, t] :
+             {std::pair{BackupFile::Kind::BeforeRestore, ".before-restore-"},
+              std::pair{BackupFile::Kind::Damaged, ".damaged-"}}) {
+            const int at = int(name.lastIndexOf(QLatin1String(t)));
+            if (at >= 0) {
+                b.kind = kind;
+                tag = name.mid(at + int(qstrlen(t)));
+                break;
+            }
+        }
+        if (tag.isEmpty())
+            continue; // ".restoring": a restore that has not finished
+        b.taken = QDateTime::fromString(tag.left(kStampFormat.size()), kStampFormat);
+        if (!b.taken.isValid())
+            b.taken = f.lastModified();
+        out.append(b);
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const BackupFile& a, const BackupFile& b) { return a.taken > b.taken; });
+    return out;
+}
+
 } // namespace data

@@ -21,10 +21,14 @@ QString backupFileName(const QString& databasePath, const QDateTime& taken, int 
 QString databaseId(const QString& path);
 
 struct BackupFile {
+    // A backup in the backups folder, or a copy kept beside the database by a restore or by
+    // the damaged-file offer (keptCopies()).
+    enum class Kind { Backup, BeforeRestore, Damaged };
     QString path;
     QDateTime taken;
     qint64 size = 0;
     int sequence = 1; // 2, 3, ... for later backups within the same second
+    Kind kind = Kind::Backup;
 };
 
 // The backups that belong to the database, newest first. A backup belongs when its name
@@ -43,5 +47,10 @@ QDateTime backupNameTime(const QString& databasePath, const QString& fileName,
 // "<file>.restoring", "<file>.before-restore-<time>" and "<file>.damaged-<time>" (also
 // under the names used before, after the name without its extension). Newest first.
 QStringList copiesBeside(const QString& databasePath);
+
+// The copies that restores ("<file>.before-restore-<time>") and the damaged-file offer
+// ("<file>.damaged-<time>") kept beside the database, newest first, each taken at the time in
+// its name (else when it was last written). A restore in progress (".restoring") is not one.
+QList<BackupFile> keptCopies(const QString& databasePath);
 
 } // namespace data

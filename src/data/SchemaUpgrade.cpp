@@ -105,6 +105,9 @@ const std::vector<UpgradeStep>& upgradeSteps() {
               kLogDaysTake + QStringLiteral(" ") + kLogDaysAdd + QStringLiteral(" END"),
           QStringLiteral("DROP INDEX IF EXISTS Log_Date"),
           QStringLiteral("DROP INDEX IF EXISTS Log_Set")}},
+        // Version 9: a voice of each set's own, empty (the database's voice) for every set
+        // that was there before. Touches Set1 only.
+        {9, {QStringLiteral("ALTER TABLE Set1 ADD COLUMN Voice TEXT")}},
     };
     return steps;
 }

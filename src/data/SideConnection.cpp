@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/SideConnection.h"
 
+#include "data/FileLock.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <atomic>
 
@@ -16,6 +20,9 @@ SideConnection::SideConnection(const QString& path, bool readOnly) {
     if (readOnly)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
+    path_ = path;
+    tidyLogs_ = readOnly && !QFileInfo::exists(path + QStringLiteral("-wal")) &&
+                !QFileInfo::exists(path + QStringLiteral("-shm"));
 }
 
 SideConnection::~SideConnection() {
@@ -24,6 +31,16 @@ SideConnection::~SideConnection() {
         db.close();
     }
     QSqlDatabase::removeDatabase(name_);
+    if (!tidyLogs_)
+        return;
+    const QFileInfo wal(path_ + QStringLiteral("-wal"));
+    if (wal.exists() && wal.size() > 0)
+        return; // someone wrote meanwhile: theirs
+    FileLock nobodyElse;
+    if (nobodyElse.tryLock(path_) != FileLock::Result::Taken)
+        return; // a program holds the file and keeps its own logs
+    QFile::remove(path_ + QStringLiteral("-wal"));
+    QFile::remove(path_ + QStringLiteral("-shm"));
 }
 
 QString SideConnection::open() {

@@ -9,6 +9,9 @@ namespace data {
 // A connection of its own to a database file, for one job on the calling thread (a backup, a
 // check, a look into a backup). It never touches the main connection and is removed when it
 // goes out of scope. Read-only unless asked otherwise, so looking cannot change the file.
+// SQLite makes -wal and -shm files beside a file in WAL mode for a reader too, and a reader
+// cannot remove them: a read-only connection removes those it made, still empty, when no
+// program holds the file, so looking into a kept copy leaves nothing beside it.
 class SideConnection {
   public:
     explicit SideConnection(const QString& path, bool readOnly = true);
@@ -22,6 +25,8 @@ class SideConnection {
 
   private:
     QString name_;
+    QString path_;
+    bool tidyLogs_ = false; // read-only, and no log beside the file when it began
 };
 
 } // namespace data

@@ -10,7 +10,10 @@ CREATE TABLE Set1 (
     Active           INTEGER NOT NULL DEFAULT 1,
     IncludeInDeamons INTEGER NOT NULL DEFAULT 1,
     SpareID          TEXT,
-    SpareName        TEXT
+    SpareName        TEXT,
+    -- The espeak-ng voice the set's questions are spoken in; NULL: the database's voice
+    -- (Fields1.Voice). Not exchanged: a voice names what one machine has installed.
+    Voice            TEXT
 );
 -- ;;
 CREATE INDEX Set1_SetName ON Set1 (SetName);

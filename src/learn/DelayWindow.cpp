@@ -6,6 +6,9 @@
 #include "data/Sql.h"
 
 #include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,9 +29,33 @@ Form7::Form7(present::Dialogs& dialogs, QWidget* parent) : QDialog(parent), dial
     Slider1->setPageStep(1);
     Slider1->setTickPosition(QSlider::TicksBelow);
     Slider1->setTickInterval(1);
+    value = new QLabel(this);
+    value->setObjectName(QStringLiteral("delayValue"));
+    // Wide enough for the longest text, so the slider does not jump as it moves.
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(valueText(kMaxZad)) + 8);
+    connect(Slider1, &QSlider::valueChanged, this,
+            [this](int position) { value->setText(valueText(position)); });
+    auto* what = new QLabel(
+        QStringLiteral("The pause after a correct reply, before the next question is put "
+                       "(Talking and Kids modes), in steps of %1 seconds:")
+            .arg(QLocale().toString(present::kPauseStepMs / 1000.0, 'f', 1)),
+        this);
+    what->setWordWrap(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(Slider1, 1);
+    row->addWidget(value);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Slider1);
-    resize(260, 60);
+    layout->addWidget(what);
+    layout->addLayout(row);
+    value->setText(valueText(Slider1->value()));
+    resize(360, 100);
+}
+
+QString Form7::valueText(int position) {
+    if (position <= 0)
+        return QStringLiteral("No pause");
+    return QStringLiteral("%1 seconds")
+        .arg(QLocale().toString(position * present::kPauseStepMs / 1000.0, 'f', 1));
 }
 
 void Form7::Form_Load() {
@@ -43,8 +70,11 @@ void Form7::Form_Load() {
         if (ok && std::isfinite(zad))
             position = static_cast<int>(std::lround(std::clamp(zad, 0.0, double(kMaxZad))));
     }
-    const QSignalBlocker quiet(Slider1); // putting the slider in place is not a change
-    Slider1->setValue(position);
+    {
+        const QSignalBlocker quiet(Slider1); // putting the slider in place is not a change
+        Slider1->setValue(position);
+    }
+    value->setText(valueText(position));
     connect(Slider1, &QSlider::valueChanged, this, &Form7::Slider1_Change, Qt::UniqueConnection);
 }
 

@@ -8,12 +8,14 @@
 #include <QDialog>
 #include <QObject>
 
+class QLabel;
 class QSlider;
 
 namespace learn {
 
 // The "Delay" window: one slider for the number of pause steps after a correct reply
-// (Fields1.Zad), kept through the window's own connection.
+// (Fields1.Zad), kept through the window's own connection, with what it sets and its value
+// in seconds beside it.
 class Form7 : public QDialog {
     Q_OBJECT
   public:
@@ -25,6 +27,10 @@ class Form7 : public QDialog {
     void Slider1_Change(int position);
 
     QSlider* Slider1 = nullptr;
+    QLabel* value = nullptr; // the slider's position in seconds
+
+    // "No pause", "0.4 seconds", ... for a slider position.
+    static QString valueText(int position);
 
   private:
     present::Dialogs& dialogs_;

@@ -8,10 +8,13 @@
 #include "learn/LessonRules.h"
 #include "learn/LessonState.h"
 #include "learn/Ordering.h"
+#include "learn/SetVoice.h"
 #include "present/QuestionArea.h"
 #include "present/Twips.h"
+#include "speech/DefaultVoice.h"
 
 #include <QEvent>
+#include <QLocale>
 #include <QTableView>
 #include <functional>
 
@@ -82,10 +85,26 @@ void QuestionLoop::playSound(int object) {
     }
 }
 
+void QuestionLoop::useVoiceOfSet(const QString& setName) {
+    QString own;
+    QString shared;
+    try {
+        own = setVoice(s_.rs.connection(), setName);
+        shared = databaseVoice(s_.rs.connection());
+    } catch (const data::DbError&) {
+        // An unreadable choice costs only the voice: the question is still spoken.
+    }
+    const QString voice = present::voiceForSet(own, shared, s_.speech.voices(), QLocale::system());
+    if (!voice.isEmpty())
+        s_.speech.setVoice(voice);
+}
+
 void QuestionLoop::speakOrShow(const QString& question) {
     if (!s_.modes.Silent) {
         present::setQuestionShown(s_.c, false);
         try {
+            // In a Demons lesson each card names the set it came from.
+            useVoiceOfSet(s_.lesson.CSarray.at(s_.lesson.Row, ColSetName).toString());
             s_.speech.speak(question);
             return;
         } catch (const present::SpeechUnavailable&) {

@@ -77,6 +77,8 @@ class QuestionLoop {
     bool rowIsLoaded() const;
     bool shown(const QWidget* w) const;
     void speakOrShow(const QString& question);
+    // Hands the speech service the voice of the set (its own, else the database's).
+    void useVoiceOfSet(const QString& setName);
     void layoutReplyBox(bool multi);
     void showFeedbackPicture(const QString& name);
     void playSound(int object);

@@ -6,14 +6,41 @@ namespace present {
 namespace {
 
 // `language` itself, or failing that its first regional variant ("pt" finds "pt-br").
+// English without a plain "en" (espeak-ng's voice lists since 1.50) is British English, the
+// engine's main English voice, not the first in the alphabet ("en-029", Caribbean).
 QString findLanguage(const QStringList& voices, const QString& language) {
     for (const QString& v : voices)
         if (v.compare(language, Qt::CaseInsensitive) == 0)
             return v;
+    if (language.compare(QStringLiteral("en"), Qt::CaseInsensitive) == 0)
+        for (const QString& v : voices)
+            if (v.compare(QStringLiteral("en-gb"), Qt::CaseInsensitive) == 0)
+                return v;
     for (const QString& v : voices)
         if (v.startsWith(language + QLatin1Char('-'), Qt::CaseInsensitive))
             return v;
     return {};
+}
+
+// The parts of an espeak-ng voice code: "en-gb-x-rp" is language "en", region "gb".
+struct VoiceCode {
+    QLocale::Language language = QLocale::AnyLanguage;
+    QLocale::Territory territory = QLocale::AnyTerritory;
+    bool regionNamed = false; // the code has a region part, known or not
+};
+
+VoiceCode parseCode(const QString& voice) {
+    VoiceCode code;
+    const QStringList parts = voice.split(QLatin1Char('-'));
+    code.language = QLocale::codeToLanguage(parts.value(0));
+    const QString region = parts.value(1);
+    const bool regionLike = (region.size() == 2 && region.at(0).isLetter()) ||
+                            (region.size() == 3 && region.at(0).isDigit());
+    if (regionLike) {
+        code.regionNamed = true;
+        code.territory = QLocale::codeToTerritory(region.toUpper());
+    }
+    return code;
 }
 
 } // namespace
@@ -40,6 +67,38 @@ QString effectiveVoice(const QString& stored, const QStringList& voices, const Q
     if (!stored.isEmpty() && voices.contains(stored))
         return stored;
     return defaultVoice(voices, locale);
+}
+
+QString voiceForSet(const QString& setVoice, const QString& databaseVoice,
+                    const QStringList& voices, const QLocale& locale) {
+    if (!setVoice.isEmpty() && voices.contains(setVoice))
+        return setVoice;
+    return effectiveVoice(databaseVoice, voices, locale);
+}
+
+QString voiceLabel(const QString& voice) {
+    const VoiceCode code = parseCode(voice);
+    if (code.language == QLocale::AnyLanguage || code.language == QLocale::C)
+        return voice;
+    QLocale::Territory territory = code.territory;
+    if (!code.regionNamed) {
+        // A code without a region is the language as spoken where QLocale places it ("de":
+        // Germany); an unknown region ("en-029") is not guessed.
+        const QLocale plain(code.language);
+        territory = plain.language() == code.language ? plain.territory() : QLocale::AnyTerritory;
+    }
+    QString words = QLocale::languageToString(code.language);
+    if (territory != QLocale::AnyTerritory)
+        words += QStringLiteral(" (%1)").arg(QLocale::territoryToString(territory));
+    return QStringLiteral("%1 \u2013 %2").arg(words, voice);
+}
+
+QString voiceSample(const QString& voice) {
+    const VoiceCode code = parseCode(voice);
+    if (code.language == QLocale::AnyLanguage || code.language == QLocale::C)
+        return voice;
+    const QString own = QLocale(code.language, code.territory).nativeLanguageName();
+    return own.isEmpty() ? QLocale::languageToString(code.language) : own;
 }
 
 } // namespace present

@@ -15,4 +15,17 @@ QString defaultVoice(const QStringList& voices, const QLocale& locale);
 // `stored` when it is one of `voices`, otherwise the default for `locale`.
 QString effectiveVoice(const QString& stored, const QStringList& voices, const QLocale& locale);
 
+// The voice a set's questions are spoken in: the set's own when `voices` has it, otherwise
+// the database's as effectiveVoice() chooses it.
+QString voiceForSet(const QString& setVoice, const QString& databaseVoice,
+                    const QStringList& voices, const QLocale& locale);
+
+// How a voice is named in a list: its language and region in words, then its code
+// ("German (Germany) – de", "English (United Kingdom) – en-gb-scotland"); a code whose
+// language is unknown is shown as it is.
+QString voiceLabel(const QString& voice);
+
+// A few words to try a voice with: its language's own name for itself ("Deutsch").
+QString voiceSample(const QString& voice);
+
 } // namespace present

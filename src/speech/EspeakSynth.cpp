@@ -88,16 +88,17 @@ PcmAudio EspeakSynth::synthesize(const QString& text, const QString& voice) {
 
 QStringList EspeakSynth::voices() {
     ensureStarted();
-    QStringList out;
+    if (!voices_.isEmpty())
+        return voices_;
     for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
         // "languages" is a list of (priority byte, name, NUL); the first one names the voice.
         const char* languages = (*v)->languages;
         if (languages && languages[0] != 0 && languages[1] != 0)
-            out << QString::fromUtf8(languages + 1);
+            voices_ << QString::fromUtf8(languages + 1);
     }
-    out.sort();
-    out.removeDuplicates();
-    return out;
+    voices_.sort();
+    voices_.removeDuplicates();
+    return voices_;
 }
 
 } // namespace present

@@ -18,7 +18,8 @@ class EspeakSynth {
     // unknown falls back to English).
     PcmAudio synthesize(const QString& text, const QString& voice);
 
-    // The languages espeak-ng has voices for, sorted, without duplicates.
+    // The languages espeak-ng has voices for, sorted, without duplicates. Read once: every
+    // spoken question asks for them.
     QStringList voices();
 
     // Throws SpeechUnavailable when the engine could not be started.
@@ -33,6 +34,7 @@ class EspeakSynth {
     QString startError_;
     QString voice_;
     bool voiceSet_ = false;
+    QStringList voices_;
 };
 
 } // namespace present

@@ -15,6 +15,9 @@ class SpeechUnavailable : public data::Error {
     using Error::Error;
 };
 
+// How long one step of the pause between questions lasts, in milliseconds.
+inline constexpr int kPauseStepMs = 400;
+
 // The speech and sound service. Speaking and playing block input until done, while the
 // window keeps painting.
 class SpeechAndSound {

@@ -9,10 +9,6 @@
 
 namespace present {
 
-namespace {
-constexpr int pauseStepMs = 400;
-}
-
 SystemSpeech::SystemSpeech() = default;
 SystemSpeech::~SystemSpeech() = default;
 
@@ -33,7 +29,7 @@ void SystemSpeech::playSound(int object) {
 }
 
 void SystemSpeech::pauseStep() {
-    waitPainting(pauseStepMs);
+    waitPainting(kPauseStepMs);
 }
 
 void SystemSpeech::checkAvailable() {

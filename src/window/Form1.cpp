@@ -12,6 +12,7 @@
 #include "sets/CardGrid.h"
 #include "sets/GridRefresh.h"
 #include "sets/SetLifecycle.h"
+#include "window/BackupNowMenu.h"
 #include "window/DeckMenu.h"
 #include "window/ExchangeMenu.h"
 #include "window/Form1Build.h"
@@ -64,6 +65,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     new LogMenu(state_, this);                      // owned by the window
     exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
     new learn::DelayMenu(state_, this);             // owned by the window
+    new BackupNowMenu(state_, this);                // owned by the window
     new RestoreMenu(state_, this);                  // owned by the window
     new WordListMenu(state_, this);                 // owned by the window
     new JudgingMenu(state_, this);                  // owned by the window

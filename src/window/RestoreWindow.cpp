@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace app {
 namespace {
@@ -30,25 +31,56 @@ QString count(int n) {
     return n < 0 ? QStringLiteral("unreadable") : QLocale().toString(n);
 }
 
+QString kindText(data::BackupFile::Kind kind) {
+    switch (kind) {
+    case data::BackupFile::Kind::BeforeRestore:
+        return QStringLiteral("kept before a restore");
+    case data::BackupFile::Kind::Damaged:
+        return QStringLiteral("damaged file, kept");
+    case data::BackupFile::Kind::Backup:
+        break;
+    }
+    return QStringLiteral("backup");
+}
+
+// What restoring it brings back, for the confirmation and the message after it.
+QString described(const data::BackupFile& b) {
+    const QString when = QLocale().toString(b.taken, QLocale::ShortFormat);
+    switch (b.kind) {
+    case data::BackupFile::Kind::BeforeRestore:
+        return QStringLiteral("the database as it was before the restore of %1").arg(when);
+    case data::BackupFile::Kind::Damaged:
+        return QStringLiteral("the damaged file kept %1").arg(when);
+    case data::BackupFile::Kind::Backup:
+        break;
+    }
+    return QStringLiteral("the backup taken %1").arg(when);
+}
+
 } // namespace
 
 RestoreWindow::RestoreWindow(learn::Form1State& s, QWidget* parent)
     : QDialog(parent), s_(s), databasePath_(s.rs.connection().databaseName()) {
     setObjectName(QStringLiteral("RestoreWindow"));
     setWindowTitle(QStringLiteral("Restore from backup"));
-    auto* where = new QLabel(QStringLiteral("Backups in %1")
-                                 .arg(QDir::toNativeSeparators(data::backupFolder(databasePath_))),
-                             this);
+    auto* where = new QLabel(
+        QStringLiteral("Backups in %1, and the copies that earlier restores kept beside the "
+                       "database: restoring one of those undoes that restore.")
+            .arg(QDir::toNativeSeparators(data::backupFolder(databasePath_))),
+        this);
+    where->setTextFormat(Qt::PlainText);
     where->setWordWrap(true);
-    list_ = new QTableWidget(0, 4, this);
+    list_ = new QTableWidget(0, 5, this);
     list_->setObjectName(QStringLiteral("backupList"));
     list_->setHorizontalHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Size"),
-                                      QStringLiteral("Cards"), QStringLiteral("Sets")});
+                                      QStringLiteral("Cards"), QStringLiteral("Sets"),
+                                      QStringLiteral("What")});
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
     list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
     restore_ = new QPushButton(QStringLiteral("Restore"), this);
     restore_->setObjectName(QStringLiteral("restoreButton"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
@@ -60,7 +92,7 @@ RestoreWindow::RestoreWindow(learn::Form1State& s, QWidget* parent)
     layout->addWidget(where);
     layout->addWidget(list_);
     layout->addLayout(buttons);
-    resize(520, 320);
+    resize(640, 320);
 
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(restore_, &QPushButton::clicked, this, &RestoreWindow::restoreChosen);
@@ -70,7 +102,10 @@ RestoreWindow::RestoreWindow(learn::Form1State& s, QWidget* parent)
 }
 
 void RestoreWindow::fill() {
-    backups_ = data::listBackups(databasePath_);
+    backups_ = data::listBackups(databasePath_) + data::keptCopies(databasePath_);
+    std::stable_sort(
+        backups_.begin(), backups_.end(),
+        [](const data::BackupFile& a, const data::BackupFile& b) { return a.taken > b.taken; });
     list_->setRowCount(int(backups_.size()));
     const QLocale locale;
     for (int row = 0; row < backups_.size(); ++row) {
@@ -80,6 +115,7 @@ void RestoreWindow::fill() {
         list_->setItem(row, 1, cell(locale.formattedDataSize(b.size), Qt::AlignRight));
         list_->setItem(row, 2, cell(count(held.cards), Qt::AlignRight));
         list_->setItem(row, 3, cell(count(held.sets), Qt::AlignRight));
+        list_->setItem(row, 4, cell(kindText(b.kind)));
     }
     if (!backups_.isEmpty())
         list_->selectRow(0);
@@ -91,12 +127,12 @@ void RestoreWindow::restoreChosen() {
     if (chosen.isEmpty())
         return;
     const data::BackupFile backup = backups_.at(chosen.first().row());
-    const QString taken = QLocale().toString(backup.taken, QLocale::ShortFormat);
+    const QString what = described(backup);
     const QDateTime now = QDateTime::currentDateTime(); // the kept file's name, as announced
     if (!s_.dialogs.confirm(
-            QStringLiteral("Restore the backup taken %1? The database as it is "
+            QStringLiteral("Restore %1? The database as it is "
                            "now is kept beside it as \"%2\".")
-                .arg(taken,
+                .arg(what,
                      QFileInfo(data::keptName(databasePath_, QStringLiteral("before-restore"), now))
                          .fileName()),
             QStringLiteral("Restore from backup")))
@@ -119,10 +155,11 @@ void RestoreWindow::restoreChosen() {
         if (!outcome.ok)
             return;
     } else {
-        s_.dialogs.message(QStringLiteral("The backup taken %1 was restored. The previous "
-                                          "database is kept as \"%2\".")
-                               .arg(taken, QDir::toNativeSeparators(outcome.keptAs)),
-                           QStringLiteral("Restore from backup"));
+        QString done = QStringLiteral("%1 was restored. The previous database is kept as "
+                                      "\"%2\".")
+                           .arg(what, QDir::toNativeSeparators(outcome.keptAs));
+        done[0] = done[0].toUpper();
+        s_.dialogs.message(done, QStringLiteral("Restore from backup"));
     }
     close();
 }

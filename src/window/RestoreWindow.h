@@ -13,9 +13,11 @@ class QTableWidget;
 
 namespace app {
 
-// File > "Restore from backup...": the backups of the open database with what each holds;
+// File > "Restore from backup...": the backups of the open database with what each holds,
+// and the copies earlier restores and the damaged-file offer kept beside it, marked as such;
 // the chosen one replaces the database after a confirmation, the current file being kept as
-// "<file>.before-restore-<time>", and the window shows the restored sets.
+// "<file>.before-restore-<time>" (so a restore is undone from the same list), and the window
+// shows the restored sets.
 class RestoreWindow : public QDialog {
     Q_OBJECT
   public:

@@ -7,7 +7,6 @@
 #include "window/HelpWindow.h"
 #include "window/Screens.h"
 #include "window/VoiceChoice.h"
-#include "window/VoiceDialog.h"
 
 namespace app {
 
@@ -85,29 +84,7 @@ void TalkingSilent::refreshCardGrid() {
 }
 
 void TalkingSilent::mnuVoice_Click() {
-    const QStringList voices = s_.speech.voices();
-    if (voices.isEmpty()) {
-        s_.dialogs.warning(QStringLiteral("No speech voices were found on this machine: the "
-                                          "espeak-ng voice data may be missing."));
-        return;
-    }
-    // Not modal-blocking: the choice is stored when the window is closed with OK.
-    auto* dialog = new VoiceDialog(voices, currentVoice(s_), s_.c.Form1);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, s_.c.Form1, [this, dialog] {
-        const QString voice = dialog->selectedVoice();
-        if (voice.isEmpty())
-            return;
-        s_.speech.setVoice(voice);
-        try {
-            storeVoice(s_.rs, voice);
-        } catch (const data::DbError& e) {
-            s_.dialogs.warning(QStringLiteral("The voice \"%1\" is used until the program "
-                                              "closes, but could not be stored: %2")
-                                   .arg(voice, e.message()));
-        }
-    });
-    dialog->open();
+    chooseVoice(s_);
 }
 
 void TalkingSilent::mnuHelpTalking_Click() {

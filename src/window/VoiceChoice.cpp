@@ -1,38 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/VoiceChoice.h"
 
-#include "data/SettingsColumns.h"
 #include "data/Sql.h"
+#include "learn/SetVoice.h"
 #include "speech/DefaultVoice.h"
+#include "window/VoiceDialog.h"
 
 #include <QLocale>
 
 namespace app {
 
-namespace {
-const QString& voiceColumn = data::column::Voice;
-}
-
-QString storedVoice(data::RecordsetFamily& rs) {
-    if (!rs.fields1.isOpen() || rs.fields1.isEmpty())
-        return {};
-    rs.fields1.moveFirst();
-    return rs.fields1.value(voiceColumn).toString();
-}
-
-void storeVoice(data::RecordsetFamily& rs, const QString& voice) {
-    if (rs.fields1.isEmpty())
-        rs.fields1.addNew();
-    else
-        rs.fields1.moveFirst();
-    rs.fields1.setValue(voiceColumn, voice);
-    rs.fields1.update();
-}
-
 QString currentVoice(learn::Form1State& s) {
     QString stored;
     try {
-        stored = storedVoice(s.rs);
+        stored = learn::databaseVoice(s.rs.connection());
     } catch (const data::DbError&) {
         // An unreadable setting costs only the choice of voice: speak in the default one.
     }
@@ -43,6 +24,78 @@ void applyStoredVoice(learn::Form1State& s) {
     const QString voice = currentVoice(s);
     if (!voice.isEmpty())
         s.speech.setVoice(voice);
+}
+
+namespace {
+
+void speakSample(learn::Form1State& s, const QString& voice) {
+    const QString before = s.speech.voice();
+    s.speech.setVoice(voice);
+    try {
+        s.speech.speak(present::voiceSample(voice));
+    } catch (const present::SpeechUnavailable& e) {
+        s.dialogs.warning(QStringLiteral("The voice cannot be tried: %1").arg(e.message()),
+                          QStringLiteral("Voice"));
+    }
+    s.speech.setVoice(before);
+}
+
+void storeChoice(learn::Form1State& s, const QString& voice, const QString& setName, bool allSets) {
+    const QSqlDatabase db = s.rs.connection();
+    try {
+        if (allSets || setName.isEmpty()) {
+            learn::storeVoiceForAllSets(db, voice);
+            s.speech.setVoice(voice);
+        } else if (!learn::storeSetVoice(db, setName, voice)) {
+            s.dialogs.warning(QStringLiteral("The set \"%1\" is no longer there: no voice was "
+                                             "stored.")
+                                  .arg(setName),
+                              QStringLiteral("Voice"));
+        }
+    } catch (const data::DbError& e) {
+        s.dialogs.warning(
+            QStringLiteral("The voice \"%1\" could not be stored: %2").arg(voice, e.message()),
+            QStringLiteral("Voice"));
+    }
+    // The settings row read through the record sets changed behind them.
+    s.rs.UnloadAll();
+    s.rs.LoadAll();
+}
+
+} // namespace
+
+void chooseVoice(learn::Form1State& s) {
+    const QStringList voices = s.speech.voices();
+    if (voices.isEmpty()) {
+        s.dialogs.warning(QStringLiteral("No speech voices were found on this machine: the "
+                                         "espeak-ng voice data may be missing."));
+        return;
+    }
+    QString setName;
+    QString own;
+    QString shared;
+    try {
+        const QSqlDatabase db = s.rs.connection();
+        setName = learn::chosenSetName(db);
+        own = setName.isEmpty() ? QString() : learn::setVoice(db, setName);
+        shared = learn::databaseVoice(db);
+    } catch (const data::DbError& e) {
+        s.dialogs.warning(QStringLiteral("The voices cannot be shown: %1").arg(e.message()),
+                          QStringLiteral("Voice"));
+        return;
+    }
+    const QString current = present::voiceForSet(own, shared, voices, QLocale::system());
+    // Not modal-blocking: the choice is stored when the window is closed with OK.
+    auto* dialog = new VoiceDialog(voices, current, setName, s.c.Form1);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &VoiceDialog::tryVoice, dialog,
+                     [&s](const QString& voice) { speakSample(s, voice); });
+    QObject::connect(dialog, &QDialog::accepted, s.c.Form1, [&s, dialog, setName] {
+        const QString voice = dialog->selectedVoice();
+        if (!voice.isEmpty())
+            storeChoice(s, voice, setName, dialog->forAllSets());
+    });
+    dialog->open();
 }
 
 } // namespace app

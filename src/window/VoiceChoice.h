@@ -7,16 +7,15 @@
 
 namespace app {
 
-// The voice kept in Fields1.Voice; empty means "the system's language".
-QString storedVoice(data::RecordsetFamily& rs);
-void storeVoice(data::RecordsetFamily& rs, const QString& voice);
-
-// The voice to speak with: the stored one when the speech service has it, otherwise the
-// default for the system's language.
+// The database's voice as the speech service will use it: the stored one (Fields1.Voice)
+// when the service has it, otherwise the default for the system's language.
 QString currentVoice(learn::Form1State& s);
 
 // Hands that voice to the speech service; done just before speaking is switched on, so the
-// start-up never waits for the speech engine.
+// start-up never waits for the speech engine. Each question then takes its set's voice.
 void applyStoredVoice(learn::Form1State& s);
+
+// Edit > Sound > Voice...: the voice of the chosen set, or of all sets.
+void chooseVoice(learn::Form1State& s);
 
 } // namespace app

@@ -4,21 +4,38 @@
 #include <QDialog>
 #include <QStringList>
 
+class QCheckBox;
 class QListWidget;
+class QPushButton;
 
 namespace app {
 
-// The Voice window: the speech voices (languages) to choose from, the current one selected.
+// The Voice window: the speech voices to choose from, each named by its language and region,
+// the current one selected, a "Try" button and the choice between the chosen set and all
+// sets. With no set chosen the voice is for all sets.
 class VoiceDialog : public QDialog {
     Q_OBJECT
   public:
-    VoiceDialog(const QStringList& voices, const QString& current, QWidget* parent = nullptr);
+    VoiceDialog(const QStringList& voices, const QString& current, const QString& setName,
+                QWidget* parent = nullptr);
 
+    // The code of the voice selected ("de"); empty when none is.
     QString selectedVoice() const;
     void selectVoice(const QString& voice);
+    bool forAllSets() const;
+
+    QListWidget* list() const { return list_; }
+    QCheckBox* allSetsBox() const { return allSets_; }
+    QPushButton* tryButton() const { return try_; }
+
+  signals:
+    // "Try": speak a sample in this voice.
+    void tryVoice(const QString& voice);
 
   private:
     QListWidget* list_;
+    QCheckBox* allSets_;
+    QPushButton* try_;
 };
 
 } // namespace app

@@ -151,7 +151,8 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
 
 // Older files keep their cards and get what later releases added: the merge's views made
 // anew (a set without a name made the old ones add nothing), an identity written once,
-// forgiving judging with both options off, and the log's summary per day.
+// forgiving judging with both options off, the log's summary per day, and no set with a
+// voice of its own.
 void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     QFETCH(QString, file);
     QFETCH(int, cards);
@@ -180,6 +181,9 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
                  .toString(),
              QStringLiteral("00"));
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM DatabaseIdentity").toInt(), 1);
+    // Every set speaks with the database's voice until it is given one of its own.
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Set1 WHERE Voice IS NULL").toInt(),
+             data::scalar(db, "SELECT COUNT(*) FROM Set1").toInt());
     const QString id = data::scalar(db, "SELECT Id FROM DatabaseIdentity").toString();
     QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch(), qPrintable(id));
     data::closeAllConnections();

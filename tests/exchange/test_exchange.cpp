@@ -147,8 +147,10 @@ void TestExchange::exportWritesTheFormat() {
     const qint64 set = t->addSet(QStringLiteral("Verbs"));
     t->addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
     t->addCard(QStringLiteral("to see"), QStringLiteral("sehen"), set);
-    // A card's own CurStatus never travels: the column default does.
+    // A card's own CurStatus never travels: the column default does. Nor does a set's voice
+    // (what one machine has installed): the layout stays as it was.
     t->exec(QStringLiteral("UPDATE Card SET CurStatus = 7, Active = 5"));
+    t->exec(QStringLiteral("UPDATE Set1 SET Voice = 'de'"));
     const QString path = files->filePath(QStringLiteral("x.txt"));
     exchange::Export exporter(t->db(), exchange::ValueForms(kUs));
     QCOMPARE(exporter.run(path).records, qint64(5));
@@ -189,6 +191,7 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
     t = std::make_unique<TempDatabase>(true);
     const qint64 reserved = t->addSet(QStringLiteral("*set0"));
     t->addCard(QStringLiteral("q"), QStringLiteral("a"), reserved);
+    t->exec(QStringLiteral("UPDATE Set1 SET Voice = 'de'"));
     const QString path = files->filePath(QStringLiteral("x.txt"));
     exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
     const int cards = count(*t, QStringLiteral("SELECT COUNT(*) FROM Card"));
@@ -197,6 +200,9 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
     QCOMPARE(first.setsAdded, 1);
     QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
              (QStringList{"Capitals of Europe", "*set0", "Capitals of Europe1"}));
+    // The new set speaks with the database's voice.
+    QCOMPARE(column(*t, QStringLiteral("SELECT ifnull(Voice, '-') FROM Set1 ORDER BY Set_ID")),
+             (QStringList{"de", "de", "-"}));
     QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card")), 2 * cards - 1);
     QCOMPARE(count(*t,
                    QStringLiteral("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s "

@@ -6,6 +6,7 @@
 #include "window/Form1.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QSlider>
 #include <QTimer>
 #include <QtTest>
@@ -21,23 +22,27 @@ class TestDelayWindow : public QObject {
 void TestDelayWindow::sliderShowsZad_data() {
     QTest::addColumn<QVariant>("zad");
     QTest::addColumn<int>("position");
-    QTest::newRow("0") << QVariant(0) << 0;
-    QTest::newRow("2") << QVariant(2) << 2;
-    QTest::newRow("7 shows at the end") << QVariant(7) << 3;
-    QTest::newRow("-1 shows at the start") << QVariant(-1) << 0;
-    QTest::newRow("NULL") << QVariant() << 0;
-    QTest::newRow("2.6 rounds") << QVariant(2.6) << 3;
+    QTest::addColumn<QString>("shown"); // beside the slider
+    QTest::newRow("0") << QVariant(0) << 0 << "No pause";
+    QTest::newRow("2") << QVariant(2) << 2 << "0.8 seconds";
+    QTest::newRow("7 shows at the end") << QVariant(7) << 3 << "1.2 seconds";
+    QTest::newRow("-1 shows at the start") << QVariant(-1) << 0 << "No pause";
+    QTest::newRow("NULL") << QVariant() << 0 << "No pause";
+    QTest::newRow("2.6 rounds") << QVariant(2.6) << 3 << "1.2 seconds";
 }
 
 void TestDelayWindow::sliderShowsZad() {
     QFETCH(QVariant, zad);
     QFETCH(int, position);
+    QFETCH(QString, shown);
     testing::TempDatabase t;
     testing::ScriptedDialogs dialogs;
     t.exec("UPDATE Fields1 SET Zad = ?", {zad});
     learn::Form7 form(dialogs);
     form.Form_Load();
     QCOMPARE(form.Slider1->value(), position);
+    const QString decimal = QLocale().decimalPoint();
+    QCOMPARE(form.value->text(), shown.replace(QLatin1Char('.'), decimal));
     // Showing the value is no change: the stored value stays until the learner moves.
     QVERIFY(t.scalar("SELECT Zad IS ? FROM Fields1", {zad}).toBool());
 }
@@ -56,6 +61,8 @@ void TestDelayWindow::menuOpensTheWindowModally() {
         QVERIFY(form);
         seen = true;
         QCOMPARE(form->Slider1->value(), 2);
+        form->Slider1->setValue(1); // the value beside it follows the slider
+        QCOMPARE(form->value->text(), "0" + QLocale().decimalPoint() + "4 seconds");
         form->Slider1->setValue(3);
         form->close();
     });

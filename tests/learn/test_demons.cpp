@@ -68,6 +68,7 @@ class TestDemons : public QObject {
     void demonReplyIsTakenBack();
     void deletingTheSetLeavesTheDemons();
     void kidsPictureTogglesTheDemons();
+    void eachDemonIsSpokenWithItsSetsVoice();
 };
 
 void TestDemons::demonsNum_data() {
@@ -259,6 +260,29 @@ void TestDemons::kidsPictureTogglesTheDemons() {
     QCOMPARE(loaded(f), (QList<qint64>{s.w1, s.w2, s.w3, s.w4}));
     QCOMPARE(f.lesson().Row, 1);
     QCOMPARE(f.speech.spoken.last(), QStringLiteral("one"));
+}
+
+void TestDemons::eachDemonIsSpokenWithItsSetsVoice() {
+    testing::WindowFixture f;
+    TwoSets s(f);
+    const qint64 mots = f.t.addSet("Mots");
+    const qint64 m1 = f.t.addCard("five", "cinq", mots);
+    makeHard(f, m1, 0.1, 2);
+    f.t.exec("UPDATE Set1 SET Voice = 'de' WHERE Set_ID = ?", {s.words});
+    f.t.exec("UPDATE Fields1 SET Voice = 'en'"); // "Mots" has none of its own
+    s.learn(f, 4);
+    f.c().mnuTalking->trigger();
+    f.c().mnuLearnDemons->trigger();
+    QCOMPARE(loaded(f).size(), 4);
+    QHash<QString, QString> heard; // question -> voice
+    for (int i = 0; i < 4; ++i) {
+        const learn::LessonState& L = f.lesson();
+        const QString answer = L.CSarray.at(L.Row, learn::ColAnswer).toString();
+        heard.insert(f.speech.spoken.last(), f.speech.spokenVoices.last());
+        f.reply(answer);
+    }
+    QCOMPARE(heard, (QHash<QString, QString>{
+                        {"one", "de"}, {"two", "de"}, {"three", "de"}, {"five", "en"}}));
 }
 
 QTEST_MAIN(TestDemons)

@@ -29,6 +29,10 @@ class TestSpeech : public QObject {
     void objectSoundPrefersAUsersFile();
     void defaultVoice_data();
     void defaultVoice();
+    void voiceForSet_data();
+    void voiceForSet();
+    void voiceLabel_data();
+    void voiceLabel();
     void pauseStepKeepsTheLoopRunning();
 };
 
@@ -226,6 +230,11 @@ void TestSpeech::defaultVoice_data() {
                                                   << "de";
     QTest::newRow("no voices") << QStringList{} << "de_DE"
                                << "";
+    const QStringList espeak{"de", "en-029", "en-gb", "en-gb-scotland", "en-us"};
+    QTest::newRow("English without a plain voice: British") << espeak << "C"
+                                                            << "en-gb";
+    QTest::newRow("English of another region: British") << espeak << "en_AU"
+                                                        << "en-gb";
     QTest::newRow("no prefix confusion") << QStringList{"en", "es"} << "et_EE"
                                          << "en";
 }
@@ -235,6 +244,52 @@ void TestSpeech::defaultVoice() {
     QFETCH(QString, locale);
     QFETCH(QString, expected);
     QCOMPARE(present::defaultVoice(voices, QLocale(locale)), expected);
+}
+
+void TestSpeech::voiceForSet_data() {
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("shared");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("the set's own") << "de"
+                                   << "en-us"
+                                   << "de";
+    QTest::newRow("none: the database's") << ""
+                                          << "en-us"
+                                          << "en-us";
+    // A set's voice that this machine lacks (a file from elsewhere) is not a reason to fall
+    // past the database's choice to the system's language.
+    QTest::newRow("missing here: the database's") << "xx-gone"
+                                                  << "en-us"
+                                                  << "en-us";
+    QTest::newRow("neither: the system's language") << "xx-gone"
+                                                    << ""
+                                                    << "fr-fr";
+}
+
+void TestSpeech::voiceForSet() {
+    QFETCH(QString, own);
+    QFETCH(QString, shared);
+    QFETCH(QString, expected);
+    const QStringList voices{"de", "en-us", "fr-fr"};
+    QCOMPARE(present::voiceForSet(own, shared, voices, QLocale("fr_FR")), expected);
+}
+
+void TestSpeech::voiceLabel_data() {
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("language alone") << "de" << QString("German (Germany) \u2013 de");
+    QTest::newRow("region in the code")
+        << "en-gb-scotland" << QString("English (United Kingdom) \u2013 en-gb-scotland");
+    QTest::newRow("numeric region") << "es-419" << QString("Spanish (Latin America) \u2013 es-419");
+    QTest::newRow("unknown region not guessed") << "en-029" << QString("English \u2013 en-029");
+    QTest::newRow("unknown language as it is") << "xx-yy"
+                                               << "xx-yy";
+}
+
+void TestSpeech::voiceLabel() {
+    QFETCH(QString, voice);
+    QFETCH(QString, expected);
+    QCOMPARE(present::voiceLabel(voice), expected);
 }
 
 void TestSpeech::pauseStepKeepsTheLoopRunning() {

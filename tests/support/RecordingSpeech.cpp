@@ -7,6 +7,7 @@ void RecordingSpeech::speak(const QString& text) {
     if (unavailable)
         throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
     spoken << text;
+    spokenVoices << voice_;
 }
 
 void RecordingSpeech::playSound(int object) {

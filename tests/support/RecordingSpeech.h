@@ -26,6 +26,7 @@ class RecordingSpeech : public present::SpeechAndSound {
 
     bool unavailable = false;
     QStringList spoken;
+    QStringList spokenVoices; // the voice each text of `spoken` was spoken in
     QList<int> sounds;
     int pauseSteps = 0;
     std::function<void()> onPauseStep; // runs inside each pause step

@@ -16,8 +16,10 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTableWidget>
 #include <QtTest>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -42,6 +44,23 @@ QStringList keptFiles(const QString& dir, const QString& tag) {
     return files;
 }
 
+// The restore window, opened from the File menu afresh.
+app::RestoreWindow* openRestoreWindow(testing::WindowFixture& f) {
+    if (!QTest::qWaitFor([&f] { return !f.w->findChild<app::RestoreWindow*>(); }))
+        return nullptr;
+    f.w->findChild<QAction*>("mnuRestore")->trigger();
+    return f.w->findChild<app::RestoreWindow*>();
+}
+
+// The rows of the restore list as "what taken".
+QStringList restoreRows(app::RestoreWindow* window) {
+    QStringList rows;
+    for (const data::BackupFile& b : window->backups())
+        rows << window->list()->item(int(rows.size()), 4)->text() + " " +
+                    b.taken.toString("yyyy-MM-dd HH:mm");
+    return rows;
+}
+
 struct Session : testing::WindowFixture {
     Session() : WindowFixture(true) { start(); }
     void learnSample() {
@@ -62,6 +81,8 @@ class TestBackupRestore : public QObject {
     void damagedStartOffersTheNewestGoodBackup_data();
     void damagedStartOffersTheNewestGoodBackup();
     void restoreFromBackupInTheFileMenu();
+    void backUpNowRunsOffTheWindowsThread();
+    void restoreIsUndoneFromTheSameList();
     void unusableBackupFolderWarnsOnceAndTheLessonGoesOn();
     void missingFileWithCopiesBesideIsOffered_data();
     void missingFileWithCopiesBesideIsOffered();
@@ -164,6 +185,86 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     s.learnSample();
     s.answerCorrectly();
     QCOMPARE(s.logRows(), 2);
+}
+
+void TestBackupRestore::backUpNowRunsOffTheWindowsThread() {
+    Session s;
+    const QString path = s.t.path();
+    std::atomic<QThread*> ranOn = nullptr;
+    QSemaphore go;
+    data::setBackgroundHookForTesting([&] {
+        ranOn = QThread::currentThread();
+        go.acquire(); // held midway until the window has gone on
+    });
+    QAction* entry = s.w->findChild<QAction*>("mnuBackUpNow");
+    QVERIFY(entry);
+    entry->trigger();
+    data::setBackgroundHookForTesting({});
+    QTRY_VERIFY(ranOn.load() != nullptr);
+    QVERIFY(ranOn.load() != QThread::currentThread());
+    QVERIFY(!entry->isEnabled()); // one at a time
+    s.learnSample();
+    s.answerCorrectly(); // the learner goes on meanwhile
+    go.release();
+    QTRY_VERIFY(entry->isEnabled());
+
+    const QList<data::BackupFile> backups = data::listBackups(path);
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(logRowsIn(backups.first().path), 1);
+    QCOMPARE(s.dialogs.shown().size(), 1);
+    QCOMPARE(s.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
+    QVERIFY2(s.dialogs.lastText().contains(QDir::toNativeSeparators(backups.first().path)),
+             qPrintable(s.dialogs.lastText()));
+    app::RestoreWindow* window = openRestoreWindow(s);
+    QVERIFY(window);
+    QCOMPARE(window->backups().size(), 1);
+    QCOMPARE(window->backups().first().path, backups.first().path);
+}
+
+void TestBackupRestore::restoreIsUndoneFromTheSameList() {
+    Session s;
+    const QString path = s.t.path();
+    data::DatabaseLock lock(path);
+    QCOMPARE(lock.acquire(), QString());
+    s.learnSample();
+    s.answerCorrectly();
+    const data::BackupResult backup = data::backUp(path);
+    QVERIFY(backup.error.isEmpty());
+    s.answerCorrectly();
+    // What the damaged-file offer keeps shows too, at the time in its name.
+    QVERIFY(QFile::copy(backup.path, path + ".damaged-2026-03-11-093000"));
+
+    app::RestoreWindow* window = openRestoreWindow(s);
+    QVERIFY(window);
+    const QString backupTime = data::listBackups(path).value(0).taken.toString("yyyy-MM-dd HH:mm");
+    QCOMPARE(restoreRows(window),
+             (QStringList{"backup " + backupTime, "damaged file, kept 2026-03-11 09:30"}));
+    // Looking into the copies leaves nothing beside them.
+    QCOMPARE(QDir(s.t.dir()).entryList({"VIze.mdb.*-wal", "VIze.mdb.*-shm"}), QStringList());
+    s.dialogs.nextAnswer(true);
+    window->restoreChosen(); // the newest: the backup
+    QCOMPARE(s.logRows(), 1);
+
+    window = openRestoreWindow(s);
+    QVERIFY(window);
+    int kept = 0;
+    while (kept < window->backups().size() &&
+           window->backups().at(kept).kind != data::BackupFile::Kind::BeforeRestore)
+        ++kept;
+    QCOMPARE(window->backups().size(), 3);
+    QVERIFY(kept < 3);
+    QCOMPARE(window->list()->item(kept, 4)->text(), QStringLiteral("kept before a restore"));
+    QCOMPARE(window->list()->item(kept, 2)->text(), QLocale().toString(10));
+    QCOMPARE(QDir(s.t.dir()).entryList({"VIze.mdb.*-wal", "VIze.mdb.*-shm"}), QStringList());
+    window->list()->selectRow(kept);
+    s.dialogs.nextAnswer(true);
+    QTest::mouseClick(window->restoreButton(), Qt::LeftButton);
+    QVERIFY2(s.dialogs.lastText().contains("before the restore"), qPrintable(s.dialogs.lastText()));
+    QCOMPARE(s.logRows(), 2); // the restore is undone
+    QCOMPARE(keptFiles(s.t.dir(), "before-restore").size(), 2);
+    window = openRestoreWindow(s);
+    QVERIFY(window);
+    QCOMPARE(window->backups().size(), 4);
 }
 
 void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {

@@ -4,6 +4,8 @@
 #include "window/TalkingSilent.h"
 #include "window/VoiceDialog.h"
 
+#include <QCheckBox>
+#include <QListWidget>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -14,7 +16,9 @@ class TestTalkingSilent : public QObject {
   private slots:
     void talkingWithoutSpeechFallsBackToSilent();
     void talkingAsksMultipleAnswerCardsToo();
-    void voiceChoiceIsStoredAndUsedNextTime();
+    void setVoiceSpeaksItsQuestions_data();
+    void setVoiceSpeaksItsQuestions();
+    void voiceWindowStoresForTheChosenSetOrAll();
     void unknownStoredVoiceFallsBackToADefault();
     void tutorialsShowTheirPages();
     void databaseFailureWhileSwitchingIsReported();
@@ -75,42 +79,101 @@ void TestTalkingSilent::talkingAsksMultipleAnswerCardsToo() {
     QCOMPARE(cur.recordCount(), 2);
 }
 
-void TestTalkingSilent::voiceChoiceIsStoredAndUsedNextTime() {
-    testing::TempDatabase t(true);
-    testing::ScriptedDialogs dialogs;
-    {
-        testing::RecordingSpeech speech;
-        app::Form1 w(t.db(), dialogs, speech);
-        w.Form_Load();
-        w.controls().mnuVoice->trigger();
-        auto* dialog = w.findChild<app::VoiceDialog*>();
-        QVERIFY(dialog);
-        QVERIFY(dialog->isVisible());
-        dialog->selectVoice(QStringLiteral("de"));
-        QCOMPARE(dialog->selectedVoice(), QStringLiteral("de"));
-        dialog->accept();
-        QCOMPARE(t.scalar("SELECT Voice FROM Fields1").toString(), QStringLiteral("de"));
-        QCOMPARE(speech.voice(), QStringLiteral("de"));
+void TestTalkingSilent::setVoiceSpeaksItsQuestions_data() {
+    QTest::addColumn<QVariant>("own");     // the German set's own voice
+    QTest::addColumn<QString>("shared");   // the database's
+    QTest::addColumn<QString>("german");   // the German set's questions are spoken in
+    QTest::addColumn<QString>("capitals"); // the other set's
+    QTest::addColumn<bool>("kids");
+    QTest::newRow("own voice") << QVariant("de") << ""
+                               << "de"
+                               << "en" << false;
+    QTest::newRow("none: the database's") << QVariant() << "de"
+                                          << "de"
+                                          << "de" << false;
+    QTest::newRow("own before the database's") << QVariant("en") << "de"
+                                               << "en"
+                                               << "de" << false;
+    QTest::newRow("Kids mode") << QVariant("de") << ""
+                               << "de"
+                               << "en" << true;
+}
 
-        // Cancelling changes nothing.
-        w.controls().mnuVoice->trigger();
-        QTRY_VERIFY(w.findChildren<app::VoiceDialog*>().size() == 1);
-        auto* again = w.findChildren<app::VoiceDialog*>().last();
-        QCOMPARE(again->selectedVoice(), QStringLiteral("de")); // the stored voice is preselected
-        again->selectVoice(QStringLiteral("en"));
-        again->reject();
-        QCOMPARE(t.scalar("SELECT Voice FROM Fields1").toString(), QStringLiteral("de"));
-        w.close();
+void TestTalkingSilent::setVoiceSpeaksItsQuestions() {
+    QFETCH(QVariant, own);
+    QFETCH(QString, shared);
+    QFETCH(QString, german);
+    QFETCH(QString, capitals);
+    QFETCH(bool, kids);
+    testing::WindowFixture win(true);
+    const qint64 set = win.t.addSet(QStringLiteral("Deutsch"));
+    win.t.addCard(QStringLiteral("der Hund"), QStringLiteral("dog"), set);
+    win.t.exec("UPDATE Set1 SET Voice = ? WHERE Set_ID = ?", {own, set});
+    win.t.exec("UPDATE Fields1 SET Voice = ?", {shared});
+    win.start();
+    (kids ? win.c().mnuKids : win.c().mnuTalking)->trigger();
+    for (const auto& [name, voice] : {std::pair{QStringLiteral("Deutsch"), german},
+                                      std::pair{QStringLiteral("Capitals of Europe"), capitals},
+                                      std::pair{QStringLiteral("Deutsch"), german}}) {
+        win.pick(name);
+        win.learn();
+        QCOMPARE(win.speech.spoken.last(),
+                 win.lesson().CSarray.at(win.lesson().Row, learn::ColQuestion).toString());
+        QCOMPARE(win.speech.spokenVoices.last(), voice);
     }
-    {
-        testing::RecordingSpeech speech; // starts on "en"
-        app::Form1 w(t.db(), dialogs, speech);
-        w.Form_Load();
-        QCOMPARE(speech.voice(), QStringLiteral("en")); // not touched at start-up
-        w.controls().mnuTalking->trigger();
-        QCOMPARE(speech.voice(), QStringLiteral("de"));
-    }
-    QVERIFY(dialogs.shown().isEmpty());
+}
+
+void TestTalkingSilent::voiceWindowStoresForTheChosenSetOrAll() {
+    Window win;
+    const qint64 set = win.t.addSet(QStringLiteral("Deutsch"));
+    win.t.addCard(QStringLiteral("der Hund"), QStringLiteral("dog"), set);
+    win.w->recordsets().UnloadAll();
+    win.w->recordsets().LoadAll();
+    win.c().Adodc1->refresh();
+    QCOMPARE(win.speech.voice(), QStringLiteral("en")); // not touched at start-up
+    win.pick(QStringLiteral("Deutsch"));
+    const auto open = [&win]() -> app::VoiceDialog* {
+        // The window closed last is deleted once the events are processed.
+        if (!QTest::qWaitFor([&win] { return !win.w->findChild<app::VoiceDialog*>(); }))
+            return nullptr;
+        win.c().mnuVoice->trigger();
+        auto* dialog = win.w->findChildren<app::VoiceDialog*>().value(0);
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    };
+    const auto stored = [&win] {
+        return win.t
+                   .scalar("SELECT group_concat(SetName || '=' || ifnull(Voice, '-'), ' ') "
+                           "FROM (SELECT * FROM Set1 ORDER BY Set_ID)")
+                   .toString() +
+               " | " + win.t.scalar("SELECT Voice FROM Fields1").toString();
+    };
+
+    app::VoiceDialog* dialog = open();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->forAllSets());
+    QCOMPARE(dialog->selectedVoice(), QStringLiteral("en")); // the database's, as no own one
+    dialog->selectVoice(QStringLiteral("de"));
+    QTest::mouseClick(dialog->tryButton(), Qt::LeftButton);
+    QCOMPARE(win.speech.spoken.last(), QStringLiteral("Deutsch"));
+    QCOMPARE(win.speech.spokenVoices.last(), QStringLiteral("de"));
+    QCOMPARE(win.speech.voice(), QStringLiteral("en")); // trying chooses nothing
+    dialog->accept();
+    QCOMPARE(stored(), QStringLiteral("Capitals of Europe=- Deutsch=de | "));
+
+    dialog = open(); // the set's own voice is the one shown; cancelling changes nothing
+    QVERIFY(dialog);
+    QCOMPARE(dialog->list()->currentItem()->text(), QString("German (Germany) \u2013 de"));
+    dialog->selectVoice(QStringLiteral("en"));
+    dialog->reject();
+    QCOMPARE(stored(), QStringLiteral("Capitals of Europe=- Deutsch=de | "));
+
+    dialog = open(); // one voice for all: the sets' own ones go
+    QVERIFY(dialog);
+    dialog->selectVoice(QStringLiteral("en"));
+    dialog->allSetsBox()->setChecked(true);
+    dialog->accept();
+    QCOMPARE(stored(), QStringLiteral("Capitals of Europe=- Deutsch=- | en"));
+    QVERIFY(win.dialogs.shown().isEmpty());
 }
 
 void TestTalkingSilent::unknownStoredVoiceFallsBackToADefault() {

@@ -69,6 +69,11 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         {7,
          {QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Date ON Log (\"Date\", Result)"),
           QStringLiteral("CREATE INDEX IF NOT EXISTS Log_Set ON Log (SetName, \"Date\", Result)")}},
+        // Version 10: how large the screens are drawn, one factor per mode; 1 is the size
+        // they were designed at, which is what every older file was shown at.
+        {10,
+         {QStringLiteral("ALTER TABLE Fields1 ADD COLUMN AcademicScale REAL DEFAULT 1.0"),
+          QStringLiteral("ALTER TABLE Fields1 ADD COLUMN KidsScale REAL DEFAULT 1.0")}},
     };
     return steps;
 }

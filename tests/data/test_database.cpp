@@ -163,8 +163,8 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
 }
 
 // Older files keep their cards and get what later releases added: the merge's views made
-// anew (a set without a name made the old ones add nothing), an identity written once, and
-// forgiving judging with both options off.
+// anew (a set without a name made the old ones add nothing), an identity written once,
+// forgiving judging with both options off, and the screens at their designed size.
 void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     QFETCH(QString, file);
     QFETCH(int, cards);
@@ -193,6 +193,11 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
                  .toString(),
              QStringLiteral("00"));
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM DatabaseIdentity").toInt(), 1);
+    // The screens are drawn as designed until the window is resized.
+    QCOMPARE(data::scalar(db, "SELECT group_concat(AcademicScale || ' ' || KidsScale) "
+                              "FROM Fields1")
+                 .toString(),
+             QStringLiteral("1.0 1.0"));
     const QString id = data::scalar(db, "SELECT Id FROM DatabaseIdentity").toString();
     QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch(), qPrintable(id));
     data::closeAllConnections();

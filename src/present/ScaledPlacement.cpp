@@ -88,15 +88,21 @@ void fitCaption(QWidget* w, bool designedSize) {
 // A grid's columns widen with it; the last one takes what is left anyway.
 void scaleColumns(QTableView* grid, double from, double to) {
     QHeaderView* h = grid->horizontalHeader();
+    const int last = h->stretchLastSection() ? h->count() - 1 : h->count();
+    // Read first: a new default size resizes every column.
+    std::vector<int> widths;
+    for (int i = 0; i < last; ++i)
+        widths.push_back(h->sectionSize(i));
     QVariant designed = h->property("designedSectionSize");
     if (!designed.isValid()) {
         designed = h->defaultSectionSize() / from;
         h->setProperty("designedSectionSize", designed);
     }
     h->setDefaultSectionSize(scaledLength(designed.toDouble(), to));
-    const int last = h->stretchLastSection() ? h->count() - 1 : h->count();
-    for (int i = 0; i < last; ++i)
-        h->resizeSection(i, scaledLength(h->sectionSize(i) / from, to));
+    for (int i = 0; i < last; ++i) {
+        if (!h->isSectionHidden(i))
+            h->resizeSection(i, scaledLength(widths[size_t(i)] / from, to));
+    }
 }
 
 } // namespace

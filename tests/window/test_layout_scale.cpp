@@ -86,6 +86,7 @@ void TestLayoutScale::screenScalesWithTheWindow() {
     const auto before = x.shownControls();
     const double points = x.c().Label2->font().pointSizeF();
     const int rows = x.lastRowShown();
+    const int question = x.c().TDBGrid2->columnWidth(1);
 
     x.drag(QSize(qRound(designed.width() * wider), qRound(designed.height() * taller)));
     const double f = std::min(wider, taller);
@@ -108,8 +109,10 @@ void TestLayoutScale::screenScalesWithTheWindow() {
     // The designed window stands in the middle of the real one.
     const int content = qRound(designed.width() * f);
     QVERIFY(near(x.c().canvas->x(), (x.w->width() - content) / 2.0, 1));
-    if (!learning)
+    if (!learning) {
         QVERIFY2(x.lastRowShown() > rows, "the larger card grid shows more rows");
+        QVERIFY(near(x.c().TDBGrid2->columnWidth(1), question * f, 1));
+    }
     QTRY_VERIFY(near(x.stored("AcademicScale"), f, 0.01));
     QCOMPARE(x.stored("KidsScale"), 1.0);
 }

@@ -92,6 +92,11 @@ void LayoutScaler::takeFactor(double factor) {
 }
 
 void LayoutScaler::resizeWindow(bool width, bool height) {
+    // While the user resizes the window its size is theirs; the content only follows.
+    if (userResizing_) {
+        centre();
+        return;
+    }
     const QSize target(width ? scaledLength(designed_.width(), factor_) : window_->width(),
                        height ? scaledLength(designed_.height(), factor_) : window_->height());
     // No smaller than the smallest factor allows, so nothing is ever cut off; the old
@@ -136,7 +141,9 @@ void LayoutScaler::centre() {
 void LayoutScaler::userResized(QSize size) {
     const double factor = boundedScale(scaleToFit(QSizeF(size), designed_), largest());
     wanted_[kids_ ? 1 : 0] = factor;
+    userResizing_ = true;
     takeFactor(factor);
+    userResizing_ = false;
     if (wantedChanged)
         wantedChanged();
 }

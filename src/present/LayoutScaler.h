@@ -68,6 +68,7 @@ class LayoutScaler : public QObject {
     std::array<double, 2> wanted_{1.0, 1.0};
     std::vector<QSize> requested_; // sizes asked for, whose resize events may still come
     bool inRescaled_ = false;
+    bool userResizing_ = false;
 };
 
 // Makes the main window at least wide enough for `contentWidth` pixels of its screens (at

@@ -108,6 +108,11 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         // Version 9: a voice of each set's own, empty (the database's voice) for every set
         // that was there before. Touches Set1 only.
         {9, {QStringLiteral("ALTER TABLE Set1 ADD COLUMN Voice TEXT")}},
+        // Version 10: how large the screens are drawn, one factor per mode; 1 is the size
+        // they were designed at, which is what every older file was shown at.
+        {10,
+         {QStringLiteral("ALTER TABLE Fields1 ADD COLUMN AcademicScale REAL DEFAULT 1.0"),
+          QStringLiteral("ALTER TABLE Fields1 ADD COLUMN KidsScale REAL DEFAULT 1.0")}},
     };
     return steps;
 }

@@ -20,6 +20,9 @@ inline const QString CardNum = QStringLiteral("CardNum");
 inline const QString DemonsNum = QStringLiteral("DemonsNum");
 inline const QString Zad = QStringLiteral("Zad");
 inline const QString Voice = QStringLiteral("Voice");
+// Fields1: how large the main window's screens are drawn in Academic and in Kids mode.
+inline const QString AcademicScale = QStringLiteral("AcademicScale");
+inline const QString KidsScale = QStringLiteral("KidsScale");
 
 // The single column of the stored counting queries.
 inline const QString Countt = QStringLiteral("Countt");

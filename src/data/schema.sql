@@ -122,7 +122,9 @@ CREATE TABLE Fields1 (
     CardNum     INTEGER DEFAULT 0,
     DemonsNum   REAL DEFAULT 10,
     Zad         INTEGER DEFAULT 0,
-    Voice       TEXT DEFAULT ''
+    Voice       TEXT DEFAULT '',
+    AcademicScale REAL DEFAULT 1.0,
+    KidsScale   REAL DEFAULT 1.0
 );
 -- ;;
 CREATE TABLE MultipleAnswers (

@@ -8,6 +8,7 @@
 #include "multi/AnswerList.h"
 #include "multi/MultiRules.h"
 #include "present/GridEditor.h"
+#include "present/LayoutScaler.h"
 #include "present/Twips.h"
 
 #include <QApplication>
@@ -187,14 +188,14 @@ void MultiAuthoring::fitOptionButtons() {
     // The captions are the state and must be read whole: the buttons take their text's
     // width, and the window grows when they reach past its edge.
     QWidget* window = s_.c.Form1;
-    int right = 0;
+    int right = 0; // on the screens' canvas
     for (QPushButton* b : {s_.c.Command4, s_.c.Command5}) {
         b->adjustSize();
-        right = std::max(right, b->mapTo(window, QPoint(b->width(), 0)).x());
+        right = std::max(right, b->geometry().right() + 1);
     }
     const int margin = present::twipsToPixels(240, window);
-    if (s_.c.Command4->isVisibleTo(window) && window->width() < right + margin)
-        window->resize(right + margin, window->height());
+    if (s_.c.Command4->isVisibleTo(window))
+        present::widenWindowTo(window, right + margin);
 }
 
 void MultiAuthoring::Command5_Click() {

@@ -4,6 +4,8 @@
 #include "data/RecordsetModel.h"
 #include "present/KidsPictures.h"
 #include "present/QuestionArea.h"
+#include "present/ScaleRules.h"
+#include "present/ScaledPlacement.h"
 #include "present/Twips.h"
 
 #include <QAbstractButton>
@@ -64,16 +66,14 @@ void setCaption(QWidget* w, const QString& text) {
 }
 
 void applyGeometry(QWidget* w, const ControlSetting& s) {
-    if (s.left || s.top) {
-        const int x = s.left ? twipsToPixels(*s.left, w) : w->x();
-        const int y = s.top ? twipsToPixels(*s.top, w) : w->y();
-        w->move(x, y);
-    }
-    if (s.width || s.height) {
-        const int width = s.width ? twipsToPixels(*s.width, w) : w->width();
-        const int height = s.height ? twipsToPixels(*s.height, w) : w->height();
-        w->resize(width, height);
-    }
+    const auto designed = [w](const std::optional<int>& twips) -> std::optional<double> {
+        if (!twips)
+            return std::nullopt;
+        return twipsToDesign(*twips, w);
+    };
+    if (s.left || s.top || s.width || s.height)
+        placeDesigned(w,
+                      {designed(s.left), designed(s.top), designed(s.width), designed(s.height)});
 }
 
 // Labels and buttons whose size the layout leaves open are sized to their caption, and a
@@ -113,7 +113,7 @@ void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& cont
         if (s.bold)
             f.setBold(*s.bold);
         if (s.pointSize)
-            f.setPointSize(*s.pointSize);
+            f.setPointSizeF(scaledPointSize(*s.pointSize, layoutScale(w)));
         w->setFont(f);
     }
     if (s.back)

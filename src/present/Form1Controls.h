@@ -24,7 +24,8 @@ namespace present {
 // screen layouts show, hide, move and recaption them. The window fills this in.
 struct Form1Controls {
     QMainWindow* Form1 = nullptr;
-    QWidget* area = nullptr; // the screens' shared area (central widget)
+    QWidget* area = nullptr;   // the screens' shared area (central widget)
+    QWidget* canvas = nullptr; // holds the controls, centred in the area at any scale
 
     QComboBox* DataCombo1 = nullptr;        // the set list (editing, renaming, learning)
     QTableView* TDBGrid1 = nullptr;         // the answers of a multiple-answer card being edited

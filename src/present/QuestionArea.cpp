@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/QuestionArea.h"
 
+#include "present/LayoutScaler.h"
+#include "present/ScaledPlacement.h"
 #include "present/Twips.h"
 
 #include <QScreen>
@@ -22,8 +24,9 @@ constexpr int kButtonsTopMulti = 5300;
 constexpr int kWindowHeight = 5595;
 constexpr int kWindowHeightMulti = 7010;
 
+// `extra` is in pixels at the window's factor; the designed place keeps it exactly.
 void setTop(QWidget* w, int twips, int extra) {
-    w->move(w->x(), twipsToPixels(twips, w) + extra);
+    placeDesigned(w, {.y = twipsToDesign(twips, w) + extra / layoutScale(w)});
 }
 
 // The height the window may take on its screen, its title bar and borders left out.
@@ -33,18 +36,6 @@ int roomForWindow(const QWidget* window) {
         return std::numeric_limits<int>::max();
     const int decoration = window->frameGeometry().height() - window->height();
     return screen->availableGeometry().height() - std::max(0, decoration);
-}
-
-// Keeps a window that grew downward on its screen.
-void keepOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr || !window->isVisible())
-        return;
-    const QRect room = screen->availableGeometry();
-    const QRect frame = window->frameGeometry();
-    if (frame.bottom() > room.bottom())
-        window->move(window->x(),
-                     std::max(room.top(), window->y() - (frame.bottom() - room.bottom())));
 }
 
 } // namespace
@@ -94,16 +85,22 @@ void placeLearningControls(Form1Controls& c, bool multi) {
     // narrow the text and cut it.
     if (auto* area = qobject_cast<QScrollArea*>(question))
         area->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    question->resize(question->width(), designed + extra);
+    const double scale = layoutScale(window);
+    placeDesigned(question, {.height = twipsToDesign(kQuestionHeight, window) + extra / scale});
     for (QWidget* w : {static_cast<QWidget*>(c.Label4), static_cast<QWidget*>(c.Label5),
                        static_cast<QWidget*>(c.Label6)})
         setTop(w, kAnswerLabelTop, extra);
     setTop(c.Text3, kReplyTop, extra);
-    c.TDBGrid3->move(twipsToPixels(kReplyLeft, window), twipsToPixels(kReplyTop, window) + extra);
+    placeDesigned(c.TDBGrid3, {.x = twipsToDesign(kReplyLeft, window),
+                               .y = twipsToDesign(kReplyTop, window) + extra / scale});
     for (QWidget* button : {c.Command21, c.Command3})
         setTop(button, multi ? kButtonsTopMulti : kButtonsTop, extra);
-    window->resize(window->width(), windowHeight + extra);
-    keepOnScreen(window);
+    // The window grows with the question and is kept on its screen.
+    const double height = twipsToDesign(multi ? kWindowHeightMulti : kWindowHeight, window);
+    if (LayoutScaler* scaler = LayoutScaler::of(window))
+        scaler->setDesignedHeight(height + extra / scale);
+    else
+        window->resize(window->width(), windowHeight + extra);
 }
 
 } // namespace present

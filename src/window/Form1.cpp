@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Form1.h"
 
+#include "data/LayoutScales.h"
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
@@ -9,6 +10,8 @@
 #include "learn/Guarded.h"
 #include "multi/MultiAuthoring.h"
 #include "multi/MultiCheck.h"
+#include "present/LayoutScaler.h"
+#include "present/QuestionArea.h"
 #include "sets/CardGrid.h"
 #include "sets/GridRefresh.h"
 #include "sets/SetLifecycle.h"
@@ -71,6 +74,34 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
     new JudgingMenu(state_, this);                  // owned by the window
     new DeckMenu(state_, this);                     // owned by the window
     orderKeys_ = new learn::OrderKeysRunner(this);
+
+    present::LayoutScaler* scaler = present::LayoutScaler::of(this);
+    try {
+        const data::LayoutScales scales = data::loadLayoutScales(db_);
+        scaler->setWanted(scales.academic, scales.kids);
+    } catch (const data::DbError&) {
+        // Unreadable sizes cost only the size: the screens are drawn as designed.
+    }
+    scaleStore_ = new QTimer(this);
+    scaleStore_->setSingleShot(true);
+    scaleStore_->setInterval(500);
+    connect(scaleStore_, &QTimer::timeout, this, &Form1::storeLayoutScales);
+    scaler->wantedChanged = [this] { scaleStore_->start(); };
+    // The question's area is as high as its text, which the new font changes.
+    scaler->rescaled = [this] {
+        if (screens_.learning && !modes_.kids)
+            present::placeLearningControls(c_, c_.TDBGrid3->isVisibleTo(this));
+    };
+}
+
+void Form1::storeLayoutScales() {
+    scaleStore_->stop();
+    const present::LayoutScaler* scaler = present::LayoutScaler::of(this);
+    try {
+        data::saveLayoutScales(db_, {scaler->wanted(false), scaler->wanted(true)});
+    } catch (const data::DbError&) {
+        // The window keeps its size for this run; the next one starts as designed.
+    }
 }
 
 Form1::~Form1() = default;
@@ -114,6 +145,8 @@ void Form1::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
+    if (scaleStore_->isActive())
+        storeLayoutScales();
     rs_.UnloadAll();
     rs_.LoadAll();
     if (rs_.fields.isEmpty())

@@ -15,6 +15,7 @@
 
 #include <QMainWindow>
 #include <QSqlDatabase>
+#include <QTimer>
 #include <memory>
 
 namespace learn {
@@ -82,6 +83,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void storeLayoutScales();
+
     QSqlDatabase db_;
     present::Form1Controls c_;
     present::ModeFlags modes_;
@@ -107,6 +110,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
+    // Writes the scale factors once a resize has settled, not at every step of a drag.
+    QTimer* scaleStore_ = nullptr;
 };
 
 } // namespace app

@@ -3,6 +3,7 @@
 
 #include "data/RecordsetModel.h"
 #include "present/GridEditor.h"
+#include "present/LayoutScaler.h"
 #include "present/LongText.h"
 #include "present/QuestionArea.h"
 #include "present/Twips.h"
@@ -175,9 +176,11 @@ void placeAtDesign(present::Form1Controls& c) {
 // The sound indicator of Academic Talking mode.
 void makeSoundIndicator(present::ClickableLabel* picture) {
     picture->setToolTip(QStringLiteral("Sond mode is on"));
+    // Drawn at twice its size and fitted into the label, so it grows with the screen.
     const int side = present::twipsToPixels(360, picture);
     picture->setPixmap(
-        QApplication::style()->standardIcon(QStyle::SP_MediaVolume).pixmap(side, side));
+        QApplication::style()->standardIcon(QStyle::SP_MediaVolume).pixmap(side * 2, side * 2));
+    picture->setScaledContents(true);
     picture->setAlignment(Qt::AlignCenter);
 }
 
@@ -190,7 +193,11 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.area = named(new QWidget(window), "area");
     c.area->setAutoFillBackground(true);
     window->setCentralWidget(c.area);
-    QWidget* a = c.area;
+    // The controls are placed by hand; the canvas carries them to the middle of a window
+    // larger than the screen needs.
+    c.canvas = named(new QWidget(c.area), "canvas");
+    new present::LayoutScaler(window, c.area, c.canvas);
+    QWidget* a = c.canvas;
 
     c.Adodc1 = dataControl(window, "Adodc1", QStringLiteral("qCurrentSetName"));
     c.Adodc1->setReadOnly(true);

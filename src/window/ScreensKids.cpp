@@ -4,6 +4,7 @@
 #include "learn/LessonState.h"
 #include "present/ApplyLayout.h"
 #include "present/KidsLayouts.h"
+#include "present/LayoutScaler.h"
 #include "present/Twips.h"
 #include "window/Screens.h"
 
@@ -16,6 +17,7 @@ constexpr int kAcademicHeight = 5100; // twips
 void Screens::kidsWindowSize() {
     // The row of pictures at the foot of the screens needs a taller window.
     s_.c.Form1->setProperty("kidsSize", true);
+    present::LayoutScaler::of(s_.c.Form1)->useMode(true);
     present::resizeTwips(s_.c.Form1, present::kKidsWindowWidth, present::kKidsWindowHeight);
 }
 
@@ -25,6 +27,7 @@ void Screens::leaveKidsLayouts() {
     // Back from Kids mode: the window's Academic size, and what the Academic layouts leave
     // as it was (the set list's place, the large fonts of the answer) back to its design.
     s_.c.Form1->setProperty("kidsSize", false);
+    present::LayoutScaler::of(s_.c.Form1)->useMode(false);
     present::resizeTwips(s_.c.Form1, kAcademicWidth, kAcademicHeight);
     present::placeTwips(s_.c.DataCombo1, 480, 480);
     s_.c.Label4->setFont(QFont());

@@ -151,8 +151,8 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
 
 // Older files keep their cards and get what later releases added: the merge's views made
 // anew (a set without a name made the old ones add nothing), an identity written once,
-// forgiving judging with both options off, the log's summary per day, and no set with a
-// voice of its own.
+// forgiving judging with both options off, the log's summary per day, no set with a voice of
+// its own, and the screens at their designed size.
 void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     QFETCH(QString, file);
     QFETCH(int, cards);
@@ -184,6 +184,11 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     // Every set speaks with the database's voice until it is given one of its own.
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Set1 WHERE Voice IS NULL").toInt(),
              data::scalar(db, "SELECT COUNT(*) FROM Set1").toInt());
+    // The screens are drawn as designed until the window is resized.
+    QCOMPARE(data::scalar(db, "SELECT group_concat(AcademicScale || ' ' || KidsScale) "
+                              "FROM Fields1")
+                 .toString(),
+             QStringLiteral("1.0 1.0"));
     const QString id = data::scalar(db, "SELECT Id FROM DatabaseIdentity").toString();
     QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch(), qPrintable(id));
     data::closeAllConnections();

@@ -81,19 +81,15 @@ void TestWordListImport::importsOneSetWithItsCards() {
 }
 
 void TestWordListImport::setNameIsMadeUnique_data() {
-    QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QString>("asked");
+    QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QString>("given");
-    QTest::newRow("free") << QStringList{"Other"} << "Verbs"
-                          << "Verbs";
-    QTest::newRow("taken") << QStringList{"Verbs"} << "Verbs"
-                           << "Verbs 2";
-    QTest::newRow("taken in another case") << QStringList{"VERBS", "verbs 2"} << "Verbs"
-                                           << "Verbs 3";
-    QTest::newRow("taken, cyrillic case") << QStringList{"ГЛАГОЛЫ"} << "глаголы"
-                                          << "глаголы 2";
-    QTest::newRow("from the file name") << QStringList{"crlf"} << ""
-                                        << "crlf 2";
+    QTest::newRow("free") << "Verbs" << QStringList{"Other"} << "Verbs";
+    QTest::newRow("taken") << "Verbs" << QStringList{"Verbs"} << "Verbs 2";
+    QTest::newRow("taken in another case")
+        << "Verbs" << QStringList{"VERBS", "verbs 2"} << "Verbs 3";
+    QTest::newRow("taken, cyrillic case") << "глаголы" << QStringList{"ГЛАГОЛЫ"} << "глаголы 2";
+    QTest::newRow("from the file name") << "" << QStringList{"crlf"} << "crlf 2";
 }
 
 void TestWordListImport::setNameIsMadeUnique() {

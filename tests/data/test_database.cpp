@@ -72,14 +72,13 @@ void TestDatabase::newDatabaseIsCreatedWithSettingsAndSample() {
 void TestDatabase::badFilesAreRefusedUntouched_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("random bytes") << "garbage.mdb"
-                                  << "not an SQLite file";
-    QTest::newRow("empty file") << "empty.mdb"
-                                << "not an SQLite file";
-    QTest::newRow("damaged SQLite file") << "truncated.mdb"
-                                         << "damaged";
-    QTest::newRow("another program's SQLite file") << "foreign.sqlite"
-                                                   << "not a Memorant database";
+    const QStringList rows[] = {
+        {"random bytes", "garbage.mdb", "not an SQLite file"},
+        {"empty file", "empty.mdb", "not an SQLite file"},
+        {"damaged SQLite file", "truncated.mdb", "damaged"},
+        {"another program's SQLite file", "foreign.sqlite", "not a Memorant database"}};
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
 
 void TestDatabase::badFilesAreRefusedUntouched() {

@@ -89,26 +89,21 @@ class TestLearningScreen : public QObject {
 
 void TestLearningScreen::modeSwitchKeepsTheQuestion_data() {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<bool>("lastIsMulti");  // "four" a multiple-answer card too
-    QTest::addColumn<QStringList>("steps"); // "right", "next", or a reply typed
+    QTest::addColumn<bool>("lastIsMulti"); // "four" a multiple-answer card too
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("asked"); // after the switch
+    QTest::addColumn<QStringList>("steps"); // "right", "next", or a reply typed
+    QTest::addColumn<QString>("asked");     // after the switch
     const QStringList two = {"right", "right"};
-    QTest::newRow("Kids") << "mnuKids" << false << two << "three"
-                          << "three";
-    QTest::newRow("Talking") << "mnuTalking" << false << two << "three"
-                             << "three";
+    QTest::newRow("Kids") << "mnuKids" << false << "three" << two << "three";
+    QTest::newRow("Talking") << "mnuTalking" << false << "three" << two << "three";
     // Kids mode passes over a multiple-answer card to the next card still to be asked ...
     QTest::newRow("Kids on a multiple-answer card")
-        << "mnuKids" << false << QStringList{"right"} << "two"
-        << "three";
+        << "mnuKids" << false << "two" << QStringList{"right"} << "three";
     QTest::newRow("Kids on a multiple-answer card, the next one answered")
-        << "mnuKids" << false << QStringList{"right", "next", "right", "wrong"} << "two"
-        << "four";
+        << "mnuKids" << false << "two" << QStringList{"right", "next", "right", "wrong"} << "four";
     // ... and past the last card into the next bunch.
     QTest::newRow("Kids on the last card, a multiple-answer card")
-        << "mnuKids" << true << QStringList{"right", "right", "wrong"} << "four"
-        << "three";
+        << "mnuKids" << true << "four" << QStringList{"right", "right", "wrong"} << "three";
 }
 
 void TestLearningScreen::modeSwitchKeepsTheQuestion() {

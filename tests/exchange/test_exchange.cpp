@@ -56,14 +56,6 @@ QString digest(const QSqlDatabase& db) {
     return out;
 }
 
-QStringList column(const TempDatabase& t, const QString& sql, const QVariantList& binds = {}) {
-    QStringList out;
-    QSqlQuery q = data::exec(t.db(), sql, binds);
-    while (q.next())
-        out << q.value(0).toString();
-    return out;
-}
-
 int count(const TempDatabase& t, const QString& sql, const QVariantList& binds = {}) {
     return t.scalar(sql, binds).toInt();
 }
@@ -134,19 +126,19 @@ QString TestExchange::exportFrom(bool sample, const std::function<void(TempDatab
 
 QString TestExchange::exportVerbs() {
     return exportFrom(false, [](TempDatabase& s) {
-        const qint64 set = s.addSet(QStringLiteral("Verbs"));
-        s.addCard(QStringLiteral("a"), QStringLiteral("b"), set);
-        s.addCard(QStringLiteral("c"), QStringLiteral("d"), set);
-        const qint64 multi = s.addCard(QStringLiteral("Colours"), QStringLiteral("Multi"), set);
-        s.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("green")});
+        const qint64 set = s.addSet("Verbs");
+        s.addCard("a", "b", set);
+        s.addCard("c", "d", set);
+        const qint64 multi = s.addCard("Colours", "Multi", set);
+        s.addAnswers(multi, {"red", "green"});
     });
 }
 
 void TestExchange::exportWritesTheFormat() {
     t = std::make_unique<TempDatabase>();
-    const qint64 set = t->addSet(QStringLiteral("Verbs"));
-    t->addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
-    t->addCard(QStringLiteral("to see"), QStringLiteral("sehen"), set);
+    const qint64 set = t->addSet("Verbs");
+    t->addCard("to go", "gehen", set);
+    t->addCard("to see", "sehen", set);
     // A card's own CurStatus never travels: the column default does.
     t->exec(QStringLiteral("UPDATE Card SET CurStatus = 7, Active = 5"));
     const QString path = files->filePath(QStringLiteral("x.txt"));
@@ -185,15 +177,15 @@ void TestExchange::emptyDatabaseExportsOnlyTheTerminatingBlock() {
 
 void TestExchange::importingOwnExportAddsCopiesOnce() {
     t = std::make_unique<TempDatabase>(true);
-    const qint64 reserved = t->addSet(QStringLiteral("*set0"));
-    t->addCard(QStringLiteral("q"), QStringLiteral("a"), reserved);
+    const qint64 reserved = t->addSet("*set0");
+    t->addCard("q", "a", reserved);
     const QString path = files->filePath(QStringLiteral("x.txt"));
     exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
     const int cards = count(*t, "SELECT COUNT(*) FROM Card");
 
     const exchange::ImportOutcome first = importInto(*t, path, false);
     QCOMPARE(first.setsAdded, 1);
-    QCOMPARE(column(*t, "SELECT SetName FROM Set1 ORDER BY Set_ID"),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"Capitals of Europe", "*set0", "Capitals of Europe1"}));
     QCOMPARE(count(*t, "SELECT COUNT(*) FROM Card"), 2 * cards - 1);
     QCOMPARE(count(*t,
@@ -214,7 +206,7 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
 
     for (const char* table : {"ImportBuffer", "BufferCard", "BufferSet1", "BufferSet_Card_rel",
                               "BufferLog", "ExportBuffer"})
-        QVERIFY2(count(*t, "SELECT COUNT(*) FROM %1".arg(table)) == 0, table);
+        QVERIFY2(count(*t, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) == 0, table);
 
     const QString before = digest(t->db());
     const exchange::ImportOutcome second = importInto(*t, path, true);
@@ -224,10 +216,10 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
 
 void TestExchange::twiceTakenNameIsLeftOutWithCardsAndLog() {
     t = std::make_unique<TempDatabase>();
-    const qint64 a = t->addSet(QStringLiteral("A"));
-    const qint64 a1 = t->addSet(QStringLiteral("A1"));
-    const qint64 inA = t->addCard(QStringLiteral("only in A"), QStringLiteral("x"), a);
-    const qint64 inA1 = t->addCard(QStringLiteral("only in A1"), QStringLiteral("y"), a1);
+    const qint64 a = t->addSet("A");
+    const qint64 a1 = t->addSet("A1");
+    const qint64 inA = t->addCard("only in A", "x", a);
+    const qint64 inA1 = t->addCard("only in A1", "y", a1);
     t->exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
                            "('2024-01-02', 'A', ?, 'Correct'), ('2024-01-03', 'A1', ?, 'Wrong')"),
             {inA, inA1});
@@ -236,19 +228,19 @@ void TestExchange::twiceTakenNameIsLeftOutWithCardsAndLog() {
 
     const exchange::ImportOutcome done = importInto(*t, path, true);
     // "A" would become "A1", which is taken: it stays out with its card and log row.
-    QCOMPARE(column(*t, "SELECT SetName FROM Set1 ORDER BY Set_ID"),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"A", "A1", "A11"}));
     QCOMPARE(done.cardsAdded, 1);
     QCOMPARE(
         count(*t, "SELECT COUNT(*) FROM Card WHERE Question = ?", {QStringLiteral("only in A")}),
         1);
-    QCOMPARE(column(*t, "SELECT SetName FROM Log ORDER BY RecID"), (QStringList{"A", "A1", "A11"}));
+    QCOMPARE(t->column("SELECT SetName FROM Log ORDER BY RecID"), (QStringList{"A", "A1", "A11"}));
 }
 
 void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
     const QString path = exportFrom(false, [](TempDatabase& s) {
-        const qint64 set = s.addSet(QStringLiteral("Verbs"));
-        const qint64 card = s.addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
+        const qint64 set = s.addSet("Verbs");
+        const qint64 card = s.addCard("to go", "gehen", set);
         s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
                               "('2024-01-02', 'Verbs', ?, 'Correct'), "
                               "('2024-01-03', 'Verbs', ?, 'Wrong')"),
@@ -270,27 +262,27 @@ void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
 
 void TestExchange::sharedCardsAndNamesTheFileKeeps() {
     const QString path = exportFrom(false, [](TempDatabase& s) {
-        const qint64 a = s.addSet(QStringLiteral("A"));
-        const qint64 a1 = s.addSet(QStringLiteral("A1"));
-        const qint64 b = s.addSet(QStringLiteral("B"));
-        const qint64 c = s.addSet(QStringLiteral("äpfel"));
-        const qint64 shared = s.addCard(QStringLiteral("shared"), QStringLiteral("s"), a1);
+        const qint64 a = s.addSet("A");
+        const qint64 a1 = s.addSet("A1");
+        const qint64 b = s.addSet("B");
+        const qint64 c = s.addSet("äpfel");
+        const qint64 shared = s.addCard("shared", "s", a1);
         s.relate(b, shared);
         s.relate(a, shared); // "A" is left out below
-        s.addCard(QStringLiteral("apple"), QStringLiteral("Apfel"), c);
+        s.addCard("apple", "Apfel", c);
     });
     t = std::make_unique<TempDatabase>();
-    t->addSet(QStringLiteral("A"));
-    t->addSet(QStringLiteral("ÄPFEL"));
+    t->addSet("A");
+    t->addSet("ÄPFEL");
     importInto(*t, path, false);
 
-    QCOMPARE(column(*t, "SELECT SetName FROM Set1 ORDER BY Set_ID"),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"A", "ÄPFEL", "A1", "B", "äpfel1"}));
     // One copy of the shared card, tied once to each added set that holds it.
     QCOMPARE(count(*t, "SELECT COUNT(*) FROM Card WHERE Question = 'shared'"), 1);
-    QCOMPARE(column(*t, "SELECT s.SetName FROM Set_Card_rel r JOIN Set1 s ON "
-                        "s.Set_ID = r.Set_ID JOIN Card c ON c.Card_ID = r.Card_ID "
-                        "WHERE c.Question = 'shared' ORDER BY s.Set_ID"),
+    QCOMPARE(t->column("SELECT s.SetName FROM Set_Card_rel r JOIN Set1 s ON "
+                       "s.Set_ID = r.Set_ID JOIN Card c ON c.Card_ID = r.Card_ID "
+                       "WHERE c.Question = 'shared' ORDER BY s.Set_ID"),
              (QStringList{"A1", "B"}));
 }
 
@@ -426,7 +418,7 @@ void TestExchange::otherWritersFilesAreRead() {
     t = std::make_unique<TempDatabase>();
     const exchange::ImportOutcome done = importInto(*t, path, true);
     QCOMPARE(done.cardsAdded, cards);
-    QCOMPARE(column(*t, "SELECT Question FROM Card ORDER BY Card_ID"),
+    QCOMPARE(t->column("SELECT Question FROM Card ORDER BY Card_ID"),
              (QStringList{"a", "c", "Colours"}.mid(0, cards)));
     QVERIFY2(note.isEmpty() == done.lastBlockNote.isEmpty() && done.lastBlockNote.contains(note),
              qPrintable(done.lastBlockNote));
@@ -436,8 +428,8 @@ void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales() {
     // Day first, slashes, a decimal comma: read wrongly, nothing would fail.
     const exchange::ValueForms there{QLocale(QStringLiteral("es_ES"))};
     const QString path = exportFrom(false, [](TempDatabase& s) { // under en_US
-        const qint64 set = s.addSet(QStringLiteral("Verbs"));
-        const qint64 card = s.addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
+        const qint64 set = s.addSet("Verbs");
+        const qint64 card = s.addCard("to go", "gehen", set);
         s.exec(QStringLiteral("UPDATE Card SET Rating = 1234.25 WHERE Card_ID = ?"), {card});
         s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
                               "('2026-11-03', 'Verbs', ?, 'Correct'), "
@@ -446,9 +438,9 @@ void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales() {
     });
     t = std::make_unique<TempDatabase>();
     exchange::Import(t->db(), there).run(path, true);
-    QCOMPARE(column(*t, "SELECT \"Date\" FROM Log ORDER BY RecID"),
+    QCOMPARE(t->column("SELECT \"Date\" FROM Log ORDER BY RecID"),
              (QStringList{"2026-11-03", "2026-11-30T14:05:06"}));
-    QCOMPARE(column(*t, "SELECT Rating FROM Card"), QStringList{"1234.25"});
+    QCOMPARE(t->column("SELECT Rating FROM Card"), QStringList{"1234.25"});
 
     // Without the companion the dates are not readable here, but without the log they are
     // not read at all.
@@ -475,12 +467,12 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
     const QString path = exportFrom(
         true,
         [&](TempDatabase& s) {
-            const qint64 set = s.addSet(QStringLiteral("Wörter"));
+            const qint64 set = s.addSet("Wörter");
             for (const QString& text : texts)
-                s.addCard(text, text + QStringLiteral("!"), set);
-            s.addCard(QStringLiteral("two\nlines"), QStringLiteral("x"), set);
-            const qint64 multi = s.addCard(QStringLiteral("Colours"), QStringLiteral("Multi"), set);
-            s.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("grün")});
+                s.addCard(text, text + "!", set);
+            s.addCard("two\nlines", "x", set);
+            const qint64 multi = s.addCard("Colours", "Multi", set);
+            s.addAnswers(multi, {"red", "grün"});
             s.exec(QStringLiteral("UPDATE Card SET ShowOrder = 1 WHERE Card_ID = ?"), {multi});
             s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
                                   "VALUES ('2024-03-04', 'Wörter', ?, 'Correct')"),
@@ -493,7 +485,7 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
     t = std::make_unique<TempDatabase>(true);
     const exchange::ImportOutcome done = importInto(*t, path, true);
     QVERIFY(done.companionNote.isEmpty());
-    QCOMPARE(column(*t, "SELECT SetName FROM Set1 ORDER BY Set_ID"),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"Capitals of Europe", "Capitals of Europe1", "Wörter"}));
     const QString ofSet = QStringLiteral(
         "SELECT c.%1 FROM Card c JOIN Set_Card_rel r ON r.Card_ID = c.Card_ID JOIN Set1 s ON "
@@ -503,16 +495,16 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
         answers << text + QStringLiteral("!");
     questions << QStringLiteral("two lines") << QStringLiteral("Colours");
     answers << QStringLiteral("x") << QStringLiteral("Multi");
-    QCOMPARE(column(*t, ofSet.arg(QStringLiteral("Question"))), questions);
-    QCOMPARE(column(*t, ofSet.arg(QStringLiteral("Answer"))), answers);
-    QCOMPARE(column(*t, "SELECT a.M_Answer FROM MultipleAnswers a JOIN Card c ON "
-                        "c.Card_ID = a.Card_ID WHERE c.Question = 'Colours' "
-                        "ORDER BY a.rowid"),
+    QCOMPARE(t->column(ofSet.arg(QStringLiteral("Question"))), questions);
+    QCOMPARE(t->column(ofSet.arg(QStringLiteral("Answer"))), answers);
+    QCOMPARE(t->column("SELECT a.M_Answer FROM MultipleAnswers a JOIN Card c ON "
+                       "c.Card_ID = a.Card_ID WHERE c.Question = 'Colours' "
+                       "ORDER BY a.rowid"),
              (QStringList{"red", "grün"}));
     QCOMPARE(count(*t, "SELECT ShowOrder FROM Card WHERE Question = 'Colours'"), 1);
     // The sample's multiple-answer card came back with its answers too.
     QCOMPARE(count(*t, "SELECT COUNT(*) FROM MultipleAnswers"), 2 * 3 + 2);
-    QCOMPARE(column(*t, "SELECT SetName || ' ' || \"Date\" FROM Log"),
+    QCOMPARE(t->column("SELECT SetName || ' ' || \"Date\" FROM Log"),
              QStringList{QStringLiteral("Wörter 2024-03-04")});
 }
 
@@ -534,8 +526,8 @@ void TestExchange::lenientReader() {
     // LF line ends, Windows-1252 bytes, a decimal comma, a number without its zero and a
     // local date: as a file from another program may hold them.
     const QString path = exportFrom(false, [](TempDatabase& s) {
-        const qint64 set = s.addSet(QStringLiteral("Cafe"));
-        const qint64 card = s.addCard(QStringLiteral("Strasse"), QStringLiteral("street"), set);
+        const qint64 set = s.addSet("Cafe");
+        const qint64 card = s.addCard("Strasse", "street", set);
         s.exec(QStringLiteral("UPDATE Card SET Rating = 0.25 WHERE Card_ID = ?"), {card});
         s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
                               "VALUES ('2024-03-04', 'Cafe', ?, 'Correct')"),
@@ -555,9 +547,9 @@ void TestExchange::lenientReader() {
 
     t = std::make_unique<TempDatabase>();
     importInto(*t, path, true);
-    QCOMPARE(column(*t, "SELECT SetName FROM Set1"), QStringList{"Café"});
-    QCOMPARE(column(*t, "SELECT Question || ' ' || Rating FROM Card"), QStringList{"Straße 0.25"});
-    QCOMPARE(column(*t, "SELECT \"Date\" FROM Log"), QStringList{"2024-03-04"});
+    QCOMPARE(t->column("SELECT SetName FROM Set1"), QStringList{"Café"});
+    QCOMPARE(t->column("SELECT Question || ' ' || Rating FROM Card"), QStringList{"Straße 0.25"});
+    QCOMPARE(t->column("SELECT \"Date\" FROM Log"), QStringList{"2024-03-04"});
 }
 
 QTEST_GUILESS_MAIN(TestExchange)

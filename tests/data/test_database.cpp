@@ -91,11 +91,10 @@ void TestDatabase::badFilesAreRefusedUntouched() {
 
     const data::OpenOutcome outcome = data::openDatabase(path);
     QVERIFY(!outcome.ok);
-    QVERIFY2(outcome.message.contains(path), qPrintable(outcome.message));
-    QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
+    QVERIFY2(outcome.message.contains(path) && outcome.message.contains(reason),
+             qPrintable(outcome.message));
     QCOMPARE(testing::readFile(path), before);
-    QVERIFY(!QFile::exists(path + "-wal"));
-    QVERIFY(!QFile::exists(path + "-shm"));
+    QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-shm"));
     data::closeAllConnections();
 }
 

@@ -147,15 +147,15 @@ void TestDeckReading::cloze() {
 
 void TestDeckReading::exportReadsBack() {
     testing::TempDatabase t;
-    const qint64 set = t.addSet(QStringLiteral("Tricky <&> \"set\""));
+    const qint64 set = t.addSet("Tricky <&> \"set\"");
     const QStringList texts = {QStringLiteral("a & b < c"), QStringLiteral("\"quoted\" 'x'"),
                                QStringLiteral("ümlaut ✓"), QStringLiteral("a  two  blanks")};
     for (const QString& text : texts)
-        t.addCard(text, text + QStringLiteral("!"), set);
+        t.addCard(text, text + "!", set);
     // XML has no place for most control characters: one becomes a blank, not a broken file.
-    t.addCard(QStringLiteral("bell\aring"), QStringLiteral("x"), set);
-    const qint64 multi = t.addCard(QStringLiteral("Primes"), QStringLiteral("Multi"), set);
-    t.addAnswers(multi, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("5")});
+    t.addCard("bell\aring", "x", set);
+    const qint64 multi = t.addCard("Primes", "Multi", set);
+    t.addAnswers(multi, {"2", "3", "5"});
     const QString path = t.dir() + QStringLiteral("/out.kvtml");
     QCOMPARE(decks::writeKvtml(t.db(), QStringLiteral("Tricky <&> \"set\""), path), 6);
 

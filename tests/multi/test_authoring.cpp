@@ -290,7 +290,7 @@ void TestAuthoring::optionCaptions() {
 void TestAuthoring::multiRowAfterSetSwitch() {
     start({{"go", "went"}});
     const qint64 nouns = f->t.addSet("Nouns");
-    const qint64 colours = f->t.addCard("colours", QStringLiteral("Multi"), nouns);
+    const qint64 colours = f->t.addCard("colours", "Multi", nouns);
     f->t.addAnswers(colours, {"red", "green"});
     c().Adodc1->refresh();
     selectCard(0);

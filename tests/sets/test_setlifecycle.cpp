@@ -80,7 +80,7 @@ void TestSetLifecycle::badNamesAreRefused() {
 void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
     SetsFixture f;
     const qint64 old = f.t.addSet("Old");
-    f.t.addCard("q", QStringLiteral("a"), old);
+    f.t.addCard("q", "a", old);
     f.t.chooseSet("Old");
     QVERIFY(f.startActive());
     f.c().CreatSet->trigger();
@@ -200,12 +200,12 @@ void TestSetLifecycle::sharedCardSurvivesDeletion() {
     const qint64 verbs = f.t.addSet("Verbs");
     const qint64 nouns = f.t.addSet("Nouns");
     f.t.addSet("Adjectives");
-    const qint64 shared = f.t.addCard("run", QStringLiteral("ran"), verbs);
+    const qint64 shared = f.t.addCard("run", "ran", verbs);
     f.t.relate(nouns, shared);
-    const qint64 ownVerb = f.t.addCard("go", QStringLiteral("Multi"), verbs);
-    f.t.addAnswers(ownVerb, {QStringLiteral("went"), QStringLiteral("gone")});
-    const qint64 ownNoun = f.t.addCard("cat", QStringLiteral("Katze"), nouns);
-    f.t.addAnswers(ownNoun, {QStringLiteral("Kater")});
+    const qint64 ownVerb = f.t.addCard("go", "Multi", verbs);
+    f.t.addAnswers(ownVerb, {"went", "gone"});
+    const qint64 ownNoun = f.t.addCard("cat", "Katze", nouns);
+    f.t.addAnswers(ownNoun, {"Kater"});
     f.t.chooseSet(deleted);
     QVERIFY(f.startActive());
 
@@ -232,8 +232,8 @@ void TestSetLifecycle::placeholderWhenOneSetRemains() {
     SetsFixture f;
     const qint64 verbs = f.t.addSet("Verbs");
     const qint64 nouns = f.t.addSet("Nouns");
-    f.t.addCard("go", QStringLiteral("went"), verbs);
-    f.t.addCard("cat", QStringLiteral("Katze"), nouns);
+    f.t.addCard("go", "went", verbs);
+    f.t.addCard("cat", "Katze", nouns);
     f.t.chooseSet("Verbs");
     QVERIFY(f.startActive());
 
@@ -253,8 +253,8 @@ void TestSetLifecycle::placeholderWhenOneSetRemains() {
 void TestSetLifecycle::declinedDeletionChangesNothing() {
     SetsFixture f;
     const qint64 verbs = f.t.addSet("Verbs");
-    const qint64 card = f.t.addCard("go", QStringLiteral("Multi"), verbs);
-    f.t.addAnswers(card, {QStringLiteral("went")});
+    const qint64 card = f.t.addCard("go", "Multi", verbs);
+    f.t.addAnswers(card, {"went"});
     f.t.exec("INSERT INTO Card (Question) VALUES ('orphan')");
     f.t.chooseSet("Verbs");
     QVERIFY(f.startActive());
@@ -274,7 +274,7 @@ void TestSetLifecycle::declinedDeletionChangesNothing() {
 void TestSetLifecycle::afterDeletionTheShownSetIsChosen() {
     SetsFixture f;
     const qint64 nouns = f.t.addSet("Nouns");
-    f.t.addCard("Haus", QStringLiteral("house"), nouns);
+    f.t.addCard("Haus", "house", nouns);
     f.t.addSet("Verbs");
     f.t.chooseSet("Verbs");
     QVERIFY(f.startActive());

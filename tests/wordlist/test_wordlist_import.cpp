@@ -137,7 +137,7 @@ void TestWordListImport::failingListAddsNothing() {
         file = t.dir() + QLatin1Char('/') + file;
         writeFile(file, bytes);
     }
-    t.addCard(QStringLiteral("keep"), QStringLiteral("me"), t.addSet(QStringLiteral("Mine")));
+    t.addCard("keep", "me", t.addSet("Mine"));
     try {
         importFile(t, file);
         QFAIL("the import should have been refused");
@@ -164,14 +164,14 @@ void TestWordListImport::multipleAnswerCards() {
 
 void TestWordListImport::exportThenImportGivesTheSameCards() {
     testing::TempDatabase t;
-    const qint64 set = t.addSet(QStringLiteral("Mixed"));
+    const qint64 set = t.addSet("Mixed");
     // A first card that reads like a header line must come back too.
-    t.addCard(QStringLiteral("English"), QStringLiteral("Englisch"), set);
-    t.addCard(QStringLiteral("日本"), QStringLiteral("Japan 🙂"), set);
-    t.addCard(QStringLiteral("tab\there"), QStringLiteral("say \"hi\""), set);
-    t.addCard(QStringLiteral(" blank "), QStringLiteral("a;b,c"), set);
-    const qint64 multi = t.addCard(QStringLiteral("primary colours"), QStringLiteral("Multi"), set);
-    t.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("yellow"), QStringLiteral("blue")});
+    t.addCard("English", "Englisch", set);
+    t.addCard("日本", "Japan 🙂", set);
+    t.addCard("tab\there", "say \"hi\"", set);
+    t.addCard(" blank ", "a;b,c", set);
+    const qint64 multi = t.addCard("primary colours", "Multi", set);
+    t.addAnswers(multi, {"red", "yellow", "blue"});
     const QStringList before = cardsOf(t, QStringLiteral("Mixed"));
 
     const QString first = t.dir() + QStringLiteral("/first.tsv");

@@ -80,15 +80,15 @@ void TestCardGrid::newRowStoredWhole() {
     const QString cards = "SELECT c.Question || c.Answer || (c.\"Order\" = c.Card_ID) || "
                           "ifnull(r.Set_ID, '-') FROM Card c LEFT JOIN Set_Card_rel r ON "
                           "r.Card_ID = c.Card_ID ORDER BY c.Card_ID";
-    const QString inVerbs = QStringLiteral("%2%1").arg(verbs);
-    QCOMPARE(f.t.column(cards), (QStringList{inVerbs.arg("gowent1"), inVerbs.arg("seesaw1")}));
+    const auto inVerbs = [&](const char* card) { return card + QString::number(verbs); };
+    QCOMPARE(f.t.column(cards), (QStringList{inVerbs("gowent1"), inVerbs("seesaw1")}));
     QVERIFY(f.dialogs.texts().isEmpty());
     if (leaving == QLatin1String("close") || leaving == QLatin1String("screen"))
         return;
     // Leaving the grid again adds no second tie.
     leaveGrid(f);
     leaveGrid(f);
-    QCOMPARE(f.t.column(cards), (QStringList{inVerbs.arg("gowent1"), inVerbs.arg("seesaw1")}));
+    QCOMPARE(f.t.column(cards), (QStringList{inVerbs("gowent1"), inVerbs("seesaw1")}));
     QVERIFY(f.w->recordsets().isLoaded());
 }
 

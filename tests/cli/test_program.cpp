@@ -217,9 +217,7 @@ void TestProgram::userDataOptionKeepsTheDatabaseInTheDataFolder() {
     QVERIFY(!QFileInfo::exists(other.filePath("Memorant")));
 
     // A data folder that cannot be made is a clear message, not a crash.
-    QFile blocker(other.filePath("Memorant"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
-    blocker.close();
+    testing::writeFile(other.filePath("Memorant"), {}); // a file where the folder should be
     const auto [blockedCode, blocked] = run(dir, {"--user-data"}, other.path());
     QVERIFY2(blockedCode == 1 && blocked.contains(other.filePath("Memorant")), qPrintable(blocked));
 }
@@ -231,10 +229,10 @@ void TestProgram::helpNamesTheFoldersInUse() {
     const auto [code, out] = run(dir, {"--help"}, home.path());
     QCOMPARE(code, 0);
     const QString program = QFileInfo(QStringLiteral(MEMORANT_BINARY)).absolutePath();
-    QVERIFY2(out.contains("--user-data"), qPrintable(out));
-    QVERIFY2(out.contains(program + "/assets/help"), qPrintable(out));
-    QVERIFY2(out.contains(home.filePath("Memorant/VIze.mdb")), qPrintable(out));
-    QVERIFY2(out.contains(home.filePath("Memorant/sounds/Object N.wav")), qPrintable(out));
+    for (const QString& named :
+         QStringList{"--user-data", program + "/assets/help", home.filePath("Memorant/VIze.mdb"),
+                     home.filePath("Memorant/sounds/Object N.wav")})
+        QVERIFY2(out.contains(named), qPrintable(out));
     QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // --help makes nothing
 }
 

@@ -44,9 +44,7 @@ void TestWordListCommands::importThenExport() {
     r = memorant({"--db", t.path(), "export-list", "Colours", out});
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.startsWith("Exported 2 cards of the set \"Colours\""), qPrintable(r.out));
-    QFile f(out);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("Question\tAnswer\nred\trot\nblue\tblau\n"));
+    QCOMPARE(testing::readFile(out), QByteArray("Question\tAnswer\nred\trot\nblue\tblau\n"));
 
     // A first line taken as a header by its words is named, with the way to keep it.
     r = memorant({"--db", t.path(), "import-list", listPath("cp1252_header.csv")});

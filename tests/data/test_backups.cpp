@@ -6,10 +6,10 @@
 #include "data/FileLock.h"
 #include "data/OpenCheck.h"
 #include "data/Restore.h"
-#include "data/SideConnection.h"
 #include "data/Sql.h"
 #include "support/DamagedFile.h"
 #include "support/Files.h"
+#include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 
 #include <QDir>
@@ -39,13 +39,6 @@ void addCards(const testing::TempDatabase& t, int count) {
     tx.commit();
 }
 
-QVariant scalarIn(const QString& path, const QString& sql) {
-    data::SideConnection side(path);
-    if (!side.open().isEmpty())
-        return {};
-    return data::scalar(side.db(), sql);
-}
-
 } // namespace
 
 class TestBackups : public QObject {
@@ -69,12 +62,11 @@ void TestBackups::rotationByHand() {
     const QDateTime now(QDate(2026, 3, 11), QTime(12, 0)); // Wednesday
     std::vector<QDateTime> taken;
     for (int h = 1; h <= 10; ++h)
-        taken.push_back(now.addSecs(-3600 * h));                 // the newest ten
-    taken.push_back(QDateTime(QDate(2026, 3, 9), QTime(8, 0)));  // 10: this week, not newest
-    taken.push_back(QDateTime(QDate(2026, 3, 3), QTime(8, 0)));  // 11: last week, older
-    taken.push_back(QDateTime(QDate(2026, 3, 5), QTime(8, 0)));  // 12: last week, newest
-    taken.push_back(QDateTime(QDate(2026, 1, 20), QTime(8, 0))); // 13: eighth week back
-    taken.push_back(QDateTime(QDate(2026, 1, 13), QTime(8, 0))); // 14: ninth week back
+        taken.push_back(now.addSecs(-3600 * h)); // the newest ten
+    // 10: this week, not newest; 11 and 12: last week, 12 the newer; 13 and 14: the eighth and
+    // ninth week back.
+    for (int monthDay : {309, 303, 305, 120, 113})
+        taken.push_back(QDateTime(QDate(2026, monthDay / 100, monthDay % 100), QTime(8, 0)));
     const std::vector<bool> keep = data::backupsToKeep(taken, now);
     const std::vector<bool> expected = {true, true, true,  true,  true, true, true, true,
                                         true, true, false, false, true, true, false};
@@ -86,10 +78,8 @@ void TestBackups::backupsAreNamedListedAndDue() {
     QVERIFY(data::backupDue(t.path()));
     const QDir folder(data::backupFolder(t.path()));
     QVERIFY(QDir().mkpath(folder.path()));
-    for (const char* other : {"notes.txt", "VIze-latest.mdb", "Other-2026-01-01-100000.mdb"}) {
-        QFile f(folder.filePath(QString::fromLatin1(other)));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    for (const char* other : {"notes.txt", "VIze-latest.mdb", "Other-2026-01-01-100000.mdb"})
+        testing::writeFile(folder.filePath(QString::fromLatin1(other)), {});
 
     const QDateTime now = QDateTime::currentDateTime();
     const data::BackupResult first = data::backUp(t.path(), now);
@@ -97,7 +87,7 @@ void TestBackups::backupsAreNamedListedAndDue() {
     QVERIFY(QRegularExpression(R"(/backups/VIze\.mdb-\d{4}-\d\d-\d\d-\d{6}\.mdb$)")
                 .match(first.path)
                 .hasMatch());
-    QCOMPARE(scalarIn(first.path, "SELECT COUNT(*) FROM Card").toInt(),
+    QCOMPARE(testing::readIn(first.path, "SELECT COUNT(*) FROM Card").toInt(),
              t.scalar("SELECT COUNT(*) FROM Card").toInt());
     QVERIFY(!data::backupDue(t.path()));
     t.exec("UPDATE Fields SET Load = 0");
@@ -133,24 +123,21 @@ void TestBackups::backupWhileRepliesAreWrittenHoldsEveryCommittedReply() {
     QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
 
     QVERIFY(data::integrityCheck(result.path).sound);
-    const int held = scalarIn(result.path, "SELECT COUNT(*) FROM Log").toInt();
-    QVERIFY(held >= committedBefore);
-    QVERIFY(held <= committedBefore + written);
+    const int held = testing::readIn(result.path, "SELECT COUNT(*) FROM Log").toInt();
+    QVERIFY(held >= committedBefore && held <= committedBefore + written);
     // Every reply up to the copy's moment, none torn: ids run without a gap.
-    QCOMPARE(scalarIn(result.path, "SELECT MAX(RecID) FROM Log").toInt(), held);
+    QCOMPARE(testing::readIn(result.path, "SELECT MAX(RecID) FROM Log").toInt(), held);
     const QString digest = "SELECT group_concat(RecID || ':' || CardID || ':' || Result) FROM "
                            "(SELECT * FROM Log WHERE RecID > %1 - 200 AND RecID <= %1 ORDER BY "
                            "RecID)";
-    QCOMPARE(scalarIn(result.path, digest.arg(held)), t.scalar(digest.arg(held)));
+    QCOMPARE(testing::readIn(result.path, digest.arg(held)), t.scalar(digest.arg(held)));
 }
 
 void TestBackups::unusableBackupFolderIsReported() {
     // Tests run as root, for whom folder permissions do not stop writes: a regular file where
     // the folder should be makes it unusable for anyone.
     testing::TempDatabase t(true);
-    QFile blocker(data::backupFolder(t.path()));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    testing::writeFile(data::backupFolder(t.path()), {});
     const QByteArray before = testing::readFile(t.path());
     const data::BackupResult result = data::backUp(t.path());
     QVERIFY(result.path.isEmpty());
@@ -176,15 +163,11 @@ void TestBackups::damagedPageIsFoundAndNewestGoodBackupRestored() {
     data::closeAllConnections();
 
     QVERIFY(testing::zeroMiddlePage(path));
-    QFile staleLog(path + "-wal");
-    QVERIFY(staleLog.open(QIODevice::WriteOnly));
-    staleLog.write(QByteArray(5000, 'x'));
-    staleLog.close();
+    testing::writeFile(path + "-wal", QByteArray(5000, 'x')); // a stale log
     const QByteArray damagedBytes = testing::readFile(path);
 
     const data::OpenOutcome refused = data::openDatabase(path);
-    QVERIFY(!refused.ok);
-    QVERIFY(refused.damaged);
+    QVERIFY(!refused.ok && refused.damaged);
     QVERIFY2(refused.message.contains(path) && refused.message.contains("damaged"),
              qPrintable(refused.message));
     QCOMPARE(testing::readFile(path), damagedBytes); // the check changed nothing
@@ -270,7 +253,7 @@ void TestBackups::interruptedRestoreLeavesTheOldOrTheNewFile() {
 
     QVERIFY(QFileInfo(path).isFile());
     QVERIFY(data::quickCheck(path).sound);
-    QCOMPARE(scalarIn(path, "SELECT COUNT(*) FROM Card").toInt(), newFile ? 10 : 15);
+    QCOMPARE(testing::readIn(path, "SELECT COUNT(*) FROM Card").toInt(), newFile ? 10 : 15);
     const data::OpenOutcome again = data::openDatabase(path, /*createIfMissing=*/false);
     QVERIFY2(again.ok, qPrintable(again.message));
     data::closeAllConnections();
@@ -299,7 +282,7 @@ void TestBackups::sameBaseNameDatabasesKeepTheirOwnBackups() {
     QCOMPARE(ofOld.size(), 10);
     QVERIFY(QFileInfo(ofMdb.first().path).fileName().startsWith("VIze.mdb-"));
     for (const data::BackupFile& b : ofOld)
-        QCOMPARE(scalarIn(b.path, "SELECT COUNT(*) FROM Card").toInt(), 13);
+        QCOMPARE(testing::readIn(b.path, "SELECT COUNT(*) FROM Card").toInt(), 13);
     QVERIFY(QFile::exists(legacy));
     QCOMPARE(data::newestGoodBackup(mdb)->path, ofMdb.first().path);
 
@@ -344,8 +327,7 @@ void TestBackups::partialFilesOfKilledBackupsGoAndNamesNeverClash() {
     QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
     QCOMPARE(QFileInfo(result.path).fileName(), data::backupFileName(path, now, 2));
     QVERIFY(!QFile::exists(stale) && !QFile::exists(stale + "-journal"));
-    QVERIFY(QFile::exists(busy));
-    QVERIFY(QFile::exists(otherDatabases));
+    QVERIFY(QFile::exists(busy) && QFile::exists(otherDatabases));
 
     writer.unlock(); // its backup was killed
     QCOMPARE(data::removeStalePartials(path), 1);

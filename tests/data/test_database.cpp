@@ -72,14 +72,13 @@ void TestDatabase::newDatabaseIsCreatedWithSettingsAndSample() {
 void TestDatabase::badFilesAreRefusedUntouched_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("random bytes") << "garbage.mdb"
-                                  << "not an SQLite file";
-    QTest::newRow("empty file") << "empty.mdb"
-                                << "not an SQLite file";
-    QTest::newRow("damaged SQLite file") << "truncated.mdb"
-                                         << "damaged";
-    QTest::newRow("another program's SQLite file") << "foreign.sqlite"
-                                                   << "not a Memorant database";
+    const QStringList rows[] = {
+        {"random bytes", "garbage.mdb", "not an SQLite file"},
+        {"empty file", "empty.mdb", "not an SQLite file"},
+        {"damaged SQLite file", "truncated.mdb", "damaged"},
+        {"another program's SQLite file", "foreign.sqlite", "not a Memorant database"}};
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
 
 void TestDatabase::badFilesAreRefusedUntouched() {
@@ -92,11 +91,10 @@ void TestDatabase::badFilesAreRefusedUntouched() {
 
     const data::OpenOutcome outcome = data::openDatabase(path);
     QVERIFY(!outcome.ok);
-    QVERIFY2(outcome.message.contains(path), qPrintable(outcome.message));
-    QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
+    QVERIFY2(outcome.message.contains(path) && outcome.message.contains(reason),
+             qPrintable(outcome.message));
     QCOMPARE(testing::readFile(path), before);
-    QVERIFY(!QFile::exists(path + "-wal"));
-    QVERIFY(!QFile::exists(path + "-shm"));
+    QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-shm"));
     data::closeAllConnections();
 }
 

@@ -48,25 +48,17 @@ const char* kDecks = R"({"1": {"id": 1, "name": "Default"}, "11": {"id": 11, "na
  "Languages"}, "12": {"id": 12, "name": "Languages::French"}, "13": {"id": 13, "name":
  "Geography"}})";
 
-// id, mid, fields (joined by the unit separator), then each card's (deck, ord).
-struct Note {
-    int id;
-    int mid;
-    QStringList fields;
-    QList<QPair<int, int>> cards;
-};
-const QList<Note>& notes() {
-    static const QList<Note> all = {
-        {1, 1001, {"<b>Paris</b>&nbsp;is&amp;", "capital<br>of France"}, {{13, 0}}},
-        {2,
-         1003,
-         {"le chat [sound:chat.mp3]", "<div>the cat</div><img src=\"cat.jpg\">"},
-         {{11, 1}, {12, 0}}},
-        {3, 1002, {"{{c1::Paris}} is the capital of {{c2::France::country}}", "extra"}, {{13, 0}}},
-        {4, 1001, {"<img src=\"x.png\">", "answer"}, {{13, 0}}},
-    };
-    return all;
-}
+// Notes (id, note type, fields joined by the unit separator) and their cards (id, note, deck,
+// ord), with the scheduling values of a card learnt for weeks, which the import leaves behind.
+const char* kNotes = R"(INSERT INTO notes SELECT column1, 'g', column2, 0, 0, '',
+  column3 || char(31) || column4, 0, 0, 0, '' FROM (VALUES
+  (1, 1001, '<b>Paris</b>&nbsp;is&amp;', 'capital<br>of France'),
+  (2, 1003, 'le chat [sound:chat.mp3]', '<div>the cat</div><img src="cat.jpg">'),
+  (3, 1002, '{{c1::Paris}} is the capital of {{c2::France::country}}', 'extra'),
+  (4, 1001, '<img src="x.png">', 'answer')))";
+const char* kCards = R"(INSERT INTO cards SELECT column1, column2, column3, column4, 0, 0, 2, 2,
+  40, 21, 2500, 7, 1, 0, 0, 0, 0, '' FROM (VALUES (100, 1, 13, 0), (101, 2, 11, 1),
+  (102, 2, 12, 0), (103, 3, 13, 0), (104, 4, 13, 0)))";
 
 void run(QSqlDatabase& db, const QString& script) {
     for (const QString& sql : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -89,33 +81,14 @@ void writeCollection(const QString& path, Collection form) {
         const bool newer = form == Collection::Anki21b;
         if (newer)
             run(db, QString::fromLatin1(kNewTables));
-        QSqlQuery col(db);
-        col.prepare(QStringLiteral("INSERT INTO col VALUES (1, 0, 0, 0, ?, 0, 0, 0, '{}', ?, ?, "
-                                   "'{}', '{}')"));
-        col.addBindValue(newer ? 18 : 11);
-        col.addBindValue(newer ? QStringLiteral("{}") : QString::fromLatin1(kModels));
-        col.addBindValue(newer ? QStringLiteral("{}") : QString::fromLatin1(kDecks));
-        QVERIFY(col.exec());
-        int cardId = 100;
-        for (const Note& n : notes()) {
+        const QString col = QStringLiteral("INSERT INTO col VALUES (1, 0, 0, 0, %1, 0, 0, 0, '{}', "
+                                           "'%2', '%3', '{}', '{}')")
+                                .arg(newer ? 18 : 11)
+                                .arg(QString::fromLatin1(newer ? "{}" : kModels),
+                                     QString::fromLatin1(newer ? "{}" : kDecks));
+        for (const QString& sql : {col, QString::fromUtf8(kNotes), QString::fromUtf8(kCards)}) {
             QSqlQuery q(db);
-            q.prepare(
-                QStringLiteral("INSERT INTO notes VALUES (?, 'g', ?, 0, 0, '', ?, 0, 0, 0, '')"));
-            q.addBindValue(n.id);
-            q.addBindValue(n.mid);
-            q.addBindValue(n.fields.join(QChar(0x1F)));
-            QVERIFY(q.exec());
-            for (const auto& [deck, ord] : n.cards) {
-                QSqlQuery c(db);
-                // Scheduling values of a card learnt for weeks, which the import leaves behind.
-                c.prepare(QStringLiteral("INSERT INTO cards VALUES (?, ?, ?, ?, 0, 0, 2, 2, 40, "
-                                         "21, 2500, 7, 1, 0, 0, 0, 0, '')"));
-                c.addBindValue(cardId++);
-                c.addBindValue(n.id);
-                c.addBindValue(deck);
-                c.addBindValue(ord);
-                QVERIFY(c.exec());
-            }
+            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
         }
         db.close();
     }

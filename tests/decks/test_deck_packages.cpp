@@ -130,22 +130,17 @@ void TestDeckPackages::cancelAddsNothing() {
 void TestDeckPackages::hostilePackages_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
-    QTest::newRow("not a zip") << "notzip"
-                               << "not a readable zip archive";
-    QTest::newRow("truncated zip") << "truncated"
-                                   << "not a readable zip archive";
-    QTest::newRow("no collection") << "nocollection"
-                                   << "holds no collection";
-    QTest::newRow("zip bomb ratio") << "bomb"
-                                    << "unpacks to far more than it holds packed";
-    QTest::newRow("zstd bomb ratio") << "zstdbomb"
-                                     << "unpacks to far more than it holds packed";
-    QTest::newRow("not SQLite") << "notsqlite"
-                                << "its collection";
-    QTest::newRow("damaged page") << "damaged"
-                                  << "its collection";
-    QTest::newRow("broken JSON") << "json"
-                                 << "its note types cannot be read";
+    const QStringList rows[] = {
+        {"not a zip", "notzip", "not a readable zip archive"},
+        {"truncated zip", "truncated", "not a readable zip archive"},
+        {"no collection", "nocollection", "holds no collection"},
+        {"zip bomb ratio", "bomb", "unpacks to far more than it holds packed"},
+        {"zstd bomb ratio", "zstdbomb", "unpacks to far more than it holds packed"},
+        {"not SQLite", "notsqlite", "its collection"},
+        {"damaged page", "damaged", "its collection"},
+        {"broken JSON", "json", "its note types cannot be read"}};
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
 
 void TestDeckPackages::hostilePackages() {

@@ -32,33 +32,25 @@ class TestDeckReading : public QObject {
 };
 
 void TestDeckReading::kvtmlFiles_data() {
-    QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("set");
-    QTest::addColumn<QStringList>("cards"); // question, answer, ...
     QTest::addColumn<int>("skipped");
-    QTest::newRow("2.0") << "french.kvtml"
-                         << "KVTML 2.0"
-                         << "French  animals"
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("cards"); // question, answer, ...
+    QTest::addColumn<QString>("set");
+    QTest::newRow("2.0") << "KVTML 2.0" << 1 << "french.kvtml"
                          << QStringList{"the cat",   "le chat",  "the dog", "le chien & la chienne",
                                         "the mouse", "la souris"}
-                         << 1;
+                         << "French  animals";
     QTest::newRow("1.x, titled by its attribute")
-        << "old.kvtml"
-        << "KVTML 1.x"
-        << "Old German" << QStringList{"house", "Haus", "tree", "Baum"} << 1;
+        << "KVTML 1.x" << 1 << "old.kvtml" << QStringList{"house", "Haus", "tree", "Baum"}
+        << "Old German";
     QTest::newRow("a word game's list: the comment asks for the word")
-        << "words.kvtml"
-        << "KVTML 2.0"
-        << "words" << QStringList{"an animal with a long neck", "giraffe"} << 1;
+        << "KVTML 2.0" << 1 << "words.kvtml" << QStringList{"an animal with a long neck", "giraffe"}
+        << "words";
     QTest::newRow("declared UTF-8, written in Windows-1252")
-        << "cp1252.kvtml"
-        << "KVTML 2.0" << QStringLiteral("Café")
-        << QStringList{QStringLiteral("naïve"), QStringLiteral("€ price")} << 0;
+        << "KVTML 2.0" << 0 << "cp1252.kvtml" << QStringList{"naïve", "€ price"} << "Café";
     QTest::newRow("declared Latin-1")
-        << "latin1.kvtml"
-        << "KVTML 2.0"
-        << "latin1" << QStringList{QStringLiteral("grün"), "green"} << 0;
+        << "KVTML 2.0" << 0 << "latin1.kvtml" << QStringList{"grün", "green"} << "latin1";
 }
 
 void TestDeckReading::kvtmlFiles() {
@@ -111,20 +103,20 @@ void TestDeckReading::kvtmlRefusals() {
 
 void TestDeckReading::fieldText_data() {
     QTest::addColumn<QString>("html");
-    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("sounds");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("images");
-    QTest::newRow("entities") << "a&nbsp;b &lt;c&gt; &amp;amp; &#233;&#x20AC; &bogus;"
-                              << QStringLiteral("a b <c> &amp; é€ &bogus;") << 0 << 0;
+    QTest::newRow("entities") << "a&nbsp;b &lt;c&gt; &amp;amp; &#233;&#x20AC; &bogus;" << 0
+                              << QStringLiteral("a b <c> &amp; é€ &bogus;") << 0;
     QTest::newRow("a crafted number")
-        << "&#0;&#xD800;&#99999999;" << QStringLiteral("\uFFFD\uFFFD\uFFFD") << 0 << 0;
-    QTest::newRow("breaks and blocks") << "one<br>two<BR/>three<div>four</div>\nfive\u00a0six"
-                                       << "one two three four five six" << 0 << 0;
+        << "&#0;&#xD800;&#99999999;" << 0 << QStringLiteral("\uFFFD\uFFFD\uFFFD") << 0;
+    QTest::newRow("breaks and blocks") << "one<br>two<BR/>three<div>four</div>\nfive\u00a0six" << 0
+                                       << "one two three four five six" << 0;
     QTest::newRow("tags, scripts and comments")
-        << "<span style=\"x\">red</span><script>alert(1)</script><!-- note --> <i>bold</i>"
-        << "red bold" << 0 << 0;
+        << "<span style=\"x\">red</span><script>alert(1)</script><!-- note --> <i>bold</i>" << 0
+        << "red bold" << 0;
     QTest::newRow("media") << "[sound:a.mp3]word <img src=\"a.png\"><IMG src='b.jpg'/>[sound:b]"
-                           << "word" << 2 << 2;
+                           << 2 << "word" << 2;
 }
 
 void TestDeckReading::fieldText() {
@@ -137,15 +129,13 @@ void TestDeckReading::fieldText() {
 
 void TestDeckReading::cloze_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("question");
     QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("question");
     QTest::newRow("hint and order")
-        << "{{c2::Paris}} lies on the {{c1::Seine::river}}."
-        << QStringLiteral("[\u2026] lies on the [river].") << QStringList{"Paris", "Seine"};
-    QTest::newRow("no deletion") << "plain"
-                                 << "plain" << QStringList{};
-    QTest::newRow("unclosed") << "{{c1::open"
-                              << "{{c1::open" << QStringList{};
+        << "{{c2::Paris}} lies on the {{c1::Seine::river}}." << QStringList{"Paris", "Seine"}
+        << QStringLiteral("[\u2026] lies on the [river].");
+    QTest::newRow("no deletion") << "plain" << QStringList{} << "plain";
+    QTest::newRow("unclosed") << "{{c1::open" << QStringList{} << "{{c1::open";
 }
 
 void TestDeckReading::cloze() {
@@ -157,15 +147,15 @@ void TestDeckReading::cloze() {
 
 void TestDeckReading::exportReadsBack() {
     testing::TempDatabase t;
-    const qint64 set = t.addSet(QStringLiteral("Tricky <&> \"set\""));
+    const qint64 set = t.addSet("Tricky <&> \"set\"");
     const QStringList texts = {QStringLiteral("a & b < c"), QStringLiteral("\"quoted\" 'x'"),
                                QStringLiteral("ümlaut ✓"), QStringLiteral("a  two  blanks")};
     for (const QString& text : texts)
-        t.addCard(text, text + QStringLiteral("!"), set);
+        t.addCard(text, text + "!", set);
     // XML has no place for most control characters: one becomes a blank, not a broken file.
-    t.addCard(QStringLiteral("bell\aring"), QStringLiteral("x"), set);
-    const qint64 multi = t.addCard(QStringLiteral("Primes"), QStringLiteral("Multi"), set);
-    t.addAnswers(multi, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("5")});
+    t.addCard("bell\aring", "x", set);
+    const qint64 multi = t.addCard("Primes", "Multi", set);
+    t.addAnswers(multi, {"2", "3", "5"});
     const QString path = t.dir() + QStringLiteral("/out.kvtml");
     QCOMPARE(decks::writeKvtml(t.db(), QStringLiteral("Tricky <&> \"set\""), path), 6);
 

@@ -56,14 +56,6 @@ QString digest(const QSqlDatabase& db) {
     return out;
 }
 
-QStringList column(const TempDatabase& t, const QString& sql, const QVariantList& binds = {}) {
-    QStringList out;
-    QSqlQuery q = data::exec(t.db(), sql, binds);
-    while (q.next())
-        out << q.value(0).toString();
-    return out;
-}
-
 int count(const TempDatabase& t, const QString& sql, const QVariantList& binds = {}) {
     return t.scalar(sql, binds).toInt();
 }
@@ -134,19 +126,19 @@ QString TestExchange::exportFrom(bool sample, const std::function<void(TempDatab
 
 QString TestExchange::exportVerbs() {
     return exportFrom(false, [](TempDatabase& s) {
-        const qint64 set = s.addSet(QStringLiteral("Verbs"));
-        s.addCard(QStringLiteral("a"), QStringLiteral("b"), set);
-        s.addCard(QStringLiteral("c"), QStringLiteral("d"), set);
-        const qint64 multi = s.addCard(QStringLiteral("Colours"), QStringLiteral("Multi"), set);
-        s.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("green")});
+        const qint64 set = s.addSet("Verbs");
+        s.addCard("a", "b", set);
+        s.addCard("c", "d", set);
+        const qint64 multi = s.addCard("Colours", "Multi", set);
+        s.addAnswers(multi, {"red", "green"});
     });
 }
 
 void TestExchange::exportWritesTheFormat() {
     t = std::make_unique<TempDatabase>();
-    const qint64 set = t->addSet(QStringLiteral("Verbs"));
-    t->addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
-    t->addCard(QStringLiteral("to see"), QStringLiteral("sehen"), set);
+    const qint64 set = t->addSet("Verbs");
+    t->addCard("to go", "gehen", set);
+    t->addCard("to see", "sehen", set);
     // A card's own CurStatus never travels: the column default does. Nor does a set's voice
     // (what one machine has installed): the layout stays as it was.
     t->exec(QStringLiteral("UPDATE Card SET CurStatus = 7, Active = 5"));
@@ -160,12 +152,10 @@ void TestExchange::exportWritesTheFormat() {
     const QStringList lines = linesOf(path);
     QCOMPARE(lines.size(), 162);
     QVERIFY(lines[0].startsWith(QLatin1Char(' ')) && lines[0].trimmed().toInt() > 0);
-    QCOMPARE(lines[1], QStringLiteral("to go"));
-    QCOMPARE(lines[3], QStringLiteral(" 0 "));  // line 4: C_CurStatus default
-    QCOMPARE(lines[11], QStringLiteral(" 1 ")); // line 12: C_Active default
-    QCOMPARE(lines[13], QStringLiteral(" 0 ")); // not a set
-    QCOMPARE(lines[2 * 27 + 14], QStringLiteral("Verbs"));
-    QCOMPARE(lines[2 * 27 + 16], QStringLiteral("True"));
+    // Lines 4 and 12 hold the CurStatus and Active defaults, line 14 says "not a set".
+    QCOMPARE((QStringList{lines[1], lines[3], lines[11], lines[13], lines[2 * 27 + 14],
+                          lines[2 * 27 + 16]}),
+             (QStringList{"to go", " 0 ", " 1 ", " 0 ", "Verbs", "True"}));
     for (int i = 135; i < 162; ++i)
         QVERIFY2(lines[i].isEmpty(), qPrintable(QString::number(i + 1)));
     // Even without answer lists the companion names the forms of dates and numbers.
@@ -173,7 +163,7 @@ void TestExchange::exportWritesTheFormat() {
     QCOMPARE(companion.size(), 2);
     QCOMPARE(companion[1],
              QStringLiteral("forms\tM/d/yyyy\t%1\t.").arg(exchange::ValueForms(kUs).timeFormat()));
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ExportBuffer")), 0);
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM ExportBuffer"), 0);
 
     // A second export in the same run writes the very same file.
     exporter.run(path);
@@ -189,35 +179,35 @@ void TestExchange::emptyDatabaseExportsOnlyTheTerminatingBlock() {
 
 void TestExchange::importingOwnExportAddsCopiesOnce() {
     t = std::make_unique<TempDatabase>(true);
-    const qint64 reserved = t->addSet(QStringLiteral("*set0"));
-    t->addCard(QStringLiteral("q"), QStringLiteral("a"), reserved);
-    t->exec(QStringLiteral("UPDATE Set1 SET Voice = 'de'"));
+    const qint64 reserved = t->addSet("*set0");
+    t->addCard("q", "a", reserved);
+    t->exec("UPDATE Set1 SET Voice = 'de'");
     const QString path = files->filePath(QStringLiteral("x.txt"));
     exchange::Export(t->db(), exchange::ValueForms(kUs)).run(path);
-    const int cards = count(*t, QStringLiteral("SELECT COUNT(*) FROM Card"));
+    const int cards = count(*t, "SELECT COUNT(*) FROM Card");
 
     const exchange::ImportOutcome first = importInto(*t, path, false);
     QCOMPARE(first.setsAdded, 1);
-    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"Capitals of Europe", "*set0", "Capitals of Europe1"}));
     // The new set speaks with the database's voice.
-    QCOMPARE(column(*t, QStringLiteral("SELECT ifnull(Voice, '-') FROM Set1 ORDER BY Set_ID")),
+    QCOMPARE(t->column("SELECT ifnull(Voice, '-') FROM Set1 ORDER BY Set_ID"),
              (QStringList{"de", "de", "-"}));
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card")), 2 * cards - 1);
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM Card"), 2 * cards - 1);
     QCOMPARE(count(*t,
-                   QStringLiteral("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s "
-                                  "ON s.Set_ID = r.Set_ID WHERE s.SetName = ?"),
+                   "SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s "
+                   "ON s.Set_ID = r.Set_ID WHERE s.SetName = ?",
                    {QStringLiteral("Capitals of Europe1")}),
              cards - 1);
     // The carriers of the rows that were there before are empty.
     QCOMPARE(
         count(*t,
-              QStringLiteral("SELECT COUNT(*) FROM Card WHERE Card_ID <= ? AND "
-                             "SpareID IS NOT ''"),
+              "SELECT COUNT(*) FROM Card WHERE Card_ID <= ? AND "
+              "SpareID IS NOT ''",
               {t->scalar(QStringLiteral("SELECT MAX(Card_ID) FROM Card")).toInt() - (cards - 1)}),
         0);
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Set1 WHERE SetName NOT LIKE '%1' "
-                                      "AND SpareID IS NOT ''")),
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM Set1 WHERE SetName NOT LIKE '%1' "
+                       "AND SpareID IS NOT ''"),
              0);
 
     for (const char* table : {"ImportBuffer", "BufferCard", "BufferSet1", "BufferSet_Card_rel",
@@ -232,10 +222,10 @@ void TestExchange::importingOwnExportAddsCopiesOnce() {
 
 void TestExchange::twiceTakenNameIsLeftOutWithCardsAndLog() {
     t = std::make_unique<TempDatabase>();
-    const qint64 a = t->addSet(QStringLiteral("A"));
-    const qint64 a1 = t->addSet(QStringLiteral("A1"));
-    const qint64 inA = t->addCard(QStringLiteral("only in A"), QStringLiteral("x"), a);
-    const qint64 inA1 = t->addCard(QStringLiteral("only in A1"), QStringLiteral("y"), a1);
+    const qint64 a = t->addSet("A");
+    const qint64 a1 = t->addSet("A1");
+    const qint64 inA = t->addCard("only in A", "x", a);
+    const qint64 inA1 = t->addCard("only in A1", "y", a1);
     t->exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
                            "('2024-01-02', 'A', ?, 'Correct'), ('2024-01-03', 'A1', ?, 'Wrong')"),
             {inA, inA1});
@@ -244,20 +234,19 @@ void TestExchange::twiceTakenNameIsLeftOutWithCardsAndLog() {
 
     const exchange::ImportOutcome done = importInto(*t, path, true);
     // "A" would become "A1", which is taken: it stays out with its card and log row.
-    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"A", "A1", "A11"}));
     QCOMPARE(done.cardsAdded, 1);
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card WHERE Question = ?"),
-                   {QStringLiteral("only in A")}),
-             1);
-    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Log ORDER BY RecID")),
-             (QStringList{"A", "A1", "A11"}));
+    QCOMPARE(
+        count(*t, "SELECT COUNT(*) FROM Card WHERE Question = ?", {QStringLiteral("only in A")}),
+        1);
+    QCOMPARE(t->column("SELECT SetName FROM Log ORDER BY RecID"), (QStringList{"A", "A1", "A11"}));
 }
 
 void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
     const QString path = exportFrom(false, [](TempDatabase& s) {
-        const qint64 set = s.addSet(QStringLiteral("Verbs"));
-        const qint64 card = s.addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
+        const qint64 set = s.addSet("Verbs");
+        const qint64 card = s.addCard("to go", "gehen", set);
         s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
                               "('2024-01-02', 'Verbs', ?, 'Correct'), "
                               "('2024-01-03', 'Verbs', ?, 'Wrong')"),
@@ -265,41 +254,41 @@ void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
     });
     t = std::make_unique<TempDatabase>();
     importInto(*t, path, false);
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Log")), 0);
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM Log"), 0);
 
     t.reset(); // one main connection at a time
     t = std::make_unique<TempDatabase>();
     const exchange::ImportOutcome done = importInto(*t, path, true);
     QCOMPARE(done.logRowsAdded, 1);
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Log l JOIN Card c ON c.Card_ID = "
-                                      "l.CardID WHERE c.Question = 'to go' AND l.SetName = "
-                                      "'Verbs' AND l.\"Date\" = '2024-01-02'")),
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM Log l JOIN Card c ON c.Card_ID = "
+                       "l.CardID WHERE c.Question = 'to go' AND l.SetName = "
+                       "'Verbs' AND l.\"Date\" = '2024-01-02'"),
              1);
 }
 
 void TestExchange::sharedCardsAndNamesTheFileKeeps() {
     const QString path = exportFrom(false, [](TempDatabase& s) {
-        const qint64 a = s.addSet(QStringLiteral("A"));
-        const qint64 a1 = s.addSet(QStringLiteral("A1"));
-        const qint64 b = s.addSet(QStringLiteral("B"));
-        const qint64 c = s.addSet(QStringLiteral("äpfel"));
-        const qint64 shared = s.addCard(QStringLiteral("shared"), QStringLiteral("s"), a1);
+        const qint64 a = s.addSet("A");
+        const qint64 a1 = s.addSet("A1");
+        const qint64 b = s.addSet("B");
+        const qint64 c = s.addSet("äpfel");
+        const qint64 shared = s.addCard("shared", "s", a1);
         s.relate(b, shared);
         s.relate(a, shared); // "A" is left out below
-        s.addCard(QStringLiteral("apple"), QStringLiteral("Apfel"), c);
+        s.addCard("apple", "Apfel", c);
     });
     t = std::make_unique<TempDatabase>();
-    t->addSet(QStringLiteral("A"));
-    t->addSet(QStringLiteral("ÄPFEL"));
+    t->addSet("A");
+    t->addSet("ÄPFEL");
     importInto(*t, path, false);
 
-    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"A", "ÄPFEL", "A1", "B", "äpfel1"}));
     // One copy of the shared card, tied once to each added set that holds it.
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM Card WHERE Question = 'shared'")), 1);
-    QCOMPARE(column(*t, QStringLiteral("SELECT s.SetName FROM Set_Card_rel r JOIN Set1 s ON "
-                                       "s.Set_ID = r.Set_ID JOIN Card c ON c.Card_ID = r.Card_ID "
-                                       "WHERE c.Question = 'shared' ORDER BY s.Set_ID")),
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM Card WHERE Question = 'shared'"), 1);
+    QCOMPARE(t->column("SELECT s.SetName FROM Set_Card_rel r JOIN Set1 s ON "
+                       "s.Set_ID = r.Set_ID JOIN Card c ON c.Card_ID = r.Card_ID "
+                       "WHERE c.Question = 'shared' ORDER BY s.Set_ID"),
              (QStringList{"A1", "B"}));
 }
 
@@ -369,39 +358,29 @@ void TestExchange::brokenFilesAreRefusedWithTheirLine_data() {
     QTest::addColumn<QString>("says");
     const QString whole = QStringLiteral("its %1 lines are not whole records of 27 lines; the "
                                          "last record, from line %2, breaks off at line %1");
-    QTest::newRow("cut at a record boundary")
-        << ""
-        << "was cut short. Its last block of 27 lines, empty at the end of every export, "
-           "holds data (line 189)";
-    QTest::newRow("cut mid-record") << "" << whole.arg(150).arg(136);
-    QTest::newRow("a line deleted") << "" << whole.arg(215).arg(190);
-    QTest::newRow("extra lines") << "" << whole.arg(218).arg(217);
-    QTest::newRow("UTF-16, cut mid-record") << "" << whole.arg(150).arg(136);
-    QTest::newRow("CR only, a line deleted") << "" << whole.arg(215).arg(190);
-    QTest::newRow("a stray byte") << ""
-                                  << "line 2 holds a byte that is not UTF-8";
-    QTest::newRow("a NUL character") << ""
-                                     << "line 2 holds a NUL character";
-    QTest::newRow("a text too long") << ""
-                                     << "line 2 holds a text of 1000001 characters";
-    QTest::newRow("no record of any kind") << ""
-                                           << "none of its records is a card";
-    QTest::newRow("companion lists a card twice") << ""
-                                                  << "line 9 lists the card";
-    QTest::newRow("companion answers a plain card") << ""
-                                                    << "line 3 gives answers to the card";
-    QTest::newRow("missing") << "missing.txt"
-                             << "does not exist";
-    QTest::newRow("fewer than one block") << "short.txt"
-                                          << "fewer than one block";
-    QTest::newRow("id not a number") << "bad-id.txt"
-                                     << "line 28 holds \" x1 \"";
-    QTest::newRow("not a number") << "bad-number.txt"
-                                  << "line 35 holds \" 0.5.1 \"";
-    QTest::newRow("impossible date") << "bad-date.txt"
-                                     << "line 105 holds \"2024-02-31\"";
-    QTest::newRow("one id, two cards") << "duplicate-card.txt"
-                                       << "more than one card";
+    const QString cut = "was cut short. Its last block of 27 lines, empty at the end of every "
+                        "export, holds data (line 189)";
+    const QStringList rows[] = {
+        {"cut at a record boundary", "", cut},
+        {"cut mid-record", "", whole.arg(150).arg(136)},
+        {"a line deleted", "", whole.arg(215).arg(190)},
+        {"extra lines", "", whole.arg(218).arg(217)},
+        {"UTF-16, cut mid-record", "", whole.arg(150).arg(136)},
+        {"CR only, a line deleted", "", whole.arg(215).arg(190)},
+        {"a stray byte", "", "line 2 holds a byte that is not UTF-8"},
+        {"a NUL character", "", "line 2 holds a NUL character"},
+        {"a text too long", "", "line 2 holds a text of 1000001 characters"},
+        {"no record of any kind", "", "none of its records is a card"},
+        {"companion lists a card twice", "", "line 9 lists the card"},
+        {"companion answers a plain card", "", "line 3 gives answers to the card"},
+        {"missing", "missing.txt", "does not exist"},
+        {"fewer than one block", "short.txt", "fewer than one block"},
+        {"id not a number", "bad-id.txt", "line 28 holds \" x1 \""},
+        {"not a number", "bad-number.txt", "line 35 holds \" 0.5.1 \""},
+        {"impossible date", "bad-date.txt", "line 105 holds \"2024-02-31\""},
+        {"one id, two cards", "duplicate-card.txt", "more than one card"}};
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
 
 void TestExchange::brokenFilesAreRefusedWithTheirLine() {
@@ -422,7 +401,7 @@ void TestExchange::brokenFilesAreRefusedWithTheirLine() {
         QVERIFY2(file.isEmpty() || e.message().contains(file), qPrintable(e.message()));
     }
     QCOMPARE(digest(t->db()), before);
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM ImportBuffer")), 0);
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM ImportBuffer"), 0);
 }
 
 void TestExchange::otherWritersFilesAreRead_data() {
@@ -445,7 +424,7 @@ void TestExchange::otherWritersFilesAreRead() {
     t = std::make_unique<TempDatabase>();
     const exchange::ImportOutcome done = importInto(*t, path, true);
     QCOMPARE(done.cardsAdded, cards);
-    QCOMPARE(column(*t, QStringLiteral("SELECT Question FROM Card ORDER BY Card_ID")),
+    QCOMPARE(t->column("SELECT Question FROM Card ORDER BY Card_ID"),
              (QStringList{"a", "c", "Colours"}.mid(0, cards)));
     QVERIFY2(note.isEmpty() == done.lastBlockNote.isEmpty() && done.lastBlockNote.contains(note),
              qPrintable(done.lastBlockNote));
@@ -455,8 +434,8 @@ void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales() {
     // Day first, slashes, a decimal comma: read wrongly, nothing would fail.
     const exchange::ValueForms there{QLocale(QStringLiteral("es_ES"))};
     const QString path = exportFrom(false, [](TempDatabase& s) { // under en_US
-        const qint64 set = s.addSet(QStringLiteral("Verbs"));
-        const qint64 card = s.addCard(QStringLiteral("to go"), QStringLiteral("gehen"), set);
+        const qint64 set = s.addSet("Verbs");
+        const qint64 card = s.addCard("to go", "gehen", set);
         s.exec(QStringLiteral("UPDATE Card SET Rating = 1234.25 WHERE Card_ID = ?"), {card});
         s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
                               "('2026-11-03', 'Verbs', ?, 'Correct'), "
@@ -465,9 +444,9 @@ void TestExchange::datesAndNumbersKeepTheirMeaningAcrossLocales() {
     });
     t = std::make_unique<TempDatabase>();
     exchange::Import(t->db(), there).run(path, true);
-    QCOMPARE(column(*t, QStringLiteral("SELECT \"Date\" FROM Log ORDER BY RecID")),
+    QCOMPARE(t->column("SELECT \"Date\" FROM Log ORDER BY RecID"),
              (QStringList{"2026-11-03", "2026-11-30T14:05:06"}));
-    QCOMPARE(column(*t, QStringLiteral("SELECT Rating FROM Card")), QStringList{"1234.25"});
+    QCOMPARE(t->column("SELECT Rating FROM Card"), QStringList{"1234.25"});
 
     // Without the companion the dates are not readable here, but without the log they are
     // not read at all.
@@ -494,12 +473,12 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
     const QString path = exportFrom(
         true,
         [&](TempDatabase& s) {
-            const qint64 set = s.addSet(QStringLiteral("Wörter"));
+            const qint64 set = s.addSet("Wörter");
             for (const QString& text : texts)
-                s.addCard(text, text + QStringLiteral("!"), set);
-            s.addCard(QStringLiteral("two\nlines"), QStringLiteral("x"), set);
-            const qint64 multi = s.addCard(QStringLiteral("Colours"), QStringLiteral("Multi"), set);
-            s.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("grün")});
+                s.addCard(text, text + "!", set);
+            s.addCard("two\nlines", "x", set);
+            const qint64 multi = s.addCard("Colours", "Multi", set);
+            s.addAnswers(multi, {"red", "grün"});
             s.exec(QStringLiteral("UPDATE Card SET ShowOrder = 1 WHERE Card_ID = ?"), {multi});
             s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
                                   "VALUES ('2024-03-04', 'Wörter', ?, 'Correct')"),
@@ -512,7 +491,7 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
     t = std::make_unique<TempDatabase>(true);
     const exchange::ImportOutcome done = importInto(*t, path, true);
     QVERIFY(done.companionNote.isEmpty());
-    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1 ORDER BY Set_ID")),
+    QCOMPARE(t->column("SELECT SetName FROM Set1 ORDER BY Set_ID"),
              (QStringList{"Capitals of Europe", "Capitals of Europe1", "Wörter"}));
     const QString ofSet = QStringLiteral(
         "SELECT c.%1 FROM Card c JOIN Set_Card_rel r ON r.Card_ID = c.Card_ID JOIN Set1 s ON "
@@ -522,16 +501,16 @@ void TestExchange::roundTripKeepsEveryTextAndAnswerList() {
         answers << text + QStringLiteral("!");
     questions << QStringLiteral("two lines") << QStringLiteral("Colours");
     answers << QStringLiteral("x") << QStringLiteral("Multi");
-    QCOMPARE(column(*t, ofSet.arg(QStringLiteral("Question"))), questions);
-    QCOMPARE(column(*t, ofSet.arg(QStringLiteral("Answer"))), answers);
-    QCOMPARE(column(*t, QStringLiteral("SELECT a.M_Answer FROM MultipleAnswers a JOIN Card c ON "
-                                       "c.Card_ID = a.Card_ID WHERE c.Question = 'Colours' "
-                                       "ORDER BY a.rowid")),
+    QCOMPARE(t->column(ofSet.arg(QStringLiteral("Question"))), questions);
+    QCOMPARE(t->column(ofSet.arg(QStringLiteral("Answer"))), answers);
+    QCOMPARE(t->column("SELECT a.M_Answer FROM MultipleAnswers a JOIN Card c ON "
+                       "c.Card_ID = a.Card_ID WHERE c.Question = 'Colours' "
+                       "ORDER BY a.rowid"),
              (QStringList{"red", "grün"}));
-    QCOMPARE(count(*t, QStringLiteral("SELECT ShowOrder FROM Card WHERE Question = 'Colours'")), 1);
+    QCOMPARE(count(*t, "SELECT ShowOrder FROM Card WHERE Question = 'Colours'"), 1);
     // The sample's multiple-answer card came back with its answers too.
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 2 * 3 + 2);
-    QCOMPARE(column(*t, QStringLiteral("SELECT SetName || ' ' || \"Date\" FROM Log")),
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM MultipleAnswers"), 2 * 3 + 2);
+    QCOMPARE(t->column("SELECT SetName || ' ' || \"Date\" FROM Log"),
              QStringList{QStringLiteral("Wörter 2024-03-04")});
 }
 
@@ -544,7 +523,7 @@ void TestExchange::companionOfAnotherFileIsIgnored() {
     const exchange::ImportOutcome done = importInto(*t, path, false);
     QVERIFY2(done.companionNote.contains(QStringLiteral("was ignored")),
              qPrintable(done.companionNote));
-    QCOMPARE(count(*t, QStringLiteral("SELECT COUNT(*) FROM MultipleAnswers")), 0);
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM MultipleAnswers"), 0);
     QVERIFY(done.cardsAdded > 0);
     QVERIFY(exchange::multiWithoutAnswersNote(done).startsWith(QStringLiteral("1 ")));
 }
@@ -553,8 +532,8 @@ void TestExchange::lenientReader() {
     // LF line ends, Windows-1252 bytes, a decimal comma, a number without its zero and a
     // local date: as a file from another program may hold them.
     const QString path = exportFrom(false, [](TempDatabase& s) {
-        const qint64 set = s.addSet(QStringLiteral("Cafe"));
-        const qint64 card = s.addCard(QStringLiteral("Strasse"), QStringLiteral("street"), set);
+        const qint64 set = s.addSet("Cafe");
+        const qint64 card = s.addCard("Strasse", "street", set);
         s.exec(QStringLiteral("UPDATE Card SET Rating = 0.25 WHERE Card_ID = ?"), {card});
         s.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
                               "VALUES ('2024-03-04', 'Cafe', ?, 'Correct')"),
@@ -574,10 +553,9 @@ void TestExchange::lenientReader() {
 
     t = std::make_unique<TempDatabase>();
     importInto(*t, path, true);
-    QCOMPARE(column(*t, QStringLiteral("SELECT SetName FROM Set1")), QStringList{"Café"});
-    QCOMPARE(column(*t, QStringLiteral("SELECT Question || ' ' || Rating FROM Card")),
-             QStringList{"Straße 0.25"});
-    QCOMPARE(column(*t, QStringLiteral("SELECT \"Date\" FROM Log")), QStringList{"2024-03-04"});
+    QCOMPARE(t->column("SELECT SetName FROM Set1"), QStringList{"Café"});
+    QCOMPARE(t->column("SELECT Question || ' ' || Rating FROM Card"), QStringList{"Straße 0.25"});
+    QCOMPARE(t->column("SELECT \"Date\" FROM Log"), QStringList{"2024-03-04"});
 }
 
 QTEST_GUILESS_MAIN(TestExchange)

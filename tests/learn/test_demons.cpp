@@ -3,8 +3,6 @@
 #include "learn/LessonState.h"
 #include "support/WindowFixture.h"
 
-#include <QSqlQuery>
-
 namespace {
 
 // Cards answered wrongly at least once are the candidates, the lowest rating first.
@@ -15,10 +13,9 @@ void makeHard(testing::WindowFixture& f, qint64 card, double rating, double inco
 
 QList<qint64> marked(testing::WindowFixture& f) {
     QList<qint64> ids;
-    QSqlQuery q(f.t.db());
-    q.exec("SELECT Card_ID FROM Card WHERE Demons = 1 ORDER BY Card_ID");
-    while (q.next())
-        ids << q.value(0).toLongLong();
+    for (const QString& id :
+         f.t.column("SELECT Card_ID FROM Card WHERE Demons = 1 ORDER BY Card_ID"))
+        ids << id.toLongLong();
     return ids;
 }
 

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QTableView>
 #include <QtTest>
 #include <memory>
@@ -36,13 +35,8 @@ struct ManagerFixture : testing::WindowFixture {
             values << (form->sets->index(r, 2).data(Qt::CheckStateRole).toInt() == Qt::Checked);
         return values;
     }
-    QList<int> stored() const {
-        QList<int> values;
-        QSqlQuery q(t.db());
-        q.exec("SELECT IncludeInDeamons FROM Set1 ORDER BY SetName");
-        while (q.next())
-            values << q.value(0).toInt();
-        return values;
+    QStringList stored() const {
+        return t.column("SELECT IncludeInDeamons FROM Set1 ORDER BY SetName");
     }
 
     QPointer<learn::Form3> form;
@@ -91,27 +85,27 @@ void TestDemonsManager::ticksStoredOnApplyOnly() {
     QVERIFY(f.form->sets->setData(f.form->sets->index(1, 2), Qt::Checked, Qt::CheckStateRole));
     QVERIFY(f.form->sets->setData(f.form->sets->index(0, 2), Qt::Unchecked, Qt::CheckStateRole));
     QCOMPARE(f.included(), (QList<int>{0, 1, 1}));
-    QCOMPARE(f.stored(), (QList<int>{1, 0, 1}));
+    QCOMPARE(f.stored(), (QStringList{"1", "0", "1"}));
     QVERIFY(f.form->Command3->isEnabled());
     if (apply)
         QTest::mouseClick(f.form->Command3, Qt::LeftButton);
     else
         f.form->close();
     QTRY_VERIFY(!f.form); // closed and gone
-    QCOMPARE(f.stored(), apply ? (QList<int>{0, 1, 1}) : (QList<int>{1, 0, 1}));
+    QCOMPARE(f.stored(), apply ? (QStringList{"0", "1", "1"}) : (QStringList{"1", "0", "1"}));
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 
 void TestDemonsManager::selectAllAndClearAll() {
     ManagerFixture f;
     QTest::mouseClick(f.form->Command1, Qt::LeftButton);
-    QCOMPARE(f.stored(), (QList<int>{0, 0, 0}));
+    QCOMPARE(f.stored(), (QStringList{"0", "0", "0"}));
     QCOMPARE(f.included(), (QList<int>{0, 0, 0}));
     QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM qSortedCards").toInt(), 0);
     QVERIFY(f.form->isVisible()); // no Apply needed, and the window stays
 
     QTest::mouseClick(f.form->Command2, Qt::LeftButton);
-    QCOMPARE(f.stored(), (QList<int>{1, 1, 1}));
+    QCOMPARE(f.stored(), (QStringList{"1", "1", "1"}));
     QCOMPARE(f.included(), (QList<int>{1, 1, 1}));
     QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM qSortedCards").toInt(), 1);
 }

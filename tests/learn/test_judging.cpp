@@ -19,24 +19,17 @@ class TestJudging : public QObject {
 
 void TestJudging::forgivingComparison_data() {
     QTest::addColumn<QString>("reply");
-    QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("exact");
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("capitals");
     QTest::addColumn<bool>("blanks");
-    QTest::newRow("case of a letter") << "hund"
-                                      << "Hund" << false << true << false;
-    QTest::newRow("accented capitals") << "école"
-                                       << "ÉCOLE" << false << true << false;
-    QTest::newRow("blanks at the ends") << " Paris  "
-                                        << "Paris" << false << false << true;
-    QTest::newRow("a run of blanks") << "New  York"
-                                     << "New York" << false << false << true;
-    QTest::newRow("a blank is not nothing") << "NewYork"
-                                            << "New York" << false << false << false;
-    QTest::newRow("same") << "Paris"
-                          << "Paris" << true << true << true;
-    QTest::newRow("empty answer") << ""
-                                  << "" << false << false << false;
+    QTest::newRow("case of a letter") << "hund" << false << "Hund" << true << false;
+    QTest::newRow("accented capitals") << "école" << false << "ÉCOLE" << true << false;
+    QTest::newRow("blanks at the ends") << " Paris  " << false << "Paris" << false << true;
+    QTest::newRow("a run of blanks") << "New  York" << false << "New York" << false << true;
+    QTest::newRow("a blank is not nothing") << "NewYork" << false << "New York" << false << false;
+    QTest::newRow("same") << "Paris" << true << "Paris" << true << true;
+    QTest::newRow("empty answer") << "" << false << "" << false << false;
 }
 
 // Each box forgives only its own kind of difference; both off is exact.
@@ -56,30 +49,18 @@ void TestJudging::diffMarksWholeCharacters_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("marks"); // the marked columns' kinds, sorted: + - ~
-    QTest::newRow("insertion") << "Parris"
-                               << "Paris"
-                               << "+";
-    QTest::newRow("deletion") << "Pars"
-                              << "Paris"
-                              << "-";
-    QTest::newRow("swap") << "Pairs"
-                          << "Paris"
-                          << "+-";
-    QTest::newRow("combining accent") << "ecole"
-                                      << "e\u0301cole"
-                                      << "~";
-    QTest::newRow("precomposed accent") << "ecole"
-                                        << "école"
-                                        << "~";
-    QTest::newRow("emoji with a skin tone") << "ok 👍"
-                                            << "ok 👍🏽"
-                                            << "~";
-    QTest::newRow("no reply") << ""
-                              << "ab"
-                              << "--";
-    QTest::newRow("same") << "Paris"
-                          << "Paris"
-                          << "";
+    const QStringList rows[] = {
+        {"insertion", "Parris", "Paris", "+"},
+        {"deletion", "Pars", "Paris", "-"},
+        {"swap", "Pairs", "Paris", "+-"},
+        {"combining accent", "ecole", "e\u0301cole", "~"},
+        {"precomposed accent", "ecole", "école", "~"},
+        {"emoji with a skin tone", "ok 👍", "ok 👍🏽", "~"},
+        {"no reply", "", "ab", "--"},
+        {"same", "Paris", "Paris", ""},
+    };
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
 }
 
 void TestJudging::diffMarksWholeCharacters() {

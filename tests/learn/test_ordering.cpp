@@ -58,14 +58,10 @@ QVariant orderOf(testing::TempDatabase& t, qint64 id) {
 void TestOrdering::reorderArray_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("N=0") << ""
-                         << "";
-    QTest::newRow("N=2") << "ab"
-                         << "ab";
-    QTest::newRow("N=3") << "abc"
-                         << "bac";
-    QTest::newRow("N=6") << "abcdef"
-                         << "edcbaf";
+    const QStringList rows[] = {
+        {"N=0", "", ""}, {"N=2", "ab", "ab"}, {"N=3", "abc", "bac"}, {"N=6", "abcdef", "edcbaf"}};
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
 
 void TestOrdering::reorderArray() {

@@ -8,7 +8,6 @@
 #include "present/MessageBoxDialogs.h"
 #include "speech/AudioPlayback.h"
 
-#include <QSqlQuery>
 #include <csignal>
 
 namespace {
@@ -30,6 +29,15 @@ struct SetOf {
     }
     QList<qint64> ids;
 };
+
+// Correct, Incorrect and Rating of a card as stored.
+QString scores(testing::WindowFixture& f, qint64 card) {
+    return f.t
+        .scalar("SELECT printf('%g %g %g', Correct, Incorrect, Rating) FROM Card WHERE "
+                "Card_ID = ?",
+                {card})
+        .toString();
+}
 
 } // namespace
 
@@ -62,15 +70,12 @@ void TestQuestionLoop::correctReplyScoresAndLogs() {
     SetOf s(f, 2);
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
     f.reply("a1");
-    QVERIFY(!f.c().Label5->isHidden());
-    QVERIFY(f.c().Label6->isHidden());
-    QCOMPARE(f.c().Text3->text(), QString());
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
-    QCOMPARE(f.lesson().CheckAll, 1);
-    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 1);
-    QCOMPARE(f.cardValue(s.ids[0], "Correct").toDouble(), 1.0);
-    QCOMPARE(f.cardValue(s.ids[0], "Incorrect").toDouble(), 0.0);
-    QCOMPARE(f.cardValue(s.ids[0], "Rating").toDouble(), 0.9);
+    // The right mark shows, the reply box empties, the next question comes.
+    QCOMPARE((QVariantList{f.c().Label5->isHidden(), f.c().Label6->isHidden(), f.c().Text3->text(),
+                           f.c().Label7->text(), f.lesson().CheckAll,
+                           f.lesson().CSarray.at(1, learn::ColCurStatus).toInt()}),
+             (QVariantList{false, true, "", "q2", 1, 1}));
+    QCOMPARE(scores(f, s.ids[0]), "1 0 0.9");
     QCOMPARE(f.t.scalar("SELECT \"Date\" || '|' || SetName || '|' || CardID || '|' || Result "
                         "FROM Log")
                  .toString(),
@@ -91,16 +96,13 @@ void TestQuestionLoop::endOfSetAfterWrongMiddleCard() {
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
     QCOMPARE(f.lesson().CSarray.at(f.lesson().Row, learn::ColCardId).toLongLong(), s.ids[1]);
     QCOMPARE(f.lesson().BunchCorrect, 0);
-    QCOMPARE(f.cardValue(s.ids[1], "Incorrect").toDouble(), 1.0);
-    QCOMPARE(f.cardValue(s.ids[1], "Rating").toDouble(), 0.0);
+    QCOMPARE(scores(f, s.ids[1]), "0 1 0");
 
     // The second pass: the wrong card again, then the set is learnt.
     f.dialogs.clear();
     f.reply("a2");
     QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
-    QCOMPARE(f.cardValue(s.ids[1], "Correct").toDouble(), 1.0);
-    QCOMPARE(f.cardValue(s.ids[1], "Incorrect").toDouble(), 1.0);
-    QCOMPARE(f.cardValue(s.ids[1], "Rating").toDouble(), 0.5);
+    QCOMPARE(scores(f, s.ids[1]), "1 1 0.5");
     // The learnt set starts over in the array's current order: the end of the first bunch
     // turned q1 q2 q3 into q2 q1 q3.
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
@@ -144,13 +146,10 @@ void TestQuestionLoop::logRowNamesTheJudgedCard() {
     QVERIFY(!f.w->recordsets().card.isLoaded());
     f.reply("a3"); // ends the bunch: the array may be reordered before the row is written
     f.reply("a2"); // ends the set
-    QSqlQuery q = data::exec(f.t.db(), "SELECT CardID, Result FROM Log ORDER BY RecID");
-    QList<QPair<qint64, QString>> rows;
-    while (q.next())
-        rows << qMakePair(q.value(0).toLongLong(), q.value(1).toString());
-    const QList<QPair<qint64, QString>> expected = {
-        {s.ids[0], "Correct"}, {s.ids[1], "Wrong"}, {s.ids[2], "Correct"}, {s.ids[1], "Correct"}};
-    QCOMPARE(rows, expected);
+    const QString row = QStringLiteral("%1 %2");
+    QCOMPARE(f.t.column("SELECT CardID || ' ' || Result FROM Log ORDER BY RecID"),
+             (QStringList{row.arg(s.ids[0]).arg("Correct"), row.arg(s.ids[1]).arg("Wrong"),
+                          row.arg(s.ids[2]).arg("Correct"), row.arg(s.ids[1]).arg("Correct")}));
 }
 
 void TestQuestionLoop::remainsNeverNegative() {
@@ -207,17 +206,15 @@ void TestQuestionLoop::multipleAnswerCardShowsGrid() {
     f.t.chooseSet("M");
     f.start();
     f.learn();
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("Baltic states"));
-    QVERIFY(f.c().Text3->isHidden());
-    QVERIFY(!f.c().TDBGrid3->isHidden());
+    // The question, whether the reply box and the answer grid are hidden, the count.
+    const auto screen = [&] {
+        return QVariantList{f.c().Label7->text(), f.c().Text3->isHidden(),
+                            f.c().TDBGrid3->isHidden(), f.c().panels[4]->text()};
+    };
+    QCOMPARE(screen(), (QVariantList{"Baltic states", true, false, "3 Answers"}));
     QCOMPARE(f.t.scalar("SELECT Multi_ID FROM Fields1").toLongLong(), multi);
-    QCOMPARE(f.c().panels[4]->text(), QStringLiteral("3 Answers"));
-
     f.c().Command3->click();
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("single"));
-    QVERIFY(!f.c().Text3->isHidden());
-    QVERIFY(f.c().TDBGrid3->isHidden());
-    QCOMPARE(f.c().panels[4]->text(), QString());
+    QCOMPARE(screen(), (QVariantList{"single", false, true, ""}));
 }
 
 // Lesson statuses come from the database; cards stored as answered must not make the
@@ -239,8 +236,7 @@ void TestQuestionLoop::failedLogWriteLeavesNoHalfScore() {
     f.reply("a1");
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
-    QCOMPARE(f.cardValue(s.ids[0], "Correct").toDouble(), 0.0);
-    QCOMPARE(f.cardValue(s.ids[0], "Rating").toDouble(), 0.0);
+    QCOMPARE(scores(f, s.ids[0]), "0 0 0");
     QCOMPARE(f.t.scalar("SELECT CardNum FROM Fields1").toLongLong(), cardNumBefore);
     // The lesson goes on, and the next reply is scored from the stored weights.
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));

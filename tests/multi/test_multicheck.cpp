@@ -27,9 +27,8 @@ class TestMultiCheck : public QObject {
     // The sample set with its multiple-answer card asked first.
     void startOnBaltic(const QVariant& showOrder) {
         f = std::make_unique<testing::WindowFixture>(true);
-        baltic = f->t.scalar(QStringLiteral("SELECT Card_ID FROM Card WHERE Answer = 'Multi'"))
-                     .toLongLong();
-        f->t.exec(QStringLiteral("UPDATE Card SET \"Order\" = 0, ShowOrder = ? WHERE Card_ID = ?"),
+        baltic = f->t.scalar("SELECT Card_ID FROM Card WHERE Answer = 'Multi'").toLongLong();
+        f->t.exec("UPDATE Card SET \"Order\" = 0, ShowOrder = ? WHERE Card_ID = ?",
                   {showOrder, baltic});
         f->start();
         f->learn();
@@ -46,9 +45,7 @@ class TestMultiCheck : public QObject {
     }
 
     QString lastResult(qint64 card) {
-        return f->t
-            .scalar(QStringLiteral("SELECT Result FROM Log WHERE CardID = ? ORDER BY RecID DESC"),
-                    {card})
+        return f->t.scalar("SELECT Result FROM Log WHERE CardID = ? ORDER BY RecID DESC", {card})
             .toString();
     }
 
@@ -72,7 +69,7 @@ class TestMultiCheck : public QObject {
 
     void anyOrderIsCorrectWhenOrderIsFree() {
         startOnBaltic(QVariant());
-        answer({QStringLiteral("Lithuania"), QStringLiteral("Estonia"), QStringLiteral("Latvia")});
+        answer({"Lithuania", "Estonia", "Latvia"});
         QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
         QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 1);
         QVERIFY(windows.isEmpty());
@@ -83,13 +80,12 @@ class TestMultiCheck : public QObject {
 
     void otherOrderIsWrongWhenOrderCounts() {
         startOnBaltic(1);
-        answer({QStringLiteral("Lithuania"), QStringLiteral("Estonia"), QStringLiteral("Latvia")});
+        answer({"Lithuania", "Estonia", "Latvia"});
         QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
         QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 0);
-        QCOMPARE(f->t.scalar(QStringLiteral("SELECT MultiSource FROM Fields1")).toString(),
-                 QStringLiteral("T"));
-        QCOMPARE(f->t.scalar(QStringLiteral("SELECT group_concat(Answer || '/' || Reply, ',') "
-                                            "FROM (SELECT * FROM ComparisonTable ORDER BY rowid)"))
+        QCOMPARE(f->t.scalar("SELECT MultiSource FROM Fields1").toString(), QStringLiteral("T"));
+        QCOMPARE(f->t.scalar("SELECT group_concat(Answer || '/' || Reply, ',') "
+                             "FROM (SELECT * FROM ComparisonTable ORDER BY rowid)")
                      .toString(),
                  QStringLiteral("Estonia/Lithuania,Latvia/Estonia,Lithuania/Latvia"));
         QCOMPARE(windows.size(), 1);
@@ -168,7 +164,7 @@ class TestMultiCheck : public QObject {
     void cardWithoutAnswersIsNeverRight() {
         QFETCH(QStringList, replies);
         startOnBaltic(QVariant());
-        f->t.exec(QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"), {baltic});
+        f->t.exec("DELETE FROM MultipleAnswers WHERE Card_ID = ?", {baltic});
         answer(replies);
         QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
         QCOMPARE(f->cardValue(baltic, "Incorrect").toInt(), 1);
@@ -184,16 +180,15 @@ class TestMultiCheck : public QObject {
 
     void blankRowsAreNoReplies() {
         startOnBaltic(1);
-        answer({QStringLiteral("Estonia"), QStringLiteral("   "), QStringLiteral("Latvia"),
-                QStringLiteral("Lithuania")});
+        answer({"Estonia", "   ", "Latvia", "Lithuania"});
         QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
     }
 
     void databaseFailureLeavesNothingHalfWritten() {
         startOnBaltic(1);
-        f->t.exec(QStringLiteral("DROP TABLE ComparisonTable"));
+        f->t.exec("DROP TABLE ComparisonTable");
         const int logBefore = f->logRows();
-        answer({QStringLiteral("Latvia"), QStringLiteral("Estonia"), QStringLiteral("Lithuania")});
+        answer({"Latvia", "Estonia", "Lithuania"});
         QVERIFY(!f->dialogs.shown().isEmpty());
         QCOMPARE(f->dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
         QCOMPARE(f->logRows(), logBefore);

@@ -68,18 +68,15 @@ QByteArray riff(const QByteArray& chunks) {
 
 void TestSpeech::speechBecomesSamples_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("voice");
     QTest::addColumn<int>("minMs");
-    QTest::newRow("words") << "Hello world"
-                           << "en" << 300;
-    QTest::newRow("a longer text lasts longer") << "The quick brown fox jumps over the lazy dog"
-                                                << "en" << 1500;
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("words") << "Hello world" << 300 << "en";
+    QTest::newRow("a longer text lasts longer")
+        << "The quick brown fox jumps over the lazy dog" << 1500 << "en";
     // Text that is not ASCII reaches the engine intact rather than as nothing.
-    QTest::newRow("not ASCII") << "Grüße aus Köln"
-                               << "de" << 300;
-    QTest::newRow("unknown voice") << "one"
-                                   << "no-such-voice" << 100;
-    QTest::newRow("no voice") << "two" << QString() << 100;
+    QTest::newRow("not ASCII") << "Grüße aus Köln" << 300 << "de";
+    QTest::newRow("unknown voice") << "one" << 100 << "no-such-voice";
+    QTest::newRow("no voice") << "two" << 100 << QString();
 }
 
 void TestSpeech::speechBecomesSamples() {
@@ -206,37 +203,25 @@ void TestSpeech::objectSoundPrefersAUsersFile() {
 }
 
 void TestSpeech::defaultVoice_data() {
-    QTest::addColumn<QStringList>("voices");
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("voices");
     QTest::addColumn<QString>("expected");
 
     const QStringList many{"de", "en", "en-gb-scotland", "en-us", "fr-be", "fr-fr", "pt", "pt-br"};
-    QTest::newRow("language present") << many << "de_DE"
-                                      << "de";
-    QTest::newRow("regional voice first") << many << "en_US"
-                                          << "en-us";
-    QTest::newRow("plain language before other regions") << many << "en_AU"
-                                                         << "en";
+    QTest::newRow("language present") << "de_DE" << many << "de";
+    QTest::newRow("regional voice first") << "en_US" << many << "en-us";
+    QTest::newRow("plain language before other regions") << "en_AU" << many << "en";
     QTest::newRow("regional voice of the language")
-        << QStringList{"en", "fr-be", "fr-fr"} << "fr_CA"
-        << "fr-be";
-    QTest::newRow("region matches case-insensitively") << many << "pt_BR"
-                                                       << "pt-br";
-    QTest::newRow("unknown language: English") << many << "ja_JP"
-                                               << "en";
-    QTest::newRow("only a regional English") << QStringList{"de", "en-us"} << "ja_JP"
-                                             << "en-us";
-    QTest::newRow("no English at all: the first") << QStringList{"de", "fr"} << "ja_JP"
-                                                  << "de";
-    QTest::newRow("no voices") << QStringList{} << "de_DE"
-                               << "";
+        << "fr_CA" << QStringList{"en", "fr-be", "fr-fr"} << "fr-be";
+    QTest::newRow("region matches case-insensitively") << "pt_BR" << many << "pt-br";
+    QTest::newRow("unknown language: English") << "ja_JP" << many << "en";
+    QTest::newRow("only a regional English") << "ja_JP" << QStringList{"de", "en-us"} << "en-us";
+    QTest::newRow("no English at all: the first") << "ja_JP" << QStringList{"de", "fr"} << "de";
+    QTest::newRow("no voices") << "de_DE" << QStringList{} << "";
+    QTest::newRow("no prefix confusion") << "et_EE" << QStringList{"en", "es"} << "en";
     const QStringList espeak{"de", "en-029", "en-gb", "en-gb-scotland", "en-us"};
-    QTest::newRow("English without a plain voice: British") << espeak << "C"
-                                                            << "en-gb";
-    QTest::newRow("English of another region: British") << espeak << "en_AU"
-                                                        << "en-gb";
-    QTest::newRow("no prefix confusion") << QStringList{"en", "es"} << "et_EE"
-                                         << "en";
+    QTest::newRow("English without a plain voice: British") << "C" << espeak << "en-gb";
+    QTest::newRow("English of another region: British") << "en_AU" << espeak << "en-gb";
 }
 
 void TestSpeech::defaultVoice() {

@@ -113,14 +113,12 @@ void TestLogAggregates::cleanup() {
 void TestLogAggregates::repliesPerDay_data() {
     QTest::addColumn<QString>("set");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("all sets") << ""
-                              << "3/2 0/0 2/1 1/1";
-    QTest::newRow("one set") << "Verbs"
-                             << "2/1 0/0 2/1 0/0";
-    QTest::newRow("a renamed set's old name") << "Old name"
-                                              << "0/0 0/0 0/0 1/1";
-    QTest::newRow("a name nobody uses") << "verbs"
-                                        << "0/0 0/0 0/0 0/0";
+    const QStringList rows[] = {{"all sets", "", "3/2 0/0 2/1 1/1"},
+                                {"one set", "Verbs", "2/1 0/0 2/1 0/0"},
+                                {"a renamed set's old name", "Old name", "0/0 0/0 0/0 1/1"},
+                                {"a name nobody uses", "verbs", "0/0 0/0 0/0 0/0"}};
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
 
 void TestLogAggregates::repliesPerDay() {

@@ -39,6 +39,14 @@ void TempDatabase::exec(const QString& sql, const QVariantList& binds) const {
     data::exec(db(), sql, binds);
 }
 
+QStringList TempDatabase::column(const QString& sql, const QVariantList& binds) const {
+    QSqlQuery q = data::exec(db(), sql, binds);
+    QStringList values;
+    while (q.next())
+        values << q.value(0).toString();
+    return values;
+}
+
 qint64 TempDatabase::addSet(const QString& name, bool includeInDemons) {
     QSqlQuery q = data::exec(
         db(), QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons) VALUES (?, ?)"),

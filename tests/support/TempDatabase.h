@@ -3,6 +3,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantList>
 
@@ -29,6 +30,8 @@ class TempDatabase {
 
     QVariant scalar(const QString& sql, const QVariantList& binds = {}) const;
     void exec(const QString& sql, const QVariantList& binds = {}) const;
+    // The first value of every row, as text: a whole result in one comparison.
+    QStringList column(const QString& sql, const QVariantList& binds = {}) const;
 
   private:
     QTemporaryDir dir_;

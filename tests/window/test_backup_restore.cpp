@@ -6,10 +6,10 @@
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/FileLock.h"
-#include "data/SideConnection.h"
 #include "data/Sql.h"
 #include "support/DamagedFile.h"
 #include "support/Files.h"
+#include "support/OtherProgram.h"
 #include "support/WindowFixture.h"
 #include "window/LogWindow.h"
 #include "window/RestoreWindow.h"
@@ -23,13 +23,6 @@
 #include <memory>
 
 namespace {
-
-int logRowsIn(const QString& path) {
-    data::SideConnection side(path);
-    if (!side.open().isEmpty())
-        return -1;
-    return data::scalar(side.db(), "SELECT COUNT(*) FROM Log").toInt();
-}
 
 void addCards(const testing::TempDatabase& t, int count) {
     data::Transaction tx(t.db());
@@ -173,7 +166,8 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     const QStringList kept = keptFiles(s.t.dir(), "before-restore");
     QCOMPARE(kept.size(), 1);
     QVERIFY(s.dialogs.texts().join(" ").contains(kept.first())); // as announced
-    QCOMPARE(logRowsIn(QDir(s.t.dir()).filePath(kept.first())), 2);
+    QCOMPARE(testing::readIn(QDir(s.t.dir()).filePath(kept.first()), "SELECT COUNT(*) FROM Log"),
+             2);
     QCOMPARE(s.c().DataCombo1->findText("Later"), -1);
     QCOMPARE(s.c().DataCombo1->currentText(), QStringLiteral("Capitals of Europe"));
     QTRY_VERIFY(!s.w->findChild<app::Form4*>()); // closed, as it showed the replaced file
@@ -271,9 +265,7 @@ void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {
     // Tests run as root, for whom folder permissions do not stop writes: a regular file where
     // the folder should be makes it unusable for anyone.
     Session s;
-    QFile blocker(data::backupFolder(s.t.path()));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    testing::writeFile(data::backupFolder(s.t.path()), {});
 
     app::BackupNotice notice(s.t.path(), &s.dialogs);
     QSignalSpy done(&notice.job(), &data::BackgroundBackup::finished);

@@ -32,9 +32,8 @@ class TestDeckMenu : public QObject {
 
 void TestDeckMenu::init() {
     f = std::make_unique<testing::WindowFixture>();
-    f->t.addCard(QStringLiteral("go"), QStringLiteral("went"),
-                 f->t.addSet(QStringLiteral("Verbs")));
-    f->t.chooseSet(QStringLiteral("Verbs"));
+    f->t.addCard("go", "went", f->t.addSet("Verbs"));
+    f->t.chooseSet("Verbs");
     f->start();
 }
 
@@ -56,9 +55,7 @@ void TestDeckMenu::previewShowsSetsCardsAndWhatIsLeftOut() {
     sets->setCurrentCell(1, 0);
     QCOMPARE(cards->item(0, 0)->text(), QStringLiteral("le chat"));
     const QString left = d.findChild<QLabel*>(QStringLiteral("leftOut"))->text();
-    QVERIFY2(left.contains(QStringLiteral("1 sound")) &&
-                 left.contains(QStringLiteral("2 pictures")),
-             qPrintable(left));
+    QVERIFY2(left.contains("1 sound") && left.contains("2 pictures"), qPrintable(left));
 }
 
 void TestDeckMenu::importShowsTheNewSetAndExportReadsBack() {

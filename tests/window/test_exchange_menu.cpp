@@ -58,7 +58,7 @@ void TestExchangeMenu::exportThenImportFromTheMenu() {
     // Without its companion the sample's multiple-answer card comes without answers: a box
     // of its own says so after the completion message.
     QVERIFY(QFile::remove(file(QStringLiteral("ExportBuffer.txt.multi"))));
-    f->t.exec(QStringLiteral("DELETE FROM Set1 WHERE SetName = 'Capitals of Europe1'"));
+    f->t.exec("DELETE FROM Set1 WHERE SetName = 'Capitals of Europe1'");
     f->dialogs.clear();
     f->w->controls().mnuImpNoLog->trigger();
     QCOMPARE(f->dialogs.texts(),
@@ -70,12 +70,11 @@ void TestExchangeMenu::exportThenImportFromTheMenu() {
 
 void TestExchangeMenu::aBadFileIsRefusedWithItsName() {
     f->w->exchangeMenu().setExchangePath(QStringLiteral(MEMORANT_FIXTURES "/exchange/bad-id.txt"));
-    const int sets = f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
+    const int sets = f->t.scalar("SELECT COUNT(*) FROM Set1").toInt();
     f->w->controls().mnuImpNoLog->trigger();
     QCOMPARE(f->dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
-    QVERIFY2(f->dialogs.lastText().contains(QStringLiteral("bad-id.txt")),
-             qPrintable(f->dialogs.lastText()));
-    QCOMPARE(f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
+    QVERIFY2(f->dialogs.lastText().contains("bad-id.txt"), qPrintable(f->dialogs.lastText()));
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), sets);
     QVERIFY(f->w->recordsets().isLoaded());
 }
 
@@ -105,18 +104,17 @@ void TestExchangeMenu::aNamedPipeIsNeitherReadNorReplaced() {
     const QString pipe = file(QStringLiteral("pipe"));
     QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     f->w->exchangeMenu().setExchangePath(pipe);
-    const int sets = f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt();
+    const int sets = f->t.scalar("SELECT COUNT(*) FROM Set1").toInt();
     for (QAction* entry : {f->w->controls().mnuExport, f->w->controls().mnuImpNoLog}) {
         f->dialogs.clear();
         entry->trigger(); // reading the pipe would wait for ever
         QCOMPARE(f->dialogs.shown().size(), 1);
-        QVERIFY2(
-            f->dialogs.lastText().contains(QStringLiteral("is a named pipe, not a regular file")),
-            qPrintable(f->dialogs.lastText()));
+        QVERIFY2(f->dialogs.lastText().contains("is a named pipe, not a regular file"),
+                 qPrintable(f->dialogs.lastText()));
     }
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     QVERIFY(!QFile::exists(pipe + QStringLiteral(".multi")));
-    QCOMPARE(f->t.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), sets);
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), sets);
 }
 
 QTEST_MAIN(TestExchangeMenu)

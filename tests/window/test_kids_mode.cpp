@@ -84,8 +84,7 @@ void TestKidsMode::kidsKeepsTheScreenAndLaysItOut() {
     win.w->setWindowTitle(QString()); // only a fresh layout puts the caption back
     win.c().mnuKids->trigger();
 
-    QVERIFY(win.modes().kids);
-    QVERIFY(!win.modes().Silent);
+    QVERIFY(win.modes().kids && !win.modes().Silent);
     // Either Academic mode leads back, whichever was left.
     QVERIFY(win.c().mnuTalking->isEnabled() && win.c().mnuSilent->isEnabled());
     QCOMPARE(win.screen(), screen);
@@ -159,7 +158,7 @@ void TestKidsMode::pictureButtons() {
 
 void TestKidsMode::deletePicturePlaysAfterTheDeletion() {
     Window win;
-    win.t.addSet(QStringLiteral("Birds"));
+    win.t.addSet("Birds");
     win.c().mnuKids->trigger();
     const qint64 sets = win.t.scalar("SELECT COUNT(*) FROM Set1").toLongLong();
     // Without sound the deletion still happens: the sound comes only after it.
@@ -206,8 +205,7 @@ void TestKidsMode::withoutSoundAPictureFallsBack() {
         win.click(picture);
 
     QCOMPARE(win.dialogs.texts(), QStringList{app::TalkingSilent::speechMissingMessage});
-    QVERIFY(win.modes().Silent);
-    QVERIFY(!win.modes().kids);
+    QVERIFY(win.modes().Silent && !win.modes().kids);
     // The rest of the click was skipped: the same screen, the lesson as it was.
     QCOMPARE(win.screen(), from);
     QCOMPARE(win.w->lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 1);
@@ -218,10 +216,9 @@ void TestKidsMode::withoutSoundAPictureFallsBack() {
 // A set of multiple-answer cards only ends its bunch at once, asking nothing.
 void TestKidsMode::kidsLessonsSkipMultipleAnswerCards() {
     Window only;
-    const qint64 multi = only.t.addSet(QStringLiteral("Lists"));
-    only.t.addAnswers(only.t.addCard(QStringLiteral("seasons"), QStringLiteral("Multi"), multi),
-                      {QStringLiteral("spring"), QStringLiteral("summer")});
-    only.t.chooseSet(QStringLiteral("Lists"));
+    only.t.addAnswers(only.t.addCard("seasons", "Multi", only.t.addSet("Lists")),
+                      {"spring", "summer"});
+    only.t.chooseSet("Lists");
     only.show(Learning);
     only.c().mnuKids->trigger();
     QVERIFY(only.dialogs.texts().contains(QStringLiteral("End of Set")));

@@ -19,14 +19,13 @@ struct Lesson : testing::WindowFixture {
 
     // Set "Words": one, two (a multiple-answer card), three, four.
     Lesson() {
-        const qint64 set = t.addSet(QStringLiteral("Words"));
-        t.addCard(QStringLiteral("one"), QStringLiteral("eins"), set);
-        t.addAnswers(t.addCard(QStringLiteral("two"), QStringLiteral("Multi"), set),
-                     {QStringLiteral("zwei"), QStringLiteral("deux")});
-        t.addCard(QStringLiteral("three"), QStringLiteral("drei"), set);
-        t.addCard(QStringLiteral("four"), QStringLiteral("vier"), set);
-        t.chooseSet(QStringLiteral("Words"));
-        t.exec(QStringLiteral("UPDATE Fields1 SET Zad = 1, DemonsNum = 2"));
+        const qint64 set = t.addSet("Words");
+        t.addCard("one", "eins", set);
+        t.addAnswers(t.addCard("two", "Multi", set), {"zwei", "deux"});
+        t.addCard("three", "drei", set);
+        t.addCard("four", "vier", set);
+        t.chooseSet("Words");
+        t.exec("UPDATE Fields1 SET Zad = 1, DemonsNum = 2");
         start();
     }
     QString asked() { return lesson().CSarray.at(lesson().Row, learn::ColQuestion).toString(); }
@@ -56,8 +55,8 @@ struct Lesson : testing::WindowFixture {
     }
     QString lastLoggedQuestion() {
         return t
-            .scalar(QStringLiteral("SELECT Question FROM Card WHERE Card_ID = "
-                                   "(SELECT CardID FROM Log ORDER BY rowid DESC LIMIT 1)"))
+            .scalar("SELECT Question FROM Card WHERE Card_ID = "
+                    "(SELECT CardID FROM Log ORDER BY rowid DESC LIMIT 1)")
             .toString();
     }
 };
@@ -89,26 +88,21 @@ class TestLearningScreen : public QObject {
 
 void TestLearningScreen::modeSwitchKeepsTheQuestion_data() {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<bool>("lastIsMulti");  // "four" a multiple-answer card too
-    QTest::addColumn<QStringList>("steps"); // "right", "next", or a reply typed
+    QTest::addColumn<bool>("lastIsMulti"); // "four" a multiple-answer card too
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("asked"); // after the switch
+    QTest::addColumn<QStringList>("steps"); // "right", "next", or a reply typed
+    QTest::addColumn<QString>("asked");     // after the switch
     const QStringList two = {"right", "right"};
-    QTest::newRow("Kids") << "mnuKids" << false << two << "three"
-                          << "three";
-    QTest::newRow("Talking") << "mnuTalking" << false << two << "three"
-                             << "three";
+    QTest::newRow("Kids") << "mnuKids" << false << "three" << two << "three";
+    QTest::newRow("Talking") << "mnuTalking" << false << "three" << two << "three";
     // Kids mode passes over a multiple-answer card to the next card still to be asked ...
     QTest::newRow("Kids on a multiple-answer card")
-        << "mnuKids" << false << QStringList{"right"} << "two"
-        << "three";
+        << "mnuKids" << false << "two" << QStringList{"right"} << "three";
     QTest::newRow("Kids on a multiple-answer card, the next one answered")
-        << "mnuKids" << false << QStringList{"right", "next", "right", "wrong"} << "two"
-        << "four";
+        << "mnuKids" << false << "two" << QStringList{"right", "next", "right", "wrong"} << "four";
     // ... and past the last card into the next bunch.
     QTest::newRow("Kids on the last card, a multiple-answer card")
-        << "mnuKids" << true << QStringList{"right", "right", "wrong"} << "four"
-        << "three";
+        << "mnuKids" << true << "four" << QStringList{"right", "right", "wrong"} << "three";
 }
 
 void TestLearningScreen::modeSwitchKeepsTheQuestion() {
@@ -119,9 +113,9 @@ void TestLearningScreen::modeSwitchKeepsTheQuestion() {
     QFETCH(QString, asked);
     Lesson l;
     if (lastIsMulti) {
-        l.t.exec(QStringLiteral("UPDATE Card SET Answer = 'Multi' WHERE Question = 'four'"));
+        l.t.exec("UPDATE Card SET Answer = 'Multi' WHERE Question = 'four'");
         l.t.addAnswers(l.t.scalar("SELECT Card_ID FROM Card WHERE Question = 'four'").toLongLong(),
-                       {QStringLiteral("zwei"), QStringLiteral("deux")});
+                       {"zwei", "deux"});
     }
     l.c().mnuLearn->trigger();
     for (const QString& step : steps) {
@@ -154,7 +148,7 @@ void TestLearningScreen::statusBarAfterLearnTheWholeSet() {
     l.reply(QStringLiteral("wrong"));
     l.reply(QStringLiteral("vier"));
     // One card left for the second bunch.
-    QVERIFY(l.dialogs.texts().contains(QStringLiteral("End of Set")));
+    QVERIFY(l.dialogs.texts().contains("End of Set"));
     QCOMPARE(l.panels(), (QStringList{"Total 4", "Curr. bunch 1", "Remains 1"}));
 
     l.dialogs.clear();
@@ -165,10 +159,10 @@ void TestLearningScreen::statusBarAfterLearnTheWholeSet() {
     // The whole set is asked again, and a bunch with a wrong reply ends as any other.
     l.reply(QStringLiteral("wrong"));
     QCOMPARE(l.panels(), (QStringList{"Total 4", "Curr. bunch 4", "Remains 3"}));
-    for (int i = 0; i < 4 && !l.dialogs.texts().contains(QStringLiteral("End of Set")); ++i)
+    for (int i = 0; i < 4 && !l.dialogs.texts().contains("End of Set"); ++i)
         l.answerRight();
-    QVERIFY(l.dialogs.texts().contains(QStringLiteral("End of Set")));
-    QVERIFY(!l.dialogs.texts().join(' ').contains(QStringLiteral("Congratulations")));
+    QVERIFY(l.dialogs.texts().contains("End of Set"));
+    QVERIFY(!l.dialogs.texts().join(' ').contains("Congratulations"));
 }
 
 void TestLearningScreen::statusBarInKidsModeAndOnTheDemons() {
@@ -183,8 +177,8 @@ void TestLearningScreen::statusBarInKidsModeAndOnTheDemons() {
     QCOMPARE(l.panels(), (QStringList{"Total 3", "Curr. bunch 3", "Remains 2"}));
 
     // The Demons are the two cards answered wrongly so far: their own totals.
-    l.t.exec(QStringLiteral("UPDATE Card SET Incorrect = 1, Rating = 0 WHERE Question IN "
-                            "('three', 'four')"));
+    l.t.exec("UPDATE Card SET Incorrect = 1, Rating = 0 WHERE Question IN "
+             "('three', 'four')");
     l.c().mnuSilent->trigger();
     l.c().mnuLearnDemons->trigger();
     QVERIFY(l.lesson().demons);
@@ -204,8 +198,7 @@ void TestLearningScreen::longQuestionShowsWhole() {
         QStringLiteral("Which word, in the language of the people who live along the Rhine "
                        "between Basel and the sea, names the number that comes first when "
                        "anyone counts the apples lying on the table in front of them?");
-    l.t.exec(QStringLiteral("UPDATE Card SET Question = ?, Answer = ? WHERE Question = 'one'"),
-             {question, answer});
+    l.t.exec("UPDATE Card SET Question = ?, Answer = ? WHERE Question = 'one'", {question, answer});
     l.c().mnuLearn->trigger();
     QLabel* q = l.c().Label7;
     QCOMPARE(q->text(), question);
@@ -219,8 +212,8 @@ void TestLearningScreen::longQuestionShowsWhole() {
     QVERIFY(bottomOf(l.c().Command21) <= l.w->centralWidget()->height());
 
     // A short question puts everything back where it was.
-    l.t.exec(QStringLiteral("UPDATE Card SET Question = 'one', Answer = 'eins' "
-                            "WHERE Question = ?"),
+    l.t.exec("UPDATE Card SET Question = 'one', Answer = 'eins' "
+             "WHERE Question = ?",
              {question});
     l.c().mnuLearn->trigger();
     const int top = topOf(l.c().Label4);
@@ -233,7 +226,7 @@ void TestLearningScreen::endlessQuestionScrolls() {
     QString question;
     for (int i = 0; i < 200; ++i)
         question += QStringLiteral("and then another word ");
-    l.t.exec(QStringLiteral("UPDATE Card SET Question = ? WHERE Question = 'one'"), {question});
+    l.t.exec("UPDATE Card SET Question = ? WHERE Question = 'one'", {question});
     l.c().mnuLearn->trigger();
     const QRect room = l.w->screen()->availableGeometry();
     QVERIFY(l.w->frameGeometry().height() <= room.height());

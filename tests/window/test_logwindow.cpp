@@ -53,9 +53,7 @@ void TestLogWindow::showsTheLogRows() {
     QVERIFY(!logWindow());
     f->w->controls().mnulog->trigger();
     app::Form4* form = logWindow();
-    QVERIFY(form);
-    QVERIFY(form->isVisible());
-    QVERIFY(!form->isModal());
+    QVERIFY(form && form->isVisible() && !form->isModal());
 
     QAbstractItemModel* m = form->TDBGrid1->model();
     QStringList rows;

@@ -128,9 +128,7 @@ void TestScreens::aboutWindow() {
     f->w->move(0, 0); // its centre over a narrow window would put a wide About off the screen
     c().about->trigger();
     auto* about = f->w->findChild<app::AboutWindow*>();
-    QVERIFY(about);
-    QVERIFY(about->isVisible());
-    QVERIFY(about->isWindow());
+    QVERIFY(about && about->isVisible() && about->isWindow());
     QCOMPARE(about->windowTitle(), QStringLiteral("Memorant"));
     QVERIFY(f->w->screen()->availableGeometry().contains(about->geometry()));
     QVERIFY(!about->isModal());

@@ -66,13 +66,11 @@ void TestTalkingSilent::talkingWithoutSpeechFallsBackToSilent() {
 
 void TestTalkingSilent::talkingAsksMultipleAnswerCardsToo() {
     Window win;
-    const qint64 set = win.t.addSet(QStringLiteral("Colours"));
-    win.t.addCard(QStringLiteral("red"), QStringLiteral("rot"), set);
-    const qint64 multi =
-        win.t.addCard(QStringLiteral("primary colours"), QStringLiteral("Multi"), set);
-    win.t.addAnswers(multi,
-                     {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")});
-    win.t.chooseSet(QStringLiteral("Colours"));
+    const qint64 set = win.t.addSet("Colours");
+    win.t.addCard("red", "rot", set);
+    const qint64 multi = win.t.addCard("primary colours", "Multi", set);
+    win.t.addAnswers(multi, {"red", "green", "blue"});
+    win.t.chooseSet("Colours");
 
     win.c().mnuTalking->trigger();
     data::Recordset& cur = win.w->recordsets().curSet;
@@ -178,7 +176,7 @@ void TestTalkingSilent::voiceWindowStoresForTheChosenSetOrAll() {
 
 void TestTalkingSilent::unknownStoredVoiceFallsBackToADefault() {
     Window win;
-    win.t.exec(QStringLiteral("UPDATE Fields1 SET Voice = 'xx-unknown'"));
+    win.t.exec("UPDATE Fields1 SET Voice = 'xx-unknown'");
     win.w->recordsets().UnloadAll();
     win.w->recordsets().LoadAll();
     win.speech.setVoice(QStringLiteral("none yet"));
@@ -212,7 +210,7 @@ void TestTalkingSilent::tutorialsShowTheirPages() {
     win.c().mnuKidsHelp->trigger();
     QCOMPARE(win.w->findChildren<app::HelpWindow*>().size(), 1); // the same window, new page
     const QString kids = help->browser()->toPlainText();
-    QVERIFY(kids.contains(QStringLiteral("Kids")));
+    QVERIFY(kids.contains("Kids"));
     QVERIFY(kids != academic);
     QVERIFY(win.dialogs.shown().isEmpty());
 }
@@ -220,11 +218,11 @@ void TestTalkingSilent::tutorialsShowTheirPages() {
 void TestTalkingSilent::databaseFailureWhileSwitchingIsReported() {
     Window win;
     win.c().mnuLearn->trigger();
-    win.t.exec(QStringLiteral("ALTER TABLE MultipleReply RENAME TO MultipleReplyAway"));
+    win.t.exec("ALTER TABLE MultipleReply RENAME TO MultipleReplyAway");
     for (QAction* entry : {win.c().mnuTalking, win.c().mnuSilent}) {
         win.dialogs.clear();
         entry->trigger();
-        QVERIFY2(win.dialogs.lastText().contains(QStringLiteral("could not be read or written")),
+        QVERIFY2(win.dialogs.lastText().contains("could not be read or written"),
                  qPrintable(win.dialogs.lastText()));
     }
     QVERIFY(win.w->screens().learning);

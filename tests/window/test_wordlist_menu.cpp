@@ -38,9 +38,8 @@ class TestWordListMenu : public QObject {
 
 void TestWordListMenu::init() {
     f = std::make_unique<testing::WindowFixture>();
-    f->t.addCard(QStringLiteral("go"), QStringLiteral("went"),
-                 f->t.addSet(QStringLiteral("Verbs")));
-    f->t.chooseSet(QStringLiteral("Verbs"));
+    f->t.addCard("go", "went", f->t.addSet("Verbs"));
+    f->t.chooseSet("Verbs");
     f->start();
 }
 

@@ -81,19 +81,15 @@ void TestWordListImport::importsOneSetWithItsCards() {
 }
 
 void TestWordListImport::setNameIsMadeUnique_data() {
-    QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QString>("asked");
+    QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QString>("given");
-    QTest::newRow("free") << QStringList{"Other"} << "Verbs"
-                          << "Verbs";
-    QTest::newRow("taken") << QStringList{"Verbs"} << "Verbs"
-                           << "Verbs 2";
-    QTest::newRow("taken in another case") << QStringList{"VERBS", "verbs 2"} << "Verbs"
-                                           << "Verbs 3";
-    QTest::newRow("taken, cyrillic case") << QStringList{"ГЛАГОЛЫ"} << "глаголы"
-                                          << "глаголы 2";
-    QTest::newRow("from the file name") << QStringList{"crlf"} << ""
-                                        << "crlf 2";
+    QTest::newRow("free") << "Verbs" << QStringList{"Other"} << "Verbs";
+    QTest::newRow("taken") << "Verbs" << QStringList{"Verbs"} << "Verbs 2";
+    QTest::newRow("taken in another case")
+        << "Verbs" << QStringList{"VERBS", "verbs 2"} << "Verbs 3";
+    QTest::newRow("taken, cyrillic case") << "глаголы" << QStringList{"ГЛАГОЛЫ"} << "глаголы 2";
+    QTest::newRow("from the file name") << "" << QStringList{"crlf"} << "crlf 2";
 }
 
 void TestWordListImport::setNameIsMadeUnique() {
@@ -141,7 +137,7 @@ void TestWordListImport::failingListAddsNothing() {
         file = t.dir() + QLatin1Char('/') + file;
         writeFile(file, bytes);
     }
-    t.addCard(QStringLiteral("keep"), QStringLiteral("me"), t.addSet(QStringLiteral("Mine")));
+    t.addCard("keep", "me", t.addSet("Mine"));
     try {
         importFile(t, file);
         QFAIL("the import should have been refused");
@@ -168,14 +164,14 @@ void TestWordListImport::multipleAnswerCards() {
 
 void TestWordListImport::exportThenImportGivesTheSameCards() {
     testing::TempDatabase t;
-    const qint64 set = t.addSet(QStringLiteral("Mixed"));
+    const qint64 set = t.addSet("Mixed");
     // A first card that reads like a header line must come back too.
-    t.addCard(QStringLiteral("English"), QStringLiteral("Englisch"), set);
-    t.addCard(QStringLiteral("日本"), QStringLiteral("Japan 🙂"), set);
-    t.addCard(QStringLiteral("tab\there"), QStringLiteral("say \"hi\""), set);
-    t.addCard(QStringLiteral(" blank "), QStringLiteral("a;b,c"), set);
-    const qint64 multi = t.addCard(QStringLiteral("primary colours"), QStringLiteral("Multi"), set);
-    t.addAnswers(multi, {QStringLiteral("red"), QStringLiteral("yellow"), QStringLiteral("blue")});
+    t.addCard("English", "Englisch", set);
+    t.addCard("日本", "Japan 🙂", set);
+    t.addCard("tab\there", "say \"hi\"", set);
+    t.addCard(" blank ", "a;b,c", set);
+    const qint64 multi = t.addCard("primary colours", "Multi", set);
+    t.addAnswers(multi, {"red", "yellow", "blue"});
     const QStringList before = cardsOf(t, QStringLiteral("Mixed"));
 
     const QString first = t.dir() + QStringLiteral("/first.tsv");

@@ -50,31 +50,25 @@ class TestWordListReading : public QObject {
 void TestWordListReading::files_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("encoding");
-    QTest::addColumn<QString>("separator");
     QTest::addColumn<bool>("header");
+    QTest::addColumn<QString>("separator");
     QTest::addColumn<bool>("multi");
     QTest::addColumn<QStringList>("rows");
 
     QTest::newRow("UTF-8 BOM, comma")
-        << listPath("utf8_bom.csv") << "UTF-8 with BOM"
-        << "," << false << false
+        << listPath("utf8_bom.csv") << "UTF-8 with BOM" << false << "," << false
         << QStringList{"1:Haus=house", "2:straße=street", "3:καλημέρα=good morning"};
-    QTest::newRow("UTF-8, tab") << listPath("utf8_plain.tsv") << "UTF-8"
-                                << "\t" << false << false
+    QTest::newRow("UTF-8, tab") << listPath("utf8_plain.tsv") << "UTF-8" << false << "\t" << false
                                 << QStringList{"1:день=day", "2:ночь=night"};
-    QTest::newRow("UTF-16LE BOM") << listPath("utf16le_bom.txt") << "UTF-16LE"
-                                  << "\t" << false << false
-                                  << QStringList{"1:chat=cat", "2:chien=dog"};
-    QTest::newRow("UTF-16BE BOM") << listPath("utf16be_bom.txt") << "UTF-16BE"
-                                  << "\t" << false << false
-                                  << QStringList{"1:Käse=cheese", "2:€uro=euro"};
+    QTest::newRow("UTF-16LE BOM") << listPath("utf16le_bom.txt") << "UTF-16LE" << false << "\t"
+                                  << false << QStringList{"1:chat=cat", "2:chien=dog"};
+    QTest::newRow("UTF-16BE BOM") << listPath("utf16be_bom.txt") << "UTF-16BE" << false << "\t"
+                                  << false << QStringList{"1:Käse=cheese", "2:€uro=euro"};
     QTest::newRow("Windows-1252, semicolon, header, CR LF")
-        << listPath("cp1252_header.csv") << "Windows-1252"
-        << ";" << true << false
+        << listPath("cp1252_header.csv") << "Windows-1252" << true << ";" << false
         << QStringList{"2:beer=Bier", "3:cheese=Käse", "4:“quote”=Anführungszeichen – €"};
     QTest::newRow("quoted separators, quotes and line breaks")
-        << listPath("quoted.csv") << "UTF-8"
-        << "," << false << false
+        << listPath("quoted.csv") << "UTF-8" << false << "," << false
         << QStringList{"1:one, two=eins zwei",
                        "2:say \"hi\"=sag \"hallo\"",
                        "3:line one=Zeile",
@@ -82,20 +76,17 @@ void TestWordListReading::files_data() {
                        "6:a b=c",
                        "8: x = y "};
     QTest::newRow("blank and short rows")
-        << listPath("blank_short.csv") << "UTF-8"
-        << ";" << false << false << QStringList{"2:red=rot", "4:skipped", "5:skipped",  "6:skipped",
-                                                "7:skipped", "8:skipped", "9:blue=blau"};
+        << listPath("blank_short.csv") << "UTF-8" << false << ";" << false
+        << QStringList{"2:red=rot", "4:skipped", "5:skipped",  "6:skipped",
+                       "7:skipped", "8:skipped", "9:blue=blau"};
     QTest::newRow("comma list with semicolons in answers")
-        << listPath("semicolon_in_answers.csv") << "UTF-8"
-        << "," << false << false
+        << listPath("semicolon_in_answers.csv") << "UTF-8" << false << "," << false
         << QStringList{"1:apple=Apfel; der", "2:pear=Birne; die", "3:plum=Pflaume; die"};
-    QTest::newRow("several answers") << listPath("multi.tsv") << "UTF-8"
-                                     << "\t" << false << true
+    QTest::newRow("several answers") << listPath("multi.tsv") << "UTF-8" << false << "\t" << true
                                      << QStringList{"1:colours of the flag=black|red|gold",
                                                     "2:single=one", "3:skipped", "4:skipped"};
     QTest::newRow("several answers ignored without multi")
-        << listPath("multi.tsv") << "UTF-8"
-        << "\t" << false << false
+        << listPath("multi.tsv") << "UTF-8" << false << "\t" << false
         << QStringList{"1:colours of the flag=black", "2:single=one", "3:skipped", "4:skipped"};
 }
 
@@ -168,39 +159,36 @@ void TestWordListReading::records() {
 }
 
 void TestWordListReading::decoding_data() {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("encoding"); // exchange::TextEncoding
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text"); // or "refused at line N"
 
     const QByteArray utf8 = "Z\xC3\xBCrich \xE2\x80\x93 \xE2\x80\x9Cquoted\xE2\x80\x9D "
                             "\xF0\x9F\x99\x82";
     const QString text = QStringLiteral("Zürich – “quoted” 🙂");
     const int detect = int(exchange::TextEncoding::Detect);
-    QTest::newRow("UTF-8") << utf8 << detect << "UTF-8" << text;
+    QTest::newRow("UTF-8") << "UTF-8" << utf8 << detect << text;
     QTest::newRow("one stray byte is refused, naming its line")
-        << utf8 + "\nok\r\nbad \xE9\nagain \xE9" << detect << ""
-        << "refused at line 3";
-    QTest::newRow("lines end in CR alone") << utf8 + "\r\r\xFF" << detect << ""
-                                           << "refused at line 3";
-    QTest::newRow("a sequence cut short at the end") << utf8 + "\n\xE2\x80" << detect << ""
-                                                     << "refused at line 2";
+        << "" << utf8 + "\nok\r\nbad \xE9\nagain \xE9" << detect << "refused at line 3";
+    QTest::newRow("lines end in CR alone")
+        << "" << utf8 + "\r\r\xFF" << detect << "refused at line 3";
+    QTest::newRow("a sequence cut short at the end")
+        << "" << utf8 + "\n\xE2\x80" << detect << "refused at line 2";
     QTest::newRow("an overlong form is not UTF-8")
-        << QByteArray("\xC3\xA9\n\xC0\xAF") << detect << ""
-        << "refused at line 2";
+        << "" << QByteArray("\xC3\xA9\n\xC0\xAF") << detect << "refused at line 2";
     QTest::newRow("no multi-byte sequence at all: Windows-1252")
-        << QByteArray("Z\xFCrich \x96 \x93quoted\x94") << detect << "Windows-1252"
+        << "Windows-1252" << QByteArray("Z\xFCrich \x96 \x93quoted\x94") << detect
         << "Zürich – “quoted”";
     QTest::newRow("chosen UTF-8 keeps the rest")
-        << utf8 + " \xE9" << int(exchange::TextEncoding::Utf8) << "UTF-8" << text + " \uFFFD";
-    QTest::newRow("chosen Windows-1252")
-        << QByteArray("caf\xC3\xA9") << int(exchange::TextEncoding::Windows1252) << "Windows-1252"
-        << "cafÃ©";
+        << "UTF-8" << utf8 + " \xE9" << int(exchange::TextEncoding::Utf8) << text + " \uFFFD";
+    QTest::newRow("chosen Windows-1252") << "Windows-1252" << QByteArray("caf\xC3\xA9")
+                                         << int(exchange::TextEncoding::Windows1252) << "cafÃ©";
     QTest::newRow("chosen UTF-16 without its mark")
-        << QByteArray("K\0\xE4\0s\0e\0", 8) << int(exchange::TextEncoding::Utf16) << "UTF-16LE"
+        << "UTF-16LE" << QByteArray("K\0\xE4\0s\0e\0", 8) << int(exchange::TextEncoding::Utf16)
         << "Käse";
     QTest::newRow("chosen UTF-16, big-endian by its zero bytes")
-        << QByteArray("\0K\0\xE4\0s\0e", 8) << int(exchange::TextEncoding::Utf16) << "UTF-16BE"
+        << "UTF-16BE" << QByteArray("\0K\0\xE4\0s\0e", 8) << int(exchange::TextEncoding::Utf16)
         << "Käse";
 }
 
@@ -235,23 +223,17 @@ void TestWordListReading::separatorDetection_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("separator");
 
-    QTest::newRow("semicolons inside comma-separated answers")
-        << "apple,Apfel; der\npear,Birne; die\nplum,Pflaume; die\n"
-        << "list.csv"
-        << ",";
-    QTest::newRow("the commonest field count counts") << "a;b,c\nd;e;f,g\nh;i;j;k,l\nm;n;o;p;q\n"
-                                                      << "list.txt"
-                                                      << ",";
-    QTest::newRow("a tie goes to the extension") << "a;b,c\n"
-                                                 << "list.csv"
-                                                 << ",";
-    QTest::newRow("a tie without one goes to tab first") << "a\tb;c\n"
-                                                         << "list.txt"
-                                                         << "\t";
-    QTest::newRow("a first record longer than 16 KB")
-        << QString(20'000, QLatin1Char('x')) + ";y\nz;w\n"
-        << "list.txt"
-        << ";";
+    const QStringList rows[] = {
+        {"semicolons inside comma-separated answers",
+         "apple,Apfel; der\npear,Birne; die\nplum,Pflaume; die\n", "list.csv", ","},
+        {"the commonest field count counts", "a;b,c\nd;e;f,g\nh;i;j;k,l\nm;n;o;p;q\n", "list.txt",
+         ","},
+        {"a tie goes to the extension", "a;b,c\n", "list.csv", ","},
+        {"a tie without one goes to tab first", "a\tb;c\n", "list.txt", "\t"},
+        {"a first record longer than 16 KB", QString(20'000, QLatin1Char('x')) + ";y\nz;w\n",
+         "list.txt", ";"}};
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
 }
 
 void TestWordListReading::separatorDetection() {

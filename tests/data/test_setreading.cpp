@@ -5,9 +5,11 @@
 #include "data/Recordset.h"
 #include "data/SetViews.h"
 #include "data/Sql.h"
+#include "data/WalCheckpoints.h"
 #include "learn/CardRead.h"
 #include "support/TempDatabase.h"
 
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -73,6 +75,7 @@ class TestSetReading : public QObject {
     void comparisonIsSqlites();
     void viewsReadInTheirOwnOrder_data();
     void viewsReadInTheirOwnOrder();
+    void checkpointsLeaveTheCommit();
 };
 
 void TestSetReading::fastQueryGivesQtValues_data() {
@@ -174,6 +177,34 @@ void TestSetReading::viewsReadInTheirOwnOrder() {
                      .toString(),
                  QStringLiteral("edited"));
     }
+}
+
+void TestSetReading::checkpointsLeaveTheCommit() {
+    testing::TempDatabase t;
+    const QString wal = t.path() + QStringLiteral("-wal");
+    const auto writeMany = [&](int from) {
+        // One commit per card, as replies come, each a few pages.
+        for (int i = from; i < from + 1500; ++i)
+            t.exec(QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+                                  "('2024-01-01', ?, ?, 'Correct')"),
+                   {QStringLiteral("set %1").arg(i % 97), i * 7919 % 100003});
+    };
+    // Without the thread, the committing connection checkpoints: the log starts over.
+    writeMany(0);
+    const qint64 bound = QFileInfo(wal).size();
+    QVERIFY(bound > 0);
+    writeMany(1500);
+    QVERIFY(QFileInfo(wal).size() <= bound * 2);
+
+    data::walCheckpoints::start(t.path());
+    QVERIFY(data::walCheckpoints::running());
+    writeMany(3000);
+    QTRY_VERIFY(data::walCheckpoints::checkpointsMade() > 0);
+    writeMany(4500);
+    data::walCheckpoints::stop();
+    QVERIFY(!data::walCheckpoints::running());
+    QCOMPARE(t.scalar(QStringLiteral("SELECT COUNT(*) FROM Log")).toInt(), 6000);
+    QCOMPARE(t.scalar(QStringLiteral("PRAGMA quick_check")).toString(), QStringLiteral("ok"));
 }
 
 QTEST_GUILESS_MAIN(TestSetReading)

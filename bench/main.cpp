@@ -12,6 +12,7 @@
 #include "data/Database.h"
 #include "data/OpenCheck.h"
 #include "data/Sql.h"
+#include "data/WalCheckpoints.h"
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 #include "learn/Ordering.h"
@@ -19,7 +20,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -50,6 +54,7 @@ class Session {
         const data::OpenOutcome opened = data::openDatabase(path);
         if (!opened.ok)
             throw std::runtime_error(opened.message.toStdString());
+        data::walCheckpoints::start(path); // as the program does
         window_ = std::make_unique<app::Form1>(data::mainConnection(), dialogs_, speech_);
         window_->Form_Load();
         window_->show();
@@ -77,6 +82,16 @@ class Session {
         const QString answer = l.CSarray.at(l.Row, learn::ColAnswer).toString();
         w().controls().Text3->setText(correct ? answer : answer + QStringLiteral(" (wrong)"));
         w().controls().Command21->click();
+    }
+
+    // Picks a set in the set list, as the user does on the set-editing screen.
+    void pick(const QString& setName) {
+        QComboBox* list = w().controls().DataCombo1;
+        const int i = list->findText(setName);
+        if (i < 0)
+            throw std::runtime_error("no set " + setName.toStdString());
+        list->setCurrentIndex(i);
+        emit list->activated(i);
     }
 
   private:
@@ -201,6 +216,72 @@ void loadBench(benchmark::State& state, QString setName, std::string name) {
     });
 }
 
+// A set picked on the set-editing screen, until its card grid is drawn; another set is
+// picked first, untimed, so that each round loads the set afresh.
+void gridBench(benchmark::State& state, QString setName, std::string name) {
+    auto session = open(state, kLarge);
+    if (!session)
+        return;
+    Session& s = *session;
+    QCoreApplication::processEvents();
+    timeSteps(state, name, [&] {
+        s.pick(QStringLiteral("Reply20"));
+        QCoreApplication::processEvents();
+        const auto start = Clock::now();
+        s.pick(setName);
+        QCoreApplication::processEvents(); // the grid re-reads its source, then draws
+        return millisecondsSince(start);
+    });
+}
+
+// The program itself, started offscreen on the large database with the set of 10,000 cards
+// chosen: from the start of the process until the set's card grid is drawn, and from File >
+// Learn until the first question is drawn (the program reports both and ends).
+void startBench(benchmark::State& state) {
+    for (auto _ : state) {
+        QString path;
+        try {
+            path = bench::workingCopy(kLarge, cacheDir());
+            if (!data::openDatabase(path).ok)
+                throw std::runtime_error("cannot open " + path.toStdString());
+            data::exec(data::mainConnection(), QStringLiteral("UPDATE Fields SET SetName = ?"),
+                       {QStringLiteral("Load10000")});
+            data::closeAllConnections();
+        } catch (const std::exception& e) {
+            data::closeAllConnections();
+            state.SkipWithError(e.what());
+            return;
+        }
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MEMORANT_READY_PROBE"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        const auto start = Clock::now();
+        p.start(QStringLiteral(MEMORANT_BINARY), {QStringLiteral("--db"), path});
+        if (!p.waitForFinished(60000) || p.exitCode() != 0)
+            throw std::runtime_error("memorant did not report its start: " +
+                                     p.readAllStandardError().toStdString());
+        double readyMs = -1;
+        double learnMs = -1;
+        for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+            if (line.startsWith("ready_ns="))
+                readyMs = static_cast<double>(line.mid(9).toLongLong() -
+                                              std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                                  start.time_since_epoch())
+                                                  .count()) /
+                          1e6;
+            else if (line.startsWith("learn_ready_ms="))
+                learnMs = line.mid(15).toDouble();
+        }
+        if (readyMs < 0 || learnMs < 0)
+            throw std::runtime_error("memorant did not report its start");
+        state.SetIterationTime(readyMs / 1000.0);
+        samples()["start_ready"].push_back(readyMs);
+        samples()["learn_ready"].push_back(learnMs);
+    }
+}
+
 // The reply that ends a bunch: every card of the set of 20 answered wrongly, so each pass
 // runs over all of them and its last reply ends the bunch (array reordered, every card's
 // order key rewritten).
@@ -313,6 +394,14 @@ int main(int argc, char** argv) {
         ->UseManualTime()
         ->Iterations(5)
         ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("load_grid/10000_cards", gridBench, QStringLiteral("Load10000"), "grid_10000")
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("start/100000_cards/10000_chosen", startBench)
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
     RegisterBenchmark("end_of_bunch/100000_cards", endOfBunchBench, "end_of_bunch")
         ->UseManualTime()
         ->Iterations(5)
@@ -365,6 +454,11 @@ int main(int argc, char** argv) {
     const double large = median(samples()["reply_large"]);
     bench::printExchangeRatios();
     bench::printStatsFigures();
+    // A set is loaded both into the lesson's card array and into the card grid: the slower.
+    std::printf("load_10000_p95=%.4f\n", std::max(percentile(samples()["load_10000"], 0.95),
+                                                  percentile(samples()["grid_10000"], 0.95)));
+    std::printf("start_ready_ms=%.4f\n", median(samples()["start_ready"]));
+    std::printf("learn_ready_ms=%.4f\n", median(samples()["learn_ready"]));
     const double p99Small = percentile(samples()["reply_small"], 0.99);
     const double p99Large = percentile(samples()["reply_large"], 0.99);
     std::printf("reply_ms_small=%.4f reply_ms_large=%.4f ratio=%.3f p99_small=%.4f "

@@ -8,10 +8,12 @@
 #include "app/DesktopIdentity.h"
 #include "app/ProgramFiles.h"
 #include "app/QuitOnSignal.h"
+#include "app/ReadyProbe.h"
 #include "cli/Commands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
 #include "data/Sql.h"
+#include "data/WalCheckpoints.h"
 #include "present/MessageBoxDialogs.h"
 #include "speech/SystemSpeech.h"
 #include "window/Form1.h"
@@ -20,6 +22,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 namespace app {
 namespace {
@@ -107,8 +110,10 @@ int run(int argc, char** argv) {
         return 1;
     }
 
-    // Started before the window's first write; it runs beside the window until done.
-    BackupNotice backup(cl.databasePath, boxesShown() ? &dialogs : nullptr);
+    data::walCheckpoints::start(cl.databasePath);
+    // The full check and the backup read the whole file: they start once the window is drawn,
+    // so that the learner does not wait for the window meanwhile.
+    std::unique_ptr<BackupNotice> backup;
     int code = 0;
     {
         present::SystemSpeech speech;
@@ -125,6 +130,14 @@ int run(int argc, char** argv) {
             data::closeAllConnections();
             return 1;
         }
+        afterFirstPaint(
+            &window,
+            [&] {
+                backup = std::make_unique<BackupNotice>(cl.databasePath,
+                                                        boxesShown() ? &dialogs : nullptr);
+            },
+            1000);
+        watchReadiness(window);
         window.show();
         code = QApplication::exec();
         window.close(); // runs the shut-down if the loop ended some other way

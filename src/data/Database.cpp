@@ -6,6 +6,7 @@
 #include "data/SampleSet.h"
 #include "data/SchemaUpgrade.h"
 #include "data/Sql.h"
+#include "data/WalCheckpoints.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,6 +132,7 @@ void configureConnection(const QSqlDatabase& db) {
     exec(db, QStringLiteral("PRAGMA temp_store = MEMORY"));
     exec(db, QStringLiteral("PRAGMA cache_size = -65536"));
     exec(db, QStringLiteral("PRAGMA busy_timeout = 3000"));
+    walCheckpoints::attach(db);
 }
 
 void createSchema(const QSqlDatabase& db) {
@@ -278,6 +280,7 @@ QSqlDatabase openConnection(const QString& name) {
 void closeAllConnections() {
     // A background backup or check reads through a connection of its own thread.
     BackgroundBackup::waitForAll();
+    walCheckpoints::stop();
     for (const QString& name : QSqlDatabase::connectionNames()) {
         {
             QSqlDatabase db = QSqlDatabase::database(name, false);

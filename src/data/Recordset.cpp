@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Recordset.h"
 
+#include "data/FastQuery.h"
+#include "data/SetViews.h"
 #include "data/Sql.h"
 
 #include <QSqlQuery>
@@ -62,26 +64,13 @@ QString Recordset::selectText() const {
     }
 }
 
-Recordset::Row Recordset::readRow(const QSqlQuery& q) const {
-    Row row;
-    const int offset = kind_ == Kind::Table ? 1 : 0;
-    const int n = q.record().count();
-    row.values.reserve(n - offset);
-    for (int i = offset; i < n; ++i)
-        row.values << q.value(i);
-    if (kind_ == Kind::Table)
-        row.key = q.value(0);
-    return row;
-}
-
-void Recordset::readColumns(const QSqlQuery& q) {
-    const QSqlRecord rec = q.record();
+void Recordset::readColumns(const QStringList& names) {
     columns_.clear();
     index_.clear();
     const int offset = kind_ == Kind::Table ? 1 : 0;
-    for (int i = offset; i < rec.count(); ++i) {
-        columns_ << rec.fieldName(i);
-        index_.insert(rec.fieldName(i).toLower(), i - offset);
+    for (int i = offset; i < names.size(); ++i) {
+        columns_ << names[i];
+        index_.insert(names[i].toLower(), i - offset);
     }
     keyColumn_.clear();
     if (kind_ == Kind::View) {
@@ -104,7 +93,7 @@ void Recordset::ensureColumns() {
     const QString sql = kind_ == Kind::Statement
                             ? QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(source_)
                             : selectText() + QStringLiteral(" LIMIT 0");
-    readColumns(exec(db_, sql));
+    readColumns(FastQuery(db_, sql).columns());
 }
 
 void Recordset::ensureLoaded() {
@@ -112,15 +101,34 @@ void Recordset::ensureLoaded() {
     if (loaded_)
         return;
     detectKind();
-    QSqlQuery q = exec(db_, selectText());
-    readColumns(q);
+    const std::optional<UnsortedView> unsorted =
+        kind_ == Kind::View ? unsortedView(source_) : std::nullopt;
+    FastQuery q(db_, unsorted ? unsorted->sql : selectText());
+    readColumns(q.columns());
     rows_.clear();
     const int key = keyIndex();
+    const int offset = kind_ == Kind::Table ? 1 : 0;
+    const int n = static_cast<int>(q.columns().size());
     while (q.next()) {
-        Row row = readRow(q);
-        if (kind_ == Kind::View && key >= 0)
+        Row row;
+        row.values.reserve(n - offset);
+        for (int i = offset; i < n; ++i)
+            row.values << q.value(i);
+        if (kind_ == Kind::Table)
+            row.key = q.value(0);
+        else if (kind_ == Kind::View && key >= 0)
             row.key = row.values.value(key);
-        rows_ << row;
+        rows_ << std::move(row);
+    }
+    if (unsorted) {
+        const std::vector<int> order =
+            sqlOrder(static_cast<int>(rows_.size()), unsorted->sortColumns,
+                     [this](int r, int c) -> const QVariant& { return rows_[r].values[c]; });
+        QVector<Row> sorted;
+        sorted.reserve(rows_.size());
+        for (int r : order)
+            sorted << std::move(rows_[r]);
+        rows_ = std::move(sorted);
     }
     loaded_ = true;
     pos_ = 0;
@@ -261,7 +269,12 @@ void Recordset::insertPending() {
         QSqlQuery one =
             exec(db_, selectText() + QStringLiteral(" WHERE rowid = ?"), {q.lastInsertId()});
         if (one.next()) {
-            rows_ << readRow(one);
+            Row row;
+            const int n = one.record().count();
+            for (int i = 1; i < n; ++i)
+                row.values << one.value(i);
+            row.key = one.value(0);
+            rows_ << row;
             pos_ = rows_.size() - 1;
         }
     } else {

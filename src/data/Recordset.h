@@ -61,13 +61,12 @@ class Recordset {
     void ensureOpen() const;
     void ensureLoaded();
     void ensureColumns();
-    void readColumns(const class QSqlQuery& q);
+    void readColumns(const QStringList& names);
     void detectKind();
     QString selectText() const;
     int columnIndex(const QString& column);
     int keyIndex() const;
     QString keyPredicate() const;
-    Row readRow(const class QSqlQuery& q) const;
     void insertPending();
     void updatePending();
 

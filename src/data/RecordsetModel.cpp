@@ -21,6 +21,7 @@ void RecordsetModel::setSource(const QString& source) {
 
 void RecordsetModel::refresh() {
     beginResetModel();
+    ++refreshes_;
     rs_ = (db_.isValid() && !source_.isEmpty()) ? Recordset(db_, source_) : Recordset();
     // A view loses its current index on a reset, so the next row it makes current is a
     // change even when it is the row that was current before.

@@ -27,6 +27,8 @@ class RecordsetModel : public QAbstractTableModel {
 
     // Re-runs the source, as a data control told to refresh.
     void refresh();
+    // How many times the source was re-run; tells a caller whether it is fresh since.
+    int refreshCount() const { return refreshes_; }
 
     // Read-only models offer no row for new entries and refuse edits.
     void setReadOnly(bool readOnly);
@@ -81,6 +83,7 @@ class RecordsetModel : public QAbstractTableModel {
     bool readOnly_ = false;
     std::function<bool(int, const QString&)> locked_;
     int current_ = -1;
+    int refreshes_ = 0;
     QHash<QString, QString> captions_; // column name (lower case) -> header text
     bool holdsNewRow_ = false;
     QHash<QString, QVariant> pending_; // the held new row: column name -> typed value

@@ -4,6 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
+#include "learn/CardRead.h"
 #include "learn/Guarded.h"
 #include "learn/LessonRules.h"
 #include "learn/LessonState.h"
@@ -115,7 +116,10 @@ void SetLoading::ReadCurSet() {
     completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qCurrentSet"));
     cur.requery();
     int counter = 1;
-    if (!cur.isEmpty()) {
+    if (const std::optional<int> n =
+            readCurrentSetCards(s_.rs.connection(), cur.source(), L.CSarray)) {
+        counter = *n + 1;
+    } else if (!cur.isEmpty()) {
         const QStringList columns = cur.columnNames();
         const auto col = [&](const char* name) {
             return static_cast<int>(columns.indexOf(QString::fromLatin1(name), 0));

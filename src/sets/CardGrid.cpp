@@ -128,9 +128,12 @@ void CardGrid::connectControls() {
         QObject::connect(menu, &QMenu::aboutToShow, ctx, [this] { commitPendingEdit(); });
 
     // Queued, so that whoever records the chosen set has done so before the grid reads it.
-    QObject::connect(
-        s_.c.DataCombo1, &QComboBox::currentIndexChanged, ctx, [this] { refreshGrid(); },
-        Qt::QueuedConnection);
+    // A pick of the user re-reads the grid itself; reading 10,000 cards twice would be slow.
+    QObject::connect(s_.c.DataCombo1, &QComboBox::currentIndexChanged, ctx, [this, m] {
+        QMetaObject::invokeMethod(
+            watcher_.get(), [this, since = m->refreshCount()] { refreshGridUnlessSince(since); },
+            Qt::QueuedConnection);
+    });
 }
 
 void CardGrid::reopen() {
@@ -149,8 +152,13 @@ bool CardGrid::commitPendingEdit() {
 }
 
 void CardGrid::refreshGrid() {
+    refreshGridUnlessSince(s_.c.Adodc2->refreshCount());
+}
+
+void CardGrid::refreshGridUnlessSince(int refreshCount) {
     commitPendingEdit();
-    refreshCardGrid(s_.c.TDBGrid2, s_.c.Adodc2);
+    if (s_.c.Adodc2->refreshCount() == refreshCount)
+        refreshCardGrid(s_.c.TDBGrid2, s_.c.Adodc2);
     // The grid has no current card now; answers shown belonged to the set left.
     if (!s_.modes.kids && s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
         hideMultiEditor();

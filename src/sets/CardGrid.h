@@ -25,6 +25,8 @@ class CardGrid {
     bool commitPendingEdit();
     // Shows the cards of the chosen set afresh.
     void refreshGrid();
+    // As refreshGrid, but the grid is not read again when it was since `refreshCount`.
+    void refreshGridUnlessSince(int refreshCount);
     // The card grid's current card is an ordinary one (or none): no answers grid, no options,
     // the narrower window.
     void hideMultiEditor();

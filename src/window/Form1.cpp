@@ -37,6 +37,9 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechA
       rs_(db, modes_.kids), state_{c_,      rs_,    lesson_, modes_,           screens_,
                                    dialogs, speech, *this,   startupComplete_, replyFocusMark_} {
     buildForm1Controls(this, c_);
+    // The card grid gets its source from the first screen's layout (Form_Load): read here as
+    // well, a chosen set of 10,000 cards would be read twice before the window shows.
+    c_.Adodc2->setSource(QString());
     for (data::RecordsetModel* m : {c_.Adodc1, c_.Adodc2, c_.Adodc3, c_.Adodc4})
         m->setConnection(db_);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "data/RecordsetModel.h"
 #include "support/WindowFixture.h"
 
 #include <QtTest>
@@ -20,7 +21,10 @@ void TestStartup::loadFlagCycle() {
     testing::RecordingSpeech speech;
     for (int run = 0; run < 2; ++run) {
         app::Form1 w(t.db(), dialogs, speech);
+        // The card grid is read once, by the first screen, not before it as well.
+        QVERIFY(!w.controls().Adodc2->recordset().isLoaded());
         w.Form_Load();
+        QCOMPARE(w.controls().Adodc2->source(), QStringLiteral("qSelectedSet"));
         QCOMPARE(t.scalar("SELECT Load FROM Fields").toInt(), 0);
         QVERIFY(w.startupComplete());
         w.close();

@@ -204,7 +204,7 @@ void TestBackupRestore::backUpNowRunsOffTheWindowsThread() {
 
     const QList<data::BackupFile> backups = data::listBackups(path);
     QCOMPARE(backups.size(), 1);
-    QCOMPARE(logRowsIn(backups.first().path), 1);
+    QCOMPARE(testing::readIn(backups.first().path, "SELECT COUNT(*) FROM Log").toInt(), 1);
     QCOMPARE(s.dialogs.shown().size(), 1);
     QCOMPARE(s.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
     QVERIFY2(s.dialogs.lastText().contains(QDir::toNativeSeparators(backups.first().path)),

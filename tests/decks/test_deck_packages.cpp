@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -135,6 +136,13 @@ void TestDeckPackages::hostilePackages_data() {
                                   << "its collection";
     QTest::newRow("broken JSON") << "json"
                                  << "its note types cannot be read";
+    // A view can run for ever, a computed column make any value of any length.
+    QTest::newRow("notes a recursive view") << "view"
+                                            << "\"notes\" is not a plain table";
+    QTest::newRow("cards a view, named in capitals") << "capitals"
+                                                     << "\"CARDS\" is not a plain table";
+    QTest::newRow("computed column") << "computed"
+                                     << "the table \"notes\" has computed columns";
 }
 
 void TestDeckPackages::hostilePackages() {
@@ -167,14 +175,33 @@ void TestDeckPackages::hostilePackages() {
         for (qsizetype i = 2 * 4096; i < 4 * 4096; ++i)
             bytes[i] = char(0xA5);
         testing::writeZip(path, {{"collection.anki21", bytes}});
-    } else if (kind == "json") {
+    } else {
+        // The good collection changed by SQL.
+        const QHash<QString, QStringList> changes = {
+            {"json", {"UPDATE col SET models = '{\"1\": [broken'"}},
+            {"view",
+             {"DROP TABLE notes",
+              "CREATE VIEW notes AS WITH RECURSIVE n(id) AS (SELECT 1 UNION ALL SELECT id + 1 "
+              "FROM n LIMIT 3) SELECT id, 1001 AS mid, 'q' || char(31) || 'a' AS flds FROM n"}},
+            {"capitals",
+             {"ALTER TABLE cards RENAME TO old_cards",
+              "CREATE VIEW CARDS AS SELECT * FROM old_cards"}},
+            {"computed",
+             {"DROP TABLE notes",
+              "CREATE TABLE notes (id INTEGER PRIMARY KEY, mid INTEGER, "
+              "flds TEXT AS (printf('%.*c', 10, 'x') || char(31) || 'a'))",
+              "INSERT INTO notes (id, mid) VALUES (1, 1001)"}},
+        };
         const QString sqlite = dir.filePath(QStringLiteral("collection.sqlite"));
         {
             QSqlDatabase db =
                 QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("j"));
             db.setDatabaseName(sqlite);
             QVERIFY(db.open());
-            QSqlQuery(db).exec(QStringLiteral("UPDATE col SET models = '{\"1\": [broken'"));
+            for (const QString& sql : changes.value(kind)) {
+                QSqlQuery q(db);
+                QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+            }
         }
         QSqlDatabase::removeDatabase(QStringLiteral("j"));
         testing::writeZip(path, {{"collection.anki21", testing::readFile(sqlite)}});

@@ -19,7 +19,7 @@ QByteArray bytes(const uint8_t* data, size_t size);
 // Writes `contents` to `name` in the process's folder; returns its path.
 QString writeFile(const QString& name, const QByteArray& contents);
 
-// A fresh in-memory database with the full schema, as the readers write into.
+// A fresh database with the full schema, as the readers write into, in the process's folder.
 QSqlDatabase freshDatabase();
 
 // Per input: closes the database and empties the folder, so no input sees another's files.

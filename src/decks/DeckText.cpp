@@ -60,6 +60,70 @@ QString decodeEntities(const QString& text) {
     return out;
 }
 
+bool isWordChar(QChar c) {
+    return c == QLatin1Char('_') || (c.unicode() < 128 && c.isLetterOrNumber());
+}
+
+// Where the first `</name` followed by blanks and `>` from `from` ends, or -1.
+qsizetype closingTagEnd(const QString& text, QLatin1String name, qsizetype from) {
+    const QString opening = QLatin1String("</") + name;
+    for (qsizetype at = text.indexOf(opening, from, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(opening, at + 1, Qt::CaseInsensitive)) {
+        qsizetype end = at + opening.size();
+        while (end < text.size() && text[end].unicode() < 128 && text[end].isSpace())
+            ++end;
+        if (end < text.size() && text[end] == QLatin1Char('>'))
+            return end + 1;
+    }
+    return -1;
+}
+
+// `text` without <script>…</script>, <style>…</style> and <!--…--> and what they hold, in
+// one pass: a pattern search retried at every opening would take hours over a note of
+// openings never closed, so a kind found unclosed once is not looked for again.
+QString withoutHidden(const QString& text) {
+    const QLatin1String names[] = {QLatin1String("script"), QLatin1String("style")};
+    bool unclosed[3] = {false, false, false}; // script, style, comment
+    QString out;
+    qsizetype kept = 0; // the text before this is in `out`, or dropped
+    for (qsizetype at = text.indexOf(QLatin1Char('<')); at >= 0;
+         at = text.indexOf(QLatin1Char('<'), at + 1)) {
+        const QStringView rest = QStringView(text).mid(at + 1);
+        int kind = -1;
+        qsizetype openingEnd = 0;
+        if (rest.startsWith(QLatin1String("!--"))) {
+            kind = 2;
+            openingEnd = at + 4;
+        }
+        for (int k = 0; k < 2 && kind < 0; ++k) {
+            const qsizetype end = at + 1 + names[k].size();
+            if (rest.startsWith(names[k], Qt::CaseInsensitive) &&
+                (end == text.size() || !isWordChar(text[end]))) {
+                kind = k;
+                openingEnd = end;
+            }
+        }
+        if (kind < 0 || unclosed[kind])
+            continue;
+        qsizetype end = -1;
+        if (kind == 2) {
+            const qsizetype close = text.indexOf(QLatin1String("-->"), openingEnd);
+            end = close < 0 ? -1 : close + 3;
+        } else {
+            end = closingTagEnd(text, names[kind], openingEnd);
+        }
+        if (end < 0) {
+            unclosed[kind] = true;
+            continue;
+        }
+        out += QStringView(text).mid(kept, at - kept);
+        kept = end;
+        at = end - 1;
+    }
+    out += QStringView(text).mid(kept);
+    return out;
+}
+
 } // namespace
 
 QString plainKvtmlText(const QString& text) {
@@ -70,8 +134,6 @@ QString plainKvtmlText(const QString& text) {
 
 FieldText plainFieldText(const QString& html) {
     static const RE sound(QStringLiteral("\\[sound:[^\\]]*\\]"));
-    static const RE hidden(QStringLiteral("<(script|style)\\b.*?</\\1\\s*>|<!--.*?-->"),
-                           RE::CaseInsensitiveOption | RE::DotMatchesEverythingOption);
     static const RE image(QStringLiteral("<img\\b[^>]*>"), RE::CaseInsensitiveOption);
     static const RE blankTag(QStringLiteral("<(br|/?div)\\b[^>]*>"), RE::CaseInsensitiveOption);
     static const RE tag(QStringLiteral("<[^>]*>"));
@@ -80,7 +142,7 @@ FieldText plainFieldText(const QString& html) {
     QString t = html;
     out.sounds = static_cast<int>(t.count(sound));
     t.remove(sound);
-    t.remove(hidden);
+    t = withoutHidden(t);
     out.images = static_cast<int>(t.count(image));
     t.remove(image);
     t.replace(blankTag, QStringLiteral(" "));

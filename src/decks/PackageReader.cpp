@@ -116,6 +116,33 @@ QJsonObject jsonObject(const QVariant& value, const QString& what) {
     return doc.object();
 }
 
+// Someone else's schema may make a name read here a view (a recursive one never ends) or
+// give a table computed columns (each value as long as SQLite allows, made afresh for every
+// row): only the stored rows of ordinary tables are read.
+void refuseComputedTables(const Collection& c) {
+    // The schema as SQLite understood it, not the rows of sqlite_master, which can lie.
+    QSqlQuery objects =
+        c.run(QStringLiteral("SELECT name, type FROM pragma_table_list WHERE schema = 'main' "
+                             "AND lower(name) IN ('col', 'notes', 'cards', 'decks', 'notetypes')"),
+              QStringLiteral("tables"));
+    while (objects.next()) {
+        const QString name = text(objects.value(0));
+        if (text(objects.value(1)) != QLatin1String("table"))
+            refuse(QStringLiteral("its collection is not a deck package's (\"%1\" is not a "
+                                  "plain table)")
+                       .arg(name));
+        // The name is one of the five above, in some letter case: nothing to quote.
+        QSqlQuery computed =
+            c.run(QStringLiteral("SELECT count(*) FROM pragma_table_xinfo('%1') WHERE hidden <> 0")
+                      .arg(name),
+                  QStringLiteral("tables"));
+        if (computed.next() && computed.value(0).toInt() > 0)
+            refuse(QStringLiteral("its collection is not a deck package's (the table \"%1\" "
+                                  "has computed columns)")
+                       .arg(name));
+    }
+}
+
 Catalogue readCatalogue(const Collection& c) {
     Catalogue cat;
     QSqlQuery newer = c.run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
@@ -230,6 +257,7 @@ DeckContent readPackage(const QString& path, const UnpackLimits& limits) {
                 c.run(QStringLiteral("PRAGMA quick_check"), QStringLiteral("collection"));
             if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
                 refuse(QStringLiteral("its collection is damaged"));
+            refuseComputedTables(c);
             readNotes(c, content);
         }
         // SQLite may leave files beside it; none of them is ours to keep.

@@ -138,7 +138,11 @@ void TestDeckPackages::hostilePackages_data() {
         {"zstd bomb ratio", "zstdbomb", "unpacks to far more than it holds packed"},
         {"not SQLite", "notsqlite", "its collection"},
         {"damaged page", "damaged", "its collection"},
-        {"broken JSON", "json", "its note types cannot be read"}};
+        {"broken JSON", "json", "its note types cannot be read"},
+        // A view can run for ever, a computed column make any value of any length.
+        {"notes a recursive view", "view", "\"notes\" is not a plain table"},
+        {"cards a view, named in capitals", "capitals", "\"CARDS\" is not a plain table"},
+        {"computed column", "computed", "the table \"notes\" has computed columns"}};
     for (const QStringList& row : rows)
         QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
@@ -173,9 +177,25 @@ void TestDeckPackages::hostilePackages() {
         for (qsizetype i = 2 * 4096; i < 4 * 4096; ++i)
             bytes[i] = char(0xA5);
         testing::writeZip(path, {{"collection.anki21", bytes}});
-    } else if (kind == "json") {
+    } else {
+        // The good collection changed by SQL.
+        const QHash<QString, QStringList> changes = {
+            {"json", {"UPDATE col SET models = '{\"1\": [broken'"}},
+            {"view",
+             {"DROP TABLE notes",
+              "CREATE VIEW notes AS WITH RECURSIVE n(id) AS (SELECT 1 UNION ALL SELECT id + 1 "
+              "FROM n LIMIT 3) SELECT id, 1001 AS mid, 'q' || char(31) || 'a' AS flds FROM n"}},
+            {"capitals",
+             {"ALTER TABLE cards RENAME TO old_cards",
+              "CREATE VIEW CARDS AS SELECT * FROM old_cards"}},
+            {"computed",
+             {"DROP TABLE notes",
+              "CREATE TABLE notes (id INTEGER PRIMARY KEY, mid INTEGER, "
+              "flds TEXT AS (printf('%.*c', 10, 'x') || char(31) || 'a'))",
+              "INSERT INTO notes (id, mid) VALUES (1, 1001)"}},
+        };
         const QString sqlite = dir.filePath(QStringLiteral("collection.sqlite"));
-        QVERIFY(testing::writeIn(sqlite, {"UPDATE col SET models = '{\"1\": [broken'"}));
+        QVERIFY(testing::writeIn(sqlite, changes.value(kind)));
         testing::writeZip(path, {{"collection.anki21", testing::readFile(sqlite)}});
     }
     try {

@@ -28,6 +28,8 @@ class TestDeckReading : public QObject {
     void fieldText();
     void cloze_data();
     void cloze();
+    void longHostileTexts_data();
+    void longHostileTexts();
     void exportReadsBack();
 };
 
@@ -115,6 +117,8 @@ void TestDeckReading::fieldText_data() {
     QTest::newRow("tags, scripts and comments")
         << "<span style=\"x\">red</span><script>alert(1)</script><!-- note --> <i>bold</i>" << 0
         << "red bold" << 0;
+    QTest::newRow("hidden parts, one left open")
+        << "a<SCRIPT>x</script >b<style>y<!--z-->c</style>d<script>e<!--f-->g" << 0 << "abdeg" << 0;
     QTest::newRow("media") << "[sound:a.mp3]word <img src=\"a.png\"><IMG src='b.jpg'/>[sound:b]"
                            << 2 << "word" << 2;
 }
@@ -143,6 +147,25 @@ void TestDeckReading::cloze() {
     const decks::Cloze c = decks::clozeCard(text);
     QTEST(c.question, "question");
     QTEST(c.answers, "answers");
+}
+
+void TestDeckReading::longHostileTexts_data() {
+    // A note may be several times the longest text; each of these opens a construct it never
+    // closes, which a pattern search retried at every opening would take hours over.
+    QTest::addColumn<QString>("html");
+    const qsizetype n = 1'000'000;
+    QTest::newRow("tag openings") << QString(n, QLatin1Char('<'));
+    QTest::newRow("comment openings") << QStringLiteral("<!--").repeated(n / 4);
+    QTest::newRow("script openings") << QStringLiteral("<script>").repeated(n / 8);
+    QTest::newRow("style openings, any case") << QStringLiteral("<Style>x").repeated(n / 8);
+}
+
+void TestDeckReading::longHostileTexts() {
+    QFETCH(QString, html);
+    QElapsedTimer timer;
+    timer.start();
+    decks::plainFieldText(html);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestDeckReading::exportReadsBack() {

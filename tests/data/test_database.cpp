@@ -25,6 +25,20 @@ QString copyOfTestFile(const QTemporaryDir& dir, const QString& name) {
     return target;
 }
 
+// The log's replies per day and set, as LogDays keeps them and as counted afresh from Log.
+const char* const kKeptDays = "SELECT Day, SetName, Replies, Correct FROM LogDays";
+const char* const kCountedDays =
+    "SELECT coalesce(substr(\"Date\", 1, 10), ''), coalesce(SetName, ''), count(*), "
+    "sum(Result IS 'Correct') FROM Log GROUP BY 1, 2";
+
+QString logDays(const QSqlDatabase& db, const char* rows) {
+    return data::scalar(db, QStringLiteral("WITH t(a, b, c, d) AS (%1) SELECT group_concat(a || "
+                                           "'|' || b || '|' || c || '|' || d, ' ') FROM (SELECT * "
+                                           "FROM t ORDER BY a, b)")
+                                .arg(QLatin1String(rows)))
+        .toString();
+}
+
 } // namespace
 
 class TestDatabase : public QObject {
@@ -159,18 +173,27 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     QVERIFY(testing::writeIn(path, {"INSERT INTO Set1 (SetName) VALUES (NULL)",
                                     "INSERT INTO BufferSet1 (Field1, Field2) VALUES (7, 'New')",
                                     "INSERT INTO Log (\"Date\", SetName, CardID, Result) "
-                                    "VALUES ('2026-03-01', 'Kept', 1, 'Correct')"}));
+                                    "VALUES ('2026-03-01', 'Kept', 1, 'Correct'), "
+                                    "('2026-03-01T21:30:00', 'Kept', 2, 'Wrong'), "
+                                    "('2026-03-02', 'Other', 1, 'Wrong'), (NULL, NULL, 1, NULL)"}));
     QVERIFY(data::openDatabase(path).ok);
     const QSqlDatabase db = data::mainConnection();
     QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), cards);
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Set1 WHERE SetName = 'Kept set'").toInt(),
              cards == 12 ? 1 : 0);
-    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Log WHERE SetName = 'Kept'").toInt(), 1);
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Log WHERE SetName = 'Kept'").toInt(), 2);
+    QCOMPARE(logDays(db, kKeptDays), logDays(db, kCountedDays));
     QCOMPARE(
         data::scalar(db, "SELECT Replies || '/' || Correct FROM LogDays WHERE SetName = 'Kept'")
             .toString(),
-        QStringLiteral("1/1"));
+        QStringLiteral("2/1"));
+    // The upgraded file's triggers count what comes after.
+    data::exec(db, "INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                   "VALUES ('2026-03-02', 'Kept', 1, 'Correct')");
+    data::exec(db, "UPDATE Log SET Result = 'Wrong' WHERE \"Date\" = '2026-03-01'");
+    data::exec(db, "DELETE FROM Log WHERE SetName = 'Other'");
+    QCOMPARE(logDays(db, kKeptDays), logDays(db, kCountedDays));
     QCOMPARE(data::scalar(db, "SELECT group_concat(Field1) FROM qForAppendSet1").toString(),
              QStringLiteral("7"));
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM qE7_1nonDel").toInt(), 0);

@@ -35,6 +35,15 @@ bool same(const QVariant& a, const QVariant& b) {
            a == b;
 }
 
+// The first value that differs from QSqlQuery's rows, or an empty text.
+template <typename At> QString firstDifference(const QList<QVariantList>& expected, At at) {
+    for (int r = 0; r < expected.size(); ++r)
+        for (int c = 0; c < expected[r].size(); ++c)
+            if (!same(at(r, c), expected[r][c]))
+                return QStringLiteral("row %1 column %2").arg(r).arg(c);
+    return {};
+}
+
 // Cards whose order keys are awkward: ties, NULL, integers beside reals, text, a blob, a card
 // tied twice to the set, a multiple-answer card.
 void seedAwkwardSet(testing::TempDatabase& t) {
@@ -98,8 +107,7 @@ void TestSetReading::fastQueryGivesQtValues() {
     for (int i = 0; i < names.record().count(); ++i)
         QCOMPARE(q.columns().value(i), names.record().fieldName(i));
     QVERIFY(q.next());
-    for (int i = 0; i < expected[0].size(); ++i)
-        QVERIFY2(same(q.value(i), expected[0][i]), qPrintable(QString::number(i)));
+    QCOMPARE(firstDifference(expected, [&q](int, int c) { return q.value(c); }), QString());
     QVERIFY(!q.next());
     QVERIFY_THROWS_EXCEPTION(data::DbError, data::FastQuery(t.db(), QStringLiteral("SELEC 1")));
 }
@@ -153,20 +161,15 @@ void TestSetReading::viewsReadInTheirOwnOrder() {
     data::Recordset rs(t.db(), view);
     QCOMPARE(rs.recordCount(), expected.size());
     QCOMPARE(rs.columnNames().size(), expected[0].size());
-    for (int r = 0; r < expected.size(); ++r) {
-        for (int c = 0; c < expected[r].size(); ++c)
-            QVERIFY2(same(rs.valueAt(r, c), expected[r][c]),
-                     qPrintable(QStringLiteral("row %1 column %2").arg(r).arg(c)));
-    }
+    QCOMPARE(firstDifference(expected, [&rs](int r, int c) { return rs.valueAt(r, c); }),
+             QString());
     // The lesson's card array, read on its own path: the same rows in the same order.
     learn::CardArray cards;
     const std::optional<int> n = learn::readCurrentSetCards(t.db(), view, cards);
     QCOMPARE(n.has_value(), view.startsWith(QStringLiteral("qCurrent")));
-    for (int r = 0; n && r < expected.size(); ++r) {
-        for (int c = 0; c < expected[r].size(); ++c)
-            QVERIFY2(same(cards.at(r + 1, c + 1), expected[r][c]),
-                     qPrintable(QStringLiteral("card row %1 column %2").arg(r).arg(c)));
-    }
+    if (n)
+        QCOMPARE(firstDifference(expected, [&](int r, int c) { return cards.at(r + 1, c + 1); }),
+                 QString());
     // Writes still go through the view.
     if (view.startsWith(QStringLiteral("qSelected"))) {
         rs.moveFirst();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/ClearLog.h"
-#include "data/Database.h"
 #include "data/Sql.h"
 #include "stats/LogAggregates.h"
 #include "stats/StatsText.h"
@@ -73,8 +72,6 @@ class TestLogAggregates : public QObject {
     void runs();
     void hardestCardsInTheDemonsOrder();
     void csvQuotesAndLeavesEmptyWhatDoesNotDivide();
-    void olderFilesGetTheLogSummaryKeepingTheirData_data();
-    void olderFilesGetTheLogSummaryKeepingTheirData();
 
   private:
     void log(const QString& date, const QString& set, qint64 card, const QString& result) {
@@ -274,57 +271,6 @@ void TestLogAggregates::csvQuotesAndLeavesEmptyWhatDoesNotDivide() {
                             "set,cards,answered,replies,correct,share_correct,mean_rating\n"
                             "\"Say \"\"hi\"\", twice\",0,0,3,2,0.6667,\n"
                             "Verbs,2,1,0,0,,0.3333\n"));
-}
-
-void TestLogAggregates::olderFilesGetTheLogSummaryKeepingTheirData_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("cards");
-    QTest::newRow("version 1") << "version1.mdb" << 10;
-    QTest::newRow("version 3") << "version3.mdb" << 12;
-    QTest::newRow("version 4") << "version4.mdb" << 12;
-    QTest::newRow("version 5") << "version5.mdb" << 12;
-    QTest::newRow("version 7") << "version7.mdb" << 12;
-}
-
-// The summary is built from the rows the file holds, and kept from then on.
-void TestLogAggregates::olderFilesGetTheLogSummaryKeepingTheirData() {
-    QFETCH(QString, file);
-    QFETCH(int, cards);
-    t.reset();
-    QTemporaryDir dir;
-    const QString path = dir.filePath("VIze.mdb");
-    QVERIFY(QFile::copy(QStringLiteral(MEMORANT_FIXTURES "/") + file, path));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-        raw.setDatabaseName(path);
-        QVERIFY(raw.open());
-        data::exec(raw, "INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
-                        "('2026-03-01', 'Kept', 1, 'Correct'), "
-                        "('2026-03-01T21:30:00', 'Kept', 2, 'Wrong'), "
-                        "('2026-03-01T22:00:00', 'Kept', 2, 'Correct'), "
-                        "('2026-03-02', 'Other', 1, 'Wrong'), (NULL, NULL, 1, NULL)");
-        raw.close();
-    }
-    QSqlDatabase::removeDatabase("raw");
-    const data::OpenOutcome opened = data::openDatabase(path, false);
-    QVERIFY2(opened.ok, qPrintable(opened.message));
-    const QSqlDatabase db = data::mainConnection();
-    QCOMPARE(data::scalar(db, "PRAGMA user_version").toInt(), data::kSchemaVersion);
-    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Card").toInt(), cards);
-    QVERIFY(data::scalar(db, "SELECT COUNT(*) FROM Log").toInt() >= 5);
-    QCOMPARE(keptSummary(db), countedAfresh(db));
-    QCOMPARE(counts(stats::repliesPerDay(db, {kFirst, kFirst.addDays(1)}, "Kept")),
-             QStringLiteral("3/2 0/0"));
-    // The upgraded file's triggers count what comes after.
-    data::exec(db, "INSERT INTO Log (\"Date\", SetName, CardID, Result) "
-                   "VALUES ('2026-03-02', 'Kept', 1, 'Correct')");
-    data::exec(db, "UPDATE Log SET Result = 'Wrong' WHERE \"Date\" = '2026-03-01'");
-    data::exec(db, "DELETE FROM Log WHERE SetName = 'Other'");
-    QCOMPARE(keptSummary(db), countedAfresh(db));
-    QCOMPARE(counts(stats::repliesPerDay(db, {kFirst, kFirst.addDays(1)}, "Kept")),
-             QStringLiteral("3/1 1/1"));
-    data::closeAllConnections();
 }
 
 QTEST_GUILESS_MAIN(TestLogAggregates)

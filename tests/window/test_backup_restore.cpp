@@ -75,7 +75,6 @@ class TestBackupRestore : public QObject {
     void damagedStartOffersTheNewestGoodBackup();
     void restoreFromBackupInTheFileMenu();
     void backUpNowRunsOffTheWindowsThread();
-    void restoreIsUndoneFromTheSameList();
     void unusableBackupFolderWarnsOnceAndTheLessonGoesOn();
     void missingFileWithCopiesBesideIsOffered_data();
     void missingFileWithCopiesBesideIsOffered();
@@ -146,11 +145,16 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     s.t.exec("INSERT INTO Set1 (SetName) VALUES ('Later')");
     s.c().mnulog->trigger(); // a small window with a connection of its own
     QVERIFY(s.w->findChild<app::Form4*>());
+    // What the damaged-file offer keeps shows too, at the time in its name.
+    QVERIFY(QFile::copy(backup.path, path + ".damaged-2026-03-11-093000"));
 
-    s.w->findChild<QAction*>("mnuRestore")->trigger();
-    auto* window = s.w->findChild<app::RestoreWindow*>();
+    app::RestoreWindow* window = openRestoreWindow(s);
     QVERIFY(window && window->isVisible());
-    QCOMPARE(window->list()->rowCount(), 1);
+    const QString backupTime = data::listBackups(path).value(0).taken.toString("yyyy-MM-dd HH:mm");
+    QCOMPARE(restoreRows(window),
+             (QStringList{"backup " + backupTime, "damaged file, kept 2026-03-11 09:30"}));
+    // Looking into the copies leaves nothing beside them.
+    QCOMPARE(QDir(s.t.dir()).entryList({"VIze.mdb.*-wal", "VIze.mdb.*-shm"}), QStringList());
     QCOMPARE(window->list()->item(0, 2)->text(), QLocale().toString(10)); // cards
     QCOMPARE(window->list()->item(0, 3)->text(), QLocale().toString(1));  // sets
 
@@ -175,10 +179,28 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     QCOMPARE(other.tryLock(path), data::FileLock::Result::Busy);
     QCOMPARE(other.tryLock(QDir(s.t.dir()).filePath(kept.first())), data::FileLock::Result::Taken);
 
+    // The copy kept before the restore is in the same list, and restoring it undoes it.
+    window = openRestoreWindow(s);
+    QVERIFY(window);
+    int before = 0;
+    while (before < window->backups().size() &&
+           window->backups().at(before).kind != data::BackupFile::Kind::BeforeRestore)
+        ++before;
+    QCOMPARE(window->backups().size(), 3);
+    QVERIFY(before < 3);
+    QCOMPARE(window->list()->item(before, 4)->text(), QStringLiteral("kept before a restore"));
+    QCOMPARE(window->list()->item(before, 2)->text(), QLocale().toString(10));
+    window->list()->selectRow(before);
+    s.dialogs.nextAnswer(true);
+    QTest::mouseClick(window->restoreButton(), Qt::LeftButton);
+    QVERIFY2(s.dialogs.lastText().contains("before the restore"), qPrintable(s.dialogs.lastText()));
+    QCOMPARE(s.logRows(), 2);
+    QCOMPARE(keptFiles(s.t.dir(), "before-restore").size(), 2);
+
     // The lesson goes on on the restored file.
     s.learnSample();
     s.answerCorrectly();
-    QCOMPARE(s.logRows(), 2);
+    QCOMPARE(s.logRows(), 3);
 }
 
 void TestBackupRestore::backUpNowRunsOffTheWindowsThread() {
@@ -213,52 +235,6 @@ void TestBackupRestore::backUpNowRunsOffTheWindowsThread() {
     QVERIFY(window);
     QCOMPARE(window->backups().size(), 1);
     QCOMPARE(window->backups().first().path, backups.first().path);
-}
-
-void TestBackupRestore::restoreIsUndoneFromTheSameList() {
-    Session s;
-    const QString path = s.t.path();
-    data::DatabaseLock lock(path);
-    QCOMPARE(lock.acquire(), QString());
-    s.learnSample();
-    s.answerCorrectly();
-    const data::BackupResult backup = data::backUp(path);
-    QVERIFY(backup.error.isEmpty());
-    s.answerCorrectly();
-    // What the damaged-file offer keeps shows too, at the time in its name.
-    QVERIFY(QFile::copy(backup.path, path + ".damaged-2026-03-11-093000"));
-
-    app::RestoreWindow* window = openRestoreWindow(s);
-    QVERIFY(window);
-    const QString backupTime = data::listBackups(path).value(0).taken.toString("yyyy-MM-dd HH:mm");
-    QCOMPARE(restoreRows(window),
-             (QStringList{"backup " + backupTime, "damaged file, kept 2026-03-11 09:30"}));
-    // Looking into the copies leaves nothing beside them.
-    QCOMPARE(QDir(s.t.dir()).entryList({"VIze.mdb.*-wal", "VIze.mdb.*-shm"}), QStringList());
-    s.dialogs.nextAnswer(true);
-    window->restoreChosen(); // the newest: the backup
-    QCOMPARE(s.logRows(), 1);
-
-    window = openRestoreWindow(s);
-    QVERIFY(window);
-    int kept = 0;
-    while (kept < window->backups().size() &&
-           window->backups().at(kept).kind != data::BackupFile::Kind::BeforeRestore)
-        ++kept;
-    QCOMPARE(window->backups().size(), 3);
-    QVERIFY(kept < 3);
-    QCOMPARE(window->list()->item(kept, 4)->text(), QStringLiteral("kept before a restore"));
-    QCOMPARE(window->list()->item(kept, 2)->text(), QLocale().toString(10));
-    QCOMPARE(QDir(s.t.dir()).entryList({"VIze.mdb.*-wal", "VIze.mdb.*-shm"}), QStringList());
-    window->list()->selectRow(kept);
-    s.dialogs.nextAnswer(true);
-    QTest::mouseClick(window->restoreButton(), Qt::LeftButton);
-    QVERIFY2(s.dialogs.lastText().contains("before the restore"), qPrintable(s.dialogs.lastText()));
-    QCOMPARE(s.logRows(), 2); // the restore is undone
-    QCOMPARE(keptFiles(s.t.dir(), "before-restore").size(), 2);
-    window = openRestoreWindow(s);
-    QVERIFY(window);
-    QCOMPARE(window->backups().size(), 4);
 }
 
 void TestBackupRestore::unusableBackupFolderWarnsOnceAndTheLessonGoesOn() {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QtTest>
+#include <tuple>
 
 // The Academic Talking and Silent modes, the fallback when speech cannot start, the voice
 // and the tutorials, driven through the real main window's menu.
@@ -42,19 +43,14 @@ void TestTalkingSilent::talkingWithoutSpeechFallsBackToSilent() {
 
     QCOMPARE(win.dialogs.texts(), QStringList{app::TalkingSilent::speechMissingMessage});
     QCOMPARE(win.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
-    QCOMPARE(win.modes().Silent, true);
-    QCOMPARE(win.modes().TalkingOn, false);
-    QCOMPARE(win.modes().kids, false);
-    QVERIFY(win.c().Picture[9]->isHidden());
+    QVERIFY(win.modes().Silent && !win.modes().TalkingOn && !win.modes().kids);
+    QVERIFY(win.c().Picture[9]->isHidden() && win.speech.spoken.isEmpty());
     // The menu entries keep the state the Talking choice gave them.
-    QVERIFY(!win.c().mnuTalking->isEnabled());
-    QVERIFY(win.c().mnuSilent->isEnabled());
-    QVERIFY(win.speech.spoken.isEmpty());
+    QVERIFY(!win.c().mnuTalking->isEnabled() && win.c().mnuSilent->isEnabled());
     // The learning screen stays, laid out afresh, and the question shows.
     QVERIFY(win.w->screens().learning);
     QCOMPARE(win.w->windowTitle(), QStringLiteral("Learn Set"));
-    QVERIFY(win.c().ChangeSet->isEnabled());
-    QVERIFY(win.c().Label7->isVisible());
+    QVERIFY(win.c().ChangeSet->isEnabled() && win.c().Label7->isVisible());
 
     // Once speech works again, Silent then Talking brings Talking back.
     win.speech.unavailable = false;
@@ -83,18 +79,13 @@ void TestTalkingSilent::setVoiceSpeaksItsQuestions_data() {
     QTest::addColumn<QString>("german");   // the German set's questions are spoken in
     QTest::addColumn<QString>("capitals"); // the other set's
     QTest::addColumn<bool>("kids");
-    QTest::newRow("own voice") << QVariant("de") << ""
-                               << "de"
-                               << "en" << false;
-    QTest::newRow("none: the database's") << QVariant() << "de"
-                                          << "de"
-                                          << "de" << false;
-    QTest::newRow("own before the database's") << QVariant("en") << "de"
-                                               << "en"
-                                               << "de" << false;
-    QTest::newRow("Kids mode") << QVariant("de") << ""
-                               << "de"
-                               << "en" << true;
+    const std::tuple<const char*, QVariant, QString, QString, QString, bool> rows[] = {
+        {"own voice", "de", "", "de", "en", false},
+        {"none: the database's", QVariant(), "de", "de", "de", false},
+        {"own before the database's", "en", "de", "en", "de", false},
+        {"Kids mode", "de", "", "de", "en", true}};
+    for (const auto& [name, own, shared, german, capitals, kids] : rows)
+        QTest::newRow(name) << own << shared << german << capitals << kids;
 }
 
 void TestTalkingSilent::setVoiceSpeaksItsQuestions() {
@@ -210,8 +201,7 @@ void TestTalkingSilent::tutorialsShowTheirPages() {
     win.c().mnuKidsHelp->trigger();
     QCOMPARE(win.w->findChildren<app::HelpWindow*>().size(), 1); // the same window, new page
     const QString kids = help->browser()->toPlainText();
-    QVERIFY(kids.contains("Kids"));
-    QVERIFY(kids != academic);
+    QVERIFY(kids.contains("Kids") && kids != academic);
     QVERIFY(win.dialogs.shown().isEmpty());
 }
 

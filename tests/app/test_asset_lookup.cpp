@@ -13,6 +13,7 @@
 
 using testing::readFile;
 using testing::writeFile;
+using Page = app::HelpWindow::Page;
 
 class TestAssetLookup : public QObject {
     Q_OBJECT
@@ -30,7 +31,6 @@ void TestAssetLookup::installedPrefix() {
 
     const QString assets = present::assetFolder(prefix + "/bin");
     QCOMPARE(assets, prefix + "/share/memorant");
-    using Page = app::HelpWindow::Page;
     QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, assets),
              QUrl::fromLocalFile(assets + "/help/academic.html"));
     // A page missing from the folder comes from the program itself.
@@ -62,11 +62,9 @@ void TestAssetLookup::noFolderFallsBackToCompiledInPages() {
     QDir().mkpath(root.filePath("prefix/share/memorant"));
     QCOMPARE(present::assetFolder(root.filePath("prefix/bin")), QString());
 
-    using Page = app::HelpWindow::Page;
     QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, QString()), QUrl("qrc:/help/academic.html"));
     app::HelpWindow window; // registers the compiled-in pages
-    QVERIFY(QFile::exists(":/help/academic.html"));
-    QVERIFY(QFile::exists(":/help/kids.html"));
+    QVERIFY(QFile::exists(":/help/academic.html") && QFile::exists(":/help/kids.html"));
 }
 
 QTEST_MAIN(TestAssetLookup)

@@ -83,6 +83,21 @@ void TestCommands::misuseAndFailureGoToTheErrorStream_data() {
         << "memorant: import-list takes one file; \"b.csv\" is one too many\n";
     QTest::newRow("stats with an operand") << "stats" << QStringList{"--csv", "all"} << 2
                                            << "memorant: stats does not understand \"all\"\n";
+    QTest::newRow("stats with a word it does not know")
+        << "stats" << QStringList{"--all"} << 2
+        << "memorant: stats does not understand \"--all\"\n";
+    QTest::newRow("stats without a value")
+        << "stats" << QStringList{"--set"} << 2 << "memorant: --set needs a value\n";
+    for (const char* days : {"0", "x"})
+        QTest::addRow("stats --days %s", days)
+            << "stats" << QStringList{"--days", days} << 2
+            << QStringLiteral("memorant: --days needs a whole number of days from 1 to 100000, "
+                              "not \"%1\"\n")
+                   .arg(days);
+    // Set names are told apart by case, as the log keeps them.
+    QTest::newRow("stats for a set nobody uses")
+        << "stats" << QStringList{"--set", "verbs"} << 1
+        << "memorant: There is no set \"verbs\", and no log row names it\n";
 }
 
 void TestCommands::misuseAndFailureGoToTheErrorStream() {
@@ -91,6 +106,7 @@ void TestCommands::misuseAndFailureGoToTheErrorStream() {
     QFETCH(int, code);
     QFETCH(QString, message);
     testing::TempDatabase t;
+    t.addSet("Verbs");
     const Said said = run(t.path(), command, args);
     QCOMPARE(said.code, code);
     QVERIFY2(said.err.startsWith(message), qPrintable(said.err));

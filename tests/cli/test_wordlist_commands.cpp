@@ -141,12 +141,9 @@ void TestWordListCommands::specialFilesAreRefusedAtOnce() {
                                 .arg(file, fifo ? "a named pipe" : "a device")),
              qPrintable(r.err));
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
-    if (fifo) {
-        struct stat st {};
-        QCOMPARE(stat(QFile::encodeName(file).constData(), &st), 0);
-        QVERIFY(S_ISFIFO(st.st_mode)); // not replaced by a file
-        QVERIFY(!QFile::exists(file + QStringLiteral(".multi")));
-    }
+    if (fifo) // not replaced by a file
+        QVERIFY(QFileInfo::exists(file) && !QFileInfo(file).isFile() &&
+                !QFile::exists(file + ".multi"));
 }
 
 void TestWordListCommands::peakMemoryStaysNearTheFileSize_data() {
@@ -161,14 +158,7 @@ void TestWordListCommands::peakMemoryStaysNearTheFileSize() {
     QFETCH(int, code);
     testing::TempDatabase t;
     const QString list = t.dir() + QStringLiteral("/big.csv");
-    constexpr qint64 kSize = 64 << 20;
-    {
-        QFile f(list);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray block = line.repeated((1 << 20) / line.size());
-        while (f.size() < kSize)
-            f.write(block);
-    }
+    testing::writeFile(list, line.repeated(int((64 << 20) / line.size()) + 1)); // 64 MB
     const qint64 size = QFileInfo(list).size();
     const Run r = memorant({"--db", t.path(), "import-list", list}, 120000);
     QCOMPARE(r.code, code);

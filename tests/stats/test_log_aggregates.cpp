@@ -59,7 +59,7 @@ class TestLogAggregates : public QObject {
     Q_OBJECT
   private slots:
     void init();
-    void cleanup();
+    void cleanup() { t.reset(); }
 
     void repliesPerDay_data();
     void repliesPerDay();
@@ -101,10 +101,6 @@ void TestLogAggregates::init() {
     log("2026-03-03", "Verbs", verb, "Correct");
     log("2026-03-04", "Old name", verb, "Correct");
     log("2026-03-05", "Verbs", verb, "Correct"); // a day after the range
-}
-
-void TestLogAggregates::cleanup() {
-    t.reset();
 }
 
 void TestLogAggregates::repliesPerDay_data() {

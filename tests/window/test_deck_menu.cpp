@@ -3,23 +3,21 @@
 // main window.
 #include "PackageBuilder.h"
 #include "decks/DeckImport.h"
+#include "support/Files.h"
 #include "support/WindowFixture.h"
 #include "window/DeckDialog.h"
 #include "window/DeckMenu.h"
-#include "window/Form1.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QTableWidget>
 #include <QtTest>
-#include <memory>
 
 class TestDeckMenu : public QObject {
     Q_OBJECT
   private slots:
     void init();
-    void cleanup();
+    void cleanup() { f.reset(); }
     void previewShowsSetsCardsAndWhatIsLeftOut();
     void importShowsTheNewSetAndExportReadsBack();
     void cancelledPreviewAddsNothing();
@@ -35,10 +33,6 @@ void TestDeckMenu::init() {
     f->t.addCard("go", "went", f->t.addSet("Verbs"));
     f->t.chooseSet("Verbs");
     f->start();
-}
-
-void TestDeckMenu::cleanup() {
-    f.reset();
 }
 
 void TestDeckMenu::previewShowsSetsCardsAndWhatIsLeftOut() {
@@ -92,10 +86,7 @@ void TestDeckMenu::cancelledPreviewAddsNothing() {
     QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);
     // A file that cannot be read is a warning naming it.
     const QString broken = dir.filePath(QStringLiteral("broken.apkg"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("PK not really");
-    file.close();
+    testing::writeFile(broken, "PK not really");
     menu().chooseDeckToImport = [&] { return broken; };
     menu().importAction->trigger();
     QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), 1);

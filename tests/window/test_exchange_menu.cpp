@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExchangeCommands.h"
 #include "data/Database.h"
-#include "data/Sql.h"
+#include "support/OtherProgram.h"
 #include "support/WindowFixture.h"
 #include "window/ExchangeMenu.h"
-#include "window/Form1.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QtTest>
-#include <memory>
 #include <sys/stat.h>
 
 class TestExchangeMenu : public QObject {
     Q_OBJECT
   private slots:
     void init();
-    void cleanup();
+    void cleanup() {
+        f.reset();
+        files.reset();
+    }
 
     void exportThenImportFromTheMenu();
     void aBadFileIsRefusedWithItsName();
@@ -34,20 +35,15 @@ void TestExchangeMenu::init() {
     files = std::make_unique<QTemporaryDir>();
     f = std::make_unique<testing::WindowFixture>(true);
     f->start();
-    f->w->exchangeMenu().setExchangePath(file(QStringLiteral("ExportBuffer.txt")));
-}
-
-void TestExchangeMenu::cleanup() {
-    f.reset();
-    files.reset();
+    f->w->exchangeMenu().setExchangePath(file("ExportBuffer.txt"));
 }
 
 void TestExchangeMenu::exportThenImportFromTheMenu() {
     f->w->controls().mnuExport->trigger();
     QCOMPARE(f->dialogs.lastText(),
              QStringLiteral("Export has been completed successfully. The file location is: %1.")
-                 .arg(QDir::toNativeSeparators(file(QStringLiteral("ExportBuffer.txt")))));
-    QVERIFY(QFile::exists(file(QStringLiteral("ExportBuffer.txt.multi"))));
+                 .arg(QDir::toNativeSeparators(file("ExportBuffer.txt"))));
+    QVERIFY(QFile::exists(file("ExportBuffer.txt.multi")));
 
     f->w->controls().mnuImpWithLog->trigger();
     QCOMPARE(f->dialogs.lastText(), QStringLiteral("Import has been completed successfully"));
@@ -57,7 +53,7 @@ void TestExchangeMenu::exportThenImportFromTheMenu() {
 
     // Without its companion the sample's multiple-answer card comes without answers: a box
     // of its own says so after the completion message.
-    QVERIFY(QFile::remove(file(QStringLiteral("ExportBuffer.txt.multi"))));
+    QVERIFY(QFile::remove(file("ExportBuffer.txt.multi")));
     f->t.exec("DELETE FROM Set1 WHERE SetName = 'Capitals of Europe1'");
     f->dialogs.clear();
     f->w->controls().mnuImpNoLog->trigger();
@@ -79,8 +75,8 @@ void TestExchangeMenu::aBadFileIsRefusedWithItsName() {
 }
 
 void TestExchangeMenu::commands() {
-    const QString exchangeFile = file(QStringLiteral("cmd.txt"));
-    const QString db = file(QStringLiteral("copy.mdb"));
+    const QString exchangeFile = file("cmd.txt");
+    const QString db = file("copy.mdb");
     f->w.reset();
     data::closeAllConnections(); // writes everything into the file itself
     QVERIFY(QFile::copy(f->t.path(), db));
@@ -90,18 +86,13 @@ void TestExchangeMenu::commands() {
     QCOMPARE(app::exportCommand({db, {exchangeFile}}), 0);
     QVERIFY(QFile::exists(exchangeFile));
     QCOMPARE(app::importCommand({db, {QStringLiteral("--with-log"), exchangeFile}}), 0);
-    const data::OpenOutcome opened = data::openDatabase(db, false);
-    QVERIFY(opened.ok);
-    QCOMPARE(data::scalar(data::mainConnection(),
-                          QStringLiteral("SELECT COUNT(*) FROM Set1 WHERE SetName = ?"),
-                          {QStringLiteral("Capitals of Europe1")})
-                 .toInt(),
+    QCOMPARE(testing::readIn(db, "SELECT COUNT(*) FROM Set1 WHERE SetName = 'Capitals of Europe1'"),
              1);
     data::closeAllConnections();
 }
 
 void TestExchangeMenu::aNamedPipeIsNeitherReadNorReplaced() {
-    const QString pipe = file(QStringLiteral("pipe"));
+    const QString pipe = file("pipe");
     QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     f->w->exchangeMenu().setExchangePath(pipe);
     const int sets = f->t.scalar("SELECT COUNT(*) FROM Set1").toInt();
@@ -112,8 +103,8 @@ void TestExchangeMenu::aNamedPipeIsNeitherReadNorReplaced() {
         QVERIFY2(f->dialogs.lastText().contains("is a named pipe, not a regular file"),
                  qPrintable(f->dialogs.lastText()));
     }
-    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
-    QVERIFY(!QFile::exists(pipe + QStringLiteral(".multi")));
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile() &&
+            !QFile::exists(pipe + ".multi"));
     QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Set1").toInt(), sets);
 }
 

@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a new user does on the first day, on the real window with the sample set.
-#include "data/RecordsetModel.h"
-#include "learn/LessonState.h"
 #include "support/WindowFixture.h"
 
 #include <QtTest>
-#include <memory>
 
 namespace {
 
 struct Journey : testing::WindowFixture {
     Journey() : WindowFixture(true) { start(); }
-
-    void pickSampleSetAndLearn() {
-        pick(QStringLiteral("Capitals of Europe"));
-        learn();
-    }
     // Answers the card asked now correctly, as the user would type it.
     void answerCorrectly() {
         const int row = lesson().Row;
@@ -45,7 +37,8 @@ class TestJourneys : public QObject {
 void TestJourneys::wholeSampleSetLearntInTalkingModeAndLogged() {
     Journey j;
     j.t.exec("UPDATE Fields1 SET Zad = 1");
-    j.pickSampleSetAndLearn();
+    j.pick(QStringLiteral("Capitals of Europe"));
+    j.learn();
     j.c().mnuTalking->trigger();
     const int cards = j.lesson().CurRowLim;
     QCOMPARE(cards, 10);

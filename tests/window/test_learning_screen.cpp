@@ -1,31 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The learning screen as the learner sees it, on the real window: a change of mode in the
 // middle of a question, the status bar through a lesson, and room for a long question.
-#include "data/RecordsetModel.h"
-#include "learn/LessonState.h"
 #include "multi/ComparisonWindow.h"
+#include "present/QuestionArea.h"
 #include "support/WindowFixture.h"
-#include "window/Form1.h"
 
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
 struct Lesson : testing::WindowFixture {
 
-    // Set "Words": one, two (a multiple-answer card), three, four.
-    Lesson() {
+    // Set "Words": one, two (a multiple-answer card), three, four; the Academic window drawn
+    // at `scale` times its designed size.
+    explicit Lesson(double scale = 1.0) {
         const qint64 set = t.addSet("Words");
         t.addCard("one", "eins", set);
         t.addAnswers(t.addCard("two", "Multi", set), {"zwei", "deux"});
         t.addCard("three", "drei", set);
         t.addCard("four", "vier", set);
         t.chooseSet("Words");
-        t.exec("UPDATE Fields1 SET Zad = 1, DemonsNum = 2");
+        t.exec("UPDATE Fields1 SET Zad = 1, DemonsNum = 2, AcademicScale = ?", {scale});
         start();
     }
     QString asked() { return lesson().CSarray.at(lesson().Row, learn::ColQuestion).toString(); }
@@ -187,13 +185,16 @@ void TestLearningScreen::statusBarInKidsModeAndOnTheDemons() {
 
 void TestLearningScreen::longQuestionShowsWhole_data() {
     QTest::addColumn<QString>("answer");
-    QTest::newRow("one answer") << "eins";
-    QTest::newRow("several answers") << "Multi";
+    QTest::addColumn<double>("scale");
+    QTest::newRow("one answer") << "eins" << 1.0;
+    QTest::newRow("several answers") << "Multi" << 1.0;
+    QTest::newRow("one answer, drawn larger") << "eins" << 1.4;
 }
 
 void TestLearningScreen::longQuestionShowsWhole() {
     QFETCH(QString, answer);
-    Lesson l;
+    QFETCH(double, scale);
+    Lesson l(scale);
     const QString question =
         QStringLiteral("Which word, in the language of the people who live along the Rhine "
                        "between Basel and the sea, names the number that comes first when "
@@ -201,14 +202,17 @@ void TestLearningScreen::longQuestionShowsWhole() {
     l.t.exec("UPDATE Card SET Question = ?, Answer = ? WHERE Question = 'one'", {question, answer});
     l.c().mnuLearn->trigger();
     QLabel* q = l.c().Label7;
-    QCOMPARE(q->text(), question);
-    QVERIFY(q->isVisible());
-    // The whole text shows, and what comes below it starts below it.
+    QWidget* area = present::frameOf(q);
+    QVERIFY(q->text() == question && q->isVisible());
+    // The whole text shows, in more than the designed two lines, and what comes below it
+    // starts below it.
     QVERIFY(q->height() >= q->heightForWidth(q->width()));
+    QVERIFY(area->height() >= q->heightForWidth(area->width()));
+    QVERIFY(area->height() > qRound(465 / 15.0 * scale));
     QWidget* reply = answer == "Multi" ? static_cast<QWidget*>(l.c().TDBGrid3) : l.c().Text3;
-    QVERIFY(bottomOf(q) <= topOf(l.c().Label4));
-    QVERIFY(bottomOf(l.c().Label4) <= topOf(reply));
-    QVERIFY(bottomOf(reply) <= topOf(l.c().Command21));
+    QWidget* const parts[] = {area, l.c().Label4, reply, l.c().Command21};
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(bottomOf(parts[i]) <= topOf(parts[i + 1]), qPrintable(parts[i]->objectName()));
     QVERIFY(bottomOf(l.c().Command21) <= l.w->centralWidget()->height());
 
     // A short question puts everything back where it was.
@@ -223,18 +227,14 @@ void TestLearningScreen::longQuestionShowsWhole() {
 
 void TestLearningScreen::endlessQuestionScrolls() {
     Lesson l;
-    QString question;
-    for (int i = 0; i < 200; ++i)
-        question += QStringLiteral("and then another word ");
+    const QString question = QStringLiteral("and then another word ").repeated(200);
     l.t.exec("UPDATE Card SET Question = ? WHERE Question = 'one'", {question});
     l.c().mnuLearn->trigger();
-    const QRect room = l.w->screen()->availableGeometry();
-    QVERIFY(l.w->frameGeometry().height() <= room.height());
+    QVERIFY(l.w->frameGeometry().height() <= l.w->screen()->availableGeometry().height());
     QVERIFY(bottomOf(l.c().Command21) <= l.w->centralWidget()->height());
     // The question can be read by scrolling it.
     auto* area = qobject_cast<QScrollArea*>(l.c().Label7->parentWidget()->parentWidget());
-    QVERIFY(area);
-    QVERIFY(area->verticalScrollBar()->isVisible());
+    QVERIFY(area && area->verticalScrollBar()->isVisible());
     QVERIFY(area->verticalScrollBar()->maximum() > 0);
 }
 

@@ -37,16 +37,14 @@ void TestProgressWindow::barFollowsTheJob() {
                             ProgressWindow::Cancel::No, 0);
     QVERIFY(progress.callback()(done, total));
     QVERIFY(progress.dialog() && progress.dialog()->isVisible());
-    const QProgressBar* bar = progress.dialog()->findChild<QProgressBar*>();
-    QCOMPARE(bar->text(), QStringLiteral("%1%").arg(percent));
+    QCOMPARE(progress.dialog()->findChild<QProgressBar*>()->text(), QString::number(percent) + '%');
     QVERIFY(!progress.dialog()->findChild<QDialogButtonBox*>());
 }
 
 void TestProgressWindow::shortJobShowsNothing() {
     ProgressWindow progress(nullptr, QStringLiteral("Importing..."), QStringLiteral("%p%"),
                             ProgressWindow::Cancel::Yes);
-    QVERIFY(progress.callback()(1, 2));
-    QVERIFY(!progress.dialog());
+    QVERIFY(progress.callback()(1, 2) && !progress.dialog());
 }
 
 void TestProgressWindow::cancelStopsTheJob() {

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Log > Statistics..., as a learner uses it after a few lessons on two sets.
-#include "data/RecordsetModel.h"
+#include "cli/RunCommand.h"
 #include "stats/LogAggregates.h"
-#include "stats/StatsText.h"
 #include "support/Files.h"
 #include "support/WindowFixture.h"
-#include "window/Form1.h"
-#include "window/LogMenu.h"
 #include "window/ReplyCalendar.h"
 #include "window/StatisticsWindow.h"
 
@@ -16,25 +13,21 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
-#include <QProcess>
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
-#include <memory>
 
 class TestStatistics : public QObject {
     Q_OBJECT
   private slots:
     void init();
-    void cleanup();
+    void cleanup() { f.reset(); }
 
     void chartsHoldTheAggregates_data();
     void chartsHoldTheAggregates();
     void calendarRunsAndOneWindow();
     void doubleClickOpensTheCardInItsSet();
     void savedCsvReadsBackAndMatchesTheCommand();
-    void commandRefusals_data();
-    void commandRefusals();
 
   private:
     app::StatisticsWindow* open() {
@@ -69,10 +62,6 @@ void TestStatistics::init() {
     }
     log(40, "Verbs", 999, "Wrong"); // a deleted card, outside the first range
     f->start();
-}
-
-void TestStatistics::cleanup() {
-    f.reset();
 }
 
 void TestStatistics::chartsHoldTheAggregates_data() {
@@ -167,42 +156,11 @@ void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
     QCOMPARE(lines[30], QStringLiteral("%1,3,2,1,0.6667").arg(today.day.toString(Qt::ISODate)));
     QCOMPARE(lines[34], QStringLiteral("Verbs,3,2,6,3,0.5000,-0.1667"));
 
-    // The command prints the same numbers, without a display.
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(MEMORANT_BINARY),
-            {"--db", f->t.path(), "stats", "--days", "30", "--csv"});
-    QVERIFY(p.waitForFinished(30000));
-    QCOMPARE(p.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
-             QString::fromUtf8(testing::readFile(csv)));
-}
-
-void TestStatistics::commandRefusals_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no days") << QStringList{"--days", "0"} << 2 << "--days needs a whole number";
-    QTest::newRow("days not a number") << QStringList{"--days", "x"} << 2 << "not \"x\"";
-    QTest::newRow("no value") << QStringList{"--set"} << 2 << "--set needs a value";
-    QTest::newRow("unknown word") << QStringList{"--all"} << 2 << "does not understand \"--all\"";
-    QTest::newRow("unknown set") << QStringList{"--set", "verbs"} << 1
-                                 << "There is no set \"verbs\", and no log row names it";
-}
-
-void TestStatistics::commandRefusals() {
-    QFETCH(QStringList, args);
-    QFETCH(int, code);
-    QFETCH(QString, message);
-    QProcess p;
-    p.start(QStringLiteral(MEMORANT_BINARY), QStringList{"--db", f->t.path(), "stats"} + args);
-    QVERIFY(p.waitForFinished(30000));
-    QCOMPARE(p.exitCode(), code);
-    const QString err = QString::fromUtf8(p.readAllStandardError());
-    QVERIFY2(err.contains(message), qPrintable(err));
-    QVERIFY(p.readAllStandardOutput().isEmpty());
+    // The command prints the same numbers.
+    const testing::Run r =
+        testing::memorant({"--db", f->t.path(), "stats", "--days", "30", "--csv"});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QString::fromUtf8(testing::readFile(csv)));
 }
 
 QTEST_MAIN(TestStatistics)

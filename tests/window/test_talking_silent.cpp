@@ -64,13 +64,10 @@ void TestTalkingSilent::talkingAsksMultipleAnswerCardsToo() {
     Window win;
     const qint64 set = win.t.addSet("Colours");
     win.t.addCard("red", "rot", set);
-    const qint64 multi = win.t.addCard("primary colours", "Multi", set);
-    win.t.addAnswers(multi, {"red", "green", "blue"});
+    win.t.addAnswers(win.t.addCard("primary colours", "Multi", set), {"red", "green", "blue"});
     win.t.chooseSet("Colours");
-
     win.c().mnuTalking->trigger();
-    data::Recordset& cur = win.w->recordsets().curSet;
-    QCOMPARE(cur.recordCount(), 2);
+    QCOMPARE(win.w->recordsets().curSet.recordCount(), 2);
 }
 
 void TestTalkingSilent::setVoiceSpeaksItsQuestions_data() {
@@ -113,12 +110,9 @@ void TestTalkingSilent::setVoiceSpeaksItsQuestions() {
 }
 
 void TestTalkingSilent::voiceWindowStoresForTheChosenSetOrAll() {
-    Window win;
-    const qint64 set = win.t.addSet(QStringLiteral("Deutsch"));
-    win.t.addCard(QStringLiteral("der Hund"), QStringLiteral("dog"), set);
-    win.w->recordsets().UnloadAll();
-    win.w->recordsets().LoadAll();
-    win.c().Adodc1->refresh();
+    testing::WindowFixture win(true);
+    win.t.addCard(QStringLiteral("der Hund"), QStringLiteral("dog"), win.t.addSet("Deutsch"));
+    win.start();
     QCOMPARE(win.speech.voice(), QStringLiteral("en")); // not touched at start-up
     win.pick(QStringLiteral("Deutsch"));
     const auto open = [&win]() -> app::VoiceDialog* {
@@ -138,8 +132,7 @@ void TestTalkingSilent::voiceWindowStoresForTheChosenSetOrAll() {
     };
 
     app::VoiceDialog* dialog = open();
-    QVERIFY(dialog);
-    QVERIFY(!dialog->forAllSets());
+    QVERIFY(dialog && !dialog->forAllSets());
     QCOMPARE(dialog->selectedVoice(), QStringLiteral("en")); // the database's, as no own one
     dialog->selectVoice(QStringLiteral("de"));
     QTest::mouseClick(dialog->tryButton(), Qt::LeftButton);
@@ -166,13 +159,12 @@ void TestTalkingSilent::voiceWindowStoresForTheChosenSetOrAll() {
 }
 
 void TestTalkingSilent::unknownStoredVoiceFallsBackToADefault() {
-    Window win;
+    testing::WindowFixture win(true);
     win.t.exec("UPDATE Fields1 SET Voice = 'xx-unknown'");
-    win.w->recordsets().UnloadAll();
-    win.w->recordsets().LoadAll();
+    win.start();
     win.speech.setVoice(QStringLiteral("none yet"));
     win.c().mnuTalking->trigger();
-    QVERIFY(win.modes().TalkingOn);
+    QVERIFY(win.w->modes().TalkingOn);
     QVERIFY2(win.speech.voices().contains(win.speech.voice()), qPrintable(win.speech.voice()));
     // The stored text is left as it was: the user may take the database back to a machine
     // that has the voice.
@@ -183,8 +175,7 @@ void TestTalkingSilent::tutorialsShowTheirPages() {
     Window win;
     win.c().mnuHelpTalking->trigger();
     auto* help = win.w->findChild<app::HelpWindow*>();
-    QVERIFY(help);
-    QVERIFY(help->isVisible());
+    QVERIFY(help && help->isVisible());
     QTRY_VERIFY(!help->browser()->toPlainText().isEmpty());
     const QString academic = help->browser()->toPlainText();
     // What the page says the program does, it does: a second import of a file adds its sets

@@ -1,21 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import > Word list... and File > Export set as word list..., in the real main window.
-#include "data/RecordsetModel.h"
 #include "support/Files.h"
 #include "support/WindowFixture.h"
-#include "window/Form1.h"
 #include "window/WordListDialog.h"
 #include "window/WordListMenu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
-#include <memory>
 
 using testing::listPath;
 
@@ -23,7 +19,7 @@ class TestWordListMenu : public QObject {
     Q_OBJECT
   private slots:
     void init();
-    void cleanup();
+    void cleanup() { f.reset(); }
     void previewShowsWhatWasDetectedAndFollowsChanges();
     void importShowsTheNewSet();
     void failingImportNamesFileAndLine();
@@ -41,10 +37,6 @@ void TestWordListMenu::init() {
     f->t.addCard("go", "went", f->t.addSet("Verbs"));
     f->t.chooseSet("Verbs");
     f->start();
-}
-
-void TestWordListMenu::cleanup() {
-    f.reset();
 }
 
 void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
@@ -119,9 +111,7 @@ void TestWordListMenu::exportWritesTheChosenSet() {
     QCOMPARE(suggested, QStringLiteral("Verbs.tsv"));
     QVERIFY2(f->dialogs.lastText().startsWith("1 card of the set \"Verbs\" was written"),
              qPrintable(f->dialogs.lastText()));
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::ReadOnly));
-    QCOMPARE(out.readAll(), QByteArray("Question\tAnswer\ngo\twent\n"));
+    QCOMPARE(testing::readFile(path), QByteArray("Question\tAnswer\ngo\twent\n"));
 }
 
 void TestWordListMenu::previewCountsTheWholeFile() {
@@ -132,10 +122,9 @@ void TestWordListMenu::previewCountsTheWholeFile() {
     testing::writeFile(path, bytes);
     app::WordListDialog d(exchange::readListFile(path), {});
     QCOMPARE(d.table()->rowCount(), app::WordListDialog::kPreviewRows);
-    QVERIFY2(d.findChild<QLabel*>(QStringLiteral("summary"))
-                 ->text()
-                 .contains("The whole file makes 108 cards (12 rows skipped)."),
-             qPrintable(d.findChild<QLabel*>(QStringLiteral("summary"))->text()));
+    const QString summary = d.findChild<QLabel*>(QStringLiteral("summary"))->text();
+    QVERIFY2(summary.contains("The whole file makes 108 cards (12 rows skipped)."),
+             qPrintable(summary));
 }
 
 void TestWordListMenu::previewOffersTheEncodingOfAStrayByte() {

@@ -1,27 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Learn > Undo last reply, and what a wrong reply shows and how forgiving judging is, as a
 // learner meets them in the window.
+#include "LessonFixture.h"
 #include "support/OtherProgram.h"
-#include "support/WindowFixture.h"
 
 #include <QAction>
-
-namespace {
-
-// A set "S" of the given answers (to questions qN, or aN when none is given), chosen and being
-// learnt.
-QList<qint64> learnSet(testing::WindowFixture& f, int cards, const QStringList& answers = {}) {
-    const qint64 set = f.t.addSet("S");
-    QList<qint64> ids;
-    for (int i = 1; i <= cards; ++i)
-        ids << f.t.addCard(QString("q%1").arg(i), answers.value(i - 1, QString("a%1").arg(i)), set);
-    f.t.chooseSet("S");
-    f.start();
-    f.learn();
-    return ids;
-}
-
-} // namespace
 
 class TestUndoReply : public QObject {
     Q_OBJECT
@@ -42,19 +25,18 @@ void TestUndoReply::undoPutsEverythingBack_data() {
 
 void TestUndoReply::undoPutsEverythingBack() {
     QFETCH(QString, reply);
-    testing::WindowFixture f;
-    const QList<qint64> ids = learnSet(f, 3);
+    LessonFixture f(3);
     f.reply("a1");
     QVERIFY(f.c().mnuUndoReply->isEnabled());
-    const QStringList before = f.replyTrace(ids[1]);
+    const QStringList before = f.replyTrace(f.ids[1]);
     f.reply(reply);
     QCOMPARE(f.logRows(), 2);
-    QVERIFY(f.replyTrace(ids[1]) != before);
+    QVERIFY(f.replyTrace(f.ids[1]) != before);
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q3"));
 
     QTest::keyClicks(f.c().Text3, "half typed");
     QTest::keyClick(f.c().Text3, Qt::Key_Z, Qt::ControlModifier); // where the learner types
-    QCOMPARE(f.replyTrace(ids[1]), before);
+    QCOMPARE(f.replyTrace(f.ids[1]), before);
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
     QCOMPARE(f.c().Text3->text(), QString());
     QVERIFY(!f.c().mnuUndoReply->isEnabled()); // one level only
@@ -66,8 +48,7 @@ void TestUndoReply::undoPutsEverythingBack() {
 
 // The reordering has run: the reply stays, and the entry says why.
 void TestUndoReply::notAcrossTheEndOfABunch() {
-    testing::WindowFixture f;
-    learnSet(f, 2);
+    LessonFixture f(2);
     f.reply("a1");
     f.reply("x");
     QVERIFY(f.dialogs.texts().contains("End of Set"));
@@ -78,24 +59,22 @@ void TestUndoReply::notAcrossTheEndOfABunch() {
 }
 
 void TestUndoReply::failedUndoChangesNothing() {
-    testing::WindowFixture f;
-    const QList<qint64> ids = learnSet(f, 3);
+    LessonFixture f(3);
     f.reply("x");
-    const QStringList after = f.replyTrace(ids[0]);
+    const QStringList after = f.replyTrace(f.ids[0]);
     const QString shown = f.c().Label7->text();
     f.t.exec("PRAGMA busy_timeout = 50");
     testing::whileLocked(f.t.path(), [&] { f.c().mnuUndoReply->trigger(); });
     QCOMPARE(f.dialogs.shown().last().kind, testing::ScriptedDialogs::Shown::Warning);
     QVERIFY(f.dialogs.lastText().contains("could not be taken back"));
-    QCOMPARE(f.replyTrace(ids[0]), after);
+    QCOMPARE(f.replyTrace(f.ids[0]), after);
     QCOMPARE(f.c().Label7->text(), shown);
     QVERIFY(f.c().mnuUndoReply->isEnabled()); // it can be tried again
 }
 
 // "Pairs" for "Paris": the box keeps its text and marks the two letters out of place.
 void TestUndoReply::wrongBoxMarksTheDifferences() {
-    testing::WindowFixture f;
-    learnSet(f, 2, {"Paris<", "Rome"});
+    LessonFixture f(2, {"Paris<", "Rome"});
     f.reply("Pairs<");
     const auto& box = f.dialogs.shown().last();
     QCOMPARE(box.richDetail.count("text-decoration:underline"), 4); // 2 columns, both rows
@@ -103,8 +82,7 @@ void TestUndoReply::wrongBoxMarksTheDifferences() {
 }
 
 void TestUndoReply::forgivingJudgingIsStoredAndUsed() {
-    testing::WindowFixture f;
-    learnSet(f, 4, {"Hund", "école", "Paris", "Ende"});
+    LessonFixture f(4, {"Hund", "école", "Paris", "Ende"});
     f.reply("hund");
     f.c().mnuIgnoreCapitals->trigger();
     QCOMPARE(

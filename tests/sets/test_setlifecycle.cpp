@@ -35,6 +35,10 @@ void createByButton(SetsFixture& f, const QString& name) {
     QTest::mouseClick(f.c().Command2, Qt::LeftButton);
 }
 
+QStringList setNames(SetsFixture& f) {
+    return f.t.column("SELECT SetName FROM Set1 ORDER BY SetName");
+}
+
 void renameByButton(SetsFixture& f, const QString& shown, const QString& name) {
     f.c().DataCombo1->setCurrentIndex(f.c().DataCombo1->findText(shown));
     f.c().Text2->setText(name);
@@ -71,10 +75,7 @@ void TestSetLifecycle::badNamesAreRefused() {
     }
     QCOMPARE(f.dialogs.lastText(), told);
     QVERIFY(rename ? f.w->screens().newSetName : f.w->screens().createSet);
-    QCOMPARE(
-        f.t.scalar("SELECT group_concat(SetName) FROM (SELECT SetName FROM Set1 ORDER BY SetName)")
-            .toString(),
-        QStringLiteral("Nouns,Verbs"));
+    QCOMPARE(setNames(f), (QStringList{"Nouns", "Verbs"}));
 }
 
 void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
@@ -152,8 +153,6 @@ void TestSetLifecycle::renameScreenTakesTypingAndEnter() {
     f.t.addSet("Verbs");
     f.t.chooseSet("Verbs");
     QVERIFY(f.startActive());
-    f.w->show();
-    QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
     f.c().mnuEdSetName->trigger();
     QVERIFY(f.c().Text2->hasFocus()); // typing goes straight into the new name
     QTest::keyClicks(QApplication::focusWidget(), "Modal verbs");
@@ -211,10 +210,7 @@ void TestSetLifecycle::sharedCardSurvivesDeletion() {
 
     f.chooseMenu(f.c().mnuEdit, f.c().mnuDelete);
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the set?"));
-    QCOMPARE(
-        f.t.scalar("SELECT group_concat(SetName) FROM (SELECT SetName FROM Set1 ORDER BY SetName)")
-            .toString(),
-        deleted == "Verbs" ? "Adjectives,Nouns" : "Adjectives,Verbs");
+    QCOMPARE(setNames(f), (QStringList{"Adjectives", deleted == "Verbs" ? "Nouns" : "Verbs"}));
     // The shared card and the kept set's own card stay, with its answers; nothing is left
     // dangling: every tie names a set and a card, every answer a card.
     const qint64 ownKept = deleted == QStringLiteral("Verbs") ? ownNoun : ownVerb;
@@ -260,7 +256,6 @@ void TestSetLifecycle::declinedDeletionChangesNothing() {
     QVERIFY(f.startActive());
     f.dialogs.nextAnswer(false);
     f.c().mnuDelete->trigger();
-    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Are you sure you want to delete the set?"));
     // In Kids mode one Enter answers the box: it must keep the set.
     QCOMPARE(f.dialogs.shown().last().byDefault, present::Dialogs::Button::No);
     // Not even the orphan is swept.

@@ -18,5 +18,10 @@ struct LessonFixture : testing::WindowFixture {
         start();
         learn();
     }
+    // Talking mode: the questions are spoken, a pause follows a right reply.
+    void talk() {
+        w->modes().Silent = false;
+        w->modes().TalkingOn = true;
+    }
     QList<qint64> ids;
 };

@@ -57,9 +57,7 @@ class TestDemonsManager : public QObject {
 
 void TestDemonsManager::opensBesideTheMainWindow() {
     ManagerFixture f;
-    QVERIFY(f.form);
-    QVERIFY(f.form->isVisible());
-    QVERIFY(!f.form->isModal());
+    QVERIFY(f.form && f.form->isVisible() && !f.form->isModal());
     QVERIFY(f.w->controls().mnuLearnDemons->isEnabled());
     // One row per set and no row for a new one; the names cannot be changed here.
     QCOMPARE(f.form->sets->rowCount(), 3);

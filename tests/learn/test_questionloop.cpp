@@ -158,8 +158,7 @@ void TestQuestionLoop::typingEnablesCheck() {
 
 void TestQuestionLoop::talkingSpeaksTheQuestion() {
     LessonFixture f(2);
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
+    f.talk();
     f.speech.spoken.clear();
     f.c().Command3->click();
     QCOMPARE(f.speech.spoken, QStringList{"q2"});
@@ -239,8 +238,7 @@ void TestQuestionLoop::lockedDatabaseLeavesScreenAndLessonAgreeing() {
 void TestQuestionLoop::wrongReplyStoredBeforeTheBox() {
     LessonFixture f(2);
     f.t.exec("UPDATE Fields1 SET Zad = 3");
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
+    f.talk();
     QVariantList storedWhenShown;
     f.dialogs.onMessage = [&](const QString&) {
         storedWhenShown = {f.logRows(), f.cardValue(f.ids[0], "Incorrect")};
@@ -299,8 +297,7 @@ void TestQuestionLoop::sigtermWaitsForTheRunningHandler() {
     LessonFixture f(2);
     app::closeWindowOnSignals(f.w.get());
     f.t.exec("UPDATE Fields1 SET Zad = 1");
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
+    f.talk();
     const auto unloaded = [&] { return f.t.scalar("SELECT Load FROM Fields").toInt() == 1; };
     bool unloadedInPause = false;
     f.speech.onPauseStep = [&] {

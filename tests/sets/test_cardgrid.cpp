@@ -140,8 +140,7 @@ void TestCardGrid::openEditSurvivesLearn() {
     QVERIFY(f.startActive());
 
     const int row = newCard ? newRow(f) : 0;
-    QWidget* editor = typeIntoCell(f, row, QStringLiteral("Answer"), QStringLiteral(" (gone)"));
-    QVERIFY(editor);
+    QVERIFY(typeIntoCell(f, row, QStringLiteral("Answer"), QStringLiteral(" (gone)")));
     f.chooseMenu(f.c().mnuFile, f.c().mnuLearn);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Answer = ?",
                      {newCard ? " (gone)" : "went (gone)"}),
@@ -155,8 +154,7 @@ void TestCardGrid::newRowWithoutChosenSet() {
     f.t.chooseSet("Verbs");
     QVERIFY(f.startActive());
     f.t.chooseSet("Gone meanwhile"); // by another program
-    QWidget* editor = typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("lost?"));
-    QVERIFY(editor);
+    QVERIFY(typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("lost?")));
     pressKey();
     f.leave(f.c().TDBGrid2);
     QVERIFY(f.dialogs.lastText().startsWith(QStringLiteral("Choose a set in the list")));
@@ -167,8 +165,7 @@ void TestCardGrid::newRowWithoutChosenSet() {
     f.t.chooseSet("Verbs");
     f.c().Adodc2->refresh();
     QCOMPARE(f.c().Adodc2->rowCount(), 1);
-    editor = typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral(" kept"));
-    QVERIFY(editor);
+    QVERIFY(typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral(" kept")));
     pressKey();
     f.leave(f.c().TDBGrid2);
     // The typed row was held, not lost: it is stored once a set is chosen.

@@ -80,9 +80,7 @@ void TestSetLifecycle::badNamesAreRefused() {
 
 void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
     SetsFixture f;
-    const qint64 old = f.t.addSet("Old");
-    f.t.addCard("q", "a", old);
-    f.t.chooseSet("Old");
+    f.seedVerbsAndNouns();
     QVERIFY(f.startActive());
     f.c().CreatSet->trigger();
     QTest::keyClicks(f.c().Text1, "New");
@@ -96,7 +94,7 @@ void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
     QVERIFY(f.c().Adodc2->storePendingRow()); // as when the row is left
     QCOMPARE(f.count("SELECT COUNT(*) FROM qSelectedSet WHERE Question = 'first'"), 1);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s ON s.Set_ID = r.Set_ID "
-                     "WHERE s.SetName = 'Old'"),
+                     "WHERE s.SetName = 'Verbs'"),
              1);
 }
 
@@ -150,8 +148,7 @@ void TestSetLifecycle::renameKeepsChosenSet() {
 
 void TestSetLifecycle::renameScreenTakesTypingAndEnter() {
     SetsFixture f;
-    f.t.addSet("Verbs");
-    f.t.chooseSet("Verbs");
+    f.seedVerbsAndNouns();
     QVERIFY(f.startActive());
     f.c().mnuEdSetName->trigger();
     QVERIFY(f.c().Text2->hasFocus()); // typing goes straight into the new name
@@ -163,8 +160,7 @@ void TestSetLifecycle::renameScreenTakesTypingAndEnter() {
 
 void TestSetLifecycle::kidsConfirmPicture() {
     SetsFixture f;
-    f.t.addSet("Verbs");
-    f.t.chooseSet("Verbs");
+    f.seedVerbsAndNouns();
     QVERIFY(f.startActive());
     auto* picture = f.c().Picture[2];
     picture->show();
@@ -173,18 +169,18 @@ void TestSetLifecycle::kidsConfirmPicture() {
     f.c().Text1->clear();
     QTest::mouseClick(picture, Qt::LeftButton);
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Enter the name of the new set"));
-    f.c().Text1->setText("Nouns");
+    f.c().Text1->setText("Adjectives");
     QCOMPARE(picture->frameShape(), QFrame::Box); // something typed: the picture is framed
     picture->show();
     QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Nouns'"), 1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1 WHERE SetName = 'Adjectives'"), 1);
 
     f.c().mnuEdSetName->trigger();
     f.c().Text2->clear();
     picture->show();
     QTest::mouseClick(picture, Qt::LeftButton);
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Enter the new set name"));
-    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 2);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set1"), 3);
 }
 
 void TestSetLifecycle::sharedCardSurvivesDeletion_data() {

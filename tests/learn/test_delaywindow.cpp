@@ -34,8 +34,7 @@ void TestDelayWindow::sliderShowsZad() {
     learn::Form7 form(dialogs);
     form.Form_Load();
     QCOMPARE(form.Slider1->value(), position);
-    const QString decimal = QLocale().decimalPoint();
-    QCOMPARE(form.value->text(), shown.replace(QLatin1Char('.'), decimal));
+    QCOMPARE(form.value->text(), shown.replace(QLatin1Char('.'), QLocale().decimalPoint()));
     // Showing the value is no change: the stored value stays until the learner moves.
     QVERIFY(t.scalar("SELECT Zad IS ? FROM Fields1", {zad}).toBool());
 }

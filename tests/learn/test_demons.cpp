@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/Demons.h"
-#include "learn/LessonState.h"
 #include "support/WindowFixture.h"
 
 namespace {

@@ -2,15 +2,8 @@
 #include "learn/Demons.h"
 #include "learn/DemonsManager.h"
 #include "support/WindowFixture.h"
-#include "window/Form1.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTableView>
-#include <QtTest>
-#include <memory>
 
 namespace {
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/Sql.h"
 #include "learn/Pause.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"

@@ -3,7 +3,6 @@
 #include "support/OtherProgram.h"
 
 #include "app/QuitOnSignal.h"
-#include "data/Sql.h"
 #include "learn/Clock.h"
 #include "present/MessageBoxDialogs.h"
 #include "speech/AudioPlayback.h"

@@ -4,8 +4,6 @@
 #include "LessonFixture.h"
 #include "support/OtherProgram.h"
 
-#include <QAction>
-
 class TestUndoReply : public QObject {
     Q_OBJECT
   private slots:

@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/DelayWindow.h"
-#include "support/RecordingSpeech.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDatabase.h"
-#include "window/Form1.h"
+#include "support/WindowFixture.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QSlider>
-#include <QTimer>
-#include <QtTest>
 
 class TestDelayWindow : public QObject {
     Q_OBJECT
@@ -41,19 +34,15 @@ void TestDelayWindow::sliderShowsZad() {
     learn::Form7 form(dialogs);
     form.Form_Load();
     QCOMPARE(form.Slider1->value(), position);
-    const QString decimal = QLocale().decimalPoint();
-    QCOMPARE(form.value->text(), shown.replace(QLatin1Char('.'), decimal));
+    QCOMPARE(form.value->text(), shown.replace(QLatin1Char('.'), QLocale().decimalPoint()));
     // Showing the value is no change: the stored value stays until the learner moves.
     QVERIFY(t.scalar("SELECT Zad IS ? FROM Fields1", {zad}).toBool());
 }
 
 void TestDelayWindow::menuOpensTheWindowModally() {
-    testing::TempDatabase t(true);
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSpeech speech;
-    app::Form1 w(t.db(), dialogs, speech);
-    w.Form_Load();
-    t.exec("UPDATE Fields1 SET Zad = 2");
+    testing::WindowFixture f(true);
+    f.start();
+    f.t.exec("UPDATE Fields1 SET Zad = 2");
 
     bool seen = false;
     QTimer::singleShot(0, this, [&] {
@@ -66,10 +55,10 @@ void TestDelayWindow::menuOpensTheWindowModally() {
         form->Slider1->setValue(3);
         form->close();
     });
-    w.controls().mnudelay->trigger();
+    f.c().mnudelay->trigger();
     QVERIFY(seen);
-    QCOMPARE(t.scalar("SELECT Zad FROM Fields1").toInt(), 3);
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Fields1").toInt(), 1);
+    QCOMPARE(f.t.scalar("SELECT Zad FROM Fields1").toInt(), 3);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Fields1"), 1);
 }
 
 QTEST_MAIN(TestDelayWindow)

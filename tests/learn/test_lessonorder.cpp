@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/WindowFixture.h"
+#include "LessonFixture.h"
 
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -26,18 +26,15 @@ namespace {
 
 constexpr int kOtherCards = 20000;
 
-// A set "S" of three cards, chosen and being learnt, among many cards of another set.
-void startLesson(testing::WindowFixture& f) {
-    const qint64 set = f.t.addSet("S");
-    for (int i = 1; i <= 3; ++i)
-        f.t.addCard(QString("q%1").arg(i), QString("a%1").arg(i), set);
-    f.t.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
-             "INSERT INTO Card (Question, Answer, Rating) SELECT 'q', 'a', (i % 7) / 7.0 FROM n",
-             {kOtherCards});
-    f.t.chooseSet("S");
-    f.start();
-    f.learn();
-}
+// A set "S" of three cards, chosen and being learnt, among many cards of no set.
+struct BigLesson : LessonFixture {
+    BigLesson()
+        : LessonFixture(3, {},
+                        QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                "WHERE i < %1) INSERT INTO Card (Question, Answer, Rating) "
+                                "SELECT 'q', 'a', (i % 7) / 7.0 FROM n")
+                            .arg(kOtherCards)) {}
+};
 
 sqlite3* rawHandle(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
@@ -81,13 +78,12 @@ struct StepWatch {
 // one, stays far below one step per card, through ends of bunches and a learnt set and the
 // steps between events that finish the keys.
 void TestLessonOrder::repliesRunNoStatementOverEveryCard() {
-    testing::WindowFixture f;
-    startLesson(f);
+    BigLesson f;
     const QSqlDatabase keys = data::openConnection(QStringLiteral("memorant-order-keys"));
     StepWatch watch({f.t.db(), keys});
     for (const char* reply : {"x", "a2", "a3", "a1"}) // a bunch ends, then the set is learnt
         f.reply(reply);
-    QCOMPARE(f.dialogs.shown().size() >= 2, true);
+    QVERIFY(f.dialogs.shown().size() >= 2);
     QTRY_VERIFY(learn::orderKeysComplete(f.t.db()));
     // Ten steps a card is far below what one statement over every card takes.
     QVERIFY2(watch.most < 10 * kOtherCards,
@@ -96,8 +92,7 @@ void TestLessonOrder::repliesRunNoStatementOverEveryCard() {
 
 // The keys the rules give, computed here for the set's cards as they stand.
 void TestLessonOrder::setLoadedAfterBunchEndSeesTheNewKeys() {
-    testing::WindowFixture f;
-    startLesson(f);
+    BigLesson f;
     f.reply("x"); // wrong: the bunch ends after the other two
     f.reply("a2");
     f.reply("a3");

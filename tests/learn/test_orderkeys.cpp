@@ -28,39 +28,34 @@ const QVariant kRatings[] = {QVariant(0.9), QVariant(0.5),       QVariant(1.0 / 
                              QVariant(0.0), QVariant(32.0 / 79), QVariant(0.25)};
 
 // The rules' result kept by the old way: every key written at every end of a bunch.
-class Reference {
-  public:
+struct Reference {
     Reference() {
-        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
-        db_.setDatabaseName(QStringLiteral(":memory:"));
-        db_.open();
-        data::exec(db_, QStringLiteral("CREATE TABLE Card (Card_ID INTEGER PRIMARY KEY, "
-                                       "Rating REAL DEFAULT 0, \"Order\" REAL)"));
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        db.open();
+        data::exec(db, QStringLiteral("CREATE TABLE Card (Card_ID INTEGER PRIMARY KEY, "
+                                      "Rating REAL DEFAULT 0, \"Order\" REAL)"));
     }
     ~Reference() {
-        db_.close();
-        db_ = QSqlDatabase();
-        QSqlDatabase::removeDatabase(kName);
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("reference"));
     }
-    QSqlDatabase db() const { return db_; }
     void apply(learn::KeyRule rule, int day) {
-        learn::writeOrderKeys(db_, rule, day, QStringLiteral("Rating"), QStringLiteral("1"));
+        learn::writeOrderKeys(db, rule, day, QStringLiteral("Rating"), QStringLiteral("1"));
     }
-
-  private:
-    static inline const QString kName = QStringLiteral("reference");
-    QSqlDatabase db_;
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reference"));
 };
 
 // Both databases with the same cards and scores.
 void exec2(testing::TempDatabase& t, Reference& r, const QString& sql, const QVariantList& b) {
     t.exec(sql, b);
-    data::exec(r.db(), sql, b);
+    data::exec(r.db, sql, b);
 }
 
 qint64 newCard(testing::TempDatabase& t, Reference& r) {
     const qint64 id = t.addCard(QStringLiteral("q"), QStringLiteral("a"), 0);
-    data::exec(r.db(), QStringLiteral("INSERT INTO Card (Card_ID, \"Order\") VALUES (?, ?)"),
+    data::exec(r.db, QStringLiteral("INSERT INTO Card (Card_ID, \"Order\") VALUES (?, ?)"),
                {id, id});
     return id;
 }
@@ -157,16 +152,14 @@ void TestOrderKeys::keysEqualTheRules() {
             const QString third = QStringLiteral("Card_ID % 3 = 0");
             learn::completeOrderKeysOf(t.db(),
                                        QStringLiteral("SELECT Card_ID FROM Card WHERE ") + third);
-            const QString diff = differences(t.db(), r.db(), third);
-            QVERIFY2(diff.isEmpty(), qPrintable(diff));
+            QCOMPARE(differences(t.db(), r.db, third), QString());
             break;
         }
         }
     }
     learn::completeOrderKeys(t.db());
     QVERIFY(learn::orderKeysComplete(t.db()));
-    const QString diff = differences(t.db(), r.db());
-    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    QCOMPARE(differences(t.db(), r.db), QString());
 }
 
 void TestOrderKeys::killedPassIsFinishedOnTheNextStart() {
@@ -187,8 +180,7 @@ void TestOrderKeys::killedPassIsFinishedOnTheNextStart() {
     learn::OrderKeysRunner runner;
     runner.start();
     QTRY_VERIFY(learn::orderKeysComplete(t.db()));
-    const QString diff = differences(t.db(), r.db());
-    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    QCOMPARE(differences(t.db(), r.db), QString());
 }
 
 void TestOrderKeys::olderFileIsUpgraded() {
@@ -200,26 +192,26 @@ void TestOrderKeys::olderFileIsUpgraded() {
     Reference r;
     QSqlQuery cards = data::exec(db, QStringLiteral("SELECT Card_ID, Rating, \"Order\" FROM Card"));
     while (cards.next())
-        data::exec(r.db(), QStringLiteral("INSERT INTO Card VALUES (?, ?, ?)"),
+        data::exec(r.db, QStringLiteral("INSERT INTO Card VALUES (?, ?, ?)"),
                    {cards.value(0), cards.value(1), cards.value(2)});
     // The file's keys stay as they are until the next end of a bunch, which covers every card.
     QVERIFY(learn::orderKeysComplete(db));
-    QVERIFY(differences(db, r.db()).isEmpty());
+    QCOMPARE(differences(db, r.db), QString());
     learn::SubReorder(db);
     r.apply(learn::KeyRule::Bunch, 0);
-    QVERIFY(!differences(db, r.db()).isEmpty()); // the sample set's keys are ids
+    QVERIFY(!differences(db, r.db).isEmpty()); // the sample set's keys are ids
     learn::completeOrderKeys(db);
-    QVERIFY2(differences(db, r.db()).isEmpty(), qPrintable(differences(db, r.db())));
+    QCOMPARE(differences(db, r.db), QString());
     // From now on a score is tracked, and the next end of a bunch writes that card only.
     const QString first = QStringLiteral("UPDATE Card SET Rating = 0.9 WHERE Card_ID = "
                                          "(SELECT MIN(Card_ID) FROM Card)");
     data::exec(db, first);
-    data::exec(r.db(), first);
+    data::exec(r.db, first);
     QCOMPARE(data::scalar(db, QStringLiteral("SELECT COUNT(*) FROM OrderChanged")).toInt(), 1);
     learn::SubReorder(db);
     r.apply(learn::KeyRule::Bunch, 0);
     QVERIFY(learn::orderKeysComplete(db));
-    QVERIFY2(differences(db, r.db()).isEmpty(), qPrintable(differences(db, r.db())));
+    QCOMPARE(differences(db, r.db), QString());
     data::closeAllConnections();
 }
 

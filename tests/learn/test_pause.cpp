@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/Sql.h"
 #include "learn/Pause.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
@@ -23,8 +22,9 @@ namespace {
 struct Window {
     testing::TempDatabase t{true};
     testing::ScriptedDialogs dialogs;
-    app::Form1 w;
-    explicit Window(present::SpeechAndSound& speech) : w(t.db(), dialogs, speech) {
+    testing::RecordingSpeech speech;
+    app::Form1 w{t.db(), dialogs, speech};
+    Window() {
         w.Form_Load();
         w.modes().Silent = false;
         w.modes().TalkingOn = true;
@@ -53,44 +53,40 @@ void TestPause::steps() {
     QFETCH(QVariant, zad);
     QFETCH(bool, silent);
     QFETCH(int, steps);
-    testing::RecordingSpeech speech;
-    Window win(speech);
+    Window win;
     win.setZad(zad);
     win.w.modes().Silent = silent;
     QVERIFY(win.t.scalar("SELECT Zad IS ? FROM Fields1", {zad}).toBool());
     learn::Zaderzjka(win.w.state());
-    QCOMPARE(speech.pauseSteps, steps);
+    QCOMPARE(win.speech.pauseSteps, steps);
 }
 
 void TestPause::zadIsReadBeforeEveryStep() {
-    testing::RecordingSpeech speech;
-    Window win(speech);
+    Window win;
     win.setZad(3);
-    speech.onPauseStep = [&] { win.setZad(1); };
+    win.speech.onPauseStep = [&] { win.setZad(1); };
     learn::Zaderzjka(win.w.state());
-    QCOMPARE(speech.pauseSteps, 1);
+    QCOMPARE(win.speech.pauseSteps, 1);
 }
 
 void TestPause::unavailableSpeechEndsThePause() {
-    testing::RecordingSpeech speech;
-    Window win(speech);
+    Window win;
     win.setZad(3);
-    speech.onPauseStep = [] { throw present::SpeechUnavailable("no sound output (test)"); };
+    win.speech.onPauseStep = [] { throw present::SpeechUnavailable("no sound output (test)"); };
     learn::Zaderzjka(win.w.state());
-    QCOMPARE(speech.pauseSteps, 1);
+    QCOMPARE(win.speech.pauseSteps, 1);
     QVERIFY(win.dialogs.shown().isEmpty());
 }
 
 void TestPause::pendingSettingsEditIsKept() {
-    testing::RecordingSpeech speech;
-    Window win(speech);
+    Window win;
     win.setZad(2);
     data::Recordset& fields1 = win.w.recordsets().fields1;
     fields1.requery();
     fields1.moveFirst();
     fields1.setValue("CardNum", 42);
     learn::Zaderzjka(win.w.state());
-    QCOMPARE(speech.pauseSteps, 2);
+    QCOMPARE(win.speech.pauseSteps, 2);
     QCOMPARE(win.t.scalar("SELECT CardNum FROM Fields1").toInt(), 42);
 }
 

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "LessonFixture.h"
 #include "support/OtherProgram.h"
-#include "support/WindowFixture.h"
 
 #include "app/QuitOnSignal.h"
-#include "data/Sql.h"
 #include "learn/Clock.h"
 #include "present/MessageBoxDialogs.h"
 #include "speech/AudioPlayback.h"
@@ -14,21 +13,6 @@ namespace {
 
 const QString kCongratulations = QStringLiteral(
     "Congratulations! You've successfully learn't the set. Choose another set to learn.");
-
-// A set "S" of the given cards (question qN, answer aN), chosen and being learnt.
-struct SetOf {
-    SetOf(testing::WindowFixture& f, int cards, const char* sqlBeforeStart = nullptr) {
-        const qint64 set = f.t.addSet("S");
-        for (int i = 1; i <= cards; ++i)
-            ids << f.t.addCard(QString("q%1").arg(i), QString("a%1").arg(i), set);
-        f.t.chooseSet("S");
-        if (sqlBeforeStart)
-            f.t.exec(sqlBeforeStart);
-        f.start();
-        f.learn();
-    }
-    QList<qint64> ids;
-};
 
 // Correct, Incorrect and Rating of a card as stored.
 QString scores(testing::WindowFixture& f, qint64 card) {
@@ -66,8 +50,7 @@ class TestQuestionLoop : public QObject {
 };
 
 void TestQuestionLoop::correctReplyScoresAndLogs() {
-    testing::WindowFixture f;
-    SetOf s(f, 2);
+    LessonFixture f(2);
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
     f.reply("a1");
     // The right mark shows, the reply box empties, the next question comes.
@@ -75,17 +58,16 @@ void TestQuestionLoop::correctReplyScoresAndLogs() {
                            f.c().Label7->text(), f.lesson().CheckAll,
                            f.lesson().CSarray.at(1, learn::ColCurStatus).toInt()}),
              (QVariantList{false, true, "", "q2", 1, 1}));
-    QCOMPARE(scores(f, s.ids[0]), "1 0 0.9");
+    QCOMPARE(scores(f, f.ids[0]), "1 0 0.9");
     QCOMPARE(f.t.scalar("SELECT \"Date\" || '|' || SetName || '|' || CardID || '|' || Result "
                         "FROM Log")
                  .toString(),
-             QString("2024-03-09|S|%1|Correct").arg(s.ids[0]));
+             QString("2024-03-09|S|%1|Correct").arg(f.ids[0]));
     QCOMPARE(f.c().panels[2]->text(), QStringLiteral("Remains 1"));
 }
 
 void TestQuestionLoop::endOfSetAfterWrongMiddleCard() {
-    testing::WindowFixture f;
-    SetOf s(f, 3);
+    LessonFixture f(3);
     f.reply("a1");
     f.reply("nope");
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Correct answer is: a2"));
@@ -94,38 +76,35 @@ void TestQuestionLoop::endOfSetAfterWrongMiddleCard() {
     f.reply("a3");
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("End of Set"));
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
-    QCOMPARE(f.lesson().CSarray.at(f.lesson().Row, learn::ColCardId).toLongLong(), s.ids[1]);
+    QCOMPARE(f.lesson().CSarray.at(f.lesson().Row, learn::ColCardId).toLongLong(), f.ids[1]);
     QCOMPARE(f.lesson().BunchCorrect, 0);
-    QCOMPARE(scores(f, s.ids[1]), "0 1 0");
+    QCOMPARE(scores(f, f.ids[1]), "0 1 0");
 
     // The second pass: the wrong card again, then the set is learnt.
     f.dialogs.clear();
     f.reply("a2");
     QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
-    QCOMPARE(scores(f, s.ids[1]), "1 1 0.5");
+    QCOMPARE(scores(f, f.ids[1]), "1 1 0.5");
     // The learnt set starts over in the array's current order: the end of the first bunch
     // turned q1 q2 q3 into q2 q1 q3.
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
 }
 
 void TestQuestionLoop::oneCardSetLearntWithoutEndOfSet() {
-    testing::WindowFixture f;
-    SetOf s(f, 1);
+    LessonFixture f(1);
     QCOMPARE(f.lesson().CurRowLim, 1);
     f.reply("a1");
     QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
-    QCOMPARE(f.lesson().CheckAll, 0);
-    QCOMPARE(f.lesson().Row, 1);
-    QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 0);
-    // Learning goes on with the same card.
-    QCOMPARE(f.c().Label7->text(), QStringLiteral("q1"));
-    QCOMPARE(f.logRows(), 1);
+    // Learning goes on with the same card, counted afresh.
+    QCOMPARE((QVariantList{f.lesson().CheckAll, f.lesson().Row,
+                           f.lesson().CSarray.at(1, learn::ColCurStatus), f.c().Label7->text(),
+                           f.logRows()}),
+             (QVariantList{0, 1, 0, "q1", 1}));
     QVERIFY(f.speech.sounds.isEmpty()); // Silent: no sound for the learnt set
 }
 
 void TestQuestionLoop::nextAtEndOfPass() {
-    testing::WindowFixture f;
-    SetOf s(f, 2);
+    LessonFixture f(2);
     f.c().Command3->click();
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
     QVERIFY(f.dialogs.shown().isEmpty());
@@ -137,8 +116,7 @@ void TestQuestionLoop::nextAtEndOfPass() {
 }
 
 void TestQuestionLoop::logRowNamesTheJudgedCard() {
-    testing::WindowFixture f;
-    SetOf s(f, 3);
+    LessonFixture f(3);
     f.reply("a1");
     f.reply("x");
     // The cost of a reply must not grow with the Card and Log tables.
@@ -148,13 +126,12 @@ void TestQuestionLoop::logRowNamesTheJudgedCard() {
     f.reply("a2"); // ends the set
     const QString row = QStringLiteral("%1 %2");
     QCOMPARE(f.t.column("SELECT CardID || ' ' || Result FROM Log ORDER BY RecID"),
-             (QStringList{row.arg(s.ids[0]).arg("Correct"), row.arg(s.ids[1]).arg("Wrong"),
-                          row.arg(s.ids[2]).arg("Correct"), row.arg(s.ids[1]).arg("Correct")}));
+             (QStringList{row.arg(f.ids[0]).arg("Correct"), row.arg(f.ids[1]).arg("Wrong"),
+                          row.arg(f.ids[2]).arg("Correct"), row.arg(f.ids[1]).arg("Correct")}));
 }
 
 void TestQuestionLoop::remainsNeverNegative() {
-    testing::WindowFixture f;
-    SetOf s(f, 3);
+    LessonFixture f(3);
     QStringList remainsWhenShown;
     f.dialogs.onMessage = [&](const QString&) { remainsWhenShown << f.c().panels[2]->text(); };
     f.reply("a1");
@@ -168,8 +145,7 @@ void TestQuestionLoop::remainsNeverNegative() {
 }
 
 void TestQuestionLoop::typingEnablesCheck() {
-    testing::WindowFixture f;
-    SetOf s(f, 2);
+    LessonFixture f(2);
     QVERIFY(!f.c().Command21->isEnabled());
     QTest::keyClick(f.c().Text3, Qt::Key_Return); // nothing to check yet
     QCOMPARE(f.logRows(), 0);
@@ -180,10 +156,8 @@ void TestQuestionLoop::typingEnablesCheck() {
 }
 
 void TestQuestionLoop::talkingSpeaksTheQuestion() {
-    testing::WindowFixture f;
-    SetOf s(f, 2);
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
+    LessonFixture f(2);
+    f.talk();
     f.speech.spoken.clear();
     f.c().Command3->click();
     QCOMPARE(f.speech.spoken, QStringList{"q2"});
@@ -220,8 +194,7 @@ void TestQuestionLoop::multipleAnswerCardShowsGrid() {
 // Lesson statuses come from the database; cards stored as answered must not make the
 // passes go round for ever.
 void TestQuestionLoop::statusesLoadedAsLearntDoNotLoop() {
-    testing::WindowFixture f;
-    SetOf s(f, 2, "UPDATE Card SET CurStatus = 1");
+    LessonFixture f(2, {}, "UPDATE Card SET CurStatus = 1");
     f.c().Command3->click();
     QCOMPARE(f.dialogs.texts(), QStringList{kCongratulations});
     QCOMPARE(f.lesson().CSarray.at(1, learn::ColCurStatus).toInt(), 0);
@@ -229,29 +202,27 @@ void TestQuestionLoop::statusesLoadedAsLearntDoNotLoop() {
 }
 
 void TestQuestionLoop::failedLogWriteLeavesNoHalfScore() {
-    testing::WindowFixture f;
-    SetOf s(f, 2);
+    LessonFixture f(2);
     const qint64 cardNumBefore = f.t.scalar("SELECT CardNum FROM Fields1").toLongLong();
     f.t.exec("ALTER TABLE Log RENAME TO LogAway");
     f.reply("a1");
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Warning);
-    QCOMPARE(scores(f, s.ids[0]), "0 0 0");
+    QCOMPARE(scores(f, f.ids[0]), "0 0 0");
     QCOMPARE(f.t.scalar("SELECT CardNum FROM Fields1").toLongLong(), cardNumBefore);
     // The lesson goes on, and the next reply is scored from the stored weights.
     QCOMPARE(f.c().Label7->text(), QStringLiteral("q2"));
     QCOMPARE(f.lesson().CSarray.at(1, learn::ColCorrect).toDouble(), 0.0);
     f.t.exec("ALTER TABLE LogAway RENAME TO Log");
     f.reply("x");
-    QCOMPARE(f.cardValue(s.ids[1], "Incorrect").toDouble(), 1.0);
+    QCOMPARE(f.cardValue(f.ids[1], "Incorrect").toDouble(), 1.0);
     QCOMPARE(f.logRows(), 1);
 }
 
 // Another program holds the write lock while the next question is put: the question on
 // screen must be the one the next reply is judged against.
 void TestQuestionLoop::lockedDatabaseLeavesScreenAndLessonAgreeing() {
-    testing::WindowFixture f;
-    SetOf s(f, 3);
+    LessonFixture f(3);
     f.t.exec("PRAGMA busy_timeout = 50");
     testing::whileLocked(f.t.path(), [&] { f.reply("a1"); });
     QVERIFY(!f.dialogs.shown().isEmpty());
@@ -264,14 +235,12 @@ void TestQuestionLoop::lockedDatabaseLeavesScreenAndLessonAgreeing() {
 
 // A kill while the WRONG box is up must not lose the reply. No pause follows a wrong reply.
 void TestQuestionLoop::wrongReplyStoredBeforeTheBox() {
-    testing::WindowFixture f;
-    SetOf s(f, 2);
+    LessonFixture f(2);
     f.t.exec("UPDATE Fields1 SET Zad = 3");
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
+    f.talk();
     QVariantList storedWhenShown;
     f.dialogs.onMessage = [&](const QString&) {
-        storedWhenShown = {f.logRows(), f.cardValue(s.ids[0], "Incorrect")};
+        storedWhenShown = {f.logRows(), f.cardValue(f.ids[0], "Incorrect")};
     };
     f.reply("x");
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Correct answer is: a1"));
@@ -324,12 +293,10 @@ void TestQuestionLoop::deletingTheLearntSetLoadsTheNextOne() {
 // SIGTERM inside a pause (a local event loop) closes the window only once the running
 // handler has returned.
 void TestQuestionLoop::sigtermWaitsForTheRunningHandler() {
-    testing::WindowFixture f;
-    SetOf s(f, 2);
+    LessonFixture f(2);
     app::closeWindowOnSignals(f.w.get());
     f.t.exec("UPDATE Fields1 SET Zad = 1");
-    f.w->modes().Silent = false;
-    f.w->modes().TalkingOn = true;
+    f.talk();
     const auto unloaded = [&] { return f.t.scalar("SELECT Load FROM Fields").toInt() == 1; };
     bool unloadedInPause = false;
     f.speech.onPauseStep = [&] {

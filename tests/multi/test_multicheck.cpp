@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/LessonState.h"
 #include "multi/ComparisonWindow.h"
-#include "support/WindowFixture.h"
+#include "sets/SetsFixture.h"
 
 namespace {
 
@@ -10,9 +10,9 @@ const QStringList kBaltic = {QStringLiteral("Estonia"), QStringLiteral("Latvia")
 
 // What the comparison window showed when it was opened.
 struct ShownComparison {
-    QList<QStringList> rows; // answer, reply
+    QStringList rows; // answer/reply
     QList<int> marked;
-    QString title;
+    QString firstMarkedAnswer; // as rich text
 };
 
 } // namespace
@@ -25,8 +25,9 @@ class TestMultiCheck : public QObject {
     qint64 baltic = 0;
 
     // The sample set with its multiple-answer card asked first.
-    void startOnBaltic(const QVariant& showOrder) {
+    void startOnBaltic(const QVariant& showOrder, const char* sqlBeforeStart = "SELECT 1") {
         f = std::make_unique<testing::WindowFixture>(true);
+        f->t.exec(sqlBeforeStart);
         baltic = f->t.scalar("SELECT Card_ID FROM Card WHERE Answer = 'Multi'").toLongLong();
         f->t.exec("UPDATE Card SET \"Order\" = 0, ShowOrder = ? WHERE Card_ID = ?",
                   {showOrder, baltic});
@@ -55,10 +56,11 @@ class TestMultiCheck : public QObject {
         multi::Form6::setOpenerForTests([this](multi::Form6& w) {
             ShownComparison shown;
             for (int r = 0; r < w.Adodc1->dataRowCount(); ++r)
-                shown.rows << QStringList{w.Adodc1->data(w.Adodc1->index(r, 0)).toString(),
-                                          w.Adodc1->data(w.Adodc1->index(r, 1)).toString()};
+                shown.rows << w.Adodc1->data(w.Adodc1->index(r, 0)).toString() + '/' +
+                                  w.Adodc1->data(w.Adodc1->index(r, 1)).toString();
             shown.marked = w.markedRows();
-            shown.title = w.windowTitle();
+            shown.firstMarkedAnswer = w.markedCellHtml(shown.marked.value(0), 0);
+            QVERIFY(!w.grab().isNull()); // the marked cells are painted as rich text
             windows << shown;
         });
     }
@@ -67,32 +69,25 @@ class TestMultiCheck : public QObject {
         f.reset();
     }
 
-    void anyOrderIsCorrectWhenOrderIsFree() {
-        startOnBaltic(QVariant());
-        answer({"Lithuania", "Estonia", "Latvia"});
+    void rightReplies_data() {
+        QTest::addColumn<QVariant>("showOrder");
+        QTest::addColumn<QStringList>("replies");
+        QTest::newRow("any order when order is free")
+            << QVariant() << QStringList{"Lithuania", "Estonia", "Latvia"};
+        QTest::newRow("blank rows are no replies")
+            << QVariant(1) << QStringList{"Estonia", "   ", "Latvia", "Lithuania"};
+    }
+    void rightReplies() {
+        QFETCH(QVariant, showOrder);
+        QFETCH(QStringList, replies);
+        startOnBaltic(showOrder);
+        answer(replies);
         QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
         QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 1);
         QVERIFY(windows.isEmpty());
         QCOMPARE(f->lesson().CheckAll, 1);
         // The next question is put with an empty reply grid.
         QCOMPARE(f->c().Adodc4->dataRowCount(), 0);
-    }
-
-    void otherOrderIsWrongWhenOrderCounts() {
-        startOnBaltic(1);
-        answer({"Lithuania", "Estonia", "Latvia"});
-        QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
-        QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 0);
-        QCOMPARE(f->t.scalar("SELECT MultiSource FROM Fields1").toString(), QStringLiteral("T"));
-        QCOMPARE(f->t.scalar("SELECT group_concat(Answer || '/' || Reply, ',') "
-                             "FROM (SELECT * FROM ComparisonTable ORDER BY rowid)")
-                     .toString(),
-                 QStringLiteral("Estonia/Lithuania,Latvia/Estonia,Lithuania/Latvia"));
-        QCOMPARE(windows.size(), 1);
-        QCOMPARE(windows[0].title, QStringLiteral("Wrong!"));
-        QCOMPARE(windows[0].marked, (QList<int>{0, 1, 2}));
-        QVERIFY(!f->c().Command21->isEnabled());
-        QVERIFY(f->dialogs.shown().isEmpty()); // the window tells it, no box
     }
 
     // Replies typed one after another from the keyboard, Enter after each, as the help says;
@@ -108,14 +103,10 @@ class TestMultiCheck : public QObject {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(f->c().Adodc4->index(0, 0)).center());
         for (const QString& reply : kBaltic) {
-            for (const QChar ch : reply)
-                QTest::keyClicks(QApplication::focusWidget(), QString(ch));
-            QVERIFY(f->c().Command21->isEnabled());
-            QVERIFY(f->c().Label6->isHidden());
-            if (reply != kBaltic.last()) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                QCoreApplication::processEvents();
-            }
+            typeKeys(reply);
+            QVERIFY(f->c().Command21->isEnabled() && f->c().Label6->isHidden());
+            if (reply != kBaltic.last())
+                pressKey();
         }
         QCOMPARE(f->c().Adodc4->dataRowCount(), 2);
         f->c().Command21->click();
@@ -127,7 +118,11 @@ class TestMultiCheck : public QObject {
         QTest::addColumn<QStringList>("replies");
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QList<int>>("marked");
-        const QStringList missingLatvia = {QStringLiteral("Estonia"), QStringLiteral("Lithuania")};
+        const QStringList missingLatvia = {"Estonia", "Lithuania"};
+        QTest::newRow("by position, all moved")
+            << QVariant(1) << QStringList{"Lithuania", "Estonia", "Latvia"}
+            << QStringList{"Estonia/Lithuania", "Latvia/Estonia", "Lithuania/Latvia"}
+            << QList<int>{0, 1, 2};
         QTest::newRow("by position, one missing")
             << QVariant(1) << missingLatvia
             << QStringList{"Estonia/Estonia", "Latvia/Lithuania", "Lithuania/"} << QList<int>{1, 2};
@@ -139,6 +134,7 @@ class TestMultiCheck : public QObject {
             << QStringList{"Latvia/Latvija", "Estonia/Estonia", "Lithuania/Lithuania"}
             << QList<int>{0};
     }
+    // The window tells the verdict, no box.
     void windowMarksTheDifferingRows() {
         QFETCH(QVariant, showOrder);
         QFETCH(QStringList, replies);
@@ -146,12 +142,20 @@ class TestMultiCheck : public QObject {
         QFETCH(QList<int>, marked);
         startOnBaltic(showOrder);
         answer(replies);
+        QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
+        QCOMPARE(f->cardValue(baltic, "Correct").toInt(), 0);
+        // Compared by position, the rows are the comparison table's.
+        const bool byPosition = showOrder.toInt() == 1;
+        QCOMPARE(f->t.scalar("SELECT MultiSource FROM Fields1").toString(), byPosition ? "T" : "Q");
+        if (byPosition)
+            QCOMPARE(f->t.column("SELECT Answer || '/' || ifnull(Reply, '') FROM ComparisonTable "
+                                 "ORDER BY rowid"),
+                     shown);
         QCOMPARE(windows.size(), 1);
-        QStringList rows;
-        for (const QStringList& r : windows[0].rows)
-            rows << r.join(QLatin1Char('/'));
-        QCOMPARE(rows, shown);
+        QCOMPARE(windows[0].rows, shown);
         QCOMPARE(windows[0].marked, marked);
+        QVERIFY(!f->c().Command21->isEnabled());
+        QVERIFY(f->dialogs.shown().isEmpty());
     }
 
     // A card without answers (converted from a blank answer, or imported without its list)
@@ -170,18 +174,30 @@ class TestMultiCheck : public QObject {
         QCOMPARE(f->cardValue(baltic, "Incorrect").toInt(), 1);
         QCOMPARE(f->lesson().CheckAll, 0);
         QVERIFY(windows.isEmpty());
-        QCOMPARE(f->dialogs.shown().size(), 1);
-        QCOMPARE(f->dialogs.shown()[0].title, QStringLiteral("WRONG"));
-        QCOMPARE(f->dialogs.shown()[0].text,
-                 QStringLiteral("This card has no answers yet: enter them on the Edit Set "
-                                "screen."));
+        QCOMPARE(f->dialogs.texts(),
+                 QStringList{"This card has no answers yet: enter them on the Edit Set screen."});
         QVERIFY(!f->c().Command21->isEnabled());
     }
 
-    void blankRowsAreNoReplies() {
-        startOnBaltic(1);
-        answer({"Estonia", "   ", "Latvia", "Lithuania"});
-        QCOMPARE(lastResult(baltic), QStringLiteral("Correct"));
+    // The count of matching replies, their order and the window's marks all forgive alike.
+    void forgivingJudging() {
+        startOnBaltic(1, "UPDATE JudgingOptions SET IgnoreCapitals = 1, IgnoreExtraBlanks = 1");
+        answer({" estonia", "LATVIA ", "Lithuanai"});
+        QCOMPARE(windows[0].marked, QList<int>{2}); // only the misspelt one
+        QCOMPARE(windows[0].firstMarkedAnswer.count("text-decoration:underline"), 2);
+        QCOMPARE(lastResult(baltic), QStringLiteral("Wrong"));
+    }
+
+    // Learn > Undo last reply (Ctrl+Z in the reply grid) takes the whole list back.
+    void replyIsTakenBack() {
+        startOnBaltic(QVariant());
+        const QStringList before = f->replyTrace(baltic);
+        answer({"Estonia"});
+        QCOMPARE(f->logRows(), 1);
+        f->c().TDBGrid3->setFocus();
+        QTest::keyClick(f->c().TDBGrid3, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->replyTrace(baltic), before);
+        QVERIFY(!f->c().TDBGrid3->isHidden());
     }
 
     void databaseFailureLeavesNothingHalfWritten() {

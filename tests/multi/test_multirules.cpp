@@ -63,12 +63,8 @@ class TestMultiRules : public QObject {
     }
 
     void storableAnswers() {
-        const QVariantList rows = {QStringLiteral("red"),     QVariant(),
-                                   QStringLiteral(""),        QStringLiteral(" \t"),
-                                   QStringLiteral(" green "), QStringLiteral("red")};
-        QCOMPARE(
-            multi::storableAnswers(rows),
-            (QStringList{QStringLiteral("red"), QStringLiteral(" green "), QStringLiteral("red")}));
+        QCOMPARE(multi::storableAnswers({"red", QVariant(), "", " \t", " green ", "red"}),
+                 (QStringList{"red", " green ", "red"}));
     }
 
     void cellsDiffer_data() {
@@ -96,36 +92,26 @@ class TestMultiRules : public QObject {
         QTest::addColumn<QStringList>("replies");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("result");
-        const QStringList abc = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-        QTest::newRow("same order") << abc << abc << 3 << QStringLiteral("correct");
-        QTest::newRow("other order")
-            << abc << QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")}
-            << 3 << QStringLiteral("wrong");
-        QTest::newRow("fewer replies")
-            << abc << QStringList{QStringLiteral("A"), QStringLiteral("B")} << 3
-            << QStringLiteral("wrong");
+        const QStringList abc = {"A", "B", "C"};
+        QTest::newRow("same order") << abc << abc << 3 << "correct";
+        QTest::newRow("other order") << abc << QStringList{"C", "A", "B"} << 3 << "wrong";
+        QTest::newRow("fewer replies") << abc << QStringList{"A", "B"} << 3 << "wrong";
         QTest::newRow("one reply too many")
-            << abc << (abc + QStringList{QStringLiteral("D")}) << 4 << QStringLiteral("wrong");
-        QTest::newRow("nothing on either side")
-            << QStringList{} << QStringList{} << 0 << QStringLiteral("correct");
+            << abc << QStringList{"A", "B", "C", "D"} << 4 << "wrong";
+        QTest::newRow("nothing on either side") << QStringList{} << QStringList{} << 0 << "correct";
     }
     void positionalPairs() {
         QFETCH(QStringList, answers);
         QFETCH(QStringList, replies);
         QFETCH(int, rows);
         QFETCH(QString, result);
-        const auto toList = [](const QStringList& l) {
-            QVariantList v;
-            for (const QString& s : l)
-                v << s;
-            return v;
-        };
-        const auto pairs = multi::pairByPosition(toList(answers), toList(replies));
+        const auto pairs = multi::pairByPosition(QVariantList(answers.begin(), answers.end()),
+                                                 QVariantList(replies.begin(), replies.end()));
         QCOMPARE(int(pairs.size()), rows);
-        for (int i = 0; i < rows; ++i) {
-            QCOMPARE(pairs[size_t(i)].answer.toString(), answers.value(i));
-            QCOMPARE(pairs[size_t(i)].reply.isNull(), i >= replies.size());
-        }
+        for (int i = 0; i < rows; ++i)
+            QCOMPARE(
+                (QVariantList{pairs[size_t(i)].answer.toString(), pairs[size_t(i)].reply.isNull()}),
+                (QVariantList{answers.value(i), i >= replies.size()}));
         QCOMPARE(multi::compTableResult(pairs), result);
     }
 };

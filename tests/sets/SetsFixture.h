@@ -3,6 +3,7 @@
 
 #include "support/WindowFixture.h"
 
+#include <QHeaderView>
 #include <QTableView>
 
 // The main window over two sets, "Verbs" (chosen, one card go/went) and "Nouns", once seeded.
@@ -15,7 +16,21 @@ struct SetsFixture : testing::WindowFixture {
         t.chooseSet(QStringLiteral("Verbs"));
         return verbs;
     }
+    // Moves the focus from `grid` into the set list, as a click there does.
+    void leave(QWidget* grid) {
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        c().DataCombo1->setFocus();
+        QTRY_VERIFY(c().DataCombo1->hasFocus());
+    }
 };
+
+// Selects a whole row of the grid by a click on its header.
+inline void clickRowHeader(QTableView* g, int row) {
+    g->setFocus();
+    QTest::mouseClick(g->verticalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(5, g->verticalHeader()->sectionViewportPosition(row) + 5));
+}
 
 // Double-clicks a cell and types into its editor, which opens with its text selected; Enter
 // writes it unless `keepOpen`. Null when the cell opens no editor.

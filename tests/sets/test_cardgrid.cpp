@@ -3,9 +3,6 @@
 
 #include "data/RecordsetModel.h"
 
-#include <QHeaderView>
-#include <QTableView>
-
 class TestCardGrid : public QObject {
     Q_OBJECT
   private slots:
@@ -30,14 +27,6 @@ QWidget* typeIntoCell(SetsFixture& f, int row, const QString& column, const QStr
 
 int newRow(SetsFixture& f) {
     return f.c().Adodc2->dataRowCount();
-}
-
-// Moves the focus out of the grid, as a click into the set list does.
-void leaveGrid(SetsFixture& f) {
-    f.c().TDBGrid2->setFocus();
-    QTRY_VERIFY(f.c().TDBGrid2->hasFocus());
-    f.c().DataCombo1->setFocus();
-    QTRY_VERIFY(f.c().DataCombo1->hasFocus());
 }
 
 } // namespace
@@ -70,7 +59,7 @@ void TestCardGrid::newRowStoredWhole() {
     if (leaving == QLatin1String("row"))
         f.c().TDBGrid2->setCurrentIndex(f.c().Adodc2->index(0, 1));
     else if (leaving == QLatin1String("focus"))
-        leaveGrid(f);
+        f.leave(f.c().TDBGrid2);
     else if (leaving == QLatin1String("screen"))
         f.chooseMenu(f.c().mnuFile, f.c().CreatSet);
     else
@@ -86,8 +75,8 @@ void TestCardGrid::newRowStoredWhole() {
     if (leaving == QLatin1String("close") || leaving == QLatin1String("screen"))
         return;
     // Leaving the grid again adds no second tie.
-    leaveGrid(f);
-    leaveGrid(f);
+    f.leave(f.c().TDBGrid2);
+    f.leave(f.c().TDBGrid2);
     QCOMPARE(f.t.column(cards), (QStringList{inVerbs("gowent1"), inVerbs("seesaw1")}));
     QVERIFY(f.w->recordsets().isLoaded());
 }
@@ -129,13 +118,11 @@ void TestCardGrid::keyboardEntryGoesOnToNextCard() {
 
 void TestCardGrid::placeholderStaysOutOfSets() {
     SetsFixture f;
-    const qint64 verbs = f.t.addSet("Verbs");
-    f.t.addCard("go", "went", verbs);
+    f.seedVerbsAndNouns();
     f.t.exec("INSERT INTO Card (Question) VALUES ('dummy')");
-    f.t.chooseSet("Verbs");
     QVERIFY(f.startActive());
     for (int i = 0; i < 3; ++i)
-        leaveGrid(f);
+        f.leave(f.c().TDBGrid2);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
     QCOMPARE(f.c().Adodc2->dataRowCount(), 1);
 }
@@ -149,22 +136,16 @@ void TestCardGrid::openEditSurvivesLearn_data() {
 void TestCardGrid::openEditSurvivesLearn() {
     QFETCH(bool, newCard);
     SetsFixture f;
-    const qint64 verbs = f.t.addSet("Verbs");
-    const qint64 go = f.t.addCard("go", "went", verbs);
-    f.t.chooseSet("Verbs");
+    f.seedVerbsAndNouns();
     QVERIFY(f.startActive());
 
     const int row = newCard ? newRow(f) : 0;
-    QWidget* editor = typeIntoCell(f, row, QStringLiteral("Answer"), QStringLiteral(" (gone)"));
-    QVERIFY(editor);
+    QVERIFY(typeIntoCell(f, row, QStringLiteral("Answer"), QStringLiteral(" (gone)")));
     f.chooseMenu(f.c().mnuFile, f.c().mnuLearn);
-    if (newCard) {
-        QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Answer = ' (gone)'"), 1);
-        QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 2);
-    } else {
-        QCOMPARE(f.t.scalar("SELECT Answer FROM Card WHERE Card_ID = ?", {go}).toString(),
-                 QStringLiteral("went (gone)"));
-    }
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Answer = ?",
+                     {newCard ? " (gone)" : "went (gone)"}),
+             1);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), newCard ? 2 : 1);
 }
 
 void TestCardGrid::newRowWithoutChosenSet() {
@@ -173,10 +154,9 @@ void TestCardGrid::newRowWithoutChosenSet() {
     f.t.chooseSet("Verbs");
     QVERIFY(f.startActive());
     f.t.chooseSet("Gone meanwhile"); // by another program
-    QWidget* editor = typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("lost?"));
-    QVERIFY(editor);
+    QVERIFY(typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral("lost?")));
     pressKey();
-    leaveGrid(f);
+    f.leave(f.c().TDBGrid2);
     QVERIFY(f.dialogs.lastText().startsWith(QStringLiteral("Choose a set in the list")));
     QCOMPARE(f.dialogs.shown().size(), 1); // told once, not at every later click
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 0);
@@ -185,10 +165,9 @@ void TestCardGrid::newRowWithoutChosenSet() {
     f.t.chooseSet("Verbs");
     f.c().Adodc2->refresh();
     QCOMPARE(f.c().Adodc2->rowCount(), 1);
-    editor = typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral(" kept"));
-    QVERIFY(editor);
+    QVERIFY(typeIntoCell(f, 0, QStringLiteral("Question"), QStringLiteral(" kept")));
     pressKey();
-    leaveGrid(f);
+    f.leave(f.c().TDBGrid2);
     // The typed row was held, not lost: it is stored once a set is chosen.
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Question = 'lost? kept'"), 1);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Set_Card_rel"), 1);
@@ -207,9 +186,7 @@ void TestCardGrid::deleteKeyRemovesRow() {
     QVERIFY(f.startActive());
     QTableView* g = f.c().TDBGrid2;
     const auto deleteFirstRow = [&](bool yes) {
-        g->setFocus();
-        QTest::mouseClick(g->verticalHeader()->viewport(), Qt::LeftButton, {},
-                          QPoint(5, g->verticalHeader()->sectionViewportPosition(0) + 5));
+        clickRowHeader(g, 0);
         QCOMPARE(g->selectionModel()->selectedRows().size(), 1);
         f.dialogs.nextAnswer(yes);
         QTest::keyClick(g, Qt::Key_Delete);

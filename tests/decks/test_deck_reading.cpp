@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // KVTML files and the texts of deck packages, read as the import reads them.
-#include "DeckLines.h"
+#include "DeckChecks.h"
 #include "data/Database.h"
 #include "decks/DeckImport.h"
 #include "decks/DeckText.h"
@@ -86,14 +86,9 @@ void TestDeckReading::kvtmlRefusals_data() {
 void TestDeckReading::kvtmlRefusals() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    try {
-        decks::readKvtml(QStringLiteral("/somewhere/broken.kvtml"), bytes);
-        QFAIL("not refused");
-    } catch (const decks::DeckError& e) {
-        QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
-        QVERIFY2(e.message().endsWith(QStringLiteral("nothing was added")),
-                 qPrintable(e.message()));
-    }
+    const QString error =
+        testing::deckError([&] { decks::readKvtml("/somewhere/broken.kvtml", bytes); });
+    QVERIFY2(error.startsWith(message) && error.endsWith("nothing was added"), qPrintable(error));
 }
 
 void TestDeckReading::fieldText_data() {
@@ -180,12 +175,8 @@ void TestDeckReading::exportReadsBack() {
     QCOMPARE(testing::deckLines(decks::readDeckFile(path)),
              (lines + QStringList{"bell ring=x", "Primes=2; 3; 5"}));
 
-    try {
-        decks::writeKvtml(t.db(), QStringLiteral("No such set"), path);
-        QFAIL("not refused");
-    } catch (const decks::DeckError& e) {
-        QCOMPARE(e.message(), QStringLiteral("There is no set named \"No such set\"."));
-    }
+    QCOMPARE(testing::deckError([&] { decks::writeKvtml(t.db(), "No such set", path); }),
+             QStringLiteral("There is no set named \"No such set\"."));
 }
 
 QTEST_GUILESS_MAIN(TestDeckReading)

@@ -17,4 +17,14 @@ inline QStringList deckLines(const decks::DeckContent& content) {
     return out;
 }
 
+// The message of the refusal `run` meets; empty when it meets none.
+template <typename Run> QString deckError(Run run) {
+    try {
+        run();
+    } catch (const decks::DeckError& e) {
+        return e.message();
+    }
+    return {};
+}
+
 } // namespace testing

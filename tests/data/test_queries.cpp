@@ -40,7 +40,6 @@ class TestQueries : public QObject {
     void selectedSetWrites();
     void deletesKeepSharedCards();
     void sortedCardsAreHardestFirstOnce();
-    void logShowsGoneCardWithEmptyQuestion();
     void multipleAnswerMatching_data();
     void multipleAnswerMatching();
     void importQueries();
@@ -151,6 +150,12 @@ void TestQueries::deletesKeepSharedCards() {
     QCOMPARE(t.scalar(rows, {s.shared}).toString(), "110"); // kept, with its other set
     t.exec("DELETE FROM qSelectedSet WHERE Card_ID = ?", {s.multi});
     QCOMPARE(t.scalar(rows, {s.multi}).toString(), "000"); // gone, with its answers
+    // The log still shows the replies to it, with an empty question.
+    t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES ('2026-01-01T10:00:00', "
+           "'Fruits', ?, 'Correct'), ('2026-01-02T10:00:00', 'Fruits', ?, 'Wrong')",
+           {s.apple, s.multi});
+    QCOMPARE(t.column("SELECT ifnull(Question, '') || '|' || SetName FROM qLog"),
+             (QStringList{"apple|Fruits", "|Fruits"}));
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM \"Card Without Matching Set_Card_rel\"").toInt(), 0);
     // Deleting a set takes its relations only: the shared card, tied to the fruits again,
     // stays with them; the cat is left for the orphan sweep.
@@ -177,16 +182,6 @@ void TestQueries::sortedCardsAreHardestFirstOnce() {
                  {QString::number(s.shared), QString::number(s.pear), QString::number(s.apple)}));
     t.exec("UPDATE qSortedCards SET Demons = 1 WHERE Card_ID = ?", {s.pear});
     QCOMPARE(t.scalar("SELECT Demons FROM Card WHERE Card_ID = ?", {s.pear}).toInt(), 1);
-}
-
-void TestQueries::logShowsGoneCardWithEmptyQuestion() {
-    testing::TempDatabase t;
-    const Seed s = seed(t);
-    t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES ('2026-01-01T10:00:00', "
-           "'Fruits', ?, 'Correct'), ('2026-01-02T10:00:00', 'Gone', 999, 'Wrong')",
-           {s.apple});
-    QCOMPARE(t.column("SELECT ifnull(Question, '') || '|' || SetName FROM qLog"),
-             (QStringList{"apple|Fruits", "|Gone"}));
 }
 
 void TestQueries::multipleAnswerMatching_data() {

@@ -22,21 +22,18 @@
 
 namespace {
 
+// Rows made by one statement each, over i = 0 to count - 1.
 void addLogRows(const testing::TempDatabase& t, int count) {
-    data::Transaction tx(t.db());
-    for (int i = 0; i < count; ++i)
-        t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
-               "('2026-01-01 10:00:00', 'Capitals of Europe', ?, 'Correct')",
-               {i % 7});
-    tx.commit();
+    t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) WITH RECURSIVE n(i) AS (SELECT 0 "
+           "UNION ALL SELECT i + 1 FROM n WHERE i + 1 < ?) SELECT '2026-01-01 10:00:00', "
+           "'Capitals of Europe', i % 7, 'Correct' FROM n",
+           {count});
 }
 
 void addCards(const testing::TempDatabase& t, int count) {
-    data::Transaction tx(t.db());
-    for (int i = 0; i < count; ++i)
-        t.exec("INSERT INTO Card (Question, Answer) VALUES (?, ?)",
-               {QStringLiteral("question %1").arg(i), QStringLiteral("answer %1").arg(i)});
-    tx.commit();
+    t.exec("INSERT INTO Card (Question, Answer) WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL "
+           "SELECT i + 1 FROM n WHERE i + 1 < ?) SELECT 'question ' || i, 'answer ' || i FROM n",
+           {count});
 }
 
 } // namespace
@@ -338,11 +335,7 @@ void TestBackups::zeroedFirstPageWithBackupsIsDamaged() {
     auto t = std::make_unique<testing::TempDatabase>(true);
     const QString path = t->path();
     data::closeAllConnections();
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        f.write(QByteArray(4096, '\0'));
-    }
+    testing::writeFile(path, testing::readFile(path).replace(0, 4096, QByteArray(4096, '\0')));
     const data::OpenOutcome alone = data::openDatabase(path);
     QVERIFY(!alone.damaged); // nothing tells what it was
     QVERIFY2(alone.message.contains("not an SQLite file"), qPrintable(alone.message));

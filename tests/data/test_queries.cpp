@@ -34,15 +34,12 @@ class TestQueries : public QObject {
     Q_OBJECT
   private slots:
     void currentSetFollowsChosenName();
-    void currentSetOrderIsOrderThenId();
     void setNameListStartsWithChosenSetAndIsReadOnly();
     void newSetCheckIgnoresLetterCase();
     void countsAndMaximum();
     void selectedSetWrites();
-    void selectedSetDeleteKeepsSharedCard();
-    void deletingSetCascadesToRelationsOnly();
+    void deletesKeepSharedCards();
     void sortedCardsAreHardestFirstOnce();
-    void logShowsGoneCardWithEmptyQuestion();
     void multipleAnswerMatching_data();
     void multipleAnswerMatching();
     void importQueries();
@@ -57,6 +54,11 @@ void TestQueries::currentSetFollowsChosenName() {
              QStringList({"apple", "pear", "tomato", "berries"}));
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM qCurrentSetTotal").toInt(), 4);
     QCOMPARE(t.scalar("SELECT Set_ID FROM qCurrentSetID").toLongLong(), s.fruits);
+    // Ordered by the order key, then by id.
+    t.exec("UPDATE Card SET \"Order\" = 5");
+    t.exec("UPDATE Card SET \"Order\" = 1 WHERE Card_ID = ?", {s.multi});
+    QCOMPARE(t.column("SELECT Question FROM qCurrentSet"),
+             QStringList({"berries", "apple", "pear", "tomato"}));
     t.chooseSet("animals");
     QCOMPARE(t.column("SELECT Question FROM qCurrentSet"), QStringList({"tomato", "cat"}));
     QCOMPARE(t.column("SELECT SetName FROM qCurrentSet"), QStringList({"animals", "animals"}));
@@ -65,16 +67,6 @@ void TestQueries::currentSetFollowsChosenName() {
                                      "Card_ID, Rating, Correct, Incorrect, ShowOrder, "
                                      "DisplayQuestionNumber FROM qCurrentSet");
     QVERIFY(q.next());
-}
-
-void TestQueries::currentSetOrderIsOrderThenId() {
-    testing::TempDatabase t;
-    const Seed s = seed(t);
-    t.chooseSet("Fruits");
-    t.exec("UPDATE Card SET \"Order\" = 5");
-    t.exec("UPDATE Card SET \"Order\" = 1 WHERE Card_ID = ?", {s.multi});
-    QCOMPARE(t.column("SELECT Question FROM qCurrentSet"),
-             QStringList({"berries", "apple", "pear", "tomato"}));
 }
 
 void TestQueries::setNameListStartsWithChosenSetAndIsReadOnly() {
@@ -147,7 +139,7 @@ void TestQueries::selectedSetWrites() {
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE Question = 'x'").toInt(), 0);
 }
 
-void TestQueries::selectedSetDeleteKeepsSharedCard() {
+void TestQueries::deletesKeepSharedCards() {
     testing::TempDatabase t;
     const Seed s = seed(t);
     t.chooseSet("Fruits");
@@ -158,16 +150,17 @@ void TestQueries::selectedSetDeleteKeepsSharedCard() {
     QCOMPARE(t.scalar(rows, {s.shared}).toString(), "110"); // kept, with its other set
     t.exec("DELETE FROM qSelectedSet WHERE Card_ID = ?", {s.multi});
     QCOMPARE(t.scalar(rows, {s.multi}).toString(), "000"); // gone, with its answers
+    // The log still shows the replies to it, with an empty question.
+    t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES ('2026-01-01T10:00:00', "
+           "'Fruits', ?, 'Correct'), ('2026-01-02T10:00:00', 'Fruits', ?, 'Wrong')",
+           {s.apple, s.multi});
+    QCOMPARE(t.column("SELECT ifnull(Question, '') || '|' || SetName FROM qLog"),
+             (QStringList{"apple|Fruits", "|Fruits"}));
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM \"Card Without Matching Set_Card_rel\"").toInt(), 0);
-}
-
-void TestQueries::deletingSetCascadesToRelationsOnly() {
-    testing::TempDatabase t;
-    const Seed s = seed(t);
+    // Deleting a set takes its relations only: the shared card, tied to the fruits again,
+    // stays with them; the cat is left for the orphan sweep.
+    t.relate(s.fruits, s.shared);
     t.exec("DELETE FROM Set1 WHERE Set_ID = ?", {s.animals});
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set_Card_rel WHERE Set_ID = ?", {s.animals}).toInt(),
-             0);
-    // The shared card stays with its other set; the cat is left for the orphan sweep.
     QCOMPARE(t.column("SELECT Card_ID FROM \"Card Without Matching Set_Card_rel\""),
              QStringList({QString::number(s.cat)}));
 }
@@ -189,16 +182,6 @@ void TestQueries::sortedCardsAreHardestFirstOnce() {
                  {QString::number(s.shared), QString::number(s.pear), QString::number(s.apple)}));
     t.exec("UPDATE qSortedCards SET Demons = 1 WHERE Card_ID = ?", {s.pear});
     QCOMPARE(t.scalar("SELECT Demons FROM Card WHERE Card_ID = ?", {s.pear}).toInt(), 1);
-}
-
-void TestQueries::logShowsGoneCardWithEmptyQuestion() {
-    testing::TempDatabase t;
-    const Seed s = seed(t);
-    t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES ('2026-01-01T10:00:00', "
-           "'Fruits', ?, 'Correct'), ('2026-01-02T10:00:00', 'Gone', 999, 'Wrong')",
-           {s.apple});
-    QCOMPARE(t.column("SELECT ifnull(Question, '') || '|' || SetName FROM qLog"),
-             (QStringList{"apple|Fruits", "|Gone"}));
 }
 
 void TestQueries::multipleAnswerMatching_data() {

@@ -15,8 +15,7 @@ class TestRecordset : public QObject {
     void writesThroughTableAndView();
     void addNewOnUnreadTableDoesNotReadIt();
     void misuseIsReported();
-    void familyLoadUnload();
-    void familySwitchesCurrentSetSource();
+    void familyLoadsUnloadsAndSwitchesSource();
     void modelWritesAndNotifies();
 };
 
@@ -97,7 +96,7 @@ void TestRecordset::misuseIsReported() {
     QCOMPARE(t.scalar("SELECT SetName FROM Set1").toString(), QStringLiteral("x"));
 }
 
-void TestRecordset::familyLoadUnload() {
+void TestRecordset::familyLoadsUnloadsAndSwitchesSource() {
     testing::TempDatabase t(true);
     bool kids = false;
     data::RecordsetFamily family(t.db(), kids);
@@ -119,13 +118,7 @@ void TestRecordset::familyLoadUnload() {
     family.LoadAll();
     QCOMPARE(family.maxCardId().toLongLong(),
              t.scalar("SELECT MAX(Card_ID) FROM Card").toLongLong());
-}
 
-void TestRecordset::familySwitchesCurrentSetSource() {
-    testing::TempDatabase t(true);
-    bool kids = false;
-    data::RecordsetFamily family(t.db(), kids);
-    family.LoadAll();
     QCOMPARE(family.curSet.source(), QStringLiteral("qCurrentSet"));
     const int all = family.curSet.recordCount();
     family.SubSwitchToKidsSource();

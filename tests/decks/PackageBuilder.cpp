@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PackageBuilder.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -60,10 +61,9 @@ const char* kCards = R"(INSERT INTO cards SELECT column1, column2, column3, colu
   40, 21, 2500, 7, 1, 0, 0, 0, 0, '' FROM (VALUES (100, 1, 13, 0), (101, 2, 11, 1),
   (102, 2, 12, 0), (103, 3, 13, 0), (104, 4, 13, 0)))";
 
+// Statements end a line with ";", which nothing inside them does.
 void run(QSqlDatabase& db, const QString& script) {
-    for (const QString& sql : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        if (sql.trimmed().isEmpty())
-            continue;
+    for (const QString& sql : script.split(QStringLiteral(";\n"), Qt::SkipEmptyParts)) {
         QSqlQuery q(db);
         QVERIFY2(q.exec(sql), qPrintable(q.lastError().text() + sql));
     }
@@ -77,19 +77,14 @@ void writeCollection(const QString& path, Collection form) {
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pkg"));
         db.setDatabaseName(path);
         QVERIFY(db.open());
-        run(db, QString::fromLatin1(kOldSchema));
         const bool newer = form == Collection::Anki21b;
-        if (newer)
-            run(db, QString::fromLatin1(kNewTables));
         const QString col = QStringLiteral("INSERT INTO col VALUES (1, 0, 0, 0, %1, 0, 0, 0, '{}', "
-                                           "'%2', '%3', '{}', '{}')")
+                                           "'%2', '%3', '{}', '{}');\n")
                                 .arg(newer ? 18 : 11)
                                 .arg(QString::fromLatin1(newer ? "{}" : kModels),
                                      QString::fromLatin1(newer ? "{}" : kDecks));
-        for (const QString& sql : {col, QString::fromUtf8(kNotes), QString::fromUtf8(kCards)}) {
-            QSqlQuery q(db);
-            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
-        }
+        run(db, kOldSchema + QString::fromLatin1(newer ? kNewTables : "") + col + kNotes + ";\n" +
+                    kCards);
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("pkg"));
@@ -119,26 +114,16 @@ QString writePackage(const QString& dir, Collection form) {
     const QString sqlite = dir + QStringLiteral("/collection.sqlite");
     QFile::remove(sqlite);
     writeCollection(sqlite, form);
-    QFile f(sqlite);
-    f.open(QIODevice::ReadOnly);
-    const QByteArray collection = f.readAll();
-    QList<QPair<QString, QByteArray>> entries;
-    switch (form) {
-    case Collection::Anki2:
-        entries = {{"collection.anki2", collection}, {"media", "{}"}};
-        break;
-    case Collection::Anki21:
-        entries = {{"collection.anki21", collection}, {"media", "{}"}};
-        break;
-    case Collection::Anki21b:
-        // Newer packages also hold an old collection telling older readers to update.
-        entries = {{"collection.anki2", "not the collection to read"},
-                   {"collection.anki21b", zstd(collection)},
-                   {"media", ""}};
-        break;
-    }
+    const QByteArray collection = readFile(sqlite);
     const QString path = dir + QStringLiteral("/deck-%1.apkg").arg(int(form));
-    writeZip(path, entries);
+    if (form == Collection::Anki21b) // with an old collection telling older readers to update
+        writeZip(path, {{"collection.anki2", "not the collection to read"},
+                        {"collection.anki21b", zstd(collection)},
+                        {"media", ""}});
+    else
+        writeZip(path, {{form == Collection::Anki2 ? "collection.anki2" : "collection.anki21",
+                         collection},
+                        {"media", "{}"}});
     return path;
 }
 

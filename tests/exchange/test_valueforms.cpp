@@ -27,22 +27,20 @@ void TestValueForms::format_data() {
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("replaced");
-    const auto N = ColumnKind::Number;
+    const auto N = ColumnKind::Number, D = ColumnKind::Date, Y = ColumnKind::YesNo;
     QTest::newRow("zero") << "en_US" << N << QVariant(0) << " 0 " << false;
     QTest::newRow("negative") << "en_US" << N << QVariant(-1.5) << "-1.5 " << false;
     QTest::newRow("fraction, point") << "en_US" << N << QVariant(0.25) << " 0.25 " << false;
     QTest::newRow("fraction, comma") << "de_DE" << N << QVariant(0.25) << " 0,25 " << false;
     QTest::newRow("no exponent") << "en_US" << N << QVariant(1e-7) << " 0.0000001 " << false;
     QTest::newRow("null") << "en_US" << N << QVariant() << "Null" << false;
-    QTest::newRow("yes") << "en_US" << ColumnKind::YesNo << QVariant(1) << "True" << false;
-    QTest::newRow("no") << "en_US" << ColumnKind::YesNo << QVariant(0) << "False" << false;
-    QTest::newRow("date, US") << "en_US" << ColumnKind::Date << QVariant("2024-03-04") << "3/4/2024"
-                              << false;
-    QTest::newRow("date, German") << "de_DE" << ColumnKind::Date << QVariant("2024-03-04")
-                                  << "04.03.2024" << false;
+    QTest::newRow("yes") << "en_US" << Y << QVariant(1) << "True" << false;
+    QTest::newRow("no") << "en_US" << Y << QVariant(0) << "False" << false;
+    QTest::newRow("date, US") << "en_US" << D << QVariant("2024-03-04") << "3/4/2024" << false;
+    QTest::newRow("date, German") << "de_DE" << D << QVariant("2024-03-04") << "04.03.2024"
+                                  << false;
     QTest::newRow("date with time")
-        << "de_DE" << ColumnKind::Date << QVariant("2024-03-04T10:05:06") << "04.03.2024 10:05:06"
-        << false;
+        << "de_DE" << D << QVariant("2024-03-04T10:05:06") << "04.03.2024 10:05:06" << false;
     QTest::newRow("text as it is")
         << "en_US" << ColumnKind::NamedText << QVariant("  x  ") << "  x  " << false;
     QTest::newRow("line breaks") << "en_US" << ColumnKind::Text << QVariant("a\r\nb\nc\rd")
@@ -66,12 +64,13 @@ void TestValueForms::parse_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QVariant>("value");
-    const auto N = ColumnKind::Number;
-    QTest::newRow("id with blanks") << ColumnKind::Id << " 12 " << true << QVariant(12LL);
-    QTest::newRow("id zero") << ColumnKind::Id << " 0 " << true << QVariant(0LL);
-    QTest::newRow("id null") << ColumnKind::Id << "Null" << true << QVariant();
-    QTest::newRow("id not a number") << ColumnKind::Id << "x1" << false << QVariant();
-    QTest::newRow("id with a fraction") << ColumnKind::Id << "1.5" << false << QVariant();
+    const auto I = ColumnKind::Id, N = ColumnKind::Number, D = ColumnKind::Date;
+    const auto T = ColumnKind::Text, Named = ColumnKind::NamedText;
+    QTest::newRow("id with blanks") << I << " 12 " << true << QVariant(12LL);
+    QTest::newRow("id zero") << I << " 0 " << true << QVariant(0LL);
+    QTest::newRow("id null") << I << "Null" << true << QVariant();
+    QTest::newRow("id not a number") << I << "x1" << false << QVariant();
+    QTest::newRow("id with a fraction") << I << "1.5" << false << QVariant();
     QTest::newRow("comma") << N << " 0,5 " << true << QVariant("0.5");
     QTest::newRow("no leading zero") << N << " .5 " << true << QVariant("0.5");
     QTest::newRow("negative, no zero") << N << "-,25 " << true << QVariant("-0.25");
@@ -81,19 +80,17 @@ void TestValueForms::parse_data() {
     QTest::newRow("two points") << N << "0.5.1" << false << QVariant();
     QTest::newRow("False") << ColumnKind::YesNo << "False" << true << QVariant(0);
     QTest::newRow("yes/no garbage") << ColumnKind::YesNo << "maybe" << false << QVariant();
-    QTest::newRow("Null question is a text")
-        << ColumnKind::NamedText << "Null" << true << QVariant("Null");
-    QTest::newRow("text untrimmed") << ColumnKind::NamedText << " a " << true << QVariant(" a ");
-    QTest::newRow("Null result is null") << ColumnKind::Text << "Null" << true << QVariant();
-    QTest::newRow("empty text") << ColumnKind::Text << "" << true << QVariant("");
-    QTest::newRow("ISO date") << ColumnKind::Date << "2024-03-04" << true << QVariant("2024-03-04");
-    QTest::newRow("local date") << ColumnKind::Date << "3/4/2024" << true << QVariant("2024-03-04");
-    QTest::newRow("two-digit year")
-        << ColumnKind::Date << "3/4/24" << true << QVariant("2024-03-04");
+    QTest::newRow("Null question is a text") << Named << "Null" << true << QVariant("Null");
+    QTest::newRow("text untrimmed") << Named << " a " << true << QVariant(" a ");
+    QTest::newRow("Null result is null") << T << "Null" << true << QVariant();
+    QTest::newRow("empty text") << T << "" << true << QVariant("");
+    QTest::newRow("ISO date") << D << "2024-03-04" << true << QVariant("2024-03-04");
+    QTest::newRow("local date") << D << "3/4/2024" << true << QVariant("2024-03-04");
+    QTest::newRow("two-digit year") << D << "3/4/24" << true << QVariant("2024-03-04");
     QTest::newRow("local date and time")
-        << ColumnKind::Date << "3/4/2024 10:05:06 AM" << true << QVariant("2024-03-04T10:05:06");
-    QTest::newRow("impossible date") << ColumnKind::Date << "2024-02-31" << false << QVariant();
-    QTest::newRow("not a date") << ColumnKind::Date << "soon" << false << QVariant();
+        << D << "3/4/2024 10:05:06 AM" << true << QVariant("2024-03-04T10:05:06");
+    QTest::newRow("impossible date") << D << "2024-02-31" << false << QVariant();
+    QTest::newRow("not a date") << D << "soon" << false << QVariant();
 }
 
 void TestValueForms::parse() {

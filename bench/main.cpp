@@ -392,11 +392,11 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     RegisterBenchmark("load_set/10000_cards", loadBench, QStringLiteral("Load10000"), "load_10000")
         ->UseManualTime()
-        ->Iterations(5)
+        ->Iterations(20)
         ->Unit(benchmark::kMillisecond);
     RegisterBenchmark("load_grid/10000_cards", gridBench, QStringLiteral("Load10000"), "grid_10000")
         ->UseManualTime()
-        ->Iterations(5)
+        ->Iterations(20)
         ->Unit(benchmark::kMillisecond);
     RegisterBenchmark("start/100000_cards/10000_chosen", startBench)
         ->UseManualTime()

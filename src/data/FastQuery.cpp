@@ -4,7 +4,9 @@
 #include "data/Sql.h"
 
 #include <QSqlDriver>
+#include <QAnyStringView>
 #include <QSqlRecord>
+#include <QUtf8StringView>
 #include <sqlite3.h>
 
 namespace data {
@@ -106,6 +108,17 @@ QVariant FastQuery::value(int column) const {
         return QVariant(QString::fromUtf8(chars, sqlite3_column_bytes(stmt_, column)));
     }
     }
+}
+
+QVariant FastQuery::value(int column, const QVariant& same) const {
+    if (stmt_ && same.typeId() == QMetaType::QString && !same.isNull() &&
+        sqlite3_column_type(stmt_, column) == SQLITE_TEXT) {
+        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        const QUtf8StringView text(chars, sqlite3_column_bytes(stmt_, column));
+        if (QAnyStringView::equal(text, *static_cast<const QString*>(same.constData())))
+            return same;
+    }
+    return value(column);
 }
 
 } // namespace data

@@ -30,6 +30,9 @@ class FastQuery {
     const QStringList& columns() const { return columns_; }
     bool next();
     QVariant value(int column) const;
+    // The value, or `same` itself when both are the same text: a text repeated in every row
+    // (a set's name) is then held once instead of once a row.
+    QVariant value(int column, const QVariant& same) const;
 
     // Whether the handle is read directly (false: QSqlQuery does the work).
     bool direct() const { return stmt_ != nullptr; }

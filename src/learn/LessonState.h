@@ -44,6 +44,12 @@ class CardArray {
         return rows_[static_cast<size_t>(r)];
     }
     int capacity() const { return static_cast<int>(rows_.size()) - 1; }
+    // `rows` (index 0 unused) become rows 1 to rows.size() - 1; the rows after them stay.
+    void replaceFirstRows(std::vector<CardRow>&& rows) {
+        for (size_t r = rows.size(); r < rows_.size(); ++r)
+            rows.push_back(std::move(rows_[r]));
+        rows_.swap(rows);
+    }
 
   private:
     void grow(int row) {

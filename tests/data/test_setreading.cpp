@@ -151,12 +151,16 @@ void TestSetReading::viewsReadInTheirOwnOrder() {
     QCOMPARE(firstDifference(expected, [&rs](int r, int c) { return rs.valueAt(r, c); }),
              QString());
     // The lesson's card array, read on its own path: the same rows in the same order.
+    // An earlier, longer set's rows past the new set's stay where they were.
     learn::CardArray cards;
+    const int earlier = static_cast<int>(expected.size()) + 2;
+    cards.at(earlier, 1) = QStringLiteral("earlier");
     const std::optional<int> n = learn::readCurrentSetCards(t.db(), view, cards);
     QCOMPARE(n.has_value(), view.startsWith("qCurrent"));
     if (n)
         QCOMPARE(firstDifference(expected, [&](int r, int c) { return cards.at(r + 1, c + 1); }),
                  QString());
+    QCOMPARE(cards.at(earlier, 1).toString(), QStringLiteral("earlier"));
     // Writes still go through the view.
     if (view.startsWith("qSelected")) {
         rs.moveFirst();

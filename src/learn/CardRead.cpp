@@ -41,8 +41,9 @@ std::optional<int> readCurrentSetCards(const QSqlDatabase& db, const QString& so
         return std::nullopt;
     // Read whole before the array changes: a read that fails leaves the lesson as it was.
     // The view's columns are the array's, one place to the left.
-    Rows rows(1);
+    Rows rows = cards.spareRows();
     rows.reserve(static_cast<size_t>(std::max(cards.capacity(), 0)) + 1);
+    rows.emplace_back();
     data::FastQuery q(db, view->sql);
     while (q.next()) {
         CardArray::CardRow& row = rows.emplace_back();

@@ -49,6 +49,15 @@ class CardArray {
         for (size_t r = rows.size(); r < rows_.size(); ++r)
             rows.push_back(std::move(rows_[r]));
         rows_.swap(rows);
+        spare_ = std::move(rows);
+    }
+    // Empty rows with the memory of the array replaced last: reading the next set into them
+    // costs no fresh pages.
+    std::vector<CardRow> spareRows() {
+        std::vector<CardRow> rows = std::move(spare_);
+        spare_ = {};
+        rows.clear();
+        return rows;
     }
 
   private:
@@ -57,6 +66,7 @@ class CardArray {
             rows_.resize(static_cast<size_t>(row) + 1);
     }
     std::vector<CardRow> rows_ = std::vector<CardRow>(1);
+    std::vector<CardRow> spare_;
 };
 
 // The lesson in progress; none of it is stored.

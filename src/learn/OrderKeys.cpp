@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <limits>
 
@@ -59,7 +60,6 @@ template <typename Work> auto inSavepoint(const QSqlDatabase& db, Work work) {
 }
 
 OrderKeysRunner* liveRunner = nullptr;
-const QString kRunnerConnection = QStringLiteral("memorant-order-keys");
 
 } // namespace
 
@@ -145,10 +145,6 @@ OrderKeysRunner::OrderKeysRunner(QObject* parent) : QObject(parent) {
 OrderKeysRunner::~OrderKeysRunner() {
     if (liveRunner == this)
         liveRunner = nullptr;
-    if (QSqlDatabase::contains(kRunnerConnection)) {
-        QSqlDatabase::database(kRunnerConnection, false).close();
-        QSqlDatabase::removeDatabase(kRunnerConnection);
-    }
 }
 
 void OrderKeysRunner::start() {
@@ -164,9 +160,21 @@ void OrderKeysRunner::wake() {
 void OrderKeysRunner::step() {
     bool done = false;
     try {
-        const QSqlDatabase db = data::openConnection(kRunnerConnection);
+        // The lesson's own connection: a commit from another one would make it drop every
+        // page it holds, and each reply during a pass would read its pages again.
+        const QSqlDatabase db = data::mainConnection();
+        if (!db.isOpen())
+            return;
         // Never wait for the lock here: the learner's work goes first, the step comes again.
+        const QVariant wait = data::scalar(db, QStringLiteral("PRAGMA busy_timeout"));
         data::exec(db, QStringLiteral("PRAGMA busy_timeout = 0"));
+        const auto restoreWait = qScopeGuard([&] {
+            try {
+                data::exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(wait.toInt()));
+            } catch (const data::DbError&) {
+            }
+        });
+        // Refused while a transaction of the window's is open: tried again later.
         data::exec(db, QStringLiteral("BEGIN IMMEDIATE"));
         try {
             done = advanceOrderKeys(db);

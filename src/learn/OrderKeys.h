@@ -33,7 +33,7 @@ void completeOrderKeys(const QSqlDatabase& db);
 // so that a set is loaded in the rules' order without waiting for the whole pass.
 void completeOrderKeysOf(const QSqlDatabase& db, const QString& cards);
 
-// Does a pending pass between events on a connection of its own, one short transaction per
+// Does a pending pass between events on the main connection, one short transaction per
 // step, so that no reply waits for work over the whole database. It also finishes what a
 // run that was killed left pending.
 class OrderKeysRunner : public QObject {

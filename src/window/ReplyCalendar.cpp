@@ -39,24 +39,32 @@ QSize ReplyCalendar::sizeHint() const {
     return {weeks * kStep + kGap, 7 * kStep + kGap};
 }
 
+QSize ReplyCalendar::minimumSizeHint() const {
+    return {0, sizeHint().height()};
+}
+
+QRect ReplyCalendar::cellRect(int i) const {
+    // Rows are weekdays, Monday on top; the first column starts at the first day's weekday.
+    const int offset = days_.isEmpty() ? 0 : days_.first().day.dayOfWeek() - 1;
+    const int weeks = std::max(1, (offset + static_cast<int>(days_.size()) + 6) / 7);
+    const int step = std::clamp((width() - kGap) / weeks, 2, kStep);
+    const int gap = step > 6 ? kGap : 1;
+    const int slot = i + offset;
+    return {gap + (slot / 7) * step, gap + (slot % 7) * step, step - gap, step - gap};
+}
+
 void ReplyCalendar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor none = palette().color(QPalette::Mid).lighter(150);
     const QColor full(0x21, 0x6e, 0x39);
-    if (days_.isEmpty())
-        return;
-    // Rows are weekdays, Monday on top; the first column starts at the first day's weekday.
-    const int offset = days_.first().day.dayOfWeek() - 1;
     for (int i = 0; i < days_.size(); ++i) {
-        const int slot = i + offset;
-        const QRect cell(kGap + (slot / 7) * kStep, kGap + (slot % 7) * kStep, kCell, kCell);
         const int step = shade(days_[i].replies, busiest_);
         QColor color = none;
         if (step > 0) {
             color = full;
             color.setAlphaF(0.25 + 0.1875 * step);
         }
-        painter.fillRect(cell, color);
+        painter.fillRect(cellRect(i), color);
     }
 }
 

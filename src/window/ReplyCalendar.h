@@ -18,7 +18,12 @@ class ReplyCalendar : public QWidget {
     // The shade step (0 none, 1 to 4) a number of replies gets beside the busiest day.
     static int shade(int replies, int busiest);
 
+    // Where day i is drawn: the cells shrink so that the whole year, today included, fits
+    // the width the window gives.
+    QRect cellRect(int i) const;
+
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

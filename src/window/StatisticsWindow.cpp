@@ -135,6 +135,7 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     shareX_->setGridLineVisible(false);
     auto* shareY = new QValueAxis;
     shareY->setRange(0, 1);
+    shareY->setTickCount(6); // 0.2 apart, so each label is exact with one decimal
     shareY->setLabelFormat(QStringLiteral("%.1f"));
     shareChart->addAxis(shareX_, Qt::AlignBottom);
     shareChart->addAxis(shareY, Qt::AlignLeft);

@@ -114,6 +114,13 @@ void TestStatistics::calendarRunsAndOneWindow() {
     app::StatisticsWindow* s = open();
     QCOMPARE(s->calendar->days().size(), 365);
     QCOMPARE(s->calendar->days().last().replies, 3);
+    // Today stays in sight however narrow the window.
+    for (const int width : {700, 400}) {
+        s->calendar->resize(width, s->calendar->height());
+        const QRect today = s->calendar->cellRect(364);
+        QVERIFY2(s->calendar->rect().contains(today), qPrintable(QString::number(width)));
+        QVERIFY(!today.intersects(s->calendar->cellRect(363)));
+    }
     QVERIFY2(s->runsLabel->text().contains("Current run: 2 days"),
              qPrintable(s->runsLabel->text()));
     QVERIFY(s->runsLabel->text().contains("Longest run this year: 2 days"));

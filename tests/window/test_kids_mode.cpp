@@ -135,6 +135,7 @@ void TestKidsMode::pictureButtons() {
     win.click(picture);
     QCOMPARE(win.speech.sounds, sounds);
     QCOMPARE(win.screen(), screen);
+    QCOMPARE(win.shown(win.c().StatusBar1), screen == Learning); // the lesson's progress
     if (picture == 7)
         QCOMPARE(win.speech.spoken.size(), 1); // the question again
     if (picture == 11)

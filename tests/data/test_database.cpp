@@ -142,7 +142,7 @@ void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
 void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("cards");
-    for (int version : {1, 3, 4, 5, 7})
+    for (int version : {1, 2, 3, 4, 5, 6, 7, 8, 9})
         QTest::newRow(qPrintable(QStringLiteral("version %1").arg(version)))
             << QStringLiteral("version%1.mdb").arg(version) << (version == 1 ? 10 : 12);
 }

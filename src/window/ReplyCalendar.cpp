@@ -34,9 +34,17 @@ int ReplyCalendar::shade(int replies, int busiest) {
     return std::clamp((replies * 4 + busiest - 1) / busiest, 1, 4);
 }
 
+// Rows are weekdays, Monday on top; the first column starts at the first day's weekday.
+int ReplyCalendar::firstSlot() const {
+    return days_.isEmpty() ? 0 : days_.first().day.dayOfWeek() - 1;
+}
+
+int ReplyCalendar::weeks() const {
+    return days_.isEmpty() ? 53 : (firstSlot() + static_cast<int>(days_.size()) + 6) / 7;
+}
+
 QSize ReplyCalendar::sizeHint() const {
-    const int weeks = days_.isEmpty() ? 53 : (days_.size() + 13) / 7;
-    return {weeks * kStep + kGap, 7 * kStep + kGap};
+    return {weeks() * kStep + kGap, 7 * kStep + kGap};
 }
 
 QSize ReplyCalendar::minimumSizeHint() const {
@@ -44,12 +52,9 @@ QSize ReplyCalendar::minimumSizeHint() const {
 }
 
 QRect ReplyCalendar::cellRect(int i) const {
-    // Rows are weekdays, Monday on top; the first column starts at the first day's weekday.
-    const int offset = days_.isEmpty() ? 0 : days_.first().day.dayOfWeek() - 1;
-    const int weeks = std::max(1, (offset + static_cast<int>(days_.size()) + 6) / 7);
-    const int step = std::clamp((width() - kGap) / weeks, 2, kStep);
+    const int step = std::clamp((width() - kGap) / weeks(), 2, kStep);
     const int gap = step > 6 ? kGap : 1;
-    const int slot = i + offset;
+    const int slot = i + firstSlot();
     return {gap + (slot / 7) * step, gap + (slot % 7) * step, step - gap, step - gap};
 }
 

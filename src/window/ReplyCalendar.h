@@ -29,6 +29,9 @@ class ReplyCalendar : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    int firstSlot() const;
+    int weeks() const;
+
     QVector<stats::DayCount> days_;
     int busiest_ = 0;
 };

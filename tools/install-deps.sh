@@ -13,6 +13,9 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts finds its CMake files only beside Qt OpenGL's
   libdtl-dev
   libzip-dev libzstd-dev
+  # Files other trainers write, for the deck tests: KDE's vocabulary library (Qt 5, used by a
+  # helper program of its own) and the word lists of KDE's word games.
+  libkeduvocdocument-dev kdeedu-kvtml-data
   desktop-file-utils appstream man-db dpkg-dev file
 )
 missing=()

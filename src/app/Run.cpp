@@ -14,6 +14,7 @@
 #include "data/DatabaseLock.h"
 #include "data/Sql.h"
 #include "data/WalCheckpoints.h"
+#include "decks/Package.h"
 #include "present/MessageBoxDialogs.h"
 #include "speech/SystemSpeech.h"
 #include "window/Form1.h"
@@ -84,6 +85,8 @@ int run(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(MEMORANT_VERSION));
     applyDesktopIdentity();
     present::MessageBoxDialogs dialogs;
+    // What a package import that was killed left in the temporary folder.
+    decks::removeUnpackLeftovers();
 
     // Taken before the file is opened or made, and held until the program ends: a second
     // window on the same file would overwrite this one's scores.

@@ -68,6 +68,11 @@ int runImportDeck(const CommandContext& context) {
                                   .arg(content.sets.size()));
     if (args.has(QStringLiteral("--swap")))
         decks::swapSides(content);
+    if (content.sets.isEmpty())
+        return commandFailed(QStringLiteral("%1: every question is the multiple-answer mark "
+                                            "\"Multi\", which cannot be an answer; nothing was "
+                                            "added")
+                                 .arg(QFileInfo(file).fileName()));
 
     return addFromFile(context, file, [&](const data::Progress& progress) {
         const QStringList names = decks::newSetNames(data::mainConnection(), content, setName);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/Deck.h"
 
+#include "sets/SetRules.h"
+
 namespace decks {
 namespace {
 
@@ -10,6 +12,10 @@ QString count(int n, const char* one, const char* many) {
 }
 
 } // namespace
+
+bool DeckCard::answerIsMark() const {
+    return answers.size() == 1 && sets::isMultiAnswer(answers.first());
+}
 
 int DeckContent::cardCount() const {
     int n = 0;
@@ -24,6 +30,10 @@ QStringList DeckContent::leftOut() const {
         why << (fromPackage ? count(skipped, "note", "notes")
                             : count(skipped, "entry", "entries")) +
                    QStringLiteral(" without both a question and an answer skipped");
+    if (markAnswers > 0)
+        why << (fromPackage ? count(markAnswers, "note", "notes")
+                            : count(markAnswers, "entry", "entries")) +
+                   QStringLiteral(" whose answer is the multiple-answer mark \"Multi\" skipped");
     if (sounds > 0)
         why << count(sounds, "sound", "sounds") +
                    QStringLiteral(" left out (sounds are not taken)");

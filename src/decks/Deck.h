@@ -22,6 +22,9 @@ struct DeckCard {
     QStringList answers;
     bool orderImportant = false;
     bool multiAnswer() const { return answers.size() > 1; }
+    // Its one answer is the mark of a multiple-answer card ("Multi"): stored, it would be a
+    // multiple-answer card without answers, which nobody can answer.
+    bool answerIsMark() const;
 };
 
 // One set the file makes, named as the file or the deck names it (not yet made unique).
@@ -36,6 +39,7 @@ struct DeckContent {
     QString format; // for the preview: "KVTML 2.0", "KVTML 1.x", "deck package"
     QList<DeckSet> sets;
     int skipped = 0;          // entries or notes without a usable question and answer
+    int markAnswers = 0;      // entries or notes skipped as their answer is the mark "Multi"
     int sounds = 0;           // [sound:...] references dropped
     int images = 0;           // <img> elements dropped
     bool fromPackage = false; // its scheduling data was not taken

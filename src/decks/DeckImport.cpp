@@ -51,7 +51,11 @@ void swapSides(DeckContent& content) {
             if (!card.multiAnswer())
                 std::swap(card.question, card.answers.first());
         }
+        // A question that read "Multi" would now mark a multiple-answer card without answers.
+        content.markAnswers +=
+            int(set.cards.removeIf([](const DeckCard& c) { return c.answerIsMark(); }));
     }
+    content.sets.removeIf([](const DeckSet& s) { return s.cards.isEmpty(); });
 }
 
 void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,

@@ -14,7 +14,8 @@ namespace decks {
 DeckContent readDeckFile(const QString& path);
 
 // Exchanges question and answer of every single-answer card (a multiple-answer card has no
-// one answer to ask by, and stays as it is).
+// one answer to ask by, and stays as it is). A card whose answer is then the mark "Multi" is
+// left out and counted, and a set left without cards with it.
 void swapSides(DeckContent& content);
 
 // Adds one new set per set of the content, named `names` (made unique by the caller), in

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/DeckText.h"
 
-#include <QHash>
+#include "decks/HtmlEntities.h"
+
 #include <QRegularExpression>
+#include <vector>
 
 namespace decks {
 namespace {
@@ -12,52 +14,6 @@ using RE = QRegularExpression;
 const RE& lineBreaks() {
     static const RE re(QStringLiteral("\\s*[\\r\\n]+\\s*"));
     return re;
-}
-
-// The entities card fields hold in practice; an unknown one is kept as written.
-QString decodeEntities(const QString& text) {
-    static const QHash<QString, QString> named = {
-        {QStringLiteral("amp"), QStringLiteral("&")},
-        {QStringLiteral("lt"), QStringLiteral("<")},
-        {QStringLiteral("gt"), QStringLiteral(">")},
-        {QStringLiteral("quot"), QStringLiteral("\"")},
-        {QStringLiteral("apos"), QStringLiteral("'")},
-        {QStringLiteral("nbsp"), QStringLiteral(" ")},
-        {QStringLiteral("ndash"), QString(QChar(0x2013))},
-        {QStringLiteral("mdash"), QString(QChar(0x2014))},
-        {QStringLiteral("hellip"), QString(QChar(0x2026))},
-        {QStringLiteral("laquo"), QString(QChar(0xAB))},
-        {QStringLiteral("raquo"), QString(QChar(0xBB))},
-        {QStringLiteral("shy"), QString()},
-    };
-    static const RE entity(QStringLiteral("&(#[0-9]{1,8}|#[xX][0-9a-fA-F]{1,7}|[a-zA-Z]{2,8});"));
-    QString out;
-    qsizetype last = 0;
-    auto it = entity.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        out += QStringView(text).mid(last, m.capturedStart() - last);
-        last = m.capturedEnd();
-        const QString name = m.captured(1);
-        if (name.startsWith(QLatin1Char('#'))) {
-            bool ok = false;
-            const uint code =
-                name.size() > 1 && (name[1] == QLatin1Char('x') || name[1] == QLatin1Char('X'))
-                    ? name.mid(2).toUInt(&ok, 16)
-                    : name.mid(1).toUInt(&ok, 10);
-            // A crafted number (a surrogate, past U+10FFFF, NUL) becomes the replacement mark.
-            const bool valid =
-                ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-            const char32_t c = valid ? (code == 0xA0 ? U' ' : char32_t(code)) : U'\uFFFD';
-            out += QString::fromUcs4(&c, 1);
-        } else if (auto found = named.constFind(name); found != named.constEnd()) {
-            out += *found;
-        } else {
-            out += m.captured(0);
-        }
-    }
-    out += QStringView(text).mid(last);
-    return out;
 }
 
 bool isWordChar(QChar c) {
@@ -124,6 +80,107 @@ QString withoutHidden(const QString& text) {
     return out;
 }
 
+// An opening "{{cN::" or a closing "}}" of a cloze text.
+struct ClozeMarker {
+    qsizetype at;
+    qsizetype length;
+    bool opens;
+};
+
+// The markers that pair up, in their order: a closing closes the nearest opening before it
+// still open. Openings never closed and closings with nothing to close are plain text. One
+// pass, however the markers nest.
+std::vector<ClozeMarker> pairedMarkers(QStringView text) {
+    std::vector<ClozeMarker> markers;
+    std::vector<bool> paired;
+    std::vector<size_t> open; // the openings not yet closed
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i + 1 < n;) {
+        if (text[i] == u'{' && text[i + 1] == u'{' && i + 2 < n && text[i + 2] == u'c') {
+            qsizetype j = i + 3;
+            while (j < n && text[j] >= u'0' && text[j] <= u'9')
+                ++j;
+            if (j > i + 3 && j + 1 < n && text[j] == u':' && text[j + 1] == u':') {
+                open.push_back(markers.size());
+                markers.push_back({i, j + 2 - i, true});
+                paired.push_back(false);
+                i = j + 2;
+                continue;
+            }
+        }
+        if (text[i] == u'}' && text[i + 1] == u'}') {
+            if (!open.empty()) {
+                paired[open.back()] = true;
+                open.pop_back();
+                markers.push_back({i, 2, false});
+                paired.push_back(true);
+            }
+            i += 2;
+            continue;
+        }
+        ++i;
+    }
+    std::vector<ClozeMarker> kept;
+    for (size_t k = 0; k < markers.size(); ++k) {
+        if (paired[k])
+            kept.push_back(markers[k]);
+    }
+    return kept;
+}
+
+// The gap being read: an outer gap is one answer, the gaps inside it are part of its text
+// without their markers and hints. The first "::" of a gap starts its hint.
+struct ClozeAnswer {
+    QString text;
+    QString hint;
+    int depth = 0;
+    bool outerHint = false;       // the outer gap's text has ended, its hint begun
+    std::vector<bool> innerHints; // the same for each inner gap open
+    int hiddenLevels = 0;         // inner gaps open in their hints
+
+    void open() {
+        if (depth++ == 0) {
+            text.clear();
+            hint.clear();
+            outerHint = false;
+        } else {
+            innerHints.push_back(false);
+        }
+    }
+    // Whether the outer gap has ended.
+    bool close() {
+        if (--depth == 0)
+            return true;
+        if (innerHints.back())
+            --hiddenLevels;
+        innerHints.pop_back();
+        return false;
+    }
+    void take(QStringView part, QString& question) {
+        if (depth == 0) {
+            question += part;
+            return;
+        }
+        const bool inHint = depth == 1 ? outerHint : bool(innerHints.back());
+        const qsizetype split = inHint ? -1 : part.indexOf(u"::");
+        add(split < 0 ? part : part.left(split));
+        if (split < 0)
+            return;
+        if (depth == 1) {
+            outerHint = true;
+        } else {
+            innerHints.back() = true;
+            ++hiddenLevels;
+        }
+        add(part.mid(split + 2));
+    }
+    void add(QStringView part) {
+        if (hiddenLevels > 0)
+            return;
+        (outerHint ? hint : text) += part;
+    }
+};
+
 } // namespace
 
 QString plainKvtmlText(const QString& text) {
@@ -147,31 +204,35 @@ FieldText plainFieldText(const QString& html) {
     t.remove(image);
     t.replace(blankTag, QStringLiteral(" "));
     t.remove(tag);
-    t = decodeEntities(t);
+    t = decodeHtmlEntities(t);
+    // A non-breaking space is typed as a blank; a soft hyphen is never seen, nor typed.
     t.replace(QChar(0xA0), QLatin1Char(' '));
+    t.remove(QChar(0xAD));
     t.replace(blanks, QStringLiteral(" "));
     out.text = t.trimmed();
     return out;
 }
 
 Cloze clozeCard(const QString& text) {
-    static const RE deletion(QStringLiteral("\\{\\{c\\d+::(.*?)(?:::(.*?))?\\}\\}"),
-                             RE::DotMatchesEverythingOption);
+    const QStringView all(text);
     Cloze cloze;
-    qsizetype last = 0;
-    auto it = deletion.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        cloze.question += QStringView(text).mid(last, m.capturedStart() - last);
-        last = m.capturedEnd();
-        const QString hint = m.captured(2).trimmed();
-        cloze.question +=
-            QLatin1Char('[') + (hint.isEmpty() ? QString(QChar(0x2026)) : hint) + QLatin1Char(']');
-        const QString answer = m.captured(1).trimmed();
-        if (!answer.isEmpty())
-            cloze.answers << answer;
+    ClozeAnswer gap;
+    qsizetype at = 0;
+    for (const ClozeMarker& m : pairedMarkers(all)) {
+        gap.take(all.mid(at, m.at - at), cloze.question);
+        at = m.at + m.length;
+        if (m.opens) {
+            gap.open();
+        } else if (gap.close()) {
+            const QString hint = gap.hint.trimmed();
+            cloze.question += QLatin1Char('[') + (hint.isEmpty() ? QString(QChar(0x2026)) : hint) +
+                              QLatin1Char(']');
+            const QString answer = gap.text.trimmed();
+            if (!answer.isEmpty())
+                cloze.answers << answer;
+        }
     }
-    cloze.question += QStringView(text).mid(last);
+    gap.take(all.mid(at), cloze.question);
     cloze.question = cloze.question.trimmed();
     return cloze;
 }

@@ -10,8 +10,9 @@ namespace decks {
 // blanks around it) one blank.
 QString plainKvtmlText(const QString& text);
 
-// A field of a deck package as plain text: entities decoded (a non-breaking space an
-// ordinary blank), <br>, <div> and line breaks one blank, other tags dropped. [sound:...]
+// A field of a deck package as plain text: every character reference of HTML 5 decoded (a
+// non-breaking space an ordinary blank, a soft hyphen dropped), <br>, <div> and line breaks
+// one blank, other tags dropped. [sound:...]
 // references and <img> elements are dropped and counted.
 struct FieldText {
     QString text;
@@ -21,7 +22,8 @@ struct FieldText {
 FieldText plainFieldText(const QString& html);
 
 // A cloze text: each {{cN::text::hint}} becomes "[…]" (or "[hint]"), and its text an answer,
-// in their order in the text.
+// in their order in the text. A gap inside another is part of the outer gap's answer, without
+// its markers or hint.
 struct Cloze {
     QString question;
     QStringList answers;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/DeckText.h"
 #include "decks/Kvtml.h"
+#include "decks/XmlTagScan.h"
 #include "exchange/TextDecoding.h"
 
 #include <QFileInfo>
@@ -16,7 +17,8 @@ using Reader = QXmlStreamReader;
 // An entry's texts by translation id, as written.
 struct RawEntry {
     QMap<int, QString> texts;
-    QString comment; // of translation 0, the word games' description
+    QMap<int, QString> comments; // translation 0's: the word games' description
+    QStringList choices;         // translation 1's multiple-choice list
 };
 
 [[noreturn]] void fail(const QString& path, qint64 line, const QString& why) {
@@ -52,12 +54,20 @@ RawEntry readEntry2(Reader& x) {
         bool ok = false;
         const int id = x.attributes().value(QLatin1String("id")).toInt(&ok);
         while (x.readNextStartElement()) {
-            if (ok && x.name() == QLatin1String("text"))
+            if (ok && x.name() == QLatin1String("text")) {
                 entry.texts.insert(id, elementText(x));
-            else if (ok && id == 0 && x.name() == QLatin1String("comment"))
-                entry.comment = elementText(x);
-            else
+            } else if (ok && x.name() == QLatin1String("comment")) {
+                entry.comments.insert(id, elementText(x));
+            } else if (ok && id == 1 && x.name() == QLatin1String("multiplechoice")) {
+                while (x.readNextStartElement()) {
+                    if (x.name() == QLatin1String("choice"))
+                        entry.choices << elementText(x);
+                    else
+                        x.skipCurrentElement();
+                }
+            } else {
                 x.skipCurrentElement();
+            }
         }
     }
     return entry;
@@ -80,20 +90,42 @@ bool usable(const QString& text) {
     return !text.isEmpty() && text.size() <= kMaxTextLength;
 }
 
+// The card an entry makes (with no answer when it makes none). `plain` is how each text is
+// read: exactly in Memorant's own files, trimmed in others.
+template <typename Plain> DeckCard cardOf(const RawEntry& e, bool wordGame, Plain plain) {
+    const QString word = plain(e.texts.value(0));
+    if (wordGame)
+        return {plain(e.comments.value(0)), {word}, false};
+    const QString mark = e.comments.value(1).trimmed();
+    if (e.choices.size() > 1 && (mark == kAnswersInOrder || mark == kAnswersInAnyOrder)) {
+        DeckCard card{word, {}, mark == kAnswersInOrder};
+        for (const QString& choice : e.choices)
+            card.answers << plain(choice);
+        return card;
+    }
+    return {word, {plain(e.texts.value(1))}, false};
+}
+
 } // namespace
 
 DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
     QString decoded;
     Reader x;
+    OversizedTag oversized;
     if (declaresOtherEncoding(bytes)) {
+        oversized = findOversizedTag(bytes);
         x.addData(bytes);
     } else {
         exchange::DecodedText text = exchange::decodeText(bytes);
         if (text.badLine > 0)
             fail(path, text.badLine, exchange::notUtf8Message(text.badLine));
         decoded = std::move(text.text);
+        oversized = findOversizedTag(decoded);
         x.addData(decoded);
     }
+    if (oversized.line > 0)
+        fail(path, oversized.line,
+             oversized.why + QStringLiteral(", which no vocabulary file needs"));
     if (!x.readNextStartElement() || x.name() != QLatin1String("kvtml"))
         fail(path, x.hasError() ? x.lineNumber() : 0,
              x.hasError() ? QStringLiteral("the XML is not well-formed (%1)").arg(x.errorString())
@@ -104,6 +136,7 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
     const bool v2 = x.attributes().value(QLatin1String("version")).startsWith(QLatin1Char('2'));
     content.format = v2 ? QStringLiteral("KVTML 2.0") : QStringLiteral("KVTML 1.x");
     QString title = x.attributes().value(QLatin1String("title")).toString();
+    QString generator;
     int identifiers = 0;
     QList<RawEntry> entries;
     while (x.readNextStartElement()) {
@@ -112,6 +145,8 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
             while (x.readNextStartElement()) {
                 if (x.name() == QLatin1String("title"))
                     title = elementText(x);
+                else if (x.name() == QLatin1String("generator"))
+                    generator = elementText(x);
                 else
                     x.skipCurrentElement();
             }
@@ -149,21 +184,27 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
         set.name = QStringLiteral("Cards");
     // The word games keep one identifier: a word and a comment that describes it.
     const bool wordGame = v2 && identifiers == 1;
+    // Memorant's own texts come back as they were, blanks at the ends and line breaks too.
+    const bool ours = generator.startsWith(QLatin1String("Memorant"));
     for (const RawEntry& e : entries) {
-        const QString word = plainKvtmlText(e.texts.value(0));
-        const QString question = wordGame ? plainKvtmlText(e.comment) : word;
-        const QString answer = wordGame ? word : plainKvtmlText(e.texts.value(1));
-        if (usable(question) && usable(answer))
-            set.cards.append({question, {answer}, false});
-        else
+        const DeckCard card = ours ? cardOf(e, wordGame, [](const QString& t) { return t; })
+                                   : cardOf(e, wordGame, plainKvtmlText);
+        bool ok = usable(card.question);
+        for (const QString& a : card.answers)
+            ok = ok && usable(a);
+        if (!ok)
             ++content.skipped;
+        else if (card.answerIsMark())
+            ++content.markAnswers;
+        else
+            set.cards.append(card);
     }
     if (set.cards.isEmpty())
         fail(path, 0,
              wordGame ? QStringLiteral("no word has a comment to ask it by (%1 skipped)")
-                            .arg(content.skipped)
+                            .arg(content.skipped + content.markAnswers)
                       : QStringLiteral("no entry holds both a question and an answer (%1 skipped)")
-                            .arg(content.skipped));
+                            .arg(content.skipped + content.markAnswers));
     content.sets << set;
     return content;
 }

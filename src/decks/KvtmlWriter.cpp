@@ -2,6 +2,7 @@
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
 #include "exchange/RegularFile.h"
+#include "sets/SetRules.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,10 +23,36 @@ QString xmlSafe(QString text) {
     return text;
 }
 
+// A carriage return written as itself would be read back as a line feed: it is written as a
+// character reference, which a reader keeps.
+void writeText(QXmlStreamWriter& w, const QString& element, const QString& text) {
+    w.writeStartElement(element);
+    const QStringList lines = xmlSafe(text).split(QLatin1Char('\r'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            w.writeEntityReference(QStringLiteral("#13"));
+        w.writeCharacters(lines[i]);
+    }
+    w.writeEndElement();
+}
+
 void writeTranslation(QXmlStreamWriter& w, int id, const QString& text) {
     w.writeStartElement(QStringLiteral("translation"));
     w.writeAttribute(QStringLiteral("id"), QString::number(id));
-    w.writeTextElement(QStringLiteral("text"), xmlSafe(text));
+    writeText(w, QStringLiteral("text"), text);
+    w.writeEndElement();
+}
+
+// A multiple-answer card's answers, as KDE's vocabulary library keeps them (see Kvtml.h).
+void writeAnswers(QXmlStreamWriter& w, const QStringList& answers, bool inOrder) {
+    w.writeStartElement(QStringLiteral("translation"));
+    w.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
+    writeText(w, QStringLiteral("text"), answers.join(QStringLiteral("; ")));
+    w.writeTextElement(QStringLiteral("comment"), inOrder ? kAnswersInOrder : kAnswersInAnyOrder);
+    w.writeStartElement(QStringLiteral("multiplechoice"));
+    for (const QString& answer : answers)
+        writeText(w, QStringLiteral("choice"), answer);
+    w.writeEndElement();
     w.writeEndElement();
 }
 
@@ -48,15 +75,15 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
     if (!refused.isEmpty())
         throw DeckError(refused);
 
-    QSqlQuery cards = data::exec(
-        db,
-        QStringLiteral("SELECT c.Card_ID, c.Question, c.Answer, "
-                       "(SELECT group_concat(M_Answer, '; ') FROM "
-                       "(SELECT M_Answer FROM MultipleAnswers m WHERE m.Card_ID = c.Card_ID "
-                       "ORDER BY m.rowid)) "
-                       "FROM Set_Card_rel r JOIN Card c ON c.Card_ID = r.Card_ID "
-                       "WHERE r.Set_ID = ? ORDER BY c.Card_ID"),
-        {setId});
+    QSqlQuery cards =
+        data::exec(db,
+                   QStringLiteral("SELECT c.Card_ID, c.Question, c.Answer, c.ShowOrder "
+                                  "FROM Set_Card_rel r JOIN Card c ON c.Card_ID = r.Card_ID "
+                                  "WHERE r.Set_ID = ? ORDER BY c.Card_ID"),
+                   {setId});
+    QSqlQuery answers(db);
+    answers.prepare(
+        QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"));
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         throw DeckError(QStringLiteral("%1 cannot be written: %2")
@@ -70,7 +97,7 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
     w.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
     w.writeStartElement(QStringLiteral("information"));
     w.writeTextElement(QStringLiteral("generator"), QStringLiteral("Memorant"));
-    w.writeTextElement(QStringLiteral("title"), xmlSafe(setName));
+    writeText(w, QStringLiteral("title"), setName);
     w.writeEndElement();
     w.writeStartElement(QStringLiteral("identifiers"));
     writeIdentifier(w, 0, QStringLiteral("Question"));
@@ -79,13 +106,22 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
     w.writeStartElement(QStringLiteral("entries"));
     int written = 0;
     while (cards.next()) {
-        // A multiple-answer card keeps its answers in their order, as one text.
-        const bool multi =
-            cards.value(2).toString() == QLatin1String("Multi") && !cards.value(3).isNull();
+        QStringList multi;
+        if (sets::isMultiAnswer(cards.value(2))) {
+            answers.bindValue(0, cards.value(0));
+            if (!answers.exec())
+                throw data::DbError(QStringLiteral("The answers could not be read."));
+            while (answers.next())
+                multi << answers.value(0).toString();
+        }
         w.writeStartElement(QStringLiteral("entry"));
         w.writeAttribute(QStringLiteral("id"), QString::number(written));
         writeTranslation(w, 0, cards.value(1).toString());
-        writeTranslation(w, 1, multi ? cards.value(3).toString() : cards.value(2).toString());
+        // A multiple-answer card without answers stays the mark it is (and is not read back).
+        if (multi.isEmpty())
+            writeTranslation(w, 1, cards.value(2).toString());
+        else
+            writeAnswers(w, multi, cards.value(3).toInt() != 0);
         w.writeEndElement();
         ++written;
     }

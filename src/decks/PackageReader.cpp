@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/DeckText.h"
 #include "decks/Package.h"
+#include "decks/PackageCollection.h"
 #include "decks/PackageUnpack.h"
 
 #include <QFileInfo>
@@ -8,10 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 
 namespace decks {
 namespace {
@@ -19,35 +17,6 @@ namespace {
 [[noreturn]] void refuse(const QString& why) {
     throw DeckError(why);
 }
-
-// A read-only connection to the unpacked collection, removed with this.
-class Collection {
-  public:
-    explicit Collection(const QString& file)
-        : name_(QStringLiteral("deck-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        db.setDatabaseName(file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open())
-            refuse(
-                QStringLiteral("its collection cannot be opened (%1)").arg(db.lastError().text()));
-    }
-    ~Collection() { QSqlDatabase::removeDatabase(name_); }
-    Collection(const Collection&) = delete;
-    Collection& operator=(const Collection&) = delete;
-
-    // Runs a statement; a failure is a refusal saying what could not be read.
-    QSqlQuery run(const QString& sql, const QString& what) const {
-        QSqlQuery q(QSqlDatabase::database(name_, false));
-        q.setForwardOnly(true);
-        if (!q.exec(sql))
-            refuse(QStringLiteral("its %1 cannot be read (%2)").arg(what, q.lastError().text()));
-        return q;
-    }
-
-  private:
-    QString name_;
-};
 
 // A value of someone else's file as text, whatever type it was stored as.
 QString text(const QVariant& v) {
@@ -116,53 +85,26 @@ QJsonObject jsonObject(const QVariant& value, const QString& what) {
     return doc.object();
 }
 
-// Someone else's schema may make a name read here a view (a recursive one never ends) or
-// give a table computed columns (each value as long as SQLite allows, made afresh for every
-// row): only the stored rows of ordinary tables are read.
-void refuseComputedTables(const Collection& c) {
-    // The schema as SQLite understood it, not the rows of sqlite_master, which can lie.
-    QSqlQuery objects =
-        c.run(QStringLiteral("SELECT name, type FROM pragma_table_list WHERE schema = 'main' "
-                             "AND lower(name) IN ('col', 'notes', 'cards', 'decks', 'notetypes')"),
-              QStringLiteral("tables"));
-    while (objects.next()) {
-        const QString name = text(objects.value(0));
-        if (text(objects.value(1)) != QLatin1String("table"))
-            refuse(QStringLiteral("its collection is not a deck package's (\"%1\" is not a "
-                                  "plain table)")
-                       .arg(name));
-        // The name is one of the five above, in some letter case: nothing to quote.
-        QSqlQuery computed =
-            c.run(QStringLiteral("SELECT count(*) FROM pragma_table_xinfo('%1') WHERE hidden <> 0")
-                      .arg(name),
-                  QStringLiteral("tables"));
-        if (computed.next() && computed.value(0).toInt() > 0)
-            refuse(QStringLiteral("its collection is not a deck package's (the table \"%1\" "
-                                  "has computed columns)")
-                       .arg(name));
-    }
-}
-
-Catalogue readCatalogue(const Collection& c) {
+Catalogue readCatalogue(Collection& c) {
     Catalogue cat;
     QSqlQuery newer = c.run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
                                            "'table' AND name IN ('notetypes', 'decks')"),
                             QStringLiteral("tables"));
-    if (newer.next() && newer.value(0).toInt() == 2) {
+    if (c.next(newer, QStringLiteral("tables")) && newer.value(0).toInt() == 2) {
         QSqlQuery types =
             c.run(QStringLiteral("SELECT id, config FROM notetypes"), QStringLiteral("note types"));
-        while (types.next())
+        while (c.next(types, QStringLiteral("note types")))
             cat.kinds.insert(number(types.value(0)), kindFromConfig(types.value(1).toByteArray()));
         QSqlQuery decks =
             c.run(QStringLiteral("SELECT id, name FROM decks"), QStringLiteral("decks"));
-        while (decks.next())
+        while (c.next(decks, QStringLiteral("decks")))
             cat.decks.insert(number(decks.value(0)),
                              text(decks.value(1)).replace(QChar(0x1F), QStringLiteral("::")));
         return cat;
     }
     QSqlQuery col = c.run(QStringLiteral("SELECT models, decks FROM col LIMIT 1"),
                           QStringLiteral("collection"));
-    if (!col.next())
+    if (!c.next(col, QStringLiteral("collection")))
         refuse(QStringLiteral("its collection holds no note types or decks"));
     const QJsonObject models = jsonObject(col.value(0), QStringLiteral("note types"));
     for (auto it = models.begin(); it != models.end(); ++it)
@@ -176,11 +118,11 @@ Catalogue readCatalogue(const Collection& c) {
 }
 
 // The deck of each note's first card.
-QHash<qint64, qint64> firstDecks(const Collection& c) {
+QHash<qint64, qint64> firstDecks(Collection& c) {
     QHash<qint64, qint64> decks;
     QSqlQuery cards = c.run(QStringLiteral("SELECT nid, did FROM cards ORDER BY nid, ord, id"),
                             QStringLiteral("cards"));
-    while (cards.next()) {
+    while (c.next(cards, QStringLiteral("cards"))) {
         const qint64 note = number(cards.value(0));
         if (!decks.contains(note))
             decks.insert(note, number(cards.value(1)));
@@ -192,13 +134,13 @@ bool usable(const QString& t) {
     return !t.isEmpty() && t.size() <= kMaxTextLength;
 }
 
-void readNotes(const Collection& c, DeckContent& content) {
+void readNotes(Collection& c, DeckContent& content) {
     const Catalogue cat = readCatalogue(c);
     const QHash<qint64, qint64> deckOf = firstDecks(c);
     QMap<QString, DeckSet> sets; // by name, so equal names are one set and the order is stable
     QSqlQuery notes = c.run(QStringLiteral("SELECT id, mid, flds FROM notes ORDER BY id"),
                             QStringLiteral("notes"));
-    while (notes.next()) {
+    while (c.next(notes, QStringLiteral("notes"))) {
         const QString all = text(notes.value(2));
         // Markup takes room, but no note worth a card is many times the longest text.
         if (all.size() > 8 * qsizetype(kMaxTextLength)) {
@@ -231,6 +173,10 @@ void readNotes(const Collection& c, DeckContent& content) {
             ++content.skipped;
             continue;
         }
+        if (card.answerIsMark()) {
+            ++content.markAnswers;
+            continue;
+        }
         QString name = cat.decks.value(*deck).trimmed();
         if (name.isEmpty())
             name = QStringLiteral("Default");
@@ -243,26 +189,17 @@ void readNotes(const Collection& c, DeckContent& content) {
 
 } // namespace
 
-DeckContent readPackage(const QString& path, const UnpackLimits& limits) {
+DeckContent readPackage(const QString& path, const PackageLimits& limits) {
     DeckContent content;
     content.path = path;
     content.format = QStringLiteral("deck package");
     content.fromPackage = true;
+    removeUnpackLeftovers();
     try {
-        const std::unique_ptr<QTemporaryFile> file = unpackCollection(path, limits);
-        {
-            Collection c(file->fileName());
-            c.run(QStringLiteral("PRAGMA trusted_schema = OFF"), QStringLiteral("collection"));
-            QSqlQuery check =
-                c.run(QStringLiteral("PRAGMA quick_check"), QStringLiteral("collection"));
-            if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
-                refuse(QStringLiteral("its collection is damaged"));
-            refuseComputedTables(c);
-            readNotes(c, content);
-        }
-        // SQLite may leave files beside it; none of them is ours to keep.
-        for (const char* suffix : {"-journal", "-wal", "-shm"})
-            QFile::remove(file->fileName() + QLatin1String(suffix));
+        const std::unique_ptr<UnpackedCollection> file = unpackCollection(path, limits);
+        Collection c(file->path(), limits.statementTime);
+        c.check();
+        readNotes(c, content);
     } catch (const DeckError& e) {
         throw DeckError(QStringLiteral("%1: %2; nothing was added")
                             .arg(QFileInfo(path).fileName(), e.message()));
@@ -272,7 +209,7 @@ DeckContent readPackage(const QString& path, const UnpackLimits& limits) {
             QStringLiteral("%1: no note holds both a question and an answer (%2 skipped); "
                            "nothing was added")
                 .arg(QFileInfo(path).fileName())
-                .arg(content.skipped));
+                .arg(content.skipped + content.markAnswers));
     return content;
 }
 

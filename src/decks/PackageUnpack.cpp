@@ -2,6 +2,8 @@
 #include "decks/PackageUnpack.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <zip.h>
 #include <zstd.h>
 
@@ -25,7 +27,7 @@ struct ZstdFree {
 // Writes the unpacked bytes, counting them against the limits.
 class Sink {
   public:
-    Sink(QTemporaryFile& file, const UnpackLimits& limits, qint64 compressed)
+    Sink(QFile& file, const PackageLimits& limits, qint64 compressed)
         : file_(file), limits_(limits), compressed_(compressed) {}
     void write(const char* data, qint64 n) {
         written_ += n;
@@ -40,15 +42,15 @@ class Sink {
     }
 
   private:
-    QTemporaryFile& file_;
-    const UnpackLimits& limits_;
+    QFile& file_;
+    const PackageLimits& limits_;
     qint64 compressed_;
     qint64 written_ = 0;
 };
 
 // A collection in write-ahead-log mode would need files beside it to be opened; the package
 // holds none, so the file is marked as an ordinary one.
-void clearWalMark(QTemporaryFile& file) {
+void clearWalMark(QFile& file) {
     if (file.size() < 100 || !file.seek(18))
         return;
     const QByteArray mark = file.read(2);
@@ -56,9 +58,64 @@ void clearWalMark(QTemporaryFile& file) {
         file.write("\x01\x01", 2);
 }
 
+const char* const kBesides[] = {"-journal", "-wal", "-shm"};
+
 } // namespace
 
-std::unique_ptr<QTemporaryFile> unpackCollection(const QString& path, const UnpackLimits& limits) {
+UnpackedCollection::~UnpackedCollection() {
+    if (path_.isEmpty())
+        return;
+    for (const char* beside : kBesides)
+        QFile::remove(path_ + QLatin1String(beside));
+    QFile::remove(path_);
+}
+
+bool UnpackedCollection::create() {
+    const QString base = QDir::tempPath() + QStringLiteral("/memorant-deck-");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString candidate =
+            base + QString::number(QRandomGenerator::system()->generate64(), 36);
+        switch (lock_.tryLock(candidate, /*create=*/true)) {
+        case data::FileLock::Result::Taken:
+            path_ = candidate;
+            return QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+        case data::FileLock::Result::Busy:
+            continue; // the name is taken
+        case data::FileLock::Result::Failed:
+            return false;
+        }
+    }
+    return false;
+}
+
+void removeUnpackLeftovers() {
+    const QDir folder(QDir::tempPath());
+    const QStringList names = folder.entryList({QStringLiteral("memorant-deck-*")},
+                                               QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        const QString path = folder.filePath(name);
+        QString collection = path;
+        for (const char* beside : kBesides) {
+            if (name.endsWith(QLatin1String(beside)))
+                collection.chop(qsizetype(qstrlen(beside)));
+        }
+        // What SQLite left beside a collection goes with it, or alone once it is gone.
+        if (collection != path) {
+            if (!QFileInfo::exists(collection))
+                QFile::remove(path);
+            continue;
+        }
+        data::FileLock probe;
+        if (probe.tryLock(path) != data::FileLock::Result::Taken)
+            continue; // a running import holds it (or it is not ours to open)
+        for (const char* beside : kBesides)
+            QFile::remove(path + QLatin1String(beside));
+        QFile::remove(path);
+    }
+}
+
+std::unique_ptr<UnpackedCollection> unpackCollection(const QString& path,
+                                                     const PackageLimits& limits) {
     int error = 0;
     std::unique_ptr<zip_t, ZipCloser> archive(
         zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
@@ -93,11 +150,13 @@ std::unique_ptr<QTemporaryFile> unpackCollection(const QString& path, const Unpa
         refuse(QStringLiteral("its collection cannot be read from the archive (%1)")
                    .arg(QString::fromUtf8(zip_strerror(archive.get()))));
 
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
-                                                 QStringLiteral("/memorant-deck-XXXXXX"));
-    if (!file->open()) // made readable by its owner only
-        refuse(QStringLiteral("no temporary file can be made (%1)").arg(file->errorString()));
-    Sink sink(*file, limits, qint64(stat.comp_size));
+    auto collection = std::make_unique<UnpackedCollection>();
+    if (!collection->create())
+        refuse(QStringLiteral("no temporary file can be made in %1").arg(QDir::tempPath()));
+    QFile file(collection->path());
+    if (!file.open(QIODevice::ReadWrite))
+        refuse(QStringLiteral("no temporary file can be made (%1)").arg(file.errorString()));
+    Sink sink(file, limits, qint64(stat.comp_size));
     std::unique_ptr<ZSTD_DStream, ZstdFree> stream(zstd ? ZSTD_createDStream() : nullptr);
     if (zstd && (!stream || ZSTD_isError(ZSTD_initDStream(stream.get()))))
         refuse(QStringLiteral("its collection cannot be unpacked"));
@@ -130,11 +189,13 @@ std::unique_ptr<QTemporaryFile> unpackCollection(const QString& path, const Unpa
     }
     if (zstd && zstdLeft != 0)
         refuse(QStringLiteral("its collection is cut short"));
-    clearWalMark(*file);
-    if (!file->flush())
-        refuse(QStringLiteral("its collection cannot be unpacked (%1)").arg(file->errorString()));
-    file->close();
-    return file;
+    clearWalMark(file);
+    if (!file.flush())
+        refuse(QStringLiteral("its collection cannot be unpacked (%1)").arg(file.errorString()));
+    file.close();
+    if (!collection->stillHeld())
+        refuse(QStringLiteral("its unpacked collection was removed by another program"));
+    return collection;
 }
 
 } // namespace decks

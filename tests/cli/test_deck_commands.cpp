@@ -39,7 +39,7 @@ void TestDeckCommands::importExportAndBack() {
     r = memorant({"--db", t.path(), "import-deck", package});
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.startsWith(
-                 QStringLiteral("Imported 3 cards from deck-2.apkg into 2 new sets (\"Geography\", "
+                 QStringLiteral("Imported 4 cards from deck-2.apkg into 2 new sets (\"Geography\", "
                                 "\"Languages::French\"); 1 note")),
              qPrintable(r.out));
     QVERIFY2(r.out.contains(QStringLiteral("the cards start as new cards")), qPrintable(r.out));
@@ -62,10 +62,19 @@ void TestDeckCommands::importExportAndBack() {
     // Read back (each text is checked where the file is read), under a name made unique.
     r = memorant({"--db", t.path(), "import-deck", out});
     QCOMPARE(r.code, 0);
-    QCOMPARE(t.scalar("SELECT COUNT(*) FROM Set_Card_rel r JOIN Set1 s USING (Set_ID) "
-                      "WHERE s.SetName = 'Capitals of Europe 2'")
-                 .toInt(),
-             cards);
+    // The same cards: texts, each answer of a multiple-answer card, the order flag.
+    const auto cardsOf = [&](const char* set) {
+        return t.column(QStringLiteral(
+                            "SELECT c.Question || '=' || c.Answer || ' ' || c.ShowOrder || ' ' || "
+                            "coalesce((SELECT group_concat(M_Answer, '|') FROM MultipleAnswers m "
+                            "WHERE m.Card_ID = c.Card_ID), '') FROM Card c JOIN Set_Card_rel r "
+                            "USING (Card_ID) JOIN Set1 s USING (Set_ID) WHERE s.SetName = '%1' "
+                            "ORDER BY c.Card_ID")
+                            .arg(QLatin1String(set)));
+    };
+    QCOMPARE(cardsOf("Capitals of Europe 2").size(), cards);
+    QCOMPARE(cardsOf("Capitals of Europe 2"), cardsOf("Capitals of Europe"));
+    QVERIFY(cardsOf("Capitals of Europe").join(' ').contains("=Multi "));
 }
 
 void TestDeckCommands::refusalsLeaveTheDatabaseUnchanged_data() {
@@ -77,6 +86,10 @@ void TestDeckCommands::refusalsLeaveTheDatabaseUnchanged_data() {
     QTest::newRow("--set for several sets") << QStringList{"PACKAGE", "--set", "One"} << 2
                                             << "--set names one set, but deck-2.apkg makes 2 sets";
     QTest::newRow("a folder") << QStringList{"FOLDER"} << 1 << "";
+    // Swapped, the question "Multi" would mark a card without answers.
+    QTest::newRow("--swap of the mark")
+        << QStringList{"MARK", "--swap"} << 1
+        << "mark.kvtml: every question is the multiple-answer mark \"Multi\"";
     QTest::newRow("unknown option")
         << QStringList{deckFile("old.kvtml"), "--wrap"} << 2 << "Unknown argument \"--wrap\"";
 }
@@ -89,6 +102,9 @@ void TestDeckCommands::refusalsLeaveTheDatabaseUnchanged() {
     const QString package = testing::writePackage(dir.path(), testing::Collection::Anki21b);
     args.replaceInStrings(QStringLiteral("PACKAGE"), package);
     args.replaceInStrings(QStringLiteral("FOLDER"), dir.path());
+    const QString mark = dir.filePath(QStringLiteral("mark.kvtml"));
+    testing::writeFile(mark, "<kvtml><e><o>Multi</o><t>answer</t></e></kvtml>");
+    args.replaceInStrings(QStringLiteral("MARK"), mark);
     const QByteArray before = testing::readFile(t.path());
     const Run r = memorant(QStringList{"--db", t.path(), "import-deck"} + args);
     QTEST(r.code, "code");

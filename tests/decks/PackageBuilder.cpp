@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PackageBuilder.h"
+#include "data/FastQuery.h"
 #include "support/Files.h"
 
 #include <QFile>
@@ -7,36 +8,77 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
+#include <sqlite3.h>
 #include <zip.h>
 #include <zstd.h>
 
 namespace testing {
 namespace {
 
+// The tables every form has, declared as the trainer declares them.
 const char* kOldSchema = R"(
-CREATE TABLE col (id INTEGER PRIMARY KEY, crt INTEGER, mod INTEGER, scm INTEGER, ver INTEGER,
-  dty INTEGER, usn INTEGER, ls INTEGER, conf TEXT, models TEXT, decks TEXT, dconf TEXT, tags TEXT);
-CREATE TABLE notes (id INTEGER PRIMARY KEY, guid TEXT, mid INTEGER, mod INTEGER, usn INTEGER,
-  tags TEXT, flds TEXT, sfld INTEGER, csum INTEGER, flags INTEGER, data TEXT);
-CREATE TABLE cards (id INTEGER PRIMARY KEY, nid INTEGER, did INTEGER, ord INTEGER, mod INTEGER,
-  usn INTEGER, type INTEGER, queue INTEGER, due INTEGER, ivl INTEGER, factor INTEGER,
-  reps INTEGER, lapses INTEGER, left INTEGER, odue INTEGER, odid INTEGER, flags INTEGER, data TEXT);
+CREATE TABLE col (id integer PRIMARY KEY, crt integer NOT NULL, mod integer NOT NULL,
+  scm integer NOT NULL, ver integer NOT NULL, dty integer NOT NULL, usn integer NOT NULL,
+  ls integer NOT NULL, conf text NOT NULL, models text NOT NULL, decks text NOT NULL,
+  dconf text NOT NULL, tags text NOT NULL);
+CREATE TABLE notes (id integer PRIMARY KEY, guid text NOT NULL, mid integer NOT NULL,
+  mod integer NOT NULL, usn integer NOT NULL, tags text NOT NULL, flds text NOT NULL,
+  sfld integer NOT NULL, csum integer NOT NULL, flags integer NOT NULL, data text NOT NULL);
+CREATE TABLE cards (id integer PRIMARY KEY, nid integer NOT NULL, did integer NOT NULL,
+  ord integer NOT NULL, mod integer NOT NULL, usn integer NOT NULL, type integer NOT NULL,
+  queue integer NOT NULL, due integer NOT NULL, ivl integer NOT NULL, factor integer NOT NULL,
+  reps integer NOT NULL, lapses integer NOT NULL, left integer NOT NULL, odue integer NOT NULL,
+  odid integer NOT NULL, flags integer NOT NULL, data text NOT NULL);
+CREATE TABLE revlog (id integer PRIMARY KEY, cid integer NOT NULL, usn integer NOT NULL,
+  ease integer NOT NULL, ivl integer NOT NULL, lastIvl integer NOT NULL, factor integer NOT NULL,
+  time integer NOT NULL, type integer NOT NULL);
+CREATE INDEX ix_notes_usn ON notes (usn);
+CREATE INDEX ix_cards_usn ON cards (usn);
 CREATE INDEX ix_cards_nid ON cards (nid);
+CREATE INDEX ix_cards_sched ON cards (did, queue, due);
+CREATE INDEX ix_notes_csum ON notes (csum);
 )";
 
+// The tables a current trainer (2.1.50 and later, schema 18) adds, its name columns declaring
+// the collation "unicase", which plain SQLite does not have; the deck names include one whose
+// case folds beyond ASCII, so the unique name index is ordered by the collation.
 const char* kNewTables = R"(
-CREATE TABLE notetypes (id INTEGER PRIMARY KEY, name TEXT, mtime_secs INTEGER, usn INTEGER,
-  config BLOB);
-CREATE TABLE fields (ntid INTEGER, ord INTEGER, name TEXT, config BLOB, PRIMARY KEY (ntid, ord));
-CREATE TABLE decks (id INTEGER PRIMARY KEY, name TEXT, mtime_secs INTEGER, usn INTEGER,
-  common BLOB, kind BLOB);
+CREATE TABLE deck_config (id integer PRIMARY KEY NOT NULL, name text NOT NULL COLLATE unicase,
+  mtime_secs integer NOT NULL, usn integer NOT NULL, config blob NOT NULL);
+CREATE TABLE config (KEY text NOT NULL PRIMARY KEY, usn integer NOT NULL,
+  mtime_secs integer NOT NULL, val blob NOT NULL) WITHOUT ROWID;
+CREATE TABLE fields (ntid integer NOT NULL, ord integer NOT NULL,
+  name text NOT NULL COLLATE unicase, config blob NOT NULL, PRIMARY KEY (ntid, ord))
+  WITHOUT ROWID;
+CREATE UNIQUE INDEX idx_fields_name_ntid ON fields (name, ntid);
+CREATE TABLE templates (ntid integer NOT NULL, ord integer NOT NULL,
+  name text NOT NULL COLLATE unicase, mtime_secs integer NOT NULL, usn integer NOT NULL,
+  config blob NOT NULL, PRIMARY KEY (ntid, ord)) WITHOUT ROWID;
+CREATE UNIQUE INDEX idx_templates_name_ntid ON templates (name, ntid);
+CREATE INDEX idx_templates_usn ON templates (usn);
+CREATE TABLE notetypes (id integer NOT NULL PRIMARY KEY, name text NOT NULL COLLATE unicase,
+  mtime_secs integer NOT NULL, usn integer NOT NULL, config blob NOT NULL);
+CREATE UNIQUE INDEX idx_notetypes_name ON notetypes (name);
+CREATE INDEX idx_notetypes_usn ON notetypes (usn);
+CREATE TABLE decks (id integer PRIMARY KEY NOT NULL, name text NOT NULL COLLATE unicase,
+  mtime_secs integer NOT NULL, usn integer NOT NULL, common blob NOT NULL, kind blob NOT NULL);
+CREATE UNIQUE INDEX idx_decks_name ON decks (name);
+CREATE TABLE tags (tag text NOT NULL PRIMARY KEY COLLATE unicase, usn integer NOT NULL,
+  collapsed boolean NOT NULL, config blob NULL) WITHOUT ROWID;
+CREATE TABLE graves (oid integer NOT NULL, type integer NOT NULL, usn integer NOT NULL,
+  PRIMARY KEY (oid, type)) WITHOUT ROWID;
+INSERT INTO deck_config VALUES (1, 'Default', 0, 0, x'');
 INSERT INTO notetypes VALUES (1001, 'Basic', 0, 0, x''), (1002, 'Cloze', 0, 0, x'0801'),
   (1003, 'Basic (and reversed card)', 0, 0, x'1a020000');
 INSERT INTO fields VALUES (1001, 0, 'Front', x''), (1001, 1, 'Back', x''),
   (1002, 0, 'Text', x''), (1002, 1, 'Back Extra', x''), (1003, 0, 'Front', x''),
   (1003, 1, 'Back', x'');
+INSERT INTO templates VALUES (1001, 0, 'Card 1', 0, 0, x''), (1002, 0, 'Cloze', 0, 0, x''),
+  (1003, 0, 'Card 1', 0, 0, x''), (1003, 1, 'Card 2', 0, 0, x'');
 INSERT INTO decks VALUES (1, 'Default', 0, 0, x'', x''), (11, 'Languages', 0, 0, x'', x''),
-  (12, 'Languages' || char(31) || 'French', 0, 0, x'', x''), (13, 'Geography', 0, 0, x'', x'');
+  (12, 'Languages' || char(31) || 'French', 0, 0, x'', x''), (13, 'Geography', 0, 0, x'', x''),
+  (14, 'Ärger', 0, 0, x'', x''), (15, 'ärmel', 0, 0, x'', x'');
+INSERT INTO tags VALUES ('Food', 0, 0, NULL), ('éclair', 0, 0, NULL), ('Zebra', 0, 0, NULL);
 )";
 
 const char* kModels =
@@ -56,10 +98,19 @@ const char* kNotes = R"(INSERT INTO notes SELECT column1, 'g', column2, 0, 0, ''
   (1, 1001, '<b>Paris</b>&nbsp;is&amp;', 'capital<br>of France'),
   (2, 1003, 'le chat [sound:chat.mp3]', '<div>the cat</div><img src="cat.jpg">'),
   (3, 1002, '{{c1::Paris}} is the capital of {{c2::France::country}}', 'extra'),
-  (4, 1001, '<img src="x.png">', 'answer')))";
+  (4, 1001, '<img src="x.png">', 'answer'),
+  (5, 1001, 'caf&eacute; cr&egrave;me', 'coffee &euro;2')))";
 const char* kCards = R"(INSERT INTO cards SELECT column1, column2, column3, column4, 0, 0, 2, 2,
   40, 21, 2500, 7, 1, 0, 0, 0, 0, '' FROM (VALUES (100, 1, 13, 0), (101, 2, 11, 1),
-  (102, 2, 12, 0), (103, 3, 13, 0), (104, 4, 13, 0)))";
+  (102, 2, 12, 0), (103, 3, 13, 0), (104, 4, 13, 0), (105, 5, 12, 0)))";
+
+// The collation the trainer registers on its own connection (its names compared without
+// regard to case); without it SQLite refuses to make tables that declare it.
+int unicase(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return QString::fromUtf8(static_cast<const char*>(a), lengthA)
+        .toCaseFolded()
+        .compare(QString::fromUtf8(static_cast<const char*>(b), lengthB).toCaseFolded());
+}
 
 // Statements end a line with ";", which nothing inside them does.
 void run(QSqlDatabase& db, const QString& script) {
@@ -77,13 +128,18 @@ void writeCollection(const QString& path, Collection form) {
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pkg"));
         db.setDatabaseName(path);
         QVERIFY(db.open());
+        sqlite3* raw = data::sameLibraryHandle(db);
+        QVERIFY(raw);
+        QCOMPARE(
+            sqlite3_create_collation_v2(raw, "unicase", SQLITE_UTF8, nullptr, &unicase, nullptr),
+            SQLITE_OK);
         const bool newer = form == Collection::Anki21b;
         const QString col = QStringLiteral("INSERT INTO col VALUES (1, 0, 0, 0, %1, 0, 0, 0, '{}', "
                                            "'%2', '%3', '{}', '{}');\n")
                                 .arg(newer ? 18 : 11)
                                 .arg(QString::fromLatin1(newer ? "{}" : kModels),
                                      QString::fromLatin1(newer ? "{}" : kDecks));
-        run(db, kOldSchema + QString::fromLatin1(newer ? kNewTables : "") + col + kNotes + ";\n" +
+        run(db, kOldSchema + QString::fromUtf8(newer ? kNewTables : "") + col + kNotes + ";\n" +
                     kCards);
         db.close();
     }

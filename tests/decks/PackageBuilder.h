@@ -13,9 +13,12 @@ namespace testing {
 // zstd-compressed).
 enum class Collection { Anki2, Anki21, Anki21b };
 
-// A collection file made from SQL written from the format's public description: two decks
-// and a subdeck, a basic note with HTML, a reversed note with a sound and a picture whose
-// cards sit in two decks, a cloze note with a hint, and a note left with an empty question.
+// A collection file made from SQL written from the format's public description, its tables
+// declared as the trainer declares them (in the newest form with the collation "unicase" on
+// their names, registered on the connection as the trainer does): two decks and a subdeck, a
+// basic note with HTML, a reversed note with a sound and a picture whose cards sit in two
+// decks, a cloze note with a hint, a note with named entities, and a note left with an empty
+// question.
 void writeCollection(const QString& path, Collection form);
 
 // A zip archive of the entries, each stored or deflated as libzip chooses.

@@ -3,6 +3,7 @@
 #include "DeckChecks.h"
 #include "PackageBuilder.h"
 #include "data/Database.h"
+#include "data/FileLock.h"
 #include "decks/DeckImport.h"
 #include "decks/Package.h"
 #include "support/Files.h"
@@ -10,6 +11,8 @@
 #include "support/TempDatabase.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +37,7 @@ class TestDeckPackages : public QObject {
     void cancelAddsNothing();
     void hostilePackages_data();
     void hostilePackages();
+    void leftoversOfKilledRuns();
 
   private:
     QTemporaryDir tmp_;
@@ -65,7 +69,7 @@ void TestDeckPackages::eachCollectionForm() {
     QCOMPARE(testing::deckLines(c),
              (QStringList{"Geography", "Paris is&=capital of France",
                           "[\u2026] is the capital of [country]=Paris|France in order",
-                          "Languages::French", "le chat=the cat"}));
+                          "Languages::French", "le chat=the cat", "café crème=coffee €2"}));
     QCOMPARE(QStringLiteral("%1 %2 %3").arg(c.skipped).arg(c.sounds).arg(c.images), "1 1 2");
     QVERIFY(c.leftOut().join(';').contains(QStringLiteral("cards start as new cards")));
     QVERIFY(leftovers().isEmpty());
@@ -81,7 +85,7 @@ void TestDeckPackages::storedAsNewSets() {
     decks::storeDecks(t.db(), c, {QStringLiteral("Geography 2"), QStringLiteral("French")});
     QCOMPARE(t.column("SELECT s.SetName || ' ' || COUNT(r.Card_ID) FROM Set1 s LEFT JOIN "
                       "Set_Card_rel r USING (Set_ID) GROUP BY s.Set_ID ORDER BY s.Set_ID"),
-             (QStringList{"geography 0", "Geography 2 2", "French 1"}));
+             (QStringList{"geography 0", "Geography 2 2", "French 2"}));
     // Swapped, a single-answer card; the cloze card keeps its answers, in order.
     QCOMPARE(t.scalar("SELECT Question FROM Card WHERE Answer = 'Paris is&'").toString(),
              QStringLiteral("capital of France"));
@@ -92,7 +96,7 @@ void TestDeckPackages::storedAsNewSets() {
              QStringLiteral("1 Paris,France"));
     QCOMPARE(
         t.scalar("SELECT COUNT(*) FROM Card WHERE \"Order\" = Card_ID AND CurStatus = 0").toInt(),
-        3);
+        4);
 }
 
 void TestDeckPackages::cancelAddsNothing() {
@@ -125,7 +129,15 @@ void TestDeckPackages::hostilePackages_data() {
         // A view can run for ever, a computed column make any value of any length.
         {"notes a recursive view", "view", "\"notes\" is not a plain table"},
         {"cards a view, named in capitals", "capitals", "\"CARDS\" is not a plain table"},
-        {"computed column", "computed", "the table \"notes\" has computed columns"}};
+        {"computed column", "computed", "the table \"notes\" has computed columns"},
+        // Each refused from the schema, before any check computes a row.
+        {"computed column in another table", "computed elsewhere",
+         "the table \"extra\" has computed columns"},
+        {"a view anywhere", "view elsewhere", "\"v\" is not a plain table"},
+        {"a trigger", "trigger", "it holds the trigger \"t\""},
+        {"a trigger its row calls a table", "hidden trigger", "malformed database schema (t)"},
+        {"a statement past the time limit", "slow",
+         "reading its collection took longer than 1 ms"}};
     for (const QStringList& row : rows)
         QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
 }
@@ -138,7 +150,7 @@ void TestDeckPackages::hostilePackages() {
     const QString good = testing::writePackage(dir.path(), Collection::Anki21);
     const QByteArray collection =
         testing::readFile(dir.filePath(QStringLiteral("collection.sqlite")));
-    decks::UnpackLimits limits;
+    decks::PackageLimits limits;
     if (kind == "notzip") {
         testing::writeFile(path, "PK\x03\x04 this is no archive at all");
     } else if (kind == "truncated") {
@@ -176,7 +188,20 @@ void TestDeckPackages::hostilePackages() {
               "CREATE TABLE notes (id INTEGER PRIMARY KEY, mid INTEGER, "
               "flds TEXT AS (printf('%.*c', 10, 'x') || char(31) || 'a'))",
               "INSERT INTO notes (id, mid) VALUES (1, 1001)"}},
+            {"computed elsewhere",
+             {"CREATE TABLE extra (a INTEGER, b TEXT NOT NULL AS (printf('%.*c', 1000, 'x')))",
+              "INSERT INTO extra (a) VALUES (1), (2)"}},
+            {"view elsewhere", {"CREATE VIEW v AS SELECT 1"}},
+            {"trigger", {"CREATE TRIGGER t AFTER INSERT ON notes BEGIN SELECT 1; END"}},
+            {"hidden trigger",
+             {"CREATE TRIGGER t AFTER INSERT ON notes BEGIN SELECT 1; END",
+              "PRAGMA writable_schema = ON",
+              "UPDATE sqlite_master SET type = 'table' WHERE name = 't'"}},
+            {"slow",
+             {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
+              "INSERT INTO revlog SELECT i, 0, 0, 0, 0, 0, 0, 0, 0 FROM n"}},
         };
+        limits.statementTime = std::chrono::milliseconds(kind == "slow" ? 1 : 30000);
         const QString sqlite = dir.filePath(QStringLiteral("collection.sqlite"));
         QVERIFY(testing::writeIn(sqlite, changes.value(kind)));
         testing::writeZip(path, {{"collection.anki21", testing::readFile(sqlite)}});
@@ -185,6 +210,33 @@ void TestDeckPackages::hostilePackages() {
     QVERIFY2(error.startsWith("hostile.apkg: ") && error.contains(message) &&
                  error.endsWith("nothing was added"),
              qPrintable(error));
+    QVERIFY(leftovers().isEmpty());
+}
+
+// A collection a killed import left is removed by the next import; one that a running program
+// holds (here `flock`, holding it as an import does) stays until that program is gone.
+void TestDeckPackages::leftoversOfKilledRuns() {
+    const QString flock = QStandardPaths::findExecutable(QStringLiteral("flock"));
+    if (flock.isEmpty())
+        QSKIP("util-linux flock is not installed");
+    const QDir tmp(QDir::tempPath());
+    for (const char* name : {"memorant-deck-killed", "memorant-deck-killed-journal",
+                             "memorant-deck-gone-wal", "memorant-deck-held"})
+        testing::writeFile(tmp.filePath(QLatin1String(name)), "left behind");
+    QProcess holder;
+    // The lock is flock's own (-o); `cat` only keeps it waiting, and ends with its input.
+    holder.start(flock, {"-o", tmp.filePath(QStringLiteral("memorant-deck-held")), "cat"});
+    QVERIFY(holder.waitForStarted());
+    data::FileLock probe;
+    QTRY_COMPARE(probe.tryLock(tmp.filePath(QStringLiteral("memorant-deck-held"))),
+                 data::FileLock::Result::Busy);
+
+    QTemporaryDir dir;
+    decks::readPackage(testing::writePackage(dir.path(), Collection::Anki21b));
+    QCOMPARE(leftovers(), QStringList{"memorant-deck-held"});
+    holder.kill();
+    QVERIFY(holder.waitForFinished());
+    decks::removeUnpackLeftovers();
     QVERIFY(leftovers().isEmpty());
 }
 

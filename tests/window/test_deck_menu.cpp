@@ -43,7 +43,7 @@ void TestDeckMenu::previewShowsSetsCardsAndWhatIsLeftOut() {
     auto* sets = d.findChild<QTableWidget*>(QStringLiteral("sets"));
     auto* cards = d.findChild<QTableWidget*>(QStringLiteral("cards"));
     QCOMPARE(sets->rowCount(), 2);
-    QCOMPARE(sets->item(1, 1)->text(), QStringLiteral("1"));
+    QCOMPARE(sets->item(1, 1)->text(), QStringLiteral("2"));
     QCOMPARE(cards->rowCount(), 2);
     QCOMPARE(cards->item(1, 1)->text(), QStringLiteral("Paris; France"));
     sets->setCurrentCell(1, 0);
@@ -64,8 +64,8 @@ void TestDeckMenu::importShowsTheNewSetAndExportReadsBack() {
     QCOMPARE(previewed,
              (QStringList{QStringLiteral("Geography"), QStringLiteral("Languages::French")}));
     QCOMPARE(f->t.scalar("SELECT SetName FROM Fields").toString(), QStringLiteral("Geography"));
-    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Card").toInt(), 4);
-    QVERIFY2(f->dialogs.lastText().startsWith(QStringLiteral("Imported 3 cards from deck-0.apkg")),
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM Card").toInt(), 5);
+    QVERIFY2(f->dialogs.lastText().startsWith(QStringLiteral("Imported 4 cards from deck-0.apkg")),
              qPrintable(f->dialogs.lastText()));
 
     const QString out = dir.filePath(QStringLiteral("geo.kvtml"));
@@ -76,6 +76,9 @@ void TestDeckMenu::importShowsTheNewSetAndExportReadsBack() {
     const decks::DeckContent back = decks::readDeckFile(out);
     QCOMPARE(back.sets[0].cards.size(), 2);
     QCOMPARE(back.sets[0].cards[0].question, QStringLiteral("Paris is&"));
+    // The cloze card comes back with each answer, in order.
+    QCOMPARE(back.sets[0].cards[1].answers, (QStringList{"Paris", "France"}));
+    QVERIFY(back.sets[0].cards[1].orderImportant);
 }
 
 void TestDeckMenu::cancelledPreviewAddsNothing() {

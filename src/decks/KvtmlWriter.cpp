@@ -2,7 +2,6 @@
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
 #include "exchange/RegularFile.h"
-#include "sets/StoredText.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,10 +11,15 @@
 namespace decks {
 namespace {
 
-// XML 1.0 has no place for most control characters, nor for a lone surrogate: a text is
-// written as a card keeps it, rather than as a file no trainer opens.
-QString xmlSafe(const QString& text) {
-    return sets::storableText(text);
+// XML 1.0 has no place for most control characters; a text holding one keeps a blank there
+// rather than making a file no trainer opens.
+QString xmlSafe(QString text) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xFFFE || u == 0xFFFF)
+            c = QLatin1Char(' ');
+    }
+    return text;
 }
 
 void writeTranslation(QXmlStreamWriter& w, int id, const QString& text) {

@@ -255,13 +255,16 @@ void StatisticsWindow::Form_Load() {
     refreshCalendar();
 }
 
-void StatisticsWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_)
-        return;
+void StatisticsWindow::placeOnScreen() {
     placed_ = true;
     fitToScreen(this, wantedSize());
     arrange(width());
+}
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placed_)
+        placeOnScreen();
 }
 
 void StatisticsWindow::resizeEvent(QResizeEvent* event) {
@@ -275,7 +278,7 @@ int StatisticsWindow::tablesWidth() const {
     const QHeaderView* header = setTable->horizontalHeader();
     for (int c = 1; c < header->count(); ++c)
         numbers += std::max(header->sectionSizeHint(c), header->sectionSize(c));
-    return numbers + 160 + 2 * setTable->frameWidth() +
+    return numbers + 120 + 2 * setTable->frameWidth() +
            style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 

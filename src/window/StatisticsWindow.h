@@ -39,9 +39,12 @@ class StatisticsWindow : public QWidget {
     // The ranges offered, in the chooser's order: days back from today, 0 for all days.
     static const QList<int>& rangeDays();
     // The most bars a chart draws: longer ranges take a bar per week or per several weeks.
-    static constexpr int kMostSlots = 731;
+    static constexpr int kMostSlots = 366;
     // The size the window would like; it takes less where the screen has less room.
     static QSize wantedSize() { return {1100, 760}; }
+    // Sizes and places the window on its screen; done before it is first shown (a window
+    // system may not take a size given while the window appears), else when it is.
+    void placeOnScreen();
 
     QComboBox* rangeChooser = nullptr;
     QComboBox* setChooser = nullptr;

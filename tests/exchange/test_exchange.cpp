@@ -80,6 +80,7 @@ class TestExchange : public QObject {
     void logDatesThatAreNoDayAreRefused_data();
     void logDatesThatAreNoDayAreRefused();
     void exportLeavesOutWhatItsImportWouldRefuse();
+    void longSetNamesAreCutAsTheyArrive();
     void sharedCardsAndNamesTheFileKeeps();
     void roundTripKeepsEveryTextAndAnswerList();
     void companionOfAnotherFileIsIgnored();
@@ -316,6 +317,26 @@ void TestExchange::exportLeavesOutWhatItsImportWouldRefuse() {
     QCOMPARE(t->column("SELECT Question || '|' || Answer FROM Card"), QStringList{"ab|c"});
     QCOMPARE(t->column("SELECT SetName FROM Set1"), QStringList{QString(255, 'n')});
     QCOMPARE(t->column("SELECT SetName FROM Log"), QStringList{QString(255, 'n')});
+}
+
+// Another program's file with a name past 255 characters: the set and its log rows arrive
+// under the name cut, and the import says so.
+void TestExchange::longSetNamesAreCutAsTheyArrive() {
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 card = s.addCard("to go", "gehen", s.addSet("Verbs"));
+        s.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+               "('2024-01-02', 'Verbs', ?, 'Correct')",
+               {card});
+    });
+    const QString longName = QString(300, QLatin1Char('v'));
+    writeLines(path, linesOf(path).replaceInStrings(QRegularExpression("^Verbs$"), longName));
+    t = std::make_unique<TempDatabase>();
+    const exchange::ImportOutcome done = importInto(*t, path, true);
+    QCOMPARE(done.namesCut, 1);
+    QCOMPARE(exchange::namesCutNote(done),
+             QStringLiteral("The set name was cut to 255 characters."));
+    QCOMPARE(t->column("SELECT SetName FROM Set1 UNION ALL SELECT SetName FROM Log"),
+             (QStringList{longName.left(255), longName.left(255)}));
 }
 
 void TestExchange::sharedCardsAndNamesTheFileKeeps() {

@@ -76,8 +76,8 @@ int runImportDeck(const CommandContext& context) {
 
     return addFromFile(context, file, [&](const data::Progress& progress) {
         const QStringList names = decks::newSetNames(data::mainConnection(), content, setName);
-        decks::storeDecks(data::mainConnection(), content, names, progress);
-        return decks::deckImportSummary(content, names);
+        const int stored = decks::storeDecks(data::mainConnection(), content, names, progress);
+        return decks::deckImportSummary(content, names, stored, setName);
     });
 }
 

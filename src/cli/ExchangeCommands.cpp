@@ -100,9 +100,8 @@ int exportCommand(const CommandContext& context) {
             line += QStringLiteral(", the answer lists of multiple-answer cards to %1")
                         .arg(native(exchange::companionPath(file)));
         line += QLatin1Char('.');
-        if (done.textsChanged > 0)
-            line += QStringLiteral(" %1 texts held line breaks, written as blanks.")
-                        .arg(done.textsChanged);
+        for (const QString& note : exchange::exportNotes(done))
+            line += QLatin1Char(' ') + note;
         return line;
     });
 }
@@ -126,7 +125,8 @@ int importCommand(const CommandContext& context) {
             line += QStringLiteral(", %1 log rows").arg(done.logRowsAdded);
         line += QStringLiteral(" added.");
         for (const QString& note :
-             {done.companionNote, done.lastBlockNote, exchange::multiWithoutAnswersNote(done)}) {
+             {done.companionNote, done.lastBlockNote, exchange::namesCutNote(done),
+              exchange::multiWithoutAnswersNote(done)}) {
             if (!note.isEmpty())
                 line += QLatin1Char(' ') + note;
         }

@@ -51,12 +51,19 @@ int statsCommand(const CommandContext& context) {
             return commandFailed(
                 QStringLiteral("There is no set \"%1\", and no log row names it").arg(setName));
         const QDate today = QDate::currentDate();
+        const stats::LogSpan span = stats::logSpan(db);
         const stats::DayRange range =
-            days ? stats::lastDays(*days, today) : stats::allDays(db, today);
+            days ? stats::lastDays(*days, today) : stats::allDays(span, today);
         const QVector<stats::DayCount> perDay = stats::repliesPerDay(db, range, setName);
         const QVector<stats::SetSummary> perSet = stats::setSummaries(db, range, setName);
-        commandOut() << (csv ? stats::statsCsv(perDay, perSet) : stats::statsText(perDay, perSet))
-                     << Qt::flush;
+        const QString note = stats::logSpanNote(span);
+        commandOut() << (csv ? stats::statsCsv(perDay, perSet) : stats::statsText(perDay, perSet));
+        // The CSV stays numbers only; the note goes beside it.
+        if (!note.isEmpty())
+            (csv ? commandErr() : commandOut())
+                << (csv ? QString() : QStringLiteral("\n")) << note << '\n';
+        commandOut() << Qt::flush;
+        commandErr() << Qt::flush;
         return 0;
     } catch (const data::DbError& e) {
         return commandFailed(QStringLiteral("The log could not be read: %1").arg(e.message()));

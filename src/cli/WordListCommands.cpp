@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "exchange/RegularFile.h"
+#include "sets/StoredText.h"
 #include "wordlist/WordListExport.h"
 #include "wordlist/WordListImport.h"
 
@@ -109,6 +110,8 @@ int runImportList(const CommandContext& context) {
         if (!done.guessedHeader.isEmpty())
             line += QStringLiteral("; %1 was taken as a header (--no-header keeps it as a card)")
                         .arg(done.guessedHeader);
+        if (done.nameCut)
+            line += QStringLiteral("; ") + sets::namesCutNote(1);
         return line + QLatin1Char('.');
     });
 }
@@ -121,9 +124,12 @@ int runExportList(const CommandContext& context) {
     try {
         const exchange::ListExportOutcome done =
             exchange::exportList(data::mainConnection(), setName, file);
-        return commandDone(QStringLiteral("Exported %1 cards of the set \"%2\" to %3.")
-                               .arg(done.cards)
-                               .arg(setName, file));
+        QString line = QStringLiteral("Exported %1 cards of the set \"%2\" to %3.")
+                           .arg(done.cards)
+                           .arg(setName, file);
+        if (const QString note = exchange::listExportNote(done); !note.isEmpty())
+            line += QLatin1Char(' ') + note;
+        return commandDone(line);
     } catch (const exchange::WordListError& e) {
         return commandFailed(e.message());
     } catch (const data::DbError& e) {

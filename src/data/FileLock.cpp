@@ -46,10 +46,6 @@ bool replaceFile(const QString& from, const QString& to) {
                        reinterpret_cast<const wchar_t*>(to.utf16()), MOVEFILE_REPLACE_EXISTING);
 }
 
-bool linkFile(const QString&, const QString&) {
-    return false;
-}
-
 #else
 
 FileLock::Result FileLock::tryLock(const QString& path, bool create) {
@@ -84,11 +80,6 @@ bool FileLock::stillAt(const QString& path) const {
 
 bool replaceFile(const QString& from, const QString& to) {
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-bool linkFile(const QString& existing, const QString& newName) {
-    return ::link(QFile::encodeName(existing).constData(),
-                  QFile::encodeName(newName).constData()) == 0;
 }
 
 #endif

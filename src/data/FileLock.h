@@ -35,7 +35,4 @@ class FileLock {
 // Renames `from` to `to` in one step, replacing a file `to` (QFile::rename never replaces).
 [[nodiscard]] bool replaceFile(const QString& from, const QString& to);
 
-// A second name for the file (a hard link); false where links are not to be had.
-[[nodiscard]] bool linkFile(const QString& existing, const QString& newName);
-
 } // namespace data

@@ -197,9 +197,16 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
         return fail(reason);
     reached(RestoreStep::CopyReady);
 
-    // 3. The current file keeps a name of its own; its logs go with it.
-    if (!linkFile(databasePath, kept) && !QFile::copy(databasePath, kept))
+    // 3. The current file is kept as a copy of its own, never a second name of the same
+    // file, which the program's later writes would reach were the restore stopped before
+    // the swap. The copy is made beside it first, so a copy stopped midway is never taken
+    // for a kept file. Its logs go with it.
+    const QString keeping = databasePath + QStringLiteral(".keeping");
+    QFile::remove(keeping); // only ever a leftover of an interrupted restore
+    if (!QFile::copy(databasePath, keeping) || !replaceFile(keeping, kept)) {
+        QFile::remove(keeping);
         return fail(QStringLiteral("the database could not be kept as \"%1\"").arg(kept));
+    }
     for (const QString& log : kLogs) {
         if (!QFileInfo::exists(databasePath + log))
             continue;

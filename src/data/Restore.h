@@ -24,7 +24,7 @@ enum class Replacing { SoundFile, DamagedFile };
 //  2. the backup is copied to "<file>.restoring" beside it, brought to this version, given
 //     the database's identity and checked;
 //  3. the current file is kept as "<file>.before-restore-<time>" (or ".damaged-<time>"),
-//     a second name of the same file where the system allows, else a copy;
+//     a copy of its own (made as "<file>.keeping" and renamed);
 //  4. the copy is renamed over the database in one step, the program's lock of the file
 //     moving onto it first.
 // The connections that were open are then reopened on the copy (they keep their names, so

@@ -58,17 +58,18 @@ void swapSides(DeckContent& content) {
     content.sets.removeIf([](const DeckSet& s) { return s.cards.isEmpty(); });
 }
 
-void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,
-                const data::Progress& progress) {
+int storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,
+               const data::Progress& progress) {
     Q_ASSERT(names.size() == content.sets.size());
     const qint64 total = content.cardCount();
     qint64 done = 0;
+    int stored = 0;
     data::Transaction t(db);
     sets::NewSetWriter writer(db);
     for (qsizetype i = 0; i < content.sets.size(); ++i) {
         const QVariant setId = writer.addSet(names[i]);
         for (const DeckCard& card : content.sets[i].cards) {
-            writer.addCard(setId, card.question, card.answers, card.orderImportant);
+            stored += writer.addCard(setId, card.question, card.answers, card.orderImportant);
             if (progress && ++done % 512 == 0 && !progress(done, total))
                 throw DeckError(QStringLiteral("%1: the import was cancelled; nothing was added")
                                     .arg(QFileInfo(content.path).fileName()));
@@ -78,6 +79,7 @@ void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStrin
     t.commit();
     if (progress)
         progress(total, total);
+    return stored;
 }
 
 } // namespace decks

@@ -20,8 +20,9 @@ void swapSides(DeckContent& content);
 
 // Adds one new set per set of the content, named `names` (made unique by the caller), in
 // one transaction: a failure or a cancel (the progress, counting cards, says stop) adds
-// nothing (DeckError, or data::DbError).
-void storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,
-                const data::Progress& progress = {});
+// nothing (DeckError, or data::DbError). Returns the cards stored: a card whose question or
+// answers hold nothing a text may keep (sets::NewSetWriter) is left out.
+int storeDecks(const QSqlDatabase& db, const DeckContent& content, const QStringList& names,
+               const data::Progress& progress = {});
 
 } // namespace decks

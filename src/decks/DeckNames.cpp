@@ -2,6 +2,7 @@
 #include "decks/DeckNames.h"
 
 #include "data/Sql.h"
+#include "sets/StoredText.h"
 #include "wordlist/WordListRules.h"
 
 #include <QFileInfo>
@@ -14,6 +15,12 @@ QString cards(int n) {
     return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
 }
 
+// The name set `i` asks for: `setName` for a file of one set, else the file's own.
+QString wantedName(const DeckContent& content, qsizetype i, const QString& setName) {
+    return content.sets.size() == 1 && !setName.trimmed().isEmpty() ? setName.trimmed()
+                                                                    : content.sets[i].name;
+}
+
 } // namespace
 
 QStringList newSetNames(const QSqlDatabase& db, const DeckContent& content,
@@ -23,27 +30,35 @@ QStringList newSetNames(const QSqlDatabase& db, const DeckContent& content,
     while (q.next())
         taken << q.value(0).toString();
     QStringList names;
-    for (const DeckSet& set : content.sets) {
-        const QString base =
-            content.sets.size() == 1 && !setName.trimmed().isEmpty() ? setName.trimmed() : set.name;
-        names << exchange::uniqueSetName(taken, base);
+    for (qsizetype i = 0; i < content.sets.size(); ++i) {
+        names << exchange::uniqueSetName(taken, wantedName(content, i, setName));
         taken << names.last();
     }
     return names;
 }
 
-QString deckImportSummary(const DeckContent& content, const QStringList& names) {
+QString deckImportSummary(const DeckContent& content, const QStringList& names, int stored,
+                          const QString& setName) {
     QStringList quoted;
-    for (const QString& n : names)
-        quoted << QLatin1Char('"') + n + QLatin1Char('"');
+    int cut = 0;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        quoted << QLatin1Char('"') + names[i] + QLatin1Char('"');
+        cut += exchange::setNameCut(wantedName(content, i, setName), names[i]);
+    }
     QString line = QStringLiteral("Imported %1 from %2 into ")
-                       .arg(cards(content.cardCount()), QFileInfo(content.path).fileName());
+                       .arg(cards(stored), QFileInfo(content.path).fileName());
     line += names.size() == 1 ? QStringLiteral("the new set ") + quoted.first()
                               : QStringLiteral("%1 new sets (%2)")
                                     .arg(names.size())
                                     .arg(quoted.join(QStringLiteral(", ")));
     for (const QString& why : content.leftOut())
         line += QStringLiteral("; ") + why;
+    if (const int empty = content.cardCount() - stored; empty > 0)
+        line += QStringLiteral("; %1 with nothing but control characters as a question or an "
+                               "answer skipped")
+                    .arg(cards(empty));
+    if (cut > 0)
+        line += QStringLiteral("; ") + sets::namesCutNote(cut);
     return line + QLatin1Char('.');
 }
 

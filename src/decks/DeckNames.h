@@ -14,7 +14,9 @@ QStringList newSetNames(const QSqlDatabase& db, const DeckContent& content,
                         const QString& setName = {});
 
 // "Imported 12 cards from F into the new set "A"." (or "into 3 new sets ("A", "B", "C")"),
-// with what was left out, for the command's line and the window's message.
-QString deckImportSummary(const DeckContent& content, const QStringList& names);
+// with what was left out and the names that were cut short, for the command's line and the
+// window's message. `stored` is what storeDecks() returned; `setName` as for newSetNames().
+QString deckImportSummary(const DeckContent& content, const QStringList& names, int stored,
+                          const QString& setName = {});
 
 } // namespace decks

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/Export.h"
 
+#include "data/LogDates.h"
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/MultiCompanion.h"
 #include "learn/OrderKeys.h"
+#include "sets/StoredText.h"
 
 #include <QSqlQuery>
 
@@ -22,8 +24,33 @@ const char* const kExportColumns[kColumns] = {
     "L_SetName",          "L_CardID",    "L_Result"};
 
 constexpr qint64 kProgressStep = 512;
+constexpr int kSetNameColumn = 14; // from 0
+constexpr int kLogIdColumn = 22;
+constexpr int kLogDateColumn = 23;
+constexpr int kLogSetNameColumn = 24;
 
 } // namespace
+
+QStringList exportNotes(const ExportOutcome& outcome) {
+    QStringList notes;
+    if (outcome.textsChanged > 0)
+        notes << QStringLiteral("%1 texts held line breaks or control characters, which the "
+                                "exchange file cannot carry: each line break was written as a "
+                                "blank, the other characters left out.")
+                     .arg(outcome.textsChanged);
+    if (outcome.namesCut > 0)
+        notes << QStringLiteral("%1 set names were longer than %2 characters and were written "
+                                "cut to that length.")
+                     .arg(outcome.namesCut)
+                     .arg(sets::kMaxSetNameLength);
+    if (outcome.logRowsLeftOut > 0)
+        notes << QStringLiteral("%1 log rows were left out: their dates are no day from %2 to "
+                                "%3, which an import would refuse.")
+                     .arg(outcome.logRowsLeftOut)
+                     .arg(data::firstLogDay().toString(Qt::ISODate),
+                          data::lastLogDay().toString(Qt::ISODate));
+    return notes;
+}
 
 Export::Export(const QSqlDatabase& db, const ValueForms& forms) : db_(db), forms_(forms) {}
 
@@ -68,9 +95,25 @@ QByteArray Export::WriteToFile(const QString& path, const std::vector<ExportReco
     const auto total = static_cast<qint64>(table.size());
     qint64 done = 0;
     for (const ExportRecord& record : table) {
+        // A log row the import would refuse stays out, rather than the whole file refused.
+        if (record[kLogIdColumn].toLongLong() != 0 &&
+            !data::logDay(record[kLogDateColumn].toString()).isValid()) {
+            ++logRowsLeftOut_;
+            ++done;
+            continue;
+        }
         for (int c = 0; c < kColumns; ++c) {
+            QVariant value = record[static_cast<size_t>(c)];
+            if ((c == kSetNameColumn || c == kLogSetNameColumn) && !value.isNull()) {
+                const QString name = value.toString();
+                const QString capped = sets::cappedSetName(name);
+                if (capped != name) {
+                    namesCut_ += c == kSetNameColumn;
+                    value = capped;
+                }
+            }
             bool changed = false;
-            out.writeLine(forms_.format(columnKind(c), record[static_cast<size_t>(c)], &changed));
+            out.writeLine(forms_.format(columnKind(c), value, &changed));
             if (changed)
                 ++textsChanged_;
         }
@@ -94,6 +137,8 @@ bool Export::writeCompanion(const QString& path, const QByteArray& mainSha256,
 
 ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
     textsChanged_ = 0;
+    namesCut_ = 0;
+    logRowsLeftOut_ = 0;
     std::vector<ExportRecord> table;
     std::vector<MultiEntry> entries;
     try {
@@ -122,6 +167,9 @@ ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
     // matches: an import then says it was ignored.
     outcome.companion = writeCompanion(path, sha, entries);
     outcome.textsChanged = textsChanged_;
+    outcome.namesCut = namesCut_;
+    outcome.logRowsLeftOut = logRowsLeftOut_;
+    outcome.records -= logRowsLeftOut_;
     if (progress)
         progress(outcome.records, outcome.records);
     return outcome;

@@ -18,9 +18,15 @@ using ExportRecord = std::array<QVariant, kColumns>;
 struct ExportOutcome {
     QString path;
     qint64 records = 0;     // without the terminating block
-    int textsChanged = 0;   // texts whose line breaks were written as blanks
+    int textsChanged = 0;   // texts that held what a line cannot carry (lineText)
+    int namesCut = 0;       // set names longer than a set name may be, cut
+    int logRowsLeftOut = 0; // log rows dated with no day a log may hold (data::logDay)
     bool companion = false; // the ".multi" companion carries answer lists
 };
+
+// What the export changed or left out so that its import takes the file, as sentences;
+// empty when nothing.
+QStringList exportNotes(const ExportOutcome& outcome);
 
 // Writes the whole database (cards, sets, relations, log) to an exchange file, and the
 // answer lists of multiple-answer cards to its companion. No widget in sight: the menu
@@ -41,6 +47,8 @@ class Export {
                            const data::Progress& progress);
 
     int textsChanged() const { return textsChanged_; }
+    int namesCut() const { return namesCut_; }
+    int logRowsLeftOut() const { return logRowsLeftOut_; }
 
   private:
     // Returns whether the companion carries any answer list.
@@ -50,6 +58,8 @@ class Export {
     QSqlDatabase db_;
     ValueForms forms_;
     int textsChanged_ = 0;
+    int namesCut_ = 0;
+    int logRowsLeftOut_ = 0;
 };
 
 } // namespace exchange

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/Import.h"
 
+#include "data/LogDates.h"
 #include "data/Sql.h"
 #include "exchange/MergePlan.h"
 #include "exchange/MultiCompanion.h"
+#include "sets/StoredText.h"
 
 #include <QDir>
 #include <QSqlError>
@@ -16,6 +18,7 @@ namespace {
 
 constexpr qint64 kProgressStep = 512;
 constexpr int kLogIdColumn = 22; // from 0
+constexpr int kLogDateColumn = 23;
 
 // The first column of each record kind: a record is of that kind when its id is not 0.
 bool isKindColumn(int c) {
@@ -31,6 +34,14 @@ int affected(QSqlQuery q) {
 } // namespace
 
 Import::Import(const QSqlDatabase& db, const ValueForms& forms) : db_(db), forms_(forms) {}
+
+QString namesCutNote(const ImportOutcome& outcome) {
+    QString note = sets::namesCutNote(outcome.namesCut);
+    if (note.isEmpty())
+        return note;
+    note[0] = note[0].toUpper();
+    return note + QLatin1Char('.');
+}
 
 QString multiWithoutAnswersNote(const ImportOutcome& outcome) {
     if (outcome.multiWithoutAnswers == 0)
@@ -108,6 +119,15 @@ void Import::WriteToTable(qint64 row3, const data::Progress& progress, bool with
             if (!forms_.parse(columnKind(c), line, &value, &why))
                 throw refuse(lines.number(),
                              QStringLiteral("holds \"%1\", but %2").arg(line.toString(), why));
+            // A date no chart could place would only stand in the log's way.
+            if (c == kLogDateColumn && values[kLogIdColumn].toLongLong() != 0) {
+                if (const QString problem = data::logDateProblem(value.toString());
+                    !problem.isEmpty())
+                    throw refuse(lines.number(),
+                                 QStringLiteral("holds the date of a log row, which %1; import "
+                                                "without the log to leave the log out")
+                                     .arg(problem));
+            }
             if (isKindColumn(c) && value.toLongLong() != 0)
                 ofAKind = true;
         }
@@ -171,10 +191,13 @@ void Import::applySetNames() {
     QStringList names;
     QSqlQuery staged =
         exec(db_, QStringLiteral("SELECT rowid, Field1, Field2 FROM BufferSet1 ORDER BY rowid"));
+    QStringList asStaged;
     while (staged.next()) {
         rowids << staged.value(0);
         oldIds << staged.value(1);
-        names << staged.value(2).toString();
+        asStaged << staged.value(2).toString();
+        names << sets::cappedSetName(asStaged.last());
+        outcome_.namesCut += names.last() != asStaged.last();
     }
     QStringList existing;
     QSqlQuery sets =
@@ -190,7 +213,7 @@ void Import::applySetNames() {
             exec(db_, QStringLiteral("DELETE FROM BufferSet_Card_rel WHERE Field2 = ?"),
                  {oldIds[i]});
             exec(db_, QStringLiteral("DELETE FROM BufferSet1 WHERE rowid = ?"), {rowids[i]});
-        } else if (fate.kind == SetFate::Renamed) {
+        } else if (fate.name != asStaged[i]) {
             exec(db_, QStringLiteral("UPDATE BufferSet1 SET Field2 = ? WHERE rowid = ?"),
                  {fate.name, rowids[i]});
         }
@@ -206,10 +229,10 @@ void Import::applySetNames() {
     std::sort(logNames.begin(), logNames.end(),
               [](const QString& a, const QString& b) { return a.size() > b.size(); });
     for (const QString& name : logNames) {
-        const SetFate fate = plan.logFate(name);
+        const SetFate fate = plan.logFate(sets::cappedSetName(name));
         if (fate.kind == SetFate::LeftOut)
             exec(db_, QStringLiteral("DELETE FROM BufferLog WHERE Field3 = ?"), {name});
-        else if (fate.kind == SetFate::Renamed)
+        else if (fate.name != name)
             exec(db_, QStringLiteral("UPDATE BufferLog SET Field3 = ? WHERE Field3 = ?"),
                  {fate.name, name});
     }

@@ -18,12 +18,15 @@ struct ImportOutcome {
     int logRowsAdded = 0;
     int multiCards = 0;          // cards given their answer lists from the companion
     int multiWithoutAnswers = 0; // multiple-answer cards added without any answer
+    int namesCut = 0;            // set names longer than a set name may be, cut
     QString companionNote;       // why the companion was not used, when one was there
     QString lastBlockNote;       // the last block, set aside, held data
 };
 
 // The words for multiple-answer cards that came without answers; empty for none.
 QString multiWithoutAnswersNote(const ImportOutcome& outcome);
+// The words for set names that were cut; empty for none.
+QString namesCutNote(const ImportOutcome& outcome);
 
 // Merges an exchange file into the database: sets, their cards and relations, and with
 // the log the log rows of the cards added now. Existing rows are never changed (beyond

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/MergePlan.h"
 
+#include "sets/StoredText.h"
+
 #include <algorithm>
 
 namespace exchange {
@@ -14,6 +16,12 @@ QString folded(const QString& name) {
 bool isReserved(const QString& name) {
     static const QString reserved = folded(QStringLiteral("*set0"));
     return folded(name) == reserved;
+}
+
+// The name with "1" appended, cut shorter first where it would grow past a set name's
+// length.
+QString withOne(const QString& name) {
+    return sets::cappedSetName(name, sets::kMaxSetNameLength - 1) + QLatin1Char('1');
 }
 
 } // namespace
@@ -47,7 +55,7 @@ MergePlan::MergePlan(const QStringList& existingNames, const QStringList& fileNa
         const QString& name = fileNames[static_cast<qsizetype>(i)];
         if (keeps[i] || isReserved(name))
             continue;
-        const QString renamed = name + QLatin1Char('1');
+        const QString renamed = withOne(name);
         if (taken(renamed))
             continue;
         fates_[i] = {SetFate::Renamed, renamed};
@@ -61,8 +69,8 @@ SetFate MergePlan::logFate(const QString& setName) const {
         return fates_[static_cast<size_t>(i)];
     if (!taken(setName))
         return {SetFate::Kept, setName};
-    if (!isReserved(setName) && !taken(setName + QLatin1Char('1')))
-        return {SetFate::Renamed, setName + QLatin1Char('1')};
+    if (!isReserved(setName) && !taken(withOne(setName)))
+        return {SetFate::Renamed, withOne(setName)};
     return {SetFate::LeftOut, {}};
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ValueForms.h"
 
+#include "exchange/ExchangeText.h"
+#include "sets/StoredText.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 #include <cmath>
@@ -84,15 +87,16 @@ QString withFourDigitYear(const QString& format) {
     return f;
 }
 
-QString lineBreaksToBlanks(const QString& text, bool* changed) {
-    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString out = text;
-    out.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (changed)
-        *changed = true;
+QString lineText(const QString& text, bool* changed) {
+    QString out = sets::storableText(text, changed);
+    if (out.size() > kMaxTextLength) {
+        qsizetype end = kMaxTextLength;
+        if (out[end - 1].isHighSurrogate())
+            --end;
+        out.truncate(end);
+        if (changed)
+            *changed = true;
+    }
     return out;
 }
 
@@ -110,7 +114,7 @@ ValueForms ValueForms::withForms(const QString& dateFormat, const QString& timeF
     return other;
 }
 
-QString ValueForms::format(ColumnKind kind, const QVariant& value, bool* lineBreaksReplaced) const {
+QString ValueForms::format(ColumnKind kind, const QVariant& value, bool* textChanged) const {
     if (value.isNull())
         return kNull;
     switch (kind) {
@@ -149,7 +153,7 @@ QString ValueForms::format(ColumnKind kind, const QVariant& value, bool* lineBre
     case ColumnKind::NamedText:
         break;
     }
-    return lineBreaksToBlanks(value.toString(), lineBreaksReplaced);
+    return lineText(value.toString(), textChanged);
 }
 
 bool ValueForms::parse(ColumnKind kind, QStringView line, QVariant* value, QString* why) const {

@@ -31,9 +31,11 @@ class ValueForms {
   public:
     explicit ValueForms(const QLocale& locale = QLocale::system());
 
-    // The line for one value. A line break inside a text is written as a blank (the file
-    // has no escape for it); `lineBreaksReplaced` is set when that happened.
-    QString format(ColumnKind kind, const QVariant& value, bool* lineBreaksReplaced) const;
+    // The line for one value. A text is written as it may be stored (sets::storableText: a
+    // line break as a blank, as the file has no escape for it; no other control character),
+    // and no longer than a line may be (kMaxTextLength); `textChanged` is set when it was
+    // changed.
+    QString format(ColumnKind kind, const QVariant& value, bool* textChanged) const;
 
     // The value a line stands for, as it is staged: ids as whole numbers, numbers as their
     // shortest exact decimal text, Yes/No as 1 or 0, dates in ISO form, texts as read.
@@ -60,7 +62,8 @@ class ValueForms {
 // `format` with every two-digit year made a four-digit one.
 QString withFourDigitYear(const QString& format);
 
-// `text` with each line break (CR LF, CR or LF) replaced by one blank.
-QString lineBreaksToBlanks(const QString& text, bool* changed);
+// `text` as a line of the file carries it: storable (sets::storableText) and cut after
+// kMaxTextLength characters, never inside a surrogate pair.
+QString lineText(const QString& text, bool* changed);
 
 } // namespace exchange

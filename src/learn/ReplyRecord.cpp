@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/ReplyRecord.h"
 
+#include "data/LogDates.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
 
@@ -39,6 +40,13 @@ qint64 appendLogRow(const QSqlDatabase& db, const JudgedReply& reply, const QStr
 
 qint64 recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
                    const QDate& date) {
+    // A clock far off would date the reply where no statistics could show it.
+    if (!data::logDay(date.toString(Qt::ISODate)).isValid())
+        throw data::DbError(QStringLiteral("the computer's clock says it is %1, not a day from "
+                                           "%2 to %3 as a log row needs; set the clock.")
+                                .arg(date.toString(Qt::ISODate),
+                                     data::firstLogDay().toString(Qt::ISODate),
+                                     data::lastLogDay().toString(Qt::ISODate)));
     try {
         data::Transaction transaction(rs.connection());
         if (reply.score)

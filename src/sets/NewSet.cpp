@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/NewSet.h"
 
+#include "sets/SetRules.h"
+#include "sets/StoredText.h"
+
 namespace sets {
 
 NewSetWriter::NewSetWriter(const QSqlDatabase& db)
@@ -12,20 +15,31 @@ NewSetWriter::NewSetWriter(const QSqlDatabase& db)
                  QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)")) {}
 
 QVariant NewSetWriter::addSet(const QString& name) {
-    return addSet_.run({name});
+    return addSet_.run({storableSetName(name)});
 }
 
-void NewSetWriter::addCard(const QVariant& setId, const QString& question,
+bool NewSetWriter::addCard(const QVariant& setId, const QString& question,
                            const QStringList& answers, bool orderImportant) {
+    const QString storedQuestion = storableText(question);
+    QStringList stored;
+    for (const QString& answer : answers) {
+        if (QString a = storableText(answer); !a.isEmpty())
+            stored << a;
+    }
+    // A lone answer "Multi" would mark a multiple-answer card that has no answers.
+    if (storedQuestion.isEmpty() || stored.isEmpty() ||
+        (stored.size() == 1 && isMultiAnswer(stored.first())))
+        return false;
     // A multiple-answer card carries the mark "Multi" where the answer would stand.
-    const bool multi = answers.size() > 1;
+    const bool multi = stored.size() > 1;
     const QVariant cardId = addCard_.run(
-        {question, multi ? QStringLiteral("Multi") : answers.first(), orderImportant ? 1 : 0});
+        {storedQuestion, multi ? QStringLiteral("Multi") : stored.first(), orderImportant ? 1 : 0});
     relate_.run({setId, cardId});
     if (multi) {
-        for (const QString& answer : answers)
+        for (const QString& answer : stored)
             addAnswer_.run({cardId, answer});
     }
+    return true;
 }
 
 void NewSetWriter::finishSet(const QVariant& setId) {

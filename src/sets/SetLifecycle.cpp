@@ -6,6 +6,7 @@
 #include "data/Sql.h"
 #include "learn/LessonState.h"
 #include "sets/GridRefresh.h"
+#include "sets/StoredText.h"
 #include "speech/SpeechAndSound.h"
 
 #include <QFrame>
@@ -105,7 +106,8 @@ void SetLifecycle::Text2_Change() {
 }
 
 void SetLifecycle::SubCreateSet() {
-    const QString name = s_.c.Text1->text();
+    // A typed name is kept as an imported one is: capped, and storable in every file.
+    const QString name = storableSetName(s_.c.Text1->text());
     if (name.isEmpty()) {
         s_.dialogs.message(
             QStringLiteral("You must enter the meaningful set name to create a new set"));
@@ -127,7 +129,7 @@ void SetLifecycle::SubCreateSet() {
 }
 
 void SetLifecycle::SubCnangeSetName() {
-    const QString newName = s_.c.Text2->text();
+    const QString newName = storableSetName(s_.c.Text2->text());
     // A set without a name could be neither told apart nor chosen again.
     if (newName.isEmpty()) {
         s_.dialogs.message(QStringLiteral("Enter the new set name"));

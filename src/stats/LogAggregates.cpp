@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/LogAggregates.h"
 
+#include "data/LogDates.h"
 #include "data/Sql.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMap>
 #include <algorithm>
 
@@ -10,25 +13,57 @@ namespace stats {
 namespace {
 
 // The log is read through LogDays, its replies per day and set name, which triggers keep
-// exact. Its days are the dates' first ten characters, so a range is the texts from
-// "YYYY-MM-DD" up to, not including, the next day's.
+// exact. Its days are the dates' first ten characters, so a range is the texts from its
+// first day's "YYYY-MM-DD" to its last day's, both included.
 QVariantList bounds(const DayRange& range) {
-    return {range.first.toString(Qt::ISODate), range.last.addDays(1).toString(Qt::ISODate)};
+    return {range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate)};
 }
 
-QDate dayOf(const QVariant& date) {
-    return QDate::fromString(date.toString().left(10), Qt::ISODate);
+// Every distinct day text of the log, or of those from `from` to `to`, in order: one index
+// step each rather than a walk over every row of every day.
+QStringList distinctDays(const QSqlDatabase& db, const QVariantList& fromTo = {}) {
+    const bool within = fromTo.size() == 2;
+    QSqlQuery q = data::exec(
+        db,
+        QStringLiteral("WITH RECURSIVE d(day) AS (SELECT (SELECT min(Day) FROM LogDays%1) "
+                       "UNION ALL SELECT (SELECT min(Day) FROM LogDays WHERE Day > d.day) "
+                       "FROM d WHERE d.day IS NOT NULL) "
+                       "SELECT day FROM d WHERE day IS NOT NULL%2")
+            .arg(within ? QStringLiteral(" WHERE Day >= ?") : QString(),
+                 within ? QStringLiteral(" AND day <= ?") : QString()),
+        fromTo);
+    QStringList days;
+    while (q.next())
+        days << q.value(0).toString();
+    return days;
 }
 
-// The first dated log row's day; invalid when there is none.
-QDate firstLogDay(const QSqlDatabase& db) {
-    return dayOf(
-        data::scalar(db, QStringLiteral("SELECT min(Day) FROM LogDays WHERE Day >= '0001-01-01'")));
+// The day texts within `range` that are no day at all ("1999-02-30"): the statistics leave
+// their rows out, as the days of the charts do.
+QStringList unreadableWithin(const QSqlDatabase& db, const DayRange& range) {
+    QStringList bad;
+    for (const QString& day : distinctDays(db, bounds(range)))
+        if (!data::logDay(day).isValid())
+            bad << day;
+    return bad;
 }
 
-QDate lastLogDay(const QSqlDatabase& db) {
-    return dayOf(
-        data::scalar(db, QStringLiteral("SELECT max(Day) FROM LogDays WHERE Day < '9999-99-99'")));
+// The same as a JSON array, for "Day NOT IN (SELECT value FROM json_each(?))".
+QString jsonArray(const QStringList& texts) {
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
+}
+
+// The first day a chart could show, as the log spells it; empty when there is none.
+QString firstShownDay(const QSqlDatabase& db) {
+    return data::scalar(db, QStringLiteral("SELECT min(Day) FROM LogDays WHERE Day >= ?"),
+                        {data::firstLogDay().toString(Qt::ISODate)})
+        .toString();
+}
+
+qint64 repliesOn(const QSqlDatabase& db, const QString& day) {
+    return data::scalar(db, QStringLiteral("SELECT sum(Replies) FROM LogDays WHERE Day = ?"), {day})
+        .toLongLong();
 }
 
 } // namespace
@@ -39,43 +74,78 @@ DayRange lastDays(int days, const QDate& today) {
     return {today.addDays(-(days - 1)), today};
 }
 
-DayRange allDays(const QSqlDatabase& db, const QDate& today) {
-    const QDate first = firstLogDay(db);
-    if (!first.isValid())
+LogSpan logSpan(const QSqlDatabase& db) {
+    LogSpan span;
+    for (const QString& day : distinctDays(db)) {
+        const QDate shown = data::logDay(day);
+        if (shown.isValid()) {
+            if (!span.days.first.isValid())
+                span.days.first = shown;
+            span.days.last = shown;
+            continue;
+        }
+        const bool realDay = QDate::fromString(day, Qt::ISODate).isValid();
+        const qint64 rows = repliesOn(db, day);
+        (realDay ? span.outsideRows : span.unreadableRows) += rows;
+        QStringList& named = realDay ? span.outsideDays : span.unreadableDates;
+        if (named.size() < kNamedDates)
+            named << day;
+    }
+    return span;
+}
+
+DayRange allDays(const LogSpan& span, const QDate& today) {
+    if (span.days.isEmpty())
         return {};
-    const QDate last = lastLogDay(db);
-    return {first, last.isValid() && last > today ? last : today};
+    return {span.days.first, span.days.last > today ? span.days.last : today};
+}
+
+DayRange allDays(const QSqlDatabase& db, const QDate& today) {
+    return allDays(logSpan(db), today);
 }
 
 QVector<DayCount> repliesPerDay(const QSqlDatabase& db, const DayRange& range,
                                 const QString& setName) {
-    QVector<DayCount> days;
-    if (range.isEmpty())
-        return days;
-    days.reserve(range.days());
-    for (QDate d = range.first; d <= range.last; d = d.addDays(1))
-        days.push_back({d, 0, 0});
+    return repliesPerSlot(db, range, setName, 1);
+}
+
+QVector<DayCount> repliesPerSlot(const QSqlDatabase& db, const DayRange& range,
+                                 const QString& setName, int slotDays) {
+    QVector<DayCount> counts;
+    if (range.isEmpty() || slotDays < 1)
+        return counts;
+    counts.reserve((range.days() + slotDays - 1) / slotDays);
+    for (QDate d = range.first; d <= range.last; d = d.addDays(slotDays))
+        counts.push_back({d, 0, 0});
 
     QVariantList binds = bounds(range);
     QString sql;
     if (setName.isEmpty()) {
         sql = QStringLiteral("SELECT Day, sum(Replies), sum(Correct) FROM LogDays "
-                             "WHERE Day >= ? AND Day < ? GROUP BY Day");
+                             "WHERE Day >= ? AND Day <= ? GROUP BY Day");
     } else {
         sql = QStringLiteral("SELECT Day, Replies, Correct FROM LogDays INDEXED BY LogDays_Set "
-                             "WHERE SetName = ? AND Day >= ? AND Day < ?");
+                             "WHERE SetName = ? AND Day >= ? AND Day <= ?");
         binds.prepend(setName);
     }
     QSqlQuery q = data::exec(db, sql, binds);
     while (q.next()) {
-        const QDate day = dayOf(q.value(0));
+        const QDate day = data::logDay(q.value(0).toString());
         if (!day.isValid() || day < range.first || day > range.last)
             continue;
-        DayCount& count = days[int(range.first.daysTo(day))];
+        DayCount& count = counts[int(range.first.daysTo(day) / slotDays)];
         count.replies += q.value(1).toInt();
         count.correct += q.value(2).toInt();
     }
-    return days;
+    return counts;
+}
+
+int slotDaysFor(const DayRange& range, int most) {
+    const qint64 days = range.days();
+    if (most < 1 || days <= most)
+        return 1;
+    const qint64 weeks = (days + 7LL * most - 1) / (7LL * most);
+    return int(weeks * 7);
 }
 
 SetsNow setsNow(const QSqlDatabase& db, const QString& setName) {
@@ -118,14 +188,20 @@ QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
         if (!setName.isEmpty()) {
             sql += QStringLiteral("INDEXED BY LogDays_Set WHERE SetName = ? AND ");
             binds.prepend(setName);
-        } else if (range.first <= firstLogDay(db)) {
+        } else if (range.first.toString(Qt::ISODate) <= firstShownDay(db)) {
             // The whole log: read in name order, no sorting.
             sql += QStringLiteral("INDEXED BY LogDays_Set WHERE ");
         } else {
             // A part of the log: only its days are read, then sorted by name.
             sql += QStringLiteral("WHERE ");
         }
-        sql += QStringLiteral("Day >= ? AND Day < ? GROUP BY SetName");
+        sql += QStringLiteral("Day >= ? AND Day <= ? ");
+        // Rows whose date is no day are left out here as from the days.
+        if (const QStringList bad = unreadableWithin(db, range); !bad.isEmpty()) {
+            sql += QStringLiteral("AND Day NOT IN (SELECT value FROM json_each(?)) ");
+            binds << jsonArray(bad);
+        }
+        sql += QStringLiteral("GROUP BY SetName");
         QSqlQuery log = data::exec(db, sql, binds);
         while (log.next()) {
             SetSummary& s = byName[log.value(0).toString()];

@@ -21,8 +21,23 @@ struct DayRange {
 
 // The last `days` days, today the last of them.
 DayRange lastDays(int days, const QDate& today);
-// Every day from the first log row to today (or to the last row, when that is later);
-// empty when the log holds no dated row.
+
+// What the log's dates let the statistics show: the first and last day holding replies
+// among the days a log may carry (data::logDay), and the rows left out for their dates.
+constexpr int kNamedDates = 5; // dates a span names of each kind, at most
+struct LogSpan {
+    DayRange days;               // empty when no row has a day that can be shown
+    qint64 outsideRows = 0;      // dated with a real day before 1900 or after 2199
+    QStringList outsideDays;     // the first few of those days
+    qint64 unreadableRows = 0;   // without a date, or with one that is no real day
+    QStringList unreadableDates; // the first few of those dates, as written
+};
+// Reads the log's distinct days only, however many rows each holds. Throws data::DbError.
+LogSpan logSpan(const QSqlDatabase& db);
+
+// Every day from the span's first to today (or to its last, when that is later); empty when
+// the span is.
+DayRange allDays(const LogSpan& span, const QDate& today);
 DayRange allDays(const QSqlDatabase& db, const QDate& today);
 
 // The judged replies of one day. Every row of the log is a reply; it is correct when its
@@ -38,6 +53,14 @@ struct DayCount {
 // empty means every set; otherwise the name the log rows carry. Throws data::DbError.
 QVector<DayCount> repliesPerDay(const QSqlDatabase& db, const DayRange& range,
                                 const QString& setName = {});
+
+// The same in slots of `slotDays` days each, from the range's first day (the last slot may
+// be shorter); a slot's `day` is its first. A chart of years takes few slots, and its size
+// does not grow with the span of its dates.
+QVector<DayCount> repliesPerSlot(const QSqlDatabase& db, const DayRange& range,
+                                 const QString& setName, int slotDays);
+// The days a slot covers so that `range` takes at most `most` slots: 1, or whole weeks.
+int slotDaysFor(const DayRange& range, int most);
 
 // One set name: what the set holds now (`cards`, `answered`, `meanRating`; zeros and no
 // mean when no set has that name now) and what the log holds for the name in the range.

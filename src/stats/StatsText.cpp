@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/StatsText.h"
 
+#include "data/LogDates.h"
+
 #include <QStringList>
 #include <algorithm>
 
@@ -34,7 +36,38 @@ QString table(const QList<QStringList>& rows) {
     return out;
 }
 
+QString rows(qint64 n) {
+    return n == 1 ? QStringLiteral("1 log row") : QStringLiteral("%1 log rows").arg(n);
+}
+
+// The dates of such rows as the log spells them; a full list of the first few may go on.
+QString named(const QStringList& dates) {
+    QStringList quoted;
+    for (const QString& d : dates)
+        quoted << (d.isEmpty() ? QStringLiteral("no date")
+                               : QLatin1Char('"') + d + QLatin1Char('"'));
+    return (dates.size() >= kNamedDates ? QStringLiteral("among them ") : QString()) +
+           quoted.join(QStringLiteral(", "));
+}
+
 } // namespace
+
+QString logSpanNote(const LogSpan& span) {
+    QStringList notes;
+    if (span.outsideRows > 0)
+        notes << QStringLiteral("%1 %2 dated outside %3 to %4 and not shown (%5).")
+                     .arg(rows(span.outsideRows),
+                          span.outsideRows == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                          data::firstLogDay().toString(Qt::ISODate),
+                          data::lastLogDay().toString(Qt::ISODate), named(span.outsideDays));
+    if (span.unreadableRows > 0)
+        notes << QStringLiteral("%1 %2 no readable date and %3 not shown (%4).")
+                     .arg(rows(span.unreadableRows),
+                          span.unreadableRows == 1 ? QStringLiteral("has") : QStringLiteral("have"),
+                          span.unreadableRows == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                          named(span.unreadableDates));
+    return notes.join(QLatin1Char(' '));
+}
 
 QString share(int part, int whole) {
     if (whole == 0)

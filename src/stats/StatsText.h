@@ -18,6 +18,10 @@ QString csvField(const QString& text);
 // line, then the sets (header "set,cards,answered,replies,correct,share_correct,mean_rating").
 QString statsCsv(const QVector<DayCount>& days, const QVector<SetSummary>& sets);
 
+// What the statistics leave out for its dates, as sentences ("3 log rows have no readable
+// date ..."); empty when nothing is left out.
+QString logSpanNote(const LogSpan& span);
+
 // The same numbers as a text table for a terminal.
 QString statsText(const QVector<DayCount>& days, const QVector<SetSummary>& sets);
 

@@ -70,12 +70,13 @@ void DeckMenu::importDeck() {
         const QStringList names = decks::newSetNames(s_.rs.connection(), content);
         if (!previewDeck(content, names))
             return;
+        int stored = 0;
         {
             ProgressWindow progress = importProgress(window_, path);
-            decks::storeDecks(s_.rs.connection(), content, names, progress.callback());
+            stored = decks::storeDecks(s_.rs.connection(), content, names, progress.callback());
         }
         showNewSet(s_, names.first());
-        s_.dialogs.message(decks::deckImportSummary(content, names));
+        s_.dialogs.message(decks::deckImportSummary(content, names, stored));
     } catch (const data::Error& e) {
         tellImportFailure(s_, path, e);
     }

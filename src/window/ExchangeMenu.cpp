@@ -43,10 +43,8 @@ void ExchangeMenu::mnuExport_Click() {
     QString text = QStringLiteral("Export has been completed successfully. The file location "
                                   "is: %1.")
                        .arg(QDir::toNativeSeparators(path_));
-    if (done.textsChanged > 0)
-        text += QStringLiteral("\n\n%1 texts held a line break, which the exchange file cannot "
-                               "carry; each line break was written as a blank.")
-                    .arg(done.textsChanged);
+    for (const QString& note : exchange::exportNotes(done))
+        text += QStringLiteral("\n\n") + note;
     s_.dialogs.message(text);
 }
 
@@ -94,7 +92,8 @@ void ExchangeMenu::importFile(bool withLog) {
         return;
     }
     QString text = QStringLiteral("Import has been completed successfully");
-    for (const QString& note : {done.companionNote, done.lastBlockNote}) {
+    for (const QString& note :
+         {done.companionNote, done.lastBlockNote, exchange::namesCutNote(done)}) {
         if (!note.isEmpty())
             text += QStringLiteral("\n\n") + note;
     }

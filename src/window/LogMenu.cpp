@@ -72,6 +72,7 @@ void LogMenu::mnuStatistics_Click() {
                 QStringLiteral("The statistics cannot be shown: %1").arg(e.message()));
             return;
         }
+        window->placeOnScreen();
         statistics_ = window;
     }
     statistics_->show();

@@ -6,6 +6,7 @@
 #include "exchange/RegularFile.h"
 #include "stats/StatsText.h"
 #include "window/ReplyCalendar.h"
+#include "window/ScreenFit.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -19,7 +20,9 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QStackedBarSeries>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -27,32 +30,44 @@
 namespace app {
 namespace {
 
-QTableWidget* newTable(const QStringList& headers, QWidget* parent) {
+QTableWidget* newTable(const QStringList& headers, int textColumns, QWidget* parent) {
     auto* table = new QTableWidget(0, int(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
-    // Columns fit the first rows; measuring every row of a thousand sets takes longer than
-    // the rest of a change of range.
-    table->horizontalHeader()->setResizeContentsPrecision(100);
+    // The numbers take the width they need and the texts share the rest, elided, so every
+    // column stays in view however long a name or an answer is. Numbers fit the first rows;
+    // measuring every row of a thousand sets takes longer than the rest of a change of range.
+    QHeaderView* header = table->horizontalHeader();
+    header->setResizeContentsPrecision(100);
+    header->setMinimumSectionSize(40);
+    for (int c = 0; c < headers.size(); ++c)
+        header->setSectionResizeMode(c, c < textColumns ? QHeaderView::Stretch
+                                                        : QHeaderView::ResizeToContents);
+    table->setTextElideMode(Qt::ElideRight);
+    table->setWordWrap(false);
+    table->setMinimumHeight(140);
     return table;
 }
 
 // Rows already shown keep their items: a change of range rewrites only the texts that
 // changed, rather than every cell of a thousand sets.
-void setRow(QTableWidget* table, int row, const QStringList& cells) {
+// Texts (the first `textColumns`) carry their whole text as a tooltip, as they may be elided.
+void setRow(QTableWidget* table, int row, const QStringList& cells, int textColumns) {
     for (int c = 0; c < cells.size(); ++c) {
-        if (QTableWidgetItem* shown = table->item(row, c)) {
-            shown->setText(cells[c]);
-            continue;
+        QTableWidgetItem* item = table->item(row, c);
+        if (item) {
+            item->setText(cells[c]);
+        } else {
+            item = new QTableWidgetItem(cells[c]);
+            if (c >= textColumns)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(row, c, item);
         }
-        auto* item = new QTableWidgetItem(cells[c]);
-        if (c > 0)
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        table->setItem(row, c, item);
+        if (c < textColumns)
+            item->setToolTip(cells[c]);
     }
 }
 
@@ -67,6 +82,15 @@ QChart* newChart(const QString& title) {
 
 QString days(int n) {
     return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
+}
+
+// What one bar stands for: "day", "week" or "14 days".
+QString slotName(int slotDays) {
+    if (slotDays == 1)
+        return QStringLiteral("day");
+    if (slotDays == 7)
+        return QStringLiteral("week");
+    return days(slotDays);
 }
 
 } // namespace
@@ -97,12 +121,20 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     setChooser->setObjectName(QStringLiteral("setChooser"));
     savePngButton = new QPushButton(QStringLiteral("Save chart as PNG..."), this);
     saveCsvButton = new QPushButton(QStringLiteral("Save numbers as CSV..."), this);
-    auto* top = new QHBoxLayout;
-    top->addWidget(rangeChooser);
-    top->addWidget(setChooser, 1);
-    top->addStretch();
-    top->addWidget(savePngButton);
-    top->addWidget(saveCsvButton);
+    auto* choosers = new QHBoxLayout;
+    choosers->addWidget(rangeChooser);
+    choosers->addWidget(setChooser, 1);
+    auto* saves = new QHBoxLayout;
+    saves->addStretch();
+    saves->addWidget(savePngButton);
+    saves->addWidget(saveCsvButton);
+    top_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    top_->addLayout(choosers, 1);
+    top_->addLayout(saves);
+    dateNote = new QLabel(this);
+    dateNote->setObjectName(QStringLiteral("dateNote"));
+    dateNote->setWordWrap(true);
+    dateNote->hide();
 
     // Bars and line share one axis of days, numbered from the range's first day.
     correctBars = new QBarSet(QStringLiteral("Correct"));
@@ -160,12 +192,12 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     setTable = newTable({QStringLiteral("Set"), QStringLiteral("Cards"), QStringLiteral("Answered"),
                          QStringLiteral("Replies"), QStringLiteral("Share correct"),
                          QStringLiteral("Mean rating")},
-                        this);
+                        1, this);
     setTable->setObjectName(QStringLiteral("setTable"));
     hardTable =
         newTable({QStringLiteral("Question"), QStringLiteral("Answer"), QStringLiteral("Rating"),
                   QStringLiteral("Correct"), QStringLiteral("Wrong")},
-                 this);
+                 2, this);
     hardTable->setObjectName(QStringLiteral("hardTable"));
     hardTable->setToolTip(QStringLiteral("Double-click a card to open it in its set"));
     auto* tables = new QVBoxLayout;
@@ -174,13 +206,25 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     tables->addWidget(new QLabel(QStringLiteral("Hardest cards of the chosen set"), this));
     tables->addWidget(hardTable, 1);
 
-    auto* body = new QHBoxLayout;
-    body->addWidget(charts_, 3);
-    body->addLayout(tables, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(body, 1);
-    resize(1100, 760);
+    body_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    body_->addWidget(charts_, 3);
+    body_->addLayout(tables, 2);
+    // Everything scrolls where the screen is smaller than the least the window can show,
+    // so no button and no table is ever out of reach.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addLayout(top_);
+    layout->addWidget(dateNote);
+    layout->addLayout(body_, 1);
+    area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("statisticsArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(area);
+    resize(wantedSize());
 
     chooseSaveFile = [this](const QString& caption, const QString& suggested) {
         return QFileDialog::getSaveFileName(this, caption, QDir::home().filePath(suggested));
@@ -211,6 +255,47 @@ void StatisticsWindow::Form_Load() {
     refreshCalendar();
 }
 
+void StatisticsWindow::placeOnScreen() {
+    placed_ = true;
+    fitToScreen(this, wantedSize());
+    arrange(width());
+}
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placed_)
+        placeOnScreen();
+}
+
+void StatisticsWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange(width());
+}
+
+int StatisticsWindow::tablesWidth() const {
+    // The numbers' columns as they are, and room for a name of some length beside them.
+    int numbers = 0;
+    const QHeaderView* header = setTable->horizontalHeader();
+    for (int c = 1; c < header->count(); ++c)
+        numbers += std::max(header->sectionSizeHint(c), header->sectionSize(c));
+    return numbers + 120 + 2 * setTable->frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+void StatisticsWindow::arrange(int width) {
+    const int room = width - 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    // The charts need some width to say anything; below it the tables go under them.
+    constexpr int kChartsWidth = 420;
+    const int tables = tablesWidth();
+    setTable->setMinimumWidth(tables);
+    hardTable->setMinimumWidth(tables);
+    body_->setDirection(room >= kChartsWidth + tables ? QBoxLayout::LeftToRight
+                                                      : QBoxLayout::TopToBottom);
+    const int topWidth =
+        top_->itemAt(0)->sizeHint().width() + top_->itemAt(1)->sizeHint().width() + top_->spacing();
+    top_->setDirection(room >= topWidth ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+}
+
 QString StatisticsWindow::chosenSet() const {
     return setChooser->currentIndex() > 0 ? setChooser->currentText() : QString();
 }
@@ -231,16 +316,23 @@ void StatisticsWindow::refresh() {
     try {
         const QDate today = this->today();
         const int back = rangeDays().value(rangeChooser->currentIndex());
-        const stats::DayRange range =
-            back > 0 ? stats::lastDays(back, today) : stats::allDays(db_, today);
-        days_ = stats::repliesPerDay(db_, range, chosenSet());
-        sets_ = stats::setSummaries(db_, range, chosenSet(), &setsNow_);
+        const stats::LogSpan span = stats::logSpan(db_);
+        range_ = back > 0 ? stats::lastDays(back, today) : stats::allDays(span, today);
+        slotDays_ = stats::slotDaysFor(range_, kMostSlots);
+        days_ = stats::repliesPerSlot(db_, range_, chosenSet(), slotDays_);
+        sets_ = stats::setSummaries(db_, range_, chosenSet(), &setsNow_);
         // The days' axis has no labels of its own: the titles say which days it spans.
-        barsView->chart()->setTitle(QStringLiteral("Replies per day, ") + rangeTitle(range));
-        shareView->chart()->setTitle(QStringLiteral("Share correct per day, ") + rangeTitle(range));
+        const QString per = slotName(slotDays_) + QStringLiteral(", ") + rangeTitle(range_);
+        barsView->chart()->setTitle(QStringLiteral("Replies per ") + per);
+        shareView->chart()->setTitle(QStringLiteral("Share correct per ") + per);
+        const QString note = stats::logSpanNote(span);
+        dateNote->setText(note);
+        dateNote->setVisible(!note.isEmpty());
     } catch (const data::DbError& e) {
         days_.clear();
         sets_.clear();
+        range_ = {};
+        slotDays_ = 1;
         dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
     }
     showBars();
@@ -326,11 +418,11 @@ void StatisticsWindow::showSets() {
         setRow(setTable, r,
                {s.name, QString::number(s.cards), QString::number(s.answered),
                 QString::number(s.replies), stats::share(s.correct, s.replies),
-                stats::fourDecimals(s.meanRating)});
+                stats::fourDecimals(s.meanRating)},
+               1);
         if (s.name == current)
             keep = r;
     }
-    setTable->resizeColumnsToContents();
     setTable->setCurrentCell(keep, 0);
     showHardCards();
 }
@@ -350,9 +442,9 @@ void StatisticsWindow::showHardCards() {
         const stats::HardCard& c = hard_[r];
         setRow(hardTable, r,
                {c.question, c.answer, QString::number(c.rating, 'f', 4), QString::number(c.correct),
-                QString::number(c.incorrect)});
+                QString::number(c.incorrect)},
+               2);
     }
-    hardTable->resizeColumnsToContents();
 }
 
 QString StatisticsWindow::chosenSaveFile(const QString& title, const QString& suggested) {
@@ -381,9 +473,19 @@ void StatisticsWindow::saveNumbersAsCsv() {
         chosenSaveFile(QStringLiteral("Save numbers as CSV"), QStringLiteral("statistics.csv"));
     if (path.isEmpty())
         return;
+    // The file has a line a day, whatever a bar of the chart stands for.
+    QVector<stats::DayCount> perDay = days_;
+    if (slotDays_ != 1) {
+        try {
+            perDay = stats::repliesPerDay(db_, range_, chosenSet());
+        } catch (const data::DbError& e) {
+            dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+            return;
+        }
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(stats::statsCsv(days_, sets_).toUtf8()) < 0 || !file.commit())
+        file.write(stats::statsCsv(perDay, sets_).toUtf8()) < 0 || !file.commit())
         dialogs_.warning(QStringLiteral("The numbers could not be saved as \"%1\": %2")
                              .arg(path, file.errorString()));
 }

@@ -8,8 +8,10 @@
 #include <QWidget>
 #include <functional>
 
+class QBoxLayout;
 class QComboBox;
 class QLabel;
+class QScrollArea;
 class QTableWidget;
 class QPushButton;
 class QChartView;
@@ -36,6 +38,13 @@ class StatisticsWindow : public QWidget {
 
     // The ranges offered, in the chooser's order: days back from today, 0 for all days.
     static const QList<int>& rangeDays();
+    // The most bars a chart draws: longer ranges take a bar per week or per several weeks.
+    static constexpr int kMostSlots = 366;
+    // The size the window would like; it takes less where the screen has less room.
+    static QSize wantedSize() { return {1100, 760}; }
+    // Sizes and places the window on its screen; done before it is first shown (a window
+    // system may not take a size given while the window appears), else when it is.
+    void placeOnScreen();
 
     QComboBox* rangeChooser = nullptr;
     QComboBox* setChooser = nullptr;
@@ -45,13 +54,17 @@ class StatisticsWindow : public QWidget {
     QBarSet* wrongBars = nullptr;
     ReplyCalendar* calendar = nullptr;
     QLabel* runsLabel = nullptr;
+    QLabel* dateNote = nullptr; // the log rows left out for their dates, when there are some
     QTableWidget* setTable = nullptr;
     QTableWidget* hardTable = nullptr;
     QPushButton* savePngButton = nullptr;
     QPushButton* saveCsvButton = nullptr;
 
-    // What is shown now.
+    // What is shown now: the charts' slots (days, or weeks on a long range) and their length.
     const QVector<stats::DayCount>& shownDays() const { return days_; }
+    int slotDays() const { return slotDays_; }
+    // Everything scrolls inside this area when the screen is too small for it.
+    QScrollArea* area = nullptr;
     const QVector<stats::SetSummary>& shownSets() const { return sets_; }
     QList<QLineSeries*> shareLines() const;
 
@@ -63,7 +76,14 @@ class StatisticsWindow : public QWidget {
     void saveChartAsPng();
     void saveNumbersAsCsv();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // Side by side where the width allows, one above the other where it does not.
+    void arrange(int width);
+    int tablesWidth() const;
     // The file the learner chose to save into, once it may be written; empty otherwise.
     QString chosenSaveFile(const QString& title, const QString& suggested);
     void refresh();
@@ -80,6 +100,11 @@ class StatisticsWindow : public QWidget {
     QDate today_;
     QSqlDatabase db_;
     QWidget* charts_ = nullptr;
+    QBoxLayout* top_ = nullptr;
+    QBoxLayout* body_ = nullptr;
+    bool placed_ = false;
+    stats::DayRange range_;
+    int slotDays_ = 1;
     QValueAxis* barsX_ = nullptr;
     QValueAxis* shareX_ = nullptr;
     QVector<stats::DayCount> days_;

@@ -4,6 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "sets/GridRefresh.h"
+#include "sets/StoredText.h"
 #include "window/WordListDialog.h"
 #include "wordlist/WordListExport.h"
 
@@ -84,6 +85,11 @@ void WordListMenu::mnuImpWordList_Click() {
                          ? QStringLiteral(" 1 row without a question or an answer was skipped.")
                          : QStringLiteral(" %1 rows without a question or an answer were skipped.")
                                .arg(done.skipped));
+        if (done.nameCut) {
+            QString note = sets::namesCutNote(1);
+            note[0] = note[0].toUpper();
+            text += QLatin1Char(' ') + note + QLatin1Char('.');
+        }
         s_.dialogs.message(text);
     } catch (const data::Error& e) {
         tellImportFailure(s_, path, e);
@@ -122,11 +128,13 @@ void WordListMenu::mnuExpWordList_Click() {
         const QString& path = chosen->path;
         const exchange::ListExportOutcome done =
             exchange::exportList(s_.rs.connection(), setName, path);
-        s_.dialogs.message(
-            QStringLiteral("%1 of the set \"%2\" %3 written to %4.")
-                .arg(cards(done.cards), setName,
-                     done.cards == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-                     QDir::toNativeSeparators(path)));
+        QString text = QStringLiteral("%1 of the set \"%2\" %3 written to %4.")
+                           .arg(cards(done.cards), setName,
+                                done.cards == 1 ? QStringLiteral("was") : QStringLiteral("were"),
+                                QDir::toNativeSeparators(path));
+        if (const QString note = exchange::listExportNote(done); !note.isEmpty())
+            text += QStringLiteral("\n\n") + note;
+        s_.dialogs.message(text);
     } catch (const exchange::WordListError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {

@@ -3,6 +3,7 @@
 
 #include "data/Sql.h"
 #include "exchange/RegularFile.h"
+#include "exchange/ValueForms.h"
 #include "sets/SetRules.h"
 #include "wordlist/WordListRules.h"
 
@@ -11,6 +12,15 @@
 #include <QSqlQuery>
 
 namespace exchange {
+
+QString listExportNote(const ListExportOutcome& outcome) {
+    if (outcome.textsChanged == 0)
+        return {};
+    return QStringLiteral("%1 texts held line breaks or control characters, which a word list "
+                          "cannot carry: each line break was written as a blank, the other "
+                          "characters left out.")
+        .arg(outcome.textsChanged);
+}
 
 ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, const QString& path) {
     const QVariant setId = data::scalar(
@@ -59,7 +69,12 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
         } else {
             cardAnswers << cards.value(2).toString();
         }
-        chunk += listLine(cards.value(1).toString(), cardAnswers).toUtf8();
+        bool changed = false;
+        for (QString& answer : cardAnswers)
+            answer = lineText(answer, &changed);
+        const QString question = lineText(cards.value(1).toString(), &changed);
+        outcome.textsChanged += changed;
+        chunk += listLine(question, cardAnswers).toUtf8();
         chunk += '\n';
         ++outcome.cards;
         if (chunk.size() > 64 * 1024) {

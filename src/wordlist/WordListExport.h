@@ -10,7 +10,13 @@ namespace exchange {
 
 struct ListExportOutcome {
     int cards = 0;
+    // Texts written as a card keeps them (sets::storableText), as a list cannot carry a NUL
+    // or a lone surrogate, and a line break would not come back.
+    int textsChanged = 0;
 };
+
+// What the export changed so that its import takes the file back; empty when nothing.
+QString listExportNote(const ListExportOutcome& outcome);
 
 // Writes the cards of the set named exactly `setName` to `path` as UTF-8 tab-separated
 // text: the header line (listHeaderLine), then one card per line: the question, then the answer, or

@@ -181,6 +181,7 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
     const QString base =
         options.setName.trimmed().isEmpty() ? setNameForFile(file.path) : options.setName;
     outcome.setName = uniqueSetName(setNames(db), base);
+    outcome.nameCut = setNameCut(base, outcome.setName);
     sets::NewSetWriter writer(db);
     const QVariant setId = writer.addSet(outcome.setName);
 
@@ -202,7 +203,10 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
             return true;
         }
         try {
-            writer.addCard(setId, card.question, card.answers);
+            if (!writer.addCard(setId, card.question, card.answers)) {
+                ++outcome.skipped;
+                return true;
+            }
         } catch (const data::DbError& e) {
             failedLine = row.line;
             failure = QStringLiteral("the card could not be stored (%1)").arg(e.message());

@@ -77,13 +77,14 @@ struct ListImportOutcome {
     int skipped = 0;
     // Not empty when a first line was taken as a header by a guess: which one it was.
     QString guessedHeader;
+    bool nameCut = false; // the set name was cut to its longest
 };
 
 // Adds one new set holding one card per usable row, all in one transaction: rows with an
-// empty question or answer, too few fields, or the multiple-answer mark as their only
-// answer are skipped and counted. The set's name is made unique. Throws WordListError, with
-// nothing added, when the list cannot be read, has no usable row, or is cancelled (the
-// progress counts the file's bytes).
+// empty question or answer (once made storable), too few fields, or the multiple-answer mark
+// as their only answer are skipped and counted. The set's name is made unique. Throws
+// WordListError, with nothing added, when the list cannot be read, has no usable row, or is
+// cancelled (the progress counts the file's bytes).
 ListImportOutcome importList(const QSqlDatabase& db, const ListFile& file,
                              const ListOptions& options, const data::Progress& progress = {});
 

@@ -2,6 +2,7 @@
 #include "wordlist/WordListRules.h"
 
 #include "sets/SetRules.h"
+#include "sets/StoredText.h"
 #include "wordlist/CsvReader.h"
 
 #include <QFileInfo>
@@ -98,14 +99,23 @@ QString describeHeaderLine(int line, const QStringList& fields) {
 }
 
 QString uniqueSetName(const QStringList& existingNames, const QString& base) {
-    QString name = base;
-    for (int n = 2; sets::setNameTaken(existingNames, name); ++n)
-        name = base + QStringLiteral(" %1").arg(n);
+    QString wanted = sets::storableSetName(base);
+    if (wanted.trimmed().isEmpty())
+        wanted = QStringLiteral("Cards");
+    QString name = wanted;
+    for (int n = 2; sets::setNameTaken(existingNames, name); ++n) {
+        const QString number = QStringLiteral(" %1").arg(n);
+        name = sets::cappedSetName(wanted, sets::kMaxSetNameLength - int(number.size())) + number;
+    }
     return name;
 }
 
+bool setNameCut(const QString& base, const QString& given) {
+    return !given.startsWith(sets::storableText(base));
+}
+
 QString setNameForFile(const QString& path) {
-    const QString name = QFileInfo(path).completeBaseName().trimmed();
+    const QString name = sets::storableSetName(QFileInfo(path).completeBaseName()).trimmed();
     return name.isEmpty() ? QStringLiteral("Word list") : name;
 }
 

@@ -37,6 +37,8 @@ class TestCommands : public QObject {
     void helpPrintsTheCommandsUsage();
     void misuseAndFailureGoToTheErrorStream_data();
     void misuseAndFailureGoToTheErrorStream();
+    void statsShowsTheLogPastOddDates_data();
+    void statsShowsTheLogPastOddDates();
 };
 
 void TestCommands::helpPrintsTheCommandsUsage_data() {
@@ -111,6 +113,41 @@ void TestCommands::misuseAndFailureGoToTheErrorStream() {
     QCOMPARE(said.code, code);
     QVERIFY2(said.err.startsWith(message), qPrintable(said.err));
     QVERIFY(said.out.isEmpty());
+}
+
+void TestCommands::statsShowsTheLogPastOddDates_data() {
+    QTest::addColumn<QStringList>("dates");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("a day at each end of time")
+        << QStringList{"0001-01-01", "9999-12-31"}
+        << "2 log rows are dated outside 1900-01-01 to 2199-12-31";
+    QTest::newRow("dates that are no day, sorting first")
+        << QStringList{"12/07/2026", "1999-02-30", "0002"} << "3 log rows have no readable date";
+}
+
+// Two replies today beside the odd rows: both are counted, per day and per set, and the
+// odd rows are named.
+void TestCommands::statsShowsTheLogPastOddDates() {
+    QFETCH(QStringList, dates);
+    QFETCH(QString, note);
+    testing::TempDatabase t;
+    t.addSet("Verbs");
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    const QString add = "INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+                        "VALUES (?, 'Verbs', 1, ?)";
+    for (const QString& date : dates)
+        t.exec(add, {date, "Wrong"});
+    t.exec(add, {today, "Correct"});
+    t.exec(add, {today, "Wrong"});
+
+    const Said csv = run(t.path(), "stats", {"--csv"});
+    QCOMPARE(csv.code, 0);
+    QVERIFY2(csv.out.contains(today + ",2,1,1,0.5000\n"), qPrintable(csv.out));
+    QVERIFY2(csv.out.contains("\nVerbs,0,0,2,1,0.5000,\n"), qPrintable(csv.out));
+    QVERIFY2(csv.err.contains(note), qPrintable(csv.err));
+    const Said text = run(t.path(), "stats", {});
+    QCOMPARE(text.code, 0);
+    QVERIFY2(text.out.contains(note), qPrintable(text.out));
 }
 
 QTEST_GUILESS_MAIN(TestCommands)

@@ -253,6 +253,19 @@ void TestBackups::interruptedRestoreLeavesTheOldOrTheNewFile() {
     QCOMPARE(testing::readIn(path, "SELECT COUNT(*) FROM Card").toInt(), newFile ? 10 : 15);
     const data::OpenOutcome again = data::openDatabase(path, /*createIfMissing=*/false);
     QVERIFY2(again.ok, qPrintable(again.message));
+    // The file kept beside it is a copy of its own: what the program writes now never
+    // reaches it.
+    const QFileInfo live(path);
+    const QStringList kept = live.dir().entryList({live.fileName() + ".before-restore-*"});
+    QCOMPARE(kept.size(), killedAfter >= data::RestoreStep::OldKept ? 1 : 0);
+    if (!kept.isEmpty()) {
+        const QString copy = live.dir().filePath(kept.first());
+        data::exec(data::mainConnection(),
+                   QStringLiteral("INSERT INTO Card (Question, Answer) VALUES ('late', 'x')"));
+        data::closeAllConnections();
+        QCOMPARE(testing::readIn(copy, "SELECT COUNT(*) FROM Card WHERE Question = 'late'").toInt(),
+                 0);
+    }
     data::closeAllConnections();
 }
 

@@ -77,6 +77,10 @@ class TestExchange : public QObject {
     void importingOwnExportAddsCopiesOnce();
     void twiceTakenNameIsLeftOutWithCardsAndLog();
     void logRowsOnlyWithLogAndOnlyOfCardsAddedNow();
+    void logDatesThatAreNoDayAreRefused_data();
+    void logDatesThatAreNoDayAreRefused();
+    void exportLeavesOutWhatItsImportWouldRefuse();
+    void longSetNamesAreCutAsTheyArrive();
     void sharedCardsAndNamesTheFileKeeps();
     void roundTripKeepsEveryTextAndAnswerList();
     void companionOfAnotherFileIsIgnored();
@@ -240,6 +244,99 @@ void TestExchange::logRowsOnlyWithLogAndOnlyOfCardsAddedNow() {
     QCOMPARE(t->column("SELECT c.Question || ' ' || l.SetName || ' ' || l.\"Date\" FROM Log l "
                        "JOIN Card c ON c.Card_ID = l.CardID"),
              QStringList{"to go Verbs 2024-01-02"});
+}
+
+void TestExchange::logDatesThatAreNoDayAreRefused_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("the first day of the calendar")
+        << "1/1/0001"
+        << "is dated 0001-01-01, outside the days a log can hold";
+    QTest::newRow("the last day of the calendar") << "12/31/9999 11:59:59 PM"
+                                                  << "is dated 9999-12-31, outside the days";
+    QTest::newRow("a time without its day") << "9:30:00 AM"
+                                            << "which is not a real day";
+    QTest::newRow("no date at all") << ""
+                                    << "has no date";
+}
+
+// With the log, a log row dated where no day of a log can be refuses the file, naming its
+// line; without it the file is taken.
+void TestExchange::logDatesThatAreNoDayAreRefused() {
+    QFETCH(QString, date);
+    QFETCH(QString, says);
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 card = s.addCard("to go", "gehen", s.addSet("Verbs"));
+        s.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+               "('2024-01-02', 'Verbs', ?, 'Correct')",
+               {card});
+    });
+    QStringList lines = linesOf(path);
+    const qsizetype at = lines.indexOf("1/2/2024");
+    QVERIFY(at > 0);
+    lines[at] = date;
+    writeLines(path, lines);
+    t = std::make_unique<TempDatabase>();
+    try {
+        importInto(*t, path, true);
+        QFAIL("the file was taken");
+    } catch (const exchange::ExchangeError& e) {
+        QVERIFY2(e.message().contains(
+                     QStringLiteral("line %1 holds the date of a log row, which ").arg(at + 1)) &&
+                     e.message().contains(says) && e.message().contains("import without the log"),
+                 qPrintable(e.message()));
+    }
+    QCOMPARE(count(*t, "SELECT COUNT(*) FROM Card"), 0);
+    QCOMPARE(importInto(*t, path, false).cardsAdded, 1);
+}
+
+// A database holding what its import would refuse (a log row of another program's date, a
+// NUL, a name of a million characters) still moves: those rows stay out, the texts and the
+// names are written as they may be stored, and the import takes the file.
+void TestExchange::exportLeavesOutWhatItsImportWouldRefuse() {
+    exchange::ExportOutcome exported;
+    const QString longName = QString(1000001, QLatin1Char('n'));
+    const QString path = exportFrom(
+        false,
+        [&](TempDatabase& s) {
+            const qint64 card =
+                s.addCard(QStringLiteral("a") + QChar(0) + "b", "c\x01", s.addSet(longName));
+            s.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+                   "('12/07/2026', ?, ?, 'Correct'), ('0001-01-01', ?, ?, 'Wrong'), "
+                   "('2024-01-02', ?, ?, 'Wrong')",
+                   {longName, card, longName, card, longName, card});
+        },
+        &exported);
+    QCOMPARE(exported.logRowsLeftOut, 2);
+    QCOMPARE(exported.namesCut, 1);
+    QCOMPARE(exported.textsChanged, 2);
+    QCOMPARE(exchange::exportNotes(exported).size(), 3);
+    t = std::make_unique<TempDatabase>();
+    const exchange::ImportOutcome done = importInto(*t, path, true);
+    QCOMPARE(done.logRowsAdded, 1);
+    QCOMPARE(t->column("SELECT Question || '|' || Answer FROM Card"), QStringList{"ab|c"});
+    QCOMPARE(t->column("SELECT SetName FROM Set1"), QStringList{QString(255, 'n')});
+    QCOMPARE(t->column("SELECT SetName FROM Log"), QStringList{QString(255, 'n')});
+}
+
+// Another program's file with a name past 255 characters: the set and its log rows arrive
+// under the name cut, and the import says so.
+void TestExchange::longSetNamesAreCutAsTheyArrive() {
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 card = s.addCard("to go", "gehen", s.addSet("Verbs"));
+        s.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+               "('2024-01-02', 'Verbs', ?, 'Correct')",
+               {card});
+    });
+    const QString longName = QString(300, QLatin1Char('v'));
+    writeLines(path, linesOf(path).replaceInStrings(QRegularExpression("^Verbs$"), longName));
+    t = std::make_unique<TempDatabase>();
+    const exchange::ImportOutcome done = importInto(*t, path, true);
+    QCOMPARE(done.namesCut, 1);
+    QCOMPARE(exchange::namesCutNote(done),
+             QStringLiteral("The set name was cut to 255 characters."));
+    QCOMPARE(t->column("SELECT SetName FROM Set1 UNION ALL SELECT SetName FROM Log"),
+             (QStringList{longName.left(255), longName.left(255)}));
 }
 
 void TestExchange::sharedCardsAndNamesTheFileKeeps() {

@@ -42,6 +42,7 @@ class TestQuestionLoop : public QObject {
     void multipleAnswerCardShowsGrid();
     void statusesLoadedAsLearntDoNotLoop();
     void failedLogWriteLeavesNoHalfScore();
+    void clockPastTheLogsDaysLogsNothing();
     void lockedDatabaseLeavesScreenAndLessonAgreeing();
     void wrongReplyStoredBeforeTheBox();
     void longTextsTakenWhole();
@@ -217,6 +218,19 @@ void TestQuestionLoop::failedLogWriteLeavesNoHalfScore() {
     f.reply("x");
     QCOMPARE(f.cardValue(f.ids[1], "Incorrect").toDouble(), 1.0);
     QCOMPARE(f.logRows(), 1);
+}
+
+// A clock set past the days a log carries: the reply is not logged, as a failed save is
+// not, and the learner is told why.
+void TestQuestionLoop::clockPastTheLogsDaysLogsNothing() {
+    LessonFixture f(2);
+    learn::setNowForTesting(QDateTime(QDate(2200, 1, 1), QTime(9, 0)));
+    f.reply("a1");
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QVERIFY2(f.dialogs.lastText().contains("the computer's clock says it is 2200-01-01"),
+             qPrintable(f.dialogs.lastText()));
+    QCOMPARE(f.logRows(), 0);
+    QCOMPARE(scores(f, f.ids[0]), "0 0 0");
 }
 
 // Another program holds the write lock while the next question is put: the question on

@@ -100,35 +100,48 @@ void TestSetLifecycle::newSetIsChosenForItsFirstCards() {
 
 void TestSetLifecycle::namesRoundTrip_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("quotes") << QStringLiteral("It's a \"quoted\" name'); DROP TABLE Card; --");
-    QTest::newRow("percent") << QStringLiteral("100% _sure_ \\ %");
-    QTest::newRow("non-latin") << QStringLiteral("Глаголы 動詞 ñandú λόγος");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("renamed"); // "2" and the name, as stored
+    const auto row = [](const char* tag, const QString& name) {
+        QTest::newRow(tag) << name << name << QStringLiteral("2") + name;
+    };
+    row("quotes", QStringLiteral("It's a \"quoted\" name'); DROP TABLE Card; --"));
+    row("percent", QStringLiteral("100% _sure_ \\ %"));
+    row("non-latin", QStringLiteral("Глаголы 動詞 ñandú λόγος"));
     QString longName;
     for (int i = 0; i < 1000; ++i)
         longName += QChar(u"aЖ語%'"[i % 5]);
-    QTest::newRow("a thousand characters") << longName;
+    // Kept as a name from a file is: cut to 255 characters, never inside a character.
+    QTest::newRow("a thousand characters")
+        << longName << longName.left(255) << QStringLiteral("2") + longName.left(254);
+    const QString smile = QString::fromUtf16(u"\U0001F600");
+    QTest::newRow("a pair at the 255th character")
+        << QString(254, 'a') + smile + smile << QString(254, 'a') + smile
+        << QStringLiteral("2") + QString(254, 'a');
 }
 
 void TestSetLifecycle::namesRoundTrip() {
     QFETCH(QString, name);
+    QFETCH(QString, stored);
+    QFETCH(QString, renamed);
     SetsFixture f;
     f.t.addSet("Old");
     f.t.chooseSet("Old");
     QVERIFY(f.startActive());
 
     createByButton(f, name);
-    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 ORDER BY Set_ID DESC LIMIT 1").toString(), name);
-    QVERIFY(f.c().DataCombo1->findText(name) >= 0);
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 ORDER BY Set_ID DESC LIMIT 1").toString(),
+             stored);
+    QVERIFY(f.c().DataCombo1->findText(stored) >= 0);
     QVERIFY(f.dialogs.texts().isEmpty());
 
     // The same name again is refused, even though it is full of SQL's special characters.
     createByButton(f, name);
     QCOMPARE(f.dialogs.lastText(), kDuplicate);
 
-    renameByButton(f, "Old", name + QStringLiteral("2"));
-    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 ORDER BY Set_ID LIMIT 1").toString(),
-             name + QStringLiteral("2"));
-    QVERIFY(f.c().DataCombo1->findText(name + QStringLiteral("2")) >= 0);
+    renameByButton(f, "Old", QStringLiteral("2") + name);
+    QCOMPARE(f.t.scalar("SELECT SetName FROM Set1 ORDER BY Set_ID LIMIT 1").toString(), renamed);
+    QVERIFY(f.c().DataCombo1->findText(renamed) >= 0);
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card"), 0);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/SetRules.h"
+#include "sets/StoredText.h"
 
 #include <QtTest>
 
@@ -12,7 +13,66 @@ class TestSetRules : public QObject {
     void nameTaken();
     void rowOfCardId_data();
     void rowOfCardId();
+    void storableText_data();
+    void storableText();
+    void cappedSetName_data();
+    void cappedSetName();
 };
+
+void TestSetRules::storableText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    const QChar nul(0);
+    QTest::newRow("plain, tab and blanks kept") << " a\tb "
+                                                << " a\tb ";
+    QTest::newRow("NUL and other controls dropped")
+        << QString("a") + nul + "b" + QChar(1) + "c" + QChar(0x1b) + QChar(0x7f)
+        << QString("abc") + QChar(0x7f);
+    QTest::newRow("each line break one blank") << "a\r\nb\rc\nd\n\n"
+                                               << "a b c d  ";
+    QTest::newRow("separators and marks kept")
+        << QString::fromUtf16(u"\uFEFFa\u2028b\u0085c\u00A0")
+        << QString::fromUtf16(u"\uFEFFa\u2028b\u0085c\u00A0");
+    QTest::newRow("pairs kept, lone halves replaced")
+        << QString::fromUtf16(u"\U0001F600") + QChar(0xD800) + "x" + QChar(0xDC00)
+        << QString::fromUtf16(u"\U0001F600\uFFFDx\uFFFD");
+    QTest::newRow("non-characters replaced")
+        << QString(QChar(0xFFFE)) + QChar(0xFFFF) << QString::fromUtf16(u"\uFFFD\uFFFD");
+}
+
+void TestSetRules::storableText() {
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    bool changed = false;
+    QCOMPARE(sets::storableText(text, &changed), stored);
+    QCOMPARE(changed, text != stored);
+    QCOMPARE(sets::storableText(stored), stored); // nothing left to clean
+}
+
+void TestSetRules::cappedSetName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("capped");
+    const QString a254(254, QLatin1Char('a'));
+    const QString smile = QString::fromUtf16(u"\U0001F600");
+    const QString accented = QString::fromUtf16(u"e\u0301");
+    QTest::newRow("short") << "Verbs"
+                           << "Verbs";
+    QTest::newRow("exactly 255") << QString(255, 'x') << QString(255, 'x');
+    QTest::newRow("a million and one") << QString(1000001, 'x') << QString(255, 'x');
+    QTest::newRow("a pair is one character")
+        << QString(127, 'a') + smile.repeated(130) << QString(127, 'a') + smile.repeated(128);
+    QTest::newRow("a pair across the end stays whole or goes")
+        << a254 + smile + "b" << a254 + smile;
+    QTest::newRow("a mark stays with its letter") << a254 + accented + "b" << a254;
+    QTest::newRow("a letter under too many marks")
+        << "e" + QString(300, QChar(0x0301)) << "e" + QString(254, QChar(0x0301));
+}
+
+void TestSetRules::cappedSetName() {
+    QFETCH(QString, name);
+    QFETCH(QString, capped);
+    QCOMPARE(sets::cappedSetName(name), capped);
+}
 
 void TestSetRules::multiMark_data() {
     QTest::addColumn<QVariant>("answer");

@@ -66,6 +66,8 @@ class TestLogAggregates : public QObject {
     void setSummaries_data();
     void setSummaries();
     void anEmptyDatabase();
+    void oddDatesAreCountedAndNeverHideTheRest();
+    void slotsStayFewOverCenturies();
     void summaryStaysExact_data();
     void summaryStaysExact();
     void runs_data();
@@ -158,6 +160,62 @@ void TestLogAggregates::anEmptyDatabase() {
     t->exec("DELETE FROM Set_Card_rel");
     t->exec("DELETE FROM Set1");
     QVERIFY(stats::setSummaries(t->db(), stats::lastDays(30, today)).isEmpty());
+}
+
+// Days at the ends of time and dates that are no day are counted and named, and the
+// range, the days and the sets are those of the readable rows.
+void TestLogAggregates::oddDatesAreCountedAndNeverHideTheRest() {
+    for (const QString date :
+         {"0001-01-01", "9999-12-31T23:59:59", "12/07/2026", "1999-02-30", "0002", ""})
+        log(date, "Verbs", verb, "Correct");
+    t->exec("INSERT INTO Log (SetName, CardID, Result) VALUES ('Verbs', ?, 'Wrong')", {verb});
+
+    const stats::LogSpan span = stats::logSpan(t->db());
+    QCOMPARE(span.days.first, QDate(2026, 2, 28));
+    QCOMPARE(span.days.last, QDate(2026, 3, 5));
+    QCOMPARE(span.outsideRows, 2);
+    QCOMPARE(span.outsideDays, (QStringList{"0001-01-01", "9999-12-31"}));
+    QCOMPARE(span.unreadableRows, 5);
+    QCOMPARE(span.unreadableDates, (QStringList{"", "0002", "12/07/2026", "1999-02-30"}));
+    const QString note = stats::logSpanNote(span);
+    QVERIFY2(note.contains("2 log rows are dated outside 1900-01-01 to 2199-12-31 and not shown "
+                           "(\"0001-01-01\", \"9999-12-31\")") &&
+                 note.contains("5 log rows have no readable date and are not shown (no date, "
+                               "\"0002\", \"12/07/2026\", \"1999-02-30\")"),
+             qPrintable(note));
+
+    const DayRange all = stats::allDays(span, QDate(2026, 3, 10));
+    QCOMPARE(all.first, QDate(2026, 2, 28));
+    QCOMPARE(all.days(), 11);
+    // The per-day and per-set counts agree, as if the odd rows were not there; so do they
+    // up to the last day a date can have.
+    const QString whole = "Nouns:1,0,1,1,0.0000 Old name:0,0,1,1, Verbs:2,1,6,4,1.0000";
+    QCOMPARE(summaries(stats::setSummaries(t->db(), all)), whole);
+    QCOMPARE(summaries(stats::setSummaries(t->db(), {QDate(2026, 2, 1), QDate(9999, 12, 31)})),
+             whole);
+    int replies = 0;
+    for (const DayCount& d : stats::repliesPerDay(t->db(), all))
+        replies += d.replies;
+    QCOMPARE(replies, 8);
+}
+
+// A chart of the log from 1900 on takes whole weeks per bar, never a bar per day.
+void TestLogAggregates::slotsStayFewOverCenturies() {
+    log("1900-01-01", "Verbs", verb, "Wrong");
+    log("2199-12-31", "Verbs", verb, "Correct");
+    const DayRange all = stats::allDays(t->db(), QDate(2026, 3, 10));
+    QCOMPARE(all.days(), int(QDate(1900, 1, 1).daysTo(QDate(2199, 12, 31))) + 1);
+    const int slotDays = stats::slotDaysFor(all, 731);
+    QCOMPARE(slotDays % 7, 0);
+    const QVector<DayCount> perSlot = stats::repliesPerSlot(t->db(), all, QString(), slotDays);
+    QVERIFY2(perSlot.size() <= 731, qPrintable(QString::number(perSlot.size())));
+    int replies = 0;
+    for (const DayCount& d : perSlot)
+        replies += d.replies;
+    QCOMPARE(replies, 10);
+    QCOMPARE(perSlot.first().replies, 1);
+    QCOMPARE(perSlot.last().correct, 1);
+    QCOMPARE(stats::slotDaysFor(stats::lastDays(365, QDate(2026, 3, 10)), 731), 1);
 }
 
 // Every way the log changes, each after the seeded rows; what the statistics read must stay

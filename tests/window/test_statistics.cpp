@@ -9,10 +9,17 @@
 
 #include <QAction>
 #include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
+#include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
@@ -28,6 +35,10 @@ class TestStatistics : public QObject {
     void calendarRunsAndOneWindow();
     void doubleClickOpensTheCardInItsSet();
     void savedCsvReadsBackAndMatchesTheCommand();
+    void oddDatesLeaveADrawableRange();
+    void windowFitsTheScreen_data();
+    void windowFitsTheScreen();
+    void fitsThisScreen();
 
   private:
     app::StatisticsWindow* open() {
@@ -168,6 +179,113 @@ void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
         testing::memorant({"--db", f->t.path(), "stats", "--days", "30", "--csv"});
     QCOMPARE(r.code, 0);
     QCOMPARE(r.out, QString::fromUtf8(testing::readFile(csv)));
+}
+
+// Rows at the ends of time are named, not drawn; a log from 1900 on is drawn a bar per
+// some weeks, so the chart's size does not follow the span of its dates.
+void TestStatistics::oddDatesLeaveADrawableRange() {
+    f->t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+              "('0001-01-01', 'Verbs', 1, 'Wrong'), ('9999-12-31', 'Verbs', 1, 'Wrong')");
+    app::StatisticsWindow* s = open();
+    s->rangeChooser->setCurrentIndex(3);
+    QCOMPARE(s->correctBars->count(), 41);
+    QCOMPARE(s->slotDays(), 1);
+    QVERIFY(s->dateNote->isVisible());
+    QVERIFY2(s->dateNote->text().startsWith("2 log rows are dated outside 1900-01-01 to "
+                                            "2199-12-31 and not shown"),
+             qPrintable(s->dateNote->text()));
+
+    f->t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
+              "('1900-01-01', 'Verbs', 1, 'Wrong')");
+    s->rangeChooser->setCurrentIndex(0);
+    s->rangeChooser->setCurrentIndex(3);
+    QVERIFY2(s->correctBars->count() <= app::StatisticsWindow::kMostSlots,
+             qPrintable(QString::number(s->correctBars->count())));
+    QCOMPARE(s->correctBars->count(), s->shownDays().size());
+    QCOMPARE(s->slotDays() % 7, 0);
+    QVERIFY(s->barsView->chart()->title().startsWith(
+        QStringLiteral("Replies per %1 days, 1900-01-01 – ").arg(s->slotDays())));
+    int replies = 0;
+    for (const stats::DayCount& d : s->shownDays())
+        replies += d.replies;
+    QCOMPARE(replies, 11);
+}
+
+// Each screen in a program of its own: the offscreen screen's size is set when it starts.
+void TestStatistics::windowFitsTheScreen_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("1024x768") << QSize(1024, 768) << "1";
+    QTest::newRow("1280x1024 at scale 2") << QSize(1280, 1024) << "2";
+}
+
+void TestStatistics::windowFitsTheScreen() {
+    QFETCH(QSize, screen);
+    QFETCH(QString, scale);
+    const QString config = f->t.dir() + "/screen.json";
+    QFile json(config);
+    QVERIFY(json.open(QIODevice::WriteOnly));
+    json.write(QStringLiteral("{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": 0, "
+                              "\"width\": %1, \"height\": %2, \"logicalDpi\": 96}]}")
+                   .arg(screen.width())
+                   .arg(screen.height())
+                   .toUtf8());
+    json.close();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MEMORANT_SCREEN_CHECK", "1");
+    env.insert("QT_SCALE_FACTOR", scale);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"fitsThisScreen", "-platform", "offscreen:configfile=" + config});
+    QVERIFY(child.waitForFinished(60000));
+    const QString said = QString::fromUtf8(child.readAll());
+    QVERIFY2(child.exitCode() == 0 && said.contains("PASS   : TestStatistics::fitsThisScreen()"),
+             qPrintable(said));
+}
+
+// Run by windowFitsTheScreen on the screen it sets: the window is wholly on the screen,
+// every button and table can be reached, and the tables show every column, a long answer
+// and a long set name elided, whole in their tooltips.
+void TestStatistics::fitsThisScreen() {
+    if (!qEnvironmentVariableIsSet("MEMORANT_SCREEN_CHECK"))
+        QSKIP("run by windowFitsTheScreen on a screen of its own");
+    const QString answer = QString(300, QLatin1Char('w'));
+    f->t.exec("UPDATE Card SET Answer = ? WHERE Card_ID = ?", {answer, hardest});
+    f->t.exec("UPDATE Set1 SET SetName = ? WHERE SetName = 'Verbs'", {QString(200, 'V')});
+    app::StatisticsWindow* s = open();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    QApplication::processEvents();
+    const QRect room = s->screen()->availableGeometry();
+    QVERIFY2(room.contains(s->frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2 window on a %3x%4 screen")
+                            .arg(s->frameGeometry().width())
+                            .arg(s->frameGeometry().height())
+                            .arg(room.width())
+                            .arg(room.height())));
+    for (QWidget* w : std::initializer_list<QWidget*>{s->savePngButton, s->saveCsvButton,
+                                                      s->setTable, s->hardTable}) {
+        s->area->ensureWidgetVisible(w, 0, 0);
+        QApplication::processEvents();
+        const QRect at(w->mapTo(s, QPoint(0, 0)), w->size());
+        QVERIFY2(w->isVisible() && s->rect().intersects(at), qPrintable(w->objectName()));
+    }
+    s->setTable->setCurrentCell(1, 0);
+    QCOMPARE(s->setTable->item(1, 0)->toolTip(), QString(200, 'V'));
+    QCOMPARE(s->hardTable->item(0, 1)->toolTip(), answer);
+    for (QTableWidget* table : {s->setTable, s->hardTable}) {
+        const QHeaderView* h = table->horizontalHeader();
+        const int last = h->count() - 1;
+        QVERIFY2(h->sectionViewportPosition(last) + h->sectionSize(last) <=
+                     table->viewport()->width(),
+                 qPrintable(table->objectName()));
+        QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+        for (int c = 0; c <= last; ++c)
+            if (h->sectionResizeMode(c) != QHeaderView::Stretch)
+                QVERIFY2(h->sectionSize(c) >= h->sectionSizeHint(c),
+                         qPrintable(table->model()->headerData(c, Qt::Horizontal).toString()));
+    }
 }
 
 QTEST_MAIN(TestStatistics)

@@ -55,7 +55,8 @@ int statsCommand(const CommandContext& context) {
         const stats::DayRange range =
             days ? stats::lastDays(*days, today) : stats::allDays(span, today);
         const QVector<stats::DayCount> perDay = stats::repliesPerDay(db, range, setName);
-        const QVector<stats::SetSummary> perSet = stats::setSummaries(db, range, setName);
+        const QVector<stats::SetSummary> perSet =
+            stats::setSummaries(db, range, setName, nullptr, &span);
         const QString note = stats::logSpanNote(span);
         commandOut() << (csv ? stats::statsCsv(perDay, perSet) : stats::statsText(perDay, perSet));
         // The CSV stays numbers only; the note goes beside it.

@@ -39,10 +39,17 @@ QStringList distinctDays(const QSqlDatabase& db, const QVariantList& fromTo = {}
 }
 
 // The day texts within `range` that are no day at all ("1999-02-30"): the statistics leave
-// their rows out, as the days of the charts do.
-QStringList unreadableWithin(const QSqlDatabase& db, const DayRange& range) {
+// their rows out, as the days of the charts do. Taken from `span` when it was read already.
+QStringList unreadableWithin(const QSqlDatabase& db, const DayRange& range, const LogSpan* span) {
+    const QVariantList fromTo = bounds(range);
     QStringList bad;
-    for (const QString& day : distinctDays(db, bounds(range)))
+    if (span) {
+        for (const QString& day : span->unshownDays)
+            if (day >= fromTo[0].toString() && day <= fromTo[1].toString())
+                bad << day;
+        return bad;
+    }
+    for (const QString& day : distinctDays(db, fromTo))
         if (!data::logDay(day).isValid())
             bad << day;
     return bad;
@@ -84,6 +91,7 @@ LogSpan logSpan(const QSqlDatabase& db) {
             span.days.last = shown;
             continue;
         }
+        span.unshownDays << day;
         const bool realDay = QDate::fromString(day, Qt::ISODate).isValid();
         const qint64 rows = repliesOn(db, day);
         (realDay ? span.outsideRows : span.unreadableRows) += rows;
@@ -174,7 +182,7 @@ SetsNow setsNow(const QSqlDatabase& db, const QString& setName) {
 }
 
 QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
-                                 const QString& setName, const SetsNow* now) {
+                                 const QString& setName, const SetsNow* now, const LogSpan* span) {
     SetsNow byName;
     if (!now)
         byName = setsNow(db, setName);
@@ -197,7 +205,7 @@ QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
         }
         sql += QStringLiteral("Day >= ? AND Day <= ? ");
         // Rows whose date is no day are left out here as from the days.
-        if (const QStringList bad = unreadableWithin(db, range); !bad.isEmpty()) {
+        if (const QStringList bad = unreadableWithin(db, range, span); !bad.isEmpty()) {
             sql += QStringLiteral("AND Day NOT IN (SELECT value FROM json_each(?)) ");
             binds << jsonArray(bad);
         }

@@ -31,6 +31,7 @@ struct LogSpan {
     QStringList outsideDays;     // the first few of those days
     qint64 unreadableRows = 0;   // without a date, or with one that is no real day
     QStringList unreadableDates; // the first few of those dates, as written
+    QStringList unshownDays;     // every day text of both kinds, as the log spells it
 };
 // Reads the log's distinct days only, however many rows each holds. Throws data::DbError.
 LogSpan logSpan(const QSqlDatabase& db);
@@ -79,9 +80,11 @@ SetsNow setsNow(const QSqlDatabase& db, const QString& setName = {});
 
 // One entry per name that has log rows in the range or names a set now, in name order;
 // with `setName` only that name. `now`, when given, stands for setsNow() read earlier, so
-// that a change of range reads the log only. Throws data::DbError.
+// that a change of range reads the log only; `span`, when given, for logSpan() read earlier,
+// so that the days no chart shows are not looked for again. Throws data::DbError.
 QVector<SetSummary> setSummaries(const QSqlDatabase& db, const DayRange& range,
-                                 const QString& setName = {}, const SetsNow* now = nullptr);
+                                 const QString& setName = {}, const SetsNow* now = nullptr,
+                                 const LogSpan* span = nullptr);
 
 // Every name of a set now or in the log, in name order.
 QStringList setNames(const QSqlDatabase& db);

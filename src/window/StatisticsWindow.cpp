@@ -37,15 +37,13 @@ QTableWidget* newTable(const QStringList& headers, int textColumns, QWidget* par
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
-    // The numbers take the width they need and the texts share the rest, elided, so every
-    // column stays in view however long a name or an answer is. Numbers fit the first rows;
-    // measuring every row of a thousand sets takes longer than the rest of a change of range.
+    // The numbers take the width they need (fitNumbers) and the texts share the rest,
+    // elided, so every column stays in view however long a name or an answer is.
     QHeaderView* header = table->horizontalHeader();
-    header->setResizeContentsPrecision(100);
     header->setMinimumSectionSize(40);
     for (int c = 0; c < headers.size(); ++c)
-        header->setSectionResizeMode(c, c < textColumns ? QHeaderView::Stretch
-                                                        : QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(c,
+                                     c < textColumns ? QHeaderView::Stretch : QHeaderView::Fixed);
     table->setTextElideMode(Qt::ElideRight);
     table->setWordWrap(false);
     table->setMinimumHeight(140);
@@ -66,8 +64,28 @@ void setRow(QTableWidget* table, int row, const QStringList& cells, int textColu
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(row, c, item);
         }
-        if (c < textColumns)
+        if (c < textColumns && item->toolTip() != cells[c])
             item->setToolTip(cells[c]);
+    }
+}
+
+// Gives each number column the width of its header or its longest number, whichever is
+// wider. Measuring only the longest text keeps a change of range quick with a thousand sets,
+// where letting the header size every cell took most of the time.
+void fitNumbers(QTableWidget* table, int textColumns) {
+    const QFontMetrics cells(table->font());
+    const QFontMetrics heads(table->horizontalHeader()->font());
+    constexpr int kPadding = 16;
+    for (int c = textColumns; c < table->columnCount(); ++c) {
+        QString longest;
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (const QTableWidgetItem* item = table->item(r, c);
+                item && item->text().size() > longest.size())
+                longest = item->text();
+        const QTableWidgetItem* head = table->horizontalHeaderItem(c);
+        const int width = std::max(head ? heads.horizontalAdvance(head->text()) : 0,
+                                   cells.horizontalAdvance(longest));
+        table->horizontalHeader()->resizeSection(c, width + kPadding);
     }
 }
 
@@ -316,16 +334,17 @@ void StatisticsWindow::refresh() {
     try {
         const QDate today = this->today();
         const int back = rangeDays().value(rangeChooser->currentIndex());
-        const stats::LogSpan span = stats::logSpan(db_);
-        range_ = back > 0 ? stats::lastDays(back, today) : stats::allDays(span, today);
+        // Read again each time: replies and imports go on while the window is open.
+        span_ = stats::logSpan(db_);
+        range_ = back > 0 ? stats::lastDays(back, today) : stats::allDays(span_, today);
         slotDays_ = stats::slotDaysFor(range_, kMostSlots);
         days_ = stats::repliesPerSlot(db_, range_, chosenSet(), slotDays_);
-        sets_ = stats::setSummaries(db_, range_, chosenSet(), &setsNow_);
+        sets_ = stats::setSummaries(db_, range_, chosenSet(), &setsNow_, &span_);
         // The days' axis has no labels of its own: the titles say which days it spans.
         const QString per = slotName(slotDays_) + QStringLiteral(", ") + rangeTitle(range_);
         barsView->chart()->setTitle(QStringLiteral("Replies per ") + per);
         shareView->chart()->setTitle(QStringLiteral("Share correct per ") + per);
-        const QString note = stats::logSpanNote(span);
+        const QString note = stats::logSpanNote(span_);
         dateNote->setText(note);
         dateNote->setVisible(!note.isEmpty());
     } catch (const data::DbError& e) {
@@ -423,6 +442,7 @@ void StatisticsWindow::showSets() {
         if (s.name == current)
             keep = r;
     }
+    fitNumbers(setTable, 1);
     setTable->setCurrentCell(keep, 0);
     showHardCards();
 }
@@ -445,6 +465,7 @@ void StatisticsWindow::showHardCards() {
                 QString::number(c.incorrect)},
                2);
     }
+    fitNumbers(hardTable, 2);
 }
 
 QString StatisticsWindow::chosenSaveFile(const QString& title, const QString& suggested) {

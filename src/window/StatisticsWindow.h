@@ -110,6 +110,7 @@ class StatisticsWindow : public QWidget {
     QVector<stats::DayCount> days_;
     QVector<stats::SetSummary> sets_;
     stats::SetsNow setsNow_; // the sets as they were when the window was loaded
+    stats::LogSpan span_;    // the log's days, as the last refresh read them
     QVector<stats::HardCard> hard_;
 };
 

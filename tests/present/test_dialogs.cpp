@@ -15,6 +15,7 @@ class TestDialogs : public QObject {
   private slots:
     void enterAnswersWithTheDefault_data();
     void enterAnswersWithTheDefault();
+    void detailBoxScalesWithTheWindow();
 };
 
 void TestDialogs::enterAnswersWithTheDefault_data() {
@@ -44,6 +45,28 @@ void TestDialogs::enterAnswersWithTheDefault() {
     QCOMPARE(yes, byDefault == Button::Yes);
     QCOMPARE(shownDefault.remove(QLatin1Char('&')),
              byDefault == Button::Yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+}
+
+// The box with a reply's diff is drawn at the factor of the window it tells about.
+void TestDialogs::detailBoxScalesWithTheWindow() {
+    QWidget window;
+    window.setProperty("layoutScale", 2.0);
+    window.show();
+    present::MessageBoxDialogs dialogs(&window);
+    qreal shownSize = 0;
+    QTimer answerer;
+    answerer.setInterval(10);
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        answerer.stop();
+        shownSize = box->font().pointSizeF();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    answerer.start();
+    dialogs.messageWithDetail(QStringLiteral("Correct answer is: x"), QStringLiteral("<p>d</p>"));
+    QCOMPARE(shownSize, QApplication::font().pointSizeF() * 2);
 }
 
 QTEST_MAIN(TestDialogs)

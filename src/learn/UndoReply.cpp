@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the last judged reply back: Learn > Undo last reply and its key.
 
+#include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/Guarded.h"
 #include "learn/QuestionLoop.h"
-
-#include "data/RecordsetModel.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -48,8 +47,10 @@ class UndoKey : public QObject {
         if (!key || !isUndoKey(event) || !widget || widget->window() != window_)
             return QObject::eventFilter(watched, event);
         if (typing_()) {
-            // A text box undoes its own typing; elsewhere the key does nothing.
-            if (qobject_cast<QLineEdit*>(watched) && isReplyControl(watched))
+            // Never the shortcut: a reply box undoes its own typing, elsewhere the key does
+            // nothing.
+            const bool ownUndo = qobject_cast<QLineEdit*>(watched) && isReplyControl(watched);
+            if (event->type() == QEvent::KeyPress && ownUndo)
                 return QObject::eventFilter(watched, event);
             return swallow(event);
         }

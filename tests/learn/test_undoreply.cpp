@@ -156,7 +156,8 @@ void TestUndoReply::wrongBoxMarksTheDifferences() {
     LessonFixture f(2, {"Paris<", "Rome"});
     f.reply("Pairs<");
     const auto& box = f.dialogs.shown().last();
-    QCOMPARE(box.richDetail.count("text-decoration:underline"), 4); // 2 columns, both rows
+    const QString diff = box.richDetail.section("</table>", 0, 0); // the legend left out
+    QCOMPARE(diff.count("text-decoration:underline"), 4);          // 2 columns, both rows
     QVERIFY(box.richDetail.contains("&lt;"));
 }
 
@@ -197,7 +198,8 @@ void TestUndoReply::wrongBoxShowsTheAnswerAsJudged() {
     QFETCH(QString, reply);
     QFETCH(QString, joined);
     LessonFixture f(2, {answer, "Rome"});
-    f.reply(reply);
+    f.c().Text3->setText(reply); // as typed: a test cannot type Arabic keys
+    QTest::keyClick(f.c().Text3, Qt::Key_Return);
     const auto& box = f.dialogs.shown().last();
     QCOMPARE(box.text, "Correct answer is: " + answer);
     QTextDocument shown;

@@ -248,6 +248,7 @@ void TestLearningScreen::endlessQuestionScrolls() {
 void TestLearningScreen::anotherSetStartsWithoutFeedback() {
     Lesson l;
     l.t.addCard("cat", "Katze", l.t.addSet("Animals"));
+    l.c().Adodc1->refresh();
     l.c().mnuLearn->trigger();
     l.reply("falsch");
     QVERIFY(l.c().Label6->isVisibleTo(l.w.get()));
@@ -264,6 +265,7 @@ void TestLearningScreen::statusBarPanelsShowWhole() {
     l.answerRight();
     QCOMPARE(l.asked(), QStringLiteral("two"));
     QVERIFY(QTest::qWaitForWindowExposed(l.w.get()));
+    QCoreApplication::processEvents(); // the status bar laid out for its new texts
     for (QLabel* panel : l.c().panels) {
         QVERIFY2(panel->width() >= panel->sizeHint().width(),
                  qPrintable(QString("%1: %2 < %3")
@@ -281,8 +283,9 @@ void TestLearningScreen::tabStopsAreControlsThatShowFocus() {
     Lesson l;
     QVERIFY(l.startActive());
     l.c().mnuLearn->trigger();
-    QTest::mouseClick(l.c().Command3, Qt::LeftButton); // Next
-    l.c().Text3->setFocus();
+    QTest::mouseClick(l.c().Command3, Qt::LeftButton); // Next: the card with a list
+    QTest::mouseClick(l.c().Command3, Qt::LeftButton); // Next: "three"
+    QCOMPARE(QApplication::focusWidget(), l.c().Text3);
     QTest::keyClicks(l.c().Text3, "x");
     QList<QWidget*> stops;
     for (int i = 0; i < 4; ++i) {
@@ -303,13 +306,17 @@ void TestLearningScreen::setListKeepsItsWidthAfterKids() {
     QCOMPARE(l.c().DataCombo1->width(), before);
 }
 
-// Keys pressed where the focus is, as on a keyboard.
-void press(const QString& keys) {
-    for (const QChar ch : keys)
-        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-}
+// Keys pressed where the focus is, as on a keyboard; what a key sets off (a cell's editor
+// writes its text after Enter) happens before the next key.
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+void press(const QString& keys) {
+    for (const QChar ch : keys) {
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+        QCoreApplication::processEvents();
+    }
 }
 
 // The answers of a multiple-answer card typed, checked and left with the keyboard alone.

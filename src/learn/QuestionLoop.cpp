@@ -9,6 +9,7 @@
 #include "learn/LessonState.h"
 #include "learn/Ordering.h"
 #include "learn/SetVoice.h"
+#include "present/LayoutScaler.h"
 #include "present/QuestionArea.h"
 #include "present/Twips.h"
 #include "speech/DefaultVoice.h"
@@ -281,10 +282,8 @@ void QuestionLoop::SubStatusBar() {
         p[4]->setText(QString());
     }
     // Five texts can need more than the learning screen's width: the window makes room.
-    QWidget* window = s_.c.Form1;
-    const int needed = s_.c.StatusBar1->sizeHint().width();
-    if (s_.c.StatusBar1->isVisibleTo(window) && window->width() < needed)
-        window->resize(needed, window->height());
+    if (s_.c.StatusBar1->isVisibleTo(s_.c.Form1))
+        present::widenWindowTo(s_.c.Form1, s_.c.StatusBar1->sizeHint().width());
 }
 
 void QuestionLoop::Command21_Click() {

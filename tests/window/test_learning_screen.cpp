@@ -257,9 +257,13 @@ void TestLearningScreen::anotherSetStartsWithoutFeedback() {
     QVERIFY(!l.c().Label6->isVisibleTo(l.w.get()) && !l.c().Label5->isVisibleTo(l.w.get()));
 }
 
-// A multiple-answer card fills all five panels; at the designed size each shows its text.
+// A multiple-answer card fills all five panels; at the designed size each shows its text,
+// even in a large font.
 void TestLearningScreen::statusBarPanelsShowWhole() {
     Lesson l;
+    QFont large = l.c().StatusBar1->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    l.c().StatusBar1->setFont(large);
     l.t.exec("UPDATE Card SET DisplayQuestionNumber = 1 WHERE Answer = 'Multi'");
     l.c().mnuLearn->trigger();
     l.answerRight();

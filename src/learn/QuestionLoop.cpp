@@ -14,6 +14,7 @@
 #include "present/Twips.h"
 #include "speech/DefaultVoice.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
 #include <QStatusBar>
@@ -281,9 +282,12 @@ void QuestionLoop::SubStatusBar() {
     } else {
         p[4]->setText(QString());
     }
-    // Five texts can need more than the learning screen's width: the window makes room.
-    if (s_.c.StatusBar1->isVisibleTo(s_.c.Form1))
+    // Five texts can need more than the learning screen's width: the window makes room, once
+    // the bar has laid its new texts out (before that its size hint counts the old ones).
+    if (s_.c.StatusBar1->isVisibleTo(s_.c.Form1)) {
+        QCoreApplication::sendPostedEvents(s_.c.StatusBar1, QEvent::LayoutRequest);
         present::widenWindowTo(s_.c.Form1, s_.c.StatusBar1->sizeHint().width());
+    }
 }
 
 void QuestionLoop::Command21_Click() {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,6 +36,9 @@ VoiceDialog::VoiceDialog(const QStringList& voices, const QHash<QString, QString
         auto* item = new QListWidgetItem(label, list_);
         item->setData(Qt::UserRole, code);
     }
+    // Wide enough for the longest name, which tells a variant only at its end.
+    list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                           list_->verticalScrollBar()->sizeHint().width());
     selectVoice(current);
 
     if (setName.isEmpty()) {

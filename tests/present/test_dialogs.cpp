@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 using Button = present::Dialogs::Button;
 
@@ -24,23 +25,40 @@ void TestDialogs::enterAnswersWithTheDefault_data() {
     QTest::newRow("No") << Button::No;
 }
 
+namespace {
+
+// Answers the next box with Enter as soon as it is up, after `look` has seen it.
+class Answerer : public QObject {
+  public:
+    explicit Answerer(std::function<void(QMessageBox*)> look) : look_(std::move(look)) {
+        timer_.setInterval(10);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            timer_.stop();
+            look_(box);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        timer_.start();
+    }
+
+  private:
+    QTimer timer_;
+    std::function<void(QMessageBox*)> look_;
+};
+
+} // namespace
+
 void TestDialogs::enterAnswersWithTheDefault() {
     QFETCH(Button, byDefault);
     QWidget window;
     window.show();
     present::MessageBoxDialogs dialogs(&window);
     QString shownDefault;
-    QTimer answerer; // answers the box as soon as it is up
-    answerer.setInterval(10);
-    connect(&answerer, &QTimer::timeout, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        answerer.stop();
+    const Answerer answerer([&](QMessageBox* box) {
         shownDefault = box->defaultButton() ? box->defaultButton()->text() : QString();
-        QTest::keyClick(box, Qt::Key_Return);
     });
-    answerer.start();
     const bool yes = dialogs.confirm(QStringLiteral("Delete?"), QString(), byDefault);
     QCOMPARE(yes, byDefault == Button::Yes);
     QCOMPARE(shownDefault.remove(QLatin1Char('&')),
@@ -54,17 +72,7 @@ void TestDialogs::detailBoxScalesWithTheWindow() {
     window.show();
     present::MessageBoxDialogs dialogs(&window);
     qreal shownSize = 0;
-    QTimer answerer;
-    answerer.setInterval(10);
-    connect(&answerer, &QTimer::timeout, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        answerer.stop();
-        shownSize = box->font().pointSizeF();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    answerer.start();
+    const Answerer answerer([&](QMessageBox* box) { shownSize = box->font().pointSizeF(); });
     dialogs.messageWithDetail(QStringLiteral("Correct answer is: x"), QStringLiteral("<p>d</p>"));
     QCOMPARE(shownSize, QApplication::font().pointSizeF() * 2);
 }

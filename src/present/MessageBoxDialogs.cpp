@@ -42,7 +42,11 @@ void MessageBoxDialogs::giveFocusBack() const {
 }
 
 void MessageBoxDialogs::message(const QString& text, const QString& title) {
-    QMessageBox::information(parent_, captionOf(title), shortenedForBox(text), QMessageBox::Ok);
+    // Plain text: an answer holding "<b>" or a run of blanks is shown as it is.
+    QMessageBox box(QMessageBox::Information, captionOf(title), shortenedForBox(text),
+                    QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
     giveFocusBack();
 }
 

@@ -17,6 +17,7 @@ class TestDialogs : public QObject {
     void enterAnswersWithTheDefault_data();
     void enterAnswersWithTheDefault();
     void detailBoxScalesWithTheWindow();
+    void messageShowsItsTextAsItIs();
 };
 
 void TestDialogs::enterAnswersWithTheDefault_data() {
@@ -75,6 +76,23 @@ void TestDialogs::detailBoxScalesWithTheWindow() {
     const Answerer answerer([&](QMessageBox* box) { shownSize = box->font().pointSizeF(); });
     dialogs.messageWithDetail(QStringLiteral("Correct answer is: x"), QStringLiteral("<p>d</p>"));
     QCOMPARE(shownSize, QApplication::font().pointSizeF() * 2);
+}
+
+// Kids mode's WRONG box: an answer that looks like markup is not read as markup.
+void TestDialogs::messageShowsItsTextAsItIs() {
+    QWidget window;
+    window.show();
+    present::MessageBoxDialogs dialogs(&window);
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    const Answerer answerer([&](QMessageBox* box) {
+        format = box->textFormat();
+        shown = box->text();
+    });
+    const QString text = QStringLiteral("Correct answer is: <b>New</b>  York");
+    dialogs.message(text, QStringLiteral("WRONG"));
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(shown, text);
 }
 
 QTEST_MAIN(TestDialogs)

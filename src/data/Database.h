@@ -7,7 +7,7 @@
 
 namespace data {
 
-constexpr int kSchemaVersion = 10;
+constexpr int kSchemaVersion = 11;
 inline const QString kMainConnection = QStringLiteral("memorant");
 
 // The full schema, compiled in from schema.sql.

@@ -113,6 +113,9 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         {10,
          {QStringLiteral("ALTER TABLE Fields1 ADD COLUMN AcademicScale REAL DEFAULT 1.0"),
           QStringLiteral("ALTER TABLE Fields1 ADD COLUMN KidsScale REAL DEFAULT 1.0")}},
+        // Version 11: the rule that accepted a reply. The replies logged before get none: which
+        // rule let them pass was not recorded. Touches Log only.
+        {11, {QStringLiteral("ALTER TABLE Log ADD COLUMN JudgedBy TEXT")}},
     };
     return steps;
 }

@@ -57,7 +57,10 @@ CREATE TABLE Log (
     "Date"  TEXT,
     SetName TEXT,
     CardID  INTEGER,
-    Result  TEXT
+    Result  TEXT,
+    -- The forgiving rule that accepted a right reply: NULL when it was exact, otherwise
+    -- 'capitals', 'blanks' or 'capitals+blanks'. qLog and the exchange file leave it out.
+    JudgedBy TEXT
 );
 -- ;;
 CREATE INDEX Log_CardID ON Log (CardID);

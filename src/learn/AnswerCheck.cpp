@@ -18,11 +18,16 @@
 namespace learn {
 
 void QuestionLoop::SubSinleAnswerCheck() {
-    const bool correct =
-        isCorrectReply(s_.c.Text3->text(), s_.lesson.CSarray.at(s_.lesson.Row, ColAnswer),
-                       loadJudgingOptions(s_.rs.connection()));
+    const QVariant answer = s_.lesson.CSarray.at(s_.lesson.Row, ColAnswer);
+    const JudgingOptions options = loadJudgingOptions(s_.rs.connection());
+    const bool correct = isCorrectReply(s_.c.Text3->text(), answer, options);
     if (correct) {
+        const QString rule = acceptingRule(s_.c.Text3->text(), answer.toString(), options);
         CorrectAnswer();
+        if (judged_)
+            judged_->judgedBy = rule;
+        // Stored before the pause and the next question, which take time and may be cut short.
+        flushJudgedReply(s_.lesson.LogResult);
         NextValidRow1();
         if (!s_.modes.Silent)
             Zaderzjka(s_);
@@ -41,7 +46,7 @@ void QuestionLoop::showFeedbackPicture(const QString& name) {
 void QuestionLoop::CorrectAnswer() {
     LessonState& L = s_.lesson;
     ++L.BunchCorrect;
-    s_.c.Text3->clear();
+    s_.c.Text3->setText(QString());
     if (!s_.modes.kids) {
         s_.c.Label5->show();
         s_.c.Label6->hide();
@@ -60,8 +65,12 @@ void QuestionLoop::CorrectAnswer() {
 
 void QuestionLoop::SubMultipleAnswerCheck() {
     LessonState& L = s_.lesson;
-    if (s_.window.SubMultipleAnswerCheck()) {
+    QString rule;
+    if (s_.window.SubMultipleAnswerCheck(rule)) {
         CorrectAnswer();
+        if (judged_)
+            judged_->judgedBy = rule;
+        flushJudgedReply(L.LogResult);
         NextValidRow1();
         if (!s_.modes.Silent)
             Zaderzjka(s_);
@@ -99,7 +108,7 @@ void QuestionLoop::WrongAnswer() {
     else
         s_.dialogs.messageWithDetail(text, replyDiffHtml(s_.c.Text3->text(), answer),
                                      QStringLiteral("WRONG"));
-    s_.c.Text3->clear();
+    s_.c.Text3->setText(QString());
     s_.c.Command21->setEnabled(false);
     if (!s_.modes.kids) {
         s_.c.Label5->hide();
@@ -112,7 +121,7 @@ void QuestionLoop::WriteResult() {
     const QVariant cardId = L.CSarray.at(L.Row, ColCardId);
     if (!judged_ || judged_->cardId != cardId) {
         // Scored outside the check button: keep it until the reply is logged.
-        judged_ = JudgedReply{cardId, L.CSarray.at(L.Row, ColSetName), std::nullopt};
+        judged_ = JudgedReply{cardId, L.CSarray.at(L.Row, ColSetName), std::nullopt, {}};
         judgedRow_ = L.Row;
         judgedCorrectBefore_ = L.CSarray.at(L.Row, ColCorrect);
         judgedIncorrectBefore_ = L.CSarray.at(L.Row, ColIncorrect);
@@ -159,7 +168,7 @@ void QuestionLoop::SubLog(const QVariant& setName, const QVariant& cardId, const
         flushJudgedReply(result);
         return;
     }
-    recordReply(s_.rs, JudgedReply{cardId, setName, std::nullopt}, result, now().date());
+    recordReply(s_.rs, JudgedReply{cardId, setName, std::nullopt, {}}, result, now().date());
 }
 
 bool QuestionLoop::CheckIfWholeSetLearnt() const {
@@ -185,7 +194,7 @@ void QuestionLoop::WholeSetLearnt() {
     zeroStatuses(L);
     L.Row = 1;
     s_.c.Label7->setText(QString());
-    s_.c.Text3->clear();
+    s_.c.Text3->setText(QString());
     if (s_.c.Text3->isVisibleTo(s_.c.Form1))
         s_.c.Text3->setFocus();
     else

@@ -136,7 +136,7 @@ void Demons::mnuLearnDemons_Click() {
         s_.c.Label10->show();
         // A reply typed for the last card is not judged against a Demon, and the last
         // card's verdict goes with it.
-        s_.c.Text3->clear();
+        s_.c.Text3->setText(QString());
         s_.c.Label5->hide();
         s_.c.Label6->hide();
         ReadDemons();
@@ -174,7 +174,7 @@ void Demons::KidsDeamonsClick() {
     present::placeTwips(s_.c.Picture[11], kPictureForDemons.x(), kPictureForDemons.y());
     s_.c.DataCombo1->hide();
     Zaderzjka(s_);
-    s_.c.Text3->clear();
+    s_.c.Text3->setText(QString());
     ReadDemons();
     s_.lesson.Row = 1;
     if (s_.lesson.CurRowLim > 0 && s_.c.Text3->isVisibleTo(s_.c.Form1)) {

@@ -18,6 +18,30 @@ bool repliesMatch(const QString& reply, const QString& answer, const JudgingOpti
     return judgingForm(reply, options) == judgingForm(answer, options);
 }
 
+QString acceptingRule(const QString& reply, const QString& answer, const JudgingOptions& options) {
+    if (reply == answer || !repliesMatch(reply, answer, options))
+        return {};
+    if (repliesMatch(reply, answer, {.ignoreCapitals = true}))
+        return QStringLiteral("capitals");
+    if (repliesMatch(reply, answer, {.ignoreExtraBlanks = true}))
+        return QStringLiteral("blanks");
+    return QStringLiteral("capitals+blanks");
+}
+
+QString combinedRule(const QStringList& rules) {
+    bool capitals = false;
+    bool blanks = false;
+    for (const QString& rule : rules) {
+        capitals = capitals || rule.contains(QStringLiteral("capitals"));
+        blanks = blanks || rule.contains(QStringLiteral("blanks"));
+    }
+    if (capitals && blanks)
+        return QStringLiteral("capitals+blanks");
+    if (capitals)
+        return QStringLiteral("capitals");
+    return blanks ? QStringLiteral("blanks") : QString();
+}
+
 JudgingOptions loadJudgingOptions(const QSqlDatabase& db) {
     QSqlQuery q = data::exec(
         db, QStringLiteral("SELECT IgnoreCapitals, IgnoreExtraBlanks FROM JudgingOptions LIMIT 1"));

@@ -3,6 +3,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 namespace learn {
@@ -20,6 +21,14 @@ QString judgingForm(const QString& text, const JudgingOptions& options);
 
 // Whether a reply matches an answer under the options; an empty answer matches nothing.
 bool repliesMatch(const QString& reply, const QString& answer, const JudgingOptions& options);
+
+// The rule that let a reply pass, as Log.JudgedBy keeps it: empty when the reply equals the
+// answer exactly (or does not match at all), otherwise "capitals", "blanks" or
+// "capitals+blanks".
+QString acceptingRule(const QString& reply, const QString& answer, const JudgingOptions& options);
+
+// The rule of a list of replies: every rule that one of its replies needed.
+QString combinedRule(const QStringList& rules);
 
 // The options kept in the database; a file without its row judges exactly. Throws DbError.
 JudgingOptions loadJudgingOptions(const QSqlDatabase& db);

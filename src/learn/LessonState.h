@@ -79,6 +79,23 @@ struct LessonState {
     int BunchCorrect = 0;
     QString LogResult;
     bool demons = false; // the Demons are loaded, not the chosen set
+    // A reply is being judged, stored and followed by the next question. Speaking and
+    // playing may let input through meanwhile; the lesson's commands wait until it is done.
+    bool replyInProgress = false;
+};
+
+// Marks the lesson busy for the life of one command that judges, skips or puts a question.
+class ReplyInProgress {
+  public:
+    explicit ReplyInProgress(LessonState& lesson) : lesson_(lesson) {
+        lesson_.replyInProgress = true;
+    }
+    ~ReplyInProgress() { lesson_.replyInProgress = false; }
+    ReplyInProgress(const ReplyInProgress&) = delete;
+    ReplyInProgress& operator=(const ReplyInProgress&) = delete;
+
+  private:
+    LessonState& lesson_;
 };
 
 } // namespace learn

@@ -9,12 +9,15 @@
 #include "learn/LessonState.h"
 #include "learn/Ordering.h"
 #include "learn/SetVoice.h"
+#include "present/LayoutScaler.h"
 #include "present/QuestionArea.h"
 #include "present/Twips.h"
 #include "speech/DefaultVoice.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
+#include <QStatusBar>
 #include <QTableView>
 #include <functional>
 
@@ -279,10 +282,22 @@ void QuestionLoop::SubStatusBar() {
     } else {
         p[4]->setText(QString());
     }
+    // Five texts can need more than the learning screen's width: the window makes room, once
+    // the bar has laid its new texts out (before that its size hint counts the old ones).
+    if (s_.c.StatusBar1->isVisibleTo(s_.c.Form1)) {
+        QCoreApplication::sendPostedEvents(s_.c.StatusBar1, QEvent::LayoutRequest);
+        present::widenWindowTo(s_.c.Form1, s_.c.StatusBar1->sizeHint().width());
+    }
 }
 
 void QuestionLoop::Command21_Click() {
     LessonState& L = s_.lesson;
+    // Input can reach the window while the next question is spoken; a second check must not
+    // start inside this one.
+    if (L.replyInProgress)
+        return;
+    const ReplyInProgress busy(L);
+    holdUndo();
     QVariant notedSet;
     QVariant notedCard;
     guarded(s_, [&] {
@@ -305,7 +320,7 @@ void QuestionLoop::Command21_Click() {
         noteUndoPoint();
         notedSet = L.CSarray.at(L.Row, ColSetName);
         notedCard = L.CSarray.at(L.Row, ColCardId);
-        judged_ = JudgedReply{notedCard, notedSet, std::nullopt};
+        judged_ = JudgedReply{notedCard, notedSet, std::nullopt, {}};
         judgedRow_ = L.Row;
         judgedCorrectBefore_ = L.CSarray.at(L.Row, ColCorrect);
         judgedIncorrectBefore_ = L.CSarray.at(L.Row, ColIncorrect);
@@ -329,10 +344,15 @@ void QuestionLoop::Command21_Click() {
     });
     judged_.reset();
     keepUndoPoint();
+    // A reply typed while the next question was being spoken can be checked at once.
+    s_.c.Command21->setEnabled(shown(s_.c.Text3) && !s_.c.Text3->text().isEmpty());
 }
 
 void QuestionLoop::Command3_Click() {
-    s_.c.Text3->clear();
+    if (s_.lesson.replyInProgress)
+        return;
+    const ReplyInProgress busy(s_.lesson);
+    s_.c.Text3->setText(QString());
     // A Demons lesson asks the marked cards, not the chosen set.
     data::Recordset& total = s_.lesson.demons ? s_.rs.demonsSet : s_.rs.curSetTotal;
     total.requery();
@@ -359,11 +379,14 @@ void QuestionLoop::Command3_Click() {
 }
 
 void QuestionLoop::Label3_Click() {
+    if (s_.lesson.replyInProgress)
+        return;
+    const ReplyInProgress busy(s_.lesson);
     MakeQuestion();
 }
 
 void QuestionLoop::Text3_Change() {
-    s_.c.Command21->setEnabled(!s_.c.Text3->text().isEmpty());
+    s_.c.Command21->setEnabled(!s_.lesson.replyInProgress && !s_.c.Text3->text().isEmpty());
     s_.c.Label5->hide();
     s_.c.Label6->hide();
     s_.c.Picture[10]->hide();

@@ -57,6 +57,9 @@ class QuestionLoop {
     void undoLastReply();
     // No reply can be taken back until the next one is judged; `why` is the entry's tooltip.
     void dropUndo(const QString& why);
+    // True while the reply box or the reply grid holds text typed for the question on screen:
+    // Ctrl+Z then undoes that typing instead of taking the last reply back.
+    bool replyBeingTyped() const;
 
   private:
     // The lesson as it stood before a reply, to go back to.
@@ -71,6 +74,9 @@ class QuestionLoop {
         qint64 logRow = 0;
     };
     void noteUndoPoint();
+    // The entry is off from the moment a reply is judged until it is stored and the next
+    // question is put; then it takes back that reply (or, if none was judged, the one before).
+    void holdUndo();
     void keepUndoPoint();
     void installUndoKey();
 
@@ -102,6 +108,8 @@ class QuestionLoop {
     std::optional<qint64> loggedRow_;
     // Why the reply being judged cannot be taken back (a bunch ended meanwhile), if so.
     QString undoRefused_;
+    // The entry's tooltip before it was held, for when no reply was judged after all.
+    QString heldUndoTip_;
 };
 
 } // namespace learn

@@ -7,36 +7,67 @@
 namespace learn {
 namespace {
 
-// Columns per table row: longer texts wrap into further tables, each still aligned.
-constexpr qsizetype kColumnsPerLine = 40;
+struct MarkStyle {
+    const char* fore;
+    const char* back;
+    const char* legend;
+};
 
-QString colourOf(DiffMark mark) {
+// Dark text on a light ground: each pair has a contrast of at least 7:1, and the underline
+// tells a mark without colour.
+MarkStyle styleOf(DiffMark mark) {
     switch (mark) {
     case DiffMark::Inserted:
-        return QStringLiteral("#c00000");
+        return {"#8a0000", "#ffe0e0", "not in the answer"};
     case DiffMark::Missing:
-        return QStringLiteral("#0050c0");
+        return {"#00307a", "#dde8ff", "missing from your reply"};
     case DiffMark::Changed:
-        return QStringLiteral("#b05000");
+        return {"#6a3500", "#ffe8c8", "typed in place of the answer's"};
     case DiffMark::Same:
         break;
     }
-    return {};
+    return {"", "", ""};
 }
 
-QString markedUnit(const QString& unit, DiffMark mark) {
-    QString shown = unit.isEmpty() || unit.trimmed().isEmpty() ? QStringLiteral("&nbsp;")
-                                                               : unit.toHtmlEscaped();
-    if (mark == DiffMark::Same)
-        return shown;
-    return QStringLiteral("<span style=\"color:%1; text-decoration:underline\"><b>%2</b></span>")
-        .arg(colourOf(mark), shown);
+// A marked unit as it shows: a blank as a middle dot, so an extra or missing blank can be
+// seen, and a gap (the other side's unit) as an empty marked space.
+QString shownUnit(const QString& unit) {
+    if (unit.isEmpty())
+        return QStringLiteral("&nbsp;");
+    if (unit.trimmed().isEmpty())
+        return QString(unit.size(), QChar(0x00B7));
+    return unit.toHtmlEscaped();
 }
 
-// A cell never collapses: a blank or a gap keeps its width, and a marked gap shows as an
-// underlined space.
-QString cell(const QString& unit, DiffMark mark) {
-    return QStringLiteral("<td>%1</td>").arg(markedUnit(unit, mark));
+QString markedSpan(const QString& shown, DiffMark mark) {
+    const MarkStyle style = styleOf(mark);
+    return QStringLiteral("<span style=\"color:%1; background-color:%2; "
+                          "text-decoration:underline\">%3</span>")
+        .arg(QLatin1String(style.fore), QLatin1String(style.back), shown);
+}
+
+// One side of the alignment: runs of units with the same mark stay one piece of text, so
+// letters that join (Arabic) stay joined; blanks of the same text keep their number.
+QString sideHtml(const std::vector<DiffColumn>& columns, bool replySide) {
+    QString html;
+    for (size_t i = 0; i < columns.size();) {
+        const DiffMark mark = columns[i].mark;
+        QString run;
+        for (; i < columns.size() && columns[i].mark == mark; ++i) {
+            const QString& unit = replySide ? columns[i].reply : columns[i].answer;
+            run += mark == DiffMark::Same ? unit.toHtmlEscaped() : shownUnit(unit);
+        }
+        html += mark == DiffMark::Same ? run : markedSpan(run, mark);
+    }
+    return html;
+}
+
+QString legendHtml() {
+    QStringList parts;
+    for (DiffMark mark : {DiffMark::Inserted, DiffMark::Missing, DiffMark::Changed})
+        parts << markedSpan(QStringLiteral("abc"), mark) + QStringLiteral("&nbsp;") +
+                     QLatin1String(styleOf(mark).legend);
+    return QStringLiteral("<p>%1; \u00b7 a blank</p>").arg(parts.join(QStringLiteral("; ")));
 }
 
 // Pairs a run of deletions with the run of insertions after it (or before it) into changes.
@@ -97,25 +128,13 @@ QString replyDiffHtml(const QString& reply, const QString& answer, qsizetype lon
     const bool cut = static_cast<qsizetype>(columns.size()) > longest;
     if (cut)
         columns.resize(static_cast<size_t>(longest));
-    QString html;
-    for (qsizetype first = 0; first < static_cast<qsizetype>(columns.size());
-         first += kColumnsPerLine) {
-        const qsizetype last =
-            std::min(first + kColumnsPerLine, static_cast<qsizetype>(columns.size()));
-        QString replyRow = QStringLiteral("<tr><td>Your reply:&nbsp;</td>");
-        QString answerRow = QStringLiteral("<tr><td>Answer:&nbsp;</td>");
-        for (qsizetype i = first; i < last; ++i) {
-            const DiffColumn& c = columns[static_cast<size_t>(i)];
-            replyRow += cell(c.reply, c.mark);
-            answerRow += cell(c.answer, c.mark);
-        }
-        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" "
-                               "style=\"font-family:monospace\">%1</tr>%2</tr></table>")
-                    .arg(replyRow, answerRow);
-    }
-    if (cut)
-        html += QStringLiteral("<p>[...]</p>");
-    return html;
+    const QString more = cut ? QStringLiteral(" [...]") : QString();
+    // The two texts in one column of a table: when they wrap, both lines start at its edge.
+    const QString row = QStringLiteral("<tr><td>%1&nbsp;</td>"
+                                       "<td style=\"white-space:pre-wrap\">%2%3</td></tr>");
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">%1%2</table>%3")
+        .arg(row.arg(QStringLiteral("Your reply:"), sideHtml(columns, true), more),
+             row.arg(QStringLiteral("Answer:"), sideHtml(columns, false), more), legendHtml());
 }
 
 QString markedSideHtml(const QString& reply, const QString& answer, bool replySide,
@@ -124,12 +143,8 @@ QString markedSideHtml(const QString& reply, const QString& answer, bool replySi
     const bool cut = static_cast<qsizetype>(columns.size()) > longest;
     if (cut)
         columns.resize(static_cast<size_t>(longest));
-    QString html;
-    for (const DiffColumn& c : columns) {
-        const QString& unit = replySide ? c.reply : c.answer;
-        // A unit only the other side has leaves a marked gap here.
-        html += unit.isEmpty() && c.mark == DiffMark::Same ? QString() : markedUnit(unit, c.mark);
-    }
+    // A unit only the other side has leaves a marked gap here.
+    const QString html = sideHtml(columns, replySide);
     return cut ? html + QStringLiteral(" [...]") : html;
 }
 

@@ -30,9 +30,10 @@ QStringList graphemeClusters(const QString& text);
 // clusters); a deletion next to an insertion is one changed unit.
 std::vector<DiffColumn> alignReply(const QString& reply, const QString& answer);
 
-// Rich text showing the reply above the answer, column by column, each difference coloured
-// and underlined so it reads without colour too. The texts are escaped; beyond `longest`
-// columns the display is cut with " [...]".
+// Rich text showing the reply above the answer, both starting at the same place, each
+// difference coloured on its own ground and underlined so it reads without colour too (a
+// differing blank shows as a middle dot), and a legend of the marks below. The texts are
+// escaped, their blanks kept; beyond `longest` columns the display is cut with " [...]".
 QString replyDiffHtml(const QString& reply, const QString& answer, qsizetype longest = 200);
 
 // One side of the alignment as inline rich text, its differing units marked as above:

@@ -29,9 +29,10 @@ qint64 appendLogRow(const QSqlDatabase& db, const JudgedReply& reply, const QStr
                     const QDate& date) {
     // A plain INSERT: naming a field of the Log record set would read the whole table first.
     return data::exec(db,
-                      QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
-                                     "VALUES (?, ?, ?, ?)"),
-                      {date.toString(Qt::ISODate), reply.setName, reply.cardId, result})
+                      QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result, "
+                                     "JudgedBy) VALUES (?, ?, ?, ?, ?)"),
+                      {date.toString(Qt::ISODate), reply.setName, reply.cardId, result,
+                       reply.judgedBy.isEmpty() ? QVariant() : QVariant(reply.judgedBy)})
         .lastInsertId()
         .toLongLong();
 }

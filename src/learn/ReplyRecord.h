@@ -18,6 +18,7 @@ struct JudgedReply {
     QVariant cardId;
     QVariant setName;
     std::optional<CardScore> score;
+    QString judgedBy; // the forgiving rule that accepted it; empty for an exact reply
 };
 
 // Stores the card's new score (through Fields1.CardNum and qCurCardRating) and appends its

@@ -148,6 +148,10 @@ void SetLoading::ReadCurSet() {
     }
     L.CurRowLim = counter - 1;
     L.demons = false;
+    // "Correct", "Wrong" or a face told of a reply in the lesson before, not in this one.
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+    s_.c.Picture[10]->hide();
     // A new set starts with nothing counted, its whole size the first bunch.
     L.CheckAll = 0;
     L.BunchCorrect = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the last judged reply back: Learn > Undo last reply and its key.
 
+#include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "learn/Guarded.h"
 #include "learn/QuestionLoop.h"
@@ -8,7 +9,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTableView>
+#include <functional>
 
 namespace learn {
 namespace {
@@ -16,33 +19,54 @@ namespace {
 const QString kNothingYet = QStringLiteral("No reply to take back yet");
 const QString kTakenBack =
     QStringLiteral("The last reply was taken back; the next judged reply can be taken back");
+const QString kBeingStored = QStringLiteral("The reply is being stored");
+const QString kCanTakeBack =
+    QStringLiteral("Takes your last reply back and asks its question again");
 
 bool isUndoKey(const QEvent* event) {
     const auto* key = static_cast<const QKeyEvent*>(event);
     return key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier;
 }
 
-// Ctrl+Z in the reply box or the replies grid takes the reply back instead of undoing text
-// there: the line editors would otherwise claim the key before the menu entry sees it.
+// Ctrl+Z on the learning screen. While a reply is being typed it undoes the typing, as in
+// any text box, and never takes a reply back; otherwise, in the reply box or the reply grid,
+// it takes the last reply back instead of undoing text there (the line editors would claim
+// the key before the menu entry sees it).
 class UndoKey : public QObject {
   public:
-    UndoKey(QObject* parent, QAction* action, QWidget* replyBox, QWidget* replyGrid)
-        : QObject(parent), action_(action), box_(replyBox), grid_(replyGrid) {}
+    UndoKey(QObject* parent, QAction* action, QWidget* window, QWidget* replyBox,
+            QWidget* replyGrid, std::function<bool()> typing)
+        : QObject(parent), action_(action), window_(window), box_(replyBox), grid_(replyGrid),
+          typing_(std::move(typing)) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool key =
             event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-        if (!key || !isUndoKey(event) || !action_->isEnabled() || !isReplyControl(watched))
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!key || !isUndoKey(event) || !widget || widget->window() != window_)
             return QObject::eventFilter(watched, event);
-        if (event->type() == QEvent::ShortcutOverride)
-            event->accept(); // the key press comes here, not to the shortcut
-        else
+        if (typing_()) {
+            // Never the shortcut: a reply box undoes its own typing, elsewhere the key does
+            // nothing.
+            const bool ownUndo = qobject_cast<QLineEdit*>(watched) && isReplyControl(watched);
+            if (event->type() == QEvent::KeyPress && ownUndo)
+                return QObject::eventFilter(watched, event);
+            return swallow(event);
+        }
+        if (!action_->isEnabled() || !isReplyControl(watched))
+            return QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::KeyPress)
             action_->trigger();
-        return true;
+        return swallow(event);
     }
 
   private:
+    static bool swallow(QEvent* event) {
+        if (event->type() == QEvent::ShortcutOverride)
+            event->accept(); // the key press comes here, not to the shortcut
+        return true;
+    }
     bool isReplyControl(QObject* watched) const {
         for (QObject* o = watched; o; o = o->parent()) {
             if (o == box_ || o == grid_)
@@ -52,8 +76,10 @@ class UndoKey : public QObject {
     }
 
     QAction* action_;
+    QWidget* window_;
     QWidget* box_;
     QWidget* grid_;
+    std::function<bool()> typing_;
 };
 
 } // namespace
@@ -65,8 +91,35 @@ void QuestionLoop::installUndoKey() {
     QObject::connect(c.mnuUndoReply, &QAction::triggered, c.Form1,
                      [this] { guarded(s_, [this] { undoLastReply(); }); });
     QCoreApplication::instance()->installEventFilter(
-        new UndoKey(c.Form1, c.mnuUndoReply, c.Text3, c.TDBGrid3));
+        new UndoKey(c.Form1, c.mnuUndoReply, c.Form1, c.Text3, c.TDBGrid3,
+                    [this] { return replyBeingTyped(); }));
     dropUndo(kNothingYet);
+}
+
+bool QuestionLoop::replyBeingTyped() const {
+    const present::Form1Controls& c = s_.c;
+    if (shown(c.Text3))
+        return !c.Text3->text().isEmpty();
+    if (!shown(c.TDBGrid3))
+        return false;
+    const QModelIndex current = c.TDBGrid3->currentIndex();
+    if (auto* editor = qobject_cast<QLineEdit*>(c.TDBGrid3->indexWidget(current));
+        editor && !editor->text().isEmpty())
+        return true;
+    // A reply stored in a row of the grid: the model's extra row for a new entry is none.
+    for (int r = 0; r < c.Adodc4->rowCount(); ++r) {
+        if (!c.Adodc4->isNewRow(r))
+            return true;
+    }
+    return false;
+}
+
+void QuestionLoop::holdUndo() {
+    if (QAction* a = s_.c.mnuUndoReply) {
+        heldUndoTip_ = a->toolTip();
+        a->setEnabled(false);
+        a->setToolTip(kBeingStored);
+    }
 }
 
 void QuestionLoop::dropUndo(const QString& why) {
@@ -105,23 +158,26 @@ void QuestionLoop::keepUndoPoint() {
         dropUndo(undoRefused_);
         return;
     }
-    if (!p || !logRow) {
-        // Not judged, or not stored: there is nothing of it to take back.
-        if (p)
-            dropUndo(kNothingYet);
+    if (p && !logRow) {
+        dropUndo(kNothingYet); // judged but not stored: there is nothing of it to take back
         return;
     }
-    p->logRow = *logRow;
-    undo_ = p;
+    if (p) {
+        p->logRow = *logRow;
+        undo_ = p;
+    }
+    // Not judged at all (no question was on screen): the reply before stays the last one.
     if (QAction* a = s_.c.mnuUndoReply) {
-        a->setEnabled(true);
-        a->setToolTip(QStringLiteral("Takes your last reply back and asks its question again"));
+        a->setEnabled(undo_.has_value());
+        a->setToolTip(undo_ ? kCanTakeBack : heldUndoTip_);
     }
 }
 
 void QuestionLoop::undoLastReply() {
-    if (!undo_)
+    // Never inside the judging of another reply: that one is the last, once stored.
+    if (!undo_ || s_.lesson.replyInProgress)
         return;
+    const ReplyInProgress busy(s_.lesson);
     const UndoPoint p = *undo_;
     LessonState& L = s_.lesson;
     const QVariant cardId = p.card[ColCardId];
@@ -148,7 +204,7 @@ void QuestionLoop::undoLastReply() {
     L.CheckAll = p.checkAll;
     L.BunchCorrect = p.bunchCorrect;
     L.LogResult.clear();
-    s_.c.Text3->clear();
+    s_.c.Text3->setText(QString());
     s_.c.Label5->hide();
     s_.c.Label6->hide();
     s_.c.Picture[10]->hide();

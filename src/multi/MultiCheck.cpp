@@ -10,6 +10,7 @@
 #include "multi/ComparisonWindow.h"
 #include "multi/MultiMatching.h"
 #include "multi/MultiRules.h"
+#include "present/GridEditor.h"
 #include "present/LongText.h"
 
 #include <QLineEdit>
@@ -56,6 +57,12 @@ void MultiCheck::connectControls() {
     QObject::connect(c.Adodc4, &QAbstractItemModel::rowsRemoved, c.Form1,
                      [this] { TDBGrid3_Change(); });
     c.TDBGrid3->setItemDelegate(new TypingDelegate(c.TDBGrid3, [this] { TDBGrid3_Change(); }));
+    // The replies are typed one per row; Enter on the empty row after them checks the list.
+    if (auto* grid = dynamic_cast<present::EntryGrid*>(c.TDBGrid3))
+        grid->typeAsList([&c] {
+            if (c.Command21->isEnabled())
+                c.Command21->click();
+        });
 }
 
 void MultiCheck::TDBGrid3_Change() {
@@ -135,9 +142,25 @@ bool MultiCheck::SubMultipleAnswerCheck() {
     }
     }
 
+    acceptedBy_.clear();
     if (!correct)
         prepareComparison();
+    else if (!(options_ == learn::JudgingOptions{}))
+        acceptedBy_ = ruleOfRightList(orderMatters(L.CSarray.at(L.Row, learn::ColShowOrder)));
     return correct;
+}
+
+QString MultiCheck::ruleOfRightList(bool orderMatters) {
+    const QVariantList answers =
+        column(QStringLiteral("qCurrentMultiAnswers"), QStringLiteral("M_Answer"));
+    const QVariantList replies = column(QStringLiteral("qMultipleReply"), QStringLiteral("Reply"));
+    const std::vector<AnswerReplyPair> pairs =
+        orderMatters ? pairByPosition(answers, replies)
+                     : matchReplies(answers, replies, options_).matched;
+    QStringList rules;
+    for (const AnswerReplyPair& p : pairs)
+        rules << learn::acceptingRule(p.reply.toString(), p.answer.toString(), options_);
+    return learn::combinedRule(rules);
 }
 
 void MultiCheck::BuildComparisonTable() {
@@ -221,7 +244,7 @@ void MultiCheck::WrongAnswerMulti() {
         s_.dialogs.warning(QStringLiteral("The comparison of your replies could not be shown: %1")
                                .arg(e.message()));
     }
-    s_.c.Text3->clear();
+    s_.c.Text3->setText(QString());
     s_.c.Command21->setEnabled(false);
 }
 

@@ -27,6 +27,8 @@ class MultiCheck {
     void BuildComparisonTableNoOrder();
     // "correct" when every row of the comparison table agrees, otherwise "wrong".
     void CheckCompTable(QString& rResult);
+    // The forgiving rule that let the last list judged right pass; empty when it was exact.
+    QString acceptedBy() const { return acceptedBy_; }
     // Shows the prepared comparison of a wrong list, once the loop has counted it.
     void WrongAnswerMulti();
     // The content of the reply grid changed.
@@ -40,10 +42,13 @@ class MultiCheck {
     qint64 countOf(data::Recordset& count);
 
     void prepareComparison();
+    // Every rule the replies of a right list needed, paired as they were judged.
+    QString ruleOfRightList(bool orderMatters);
 
     learn::Form1State& s_;
     // Read once when a list of replies is judged, and used by every step of that judgement.
     learn::JudgingOptions options_;
+    QString acceptedBy_;
 };
 
 } // namespace multi

@@ -41,7 +41,9 @@ struct Form1Controls {
 
     QLineEdit* Text1 = nullptr; // the name of a new set
     QLineEdit* Text2 = nullptr; // the new name of the chosen set
-    QLineEdit* Text3 = nullptr; // the reply to a single-answer card
+    // The reply to a single-answer card. Emptied with setText(), which forgets its undo
+    // history too, so Ctrl+Z never brings back a reply already judged.
+    QLineEdit* Text3 = nullptr;
 
     QPushButton* Command1 = nullptr;  // "Replace": renames the chosen set
     QPushButton* Command2 = nullptr;  // "Create": makes the new set

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <algorithm>
 
 namespace present {
@@ -20,8 +21,34 @@ bool commitOpenEditor(QTableView* grid) {
     return true;
 }
 
+void EntryGrid::typeAsList(std::function<void()> onDone) {
+    list_ = true;
+    onDone_ = std::move(onDone);
+    setTabKeyNavigation(false);
+}
+
+void EntryGrid::leave(bool forward) {
+    commitOpenEditor(this);
+    QWidget::focusNextPrevChild(forward); // past the view's own move to the next cell
+}
+
+bool EntryGrid::rowIsEmpty(int row) const {
+    for (int c = 0; c < model()->columnCount(); ++c) {
+        if (!isColumnHidden(c) && !model()->index(row, c).data().toString().trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
 void EntryGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     const QModelIndex cell = currentIndex();
+    // Tab in a cell's editor: the text is kept and the focus leaves the list.
+    if (list_ && (hint == QAbstractItemDelegate::EditNextItem ||
+                  hint == QAbstractItemDelegate::EditPreviousItem)) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
     QTableView::closeEditor(editor, hint);
     // The delegate closes an editor with this hint exactly when Enter was pressed in it.
     if (hint == QAbstractItemDelegate::SubmitModelCache && cell.isValid())
@@ -33,6 +60,23 @@ void EntryGrid::keyPressEvent(QKeyEvent* event) {
     const QModelIndex cell = currentIndex();
     const bool plain =
         event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (list_ && tab && !(event->modifiers() & Qt::AltModifier)) {
+        leave(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Space && plain && state() != EditingState && cell.isValid() &&
+        (model()->flags(cell) & Qt::ItemIsEditable)) {
+        edit(cell);
+        if (auto* line = qobject_cast<QLineEdit*>(indexWidget(cell))) {
+            line->deselect();
+            line->end(false);
+            line->insert(QStringLiteral(" "));
+        }
+        event->accept();
+        return;
+    }
     if (m && cell.isValid() && plain) {
         const int key = event->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && state() != EditingState) {
@@ -55,6 +99,10 @@ void EntryGrid::enterOn(const QModelIndex& cell) {
     auto* m = qobject_cast<data::RecordsetModel*>(model());
     if (!m)
         return;
+    if (m->isNewRow(cell.row()) && list_ && onDone_ && rowIsEmpty(cell.row())) {
+        onDone_(); // nothing more to enter: the list is done
+        return;
+    }
     if (m->isNewRow(cell.row())) {
         const int next = nextVisibleColumn(cell.column());
         if (next >= 0)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QTableView>
+#include <functional>
 
 namespace present {
 
@@ -13,7 +14,8 @@ bool commitOpenEditor(QTableView* grid);
 // A grid whose rows are typed one after another from the keyboard. Enter in a row's last
 // cell, or Down from the row for a new entry, stores the row and goes on to a new empty row,
 // so the next text typed never overwrites the one just entered. Enter in an earlier cell of
-// the new row goes on to its next cell.
+// the new row goes on to its next cell. Space on a cell types a blank after its text, never
+// in place of it.
 class EntryGrid : public QTableView {
   public:
     enum class Enter {
@@ -21,6 +23,11 @@ class EntryGrid : public QTableView {
         FromNewRow  // Enter on a stored row only closes its editor
     };
     explicit EntryGrid(Enter rule, QWidget* parent = nullptr) : QTableView(parent), rule_(rule) {}
+
+    // A list typed from the keyboard and then sent on: Tab and Shift+Tab (with or without
+    // Ctrl) leave the grid for the next or previous control, its typing kept, and Enter on
+    // the empty row for a new entry runs `onDone`.
+    void typeAsList(std::function<void()> onDone);
 
   protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -33,8 +40,12 @@ class EntryGrid : public QTableView {
     // row could not be stored (the user has been told).
     bool goToNewRow();
     int nextVisibleColumn(int after) const;
+    bool rowIsEmpty(int row) const;
+    void leave(bool forward);
 
     Enter rule_;
+    bool list_ = false;
+    std::function<void()> onDone_;
 };
 
 } // namespace present

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/MessageBoxDialogs.h"
 
+#include "present/ScaledPlacement.h"
+
 #include <QMessageBox>
 
 namespace present {
@@ -40,8 +42,17 @@ void MessageBoxDialogs::giveFocusBack() const {
 }
 
 void MessageBoxDialogs::message(const QString& text, const QString& title) {
-    QMessageBox::information(parent_, captionOf(title), shortenedForBox(text), QMessageBox::Ok);
+    // Plain text: an answer holding "<b>" or a run of blanks is shown as it is.
+    QMessageBox box(QMessageBox::Information, captionOf(title), shortenedForBox(text),
+                    QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
     giveFocusBack();
+}
+
+QString textWithDetailHtml(const QString& text, const QString& richDetail) {
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>%2")
+        .arg(shortenedForBox(text).toHtmlEscaped(), richDetail);
 }
 
 void MessageBoxDialogs::messageWithDetail(const QString& text, const QString& richDetail,
@@ -49,9 +60,13 @@ void MessageBoxDialogs::messageWithDetail(const QString& text, const QString& ri
     QMessageBox box(QMessageBox::Information, captionOf(title), QString(), QMessageBox::Ok,
                     parent_);
     box.setTextFormat(Qt::RichText);
-    box.setText(
-        shortenedForBox(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
-        richDetail);
+    box.setText(textWithDetailHtml(text, richDetail));
+    // As large as the window it tells about is drawn.
+    if (parent_) {
+        QFont font = box.font();
+        font.setPointSizeF(font.pointSizeF() * layoutScale(parent_));
+        box.setFont(font);
+    }
     box.exec();
     giveFocusBack();
 }

@@ -13,6 +13,10 @@ namespace present {
 // At most `longest` characters are kept.
 QString shortenedForBox(const QString& text, qsizetype longest = 1000);
 
+// The rich text of a box with detail: `text` exactly as given, every blank kept, then the
+// detail.
+QString textWithDetailHtml(const QString& text, const QString& richDetail);
+
 // The real dialogs: modal QMessageBox over the given window.
 class MessageBoxDialogs : public Dialogs {
   public:

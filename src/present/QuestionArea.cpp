@@ -46,6 +46,7 @@ QScrollArea* makeQuestionArea(QLabel* label, QWidget* parent) {
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFocusPolicy(Qt::NoFocus); // the text is only read; see placeLearningControls()
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Its height follows its width alone; the wrapped label's own minimum would otherwise
@@ -83,8 +84,13 @@ void placeLearningControls(Form1Controls& c, bool multi) {
     }
     // A scroll bar only when the question is cut; one left from the last question would
     // narrow the text and cut it.
-    if (auto* area = qobject_cast<QScrollArea*>(question))
+    if (auto* area = qobject_cast<QScrollArea*>(question)) {
         area->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        // A Tab stop only where the keys have something to do (scroll a long question), and
+        // then framed, so the focus shows.
+        area->setFocusPolicy(scrolls ? Qt::StrongFocus : Qt::NoFocus);
+        area->setFrameShape(scrolls ? QFrame::StyledPanel : QFrame::NoFrame);
+    }
     const double scale = layoutScale(window);
     placeDesigned(question, {.height = twipsToDesign(kQuestionHeight, window) + extra / scale});
     for (QWidget* w : {static_cast<QWidget*>(c.Label4), static_cast<QWidget*>(c.Label5),

@@ -21,10 +21,11 @@ class WindowProcedures {
     // Speech or sound could not be started: back to Academic Silent with a message.
     virtual void SubErrorHandler429() = 0;
 
-    // Multiple answers: judging a list of replies (true when right; the question loop scores
-    // it and moves on), showing a wrong list beside the answers once the loop has counted it,
-    // storing the answers being edited, showing the answers of the grid's current card.
-    virtual bool SubMultipleAnswerCheck() = 0;
+    // Multiple answers: judging a list of replies (true when right, with the forgiving rule
+    // that let it pass in `acceptedBy`; the question loop scores it and moves on), showing a wrong
+    // list beside the answers once the loop has counted it, storing the answers being edited,
+    // showing the answers of the grid's current card.
+    virtual bool SubMultipleAnswerCheck(QString& acceptedBy) = 0;
     virtual void WrongAnswerMulti() = 0;
     virtual void SubLeaveTdbGrid1() = 0;
     virtual void SubShowMultiple() = 0;

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QEventLoop>
 #include <QMediaDevices>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace present {
@@ -57,7 +58,15 @@ void playBlocking(const PcmAudio& pcm) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
 
-    QAudioSink sink(device, format);
+    // Deleted later, from the event loop: Qt's PulseAudio output handles every pending event,
+    // the user's key presses and clicks included, while it is destroyed, and that must not
+    // happen in the middle of the command that is speaking.
+    auto* sinkObject = new QAudioSink(device, format);
+    const auto deleteSink = qScopeGuard([sinkObject] {
+        sinkObject->stop(); // it reads the buffer below no more
+        sinkObject->deleteLater();
+    });
+    QAudioSink& sink = *sinkObject;
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);

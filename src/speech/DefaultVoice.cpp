@@ -27,6 +27,7 @@ struct VoiceCode {
     QLocale::Language language = QLocale::AnyLanguage;
     QLocale::Territory territory = QLocale::AnyTerritory;
     bool regionNamed = false; // the code has a region part, known or not
+    bool variant = false;     // parts follow the language and region ("-x-rp", "-scotland")
 };
 
 VoiceCode parseCode(const QString& voice) {
@@ -40,7 +41,18 @@ VoiceCode parseCode(const QString& voice) {
         code.regionNamed = true;
         code.territory = QLocale::codeToTerritory(region.toUpper());
     }
+    code.variant = parts.size() > (regionLike ? 2 : 1);
     return code;
+}
+
+// The words in the closing brackets of an engine's voice name: "Received Pronunciation" of
+// "English (Received Pronunciation)"; empty when there are none.
+QString bracketedWords(const QString& engineName) {
+    const QString name = engineName.trimmed();
+    const qsizetype open = name.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !name.endsWith(QLatin1Char(')')))
+        return {};
+    return name.mid(open + 1, name.size() - open - 2).trimmed();
 }
 
 } // namespace
@@ -76,20 +88,32 @@ QString voiceForSet(const QString& setVoice, const QString& databaseVoice,
     return effectiveVoice(databaseVoice, voices, locale);
 }
 
-QString voiceLabel(const QString& voice) {
+QString voiceLabel(const QString& voice, const QString& engineName) {
     const VoiceCode code = parseCode(voice);
     if (code.language == QLocale::AnyLanguage || code.language == QLocale::C)
-        return voice;
+        return engineName.trimmed().isEmpty()
+                   ? voice
+                   : QStringLiteral("%1 \u2013 %2").arg(engineName.trimmed(), voice);
     QLocale::Territory territory = code.territory;
-    if (!code.regionNamed) {
+    if (!code.regionNamed && !code.variant) {
         // A code without a region is the language as spoken where QLocale places it ("de":
         // Germany); an unknown region ("en-029") is not guessed.
         const QLocale plain(code.language);
         territory = plain.language() == code.language ? plain.territory() : QLocale::AnyTerritory;
     }
-    QString words = QLocale::languageToString(code.language);
+    QStringList details;
     if (territory != QLocale::AnyTerritory)
-        words += QStringLiteral(" (%1)").arg(QLocale::territoryToString(territory));
+        details << QLocale::territoryToString(territory);
+    QString variant = bracketedWords(engineName);
+    // "America, New York City": the region is named already, in Qt's words.
+    if (territory != QLocale::AnyTerritory && variant.contains(QLatin1Char(',')))
+        variant = variant.section(QLatin1Char(','), 1).trimmed();
+    if ((code.variant || (code.regionNamed && territory == QLocale::AnyTerritory)) &&
+        !variant.isEmpty())
+        details << variant;
+    QString words = QLocale::languageToString(code.language);
+    if (!details.isEmpty())
+        words += QStringLiteral(" (%1)").arg(details.join(QStringLiteral(", ")));
     return QStringLiteral("%1 \u2013 %2").arg(words, voice);
 }
 

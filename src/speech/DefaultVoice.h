@@ -21,9 +21,12 @@ QString voiceForSet(const QString& setVoice, const QString& databaseVoice,
                     const QStringList& voices, const QLocale& locale);
 
 // How a voice is named in a list: its language and region in words, then its code
-// ("German (Germany) – de", "English (United Kingdom) – en-gb-scotland"); a code whose
-// language is unknown is shown as it is.
-QString voiceLabel(const QString& voice);
+// ("German (Germany) – de"). A variant of a region, or a region the code names by a number
+// Qt does not know, is told by the engine's own name of the voice (`engineName`, as
+// espeak-ng's "English (Received Pronunciation)"): "English (United Kingdom, Received
+// Pronunciation) – en-gb-x-rp", "English (Caribbean) – en-029". A code whose language is
+// unknown is shown by the engine's name, or as it is.
+QString voiceLabel(const QString& voice, const QString& engineName = {});
 
 // A few words to try a voice with: its language's own name for itself ("Deutsch").
 QString voiceSample(const QString& voice);

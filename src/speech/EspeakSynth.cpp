@@ -93,12 +93,21 @@ QStringList EspeakSynth::voices() {
     for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
         // "languages" is a list of (priority byte, name, NUL); the first one names the voice.
         const char* languages = (*v)->languages;
-        if (languages && languages[0] != 0 && languages[1] != 0)
-            voices_ << QString::fromUtf8(languages + 1);
+        if (languages && languages[0] != 0 && languages[1] != 0) {
+            const QString code = QString::fromUtf8(languages + 1);
+            voices_ << code;
+            if ((*v)->name && !names_.contains(code))
+                names_.insert(code, QString::fromUtf8((*v)->name));
+        }
     }
     voices_.sort();
     voices_.removeDuplicates();
     return voices_;
+}
+
+QString EspeakSynth::voiceName(const QString& voice) {
+    voices();
+    return names_.value(voice);
 }
 
 } // namespace present

@@ -3,6 +3,7 @@
 
 #include "speech/PcmAudio.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ class EspeakSynth {
     // The languages espeak-ng has voices for, sorted, without duplicates. Read once: every
     // spoken question asks for them.
     QStringList voices();
+    // espeak-ng's own name of a voice ("English (Received Pronunciation)"); empty if unknown.
+    QString voiceName(const QString& voice);
 
     // Throws SpeechUnavailable when the engine could not be started.
     void ensureStarted();
@@ -35,6 +38,7 @@ class EspeakSynth {
     QString voice_;
     bool voiceSet_ = false;
     QStringList voices_;
+    QHash<QString, QString> names_;
 };
 
 } // namespace present

@@ -36,6 +36,12 @@ class SpeechAndSound {
     virtual void setVoice(const QString& voice) = 0;
     virtual QString voice() const = 0;
     virtual QStringList voices() = 0;
+    // The engine's own name of a voice, which tells its variant ("English (Caribbean)");
+    // empty when the engine gives none.
+    virtual QString voiceName(const QString& voice) {
+        Q_UNUSED(voice);
+        return {};
+    }
 };
 
 } // namespace present

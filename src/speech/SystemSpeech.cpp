@@ -52,4 +52,12 @@ QStringList SystemSpeech::voices() {
     }
 }
 
+QString SystemSpeech::voiceName(const QString& voice) {
+    try {
+        return EspeakSynth::instance().voiceName(voice);
+    } catch (const SpeechUnavailable&) {
+        return {};
+    }
+}
+
 } // namespace present

@@ -20,6 +20,7 @@ class SystemSpeech : public SpeechAndSound {
     void setVoice(const QString& voice) override;
     QString voice() const override;
     QStringList voices() override;
+    QString voiceName(const QString& voice) override;
 
   private:
     QString voice_;

@@ -142,6 +142,10 @@ void Form1::Form_Load() {
     c_.TDBGrid2->hideColumn(0);
     c_.TDBGrid1->hide();
     screens_ = present::ScreenFlags{};
+    // The card grid stands on its first card once loaded. That move is the first row change,
+    // which shows nothing, so the learner's own first click on a card counts.
+    if (c_.Adodc2->dataRowCount() > 0)
+        c_.TDBGrid2->setCurrentIndex(c_.Adodc2->index(0, 1));
 }
 
 void Form1::Form_Unload() {
@@ -187,8 +191,10 @@ void Form1::ScrChngSetName() {
 void Form1::SubErrorHandler429() {
     talkingSilent_->SubErrorHandler429();
 }
-bool Form1::SubMultipleAnswerCheck() {
-    return multiCheck_->SubMultipleAnswerCheck();
+bool Form1::SubMultipleAnswerCheck(QString& acceptedBy) {
+    const bool correct = multiCheck_->SubMultipleAnswerCheck();
+    acceptedBy = multiCheck_->acceptedBy();
+    return correct;
 }
 
 void Form1::WrongAnswerMulti() {

@@ -71,7 +71,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     void ScrLearnVisible() override;
     void ScrChngSetName() override;
     void SubErrorHandler429() override;
-    bool SubMultipleAnswerCheck() override;
+    bool SubMultipleAnswerCheck(QString& acceptedBy) override;
     void WrongAnswerMulti() override;
     void SubLeaveTdbGrid1() override;
     void SubShowMultiple() override;

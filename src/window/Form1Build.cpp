@@ -222,7 +222,8 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     for (size_t i = 0; i < c.panels.size(); ++i) {
         c.panels[i] = new QLabel(c.StatusBar1);
         c.panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        c.StatusBar1->addWidget(c.panels[i], 1);
+        // Each panel as wide as its text: an empty one takes no room from the others.
+        c.StatusBar1->addWidget(c.panels[i]);
     }
 
     c.Text1 = named(new QLineEdit(a), "Text1");
@@ -259,6 +260,11 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
         c.Picture[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Picture%1").arg(i));
         c.Picture[static_cast<size_t>(i)]->hide();
     }
+
+    // On the learning screen Tab goes from the reply to Check, then Next, as the eye does.
+    QWidget::setTabOrder(c.Text3, c.TDBGrid3);
+    QWidget::setTabOrder(c.TDBGrid3, c.Command21);
+    QWidget::setTabOrder(c.Command21, c.Command3);
 
     placeAtDesign(c);
     makeSoundIndicator(c.Picture[9]);

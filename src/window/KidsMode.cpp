@@ -119,7 +119,7 @@ void KidsMode::Picture6_Click() {
 }
 
 void KidsMode::Picture7_Click() {
-    loop_.MakeQuestion();
+    loop_.Label3_Click(); // the question again, as a click on "Question" puts it
 }
 
 void KidsMode::Picture8_Click() {
@@ -129,7 +129,7 @@ void KidsMode::Picture8_Click() {
 
 void KidsMode::Picture9_Click() {
     if (s_.c.Text3->isVisibleTo(s_.c.Form1))
-        loop_.MakeQuestion();
+        loop_.Label3_Click();
 }
 
 void KidsMode::Picture11_Click() {

@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 #include "data/RecordsetModel.h"
+#include "data/Sql.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -67,8 +68,18 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void Form4::Form_Load() {
-    Adodc1->setConnection(data::openConnection(QStringLiteral("Form4")));
-    Adodc1->setSource(QStringLiteral("Select * from qLog"));
+    const QSqlDatabase db = data::openConnection(QStringLiteral("Form4"));
+    Adodc1->setConnection(db);
+    // The rule that accepted a reply is shown only once forgiving judging has let one pass.
+    const bool forgiven = data::scalar(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM Log "
+                                                          "WHERE JudgedBy IS NOT NULL)"))
+                              .toBool();
+    Adodc1->setSource(forgiven
+                          ? QStringLiteral("SELECT Log.\"Date\", Log.SetName, "
+                                           "COALESCE(Card.Question, '') AS Question, Log.Result, "
+                                           "Log.JudgedBy FROM Log LEFT JOIN Card "
+                                           "ON Card.Card_ID = Log.CardID ORDER BY Log.RecID")
+                          : QStringLiteral("Select * from qLog"));
     Adodc1->recordset().recordCount(); // the rows as they are now; the window never refreshes
     TDBGrid1->setModel(Adodc1);
 }

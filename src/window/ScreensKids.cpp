@@ -29,7 +29,7 @@ void Screens::leaveKidsLayouts() {
     s_.c.Form1->setProperty("kidsSize", false);
     present::LayoutScaler::of(s_.c.Form1)->useMode(false);
     present::resizeTwips(s_.c.Form1, kAcademicWidth, kAcademicHeight);
-    present::placeTwips(s_.c.DataCombo1, 480, 480);
+    present::placeTwips(s_.c.DataCombo1, 480, 480, 3855, 315); // its designed place and size
     s_.c.Label4->setFont(QFont());
     s_.c.Text3->setFont(QFont());
 }

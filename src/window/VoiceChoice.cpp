@@ -86,7 +86,10 @@ void chooseVoice(learn::Form1State& s) {
     }
     const QString current = present::voiceForSet(own, shared, voices, QLocale::system());
     // Not modal-blocking: the choice is stored when the window is closed with OK.
-    auto* dialog = new VoiceDialog(voices, current, setName, s.c.Form1);
+    QHash<QString, QString> names;
+    for (const QString& v : voices)
+        names.insert(v, s.speech.voiceName(v));
+    auto* dialog = new VoiceDialog(voices, names, current, setName, s.c.Form1);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &VoiceDialog::tryVoice, dialog,
                      [&s](const QString& voice) { speakSample(s, voice); });

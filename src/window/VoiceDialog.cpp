@@ -8,13 +8,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace app {
 
-VoiceDialog::VoiceDialog(const QStringList& voices, const QString& current, const QString& setName,
-                         QWidget* parent)
+VoiceDialog::VoiceDialog(const QStringList& voices, const QHash<QString, QString>& names,
+                         const QString& current, const QString& setName, QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)),
       allSets_(new QCheckBox(QStringLiteral("Use this voice for all sets"), this)),
       try_(new QPushButton(QStringLiteral("Try"), this)) {
@@ -27,7 +28,7 @@ VoiceDialog::VoiceDialog(const QStringList& voices, const QString& current, cons
     // By the names a learner reads, not by code: "German" sits beside "Greek", not "da".
     QList<std::pair<QString, QString>> named;
     for (const QString& v : voices)
-        named.append({present::voiceLabel(v), v});
+        named.append({present::voiceLabel(v, names.value(v)), v});
     std::sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
         return QString::localeAwareCompare(a.first, b.first) < 0;
     });
@@ -35,6 +36,9 @@ VoiceDialog::VoiceDialog(const QStringList& voices, const QString& current, cons
         auto* item = new QListWidgetItem(label, list_);
         item->setData(Qt::UserRole, code);
     }
+    // Wide enough for the longest name, which tells a variant only at its end.
+    list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                           list_->verticalScrollBar()->sizeHint().width());
     selectVoice(current);
 
     if (setName.isEmpty()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <QStringList>
 
 class QCheckBox;
@@ -16,8 +17,9 @@ namespace app {
 class VoiceDialog : public QDialog {
     Q_OBJECT
   public:
-    VoiceDialog(const QStringList& voices, const QString& current, const QString& setName,
-                QWidget* parent = nullptr);
+    // `names` holds the engine's own name of each voice it names, which tells its variant.
+    VoiceDialog(const QStringList& voices, const QHash<QString, QString>& names,
+                const QString& current, const QString& setName, QWidget* parent = nullptr);
 
     // The code of the voice selected ("de"); empty when none is.
     QString selectedVoice() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds its own files: installed under a prefix, in the build folder, or
 // nowhere (the compiled-in pages then stand in).
+#include "data/BackupNames.h"
 #include "speech/Folders.h"
 #include "support/Files.h"
 #include "window/HelpWindow.h"
@@ -21,6 +22,7 @@ class TestAssetLookup : public QObject {
     void installedPrefix();
     void buildFolder();
     void noFolderFallsBackToCompiledInPages();
+    void academicPageNamesBackupsAsTheyAreMade();
 };
 
 void TestAssetLookup::installedPrefix() {
@@ -65,6 +67,22 @@ void TestAssetLookup::noFolderFallsBackToCompiledInPages() {
     QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, QString()), QUrl("qrc:/help/academic.html"));
     app::HelpWindow window; // registers the compiled-in pages
     QVERIFY(QFile::exists(":/help/academic.html") && QFile::exists(":/help/kids.html"));
+}
+
+// Backups and the copies kept beside the database carry its whole file name.
+void TestAssetLookup::academicPageNamesBackupsAsTheyAreMade() {
+    app::HelpWindow window;
+    window.browser()->setSource(QUrl("qrc:/help/academic.html"));
+    const QString page = window.browser()->toPlainText().simplified();
+    const QString backup =
+        QFileInfo(
+            data::backupFileName("/data/VIze.mdb", QDateTime(QDate(2026, 3, 11), QTime(9, 30))))
+            .fileName();
+    for (const QString& name : {"backups/" + backup, QString("backups/<file>-<date and time>.mdb"),
+                                QString("VIze.mdb.before-restore-"), QString("VIze.mdb.damaged-"),
+                                QString("<file>.before-restore-<date and time>")})
+        QVERIFY2(page.contains(name), qPrintable(name));
+    QVERIFY(!page.contains("VIze-") && !page.contains("VIze.before") && !page.contains("VIze.dam"));
 }
 
 QTEST_MAIN(TestAssetLookup)

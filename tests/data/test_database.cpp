@@ -142,7 +142,7 @@ void TestDatabase::olderVersionIsUpgradedKeepingItsData() {
 void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("cards");
-    for (int version : {1, 2, 3, 4, 5, 6, 7, 8, 9})
+    for (int version : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10})
         QTest::newRow(qPrintable(QStringLiteral("version %1").arg(version)))
             << QStringLiteral("version%1.mdb").arg(version) << (version == 1 ? 10 : 12);
 }
@@ -150,7 +150,7 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData_data() {
 // Older files keep their cards and get what later releases added: the merge's views made
 // anew (a set without a name made the old ones add nothing), an identity written once,
 // forgiving judging with both options off, the log's summary per day, no set with a voice of
-// its own, and the screens at their designed size.
+// its own, the screens at their designed size, and no rule recorded for the replies logged.
 void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     QFETCH(QString, file);
     QFETCH(int, cards);
@@ -196,6 +196,9 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
                               "FROM Fields1")
                  .toString(),
              QStringLiteral("1.0 1.0"));
+    // No reply logged before is known to have been let pass by a forgiving rule.
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Log WHERE JudgedBy IS NULL").toInt(),
+             data::scalar(db, "SELECT COUNT(*) FROM Log").toInt());
     const QString id = data::scalar(db, "SELECT Id FROM DatabaseIdentity").toString();
     QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch(), qPrintable(id));
     data::closeAllConnections();

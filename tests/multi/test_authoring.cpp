@@ -64,6 +64,7 @@ class TestAuthoring : public QObject {
 
   private slots:
     void cleanup() { f.reset(); }
+    void firstClickOpensTheAnswers();
     void convert_data();
     void convert();
     void convertRowBeingTyped();
@@ -261,6 +262,17 @@ void TestAuthoring::optionButtons() {
             .toString(),
         QString("%1%1").arg(1 - on));
     QCOMPARE(captions(), on ? offCaptions : onCaptions);
+}
+
+// Straight after start, one click on a multiple-answer card shows its answers.
+void TestAuthoring::firstClickOpensTheAnswers() {
+    start({{"go", "went"}, {"colours", "Multi"}});
+    f->t.addAnswers(cardId("colours"), {"red", "green"});
+    QTableView* g = c().TDBGrid2;
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                      g->visualRect(c().Adodc2->index(1, 1)).center());
+    QVERIFY(editorShown());
+    QCOMPARE(c().Adodc3->dataRowCount(), 2);
 }
 
 // After the set list picks another set, the grid's first click is a row change of its own.

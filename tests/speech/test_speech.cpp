@@ -33,6 +33,7 @@ class TestSpeech : public QObject {
     void voiceForSet();
     void voiceLabel_data();
     void voiceLabel();
+    void englishVoicesAreToldApart();
     void pauseStepKeepsTheLoopRunning();
 };
 
@@ -223,19 +224,53 @@ void TestSpeech::voiceForSet() {
 
 void TestSpeech::voiceLabel_data() {
     QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("engineName"); // as espeak-ng names its voices
     QTest::addColumn<QString>("expected");
-    QTest::newRow("language alone") << "de" << QString("German (Germany) \u2013 de");
-    QTest::newRow("region in the code")
-        << "en-gb-scotland" << QString("English (United Kingdom) \u2013 en-gb-scotland");
-    QTest::newRow("numeric region") << "es-419" << QString("Spanish (Latin America) \u2013 es-419");
-    QTest::newRow("unknown region not guessed") << "en-029" << QString("English \u2013 en-029");
-    QTest::newRow("unknown language as it is") << "xx-yy" << QString("xx-yy");
+    const QStringList rows[] = {
+        {"language alone", "de", "German", "German (Germany)"},
+        {"region", "en-gb", "English (Great Britain)", "English (United Kingdom)"},
+        {"variant of a region", "en-gb-x-rp", "English (Received Pronunciation)",
+         "English (United Kingdom, Received Pronunciation)"},
+        {"variant named by the code", "en-gb-scotland", "English (Scotland)",
+         "English (United Kingdom, Scotland)"},
+        {"variant naming the region too", "en-us-nyc", "English (America, New York City)",
+         "English (United States, New York City)"},
+        {"numeric region", "es-419", "Spanish (Latin America)", "Spanish (Latin America)"},
+        {"region unknown to Qt", "en-029", "English (Caribbean)", "English (Caribbean)"},
+        {"no name from the engine", "en-029", "", "English"},
+        {"variant without a name", "en-gb-x-rp", "", "English (United Kingdom)"},
+    };
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] + " \u2013 " + row[1];
+    QTest::newRow("unknown language, named") << "xx-yy"
+                                             << "Xish" << QString("Xish \u2013 xx-yy");
+    QTest::newRow("unknown language as it is") << "xx-yy"
+                                               << "" << QString("xx-yy");
 }
 
 void TestSpeech::voiceLabel() {
     QFETCH(QString, voice);
+    QFETCH(QString, engineName);
     QFETCH(QString, expected);
-    QCOMPARE(present::voiceLabel(voice), expected);
+    QCOMPARE(present::voiceLabel(voice, engineName), expected);
+}
+
+// Named as the installed espeak-ng names its voices, no two English ones read alike.
+void TestSpeech::englishVoicesAreToldApart() {
+    present::SystemSpeech speech;
+    QSet<QString> words;
+    int english = 0;
+    for (const QString& v : speech.voices()) {
+        if (!v.startsWith("en"))
+            continue;
+        ++english;
+        const QString label = present::voiceLabel(v, speech.voiceName(v));
+        words.insert(label.section(QString(" \u2013 "), 0, 0));
+        if (v == "en-029")
+            QCOMPARE(label, QString("English (Caribbean) \u2013 en-029"));
+    }
+    QVERIFY(english >= 2);
+    QCOMPARE(words.size(), english);
 }
 
 void TestSpeech::pauseStepKeepsTheLoopRunning() {

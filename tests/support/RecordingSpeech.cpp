@@ -8,6 +8,8 @@ void RecordingSpeech::speak(const QString& text) {
         throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
     spoken << text;
     spokenVoices << voice_;
+    if (onSpeak)
+        onSpeak();
 }
 
 void RecordingSpeech::playSound(int object) {

@@ -30,6 +30,7 @@ class RecordingSpeech : public present::SpeechAndSound {
     QList<int> sounds;
     int pauseSteps = 0;
     std::function<void()> onPauseStep; // runs inside each pause step
+    std::function<void()> onSpeak;     // runs while each text is spoken
 
   private:
     QString voice_ = QStringLiteral("en");

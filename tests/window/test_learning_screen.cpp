@@ -5,6 +5,7 @@
 #include "present/QuestionArea.h"
 #include "support/WindowFixture.h"
 
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -82,6 +83,11 @@ class TestLearningScreen : public QObject {
     void longQuestionShowsWhole_data();
     void longQuestionShowsWhole();
     void endlessQuestionScrolls();
+    void anotherSetStartsWithoutFeedback();
+    void statusBarPanelsShowWhole();
+    void tabStopsAreControlsThatShowFocus();
+    void setListKeepsItsWidthAfterKids();
+    void replyGridWithTheKeyboardAlone();
 };
 
 void TestLearningScreen::modeSwitchKeepsTheQuestion_data() {
@@ -236,6 +242,124 @@ void TestLearningScreen::endlessQuestionScrolls() {
     auto* area = qobject_cast<QScrollArea*>(l.c().Label7->parentWidget()->parentWidget());
     QVERIFY(area && area->verticalScrollBar()->isVisible());
     QVERIFY(area->verticalScrollBar()->maximum() > 0);
+}
+
+// "Wrong" told of a reply to the set before, not of the first question of this one.
+void TestLearningScreen::anotherSetStartsWithoutFeedback() {
+    Lesson l;
+    l.t.addCard("cat", "Katze", l.t.addSet("Animals"));
+    l.c().Adodc1->refresh();
+    l.c().mnuLearn->trigger();
+    l.reply("falsch");
+    QVERIFY(l.c().Label6->isVisibleTo(l.w.get()));
+    l.pick("Animals");
+    QCOMPARE(l.asked(), QStringLiteral("cat"));
+    QVERIFY(!l.c().Label6->isVisibleTo(l.w.get()) && !l.c().Label5->isVisibleTo(l.w.get()));
+}
+
+// A multiple-answer card fills all five panels; at the designed size each shows its text,
+// even in a large font.
+void TestLearningScreen::statusBarPanelsShowWhole() {
+    Lesson l;
+    QFont large = l.c().StatusBar1->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    l.c().StatusBar1->setFont(large);
+    l.t.exec("UPDATE Card SET DisplayQuestionNumber = 1 WHERE Answer = 'Multi'");
+    l.c().mnuLearn->trigger();
+    l.answerRight();
+    QCOMPARE(l.asked(), QStringLiteral("two"));
+    QVERIFY(QTest::qWaitForWindowExposed(l.w.get()));
+    QCoreApplication::processEvents(); // the status bar laid out for its new texts
+    for (QLabel* panel : l.c().panels) {
+        // Whole, and inside the window.
+        const int right = panel->mapTo(l.w.get(), QPoint(panel->width(), 0)).x();
+        QVERIFY2(panel->width() >= panel->sizeHint().width() && right <= l.w->width(),
+                 qPrintable(QString("%1: %2 < %3 or %4 > %5")
+                                .arg(panel->text())
+                                .arg(panel->width())
+                                .arg(panel->sizeHint().width())
+                                .arg(right)
+                                .arg(l.w->width())));
+        QVERIFY(panel->text().isEmpty() || panel->isVisible());
+    }
+    QCOMPARE(l.c().panels[4]->text(), QStringLiteral("2 Answers"));
+}
+
+// From the reply on, Tab visits Check, Next and the set list, each a control whose focus
+// shows; the question's text is no stop.
+void TestLearningScreen::tabStopsAreControlsThatShowFocus() {
+    Lesson l;
+    QVERIFY(l.startActive());
+    l.c().mnuLearn->trigger();
+    QTest::mouseClick(l.c().Command3, Qt::LeftButton); // Next: the card with a list
+    QTest::mouseClick(l.c().Command3, Qt::LeftButton); // Next: "three"
+    QCOMPARE(QApplication::focusWidget(), l.c().Text3);
+    QTest::keyClicks(l.c().Text3, "x");
+    QList<QWidget*> stops;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << QApplication::focusWidget();
+    }
+    const QList<QWidget*> expected{l.c().Command21, l.c().Command3, l.c().DataCombo1, l.c().Text3};
+    QCOMPARE(stops, expected);
+}
+
+// Back from Kids mode the set list is as wide as it was before.
+void TestLearningScreen::setListKeepsItsWidthAfterKids() {
+    Lesson l;
+    l.c().mnuLearn->trigger();
+    const int before = l.c().DataCombo1->width();
+    l.c().mnuKids->trigger();
+    l.c().mnuSilent->trigger();
+    QCOMPARE(l.c().DataCombo1->width(), before);
+}
+
+// Keys pressed where the focus is, as on a keyboard; what a key sets off (a cell's editor
+// writes its text after Enter) happens before the next key.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+void press(const QString& keys) {
+    for (const QChar ch : keys) {
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+        QCoreApplication::processEvents();
+    }
+}
+
+// The answers of a multiple-answer card typed, checked and left with the keyboard alone.
+void TestLearningScreen::replyGridWithTheKeyboardAlone() {
+    Lesson l;
+    QVERIFY(l.startActive());
+    l.c().mnuLearn->trigger();
+    l.answerRight();
+    QCOMPARE(l.asked(), QStringLiteral("two"));
+    QTableView* grid = l.c().TDBGrid3;
+    QCOMPARE(QApplication::focusWidget(), grid);
+    press("zwei");
+    press(Qt::Key_Return); // stored; a new row for the next answer
+    press("deu");
+    press(Qt::Key_Tab); // out of the grid, the typing kept
+    QCOMPARE(QApplication::focusWidget(), l.c().Command21);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), grid);
+    press(Qt::Key_Space); // a blank after the text, not in its place
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("deu "));
+    press(Qt::Key_Backspace);
+    press("x");
+    press(Qt::Key_Return);
+    QCOMPARE(l.c().Adodc4->dataRowCount(), 2);
+    press(Qt::Key_Tab, Qt::ControlModifier); // Ctrl+Tab leaves too
+    QVERIFY(QApplication::focusWidget() != grid &&
+            !grid->isAncestorOf(QApplication::focusWidget()));
+    grid->setFocus();
+    press(Qt::Key_Return); // on the empty row: the list is checked
+    QCOMPARE(l.lastLoggedQuestion(), QStringLiteral("two"));
+    QCOMPARE(l.t.scalar("SELECT Result FROM Log ORDER BY RecID DESC LIMIT 1").toString(),
+             QStringLiteral("Correct"));
+    QCOMPARE(l.asked(), QStringLiteral("three"));
 }
 
 QTEST_MAIN(TestLearningScreen)

@@ -13,6 +13,7 @@ class TestLogWindow : public QObject {
     void cleanup() { f.reset(); }
 
     void showsTheLogRows();
+    void showsHowForgivenRepliesWereJudged();
     void showingAgainWhileOpenDoesNotReload();
     void generalDate_data();
     void generalDate();
@@ -54,6 +55,26 @@ void TestLogWindow::showsTheLogRows() {
     QCOMPARE(m->columnCount(), 4);
     QCOMPARE(rows, (QStringList{"Verbs", "to go", "Correct", "Verbs", "", "Wrong"}));
     QVERIFY(!(m->flags(m->index(0, 2)) & Qt::ItemIsEditable));
+}
+
+// A reply let pass by forgiving judging is logged "Correct" with its rule beside it; the
+// column appears once a row holds a rule, and qLog stays as it is.
+void TestLogWindow::showsHowForgivenRepliesWereJudged() {
+    f->pick("Verbs");
+    f->c().mnuLearn->trigger();
+    f->c().mnuIgnoreCapitals->trigger();
+    f->c().mnuIgnoreBlanks->trigger();
+    f->reply(" Gehen ");
+    QCOMPARE(f->t.column("SELECT Result || ' ' || quote(JudgedBy) FROM Log ORDER BY RecID"),
+             (QStringList{"Correct NULL", "Wrong NULL", "Correct 'capitals+blanks'"}));
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM pragma_table_info('qLog')").toInt(), 4);
+    f->c().mnulog->trigger();
+    QAbstractItemModel* m = logWindow()->TDBGrid1->model();
+    QCOMPARE(m->columnCount(), 5);
+    QCOMPARE(m->headerData(4, Qt::Horizontal).toString(), QStringLiteral("JudgedBy"));
+    QCOMPARE(m->index(2, 3).data().toString(), QStringLiteral("Correct"));
+    QCOMPARE(m->index(2, 4).data().toString(), QStringLiteral("capitals+blanks"));
+    QVERIFY(m->index(0, 4).data().toString().isEmpty());
 }
 
 void TestLogWindow::showingAgainWhileOpenDoesNotReload() {

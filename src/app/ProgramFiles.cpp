@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramFiles.h"
 
-#include "speech/Folders.h"
+#include "data/Folders.h"
 
 #include <QDir>
 
 namespace app {
 
 QString userDatabasePath(QString* error) {
-    const QString folder = present::userDataFolder();
+    const QString folder = data::userDataFolder();
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         *error = QStringLiteral("Cannot make the data folder \"%1\"").arg(folder);
         return {};
@@ -17,9 +17,9 @@ QString userDatabasePath(QString* error) {
 }
 
 QString filesText() {
-    const QString assets = present::assetFolder();
-    const QString data = present::userDataFolder();
-    const QStringList sounds = present::soundFolders();
+    const QString assets = data::assetFolder();
+    const QString data = data::userDataFolder();
+    const QStringList sounds = data::soundFolders();
     QString text = QStringLiteral("\nFiles:\n");
     text += QStringLiteral("  %1/VIze.mdb\n      the database with --user-data\n").arg(data);
     text += QStringLiteral("  %1\n      the help pages\n")

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/SystemSpeech.h"
 
+#include "data/Folders.h"
 #include "speech/AudioPlayback.h"
 #include "speech/DefaultVoice.h"
 #include "speech/EspeakSynth.h"
-#include "speech/Folders.h"
 #include "speech/Tones.h"
 
 namespace present {
@@ -25,7 +25,7 @@ void SystemSpeech::speak(const QString& text) {
 
 void SystemSpeech::playSound(int object) {
     checkAudioOutput();
-    playBlocking(objectSound(object, soundFolders()));
+    playBlocking(objectSound(object, data::soundFolders()));
 }
 
 void SystemSpeech::pauseStep() {

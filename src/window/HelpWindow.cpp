@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/HelpWindow.h"
 
-#include "speech/Folders.h"
+#include "data/Folders.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -38,7 +38,7 @@ QUrl HelpWindow::pageUrl(Page page, const QString& assetFolder) {
 }
 
 void HelpWindow::showPage(Page page) {
-    browser_->setSource(pageUrl(page, present::assetFolder()));
+    browser_->setSource(pageUrl(page, data::assetFolder()));
     show();
     raise();
     activateWindow();

@@ -2,7 +2,7 @@
 // Where the program finds its own files: installed under a prefix, in the build folder, or
 // nowhere (the compiled-in pages then stand in).
 #include "data/BackupNames.h"
-#include "speech/Folders.h"
+#include "data/Folders.h"
 #include "support/Files.h"
 #include "window/HelpWindow.h"
 
@@ -31,7 +31,7 @@ void TestAssetLookup::installedPrefix() {
     QDir().mkpath(prefix + "/bin");
     writeFile(prefix + "/share/memorant/help/academic.html", "<p>installed</p>");
 
-    const QString assets = present::assetFolder(prefix + "/bin");
+    const QString assets = data::assetFolder(prefix + "/bin");
     QCOMPARE(assets, prefix + "/share/memorant");
     QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, assets),
              QUrl::fromLocalFile(assets + "/help/academic.html"));
@@ -46,7 +46,7 @@ void TestAssetLookup::installedPrefix() {
 
 void TestAssetLookup::buildFolder() {
     const QString program = QFileInfo(QStringLiteral(MEMORANT_BINARY)).absolutePath();
-    const QString assets = present::assetFolder(program);
+    const QString assets = data::assetFolder(program);
     QCOMPARE(assets, program + "/assets");
     // The build's copies are the current pages, not stale ones.
     for (const char* page : {"academic.html", "kids.html"}) {
@@ -62,7 +62,7 @@ void TestAssetLookup::noFolderFallsBackToCompiledInPages() {
     // share/memorant without its help pages is no copy of the program's files.
     QDir().mkpath(root.filePath("prefix/bin"));
     QDir().mkpath(root.filePath("prefix/share/memorant"));
-    QCOMPARE(present::assetFolder(root.filePath("prefix/bin")), QString());
+    QCOMPARE(data::assetFolder(root.filePath("prefix/bin")), QString());
 
     QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, QString()), QUrl("qrc:/help/academic.html"));
     app::HelpWindow window; // registers the compiled-in pages

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace present {
+namespace data {
 
 // The folder of the program's own files (help pages, pictures) for a program in
 // `programFolder`: "../share/memorant" when installed (prefix/bin beside prefix/share), or
@@ -21,4 +21,4 @@ QString userDataFolder();
 // then "sounds" in the user's data folder.
 QStringList soundFolders();
 
-} // namespace present
+} // namespace data

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "speech/Folders.h"
+#include "data/Folders.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace present {
+namespace data {
 
 QString assetFolder(const QString& programFolder) {
     const QDir program(programFolder);
@@ -32,4 +32,4 @@ QStringList soundFolders() {
             userDataFolder() + QStringLiteral("/sounds")};
 }
 
-} // namespace present
+} // namespace data

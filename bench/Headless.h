@@ -19,7 +19,7 @@ class QuietDialogs : public present::Dialogs {
 };
 
 // Speech and sound that make no noise and take no time.
-class SilentSpeech : public present::SpeechAndSound {
+class SilentSpeech : public speech::SpeechAndSound {
   public:
     void speak(const QString&) override {}
     void playSound(int) override {}

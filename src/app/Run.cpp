@@ -119,7 +119,7 @@ int run(int argc, char** argv) {
     std::unique_ptr<BackupNotice> backup;
     int code = 0;
     {
-        present::SystemSpeech speech;
+        speech::SystemSpeech speech;
         Form1 window(data::mainConnection(), dialogs, speech);
         dialogs.setParent(&window);
         // Before the first write: a signal that arrives while the window loads closes it in

@@ -38,7 +38,7 @@ Form7::Form7(present::Dialogs& dialogs, QWidget* parent) : QDialog(parent), dial
     auto* what = new QLabel(
         QStringLiteral("The pause after a correct reply, before the next question is put "
                        "(Talking and Kids modes), in steps of %1 seconds:")
-            .arg(QLocale().toString(present::kPauseStepMs / 1000.0, 'f', 1)),
+            .arg(QLocale().toString(speech::kPauseStepMs / 1000.0, 'f', 1)),
         this);
     what->setWordWrap(true);
     auto* row = new QHBoxLayout;
@@ -55,7 +55,7 @@ QString Form7::valueText(int position) {
     if (position <= 0)
         return QStringLiteral("No pause");
     return QStringLiteral("%1 seconds")
-        .arg(QLocale().toString(position * present::kPauseStepMs / 1000.0, 'f', 1));
+        .arg(QLocale().toString(position * speech::kPauseStepMs / 1000.0, 'f', 1));
 }
 
 void Form7::Form_Load() {

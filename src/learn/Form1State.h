@@ -23,7 +23,7 @@ struct Form1State {
     present::ModeFlags& modes;
     present::ScreenFlags& screens;
     present::Dialogs& dialogs;
-    present::SpeechAndSound& speech;
+    speech::SpeechAndSound& speech;
     present::WindowProcedures& window;
     bool& startupComplete;
     QString& replyFocusMark; // "Yes": put the focus on the reply box when it next gets it

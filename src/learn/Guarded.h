@@ -16,7 +16,7 @@ namespace learn {
 template <typename F> void guarded(Form1State& s, F&& body) {
     try {
         body();
-    } catch (const present::SpeechUnavailable&) {
+    } catch (const speech::SpeechUnavailable&) {
         s.window.SubErrorHandler429();
     } catch (const data::DbError& e) {
         s.dialogs.warning(

@@ -32,7 +32,7 @@ void Zaderzjka(Form1State& s) {
         // Zad is read again before every step, so a change takes effect at once.
         for (int counter = 0; counter < kMaxSteps && counter < currentZad(s.rs.fields1); ++counter)
             s.speech.pauseStep();
-    } catch (const present::SpeechUnavailable&) {
+    } catch (const speech::SpeechUnavailable&) {
         // The pause is only a courtesy; the next speaking step reports the failure.
     }
 }

@@ -83,7 +83,7 @@ void QuestionLoop::noEntriesInSet() {
 void QuestionLoop::playSound(int object) {
     try {
         s_.speech.playSound(object);
-    } catch (const present::SpeechUnavailable&) {
+    } catch (const speech::SpeechUnavailable&) {
         s_.window.SubErrorHandler429();
     }
 }
@@ -97,7 +97,7 @@ void QuestionLoop::useVoiceOfSet(const QString& setName) {
     } catch (const data::DbError&) {
         // An unreadable choice costs only the voice: the question is still spoken.
     }
-    const QString voice = present::voiceForSet(own, shared, s_.speech.voices(), QLocale::system());
+    const QString voice = speech::voiceForSet(own, shared, s_.speech.voices(), QLocale::system());
     if (!voice.isEmpty())
         s_.speech.setVoice(voice);
 }
@@ -110,7 +110,7 @@ void QuestionLoop::speakOrShow(const QString& question) {
             useVoiceOfSet(s_.lesson.CSarray.at(s_.lesson.Row, ColSetName).toString());
             s_.speech.speak(question);
             return;
-        } catch (const present::SpeechUnavailable&) {
+        } catch (const speech::SpeechUnavailable&) {
             // Back to Silent mode: the question is shown instead.
             s_.window.SubErrorHandler429();
             present::setQuestionShown(s_.c, true);

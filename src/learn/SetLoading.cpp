@@ -221,7 +221,7 @@ void SetLoading::mnuLearn_Click() {
         if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
             s_.window.SubLeaveTdbGrid1();
         learnChosenSet();
-    } catch (const present::SpeechUnavailable&) {
+    } catch (const speech::SpeechUnavailable&) {
         s_.window.SubErrorHandler429();
     } catch (const data::DbError& e) {
         s_.dialogs.warning(QStringLiteral("The set could not be loaded: %1").arg(e.message()));

@@ -51,7 +51,7 @@ template <typename Step> bool SetLifecycle::guarded(const QString& what, Step st
 template <typename Step> void SetLifecycle::withSpeechFallback(Step step) {
     try {
         step();
-    } catch (const present::SpeechUnavailable&) {
+    } catch (const speech::SpeechUnavailable&) {
         s_.window.SubErrorHandler429();
     }
 }

@@ -10,7 +10,7 @@
 #include <QScopeGuard>
 #include <QTimer>
 
-namespace present {
+namespace speech {
 
 namespace {
 
@@ -106,4 +106,4 @@ void waitPainting(int ms) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-} // namespace present
+} // namespace speech

@@ -3,7 +3,7 @@
 
 #include "speech/PcmAudio.h"
 
-namespace present {
+namespace speech {
 
 // Throws SpeechUnavailable when there is no audio output device.
 void checkAudioOutput();
@@ -16,4 +16,4 @@ void playBlocking(const PcmAudio& pcm);
 // Waits `ms` milliseconds the same way: painting, but no input.
 void waitPainting(int ms);
 
-} // namespace present
+} // namespace speech

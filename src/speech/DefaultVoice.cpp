@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/DefaultVoice.h"
 
-namespace present {
+namespace speech {
 
 namespace {
 
@@ -125,4 +125,4 @@ QString voiceSample(const QString& voice) {
     return own.isEmpty() ? QLocale::languageToString(code.language) : own;
 }
 
-} // namespace present
+} // namespace speech

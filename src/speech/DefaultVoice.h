@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace present {
+namespace speech {
 
 // The voice to speak with when the user has chosen none: the locale's language where
 // `voices` has it (the regional voice first, then the plain language, then any regional
@@ -31,4 +31,4 @@ QString voiceLabel(const QString& voice, const QString& engineName = {});
 // A few words to try a voice with: its language's own name for itself ("Deutsch").
 QString voiceSample(const QString& voice);
 
-} // namespace present
+} // namespace speech

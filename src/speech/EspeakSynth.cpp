@@ -8,7 +8,7 @@
 #include <QtEndian>
 #include <cstring>
 
-namespace present {
+namespace speech {
 
 namespace {
 
@@ -110,4 +110,4 @@ QString EspeakSynth::voiceName(const QString& voice) {
     return names_.value(voice);
 }
 
-} // namespace present
+} // namespace speech

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace present {
+namespace speech {
 
 // espeak-ng, synthesising into memory. The engine is one per process, started on first use;
 // when its voice data cannot be found, every call throws SpeechUnavailable.
@@ -41,4 +41,4 @@ class EspeakSynth {
     QHash<QString, QString> names_;
 };
 
-} // namespace present
+} // namespace speech

@@ -3,7 +3,7 @@
 
 #include <QByteArray>
 
-namespace present {
+namespace speech {
 
 // Uncompressed little-endian audio held in memory: what the synthesiser, the built-in tones
 // and sound files all become before they are played.
@@ -23,4 +23,4 @@ struct PcmAudio {
     }
 };
 
-} // namespace present
+} // namespace speech

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace present {
+namespace speech {
 
 // Speech or sound output cannot be started (no audio device, no voice data). The handlers
 // that speak catch it and fall back to Silent mode.
@@ -44,4 +44,4 @@ class SpeechAndSound {
     }
 };
 
-} // namespace present
+} // namespace speech

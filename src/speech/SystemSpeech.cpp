@@ -7,7 +7,7 @@
 #include "speech/EspeakSynth.h"
 #include "speech/Tones.h"
 
-namespace present {
+namespace speech {
 
 SystemSpeech::SystemSpeech() = default;
 SystemSpeech::~SystemSpeech() = default;
@@ -60,4 +60,4 @@ QString SystemSpeech::voiceName(const QString& voice) {
     }
 }
 
-} // namespace present
+} // namespace speech

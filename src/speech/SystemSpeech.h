@@ -3,7 +3,7 @@
 
 #include "speech/SpeechAndSound.h"
 
-namespace present {
+namespace speech {
 
 // The speech and sound service of the program: espeak-ng speech and the sound objects
 // ("sounds/Object N.wav" beside the program or in the user's data folder, or built-in
@@ -26,4 +26,4 @@ class SystemSpeech : public SpeechAndSound {
     QString voice_;
 };
 
-} // namespace present
+} // namespace speech

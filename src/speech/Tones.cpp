@@ -10,7 +10,7 @@
 #include <numbers>
 #include <vector>
 
-namespace present {
+namespace speech {
 
 namespace {
 
@@ -96,4 +96,4 @@ PcmAudio objectSound(int object, const QStringList& dirs) {
     return builtInTone(object);
 }
 
-} // namespace present
+} // namespace speech

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace present {
+namespace speech {
 
 // The built-in sound of "Object N" (1 to 11): a short tune made in code, each object with
 // its own notes, 16-bit mono. Any other number yields empty audio.
@@ -18,4 +18,4 @@ PcmAudio objectSound(int object, const QString& dir);
 // The same, from the first of `dirs` that holds a readable file for the object.
 PcmAudio objectSound(int object, const QStringList& dirs);
 
-} // namespace present
+} // namespace speech

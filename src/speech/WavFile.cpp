@@ -3,7 +3,7 @@
 
 #include <QtEndian>
 
-namespace present {
+namespace speech {
 
 namespace {
 
@@ -88,4 +88,4 @@ QByteArray makeWav(const PcmAudio& pcm) {
     return out;
 }
 
-} // namespace present
+} // namespace speech

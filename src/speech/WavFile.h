@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <optional>
 
-namespace present {
+namespace speech {
 
 // Reads a RIFF/WAVE file holding uncompressed 8- or 16-bit PCM, mono or stereo.
 // Anything else (compressed, damaged, not a WAV at all) yields nothing.
@@ -15,4 +15,4 @@ namespace present {
 // The same, as a file (for the tests and for users' own sounds).
 QByteArray makeWav(const PcmAudio& pcm);
 
-} // namespace present
+} // namespace speech

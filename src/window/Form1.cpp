@@ -31,7 +31,7 @@
 
 namespace app {
 
-Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
+Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAndSound& speech,
              QWidget* parent)
     : QMainWindow(parent), db_(db),
       rs_(db, modes_.kids), state_{c_,      rs_,    lesson_, modes_,           screens_,

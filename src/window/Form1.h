@@ -45,7 +45,7 @@ class KidsMode;
 class Form1 : public QMainWindow, public present::WindowProcedures {
     Q_OBJECT
   public:
-    Form1(const QSqlDatabase& db, present::Dialogs& dialogs, present::SpeechAndSound& speech,
+    Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAndSound& speech,
           QWidget* parent = nullptr);
     ~Form1() override;
 

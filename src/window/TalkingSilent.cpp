@@ -46,7 +46,7 @@ void TalkingSilent::mnuTalking_Click() {
         // it is not put a second time here, so it is not heard twice.
         redrawCurrentScreen(s_);
         refreshCardGrid();
-    } catch (const present::SpeechUnavailable&) {
+    } catch (const speech::SpeechUnavailable&) {
         SubErrorHandler429();
     }
 }

@@ -17,7 +17,7 @@ QString currentVoice(learn::Form1State& s) {
     } catch (const data::DbError&) {
         // An unreadable setting costs only the choice of voice: speak in the default one.
     }
-    return present::effectiveVoice(stored, s.speech.voices(), QLocale::system());
+    return speech::effectiveVoice(stored, s.speech.voices(), QLocale::system());
 }
 
 void applyStoredVoice(learn::Form1State& s) {
@@ -32,8 +32,8 @@ void speakSample(learn::Form1State& s, const QString& voice) {
     const QString before = s.speech.voice();
     s.speech.setVoice(voice);
     try {
-        s.speech.speak(present::voiceSample(voice));
-    } catch (const present::SpeechUnavailable& e) {
+        s.speech.speak(speech::voiceSample(voice));
+    } catch (const speech::SpeechUnavailable& e) {
         s.dialogs.warning(QStringLiteral("The voice cannot be tried: %1").arg(e.message()),
                           QStringLiteral("Voice"));
     }
@@ -84,7 +84,7 @@ void chooseVoice(learn::Form1State& s) {
                           QStringLiteral("Voice"));
         return;
     }
-    const QString current = present::voiceForSet(own, shared, voices, QLocale::system());
+    const QString current = speech::voiceForSet(own, shared, voices, QLocale::system());
     // Not modal-blocking: the choice is stored when the window is closed with OK.
     QHash<QString, QString> names;
     for (const QString& v : voices)

@@ -28,7 +28,7 @@ VoiceDialog::VoiceDialog(const QStringList& voices, const QHash<QString, QString
     // By the names a learner reads, not by code: "German" sits beside "Greek", not "da".
     QList<std::pair<QString, QString>> named;
     for (const QString& v : voices)
-        named.append({present::voiceLabel(v, names.value(v)), v});
+        named.append({speech::voiceLabel(v, names.value(v)), v});
     std::sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
         return QString::localeAwareCompare(a.first, b.first) < 0;
     });

@@ -72,7 +72,7 @@ void TestPause::zadIsReadBeforeEveryStep() {
 void TestPause::unavailableSpeechEndsThePause() {
     Window win;
     win.setZad(3);
-    win.speech.onPauseStep = [] { throw present::SpeechUnavailable("no sound output (test)"); };
+    win.speech.onPauseStep = [] { throw speech::SpeechUnavailable("no sound output (test)"); };
     learn::Zaderzjka(win.w.state());
     QCOMPARE(win.speech.pauseSteps, 1);
     QVERIFY(win.dialogs.shown().isEmpty());

@@ -315,7 +315,7 @@ void TestQuestionLoop::sigtermWaitsForTheRunningHandler() {
     bool unloadedInPause = false;
     f.speech.onPauseStep = [&] {
         ::raise(SIGTERM);
-        present::waitPainting(200);
+        speech::waitPainting(200);
         unloadedInPause = unloaded() || !f.w->isVisible();
     };
     QEventLoop mainLoop; // stands for the application's loop

@@ -13,7 +13,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-using present::PcmAudio;
+using speech::PcmAudio;
 
 // Speech and sound below the window: the engine's samples, WAV files and tones, the voice
 // chosen by default, and the pause step.
@@ -80,7 +80,7 @@ void TestSpeech::speechBecomesSamples() {
     QFETCH(QString, text);
     QFETCH(QString, voice);
     QFETCH(int, minMs);
-    const PcmAudio pcm = present::EspeakSynth::instance().synthesize(text, voice);
+    const PcmAudio pcm = speech::EspeakSynth::instance().synthesize(text, voice);
     QVERIFY(pcm.sampleRate >= 8000 && pcm.channels == 1 && pcm.bytesPerSample == 2);
     QVERIFY2(pcm.durationMs() > minMs && pcm.durationMs() < 10000,
              qPrintable(QString::number(pcm.durationMs())));
@@ -88,7 +88,7 @@ void TestSpeech::speechBecomesSamples() {
 }
 
 void TestSpeech::voicesAreLanguagesSorted() {
-    const QStringList voices = present::EspeakSynth::instance().voices();
+    const QStringList voices = speech::EspeakSynth::instance().voices();
     QVERIFY(voices.size() > 10);
     QVERIFY(voices.contains("de") && (voices.contains("en") || voices.contains("en-gb")));
     QStringList sorted = voices;
@@ -100,14 +100,14 @@ void TestSpeech::voicesAreLanguagesSorted() {
 void TestSpeech::everyObjectHasItsOwnTone() {
     QSet<QByteArray> seen;
     for (int object = 1; object <= 11; ++object) {
-        const PcmAudio tone = present::builtInTone(object);
+        const PcmAudio tone = speech::builtInTone(object);
         QVERIFY2(tone.durationMs() >= 100 && tone.durationMs() <= 2000,
                  qPrintable(QString::number(object)));
         QVERIFY2(peakOf(tone) > 3000, qPrintable(QString::number(object))); // not silence
         seen.insert(tone.data);
     }
     QCOMPARE(seen.size(), 11);
-    QVERIFY(present::builtInTone(0).isEmpty() && present::builtInTone(12).isEmpty());
+    QVERIFY(speech::builtInTone(0).isEmpty() && speech::builtInTone(12).isEmpty());
 }
 
 // What the parser makes of a file, as "rate channels bytes-per-sample data-bytes".
@@ -116,7 +116,7 @@ void TestSpeech::parseWav_data() {
     QTest::addColumn<QString>("expected"); // empty: refused
     const QByteArray samples(400, '\x10');
     const QByteArray data400 = "data" + le(400) + samples;
-    QTest::newRow("16-bit mono") << present::makeWav(PcmAudio{22050, 1, 2, samples})
+    QTest::newRow("16-bit mono") << speech::makeWav(PcmAudio{22050, 1, 2, samples})
                                  << "22050 1 2 400";
     QTest::newRow("8-bit stereo") << riff(fmtChunk(1, 2, 8000, 8) + data400) << "8000 2 1 400";
     QTest::newRow("odd chunk before fmt is skipped with its pad byte")
@@ -136,7 +136,7 @@ void TestSpeech::parseWav_data() {
 void TestSpeech::parseWav() {
     QFETCH(QByteArray, file);
     QFETCH(QString, expected);
-    const std::optional<PcmAudio> pcm = present::parseWav(file);
+    const std::optional<PcmAudio> pcm = speech::parseWav(file);
     QCOMPARE(pcm ? QStringLiteral("%1 %2 %3 %4")
                        .arg(pcm->sampleRate)
                        .arg(pcm->channels)
@@ -149,26 +149,26 @@ void TestSpeech::parseWav() {
 void TestSpeech::objectSoundPrefersAUsersFile() {
     QTemporaryDir dir;
     const PcmAudio own{16000, 1, 2, QByteArray(3200, '\x22')};
-    testing::writeFile(dir.filePath(QStringLiteral("Object 3.wav")), present::makeWav(own));
+    testing::writeFile(dir.filePath(QStringLiteral("Object 3.wav")), speech::makeWav(own));
     testing::writeFile(dir.filePath(QStringLiteral("Object 2.wav")), "RIFF garbage");
-    const PcmAudio three = present::objectSound(3, dir.path());
+    const PcmAudio three = speech::objectSound(3, dir.path());
     QCOMPARE(three.sampleRate, 16000);
     QCOMPARE(three.data, own.data);
     // A damaged file and a missing one both leave the built-in tone.
-    QCOMPARE(present::objectSound(2, dir.path()).data, present::builtInTone(2).data);
-    QCOMPARE(present::objectSound(1, dir.path()).data, present::builtInTone(1).data);
+    QCOMPARE(speech::objectSound(2, dir.path()).data, speech::builtInTone(2).data);
+    QCOMPARE(speech::objectSound(1, dir.path()).data, speech::builtInTone(1).data);
 
     // Beside the program first, then the user's data folder: a later folder fills in for a
     // missing or damaged file of an earlier one, but never overrides a good one.
     QTemporaryDir data;
     const PcmAudio theirs{8000, 1, 2, QByteArray(800, '\x11')};
     for (const char* name : {"Object 3.wav", "Object 2.wav", "Object 1.wav"})
-        testing::writeFile(data.filePath(QLatin1String(name)), present::makeWav(theirs));
+        testing::writeFile(data.filePath(QLatin1String(name)), speech::makeWav(theirs));
     const QStringList both{dir.path(), data.path()};
-    QCOMPARE(present::objectSound(3, both).data, own.data);
-    QCOMPARE(present::objectSound(2, both).data, theirs.data);
-    QCOMPARE(present::objectSound(1, both).data, theirs.data);
-    QCOMPARE(present::objectSound(4, both).data, present::builtInTone(4).data);
+    QCOMPARE(speech::objectSound(3, both).data, own.data);
+    QCOMPARE(speech::objectSound(2, both).data, theirs.data);
+    QCOMPARE(speech::objectSound(1, both).data, theirs.data);
+    QCOMPARE(speech::objectSound(4, both).data, speech::builtInTone(4).data);
 }
 
 void TestSpeech::defaultVoice_data() {
@@ -197,7 +197,7 @@ void TestSpeech::defaultVoice() {
     QFETCH(QStringList, voices);
     QFETCH(QString, locale);
     QFETCH(QString, expected);
-    QCOMPARE(present::defaultVoice(voices, QLocale(locale)), expected);
+    QCOMPARE(speech::defaultVoice(voices, QLocale(locale)), expected);
 }
 
 void TestSpeech::voiceForSet_data() {
@@ -219,7 +219,7 @@ void TestSpeech::voiceForSet() {
     QFETCH(QString, shared);
     QFETCH(QString, expected);
     const QStringList voices{"de", "en-us", "fr-fr"};
-    QCOMPARE(present::voiceForSet(own, shared, voices, QLocale("fr_FR")), expected);
+    QCOMPARE(speech::voiceForSet(own, shared, voices, QLocale("fr_FR")), expected);
 }
 
 void TestSpeech::voiceLabel_data() {
@@ -252,19 +252,19 @@ void TestSpeech::voiceLabel() {
     QFETCH(QString, voice);
     QFETCH(QString, engineName);
     QFETCH(QString, expected);
-    QCOMPARE(present::voiceLabel(voice, engineName), expected);
+    QCOMPARE(speech::voiceLabel(voice, engineName), expected);
 }
 
 // Named as the installed espeak-ng names its voices, no two English ones read alike.
 void TestSpeech::englishVoicesAreToldApart() {
-    present::SystemSpeech speech;
+    speech::SystemSpeech speech;
     QSet<QString> words;
     int english = 0;
     for (const QString& v : speech.voices()) {
         if (!v.startsWith("en"))
             continue;
         ++english;
-        const QString label = present::voiceLabel(v, speech.voiceName(v));
+        const QString label = speech::voiceLabel(v, speech.voiceName(v));
         words.insert(label.section(QString(" \u2013 "), 0, 0));
         if (v == "en-029")
             QCOMPARE(label, QString("English (Caribbean) \u2013 en-029"));
@@ -279,7 +279,7 @@ void TestSpeech::pauseStepKeepsTheLoopRunning() {
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
     tick.start(20);
-    present::SystemSpeech speech; // no audio device needed for a pause
+    speech::SystemSpeech speech; // no audio device needed for a pause
     QElapsedTimer clock;
     clock.start();
     speech.pauseStep();

@@ -5,7 +5,7 @@ namespace testing {
 
 void RecordingSpeech::speak(const QString& text) {
     if (unavailable)
-        throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
+        throw speech::SpeechUnavailable(QStringLiteral("no sound output (test)"));
     spoken << text;
     spokenVoices << voice_;
     if (onSpeak)
@@ -14,13 +14,13 @@ void RecordingSpeech::speak(const QString& text) {
 
 void RecordingSpeech::playSound(int object) {
     if (unavailable)
-        throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
+        throw speech::SpeechUnavailable(QStringLiteral("no sound output (test)"));
     sounds << object;
 }
 
 void RecordingSpeech::checkAvailable() {
     if (unavailable)
-        throw present::SpeechUnavailable(QStringLiteral("no sound output (test)"));
+        throw speech::SpeechUnavailable(QStringLiteral("no sound output (test)"));
 }
 
 } // namespace testing

@@ -10,7 +10,7 @@ namespace testing {
 
 // Records what would be spoken and played; can be made unavailable to drive the fallback
 // to Silent mode.
-class RecordingSpeech : public present::SpeechAndSound {
+class RecordingSpeech : public speech::SpeechAndSound {
   public:
     void speak(const QString& text) override;
     void playSound(int object) override;

@@ -56,7 +56,7 @@ void windowBench(benchmark::State& state) {
     QuietDialogs dialogs;
     for (auto _ : state) {
         const auto start = Clock::now();
-        auto window = std::make_unique<app::StatisticsWindow>(dialogs);
+        auto window = std::make_unique<window::StatisticsWindow>(dialogs);
         window->setToday(today);
         window->Form_Load();
         window->show();

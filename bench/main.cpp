@@ -55,7 +55,7 @@ class Session {
         if (!opened.ok)
             throw std::runtime_error(opened.message.toStdString());
         data::walCheckpoints::start(path); // as the program does
-        window_ = std::make_unique<app::Form1>(data::mainConnection(), dialogs_, speech_);
+        window_ = std::make_unique<window::Form1>(data::mainConnection(), dialogs_, speech_);
         window_->Form_Load();
         window_->show();
     }
@@ -67,7 +67,7 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    app::Form1& w() { return *window_; }
+    window::Form1& w() { return *window_; }
 
     // File > Learn on the named set.
     void learn(const QString& setName) {
@@ -97,7 +97,7 @@ class Session {
   private:
     bench::QuietDialogs dialogs_;
     bench::SilentSpeech speech_;
-    std::unique_ptr<app::Form1> window_;
+    std::unique_ptr<window::Form1> window_;
 };
 
 using Clock = std::chrono::steady_clock;

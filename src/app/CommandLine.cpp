@@ -40,7 +40,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             cl.showVersion = true;
         } else if (arg == QStringLiteral("-platform") && i + 1 < arguments.size()) {
             ++i; // Qt's own option, taken by the application object
-        } else if (!arg.startsWith(QLatin1Char('-')) && findCommand(arg)) {
+        } else if (!arg.startsWith(QLatin1Char('-')) && cli::findCommand(arg)) {
             cl.command = arg;
             cl.commandArgs = arguments.mid(i + 1);
             return checkDatabaseChoice(cl);

@@ -57,7 +57,7 @@ void afterFirstPaint(QWidget* widget, std::function<void()> then, int latestMs) 
     new AfterFirstPaint(widget, std::move(then), latestMs); // owned by the widget
 }
 
-void watchReadiness(Form1& window) {
+void watchReadiness(window::Form1& window) {
     if (qEnvironmentVariableIsEmpty("MEMORANT_READY_PROBE"))
         return;
     present::Form1Controls& c = window.controls();

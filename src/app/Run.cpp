@@ -50,13 +50,13 @@ int run(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine cl = parseCommandLine(arguments);
     if (!cl.error.isEmpty()) {
-        QTextStream(stderr) << "memorant: " << cl.error << "\n\n" << usageText();
+        QTextStream(stderr) << "memorant: " << cl.error << "\n\n" << cli::usageText();
         return 2;
     }
     if (cl.showHelp) {
         QCoreApplication application(argc, argv); // the help names the program's folders
         QCoreApplication::setApplicationName(QStringLiteral("Memorant"));
-        QTextStream(stdout) << usageText() << filesText();
+        QTextStream(stdout) << cli::usageText() << filesText();
         return 0;
     }
     if (cl.showVersion) {
@@ -75,7 +75,8 @@ int run(int argc, char** argv) {
     if (!cl.command.isEmpty()) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Memorant"));
-        const int code = runCommand(*findCommand(cl.command), {cl.databasePath, cl.commandArgs});
+        const int code =
+            cli::runCommand(*cli::findCommand(cl.command), {cl.databasePath, cl.commandArgs});
         data::closeAllConnections();
         return code;
     }
@@ -120,7 +121,7 @@ int run(int argc, char** argv) {
     int code = 0;
     {
         speech::SystemSpeech speech;
-        Form1 window(data::mainConnection(), dialogs, speech);
+        window::Form1 window(data::mainConnection(), dialogs, speech);
         dialogs.setParent(&window);
         // Before the first write: a signal that arrives while the window loads closes it in
         // order once the loop runs, instead of killing it with the load flag written.

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-namespace app {
+namespace cli {
 namespace {
 
 QString noSuchFile(const QString& path) {
@@ -133,4 +133,4 @@ int checkCommand(const CommandContext& context) {
     return damaged(QStringLiteral("The database \"%1\" is damaged").arg(path), path);
 }
 
-} // namespace app
+} // namespace cli

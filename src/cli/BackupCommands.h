@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 
-namespace app {
+namespace cli {
 
 // memorant [--db PATH] backup [FILE]: a consistent copy now, into FILE or the backups folder.
 const CommandEntry& backupEntry();
@@ -12,4 +12,4 @@ int backupCommand(const CommandContext& context);
 const CommandEntry& checkEntry();
 int checkCommand(const CommandContext& context);
 
-} // namespace app
+} // namespace cli

@@ -18,7 +18,7 @@
 #include <memory>
 #include <unistd.h>
 
-namespace app {
+namespace cli {
 
 const std::vector<CommandEntry>& commands() {
     // Each command declares itself, its options included, in its own file.
@@ -239,4 +239,4 @@ QString usageText() {
     return text;
 }
 
-} // namespace app
+} // namespace cli

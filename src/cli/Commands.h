@@ -17,7 +17,7 @@ namespace data {
 class DatabaseLock;
 }
 
-namespace app {
+namespace cli {
 
 // What a command is given: the database named by --db and the words after its name.
 struct CommandContext {
@@ -155,4 +155,4 @@ class TerminalProgress {
 [[nodiscard]] int addFromFile(const CommandContext& context, const QString& file,
                               const std::function<QString(const data::Progress&)>& store);
 
-} // namespace app
+} // namespace cli

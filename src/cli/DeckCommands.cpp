@@ -10,7 +10,7 @@
 
 #include <QFileInfo>
 
-namespace app {
+namespace cli {
 namespace {
 
 const QString kSetMissing = QStringLiteral("--set needs the name of the new set");
@@ -97,4 +97,4 @@ int runExportDeck(const CommandContext& context) {
     }
 }
 
-} // namespace app
+} // namespace cli

@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 
-namespace app {
+namespace cli {
 
 // memorant import-deck FILE [--set NAME] [--swap]
 const CommandEntry& importDeckEntry();
@@ -12,4 +12,4 @@ int runImportDeck(const CommandContext& context);
 const CommandEntry& exportDeckEntry();
 int runExportDeck(const CommandContext& context);
 
-} // namespace app
+} // namespace cli

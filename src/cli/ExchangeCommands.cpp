@@ -11,7 +11,7 @@
 #include <csignal>
 #include <functional>
 
-namespace app {
+namespace cli {
 namespace {
 
 // SIGTERM and SIGINT wait until the work is done: the import is one transaction anyway,
@@ -134,4 +134,4 @@ int importCommand(const CommandContext& context) {
     });
 }
 
-} // namespace app
+} // namespace cli

@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 
-namespace app {
+namespace cli {
 
 // memorant [--db PATH] export FILE
 const CommandEntry& exportEntry();
@@ -12,4 +12,4 @@ int exportCommand(const CommandContext& context);
 const CommandEntry& importEntry();
 int importCommand(const CommandContext& context);
 
-} // namespace app
+} // namespace cli

@@ -7,7 +7,7 @@
 
 #include <QTextStream>
 
-namespace app {
+namespace cli {
 
 const CommandEntry& statsEntry() {
     static const QString misuse = QStringLiteral("stats does not understand \"%1\"");
@@ -71,4 +71,4 @@ int statsCommand(const CommandContext& context) {
     }
 }
 
-} // namespace app
+} // namespace cli

@@ -3,10 +3,10 @@
 
 #include "cli/Commands.h"
 
-namespace app {
+namespace cli {
 
 // memorant [--db PATH] stats [--days N] [--set NAME] [--csv]: replies per day and per set.
 const CommandEntry& statsEntry();
 int statsCommand(const CommandContext& context);
 
-} // namespace app
+} // namespace cli

@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-namespace app {
+namespace cli {
 namespace {
 
 const QString kSetMissing = QStringLiteral("--set needs the name of the new set");
@@ -137,4 +137,4 @@ int runExportList(const CommandContext& context) {
     }
 }
 
-} // namespace app
+} // namespace cli

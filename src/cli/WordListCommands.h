@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 
-namespace app {
+namespace cli {
 
 // memorant import-list FILE [--set NAME] [--separator C] [--header|--no-header] [--multi]
 const CommandEntry& importListEntry();
@@ -12,4 +12,4 @@ int runImportList(const CommandContext& context);
 const CommandEntry& exportListEntry();
 int runExportList(const CommandContext& context);
 
-} // namespace app
+} // namespace cli

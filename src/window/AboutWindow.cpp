@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace app {
+namespace window {
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form5"));
@@ -50,4 +50,4 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(file);
 }
 
-} // namespace app
+} // namespace window

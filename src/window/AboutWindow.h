@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-namespace app {
+namespace window {
 
 // The About window: the product name, its version and the database file that is open. It has no
 // buttons and does not hold up the main window.
@@ -13,4 +13,4 @@ class AboutWindow : public QWidget {
     explicit AboutWindow(QWidget* parent = nullptr);
 };
 
-} // namespace app
+} // namespace window

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QMenu>
 
-namespace app {
+namespace window {
 namespace {
 const QString kTitle = QStringLiteral("Back up now");
 }
@@ -42,4 +42,4 @@ void BackupNowMenu::finished(const data::BackupResult& result) {
     }
 }
 
-} // namespace app
+} // namespace window

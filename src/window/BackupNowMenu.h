@@ -8,7 +8,7 @@
 
 class QAction;
 
-namespace app {
+namespace window {
 
 // File > "Back up now": a backup at once, on the backup's own thread with the usual rotation,
 // then a box that says where it was written (or why not). The entry is off while it runs.
@@ -29,4 +29,4 @@ class BackupNowMenu : public QObject {
     data::BackgroundBackup job_;
 };
 
-} // namespace app
+} // namespace window

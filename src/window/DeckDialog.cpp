@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace app {
+namespace window {
 namespace {
 
 constexpr int kCardsShown = 20;
@@ -91,4 +91,4 @@ void DeckDialog::showCards(int set) {
         setRow(cards_, i, {cards[i].question, cards[i].answers.join(QStringLiteral("; "))});
 }
 
-} // namespace app
+} // namespace window

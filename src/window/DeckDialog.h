@@ -7,7 +7,7 @@
 
 class QTableWidget;
 
-namespace app {
+namespace window {
 
 // The preview of a file from another trainer: the sets it will make and their cards, the
 // first cards of the chosen one, and what will be left out and why.
@@ -24,4 +24,4 @@ class DeckDialog : public QDialog {
     QTableWidget* cards_;
 };
 
-} // namespace app
+} // namespace window

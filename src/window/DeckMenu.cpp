@@ -15,7 +15,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
-namespace app {
+namespace window {
 namespace {
 
 // A new entry placed right after `beside`, in the menu that holds it.
@@ -102,4 +102,4 @@ void DeckMenu::exportDeck() {
     }
 }
 
-} // namespace app
+} // namespace window

@@ -9,7 +9,7 @@
 
 class QAction;
 
-namespace app {
+namespace window {
 
 // File > Import > Cards from another trainer... and File > Export set as KVTML..., placed
 // beside the word-list entries.
@@ -35,4 +35,4 @@ class DeckMenu : public QObject {
     QWidget* window_;
 };
 
-} // namespace app
+} // namespace window

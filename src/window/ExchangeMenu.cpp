@@ -12,7 +12,7 @@
 #include <QAction>
 #include <QDir>
 
-namespace app {
+namespace window {
 namespace {
 
 // The exchange file cannot stop half way (an export would leave half a file, an import is
@@ -104,4 +104,4 @@ void ExchangeMenu::importFile(bool withLog) {
         s_.dialogs.message(withoutAnswers);
 }
 
-} // namespace app
+} // namespace window

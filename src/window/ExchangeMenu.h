@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace app {
+namespace window {
 
 // File > Export and File > Import: writing the exchange file and merging one.
 class ExchangeMenu : public QObject {
@@ -35,4 +35,4 @@ class ExchangeMenu : public QObject {
     QString path_;
 };
 
-} // namespace app
+} // namespace window

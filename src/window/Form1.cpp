@@ -29,7 +29,7 @@
 
 #include <QCloseEvent>
 
-namespace app {
+namespace window {
 
 Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAndSound& speech,
              QWidget* parent)
@@ -216,4 +216,4 @@ void Form1::SubReturnToProperTableRow(const QString& CurTabRowID) {
     cardGrid_->SubReturnToProperTableRow(CurTabRowID);
 }
 
-} // namespace app
+} // namespace window

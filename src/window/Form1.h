@@ -32,7 +32,7 @@ class SetLifecycle;
 class CardGrid;
 } // namespace sets
 
-namespace app {
+namespace window {
 
 class ExchangeMenu;
 class Screens;
@@ -114,4 +114,4 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     QTimer* scaleStore_ = nullptr;
 };
 
-} // namespace app
+} // namespace window

@@ -13,7 +13,7 @@
 #include <QMenuBar>
 #include <QStyle>
 
-namespace app {
+namespace window {
 namespace {
 
 template <typename W> W* named(W* widget, const char* name) {
@@ -273,4 +273,4 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     present::resizeTwips(window, 6600, 5100);
 }
 
-} // namespace app
+} // namespace window

@@ -3,10 +3,10 @@
 
 #include "present/Form1Controls.h"
 
-namespace app {
+namespace window {
 
 // Creates every control and menu entry of the main window with its design name and
 // caption. Where each one goes is the screen layouts' business.
 void buildForm1Controls(QMainWindow* window, present::Form1Controls& c);
 
-} // namespace app
+} // namespace window

@@ -13,7 +13,7 @@ static void initHelpResources() {
     Q_INIT_RESOURCE(help);
 }
 
-namespace app {
+namespace window {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     initHelpResources();
@@ -44,4 +44,4 @@ void HelpWindow::showPage(Page page) {
     activateWindow();
 }
 
-} // namespace app
+} // namespace window

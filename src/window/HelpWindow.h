@@ -6,7 +6,7 @@
 class QTextBrowser;
 class QUrl;
 
-namespace app {
+namespace window {
 
 // The tutorials: bundled pages shown in a window of their own beside the main window.
 class HelpWindow : public QWidget {
@@ -27,4 +27,4 @@ class HelpWindow : public QWidget {
     QTextBrowser* browser_;
 };
 
-} // namespace app
+} // namespace window

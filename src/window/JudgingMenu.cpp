@@ -7,7 +7,7 @@
 #include <QAction>
 #include <QSignalBlocker>
 
-namespace app {
+namespace window {
 
 JudgingMenu::JudgingMenu(learn::Form1State& s, QObject* parent) : QObject(parent), s_(s) {
     connect(s_.c.mnuIgnoreCapitals, &QAction::toggled, this, [this] { store(); });
@@ -39,4 +39,4 @@ void JudgingMenu::store() {
     }
 }
 
-} // namespace app
+} // namespace window

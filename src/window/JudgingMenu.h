@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-namespace app {
+namespace window {
 
 // Edit > Judging: the two boxes of forgiving judging, shown as the database holds them and
 // stored as soon as one is ticked.
@@ -20,4 +20,4 @@ class JudgingMenu : public QObject {
     learn::Form1State& s_;
 };
 
-} // namespace app
+} // namespace window

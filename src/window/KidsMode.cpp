@@ -16,7 +16,7 @@
 #include <QMouseEvent>
 #include <QTableView>
 
-namespace app {
+namespace window {
 namespace {
 
 // The Repeat and Learn-the-whole-set pictures look pressed while the mouse button is down.
@@ -137,4 +137,4 @@ void KidsMode::Picture11_Click() {
     loop_.SubStatusBar();
 }
 
-} // namespace app
+} // namespace window

@@ -13,7 +13,7 @@ namespace sets {
 class SetLifecycle;
 }
 
-namespace app {
+namespace window {
 
 class Screens;
 
@@ -49,4 +49,4 @@ class KidsMode {
     sets::SetLifecycle& sets_;
 };
 
-} // namespace app
+} // namespace window

@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 
-namespace app {
+namespace window {
 
 LogMenu::LogMenu(learn::Form1State& s, QWidget* window) : QObject(window), s_(s), window_(window) {
     connect(s_.c.mnulog, &QAction::triggered, this, &LogMenu::mnulog_Click);
@@ -98,4 +98,4 @@ void LogMenu::openCardInGrid(const QString& setName, qint64 cardId) {
     window_->activateWindow();
 }
 
-} // namespace app
+} // namespace window

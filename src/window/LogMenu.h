@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
-namespace app {
+namespace window {
 
 class Form4;
 class StatisticsWindow;
@@ -36,4 +36,4 @@ class LogMenu : public QObject {
     QPointer<StatisticsWindow> statistics_;
 };
 
-} // namespace app
+} // namespace window

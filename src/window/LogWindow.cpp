@@ -12,7 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace app {
+namespace window {
 namespace {
 
 class GeneralDateDelegate : public QStyledItemDelegate {
@@ -84,4 +84,4 @@ void Form4::Form_Load() {
     TDBGrid1->setModel(Adodc1);
 }
 
-} // namespace app
+} // namespace window

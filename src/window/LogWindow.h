@@ -11,7 +11,7 @@ namespace data {
 class RecordsetModel;
 }
 
-namespace app {
+namespace window {
 
 // The "Log" window: every judged reply, oldest first, as the log stood when the window was
 // loaded. Read-only; it has a connection of its own.
@@ -31,4 +31,4 @@ class Form4 : public QWidget {
 // date is shown as stored.
 QString generalDate(const QVariant& value);
 
-} // namespace app
+} // namespace window

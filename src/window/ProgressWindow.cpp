@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <climits>
 
-namespace app {
+namespace window {
 
 ProgressWindow::ProgressWindow(QWidget* parent, const QString& text, const QString& barFormat,
                                Cancel cancel, int showAfterMs)
@@ -67,4 +67,4 @@ bool ProgressWindow::tick(qint64 done, qint64 total) {
     return !cancelled_;
 }
 
-} // namespace app
+} // namespace window

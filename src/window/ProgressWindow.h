@@ -11,7 +11,7 @@
 class QProgressBar;
 class QWidget;
 
-namespace app {
+namespace window {
 
 // The progress of a long job started from a menu: a modal box with a progress bar, shown
 // only once the job has taken `showAfterMs`, so that a short one flashes nothing. While it
@@ -47,4 +47,4 @@ class ProgressWindow {
     bool cancelled_ = false;
 };
 
-} // namespace app
+} // namespace window

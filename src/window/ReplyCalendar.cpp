@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace app {
+namespace window {
 namespace {
 
 constexpr int kCell = 11;
@@ -73,4 +73,4 @@ void ReplyCalendar::paintEvent(QPaintEvent*) {
     }
 }
 
-} // namespace app
+} // namespace window

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-namespace app {
+namespace window {
 
 // A year of days as a grid, one column a week, one cell a day, darker with more replies.
 class ReplyCalendar : public QWidget {
@@ -36,4 +36,4 @@ class ReplyCalendar : public QWidget {
     int busiest_ = 0;
 };
 
-} // namespace app
+} // namespace window

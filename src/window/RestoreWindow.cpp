@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace app {
+namespace window {
 namespace {
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft) {
@@ -180,4 +180,4 @@ RestoreMenu::RestoreMenu(learn::Form1State& s, QWidget* window)
     });
 }
 
-} // namespace app
+} // namespace window

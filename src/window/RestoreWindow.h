@@ -11,7 +11,7 @@
 class QPushButton;
 class QTableWidget;
 
-namespace app {
+namespace window {
 
 // File > "Restore from backup...": the backups of the open database with what each holds,
 // and the copies earlier restores and the damaged-file offer kept beside it, marked as such;
@@ -52,4 +52,4 @@ class RestoreMenu : public QObject {
     QPointer<RestoreWindow> window_;
 };
 
-} // namespace app
+} // namespace window

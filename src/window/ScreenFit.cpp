@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace app {
+namespace window {
 namespace {
 
 // A title bar and borders as window managers draw them, while the window has none yet.
@@ -36,4 +36,4 @@ void fitToScreen(QWidget* window, const QSize& wanted) {
     window->move(place.topLeft());
 }
 
-} // namespace app
+} // namespace window

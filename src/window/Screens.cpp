@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <algorithm>
 
-namespace app {
+namespace window {
 namespace {
 constexpr int kLearningWidth = 4800;   // twips
 constexpr int kSetEditingWidth = 6600; // twips
@@ -188,4 +188,4 @@ void redrawCurrentScreen(learn::Form1State& s) {
         s.window.ScrCreateVisible();
 }
 
-} // namespace app
+} // namespace window

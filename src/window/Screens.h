@@ -5,7 +5,7 @@
 #include "learn/QuestionLoop.h"
 #include "present/LayoutTable.h"
 
-namespace app {
+namespace window {
 
 class AboutWindow;
 
@@ -56,4 +56,4 @@ class Screens {
 // Lays the screen shown last out again, after a change of mode.
 void redrawCurrentScreen(learn::Form1State& s);
 
-} // namespace app
+} // namespace window

@@ -8,7 +8,7 @@
 #include "present/Twips.h"
 #include "window/Screens.h"
 
-namespace app {
+namespace window {
 namespace {
 constexpr int kAcademicWidth = 6600;  // twips
 constexpr int kAcademicHeight = 5100; // twips
@@ -63,4 +63,4 @@ void Screens::ScrLearnKids() {
     loop_.MakeQuestion();
 }
 
-} // namespace app
+} // namespace window

@@ -27,7 +27,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-namespace app {
+namespace window {
 namespace {
 
 QTableWidget* newTable(const QStringList& headers, int textColumns, QWidget* parent) {
@@ -511,4 +511,4 @@ void StatisticsWindow::saveNumbersAsCsv() {
                              .arg(path, file.errorString()));
 }
 
-} // namespace app
+} // namespace window

@@ -19,7 +19,7 @@ class QBarSet;
 class QLineSeries;
 class QValueAxis;
 
-namespace app {
+namespace window {
 
 class ReplyCalendar;
 
@@ -117,4 +117,4 @@ class StatisticsWindow : public QWidget {
 // "2026-11-01 – 2026-11-30 (30 days)", the title of the days' axis.
 QString rangeTitle(const stats::DayRange& range);
 
-} // namespace app
+} // namespace window

@@ -8,7 +8,7 @@
 #include "window/Screens.h"
 #include "window/VoiceChoice.h"
 
-namespace app {
+namespace window {
 
 const QString TalkingSilent::speechMissingMessage = QStringLiteral(
     "To use the program in the Talking mode you need a working speech engine and sound output "
@@ -100,4 +100,4 @@ void TalkingSilent::showHelp(bool kidsPage) {
     help_->showPage(kidsPage ? HelpWindow::Page::Kids : HelpWindow::Page::Academic);
 }
 
-} // namespace app
+} // namespace window

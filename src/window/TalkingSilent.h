@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QString>
 
-namespace app {
+namespace window {
 
 // Academic Talking and Silent modes, the fall-back to Silent when speech or sound cannot be
 // started, the choice of voice and the tutorials of the Help menu.
@@ -36,4 +36,4 @@ class TalkingSilent {
     QPointer<HelpWindow> help_;
 };
 
-} // namespace app
+} // namespace window

@@ -8,7 +8,7 @@
 
 #include <QLocale>
 
-namespace app {
+namespace window {
 
 QString currentVoice(learn::Form1State& s) {
     QString stored;
@@ -101,4 +101,4 @@ void chooseVoice(learn::Form1State& s) {
     dialog->open();
 }
 
-} // namespace app
+} // namespace window

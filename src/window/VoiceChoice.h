@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace app {
+namespace window {
 
 // The database's voice as the speech service will use it: the stored one (Fields1.Voice)
 // when the service has it, otherwise the default for the system's language.
@@ -18,4 +18,4 @@ void applyStoredVoice(learn::Form1State& s);
 // Edit > Sound > Voice...: the voice of the chosen set, or of all sets.
 void chooseVoice(learn::Form1State& s);
 
-} // namespace app
+} // namespace window

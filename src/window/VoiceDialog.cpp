@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace app {
+namespace window {
 
 VoiceDialog::VoiceDialog(const QStringList& voices, const QHash<QString, QString>& names,
                          const QString& current, const QString& setName, QWidget* parent)
@@ -94,4 +94,4 @@ bool VoiceDialog::forAllSets() const {
     return allSets_->isChecked();
 }
 
-} // namespace app
+} // namespace window

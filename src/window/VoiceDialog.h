@@ -9,7 +9,7 @@ class QCheckBox;
 class QListWidget;
 class QPushButton;
 
-namespace app {
+namespace window {
 
 // The Voice window: the speech voices to choose from, each named by its language and region,
 // the current one selected, a "Try" button and the choice between the chosen set and all
@@ -40,4 +40,4 @@ class VoiceDialog : public QDialog {
     QPushButton* try_;
 };
 
-} // namespace app
+} // namespace window

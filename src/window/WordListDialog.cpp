@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace app {
+namespace window {
 namespace {
 
 struct SeparatorChoice {
@@ -244,4 +244,4 @@ void WordListDialog::updateNameNote() {
             : QStringLiteral("That name is taken; the set will be called \"%1\".").arg(actual));
 }
 
-} // namespace app
+} // namespace window

@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QTableWidget;
 
-namespace app {
+namespace window {
 
 // The preview of a word list before it is imported: how it is read (encoding, separator,
 // header),
@@ -62,4 +62,4 @@ class WordListDialog : public QDialog {
     QTableWidget* table_;
 };
 
-} // namespace app
+} // namespace window

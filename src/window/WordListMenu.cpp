@@ -15,7 +15,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 
-namespace app {
+namespace window {
 namespace {
 
 const QString kListFilter = QStringLiteral("Word lists (*.csv *.tsv *.txt);;All files (*)");
@@ -160,4 +160,4 @@ std::optional<SetExport> chooseSetExport(learn::Form1State& s,
     return SetExport{setName, path};
 }
 
-} // namespace app
+} // namespace window

@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-namespace app {
+namespace window {
 
 // File > Import > Word list... and File > Export set as word list...
 class WordListMenu : public QObject {
@@ -58,4 +58,4 @@ std::optional<SetExport> chooseSetExport(learn::Form1State& s,
                                          const std::function<QString(const QString&)>& choose,
                                          const QString& extension);
 
-} // namespace app
+} // namespace window

@@ -14,7 +14,7 @@
 
 using testing::readFile;
 using testing::writeFile;
-using Page = app::HelpWindow::Page;
+using Page = window::HelpWindow::Page;
 
 class TestAssetLookup : public QObject {
     Q_OBJECT
@@ -33,14 +33,14 @@ void TestAssetLookup::installedPrefix() {
 
     const QString assets = data::assetFolder(prefix + "/bin");
     QCOMPARE(assets, prefix + "/share/memorant");
-    QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, assets),
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Academic, assets),
              QUrl::fromLocalFile(assets + "/help/academic.html"));
     // A page missing from the folder comes from the program itself.
-    QCOMPARE(app::HelpWindow::pageUrl(Page::Kids, assets), QUrl("qrc:/help/kids.html"));
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Kids, assets), QUrl("qrc:/help/kids.html"));
 
     // The installed page is the one a help window shows.
-    app::HelpWindow window;
-    window.browser()->setSource(app::HelpWindow::pageUrl(Page::Academic, assets));
+    window::HelpWindow window;
+    window.browser()->setSource(window::HelpWindow::pageUrl(Page::Academic, assets));
     QCOMPARE(window.browser()->toPlainText(), QStringLiteral("installed"));
 }
 
@@ -64,14 +64,15 @@ void TestAssetLookup::noFolderFallsBackToCompiledInPages() {
     QDir().mkpath(root.filePath("prefix/share/memorant"));
     QCOMPARE(data::assetFolder(root.filePath("prefix/bin")), QString());
 
-    QCOMPARE(app::HelpWindow::pageUrl(Page::Academic, QString()), QUrl("qrc:/help/academic.html"));
-    app::HelpWindow window; // registers the compiled-in pages
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Academic, QString()),
+             QUrl("qrc:/help/academic.html"));
+    window::HelpWindow window; // registers the compiled-in pages
     QVERIFY(QFile::exists(":/help/academic.html") && QFile::exists(":/help/kids.html"));
 }
 
 // Backups and the copies kept beside the database carry its whole file name.
 void TestAssetLookup::academicPageNamesBackupsAsTheyAreMade() {
-    app::HelpWindow window;
+    window::HelpWindow window;
     window.browser()->setSource(QUrl("qrc:/help/academic.html"));
     const QString page = window.browser()->toPlainText().simplified();
     const QString backup =

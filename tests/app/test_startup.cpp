@@ -20,7 +20,7 @@ void TestStartup::loadFlagCycle() {
     testing::ScriptedDialogs dialogs;
     testing::RecordingSpeech speech;
     for (int run = 0; run < 2; ++run) {
-        app::Form1 w(t.db(), dialogs, speech);
+        window::Form1 w(t.db(), dialogs, speech);
         // The card grid is read once, by the first screen, not before it as well.
         QVERIFY(!w.controls().Adodc2->recordset().isLoaded());
         w.Form_Load();

@@ -17,12 +17,12 @@ struct Said {
 Said run(const QString& databasePath, const QString& name, const QStringList& args) {
     Said said;
     data::closeAllConnections(); // the command opens the file as a program of its own would
-    const app::CommandEntry* command = app::findCommand(name);
+    const cli::CommandEntry* command = cli::findCommand(name);
     if (!command)
         return said;
     {
-        app::CommandStreams streams(&said.out, &said.err);
-        said.code = app::runCommand(*command, {databasePath, args});
+        cli::CommandStreams streams(&said.out, &said.err);
+        said.code = cli::runCommand(*command, {databasePath, args});
     }
     data::closeAllConnections();
     return said;

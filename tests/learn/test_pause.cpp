@@ -23,7 +23,7 @@ struct Window {
     testing::TempDatabase t{true};
     testing::ScriptedDialogs dialogs;
     testing::RecordingSpeech speech;
-    app::Form1 w{t.db(), dialogs, speech};
+    window::Form1 w{t.db(), dialogs, speech};
     Window() {
         w.Form_Load();
         w.modes().Silent = false;

@@ -21,7 +21,7 @@ struct WindowFixture {
     explicit WindowFixture(bool sample = false) : t(sample) {}
 
     void start() {
-        w = std::make_unique<app::Form1>(t.db(), dialogs, speech);
+        w = std::make_unique<window::Form1>(t.db(), dialogs, speech);
         w->Form_Load();
         w->show();
     }
@@ -100,7 +100,7 @@ struct WindowFixture {
     TempDatabase t;
     ScriptedDialogs dialogs;
     RecordingSpeech speech;
-    std::unique_ptr<app::Form1> w;
+    std::unique_ptr<window::Form1> w;
 };
 
 } // namespace testing

@@ -36,15 +36,15 @@ QStringList keptFiles(const QString& dir, const QString& tag) {
 }
 
 // The restore window, opened from the File menu afresh.
-app::RestoreWindow* openRestoreWindow(testing::WindowFixture& f) {
-    if (!QTest::qWaitFor([&f] { return !f.w->findChild<app::RestoreWindow*>(); }))
+window::RestoreWindow* openRestoreWindow(testing::WindowFixture& f) {
+    if (!QTest::qWaitFor([&f] { return !f.w->findChild<window::RestoreWindow*>(); }))
         return nullptr;
     f.w->findChild<QAction*>("mnuRestore")->trigger();
-    return f.w->findChild<app::RestoreWindow*>();
+    return f.w->findChild<window::RestoreWindow*>();
 }
 
 // The rows of the restore list as "what: cards/sets taken".
-QStringList restoreRows(app::RestoreWindow* window) {
+QStringList restoreRows(window::RestoreWindow* window) {
     QStringList rows;
     for (const data::BackupFile& b : window->backups()) {
         const auto cell = [&](int column) {
@@ -146,11 +146,11 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
     s.answerCorrectly();
     s.t.exec("INSERT INTO Set1 (SetName) VALUES ('Later')");
     s.c().mnulog->trigger(); // a small window with a connection of its own
-    QVERIFY(s.w->findChild<app::Form4*>());
+    QVERIFY(s.w->findChild<window::Form4*>());
     // What the damaged-file offer keeps shows too, at the time in its name.
     QVERIFY(QFile::copy(backup.path, path + ".damaged-2026-03-11-093000"));
 
-    app::RestoreWindow* window = openRestoreWindow(s);
+    window::RestoreWindow* window = openRestoreWindow(s);
     QVERIFY(window && window->isVisible());
     const QString backupTime = data::listBackups(path).value(0).taken.toString("yyyy-MM-dd HH:mm");
     QCOMPARE(restoreRows(window), (QStringList{"backup: 10/1 " + backupTime,
@@ -174,8 +174,8 @@ void TestBackupRestore::restoreFromBackupInTheFileMenu() {
              2);
     QCOMPARE(s.c().DataCombo1->findText("Later"), -1);
     QCOMPARE(s.c().DataCombo1->currentText(), QStringLiteral("Capitals of Europe"));
-    QTRY_VERIFY(!s.w->findChild<app::Form4*>()); // closed, as it showed the replaced file
-    data::FileLock other;                        // the restored file is locked as the old one was
+    QTRY_VERIFY(!s.w->findChild<window::Form4*>()); // closed, as it showed the replaced file
+    data::FileLock other; // the restored file is locked as the old one was
     QCOMPARE(other.tryLock(path), data::FileLock::Result::Busy);
     QCOMPARE(other.tryLock(QDir(s.t.dir()).filePath(kept.first())), data::FileLock::Result::Taken);
 
@@ -226,7 +226,7 @@ void TestBackupRestore::backUpNowRunsOffTheWindowsThread() {
     QCOMPARE(s.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
     QVERIFY2(s.dialogs.lastText().contains(QDir::toNativeSeparators(backups.first().path)),
              qPrintable(s.dialogs.lastText()));
-    app::RestoreWindow* window = openRestoreWindow(s);
+    window::RestoreWindow* window = openRestoreWindow(s);
     QVERIFY(window);
     QCOMPARE(window->backups().size(), 1);
     QCOMPARE(window->backups().first().path, backups.first().path);

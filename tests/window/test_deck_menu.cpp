@@ -23,7 +23,7 @@ class TestDeckMenu : public QObject {
     void cancelledPreviewAddsNothing();
 
   private:
-    app::DeckMenu& menu() { return *f->w->findChild<app::DeckMenu*>(); }
+    window::DeckMenu& menu() { return *f->w->findChild<window::DeckMenu*>(); }
     std::unique_ptr<testing::WindowFixture> f;
     QTemporaryDir dir;
 };
@@ -38,8 +38,8 @@ void TestDeckMenu::init() {
 void TestDeckMenu::previewShowsSetsCardsAndWhatIsLeftOut() {
     const decks::DeckContent c =
         decks::readDeckFile(testing::writePackage(dir.path(), testing::Collection::Anki21));
-    app::DeckDialog d(c, {QStringLiteral("Geography"), QStringLiteral("Languages::French")},
-                      nullptr);
+    window::DeckDialog d(c, {QStringLiteral("Geography"), QStringLiteral("Languages::French")},
+                         nullptr);
     auto* sets = d.findChild<QTableWidget*>(QStringLiteral("sets"));
     auto* cards = d.findChild<QTableWidget*>(QStringLiteral("cards"));
     QCOMPARE(sets->rowCount(), 2);

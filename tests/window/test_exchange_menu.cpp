@@ -83,9 +83,9 @@ void TestExchangeMenu::commands() {
     f.reset();
     // Refusals (misuse, a missing file, a locked one) are the same for every command; see
     // the command tests.
-    QCOMPARE(app::exportCommand({db, {exchangeFile}}), 0);
+    QCOMPARE(cli::exportCommand({db, {exchangeFile}}), 0);
     QVERIFY(QFile::exists(exchangeFile));
-    QCOMPARE(app::importCommand({db, {QStringLiteral("--with-log"), exchangeFile}}), 0);
+    QCOMPARE(cli::importCommand({db, {QStringLiteral("--with-log"), exchangeFile}}), 0);
     QCOMPARE(testing::readIn(db, "SELECT COUNT(*) FROM Set1 WHERE SetName = 'Capitals of Europe1'"),
              1);
     data::closeAllConnections();

@@ -22,7 +22,7 @@ class TestLogWindow : public QObject {
     void cleanLog();
 
   private:
-    app::Form4* logWindow() { return f->w->findChild<app::Form4*>(); }
+    window::Form4* logWindow() { return f->w->findChild<window::Form4*>(); }
     void addLog(const QString& date, qint64 cardId, const QString& result) {
         f->t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES (?, 'Verbs', ?, ?)",
                   {date, cardId, result});
@@ -44,7 +44,7 @@ void TestLogWindow::init() {
 void TestLogWindow::showsTheLogRows() {
     QVERIFY(!logWindow());
     f->w->controls().mnulog->trigger();
-    app::Form4* form = logWindow();
+    window::Form4* form = logWindow();
     QVERIFY(form && form->isVisible() && !form->isModal());
 
     QAbstractItemModel* m = form->TDBGrid1->model();
@@ -79,7 +79,7 @@ void TestLogWindow::showsHowForgivenRepliesWereJudged() {
 
 void TestLogWindow::showingAgainWhileOpenDoesNotReload() {
     f->w->controls().mnulog->trigger();
-    app::Form4* form = logWindow();
+    window::Form4* form = logWindow();
     addLog("2024-03-06", card, "Correct");
     f->w->controls().mnulog->trigger();
     QCOMPARE(logWindow(), form);
@@ -105,12 +105,12 @@ void TestLogWindow::generalDate_data() {
 void TestLogWindow::generalDate() {
     QFETCH(QString, stored);
     QFETCH(bool, showsTime);
-    const QString shown = app::generalDate(stored);
+    const QString shown = window::generalDate(stored);
     QVERIFY2(shown.contains(QLocale().toString(QDate(2024, 3, 4), QLocale::ShortFormat)),
              qPrintable(shown));
     QCOMPARE(shown.contains("15"), showsTime);
-    QCOMPARE(app::generalDate(QString("not a date")), QString("not a date"));
-    QCOMPARE(app::generalDate(QVariant()), QString());
+    QCOMPARE(window::generalDate(QString("not a date")), QString("not a date"));
+    QCOMPARE(window::generalDate(QVariant()), QString());
 }
 
 void TestLogWindow::cleanLog_data() {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using app::ProgressWindow;
+using window::ProgressWindow;
 
 class TestProgressWindow : public QObject {
     Q_OBJECT

@@ -35,11 +35,11 @@ void TestScreens::init() {
 }
 
 void TestScreens::call(const QString& procedure) {
-    const std::map<QString, void (app::Form1::*)()> procedures{
-        {"ScrChangeVisible", &app::Form1::ScrChangeVisible},
-        {"ScrChngSetName", &app::Form1::ScrChngSetName},
-        {"ScrLearnVisible", &app::Form1::ScrLearnVisible},
-        {"ScrCreateVisible", &app::Form1::ScrCreateVisible}};
+    const std::map<QString, void (window::Form1::*)()> procedures{
+        {"ScrChangeVisible", &window::Form1::ScrChangeVisible},
+        {"ScrChngSetName", &window::Form1::ScrChngSetName},
+        {"ScrLearnVisible", &window::Form1::ScrLearnVisible},
+        {"ScrCreateVisible", &window::Form1::ScrCreateVisible}};
     (f->w.get()->*procedures.at(procedure))();
 }
 
@@ -94,7 +94,7 @@ void TestScreens::aboutWindow() {
     f->w->show();
     f->w->move(0, 0); // its centre over a narrow window would put a wide About off the screen
     c().about->trigger();
-    auto* about = f->w->findChild<app::AboutWindow*>();
+    auto* about = f->w->findChild<window::AboutWindow*>();
     QVERIFY(about && about->isVisible() && about->isWindow() && !about->isModal());
     QVERIFY(f->w->screen()->availableGeometry().contains(about->geometry()));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -105,7 +105,7 @@ void TestScreens::aboutWindow() {
     // Choosing it again brings back the same window, and the main window stays usable.
     about->close();
     c().about->trigger();
-    QVERIFY(f->w->findChildren<app::AboutWindow*>().size() == 1 && about->isVisible());
+    QVERIFY(f->w->findChildren<window::AboutWindow*>().size() == 1 && about->isVisible());
     c().CreatSet->trigger();
     QVERIFY(f->w->screens().createSet);
 }

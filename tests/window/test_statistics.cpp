@@ -41,9 +41,9 @@ class TestStatistics : public QObject {
     void fitsThisScreen();
 
   private:
-    app::StatisticsWindow* open() {
+    window::StatisticsWindow* open() {
         f->w->controls().mnuStatistics->trigger();
-        return f->w->findChild<app::StatisticsWindow*>();
+        return f->w->findChild<window::StatisticsWindow*>();
     }
     void log(int daysAgo, const QString& set, qint64 card, const QString& result) {
         f->t.exec(
@@ -88,7 +88,7 @@ void TestStatistics::chartsHoldTheAggregates() {
     QFETCH(int, range);
     QFETCH(QString, set);
     QFETCH(int, days);
-    app::StatisticsWindow* s = open();
+    window::StatisticsWindow* s = open();
     QVERIFY(s && s->isVisible());
     s->rangeChooser->setCurrentIndex(range);
     if (!set.isEmpty())
@@ -97,7 +97,7 @@ void TestStatistics::chartsHoldTheAggregates() {
     const QDate today = QDate::currentDate();
     const stats::DayRange shown =
         range == 3 ? stats::allDays(f->t.db(), today)
-                   : stats::lastDays(app::StatisticsWindow::rangeDays()[range], today);
+                   : stats::lastDays(window::StatisticsWindow::rangeDays()[range], today);
     const QVector<stats::DayCount> expected = stats::repliesPerDay(f->t.db(), shown, set);
     QCOMPARE(expected.size(), days);
     QCOMPARE(s->correctBars->count(), days);
@@ -122,7 +122,7 @@ void TestStatistics::chartsHoldTheAggregates() {
 }
 
 void TestStatistics::calendarRunsAndOneWindow() {
-    app::StatisticsWindow* s = open();
+    window::StatisticsWindow* s = open();
     QCOMPARE(s->calendar->days().size(), 365);
     QCOMPARE(s->calendar->days().last().replies, 3);
     // Today stays in sight however narrow the window.
@@ -136,11 +136,11 @@ void TestStatistics::calendarRunsAndOneWindow() {
              qPrintable(s->runsLabel->text()));
     QVERIFY(s->runsLabel->text().contains("Longest run this year: 2 days"));
     open();
-    QCOMPARE(f->w->findChildren<app::StatisticsWindow*>().size(), 1);
+    QCOMPARE(f->w->findChildren<window::StatisticsWindow*>().size(), 1);
 }
 
 void TestStatistics::doubleClickOpensTheCardInItsSet() {
-    app::StatisticsWindow* s = open();
+    window::StatisticsWindow* s = open();
     s->setTable->setCurrentCell(1, 0); // Verbs
     QCOMPARE(s->hardTable->rowCount(), 2);
     QCOMPARE(s->hardTable->item(0, 0)->text(), QStringLiteral("to be"));
@@ -156,7 +156,7 @@ void TestStatistics::doubleClickOpensTheCardInItsSet() {
 }
 
 void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
-    app::StatisticsWindow* s = open();
+    window::StatisticsWindow* s = open();
     const QString csv = f->t.dir() + "/numbers.csv";
     const QString png = f->t.dir() + "/chart.png";
     s->chooseSaveFile = [&](const QString& caption, const QString&) {
@@ -186,7 +186,7 @@ void TestStatistics::savedCsvReadsBackAndMatchesTheCommand() {
 void TestStatistics::oddDatesLeaveADrawableRange() {
     f->t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result) VALUES "
               "('0001-01-01', 'Verbs', 1, 'Wrong'), ('9999-12-31', 'Verbs', 1, 'Wrong')");
-    app::StatisticsWindow* s = open();
+    window::StatisticsWindow* s = open();
     s->rangeChooser->setCurrentIndex(3);
     QCOMPARE(s->correctBars->count(), 41);
     QCOMPARE(s->slotDays(), 1);
@@ -199,7 +199,7 @@ void TestStatistics::oddDatesLeaveADrawableRange() {
               "('1900-01-01', 'Verbs', 1, 'Wrong')");
     s->rangeChooser->setCurrentIndex(0);
     s->rangeChooser->setCurrentIndex(3);
-    QVERIFY2(s->correctBars->count() <= app::StatisticsWindow::kMostSlots,
+    QVERIFY2(s->correctBars->count() <= window::StatisticsWindow::kMostSlots,
              qPrintable(QString::number(s->correctBars->count())));
     QCOMPARE(s->correctBars->count(), s->shownDays().size());
     QCOMPARE(s->slotDays() % 7, 0);
@@ -254,7 +254,7 @@ void TestStatistics::fitsThisScreen() {
     const QString answer = QString(300, QLatin1Char('w'));
     f->t.exec("UPDATE Card SET Answer = ? WHERE Card_ID = ?", {answer, hardest});
     f->t.exec("UPDATE Set1 SET SetName = ? WHERE SetName = 'Verbs'", {QString(200, 'V')});
-    app::StatisticsWindow* s = open();
+    window::StatisticsWindow* s = open();
     QVERIFY(QTest::qWaitForWindowExposed(s));
     QApplication::processEvents();
     const QRect room = s->screen()->availableGeometry();

@@ -41,7 +41,7 @@ void TestTalkingSilent::talkingWithoutSpeechFallsBackToSilent() {
     win.speech.unavailable = true;
     win.c().mnuTalking->trigger();
 
-    QCOMPARE(win.dialogs.texts(), QStringList{app::TalkingSilent::speechMissingMessage});
+    QCOMPARE(win.dialogs.texts(), QStringList{window::TalkingSilent::speechMissingMessage});
     QCOMPARE(win.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
     QVERIFY(win.modes().Silent && !win.modes().TalkingOn && !win.modes().kids);
     QVERIFY(win.c().Picture[9]->isHidden() && win.speech.spoken.isEmpty());
@@ -115,12 +115,12 @@ void TestTalkingSilent::voiceWindowStoresForTheChosenSetOrAll() {
     win.start();
     QCOMPARE(win.speech.voice(), QStringLiteral("en")); // not touched at start-up
     win.pick(QStringLiteral("Deutsch"));
-    const auto open = [&win]() -> app::VoiceDialog* {
+    const auto open = [&win]() -> window::VoiceDialog* {
         // The window closed last is deleted once the events are processed.
-        if (!QTest::qWaitFor([&win] { return !win.w->findChild<app::VoiceDialog*>(); }))
+        if (!QTest::qWaitFor([&win] { return !win.w->findChild<window::VoiceDialog*>(); }))
             return nullptr;
         win.c().mnuVoice->trigger();
-        auto* dialog = win.w->findChildren<app::VoiceDialog*>().value(0);
+        auto* dialog = win.w->findChildren<window::VoiceDialog*>().value(0);
         return dialog && dialog->isVisible() ? dialog : nullptr;
     };
     const auto stored = [&win] {
@@ -131,7 +131,7 @@ void TestTalkingSilent::voiceWindowStoresForTheChosenSetOrAll() {
                " | " + win.t.scalar("SELECT Voice FROM Fields1").toString();
     };
 
-    app::VoiceDialog* dialog = open();
+    window::VoiceDialog* dialog = open();
     QVERIFY(dialog && !dialog->forAllSets());
     QCOMPARE(dialog->selectedVoice(), QStringLiteral("en")); // the database's, as no own one
     dialog->selectVoice(QStringLiteral("de"));
@@ -174,7 +174,7 @@ void TestTalkingSilent::unknownStoredVoiceFallsBackToADefault() {
 void TestTalkingSilent::tutorialsShowTheirPages() {
     Window win;
     win.c().mnuHelpTalking->trigger();
-    auto* help = win.w->findChild<app::HelpWindow*>();
+    auto* help = win.w->findChild<window::HelpWindow*>();
     QVERIFY(help && help->isVisible());
     QTRY_VERIFY(!help->browser()->toPlainText().isEmpty());
     const QString academic = help->browser()->toPlainText();
@@ -190,7 +190,7 @@ void TestTalkingSilent::tutorialsShowTheirPages() {
         QVERIFY2(flat.contains(QLatin1String(told)), told);
 
     win.c().mnuKidsHelp->trigger();
-    QCOMPARE(win.w->findChildren<app::HelpWindow*>().size(), 1); // the same window, new page
+    QCOMPARE(win.w->findChildren<window::HelpWindow*>().size(), 1); // the same window, new page
     const QString kids = help->browser()->toPlainText();
     QVERIFY(kids.contains("Kids") && kids != academic);
     QVERIFY(win.dialogs.shown().isEmpty());

@@ -28,7 +28,7 @@ class TestWordListMenu : public QObject {
     void previewOffersTheEncodingOfAStrayByte();
 
   private:
-    app::WordListMenu& menu() { return *f->w->findChild<app::WordListMenu*>(); }
+    window::WordListMenu& menu() { return *f->w->findChild<window::WordListMenu*>(); }
     std::unique_ptr<testing::WindowFixture> f;
 };
 
@@ -41,7 +41,7 @@ void TestWordListMenu::init() {
 
 void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
     const exchange::ListFile file = exchange::readListFile(listPath("cp1252_header.csv"));
-    app::WordListDialog d(file, {QStringLiteral("cp1252_header")});
+    window::WordListDialog d(file, {QStringLiteral("cp1252_header")});
     QCOMPARE(d.separatorBox()->currentText(), QStringLiteral("Semicolon ;"));
     QVERIFY(d.headerBox()->isChecked());
     QCOMPARE(d.questionBox()->currentText(), QStringLiteral("Column 1: English"));
@@ -71,7 +71,7 @@ void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
 void TestWordListMenu::importShowsTheNewSet() {
     menu().chooseListToImport = [] { return listPath("cp1252_header.csv"); };
     menu().previewList = [](const exchange::ListFile& file, const QStringList& existing) {
-        app::WordListDialog d(file, existing);
+        window::WordListDialog d(file, existing);
         d.nameEdit()->setText(QStringLiteral("verbs"));
         return std::optional<exchange::ListOptions>(d.options());
     };
@@ -120,8 +120,8 @@ void TestWordListMenu::previewCountsTheWholeFile() {
     for (int i = 0; i < 120; ++i)
         bytes += QByteArray::number(i) + (i % 10 ? "\tanswer\n" : "\t\n");
     testing::writeFile(path, bytes);
-    app::WordListDialog d(exchange::readListFile(path), {});
-    QCOMPARE(d.table()->rowCount(), app::WordListDialog::kPreviewRows);
+    window::WordListDialog d(exchange::readListFile(path), {});
+    QCOMPARE(d.table()->rowCount(), window::WordListDialog::kPreviewRows);
     const QString summary = d.findChild<QLabel*>(QStringLiteral("summary"))->text();
     QVERIFY2(summary.contains("The whole file makes 108 cards (12 rows skipped)."),
              qPrintable(summary));
@@ -130,7 +130,7 @@ void TestWordListMenu::previewCountsTheWholeFile() {
 void TestWordListMenu::previewOffersTheEncodingOfAStrayByte() {
     const QString path = f->t.dir() + QStringLiteral("/stray.csv");
     testing::writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
-    app::WordListDialog d(exchange::readListFile(path), {});
+    window::WordListDialog d(exchange::readListFile(path), {});
     QPushButton* import = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     QLabel* summary = d.findChild<QLabel*>(QStringLiteral("summary"));
     QVERIFY(!import->isEnabled());

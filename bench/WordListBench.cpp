@@ -68,8 +68,8 @@ void wordListBench(benchmark::State& state) {
             return;
         }
         const auto start = Clock::now();
-        const exchange::ListImportOutcome done = exchange::importList(
-            data::mainConnection(), exchange::readListFile(list), exchange::ListOptions{});
+        const wordlist::ListImportOutcome done = wordlist::importList(
+            data::mainConnection(), wordlist::readListFile(list), wordlist::ListOptions{});
         imports.push_back(msSince(start));
         data::closeAllConnections();
         if (done.cards != kRows) {

@@ -11,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* raw, size_t size) {
     {
         QSqlDatabase db = fuzz::freshDatabase();
         try {
-            const exchange::ListFile file = exchange::readListFile(path);
+            const wordlist::ListFile file = wordlist::readListFile(path);
             if (file.encoding.badLine == 0) {
-                exchange::previewList(file, file.separator, file.header, {}, 20);
-                exchange::importList(db, file, {});
+                wordlist::previewList(file, file.separator, file.header, {}, 20);
+                wordlist::importList(db, file, {});
             }
         } catch (const data::Error&) {
         }

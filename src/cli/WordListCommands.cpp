@@ -18,13 +18,13 @@ const QString kSetMissing = QStringLiteral("--set needs the name of the new set"
 const QString kEncodingMisuse = QStringLiteral("--encoding takes utf-8, utf-16 or windows-1252");
 
 // The options of import-list as the import takes them; an error message, or empty.
-QString readOptions(const CommandArgs& args, exchange::ListOptions& options) {
+QString readOptions(const CommandArgs& args, wordlist::ListOptions& options) {
     options.setName = args.value(QStringLiteral("--set"));
     if (args.has(QStringLiteral("--set")) && options.setName.trimmed().isEmpty())
         return kSetMissing;
     if (args.has(QStringLiteral("--separator"))) {
         const QString given = args.value(QStringLiteral("--separator"));
-        options.separator = exchange::separatorFromText(given);
+        options.separator = wordlist::separatorFromText(given);
         if (!options.separator)
             return QStringLiteral("--separator takes one character other than a quote, or "
                                   "\"tab\"; \"%1\" is none")
@@ -76,7 +76,7 @@ const CommandEntry& exportListEntry() {
 
 int runImportList(const CommandContext& context) {
     const CommandArgs args = parseArgs(importListEntry(), context.args);
-    exchange::ListOptions options;
+    wordlist::ListOptions options;
     const QString misuse = args.misuse.isEmpty() ? readOptions(args, options) : args.misuse;
     if (!misuse.isEmpty())
         return commandMisused(misuse);
@@ -84,11 +84,11 @@ int runImportList(const CommandContext& context) {
 
     // The list is looked at before the database is locked: a file that is not a regular one
     // or that holds a stray byte is refused at once, and nothing waits on it.
-    exchange::ListFile list;
+    wordlist::ListFile list;
     try {
         list =
-            exchange::readListFile(file, options.encoding.value_or(exchange::TextEncoding::Detect));
-    } catch (const exchange::WordListError& e) {
+            wordlist::readListFile(file, options.encoding.value_or(exchange::TextEncoding::Detect));
+    } catch (const wordlist::WordListError& e) {
         return commandFailed(e.message());
     }
     if (list.encoding.badLine > 0)
@@ -100,8 +100,8 @@ int runImportList(const CommandContext& context) {
                 .arg(list.encoding.badLine));
 
     return addFromFile(context, file, [&](const data::Progress& progress) {
-        const exchange::ListImportOutcome done =
-            exchange::importList(data::mainConnection(), list, options, progress);
+        const wordlist::ListImportOutcome done =
+            wordlist::importList(data::mainConnection(), list, options, progress);
         QString line = QStringLiteral("Imported %1 cards from %2 into the new set \"%3\"")
                            .arg(done.cards)
                            .arg(QFileInfo(file).fileName(), done.setName);
@@ -122,15 +122,15 @@ int runExportList(const CommandContext& context) {
     const QString& setName = context.args[0];
     const QString& file = context.args[1];
     try {
-        const exchange::ListExportOutcome done =
-            exchange::exportList(data::mainConnection(), setName, file);
+        const wordlist::ListExportOutcome done =
+            wordlist::exportList(data::mainConnection(), setName, file);
         QString line = QStringLiteral("Exported %1 cards of the set \"%2\" to %3.")
                            .arg(done.cards)
                            .arg(setName, file);
-        if (const QString note = exchange::listExportNote(done); !note.isEmpty())
+        if (const QString note = wordlist::listExportNote(done); !note.isEmpty())
             line += QLatin1Char(' ') + note;
         return commandDone(line);
-    } catch (const exchange::WordListError& e) {
+    } catch (const wordlist::WordListError& e) {
         return commandFailed(e.message());
     } catch (const data::DbError& e) {
         return commandFailed(QStringLiteral("The set could not be read: %1").arg(e.message()));

@@ -30,7 +30,7 @@ template <typename W> W* named(W* w, const char* name) {
 
 } // namespace
 
-WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList& existingNames,
+WordListDialog::WordListDialog(const wordlist::ListFile& file, const QStringList& existingNames,
                                QWidget* parent)
     : QDialog(parent), file_(file), existingNames_(existingNames) {
     setObjectName(QStringLiteral("WordListDialog"));
@@ -60,7 +60,7 @@ WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList
                                                 "card (the answer column and those after it)"),
                                  this),
                    "multiBox");
-    name_ = named(new QLineEdit(exchange::setNameForFile(file.path), this), "nameEdit");
+    name_ = named(new QLineEdit(wordlist::setNameForFile(file.path), this), "nameEdit");
     nameNote_ = named(new QLabel(this), "nameNote");
     summary_ = named(new QLabel(this), "summary");
     summary_->setWordWrap(true);
@@ -107,8 +107,8 @@ WordListDialog::WordListDialog(const exchange::ListFile& file, const QStringList
     updateNameNote();
 }
 
-exchange::ListOptions WordListDialog::options() const {
-    exchange::ListOptions o;
+wordlist::ListOptions WordListDialog::options() const {
+    wordlist::ListOptions o;
     o.encoding = static_cast<exchange::TextEncoding>(encoding_->currentData().toInt());
     o.separator = static_cast<char>(separator_->currentData().toInt());
     o.header = header_->isChecked();
@@ -120,12 +120,12 @@ exchange::ListOptions WordListDialog::options() const {
 }
 
 void WordListDialog::fillColumns() {
-    const exchange::ListOptions o = options();
+    const wordlist::ListOptions o = options();
     // The column count and the header's names come from the rows as now read.
-    exchange::ListPreview p;
+    wordlist::ListPreview p;
     try {
-        p = exchange::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
-    } catch (const exchange::WordListError&) {
+        p = wordlist::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
+    } catch (const wordlist::WordListError&) {
         // refresh() says why
     }
     const int columns = std::max(2, p.columnCount);
@@ -147,14 +147,14 @@ void WordListDialog::fillColumns() {
 }
 
 void WordListDialog::refresh() {
-    const exchange::ListOptions o = options();
+    const wordlist::ListOptions o = options();
     QString problem = rereadProblem_;
     preview_ = {};
     if (problem.isEmpty()) {
         try {
             preview_ =
-                exchange::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
-        } catch (const exchange::WordListError& e) {
+                wordlist::previewList(file_, *o.separator, *o.header, o.columns, kPreviewRows);
+        } catch (const wordlist::WordListError& e) {
             problem = e.message();
         }
     }
@@ -169,8 +169,8 @@ void WordListDialog::refresh() {
                     .arg(preview_.cards == 1 ? QStringLiteral("1 card")
                                              : QStringLiteral("%1 cards").arg(preview_.cards))
                     .arg(preview_.skipped);
-    if (!preview_.header.isEmpty() && !exchange::isListHeader(preview_.header)) {
-        QString which = exchange::describeHeaderLine(preview_.headerLine, preview_.header);
+    if (!preview_.header.isEmpty() && !wordlist::isListHeader(preview_.header)) {
+        QString which = wordlist::describeHeaderLine(preview_.headerLine, preview_.header);
         which[0] = which[0].toUpper();
         text += QStringLiteral(" %1 is taken as the column names; untick \"The first line names "
                                "the columns\" to keep it as a card.")
@@ -190,9 +190,9 @@ void WordListDialog::refresh() {
 void WordListDialog::rereadInChosenEncoding() {
     const auto chosen = static_cast<exchange::TextEncoding>(encoding_->currentData().toInt());
     try {
-        file_ = exchange::readListFile(file_.path, chosen);
+        file_ = wordlist::readListFile(file_.path, chosen);
         rereadProblem_.clear();
-    } catch (const exchange::WordListError& e) {
+    } catch (const wordlist::WordListError& e) {
         rereadProblem_ = e.message();
     }
     // What was detected in the encoding read before no longer holds.
@@ -213,8 +213,8 @@ void WordListDialog::fillTable() {
                                        QStringLiteral("Answer"), QStringLiteral("Note")});
     table_->setRowCount(static_cast<int>(preview_.rows.size()));
     for (int r = 0; r < preview_.rows.size(); ++r) {
-        const exchange::PreviewRow& row = preview_.rows[r];
-        const exchange::ListCard& card = row.card;
+        const wordlist::PreviewRow& row = preview_.rows[r];
+        const wordlist::ListCard& card = row.card;
         QStringList cells{
             QString::number(row.line), card.question, card.answers.join(QStringLiteral(" | ")),
             card.usable() ? (card.multiAnswer() ? QStringLiteral("several answers") : QString())
@@ -236,8 +236,8 @@ void WordListDialog::fillTable() {
 
 void WordListDialog::updateNameNote() {
     const QString wanted =
-        name_->text().trimmed().isEmpty() ? exchange::setNameForFile(file_.path) : name_->text();
-    const QString actual = exchange::uniqueSetName(existingNames_, wanted);
+        name_->text().trimmed().isEmpty() ? wordlist::setNameForFile(file_.path) : name_->text();
+    const QString actual = wordlist::uniqueSetName(existingNames_, wanted);
     nameNote_->setText(
         actual == wanted
             ? QString()

@@ -24,11 +24,11 @@ class WordListDialog : public QDialog {
     static constexpr int kPreviewRows = 50;
 
     // `existingNames`: the sets there are, to tell the learner the name the set will get.
-    WordListDialog(const exchange::ListFile& file, const QStringList& existingNames,
+    WordListDialog(const wordlist::ListFile& file, const QStringList& existingNames,
                    QWidget* parent = nullptr);
 
-    exchange::ListOptions options() const;
-    const exchange::ListPreview& preview() const { return preview_; }
+    wordlist::ListOptions options() const;
+    const wordlist::ListPreview& preview() const { return preview_; }
 
     QComboBox* encodingBox() const { return encoding_; }
     QComboBox* separatorBox() const { return separator_; }
@@ -46,10 +46,10 @@ class WordListDialog : public QDialog {
     void updateNameNote();
     void rereadInChosenEncoding();
 
-    exchange::ListFile file_;
+    wordlist::ListFile file_;
     QString rereadProblem_; // why the file could not be read again in the chosen encoding
     QStringList existingNames_;
-    exchange::ListPreview preview_;
+    wordlist::ListPreview preview_;
     QComboBox* encoding_;
     QComboBox* separator_;
     QCheckBox* header_;

@@ -40,8 +40,8 @@ WordListMenu::WordListMenu(learn::Form1State& s, QWidget* window)
         return QFileDialog::getOpenFileName(window_, QStringLiteral("Import word list"),
                                             QDir::homePath(), kListFilter);
     };
-    previewList = [this](const exchange::ListFile& file,
-                         const QStringList& existing) -> std::optional<exchange::ListOptions> {
+    previewList = [this](const wordlist::ListFile& file,
+                         const QStringList& existing) -> std::optional<wordlist::ListOptions> {
         WordListDialog dialog(file, existing, window_);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
@@ -67,15 +67,15 @@ void WordListMenu::mnuImpWordList_Click() {
     if (path.isEmpty())
         return;
     try {
-        const exchange::ListFile file = exchange::readListFile(path);
-        const std::optional<exchange::ListOptions> options = previewList(file, setNames());
+        const wordlist::ListFile file = wordlist::readListFile(path);
+        const std::optional<wordlist::ListOptions> options = previewList(file, setNames());
         if (!options)
             return;
 
-        exchange::ListImportOutcome done;
+        wordlist::ListImportOutcome done;
         {
             ProgressWindow progress = importProgress(window_, path);
-            done = exchange::importList(s_.rs.connection(), file, *options, progress.callback());
+            done = wordlist::importList(s_.rs.connection(), file, *options, progress.callback());
         }
         showNewSet(s_, done.setName);
         QString text = QStringLiteral("%1 imported from %2 into the new set \"%3\".")
@@ -126,16 +126,16 @@ void WordListMenu::mnuExpWordList_Click() {
             return;
         const QString& setName = chosen->setName;
         const QString& path = chosen->path;
-        const exchange::ListExportOutcome done =
-            exchange::exportList(s_.rs.connection(), setName, path);
+        const wordlist::ListExportOutcome done =
+            wordlist::exportList(s_.rs.connection(), setName, path);
         QString text = QStringLiteral("%1 of the set \"%2\" %3 written to %4.")
                            .arg(cards(done.cards), setName,
                                 done.cards == 1 ? QStringLiteral("was") : QStringLiteral("were"),
                                 QDir::toNativeSeparators(path));
-        if (const QString note = exchange::listExportNote(done); !note.isEmpty())
+        if (const QString note = wordlist::listExportNote(done); !note.isEmpty())
             text += QStringLiteral("\n\n") + note;
         s_.dialogs.message(text);
-    } catch (const exchange::WordListError& e) {
+    } catch (const wordlist::WordListError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {
         s_.dialogs.warning(QStringLiteral("The set could not be exported: %1").arg(e.message()));

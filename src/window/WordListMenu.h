@@ -24,7 +24,7 @@ class WordListMenu : public QObject {
     // What the learner chooses, behind seams so that tests need no modal dialog. Each
     // defaults to the real dialog; an empty path or no options means the learner cancelled.
     std::function<QString()> chooseListToImport;
-    std::function<std::optional<exchange::ListOptions>(const exchange::ListFile&,
+    std::function<std::optional<wordlist::ListOptions>(const wordlist::ListFile&,
                                                        const QStringList& existingNames)>
         previewList;
     std::function<QString(const QString& suggestedName)> chooseExportFile;

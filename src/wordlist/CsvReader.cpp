@@ -5,7 +5,7 @@
 #include <QMap>
 #include <csv.h>
 
-namespace exchange {
+namespace wordlist {
 namespace {
 
 // Everything is data: libcsv would otherwise drop blanks and tabs around unquoted fields.
@@ -252,4 +252,4 @@ QString quoteField(const QString& field) {
     return QLatin1Char('"') + inner + QLatin1Char('"');
 }
 
-} // namespace exchange
+} // namespace wordlist

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-namespace exchange {
+namespace wordlist {
 
 // One record of a delimited text: its fields, and the line of the file it starts on.
 struct CsvRow {
@@ -78,4 +78,4 @@ char detectSeparator(const QString& text, const QString& path = {});
 // Quotes a field for a tab-separated line when it holds a tab, a quote or a line break.
 QString quoteField(const QString& field);
 
-} // namespace exchange
+} // namespace wordlist

@@ -11,7 +11,7 @@
 #include <QSaveFile>
 #include <QSqlQuery>
 
-namespace exchange {
+namespace wordlist {
 
 QString listExportNote(const ListExportOutcome& outcome) {
     if (outcome.textsChanged == 0)
@@ -49,7 +49,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
     answers.prepare(
         QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"));
 
-    const QString refused = specialFileRefusal(path, FileUse::Write);
+    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
     if (!refused.isEmpty())
         throw WordListError(refused);
     QSaveFile out(path);
@@ -71,8 +71,8 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
         }
         bool changed = false;
         for (QString& answer : cardAnswers)
-            answer = lineText(answer, &changed);
-        const QString question = lineText(cards.value(1).toString(), &changed);
+            answer = exchange::lineText(answer, &changed);
+        const QString question = exchange::lineText(cards.value(1).toString(), &changed);
         outcome.textsChanged += changed;
         chunk += listLine(question, cardAnswers).toUtf8();
         chunk += '\n';
@@ -89,4 +89,4 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
     return outcome;
 }
 
-} // namespace exchange
+} // namespace wordlist

@@ -6,7 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace exchange {
+namespace wordlist {
 
 struct ListExportOutcome {
     int cards = 0;
@@ -25,4 +25,4 @@ QString listExportNote(const ListExportOutcome& outcome);
 // regular file, or the file cannot be written.
 ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, const QString& path);
 
-} // namespace exchange
+} // namespace wordlist

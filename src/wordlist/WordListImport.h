@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-namespace exchange {
+namespace wordlist {
 
 // A list that cannot be read or imported. The message names the file, and the line when
 // one is at fault; nothing was added.
@@ -26,7 +26,7 @@ class WordListError : public data::Error {
 struct ListOptions {
     std::optional<char> separator;
     std::optional<bool> header;
-    std::optional<TextEncoding> encoding; // unset: as the file was read
+    std::optional<exchange::TextEncoding> encoding; // unset: as the file was read
     ColumnChoice columns;
     QString setName; // empty: from the file's name
 };
@@ -35,10 +35,10 @@ struct ListOptions {
 // afresh, piece by piece, each time, so that a long list is never held in memory whole.
 struct ListFile {
     QString path;
-    TextEncoding requested = TextEncoding::Detect;
+    exchange::TextEncoding requested = exchange::TextEncoding::Detect;
     // The encoding it is read in; its badLine is not 0 when the bytes decide none (a stray
     // byte in UTF-8), and then nothing below was detected.
-    ResolvedEncoding encoding;
+    exchange::ResolvedEncoding encoding;
     qint64 size = 0;
     char separator = '\t'; // detected
     bool header = false;   // detected, for the default columns
@@ -50,7 +50,8 @@ struct ListFile {
 
 // Looks at the file: its encoding (as given, or detected), separator and header. Throws
 // WordListError when it is not a regular file or cannot be read.
-ListFile readListFile(const QString& path, TextEncoding encoding = TextEncoding::Detect);
+ListFile readListFile(const QString& path,
+                      exchange::TextEncoding encoding = exchange::TextEncoding::Detect);
 
 // The first rows of a list as they would become cards (the header, if any, left out), and
 // how many cards the whole list makes.
@@ -92,4 +93,4 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& file,
 // character other than a quote or a line break. Empty when the text names none.
 [[nodiscard]] std::optional<char> separatorFromText(const QString& text);
 
-} // namespace exchange
+} // namespace wordlist

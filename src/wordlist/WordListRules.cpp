@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QSet>
 
-namespace exchange {
+namespace wordlist {
 
 ListCard cardFromRow(const QStringList& fields, const ColumnChoice& columns) {
     ListCard card;
@@ -126,4 +126,4 @@ QString listLine(const QString& question, const QStringList& answers) {
     return line;
 }
 
-} // namespace exchange
+} // namespace wordlist

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace exchange {
+namespace wordlist {
 
 // How the fields of a row become a card.
 struct ColumnChoice {
@@ -59,4 +59,4 @@ QString setNameForFile(const QString& path);
 // needed, without the line end.
 QString listLine(const QString& question, const QStringList& answers);
 
-} // namespace exchange
+} // namespace wordlist

@@ -40,7 +40,7 @@ void TestWordListMenu::init() {
 }
 
 void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
-    const exchange::ListFile file = exchange::readListFile(listPath("cp1252_header.csv"));
+    const wordlist::ListFile file = wordlist::readListFile(listPath("cp1252_header.csv"));
     window::WordListDialog d(file, {QStringLiteral("cp1252_header")});
     QCOMPARE(d.separatorBox()->currentText(), QStringLiteral("Semicolon ;"));
     QVERIFY(d.headerBox()->isChecked());
@@ -62,7 +62,7 @@ void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
     d.questionBox()->setCurrentIndex(1);
     d.answerBox()->setCurrentIndex(0);
     QCOMPARE(d.table()->item(0, 1)->text(), QStringLiteral("German"));
-    const exchange::ListOptions o = d.options();
+    const wordlist::ListOptions o = d.options();
     QVERIFY(!o.header.value());
     QCOMPARE(o.columns.question, 1);
     QCOMPARE(o.columns.answer, 0);
@@ -70,10 +70,10 @@ void TestWordListMenu::previewShowsWhatWasDetectedAndFollowsChanges() {
 
 void TestWordListMenu::importShowsTheNewSet() {
     menu().chooseListToImport = [] { return listPath("cp1252_header.csv"); };
-    menu().previewList = [](const exchange::ListFile& file, const QStringList& existing) {
+    menu().previewList = [](const wordlist::ListFile& file, const QStringList& existing) {
         window::WordListDialog d(file, existing);
         d.nameEdit()->setText(QStringLiteral("verbs"));
-        return std::optional<exchange::ListOptions>(d.options());
+        return std::optional<wordlist::ListOptions>(d.options());
     };
     f->w->controls().mnuImpWordList->trigger();
     QCOMPARE(f->dialogs.lastText(),
@@ -88,8 +88,8 @@ void TestWordListMenu::importShowsTheNewSet() {
 
 void TestWordListMenu::failingImportNamesFileAndLine() {
     menu().chooseListToImport = [] { return listPath("unclosed_quote.csv"); };
-    menu().previewList = [](const exchange::ListFile&, const QStringList&) {
-        return std::optional<exchange::ListOptions>(exchange::ListOptions{});
+    menu().previewList = [](const wordlist::ListFile&, const QStringList&) {
+        return std::optional<wordlist::ListOptions>(wordlist::ListOptions{});
     };
     f->w->controls().mnuImpWordList->trigger();
     QCOMPARE(f->dialogs.shown().size(), 1);
@@ -120,7 +120,7 @@ void TestWordListMenu::previewCountsTheWholeFile() {
     for (int i = 0; i < 120; ++i)
         bytes += QByteArray::number(i) + (i % 10 ? "\tanswer\n" : "\t\n");
     testing::writeFile(path, bytes);
-    window::WordListDialog d(exchange::readListFile(path), {});
+    window::WordListDialog d(wordlist::readListFile(path), {});
     QCOMPARE(d.table()->rowCount(), window::WordListDialog::kPreviewRows);
     const QString summary = d.findChild<QLabel*>(QStringLiteral("summary"))->text();
     QVERIFY2(summary.contains("The whole file makes 108 cards (12 rows skipped)."),
@@ -130,7 +130,7 @@ void TestWordListMenu::previewCountsTheWholeFile() {
 void TestWordListMenu::previewOffersTheEncodingOfAStrayByte() {
     const QString path = f->t.dir() + QStringLiteral("/stray.csv");
     testing::writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
-    window::WordListDialog d(exchange::readListFile(path), {});
+    window::WordListDialog d(wordlist::readListFile(path), {});
     QPushButton* import = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     QLabel* summary = d.findChild<QLabel*>(QStringLiteral("summary"));
     QVERIFY(!import->isEnabled());

@@ -23,9 +23,9 @@ QStringList cardsOf(const testing::TempDatabase& t, const QString& setName) {
                     {setName});
 }
 
-exchange::ListImportOutcome importFile(const testing::TempDatabase& t, const QString& path,
-                                       exchange::ListOptions options = {}) {
-    return exchange::importList(t.db(), exchange::readListFile(path), options);
+wordlist::ListImportOutcome importFile(const testing::TempDatabase& t, const QString& path,
+                                       wordlist::ListOptions options = {}) {
+    return wordlist::importList(t.db(), wordlist::readListFile(path), options);
 }
 
 // Sets, cards and their ties, counted.
@@ -54,7 +54,7 @@ class TestWordListImport : public QObject {
 
 void TestWordListImport::importsOneSetWithItsCards() {
     testing::TempDatabase t;
-    const exchange::ListImportOutcome done = importFile(t, listPath("blank_short.csv"));
+    const wordlist::ListImportOutcome done = importFile(t, listPath("blank_short.csv"));
     QCOMPARE(QStringLiteral("%1 %2/%3").arg(done.setName).arg(done.cards).arg(done.skipped),
              "blank_short 2/5");
     QCOMPARE(cardsOf(t, done.setName), (QStringList{"red=rot", "blue=blau"}));
@@ -82,7 +82,7 @@ void TestWordListImport::setNameIsMadeUnique() {
     testing::TempDatabase t;
     for (const QString& name : existing)
         t.addSet(name);
-    exchange::ListOptions options;
+    wordlist::ListOptions options;
     options.setName = asked;
     QCOMPARE(importFile(t, listPath("crlf.tsv"), options).setName, given);
     QCOMPARE(cardsOf(t, given), (QStringList{"sun=Sonne", "moon=Mond"}));
@@ -124,7 +124,7 @@ void TestWordListImport::failingListAddsNothing() {
     try {
         importFile(t, file);
         QFAIL("the import should have been refused");
-    } catch (const exchange::WordListError& e) {
+    } catch (const wordlist::WordListError& e) {
         QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
     }
     QCOMPARE(counts(t), "1 1 1");
@@ -132,9 +132,9 @@ void TestWordListImport::failingListAddsNothing() {
 
 void TestWordListImport::multipleAnswerCards() {
     testing::TempDatabase t;
-    exchange::ListOptions options;
+    wordlist::ListOptions options;
     options.columns.multi = true;
-    const exchange::ListImportOutcome done = importFile(t, listPath("multi.tsv"), options);
+    const wordlist::ListImportOutcome done = importFile(t, listPath("multi.tsv"), options);
     QCOMPARE(QStringLiteral("%1/%2").arg(done.cards).arg(done.skipped), "2/2");
     QCOMPARE(cardsOf(t, done.setName),
              (QStringList{"colours of the flag=Multi:black|gold|red", "single=one"}));
@@ -155,11 +155,11 @@ void TestWordListImport::exportThenImportGivesTheSameCards() {
     const QStringList before = cardsOf(t, QStringLiteral("Mixed"));
 
     const QString first = t.dir() + QStringLiteral("/first.tsv");
-    QCOMPARE(exchange::exportList(t.db(), QStringLiteral("Mixed"), first).cards, 5);
+    QCOMPARE(wordlist::exportList(t.db(), QStringLiteral("Mixed"), first).cards, 5);
     QVERIFY(readFile(first).startsWith("Question\tAnswer\tAnswer 2\tAnswer 3\nEnglish\t"));
-    exchange::ListOptions options;
+    wordlist::ListOptions options;
     options.columns.multi = true;
-    const exchange::ListImportOutcome imported = importFile(t, first, options);
+    const wordlist::ListImportOutcome imported = importFile(t, first, options);
     const QString again = imported.setName;
     QCOMPARE(again, QStringLiteral("first"));
     QCOMPARE(imported.skipped, 0);
@@ -167,11 +167,11 @@ void TestWordListImport::exportThenImportGivesTheSameCards() {
     QCOMPARE(cardsOf(t, again), before);
     // And the list written from the imported set is the same file, byte for byte.
     const QString second = t.dir() + QStringLiteral("/second.tsv");
-    exchange::exportList(t.db(), again, second);
+    wordlist::exportList(t.db(), again, second);
     QCOMPARE(readFile(second), readFile(first));
     QVERIFY(readFile(first).contains("\"tab\there\"\t\"say \"\"hi\"\"\""));
     // A set that is not there writes nothing, not even over a file already there.
-    QVERIFY_THROWS_EXCEPTION(exchange::WordListError, exchange::exportList(t.db(), "Nope", second));
+    QVERIFY_THROWS_EXCEPTION(wordlist::WordListError, wordlist::exportList(t.db(), "Nope", second));
     QCOMPARE(readFile(second), readFile(first));
 }
 
@@ -191,11 +191,11 @@ void TestWordListImport::chosenEncodingReadsAStrayByte() {
     const QString path = t.dir() + QStringLiteral("/stray.csv");
     writeFile(path, "Z\xC3\xBCrich;Zurich\ncaf\xE9;coffee\n");
     // As the preview does: the file looked at as detected, then another encoding chosen.
-    const exchange::ListFile file = exchange::readListFile(path);
+    const wordlist::ListFile file = wordlist::readListFile(path);
     QCOMPARE(file.encoding.badLine, 2);
-    exchange::ListOptions options;
+    wordlist::ListOptions options;
     options.encoding = static_cast<exchange::TextEncoding>(encoding);
-    QCOMPARE(cardsOf(t, exchange::importList(t.db(), file, options).setName), cards);
+    QCOMPARE(cardsOf(t, wordlist::importList(t.db(), file, options).setName), cards);
 }
 
 QTEST_GUILESS_MAIN(TestWordListImport)

@@ -10,14 +10,14 @@
 
 using testing::listPath;
 
-using exchange::ColumnChoice;
+using wordlist::ColumnChoice;
 
 namespace {
 
 // "line:question=answer" for each card the rows make, "line:skipped" for the others.
-QStringList describe(const exchange::ListPreview& preview) {
+QStringList describe(const wordlist::ListPreview& preview) {
     QStringList out;
-    for (const exchange::PreviewRow& r : preview.rows) {
+    for (const wordlist::PreviewRow& r : preview.rows) {
         out << QStringLiteral("%1:%2").arg(r.line).arg(
             r.card.usable()
                 ? r.card.question + QLatin1Char('=') + r.card.answers.join(QLatin1Char('|'))
@@ -97,14 +97,14 @@ void TestWordListReading::files() {
     QFETCH(bool, header);
     QFETCH(bool, multi);
     QFETCH(QStringList, rows);
-    const exchange::ListFile list = exchange::readListFile(file);
+    const wordlist::ListFile list = wordlist::readListFile(file);
     QCOMPARE(list.encoding.name, encoding);
     QCOMPARE(QString(QLatin1Char(list.separator)), separator);
     QCOMPARE(list.header, header);
     ColumnChoice columns;
     columns.multi = multi;
-    const exchange::ListPreview preview =
-        exchange::previewList(list, list.separator, list.header, columns, 100);
+    const wordlist::ListPreview preview =
+        wordlist::previewList(list, list.separator, list.header, columns, 100);
     QCOMPARE(describe(preview), rows);
     QVERIFY(preview.problem.isEmpty());
 }
@@ -143,13 +143,13 @@ void TestWordListReading::records() {
         if (piece < 3 && text.size() > 100'000)
             piece = 4093;
         QStringList got;
-        exchange::CsvStream stream(',', [&](const exchange::CsvRow& row) {
+        wordlist::CsvStream stream(',', [&](const wordlist::CsvRow& row) {
             got << QStringLiteral("%1:%2").arg(row.line).arg(row.fields.join(QLatin1Char('|')));
             return true;
         });
         for (qsizetype at = 0; at < text.size(); at += piece)
             stream.feed(QByteArrayView(text).sliced(at, std::min(piece, text.size() - at)));
-        const exchange::CsvProblem problem = stream.finish();
+        const wordlist::CsvProblem problem = stream.finish();
         if (problem.line)
             got << QStringLiteral("problem %1: %2").arg(problem.line).arg(problem.message);
         if (!got.isEmpty() && !read.isEmpty() && got.last().startsWith(read.last()))
@@ -240,7 +240,7 @@ void TestWordListReading::separatorDetection() {
     QFETCH(QString, text);
     QFETCH(QString, path);
     QFETCH(QString, separator);
-    QCOMPARE(QString(QLatin1Char(exchange::detectSeparator(text, path))), separator);
+    QCOMPARE(QString(QLatin1Char(wordlist::detectSeparator(text, path))), separator);
 }
 
 void TestWordListReading::cardFromRow_data() {
@@ -269,8 +269,8 @@ void TestWordListReading::cardFromRow() {
     QFETCH(int, answer);
     QFETCH(bool, multi);
     QFETCH(QString, card);
-    const exchange::ListCard c =
-        exchange::cardFromRow(fields, ColumnChoice{question, answer, multi});
+    const wordlist::ListCard c =
+        wordlist::cardFromRow(fields, ColumnChoice{question, answer, multi});
     QCOMPARE(c.usable() ? c.question + QLatin1Char('=') + c.answers.join(QLatin1Char('|'))
                         : c.skipReason,
              card);
@@ -286,9 +286,9 @@ void TestWordListReading::exportedFieldsReadBack_data() {
 
 void TestWordListReading::exportedFieldsReadBack() {
     QFETCH(QStringList, fields);
-    const QString line = exchange::listLine(fields.first(), fields.mid(1)) + QLatin1Char('\n');
+    const QString line = wordlist::listLine(fields.first(), fields.mid(1)) + QLatin1Char('\n');
     QStringList read;
-    exchange::readCsv(line, '\t', [&](const exchange::CsvRow& row) {
+    wordlist::readCsv(line, '\t', [&](const wordlist::CsvRow& row) {
         read = row.fields;
         return true;
     });
@@ -311,7 +311,7 @@ void TestWordListReading::separatorText_data() {
 void TestWordListReading::separatorText() {
     QFETCH(QString, text);
     QFETCH(int, separator);
-    const std::optional<char> c = exchange::separatorFromText(text);
+    const std::optional<char> c = wordlist::separatorFromText(text);
     QCOMPARE(c ? int(*c) : -1, separator);
 }
 

@@ -8,8 +8,8 @@
 #include "cli/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
+#include "data/RegularFile.h"
 #include "data/Sql.h"
-#include "exchange/RegularFile.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -163,7 +163,7 @@ CommandDatabase::~CommandDatabase() = default;
 std::optional<int> openForSetExport(const CommandContext& context, const QString& command) {
     if (context.args.size() != 2)
         return commandMisused(QStringLiteral("%1 needs the set's name and the file").arg(command));
-    const QString special = exchange::specialFileRefusal(context.args[1], exchange::FileUse::Write);
+    const QString special = data::specialFileRefusal(context.args[1], data::FileUse::Write);
     if (!special.isEmpty())
         return commandFailed(special);
     const CommandDatabase db(context.databasePath, CommandDatabase::Access::Read);

@@ -2,11 +2,11 @@
 #include "cli/DeckCommands.h"
 
 #include "data/Database.h"
+#include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "decks/DeckImport.h"
 #include "decks/DeckNames.h"
 #include "decks/Kvtml.h"
-#include "exchange/RegularFile.h"
 
 #include <QFileInfo>
 

@@ -2,10 +2,10 @@
 #include "cli/ExchangeCommands.h"
 
 #include "data/Database.h"
+#include "data/RegularFile.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
-#include "exchange/RegularFile.h"
 
 #include <QDir>
 #include <csignal>
@@ -39,16 +39,16 @@ QString native(const QString& path) {
 
 // The exchange file and its companion must be regular files (or, to be written, not there
 // yet): a named pipe would hold the command, and the lock, for ever.
-QString specialFiles(const QString& file, exchange::FileUse use) {
-    QString refused = exchange::specialFileRefusal(file, use);
+QString specialFiles(const QString& file, data::FileUse use) {
+    QString refused = data::specialFileRefusal(file, use);
     if (refused.isEmpty())
-        refused = exchange::specialFileRefusal(exchange::companionPath(file), use);
+        refused = data::specialFileRefusal(exchange::companionPath(file), use);
     return refused;
 }
 
 // The exchange file and its companion checked before the database is locked and opened;
 // then `work` runs with the signals held, and prints its line.
-int onExchangeFile(const CommandContext& context, const QString& file, exchange::FileUse use,
+int onExchangeFile(const CommandContext& context, const QString& file, data::FileUse use,
                    const std::function<QString()>& work) {
     if (const QString special = specialFiles(file, use); !special.isEmpty())
         return commandFailed(special);
@@ -92,7 +92,7 @@ int exportCommand(const CommandContext& context) {
     if (context.args.size() != 1 || context.args[0].startsWith(QLatin1Char('-')))
         return commandMisused(QStringLiteral("export needs exactly one FILE"));
     const QString file = context.args[0];
-    return onExchangeFile(context, file, exchange::FileUse::Write, [&] {
+    return onExchangeFile(context, file, data::FileUse::Write, [&] {
         const exchange::ExportOutcome done = exchange::Export(data::mainConnection()).run(file);
         QString line =
             QStringLiteral("Exported %1 records to %2").arg(done.records).arg(native(file));
@@ -114,7 +114,7 @@ int importCommand(const CommandContext& context) {
         return commandMisused(importEntry().syntax.extraWord);
     const bool withLog = args.has(QStringLiteral("--with-log"));
     const QString file = args.operands[0];
-    return onExchangeFile(context, file, exchange::FileUse::Read, [&] {
+    return onExchangeFile(context, file, data::FileUse::Read, [&] {
         const exchange::ImportOutcome done =
             exchange::Import(data::mainConnection()).run(file, withLog);
         QString line = QStringLiteral("Imported %1: %2 sets, %3 cards")

@@ -2,8 +2,8 @@
 #include "cli/WordListCommands.h"
 
 #include "data/Database.h"
+#include "data/RegularFile.h"
 #include "data/Sql.h"
-#include "exchange/RegularFile.h"
 #include "sets/StoredText.h"
 #include "wordlist/WordListExport.h"
 #include "wordlist/WordListImport.h"
@@ -31,7 +31,7 @@ QString readOptions(const CommandArgs& args, wordlist::ListOptions& options) {
                 .arg(given);
     }
     if (args.has(QStringLiteral("--encoding"))) {
-        options.encoding = exchange::encodingFromText(args.value(QStringLiteral("--encoding")));
+        options.encoding = data::encodingFromText(args.value(QStringLiteral("--encoding")));
         if (!options.encoding)
             return kEncodingMisuse;
     }
@@ -86,8 +86,7 @@ int runImportList(const CommandContext& context) {
     // or that holds a stray byte is refused at once, and nothing waits on it.
     wordlist::ListFile list;
     try {
-        list =
-            wordlist::readListFile(file, options.encoding.value_or(exchange::TextEncoding::Detect));
+        list = wordlist::readListFile(file, options.encoding.value_or(data::TextEncoding::Detect));
     } catch (const wordlist::WordListError& e) {
         return commandFailed(e.message());
     }

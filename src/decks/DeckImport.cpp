@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/DeckImport.h"
 
+#include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
 #include "decks/Package.h"
-#include "exchange/RegularFile.h"
 #include "sets/NewSet.h"
 
 #include <QFile>
@@ -21,7 +21,7 @@ constexpr qint64 kMaxKvtmlBytes = qint64(256) << 20;
 } // namespace
 
 DeckContent readDeckFile(const QString& path) {
-    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Read);
+    const QString refused = data::specialFileRefusal(path, data::FileUse::Read);
     if (!refused.isEmpty())
         throw DeckError(refused);
     const QString name = QFileInfo(path).fileName();

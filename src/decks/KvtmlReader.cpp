@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/TextDecoding.h"
 #include "decks/DeckText.h"
 #include "decks/Kvtml.h"
 #include "decks/XmlTagScan.h"
-#include "exchange/TextDecoding.h"
 
 #include <QFileInfo>
 #include <QMap>
@@ -116,9 +116,9 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
         oversized = findOversizedTag(bytes);
         x.addData(bytes);
     } else {
-        exchange::DecodedText text = exchange::decodeText(bytes);
+        data::DecodedText text = data::decodeText(bytes);
         if (text.badLine > 0)
-            fail(path, text.badLine, exchange::notUtf8Message(text.badLine));
+            fail(path, text.badLine, data::notUtf8Message(text.badLine));
         decoded = std::move(text.text);
         oversized = findOversizedTag(decoded);
         x.addData(decoded);

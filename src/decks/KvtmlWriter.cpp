@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
-#include "exchange/RegularFile.h"
 #include "sets/SetRules.h"
 
 #include <QFileInfo>
@@ -71,7 +71,7 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
         {setName});
     if (!setId.isValid())
         throw DeckError(QStringLiteral("There is no set named \"%1\".").arg(setName));
-    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
+    const QString refused = data::specialFileRefusal(path, data::FileUse::Write);
     if (!refused.isEmpty())
         throw DeckError(refused);
 

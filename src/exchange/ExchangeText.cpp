@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ExchangeText.h"
 
+#include "data/TextDecoding.h"
 #include "exchange/ExchangeFile.h"
-#include "exchange/TextDecoding.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -77,12 +77,12 @@ ExchangeText readExchangeText(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         cannotRead(file);
     out.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-    DecodedText decoded = decodeText(bytes);
+    data::DecodedText decoded = data::decodeText(bytes);
     // One stray byte in a UTF-8 file: any guess would garble every other text of it.
     if (decoded.badLine)
         throw ExchangeError(
             QStringLiteral("The exchange file \"%1\" cannot be read: %2.")
-                .arg(QDir::toNativeSeparators(path), notUtf8Message(decoded.badLine)));
+                .arg(QDir::toNativeSeparators(path), data::notUtf8Message(decoded.badLine)));
     out.text = std::move(decoded.text);
     return out;
 }

@@ -2,11 +2,11 @@
 #include "window/ExchangeMenu.h"
 
 #include "data/RecordsetModel.h"
+#include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
-#include "exchange/RegularFile.h"
 #include "window/ProgressWindow.h"
 
 #include <QAction>
@@ -29,7 +29,7 @@ ExchangeMenu::ExchangeMenu(learn::Form1State& s, QWidget* window)
 }
 
 void ExchangeMenu::mnuExport_Click() {
-    if (refuseSpecialFile(exchange::FileUse::Write))
+    if (refuseSpecialFile(data::FileUse::Write))
         return;
     exchange::ExportOutcome done;
     try {
@@ -56,9 +56,9 @@ void ExchangeMenu::mnuImpNoLog_Click() {
     importFile(false);
 }
 
-bool ExchangeMenu::refuseSpecialFile(exchange::FileUse use) {
+bool ExchangeMenu::refuseSpecialFile(data::FileUse use) {
     for (const QString& path : {path_, exchange::companionPath(path_)}) {
-        const QString refused = exchange::specialFileRefusal(path, use);
+        const QString refused = data::specialFileRefusal(path, use);
         if (!refused.isEmpty()) {
             s_.dialogs.warning(refused);
             return true;
@@ -68,7 +68,7 @@ bool ExchangeMenu::refuseSpecialFile(exchange::FileUse use) {
 }
 
 void ExchangeMenu::importFile(bool withLog) {
-    if (refuseSpecialFile(exchange::FileUse::Read))
+    if (refuseSpecialFile(data::FileUse::Read))
         return;
     // The record sets are closed while the merge runs and read afresh afterwards.
     s_.rs.UnloadAll();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exchange/RegularFile.h"
+#include "data/RegularFile.h"
 #include "learn/Form1State.h"
 
 #include <QObject>
@@ -28,7 +28,7 @@ class ExchangeMenu : public QObject {
   private:
     void importFile(bool withLog);
     // Warns and says true when the exchange file or its companion is not a regular file.
-    [[nodiscard]] bool refuseSpecialFile(exchange::FileUse use);
+    [[nodiscard]] bool refuseSpecialFile(data::FileUse use);
 
     learn::Form1State& s_;
     QWidget* window_;

@@ -2,8 +2,8 @@
 #include "window/StatisticsWindow.h"
 
 #include "data/Database.h"
+#include "data/RegularFile.h"
 #include "data/Sql.h"
-#include "exchange/RegularFile.h"
 #include "stats/StatsText.h"
 #include "window/ReplyCalendar.h"
 #include "window/ScreenFit.h"
@@ -472,7 +472,7 @@ QString StatisticsWindow::chosenSaveFile(const QString& title, const QString& su
     const QString path = chooseSaveFile(title, suggested);
     if (path.isEmpty())
         return {};
-    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
+    const QString refused = data::specialFileRefusal(path, data::FileUse::Write);
     if (!refused.isEmpty()) {
         dialogs_.warning(refused);
         return {};

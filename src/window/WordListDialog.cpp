@@ -40,11 +40,11 @@ WordListDialog::WordListDialog(const wordlist::ListFile& file, const QStringList
     encoding_->addItem(file.encoding.badLine
                            ? QStringLiteral("As detected: none (a stray byte)")
                            : QStringLiteral("As detected: %1").arg(file.encoding.name),
-                       QVariant(int(exchange::TextEncoding::Detect)));
-    encoding_->addItem(QStringLiteral("UTF-8"), QVariant(int(exchange::TextEncoding::Utf8)));
-    encoding_->addItem(QStringLiteral("UTF-16"), QVariant(int(exchange::TextEncoding::Utf16)));
+                       QVariant(int(data::TextEncoding::Detect)));
+    encoding_->addItem(QStringLiteral("UTF-8"), QVariant(int(data::TextEncoding::Utf8)));
+    encoding_->addItem(QStringLiteral("UTF-16"), QVariant(int(data::TextEncoding::Utf16)));
     encoding_->addItem(QStringLiteral("Windows-1252"),
-                       QVariant(int(exchange::TextEncoding::Windows1252)));
+                       QVariant(int(data::TextEncoding::Windows1252)));
     encoding_->setCurrentIndex(std::max(0, encoding_->findData(int(file.requested))));
 
     separator_ = named(new QComboBox(this), "separatorBox");
@@ -109,7 +109,7 @@ WordListDialog::WordListDialog(const wordlist::ListFile& file, const QStringList
 
 wordlist::ListOptions WordListDialog::options() const {
     wordlist::ListOptions o;
-    o.encoding = static_cast<exchange::TextEncoding>(encoding_->currentData().toInt());
+    o.encoding = static_cast<data::TextEncoding>(encoding_->currentData().toInt());
     o.separator = static_cast<char>(separator_->currentData().toInt());
     o.header = header_->isChecked();
     o.columns.question = std::max(0, question_->currentIndex());
@@ -188,7 +188,7 @@ void WordListDialog::refresh() {
 }
 
 void WordListDialog::rereadInChosenEncoding() {
-    const auto chosen = static_cast<exchange::TextEncoding>(encoding_->currentData().toInt());
+    const auto chosen = static_cast<data::TextEncoding>(encoding_->currentData().toInt());
     try {
         file_ = wordlist::readListFile(file_.path, chosen);
         rereadProblem_.clear();

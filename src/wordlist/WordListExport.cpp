@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist/WordListExport.h"
 
+#include "data/RegularFile.h"
 #include "data/Sql.h"
-#include "exchange/RegularFile.h"
 #include "exchange/ValueForms.h"
 #include "sets/SetRules.h"
 #include "wordlist/WordListRules.h"
@@ -49,7 +49,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
     answers.prepare(
         QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"));
 
-    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Write);
+    const QString refused = data::specialFileRefusal(path, data::FileUse::Write);
     if (!refused.isEmpty())
         throw WordListError(refused);
     QSaveFile out(path);

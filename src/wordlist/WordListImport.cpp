@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist/WordListImport.h"
 
+#include "data/RegularFile.h"
 #include "data/Sql.h"
-#include "exchange/RegularFile.h"
 #include "sets/NewSet.h"
 #include "wordlist/CsvReader.h"
 
@@ -28,7 +28,7 @@ QString fileName(const QString& path) {
 // Reads the file through in pieces, giving each with the bytes read so far to `take` until
 // it returns false. Only a regular file is read.
 void readThrough(const QString& path, const std::function<bool(QByteArrayView, qint64)>& take) {
-    const QString refused = exchange::specialFileRefusal(path, exchange::FileUse::Read);
+    const QString refused = data::specialFileRefusal(path, data::FileUse::Read);
     if (!refused.isEmpty())
         throw WordListError(refused);
     QFile f(path);
@@ -58,11 +58,11 @@ QStringList setNames(const QSqlDatabase& db) {
 
 } // namespace
 
-ListFile readListFile(const QString& path, exchange::TextEncoding encoding) {
+ListFile readListFile(const QString& path, data::TextEncoding encoding) {
     ListFile file;
     file.path = path;
     file.requested = encoding;
-    exchange::EncodingScan scan;
+    data::EncodingScan scan;
     readThrough(path, [&](QByteArrayView bytes, qint64 done) {
         scan.add(bytes);
         file.size = done;
@@ -89,7 +89,7 @@ ListFile readListFile(const QString& path, exchange::TextEncoding encoding) {
             return ++t.records < SeparatorScore::kRecords;
         });
     }
-    exchange::TextDecoder decoder(file.encoding.form);
+    data::TextDecoder decoder(file.encoding.form);
     readThrough(path, [&](QByteArrayView bytes, qint64) {
         const QByteArray text = decoder.toUtf8(bytes);
         bool more = false;
@@ -123,7 +123,7 @@ ListPreview previewList(const ListFile& file, char separator, bool header,
                         const ColumnChoice& columns, int maxRows) {
     ListPreview preview;
     if (file.encoding.badLine) {
-        QString why = exchange::notUtf8Message(file.encoding.badLine);
+        QString why = data::notUtf8Message(file.encoding.badLine);
         why[0] = why[0].toUpper();
         preview.problem = why + QStringLiteral("; choose the file's encoding.");
         return preview;
@@ -147,7 +147,7 @@ ListPreview previewList(const ListFile& file, char separator, bool header,
         }
         return true;
     });
-    exchange::TextDecoder decoder(file.encoding.form);
+    data::TextDecoder decoder(file.encoding.form);
     readThrough(file.path,
                 [&](QByteArrayView bytes, qint64) { return stream.feed(decoder.toUtf8(bytes)); });
     stream.feed(decoder.finish());
@@ -219,7 +219,7 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
         }
         return true;
     });
-    exchange::TextDecoder decoder(file.encoding.form);
+    data::TextDecoder decoder(file.encoding.form);
     readThrough(file.path, [&](QByteArrayView bytes, qint64 done) {
         bytesRead = std::min(done, file.size);
         return stream.feed(decoder.toUtf8(bytes));

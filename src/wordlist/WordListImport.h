@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exchange/TextDecoding.h"
+#include "data/TextDecoding.h"
 #include "wordlist/CsvReader.h"
 #include "wordlist/WordListRules.h"
 
@@ -26,7 +26,7 @@ class WordListError : public data::Error {
 struct ListOptions {
     std::optional<char> separator;
     std::optional<bool> header;
-    std::optional<exchange::TextEncoding> encoding; // unset: as the file was read
+    std::optional<data::TextEncoding> encoding; // unset: as the file was read
     ColumnChoice columns;
     QString setName; // empty: from the file's name
 };
@@ -35,10 +35,10 @@ struct ListOptions {
 // afresh, piece by piece, each time, so that a long list is never held in memory whole.
 struct ListFile {
     QString path;
-    exchange::TextEncoding requested = exchange::TextEncoding::Detect;
+    data::TextEncoding requested = data::TextEncoding::Detect;
     // The encoding it is read in; its badLine is not 0 when the bytes decide none (a stray
     // byte in UTF-8), and then nothing below was detected.
-    exchange::ResolvedEncoding encoding;
+    data::ResolvedEncoding encoding;
     qint64 size = 0;
     char separator = '\t'; // detected
     bool header = false;   // detected, for the default columns
@@ -51,7 +51,7 @@ struct ListFile {
 // Looks at the file: its encoding (as given, or detected), separator and header. Throws
 // WordListError when it is not a regular file or cannot be read.
 ListFile readListFile(const QString& path,
-                      exchange::TextEncoding encoding = exchange::TextEncoding::Detect);
+                      data::TextEncoding encoding = data::TextEncoding::Detect);
 
 // The first rows of a list as they would become cards (the header, if any, left out), and
 // how many cards the whole list makes.

@@ -140,7 +140,7 @@ void TestWordListMenu::previewOffersTheEncodingOfAStrayByte() {
     QVERIFY(import->isEnabled());
     QCOMPARE(d.separatorBox()->currentText(), QStringLiteral("Semicolon ;"));
     QCOMPARE(d.table()->item(1, 1)->text(), QStringLiteral("café"));
-    QCOMPARE(d.options().encoding, exchange::TextEncoding::Windows1252);
+    QCOMPARE(d.options().encoding, data::TextEncoding::Windows1252);
 }
 
 QTEST_MAIN(TestWordListMenu)

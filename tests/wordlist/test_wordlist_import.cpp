@@ -176,11 +176,11 @@ void TestWordListImport::exportThenImportGivesTheSameCards() {
 }
 
 void TestWordListImport::chosenEncodingReadsAStrayByte_data() {
-    QTest::addColumn<int>("encoding"); // exchange::TextEncoding
+    QTest::addColumn<int>("encoding"); // data::TextEncoding
     QTest::addColumn<QStringList>("cards");
-    QTest::newRow("UTF-8") << int(exchange::TextEncoding::Utf8)
+    QTest::newRow("UTF-8") << int(data::TextEncoding::Utf8)
                            << QStringList{"Zürich=Zurich", "caf\uFFFD=coffee"};
-    QTest::newRow("Windows-1252") << int(exchange::TextEncoding::Windows1252)
+    QTest::newRow("Windows-1252") << int(data::TextEncoding::Windows1252)
                                   << QStringList{"ZÃ¼rich=Zurich", "café=coffee"};
 }
 
@@ -194,7 +194,7 @@ void TestWordListImport::chosenEncodingReadsAStrayByte() {
     const wordlist::ListFile file = wordlist::readListFile(path);
     QCOMPARE(file.encoding.badLine, 2);
     wordlist::ListOptions options;
-    options.encoding = static_cast<exchange::TextEncoding>(encoding);
+    options.encoding = static_cast<data::TextEncoding>(encoding);
     QCOMPARE(cardsOf(t, wordlist::importList(t.db(), file, options).setName), cards);
 }
 

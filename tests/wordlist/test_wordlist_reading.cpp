@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading word lists: encodings, quoting, separators, headers, and the rows that make no card.
-#include "exchange/TextDecoding.h"
+#include "data/TextDecoding.h"
 #include "support/Files.h"
 #include "wordlist/CsvReader.h"
 #include "wordlist/WordListImport.h"
@@ -161,13 +161,13 @@ void TestWordListReading::records() {
 void TestWordListReading::decoding_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("encoding"); // exchange::TextEncoding
+    QTest::addColumn<int>("encoding"); // data::TextEncoding
     QTest::addColumn<QString>("text"); // or "refused at line N"
 
     const QByteArray utf8 = "Z\xC3\xBCrich \xE2\x80\x93 \xE2\x80\x9Cquoted\xE2\x80\x9D "
                             "\xF0\x9F\x99\x82";
     const QString text = QStringLiteral("Zürich – “quoted” 🙂");
-    const int detect = int(exchange::TextEncoding::Detect);
+    const int detect = int(data::TextEncoding::Detect);
     QTest::newRow("UTF-8") << "UTF-8" << utf8 << detect << text;
     QTest::newRow("one stray byte is refused, naming its line")
         << "" << utf8 + "\nok\r\nbad \xE9\nagain \xE9" << detect << "refused at line 3";
@@ -181,14 +181,14 @@ void TestWordListReading::decoding_data() {
         << "Windows-1252" << QByteArray("Z\xFCrich \x96 \x93quoted\x94") << detect
         << "Zürich – “quoted”";
     QTest::newRow("chosen UTF-8 keeps the rest")
-        << "UTF-8" << utf8 + " \xE9" << int(exchange::TextEncoding::Utf8) << text + " \uFFFD";
+        << "UTF-8" << utf8 + " \xE9" << int(data::TextEncoding::Utf8) << text + " \uFFFD";
     QTest::newRow("chosen Windows-1252") << "Windows-1252" << QByteArray("caf\xC3\xA9")
-                                         << int(exchange::TextEncoding::Windows1252) << "cafÃ©";
+                                         << int(data::TextEncoding::Windows1252) << "cafÃ©";
     QTest::newRow("chosen UTF-16 without its mark")
-        << "UTF-16LE" << QByteArray("K\0\xE4\0s\0e\0", 8) << int(exchange::TextEncoding::Utf16)
+        << "UTF-16LE" << QByteArray("K\0\xE4\0s\0e\0", 8) << int(data::TextEncoding::Utf16)
         << "Käse";
     QTest::newRow("chosen UTF-16, big-endian by its zero bytes")
-        << "UTF-16BE" << QByteArray("\0K\0\xE4\0s\0e", 8) << int(exchange::TextEncoding::Utf16)
+        << "UTF-16BE" << QByteArray("\0K\0\xE4\0s\0e", 8) << int(data::TextEncoding::Utf16)
         << "Käse";
 }
 
@@ -197,20 +197,20 @@ void TestWordListReading::decoding() {
     QFETCH(int, encoding);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    const auto chosen = static_cast<exchange::TextEncoding>(encoding);
-    const exchange::DecodedText whole = exchange::decodeText(bytes, chosen);
+    const auto chosen = static_cast<data::TextEncoding>(encoding);
+    const data::DecodedText whole = data::decodeText(bytes, chosen);
     QCOMPARE(whole.badLine ? QStringLiteral("refused at line %1").arg(whole.badLine) : whole.text,
              text);
     QCOMPARE(whole.encoding, name);
     if (whole.badLine)
         return;
     // A byte at a time, as a long file is read, gives the same.
-    exchange::EncodingScan scan;
+    data::EncodingScan scan;
     for (char c : bytes)
         scan.add(QByteArrayView(&c, 1));
-    const exchange::ResolvedEncoding resolved = scan.resolve(chosen);
+    const data::ResolvedEncoding resolved = scan.resolve(chosen);
     QCOMPARE(resolved.name, name);
-    exchange::TextDecoder decoder(resolved.form);
+    data::TextDecoder decoder(resolved.form);
     QByteArray utf8;
     for (char c : bytes)
         utf8 += decoder.toUtf8(QByteArrayView(&c, 1));

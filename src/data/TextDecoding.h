@@ -7,7 +7,7 @@
 #include <QStringDecoder>
 #include <optional>
 
-namespace exchange {
+namespace data {
 
 // The encoding a learner can name for a file; Detect leaves it to the bytes.
 enum class TextEncoding { Detect, Utf8, Utf16, Windows1252 };
@@ -92,4 +92,4 @@ class TextDecoder {
     Decoder decoder_;
 };
 
-} // namespace exchange
+} // namespace data

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exchange/RegularFile.h"
+#include "data/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace exchange {
+namespace data {
 namespace {
 
 // What the path names, in words; empty for a regular file or nothing at all.
@@ -48,4 +48,4 @@ QString specialFileRefusal(const QString& path, FileUse use) {
              use == FileUse::Read ? QStringLiteral("reads") : QStringLiteral("writes"));
 }
 
-} // namespace exchange
+} // namespace data

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exchange/TextDecoding.h"
+#include "data/TextDecoding.h"
 
-namespace exchange {
+namespace data {
 namespace {
 
 // 0x80 to 0x9F, where Windows-1252 differs from Latin-1; 0 where it defines nothing.
@@ -180,4 +180,4 @@ DecodedText decodeText(const QByteArray& bytes) {
     return decodeText(bytes, TextEncoding::Detect);
 }
 
-} // namespace exchange
+} // namespace data

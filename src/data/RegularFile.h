@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace exchange {
+namespace data {
 
 enum class FileUse { Read, Write };
 
@@ -13,4 +13,4 @@ enum class FileUse { Read, Write };
 // missing file to read is left to the reader, which says so.
 [[nodiscard]] QString specialFileRefusal(const QString& path, FileUse use);
 
-} // namespace exchange
+} // namespace data

@@ -2,8 +2,8 @@
 #include "decks/DeckNames.h"
 
 #include "data/Sql.h"
+#include "sets/SetRules.h"
 #include "sets/StoredText.h"
-#include "wordlist/WordListRules.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -31,7 +31,7 @@ QStringList newSetNames(const QSqlDatabase& db, const DeckContent& content,
         taken << q.value(0).toString();
     QStringList names;
     for (qsizetype i = 0; i < content.sets.size(); ++i) {
-        names << wordlist::uniqueSetName(taken, wantedName(content, i, setName));
+        names << sets::uniqueSetName(taken, wantedName(content, i, setName));
         taken << names.last();
     }
     return names;
@@ -43,7 +43,7 @@ QString deckImportSummary(const DeckContent& content, const QStringList& names, 
     int cut = 0;
     for (qsizetype i = 0; i < names.size(); ++i) {
         quoted << QLatin1Char('"') + names[i] + QLatin1Char('"');
-        cut += wordlist::setNameCut(wantedName(content, i, setName), names[i]);
+        cut += sets::setNameCut(wantedName(content, i, setName), names[i]);
     }
     QString line = QStringLiteral("Imported %1 from %2 into ")
                        .arg(cards(stored), QFileInfo(content.path).fileName());

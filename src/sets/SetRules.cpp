@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/SetRules.h"
 
+#include "sets/StoredText.h"
+
+#include <QFileInfo>
+
 namespace sets {
 
 bool isMultiAnswer(const QVariant& answer) {
@@ -22,6 +26,27 @@ int rowOfCardId(const QVariantList& cardIds, const QString& cardId) {
             return row;
     }
     return -1;
+}
+
+QString uniqueSetName(const QStringList& existingNames, const QString& base) {
+    QString wanted = storableSetName(base);
+    if (wanted.trimmed().isEmpty())
+        wanted = QStringLiteral("Cards");
+    QString name = wanted;
+    for (int n = 2; setNameTaken(existingNames, name); ++n) {
+        const QString number = QStringLiteral(" %1").arg(n);
+        name = cappedSetName(wanted, kMaxSetNameLength - int(number.size())) + number;
+    }
+    return name;
+}
+
+bool setNameCut(const QString& base, const QString& given) {
+    return !given.startsWith(storableText(base));
+}
+
+QString setNameForFile(const QString& path) {
+    const QString name = storableSetName(QFileInfo(path).completeBaseName()).trimmed();
+    return name.isEmpty() ? QStringLiteral("Word list") : name;
 }
 
 } // namespace sets

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/WordListDialog.h"
 
+#include "sets/SetRules.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -60,7 +62,7 @@ WordListDialog::WordListDialog(const wordlist::ListFile& file, const QStringList
                                                 "card (the answer column and those after it)"),
                                  this),
                    "multiBox");
-    name_ = named(new QLineEdit(wordlist::setNameForFile(file.path), this), "nameEdit");
+    name_ = named(new QLineEdit(sets::setNameForFile(file.path), this), "nameEdit");
     nameNote_ = named(new QLabel(this), "nameNote");
     summary_ = named(new QLabel(this), "summary");
     summary_->setWordWrap(true);
@@ -236,8 +238,8 @@ void WordListDialog::fillTable() {
 
 void WordListDialog::updateNameNote() {
     const QString wanted =
-        name_->text().trimmed().isEmpty() ? wordlist::setNameForFile(file_.path) : name_->text();
-    const QString actual = wordlist::uniqueSetName(existingNames_, wanted);
+        name_->text().trimmed().isEmpty() ? sets::setNameForFile(file_.path) : name_->text();
+    const QString actual = sets::uniqueSetName(existingNames_, wanted);
     nameNote_->setText(
         actual == wanted
             ? QString()

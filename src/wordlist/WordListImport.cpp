@@ -4,6 +4,7 @@
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "sets/NewSet.h"
+#include "sets/SetRules.h"
 #include "wordlist/CsvReader.h"
 
 #include <QFile>
@@ -179,9 +180,9 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
         outcome.guessedHeader = describeHeaderLine(file.firstRow.line, file.firstRow.fields);
     data::Transaction t(db);
     const QString base =
-        options.setName.trimmed().isEmpty() ? setNameForFile(file.path) : options.setName;
-    outcome.setName = uniqueSetName(setNames(db), base);
-    outcome.nameCut = setNameCut(base, outcome.setName);
+        options.setName.trimmed().isEmpty() ? sets::setNameForFile(file.path) : options.setName;
+    outcome.setName = sets::uniqueSetName(setNames(db), base);
+    outcome.nameCut = sets::setNameCut(base, outcome.setName);
     sets::NewSetWriter writer(db);
     const QVariant setId = writer.addSet(outcome.setName);
 

@@ -2,10 +2,8 @@
 #include "wordlist/WordListRules.h"
 
 #include "sets/SetRules.h"
-#include "sets/StoredText.h"
 #include "wordlist/CsvReader.h"
 
-#include <QFileInfo>
 #include <QSet>
 
 namespace wordlist {
@@ -96,27 +94,6 @@ QString describeHeaderLine(int line, const QStringList& fields) {
         quoted << QLatin1Char('"') + (f.size() > 40 ? f.left(40) + QStringLiteral("...") : f) +
                       QLatin1Char('"');
     return QStringLiteral("line %1 (%2)").arg(line).arg(quoted.join(QStringLiteral(", ")));
-}
-
-QString uniqueSetName(const QStringList& existingNames, const QString& base) {
-    QString wanted = sets::storableSetName(base);
-    if (wanted.trimmed().isEmpty())
-        wanted = QStringLiteral("Cards");
-    QString name = wanted;
-    for (int n = 2; sets::setNameTaken(existingNames, name); ++n) {
-        const QString number = QStringLiteral(" %1").arg(n);
-        name = sets::cappedSetName(wanted, sets::kMaxSetNameLength - int(number.size())) + number;
-    }
-    return name;
-}
-
-bool setNameCut(const QString& base, const QString& given) {
-    return !given.startsWith(sets::storableText(base));
-}
-
-QString setNameForFile(const QString& path) {
-    const QString name = sets::storableSetName(QFileInfo(path).completeBaseName()).trimmed();
-    return name.isEmpty() ? QStringLiteral("Word list") : name;
 }
 
 QString listLine(const QString& question, const QStringList& answers) {

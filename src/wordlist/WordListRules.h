@@ -42,19 +42,6 @@ QString listHeaderLine(int answerColumns);
 // A first line taken as a header, for a message: "line 1 ("English", "Englisch")".
 QString describeHeaderLine(int line, const QStringList& fields);
 
-// `base` as a set name may be (sets::storableSetName: no control characters, at most 255
-// characters), or when a set already has that name (compared as creating a set compares
-// names), with " 2", " 3", ... appended, the name cut shorter to make room, whichever is
-// free first. "Cards" stands for a name that holds nothing a name may keep.
-QString uniqueSetName(const QStringList& existingNames, const QString& base);
-
-// Whether `given`, the name uniqueSetName gave for `base`, had to be cut short.
-bool setNameCut(const QString& base, const QString& given);
-
-// The name a list's set gets from its file: the file's name without its extension, or
-// "Word list" when that leaves nothing.
-QString setNameForFile(const QString& path);
-
 // One line of an exported list: the question and each answer, tab-separated, quoted where
 // needed, without the line end.
 QString listLine(const QString& question, const QStringList& answers);

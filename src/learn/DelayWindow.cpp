@@ -92,7 +92,8 @@ void Form7::Slider1_Change(int position) {
     }
 }
 
-DelayMenu::DelayMenu(Form1State& s, QWidget* window) : QObject(window), s_(s), window_(window) {
+DelayMenu::DelayMenu(present::Form1State& s, QWidget* window)
+    : QObject(window), s_(s), window_(window) {
     connect(s_.c.mnudelay, &QAction::triggered, this, &DelayMenu::mnudelay_Click);
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "data/Recordset.h"
-#include "learn/Form1State.h"
 #include "present/Dialogs.h"
+#include "present/Form1State.h"
 
 #include <QDialog>
 #include <QObject>
@@ -42,12 +42,12 @@ class DelayMenu : public QObject {
     Q_OBJECT
   public:
     // Connects the entry at once; `window` is the parent of the Delay window.
-    DelayMenu(Form1State& s, QWidget* window);
+    DelayMenu(present::Form1State& s, QWidget* window);
 
     void mnudelay_Click();
 
   private:
-    Form1State& s_;
+    present::Form1State& s_;
     QWidget* window_;
 };
 

@@ -4,10 +4,10 @@
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/DemonMarks.h"
-#include "learn/Guarded.h"
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 #include "learn/Pause.h"
+#include "present/Guarded.h"
 #include "present/Twips.h"
 
 #include <QPoint>
@@ -25,11 +25,11 @@ constexpr QPoint kPictureForDemons(1800, 1500);
 void Demons::connectControls() {
     present::Form1Controls& c = s_.c;
     QObject::connect(c.mnuLearnDemons, &QAction::triggered, c.Form1,
-                     [this] { guarded(s_, [this] { mnuLearnDemons_Click(); }); });
+                     [this] { present::guarded(s_, [this] { mnuLearnDemons_Click(); }); });
     QObject::connect(c.mnuArrangeDemons, &QAction::triggered, c.Form1,
-                     [this] { guarded(s_, [this] { mnuArrangeDemons_Click(); }); });
+                     [this] { present::guarded(s_, [this] { mnuArrangeDemons_Click(); }); });
     QObject::connect(c.Command11, &QPushButton::clicked, c.Form1,
-                     [this] { guarded(s_, [this] { Command11_Click(); }); });
+                     [this] { present::guarded(s_, [this] { Command11_Click(); }); });
 }
 
 void Demons::reopen() {

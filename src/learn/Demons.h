@@ -2,10 +2,10 @@
 #pragma once
 
 #include "learn/DemonsManager.h"
-#include "learn/Form1State.h"
 #include "learn/LessonState.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
+#include "present/Form1State.h"
 
 #include <QPointer>
 
@@ -16,7 +16,7 @@ namespace learn {
 // Demons Manager.
 class Demons {
   public:
-    Demons(Form1State& s, QuestionLoop& loop, SetLoading& setLoading)
+    Demons(present::Form1State& s, QuestionLoop& loop, SetLoading& setLoading)
         : s_(s), loop_(loop), setLoading_(setLoading) {}
     void connectControls();
 
@@ -44,7 +44,7 @@ class Demons {
     bool kidsPictureAtLeft() const;
     void leaveKidsDemons();
 
-    Form1State& s_;
+    present::Form1State& s_;
     QuestionLoop& loop_;
     SetLoading& setLoading_;
     QPointer<Form3> manager_;

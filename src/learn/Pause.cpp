@@ -25,7 +25,7 @@ double currentZad(data::Recordset& fields1) {
 
 } // namespace
 
-void Zaderzjka(Form1State& s) {
+void Zaderzjka(present::Form1State& s) {
     if (s.modes.Silent)
         return;
     try {

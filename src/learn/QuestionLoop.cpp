@@ -4,11 +4,11 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/Guarded.h"
 #include "learn/LessonRules.h"
 #include "learn/LessonState.h"
 #include "learn/Ordering.h"
 #include "learn/SetVoice.h"
+#include "present/Guarded.h"
 #include "present/LayoutScaler.h"
 #include "present/QuestionArea.h"
 #include "present/Twips.h"
@@ -51,9 +51,9 @@ void QuestionLoop::connectControls() {
     present::Form1Controls& c = s_.c;
     QObject::connect(c.Command21, &QPushButton::clicked, c.Form1, [this] { Command21_Click(); });
     QObject::connect(c.Command3, &QPushButton::clicked, c.Form1,
-                     [this] { guarded(s_, [this] { Command3_Click(); }); });
+                     [this] { present::guarded(s_, [this] { Command3_Click(); }); });
     QObject::connect(c.Label3, &present::ClickableLabel::clicked, c.Form1,
-                     [this] { guarded(s_, [this] { Label3_Click(); }); });
+                     [this] { present::guarded(s_, [this] { Label3_Click(); }); });
     QObject::connect(c.Text3, &QLineEdit::textChanged, c.Form1, [this] { Text3_Change(); });
     // Enter in the reply box checks the reply, once there is one to check.
     QObject::connect(c.Text3, &QLineEdit::returnPressed, c.Form1, [this] {
@@ -300,7 +300,7 @@ void QuestionLoop::Command21_Click() {
     holdUndo();
     QVariant notedSet;
     QVariant notedCard;
-    guarded(s_, [&] {
+    present::guarded(s_, [&] {
         s_.c.Command21->setEnabled(false);
         if (!rowIsLoaded()) {
             noEntriesInSet();
@@ -338,7 +338,7 @@ void QuestionLoop::Command21_Click() {
         SubStatusBar();
     });
     // The reply is stored even when putting the next question failed.
-    guarded(s_, [&] {
+    present::guarded(s_, [&] {
         if (judged_)
             SubLog(notedSet, notedCard, L.LogResult);
     });

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
 #include "learn/LessonState.h"
 #include "learn/ReplyRecord.h"
 #include "learn/ReplyUndo.h"
+#include "present/Form1State.h"
 
 #include <QString>
 #include <QVariant>
@@ -17,7 +17,7 @@ namespace learn {
 // scoring and logging a reply (the judging half lives in AnswerCheck.cpp).
 class QuestionLoop {
   public:
-    explicit QuestionLoop(Form1State& s) : s_(s) {}
+    explicit QuestionLoop(present::Form1State& s) : s_(s) {}
     void connectControls();
 
     // Presenting and moving on.
@@ -92,7 +92,7 @@ class QuestionLoop {
     // After a failure to put the next question: the lesson goes back to the card on screen.
     void backToShownQuestion();
 
-    Form1State& s_;
+    present::Form1State& s_;
     // The card whose question was last put, the one the learner is answering.
     QVariant shownCard_;
     // The reply being judged by the check button: the card noted before judging, its score

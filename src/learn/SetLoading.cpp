@@ -5,10 +5,10 @@
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/CardRead.h"
-#include "learn/Guarded.h"
 #include "learn/LessonRules.h"
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
+#include "present/Guarded.h"
 
 #include <QGuiApplication>
 #include <QTableView>
@@ -26,12 +26,12 @@ void SetLoading::connectControls() {
     present::Form1Controls& c = s_.c;
     // Only the user's choice counts: the list also changes when its rows are re-read.
     QObject::connect(c.DataCombo1, &QComboBox::activated, c.Form1,
-                     [this] { guarded(s_, [this] { DataCombo1_Change(); }); });
+                     [this] { present::guarded(s_, [this] { DataCombo1_Change(); }); });
     QObject::connect(c.mnuLearn, &QAction::triggered, c.Form1, [this] { mnuLearn_Click(); });
     QObject::connect(c.mnuWholeSet, &QAction::triggered, c.Form1,
-                     [this] { guarded(s_, [this] { mnuWholeSet_Click(); }); });
+                     [this] { present::guarded(s_, [this] { mnuWholeSet_Click(); }); });
     QObject::connect(c.Label10, &present::ClickableLabel::clicked, c.Form1,
-                     [this] { guarded(s_, [this] { Label10_Click(); }); });
+                     [this] { present::guarded(s_, [this] { Label10_Click(); }); });
     QObject::connect(c.Adodc1, &QAbstractItemModel::modelReset, c.Form1,
                      [this] { showChosenSet(); });
     showChosenSet();

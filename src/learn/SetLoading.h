@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
 #include "learn/QuestionLoop.h"
+#include "present/Form1State.h"
 
 namespace learn {
 
 // Choosing the set to learn and loading it into the card array.
 class SetLoading {
   public:
-    SetLoading(Form1State& s, QuestionLoop& loop) : s_(s), loop_(loop) {}
+    SetLoading(present::Form1State& s, QuestionLoop& loop) : s_(s), loop_(loop) {}
     void connectControls();
 
     void DataCombo1_Change();
@@ -27,7 +27,7 @@ class SetLoading {
     void showChosenSet();
 
   private:
-    Form1State& s_;
+    present::Form1State& s_;
     QuestionLoop& loop_;
 };
 

@@ -3,8 +3,8 @@
 
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
-#include "learn/Guarded.h"
 #include "learn/QuestionLoop.h"
+#include "present/Guarded.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -89,7 +89,7 @@ void QuestionLoop::installUndoKey() {
     if (!c.mnuUndoReply)
         return;
     QObject::connect(c.mnuUndoReply, &QAction::triggered, c.Form1,
-                     [this] { guarded(s_, [this] { undoLastReply(); }); });
+                     [this] { present::guarded(s_, [this] { undoLastReply(); }); });
     QCoreApplication::instance()->installEventFilter(
         new UndoKey(c.Form1, c.mnuUndoReply, c.Form1, c.Text3, c.TDBGrid3,
                     [this] { return replyBeingTyped(); }));

@@ -3,11 +3,11 @@
 
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
-#include "learn/Guarded.h"
 #include "learn/LessonRules.h"
 #include "multi/AnswerList.h"
 #include "multi/MultiRules.h"
 #include "present/GridEditor.h"
+#include "present/Guarded.h"
 #include "present/LayoutScaler.h"
 #include "present/Twips.h"
 
@@ -55,7 +55,7 @@ class AnswersGridWatcher : public QObject {
 
 } // namespace
 
-MultiAuthoring::MultiAuthoring(learn::Form1State& s) : s_(s) {}
+MultiAuthoring::MultiAuthoring(present::Form1State& s) : s_(s) {}
 
 MultiAuthoring::~MultiAuthoring() = default;
 
@@ -90,7 +90,7 @@ void MultiAuthoring::reopen() {
 }
 
 void MultiAuthoring::mnuCrMulti_Click() {
-    learn::guarded(s_, [this] {
+    present::guarded(s_, [this] {
         // No by default: the conversion cannot be undone.
         if (!s_.dialogs.confirm(kConvertQuestion, QString(), present::Dialogs::Button::No))
             return;
@@ -121,7 +121,7 @@ void MultiAuthoring::SubCreateMultiple() {
 }
 
 void MultiAuthoring::SubShowMultiple() {
-    learn::guarded(s_, [this] {
+    present::guarded(s_, [this] {
         data::RecordsetModel* cards = s_.c.Adodc2;
         const QModelIndex current = s_.c.TDBGrid2->currentIndex();
         const int row = current.isValid() ? current.row() : cards->currentRow();
@@ -176,7 +176,7 @@ void MultiAuthoring::hideEditor() {
 }
 
 void MultiAuthoring::SubShowCheckBoxesValue() {
-    learn::guarded(s_, [this] {
+    present::guarded(s_, [this] {
         const CardOptions options = cardOptions(s_.rs.connection(), cardId_);
         s_.c.Command5->setText(orderCaption(options.showOrder));
         s_.c.Command4->setText(countCaption(options.displayQuestionNumber));
@@ -199,7 +199,7 @@ void MultiAuthoring::fitOptionButtons() {
 }
 
 void MultiAuthoring::Command5_Click() {
-    learn::guarded(s_, [this] {
+    present::guarded(s_, [this] {
         // The caption is the state: a click turns it over.
         const bool important = s_.c.Command5->text() != kOrderImportant;
         setCardOption(s_.rs.connection(), cardId_, CardOption::ShowOrder, important);
@@ -209,7 +209,7 @@ void MultiAuthoring::Command5_Click() {
 }
 
 void MultiAuthoring::Command4_Click() {
-    learn::guarded(s_, [this] {
+    present::guarded(s_, [this] {
         const bool show = s_.c.Command4->text() != kShowCount;
         setCardOption(s_.rs.connection(), cardId_, CardOption::DisplayQuestionNumber, show);
         s_.c.Command4->setText(show ? kShowCount : kHideCount);

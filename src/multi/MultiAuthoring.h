@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QString>
 #include <QVariant>
@@ -15,7 +15,7 @@ namespace multi {
 // grid's current card, the answers grid beside it, and the card's two options.
 class MultiAuthoring {
   public:
-    explicit MultiAuthoring(learn::Form1State& s);
+    explicit MultiAuthoring(present::Form1State& s);
     ~MultiAuthoring();
     void connectControls();
 
@@ -44,7 +44,7 @@ class MultiAuthoring {
     void refreshAnswersGrid();
     void reopen();
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     std::unique_ptr<QObject> watcher_;
     QVariant cardId_;
     bool leaving_ = false;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
 #include "learn/Judging.h"
+#include "present/Form1State.h"
 
 #include <QString>
 #include <QVariantList>
@@ -14,7 +14,7 @@ namespace multi {
 // logs and moves on as for single replies.
 class MultiCheck {
   public:
-    explicit MultiCheck(learn::Form1State& s) : s_(s) {}
+    explicit MultiCheck(present::Form1State& s) : s_(s) {}
     // The reply grid: replies typed one per row; typing one enables the check button.
     void connectControls();
 
@@ -45,7 +45,7 @@ class MultiCheck {
     // Every rule the replies of a right list needed, paired as they were judged.
     QString ruleOfRightList(bool orderMatters);
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     // Read once when a list of replies is judged, and used by every step of that judgement.
     learn::JudgingOptions options_;
     QString acceptedBy_;

@@ -77,7 +77,7 @@ class GridWatcher : public QObject {
 
 } // namespace
 
-CardGrid::CardGrid(learn::Form1State& s) : s_(s) {}
+CardGrid::CardGrid(present::Form1State& s) : s_(s) {}
 
 CardGrid::~CardGrid() {
     if (watcher_)

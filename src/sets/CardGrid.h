@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QString>
 #include <QVariant>
@@ -15,7 +15,7 @@ namespace sets {
 // window's record sets around the grid's writes, and follows the grid's current card.
 class CardGrid {
   public:
-    explicit CardGrid(learn::Form1State& s);
+    explicit CardGrid(present::Form1State& s);
     ~CardGrid();
     void connectControls();
 
@@ -54,7 +54,7 @@ class CardGrid {
   private:
     void reopen();
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     std::unique_ptr<QObject> watcher_;
     QVariant lastAddedCardId_;
     bool committing_ = false;

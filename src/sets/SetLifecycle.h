@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
 #include "learn/LessonState.h"
+#include "present/Form1State.h"
 #include "sets/SetStore.h"
 
 #include <QString>
@@ -13,7 +13,7 @@ namespace sets {
 // Creating, renaming and deleting sets.
 class SetLifecycle {
   public:
-    explicit SetLifecycle(learn::Form1State& s) : s_(s), store_(s.rs) {}
+    explicit SetLifecycle(present::Form1State& s) : s_(s), store_(s.rs) {}
     void connectControls();
 
     // Handlers.
@@ -46,7 +46,7 @@ class SetLifecycle {
     void refreshDataControls();
     void reopen();
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     SetStore store_;
 };
 

@@ -10,7 +10,7 @@ namespace {
 const QString kTitle = QStringLiteral("Back up now");
 }
 
-BackupNowMenu::BackupNowMenu(learn::Form1State& s, QWidget* window)
+BackupNowMenu::BackupNowMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), entry_(s.c.mnuFileMenu->addAction(kTitle)) {
     entry_->setObjectName(QStringLiteral("mnuBackUpNow"));
     connect(entry_, &QAction::triggered, this, &BackupNowMenu::backUpNow);

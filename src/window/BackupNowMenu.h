@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/BackgroundBackup.h"
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QObject>
 
@@ -15,7 +15,7 @@ namespace window {
 class BackupNowMenu : public QObject {
     Q_OBJECT
   public:
-    BackupNowMenu(learn::Form1State& s, QWidget* window);
+    BackupNowMenu(present::Form1State& s, QWidget* window);
 
     QAction* entry() const { return entry_; }
     data::BackgroundBackup& job() { return job_; }
@@ -24,7 +24,7 @@ class BackupNowMenu : public QObject {
     void backUpNow();
     void finished(const data::BackupResult& result);
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QAction* entry_;
     data::BackgroundBackup job_;
 };

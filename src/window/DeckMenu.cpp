@@ -34,7 +34,7 @@ QAction* entryAfter(QAction* beside, const char* name, const QString& caption, Q
 
 } // namespace
 
-DeckMenu::DeckMenu(learn::Form1State& s, QWidget* window)
+DeckMenu::DeckMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), window_(window) {
     setObjectName(QStringLiteral("DeckMenu"));
     importAction = entryAfter(s_.c.mnuImpWordList, "mnuImpDeck",

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "decks/Deck.h"
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QObject>
 #include <functional>
@@ -16,7 +16,7 @@ namespace window {
 class DeckMenu : public QObject {
     Q_OBJECT
   public:
-    DeckMenu(learn::Form1State& s, QWidget* window);
+    DeckMenu(present::Form1State& s, QWidget* window);
 
     void importDeck();
     void exportDeck();
@@ -31,7 +31,7 @@ class DeckMenu : public QObject {
     QAction* exportAction = nullptr;
 
   private:
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QWidget* window_;
 };
 

@@ -21,7 +21,7 @@ const QString kRecords = QStringLiteral("%v of %m records");
 
 } // namespace
 
-ExchangeMenu::ExchangeMenu(learn::Form1State& s, QWidget* window)
+ExchangeMenu::ExchangeMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), window_(window), path_(exchange::defaultExchangePath()) {
     connect(s_.c.mnuExport, &QAction::triggered, this, &ExchangeMenu::mnuExport_Click);
     connect(s_.c.mnuImpWithLog, &QAction::triggered, this, &ExchangeMenu::mnuImpWithLog_Click);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/RegularFile.h"
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +15,7 @@ namespace window {
 class ExchangeMenu : public QObject {
     Q_OBJECT
   public:
-    ExchangeMenu(learn::Form1State& s, QWidget* window);
+    ExchangeMenu(present::Form1State& s, QWidget* window);
 
     void mnuExport_Click();
     void mnuImpWithLog_Click();
@@ -30,7 +30,7 @@ class ExchangeMenu : public QObject {
     // Warns and says true when the exchange file or its companion is not a regular file.
     [[nodiscard]] bool refuseSpecialFile(data::FileUse use);
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QWidget* window_;
     QString path_;
 };

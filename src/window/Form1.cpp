@@ -7,9 +7,9 @@
 #include "data/Sql.h"
 #include "learn/DelayWindow.h"
 #include "learn/Demons.h"
-#include "learn/Guarded.h"
 #include "multi/MultiAuthoring.h"
 #include "multi/MultiCheck.h"
+#include "present/Guarded.h"
 #include "present/LayoutScaler.h"
 #include "present/QuestionArea.h"
 #include "sets/CardGrid.h"
@@ -66,7 +66,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     demons_->connectControls();
     kidsMode_->connectControls();
     setLifecycle_->onSetDeleted = [this] {
-        learn::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
+        present::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
     };
     new LogMenu(state_, this);                      // owned by the window
     exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window

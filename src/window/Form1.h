@@ -2,13 +2,13 @@
 #pragma once
 
 #include "data/RecordsetFamily.h"
-#include "learn/Form1State.h"
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
 #include "present/Dialogs.h"
 #include "present/Form1Controls.h"
+#include "present/Form1State.h"
 #include "present/Modes.h"
 #include "present/WindowProcedures.h"
 #include "speech/SpeechAndSound.h"
@@ -58,7 +58,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::LessonState& lesson() { return lesson_; }
     present::ModeFlags& modes() { return modes_; }
     present::ScreenFlags& screens() { return screens_; }
-    learn::Form1State& state() { return state_; }
+    present::Form1State& state() { return state_; }
     bool startupComplete() const { return startupComplete_; }
     learn::QuestionLoop& questionLoop() { return *questionLoop_; }
     learn::SetLoading& setLoading() { return *setLoading_; }
@@ -94,7 +94,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     bool startupComplete_ = false;
     bool unloaded_ = false;
     QString replyFocusMark_ = QStringLiteral("No");
-    learn::Form1State state_;
+    present::Form1State state_;
 
     // The subsystems that implement the window's procedures.
     std::unique_ptr<learn::QuestionLoop> questionLoop_;

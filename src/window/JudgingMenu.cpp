@@ -9,7 +9,7 @@
 
 namespace window {
 
-JudgingMenu::JudgingMenu(learn::Form1State& s, QObject* parent) : QObject(parent), s_(s) {
+JudgingMenu::JudgingMenu(present::Form1State& s, QObject* parent) : QObject(parent), s_(s) {
     connect(s_.c.mnuIgnoreCapitals, &QAction::toggled, this, [this] { store(); });
     connect(s_.c.mnuIgnoreBlanks, &QAction::toggled, this, [this] { store(); });
     showStored();

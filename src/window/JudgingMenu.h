@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QObject>
 
@@ -11,13 +11,13 @@ namespace window {
 // stored as soon as one is ticked.
 class JudgingMenu : public QObject {
   public:
-    JudgingMenu(learn::Form1State& s, QObject* parent);
+    JudgingMenu(present::Form1State& s, QObject* parent);
 
   private:
     void showStored();
     void store();
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
 };
 
 } // namespace window

@@ -3,10 +3,10 @@
 
 #include "data/RecordsetModel.h"
 #include "learn/Demons.h"
-#include "learn/Guarded.h"
 #include "learn/Pause.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
+#include "present/Guarded.h"
 #include "present/KidsPictures.h"
 #include "sets/SetLifecycle.h"
 #include "window/Screens.h"
@@ -49,7 +49,7 @@ void KidsMode::connectControls() {
     const auto onClick = [this, &c](int index, void (KidsMode::*handler)()) {
         QObject::connect(
             c.Picture[static_cast<size_t>(index)], &present::ClickableLabel::clicked, c.Form1,
-            [this, handler] { learn::guarded(s_, [this, handler] { (this->*handler)(); }); });
+            [this, handler] { present::guarded(s_, [this, handler] { (this->*handler)(); }); });
     };
     onClick(1, &KidsMode::Picture1_Click);
     onClick(3, &KidsMode::Picture3_Click);
@@ -73,7 +73,7 @@ void KidsMode::SubAcademicOnly() {
 }
 
 void KidsMode::mnuKids_Click() {
-    learn::guarded(s_, [this] {
+    present::guarded(s_, [this] {
         // Kids mode speaks: find out now whether it can, before anything changes.
         applyStoredVoice(s_);
         s_.speech.checkAvailable();

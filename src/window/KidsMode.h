@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 namespace learn {
 class QuestionLoop;
@@ -21,7 +21,7 @@ class Screens;
 // which play their sound and then do what the Academic menus do.
 class KidsMode {
   public:
-    KidsMode(learn::Form1State& s, Screens& screens, learn::QuestionLoop& loop,
+    KidsMode(present::Form1State& s, Screens& screens, learn::QuestionLoop& loop,
              learn::SetLoading& setLoading, learn::Demons& demons, sets::SetLifecycle& sets)
         : s_(s), screens_(screens), loop_(loop), setLoading_(setLoading), demons_(demons),
           sets_(sets) {}
@@ -41,7 +41,7 @@ class KidsMode {
     void Picture11_Click();
 
   private:
-    learn::Form1State& s_;
+    present::Form1State& s_;
     Screens& screens_;
     learn::QuestionLoop& loop_;
     learn::SetLoading& setLoading_;

@@ -11,7 +11,8 @@
 
 namespace window {
 
-LogMenu::LogMenu(learn::Form1State& s, QWidget* window) : QObject(window), s_(s), window_(window) {
+LogMenu::LogMenu(present::Form1State& s, QWidget* window)
+    : QObject(window), s_(s), window_(window) {
     connect(s_.c.mnulog, &QAction::triggered, this, &LogMenu::mnulog_Click);
     connect(s_.c.mnuCleanLog, &QAction::triggered, this, &LogMenu::mnuCleanLog_Click);
     connect(s_.c.mnuStatistics, &QAction::triggered, this, &LogMenu::mnuStatistics_Click);

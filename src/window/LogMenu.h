@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +16,7 @@ class LogMenu : public QObject {
     Q_OBJECT
   public:
     // Connects both entries at once; `window` is the main window.
-    LogMenu(learn::Form1State& s, QWidget* window);
+    LogMenu(present::Form1State& s, QWidget* window);
 
     void mnulog_Click();
     void mnuCleanLog_Click();
@@ -30,7 +30,7 @@ class LogMenu : public QObject {
     void openCardInGrid(const QString& setName, qint64 cardId);
 
   private:
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QWidget* window_;
     QPointer<Form4> form4_;
     QPointer<StatisticsWindow> statistics_;

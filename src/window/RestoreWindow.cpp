@@ -59,7 +59,7 @@ QString described(const data::BackupFile& b) {
 
 } // namespace
 
-RestoreWindow::RestoreWindow(learn::Form1State& s, QWidget* parent)
+RestoreWindow::RestoreWindow(present::Form1State& s, QWidget* parent)
     : QDialog(parent), s_(s), databasePath_(s.rs.connection().databaseName()) {
     setObjectName(QStringLiteral("RestoreWindow"));
     setWindowTitle(QStringLiteral("Restore from backup"));
@@ -164,7 +164,7 @@ void RestoreWindow::restoreChosen() {
     close();
 }
 
-RestoreMenu::RestoreMenu(learn::Form1State& s, QWidget* window)
+RestoreMenu::RestoreMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), owner_(window) {
     QAction* entry = s_.c.mnuFileMenu->addAction(QStringLiteral("Restore from backup..."));
     entry->setObjectName(QStringLiteral("mnuRestore"));

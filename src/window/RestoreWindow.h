@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/Backups.h"
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QDialog>
 #include <QList>
@@ -21,7 +21,7 @@ namespace window {
 class RestoreWindow : public QDialog {
     Q_OBJECT
   public:
-    RestoreWindow(learn::Form1State& s, QWidget* parent);
+    RestoreWindow(present::Form1State& s, QWidget* parent);
 
     QTableWidget* list() const { return list_; }
     QPushButton* restoreButton() const { return restore_; }
@@ -32,7 +32,7 @@ class RestoreWindow : public QDialog {
   private:
     void fill();
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QString databasePath_;
     QList<data::BackupFile> backups_;
     QTableWidget* list_;
@@ -43,11 +43,11 @@ class RestoreWindow : public QDialog {
 class RestoreMenu : public QObject {
     Q_OBJECT
   public:
-    RestoreMenu(learn::Form1State& s, QWidget* window);
+    RestoreMenu(present::Form1State& s, QWidget* window);
     RestoreWindow* restoreWindow() const { return window_; }
 
   private:
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QWidget* owner_;
     QPointer<RestoreWindow> window_;
 };

@@ -17,7 +17,7 @@ constexpr int kLearningWidth = 4800;   // twips
 constexpr int kSetEditingWidth = 6600; // twips
 } // namespace
 
-Screens::Screens(learn::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
+Screens::Screens(present::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
 
 Screens::~Screens() = default;
 
@@ -177,7 +177,7 @@ void Screens::about_Click() {
     about_->activateWindow();
 }
 
-void redrawCurrentScreen(learn::Form1State& s) {
+void redrawCurrentScreen(present::Form1State& s) {
     if (s.screens.setEditing)
         s.window.ScrChangeVisible();
     else if (s.screens.newSetName)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
 #include "learn/QuestionLoop.h"
+#include "present/Form1State.h"
 #include "present/LayoutTable.h"
 
 namespace window {
@@ -14,7 +14,7 @@ class AboutWindow;
 // that leads to the Demons Manager.
 class Screens {
   public:
-    Screens(learn::Form1State& s, learn::QuestionLoop& loop);
+    Screens(present::Form1State& s, learn::QuestionLoop& loop);
     ~Screens();
     void connectControls();
 
@@ -48,12 +48,12 @@ class Screens {
     present::LayoutContext layoutContext() const;
     // The multiple-answer editor keeps its answers when the set-editing screen is left.
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     learn::QuestionLoop& loop_;
     AboutWindow* about_ = nullptr; // owned by the main window
 };
 
 // Lays the screen shown last out again, after a change of mode.
-void redrawCurrentScreen(learn::Form1State& s);
+void redrawCurrentScreen(present::Form1State& s);
 
 } // namespace window

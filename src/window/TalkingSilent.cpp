@@ -3,7 +3,7 @@
 
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
-#include "learn/Guarded.h"
+#include "present/Guarded.h"
 #include "window/HelpWindow.h"
 #include "window/Screens.h"
 #include "window/VoiceChoice.h"
@@ -17,9 +17,9 @@ const QString TalkingSilent::speechMissingMessage = QStringLiteral(
 void TalkingSilent::connectControls() {
     // Both redraw the screen, which reads and writes the database.
     QObject::connect(s_.c.mnuTalking, &QAction::triggered, s_.c.Form1,
-                     [this] { learn::guarded(s_, [this] { mnuTalking_Click(); }); });
+                     [this] { present::guarded(s_, [this] { mnuTalking_Click(); }); });
     QObject::connect(s_.c.mnuSilent, &QAction::triggered, s_.c.Form1,
-                     [this] { learn::guarded(s_, [this] { mnuSilent_Click(); }); });
+                     [this] { present::guarded(s_, [this] { mnuSilent_Click(); }); });
     QObject::connect(s_.c.mnuVoice, &QAction::triggered, s_.c.Form1, [this] { mnuVoice_Click(); });
     QObject::connect(s_.c.mnuHelpTalking, &QAction::triggered, s_.c.Form1,
                      [this] { mnuHelpTalking_Click(); });

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 #include "window/HelpWindow.h"
 
 #include <QPointer>
@@ -13,7 +13,7 @@ namespace window {
 // started, the choice of voice and the tutorials of the Help menu.
 class TalkingSilent {
   public:
-    explicit TalkingSilent(learn::Form1State& s) : s_(s) {}
+    explicit TalkingSilent(present::Form1State& s) : s_(s) {}
     void connectControls();
 
     void mnuTalking_Click();
@@ -32,7 +32,7 @@ class TalkingSilent {
     void refreshCardGrid();
     void showHelp(bool kidsPage);
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QPointer<HelpWindow> help_;
 };
 

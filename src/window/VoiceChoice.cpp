@@ -10,7 +10,7 @@
 
 namespace window {
 
-QString currentVoice(learn::Form1State& s) {
+QString currentVoice(present::Form1State& s) {
     QString stored;
     try {
         stored = learn::databaseVoice(s.rs.connection());
@@ -20,7 +20,7 @@ QString currentVoice(learn::Form1State& s) {
     return speech::effectiveVoice(stored, s.speech.voices(), QLocale::system());
 }
 
-void applyStoredVoice(learn::Form1State& s) {
+void applyStoredVoice(present::Form1State& s) {
     const QString voice = currentVoice(s);
     if (!voice.isEmpty())
         s.speech.setVoice(voice);
@@ -28,7 +28,7 @@ void applyStoredVoice(learn::Form1State& s) {
 
 namespace {
 
-void speakSample(learn::Form1State& s, const QString& voice) {
+void speakSample(present::Form1State& s, const QString& voice) {
     const QString before = s.speech.voice();
     s.speech.setVoice(voice);
     try {
@@ -40,7 +40,8 @@ void speakSample(learn::Form1State& s, const QString& voice) {
     s.speech.setVoice(before);
 }
 
-void storeChoice(learn::Form1State& s, const QString& voice, const QString& setName, bool allSets) {
+void storeChoice(present::Form1State& s, const QString& voice, const QString& setName,
+                 bool allSets) {
     const QSqlDatabase db = s.rs.connection();
     try {
         if (allSets || setName.isEmpty()) {
@@ -64,7 +65,7 @@ void storeChoice(learn::Form1State& s, const QString& voice, const QString& setN
 
 } // namespace
 
-void chooseVoice(learn::Form1State& s) {
+void chooseVoice(present::Form1State& s) {
     const QStringList voices = s.speech.voices();
     if (voices.isEmpty()) {
         s.dialogs.warning(QStringLiteral("No speech voices were found on this machine: the "

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 
 #include <QString>
 
@@ -9,13 +9,13 @@ namespace window {
 
 // The database's voice as the speech service will use it: the stored one (Fields1.Voice)
 // when the service has it, otherwise the default for the system's language.
-QString currentVoice(learn::Form1State& s);
+QString currentVoice(present::Form1State& s);
 
 // Hands that voice to the speech service; done just before speaking is switched on, so the
 // start-up never waits for the speech engine. Each question then takes its set's voice.
-void applyStoredVoice(learn::Form1State& s);
+void applyStoredVoice(present::Form1State& s);
 
 // Edit > Sound > Voice...: the voice of the chosen set, or of all sets.
-void chooseVoice(learn::Form1State& s);
+void chooseVoice(present::Form1State& s);
 
 } // namespace window

@@ -30,7 +30,7 @@ QString cardsWere(int n) {
 
 } // namespace
 
-WordListMenu::WordListMenu(learn::Form1State& s, QWidget* window)
+WordListMenu::WordListMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), window_(window) {
     setObjectName(QStringLiteral("WordListMenu"));
     connect(s_.c.mnuImpWordList, &QAction::triggered, this, &WordListMenu::mnuImpWordList_Click);
@@ -101,7 +101,7 @@ ProgressWindow importProgress(QWidget* window, const QString& path) {
                           QStringLiteral("%p%"), ProgressWindow::Cancel::Yes);
 }
 
-void tellImportFailure(learn::Form1State& s, const QString& path, const data::Error& e) {
+void tellImportFailure(present::Form1State& s, const QString& path, const data::Error& e) {
     if (dynamic_cast<const data::DbError*>(&e))
         s.dialogs.warning(QStringLiteral("%1: nothing was added (%2)")
                               .arg(QFileInfo(path).fileName(), e.message()));
@@ -109,7 +109,7 @@ void tellImportFailure(learn::Form1State& s, const QString& path, const data::Er
         s.dialogs.warning(e.message());
 }
 
-void showNewSet(learn::Form1State& s, const QString& setName) {
+void showNewSet(present::Form1State& s, const QString& setName) {
     data::exec(s.rs.connection(), QStringLiteral("UPDATE Fields SET SetName = ?"), {setName});
     s.rs.UnloadAll();
     s.rs.LoadAll();
@@ -142,7 +142,7 @@ void WordListMenu::mnuExpWordList_Click() {
     }
 }
 
-std::optional<SetExport> chooseSetExport(learn::Form1State& s,
+std::optional<SetExport> chooseSetExport(present::Form1State& s,
                                          const std::function<QString(const QString&)>& choose,
                                          const QString& extension) {
     const QString setName =

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Form1State.h"
+#include "present/Form1State.h"
 #include "window/ProgressWindow.h"
 #include "wordlist/WordListImport.h"
 
@@ -16,7 +16,7 @@ class WordListMenu : public QObject {
     Q_OBJECT
   public:
     // Connects both entries; `window` is the main window, which owns this.
-    WordListMenu(learn::Form1State& s, QWidget* window);
+    WordListMenu(present::Form1State& s, QWidget* window);
 
     void mnuImpWordList_Click();
     void mnuExpWordList_Click();
@@ -32,7 +32,7 @@ class WordListMenu : public QObject {
   private:
     QStringList setNames() const;
 
-    learn::Form1State& s_;
+    present::Form1State& s_;
     QWidget* window_;
 };
 
@@ -41,11 +41,11 @@ ProgressWindow importProgress(QWidget* window, const QString& path);
 
 // Tells why an import from `path` failed; nothing was added. A failure of the database
 // itself names the file, as its message cannot.
-void tellImportFailure(learn::Form1State& s, const QString& path, const data::Error& e);
+void tellImportFailure(present::Form1State& s, const QString& path, const data::Error& e);
 
 // Makes a newly imported set the chosen one, as New set does, so the list shows it and its
 // cards are in the grid.
-void showNewSet(learn::Form1State& s, const QString& setName);
+void showNewSet(present::Form1State& s, const QString& setName);
 
 // The chosen set and the file it is to be written to, for File > Export set as ...: asks
 // for the file with `choose`, suggesting the set's name with `extension`. Nothing when no
@@ -54,7 +54,7 @@ struct SetExport {
     QString setName;
     QString path;
 };
-std::optional<SetExport> chooseSetExport(learn::Form1State& s,
+std::optional<SetExport> chooseSetExport(present::Form1State& s,
                                          const std::function<QString(const QString&)>& choose,
                                          const QString& extension);
 

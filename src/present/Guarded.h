@@ -2,13 +2,12 @@
 #pragma once
 
 #include "data/Sql.h"
-#include "learn/Form1State.h"
-#include "learn/LessonState.h"
+#include "present/Form1State.h"
 #include "speech/SpeechAndSound.h"
 
 #include <exception>
 
-namespace learn {
+namespace present {
 
 // Runs one handler so that a failure never escapes into the event loop: speech or sound that
 // cannot be started sends the program back to Silent mode with its message, a database
@@ -27,4 +26,4 @@ template <typename F> void guarded(Form1State& s, F&& body) {
     }
 }
 
-} // namespace learn
+} // namespace present

@@ -11,15 +11,17 @@
 #include <QString>
 
 namespace learn {
-
 struct LessonState;
+}
+
+namespace present {
 
 // The main window's state, handed by reference to the subsystem classes that implement its
 // procedures. The window owns everything referred to here.
 struct Form1State {
     present::Form1Controls& c;
     data::RecordsetFamily& rs;
-    LessonState& lesson;
+    learn::LessonState& lesson;
     present::ModeFlags& modes;
     present::ScreenFlags& screens;
     present::Dialogs& dialogs;
@@ -29,4 +31,4 @@ struct Form1State {
     QString& replyFocusMark; // "Yes": put the focus on the reply box when it next gets it
 };
 
-} // namespace learn
+} // namespace present

@@ -5,7 +5,6 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/DelayWindow.h"
 #include "learn/Demons.h"
 #include "multi/MultiAuthoring.h"
 #include "multi/MultiCheck.h"
@@ -17,6 +16,7 @@
 #include "sets/SetLifecycle.h"
 #include "window/BackupNowMenu.h"
 #include "window/DeckMenu.h"
+#include "window/DelayWindow.h"
 #include "window/ExchangeMenu.h"
 #include "window/Form1Build.h"
 #include "window/JudgingMenu.h"
@@ -70,7 +70,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     };
     new LogMenu(state_, this);                      // owned by the window
     exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
-    new learn::DelayMenu(state_, this);             // owned by the window
+    new DelayMenu(state_, this);                    // owned by the window
     new BackupNowMenu(state_, this);                // owned by the window
     new RestoreMenu(state_, this);                  // owned by the window
     new WordListMenu(state_, this);                 // owned by the window

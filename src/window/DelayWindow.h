@@ -11,7 +11,7 @@
 class QLabel;
 class QSlider;
 
-namespace learn {
+namespace window {
 
 // The "Delay" window: one slider for the number of pause steps after a correct reply
 // (Fields1.Zad), kept through the window's own connection, with what it sets and its value
@@ -51,4 +51,4 @@ class DelayMenu : public QObject {
     QWidget* window_;
 };
 
-} // namespace learn
+} // namespace window

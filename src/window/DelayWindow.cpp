@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/DelayWindow.h"
+#include "window/DelayWindow.h"
 
 #include "data/Database.h"
 #include "data/SettingsColumns.h"
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace learn {
+namespace window {
 namespace {
 constexpr int kMaxZad = 3;
 }
@@ -108,4 +108,4 @@ void DelayMenu::mnudelay_Click() {
     form.exec();
 }
 
-} // namespace learn
+} // namespace window

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/DelayWindow.h"
 #include "support/WindowFixture.h"
+#include "window/DelayWindow.h"
 
 #include <QSlider>
 
@@ -31,7 +31,7 @@ void TestDelayWindow::sliderShowsZad() {
     testing::TempDatabase t;
     testing::ScriptedDialogs dialogs;
     t.exec("UPDATE Fields1 SET Zad = ?", {zad});
-    learn::Form7 form(dialogs);
+    window::Form7 form(dialogs);
     form.Form_Load();
     QCOMPARE(form.Slider1->value(), position);
     QCOMPARE(form.value->text(), shown.replace(QLatin1Char('.'), QLocale().decimalPoint()));
@@ -46,7 +46,7 @@ void TestDelayWindow::menuOpensTheWindowModally() {
 
     bool seen = false;
     QTimer::singleShot(0, this, [&] {
-        auto* form = qobject_cast<learn::Form7*>(QApplication::activeModalWidget());
+        auto* form = qobject_cast<window::Form7*>(QApplication::activeModalWidget());
         QVERIFY(form);
         seen = true;
         QCOMPARE(form->Slider1->value(), 2);

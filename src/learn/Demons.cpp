@@ -26,10 +26,6 @@ void Demons::connectControls() {
     present::Form1Controls& c = s_.c;
     QObject::connect(c.mnuLearnDemons, &QAction::triggered, c.Form1,
                      [this] { present::guarded(s_, [this] { mnuLearnDemons_Click(); }); });
-    QObject::connect(c.mnuArrangeDemons, &QAction::triggered, c.Form1,
-                     [this] { present::guarded(s_, [this] { mnuArrangeDemons_Click(); }); });
-    QObject::connect(c.Command11, &QPushButton::clicked, c.Form1,
-                     [this] { present::guarded(s_, [this] { Command11_Click(); }); });
 }
 
 void Demons::reopen() {
@@ -193,25 +189,6 @@ void Demons::SubLeaveDemonsAfterDelete() {
     // and the next lesson loads the chosen set.
     if (s_.lesson.demons && s_.screens.learning)
         setLoading_.Label10_Click();
-}
-
-void Demons::mnuArrangeDemons_Click() {
-    if (manager_ == nullptr) {
-        auto* form = new Form3(s_.dialogs, s_.c.Form1);
-        try {
-            form->Form_Load();
-        } catch (const data::DbError& e) {
-            delete form;
-            s_.dialogs.warning(
-                QStringLiteral("The Demons Manager cannot be opened: %1").arg(e.message()));
-            return;
-        }
-        manager_ = form;
-    }
-    // Not modal: the main window stays usable beside it.
-    manager_->show();
-    manager_->raise();
-    manager_->activateWindow();
 }
 
 } // namespace learn

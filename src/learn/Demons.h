@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/DemonsManager.h"
 #include "learn/LessonState.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
 #include "present/Form1State.h"
 
-#include <QPointer>
-
 namespace learn {
 
 // The Demons: marking the hardest cards of the sets that feed them, learning them as a set
-// of their own (from the menu, or the Kids picture that toggles them), and opening the
-// Demons Manager.
+// of their own (from the menu, or the Kids picture that toggles them).
 class Demons {
   public:
     Demons(present::Form1State& s, QuestionLoop& loop, SetLoading& setLoading)
@@ -27,14 +23,9 @@ class Demons {
     // Handlers.
     void mnuLearnDemons_Click();
     void KidsDeamonsClick();
-    void mnuArrangeDemons_Click();
-    void Command11_Click() { mnuArrangeDemons_Click(); }
 
     // After the chosen set was deleted: a Demons lesson is left for the chosen set.
     void SubLeaveDemonsAfterDelete();
-
-    // The Demons Manager while it is open.
-    Form3* managerWindow() const { return manager_; }
 
   private:
     // Clears the marks and marks afresh in one transaction; false (and the learner told) when
@@ -47,7 +38,6 @@ class Demons {
     present::Form1State& s_;
     QuestionLoop& loop_;
     SetLoading& setLoading_;
-    QPointer<Form3> manager_;
 };
 
 } // namespace learn

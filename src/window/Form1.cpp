@@ -17,6 +17,7 @@
 #include "window/BackupNowMenu.h"
 #include "window/DeckMenu.h"
 #include "window/DelayWindow.h"
+#include "window/DemonsManager.h"
 #include "window/ExchangeMenu.h"
 #include "window/Form1Build.h"
 #include "window/JudgingMenu.h"
@@ -71,11 +72,12 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     new LogMenu(state_, this);                      // owned by the window
     exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
     new DelayMenu(state_, this);                    // owned by the window
-    new BackupNowMenu(state_, this);                // owned by the window
-    new RestoreMenu(state_, this);                  // owned by the window
-    new WordListMenu(state_, this);                 // owned by the window
-    new JudgingMenu(state_, this);                  // owned by the window
-    new DeckMenu(state_, this);                     // owned by the window
+    demonsManager_ = new DemonsManagerMenu(state_, this);
+    new BackupNowMenu(state_, this); // owned by the window
+    new RestoreMenu(state_, this);   // owned by the window
+    new WordListMenu(state_, this);  // owned by the window
+    new JudgingMenu(state_, this);   // owned by the window
+    new DeckMenu(state_, this);      // owned by the window
     orderKeys_ = new learn::OrderKeysRunner(this);
 
     present::LayoutScaler* scaler = present::LayoutScaler::of(this);

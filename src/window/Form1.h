@@ -33,6 +33,7 @@ class CardGrid;
 } // namespace sets
 
 namespace window {
+class DemonsManagerMenu;
 
 class ExchangeMenu;
 class Screens;
@@ -64,6 +65,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::SetLoading& setLoading() { return *setLoading_; }
     ExchangeMenu& exchangeMenu() { return *exchangeMenu_; }
     learn::Demons& demons() { return *demons_; }
+    DemonsManagerMenu& demonsManager() { return *demonsManager_; }
     KidsMode& kidsMode() { return *kidsMode_; }
 
     void ScrChangeVisible() override;
@@ -107,7 +109,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<multi::MultiAuthoring> multiAuthoring_;
     std::unique_ptr<learn::Demons> demons_;
     std::unique_ptr<KidsMode> kidsMode_;
-    ExchangeMenu* exchangeMenu_ = nullptr; // a child of the window
+    ExchangeMenu* exchangeMenu_ = nullptr;       // a child of the window
+    DemonsManagerMenu* demonsManager_ = nullptr; // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
     // Writes the scale factors once a resize has settled, not at every step of a drag.

@@ -3,8 +3,10 @@
 
 #include "data/Recordset.h"
 #include "present/Dialogs.h"
+#include "present/Form1State.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QWidget>
@@ -18,7 +20,7 @@ namespace data {
 class RecordsetModel;
 }
 
-namespace learn {
+namespace window {
 
 // The sets of qSet1 as the Demons Manager's grid shows them: the name, and a check box for
 // IncludeInDeamons. Names cannot be changed here, and there is no row for a new set. A tick
@@ -90,4 +92,24 @@ class Form3 : public QWidget {
     data::Recordset fields1_;
 };
 
-} // namespace learn
+// Demons > Arrange Demons and the Demons button: open the Demons Manager, or bring the open
+// one to the front.
+class DemonsManagerMenu : public QObject {
+    Q_OBJECT
+  public:
+    // Connects the entry and the button at once; `window` is the parent of the manager.
+    DemonsManagerMenu(present::Form1State& s, QWidget* window);
+
+    void mnuArrangeDemons_Click();
+    void Command11_Click() { mnuArrangeDemons_Click(); }
+
+    // The Demons Manager while it is open.
+    Form3* managerWindow() const { return manager_; }
+
+  private:
+    present::Form1State& s_;
+    QWidget* window_;
+    QPointer<Form3> manager_;
+};
+
+} // namespace window

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/DemonsManager.h"
+#include "window/DemonsManager.h"
 
 #include "data/Database.h"
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
 #include "learn/DemonMarks.h"
+#include "present/Guarded.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,7 +16,7 @@
 #include <QPushButton>
 #include <QTableView>
 
-namespace learn {
+namespace window {
 namespace {
 
 const QString kInclude = QStringLiteral("IncludeInDeamons");
@@ -182,7 +184,7 @@ void Form3::showDemonsNum() {
         fields1_.moveFirst();
         stored = fields1_.value(data::column::DemonsNum);
     }
-    Text1->setText(demonsNumText(stored));
+    Text1->setText(learn::demonsNumText(stored));
     Command4->setEnabled(false);
 }
 
@@ -229,9 +231,9 @@ void Form3::Text1_Change() {
 }
 
 void Form3::Command4_Click() {
-    const std::optional<int> n = parseDemonsNum(Text1->text());
+    const std::optional<int> n = learn::parseDemonsNum(Text1->text());
     if (!n) {
-        dialogs_.warning(demonsNumRangeMessage());
+        dialogs_.warning(learn::demonsNumRangeMessage());
         Text1->setFocus();
         return;
     }
@@ -251,4 +253,31 @@ void Form3::Command4_Click() {
     Text1->setText(QString::number(*n));
 }
 
-} // namespace learn
+DemonsManagerMenu::DemonsManagerMenu(present::Form1State& s, QWidget* window)
+    : QObject(window), s_(s), window_(window) {
+    connect(s_.c.mnuArrangeDemons, &QAction::triggered, this,
+            [this] { present::guarded(s_, [this] { mnuArrangeDemons_Click(); }); });
+    connect(s_.c.Command11, &QPushButton::clicked, this,
+            [this] { present::guarded(s_, [this] { Command11_Click(); }); });
+}
+
+void DemonsManagerMenu::mnuArrangeDemons_Click() {
+    if (manager_ == nullptr) {
+        auto* form = new Form3(s_.dialogs, window_);
+        try {
+            form->Form_Load();
+        } catch (const data::DbError& e) {
+            delete form;
+            s_.dialogs.warning(
+                QStringLiteral("The Demons Manager cannot be opened: %1").arg(e.message()));
+            return;
+        }
+        manager_ = form;
+    }
+    // Not modal: the main window stays usable beside it.
+    manager_->show();
+    manager_->raise();
+    manager_->activateWindow();
+}
+
+} // namespace window

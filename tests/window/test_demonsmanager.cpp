@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/Demons.h"
-#include "learn/DemonsManager.h"
 #include "support/WindowFixture.h"
+#include "window/DemonsManager.h"
 
 #include <QPointer>
 
@@ -19,7 +18,7 @@ struct ManagerFixture : testing::WindowFixture {
         t.chooseSet("Alpha");
         start();
         w->controls().mnuArrangeDemons->trigger();
-        form = w->demons().managerWindow();
+        form = w->demonsManager().managerWindow();
     }
 
     QList<int> included() const {
@@ -32,7 +31,7 @@ struct ManagerFixture : testing::WindowFixture {
         return t.column("SELECT IncludeInDeamons FROM Set1 ORDER BY SetName");
     }
 
-    QPointer<learn::Form3> form;
+    QPointer<window::Form3> form;
 };
 
 } // namespace
@@ -60,7 +59,7 @@ void TestDemonsManager::opensBesideTheMainWindow() {
 
     // Asked again, the window already open comes forward.
     f.w->controls().mnuArrangeDemons->trigger();
-    QCOMPARE(f.w->demons().managerWindow(), f.form.data());
+    QCOMPARE(f.w->demonsManager().managerWindow(), f.form.data());
 }
 
 void TestDemonsManager::ticksStoredOnApplyOnly_data() {

@@ -13,9 +13,9 @@
 #include "data/OpenCheck.h"
 #include "data/Sql.h"
 #include "data/WalCheckpoints.h"
-#include "learn/LessonState.h"
-#include "learn/OrderKeys.h"
-#include "learn/Ordering.h"
+#include "learn/rules/LessonState.h"
+#include "learn/rules/OrderKeys.h"
+#include "learn/rules/Ordering.h"
 #include "window/Form1.h"
 
 #include <QAction>

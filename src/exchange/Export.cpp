@@ -5,7 +5,7 @@
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/MultiCompanion.h"
-#include "learn/OrderKeys.h"
+#include "learn/rules/OrderKeys.h"
 #include "sets/StoredText.h"
 
 #include <QSqlQuery>

@@ -3,14 +3,14 @@
 // that the check button drives.
 
 #include "data/Sql.h"
-#include "learn/Clock.h"
-#include "learn/Judging.h"
-#include "learn/LessonRules.h"
-#include "learn/LessonState.h"
-#include "learn/Ordering.h"
 #include "learn/Pause.h"
 #include "learn/QuestionLoop.h"
-#include "learn/ReplyDiff.h"
+#include "learn/rules/Clock.h"
+#include "learn/rules/Judging.h"
+#include "learn/rules/LessonRules.h"
+#include "learn/rules/LessonState.h"
+#include "learn/rules/Ordering.h"
+#include "learn/rules/ReplyDiff.h"
 #include "present/KidsPictures.h"
 
 #include <QTableView>

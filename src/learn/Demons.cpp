@@ -3,10 +3,10 @@
 
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/DemonMarks.h"
-#include "learn/LessonState.h"
-#include "learn/OrderKeys.h"
 #include "learn/Pause.h"
+#include "learn/rules/DemonMarks.h"
+#include "learn/rules/LessonState.h"
+#include "learn/rules/OrderKeys.h"
 #include "present/Guarded.h"
 #include "present/Twips.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/LessonState.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
+#include "learn/rules/LessonState.h"
 #include "present/Form1State.h"
 
 namespace learn {

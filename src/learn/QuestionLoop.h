@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/LessonState.h"
-#include "learn/ReplyRecord.h"
-#include "learn/ReplyUndo.h"
+#include "learn/rules/LessonState.h"
+#include "learn/rules/ReplyRecord.h"
+#include "learn/rules/ReplyUndo.h"
 #include "present/Form1State.h"
 
 #include <QString>

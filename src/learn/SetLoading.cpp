@@ -4,10 +4,10 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/CardRead.h"
-#include "learn/LessonRules.h"
-#include "learn/LessonState.h"
-#include "learn/OrderKeys.h"
+#include "learn/rules/CardRead.h"
+#include "learn/rules/LessonRules.h"
+#include "learn/rules/LessonState.h"
+#include "learn/rules/OrderKeys.h"
 #include "present/Guarded.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 #include "multi/AnswerList.h"
 
 #include "data/Sql.h"
-#include "learn/LessonRules.h"
+#include "learn/rules/LessonRules.h"
 #include "multi/MultiRules.h"
 
 #include <QSqlQuery>

@@ -5,8 +5,8 @@
 #include "data/Recordset.h"
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
-#include "learn/Judging.h"
-#include "learn/ReplyDiff.h"
+#include "learn/rules/Judging.h"
+#include "learn/rules/ReplyDiff.h"
 #include "multi/MultiRules.h"
 
 #include <QHeaderView>

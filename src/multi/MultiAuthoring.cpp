@@ -3,7 +3,7 @@
 
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
-#include "learn/LessonRules.h"
+#include "learn/rules/LessonRules.h"
 #include "multi/AnswerList.h"
 #include "multi/MultiRules.h"
 #include "present/GridEditor.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Judging.h"
+#include "learn/rules/Judging.h"
 #include "multi/MultiRules.h"
 
 #include <QVariantList>

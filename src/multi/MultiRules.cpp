@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "multi/MultiRules.h"
 
-#include "learn/LessonRules.h"
+#include "learn/rules/LessonRules.h"
 
 #include <algorithm>
 

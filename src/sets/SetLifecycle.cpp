@@ -4,7 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/LessonState.h"
+#include "learn/rules/LessonState.h"
 #include "sets/GridRefresh.h"
 #include "sets/StoredText.h"
 #include "speech/SpeechAndSound.h"

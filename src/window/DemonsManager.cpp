@@ -5,7 +5,7 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/DemonMarks.h"
+#include "learn/rules/DemonMarks.h"
 #include "present/Guarded.h"
 
 #include <QAction>

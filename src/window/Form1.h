@@ -2,10 +2,10 @@
 #pragma once
 
 #include "data/RecordsetFamily.h"
-#include "learn/LessonState.h"
-#include "learn/OrderKeys.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
+#include "learn/rules/LessonState.h"
+#include "learn/rules/OrderKeys.h"
 #include "present/Dialogs.h"
 #include "present/Form1Controls.h"
 #include "present/Form1State.h"

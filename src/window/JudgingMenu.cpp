@@ -2,7 +2,7 @@
 #include "window/JudgingMenu.h"
 
 #include "data/Sql.h"
-#include "learn/Judging.h"
+#include "learn/rules/Judging.h"
 
 #include <QAction>
 #include <QSignalBlocker>

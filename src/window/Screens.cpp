@@ -2,7 +2,7 @@
 #include "window/Screens.h"
 
 #include "data/RecordsetModel.h"
-#include "learn/LessonState.h"
+#include "learn/rules/LessonState.h"
 #include "present/AcademicLayouts.h"
 #include "present/ApplyLayout.h"
 #include "present/Twips.h"

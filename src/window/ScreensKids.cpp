@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Kids layouts of the four screens.
 
-#include "learn/LessonState.h"
+#include "learn/rules/LessonState.h"
 #include "present/ApplyLayout.h"
 #include "present/KidsLayouts.h"
 #include "present/LayoutScaler.h"

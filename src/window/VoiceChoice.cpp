@@ -2,7 +2,7 @@
 #include "window/VoiceChoice.h"
 
 #include "data/Sql.h"
-#include "learn/SetVoice.h"
+#include "learn/rules/SetVoice.h"
 #include "speech/DefaultVoice.h"
 #include "window/VoiceDialog.h"
 

@@ -6,7 +6,7 @@
 #include "data/SetViews.h"
 #include "data/Sql.h"
 #include "data/WalCheckpoints.h"
-#include "learn/CardRead.h"
+#include "learn/rules/CardRead.h"
 #include "support/TempDatabase.h"
 
 #include <QFileInfo>

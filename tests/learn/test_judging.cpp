@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of judging a reply: the forgiving comparison and the character diff of a wrong
 // reply.
-#include "learn/Judging.h"
-#include "learn/ReplyDiff.h"
+#include "learn/rules/Judging.h"
+#include "learn/rules/ReplyDiff.h"
 
 #include <QTest>
 #include <algorithm>

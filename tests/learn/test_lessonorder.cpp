@@ -3,8 +3,8 @@
 
 #include "data/Database.h"
 #include "data/Sql.h"
-#include "learn/Clock.h"
-#include "learn/OrderKeys.h"
+#include "learn/rules/Clock.h"
+#include "learn/rules/OrderKeys.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>

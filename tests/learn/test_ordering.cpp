@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/Clock.h"
-#include "learn/OrderKeys.h"
-#include "learn/Ordering.h"
+#include "learn/rules/Clock.h"
+#include "learn/rules/OrderKeys.h"
+#include "learn/rules/Ordering.h"
 #include "support/TempDatabase.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Database.h"
 #include "data/Sql.h"
-#include "learn/Clock.h"
-#include "learn/OrderKeys.h"
+#include "learn/rules/Clock.h"
+#include "learn/rules/OrderKeys.h"
 #include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 

@@ -3,7 +3,7 @@
 #include "support/OtherProgram.h"
 
 #include "app/QuitOnSignal.h"
-#include "learn/Clock.h"
+#include "learn/rules/Clock.h"
 #include "present/MessageBoxDialogs.h"
 #include "speech/AudioPlayback.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/LessonRules.h"
-#include "learn/Scoring.h"
+#include "learn/rules/LessonRules.h"
+#include "learn/rules/Scoring.h"
 
 #include <QtTest>
 

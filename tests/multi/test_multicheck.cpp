@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/LessonState.h"
+#include "learn/rules/LessonState.h"
 #include "multi/ComparisonWindow.h"
 #include "sets/SetsFixture.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/LessonRules.h"
+#include "learn/rules/LessonRules.h"
 #include "multi/MultiRules.h"
 
 #include <QtTest>

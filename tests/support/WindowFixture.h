@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/RecordsetModel.h"
-#include "learn/LessonState.h"
+#include "learn/rules/LessonState.h"
 #include "support/RecordingSpeech.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDatabase.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/DemonMarks.h"
+#include "learn/rules/DemonMarks.h"
 
 #include "data/Sql.h"
 

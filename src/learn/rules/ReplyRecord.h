@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/RecordsetFamily.h"
-#include "learn/Scoring.h"
+#include "learn/rules/Scoring.h"
 
 #include <QDate>
 #include <QString>

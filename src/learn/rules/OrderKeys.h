@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Ordering.h"
+#include "learn/rules/Ordering.h"
 
 #include <QObject>
 #include <QSqlDatabase>

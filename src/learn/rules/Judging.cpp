@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/Judging.h"
+#include "learn/rules/Judging.h"
 
 #include "data/Sql.h"
 

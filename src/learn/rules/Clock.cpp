@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/Clock.h"
+#include "learn/rules/Clock.h"
 
 namespace learn {
 namespace {

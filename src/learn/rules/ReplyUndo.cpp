@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/ReplyUndo.h"
+#include "learn/rules/ReplyUndo.h"
 
 #include "data/Sql.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/Judging.h"
-#include "learn/LessonState.h"
+#include "learn/rules/Judging.h"
+#include "learn/rules/LessonState.h"
 
 #include <QString>
 #include <QVariant>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/OrderKeys.h"
+#include "learn/rules/OrderKeys.h"
 
 #include "data/Database.h"
 #include "data/Sql.h"

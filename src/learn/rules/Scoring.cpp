@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/Scoring.h"
+#include "learn/rules/Scoring.h"
 
 #include <cmath>
 

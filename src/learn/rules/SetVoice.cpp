@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/SetVoice.h"
+#include "learn/rules/SetVoice.h"
 
 #include "data/Sql.h"
 

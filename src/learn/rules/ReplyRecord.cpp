@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/ReplyRecord.h"
+#include "learn/rules/ReplyRecord.h"
 
 #include "data/LogDates.h"
 #include "data/SettingsColumns.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "learn/LessonState.h"
+#include "learn/rules/LessonState.h"
 
 #include <QSqlDatabase>
 #include <QString>

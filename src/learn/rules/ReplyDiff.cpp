@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/ReplyDiff.h"
+#include "learn/rules/ReplyDiff.h"
 
 #include <QTextBoundaryFinder>
 #include <dtl/dtl.hpp>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "learn/Ordering.h"
+#include "learn/rules/Ordering.h"
 
 #include "data/Sql.h"
-#include "learn/Clock.h"
-#include "learn/OrderKeys.h"
+#include "learn/rules/Clock.h"
+#include "learn/rules/OrderKeys.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>

@@ -7,7 +7,7 @@
 #include "data/SettingsColumns.h"
 #include "learn/rules/Judging.h"
 #include "learn/rules/ReplyDiff.h"
-#include "multi/MultiRules.h"
+#include "multi/rules/MultiRules.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

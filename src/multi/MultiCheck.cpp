@@ -6,10 +6,10 @@
 #include "data/Sql.h"
 #include "learn/rules/LessonState.h"
 #include "learn/rules/Scoring.h"
-#include "multi/AnswerList.h"
 #include "multi/ComparisonWindow.h"
-#include "multi/MultiMatching.h"
-#include "multi/MultiRules.h"
+#include "multi/rules/AnswerList.h"
+#include "multi/rules/MultiMatching.h"
+#include "multi/rules/MultiRules.h"
 #include "present/GridEditor.h"
 #include "present/LongText.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Making multiple-answer cards on the set-editing screen, on the real window.
 #include "data/RecordsetModel.h"
-#include "multi/MultiRules.h"
+#include "multi/rules/MultiRules.h"
 #include "sets/SetsFixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/rules/LessonRules.h"
-#include "multi/MultiRules.h"
+#include "multi/rules/MultiRules.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "learn/rules/Judging.h"
-#include "multi/MultiRules.h"
+#include "multi/rules/MultiRules.h"
 
 #include <QVariantList>
 #include <vector>

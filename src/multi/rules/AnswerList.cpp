@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "multi/AnswerList.h"
+#include "multi/rules/AnswerList.h"
 
 #include "data/Sql.h"
 #include "learn/rules/LessonRules.h"
-#include "multi/MultiRules.h"
+#include "multi/rules/MultiRules.h"
 
 #include <QSqlQuery>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "multi/MultiRules.h"
+#include "multi/rules/MultiRules.h"
 
 #include "learn/rules/LessonRules.h"
 

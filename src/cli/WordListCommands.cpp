@@ -4,7 +4,7 @@
 #include "data/Database.h"
 #include "data/RegularFile.h"
 #include "data/Sql.h"
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 #include "wordlist/WordListExport.h"
 #include "wordlist/WordListImport.h"
 

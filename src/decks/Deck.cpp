@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/Deck.h"
 
-#include "sets/SetRules.h"
+#include "sets/rules/SetRules.h"
 
 namespace decks {
 namespace {

@@ -5,7 +5,7 @@
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
 #include "decks/Package.h"
-#include "sets/NewSet.h"
+#include "sets/rules/NewSet.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 #include "decks/DeckNames.h"
 
 #include "data/Sql.h"
-#include "sets/SetRules.h"
-#include "sets/StoredText.h"
+#include "sets/rules/SetRules.h"
+#include "sets/rules/StoredText.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>

@@ -2,7 +2,7 @@
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
-#include "sets/SetRules.h"
+#include "sets/rules/SetRules.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -6,7 +6,7 @@
 #include "exchange/ExchangeFile.h"
 #include "exchange/MultiCompanion.h"
 #include "learn/rules/OrderKeys.h"
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 
 #include <QSqlQuery>
 

@@ -5,7 +5,7 @@
 #include "data/Sql.h"
 #include "exchange/MergePlan.h"
 #include "exchange/MultiCompanion.h"
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 
 #include <QDir>
 #include <QSqlError>

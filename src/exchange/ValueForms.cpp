@@ -2,7 +2,7 @@
 #include "exchange/ValueForms.h"
 
 #include "exchange/ExchangeText.h"
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

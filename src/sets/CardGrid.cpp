@@ -8,7 +8,7 @@
 #include "present/MessageBoxDialogs.h"
 #include "present/Twips.h"
 #include "sets/GridRefresh.h"
-#include "sets/SetRules.h"
+#include "sets/rules/SetRules.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -6,7 +6,7 @@
 #include "data/Sql.h"
 #include "learn/rules/LessonState.h"
 #include "sets/GridRefresh.h"
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 #include "speech/SpeechAndSound.h"
 
 #include <QFrame>

@@ -3,7 +3,7 @@
 
 #include "learn/rules/LessonState.h"
 #include "present/Form1State.h"
-#include "sets/SetStore.h"
+#include "sets/rules/SetStore.h"
 
 #include <QString>
 #include <functional>

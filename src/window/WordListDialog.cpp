@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/WordListDialog.h"
 
-#include "sets/SetRules.h"
+#include "sets/rules/SetRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "sets/GridRefresh.h"
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 #include "window/WordListDialog.h"
 #include "wordlist/WordListExport.h"
 

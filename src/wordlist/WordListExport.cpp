@@ -4,7 +4,7 @@
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "exchange/ValueForms.h"
-#include "sets/SetRules.h"
+#include "sets/rules/SetRules.h"
 #include "wordlist/WordListRules.h"
 
 #include <QFileInfo>

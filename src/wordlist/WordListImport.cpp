@@ -3,8 +3,8 @@
 
 #include "data/RegularFile.h"
 #include "data/Sql.h"
-#include "sets/NewSet.h"
-#include "sets/SetRules.h"
+#include "sets/rules/NewSet.h"
+#include "sets/rules/SetRules.h"
 #include "wordlist/CsvReader.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist/WordListRules.h"
 
-#include "sets/SetRules.h"
+#include "sets/rules/SetRules.h"
 #include "wordlist/CsvReader.h"
 
 #include <QSet>

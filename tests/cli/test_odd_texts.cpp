@@ -5,7 +5,7 @@
 #include "PackageBuilder.h"
 #include "RunCommand.h"
 #include "data/Database.h"
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 #include "support/Files.h"
 #include "support/TempDatabase.h"
 

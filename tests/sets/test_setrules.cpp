@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sets/SetRules.h"
-#include "sets/StoredText.h"
+#include "sets/rules/SetRules.h"
+#include "sets/rules/StoredText.h"
 
 #include <QtTest>
 

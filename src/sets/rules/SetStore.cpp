@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sets/SetStore.h"
+#include "sets/rules/SetStore.h"
 
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "sets/SetRules.h"
+#include "sets/rules/SetRules.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sets/StoredText.h"
+#include "sets/rules/StoredText.h"
 
 #include <QTextBoundaryFinder>
 #include <algorithm>

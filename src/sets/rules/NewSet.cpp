@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sets/NewSet.h"
+#include "sets/rules/NewSet.h"
 
-#include "sets/SetRules.h"
-#include "sets/StoredText.h"
+#include "sets/rules/SetRules.h"
+#include "sets/rules/StoredText.h"
 
 namespace sets {
 

@@ -6,6 +6,7 @@
 #include "learn/LessonState.h"
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
+#include "learn/UndoLastReply.h"
 
 #include <QPointer>
 
@@ -16,8 +17,8 @@ namespace learn {
 // Demons Manager.
 class Demons {
   public:
-    Demons(Form1State& s, QuestionLoop& loop, SetLoading& setLoading)
-        : s_(s), loop_(loop), setLoading_(setLoading) {}
+    Demons(Form1State& s, QuestionLoop& loop, UndoLastReply& undo, SetLoading& setLoading)
+        : s_(s), loop_(loop), undo_(undo), setLoading_(setLoading) {}
     void connectControls();
 
     void UnmarkDemons();
@@ -46,6 +47,7 @@ class Demons {
 
     Form1State& s_;
     QuestionLoop& loop_;
+    UndoLastReply& undo_;
     SetLoading& setLoading_;
     QPointer<Form3> manager_;
 };

@@ -3,13 +3,15 @@
 
 #include "learn/Form1State.h"
 #include "learn/QuestionLoop.h"
+#include "learn/UndoLastReply.h"
 
 namespace learn {
 
 // Choosing the set to learn and loading it into the card array.
 class SetLoading {
   public:
-    SetLoading(Form1State& s, QuestionLoop& loop) : s_(s), loop_(loop) {}
+    SetLoading(Form1State& s, QuestionLoop& loop, UndoLastReply& undo)
+        : s_(s), loop_(loop), undo_(undo) {}
     void connectControls();
 
     void DataCombo1_Change();
@@ -29,6 +31,7 @@ class SetLoading {
   private:
     Form1State& s_;
     QuestionLoop& loop_;
+    UndoLastReply& undo_;
 };
 
 } // namespace learn

@@ -6,7 +6,9 @@
 #include "learn/LessonState.h"
 #include "learn/OrderKeys.h"
 #include "learn/QuestionLoop.h"
+#include "learn/ReplyJudge.h"
 #include "learn/SetLoading.h"
+#include "learn/UndoLastReply.h"
 #include "present/Dialogs.h"
 #include "present/Form1Controls.h"
 #include "present/Modes.h"
@@ -97,6 +99,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::Form1State state_;
 
     // The subsystems that implement the window's procedures.
+    std::unique_ptr<learn::ReplyJudge> replyJudge_;
+    std::unique_ptr<learn::UndoLastReply> undoLastReply_;
     std::unique_ptr<learn::QuestionLoop> questionLoop_;
     std::unique_ptr<learn::SetLoading> setLoading_;
     std::unique_ptr<Screens> screensProc_;

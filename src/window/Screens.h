@@ -3,6 +3,7 @@
 
 #include "learn/Form1State.h"
 #include "learn/QuestionLoop.h"
+#include "learn/UndoLastReply.h"
 #include "present/LayoutTable.h"
 
 namespace app {
@@ -14,7 +15,7 @@ class AboutWindow;
 // that leads to the Demons Manager.
 class Screens {
   public:
-    Screens(learn::Form1State& s, learn::QuestionLoop& loop);
+    Screens(learn::Form1State& s, learn::QuestionLoop& loop, learn::UndoLastReply& undo);
     ~Screens();
     void connectControls();
 
@@ -50,6 +51,7 @@ class Screens {
 
     learn::Form1State& s_;
     learn::QuestionLoop& loop_;
+    learn::UndoLastReply& undo_;
     AboutWindow* about_ = nullptr; // owned by the main window
 };
 

@@ -82,7 +82,7 @@ bool Demons::markAfresh() {
 
 void Demons::ReadDemons() {
     LessonState& L = s_.lesson;
-    loop_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
+    undo_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
     data::Recordset& demons = s_.rs.demonsSet;
     completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qDemonsSet"));
     demons.requery();

@@ -3,6 +3,7 @@
 
 #include "learn/QuestionLoop.h"
 #include "learn/SetLoading.h"
+#include "learn/UndoLastReply.h"
 #include "learn/rules/LessonState.h"
 #include "present/Form1State.h"
 
@@ -12,8 +13,8 @@ namespace learn {
 // of their own (from the menu, or the Kids picture that toggles them).
 class Demons {
   public:
-    Demons(present::Form1State& s, QuestionLoop& loop, SetLoading& setLoading)
-        : s_(s), loop_(loop), setLoading_(setLoading) {}
+    Demons(present::Form1State& s, QuestionLoop& loop, UndoLastReply& undo, SetLoading& setLoading)
+        : s_(s), loop_(loop), undo_(undo), setLoading_(setLoading) {}
     void connectControls();
 
     void UnmarkDemons();
@@ -37,6 +38,7 @@ class Demons {
 
     present::Form1State& s_;
     QuestionLoop& loop_;
+    UndoLastReply& undo_;
     SetLoading& setLoading_;
 };
 

@@ -61,7 +61,6 @@ void QuestionLoop::connectControls() {
             s_.c.Command21->click();
     });
     c.Text3->installEventFilter(new FocusInWatcher(c.Text3, [this] { Text3_GotFocus(); }));
-    installUndoKey();
 }
 
 bool QuestionLoop::rowIsLoaded() const {
@@ -78,14 +77,6 @@ void QuestionLoop::noEntriesInSet() {
     s_.dialogs.message(kNoRecords);
     s_.c.Command21->setEnabled(false);
     s_.c.Command3->setEnabled(false);
-}
-
-void QuestionLoop::playSound(int object) {
-    try {
-        s_.speech.playSound(object);
-    } catch (const speech::SpeechUnavailable&) {
-        s_.window.SubErrorHandler429();
-    }
 }
 
 void QuestionLoop::useVoiceOfSet(const QString& setName) {
@@ -247,10 +238,9 @@ void QuestionLoop::NextValidRow1() {
 
 void QuestionLoop::SubEndOfSet() {
     LessonState& L = s_.lesson;
-    flushJudgedReply(L.LogResult);
-    undoRefused_ = QStringLiteral(
-        "A reply cannot be taken back after the end of a bunch: the cards were reordered");
-    dropUndo(undoRefused_);
+    judge_.flushJudgedReply(L.LogResult);
+    undo_.refuseUndo(QStringLiteral(
+        "A reply cannot be taken back after the end of a bunch: the cards were reordered"));
     L.CurSetSize = L.CurRowLim - L.CheckAll;
     SubStatusBar();
     s_.dialogs.message(QStringLiteral("End of Set"));
@@ -297,7 +287,7 @@ void QuestionLoop::Command21_Click() {
     if (L.replyInProgress)
         return;
     const ReplyInProgress busy(L);
-    holdUndo();
+    undo_.holdUndo();
     QVariant notedSet;
     QVariant notedCard;
     present::guarded(s_, [&] {
@@ -317,19 +307,15 @@ void QuestionLoop::Command21_Click() {
         grid->setCurrentIndex(grid->model()->index(current.isValid() ? current.row() + 1 : 0,
                                                    current.isValid() ? current.column() : 0));
 
-        noteUndoPoint();
+        undo_.noteUndoPoint();
         notedSet = L.CSarray.at(L.Row, ColSetName);
         notedCard = L.CSarray.at(L.Row, ColCardId);
-        judged_ = JudgedReply{notedCard, notedSet, std::nullopt, {}};
-        judgedRow_ = L.Row;
-        judgedCorrectBefore_ = L.CSarray.at(L.Row, ColCorrect);
-        judgedIncorrectBefore_ = L.CSarray.at(L.Row, ColIncorrect);
-        L.LogResult.clear();
+        judge_.beginReply();
 
         if (!shown(s_.c.TDBGrid3))
-            SubSinleAnswerCheck();
+            judge_.SubSinleAnswerCheck();
         else
-            SubMultipleAnswerCheck();
+            judge_.SubMultipleAnswerCheck();
 
         if (rowIsLoaded() && isMultiAnswerCard(L.CSarray.at(L.Row, ColAnswer)))
             s_.c.TDBGrid3->setFocus();
@@ -337,13 +323,8 @@ void QuestionLoop::Command21_Click() {
             s_.c.Text3->setFocus();
         SubStatusBar();
     });
-    // The reply is stored even when putting the next question failed.
-    present::guarded(s_, [&] {
-        if (judged_)
-            SubLog(notedSet, notedCard, L.LogResult);
-    });
-    judged_.reset();
-    keepUndoPoint();
+    judge_.finishReply(notedSet, notedCard);
+    undo_.keepUndoPoint(judge_.takeLoggedRow());
     // A reply typed while the next question was being spoken can be checked at once.
     s_.c.Command21->setEnabled(shown(s_.c.Text3) && !s_.c.Text3->text().isEmpty());
 }
@@ -399,6 +380,41 @@ void QuestionLoop::Text3_GotFocus() {
     }
     if (!s_.modes.kids)
         present::setWidthTwips(s_.c.Form1, 4800);
+}
+
+bool QuestionLoop::CheckIfWholeSetLearnt() const {
+    return s_.lesson.CheckAll >= s_.lesson.CurRowLim;
+}
+
+void QuestionLoop::WholeSetLearnt() {
+    LessonState& L = s_.lesson;
+    judge_.flushJudgedReply(L.LogResult);
+    undo_.refuseUndo(QStringLiteral("A reply cannot be taken back once the whole set is learnt"));
+    s_.dialogs.message(QStringLiteral("Congratulations! You've successfully learn't the set. "
+                                      "Choose another set to learn."));
+    L.BunchCorrect = 0;
+    if (!s_.modes.Silent) {
+        playSound(s_, 3);
+    } else {
+        L.CurSetSize = L.CurRowLim;
+        SubStatusBar();
+    }
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+    zeroStatuses(L);
+    L.Row = 1;
+    s_.c.Label7->setText(QString());
+    s_.c.Text3->setText(QString());
+    if (s_.c.Text3->isVisibleTo(s_.c.Form1))
+        s_.c.Text3->setFocus();
+    else
+        s_.c.TDBGrid3->setFocus();
+    s_.c.Command21->setEnabled(false);
+    s_.c.Command3->show();
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+    L.CheckAll = 0;
+    SubUpdateOrder1(s_.rs.connection());
 }
 
 } // namespace learn

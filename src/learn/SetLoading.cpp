@@ -110,7 +110,7 @@ void SetLoading::ChosenSetNameToDB() {
 
 void SetLoading::ReadCurSet() {
     LessonState& L = s_.lesson;
-    loop_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
+    undo_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
     data::Recordset& cur = s_.rs.curSet;
     // The set comes in the order of its keys: a pass still pending is done for its cards.
     completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qCurrentSet"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "learn/QuestionLoop.h"
+#include "learn/UndoLastReply.h"
 #include "present/Form1State.h"
 
 namespace learn {
@@ -9,7 +10,8 @@ namespace learn {
 // Choosing the set to learn and loading it into the card array.
 class SetLoading {
   public:
-    SetLoading(present::Form1State& s, QuestionLoop& loop) : s_(s), loop_(loop) {}
+    SetLoading(present::Form1State& s, QuestionLoop& loop, UndoLastReply& undo)
+        : s_(s), loop_(loop), undo_(undo) {}
     void connectControls();
 
     void DataCombo1_Change();
@@ -29,6 +31,7 @@ class SetLoading {
   private:
     present::Form1State& s_;
     QuestionLoop& loop_;
+    UndoLastReply& undo_;
 };
 
 } // namespace learn

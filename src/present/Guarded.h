@@ -26,4 +26,14 @@ template <typename F> void guarded(Form1State& s, F&& body) {
     }
 }
 
+// Plays a sound object; one that cannot be played sends the program back to Silent mode, as
+// speech that cannot be started does.
+inline void playSound(Form1State& s, int object) {
+    try {
+        s.speech.playSound(object);
+    } catch (const speech::SpeechUnavailable&) {
+        s.window.SubErrorHandler429();
+    }
+}
+
 } // namespace present

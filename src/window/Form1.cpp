@@ -44,19 +44,28 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     for (data::RecordsetModel* m : {c_.Adodc1, c_.Adodc2, c_.Adodc3, c_.Adodc4})
         m->setConnection(db_);
 
-    questionLoop_ = std::make_unique<learn::QuestionLoop>(state_);
-    setLoading_ = std::make_unique<learn::SetLoading>(state_, *questionLoop_);
-    screensProc_ = std::make_unique<Screens>(state_, *questionLoop_);
+    // The judge and the undo go on with the question loop's steps through these, so that
+    // neither depends on the loop.
+    const learn::QuestionSteps steps{[this] { questionLoop_->MakeQuestion(); },
+                                     [this] { questionLoop_->NextValidRow1(); },
+                                     [this] { questionLoop_->SubStatusBar(); }};
+    replyJudge_ = std::make_unique<learn::ReplyJudge>(state_, steps);
+    undoLastReply_ = std::make_unique<learn::UndoLastReply>(state_, steps);
+    questionLoop_ = std::make_unique<learn::QuestionLoop>(state_, *replyJudge_, *undoLastReply_);
+    setLoading_ = std::make_unique<learn::SetLoading>(state_, *questionLoop_, *undoLastReply_);
+    screensProc_ = std::make_unique<Screens>(state_, *questionLoop_, *undoLastReply_);
     talkingSilent_ = std::make_unique<TalkingSilent>(state_);
     setLifecycle_ = std::make_unique<sets::SetLifecycle>(state_);
     cardGrid_ = std::make_unique<sets::CardGrid>(state_);
     multiCheck_ = std::make_unique<multi::MultiCheck>(state_);
     multiAuthoring_ = std::make_unique<multi::MultiAuthoring>(state_);
-    demons_ = std::make_unique<learn::Demons>(state_, *questionLoop_, *setLoading_);
+    demons_ =
+        std::make_unique<learn::Demons>(state_, *questionLoop_, *undoLastReply_, *setLoading_);
     kidsMode_ = std::make_unique<KidsMode>(state_, *screensProc_, *questionLoop_, *setLoading_,
                                            *demons_, *setLifecycle_);
 
     questionLoop_->connectControls();
+    undoLastReply_->connectControls();
     setLoading_->connectControls();
     screensProc_->connectControls();
     talkingSilent_->connectControls();

@@ -3,7 +3,9 @@
 
 #include "data/RecordsetFamily.h"
 #include "learn/QuestionLoop.h"
+#include "learn/ReplyJudge.h"
 #include "learn/SetLoading.h"
+#include "learn/UndoLastReply.h"
 #include "learn/rules/LessonState.h"
 #include "learn/rules/OrderKeys.h"
 #include "present/Dialogs.h"
@@ -99,6 +101,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     present::Form1State state_;
 
     // The subsystems that implement the window's procedures.
+    std::unique_ptr<learn::ReplyJudge> replyJudge_;
+    std::unique_ptr<learn::UndoLastReply> undoLastReply_;
     std::unique_ptr<learn::QuestionLoop> questionLoop_;
     std::unique_ptr<learn::SetLoading> setLoading_;
     std::unique_ptr<Screens> screensProc_;

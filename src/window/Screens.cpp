@@ -17,7 +17,8 @@ constexpr int kLearningWidth = 4800;   // twips
 constexpr int kSetEditingWidth = 6600; // twips
 } // namespace
 
-Screens::Screens(present::Form1State& s, learn::QuestionLoop& loop) : s_(s), loop_(loop) {}
+Screens::Screens(present::Form1State& s, learn::QuestionLoop& loop, learn::UndoLastReply& undo)
+    : s_(s), loop_(loop), undo_(undo) {}
 
 Screens::~Screens() = default;
 
@@ -33,7 +34,7 @@ void Screens::setScreenFlags(bool setEditing, bool newSetName, bool learning, bo
     s_.screens.createSet = createSet;
     // Off the learning screen the cards may be edited: no reply is taken back from there.
     if (!learning)
-        loop_.dropUndo(QStringLiteral("Replies can be taken back on the learning screen only"));
+        undo_.dropUndo(QStringLiteral("Replies can be taken back on the learning screen only"));
 }
 
 present::LayoutContext Screens::layoutContext() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "learn/QuestionLoop.h"
+#include "learn/UndoLastReply.h"
 #include "present/Form1State.h"
 #include "present/LayoutTable.h"
 
@@ -14,7 +15,7 @@ class AboutWindow;
 // that leads to the Demons Manager.
 class Screens {
   public:
-    Screens(present::Form1State& s, learn::QuestionLoop& loop);
+    Screens(present::Form1State& s, learn::QuestionLoop& loop, learn::UndoLastReply& undo);
     ~Screens();
     void connectControls();
 
@@ -50,6 +51,7 @@ class Screens {
 
     present::Form1State& s_;
     learn::QuestionLoop& loop_;
+    learn::UndoLastReply& undo_;
     AboutWindow* about_ = nullptr; // owned by the main window
 };
 

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Taking the last judged reply back: Learn > Undo last reply and its key.
+#include "learn/UndoLastReply.h"
 
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
-#include "learn/QuestionLoop.h"
 #include "present/Guarded.h"
 
 #include <QAction>
@@ -12,6 +11,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <functional>
+#include <utility>
 
 namespace learn {
 namespace {
@@ -84,7 +84,7 @@ class UndoKey : public QObject {
 
 } // namespace
 
-void QuestionLoop::installUndoKey() {
+void UndoLastReply::connectControls() {
     present::Form1Controls& c = s_.c;
     if (!c.mnuUndoReply)
         return;
@@ -96,11 +96,11 @@ void QuestionLoop::installUndoKey() {
     dropUndo(kNothingYet);
 }
 
-bool QuestionLoop::replyBeingTyped() const {
+bool UndoLastReply::replyBeingTyped() const {
     const present::Form1Controls& c = s_.c;
-    if (shown(c.Text3))
+    if (c.Text3->isVisibleTo(c.Form1))
         return !c.Text3->text().isEmpty();
-    if (!shown(c.TDBGrid3))
+    if (!c.TDBGrid3->isVisibleTo(c.Form1))
         return false;
     const QModelIndex current = c.TDBGrid3->currentIndex();
     if (auto* editor = qobject_cast<QLineEdit*>(c.TDBGrid3->indexWidget(current));
@@ -114,7 +114,7 @@ bool QuestionLoop::replyBeingTyped() const {
     return false;
 }
 
-void QuestionLoop::holdUndo() {
+void UndoLastReply::holdUndo() {
     if (QAction* a = s_.c.mnuUndoReply) {
         heldUndoTip_ = a->toolTip();
         a->setEnabled(false);
@@ -122,7 +122,7 @@ void QuestionLoop::holdUndo() {
     }
 }
 
-void QuestionLoop::dropUndo(const QString& why) {
+void UndoLastReply::dropUndo(const QString& why) {
     undo_.reset();
     if (QAction* a = s_.c.mnuUndoReply) {
         a->setEnabled(false);
@@ -130,10 +130,14 @@ void QuestionLoop::dropUndo(const QString& why) {
     }
 }
 
-void QuestionLoop::noteUndoPoint() {
+void UndoLastReply::refuseUndo(const QString& why) {
+    undoRefused_ = why;
+    dropUndo(why);
+}
+
+void UndoLastReply::noteUndoPoint() {
     LessonState& L = s_.lesson;
     undoPending_.reset();
-    loggedRow_.reset();
     undoRefused_.clear();
     UndoPoint p;
     p.row = L.Row;
@@ -151,9 +155,8 @@ void QuestionLoop::noteUndoPoint() {
         undoPending_ = p;
 }
 
-void QuestionLoop::keepUndoPoint() {
+void UndoLastReply::keepUndoPoint(std::optional<qint64> logRow) {
     std::optional<UndoPoint> p = std::exchange(undoPending_, std::nullopt);
-    const std::optional<qint64> logRow = std::exchange(loggedRow_, std::nullopt);
     if (!undoRefused_.isEmpty()) {
         dropUndo(undoRefused_);
         return;
@@ -173,7 +176,7 @@ void QuestionLoop::keepUndoPoint() {
     }
 }
 
-void QuestionLoop::undoLastReply() {
+void UndoLastReply::undoLastReply() {
     // Never inside the judging of another reply: that one is the last, once stored.
     if (!undo_ || s_.lesson.replyInProgress)
         return;
@@ -209,12 +212,12 @@ void QuestionLoop::undoLastReply() {
     s_.c.Label6->hide();
     s_.c.Picture[10]->hide();
     s_.c.Command21->setEnabled(false);
-    MakeQuestion();
+    steps_.MakeQuestion();
     if (s_.c.TDBGrid3->isVisibleTo(s_.c.Form1))
         s_.c.TDBGrid3->setFocus();
     else if (s_.c.Text3->isVisibleTo(s_.c.Form1))
         s_.c.Text3->setFocus();
-    SubStatusBar();
+    steps_.SubStatusBar();
 }
 
 } // namespace learn

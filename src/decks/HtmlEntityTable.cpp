@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generated once, not by hand: the named character references of HTML 5 as the WHATWG lists
-// them (html.spec.whatwg.org/entities.json; Python's html.entities.html5 carries the same
+// them (the entities.json file of the HTML standard; Python's html.entities.html5 carries the same
 // list), 2231 names, each with the code point it stands for and a second where it stands for
 // two. The names without a semicolon are the legacy ones a browser also takes bare. Sorted by
 // their bytes, for a binary search.

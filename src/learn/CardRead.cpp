@@ -49,10 +49,9 @@ std::optional<int> readCurrentSetCards(const QSqlDatabase& db, const QString& so
         CardArray::CardRow& row = rows.emplace_back();
         for (int c = ColQuestion; c <= ColDisplayQuestionNumber; ++c) {
             // The set's name, the same in every row, is held once.
-            row[static_cast<size_t>(c)] =
-                c == ColSetName && rows.size() > 2
-                    ? q.value(c - 1, rows[rows.size() - 2][ColSetName])
-                    : q.value(c - 1);
+            row[static_cast<size_t>(c)] = c == ColSetName && rows.size() > 2
+                                              ? q.value(c - 1, rows[rows.size() - 2][ColSetName])
+                                              : q.value(c - 1);
         }
     }
     const int n = static_cast<int>(rows.size()) - 1;

@@ -3,8 +3,8 @@
 # Fuzzes the file readers with libFuzzer: builds the targets in fuzz/ with clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer into ./build-fuzz, and runs each named target (every one when
 # none is named) for N seconds on a scratch copy of its corpus. Exits non-zero on any finding
-# (a crash, a sanitizer report, an input taking over 10 s or 2 GB); the inputs are kept in
-# build-fuzz/findings/<target>/.
+# (a crash, a sanitizer report, an input taking over 2 GB, or over 10 s both in the run and
+# once more alone); the inputs are kept in build-fuzz/findings/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -60,21 +60,55 @@ nice cmake --build build-fuzz --target "${targets[@]}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_stack_use_after_return=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-failed=()
-for t in "${targets[@]}"; do
-    corpus="build-fuzz/corpus/$t"
-    findings="build-fuzz/findings/$t"
+# libFuzzer's own exit codes, named so that a slow input is told from a crash.
+timeout_code=70
+error_code=77
+
+# A slow input found at nice 19 on a loaded machine may be the machine's fault: each one is run
+# again alone at once, at normal priority, and stays a finding only when it is slow again.
+# Crashes, sanitizer reports and memory limits are findings at once.
+slow_again() {
+    local t="$1" input="$2" code=0
+    echo "== $t: $(basename "$input") took over 10 s; running it again alone"
+    "build-fuzz/fuzz/$t" -timeout=10 -rss_limit_mb=2048 -timeout_exitcode=$timeout_code \
+        -error_exitcode=$error_code "$input" || code=$?
+    if [ "$code" -eq 0 ]; then
+        echo "== $t: $(basename "$input") ran in time alone: the machine was busy, not a finding"
+        mv "$input" "$(dirname "$input")/busy-$(basename "$input")"
+        return 1
+    fi
+    return 0
+}
+
+# 0: no finding; 1: a finding.
+fuzz_target() {
+    local t="$1" corpus="build-fuzz/corpus/$1" findings="build-fuzz/findings/$1" code=0
     # A scratch copy: what the run learns never grows the corpus kept in the repository.
     rm -rf "$corpus"
     mkdir -p "$corpus" "$findings"
     cp -r "fuzz/corpus/$t/." "$corpus/"
-    dict=()
+    local dict=()
     [ -f "fuzz/$t.dict" ] && dict=(-dict="fuzz/$t.dict")
     echo "== $t: $seconds s"
-    if ! nice -n 19 "build-fuzz/fuzz/$t" -max_total_time="$seconds" -timeout=10 \
-        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "${dict[@]}" "$corpus"; then
-        failed+=("$t")
-    fi
+    nice -n 19 "build-fuzz/fuzz/$t" -max_total_time="$seconds" -timeout=10 \
+        -timeout_exitcode=$timeout_code -error_exitcode=$error_code -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$findings/" "${dict[@]}" "$corpus" \
+        2> >(tee "build-fuzz/$t.log" >&2) || code=$?
+    wait # for tee to finish the log
+    [ "$code" -eq 0 ] && return 0
+    [ "$code" -eq "$timeout_code" ] || return 1
+    # libFuzzer names the input it kept: "Test unit written to <file>".
+    local input
+    input=$(sed -n 's/.*Test unit written to \(.*timeout-[0-9a-f]*\)$/\1/p' "build-fuzz/$t.log" | tail -n 1)
+    # A timeout without its input kept cannot be tried again: it stays a finding.
+    [ -n "$input" ] && [ -f "$input" ] || return 1
+    slow_again "$t" "$input" && return 1
+    return 0
+}
+
+failed=()
+for t in "${targets[@]}"; do
+    fuzz_target "$t" || failed+=("$t")
 done
 if [ ${#failed[@]} -gt 0 ]; then
     echo "tools/fuzz.sh: findings in ${failed[*]} (inputs in build-fuzz/findings/)" >&2

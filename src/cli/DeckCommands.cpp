@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DeckCommands.h"
 
+#include "data/Counted.h"
 #include "data/Database.h"
 #include "data/RegularFile.h"
 #include "data/Sql.h"
@@ -14,10 +15,6 @@ namespace cli {
 namespace {
 
 const QString kSetMissing = QStringLiteral("--set needs the name of the new set");
-
-QString cards(int n) {
-    return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
-}
 
 } // namespace
 
@@ -89,7 +86,7 @@ int runExportDeck(const CommandContext& context) {
     try {
         const int written = decks::writeKvtml(data::mainConnection(), setName, file);
         return commandDone(QStringLiteral("Exported %1 of the set \"%2\" to %3 (KVTML 2.0).")
-                               .arg(cards(written), setName, file));
+                               .arg(data::counted(written, QStringLiteral("card")), setName, file));
     } catch (const decks::DeckError& e) {
         return commandFailed(e.message());
     } catch (const data::DbError& e) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExchangeCommands.h"
 
+#include "data/Counted.h"
 #include "data/Database.h"
 #include "data/RegularFile.h"
 #include "exchange/ExchangeFile.h"
@@ -117,12 +118,12 @@ int importCommand(const CommandContext& context) {
     return onExchangeFile(context, file, data::FileUse::Read, [&] {
         const exchange::ImportOutcome done =
             exchange::Import(data::mainConnection()).run(file, withLog);
-        QString line = QStringLiteral("Imported %1: %2 sets, %3 cards")
-                           .arg(native(file))
-                           .arg(done.setsAdded)
-                           .arg(done.cardsAdded);
+        QString line = QStringLiteral("Imported %1: %2, %3")
+                           .arg(native(file), data::counted(done.setsAdded, QStringLiteral("set")),
+                                data::counted(done.cardsAdded, QStringLiteral("card")));
         if (withLog)
-            line += QStringLiteral(", %1 log rows").arg(done.logRowsAdded);
+            line +=
+                QStringLiteral(", ") + data::counted(done.logRowsAdded, QStringLiteral("log row"));
         line += QStringLiteral(" added.");
         for (const QString& note :
              {done.companionNote, done.lastBlockNote, exchange::namesCutNote(done),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/WordListCommands.h"
 
+#include "data/Counted.h"
 #include "data/Database.h"
 #include "data/RegularFile.h"
 #include "data/Sql.h"
@@ -101,11 +102,12 @@ int runImportList(const CommandContext& context) {
     return addFromFile(context, file, [&](const data::Progress& progress) {
         const wordlist::ListImportOutcome done =
             wordlist::importList(data::mainConnection(), list, options, progress);
-        QString line = QStringLiteral("Imported %1 cards from %2 into the new set \"%3\"")
-                           .arg(done.cards)
-                           .arg(QFileInfo(file).fileName(), done.setName);
+        QString line = QStringLiteral("Imported %1 from %2 into the new set \"%3\"")
+                           .arg(data::counted(done.cards, QStringLiteral("card")),
+                                QFileInfo(file).fileName(), done.setName);
         if (done.skipped > 0)
-            line += QStringLiteral("; %1 rows skipped").arg(done.skipped);
+            line += QStringLiteral("; %1 skipped")
+                        .arg(data::counted(done.skipped, QStringLiteral("row")));
         if (!done.guessedHeader.isEmpty())
             line += QStringLiteral("; %1 was taken as a header (--no-header keeps it as a card)")
                         .arg(done.guessedHeader);
@@ -123,9 +125,8 @@ int runExportList(const CommandContext& context) {
     try {
         const wordlist::ListExportOutcome done =
             wordlist::exportList(data::mainConnection(), setName, file);
-        QString line = QStringLiteral("Exported %1 cards of the set \"%2\" to %3.")
-                           .arg(done.cards)
-                           .arg(setName, file);
+        QString line = QStringLiteral("Exported %1 of the set \"%2\" to %3.")
+                           .arg(data::counted(done.cards, QStringLiteral("card")), setName, file);
         if (const QString note = wordlist::listExportNote(done); !note.isEmpty())
             line += QLatin1Char(' ') + note;
         return commandDone(line);

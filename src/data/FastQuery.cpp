@@ -3,8 +3,8 @@
 
 #include "data/Sql.h"
 
-#include <QSqlDriver>
 #include <QAnyStringView>
+#include <QSqlDriver>
 #include <QSqlRecord>
 #include <QUtf8StringView>
 #include <sqlite3.h>

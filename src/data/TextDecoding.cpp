@@ -11,7 +11,7 @@ constexpr char16_t kHighControls[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // Enough of a file's start for its byte order mark and the look of UTF-16 without one.
-constexpr qint64 kHeadBytes = 64 * 1024;
+constexpr qint64 kHeadBytes = qint64(64) * 1024;
 
 QString windows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);

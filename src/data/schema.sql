@@ -1,5 +1,5 @@
 -- SPDX-License-Identifier: GPL-3.0-or-later
--- Memorant database, schema version 4.
+-- Memorant database, schema version 11 (kSchemaVersion in Database.h; raise both together).
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/DeckNames.h"
 
+#include "data/Counted.h"
 #include "data/Sql.h"
 #include "sets/rules/SetRules.h"
 #include "sets/rules/StoredText.h"
@@ -10,10 +11,6 @@
 
 namespace decks {
 namespace {
-
-QString cards(int n) {
-    return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
-}
 
 // The name set `i` asks for: `setName` for a file of one set, else the file's own.
 QString wantedName(const DeckContent& content, qsizetype i, const QString& setName) {
@@ -45,8 +42,9 @@ QString deckImportSummary(const DeckContent& content, const QStringList& names, 
         quoted << QLatin1Char('"') + names[i] + QLatin1Char('"');
         cut += sets::setNameCut(wantedName(content, i, setName), names[i]);
     }
-    QString line = QStringLiteral("Imported %1 from %2 into ")
-                       .arg(cards(stored), QFileInfo(content.path).fileName());
+    QString line =
+        QStringLiteral("Imported %1 from %2 into ")
+            .arg(data::counted(stored, QStringLiteral("card")), QFileInfo(content.path).fileName());
     line += names.size() == 1 ? QStringLiteral("the new set ") + quoted.first()
                               : QStringLiteral("%1 new sets (%2)")
                                     .arg(names.size())
@@ -56,7 +54,7 @@ QString deckImportSummary(const DeckContent& content, const QStringList& names, 
     if (const int empty = content.cardCount() - stored; empty > 0)
         line += QStringLiteral("; %1 with nothing but control characters as a question or an "
                                "answer skipped")
-                    .arg(cards(empty));
+                    .arg(data::counted(empty, QStringLiteral("card")));
     if (cut > 0)
         line += QStringLiteral("; ") + sets::namesCutNote(cut);
     return line + QLatin1Char('.');

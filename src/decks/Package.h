@@ -13,7 +13,7 @@ namespace decks {
 // may run longer than `statementTime`.
 struct PackageLimits {
     qint64 cap = qint64(4) << 30;
-    qint64 floor = 100 * 1000 * 1000;
+    qint64 floor = qint64(100) * 1000 * 1000;
     qint64 ratio = 100;
     std::chrono::milliseconds statementTime{30000};
     bool exceeded(qint64 written, qint64 compressed) const {

@@ -27,7 +27,7 @@ bool isKindColumn(int c) {
 
 using data::exec;
 
-int affected(QSqlQuery q) {
+int affected(const QSqlQuery& q) {
     return q.numRowsAffected();
 }
 

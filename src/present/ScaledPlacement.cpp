@@ -91,6 +91,7 @@ void scaleColumns(QTableView* grid, double from, double to) {
     const int last = h->stretchLastSection() ? h->count() - 1 : h->count();
     // Read first: a new default size resizes every column.
     std::vector<int> widths;
+    widths.reserve(static_cast<size_t>(std::max(last, 0)));
     for (int i = 0; i < last; ++i)
         widths.push_back(h->sectionSize(i));
     QVariant designed = h->property("designedSectionSize");

@@ -73,7 +73,8 @@ PcmAudio builtInTone(int object, int sampleRate) {
                 v = 0.32 * edge * (0.35 + 0.65 * decay) *
                     (0.85 * std::sin(phase) + 0.15 * std::sin(2 * phase));
             }
-            qToLittleEndian(static_cast<qint16>(std::lround(v * 32767)), out + 2 * i);
+            qToLittleEndian(static_cast<qint16>(std::lround(v * 32767)),
+                            out + 2 * std::ptrdiff_t(i));
         }
     }
     return pcm;

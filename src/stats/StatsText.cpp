@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/StatsText.h"
 
+#include "data/Counted.h"
 #include "data/LogDates.h"
 
 #include <QStringList>
@@ -37,7 +38,7 @@ QString table(const QList<QStringList>& rows) {
 }
 
 QString rows(qint64 n) {
-    return n == 1 ? QStringLiteral("1 log row") : QStringLiteral("%1 log rows").arg(n);
+    return data::counted(n, QStringLiteral("log row"));
 }
 
 // The dates of such rows as the log spells them; a full list of the first few may go on.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/DeckMenu.h"
 
+#include "data/Counted.h"
 #include "data/Sql.h"
 #include "decks/DeckImport.h"
 #include "decks/DeckNames.h"
@@ -91,10 +92,11 @@ void DeckMenu::exportDeck() {
         const QString& setName = chosen->setName;
         const QString& path = chosen->path;
         const int written = decks::writeKvtml(s_.rs.connection(), setName, path);
-        s_.dialogs.message(QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0).")
-                               .arg(written == 1 ? QStringLiteral("1 card was")
-                                                 : QStringLiteral("%1 cards were").arg(written),
-                                    setName, QDir::toNativeSeparators(path)));
+        s_.dialogs.message(
+            QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0).")
+                .arg(data::counted(written, QStringLiteral("card")) +
+                         (written == 1 ? QStringLiteral(" was") : QStringLiteral(" were")),
+                     setName, QDir::toNativeSeparators(path)));
     } catch (const decks::DeckError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/WordListDialog.h"
 
+#include "data/Counted.h"
 #include "sets/rules/SetRules.h"
 
 #include <QCheckBox>
@@ -166,11 +167,9 @@ void WordListDialog::refresh() {
     if (undecided)
         text += QLatin1Char(':');
     else
-        text += QStringLiteral(", read as %1. The whole file makes %2 (%3 rows skipped).")
-                    .arg(file_.encoding.name)
-                    .arg(preview_.cards == 1 ? QStringLiteral("1 card")
-                                             : QStringLiteral("%1 cards").arg(preview_.cards))
-                    .arg(preview_.skipped);
+        text += QStringLiteral(", read as %1. The whole file makes %2 (%3 skipped).")
+                    .arg(file_.encoding.name, data::counted(preview_.cards, QStringLiteral("card")),
+                         data::counted(preview_.skipped, QStringLiteral("row")));
     if (!preview_.header.isEmpty() && !wordlist::isListHeader(preview_.header)) {
         QString which = wordlist::describeHeaderLine(preview_.headerLine, preview_.header);
         which[0] = which[0].toUpper();

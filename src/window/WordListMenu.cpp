@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/WordListMenu.h"
 
+#include "data/Counted.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "sets/GridRefresh.h"
@@ -20,12 +21,10 @@ namespace {
 
 const QString kListFilter = QStringLiteral("Word lists (*.csv *.tsv *.txt);;All files (*)");
 
-// "1 card" or "N cards"; "1 card was" or "N cards were".
-QString cards(int n) {
-    return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
-}
+// "1 card was" or "N cards were".
 QString cardsWere(int n) {
-    return cards(n) + (n == 1 ? QStringLiteral(" was") : QStringLiteral(" were"));
+    return data::counted(n, QStringLiteral("card")) +
+           (n == 1 ? QStringLiteral(" was") : QStringLiteral(" were"));
 }
 
 } // namespace
@@ -129,7 +128,7 @@ void WordListMenu::mnuExpWordList_Click() {
         const wordlist::ListExportOutcome done =
             wordlist::exportList(s_.rs.connection(), setName, path);
         QString text = QStringLiteral("%1 of the set \"%2\" %3 written to %4.")
-                           .arg(cards(done.cards), setName,
+                           .arg(data::counted(done.cards, QStringLiteral("card")), setName,
                                 done.cards == 1 ? QStringLiteral("was") : QStringLiteral("were"),
                                 QDir::toNativeSeparators(path));
         if (const QString note = wordlist::listExportNote(done); !note.isEmpty())

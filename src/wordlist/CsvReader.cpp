@@ -15,7 +15,7 @@ int noSpace(unsigned char) {
 
 // The most libcsv is given at once, so that a field too long is noticed before it fills
 // memory.
-constexpr qsizetype kPiece = 64 * 1024;
+constexpr qsizetype kPiece = qsizetype(64) * 1024;
 
 const QString kTooLong = QStringLiteral("a text is longer than 1,000,000 characters");
 

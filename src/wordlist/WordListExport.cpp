@@ -77,7 +77,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
         chunk += listLine(question, cardAnswers).toUtf8();
         chunk += '\n';
         ++outcome.cards;
-        if (chunk.size() > 64 * 1024) {
+        if (chunk.size() > qsizetype(64) * 1024) {
             out.write(chunk);
             chunk.clear();
         }

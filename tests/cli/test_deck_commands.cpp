@@ -64,13 +64,13 @@ void TestDeckCommands::importExportAndBack() {
     QCOMPARE(r.code, 0);
     // The same cards: texts, each answer of a multiple-answer card, the order flag.
     const auto cardsOf = [&](const char* set) {
-        return t.column(QStringLiteral(
-                            "SELECT c.Question || '=' || c.Answer || ' ' || c.ShowOrder || ' ' || "
-                            "coalesce((SELECT group_concat(M_Answer, '|') FROM MultipleAnswers m "
-                            "WHERE m.Card_ID = c.Card_ID), '') FROM Card c JOIN Set_Card_rel r "
-                            "USING (Card_ID) JOIN Set1 s USING (Set_ID) WHERE s.SetName = '%1' "
-                            "ORDER BY c.Card_ID")
-                            .arg(QLatin1String(set)));
+        return t.column(
+            QStringLiteral("SELECT c.Question || '=' || c.Answer || ' ' || c.ShowOrder || ' ' || "
+                           "coalesce((SELECT group_concat(M_Answer, '|') FROM MultipleAnswers m "
+                           "WHERE m.Card_ID = c.Card_ID), '') FROM Card c JOIN Set_Card_rel r "
+                           "USING (Card_ID) JOIN Set1 s USING (Set_ID) WHERE s.SetName = '%1' "
+                           "ORDER BY c.Card_ID")
+                .arg(QLatin1String(set)));
     };
     QCOMPARE(cardsOf("Capitals of Europe 2").size(), cards);
     QCOMPARE(cardsOf("Capitals of Europe 2"), cardsOf("Capitals of Europe"));

@@ -63,6 +63,17 @@ void TestWordListCommands::importThenExport() {
     r = memorant({"--db", t.path(), "import-list", stray, "--encoding", "windows-1252"});
     QCOMPARE(r.code, 0);
     QCOMPARE(t.scalar("SELECT COUNT(*) FROM Card WHERE Question = 'café'").toInt(), 1);
+
+    // One of a thing is said in the singular.
+    const QString one = t.dir() + QStringLiteral("/one.csv");
+    testing::writeFile(one, "sun;Sonne\n;empty\n");
+    r = memorant(
+        {"--db", t.path(), "import-list", one, "--separator", ";", "--no-header", "--set", "One"});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral(
+                        "Imported 1 card from one.csv into the new set \"One\"; 1 row skipped.\n"));
+    r = memorant({"--db", t.path(), "export-list", "One", t.dir() + QStringLiteral("/one.tsv")});
+    QVERIFY2(r.out.startsWith("Exported 1 card of the set \"One\""), qPrintable(r.out));
 }
 
 void TestWordListCommands::refusals_data() {

@@ -119,11 +119,12 @@ QStringList syncTablesVersion12() {
         QStringLiteral(
             "CREATE TRIGGER Sync_log_insert AFTER INSERT ON Log WHEN (SELECT Capture FROM "
             "SyncReplica) = 1 BEGIN INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('L', "
-            "NEW.RecID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER)); END"),
+            "NEW.RecID, NEW.CardID, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER)); "
+            "END"),
         QStringLiteral(
             "CREATE TRIGGER Sync_log_delete AFTER DELETE ON Log WHEN (SELECT Capture FROM "
             "SyncReplica) = 1 AND EXISTS (SELECT 1 FROM SyncLog WHERE RecID = OLD.RecID) BEGIN "
-            "INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('U', OLD.RecID, NULL, "
+            "INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('U', OLD.RecID, OLD.CardID, "
             "CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER)); END"),
     };
 }

@@ -441,6 +441,11 @@ std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock,
     for (auto it = cards.begin(); it != cards.end(); ++it)
         collect.card(it.key(), it.value());
     for (const Noted& n : noted) {
+        // A reply taken back before it was sent left weights that may not count what came
+        // from other machines meanwhile: its card's weights are worked out again too.
+        if ((n.kind == QLatin1String("L") || n.kind == QLatin1String("U")) && n.b != 0)
+            if (const std::optional<CardState> c = loadCardByLocal(db, n.b))
+                weighed.insert(c->gid);
         if (n.kind == QLatin1String("L"))
             collect.reply(n.a, n.stamp);
         else if (n.kind == QLatin1String("U"))

@@ -120,8 +120,10 @@ class Reader {
     void machine(const QString& replica, const QString& folder) {
         const std::optional<ReplicaState> state =
             decodeState(readAll(QDir(folder).filePath(QStringLiteral("state"))));
-        data::exec(db_, QStringLiteral("INSERT OR IGNORE INTO SyncPeer (Replica) VALUES (?)"),
-                   {replica});
+        // First seen now: a machine that never wrote a change is forgotten only 180 days on.
+        data::exec(db_,
+                   QStringLiteral("INSERT OR IGNORE INTO SyncPeer (Replica, SeenAt) VALUES (?, ?)"),
+                   {replica, nowText()});
         if (state)
             data::exec(db_,
                        QStringLiteral("UPDATE SyncPeer SET Name = coalesce(?, Name), LastChange = "

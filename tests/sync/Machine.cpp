@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QUuid>
 
@@ -34,6 +35,12 @@ Machine::Machine(const QString& dir, const QString& name, bool sample)
     }
     exec(QStringLiteral("PRAGMA user_version = %1").arg(data::kSchemaVersion));
     t.commit();
+}
+
+Machine::Machine(const QString& existingPath)
+    : path_(existingPath), name_(QFileInfo(existingPath).baseName()),
+      connection_(QStringLiteral("machine-") + QUuid::createUuid().toString(QUuid::Id128)) {
+    reopen();
 }
 
 Machine::~Machine() {

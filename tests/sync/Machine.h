@@ -17,6 +17,8 @@ class Machine {
   public:
     // A new database in `dir` named `name`; with `sample`, the new-user sample set is kept.
     Machine(const QString& dir, const QString& name, bool sample = false);
+    // A database file that exists already.
+    explicit Machine(const QString& existingPath);
     ~Machine();
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;

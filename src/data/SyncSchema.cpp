@@ -9,8 +9,7 @@ QStringList syncTablesVersion12() {
         QStringLiteral(
             "CREATE TABLE SyncReplica ( Id TEXT NOT NULL DEFAULT '', Name TEXT NOT NULL "
             "DEFAULT '', Folder TEXT, Capture INTEGER NOT NULL DEFAULT 0, NextSeq INTEGER "
-            "NOT NULL DEFAULT 1, Hlc INTEGER NOT NULL DEFAULT 0, CleanedAt TEXT NOT NULL "
-            "DEFAULT '', LastSync TEXT )"),
+            "NOT NULL DEFAULT 1, Hlc INTEGER NOT NULL DEFAULT 0, LastSync TEXT )"),
         QStringLiteral("INSERT INTO SyncReplica DEFAULT VALUES"),
         QStringLiteral(
             "CREATE TABLE SyncOutbox ( Seq INTEGER PRIMARY KEY AUTOINCREMENT, Kind TEXT NOT NULL, "
@@ -41,6 +40,8 @@ QStringList syncTablesVersion12() {
             "Day TEXT, Result TEXT, At TEXT NOT NULL )"),
         QStringLiteral("CREATE INDEX SyncLog_Card ON SyncLog (CardGid)"),
         QStringLiteral("CREATE TABLE SyncGone (Gid TEXT PRIMARY KEY) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE SyncCleaned (Replica TEXT PRIMARY KEY, UpTo TEXT NOT NULL) "
+                       "WITHOUT ROWID"),
         QStringLiteral(
             "CREATE TABLE SyncPeer ( Replica TEXT PRIMARY KEY, Name TEXT NOT NULL DEFAULT "
             "'', ReadSeq INTEGER NOT NULL DEFAULT 0, LastChange TEXT, SeenAt TEXT, "

@@ -501,7 +501,6 @@ CREATE TABLE SyncReplica (
     Capture   INTEGER NOT NULL DEFAULT 0,
     NextSeq   INTEGER NOT NULL DEFAULT 1,
     Hlc       INTEGER NOT NULL DEFAULT 0,
-    CleanedAt TEXT NOT NULL DEFAULT '',
     LastSync  TEXT
 );
 -- ;;
@@ -583,6 +582,10 @@ CREATE TABLE SyncLog (
 CREATE INDEX SyncLog_Card ON SyncLog (CardGid);
 -- ;;
 CREATE TABLE SyncGone (Gid TEXT PRIMARY KEY) WITHOUT ROWID;
+-- ;;
+-- How far each machine's replies have been cleaned from the log here: a cleaning takes the
+-- replies the cleaning machine had, whatever the clocks say, and no reply given after it.
+CREATE TABLE SyncCleaned (Replica TEXT PRIMARY KEY, UpTo TEXT NOT NULL) WITHOUT ROWID;
 -- ;;
 -- Every other machine seen in the folder, and how far this one has read its changes.
 CREATE TABLE SyncPeer (

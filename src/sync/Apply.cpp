@@ -34,8 +34,8 @@ class Applier {
             reply(e);
         else if (kind == QLatin1String("U") && e.fields.size() == 2 && isId(e.at(1)))
             undo(e.at(1));
-        else if (kind == QLatin1String("X") && e.fields.size() == 2 && !e.at(1).isEmpty())
-            cleaning(e.at(1));
+        else if (kind == QLatin1String("X") && e.fields.size() % 2 == 0 && !e.at(1).isEmpty())
+            cleaning(e);
         else
             throw BadChange(QStringLiteral("a change of an unknown kind"));
     }
@@ -323,11 +323,14 @@ class Applier {
                 .isValid();
         if (known)
             return;
-        const QString cleanedAt =
-            data::scalar(db_, QStringLiteral("SELECT CleanedAt FROM SyncReplica")).toString();
+        const QString cleanedUpTo =
+            data::scalar(db_, QStringLiteral("SELECT UpTo FROM SyncCleaned WHERE Replica = ?"),
+                         {replicaOf(at)})
+                .toString();
         QVariant recId;
-        // A reply older than a cleaning counts for the weights but stays out of the log.
-        if (at >= cleanedAt) {
+        // A reply some machine had when it cleaned its log counts for the weights but stays
+        // out of the log.
+        if (at > cleanedUpTo) {
             QVariant cardId;
             if (const std::optional<CardState> c = loadCard(db_, cardGid))
                 cardId = c->cardId;
@@ -359,18 +362,23 @@ class Applier {
         data::exec(db_, QStringLiteral("INSERT OR IGNORE INTO SyncGone (Gid) VALUES (?)"), {gid});
     }
 
-    void cleaning(const QString& at) {
-        see(at);
-        data::exec(db_, QStringLiteral("UPDATE SyncReplica SET CleanedAt = max(CleanedAt, ?)"),
-                   {at});
-        data::exec(db_,
-                   QStringLiteral("DELETE FROM Log WHERE RecID IN (SELECT RecID FROM SyncLog "
-                                  "WHERE At < ? AND RecID IS NOT NULL)"),
-                   {at});
-        data::exec(db_,
-                   QStringLiteral("UPDATE SyncLog SET RecID = NULL WHERE At < ? AND RecID IS "
-                                  "NOT NULL"),
-                   {at});
+    void cleaning(const ChangeEvent& e) {
+        see(e.at(1));
+        for (int i = 2; i + 1 < e.fields.size(); i += 2) {
+            const QString replica = e.at(i), upTo = e.at(i + 1);
+            if (upTo.isEmpty())
+                throw BadChange(QStringLiteral("a cleaning that does not fit"));
+            noteCleaned(db_, replica, upTo);
+            const QString taken = QStringLiteral("WHERE substr(At, 17) = ? AND At <= ? AND RecID "
+                                                 "IS NOT NULL");
+            data::exec(db_,
+                       QStringLiteral("DELETE FROM Log WHERE RecID IN (SELECT RecID FROM SyncLog "
+                                      "%1)")
+                           .arg(taken),
+                       {replica, upTo});
+            data::exec(db_, QStringLiteral("UPDATE SyncLog SET RecID = NULL %1").arg(taken),
+                       {replica, upTo});
+        }
     }
 };
 

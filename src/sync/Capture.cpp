@@ -341,13 +341,21 @@ class Collector {
         cards_[c->gid] |= kBase;
     }
 
+    // A cleaning names, per machine, the newest of its replies it took: every machine takes
+    // those and the ones before them, and keeps any given after.
     void cleaning(const QString& stamp) {
-        data::exec(db_, QStringLiteral("UPDATE SyncReplica SET CleanedAt = max(CleanedAt, ?)"),
-                   {stamp});
+        ChangeEvent e{{QStringLiteral("X"), stamp}};
+        QSqlQuery q = data::exec(
+            db_, QStringLiteral("SELECT substr(At, 17), max(At) FROM SyncLog WHERE RecID IS NOT "
+                                "NULL AND RecID NOT IN (SELECT RecID FROM Log) GROUP BY 1"));
+        while (q.next()) {
+            e.fields << q.value(0).toString() << q.value(1).toString();
+            noteCleaned(db_, q.value(0).toString(), q.value(1).toString());
+        }
         // The replies stay known for the weights; they only leave the log.
         data::exec(db_, QStringLiteral("UPDATE SyncLog SET RecID = NULL WHERE RecID IS NOT NULL "
                                        "AND RecID NOT IN (SELECT RecID FROM Log)"));
-        log_.push_back({{QStringLiteral("X"), stamp}});
+        log_.push_back(e);
     }
 
     void setBaseAt(const QString& baseAt) { baseAt_ = baseAt; }

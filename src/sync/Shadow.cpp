@@ -213,6 +213,13 @@ QString canonicalCard(const QSqlDatabase& db, const QString& gid) {
     return canon.isValid() && !canon.isNull() ? canon.toString() : gid;
 }
 
+void noteCleaned(const QSqlDatabase& db, const QString& replica, const QString& upTo) {
+    data::exec(db,
+               QStringLiteral("INSERT INTO SyncCleaned (Replica, UpTo) VALUES (?, ?) ON CONFLICT "
+                              "(Replica) DO UPDATE SET UpTo = max(UpTo, excluded.UpTo)"),
+               {replica, upTo});
+}
+
 QString weightText(const QVariant& stored) {
     if (stored.isNull())
         return QString();

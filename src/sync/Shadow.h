@@ -70,6 +70,9 @@ void saveMember(const QSqlDatabase& db, const MemberState& m);
 QString canonicalSet(const QSqlDatabase& db, const QString& gid);
 QString canonicalCard(const QSqlDatabase& db, const QString& gid);
 
+// Notes that the replies of `replica` up to the stamp `upTo` were cleaned from the log.
+void noteCleaned(const QSqlDatabase& db, const QString& replica, const QString& upTo);
+
 // A weight as the file and the shadow carry it: null for an empty one, else the number's
 // shortest exact text.
 QString weightText(const QVariant& stored);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Three machines make thousands of random changes and sync through folders of their own that
-// a simulated sync tool keeps alike: late, out of order, twice, cut and later whole. After a
-// last round every machine holds the same content and no reply is lost.
+// a simulated sync tool keeps alike: late, out of order, twice, cut and later whole; one
+// machine's clock is a day ahead, another's a day behind. After a last round every machine
+// holds the same content and no reply is lost.
 #include "Machine.h"
 #include "data/Sql.h"
+#include "sync/Hlc.h"
 #include "sync/SyncFolder.h"
 
 #include <QDir>
@@ -17,6 +19,8 @@
 using testing::Machine;
 
 namespace {
+
+constexpr qint64 kDay = 24 * 3600 * 1000LL;
 
 // Copies files between the machines' folders the way a sync tool may.
 class SyncTool {
@@ -147,6 +151,8 @@ class TestSyncProperty : public QObject {
         for (int step = 0; step < steps; ++step) {
             const size_t who = random.bounded(3u);
             Machine& x = *m[who];
+            // The first machine's clock is a day ahead, the second's a day behind.
+            syncing::setClockShiftForTesting(who == 0 ? kDay : who == 1 ? -kDay : 0);
             const QStringList sets = x.column(QStringLiteral("SELECT SetName FROM Set1"));
             const QStringList cards = x.column(QStringLiteral("SELECT Card_ID FROM Card WHERE "
                                                               "Card_ID IN (SELECT Card_ID FROM "
@@ -209,6 +215,7 @@ class TestSyncProperty : public QObject {
             }
             tool.deliverSome();
         }
+        syncing::setClockShiftForTesting(0);
         // The last rounds: every file delivered whole, until a round moves nothing.
         bool moved = true;
         for (int round = 0; moved && round < 10; ++round) {

@@ -8,6 +8,7 @@
 #include "sync/Apply.h"
 #include "sync/ChangeFile.h"
 #include "sync/Reconcile.h"
+#include "sync/Shadow.h"
 
 #include <QCryptographicHash>
 
@@ -17,6 +18,7 @@ void applyAll(const QSqlDatabase& db, const syncing::ReadChanges& read) {
     if (read.status != syncing::ReadStatus::Ok)
         return;
     try {
+        const syncing::StatementCache statements;
         data::Transaction t(db);
         syncing::Hlc clock(0, QStringLiteral("0123456789abcdef0123456789abcdef"));
         syncing::Touched touched;

@@ -56,18 +56,18 @@ class Applier {
         if (text == won || text.isEmpty() || replicaOf(at) == replicaOf(wonAt))
             return;
         const bool known =
-            data::scalar(db_,
-                         QStringLiteral("SELECT 1 FROM SyncConflict WHERE Gid = ? AND Field = ? "
-                                        "AND LostAt = ?"),
-                         {gid, field, at})
+            sqlValue(db_,
+                     QStringLiteral("SELECT 1 FROM SyncConflict WHERE Gid = ? AND Field = ? "
+                                    "AND LostAt = ?"),
+                     {gid, field, at})
                 .isValid();
         if (known)
             return;
-        data::exec(db_,
-                   QStringLiteral("INSERT INTO SyncConflict (Kind, Gid, Field, Lost, LostAt, Won, "
-                                  "WonAt, RecordedAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {kind, gid, field, text, at, won, wonAt,
-                    QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
+        sqlRun(db_,
+               QStringLiteral("INSERT INTO SyncConflict (Kind, Gid, Field, Lost, LostAt, Won, "
+                              "WonAt, RecordedAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+               {kind, gid, field, text, at, won, wonAt,
+                QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
         ++counts.conflicts;
     }
 
@@ -111,14 +111,14 @@ class Applier {
                 if (winner->setId.isValid() && !winner->setId.isNull() &&
                     winner->setId != loser->setId) {
                     // Two sets of this file are now one: the cards of the one go to the other.
-                    data::exec(db_,
-                               QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) "
-                                              "SELECT DISTINCT ?, Card_ID FROM Set_Card_rel "
-                                              "WHERE Set_ID = ? AND Card_ID NOT IN (SELECT "
-                                              "Card_ID FROM Set_Card_rel WHERE Set_ID = ?)"),
-                               {winner->setId, loser->setId, winner->setId});
-                    data::exec(db_, QStringLiteral("DELETE FROM Set1 WHERE Set_ID = ?"),
-                               {loser->setId});
+                    sqlRun(db_,
+                           QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) "
+                                          "SELECT DISTINCT ?, Card_ID FROM Set_Card_rel "
+                                          "WHERE Set_ID = ? AND Card_ID NOT IN (SELECT "
+                                          "Card_ID FROM Set_Card_rel WHERE Set_ID = ?)"),
+                           {winner->setId, loser->setId, winner->setId});
+                    sqlRun(db_, QStringLiteral("DELETE FROM Set1 WHERE Set_ID = ?"),
+                           {loser->setId});
                 } else {
                     winner->setId = loser->setId;
                 }
@@ -129,18 +129,17 @@ class Applier {
         saveSet(db_, *loser);
         saveSet(db_, *winner);
         // Its ties, whoever sent them, now belong to the set it joined.
-        QSqlQuery ties = data::exec(
+        QSqlQuery& ties = sqlRun(
             db_, QStringLiteral("SELECT CardGid, AddAt, DelAt FROM SyncMember WHERE SetGid = ?"),
             {from});
         std::vector<MemberState> moved;
         while (ties.next())
             moved.push_back({from, ties.value(0).toString(), ties.value(1).toString(),
                              ties.value(2).toString()});
-        data::exec(db_, QStringLiteral("DELETE FROM SyncMember WHERE SetGid = ?"), {from});
+        sqlRun(db_, QStringLiteral("DELETE FROM SyncMember WHERE SetGid = ?"), {from});
         for (const MemberState& m : moved)
             mergeMember(into, m);
-        data::exec(db_, QStringLiteral("UPDATE SyncSet SET Canon = ? WHERE Canon = ?"),
-                   {into, from});
+        sqlRun(db_, QStringLiteral("UPDATE SyncSet SET Canon = ? WHERE Canon = ?"), {into, from});
         touched_.sets.insert(into);
     }
 
@@ -158,10 +157,12 @@ class Applier {
             joinSameName(fresh);
             known = loadSet(db_, theirs->gid);
         }
-        SetState target = *loadSet(db_, known->canon);
-        mergeSet(target, *theirs);
-        saveSet(db_, target);
-        touched_.sets.insert(target.gid);
+        std::optional<SetState> target = loadSet(db_, known->canon);
+        if (!target)
+            throw BadChange(QStringLiteral("a set joined into one that is not known"));
+        mergeSet(*target, *theirs);
+        saveSet(db_, *target);
+        touched_.sets.insert(target->gid);
     }
 
     // Sets made under one name on machines that did not know of each other are one set: the
@@ -169,7 +170,7 @@ class Applier {
     void joinSameName(const SetState& fresh) {
         if (fresh.createdName.isEmpty())
             return;
-        QSqlQuery q = data::exec(
+        QSqlQuery& q = sqlRun(
             db_,
             QStringLiteral("SELECT Gid, CreatedAt FROM SyncSet WHERE CreatedName = ? COLLATE "
                            "NOCASE AND Gid = Canon ORDER BY CreatedAt, Gid"),
@@ -239,7 +240,7 @@ class Applier {
     // Cards two machines held when they first synced, of the same text in sets of the same
     // name, are one card: the lowest id stands for them on every machine.
     void joinSameText(const QString& key) {
-        QSqlQuery q = data::exec(
+        QSqlQuery& q = sqlRun(
             db_,
             QStringLiteral("SELECT Gid FROM SyncCard WHERE JoinKey = ? AND Canon IS NULL ORDER BY "
                            "Gid"),
@@ -261,19 +262,19 @@ class Applier {
         const bool winnerHere = winner->cardId.isValid() && !winner->cardId.isNull();
         if (loserHere && winnerHere && loser->cardId != winner->cardId) {
             // Two cards of this file are one now: the sets and replies of the one go to the other.
-            data::exec(db_,
-                       QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) SELECT DISTINCT "
-                                      "Set_ID, ? FROM Set_Card_rel WHERE Card_ID = ? AND Set_ID "
-                                      "NOT IN (SELECT Set_ID FROM Set_Card_rel WHERE Card_ID = "
-                                      "?)"),
-                       {winner->cardId, loser->cardId, winner->cardId});
-            data::exec(db_, QStringLiteral("UPDATE Log SET CardID = ? WHERE CardID = ?"),
-                       {winner->cardId, loser->cardId});
-            data::exec(db_, QStringLiteral("DELETE FROM Set_Card_rel WHERE Card_ID = ?"),
-                       {loser->cardId});
-            data::exec(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"),
-                       {loser->cardId});
-            data::exec(db_, QStringLiteral("DELETE FROM Card WHERE Card_ID = ?"), {loser->cardId});
+            sqlRun(db_,
+                   QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) SELECT DISTINCT "
+                                  "Set_ID, ? FROM Set_Card_rel WHERE Card_ID = ? AND Set_ID "
+                                  "NOT IN (SELECT Set_ID FROM Set_Card_rel WHERE Card_ID = "
+                                  "?)"),
+                   {winner->cardId, loser->cardId, winner->cardId});
+            sqlRun(db_, QStringLiteral("UPDATE Log SET CardID = ? WHERE CardID = ?"),
+                   {winner->cardId, loser->cardId});
+            sqlRun(db_, QStringLiteral("DELETE FROM Set_Card_rel WHERE Card_ID = ?"),
+                   {loser->cardId});
+            sqlRun(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"),
+                   {loser->cardId});
+            sqlRun(db_, QStringLiteral("DELETE FROM Card WHERE Card_ID = ?"), {loser->cardId});
         } else if (loserHere) {
             winner->cardId = loser->cardId;
         }
@@ -281,20 +282,19 @@ class Applier {
         loser->cardId = QVariant();
         saveCard(db_, *loser);
         saveCard(db_, *winner);
-        QSqlQuery ties = data::exec(
+        QSqlQuery& ties = sqlRun(
             db_, QStringLiteral("SELECT SetGid, AddAt, DelAt FROM SyncMember WHERE CardGid = ?"),
             {from});
         std::vector<MemberState> moved;
         while (ties.next())
             moved.push_back({ties.value(0).toString(), into, ties.value(1).toString(),
                              ties.value(2).toString()});
-        data::exec(db_, QStringLiteral("DELETE FROM SyncMember WHERE CardGid = ?"), {from});
+        sqlRun(db_, QStringLiteral("DELETE FROM SyncMember WHERE CardGid = ?"), {from});
         for (const MemberState& m : moved)
             mergeMember(m.setGid, m);
-        data::exec(db_, QStringLiteral("UPDATE SyncLog SET CardGid = ? WHERE CardGid = ?"),
-                   {into, from});
-        data::exec(db_, QStringLiteral("UPDATE SyncCard SET Canon = ? WHERE Canon = ?"),
-                   {into, from});
+        sqlRun(db_, QStringLiteral("UPDATE SyncLog SET CardGid = ? WHERE CardGid = ?"),
+               {into, from});
+        sqlRun(db_, QStringLiteral("UPDATE SyncCard SET Canon = ? WHERE Canon = ?"), {into, from});
         touched_.cards.insert(into);
         touched_.weighed.insert(into);
         ++counts.joinedCards;
@@ -315,17 +315,16 @@ class Applier {
         const QString gid = e.at(1), at = e.at(7);
         const QString cardGid = e.at(2).isEmpty() ? e.at(2) : canonicalCard(db_, e.at(2));
         see(at);
-        const bool known =
-            data::scalar(db_,
-                         QStringLiteral("SELECT 1 FROM SyncLog WHERE Gid = ? UNION ALL "
-                                        "SELECT 1 FROM SyncGone WHERE Gid = ?"),
-                         {gid, gid})
-                .isValid();
+        const bool known = sqlValue(db_,
+                                    QStringLiteral("SELECT 1 FROM SyncLog WHERE Gid = ? UNION ALL "
+                                                   "SELECT 1 FROM SyncGone WHERE Gid = ?"),
+                                    {gid, gid})
+                               .isValid();
         if (known)
             return;
         const QString cleanedUpTo =
-            data::scalar(db_, QStringLiteral("SELECT UpTo FROM SyncCleaned WHERE Replica = ?"),
-                         {replicaOf(at)})
+            sqlValue(db_, QStringLiteral("SELECT UpTo FROM SyncCleaned WHERE Replica = ?"),
+                     {replicaOf(at)})
                 .toString();
         QVariant recId;
         // A reply some machine had when it cleaned its log counts for the weights but stays
@@ -334,13 +333,13 @@ class Applier {
             QVariant cardId;
             if (const std::optional<CardState> c = loadCard(db_, cardGid))
                 cardId = c->cardId;
-            recId = data::exec(db_,
-                               QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, "
-                                              "Result, JudgedBy) VALUES (?, ?, ?, ?, ?)"),
-                               {e.at(3), e.at(4), cardId, e.at(5), e.at(6)})
+            recId = sqlRun(db_,
+                           QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, "
+                                          "Result, JudgedBy) VALUES (?, ?, ?, ?, ?)"),
+                           {e.at(3), e.at(4), cardId, e.at(5), e.at(6)})
                         .lastInsertId();
         }
-        data::exec(
+        sqlRun(
             db_,
             QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
                            "VALUES (?, ?, ?, substr(?, 1, 10), ?, ?)"),
@@ -350,16 +349,16 @@ class Applier {
     }
 
     void undo(const QString& gid) {
-        QSqlQuery row = data::exec(
-            db_, QStringLiteral("SELECT RecID, CardGid FROM SyncLog WHERE Gid = ?"), {gid});
+        QSqlQuery& row =
+            sqlRun(db_, QStringLiteral("SELECT RecID, CardGid FROM SyncLog WHERE Gid = ?"), {gid});
         if (row.next()) {
             if (!row.value(0).isNull())
-                data::exec(db_, QStringLiteral("DELETE FROM Log WHERE RecID = ?"), {row.value(0)});
+                sqlRun(db_, QStringLiteral("DELETE FROM Log WHERE RecID = ?"), {row.value(0)});
             if (!row.value(1).isNull())
                 touched_.weighed.insert(row.value(1).toString());
-            data::exec(db_, QStringLiteral("DELETE FROM SyncLog WHERE Gid = ?"), {gid});
+            sqlRun(db_, QStringLiteral("DELETE FROM SyncLog WHERE Gid = ?"), {gid});
         }
-        data::exec(db_, QStringLiteral("INSERT OR IGNORE INTO SyncGone (Gid) VALUES (?)"), {gid});
+        sqlRun(db_, QStringLiteral("INSERT OR IGNORE INTO SyncGone (Gid) VALUES (?)"), {gid});
     }
 
     void cleaning(const ChangeEvent& e) {
@@ -371,13 +370,13 @@ class Applier {
             noteCleaned(db_, replica, upTo);
             const QString taken = QStringLiteral("WHERE substr(At, 17) = ? AND At <= ? AND RecID "
                                                  "IS NOT NULL");
-            data::exec(db_,
-                       QStringLiteral("DELETE FROM Log WHERE RecID IN (SELECT RecID FROM SyncLog "
-                                      "%1)")
-                           .arg(taken),
-                       {replica, upTo});
-            data::exec(db_, QStringLiteral("UPDATE SyncLog SET RecID = NULL %1").arg(taken),
-                       {replica, upTo});
+            sqlRun(db_,
+                   QStringLiteral("DELETE FROM Log WHERE RecID IN (SELECT RecID FROM SyncLog "
+                                  "%1)")
+                       .arg(taken),
+                   {replica, upTo});
+            sqlRun(db_, QStringLiteral("UPDATE SyncLog SET RecID = NULL %1").arg(taken),
+                   {replica, upTo});
         }
     }
 };

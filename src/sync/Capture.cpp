@@ -24,9 +24,8 @@ QString nullableText(const QVariant& v) {
 // name some set already had is not, so it gets a name no other machine can have made.
 QString createdNameFor(const QSqlDatabase& db, const QString& name, const QString& gid) {
     const bool known =
-        data::scalar(db,
-                     QStringLiteral("SELECT 1 FROM SyncSet WHERE CreatedName = ? COLLATE NOCASE"),
-                     {name})
+        sqlValue(db, QStringLiteral("SELECT 1 FROM SyncSet WHERE CreatedName = ? COLLATE NOCASE"),
+                 {name})
             .isValid();
     return known || name.isEmpty() ? name + QChar(0x1f) + gid : name;
 }
@@ -65,7 +64,7 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
     const QString stamp = clock.next(wallClockMs());
     std::vector<ChangeEvent> events;
     QHash<qint64, QString> setGids, cardGids;
-    QSqlQuery sets = data::exec(
+    QSqlQuery& sets = sqlRun(
         db, QStringLiteral("SELECT Set_ID, SetName, IncludeInDeamons FROM Set1 ORDER BY Set_ID"));
     while (sets.next()) {
         SetState s;
@@ -80,9 +79,9 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         events.push_back(setEvent(s));
     }
     // Cards no set holds (the placeholder of an emptied collection) stay here.
-    QSqlQuery cards = data::exec(
-        db,
-        QStringLiteral("SELECT Question, Answer, ShowOrder, DisplayQuestionNumber, Rating, "
+    QSqlQuery& cards =
+        sqlRun(db, QStringLiteral(
+                       "SELECT Question, Answer, ShowOrder, DisplayQuestionNumber, Rating, "
                        "Correct, Incorrect, Card_ID, (SELECT min(lower(SyncSet.CreatedName)) FROM "
                        "Set_Card_rel JOIN SyncSet ON SyncSet.Set_ID = Set_Card_rel.Set_ID "
                        "WHERE Set_Card_rel.Card_ID = Card.Card_ID) FROM Card WHERE Card_ID "
@@ -99,8 +98,8 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         cardGids.insert(id, c.gid);
         events.push_back(cardEvent(c));
     }
-    QSqlQuery ties =
-        data::exec(db, QStringLiteral("SELECT DISTINCT Set_ID, Card_ID FROM Set_Card_rel"));
+    QSqlQuery& ties =
+        sqlRun(db, QStringLiteral("SELECT DISTINCT Set_ID, Card_ID FROM Set_Card_rel"));
     while (ties.next()) {
         const QString setGid = setGids.value(ties.value(0).toLongLong());
         const QString cardGid = cardGids.value(ties.value(1).toLongLong());
@@ -110,20 +109,20 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         saveMember(db, m);
         events.push_back(memberEvent(m));
     }
-    data::exec(db,
-               QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
-                              "SELECT lower(hex(randomblob(16))), RecID, (SELECT Gid FROM "
-                              "SyncCard WHERE SyncCard.Card_ID = Log.CardID), "
-                              "substr(\"Date\", 1, 10), Result, ? FROM Log"),
-               {stamp});
-    QSqlQuery log = data::exec(
-        db, QStringLiteral("SELECT SyncLog.Gid, SyncLog.CardGid, Log.\"Date\", Log.SetName, "
-                           "Log.Result, Log.JudgedBy FROM SyncLog JOIN Log ON Log.RecID = "
-                           "SyncLog.RecID ORDER BY Log.RecID"));
+    sqlRun(db,
+           QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
+                          "SELECT lower(hex(randomblob(16))), RecID, (SELECT Gid FROM "
+                          "SyncCard WHERE SyncCard.Card_ID = Log.CardID), "
+                          "substr(\"Date\", 1, 10), Result, ? FROM Log"),
+           {stamp});
+    QSqlQuery& log =
+        sqlRun(db, QStringLiteral("SELECT SyncLog.Gid, SyncLog.CardGid, Log.\"Date\", Log.SetName, "
+                                  "Log.Result, Log.JudgedBy FROM SyncLog JOIN Log ON Log.RecID = "
+                                  "SyncLog.RecID ORDER BY Log.RecID"));
     while (log.next())
         events.push_back(logEvent(log.value(0).toString(), nullableText(log.value(1)), log.value(2),
                                   log.value(3), log.value(4), log.value(5), stamp));
-    data::exec(db, QStringLiteral("DELETE FROM SyncOutbox"));
+    sqlRun(db, QStringLiteral("DELETE FROM SyncOutbox"));
     return events;
 }
 
@@ -154,7 +153,7 @@ class Collector {
 
     void set(qint64 setId, const Stamps& stamps) {
         const QString& stamp = stamps.any;
-        QSqlQuery row = data::exec(
+        QSqlQuery& row = sqlRun(
             db_, QStringLiteral("SELECT SetName, IncludeInDeamons FROM Set1 WHERE Set_ID = ?"),
             {setId});
         std::optional<SetState> s = loadSetByLocal(db_, setId);
@@ -201,7 +200,7 @@ class Collector {
         std::optional<CardState> c = loadCardByLocal(db_, cardId);
         if (c)
             return c;
-        QSqlQuery row = data::exec(db_, kCardRow, {cardId});
+        QSqlQuery& row = sqlRun(db_, kCardRow, {cardId});
         if (!row.next())
             return std::nullopt;
         // Its weights already count every reply of this round, all stamped before baseAt.
@@ -214,7 +213,7 @@ class Collector {
     void card(qint64 cardId, const Stamps& stamps) {
         const QString& stamp = stamps.any;
         std::optional<CardState> c = loadCardByLocal(db_, cardId);
-        QSqlQuery row = data::exec(db_, kCardRow, {cardId});
+        QSqlQuery& row = sqlRun(db_, kCardRow, {cardId});
         if (!row.next()) {
             if (c) {
                 c->cardId = QVariant();
@@ -224,8 +223,8 @@ class Collector {
         }
         if (!c) {
             // A card no set holds yet is given its id once a set takes it.
-            if (data::scalar(db_, QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Card_ID = ?"),
-                             {cardId})
+            if (sqlValue(db_, QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Card_ID = ?"),
+                         {cardId})
                     .isValid())
                 cardShadow(cardId, stamp);
             return;
@@ -255,12 +254,11 @@ class Collector {
         const std::optional<CardState> c = cardShadow(cardId, stamp);
         if (!c)
             return;
-        const bool held =
-            data::scalar(db_,
-                         QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Set_ID = ? AND "
-                                        "Card_ID = ?"),
-                         {setId, cardId})
-                .isValid();
+        const bool held = sqlValue(db_,
+                                   QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Set_ID = ? AND "
+                                                  "Card_ID = ?"),
+                                   {setId, cardId})
+                              .isValid();
         MemberState m =
             loadMember(db_, s->gid, c->gid)
                 .value_or(MemberState{s->gid, c->gid, QStringLiteral(""), QStringLiteral("")});
@@ -272,12 +270,12 @@ class Collector {
     }
 
     void reply(qint64 recId, const QString& stamp) {
-        QSqlQuery row = data::exec(db_,
-                                   QStringLiteral("SELECT \"Date\", SetName, CardID, Result, "
-                                                  "JudgedBy FROM Log WHERE RecID = ?"),
-                                   {recId});
+        QSqlQuery& row = sqlRun(db_,
+                                QStringLiteral("SELECT \"Date\", SetName, CardID, Result, "
+                                               "JudgedBy FROM Log WHERE RecID = ?"),
+                                {recId});
         if (!row.next() ||
-            data::scalar(db_, QStringLiteral("SELECT 1 FROM SyncLog WHERE RecID = ?"), {recId})
+            sqlValue(db_, QStringLiteral("SELECT 1 FROM SyncLog WHERE RecID = ?"), {recId})
                 .isValid())
             return;
         QString cardGid;
@@ -286,11 +284,11 @@ class Collector {
                 cardGid = c->gid;
         }
         const QString gid = newId();
-        data::exec(db_,
-                   QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
-                                  "VALUES (?, ?, ?, substr(?, 1, 10), ?, ?)"),
-                   {gid, recId, cardGid.isEmpty() ? QVariant() : QVariant(cardGid), row.value(0),
-                    row.value(3), stamp});
+        sqlRun(db_,
+               QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
+                              "VALUES (?, ?, ?, substr(?, 1, 10), ?, ?)"),
+               {gid, recId, cardGid.isEmpty() ? QVariant() : QVariant(cardGid), row.value(0),
+                row.value(3), stamp});
         if (!cardGid.isEmpty())
             weighed_.insert(cardGid);
         log_.push_back(
@@ -298,17 +296,17 @@ class Collector {
     }
 
     void undo(qint64 recId, const QString& stamp) {
-        QSqlQuery row = data::exec(
-            db_,
-            QStringLiteral("SELECT Gid, CardGid FROM SyncLog WHERE RecID = ? AND NOT EXISTS "
-                           "(SELECT 1 FROM Log WHERE Log.RecID = SyncLog.RecID)"),
-            {recId});
+        QSqlQuery& row =
+            sqlRun(db_,
+                   QStringLiteral("SELECT Gid, CardGid FROM SyncLog WHERE RecID = ? AND NOT EXISTS "
+                                  "(SELECT 1 FROM Log WHERE Log.RecID = SyncLog.RecID)"),
+                   {recId});
         if (!row.next())
             return;
         const QString gid = row.value(0).toString();
         rebaseIfCounted(gid, stamp);
-        data::exec(db_, QStringLiteral("DELETE FROM SyncLog WHERE Gid = ?"), {gid});
-        data::exec(db_, QStringLiteral("INSERT OR IGNORE INTO SyncGone (Gid) VALUES (?)"), {gid});
+        sqlRun(db_, QStringLiteral("DELETE FROM SyncLog WHERE Gid = ?"), {gid});
+        sqlRun(db_, QStringLiteral("INSERT OR IGNORE INTO SyncGone (Gid) VALUES (?)"), {gid});
         if (!row.value(1).isNull())
             weighed_.insert(row.value(1).toString());
         log_.push_back({{QStringLiteral("U"), gid}});
@@ -317,7 +315,7 @@ class Collector {
     // A reply counted in its card's shared weights cannot be taken out of them by working them
     // out again: the card's weights as the undo left them become its new shared weights.
     void rebaseIfCounted(const QString& replyGid, const QString& stamp) {
-        QSqlQuery q = data::exec(
+        QSqlQuery& q = sqlRun(
             db_,
             QStringLiteral("SELECT SyncCard.Gid FROM SyncLog JOIN SyncCard ON SyncCard.Gid = "
                            "SyncLog.CardGid WHERE SyncLog.Gid = ? AND SyncLog.At <= "
@@ -328,7 +326,7 @@ class Collector {
         std::optional<CardState> c = loadCard(db_, q.value(0).toString());
         if (!c || c->cardId.isNull() || !c->cardId.isValid())
             return;
-        QSqlQuery w = data::exec(
+        QSqlQuery& w = sqlRun(
             db_, QStringLiteral("SELECT Rating, Correct, Incorrect FROM Card WHERE Card_ID = ?"),
             {c->cardId});
         if (!w.next())
@@ -345,7 +343,7 @@ class Collector {
     // those and the ones before them, and keeps any given after.
     void cleaning(const QString& stamp) {
         ChangeEvent e{{QStringLiteral("X"), stamp}};
-        QSqlQuery q = data::exec(
+        QSqlQuery& q = sqlRun(
             db_, QStringLiteral("SELECT substr(At, 17), max(At) FROM SyncLog WHERE RecID IS NOT "
                                 "NULL AND RecID NOT IN (SELECT RecID FROM Log) GROUP BY 1"));
         while (q.next()) {
@@ -353,8 +351,8 @@ class Collector {
             noteCleaned(db_, q.value(0).toString(), q.value(1).toString());
         }
         // The replies stay known for the weights; they only leave the log.
-        data::exec(db_, QStringLiteral("UPDATE SyncLog SET RecID = NULL WHERE RecID IS NOT NULL "
-                                       "AND RecID NOT IN (SELECT RecID FROM Log)"));
+        sqlRun(db_, QStringLiteral("UPDATE SyncLog SET RecID = NULL WHERE RecID IS NOT NULL "
+                                   "AND RecID NOT IN (SELECT RecID FROM Log)"));
         log_.push_back(e);
     }
 
@@ -418,8 +416,7 @@ class Collector {
 std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock,
                                         QSet<QString>& weighed) {
     std::vector<Noted> noted;
-    QSqlQuery q =
-        data::exec(db, QStringLiteral("SELECT Kind, A, B, Ms FROM SyncOutbox ORDER BY Seq"));
+    QSqlQuery& q = sqlRun(db, QStringLiteral("SELECT Kind, A, B, Ms FROM SyncOutbox ORDER BY Seq"));
     while (q.next())
         noted.push_back({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toLongLong(),
                          clock.next(q.value(3).toLongLong() + clockShift())});
@@ -461,7 +458,7 @@ std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock,
         else if (n.kind == QLatin1String("X"))
             collect.cleaning(n.stamp);
     }
-    data::exec(db, QStringLiteral("DELETE FROM SyncOutbox"));
+    sqlRun(db, QStringLiteral("DELETE FROM SyncOutbox"));
     return collect.events();
 }
 

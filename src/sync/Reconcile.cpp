@@ -14,7 +14,7 @@ namespace syncing {
 namespace {
 
 bool hasRow(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
-    return data::scalar(db, sql, binds).isValid();
+    return sqlValue(db, sql, binds).isValid();
 }
 
 bool localSet(const QSqlDatabase& db, const SetState& s) {
@@ -29,15 +29,14 @@ bool localCard(const QSqlDatabase& db, const CardState& c) {
 
 // Notes a set for the next round of changes, as its trigger would have.
 void noteSet(const QSqlDatabase& db, const QVariant& setId) {
-    data::exec(db,
-               QStringLiteral("INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('S', ?, NULL, ?)"),
-               {setId, wallClockMs() - clockShift()});
+    sqlRun(db, QStringLiteral("INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('S', ?, NULL, ?)"),
+           {setId, wallClockMs() - clockShift()});
 }
 
 QStringList otherNames(const QSqlDatabase& db, const QVariant& setId) {
     QStringList names;
-    QSqlQuery q =
-        data::exec(db, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID IS NOT ?"), {setId});
+    QSqlQuery& q =
+        sqlRun(db, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID IS NOT ?"), {setId});
     while (q.next())
         names << q.value(0).toString();
     return names;
@@ -55,37 +54,37 @@ class Reconciler {
         const bool here = localSet(db_, *s);
         if (!s->alive()) {
             if (here) {
-                QSqlQuery cards = data::exec(
+                QSqlQuery& cards = sqlRun(
                     db_,
                     QStringLiteral("SELECT Gid FROM SyncCard WHERE Card_ID IN (SELECT Card_ID "
                                    "FROM Set_Card_rel WHERE Set_ID = ?)"),
                     {s->setId});
                 while (cards.next())
                     touched_.cards.insert(cards.value(0).toString());
-                data::exec(db_, QStringLiteral("DELETE FROM Set1 WHERE Set_ID = ?"), {s->setId});
+                sqlRun(db_, QStringLiteral("DELETE FROM Set1 WHERE Set_ID = ?"), {s->setId});
             }
             s->setId = QVariant();
             saveSet(db_, *s);
             return;
         }
         if (!here) {
-            s->setId = data::exec(db_,
-                                  QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons) "
-                                                 "VALUES (?, ?)"),
-                                  {QStringLiteral("\x01"), s->flag.isNull() ? 1 : s->flag.toInt()})
+            s->setId = sqlRun(db_,
+                              QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons) "
+                                             "VALUES (?, ?)"),
+                              {QStringLiteral("\x01"), s->flag.isNull() ? 1 : s->flag.toInt()})
                            .lastInsertId();
             saveSet(db_, *s);
-            QSqlQuery cards = data::exec(
+            QSqlQuery& cards = sqlRun(
                 db_, QStringLiteral("SELECT CardGid FROM SyncMember WHERE SetGid = ?"), {s->gid});
             while (cards.next())
                 touched_.cards.insert(cards.value(0).toString());
         }
         name(*s);
-        data::exec(db_,
-                   QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ? WHERE Set_ID = ? AND "
-                                  "IncludeInDeamons IS NOT ?"),
-                   {s->flag.isNull() ? 1 : s->flag.toInt(), s->setId,
-                    s->flag.isNull() ? 1 : s->flag.toInt()});
+        sqlRun(db_,
+               QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ? WHERE Set_ID = ? AND "
+                              "IncludeInDeamons IS NOT ?"),
+               {s->flag.isNull() ? 1 : s->flag.toInt(), s->setId,
+                s->flag.isNull() ? 1 : s->flag.toInt()});
     }
 
     void card(const QString& gid) {
@@ -97,7 +96,7 @@ class Reconciler {
             QVariant setId;
         };
         std::vector<Tie> ties;
-        QSqlQuery q = data::exec(
+        QSqlQuery& q = sqlRun(
             db_,
             QStringLiteral("SELECT m.SetGid, m.AddAt, m.DelAt FROM SyncMember m WHERE m.CardGid "
                            "= ?"),
@@ -139,9 +138,9 @@ class Reconciler {
             tie(t.setId, c->cardId, false);
         if (!hasRow(db_, QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Card_ID = ?"),
                     {c->cardId})) {
-            data::exec(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"),
-                       {c->cardId});
-            data::exec(db_, QStringLiteral("DELETE FROM Card WHERE Card_ID = ?"), {c->cardId});
+            sqlRun(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"),
+                   {c->cardId});
+            sqlRun(db_, QStringLiteral("DELETE FROM Card WHERE Card_ID = ?"), {c->cardId});
             c->cardId = QVariant();
             saveCard(db_, *c);
         }
@@ -154,17 +153,16 @@ class Reconciler {
     // The name the set's shadow holds, unless another set here has it.
     void name(SetState& s) {
         const QString current =
-            data::scalar(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"),
-                         {s.setId})
+            sqlValue(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {s.setId})
                 .toString();
         if (current == s.name)
             return;
         QString wanted = s.name;
-        QSqlQuery other = data::exec(
-            db_,
-            QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? COLLATE NOCASE AND "
-                           "Set_ID <> ?"),
-            {wanted, s.setId});
+        QSqlQuery& other =
+            sqlRun(db_,
+                   QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? COLLATE NOCASE AND "
+                                  "Set_ID <> ?"),
+                   {wanted, s.setId});
         if (other.next()) {
             const QVariant otherId = other.value(0);
             const std::optional<SetState> o = loadSetByLocal(db_, otherId.toLongLong());
@@ -184,22 +182,20 @@ class Reconciler {
 
     void setName(const QVariant& setId, const QString& name) {
         const QVariant before =
-            data::scalar(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {setId});
-        data::exec(db_, QStringLiteral("UPDATE Set1 SET SetName = ? WHERE Set_ID = ?"),
-                   {name, setId});
+            sqlValue(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {setId});
+        sqlRun(db_, QStringLiteral("UPDATE Set1 SET SetName = ? WHERE Set_ID = ?"), {name, setId});
         // The chosen set stays chosen under its new name.
-        data::exec(db_, QStringLiteral("UPDATE Fields SET SetName = ? WHERE SetName = ?"),
-                   {name, before});
+        sqlRun(db_, QStringLiteral("UPDATE Fields SET SetName = ? WHERE SetName = ?"),
+               {name, before});
     }
 
     void writeAnswers(const CardState& c) {
-        data::exec(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"),
-                   {c.cardId});
+        sqlRun(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"), {c.cardId});
         for (const QString& a : answersList(c.answers))
-            data::exec(db_,
-                       QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES "
-                                      "(?, ?)"),
-                       {c.cardId, a.isNull() ? QVariant(QMetaType(QMetaType::QString)) : a});
+            sqlRun(db_,
+                   QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES "
+                                  "(?, ?)"),
+                   {c.cardId, a.isNull() ? QVariant(QMetaType(QMetaType::QString)) : a});
     }
 
     static QVariant option(const QString& options, int i) {
@@ -209,36 +205,36 @@ class Reconciler {
 
     void create(CardState& c) {
         c.cardId =
-            data::exec(db_,
-                       QStringLiteral("INSERT INTO Card (Question, Answer, ShowOrder, "
-                                      "DisplayQuestionNumber, Rating, Correct, Incorrect) VALUES "
-                                      "(?, ?, ?, ?, ?, ?, ?)"),
-                       {c.question, c.answer, option(c.options, 0), option(c.options, 1),
-                        weightValue(c.rating), weightValue(c.correct), weightValue(c.incorrect)})
+            sqlRun(db_,
+                   QStringLiteral("INSERT INTO Card (Question, Answer, ShowOrder, "
+                                  "DisplayQuestionNumber, Rating, Correct, Incorrect) VALUES "
+                                  "(?, ?, ?, ?, ?, ?, ?)"),
+                   {c.question, c.answer, option(c.options, 0), option(c.options, 1),
+                    weightValue(c.rating), weightValue(c.correct), weightValue(c.incorrect)})
                 .lastInsertId();
-        data::exec(db_, QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"),
-                   {c.cardId});
+        sqlRun(db_, QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"),
+               {c.cardId});
         writeAnswers(c);
         saveCard(db_, c);
         // Replies that came before their card point at it now.
-        data::exec(db_,
-                   QStringLiteral("UPDATE Log SET CardID = ? WHERE RecID IN (SELECT RecID FROM "
-                                  "SyncLog WHERE CardGid = ? AND RecID IS NOT NULL)"),
-                   {c.cardId, c.gid});
+        sqlRun(db_,
+               QStringLiteral("UPDATE Log SET CardID = ? WHERE RecID IN (SELECT RecID FROM "
+                              "SyncLog WHERE CardGid = ? AND RecID IS NOT NULL)"),
+               {c.cardId, c.gid});
         touched_.weighed.insert(c.gid);
     }
 
     void update(const CardState& c) {
-        data::exec(db_,
-                   QStringLiteral("UPDATE Card SET Question = ?, Answer = ? WHERE Card_ID = ? AND "
-                                  "(Question IS NOT ? OR Answer IS NOT ?)"),
-                   {c.question, c.answer, c.cardId, c.question, c.answer});
-        data::exec(db_,
-                   QStringLiteral("UPDATE Card SET ShowOrder = ?, DisplayQuestionNumber = ? "
-                                  "WHERE Card_ID = ? AND (ShowOrder IS NOT ? OR "
-                                  "DisplayQuestionNumber IS NOT ?)"),
-                   {option(c.options, 0), option(c.options, 1), c.cardId, option(c.options, 0),
-                    option(c.options, 1)});
+        sqlRun(db_,
+               QStringLiteral("UPDATE Card SET Question = ?, Answer = ? WHERE Card_ID = ? AND "
+                              "(Question IS NOT ? OR Answer IS NOT ?)"),
+               {c.question, c.answer, c.cardId, c.question, c.answer});
+        sqlRun(db_,
+               QStringLiteral("UPDATE Card SET ShowOrder = ?, DisplayQuestionNumber = ? "
+                              "WHERE Card_ID = ? AND (ShowOrder IS NOT ? OR "
+                              "DisplayQuestionNumber IS NOT ?)"),
+               {option(c.options, 0), option(c.options, 1), c.cardId, option(c.options, 0),
+                option(c.options, 1)});
         if (answersText(db_, c.cardId.toLongLong()) != c.answers)
             writeAnswers(c);
     }
@@ -248,13 +244,11 @@ class Reconciler {
             db_, QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Set_ID = ? AND Card_ID = ?"),
             {setId, cardId});
         if (held && !has)
-            data::exec(db_,
-                       QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"),
-                       {setId, cardId});
+            sqlRun(db_, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"),
+                   {setId, cardId});
         else if (!held && has)
-            data::exec(db_,
-                       QStringLiteral("DELETE FROM Set_Card_rel WHERE Set_ID = ? AND Card_ID = ?"),
-                       {setId, cardId});
+            sqlRun(db_, QStringLiteral("DELETE FROM Set_Card_rel WHERE Set_ID = ? AND Card_ID = ?"),
+                   {setId, cardId});
     }
 };
 
@@ -273,10 +267,10 @@ void reweigh(const QSqlDatabase& db, const QString& cardGid) {
     QVariant rating = weightValue(c->rating);
     QVariant correct = weightValue(c->correct);
     QVariant incorrect = weightValue(c->incorrect);
-    QSqlQuery replies = data::exec(db,
-                                   QStringLiteral("SELECT Result FROM SyncLog WHERE CardGid = ? "
-                                                  "AND At > ? ORDER BY Day, At"),
-                                   {cardGid, c->baseAt});
+    QSqlQuery& replies = sqlRun(db,
+                                QStringLiteral("SELECT Result FROM SyncLog WHERE CardGid = ? "
+                                               "AND At > ? ORDER BY Day, At"),
+                                {cardGid, c->baseAt});
     while (replies.next()) {
         const std::optional<learn::CardScore> score = learn::scoreAfterReply(
             correct, incorrect, replies.value(0).toString() == QLatin1String("Correct"));
@@ -286,18 +280,18 @@ void reweigh(const QSqlDatabase& db, const QString& cardGid) {
         correct = score->correct;
         incorrect = score->incorrect;
     }
-    QSqlQuery now = data::exec(
-        db, QStringLiteral("SELECT Rating, Correct, Incorrect FROM Card WHERE Card_ID = ?"),
-        {c->cardId});
+    QSqlQuery& now =
+        sqlRun(db, QStringLiteral("SELECT Rating, Correct, Incorrect FROM Card WHERE Card_ID = ?"),
+               {c->cardId});
     if (!now.next())
         return;
     if (sameWeight(now.value(0), rating) && sameWeight(now.value(1), correct) &&
         sameWeight(now.value(2), incorrect))
         return;
-    data::exec(db,
-               QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
-                              "Card_ID = ?"),
-               {rating, correct, incorrect, c->cardId});
+    sqlRun(db,
+           QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
+                          "Card_ID = ?"),
+           {rating, correct, incorrect, c->cardId});
 }
 
 int reconcile(const QSqlDatabase& db, Touched& touched) {

@@ -3,12 +3,17 @@
 
 #include "data/Sql.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSqlError>
 #include <algorithm>
+#include <memory>
 
 namespace syncing {
 namespace {
+
+thread_local QHash<QString, std::shared_ptr<QSqlQuery>>* statements = nullptr;
 
 QString text(const QSqlQuery& q, int i) {
     const QVariant v = q.value(i);
@@ -63,7 +68,7 @@ CardState cardFrom(const QSqlQuery& q) {
 
 template <typename T, typename F>
 std::optional<T> loadOne(const QSqlDatabase& db, const QString& sql, const QVariant& key, F from) {
-    QSqlQuery q = data::exec(db, sql, {key});
+    QSqlQuery& q = sqlRun(db, sql, {key});
     if (!q.next())
         return std::nullopt;
     return from(q);
@@ -74,6 +79,45 @@ bool stamped(const QString& s) {
 }
 
 } // namespace
+
+StatementCache::StatementCache() {
+    if (!statements)
+        statements = new QHash<QString, std::shared_ptr<QSqlQuery>>();
+}
+
+StatementCache::~StatementCache() {
+    delete statements;
+    statements = nullptr;
+}
+
+QSqlQuery& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    if (!statements)
+        throw data::DbError(QStringLiteral("a sync statement was run outside a sync"));
+    const QString key = db.connectionName() + QChar(0x1f) + sql;
+    auto it = statements->find(key);
+    if (it == statements->end()) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            throw data::DbError(q.lastError().text() + QStringLiteral(" [") + sql +
+                                QStringLiteral("]"));
+        it = statements->insert(key, std::make_shared<QSqlQuery>(std::move(q)));
+    }
+    QSqlQuery& q = *it.value();
+    for (int i = 0; i < binds.size(); ++i)
+        q.bindValue(i, binds[i]);
+    if (!q.exec())
+        throw data::DbError(q.lastError().text() + QStringLiteral(" [") + sql +
+                            QStringLiteral("]"));
+    return q;
+}
+
+QVariant sqlValue(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    QSqlQuery& q = sqlRun(db, sql, binds);
+    const QVariant value = q.next() ? q.value(0) : QVariant();
+    q.finish();
+    return value;
+}
 
 bool SetState::alive() const {
     return deletedAt < std::max({createdAt, nameAt, flagAt});
@@ -153,12 +197,12 @@ std::optional<SetState> loadSetByLocal(const QSqlDatabase& db, qint64 setId) {
 }
 
 void saveSet(const QSqlDatabase& db, const SetState& s) {
-    data::exec(db,
-               QStringLiteral("INSERT OR REPLACE INTO SyncSet (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                              "?, ?, ?)")
-                   .arg(kSetColumns),
-               {s.gid, s.canon, s.setId, s.createdName, s.createdAt, nullable(s.name), s.nameAt,
-                nullable(s.flag), s.flagAt, s.deletedAt});
+    sqlRun(db,
+           QStringLiteral("INSERT OR REPLACE INTO SyncSet (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                          "?, ?, ?)")
+               .arg(kSetColumns),
+           {s.gid, s.canon, s.setId, s.createdName, s.createdAt, nullable(s.name), s.nameAt,
+            nullable(s.flag), s.flagAt, s.deletedAt});
 }
 
 std::optional<CardState> loadCard(const QSqlDatabase& db, const QString& gid) {
@@ -174,19 +218,19 @@ std::optional<CardState> loadCardByLocal(const QSqlDatabase& db, qint64 cardId) 
 }
 
 void saveCard(const QSqlDatabase& db, const CardState& c) {
-    data::exec(db,
-               QStringLiteral("INSERT OR REPLACE INTO SyncCard (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                              "?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                   .arg(kCardColumns),
-               {c.gid, c.cardId, nullable(c.question), c.qAt, nullable(c.answer), c.aAt,
-                nullable(c.options), c.oAt, nullable(c.answers), c.lAt, nullable(c.rating),
-                nullable(c.correct), nullable(c.incorrect), c.baseAt, nullable(c.joinKey),
-                nullable(c.canon)});
+    sqlRun(db,
+           QStringLiteral("INSERT OR REPLACE INTO SyncCard (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                          "?, ?, ?, ?, ?, ?, ?, ?, ?)")
+               .arg(kCardColumns),
+           {c.gid, c.cardId, nullable(c.question), c.qAt, nullable(c.answer), c.aAt,
+            nullable(c.options), c.oAt, nullable(c.answers), c.lAt, nullable(c.rating),
+            nullable(c.correct), nullable(c.incorrect), c.baseAt, nullable(c.joinKey),
+            nullable(c.canon)});
 }
 
 std::optional<MemberState> loadMember(const QSqlDatabase& db, const QString& setGid,
                                       const QString& cardGid) {
-    QSqlQuery q = data::exec(
+    QSqlQuery& q = sqlRun(
         db, QStringLiteral("SELECT AddAt, DelAt FROM SyncMember WHERE SetGid = ? AND CardGid = ?"),
         {setGid, cardGid});
     if (!q.next())
@@ -195,29 +239,29 @@ std::optional<MemberState> loadMember(const QSqlDatabase& db, const QString& set
 }
 
 void saveMember(const QSqlDatabase& db, const MemberState& m) {
-    data::exec(db,
-               QStringLiteral("INSERT OR REPLACE INTO SyncMember (SetGid, CardGid, AddAt, DelAt) "
-                              "VALUES (?, ?, ?, ?)"),
-               {m.setGid, m.cardGid, m.addAt, m.delAt});
+    sqlRun(db,
+           QStringLiteral("INSERT OR REPLACE INTO SyncMember (SetGid, CardGid, AddAt, DelAt) "
+                          "VALUES (?, ?, ?, ?)"),
+           {m.setGid, m.cardGid, m.addAt, m.delAt});
 }
 
 QString canonicalSet(const QSqlDatabase& db, const QString& gid) {
     const QVariant canon =
-        data::scalar(db, QStringLiteral("SELECT Canon FROM SyncSet WHERE Gid = ?"), {gid});
+        sqlValue(db, QStringLiteral("SELECT Canon FROM SyncSet WHERE Gid = ?"), {gid});
     return canon.isValid() ? canon.toString() : gid;
 }
 
 QString canonicalCard(const QSqlDatabase& db, const QString& gid) {
     const QVariant canon =
-        data::scalar(db, QStringLiteral("SELECT Canon FROM SyncCard WHERE Gid = ?"), {gid});
+        sqlValue(db, QStringLiteral("SELECT Canon FROM SyncCard WHERE Gid = ?"), {gid});
     return canon.isValid() && !canon.isNull() ? canon.toString() : gid;
 }
 
 void noteCleaned(const QSqlDatabase& db, const QString& replica, const QString& upTo) {
-    data::exec(db,
-               QStringLiteral("INSERT INTO SyncCleaned (Replica, UpTo) VALUES (?, ?) ON CONFLICT "
-                              "(Replica) DO UPDATE SET UpTo = max(UpTo, excluded.UpTo)"),
-               {replica, upTo});
+    sqlRun(db,
+           QStringLiteral("INSERT INTO SyncCleaned (Replica, UpTo) VALUES (?, ?) ON CONFLICT "
+                          "(Replica) DO UPDATE SET UpTo = max(UpTo, excluded.UpTo)"),
+           {replica, upTo});
 }
 
 QString weightText(const QVariant& stored) {

@@ -4,11 +4,26 @@
 #include "sync/ChangeFile.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <optional>
 
 namespace syncing {
+
+// While one lives, the statements below are prepared once per connection and text and kept:
+// a sync runs the same few statements thousands of times. Not to be nested across threads.
+class StatementCache {
+  public:
+    StatementCache();
+    ~StatementCache();
+    StatementCache(const StatementCache&) = delete;
+    StatementCache& operator=(const StatementCache&) = delete;
+};
+// data::exec and data::scalar through the cache, which must live. A row set read from sqlRun
+// must be read before the same statement runs again. Throw DbError.
+QSqlQuery& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+QVariant sqlValue(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
 
 // What every machine knows of a set: its global id, the name it was made under (sets made
 // under one name on two machines are one set), and each field with the stamp of its last

@@ -8,6 +8,7 @@
 #include "sync/ChangeFile.h"
 #include "sync/Hlc.h"
 #include "sync/Reconcile.h"
+#include "sync/Shadow.h"
 #include "sync/SyncFolder.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ namespace syncing {
 namespace {
 
 // Changes per file: a file is applied in one transaction, which stays short.
-constexpr size_t kChangesPerFile = 400;
+constexpr size_t kChangesPerFile = 200;
 
 QString nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
@@ -237,6 +238,7 @@ ReplicaRow readReplica(const QSqlDatabase& db) {
 
 SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
     SyncSummary sum;
+    const StatementCache statements;
     try {
         ReplicaRow r = readReplica(db);
         const QString folder =

@@ -162,6 +162,7 @@ void replyDuringSyncBench(benchmark::State& state) {
             storeReply(window, r % 1000 + 1, r % 2 == 0);
             syncSamples()["reply_during_sync"].push_back(msSince(start));
             ++r;
+            QThread::msleep(5); // a learner's replies come a second or more apart
         }
         worker->wait();
         delete worker;

@@ -90,6 +90,34 @@ StatementCache::~StatementCache() {
     statements = nullptr;
 }
 
+void finishStatements() {
+    if (statements)
+        for (const std::shared_ptr<QSqlQuery>& q : *statements)
+            q->finish();
+}
+
+WriteTransaction::WriteTransaction(const QSqlDatabase& db) : db_(db) {
+    finishStatements();
+    data::exec(db_, QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+WriteTransaction::~WriteTransaction() {
+    if (done_)
+        return;
+    finishStatements();
+    try {
+        data::exec(db_, QStringLiteral("ROLLBACK"));
+    } catch (const data::DbError&) {
+        // Nothing was written that could stay: SQLite ends a failed transaction itself.
+    }
+}
+
+void WriteTransaction::commit() {
+    finishStatements();
+    data::exec(db_, QStringLiteral("COMMIT"));
+    done_ = true;
+}
+
 QSqlQuery& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
     if (!statements)
         throw data::DbError(QStringLiteral("a sync statement was run outside a sync"));

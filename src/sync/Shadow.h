@@ -22,6 +22,26 @@ class StatementCache {
 };
 // data::exec and data::scalar through the cache, which must live. A row set read from sqlRun
 // must be read before the same statement runs again. Throw DbError.
+// Ends every cached statement's reading, so the connection holds no read snapshot: a write
+// after it waits for the lock instead of failing at once.
+void finishStatements();
+
+// A write transaction that takes the write lock at its start (waiting for it as the
+// connection's busy timeout allows), so it never fails halfway on a snapshot another
+// connection has moved past. Rolls back unless committed.
+class WriteTransaction {
+  public:
+    explicit WriteTransaction(const QSqlDatabase& db);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+    void commit();
+
+  private:
+    QSqlDatabase db_;
+    bool done_ = false;
+};
+
 QSqlQuery& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
 QVariant sqlValue(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
 

@@ -17,12 +17,14 @@
 #include <QMap>
 #include <QSqlQuery>
 #include <QSysInfo>
+#include <QThread>
 
 namespace syncing {
 namespace {
 
-// Changes per file: a file is applied in one transaction, which stays short.
-constexpr size_t kChangesPerFile = 200;
+// Changes per file: a file is applied in one transaction, which stays a few milliseconds
+// long, so a reply never waits behind a sync for long.
+constexpr size_t kChangesPerFile = 64;
 
 QString nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
@@ -107,6 +109,7 @@ QString writePending(const QSqlDatabase& db, const QString& own) {
         const QString failure = writeWhole(own, changeFileName(seq), body);
         if (!failure.isEmpty())
             return failure;
+        finishStatements();
         data::exec(db, QStringLiteral("DELETE FROM SyncPending WHERE Seq = ?"), {seq});
         data::exec(db, QStringLiteral("UPDATE SyncReplica SET LastSync = ?"), {nowText()});
     }
@@ -145,6 +148,8 @@ class Reader {
         for (; files.contains(seq); ++seq) {
             if (!applyFile(replica, seq, QDir(folder).filePath(files.value(seq))))
                 return;
+            // A moment between files, so a reply the learner gives meanwhile gets the lock.
+            QThread::usleep(1500);
         }
         // A later file with one missing before it waits for the missing one to arrive.
         if (!files.isEmpty() && files.lastKey() > seq)
@@ -173,7 +178,7 @@ class Reader {
             return false;
         }
         try {
-            data::Transaction t(db_);
+            WriteTransaction t(db_);
             data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
             Touched touched;
             const ApplyCounts counts = applyChanges(db_, clock_, read.events, touched);
@@ -196,6 +201,7 @@ class Reader {
 };
 
 void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own) {
+    finishStatements();
     ReplicaState state;
     state.replica = r.id;
     state.name = r.name;
@@ -258,7 +264,7 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
         }
         QSet<QString> weighed;
         {
-            data::Transaction t(db);
+            WriteTransaction t(db);
             data::exec(db, QStringLiteral("UPDATE SyncReplica SET Folder = ?"), {folder});
             if (!options.name.isEmpty())
                 r.name = options.name;

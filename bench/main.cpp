@@ -7,6 +7,7 @@
 #include "ExchangeBench.h"
 #include "Headless.h"
 #include "StatsBench.h"
+#include "SyncBench.h"
 #include "WordListBench.h"
 #include "data/Backups.h"
 #include "data/Database.h"
@@ -434,6 +435,13 @@ int main(int argc, char** argv) {
     bench::registerWordListBench();
     bench::registerStatsBenchmarks();
     bench::registerDeckBench();
+    bench::registerSyncBenchmarks([] {
+        try {
+            return bench::workingCopy(kLarge, cacheDir());
+        } catch (const std::exception&) {
+            return QString();
+        }
+    });
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -454,6 +462,7 @@ int main(int argc, char** argv) {
     const double large = median(samples()["reply_large"]);
     bench::printExchangeRatios();
     bench::printStatsFigures();
+    bench::printSyncFigures();
     // A set is loaded both into the lesson's card array and into the card grid: the slower.
     std::printf("load_10000_p95=%.4f\n", std::max(percentile(samples()["load_10000"], 0.95),
                                                   percentile(samples()["grid_10000"], 0.95)));

@@ -5,6 +5,7 @@
 #include "cli/DeckCommands.h"
 #include "cli/ExchangeCommands.h"
 #include "cli/StatsCommand.h"
+#include "cli/SyncCommand.h"
 #include "cli/WordListCommands.h"
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
@@ -24,7 +25,7 @@ const std::vector<CommandEntry>& commands() {
     // Each command declares itself, its options included, in its own file.
     static const std::vector<CommandEntry> table = {
         exportEntry(),     importEntry(), backupEntry(),     checkEntry(),      importListEntry(),
-        exportListEntry(), statsEntry(),  importDeckEntry(), exportDeckEntry(),
+        exportListEntry(), statsEntry(),  importDeckEntry(), exportDeckEntry(), syncEntry(),
     };
     return table;
 }

@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "data/SyncSchema.h"
 
 namespace data {
 namespace {
@@ -116,6 +117,9 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         // Version 11: the rule that accepted a reply. The replies logged before get none: which
         // rule let them pass was not recorded. Touches Log only.
         {11, {QStringLiteral("ALTER TABLE Log ADD COLUMN JudgedBy TEXT")}},
+        // Version 12: sync between machines. New tables and the triggers that note changes,
+        // off until a folder is set up; no existing table changes.
+        {12, syncTablesVersion12()},
     };
     return steps;
 }

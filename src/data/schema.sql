@@ -1,5 +1,5 @@
 -- SPDX-License-Identifier: GPL-3.0-or-later
--- Memorant database, schema version 11 (kSchemaVersion in Database.h; raise both together).
+-- Memorant database, schema version 12 (kSchemaVersion in Database.h; raise both together).
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.
@@ -489,3 +489,227 @@ CREATE TABLE JudgingOptions (
 );
 -- ;;
 INSERT INTO JudgingOptions (IgnoreCapitals, IgnoreExtraBlanks) VALUES (0, 0);
+-- ;;
+-- Sync through a shared folder. SyncReplica holds this file's identity among the machines
+-- (one row; Capture is 1 while a folder is set up), SyncOutbox what changed here since the
+-- last sync, written by the triggers below with the time of the change. Lesson state (Order,
+-- statuses, Demons marks, Active) has no trigger: it stays on each machine.
+CREATE TABLE SyncReplica (
+    Id        TEXT NOT NULL DEFAULT '',
+    Name      TEXT NOT NULL DEFAULT '',
+    Folder    TEXT,
+    Capture   INTEGER NOT NULL DEFAULT 0,
+    NextSeq   INTEGER NOT NULL DEFAULT 1,
+    Hlc       INTEGER NOT NULL DEFAULT 0,
+    LastSync  TEXT
+);
+-- ;;
+INSERT INTO SyncReplica DEFAULT VALUES;
+-- ;;
+CREATE TABLE SyncOutbox (
+    Seq  INTEGER PRIMARY KEY AUTOINCREMENT,
+    Kind TEXT NOT NULL,
+    A    INTEGER,
+    B    INTEGER,
+    Ms   INTEGER NOT NULL
+);
+-- ;;
+-- Global ids with the last value and stamp of every field that travels. A stamp is a hybrid
+-- clock reading followed by the replica id, so stamps compare as text; '' is never.
+CREATE TABLE SyncSet (
+    Gid         TEXT PRIMARY KEY,
+    Canon       TEXT NOT NULL,
+    Set_ID      INTEGER,
+    CreatedName TEXT NOT NULL DEFAULT '',
+    CreatedAt   TEXT NOT NULL DEFAULT '',
+    Name        TEXT,
+    NameAt      TEXT NOT NULL DEFAULT '',
+    Flag        INTEGER,
+    FlagAt      TEXT NOT NULL DEFAULT '',
+    DeletedAt   TEXT NOT NULL DEFAULT ''
+);
+-- ;;
+CREATE INDEX SyncSet_Local ON SyncSet (Set_ID);
+-- ;;
+CREATE INDEX SyncSet_Created ON SyncSet (CreatedName COLLATE NOCASE);
+-- ;;
+CREATE TABLE SyncCard (
+    Gid       TEXT PRIMARY KEY,
+    Card_ID   INTEGER,
+    Question  TEXT,
+    QAt       TEXT NOT NULL DEFAULT '',
+    Answer    TEXT,
+    AAt       TEXT NOT NULL DEFAULT '',
+    Options   TEXT,
+    OAt       TEXT NOT NULL DEFAULT '',
+    Answers   TEXT,
+    LAt       TEXT NOT NULL DEFAULT '',
+    Rating    TEXT,
+    Correct   TEXT,
+    Incorrect TEXT,
+    BaseAt    TEXT NOT NULL DEFAULT '',
+    -- Cards a database held when it first synced: the same text in a set of the same name on
+    -- two machines is one card, joined into the lowest id (Canon; NULL for itself).
+    JoinKey   TEXT,
+    Canon     TEXT
+);
+-- ;;
+CREATE INDEX SyncCard_Join ON SyncCard (JoinKey) WHERE JoinKey IS NOT NULL;
+-- ;;
+CREATE INDEX SyncCard_Local ON SyncCard (Card_ID);
+-- ;;
+CREATE TABLE SyncMember (
+    SetGid  TEXT NOT NULL,
+    CardGid TEXT NOT NULL,
+    AddAt   TEXT NOT NULL DEFAULT '',
+    DelAt   TEXT NOT NULL DEFAULT '',
+    PRIMARY KEY (SetGid, CardGid)
+) WITHOUT ROWID;
+-- ;;
+CREATE INDEX SyncMember_Card ON SyncMember (CardGid);
+-- ;;
+-- Every reply that travelled, kept after a log cleaning (RecID then NULL): a card's weights
+-- are worked out from them, and a cleaning must not change them.
+CREATE TABLE SyncLog (
+    Gid     TEXT PRIMARY KEY,
+    RecID   INTEGER UNIQUE,
+    CardGid TEXT,
+    Day     TEXT,
+    Result  TEXT,
+    At      TEXT NOT NULL
+);
+-- ;;
+CREATE INDEX SyncLog_Card ON SyncLog (CardGid);
+-- ;;
+CREATE TABLE SyncGone (Gid TEXT PRIMARY KEY) WITHOUT ROWID;
+-- ;;
+-- How far each machine's replies have been cleaned from the log here: a cleaning takes the
+-- replies the cleaning machine had, whatever the clocks say, and no reply given after it.
+CREATE TABLE SyncCleaned (Replica TEXT PRIMARY KEY, UpTo TEXT NOT NULL) WITHOUT ROWID;
+-- ;;
+-- Every other machine seen in the folder, and how far this one has read its changes.
+CREATE TABLE SyncPeer (
+    Replica    TEXT PRIMARY KEY,
+    Name       TEXT NOT NULL DEFAULT '',
+    ReadSeq    INTEGER NOT NULL DEFAULT 0,
+    LastChange TEXT,
+    SeenAt     TEXT,
+    Forgotten  INTEGER NOT NULL DEFAULT 0
+);
+-- ;;
+-- Texts that lost to a later change on another machine, kept for the learner to look at.
+CREATE TABLE SyncConflict (
+    Id         INTEGER PRIMARY KEY AUTOINCREMENT,
+    Kind       TEXT NOT NULL,
+    Gid        TEXT NOT NULL,
+    Field      TEXT NOT NULL,
+    Lost       TEXT,
+    LostAt     TEXT NOT NULL,
+    Won        TEXT,
+    WonAt      TEXT NOT NULL,
+    RecordedAt TEXT NOT NULL
+);
+-- ;;
+-- Change files made ready but not yet written to the folder (it may be read-only or full).
+CREATE TABLE SyncPending (
+    Seq  INTEGER PRIMARY KEY,
+    Body BLOB NOT NULL
+);
+-- ;;
+-- What changed here, noted for the next sync; applying other machines' changes turns Capture
+-- off for its transaction, so they are not sent back.
+CREATE TRIGGER Sync_set_insert AFTER INSERT ON Set1
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('S', NEW.Set_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_set_name AFTER UPDATE OF SetName ON Set1
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.SetName IS NOT OLD.SetName
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('N', NEW.Set_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_set_flag AFTER UPDATE OF IncludeInDeamons ON Set1
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.IncludeInDeamons IS NOT OLD.IncludeInDeamons
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('F', NEW.Set_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_set_delete AFTER DELETE ON Set1
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('S', OLD.Set_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_card_insert AFTER INSERT ON Card
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('C', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_card_question AFTER UPDATE OF Question ON Card
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.Question IS NOT OLD.Question
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('Q', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_card_answer AFTER UPDATE OF Answer ON Card
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.Answer IS NOT OLD.Answer
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('W', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_card_options AFTER UPDATE OF ShowOrder, DisplayQuestionNumber ON Card
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('O', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_card_delete AFTER DELETE ON Card
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('C', OLD.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_member_insert AFTER INSERT ON Set_Card_rel
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('M', NEW.Set_ID, NEW.Card_ID, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_member_delete AFTER DELETE ON Set_Card_rel
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND EXISTS (SELECT 1 FROM Set1 WHERE Set_ID = OLD.Set_ID)
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('M', OLD.Set_ID, OLD.Card_ID, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_answer_insert AFTER INSERT ON MultipleAnswers
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('A', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_answer_update AFTER UPDATE ON MultipleAnswers
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('A', NEW.Card_ID, OLD.Card_ID, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_answer_delete AFTER DELETE ON MultipleAnswers
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('A', OLD.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_log_insert AFTER INSERT ON Log
+WHEN (SELECT Capture FROM SyncReplica) = 1
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('L', NEW.RecID, NEW.CardID, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_log_delete AFTER DELETE ON Log
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND EXISTS (SELECT 1 FROM SyncLog WHERE RecID = OLD.RecID)
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('U', OLD.RecID, OLD.CardID, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;

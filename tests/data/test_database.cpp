@@ -39,6 +39,28 @@ QString logDays(const QSqlDatabase& db, const char* rows) {
         .toString();
 }
 
+// The sync tables, indexes and triggers as the file holds them, blanks made alike.
+QStringList syncObjects(const QSqlDatabase& db) {
+    QSqlQuery q = data::exec(db, "SELECT sql FROM sqlite_master WHERE name LIKE 'Sync%' ORDER BY "
+                                 "name");
+    QStringList out;
+    while (q.next())
+        out << q.value(0).toString().simplified().replace("( ", "(").replace(" )", ")");
+    return out;
+}
+
+// A database made from schema.sql alone, in memory.
+QSqlDatabase freshSchema() {
+    QSqlDatabase db = QSqlDatabase::contains("fresh")
+                          ? QSqlDatabase::database("fresh")
+                          : QSqlDatabase::addDatabase("QSQLITE", "fresh");
+    db.setDatabaseName(":memory:");
+    db.open();
+    if (!data::scalar(db, "SELECT 1 FROM sqlite_master").isValid())
+        data::createSchema(db);
+    return db;
+}
+
 } // namespace
 
 class TestDatabase : public QObject {
@@ -213,6 +235,13 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     // No reply logged before is known to have been let pass by a forgiving rule.
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Log WHERE JudgedBy IS NULL").toInt(),
              data::scalar(db, "SELECT COUNT(*) FROM Log").toInt());
+    // Sync is there and off: the changes above were not noted, and its tables and triggers
+    // are those a new file gets.
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) || ' ' || (SELECT group_concat(Capture || Id) "
+                              "FROM SyncReplica) FROM SyncOutbox")
+                 .toString(),
+             QStringLiteral("0 0"));
+    QCOMPARE(syncObjects(db), syncObjects(freshSchema()));
     const QString id = data::scalar(db, "SELECT Id FROM DatabaseIdentity").toString();
     QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch(), qPrintable(id));
     data::closeAllConnections();

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/SyncCommand.h"
+
+#include "data/Backups.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "sync/Sync.h"
+
+namespace cli {
+namespace {
+
+int printStatus(const QSqlDatabase& db) {
+    const std::vector<syncing::MachineStatus> list = syncing::machines(db);
+    if (list.empty())
+        return commandFailed(QStringLiteral("This database has never been synced"));
+    for (const syncing::MachineStatus& m : list) {
+        const QString last = m.lastChange.isEmpty() ? QStringLiteral("never") : m.lastChange;
+        if (m.self)
+            commandOut() << QStringLiteral("%1 (this machine): last change %2, %3 change files "
+                                           "written\n")
+                                .arg(m.name, last)
+                                .arg(m.written);
+        else
+            commandOut() << QStringLiteral("%1: last change %2, read %3 of %4 change files\n")
+                                .arg(m.name.isEmpty() ? m.replica : m.name, last)
+                                .arg(m.readSeq)
+                                .arg(std::max(m.written, m.readSeq));
+    }
+    commandOut() << Qt::flush;
+    return 0;
+}
+
+} // namespace
+
+const CommandEntry& syncEntry() {
+    static const QString misuse = QStringLiteral("sync does not understand \"%1\"");
+    static const CommandEntry entry{
+        QStringLiteral("sync"),
+        {.options = {{.word = QStringLiteral("--folder"), .value = QStringLiteral("DIR")},
+                     {.word = QStringLiteral("--name"), .value = QStringLiteral("NAME")},
+                     {.word = QStringLiteral("--status")},
+                     {.word = QStringLiteral("--forget"), .value = QStringLiteral("NAME")},
+                     {.word = QStringLiteral("--stop")}},
+         .unknownWord = misuse,
+         .extraWord = misuse},
+        QStringLiteral("send this machine's changes to a folder a sync tool keeps alike on "
+                       "every machine, and take the others' from it"),
+        syncCommand};
+    return entry;
+}
+
+int syncCommand(const CommandContext& context) {
+    const CommandArgs args = parseArgs(syncEntry(), context.args);
+    if (!args.misuse.isEmpty())
+        return commandMisused(args.misuse);
+    const CommandDatabase opened(context.databasePath, CommandDatabase::Access::Write);
+    if (!opened.refusal().isEmpty())
+        return commandFailed(opened.refusal());
+    const QSqlDatabase db = data::mainConnection();
+    try {
+        if (args.has(QStringLiteral("--status")))
+            return printStatus(db);
+        if (args.has(QStringLiteral("--stop"))) {
+            syncing::stopSync(db);
+            return commandDone(QStringLiteral("Sync stopped: the folder is forgotten, nothing "
+                                              "was deleted"));
+        }
+        if (args.has(QStringLiteral("--forget"))) {
+            const QString name = args.value(QStringLiteral("--forget"));
+            const QString refusal = syncing::forgetMachine(db, name);
+            if (!refusal.isEmpty())
+                return commandFailed(refusal);
+            return commandDone(QStringLiteral("\"%1\" is forgotten").arg(name));
+        }
+        const syncing::ReplicaRow replica = syncing::readReplica(db);
+        const QString folder = args.value(QStringLiteral("--folder"));
+        if (folder.isEmpty() && replica.folder.isEmpty())
+            return commandMisused(
+                QStringLiteral("No sync folder is set: name one with --folder DIR"));
+        if (replica.id.isEmpty()) {
+            // The first sync changes much: the collection as it was is kept first.
+            const data::BackupResult backup = data::backUp(context.databasePath);
+            if (backup.path.isEmpty())
+                return commandFailed(
+                    QStringLiteral("No backup could be taken before the first sync, so nothing "
+                                   "was synced: %1")
+                        .arg(backup.error.isEmpty() ? backup.damage : backup.error));
+        }
+        const syncing::SyncSummary summary =
+            syncing::runSync(db, {folder, args.value(QStringLiteral("--name"))});
+        for (const QString& note : summary.notes)
+            commandErr() << "memorant: " << note << '\n';
+        if (summary.joinedSets + summary.joinedCards > 0)
+            commandErr() << "memorant: joined " << summary.joinedSets << " set(s) and "
+                         << summary.joinedCards
+                         << " card(s) of this database with the same ones of another machine\n";
+        if (summary.renamed > 0)
+            commandErr() << "memorant: " << summary.renamed
+                         << " set(s) renamed with a number: another set had the name\n";
+        commandErr() << Qt::flush;
+        commandOut() << summary.line() << Qt::endl;
+        if (!summary.error.isEmpty())
+            return commandFailed(summary.error);
+        return summary.skipped > 0 ? 3 : 0;
+    } catch (const data::Error& e) {
+        return commandFailed(e.message());
+    }
+}
+
+} // namespace cli

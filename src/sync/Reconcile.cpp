@@ -1,0 +1,308 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sync/Reconcile.h"
+
+#include "data/Sql.h"
+#include "learn/rules/Scoring.h"
+#include "sync/Hlc.h"
+#include "sync/Shadow.h"
+#include "sets/rules/SetRules.h"
+
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace syncing {
+namespace {
+
+bool hasRow(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    return sqlValue(db, sql, binds).isValid();
+}
+
+bool localSet(const QSqlDatabase& db, const SetState& s) {
+    return !s.setId.isNull() && s.setId.isValid() &&
+           hasRow(db, QStringLiteral("SELECT 1 FROM Set1 WHERE Set_ID = ?"), {s.setId});
+}
+
+bool localCard(const QSqlDatabase& db, const CardState& c) {
+    return !c.cardId.isNull() && c.cardId.isValid() &&
+           hasRow(db, QStringLiteral("SELECT 1 FROM Card WHERE Card_ID = ?"), {c.cardId});
+}
+
+// Notes a set for the next round of changes, as its trigger would have.
+void noteSet(const QSqlDatabase& db, const QVariant& setId) {
+    sqlRun(db, QStringLiteral("INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('S', ?, NULL, ?)"),
+           {setId, wallClockMs() - clockShift()});
+}
+
+QStringList otherNames(const QSqlDatabase& db, const QVariant& setId) {
+    QStringList names;
+    QSqlQuery& q =
+        sqlRun(db, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID IS NOT ?"), {setId});
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+class Reconciler {
+  public:
+    Reconciler(const QSqlDatabase& db, Touched& touched) : db_(db), touched_(touched) {}
+    int renamed = 0;
+
+    void set(const QString& gid) {
+        std::optional<SetState> s = loadSet(db_, gid);
+        if (!s || s->canon != s->gid)
+            return;
+        const bool here = localSet(db_, *s);
+        if (!s->alive()) {
+            if (here) {
+                QSqlQuery& cards = sqlRun(
+                    db_,
+                    QStringLiteral("SELECT Gid FROM SyncCard WHERE Card_ID IN (SELECT Card_ID "
+                                   "FROM Set_Card_rel WHERE Set_ID = ?)"),
+                    {s->setId});
+                while (cards.next())
+                    touched_.cards.insert(cards.value(0).toString());
+                sqlRun(db_, QStringLiteral("DELETE FROM Set1 WHERE Set_ID = ?"), {s->setId});
+            }
+            s->setId = QVariant();
+            saveSet(db_, *s);
+            return;
+        }
+        if (!here) {
+            s->setId = sqlRun(db_,
+                              QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons) "
+                                             "VALUES (?, ?)"),
+                              {QStringLiteral("\x01"), s->flag.isNull() ? 1 : s->flag.toInt()})
+                           .lastInsertId();
+            saveSet(db_, *s);
+            QSqlQuery& cards = sqlRun(
+                db_, QStringLiteral("SELECT CardGid FROM SyncMember WHERE SetGid = ?"), {s->gid});
+            while (cards.next())
+                touched_.cards.insert(cards.value(0).toString());
+        }
+        name(*s);
+        sqlRun(db_,
+               QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ? WHERE Set_ID = ? AND "
+                              "IncludeInDeamons IS NOT ?"),
+               {s->flag.isNull() ? 1 : s->flag.toInt(), s->setId,
+                s->flag.isNull() ? 1 : s->flag.toInt()});
+    }
+
+    void card(const QString& gid) {
+        std::optional<CardState> c = loadCard(db_, gid);
+        if (!c || !c->canon.isEmpty())
+            return;
+        struct Tie {
+            MemberState m;
+            QVariant setId;
+        };
+        std::vector<Tie> ties;
+        QSqlQuery& q = sqlRun(
+            db_,
+            QStringLiteral("SELECT m.SetGid, m.AddAt, m.DelAt FROM SyncMember m WHERE m.CardGid "
+                           "= ?"),
+            {gid});
+        while (q.next()) {
+            const std::optional<SetState> s = loadSet(db_, q.value(0).toString());
+            if (s && s->canon == s->gid && s->alive() && localSet(db_, *s))
+                ties.push_back(
+                    {{s->gid, gid, q.value(1).toString(), q.value(2).toString()}, s->setId});
+        }
+        std::vector<bool> held;
+        for (const Tie& t : ties)
+            held.push_back(t.m.held());
+        // A card that left every set, then was changed on another machine after that, comes
+        // back into the sets it left last.
+        if (!ties.empty() && std::none_of(held.begin(), held.end(), [](bool h) { return h; })) {
+            QString lastRemoval;
+            for (const Tie& t : ties)
+                lastRemoval = std::max(lastRemoval, t.m.delAt);
+            if (c->lastEdit() > lastRemoval) {
+                for (size_t i = 0; i < ties.size(); ++i)
+                    held[i] = ties[i].m.delAt == lastRemoval;
+            }
+        }
+        const bool wanted = std::any_of(held.begin(), held.end(), [](bool h) { return h; });
+        const bool here = localCard(db_, *c);
+        if (wanted && !here)
+            create(*c);
+        else if (wanted)
+            update(*c);
+        if (wanted) {
+            for (size_t i = 0; i < ties.size(); ++i)
+                tie(ties[i].setId, c->cardId, held[i]);
+            return;
+        }
+        if (!here)
+            return;
+        for (const Tie& t : ties)
+            tie(t.setId, c->cardId, false);
+        if (!hasRow(db_, QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Card_ID = ?"),
+                    {c->cardId})) {
+            sqlRun(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"),
+                   {c->cardId});
+            sqlRun(db_, QStringLiteral("DELETE FROM Card WHERE Card_ID = ?"), {c->cardId});
+            c->cardId = QVariant();
+            saveCard(db_, *c);
+        }
+    }
+
+  private:
+    QSqlDatabase db_;
+    Touched& touched_;
+
+    // The name the set's shadow holds, unless another set here has it.
+    void name(SetState& s) {
+        const QString current =
+            sqlValue(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {s.setId})
+                .toString();
+        if (current == s.name)
+            return;
+        QString wanted = s.name;
+        QSqlQuery& other =
+            sqlRun(db_,
+                   QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? COLLATE NOCASE AND "
+                                  "Set_ID <> ?"),
+                   {wanted, s.setId});
+        if (other.next()) {
+            const QVariant otherId = other.value(0);
+            const std::optional<SetState> o = loadSetByLocal(db_, otherId.toLongLong());
+            // The name was taken by the later of the two: that one makes way.
+            if (o && o->nameAt > s.nameAt) {
+                const QString moved = sets::uniqueSetName(otherNames(db_, otherId), wanted);
+                setName(otherId, moved);
+                noteSet(db_, otherId);
+            } else {
+                wanted = sets::uniqueSetName(otherNames(db_, s.setId), wanted);
+                noteSet(db_, s.setId);
+            }
+            ++renamed;
+        }
+        setName(s.setId, wanted);
+    }
+
+    void setName(const QVariant& setId, const QString& name) {
+        const QVariant before =
+            sqlValue(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {setId});
+        sqlRun(db_, QStringLiteral("UPDATE Set1 SET SetName = ? WHERE Set_ID = ?"), {name, setId});
+        // The chosen set stays chosen under its new name.
+        sqlRun(db_, QStringLiteral("UPDATE Fields SET SetName = ? WHERE SetName = ?"),
+               {name, before});
+    }
+
+    void writeAnswers(const CardState& c) {
+        sqlRun(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"), {c.cardId});
+        for (const QString& a : answersList(c.answers))
+            sqlRun(db_,
+                   QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES "
+                                  "(?, ?)"),
+                   {c.cardId, a.isNull() ? QVariant(QMetaType(QMetaType::QString)) : a});
+    }
+
+    static QVariant option(const QString& options, int i) {
+        const QString part = options.section(QLatin1Char(','), i, i);
+        return part.isEmpty() ? QVariant(0) : QVariant(part.toInt());
+    }
+
+    void create(CardState& c) {
+        c.cardId =
+            sqlRun(db_,
+                   QStringLiteral("INSERT INTO Card (Question, Answer, ShowOrder, "
+                                  "DisplayQuestionNumber, Rating, Correct, Incorrect) VALUES "
+                                  "(?, ?, ?, ?, ?, ?, ?)"),
+                   {c.question, c.answer, option(c.options, 0), option(c.options, 1),
+                    weightValue(c.rating), weightValue(c.correct), weightValue(c.incorrect)})
+                .lastInsertId();
+        sqlRun(db_, QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"),
+               {c.cardId});
+        writeAnswers(c);
+        saveCard(db_, c);
+        // Replies that came before their card point at it now.
+        sqlRun(db_,
+               QStringLiteral("UPDATE Log SET CardID = ? WHERE RecID IN (SELECT RecID FROM "
+                              "SyncLog WHERE CardGid = ? AND RecID IS NOT NULL)"),
+               {c.cardId, c.gid});
+        touched_.weighed.insert(c.gid);
+    }
+
+    void update(const CardState& c) {
+        sqlRun(db_,
+               QStringLiteral("UPDATE Card SET Question = ?, Answer = ? WHERE Card_ID = ? AND "
+                              "(Question IS NOT ? OR Answer IS NOT ?)"),
+               {c.question, c.answer, c.cardId, c.question, c.answer});
+        sqlRun(db_,
+               QStringLiteral("UPDATE Card SET ShowOrder = ?, DisplayQuestionNumber = ? "
+                              "WHERE Card_ID = ? AND (ShowOrder IS NOT ? OR "
+                              "DisplayQuestionNumber IS NOT ?)"),
+               {option(c.options, 0), option(c.options, 1), c.cardId, option(c.options, 0),
+                option(c.options, 1)});
+        if (answersText(db_, c.cardId.toLongLong()) != c.answers)
+            writeAnswers(c);
+    }
+
+    void tie(const QVariant& setId, const QVariant& cardId, bool held) {
+        const bool has = hasRow(
+            db_, QStringLiteral("SELECT 1 FROM Set_Card_rel WHERE Set_ID = ? AND Card_ID = ?"),
+            {setId, cardId});
+        if (held && !has)
+            sqlRun(db_, QStringLiteral("INSERT INTO Set_Card_rel (Set_ID, Card_ID) VALUES (?, ?)"),
+                   {setId, cardId});
+        else if (!held && has)
+            sqlRun(db_, QStringLiteral("DELETE FROM Set_Card_rel WHERE Set_ID = ? AND Card_ID = ?"),
+                   {setId, cardId});
+    }
+};
+
+bool sameWeight(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return weightText(a) == weightText(b);
+}
+
+} // namespace
+
+void reweigh(const QSqlDatabase& db, const QString& cardGid) {
+    const std::optional<CardState> c = loadCard(db, cardGid);
+    if (!c || c->cardId.isNull() || !c->cardId.isValid())
+        return;
+    QVariant rating = weightValue(c->rating);
+    QVariant correct = weightValue(c->correct);
+    QVariant incorrect = weightValue(c->incorrect);
+    QSqlQuery& replies = sqlRun(db,
+                                QStringLiteral("SELECT Result FROM SyncLog WHERE CardGid = ? "
+                                               "AND At > ? ORDER BY Day, At"),
+                                {cardGid, c->baseAt});
+    while (replies.next()) {
+        const std::optional<learn::CardScore> score = learn::scoreAfterReply(
+            correct, incorrect, replies.value(0).toString() == QLatin1String("Correct"));
+        if (!score)
+            continue;
+        rating = score->rating;
+        correct = score->correct;
+        incorrect = score->incorrect;
+    }
+    QSqlQuery& now =
+        sqlRun(db, QStringLiteral("SELECT Rating, Correct, Incorrect FROM Card WHERE Card_ID = ?"),
+               {c->cardId});
+    if (!now.next())
+        return;
+    if (sameWeight(now.value(0), rating) && sameWeight(now.value(1), correct) &&
+        sameWeight(now.value(2), incorrect))
+        return;
+    sqlRun(db,
+           QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
+                          "Card_ID = ?"),
+           {rating, correct, incorrect, c->cardId});
+}
+
+int reconcile(const QSqlDatabase& db, Touched& touched) {
+    Reconciler r(db, touched);
+    for (const QString& gid : QSet<QString>(touched.sets))
+        r.set(gid);
+    for (const QString& gid : QSet<QString>(touched.cards))
+        r.card(gid);
+    for (const QString& gid : QSet<QString>(touched.weighed))
+        reweigh(db, gid);
+    return r.renamed;
+}
+
+} // namespace syncing

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "sync/Apply.h"
+
+#include <QSqlDatabase>
+
+namespace syncing {
+
+// Brings this file's sets, ties, cards and answers in line with what the shadow tables say
+// every machine knows, for the touched ones only, and works the touched cards' weights out
+// again. A set whose name another set holds here gets " 2", " 3", ...; such renames are
+// noted to be sent. Returns how many sets were renamed so. Inside the caller's transaction,
+// with capture off; throws DbError.
+int reconcile(const QSqlDatabase& db, Touched& touched);
+
+// A card's Rating, Correct and Incorrect: from the weights it shared with every machine at
+// its base, each reply stamped after that counted in the order of its day, then its stamp
+// (the reading, then the replica id), by the scoring rules.
+void reweigh(const QSqlDatabase& db, const QString& cardGid);
+
+} // namespace syncing

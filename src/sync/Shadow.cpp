@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sync/Shadow.h"
+
+#include "data/Sql.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlError>
+#include <algorithm>
+#include <memory>
+
+namespace syncing {
+namespace {
+
+thread_local QHash<QString, std::shared_ptr<QSqlQuery>>* statements = nullptr;
+
+QString text(const QSqlQuery& q, int i) {
+    const QVariant v = q.value(i);
+    return v.isNull() ? QString() : v.toString();
+}
+
+QVariant nullable(const QString& s) {
+    return s.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(s);
+}
+
+const QString kSetColumns = QStringLiteral(
+    "Gid, Canon, Set_ID, CreatedName, CreatedAt, Name, NameAt, Flag, FlagAt, DeletedAt");
+const QString kCardColumns = QStringLiteral(
+    "Gid, Card_ID, Question, QAt, Answer, AAt, Options, OAt, Answers, LAt, Rating, Correct, "
+    "Incorrect, BaseAt, JoinKey, Canon");
+
+SetState setFrom(const QSqlQuery& q) {
+    SetState s;
+    s.gid = text(q, 0);
+    s.canon = text(q, 1);
+    s.setId = q.value(2);
+    s.createdName = text(q, 3);
+    s.createdAt = text(q, 4);
+    s.name = text(q, 5);
+    s.nameAt = text(q, 6);
+    s.flag = text(q, 7);
+    s.flagAt = text(q, 8);
+    s.deletedAt = text(q, 9);
+    return s;
+}
+
+CardState cardFrom(const QSqlQuery& q) {
+    CardState c;
+    c.gid = text(q, 0);
+    c.cardId = q.value(1);
+    c.question = text(q, 2);
+    c.qAt = text(q, 3);
+    c.answer = text(q, 4);
+    c.aAt = text(q, 5);
+    c.options = text(q, 6);
+    c.oAt = text(q, 7);
+    c.answers = text(q, 8);
+    c.lAt = text(q, 9);
+    c.rating = text(q, 10);
+    c.correct = text(q, 11);
+    c.incorrect = text(q, 12);
+    c.baseAt = text(q, 13);
+    c.joinKey = text(q, 14);
+    c.canon = text(q, 15);
+    return c;
+}
+
+template <typename T, typename F>
+std::optional<T> loadOne(const QSqlDatabase& db, const QString& sql, const QVariant& key, F from) {
+    QSqlQuery& q = sqlRun(db, sql, {key});
+    if (!q.next())
+        return std::nullopt;
+    return from(q);
+}
+
+bool stamped(const QString& s) {
+    return !s.isEmpty();
+}
+
+} // namespace
+
+StatementCache::StatementCache() {
+    if (!statements)
+        statements = new QHash<QString, std::shared_ptr<QSqlQuery>>();
+}
+
+StatementCache::~StatementCache() {
+    delete statements;
+    statements = nullptr;
+}
+
+void finishStatements() {
+    if (statements)
+        for (const std::shared_ptr<QSqlQuery>& q : *statements)
+            q->finish();
+}
+
+WriteTransaction::WriteTransaction(const QSqlDatabase& db) : db_(db) {
+    finishStatements();
+    data::exec(db_, QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+WriteTransaction::~WriteTransaction() {
+    if (done_)
+        return;
+    finishStatements();
+    try {
+        data::exec(db_, QStringLiteral("ROLLBACK"));
+    } catch (const data::DbError&) {
+        // Nothing was written that could stay: SQLite ends a failed transaction itself.
+    }
+}
+
+void WriteTransaction::commit() {
+    finishStatements();
+    data::exec(db_, QStringLiteral("COMMIT"));
+    done_ = true;
+}
+
+QSqlQuery& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    if (!statements)
+        throw data::DbError(QStringLiteral("a sync statement was run outside a sync"));
+    const QString key = db.connectionName() + QChar(0x1f) + sql;
+    auto it = statements->find(key);
+    if (it == statements->end()) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            throw data::DbError(q.lastError().text() + QStringLiteral(" [") + sql +
+                                QStringLiteral("]"));
+        it = statements->insert(key, std::make_shared<QSqlQuery>(std::move(q)));
+    }
+    QSqlQuery& q = *it.value();
+    for (int i = 0; i < binds.size(); ++i)
+        q.bindValue(i, binds[i]);
+    if (!q.exec())
+        throw data::DbError(q.lastError().text() + QStringLiteral(" [") + sql +
+                            QStringLiteral("]"));
+    return q;
+}
+
+QVariant sqlValue(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    QSqlQuery& q = sqlRun(db, sql, binds);
+    const QVariant value = q.next() ? q.value(0) : QVariant();
+    q.finish();
+    return value;
+}
+
+bool SetState::alive() const {
+    return deletedAt < std::max({createdAt, nameAt, flagAt});
+}
+
+QString CardState::lastEdit() const {
+    return std::max({qAt, aAt, oAt, lAt});
+}
+
+ChangeEvent setEvent(const SetState& s) {
+    return {{QStringLiteral("S"), s.gid, s.createdName, s.createdAt, s.name, s.nameAt, s.flag,
+             s.flagAt, s.deletedAt}};
+}
+
+ChangeEvent cardEvent(const CardState& c) {
+    return {{QStringLiteral("C"), c.gid, c.question, c.qAt, c.answer, c.aAt, c.options, c.oAt,
+             c.answers, c.lAt, c.rating, c.correct, c.incorrect, c.baseAt, c.joinKey}};
+}
+
+ChangeEvent memberEvent(const MemberState& m) {
+    return {{QStringLiteral("M"), m.setGid, m.cardGid, m.addAt, m.delAt}};
+}
+
+std::optional<SetState> setFromEvent(const ChangeEvent& e) {
+    if (e.fields.size() != 9 || e.at(1).size() != 32 || !stamped(e.at(3)))
+        return std::nullopt;
+    SetState s;
+    s.gid = e.at(1);
+    s.canon = s.gid;
+    s.createdName = e.at(2);
+    s.createdAt = e.at(3);
+    s.name = e.at(4);
+    s.nameAt = e.at(5);
+    s.flag = e.at(6);
+    s.flagAt = e.at(7);
+    s.deletedAt = e.at(8);
+    return s;
+}
+
+std::optional<CardState> cardFromEvent(const ChangeEvent& e) {
+    if (e.fields.size() != 15 || e.at(1).size() != 32)
+        return std::nullopt;
+    CardState c;
+    c.gid = e.at(1);
+    c.question = e.at(2);
+    c.qAt = e.at(3);
+    c.answer = e.at(4);
+    c.aAt = e.at(5);
+    c.options = e.at(6);
+    c.oAt = e.at(7);
+    c.answers = e.at(8);
+    c.lAt = e.at(9);
+    c.rating = e.at(10);
+    c.correct = e.at(11);
+    c.incorrect = e.at(12);
+    c.baseAt = e.at(13);
+    c.joinKey = e.at(14);
+    return c;
+}
+
+std::optional<MemberState> memberFromEvent(const ChangeEvent& e) {
+    if (e.fields.size() != 5 || e.at(1).size() != 32 || e.at(2).size() != 32)
+        return std::nullopt;
+    return MemberState{e.at(1), e.at(2), e.at(3), e.at(4)};
+}
+
+std::optional<SetState> loadSet(const QSqlDatabase& db, const QString& gid) {
+    return loadOne<SetState>(
+        db, QStringLiteral("SELECT %1 FROM SyncSet WHERE Gid = ?").arg(kSetColumns), gid, setFrom);
+}
+
+std::optional<SetState> loadSetByLocal(const QSqlDatabase& db, qint64 setId) {
+    return loadOne<SetState>(
+        db,
+        QStringLiteral("SELECT %1 FROM SyncSet WHERE Set_ID = ? AND Gid = Canon").arg(kSetColumns),
+        setId, setFrom);
+}
+
+void saveSet(const QSqlDatabase& db, const SetState& s) {
+    sqlRun(db,
+           QStringLiteral("INSERT OR REPLACE INTO SyncSet (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                          "?, ?, ?)")
+               .arg(kSetColumns),
+           {s.gid, s.canon, s.setId, s.createdName, s.createdAt, nullable(s.name), s.nameAt,
+            nullable(s.flag), s.flagAt, s.deletedAt});
+}
+
+std::optional<CardState> loadCard(const QSqlDatabase& db, const QString& gid) {
+    return loadOne<CardState>(
+        db, QStringLiteral("SELECT %1 FROM SyncCard WHERE Gid = ?").arg(kCardColumns), gid,
+        cardFrom);
+}
+
+std::optional<CardState> loadCardByLocal(const QSqlDatabase& db, qint64 cardId) {
+    return loadOne<CardState>(
+        db, QStringLiteral("SELECT %1 FROM SyncCard WHERE Card_ID = ?").arg(kCardColumns), cardId,
+        cardFrom);
+}
+
+void saveCard(const QSqlDatabase& db, const CardState& c) {
+    sqlRun(db,
+           QStringLiteral("INSERT OR REPLACE INTO SyncCard (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                          "?, ?, ?, ?, ?, ?, ?, ?, ?)")
+               .arg(kCardColumns),
+           {c.gid, c.cardId, nullable(c.question), c.qAt, nullable(c.answer), c.aAt,
+            nullable(c.options), c.oAt, nullable(c.answers), c.lAt, nullable(c.rating),
+            nullable(c.correct), nullable(c.incorrect), c.baseAt, nullable(c.joinKey),
+            nullable(c.canon)});
+}
+
+std::optional<MemberState> loadMember(const QSqlDatabase& db, const QString& setGid,
+                                      const QString& cardGid) {
+    QSqlQuery& q = sqlRun(
+        db, QStringLiteral("SELECT AddAt, DelAt FROM SyncMember WHERE SetGid = ? AND CardGid = ?"),
+        {setGid, cardGid});
+    if (!q.next())
+        return std::nullopt;
+    return MemberState{setGid, cardGid, text(q, 0), text(q, 1)};
+}
+
+void saveMember(const QSqlDatabase& db, const MemberState& m) {
+    sqlRun(db,
+           QStringLiteral("INSERT OR REPLACE INTO SyncMember (SetGid, CardGid, AddAt, DelAt) "
+                          "VALUES (?, ?, ?, ?)"),
+           {m.setGid, m.cardGid, m.addAt, m.delAt});
+}
+
+QString canonicalSet(const QSqlDatabase& db, const QString& gid) {
+    const QVariant canon =
+        sqlValue(db, QStringLiteral("SELECT Canon FROM SyncSet WHERE Gid = ?"), {gid});
+    return canon.isValid() ? canon.toString() : gid;
+}
+
+QString canonicalCard(const QSqlDatabase& db, const QString& gid) {
+    const QVariant canon =
+        sqlValue(db, QStringLiteral("SELECT Canon FROM SyncCard WHERE Gid = ?"), {gid});
+    return canon.isValid() && !canon.isNull() ? canon.toString() : gid;
+}
+
+void noteCleaned(const QSqlDatabase& db, const QString& replica, const QString& upTo) {
+    sqlRun(db,
+           QStringLiteral("INSERT INTO SyncCleaned (Replica, UpTo) VALUES (?, ?) ON CONFLICT "
+                          "(Replica) DO UPDATE SET UpTo = max(UpTo, excluded.UpTo)"),
+           {replica, upTo});
+}
+
+QString weightText(const QVariant& stored) {
+    if (stored.isNull())
+        return QString();
+    if (stored.typeId() == QMetaType::Double || stored.typeId() == QMetaType::LongLong ||
+        stored.typeId() == QMetaType::Int)
+        return QString::number(stored.toDouble(), 'g', QLocale::FloatingPointShortest);
+    return stored.toString();
+}
+
+QVariant weightValue(const QString& text) {
+    if (text.isNull())
+        return QVariant(QMetaType(QMetaType::Double));
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    return ok ? QVariant(number) : QVariant(text);
+}
+
+QString answersText(const QSqlDatabase& db, qint64 cardId) {
+    QSqlQuery q = data::exec(
+        db, QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"),
+        {cardId});
+    QJsonArray list;
+    while (q.next())
+        list.append(q.value(0).isNull() ? QJsonValue() : QJsonValue(q.value(0).toString()));
+    if (list.isEmpty())
+        return QStringLiteral("");
+    return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+}
+
+QStringList answersList(const QString& text) {
+    QStringList out;
+    for (const QJsonValue& v : QJsonDocument::fromJson(text.toUtf8()).array())
+        out << (v.isNull() ? QString() : v.toString());
+    return out;
+}
+
+} // namespace syncing

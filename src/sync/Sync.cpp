@@ -1,0 +1,380 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sync/Sync.h"
+
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "sync/Apply.h"
+#include "sync/Capture.h"
+#include "sync/ChangeFile.h"
+#include "sync/Hlc.h"
+#include "sync/Reconcile.h"
+#include "sync/Shadow.h"
+#include "sync/SyncFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <QThread>
+
+namespace syncing {
+namespace {
+
+// Changes per file: a file is applied in one transaction, which stays a few milliseconds
+// long, so a reply never waits behind a sync for long.
+constexpr size_t kChangesPerFile = 64;
+
+QString nowText() {
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+QMap<qint64, QString> changeFiles(const QString& folder) {
+    QMap<qint64, QString> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        if (isTransientName(name))
+            continue;
+        if (const std::optional<qint64> seq = seqOfChangeFile(name))
+            files.insert(*seq, name);
+    }
+    return files;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeEvent>& events) {
+    for (size_t start = 0; start < events.size(); start += kChangesPerFile) {
+        const size_t end = std::min(events.size(), start + kChangesPerFile);
+        const std::vector<ChangeEvent> part(events.begin() + static_cast<std::ptrdiff_t>(start),
+                                            events.begin() + static_cast<std::ptrdiff_t>(end));
+        const QByteArray body =
+            encodeChanges({kChangeFormat, data::kSchemaVersion, r.id, r.nextSeq}, part);
+        data::exec(db, QStringLiteral("INSERT INTO SyncPending (Seq, Body) VALUES (?, ?)"),
+                   {r.nextSeq, body});
+        ++r.nextSeq;
+    }
+}
+
+// A file under this machine's id that it did not write means another database uses the id
+// too (a copy of this file, or a backup brought back): this one takes a new id, before it
+// writes anything, and reads what was written under the old one as another machine's.
+bool takeNewIdIfCopied(const QSqlDatabase& db, ReplicaRow& r, const QString& root) {
+    const QString own = QDir(root).filePath(r.id);
+    const QMap<qint64, QString> files = changeFiles(own);
+    bool copied = !files.isEmpty() && files.lastKey() >= r.nextSeq;
+    QSqlQuery pending = data::exec(db, QStringLiteral("SELECT Seq, Body FROM SyncPending"));
+    while (!copied && pending.next()) {
+        const qint64 seq = pending.value(0).toLongLong();
+        copied = files.contains(seq) &&
+                 readAll(QDir(own).filePath(files.value(seq))) != pending.value(1).toByteArray();
+    }
+    if (!copied)
+        return false;
+    const qint64 firstPending =
+        data::scalar(db, QStringLiteral("SELECT coalesce(min(Seq), ?) FROM SyncPending"),
+                     {r.nextSeq})
+            .toLongLong();
+    data::exec(db,
+               QStringLiteral("INSERT OR REPLACE INTO SyncPeer (Replica, Name, ReadSeq) "
+                              "VALUES (?, ?, ?)"),
+               {r.id, r.name, firstPending - 1});
+    const QString oldId = r.id;
+    r.id = newId();
+    // What was made ready but never written goes out under the new id, renumbered and
+    // re-headed.
+    QSqlQuery q = data::exec(db, QStringLiteral("SELECT Seq, Body FROM SyncPending ORDER BY Seq"));
+    std::vector<std::vector<ChangeEvent>> parts;
+    while (q.next())
+        parts.push_back(decodeChanges(q.value(1).toByteArray(), data::kSchemaVersion).events);
+    data::exec(db, QStringLiteral("DELETE FROM SyncPending"));
+    r.nextSeq = 1;
+    for (const std::vector<ChangeEvent>& part : parts)
+        queueFiles(db, r, part);
+    data::exec(db, QStringLiteral("UPDATE SyncReplica SET Id = ?, NextSeq = ?"), {r.id, r.nextSeq});
+    Q_UNUSED(oldId);
+    return true;
+}
+
+// Writes the files made ready; stops at the first that cannot be written (they stay ready).
+QString writePending(const QSqlDatabase& db, const QString& own) {
+    QSqlQuery q = data::exec(db, QStringLiteral("SELECT Seq, Body FROM SyncPending ORDER BY Seq"));
+    std::vector<std::pair<qint64, QByteArray>> ready;
+    while (q.next())
+        ready.emplace_back(q.value(0).toLongLong(), q.value(1).toByteArray());
+    for (const auto& [seq, body] : ready) {
+        const QString failure = writeWhole(own, changeFileName(seq), body);
+        if (!failure.isEmpty())
+            return failure;
+        finishStatements();
+        data::exec(db, QStringLiteral("DELETE FROM SyncPending WHERE Seq = ?"), {seq});
+        data::exec(db, QStringLiteral("UPDATE SyncReplica SET LastSync = ?"), {nowText()});
+    }
+    return {};
+}
+
+class Reader {
+  public:
+    Reader(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum)
+        : db_(db), clock_(clock), sum_(sum) {}
+
+    void machine(const QString& replica, const QString& folder) {
+        const std::optional<ReplicaState> state =
+            decodeState(readAll(QDir(folder).filePath(QStringLiteral("state"))));
+        // First seen now: a machine that never wrote a change is forgotten only 180 days on.
+        data::exec(db_,
+                   QStringLiteral("INSERT OR IGNORE INTO SyncPeer (Replica, SeenAt) VALUES (?, ?)"),
+                   {replica, nowText()});
+        if (state)
+            data::exec(db_,
+                       QStringLiteral("UPDATE SyncPeer SET Name = coalesce(?, Name), LastChange = "
+                                      "coalesce(?, LastChange) WHERE Replica = ?"),
+                       {state->name, state->changedAt, replica});
+        qint64 seq = data::scalar(db_,
+                                  QStringLiteral("SELECT ReadSeq FROM SyncPeer WHERE "
+                                                 "Replica = ?"),
+                                  {replica})
+                         .toLongLong() +
+                     1;
+        const QMap<qint64, QString> files = changeFiles(folder);
+        if (!files.isEmpty() && files.lastKey() >= seq)
+            data::exec(db_,
+                       QStringLiteral("UPDATE SyncPeer SET SeenAt = ?, Forgotten = 0 WHERE "
+                                      "Replica = ?"),
+                       {nowText(), replica});
+        for (; files.contains(seq); ++seq) {
+            if (!applyFile(replica, seq, QDir(folder).filePath(files.value(seq))))
+                return;
+            // A moment between files, so a reply the learner gives meanwhile gets the lock.
+            QThread::usleep(1500);
+        }
+        // A later file with one missing before it waits for the missing one to arrive.
+        if (!files.isEmpty() && files.lastKey() > seq)
+            ++sum_.skipped;
+    }
+
+  private:
+    QSqlDatabase db_;
+    Hlc& clock_;
+    SyncSummary& sum_;
+
+    bool applyFile(const QString& replica, qint64 seq, const QString& path) {
+        const ReadChanges read = decodeChanges(readAll(path), data::kSchemaVersion);
+        if (read.status == ReadStatus::NewerSchema || read.status == ReadStatus::NewerFormat) {
+            ++sum_.skipped;
+            const QString note = QStringLiteral(
+                "Another machine writes changes of a newer Memorant: update Memorant on this "
+                "machine to receive them (they wait in the folder, nothing is lost)");
+            if (!sum_.notes.contains(note))
+                sum_.notes << note;
+            return false;
+        }
+        if (read.status != ReadStatus::Ok || read.header.replica != replica ||
+            read.header.seq != seq) {
+            ++sum_.skipped; // cut, changed or still arriving: tried again next time
+            return false;
+        }
+        try {
+            WriteTransaction t(db_);
+            data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
+            Touched touched;
+            const ApplyCounts counts = applyChanges(db_, clock_, read.events, touched);
+            sum_.conflicts += counts.conflicts;
+            sum_.joinedSets += counts.joinedSets;
+            sum_.joinedCards += counts.joinedCards;
+            sum_.renamed += reconcile(db_, touched);
+            data::exec(db_, QStringLiteral("UPDATE SyncPeer SET ReadSeq = ? WHERE Replica = ?"),
+                       {seq, replica});
+            data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 1, Hlc = ?"),
+                       {clock_.last()});
+            t.commit();
+        } catch (const BadChange&) {
+            ++sum_.skipped;
+            return false;
+        }
+        sum_.received += static_cast<int>(read.events.size());
+        return true;
+    }
+};
+
+void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own) {
+    finishStatements();
+    ReplicaState state;
+    state.replica = r.id;
+    state.name = r.name;
+    state.schema = data::kSchemaVersion;
+    state.changedAt =
+        data::scalar(db, QStringLiteral("SELECT coalesce(LastSync, '') FROM SyncReplica"))
+            .toString();
+    QSqlQuery q = data::exec(db, QStringLiteral("SELECT Replica, ReadSeq FROM SyncPeer"));
+    while (q.next())
+        state.read.insert(q.value(0).toString(), q.value(1).toLongLong());
+    const QString failure = writeWhole(own, QStringLiteral("state"), encodeState(state));
+    if (!failure.isEmpty())
+        throw data::Error(failure);
+}
+
+} // namespace
+
+QString SyncSummary::line() const {
+    return QStringLiteral("sent=%1 received=%2 machines=%3 conflicts=%4 skipped=%5")
+        .arg(sent)
+        .arg(received)
+        .arg(machines)
+        .arg(conflicts)
+        .arg(skipped);
+}
+
+ReplicaRow readReplica(const QSqlDatabase& db) {
+    QSqlQuery q = data::exec(
+        db, QStringLiteral("SELECT Id, Name, coalesce(Folder, ''), NextSeq, Hlc FROM SyncReplica"));
+    ReplicaRow r;
+    if (q.next()) {
+        r.id = q.value(0).toString();
+        r.name = q.value(1).toString();
+        r.folder = q.value(2).toString();
+        r.nextSeq = q.value(3).toLongLong();
+        r.hlc = q.value(4).toLongLong();
+    }
+    return r;
+}
+
+SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
+    SyncSummary sum;
+    const StatementCache statements;
+    try {
+        ReplicaRow r = readReplica(db);
+        const QString folder =
+            options.folder.isEmpty() ? r.folder : QFileInfo(options.folder).absoluteFilePath();
+        if (folder.isEmpty()) {
+            sum.error = QStringLiteral("No sync folder is set: name one with --folder DIR");
+            return sum;
+        }
+        if (!QFileInfo(folder).isDir()) {
+            sum.error = QStringLiteral("The sync folder \"%1\" does not exist").arg(folder);
+            return sum;
+        }
+        const QString root = syncRoot(folder);
+        if (!QFileInfo(root).isDir() && !QDir().mkpath(root)) {
+            sum.error = QStringLiteral("The folder \"%1\" cannot be made").arg(root);
+            return sum;
+        }
+        QSet<QString> weighed;
+        {
+            WriteTransaction t(db);
+            data::exec(db, QStringLiteral("UPDATE SyncReplica SET Folder = ?"), {folder});
+            if (!options.name.isEmpty())
+                r.name = options.name;
+            sum.firstSync = r.id.isEmpty();
+            if (sum.firstSync) {
+                r.id = newId();
+                if (r.name.isEmpty())
+                    r.name = QSysInfo::machineHostName();
+                data::exec(db, QStringLiteral("UPDATE SyncReplica SET Id = ?, Capture = 1"),
+                           {r.id});
+            } else if (takeNewIdIfCopied(db, r, root)) {
+                sum.notes << QStringLiteral(
+                    "This database was copied from another one, or brought back from a "
+                    "backup: it now syncs as a machine of its own");
+            }
+            data::exec(db, QStringLiteral("UPDATE SyncReplica SET Name = ?"), {r.name});
+            Hlc clock(r.hlc, r.id);
+            const std::vector<ChangeEvent> events =
+                sum.firstSync ? snapshotEverything(db, clock) : collectChanges(db, clock, weighed);
+            for (const QString& gid : weighed)
+                reweigh(db, gid);
+            queueFiles(db, r, events);
+            data::exec(db, QStringLiteral("UPDATE SyncReplica SET NextSeq = ?, Hlc = ?"),
+                       {r.nextSeq, clock.last()});
+            t.commit();
+            sum.sent = static_cast<int>(events.size());
+        }
+        const QString own = QDir(root).filePath(r.id);
+        const QString unwritten = writePending(db, own);
+        if (!unwritten.isEmpty())
+            sum.error =
+                QStringLiteral("This machine's changes wait to be written: %1").arg(unwritten);
+        Hlc clock(readReplica(db).hlc, r.id);
+        Reader reader(db, clock, sum);
+        sum.machines = 1;
+        for (const QString& name : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (name == r.id || name.size() != 32 || isTransientName(name))
+                continue;
+            ++sum.machines;
+            reader.machine(name, QDir(root).filePath(name));
+        }
+        if (unwritten.isEmpty())
+            writeState(db, readReplica(db), own);
+    } catch (const data::Error& e) {
+        sum.error = e.message();
+    }
+    return sum;
+}
+
+void stopSync(const QSqlDatabase& db) {
+    data::exec(db, QStringLiteral("UPDATE SyncReplica SET Folder = NULL"));
+}
+
+std::vector<MachineStatus> machines(const QSqlDatabase& db) {
+    std::vector<MachineStatus> out;
+    const ReplicaRow r = readReplica(db);
+    if (r.id.isEmpty())
+        return out;
+    const QString root = r.folder.isEmpty() ? QString() : syncRoot(r.folder);
+    const auto written = [&](const QString& id) -> qint64 {
+        if (root.isEmpty())
+            return 0;
+        const QMap<qint64, QString> files = changeFiles(QDir(root).filePath(id));
+        return files.isEmpty() ? 0 : files.lastKey();
+    };
+    MachineStatus self;
+    self.replica = r.id;
+    self.name = r.name;
+    self.self = true;
+    self.lastChange = data::scalar(db, QStringLiteral("SELECT coalesce(LastSync, '') FROM "
+                                                      "SyncReplica"))
+                          .toString();
+    self.readSeq = r.nextSeq - 1;
+    self.written = written(r.id);
+    out.push_back(self);
+    QSqlQuery q = data::exec(db, QStringLiteral("SELECT Replica, Name, coalesce(LastChange, ''), "
+                                                "ReadSeq FROM SyncPeer WHERE Forgotten = 0 "
+                                                "ORDER BY Name, Replica"));
+    while (q.next()) {
+        MachineStatus m;
+        m.replica = q.value(0).toString();
+        m.name = q.value(1).toString();
+        m.lastChange = q.value(2).toString();
+        m.readSeq = q.value(3).toLongLong();
+        m.written = written(m.replica);
+        out.push_back(m);
+    }
+    return out;
+}
+
+QString forgetMachine(const QSqlDatabase& db, const QString& name, int days) {
+    QSqlQuery q = data::exec(db,
+                             QStringLiteral("SELECT Replica, coalesce(LastChange, ''), "
+                                            "coalesce(SeenAt, '') FROM SyncPeer WHERE (Name = ? "
+                                            "OR Replica = ?) AND Forgotten = 0"),
+                             {name, name});
+    if (!q.next())
+        return QStringLiteral("No machine named \"%1\" syncs with this one").arg(name);
+    const QString replica = q.value(0).toString();
+    const QDateTime last = std::max(QDateTime::fromString(q.value(1).toString(), Qt::ISODate),
+                                    QDateTime::fromString(q.value(2).toString(), Qt::ISODate));
+    if (last.isValid() && last.daysTo(QDateTime::currentDateTimeUtc()) < days)
+        return QStringLiteral("\"%1\" was seen %2 days ago: only a machine unseen for %3 days "
+                              "can be forgotten")
+            .arg(name)
+            .arg(last.daysTo(QDateTime::currentDateTimeUtc()))
+            .arg(days);
+    data::exec(db, QStringLiteral("UPDATE SyncPeer SET Forgotten = 1 WHERE Replica = ?"),
+               {replica});
+    return {};
+}
+
+} // namespace syncing

@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two or three machines syncing through one folder: what travels, how clashing changes end,
+// and what a damaged, newer, read-only or copied folder or database does.
+#include "Machine.h"
+#include "data/Sql.h"
+#include "sync/ChangeFile.h"
+#include "sync/Hlc.h"
+#include "sync/SyncFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using testing::Machine;
+
+class TestSync : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir dir_;
+    QString folder_;
+
+    // Every machine syncs until nothing more arrives.
+    void settle(std::initializer_list<Machine*> machines) {
+        for (int round = 0; round < 3; ++round)
+            for (Machine* m : machines) {
+                const syncing::SyncSummary s = m->sync(folder_);
+                QVERIFY2(s.error.isEmpty(), qPrintable(s.error));
+            }
+    }
+
+    QString ownFolder(const Machine& m) const {
+        return QDir(syncing::syncRoot(folder_))
+            .filePath(m.scalar(QStringLiteral("SELECT Id FROM SyncReplica")).toString());
+    }
+
+  private slots:
+    void init() {
+        folder_ = dir_.filePath(QStringLiteral("shared-%1-%2")
+                                    .arg(QTest::currentTestFunction(),
+                                         QString(QTest::currentDataTag()).replace(' ', '-')));
+        QDir().mkpath(folder_);
+    }
+    void cleanup() { syncing::setClockShiftForTesting(0); }
+
+    void setsCardsAnswersAndRepliesTravel() {
+        Machine a(dir_.path(), QStringLiteral("desk"));
+        Machine b(dir_.path(), QStringLiteral("laptop"));
+        a.addSet(QStringLiteral("Verbs"));
+        const qint64 go =
+            a.addCard(QStringLiteral("Verbs"), QStringLiteral("go"), QStringLiteral("gehen"));
+        const qint64 multi = a.addCard(QStringLiteral("Verbs"), QStringLiteral("forms"), QString());
+        a.setAnswers(multi, {QStringLiteral("ging"), QStringLiteral("gegangen\tx"), QString()});
+        a.reply(go, true);
+        a.reply(go, false);
+        settle({&a, &b});
+        QCOMPARE(b.digest(), a.digest());
+        QVERIFY(b.digest().contains(QStringLiteral("card go|gehen")));
+        // The second machine learns too; both end with the same weights and log.
+        b.reply(b.cardId(QStringLiteral("go")), true);
+        a.reply(go, true);
+        settle({&a, &b});
+        QCOMPARE(b.digest(), a.digest());
+        QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM Log")).toInt(), 4);
+        // The summary line counts what moved.
+        const syncing::SyncSummary quiet = a.sync(folder_);
+        QCOMPARE(quiet.line(),
+                 QStringLiteral("sent=0 received=0 machines=2 conflicts=0 skipped=0"));
+    }
+
+    // Two machines that began with the sample set and each added cards of their own: one
+    // sample set, its cards not doubled, both machines' own cards in it.
+    void aDatabaseWithCardsJoinsWithoutDoubling() {
+        Machine a(dir_.path(), QStringLiteral("a"), true);
+        Machine b(dir_.path(), QStringLiteral("b"), true);
+        const QString sample = a.column(QStringLiteral("SELECT SetName FROM Set1")).value(0);
+        const int cards = a.scalar(QStringLiteral("SELECT COUNT(*) FROM Card")).toInt();
+        a.addCard(sample, QStringLiteral("only a"), QStringLiteral("1"));
+        b.addCard(sample, QStringLiteral("only b"), QStringLiteral("2"));
+        b.reply(b.cardId(QStringLiteral("only b")), true);
+        a.sync(folder_);
+        const syncing::SyncSummary joined = b.sync(folder_);
+        QCOMPARE(joined.joinedSets, 1);
+        QCOMPARE(joined.joinedCards, cards);
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), 1);
+        QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM Card")).toInt(), cards + 2);
+        QCOMPARE(b.scalar(QStringLiteral("SELECT COUNT(*) FROM Card")).toInt(), cards + 2);
+    }
+
+    void laterTextWinsAndTheLoserIsKept() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("S"));
+        a.addCard(QStringLiteral("S"), QStringLiteral("q"), QStringLiteral("a"));
+        settle({&a, &b});
+        a.editCard(a.cardId(QStringLiteral("q")), QStringLiteral("q"), QStringLiteral("from a"));
+        QTest::qWait(5);
+        b.editCard(b.cardId(QStringLiteral("q")), QStringLiteral("q"), QStringLiteral("from b"));
+        // Field by field: a question changed on a survives b's later answer.
+        a.editCard(a.cardId(QStringLiteral("q")), QStringLiteral("q2"), QStringLiteral("from a"));
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QVERIFY2(a.digest().contains(QStringLiteral("card q2|from b")), qPrintable(a.digest()));
+        for (Machine* m : {&a, &b})
+            QCOMPARE(m->column(QStringLiteral("SELECT Field || ' ' || Lost FROM SyncConflict")),
+                     QStringList{QStringLiteral("Answer from a")});
+    }
+
+    void aClockADayAheadDoesNotWinForEver() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("S"));
+        a.addCard(QStringLiteral("S"), QStringLiteral("q"), QStringLiteral("a"));
+        settle({&a, &b});
+        syncing::setClockShiftForTesting(24 * 3600 * 1000LL);
+        a.editCard(a.cardId(QStringLiteral("q")), QStringLiteral("q"), QStringLiteral("ahead"));
+        a.sync(folder_);
+        syncing::setClockShiftForTesting(0);
+        b.sync(folder_);
+        // b has seen a's clock: its next change is later, whatever its own clock says.
+        b.editCard(b.cardId(QStringLiteral("q")), QStringLiteral("q"), QStringLiteral("after"));
+        settle({&a, &b});
+        QVERIFY(a.digest().contains(QStringLiteral("card q|after")));
+        QCOMPARE(a.digest(), b.digest());
+    }
+
+    void undoAndCleaningTravelButLaterRepliesSurvive() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("S"));
+        const qint64 card =
+            a.addCard(QStringLiteral("S"), QStringLiteral("q"), QStringLiteral("a"));
+        a.reply(card, true, QStringLiteral("kept"));
+        const qint64 undone = a.reply(card, false, QStringLiteral("undone"));
+        settle({&a, &b});
+        QCOMPARE(b.column(QStringLiteral("SELECT JudgedBy FROM Log ORDER BY RecID")),
+                 (QStringList{QStringLiteral("kept"), QStringLiteral("undone")}));
+        a.undo(undone);
+        settle({&a, &b});
+        QCOMPARE(b.column(QStringLiteral("SELECT JudgedBy FROM Log")),
+                 QStringList{QStringLiteral("kept")});
+        QCOMPARE(a.digest(), b.digest());
+        // b cleans its log; a's reply made after it, not yet seen by b, survives.
+        b.cleanLog();
+        b.sync(folder_);
+        QTest::qWait(5);
+        a.reply(card, false, QStringLiteral("later"));
+        settle({&a, &b});
+        for (Machine* m : {&a, &b})
+            QCOMPARE(m->column(QStringLiteral("SELECT JudgedBy FROM Log")),
+                     QStringList{QStringLiteral("later")});
+        // The cleaning took rows from the log, not from the weights.
+        QCOMPARE(a.digest(), b.digest());
+        QCOMPARE(
+            a.scalar(QStringLiteral("SELECT Correct || '/' || Incorrect FROM Card")).toString(),
+            QStringLiteral("1.0/1.0"));
+    }
+
+    void deletionStandsUnlessEditedAfterIt() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("Gone"));
+        a.addSet(QStringLiteral("Back"));
+        a.addCard(QStringLiteral("Gone"), QStringLiteral("g"), QStringLiteral("1"));
+        a.addCard(QStringLiteral("Back"), QStringLiteral("b"), QStringLiteral("2"));
+        settle({&a, &b});
+        // b edits a card before a deletes it; a's deletion is later, so it stands.
+        b.editCard(b.cardId(QStringLiteral("g")), QStringLiteral("g"), QStringLiteral("edited"));
+        b.sync(folder_);
+        QTest::qWait(5);
+        a.deleteSet(QStringLiteral("Gone"));
+        // a deletes a set; b renames it afterwards: the set comes back, with its card.
+        a.deleteSet(QStringLiteral("Back"));
+        a.sync(folder_);
+        QTest::qWait(5);
+        b.renameSet(QStringLiteral("Back"), QStringLiteral("Back again"));
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QCOMPARE(a.column(QStringLiteral("SELECT SetName FROM Set1")),
+                 QStringList{QStringLiteral("Back again")});
+        QCOMPARE(a.column(QStringLiteral("SELECT Question FROM Card")),
+                 QStringList{QStringLiteral("b")});
+    }
+
+    void aCardTakenOutOfItsLastSetComesBackWhenEditedLater() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("S"));
+        a.addCard(QStringLiteral("S"), QStringLiteral("q"), QStringLiteral("a"));
+        a.addCard(QStringLiteral("S"), QStringLiteral("r"), QStringLiteral("b"));
+        settle({&a, &b});
+        a.removeCard(QStringLiteral("S"), a.cardId(QStringLiteral("q")));
+        a.removeCard(QStringLiteral("S"), a.cardId(QStringLiteral("r")));
+        a.sync(folder_);
+        QTest::qWait(5);
+        b.editCard(b.cardId(QStringLiteral("q")), QStringLiteral("q"), QStringLiteral("kept"));
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QCOMPARE(a.column(QStringLiteral("SELECT Question || Answer FROM Card")),
+                 QStringList{QStringLiteral("qkept")});
+    }
+
+    void setsMadeUnderOneNameAreOneAndRenamesGetANumber() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("Animals"));
+        a.addCard(QStringLiteral("Animals"), QStringLiteral("cat"), QStringLiteral("Katze"));
+        b.addSet(QStringLiteral("animals"));
+        b.addCard(QStringLiteral("animals"), QStringLiteral("dog"), QStringLiteral("Hund"));
+        a.addSet(QStringLiteral("Red"));
+        b.addSet(QStringLiteral("Blue"));
+        settle({&a, &b});
+        QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), 3);
+        QCOMPARE(a.digest(), b.digest());
+        // Both rename a different set to one name: the later one gets " 2".
+        a.renameSet(QStringLiteral("Red"), QStringLiteral("Colour"));
+        a.sync(folder_);
+        QTest::qWait(5);
+        b.renameSet(QStringLiteral("Blue"), QStringLiteral("Colour"));
+        b.sync(folder_);
+        const syncing::SyncSummary s = a.sync(folder_);
+        QCOMPARE(s.renamed, 1);
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QCOMPARE(a.column(QStringLiteral("SELECT SetName FROM Set1 WHERE SetName LIKE 'Colour%' "
+                                         "ORDER BY SetName")),
+                 (QStringList{QStringLiteral("Colour"), QStringLiteral("Colour 2")}));
+    }
+
+    void badFilesAreSkippedAndReadOnceWhole_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("cut") << "cut";
+        QTest::newRow("changed") << "changed";
+        QTest::newRow("newer schema") << "newer";
+        QTest::newRow("missing before a later one") << "gap";
+    }
+    void badFilesAreSkippedAndReadOnceWhole() {
+        QFETCH(QString, damage);
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.sync(folder_);
+        b.sync(folder_);
+        a.addSet(QStringLiteral("One"));
+        a.sync(folder_);
+        a.addSet(QStringLiteral("Two"));
+        a.sync(folder_);
+        // File 1 holds "One", file 2 "Two": the first damaged holds up the second.
+        const QString file = QDir(ownFolder(a)).filePath(syncing::changeFileName(1));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray whole = f.readAll();
+        f.close();
+        QByteArray bad = whole;
+        if (damage == QLatin1String("cut"))
+            bad.chop(10);
+        else if (damage == QLatin1String("changed"))
+            bad[bad.indexOf("One")] = 'X';
+        else if (damage == QLatin1String("newer"))
+            bad = syncing::encodeChanges(
+                {syncing::kChangeFormat, 99, a.scalar("SELECT Id FROM SyncReplica").toString(), 1},
+                {});
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        if (damage == QLatin1String("gap"))
+            f.remove();
+        else
+            f.write(bad);
+        f.close();
+        const syncing::SyncSummary s = b.sync(folder_);
+        QCOMPARE(s.skipped, 1);
+        QCOMPARE(b.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), 0);
+        if (damage == QLatin1String("newer"))
+            QVERIFY(s.notes.join(' ').contains(QStringLiteral("update Memorant")));
+        QVERIFY(syncing::writeWhole(ownFolder(a), syncing::changeFileName(1), whole).isEmpty());
+        const syncing::SyncSummary again = b.sync(folder_);
+        QCOMPARE(again.skipped, 0);
+        QCOMPARE(b.digest(), a.digest());
+    }
+
+    // A folder that cannot take the changes (read-only, full, or not a folder at all, which
+    // root cannot write past either): the sync says so, the changes wait in the database and
+    // go out at the next sync.
+    void aFolderThatTakesNothingLosesNothing() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.sync(folder_);
+        b.sync(folder_);
+        a.addSet(QStringLiteral("Kept"));
+        const QString own = ownFolder(a);
+        QVERIFY(QDir().rename(own, own + QStringLiteral("-away")));
+        QFile blocker(own);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const syncing::SyncSummary failed = a.sync(folder_);
+        QVERIFY(!failed.error.isEmpty());
+        QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM SyncPending")).toInt(), 1);
+        QVERIFY(QFile::remove(own));
+        QVERIFY(QDir().rename(own + QStringLiteral("-away"), own));
+        QVERIFY(a.sync(folder_).error.isEmpty());
+        b.sync(folder_);
+        QCOMPARE(b.digest(), a.digest());
+        QCOMPARE(b.column(QStringLiteral("SELECT SetName FROM Set1")),
+                 QStringList{QStringLiteral("Kept")});
+    }
+
+    // A database copied to a second machine (or a backup brought back) takes a new id at its
+    // first sync that finds the original's later files, and misses none of them.
+    void aCopiedDatabaseTakesANewId() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        a.addSet(QStringLiteral("S"));
+        a.sync(folder_);
+        a.close();
+        const QString copyPath = dir_.filePath(QStringLiteral("copy.mdb"));
+        QFile::remove(copyPath);
+        QVERIFY(QFile::copy(a.path(), copyPath));
+        a.reopen();
+        a.addSet(QStringLiteral("Later"));
+        a.sync(folder_);
+        Machine c(dir_.path(), QStringLiteral("c"));
+        c.close();
+        QFile::remove(c.path());
+        QVERIFY(QFile::copy(copyPath, c.path()));
+        c.reopen();
+        const QString before = c.scalar(QStringLiteral("SELECT Id FROM SyncReplica")).toString();
+        c.addSet(QStringLiteral("Copy"));
+        const syncing::SyncSummary s = c.sync(folder_);
+        QVERIFY(s.error.isEmpty());
+        QVERIFY(s.notes.join(' ').contains(QStringLiteral("copied")));
+        QVERIFY(c.scalar(QStringLiteral("SELECT Id FROM SyncReplica")).toString() != before);
+        settle({&a, &c});
+        QCOMPARE(a.digest(), c.digest());
+        QCOMPARE(
+            a.column(QStringLiteral("SELECT SetName FROM Set1 ORDER BY SetName")),
+            (QStringList{QStringLiteral("Copy"), QStringLiteral("Later"), QStringLiteral("S")}));
+    }
+
+    // Capture costs a reply one small row, and lesson state is not noted at all.
+    void lessonStateIsNotNoted() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        a.addSet(QStringLiteral("S"));
+        const qint64 card =
+            a.addCard(QStringLiteral("S"), QStringLiteral("q"), QStringLiteral("a"));
+        a.sync(folder_);
+        a.exec(
+            QStringLiteral("UPDATE Card SET \"Order\" = 7, CurStatus = 1, AcStatus = 1, GoNo = 1, "
+                           "Demons = 1, Active = 0 WHERE Card_ID = ?"),
+            {card});
+        a.exec(QStringLiteral("UPDATE Fields1 SET Zad = 3, DemonsNum = 5"));
+        QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM SyncOutbox")).toInt(), 0);
+        a.reply(card, true);
+        QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM SyncOutbox")).toInt(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSync)
+#include "test_sync.moc"

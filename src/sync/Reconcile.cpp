@@ -3,9 +3,9 @@
 
 #include "data/Sql.h"
 #include "learn/rules/Scoring.h"
+#include "sets/rules/SetRules.h"
 #include "sync/Hlc.h"
 #include "sync/Shadow.h"
-#include "sets/rules/SetRules.h"
 
 #include <QSqlQuery>
 #include <algorithm>

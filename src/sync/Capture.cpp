@@ -364,29 +364,12 @@ class Collector {
         std::vector<ChangeEvent> out;
         for (auto it = sets_.begin(); it != sets_.end(); ++it)
             if (std::optional<SetState> s = loadSet(db_, it.key())) {
-                if (!(it.value() & kName))
-                    blank(s->name, s->nameAt);
-                if (!(it.value() & kFlag))
-                    blank(s->flag, s->flagAt);
-                if (!(it.value() & kDeleted))
-                    blank(s->deletedAt, s->deletedAt);
+                keepOnly(*s, it.value());
                 out.push_back(setEvent(*s));
             }
         for (auto it = cards_.begin(); it != cards_.end(); ++it)
             if (std::optional<CardState> c = loadCard(db_, it.key())) {
-                const int m = it.value();
-                if (!(m & 1))
-                    blank(c->question, c->qAt);
-                if (!(m & 2))
-                    blank(c->answer, c->aAt);
-                if (!(m & 4))
-                    blank(c->options, c->oAt);
-                if (!(m & 8))
-                    blank(c->answers, c->lAt);
-                if (!(m & kBase)) {
-                    blank(c->rating, c->baseAt);
-                    c->correct = c->incorrect = QString();
-                }
+                keepOnly(*c, it.value());
                 out.push_back(cardEvent(*c));
             }
         for (const MemberState& m : members_)
@@ -407,25 +390,35 @@ class Collector {
         value = QString();
         at = QStringLiteral("");
     }
+    // Blanks the fields of a set or card that did not change here (`changed`: their bits).
+    static void keepOnly(SetState& s, int changed) {
+        if (!(changed & kName))
+            blank(s.name, s.nameAt);
+        if (!(changed & kFlag))
+            blank(s.flag, s.flagAt);
+        if (!(changed & kDeleted))
+            blank(s.deletedAt, s.deletedAt);
+    }
+    static void keepOnly(CardState& c, int changed) {
+        if (!(changed & 1))
+            blank(c.question, c.qAt);
+        if (!(changed & 2))
+            blank(c.answer, c.aAt);
+        if (!(changed & 4))
+            blank(c.options, c.oAt);
+        if (!(changed & 8))
+            blank(c.answers, c.lAt);
+        if (!(changed & kBase)) {
+            blank(c.rating, c.baseAt);
+            c.correct = c.incorrect = QString();
+        }
+    }
     std::vector<MemberState> members_;
     std::vector<ChangeEvent> log_;
 };
 
-} // namespace
-
-std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock,
-                                        QSet<QString>& weighed) {
-    std::vector<Noted> noted;
-    QSqlQuery& q = sqlRun(db, QStringLiteral("SELECT Kind, A, B, Ms FROM SyncOutbox ORDER BY Seq"));
-    while (q.next())
-        noted.push_back({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toLongLong(),
-                         clock.next(q.value(3).toLongLong() + clockShift())});
-    if (noted.empty())
-        return {};
-    Collector collect(db, weighed);
-    collect.setBaseAt(clock.next(wallClockMs()));
-    // Sets first, then ties (a card that left its last set is still known by its id), then
-    // cards; the log in the order it was written.
+// Notes the changed sets, ties and cards with the stamps of their changed fields.
+void collectRows(const std::vector<Noted>& noted, Collector& collect) {
     QMap<qint64, Stamps> sets, cards;
     QMap<QPair<qint64, qint64>, QString> ties;
     static const QString setKinds = QStringLiteral("NF"), cardKinds = QStringLiteral("QWOA");
@@ -445,6 +438,24 @@ std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock,
         collect.member(it.key().first, it.key().second, it.value());
     for (auto it = cards.begin(); it != cards.end(); ++it)
         collect.card(it.key(), it.value());
+}
+
+} // namespace
+
+std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock,
+                                        QSet<QString>& weighed) {
+    std::vector<Noted> noted;
+    QSqlQuery& q = sqlRun(db, QStringLiteral("SELECT Kind, A, B, Ms FROM SyncOutbox ORDER BY Seq"));
+    while (q.next())
+        noted.push_back({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toLongLong(),
+                         clock.next(q.value(3).toLongLong() + clockShift())});
+    if (noted.empty())
+        return {};
+    Collector collect(db, weighed);
+    collect.setBaseAt(clock.next(wallClockMs()));
+    // Sets first, then ties (a card that left its last set is still known by its id), then
+    // cards; the log in the order it was written.
+    collectRows(noted, collect);
     for (const Noted& n : noted) {
         // A reply taken back before it was sent left weights that may not count what came
         // from other machines meanwhile: its card's weights are worked out again too.

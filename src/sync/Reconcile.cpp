@@ -108,6 +108,7 @@ class Reconciler {
                     {{s->gid, gid, q.value(1).toString(), q.value(2).toString()}, s->setId});
         }
         std::vector<bool> held;
+        held.reserve(ties.size());
         for (const Tie& t : ties)
             held.push_back(t.m.held());
         // A card that left every set, then was changed on another machine after that, comes

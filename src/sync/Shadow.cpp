@@ -323,7 +323,8 @@ QString answersText(const QSqlDatabase& db, qint64 cardId) {
 
 QStringList answersList(const QString& text) {
     QStringList out;
-    for (const QJsonValue& v : QJsonDocument::fromJson(text.toUtf8()).array())
+    const QJsonArray list = QJsonDocument::fromJson(text.toUtf8()).array();
+    for (const QJsonValue v : list)
         out << (v.isNull() ? QString() : v.toString());
     return out;
 }

@@ -131,7 +131,7 @@ void configureConnection(const QSqlDatabase& db) {
     // no temporary file on every judged reply.
     exec(db, QStringLiteral("PRAGMA temp_store = MEMORY"));
     exec(db, QStringLiteral("PRAGMA cache_size = -65536"));
-    exec(db, QStringLiteral("PRAGMA busy_timeout = 3000"));
+    waitForLock(db);
     walCheckpoints::attach(db);
 }
 

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Database.h"
 #include "data/DatabaseLock.h"
+#include "data/LockWait.h"
 #include "data/SampleSet.h"
 #include "data/Sql.h"
 #include "support/Files.h"
 #include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <csignal>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -77,6 +81,7 @@ class TestDatabase : public QObject {
     void killDuringCreationLeavesNoFile();
     void readOnlyFileOrFolderIsNamedAndLeftAlone_data();
     void readOnlyFileOrFolderIsNamedAndLeftAlone();
+    void aWriterGetsInSoonAfterTheLockIsFreeOrNotAtAllWhenToldNot();
 };
 
 void TestDatabase::newDatabaseIsCreatedWithSettingsAndSample() {
@@ -323,4 +328,51 @@ void TestDatabase::readOnlyFileOrFolderIsNamedAndLeftAlone() {
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)
+namespace {
+
+// Holds the file's write lock on a thread of its own for `holdMs`; returns how long a write
+// on the main connection, started once the lock is taken, waited beyond that.
+qint64 lateness(const QString& path, int holdMs) {
+    std::atomic<bool> locked{false};
+    std::thread holder([&] {
+        testing::whileLocked(path, [&] {
+            locked = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+        });
+    });
+    while (!locked)
+        std::this_thread::yield();
+    QElapsedTimer waited;
+    waited.start();
+    data::exec(data::mainConnection(), QStringLiteral("BEGIN IMMEDIATE"));
+    const qint64 late = waited.elapsed() - holdMs;
+    data::exec(data::mainConnection(), QStringLiteral("COMMIT"));
+    holder.join();
+    return late;
+}
+
+} // namespace
+
+void TestDatabase::aWriterGetsInSoonAfterTheLockIsFreeOrNotAtAllWhenToldNot() {
+    const testing::TempDatabase t;
+    // SQLite's own wait came 28 ms late after a lock held for 200 ms; the best of three
+    // tries keeps a busy machine from failing the test.
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < 3 && best > 15; ++i)
+        best = std::min(best, lateness(t.path(), 200));
+    QVERIFY2(best <= 15, qPrintable(QStringLiteral("%1 ms late").arg(best)));
+
+    testing::whileLocked(t.path(), [&] {
+        QElapsedTimer failed;
+        failed.start();
+        {
+            const data::NoLockWait noWait(t.db());
+            QVERIFY_THROWS_EXCEPTION(data::DbError, t.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        }
+        QVERIFY(failed.elapsed() < 500);
+    });
+    // And it waits again after.
+    QVERIFY(lateness(t.path(), 50) <= 1000);
+}
+
 #include "test_database.moc"

@@ -2,9 +2,9 @@
 #include "learn/rules/OrderKeys.h"
 
 #include "data/Database.h"
+#include "data/LockWait.h"
 #include "data/Sql.h"
 
-#include <QScopeGuard>
 #include <QSqlQuery>
 #include <limits>
 
@@ -166,14 +166,7 @@ void OrderKeysRunner::step() {
         if (!db.isOpen())
             return;
         // Never wait for the lock here: the learner's work goes first, the step comes again.
-        const QVariant wait = data::scalar(db, QStringLiteral("PRAGMA busy_timeout"));
-        data::exec(db, QStringLiteral("PRAGMA busy_timeout = 0"));
-        const auto restoreWait = qScopeGuard([&] {
-            try {
-                data::exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(wait.toInt()));
-            } catch (const data::DbError&) {
-            }
-        });
+        const data::NoLockWait noWait(db);
         // Refused while a transaction of the window's is open: tried again later.
         data::exec(db, QStringLiteral("BEGIN IMMEDIATE"));
         try {

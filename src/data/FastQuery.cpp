@@ -47,6 +47,25 @@ sqlite3* sameLibraryHandle(const QSqlDatabase& db) {
     return same ? raw : nullptr;
 }
 
+QVariant columnValue(sqlite3_stmt* stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB: {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+        return QVariant(QByteArray(bytes, sqlite3_column_bytes(stmt, column)));
+    }
+    default: {
+        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return QVariant(QString::fromUtf8(chars, sqlite3_column_bytes(stmt, column)));
+    }
+    }
+}
+
 void FastQuery::forceQtForTesting(bool qt) {
     qtForced = qt;
 }
@@ -92,22 +111,7 @@ bool FastQuery::next() {
 QVariant FastQuery::value(int column) const {
     if (!stmt_)
         return q_->value(column);
-    switch (sqlite3_column_type(stmt_, column)) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt_, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt_, column));
-    case SQLITE_NULL:
-        return QVariant(QMetaType::fromType<QString>());
-    case SQLITE_BLOB: {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
-        return QVariant(QByteArray(bytes, sqlite3_column_bytes(stmt_, column)));
-    }
-    default: {
-        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-        return QVariant(QString::fromUtf8(chars, sqlite3_column_bytes(stmt_, column)));
-    }
-    }
+    return columnValue(stmt_, column);
 }
 
 QVariant FastQuery::value(int column, const QVariant& same) const {

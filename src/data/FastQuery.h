@@ -50,4 +50,7 @@ class FastQuery {
 // this program (on Debian Qt's driver uses the system library); null otherwise.
 sqlite3* sameLibraryHandle(const QSqlDatabase& db);
 
+// A column of the row a statement stands on, as QSqlQuery would give it.
+QVariant columnValue(sqlite3_stmt* stmt, int column);
+
 } // namespace data

@@ -5,6 +5,7 @@
 #include "sync/Shadow.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
 
@@ -129,7 +130,7 @@ class Applier {
         saveSet(db_, *loser);
         saveSet(db_, *winner);
         // Its ties, whoever sent them, now belong to the set it joined.
-        QSqlQuery& ties = sqlRun(
+        data::Statement& ties = sqlRun(
             db_, QStringLiteral("SELECT CardGid, AddAt, DelAt FROM SyncMember WHERE SetGid = ?"),
             {from});
         std::vector<MemberState> moved;
@@ -170,7 +171,7 @@ class Applier {
     void joinSameName(const SetState& fresh) {
         if (fresh.createdName.isEmpty())
             return;
-        QSqlQuery& q = sqlRun(
+        data::Statement& q = sqlRun(
             db_,
             QStringLiteral("SELECT Gid, CreatedAt FROM SyncSet WHERE CreatedName = ? COLLATE "
                            "NOCASE AND Gid = Canon ORDER BY CreatedAt, Gid"),
@@ -240,7 +241,7 @@ class Applier {
     // Cards two machines held when they first synced, of the same text in sets of the same
     // name, are one card: the lowest id stands for them on every machine.
     void joinSameText(const QString& key) {
-        QSqlQuery& q = sqlRun(
+        data::Statement& q = sqlRun(
             db_,
             QStringLiteral("SELECT Gid FROM SyncCard WHERE JoinKey = ? AND Canon IS NULL ORDER BY "
                            "Gid"),
@@ -282,7 +283,7 @@ class Applier {
         loser->cardId = QVariant();
         saveCard(db_, *loser);
         saveCard(db_, *winner);
-        QSqlQuery& ties = sqlRun(
+        data::Statement& ties = sqlRun(
             db_, QStringLiteral("SELECT SetGid, AddAt, DelAt FROM SyncMember WHERE CardGid = ?"),
             {from});
         std::vector<MemberState> moved;
@@ -313,7 +314,7 @@ class Applier {
         if (e.fields.size() != 8 || !isId(e.at(1)) || e.at(7).isEmpty())
             throw BadChange(QStringLiteral("a reply that does not fit"));
         const QString gid = e.at(1), at = e.at(7);
-        const QString cardGid = e.at(2).isEmpty() ? e.at(2) : canonicalCard(db_, e.at(2));
+        const auto [cardGid, cardId] = cardOfReply(e.at(2));
         see(at);
         const bool known = sqlValue(db_,
                                     QStringLiteral("SELECT 1 FROM SyncLog WHERE Gid = ? UNION ALL "
@@ -322,17 +323,10 @@ class Applier {
                                .isValid();
         if (known)
             return;
-        const QString cleanedUpTo =
-            sqlValue(db_, QStringLiteral("SELECT UpTo FROM SyncCleaned WHERE Replica = ?"),
-                     {replicaOf(at)})
-                .toString();
         QVariant recId;
         // A reply some machine had when it cleaned its log counts for the weights but stays
         // out of the log.
-        if (at > cleanedUpTo) {
-            QVariant cardId;
-            if (const std::optional<CardState> c = loadCard(db_, cardGid))
-                cardId = c->cardId;
+        if (at > cleanedUpTo(replicaOf(at))) {
             recId = sqlRun(db_,
                            QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, "
                                           "Result, JudgedBy) VALUES (?, ?, ?, ?, ?)"),
@@ -348,8 +342,38 @@ class Applier {
             touched_.weighed.insert(cardGid);
     }
 
+    // The card a reply is for (the one it was joined into) and its row here, if any.
+    std::pair<QString, QVariant> cardOfReply(const QString& gid) {
+        if (gid.isEmpty())
+            return {gid, QVariant()};
+        data::Statement& q = sqlRun(
+            db_,
+            QStringLiteral("SELECT coalesce(s.Canon, s.Gid), (SELECT c.Card_ID FROM SyncCard c "
+                           "WHERE c.Gid = coalesce(s.Canon, s.Gid)) FROM SyncCard s WHERE s.Gid "
+                           "= ?"),
+            {gid});
+        std::pair<QString, QVariant> found{gid, QVariant()};
+        if (q.next())
+            found = {q.value(0).toString(), q.value(1)};
+        q.finish();
+        return found;
+    }
+
+    // How far each machine's replies were cleaned from the log; asked once per file.
+    QHash<QString, QString> cleaned_;
+    QString cleanedUpTo(const QString& replica) {
+        auto it = cleaned_.find(replica);
+        if (it == cleaned_.end())
+            it = cleaned_.insert(
+                replica,
+                sqlValue(db_, QStringLiteral("SELECT UpTo FROM SyncCleaned WHERE Replica = ?"),
+                         {replica})
+                    .toString());
+        return it.value();
+    }
+
     void undo(const QString& gid) {
-        QSqlQuery& row =
+        data::Statement& row =
             sqlRun(db_, QStringLiteral("SELECT RecID, CardGid FROM SyncLog WHERE Gid = ?"), {gid});
         if (row.next()) {
             if (!row.value(0).isNull())
@@ -368,6 +392,7 @@ class Applier {
             if (upTo.isEmpty())
                 throw BadChange(QStringLiteral("a cleaning that does not fit"));
             noteCleaned(db_, replica, upTo);
+            cleaned_.remove(replica);
             const QString taken = QStringLiteral("WHERE substr(At, 17) = ? AND At <= ? AND RecID "
                                                  "IS NOT NULL");
             sqlRun(db_,

@@ -30,7 +30,7 @@ QString createdNameFor(const QSqlDatabase& db, const QString& name, const QStrin
     return known || name.isEmpty() ? name + QChar(0x1f) + gid : name;
 }
 
-CardState newCardState(const QSqlDatabase& db, qint64 cardId, const QSqlQuery& row,
+CardState newCardState(const QSqlDatabase& db, qint64 cardId, const data::Statement& row,
                        const QString& stamp, const QString& baseAt) {
     CardState c;
     c.gid = newId();
@@ -64,7 +64,7 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
     const QString stamp = clock.next(wallClockMs());
     std::vector<ChangeEvent> events;
     QHash<qint64, QString> setGids, cardGids;
-    QSqlQuery& sets = sqlRun(
+    data::Statement& sets = sqlRun(
         db, QStringLiteral("SELECT Set_ID, SetName, IncludeInDeamons FROM Set1 ORDER BY Set_ID"));
     while (sets.next()) {
         SetState s;
@@ -79,7 +79,7 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         events.push_back(setEvent(s));
     }
     // Cards no set holds (the placeholder of an emptied collection) stay here.
-    QSqlQuery& cards =
+    data::Statement& cards =
         sqlRun(db, QStringLiteral(
                        "SELECT Question, Answer, ShowOrder, DisplayQuestionNumber, Rating, "
                        "Correct, Incorrect, Card_ID, (SELECT min(lower(SyncSet.CreatedName)) FROM "
@@ -98,7 +98,7 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         cardGids.insert(id, c.gid);
         events.push_back(cardEvent(c));
     }
-    QSqlQuery& ties =
+    data::Statement& ties =
         sqlRun(db, QStringLiteral("SELECT DISTINCT Set_ID, Card_ID FROM Set_Card_rel"));
     while (ties.next()) {
         const QString setGid = setGids.value(ties.value(0).toLongLong());
@@ -115,7 +115,7 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
                           "SyncCard WHERE SyncCard.Card_ID = Log.CardID), "
                           "substr(\"Date\", 1, 10), Result, ? FROM Log"),
            {stamp});
-    QSqlQuery& log =
+    data::Statement& log =
         sqlRun(db, QStringLiteral("SELECT SyncLog.Gid, SyncLog.CardGid, Log.\"Date\", Log.SetName, "
                                   "Log.Result, Log.JudgedBy FROM SyncLog JOIN Log ON Log.RecID = "
                                   "SyncLog.RecID ORDER BY Log.RecID"));
@@ -153,7 +153,7 @@ class Collector {
 
     void set(qint64 setId, const Stamps& stamps) {
         const QString& stamp = stamps.any;
-        QSqlQuery& row = sqlRun(
+        data::Statement& row = sqlRun(
             db_, QStringLiteral("SELECT SetName, IncludeInDeamons FROM Set1 WHERE Set_ID = ?"),
             {setId});
         std::optional<SetState> s = loadSetByLocal(db_, setId);
@@ -200,7 +200,7 @@ class Collector {
         std::optional<CardState> c = loadCardByLocal(db_, cardId);
         if (c)
             return c;
-        QSqlQuery& row = sqlRun(db_, kCardRow, {cardId});
+        data::Statement& row = sqlRun(db_, kCardRow, {cardId});
         if (!row.next())
             return std::nullopt;
         // Its weights already count every reply of this round, all stamped before baseAt.
@@ -213,7 +213,7 @@ class Collector {
     void card(qint64 cardId, const Stamps& stamps) {
         const QString& stamp = stamps.any;
         std::optional<CardState> c = loadCardByLocal(db_, cardId);
-        QSqlQuery& row = sqlRun(db_, kCardRow, {cardId});
+        data::Statement& row = sqlRun(db_, kCardRow, {cardId});
         if (!row.next()) {
             if (c) {
                 c->cardId = QVariant();
@@ -270,10 +270,10 @@ class Collector {
     }
 
     void reply(qint64 recId, const QString& stamp) {
-        QSqlQuery& row = sqlRun(db_,
-                                QStringLiteral("SELECT \"Date\", SetName, CardID, Result, "
-                                               "JudgedBy FROM Log WHERE RecID = ?"),
-                                {recId});
+        data::Statement& row = sqlRun(db_,
+                                      QStringLiteral("SELECT \"Date\", SetName, CardID, Result, "
+                                                     "JudgedBy FROM Log WHERE RecID = ?"),
+                                      {recId});
         if (!row.next() ||
             sqlValue(db_, QStringLiteral("SELECT 1 FROM SyncLog WHERE RecID = ?"), {recId})
                 .isValid())
@@ -296,7 +296,7 @@ class Collector {
     }
 
     void undo(qint64 recId, const QString& stamp) {
-        QSqlQuery& row =
+        data::Statement& row =
             sqlRun(db_,
                    QStringLiteral("SELECT Gid, CardGid FROM SyncLog WHERE RecID = ? AND NOT EXISTS "
                                   "(SELECT 1 FROM Log WHERE Log.RecID = SyncLog.RecID)"),
@@ -315,7 +315,7 @@ class Collector {
     // A reply counted in its card's shared weights cannot be taken out of them by working them
     // out again: the card's weights as the undo left them become its new shared weights.
     void rebaseIfCounted(const QString& replyGid, const QString& stamp) {
-        QSqlQuery& q = sqlRun(
+        data::Statement& q = sqlRun(
             db_,
             QStringLiteral("SELECT SyncCard.Gid FROM SyncLog JOIN SyncCard ON SyncCard.Gid = "
                            "SyncLog.CardGid WHERE SyncLog.Gid = ? AND SyncLog.At <= "
@@ -326,7 +326,7 @@ class Collector {
         std::optional<CardState> c = loadCard(db_, q.value(0).toString());
         if (!c || c->cardId.isNull() || !c->cardId.isValid())
             return;
-        QSqlQuery& w = sqlRun(
+        data::Statement& w = sqlRun(
             db_, QStringLiteral("SELECT Rating, Correct, Incorrect FROM Card WHERE Card_ID = ?"),
             {c->cardId});
         if (!w.next())
@@ -343,7 +343,7 @@ class Collector {
     // those and the ones before them, and keeps any given after.
     void cleaning(const QString& stamp) {
         ChangeEvent e{{QStringLiteral("X"), stamp}};
-        QSqlQuery& q = sqlRun(
+        data::Statement& q = sqlRun(
             db_, QStringLiteral("SELECT substr(At, 17), max(At) FROM SyncLog WHERE RecID IS NOT "
                                 "NULL AND RecID NOT IN (SELECT RecID FROM Log) GROUP BY 1"));
         while (q.next()) {
@@ -445,7 +445,8 @@ void collectRows(const std::vector<Noted>& noted, Collector& collect) {
 std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock,
                                         QSet<QString>& weighed) {
     std::vector<Noted> noted;
-    QSqlQuery& q = sqlRun(db, QStringLiteral("SELECT Kind, A, B, Ms FROM SyncOutbox ORDER BY Seq"));
+    data::Statement& q =
+        sqlRun(db, QStringLiteral("SELECT Kind, A, B, Ms FROM SyncOutbox ORDER BY Seq"));
     while (q.next())
         noted.push_back({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toLongLong(),
                          clock.next(q.value(3).toLongLong() + clockShift())});

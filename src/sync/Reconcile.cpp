@@ -35,7 +35,7 @@ void noteSet(const QSqlDatabase& db, const QVariant& setId) {
 
 QStringList otherNames(const QSqlDatabase& db, const QVariant& setId) {
     QStringList names;
-    QSqlQuery& q =
+    data::Statement& q =
         sqlRun(db, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID IS NOT ?"), {setId});
     while (q.next())
         names << q.value(0).toString();
@@ -54,7 +54,7 @@ class Reconciler {
         const bool here = localSet(db_, *s);
         if (!s->alive()) {
             if (here) {
-                QSqlQuery& cards = sqlRun(
+                data::Statement& cards = sqlRun(
                     db_,
                     QStringLiteral("SELECT Gid FROM SyncCard WHERE Card_ID IN (SELECT Card_ID "
                                    "FROM Set_Card_rel WHERE Set_ID = ?)"),
@@ -74,7 +74,7 @@ class Reconciler {
                               {QStringLiteral("\x01"), s->flag.isNull() ? 1 : s->flag.toInt()})
                            .lastInsertId();
             saveSet(db_, *s);
-            QSqlQuery& cards = sqlRun(
+            data::Statement& cards = sqlRun(
                 db_, QStringLiteral("SELECT CardGid FROM SyncMember WHERE SetGid = ?"), {s->gid});
             while (cards.next())
                 touched_.cards.insert(cards.value(0).toString());
@@ -96,7 +96,7 @@ class Reconciler {
             QVariant setId;
         };
         std::vector<Tie> ties;
-        QSqlQuery& q = sqlRun(
+        data::Statement& q = sqlRun(
             db_,
             QStringLiteral("SELECT m.SetGid, m.AddAt, m.DelAt FROM SyncMember m WHERE m.CardGid "
                            "= ?"),
@@ -159,7 +159,7 @@ class Reconciler {
         if (current == s.name)
             return;
         QString wanted = s.name;
-        QSqlQuery& other =
+        data::Statement& other =
             sqlRun(db_,
                    QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? COLLATE NOCASE AND "
                                   "Set_ID <> ?"),
@@ -262,16 +262,30 @@ bool sameWeight(const QVariant& a, const QVariant& b) {
 } // namespace
 
 void reweigh(const QSqlDatabase& db, const QString& cardGid) {
-    const std::optional<CardState> c = loadCard(db, cardGid);
-    if (!c || c->cardId.isNull() || !c->cardId.isValid())
+    // The weights at the base and the ones the card holds now, in one reading.
+    data::Statement& card = sqlRun(
+        db,
+        QStringLiteral("SELECT s.Card_ID, s.Rating, s.Correct, s.Incorrect, s.BaseAt, c.Rating, "
+                       "c.Correct, c.Incorrect FROM SyncCard s JOIN Card c ON c.Card_ID = "
+                       "s.Card_ID WHERE s.Gid = ?"),
+        {cardGid});
+    if (!card.next())
         return;
-    QVariant rating = weightValue(c->rating);
-    QVariant correct = weightValue(c->correct);
-    QVariant incorrect = weightValue(c->incorrect);
-    QSqlQuery& replies = sqlRun(db,
-                                QStringLiteral("SELECT Result FROM SyncLog WHERE CardGid = ? "
-                                               "AND At > ? ORDER BY Day, At"),
-                                {cardGid, c->baseAt});
+    const QVariant cardId = card.value(0);
+    const auto weight = [&](int column) {
+        const QVariant v = card.value(column);
+        return weightValue(v.isNull() ? QString() : v.toString());
+    };
+    QVariant rating = weight(1);
+    QVariant correct = weight(2);
+    QVariant incorrect = weight(3);
+    const QString baseAt = card.value(4).toString();
+    const QVariant now[] = {card.value(5), card.value(6), card.value(7)};
+    card.finish();
+    data::Statement& replies = sqlRun(db,
+                                      QStringLiteral("SELECT Result FROM SyncLog WHERE CardGid = ? "
+                                                     "AND At > ? ORDER BY Day, At"),
+                                      {cardGid, baseAt});
     while (replies.next()) {
         const std::optional<learn::CardScore> score = learn::scoreAfterReply(
             correct, incorrect, replies.value(0).toString() == QLatin1String("Correct"));
@@ -281,18 +295,12 @@ void reweigh(const QSqlDatabase& db, const QString& cardGid) {
         correct = score->correct;
         incorrect = score->incorrect;
     }
-    QSqlQuery& now =
-        sqlRun(db, QStringLiteral("SELECT Rating, Correct, Incorrect FROM Card WHERE Card_ID = ?"),
-               {c->cardId});
-    if (!now.next())
-        return;
-    if (sameWeight(now.value(0), rating) && sameWeight(now.value(1), correct) &&
-        sameWeight(now.value(2), incorrect))
+    if (sameWeight(now[0], rating) && sameWeight(now[1], correct) && sameWeight(now[2], incorrect))
         return;
     sqlRun(db,
            QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
                           "Card_ID = ?"),
-           {rating, correct, incorrect, c->cardId});
+           {rating, correct, incorrect, cardId});
 }
 
 int reconcile(const QSqlDatabase& db, Touched& touched) {

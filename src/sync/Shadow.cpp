@@ -13,9 +13,9 @@
 namespace syncing {
 namespace {
 
-thread_local QHash<QString, std::shared_ptr<QSqlQuery>>* statements = nullptr;
+thread_local QHash<QString, std::shared_ptr<data::Statement>>* statements = nullptr;
 
-QString text(const QSqlQuery& q, int i) {
+QString text(const data::Statement& q, int i) {
     const QVariant v = q.value(i);
     return v.isNull() ? QString() : v.toString();
 }
@@ -30,7 +30,7 @@ const QString kCardColumns = QStringLiteral(
     "Gid, Card_ID, Question, QAt, Answer, AAt, Options, OAt, Answers, LAt, Rating, Correct, "
     "Incorrect, BaseAt, JoinKey, Canon");
 
-SetState setFrom(const QSqlQuery& q) {
+SetState setFrom(const data::Statement& q) {
     SetState s;
     s.gid = text(q, 0);
     s.canon = text(q, 1);
@@ -45,7 +45,7 @@ SetState setFrom(const QSqlQuery& q) {
     return s;
 }
 
-CardState cardFrom(const QSqlQuery& q) {
+CardState cardFrom(const data::Statement& q) {
     CardState c;
     c.gid = text(q, 0);
     c.cardId = q.value(1);
@@ -68,7 +68,7 @@ CardState cardFrom(const QSqlQuery& q) {
 
 template <typename T, typename F>
 std::optional<T> loadOne(const QSqlDatabase& db, const QString& sql, const QVariant& key, F from) {
-    QSqlQuery& q = sqlRun(db, sql, {key});
+    data::Statement& q = sqlRun(db, sql, {key});
     if (!q.next())
         return std::nullopt;
     return from(q);
@@ -82,7 +82,7 @@ bool stamped(const QString& s) {
 
 StatementCache::StatementCache() {
     if (!statements)
-        statements = new QHash<QString, std::shared_ptr<QSqlQuery>>();
+        statements = new QHash<QString, std::shared_ptr<data::Statement>>();
 }
 
 StatementCache::~StatementCache() {
@@ -92,7 +92,7 @@ StatementCache::~StatementCache() {
 
 void finishStatements() {
     if (statements)
-        for (const std::shared_ptr<QSqlQuery>& q : *statements)
+        for (const std::shared_ptr<data::Statement>& q : *statements)
             q->finish();
 }
 
@@ -118,30 +118,18 @@ void WriteTransaction::commit() {
     done_ = true;
 }
 
-QSqlQuery& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+data::Statement& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
     if (!statements)
         throw data::DbError(QStringLiteral("a sync statement was run outside a sync"));
     const QString key = db.connectionName() + QChar(0x1f) + sql;
     auto it = statements->find(key);
-    if (it == statements->end()) {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (!q.prepare(sql))
-            throw data::DbError(q.lastError().text() + QStringLiteral(" [") + sql +
-                                QStringLiteral("]"));
-        it = statements->insert(key, std::make_shared<QSqlQuery>(std::move(q)));
-    }
-    QSqlQuery& q = *it.value();
-    for (int i = 0; i < binds.size(); ++i)
-        q.bindValue(i, binds[i]);
-    if (!q.exec())
-        throw data::DbError(q.lastError().text() + QStringLiteral(" [") + sql +
-                            QStringLiteral("]"));
-    return q;
+    if (it == statements->end())
+        it = statements->insert(key, std::make_shared<data::Statement>(db, sql));
+    return it.value()->run(binds);
 }
 
 QVariant sqlValue(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
-    QSqlQuery& q = sqlRun(db, sql, binds);
+    data::Statement& q = sqlRun(db, sql, binds);
     const QVariant value = q.next() ? q.value(0) : QVariant();
     q.finish();
     return value;
@@ -258,7 +246,7 @@ void saveCard(const QSqlDatabase& db, const CardState& c) {
 
 std::optional<MemberState> loadMember(const QSqlDatabase& db, const QString& setGid,
                                       const QString& cardGid) {
-    QSqlQuery& q = sqlRun(
+    data::Statement& q = sqlRun(
         db, QStringLiteral("SELECT AddAt, DelAt FROM SyncMember WHERE SetGid = ? AND CardGid = ?"),
         {setGid, cardGid});
     if (!q.next())
@@ -310,7 +298,7 @@ QVariant weightValue(const QString& text) {
 }
 
 QString answersText(const QSqlDatabase& db, qint64 cardId) {
-    QSqlQuery q = data::exec(
+    data::Statement& q = sqlRun(
         db, QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"),
         {cardId});
     QJsonArray list;

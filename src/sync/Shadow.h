@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/Statement.h"
 #include "sync/ChangeFile.h"
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <optional>
@@ -42,7 +42,7 @@ class WriteTransaction {
     bool done_ = false;
 };
 
-QSqlQuery& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+data::Statement& sqlRun(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
 QVariant sqlValue(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
 
 // What every machine knows of a set: its global id, the name it was made under (sets made

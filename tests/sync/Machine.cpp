@@ -207,6 +207,7 @@ void Machine::cleanLog() {
 }
 
 QString Machine::digest() const {
+    const syncing::StatementCache statements; // the answers are read as a sync reads them
     QStringList lines;
     QSqlQuery sets = data::exec(
         db(),

@@ -12,12 +12,14 @@
 #include "sync/SyncFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <QThread>
+#include <limits>
 
 namespace syncing {
 namespace {
@@ -116,6 +118,10 @@ QString writePending(const QSqlDatabase& db, const QString& own) {
     return {};
 }
 
+// How long one write transaction of a sync may run before it lets a reply in: files are
+// applied together until it has run this long, each file whole or not at all.
+constexpr qint64 kBatchMs = 6;
+
 class Reader {
   public:
     Reader(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum)
@@ -145,14 +151,15 @@ class Reader {
                        QStringLiteral("UPDATE SyncPeer SET SeenAt = ?, Forgotten = 0 WHERE "
                                       "Replica = ?"),
                        {nowText(), replica});
-        for (; files.contains(seq); ++seq) {
-            if (!applyFile(replica, seq, QDir(folder).filePath(files.value(seq))))
-                return;
-            // A moment between files, so a reply the learner gives meanwhile gets the lock.
+        Batch batch{replica, folder, files, seq};
+        while (!batch.stop && files.contains(batch.next)) {
+            applyBatch(batch);
+            // A moment between transactions, so a reply the learner gives meanwhile gets the
+            // lock.
             QThread::usleep(1500);
         }
         // A later file with one missing before it waits for the missing one to arrive.
-        if (!files.isEmpty() && files.lastKey() > seq)
+        if (!batch.stop && !files.isEmpty() && files.lastKey() > batch.next)
             ++sum_.skipped;
     }
 
@@ -161,8 +168,17 @@ class Reader {
     Hlc& clock_;
     SyncSummary& sum_;
 
-    bool applyFile(const QString& replica, qint64 seq, const QString& path) {
-        const ReadChanges read = decodeChanges(readAll(path), data::kSchemaVersion);
+    struct Batch {
+        QString replica, folder;
+        const QMap<qint64, QString>& files;
+        qint64 next;       // the first file not yet applied
+        bool stop = false; // a file that cannot be applied yet: the rest waits for it
+    };
+
+    // A file read whole and from the machine it claims, or why not (counted and noted).
+    std::optional<ReadChanges> readFile(const Batch& b, qint64 seq) {
+        ReadChanges read = decodeChanges(readAll(QDir(b.folder).filePath(b.files.value(seq))),
+                                         data::kSchemaVersion);
         if (read.status == ReadStatus::NewerSchema || read.status == ReadStatus::NewerFormat) {
             ++sum_.skipped;
             const QString note = QStringLiteral(
@@ -170,33 +186,72 @@ class Reader {
                 "machine to receive them (they wait in the folder, nothing is lost)");
             if (!sum_.notes.contains(note))
                 sum_.notes << note;
-            return false;
+            return std::nullopt;
         }
-        if (read.status != ReadStatus::Ok || read.header.replica != replica ||
+        if (read.status != ReadStatus::Ok || read.header.replica != b.replica ||
             read.header.seq != seq) {
             ++sum_.skipped; // cut, changed or still arriving: tried again next time
-            return false;
+            return std::nullopt;
         }
-        try {
-            WriteTransaction t(db_);
-            data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
-            Touched touched;
-            const ApplyCounts counts = applyChanges(db_, clock_, read.events, touched);
-            sum_.conflicts += counts.conflicts;
-            sum_.joinedSets += counts.joinedSets;
-            sum_.joinedCards += counts.joinedCards;
+        return read;
+    }
+
+    // Applies files from `b.next` on; a file that does not fit its kinds is not applied,
+    // nor anything after it, but the ones before it are.
+    void applyBatch(Batch& b) {
+        const std::optional<int> unfit = tryBatch(b, std::numeric_limits<int>::max());
+        if (!unfit)
+            return;
+        ++sum_.skipped;
+        b.stop = true;
+        if (*unfit > 0)
+            tryBatch(b, *unfit);
+    }
+
+    // At most `most` files in one transaction that runs for about kBatchMs. Returns the place
+    // in the batch of a file that did not fit (the whole batch then rolled back).
+    std::optional<int> tryBatch(Batch& b, int most) {
+        QElapsedTimer running;
+        running.start();
+        WriteTransaction t(db_);
+        data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
+        Touched touched;
+        ApplyCounts counts;
+        int applied = 0;
+        int received = 0;
+        qint64 seq = b.next;
+        for (; applied < most && b.files.contains(seq) &&
+               (applied == 0 || running.elapsed() < kBatchMs);
+             ++seq, ++applied) {
+            const std::optional<ReadChanges> read = readFile(b, seq);
+            if (!read) {
+                b.stop = true;
+                break;
+            }
+            try {
+                const ApplyCounts c = applyChanges(db_, clock_, read->events, touched);
+                counts.conflicts += c.conflicts;
+                counts.joinedSets += c.joinedSets;
+                counts.joinedCards += c.joinedCards;
+            } catch (const BadChange&) {
+                return applied;
+            }
+            received += static_cast<int>(read->events.size());
+        }
+        if (applied > 0) {
             sum_.renamed += reconcile(db_, touched);
             data::exec(db_, QStringLiteral("UPDATE SyncPeer SET ReadSeq = ? WHERE Replica = ?"),
-                       {seq, replica});
-            data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 1, Hlc = ?"),
-                       {clock_.last()});
-            t.commit();
-        } catch (const BadChange&) {
-            ++sum_.skipped;
-            return false;
+                       {seq - 1, b.replica});
         }
-        sum_.received += static_cast<int>(read.events.size());
-        return true;
+        data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 1, Hlc = ?"),
+                   {clock_.last()});
+        t.commit();
+        sum_.conflicts += counts.conflicts;
+        sum_.joinedSets += counts.joinedSets;
+        sum_.joinedCards += counts.joinedCards;
+        sum_.received += received;
+        b.next = seq;
+        return std::nullopt;
     }
 };
 

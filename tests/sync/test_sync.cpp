@@ -2,6 +2,7 @@
 // Two or three machines syncing through one folder: what travels, how clashing changes end,
 // and what a damaged, newer, read-only or copied folder or database does.
 #include "Machine.h"
+#include "data/Database.h"
 #include "data/Sql.h"
 #include "sync/ChangeFile.h"
 #include "sync/Hlc.h"
@@ -232,13 +233,18 @@ class TestSync : public QObject {
 
     void badFilesAreSkippedAndReadOnceWhole_data() {
         QTest::addColumn<QString>("damage");
-        QTest::newRow("cut") << "cut";
-        QTest::newRow("changed") << "changed";
-        QTest::newRow("newer schema") << "newer";
-        QTest::newRow("missing before a later one") << "gap";
+        QTest::addColumn<int>("seq"); // the damaged file
+        QTest::newRow("cut") << "cut" << 1;
+        QTest::newRow("changed") << "changed" << 1;
+        QTest::newRow("newer schema") << "newer" << 1;
+        QTest::newRow("missing before a later one") << "gap" << 1;
+        // Whole, but a change of no known kind: read together with the good one before it,
+        // which stays applied.
+        QTest::newRow("not fitting after a good one") << "unfit" << 2;
     }
     void badFilesAreSkippedAndReadOnceWhole() {
         QFETCH(QString, damage);
+        QFETCH(int, seq);
         Machine a(dir_.path(), QStringLiteral("a"));
         Machine b(dir_.path(), QStringLiteral("b"));
         a.sync(folder_);
@@ -248,7 +254,7 @@ class TestSync : public QObject {
         a.addSet(QStringLiteral("Two"));
         a.sync(folder_);
         // File 1 holds "One", file 2 "Two": the first damaged holds up the second.
-        const QString file = QDir(ownFolder(a)).filePath(syncing::changeFileName(1));
+        const QString file = QDir(ownFolder(a)).filePath(syncing::changeFileName(seq));
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray whole = f.readAll();
@@ -262,6 +268,10 @@ class TestSync : public QObject {
             bad = syncing::encodeChanges(
                 {syncing::kChangeFormat, 99, a.scalar("SELECT Id FROM SyncReplica").toString(), 1},
                 {});
+        else if (damage == QLatin1String("unfit"))
+            bad = syncing::encodeChanges({syncing::kChangeFormat, data::kSchemaVersion,
+                                          a.scalar("SELECT Id FROM SyncReplica").toString(), 2},
+                                         {{{QStringLiteral("Z"), QStringLiteral("x")}}});
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         if (damage == QLatin1String("gap"))
             f.remove();
@@ -270,10 +280,10 @@ class TestSync : public QObject {
         f.close();
         const syncing::SyncSummary s = b.sync(folder_);
         QCOMPARE(s.skipped, 1);
-        QCOMPARE(b.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), 0);
+        QCOMPARE(b.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), seq - 1);
         if (damage == QLatin1String("newer"))
             QVERIFY(s.notes.join(' ').contains(QStringLiteral("update Memorant")));
-        QVERIFY(syncing::writeWhole(ownFolder(a), syncing::changeFileName(1), whole).isEmpty());
+        QVERIFY(syncing::writeWhole(ownFolder(a), syncing::changeFileName(seq), whole).isEmpty());
         const syncing::SyncSummary again = b.sync(folder_);
         QCOMPARE(again.skipped, 0);
         QCOMPARE(b.digest(), a.digest());

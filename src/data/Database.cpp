@@ -2,6 +2,7 @@
 #include "data/Database.h"
 
 #include "data/BackgroundBackup.h"
+#include "data/LockWait.h"
 #include "data/OpenCheck.h"
 #include "data/SampleSet.h"
 #include "data/SchemaUpgrade.h"

@@ -4,6 +4,7 @@
 #include "data/FastQuery.h"
 #include "data/Sql.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <sqlite3.h>
@@ -12,9 +13,14 @@
 namespace data {
 namespace {
 
+using WaitClock = std::chrono::steady_clock;
+// When a connection last looked for the lock, as ticks of WaitClock.
+std::atomic<WaitClock::rep> lastLook{0};
+
 int lookAgainSoon(void* limitMs, int tries) {
     if (tries >= static_cast<int>(reinterpret_cast<std::intptr_t>(limitMs)))
         return 0;
+    lastLook.store(WaitClock::now().time_since_epoch().count(), std::memory_order_relaxed);
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return 1;
 }
@@ -31,6 +37,13 @@ void setWait(const QSqlDatabase& db, int ms) {
 }
 
 } // namespace
+
+bool anotherConnectionWaits() {
+    // A waiter looks every millisecond; one that looked within the last few still waits.
+    const WaitClock::duration since = WaitClock::now().time_since_epoch() -
+                                      WaitClock::duration(lastLook.load(std::memory_order_relaxed));
+    return since < std::chrono::milliseconds(3);
+}
 
 void waitForLock(const QSqlDatabase& db, int ms) {
     setWait(db, ms);

@@ -14,6 +14,10 @@ constexpr int kLockWaitMs = 3000;
 // handle is not reachable, SQLite's own wait is used.
 void waitForLock(const QSqlDatabase& db, int ms = kLockWaitMs);
 
+// Whether a connection of this program is waiting for the lock now: a long piece of work
+// that holds it (a sync) ends its transaction early and lets the waiter in.
+bool anotherConnectionWaits();
+
 // While one lives, the connection does not wait for the lock at all: a busy database fails
 // at once. The wait comes back after.
 class NoLockWait {

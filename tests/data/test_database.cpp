@@ -331,13 +331,16 @@ QTEST_GUILESS_MAIN(TestDatabase)
 namespace {
 
 // Holds the file's write lock on a thread of its own for `holdMs`; returns how long a write
-// on the main connection, started once the lock is taken, waited beyond that.
-qint64 lateness(const QString& path, int holdMs) {
+// on the main connection, started once the lock is taken, waited beyond that. `seen` tells
+// whether the holder, at the end, knew that a connection was waiting.
+qint64 lateness(const QString& path, int holdMs, bool* seen = nullptr) {
     std::atomic<bool> locked{false};
     std::thread holder([&] {
         testing::whileLocked(path, [&] {
             locked = true;
             std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+            if (seen)
+                *seen = data::anotherConnectionWaits();
         });
     });
     while (!locked)
@@ -361,6 +364,10 @@ void TestDatabase::aWriterGetsInSoonAfterTheLockIsFreeOrNotAtAllWhenToldNot() {
     for (int i = 0; i < 3 && best > 15; ++i)
         best = std::min(best, lateness(t.path(), 200));
     QVERIFY2(best <= 15, qPrintable(QStringLiteral("%1 ms late").arg(best)));
+    bool seen = false;
+    lateness(t.path(), 100, &seen);
+    QVERIFY(seen);
+    QTRY_VERIFY_WITH_TIMEOUT(!data::anotherConnectionWaits(), 100); // once it got in
 
     testing::whileLocked(t.path(), [&] {
         QElapsedTimer failed;

@@ -6,6 +6,7 @@
 #include "data/Database.h"
 #include "data/SampleSet.h"
 #include "data/Sql.h"
+#include "data/WalCheckpoints.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "sync/Sync.h"
@@ -155,6 +156,7 @@ void replyDuringSyncBench(benchmark::State& state) {
             done = true;
         });
         QSqlDatabase window = openMachine(m.pathB, false);
+        data::walCheckpoints::start(m.pathB); // as the program does
         worker->start();
         int r = 0;
         while (!done || r < 200) {
@@ -166,6 +168,7 @@ void replyDuringSyncBench(benchmark::State& state) {
         }
         worker->wait();
         delete worker;
+        data::walCheckpoints::stop();
         closeMachine(window);
         state.SetIterationTime(0.001);
     }

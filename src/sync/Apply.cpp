@@ -314,7 +314,7 @@ class Applier {
         if (e.fields.size() != 8 || !isId(e.at(1)) || e.at(7).isEmpty())
             throw BadChange(QStringLiteral("a reply that does not fit"));
         const QString gid = e.at(1), at = e.at(7);
-        const auto [cardGid, cardId] = cardOfReply(e.at(2));
+        const auto [cardGid, cardId, baseAt] = cardOfReply(e.at(2));
         see(at);
         const bool known = sqlValue(db_,
                                     QStringLiteral("SELECT 1 FROM SyncLog WHERE Gid = ? UNION ALL "
@@ -338,23 +338,29 @@ class Applier {
             QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
                            "VALUES (?, ?, ?, substr(?, 1, 10), ?, ?)"),
             {gid, recId, cardGid.isEmpty() ? QVariant() : QVariant(cardGid), e.at(3), e.at(5), at});
-        if (!cardGid.isEmpty())
+        // A reply stamped before the weights the card came with is in them already.
+        if (!cardGid.isEmpty() && at > baseAt)
             touched_.weighed.insert(cardGid);
     }
 
-    // The card a reply is for (the one it was joined into) and its row here, if any.
-    std::pair<QString, QVariant> cardOfReply(const QString& gid) {
+    // The card a reply is for (the one it was joined into), its row here if any, and the
+    // stamp of the weights it came with.
+    struct ReplyCard {
+        QString gid;
+        QVariant cardId;
+        QString baseAt;
+    };
+    ReplyCard cardOfReply(const QString& gid) {
         if (gid.isEmpty())
-            return {gid, QVariant()};
-        data::Statement& q = sqlRun(
-            db_,
-            QStringLiteral("SELECT coalesce(s.Canon, s.Gid), (SELECT c.Card_ID FROM SyncCard c "
-                           "WHERE c.Gid = coalesce(s.Canon, s.Gid)) FROM SyncCard s WHERE s.Gid "
-                           "= ?"),
-            {gid});
-        std::pair<QString, QVariant> found{gid, QVariant()};
+            return {gid, QVariant(), QString()};
+        data::Statement& q =
+            sqlRun(db_,
+                   QStringLiteral("SELECT c.Gid, c.Card_ID, c.BaseAt FROM SyncCard s JOIN "
+                                  "SyncCard c ON c.Gid = coalesce(s.Canon, s.Gid) WHERE s.Gid = ?"),
+                   {gid});
+        ReplyCard found{gid, QVariant(), QString()};
         if (q.next())
-            found = {q.value(0).toString(), q.value(1)};
+            found = {q.value(0).toString(), q.value(1), q.value(2).toString()};
         q.finish();
         return found;
     }

@@ -2,6 +2,7 @@
 #include "sync/Sync.h"
 
 #include "data/Database.h"
+#include "data/LockWait.h"
 #include "data/Sql.h"
 #include "sync/Apply.h"
 #include "sync/Capture.h"
@@ -24,9 +25,9 @@
 namespace syncing {
 namespace {
 
-// Changes per file: a file is applied in one transaction, which stays a few milliseconds
-// long, so a reply never waits behind a sync for long.
-constexpr size_t kChangesPerFile = 64;
+// Changes per file: a file is applied whole, in a few milliseconds, so a reply that waits
+// for the lock never waits behind one for long.
+constexpr size_t kChangesPerFile = 128;
 
 QString nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
@@ -118,9 +119,11 @@ QString writePending(const QSqlDatabase& db, const QString& own) {
     return {};
 }
 
-// How long one write transaction of a sync may run before it lets a reply in: files are
-// applied together until it has run this long, each file whole or not at all.
-constexpr qint64 kBatchMs = 6;
+// Files are applied together in one write transaction, each whole or not at all, until a
+// reply (or any other write of this program) waits for the lock, or it has run this long:
+// one commit for many files is what makes a large sync fast (each commit writes every page
+// it touched, and random ids touch many), and a waiting reply gets in after the file at hand.
+constexpr qint64 kBatchMs = 100;
 
 class Reader {
   public:
@@ -154,9 +157,9 @@ class Reader {
         Batch batch{replica, folder, files, seq};
         while (!batch.stop && files.contains(batch.next)) {
             applyBatch(batch);
-            // A moment between transactions, so a reply the learner gives meanwhile gets the
-            // lock.
-            QThread::usleep(1500);
+            // A moment for a reply that waits to take the lock before the next batch does.
+            if (data::anotherConnectionWaits())
+                QThread::usleep(2000);
         }
         // A later file with one missing before it waits for the missing one to arrive.
         if (!batch.stop && !files.isEmpty() && files.lastKey() > batch.next)
@@ -215,13 +218,13 @@ class Reader {
         running.start();
         WriteTransaction t(db_);
         data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
-        Touched touched;
         ApplyCounts counts;
         int applied = 0;
         int received = 0;
+        int renamed = 0;
         qint64 seq = b.next;
         for (; applied < most && b.files.contains(seq) &&
-               (applied == 0 || running.elapsed() < kBatchMs);
+               (applied == 0 || (running.elapsed() < kBatchMs && !data::anotherConnectionWaits()));
              ++seq, ++applied) {
             const std::optional<ReadChanges> read = readFile(b, seq);
             if (!read) {
@@ -229,7 +232,11 @@ class Reader {
                 break;
             }
             try {
+                // Each file brought in line at once: a reply that comes to wait meanwhile
+                // waits for this file alone.
+                Touched touched;
                 const ApplyCounts c = applyChanges(db_, clock_, read->events, touched);
+                renamed += reconcile(db_, touched);
                 counts.conflicts += c.conflicts;
                 counts.joinedSets += c.joinedSets;
                 counts.joinedCards += c.joinedCards;
@@ -238,11 +245,9 @@ class Reader {
             }
             received += static_cast<int>(read->events.size());
         }
-        if (applied > 0) {
-            sum_.renamed += reconcile(db_, touched);
+        if (applied > 0)
             data::exec(db_, QStringLiteral("UPDATE SyncPeer SET ReadSeq = ? WHERE Replica = ?"),
                        {seq - 1, b.replica});
-        }
         data::exec(db_, QStringLiteral("UPDATE SyncReplica SET Capture = 1, Hlc = ?"),
                    {clock_.last()});
         t.commit();
@@ -250,6 +255,7 @@ class Reader {
         sum_.joinedSets += counts.joinedSets;
         sum_.joinedCards += counts.joinedCards;
         sum_.received += received;
+        sum_.renamed += renamed;
         b.next = seq;
         return std::nullopt;
     }

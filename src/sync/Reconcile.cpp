@@ -53,6 +53,9 @@ class Reconciler {
             return;
         const bool here = localSet(db_, *s);
         if (!s->alive()) {
+            // A card is wanted back by the sets it left last among the living ones: with
+            // this one gone, each of its cards, here or not, is looked at again.
+            touchMembers(s->gid);
             if (here) {
                 data::Statement& cards = sqlRun(
                     db_,
@@ -74,10 +77,7 @@ class Reconciler {
                               {QStringLiteral("\x01"), s->flag.isNull() ? 1 : s->flag.toInt()})
                            .lastInsertId();
             saveSet(db_, *s);
-            data::Statement& cards = sqlRun(
-                db_, QStringLiteral("SELECT CardGid FROM SyncMember WHERE SetGid = ?"), {s->gid});
-            while (cards.next())
-                touched_.cards.insert(cards.value(0).toString());
+            touchMembers(s->gid);
         }
         name(*s);
         sqlRun(db_,
@@ -150,6 +150,13 @@ class Reconciler {
   private:
     QSqlDatabase db_;
     Touched& touched_;
+
+    void touchMembers(const QString& setGid) {
+        data::Statement& cards = sqlRun(
+            db_, QStringLiteral("SELECT CardGid FROM SyncMember WHERE SetGid = ?"), {setGid});
+        while (cards.next())
+            touched_.cards.insert(cards.value(0).toString());
+    }
 
     // The name the set's shadow holds, unless another set here has it.
     void name(SetState& s) {
@@ -312,6 +319,24 @@ int reconcile(const QSqlDatabase& db, Touched& touched) {
     for (const QString& gid : QSet<QString>(touched.weighed))
         reweigh(db, gid);
     return r.renamed;
+}
+
+int reconcileOwn(const QSqlDatabase& db, const std::vector<ChangeEvent>& events) {
+    Touched touched;
+    for (const ChangeEvent& e : events) {
+        if (e.kind() == QLatin1String("S"))
+            touched.sets.insert(canonicalSet(db, e.at(1)));
+        else if (e.kind() == QLatin1String("C"))
+            touched.cards.insert(canonicalCard(db, e.at(1)));
+        else if (e.kind() == QLatin1String("M"))
+            touched.cards.insert(canonicalCard(db, e.at(2)));
+    }
+    if (touched.sets.isEmpty() && touched.cards.isEmpty())
+        return 0;
+    sqlRun(db, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
+    const int renamed = reconcile(db, touched);
+    sqlRun(db, QStringLiteral("UPDATE SyncReplica SET Capture = 1"));
+    return renamed;
 }
 
 } // namespace syncing

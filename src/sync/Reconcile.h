@@ -4,6 +4,7 @@
 #include "sync/Apply.h"
 
 #include <QSqlDatabase>
+#include <vector>
 
 namespace syncing {
 
@@ -13,6 +14,11 @@ namespace syncing {
 // noted to be sent. Returns how many sets were renamed so. Inside the caller's transaction,
 // with capture off; throws DbError.
 int reconcile(const QSqlDatabase& db, Touched& touched);
+
+// The same for what this machine's own changes touched: a change here can decide a card
+// elsewhere in the collection (a set deleted here may be the one a card left last), and
+// each machine must come to what the others do. Capture is turned off meanwhile.
+int reconcileOwn(const QSqlDatabase& db, const std::vector<ChangeEvent>& events);
 
 // A card's Rating, Correct and Incorrect: from the weights it shared with every machine at
 // its base, each reply stamped after that counted in the order of its day, then its stamp

@@ -347,6 +347,8 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
                 sum.firstSync ? snapshotEverything(db, clock) : collectChanges(db, clock, weighed);
             for (const QString& gid : weighed)
                 reweigh(db, gid);
+            if (!sum.firstSync)
+                sum.renamed += reconcileOwn(db, events);
             queueFiles(db, r, events);
             data::exec(db, QStringLiteral("UPDATE SyncReplica SET NextSeq = ?, Hlc = ?"),
                        {r.nextSeq, clock.last()});

@@ -30,22 +30,6 @@ QString nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
 }
 
-QMap<qint64, QString> changeFiles(const QString& folder) {
-    QMap<qint64, QString> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
-        if (isTransientName(name))
-            continue;
-        if (const std::optional<qint64> seq = seqOfChangeFile(name))
-            files.insert(*seq, name);
-    }
-    return files;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeEvent>& events) {
     for (size_t start = 0; start < events.size(); start += kChangesPerFile) {
         const size_t end = std::min(events.size(), start + kChangesPerFile);

@@ -5,7 +5,9 @@
 #include "data/Sql.h"
 #include "sync/Apply.h"
 #include "sync/Capture.h"
+#include "sync/CatchUp.h"
 #include "sync/ChangeFile.h"
+#include "sync/Fold.h"
 #include "sync/Hlc.h"
 #include "sync/Reconcile.h"
 #include "sync/Shadow.h"
@@ -49,7 +51,9 @@ void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeE
 bool takeNewIdIfCopied(const QSqlDatabase& db, ReplicaRow& r, const QString& root) {
     const QString own = QDir(root).filePath(r.id);
     const QMap<qint64, QString> files = changeFiles(own);
-    bool copied = !files.isEmpty() && files.lastKey() >= r.nextSeq;
+    // Files folded into the snapshot count as written.
+    bool copied =
+        std::max(files.isEmpty() ? 0 : files.lastKey(), snapshotCoverage(own)) >= r.nextSeq;
     QSqlQuery pending = data::exec(db, QStringLiteral("SELECT Seq, Body FROM SyncPending"));
     while (!copied && pending.next()) {
         const qint64 seq = pending.value(0).toLongLong();
@@ -288,10 +292,14 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
             if (name == r.id || name.size() != 32 || isTransientName(name))
                 continue;
             ++sum.machines;
+            catchUpFromSnapshot(db, clock, sum, name, QDir(root).filePath(name));
             reader.machine(name, QDir(root).filePath(name));
         }
-        if (unwritten.isEmpty())
+        if (unwritten.isEmpty()) {
             writeState(db, readReplica(db), own);
+            if (const QString untidy = foldOwnChanges(db, root, r.id); !untidy.isEmpty())
+                sum.notes << untidy;
+        }
     } catch (const data::Error& e) {
         sum.error = e.message();
     }
@@ -311,8 +319,9 @@ std::vector<MachineStatus> machines(const QSqlDatabase& db) {
     const auto written = [&](const QString& id) -> qint64 {
         if (root.isEmpty())
             return 0;
-        const QMap<qint64, QString> files = changeFiles(QDir(root).filePath(id));
-        return files.isEmpty() ? 0 : files.lastKey();
+        const QString folder = QDir(root).filePath(id);
+        const QMap<qint64, QString> files = changeFiles(folder);
+        return std::max(files.isEmpty() ? 0 : files.lastKey(), snapshotCoverage(folder));
     };
     MachineStatus self;
     self.replica = r.id;

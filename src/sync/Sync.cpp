@@ -20,6 +20,7 @@
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <QThread>
+#include <limits>
 
 namespace syncing {
 namespace {
@@ -188,6 +189,14 @@ class Reader {
     }
 };
 
+// Days since the later of two ISO times; a great many when neither is known.
+qint64 daysUnseen(const QString& lastChange, const QString& seenAt) {
+    const QDateTime last = std::max(QDateTime::fromString(lastChange, Qt::ISODate),
+                                    QDateTime::fromString(seenAt, Qt::ISODate));
+    return last.isValid() ? last.daysTo(QDateTime::currentDateTimeUtc())
+                          : std::numeric_limits<qint64>::max();
+}
+
 void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own) {
     finishStatements();
     ReplicaState state;
@@ -334,8 +343,8 @@ std::vector<MachineStatus> machines(const QSqlDatabase& db) {
     self.written = written(r.id);
     out.push_back(self);
     QSqlQuery q = data::exec(db, QStringLiteral("SELECT Replica, Name, coalesce(LastChange, ''), "
-                                                "ReadSeq FROM SyncPeer WHERE Forgotten = 0 "
-                                                "ORDER BY Name, Replica"));
+                                                "ReadSeq, coalesce(SeenAt, '') FROM SyncPeer "
+                                                "WHERE Forgotten = 0 ORDER BY Name, Replica"));
     while (q.next()) {
         MachineStatus m;
         m.replica = q.value(0).toString();
@@ -343,6 +352,7 @@ std::vector<MachineStatus> machines(const QSqlDatabase& db) {
         m.lastChange = q.value(2).toString();
         m.readSeq = q.value(3).toLongLong();
         m.written = written(m.replica);
+        m.unseenDays = daysUnseen(m.lastChange, q.value(4).toString());
         out.push_back(m);
     }
     return out;
@@ -357,13 +367,12 @@ QString forgetMachine(const QSqlDatabase& db, const QString& name, int days) {
     if (!q.next())
         return QStringLiteral("No machine named \"%1\" syncs with this one").arg(name);
     const QString replica = q.value(0).toString();
-    const QDateTime last = std::max(QDateTime::fromString(q.value(1).toString(), Qt::ISODate),
-                                    QDateTime::fromString(q.value(2).toString(), Qt::ISODate));
-    if (last.isValid() && last.daysTo(QDateTime::currentDateTimeUtc()) < days)
+    const qint64 unseen = daysUnseen(q.value(1).toString(), q.value(2).toString());
+    if (unseen < days)
         return QStringLiteral("\"%1\" was seen %2 days ago: only a machine unseen for %3 days "
                               "can be forgotten")
             .arg(name)
-            .arg(last.daysTo(QDateTime::currentDateTimeUtc()))
+            .arg(unseen)
             .arg(days);
     data::exec(db, QStringLiteral("UPDATE SyncPeer SET Forgotten = 1 WHERE Replica = ?"),
                {replica});

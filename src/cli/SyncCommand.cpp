@@ -13,7 +13,9 @@ namespace {
 QString unseenNote(const syncing::MachineStatus& m) {
     if (m.unseenDays < syncing::kForgetAfterDays)
         return {};
-    const QString unseen = m.unseenDays > 100 * 365
+    // A machine never seen at all counts as unseen for ever.
+    constexpr qint64 kCentury = qint64{100} * 365;
+    const QString unseen = m.unseenDays > kCentury
                                ? QStringLiteral("never seen")
                                : QStringLiteral("unseen for %1 days").arg(m.unseenDays);
     return QStringLiteral(", %1: sync --forget \"%2\" stops waiting for it")

@@ -21,7 +21,7 @@ namespace {
 // rewrites its snapshot every few weeks.
 constexpr int kFoldThreshold = 64;
 // A part's length before compression: small enough to read without a noticeable pause.
-constexpr qsizetype kPartLength = 1024 * 1024;
+constexpr qsizetype kPartLength = qsizetype{1024} * 1024;
 
 int foldThreshold = kFoldThreshold;
 qsizetype partLength = kPartLength;

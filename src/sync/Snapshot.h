@@ -46,7 +46,7 @@ std::optional<SnapshotManifest> decodeManifest(const QByteArray& bytes);
 // A part is a change file (header seq = the part's number, from 1) compressed by zlib with
 // its length in front (qCompress). Parts are kept at most this long before compression, so a
 // reader never holds a huge one.
-constexpr qsizetype kMaxPartLength = 16 * 1024 * 1024;
+constexpr qsizetype kMaxPartLength = qsizetype{16} * 1024 * 1024;
 // Empty when the changes are longer than that.
 QByteArray encodeSnapshotPart(const ChangeHeader& header, const std::vector<ChangeEvent>& events);
 // Unpacks and reads a part; a length over kMaxPartLength or a broken stream is Malformed.

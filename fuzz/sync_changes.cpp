@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A change file from another machine: read as it lies in the folder, then its lines again
-// under a good checksum, applied to a fresh database and brought into its tables.
+// under a good checksum, applied to a fresh database and brought into its tables. The same
+// bytes read as a snapshot's manifest and as a snapshot part (packed or not), whose changes
+// are applied too.
 #include "FuzzSupport.h"
 
 #include "data/Database.h"
@@ -9,6 +11,7 @@
 #include "sync/ChangeFile.h"
 #include "sync/Reconcile.h"
 #include "sync/Shadow.h"
+#include "sync/Snapshot.h"
 
 #include <QCryptographicHash>
 
@@ -45,6 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* raw, size_t size) {
             body + "end " + QByteArray::number(body.size()) + ' ' +
             QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + '\n';
         applyAll(db, syncing::decodeChanges(whole, data::kSchemaVersion));
+        static_cast<void>(syncing::decodeManifest(input));
+        applyAll(db, syncing::decodeSnapshotPart(input, data::kSchemaVersion));
+        applyAll(db, syncing::decodeSnapshotPart(qCompress(whole), data::kSchemaVersion));
     }
     fuzz::finish();
     return 0;

@@ -9,6 +9,19 @@
 namespace cli {
 namespace {
 
+// A machine long unseen holds the folding of this one's changes back until it is forgotten.
+QString unseenNote(const syncing::MachineStatus& m) {
+    if (m.unseenDays < syncing::kForgetAfterDays)
+        return {};
+    // A machine never seen at all counts as unseen for ever.
+    constexpr qint64 kCentury = qint64{100} * 365;
+    const QString unseen = m.unseenDays > kCentury
+                               ? QStringLiteral("never seen")
+                               : QStringLiteral("unseen for %1 days").arg(m.unseenDays);
+    return QStringLiteral(", %1: sync --forget \"%2\" stops waiting for it")
+        .arg(unseen, m.name.isEmpty() ? m.replica : m.name);
+}
+
 int printStatus(const QSqlDatabase& db) {
     const std::vector<syncing::MachineStatus> list = syncing::machines(db);
     if (list.empty())
@@ -21,10 +34,11 @@ int printStatus(const QSqlDatabase& db) {
                                 .arg(m.name, last)
                                 .arg(m.written);
         else
-            commandOut() << QStringLiteral("%1: last change %2, read %3 of %4 change files\n")
+            commandOut() << QStringLiteral("%1: last change %2, read %3 of %4 change files%5\n")
                                 .arg(m.name.isEmpty() ? m.replica : m.name, last)
                                 .arg(m.readSeq)
-                                .arg(std::max(m.written, m.readSeq));
+                                .arg(std::max(m.written, m.readSeq))
+                                .arg(unseenNote(m));
     }
     commandOut() << Qt::flush;
     return 0;

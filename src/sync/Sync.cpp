@@ -6,7 +6,9 @@
 #include "data/Sql.h"
 #include "sync/Apply.h"
 #include "sync/Capture.h"
+#include "sync/CatchUp.h"
 #include "sync/ChangeFile.h"
+#include "sync/Fold.h"
 #include "sync/Hlc.h"
 #include "sync/Reconcile.h"
 #include "sync/Shadow.h"
@@ -33,22 +35,6 @@ QString nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
 }
 
-QMap<qint64, QString> changeFiles(const QString& folder) {
-    QMap<qint64, QString> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
-        if (isTransientName(name))
-            continue;
-        if (const std::optional<qint64> seq = seqOfChangeFile(name))
-            files.insert(*seq, name);
-    }
-    return files;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeEvent>& events) {
     for (size_t start = 0; start < events.size(); start += kChangesPerFile) {
         const size_t end = std::min(events.size(), start + kChangesPerFile);
@@ -68,7 +54,9 @@ void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeE
 bool takeNewIdIfCopied(const QSqlDatabase& db, ReplicaRow& r, const QString& root) {
     const QString own = QDir(root).filePath(r.id);
     const QMap<qint64, QString> files = changeFiles(own);
-    bool copied = !files.isEmpty() && files.lastKey() >= r.nextSeq;
+    // Files folded into the snapshot count as written.
+    bool copied =
+        std::max(files.isEmpty() ? 0 : files.lastKey(), snapshotCoverage(own)) >= r.nextSeq;
     QSqlQuery pending = data::exec(db, QStringLiteral("SELECT Seq, Body FROM SyncPending"));
     while (!copied && pending.next()) {
         const qint64 seq = pending.value(0).toLongLong();
@@ -261,6 +249,14 @@ class Reader {
     }
 };
 
+// Days since the later of two ISO times; a great many when neither is known.
+qint64 daysUnseen(const QString& lastChange, const QString& seenAt) {
+    const QDateTime last = std::max(QDateTime::fromString(lastChange, Qt::ISODate),
+                                    QDateTime::fromString(seenAt, Qt::ISODate));
+    return last.isValid() ? last.daysTo(QDateTime::currentDateTimeUtc())
+                          : std::numeric_limits<qint64>::max();
+}
+
 void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own) {
     finishStatements();
     ReplicaState state;
@@ -367,10 +363,14 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
             if (name == r.id || name.size() != 32 || isTransientName(name))
                 continue;
             ++sum.machines;
+            catchUpFromSnapshot(db, clock, sum, name, QDir(root).filePath(name));
             reader.machine(name, QDir(root).filePath(name));
         }
-        if (unwritten.isEmpty())
+        if (unwritten.isEmpty()) {
             writeState(db, readReplica(db), own);
+            if (const QString untidy = foldOwnChanges(db, root, r.id); !untidy.isEmpty())
+                sum.notes << untidy;
+        }
     } catch (const data::Error& e) {
         sum.error = e.message();
     }
@@ -390,8 +390,9 @@ std::vector<MachineStatus> machines(const QSqlDatabase& db) {
     const auto written = [&](const QString& id) -> qint64 {
         if (root.isEmpty())
             return 0;
-        const QMap<qint64, QString> files = changeFiles(QDir(root).filePath(id));
-        return files.isEmpty() ? 0 : files.lastKey();
+        const QString folder = QDir(root).filePath(id);
+        const QMap<qint64, QString> files = changeFiles(folder);
+        return std::max(files.isEmpty() ? 0 : files.lastKey(), snapshotCoverage(folder));
     };
     MachineStatus self;
     self.replica = r.id;
@@ -404,8 +405,8 @@ std::vector<MachineStatus> machines(const QSqlDatabase& db) {
     self.written = written(r.id);
     out.push_back(self);
     QSqlQuery q = data::exec(db, QStringLiteral("SELECT Replica, Name, coalesce(LastChange, ''), "
-                                                "ReadSeq FROM SyncPeer WHERE Forgotten = 0 "
-                                                "ORDER BY Name, Replica"));
+                                                "ReadSeq, coalesce(SeenAt, '') FROM SyncPeer "
+                                                "WHERE Forgotten = 0 ORDER BY Name, Replica"));
     while (q.next()) {
         MachineStatus m;
         m.replica = q.value(0).toString();
@@ -413,6 +414,7 @@ std::vector<MachineStatus> machines(const QSqlDatabase& db) {
         m.lastChange = q.value(2).toString();
         m.readSeq = q.value(3).toLongLong();
         m.written = written(m.replica);
+        m.unseenDays = daysUnseen(m.lastChange, q.value(4).toString());
         out.push_back(m);
     }
     return out;
@@ -427,13 +429,12 @@ QString forgetMachine(const QSqlDatabase& db, const QString& name, int days) {
     if (!q.next())
         return QStringLiteral("No machine named \"%1\" syncs with this one").arg(name);
     const QString replica = q.value(0).toString();
-    const QDateTime last = std::max(QDateTime::fromString(q.value(1).toString(), Qt::ISODate),
-                                    QDateTime::fromString(q.value(2).toString(), Qt::ISODate));
-    if (last.isValid() && last.daysTo(QDateTime::currentDateTimeUtc()) < days)
+    const qint64 unseen = daysUnseen(q.value(1).toString(), q.value(2).toString());
+    if (unseen < days)
         return QStringLiteral("\"%1\" was seen %2 days ago: only a machine unseen for %3 days "
                               "can be forgotten")
             .arg(name)
-            .arg(last.daysTo(QDateTime::currentDateTimeUtc()))
+            .arg(unseen)
             .arg(days);
     data::exec(db, QStringLiteral("UPDATE SyncPeer SET Forgotten = 1 WHERE Replica = ?"),
                {replica});

@@ -48,15 +48,21 @@ void stopSync(const QSqlDatabase& db);
 
 struct MachineStatus {
     QString replica, name;
-    QString lastChange; // ISO time of its newest change file, as its state file says
-    qint64 readSeq = 0; // how far this machine has read it
-    qint64 written = 0; // how many change files it has in the folder
+    QString lastChange;    // ISO time of its newest change file, as its state file says
+    qint64 readSeq = 0;    // how far this machine has read it
+    qint64 written = 0;    // how many change files it has in the folder
+    qint64 unseenDays = 0; // since its last change came or its files were last seen moving
     bool self = false;
 };
+// This machine first, then the others it syncs with; the forgotten ones are left out.
 std::vector<MachineStatus> machines(const QSqlDatabase& db);
 
-// Forgets a machine unseen for `days` days: its changes are no longer waited for. Returns
-// an error text, empty on success.
-QString forgetMachine(const QSqlDatabase& db, const QString& name, int days = 180);
+// How long a machine must be unseen before it can be forgotten.
+constexpr int kForgetAfterDays = 180;
+
+// Forgets a machine unseen for `days` days: its changes are no longer waited for, and this
+// machine's change files are folded without waiting for it to read them (should it come back,
+// it reads the snapshot). Returns an error text, empty on success.
+QString forgetMachine(const QSqlDatabase& db, const QString& name, int days = kForgetAfterDays);
 
 } // namespace syncing

@@ -35,6 +35,22 @@ std::optional<qint64> seqOfChangeFile(const QString& fileName) {
     return seq > 0 ? std::optional<qint64>(seq) : std::nullopt;
 }
 
+QMap<qint64, QString> changeFiles(const QString& folder) {
+    QMap<qint64, QString> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        if (isTransientName(name))
+            continue;
+        if (const std::optional<qint64> seq = seqOfChangeFile(name))
+            files.insert(*seq, name);
+    }
+    return files;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 namespace {
 
 bool flushing = true;

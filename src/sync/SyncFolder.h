@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QString>
 #include <optional>
 
@@ -20,6 +21,12 @@ bool isTransientName(const QString& fileName);
 // other name.
 QString changeFileName(qint64 seq);
 std::optional<qint64> seqOfChangeFile(const QString& fileName);
+
+// A machine's change files in its folder by their numbers, without a sync tool's own files.
+QMap<qint64, QString> changeFiles(const QString& folder);
+
+// A file's bytes; empty when it cannot be read.
+QByteArray readAll(const QString& path);
 
 // Writes `bytes` as `folder/name` whole or not at all: under a temporary name starting with
 // ".", flushed to the disk, renamed, and the folder flushed. Empty on success, else why not;

@@ -76,6 +76,21 @@ class TestSyncCommand : public QObject {
         QVERIFY2(run.out.contains(QStringLiteral("skipped=1")), qPrintable(run.out));
         run = memorant({"--db", a, "sync", "--forget", "laptop"});
         QCOMPARE(run.code, 1); // seen today
+        // Unseen for long: the status says so, and it can be forgotten, then no longer listed.
+        {
+            const Machine ma(a);
+            ma.exec(QStringLiteral("UPDATE SyncPeer SET LastChange = '2020-01-01T00:00:00Z', "
+                                   "SeenAt = '2020-01-01T00:00:00Z'"));
+        }
+        run = memorant({"--db", a, "sync", "--status"});
+        QVERIFY2(run.out.contains(QStringLiteral("unseen for ")) &&
+                     run.out.contains(QStringLiteral("sync --forget \"laptop\"")),
+                 qPrintable(run.out));
+        run = memorant({"--db", a, "sync", "--forget", "laptop"});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.contains(QStringLiteral("\"laptop\" is forgotten")), qPrintable(run.out));
+        run = memorant({"--db", a, "sync", "--status"});
+        QVERIFY2(!run.out.contains(QStringLiteral("laptop")), qPrintable(run.out));
         run = memorant({"--db", a, "sync", "--stop"});
         QCOMPARE(run.code, 0);
         QCOMPARE(memorant({"--db", a, "sync"}).code, 2);
@@ -119,6 +134,47 @@ class TestSyncCommand : public QObject {
         const Machine ea(a), eb(b);
         QCOMPARE(ea.digest(), eb.digest());
         QVERIFY(ea.digest().count(QStringLiteral("card q")) == 3000);
+    }
+
+    // A machine alone in the folder folds what it wrote into a snapshot; one that joins is
+    // killed while it reads the snapshot, and its next sync gets everything all the same.
+    void aJoinerKilledWhileReadingASnapshotCompletesLater() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("shared"));
+        QDir().mkpath(folder);
+        QString a, b;
+        {
+            Machine ma(dir.path(), QStringLiteral("a"));
+            Machine mb(dir.path(), QStringLiteral("b"));
+            ma.addSet(QStringLiteral("Big"));
+            data::Transaction t(ma.db());
+            for (int i = 0; i < 3000; ++i)
+                ma.addCard(QStringLiteral("Big"), QStringLiteral("q%1").arg(i),
+                           QStringLiteral("a"));
+            t.commit();
+            a = ma.path();
+            b = mb.path();
+        }
+        QCOMPARE(memorant({"--db", a, "sync", "--folder", folder}).code, 0);
+        const QDir root(syncing::syncRoot(folder));
+        const QStringList ids = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(ids.size(), 1);
+        QVERIFY(QFile::exists(QDir(root.filePath(ids[0])).filePath(QStringLiteral("snapshot"))));
+        for (int delay : {200, 600, 1200}) {
+            QProcess p;
+            p.start(QStringLiteral(MEMORANT_BINARY), {"--db", b, "sync", "--folder", folder});
+            QVERIFY(p.waitForStarted());
+            QTest::qWait(delay);
+            if (const qint64 pid = p.processId(); pid > 0 && p.state() != QProcess::NotRunning)
+                ::kill(static_cast<pid_t>(pid), SIGKILL);
+            p.waitForFinished();
+        }
+        QCOMPARE(memorant({"--db", b, "check"}).code, 0);
+        const testing::Run again = memorant({"--db", b, "sync", "--folder", folder});
+        QVERIFY2(again.code == 0, qPrintable(again.err));
+        const Machine ea(a), eb(b);
+        QCOMPARE(eb.digest(), ea.digest());
+        QCOMPARE(eb.digest().count(QStringLiteral("card q")), 3000);
     }
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Change files and the folder they sit in: any text survives the trip, a file that is cut,
-// changed or from a newer program is known as such, and a sync tool's own files are never
-// taken for changes.
+// Change files, snapshots and the folder they sit in: any text survives the trip, a file that
+// is cut, changed or from a newer program is known as such, and a sync tool's own files are
+// never taken for changes.
 #include "sync/ChangeFile.h"
+#include "sync/Snapshot.h"
 #include "sync/SyncFolder.h"
 
 #include <QCryptographicHash>
@@ -24,6 +25,16 @@ QByteArray sample() {
                          {{{QStringLiteral("S"), QStringLiteral("a\tb\nc\\d\re"), QString(),
                             QStringLiteral(""), QStringLiteral("Ünï €")}},
                           {{QStringLiteral("U"), kReplica}}});
+}
+
+SnapshotManifest sampleManifest() {
+    SnapshotManifest m;
+    m.schema = 12;
+    m.replica = kReplica;
+    m.upTo = 100;
+    m.parts.push_back(describePart(snapshotPartName(100, 1), sample()));
+    m.parts.push_back(describePart(snapshotPartName(100, 2), QByteArray("x")));
+    return m;
 }
 
 } // namespace
@@ -100,6 +111,8 @@ class TestChangeFile : public QObject {
         QTest::newRow("short number") << "42.chg" << false << qint64(-1);
         QTest::newRow("zero") << "0000000000.chg" << false << qint64(-1);
         QTest::newRow("state") << "state" << false << qint64(-1);
+        QTest::newRow("snapshot manifest") << "snapshot" << false << qint64(-1);
+        QTest::newRow("snapshot part") << "snapshot-0000000100-0001.chz" << false << qint64(-1);
     }
     void syncToolFilesAreNotChanges() {
         QFETCH(QString, name);
@@ -132,6 +145,68 @@ class TestChangeFile : public QObject {
         QCOMPARE(back->name, s.name);
         QCOMPARE(back->read, s.read);
         QVERIFY(!decodeState(QByteArray("replica x\n")));
+    }
+
+    void snapshotManifestComesBack() {
+        const std::optional<SnapshotManifest> back =
+            decodeManifest(encodeManifest(sampleManifest()));
+        QVERIFY(back);
+        QCOMPARE(back->replica, kReplica);
+        QCOMPARE(back->upTo, 100);
+        QCOMPARE(back->parts.size(), size_t(2));
+        QCOMPARE(back->parts[0].name, QStringLiteral("snapshot-0000000100-0001.chz"));
+        QVERIFY(partMatches(back->parts[0], sample()));
+        QVERIFY(!partMatches(back->parts[0], sample().left(sample().size() - 1)));
+        QVERIFY(!partMatches(back->parts[1], QByteArray("y")));
+        QVERIFY(isSnapshotPartName(back->parts[1].name));
+        QVERIFY(!isSnapshotPartName(QStringLiteral("snapshot-100-1.chz")));
+        QVERIFY(!isSnapshotPartName(QStringLiteral("../0000000001.chg")));
+    }
+
+    void damagedManifestsAreRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray whole = encodeManifest(sampleManifest());
+        for (int keep : {0, 10, int(whole.size() / 2), int(whole.size() - 1)})
+            QTest::addRow("cut to %d bytes", keep) << whole.left(keep);
+        QByteArray changed = whole;
+        changed.replace("0000000100-0002", "0000000100-0003");
+        QTest::newRow("a part renamed") << changed;
+        // Lines that do not fit, under a closing line that holds.
+        const auto closed = [](const QByteArray& body) {
+            return body + "end " + QByteArray::number(body.size()) + ' ' +
+                   QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + '\n';
+        };
+        const QByteArray head = "memorant-snapshot 1 12 " + kReplica.toLatin1() + " 100\n";
+        QTest::newRow("no coverage")
+            << closed("memorant-snapshot 1 12 " + kReplica.toLatin1() + " 0\n");
+        QTest::newRow("a path for a part")
+            << closed(head + "part ../0000000001.chg 1 " + QByteArray(64, 'a') + "\n");
+        QTest::newRow("a short checksum")
+            << closed(head + "part snapshot-0000000100-0001.chz 1 abc\n");
+        QTest::newRow("an unknown line") << closed(head + "parts 1\n");
+        QTest::newRow("a change file") << sample();
+    }
+    void damagedManifestsAreRefused() {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!decodeManifest(bytes));
+    }
+
+    void snapshotPartsComeBackOrAreRefused() {
+        const std::vector<ChangeEvent> events(500, ChangeEvent{{QStringLiteral("U"), kReplica}});
+        const QByteArray part = encodeSnapshotPart({kChangeFormat, 12, kReplica, 2}, events);
+        QVERIFY(part.size() < 2000); // 500 lines alike pack small
+        const ReadChanges read = decodeSnapshotPart(part, 12);
+        QCOMPARE(read.status, ReadStatus::Ok);
+        QCOMPARE(read.header.seq, 2);
+        QCOMPARE(read.events.size(), size_t(500));
+        QCOMPARE(decodeSnapshotPart(part, 11).status, ReadStatus::NewerSchema);
+        // A length in front that asks for more than a part may hold is not unpacked at all.
+        QByteArray huge = part;
+        huge[0] = char(0x7f);
+        QCOMPARE(decodeSnapshotPart(huge, 12).status, ReadStatus::Malformed);
+        QCOMPARE(decodeSnapshotPart(part.left(3), 12).status, ReadStatus::Malformed);
+        QCOMPARE(decodeSnapshotPart(part.left(part.size() / 2), 12).status, ReadStatus::Malformed);
+        QCOMPARE(decodeSnapshotPart(sample(), 12).status, ReadStatus::Malformed);
     }
 };
 

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sync/CatchUp.h"
+
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "sync/Apply.h"
+#include "sync/Reconcile.h"
+#include "sync/Shadow.h"
+#include "sync/Snapshot.h"
+#include "sync/SyncFolder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+namespace syncing {
+namespace {
+
+// As many changes as a change file holds, so a transaction stays as short as one file's.
+constexpr size_t kChangesPerTransaction = 64;
+
+QString nowText() {
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+void noteNewerProgram(SyncSummary& sum) {
+    ++sum.skipped;
+    const QString note = QStringLiteral(
+        "Another machine writes changes of a newer Memorant: update Memorant on this "
+        "machine to receive them (they wait in the folder, nothing is lost)");
+    if (!sum.notes.contains(note))
+        sum.notes << note;
+}
+
+// False on a change that does not fit its kind.
+bool applyInSteps(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum,
+                  const std::vector<ChangeEvent>& events) {
+    for (size_t start = 0; start < events.size(); start += kChangesPerTransaction) {
+        const size_t end = std::min(events.size(), start + kChangesPerTransaction);
+        const std::vector<ChangeEvent> step(events.begin() + static_cast<std::ptrdiff_t>(start),
+                                            events.begin() + static_cast<std::ptrdiff_t>(end));
+        try {
+            WriteTransaction t(db);
+            data::exec(db, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
+            Touched touched;
+            const ApplyCounts counts = applyChanges(db, clock, step, touched);
+            sum.conflicts += counts.conflicts;
+            sum.joinedSets += counts.joinedSets;
+            sum.joinedCards += counts.joinedCards;
+            sum.renamed += reconcile(db, touched);
+            data::exec(db, QStringLiteral("UPDATE SyncReplica SET Capture = 1, Hlc = ?"),
+                       {clock.last()});
+            t.commit();
+        } catch (const BadChange&) {
+            return false;
+        }
+        sum.received += static_cast<int>(step.size());
+        // A moment between transactions, so a reply the learner gives meanwhile gets the lock.
+        QThread::usleep(1500);
+    }
+    return true;
+}
+
+// The parts' bytes when every one is there and whole, else none.
+std::optional<std::vector<QByteArray>> wholeParts(const SnapshotManifest& manifest,
+                                                  const QString& folder) {
+    std::vector<QByteArray> parts;
+    for (const SnapshotPart& part : manifest.parts) {
+        QByteArray bytes = readAll(QDir(folder).filePath(part.name));
+        if (!partMatches(part, bytes))
+            return std::nullopt;
+        parts.push_back(std::move(bytes));
+    }
+    return parts;
+}
+
+bool needsSnapshot(const QSqlDatabase& db, const SnapshotManifest& manifest,
+                   const QString& folder) {
+    const qint64 readSeq =
+        data::scalar(db, QStringLiteral("SELECT ReadSeq FROM SyncPeer WHERE Replica = ?"),
+                     {manifest.replica})
+            .toLongLong();
+    if (readSeq >= manifest.upTo)
+        return false;
+    // The change files go on from where this machine stopped: read as they are.
+    return readSeq == 0 || !QFile::exists(QDir(folder).filePath(changeFileName(readSeq + 1)));
+}
+
+} // namespace
+
+void catchUpFromSnapshot(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum,
+                         const QString& replica, const QString& folder) {
+    const std::optional<SnapshotManifest> manifest =
+        decodeManifest(readAll(QDir(folder).filePath(snapshotManifestName())));
+    if (!manifest || manifest->replica != replica)
+        return;
+    data::exec(db, QStringLiteral("INSERT OR IGNORE INTO SyncPeer (Replica, SeenAt) VALUES (?, ?)"),
+               {replica, nowText()});
+    if (!needsSnapshot(db, *manifest, folder))
+        return;
+    if (manifest->format > kChangeFormat || manifest->schema > data::kSchemaVersion) {
+        noteNewerProgram(sum);
+        return;
+    }
+    const std::optional<std::vector<QByteArray>> parts = wholeParts(*manifest, folder);
+    if (!parts) {
+        ++sum.skipped; // still arriving, or gone with a newer snapshot on its way
+        return;
+    }
+    for (size_t i = 0; i < parts->size(); ++i) {
+        const ReadChanges read = decodeSnapshotPart((*parts)[i], data::kSchemaVersion);
+        if (read.status == ReadStatus::NewerSchema || read.status == ReadStatus::NewerFormat) {
+            noteNewerProgram(sum);
+            return;
+        }
+        if (read.status != ReadStatus::Ok || read.header.replica != replica ||
+            read.header.seq != static_cast<qint64>(i) + 1 ||
+            !applyInSteps(db, clock, sum, read.events)) {
+            ++sum.skipped;
+            return;
+        }
+    }
+    WriteTransaction t(db);
+    data::exec(db,
+               QStringLiteral("UPDATE SyncPeer SET ReadSeq = max(ReadSeq, ?), SeenAt = ? WHERE "
+                              "Replica = ?"),
+               {manifest->upTo, nowText(), replica});
+    t.commit();
+}
+
+} // namespace syncing

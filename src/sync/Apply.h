@@ -17,6 +17,15 @@ struct Touched {
     QSet<QString> sets, cards, weighed;
 };
 
+// Changes are applied a step at a time (a change file, or as many changes of a snapshot),
+// each step whole or not at all and brought in line at once, so a reply that comes to wait
+// for the lock waits for one step. Steps go together in one write transaction until a reply
+// (or any other write of this program) waits, or it has run kBatchMs: one commit for many
+// steps is what makes a large sync fast, as each commit writes every page it touched and
+// random ids touch many.
+constexpr size_t kChangesPerStep = 128;
+constexpr qint64 kBatchMs = 100;
+
 // A change file whose changes do not fit their kinds: it is not applied at all.
 class BadChange : public data::Error {
   public:

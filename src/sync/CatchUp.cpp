@@ -2,6 +2,7 @@
 #include "sync/CatchUp.h"
 
 #include "data/Database.h"
+#include "data/LockWait.h"
 #include "data/Sql.h"
 #include "sync/Apply.h"
 #include "sync/Reconcile.h"
@@ -11,14 +12,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
 namespace syncing {
 namespace {
-
-// As many changes as a change file holds, so a transaction stays as short as one file's.
-constexpr size_t kChangesPerTransaction = 64;
 
 QString nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
@@ -33,31 +32,55 @@ void noteNewerProgram(SyncSummary& sum) {
         sum.notes << note;
 }
 
+// One write transaction of steps from `start` on; returns where the next one starts, or
+// none on a change that does not fit its kind (the transaction then rolled back).
+std::optional<size_t> applyBatch(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum,
+                                 const std::vector<ChangeEvent>& events, size_t start) {
+    QElapsedTimer running;
+    running.start();
+    WriteTransaction t(db);
+    data::exec(db, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
+    ApplyCounts total;
+    int renamed = 0;
+    size_t done = start;
+    do {
+        const size_t end = std::min(events.size(), done + kChangesPerStep);
+        const std::vector<ChangeEvent> step(events.begin() + static_cast<std::ptrdiff_t>(done),
+                                            events.begin() + static_cast<std::ptrdiff_t>(end));
+        try {
+            Touched touched;
+            const ApplyCounts counts = applyChanges(db, clock, step, touched);
+            renamed += reconcile(db, touched);
+            total.conflicts += counts.conflicts;
+            total.joinedSets += counts.joinedSets;
+            total.joinedCards += counts.joinedCards;
+        } catch (const BadChange&) {
+            return std::nullopt;
+        }
+        done = end;
+    } while (done < events.size() && running.elapsed() < kBatchMs &&
+             !data::anotherConnectionWaits());
+    data::exec(db, QStringLiteral("UPDATE SyncReplica SET Capture = 1, Hlc = ?"), {clock.last()});
+    t.commit();
+    sum.conflicts += total.conflicts;
+    sum.joinedSets += total.joinedSets;
+    sum.joinedCards += total.joinedCards;
+    sum.renamed += renamed;
+    sum.received += static_cast<int>(done - start);
+    return done;
+}
+
 // False on a change that does not fit its kind.
 bool applyInSteps(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum,
                   const std::vector<ChangeEvent>& events) {
-    for (size_t start = 0; start < events.size(); start += kChangesPerTransaction) {
-        const size_t end = std::min(events.size(), start + kChangesPerTransaction);
-        const std::vector<ChangeEvent> step(events.begin() + static_cast<std::ptrdiff_t>(start),
-                                            events.begin() + static_cast<std::ptrdiff_t>(end));
-        try {
-            WriteTransaction t(db);
-            data::exec(db, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
-            Touched touched;
-            const ApplyCounts counts = applyChanges(db, clock, step, touched);
-            sum.conflicts += counts.conflicts;
-            sum.joinedSets += counts.joinedSets;
-            sum.joinedCards += counts.joinedCards;
-            sum.renamed += reconcile(db, touched);
-            data::exec(db, QStringLiteral("UPDATE SyncReplica SET Capture = 1, Hlc = ?"),
-                       {clock.last()});
-            t.commit();
-        } catch (const BadChange&) {
+    for (size_t start = 0; start < events.size();) {
+        const std::optional<size_t> next = applyBatch(db, clock, sum, events, start);
+        if (!next)
             return false;
-        }
-        sum.received += static_cast<int>(step.size());
-        // A moment between transactions, so a reply the learner gives meanwhile gets the lock.
-        QThread::usleep(1500);
+        start = *next;
+        // A moment for a reply that waits to take the lock before the next batch does.
+        if (data::anotherConnectionWaits())
+            QThread::usleep(2000);
     }
     return true;
 }

@@ -19,7 +19,7 @@ namespace {
 // Folding rewrites the whole snapshot, so it waits for this many read files: the folder then
 // holds at most these besides the snapshot, and a machine that syncs after every lesson
 // rewrites its snapshot every few weeks.
-constexpr int kFoldThreshold = 64;
+constexpr int kFoldThreshold = 32;
 // A part's length before compression: small enough to read without a noticeable pause.
 constexpr qsizetype kPartLength = qsizetype{1024} * 1024;
 

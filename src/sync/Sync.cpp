@@ -27,17 +27,13 @@
 namespace syncing {
 namespace {
 
-// Changes per file: a file is applied whole, in a few milliseconds, so a reply that waits
-// for the lock never waits behind one for long.
-constexpr size_t kChangesPerFile = 128;
-
 QString nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
 }
 
 void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeEvent>& events) {
-    for (size_t start = 0; start < events.size(); start += kChangesPerFile) {
-        const size_t end = std::min(events.size(), start + kChangesPerFile);
+    for (size_t start = 0; start < events.size(); start += kChangesPerStep) {
+        const size_t end = std::min(events.size(), start + kChangesPerStep);
         const std::vector<ChangeEvent> part(events.begin() + static_cast<std::ptrdiff_t>(start),
                                             events.begin() + static_cast<std::ptrdiff_t>(end));
         const QByteArray body =
@@ -106,12 +102,6 @@ QString writePending(const QSqlDatabase& db, const QString& own) {
     }
     return {};
 }
-
-// Files are applied together in one write transaction, each whole or not at all, until a
-// reply (or any other write of this program) waits for the lock, or it has run this long:
-// one commit for many files is what makes a large sync fast (each commit writes every page
-// it touched, and random ids touch many), and a waiting reply gets in after the file at hand.
-constexpr qint64 kBatchMs = 100;
 
 class Reader {
   public:

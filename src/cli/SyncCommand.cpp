@@ -4,6 +4,7 @@
 #include "data/Backups.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "data/WalCheckpoints.h"
 #include "sync/Sync.h"
 
 namespace cli {
@@ -100,8 +101,12 @@ int syncCommand(const CommandContext& context) {
                                    "was synced: %1")
                         .arg(backup.error.isEmpty() ? backup.damage : backup.error));
         }
+        // A sync writes much: the log is copied into the file on the other core, as the
+        // window has it done.
+        data::walCheckpoints::start(context.databasePath);
         const syncing::SyncSummary summary =
             syncing::runSync(db, {folder, args.value(QStringLiteral("--name"))});
+        data::walCheckpoints::stop();
         for (const QString& note : summary.notes)
             commandErr() << "memorant: " << note << '\n';
         if (summary.joinedSets + summary.joinedCards > 0)

@@ -247,6 +247,35 @@ qint64 daysUnseen(const QString& lastChange, const QString& seenAt) {
                           : std::numeric_limits<qint64>::max();
 }
 
+// Ids are random, so a large sync writes all over its indexes: with them in memory it
+// reads no page twice from the disk. SQLite takes the memory only as pages are read.
+class LargerCache {
+  public:
+    explicit LargerCache(const QSqlDatabase& db) : db_(db) {
+        try {
+            before_ = data::scalar(db_, QStringLiteral("PRAGMA cache_size"));
+            data::exec(db_, QStringLiteral("PRAGMA cache_size = -262144"));
+        } catch (const data::DbError&) {
+            before_ = QVariant(); // the sync only runs slower
+        }
+    }
+    ~LargerCache() {
+        if (!before_.isValid())
+            return;
+        try {
+            data::exec(db_, QStringLiteral("PRAGMA cache_size = %1").arg(before_.toLongLong()));
+        } catch (const data::DbError&) {
+            // A connection that cannot be set back closes soon with its cache.
+        }
+    }
+    LargerCache(const LargerCache&) = delete;
+    LargerCache& operator=(const LargerCache&) = delete;
+
+  private:
+    QSqlDatabase db_;
+    QVariant before_;
+};
+
 void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own) {
     finishStatements();
     ReplicaState state;
@@ -292,6 +321,7 @@ ReplicaRow readReplica(const QSqlDatabase& db) {
 SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
     SyncSummary sum;
     const StatementCache statements;
+    const LargerCache cache(db);
     try {
         ReplicaRow r = readReplica(db);
         const QString folder =

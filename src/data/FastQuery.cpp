@@ -47,6 +47,16 @@ sqlite3* sameLibraryHandle(const QSqlDatabase& db) {
     return same ? raw : nullptr;
 }
 
+bool stepToRow(sqlite3* raw, sqlite3_stmt* stmt, const QString& sql) {
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw DbError(QString::fromUtf8(sqlite3_errmsg(raw)) + QStringLiteral(" [") + sql +
+                  QStringLiteral("]"));
+}
+
 QVariant columnValue(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
     case SQLITE_INTEGER:
@@ -99,13 +109,7 @@ FastQuery::~FastQuery() {
 bool FastQuery::next() {
     if (!stmt_)
         return q_->next();
-    const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
-    throw DbError(QString::fromUtf8(sqlite3_errmsg(raw_)) + QStringLiteral(" [") + sql_ +
-                  QStringLiteral("]"));
+    return stepToRow(raw_, stmt_, sql_);
 }
 
 QVariant FastQuery::value(int column) const {

@@ -50,6 +50,9 @@ class FastQuery {
 // this program (on Debian Qt's driver uses the system library); null otherwise.
 sqlite3* sameLibraryHandle(const QSqlDatabase& db);
 
+// Steps a statement: true on a row, false at its end; throws DbError naming `sql`.
+bool stepToRow(sqlite3* raw, sqlite3_stmt* stmt, const QString& sql);
+
 // A column of the row a statement stands on, as QSqlQuery would give it.
 QVariant columnValue(sqlite3_stmt* stmt, int column);
 

@@ -103,12 +103,7 @@ Statement& Statement::run(const QVariantList& binds) {
 bool Statement::next() {
     if (!stmt_)
         return q_->next();
-    const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
-    fail();
+    return stepToRow(raw_, stmt_, sql_);
 }
 
 QVariant Statement::value(int column) const {

@@ -10,7 +10,6 @@
 #include "sync/Snapshot.h"
 #include "sync/SyncFolder.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,19 +17,6 @@
 
 namespace syncing {
 namespace {
-
-QString nowText() {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-}
-
-void noteNewerProgram(SyncSummary& sum) {
-    ++sum.skipped;
-    const QString note = QStringLiteral(
-        "Another machine writes changes of a newer Memorant: update Memorant on this "
-        "machine to receive them (they wait in the folder, nothing is lost)");
-    if (!sum.notes.contains(note))
-        sum.notes << note;
-}
 
 // One write transaction of steps from `start` on; returns where the next one starts, or
 // none on a change that does not fit its kind (the transaction then rolled back).
@@ -123,7 +109,7 @@ void catchUpFromSnapshot(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum,
     if (!needsSnapshot(db, *manifest, folder))
         return;
     if (manifest->format > kChangeFormat || manifest->schema > data::kSchemaVersion) {
-        noteNewerProgram(sum);
+        sum.noteNewerProgram();
         return;
     }
     const std::optional<std::vector<QByteArray>> parts = wholeParts(*manifest, folder);
@@ -134,7 +120,7 @@ void catchUpFromSnapshot(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum,
     for (size_t i = 0; i < parts->size(); ++i) {
         const ReadChanges read = decodeSnapshotPart((*parts)[i], data::kSchemaVersion);
         if (read.status == ReadStatus::NewerSchema || read.status == ReadStatus::NewerFormat) {
-            noteNewerProgram(sum);
+            sum.noteNewerProgram();
             return;
         }
         if (read.status != ReadStatus::Ok || read.header.replica != replica ||

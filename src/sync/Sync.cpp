@@ -27,10 +27,6 @@
 namespace syncing {
 namespace {
 
-QString nowText() {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-}
-
 void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeEvent>& events) {
     for (size_t start = 0; start < events.size(); start += kChangesPerStep) {
         const size_t end = std::min(events.size(), start + kChangesPerStep);
@@ -161,12 +157,7 @@ class Reader {
         ReadChanges read = decodeChanges(readAll(QDir(b.folder).filePath(b.files.value(seq))),
                                          data::kSchemaVersion);
         if (read.status == ReadStatus::NewerSchema || read.status == ReadStatus::NewerFormat) {
-            ++sum_.skipped;
-            const QString note = QStringLiteral(
-                "Another machine writes changes of a newer Memorant: update Memorant on this "
-                "machine to receive them (they wait in the folder, nothing is lost)");
-            if (!sum_.notes.contains(note))
-                sum_.notes << note;
+            sum_.noteNewerProgram();
             return std::nullopt;
         }
         if (read.status != ReadStatus::Ok || read.header.replica != b.replica ||
@@ -294,6 +285,19 @@ void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own)
 }
 
 } // namespace
+
+QString nowText() {
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+void SyncSummary::noteNewerProgram() {
+    ++skipped;
+    const QString note = QStringLiteral(
+        "Another machine writes changes of a newer Memorant: update Memorant on this machine "
+        "to receive them (they wait in the folder, nothing is lost)");
+    if (!notes.contains(note))
+        notes << note;
+}
 
 QString SyncSummary::line() const {
     return QStringLiteral("sent=%1 received=%2 machines=%3 conflicts=%4 skipped=%5")

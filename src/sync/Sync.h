@@ -27,7 +27,12 @@ struct SyncSummary {
     QStringList notes; // said to the learner beside the summary line
     QString error;     // set when the sync stopped; what was applied before stays
     QString line() const;
+    // A file from a newer Memorant was left unread: counted, and said once.
+    void noteNewerProgram();
 };
+
+// The time now, as the state file and the machine list keep it.
+QString nowText();
 
 // This file's replica row: empty id until the first sync.
 struct ReplicaRow {

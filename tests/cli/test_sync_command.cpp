@@ -17,6 +17,37 @@
 using testing::Machine;
 using testing::memorant;
 
+namespace {
+
+// A machine with a set of 3,000 cards and an empty one, as database files in `dir`.
+std::pair<QString, QString> bigAndEmpty(const QString& dir) {
+    Machine ma(dir, QStringLiteral("a"));
+    Machine mb(dir, QStringLiteral("b"));
+    ma.addSet(QStringLiteral("Big"));
+    data::Transaction t(ma.db());
+    for (int i = 0; i < 3000; ++i)
+        ma.addCard(QStringLiteral("Big"), QStringLiteral("q%1").arg(i), QStringLiteral("a"));
+    t.commit();
+    return {ma.path(), mb.path()};
+}
+
+// Runs the program and kills it after `delayMs`; false when it did not start.
+bool killedAfter(const QStringList& args, int delayMs) {
+    QProcess p;
+    p.start(QStringLiteral(MEMORANT_BINARY), args);
+    if (!p.waitForStarted())
+        return false;
+    QTest::qWait(delayMs);
+    // A run already over has no process left; a pid of 0 would kill this test's whole
+    // process group (ctest and CI with it).
+    if (const qint64 pid = p.processId(); pid > 0 && p.state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    p.waitForFinished();
+    return true;
+}
+
+} // namespace
+
 class TestSyncCommand : public QObject {
     Q_OBJECT
 
@@ -102,30 +133,9 @@ class TestSyncCommand : public QObject {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("shared"));
         QDir().mkpath(folder);
-        QString a, b;
-        {
-            Machine ma(dir.path(), QStringLiteral("a"));
-            Machine mb(dir.path(), QStringLiteral("b"));
-            ma.addSet(QStringLiteral("Big"));
-            data::Transaction t(ma.db());
-            for (int i = 0; i < 3000; ++i)
-                ma.addCard(QStringLiteral("Big"), QStringLiteral("q%1").arg(i),
-                           QStringLiteral("a"));
-            t.commit();
-            a = ma.path();
-            b = mb.path();
-        }
-        for (int delay : {30, 120, 300}) {
-            QProcess p;
-            p.start(QStringLiteral(MEMORANT_BINARY), {"--db", a, "sync", "--folder", folder});
-            QVERIFY(p.waitForStarted());
-            QTest::qWait(delay);
-            // A sync already over has no process left; a pid of 0 would kill this test's
-            // whole process group (ctest and CI with it).
-            if (const qint64 pid = p.processId(); pid > 0 && p.state() != QProcess::NotRunning)
-                ::kill(static_cast<pid_t>(pid), SIGKILL);
-            p.waitForFinished();
-        }
+        const auto [a, b] = bigAndEmpty(dir.path());
+        for (int delay : {30, 120, 300})
+            QVERIFY(killedAfter({"--db", a, "sync", "--folder", folder}, delay));
         QCOMPARE(memorant({"--db", a, "check"}).code, 0);
         const testing::Run again = memorant({"--db", a, "sync", "--folder", folder});
         QVERIFY2(again.code == 0, qPrintable(again.err));
@@ -142,33 +152,14 @@ class TestSyncCommand : public QObject {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("shared"));
         QDir().mkpath(folder);
-        QString a, b;
-        {
-            Machine ma(dir.path(), QStringLiteral("a"));
-            Machine mb(dir.path(), QStringLiteral("b"));
-            ma.addSet(QStringLiteral("Big"));
-            data::Transaction t(ma.db());
-            for (int i = 0; i < 3000; ++i)
-                ma.addCard(QStringLiteral("Big"), QStringLiteral("q%1").arg(i),
-                           QStringLiteral("a"));
-            t.commit();
-            a = ma.path();
-            b = mb.path();
-        }
+        const auto [a, b] = bigAndEmpty(dir.path());
         QCOMPARE(memorant({"--db", a, "sync", "--folder", folder}).code, 0);
         const QDir root(syncing::syncRoot(folder));
         const QStringList ids = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QCOMPARE(ids.size(), 1);
         QVERIFY(QFile::exists(QDir(root.filePath(ids[0])).filePath(QStringLiteral("snapshot"))));
-        for (int delay : {200, 600, 1200}) {
-            QProcess p;
-            p.start(QStringLiteral(MEMORANT_BINARY), {"--db", b, "sync", "--folder", folder});
-            QVERIFY(p.waitForStarted());
-            QTest::qWait(delay);
-            if (const qint64 pid = p.processId(); pid > 0 && p.state() != QProcess::NotRunning)
-                ::kill(static_cast<pid_t>(pid), SIGKILL);
-            p.waitForFinished();
-        }
+        for (int delay : {200, 600, 1200})
+            QVERIFY(killedAfter({"--db", b, "sync", "--folder", folder}, delay));
         QCOMPARE(memorant({"--db", b, "check"}).code, 0);
         const testing::Run again = memorant({"--db", b, "sync", "--folder", folder});
         QVERIFY2(again.code == 0, qPrintable(again.err));

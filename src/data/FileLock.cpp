@@ -33,6 +33,14 @@ FileLock::Result FileLock::tryLock(const QString& path, bool create) {
     return Result::Taken;
 }
 
+FileLock::Result FileLock::tryLockShared(const QString& path) {
+    return tryLock(path);
+}
+
+bool FileLock::tryMakeExclusive() {
+    return held();
+}
+
 void FileLock::unlock() {
     fd_ = -1;
 }
@@ -62,6 +70,24 @@ FileLock::Result FileLock::tryLock(const QString& path, bool create) {
     }
     fd_ = fd;
     return Result::Taken;
+}
+
+FileLock::Result FileLock::tryLockShared(const QString& path) {
+    unlock();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_CLOEXEC | O_RDONLY);
+    if (fd < 0)
+        return Result::Failed;
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        const bool busy = errno == EWOULDBLOCK;
+        ::close(fd);
+        return busy ? Result::Busy : Result::Failed;
+    }
+    fd_ = fd;
+    return Result::Taken;
+}
+
+bool FileLock::tryMakeExclusive() {
+    return fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
 }
 
 void FileLock::unlock() {

@@ -21,6 +21,10 @@ class FileLock {
     // Without waiting. With `create` a missing file is made, and only when it is new
     // (O_EXCL): a name claimed this way is this holder's alone.
     Result tryLock(const QString& path, bool create = false);
+    // A shared lock: any number of holders, none while another holds it exclusively.
+    Result tryLockShared(const QString& path);
+    // A shared lock made exclusive, when no other holder has the file; without waiting.
+    bool tryMakeExclusive();
     void unlock();
     bool held() const { return fd_ >= 0; }
     // The locked file still has the name `path` (nobody removed or replaced it meanwhile).

@@ -22,7 +22,8 @@ SideConnection::SideConnection(const QString& path, bool readOnly) {
     db.setConnectOptions(options);
     path_ = path;
     tidyLogs_ = readOnly && !QFileInfo::exists(path + QStringLiteral("-wal")) &&
-                !QFileInfo::exists(path + QStringLiteral("-shm"));
+                !QFileInfo::exists(path + QStringLiteral("-shm")) &&
+                readers_.tryLockShared(path) == FileLock::Result::Taken;
 }
 
 SideConnection::~SideConnection() {
@@ -36,9 +37,10 @@ SideConnection::~SideConnection() {
     const QFileInfo wal(path_ + QStringLiteral("-wal"));
     if (wal.exists() && wal.size() > 0)
         return; // someone wrote meanwhile: theirs
-    FileLock nobodyElse;
-    if (nobodyElse.tryLock(path_) != FileLock::Result::Taken)
-        return; // a program holds the file and keeps its own logs
+    // Another reader of this kind may still use them (another backup running beside this
+    // one), or a program holding the file keeps its own.
+    if (!readers_.tryMakeExclusive())
+        return;
     QFile::remove(path_ + QStringLiteral("-wal"));
     QFile::remove(path_ + QStringLiteral("-shm"));
 }

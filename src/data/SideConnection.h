@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/FileLock.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -27,6 +29,8 @@ class SideConnection {
     QString name_;
     QString path_;
     bool tidyLogs_ = false; // read-only, and no log beside the file when it began
+    // Held shared while tidyLogs_: the logs go only when no other reader holds it too.
+    FileLock readers_;
 };
 
 } // namespace data

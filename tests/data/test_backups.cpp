@@ -6,6 +6,7 @@
 #include "data/FileLock.h"
 #include "data/OpenCheck.h"
 #include "data/Restore.h"
+#include "data/SideConnection.h"
 #include "data/Sql.h"
 #include "support/DamagedFile.h"
 #include "support/Files.h"
@@ -53,6 +54,7 @@ class TestBackups : public QObject {
     void futureDatedBackupDoesNotStopBackups();
     void partialFilesOfKilledBackupsGoAndNamesNeverClash();
     void zeroedFirstPageWithBackupsIsDamaged();
+    void readersBesideEachOtherLeaveTheLogsToTheLast();
 };
 
 void TestBackups::rotationByHand() {
@@ -367,4 +369,34 @@ void TestBackups::zeroedFirstPageWithBackupsIsDamaged() {
 }
 
 QTEST_GUILESS_MAIN(TestBackups)
+// Two backups at once each read the file through a reader of their own: the first to end
+// must not take the logs away from the other (it met a disk I/O error).
+void TestBackups::readersBesideEachOtherLeaveTheLogsToTheLast() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readers.mdb"));
+    {
+        const testing::TempDatabase t(true);
+        t.exec(QStringLiteral("VACUUM INTO ?"), {path});
+    }
+    QVERIFY(testing::writeIn(path, {QStringLiteral("PRAGMA journal_mode = WAL")}));
+    QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-shm"));
+    const auto cards = [](const data::SideConnection& c) {
+        return data::scalar(c.db(), QStringLiteral("SELECT COUNT(*) FROM Card")).toInt();
+    };
+    {
+        auto first = std::make_unique<data::SideConnection>(path);
+        QCOMPARE(first->open(), QString());
+        data::SideConnection second(path);
+        QCOMPARE(second.open(), QString());
+        QVERIFY(cards(*first) > 0);
+        QVERIFY(cards(second) > 0);
+        QVERIFY(QFile::exists(path + "-shm"));
+        first.reset();
+        QVERIFY(QFile::exists(path + "-shm"));
+        QVERIFY(cards(second) > 0);
+    }
+    // The last one tidies as before.
+    QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-shm"));
+}
+
 #include "test_backups.moc"

@@ -23,7 +23,7 @@ SideConnection::SideConnection(const QString& path, bool readOnly) {
     path_ = path;
     tidyLogs_ = readOnly && !QFileInfo::exists(path + QStringLiteral("-wal")) &&
                 !QFileInfo::exists(path + QStringLiteral("-shm")) &&
-                readers_.tryLockShared(path) == FileLock::Result::Taken;
+                readers_.tryLockShared(QFileInfo(path).absolutePath()) == FileLock::Result::Taken;
 }
 
 SideConnection::~SideConnection() {
@@ -38,8 +38,11 @@ SideConnection::~SideConnection() {
     if (wal.exists() && wal.size() > 0)
         return; // someone wrote meanwhile: theirs
     // Another reader of this kind may still use them (another backup running beside this
-    // one), or a program holding the file keeps its own.
+    // one); and a program holding the file keeps its own.
     if (!readers_.tryMakeExclusive())
+        return;
+    FileLock nobodyElse;
+    if (nobodyElse.tryLock(path_) != FileLock::Result::Taken)
         return;
     QFile::remove(path_ + QStringLiteral("-wal"));
     QFile::remove(path_ + QStringLiteral("-shm"));

@@ -29,7 +29,9 @@ class SideConnection {
     QString name_;
     QString path_;
     bool tidyLogs_ = false; // read-only, and no log beside the file when it began
-    // Held shared while tidyLogs_: the logs go only when no other reader holds it too.
+    // On the file's folder, held shared while tidyLogs_: the logs go only when no other
+    // such reader holds it too. Not on the file itself, where a program that starts meanwhile
+    // takes its own lock.
     FileLock readers_;
 };
 

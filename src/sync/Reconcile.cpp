@@ -176,7 +176,9 @@ class Reconciler {
             const std::optional<SetState> o = loadSetByLocal(db_, otherId.toLongLong());
             // The name was taken by the later of the two: that one makes way.
             if (o && o->nameAt > s.nameAt) {
-                const QString moved = sets::uniqueSetName(otherNames(db_, otherId), wanted);
+                // Among the names it must avoid is the one it gives up: this set takes it.
+                const QString moved =
+                    sets::uniqueSetName(otherNames(db_, otherId) << wanted, wanted);
                 setName(otherId, moved);
                 noteSet(db_, otherId);
             } else {

@@ -216,6 +216,31 @@ class TestSync : public QObject {
         QCOMPARE(a.digest(), b.digest());
     }
 
+    // Two machines rename two sets to one name; a third learns of the later rename first.
+    // The earlier keeps the name there too, and the later gets a number, not the same name.
+    void aLateEarlierRenameTakesItsNameBackWithoutDoubling() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        Machine c(dir_.path(), QStringLiteral("c"));
+        a.addSet(QStringLiteral("P"));
+        a.addSet(QStringLiteral("Q"));
+        settle({&a, &b, &c});
+        a.renameSet(QStringLiteral("P"), QStringLiteral("N"));
+        QTest::qWait(5);
+        b.renameSet(QStringLiteral("Q"), QStringLiteral("N"));
+        b.sync(folder_);
+        c.sync(folder_);
+        a.sync(folder_);
+        c.sync(folder_); // the earlier rename arrives where the later one holds the name
+        QCOMPARE(c.column(QStringLiteral("SELECT SetName FROM Set1 ORDER BY SetName")),
+                 (QStringList{QStringLiteral("N"), QStringLiteral("N 2")}));
+        settle({&a, &b, &c});
+        for (const Machine* m : {&a, &b, &c})
+            QCOMPARE(m->column(QStringLiteral("SELECT SetName FROM Set1 ORDER BY SetName")),
+                     (QStringList{QStringLiteral("N"), QStringLiteral("N 2")}));
+        QCOMPARE(a.digest(), c.digest());
+    }
+
     void aCardTakenOutOfItsLastSetComesBackWhenEditedLater() {
         Machine a(dir_.path(), QStringLiteral("a"));
         Machine b(dir_.path(), QStringLiteral("b"));

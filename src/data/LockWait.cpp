@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdint>
 #include <sqlite3.h>
 #include <thread>
 
@@ -17,23 +16,20 @@ using WaitClock = std::chrono::steady_clock;
 // When a connection last looked for the lock, as ticks of WaitClock.
 std::atomic<WaitClock::rep> lastLook{0};
 
-int lookAgainSoon(void* limitMs, int tries) {
-    if (tries >= static_cast<int>(reinterpret_cast<std::intptr_t>(limitMs)))
+int lookAgainSoon(void*, int tries) {
+    if (tries >= kLockWaitMs)
         return 0;
     lastLook.store(WaitClock::now().time_since_epoch().count(), std::memory_order_relaxed);
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return 1;
 }
 
-void setWait(const QSqlDatabase& db, int ms) {
+void setWait(const QSqlDatabase& db, bool wait) {
     if (sqlite3* raw = sameLibraryHandle(db)) {
-        if (ms > 0)
-            sqlite3_busy_handler(raw, &lookAgainSoon, reinterpret_cast<void*>(std::intptr_t{ms}));
-        else
-            sqlite3_busy_handler(raw, nullptr, nullptr);
+        sqlite3_busy_handler(raw, wait ? &lookAgainSoon : nullptr, nullptr);
         return;
     }
-    exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
+    exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(wait ? kLockWaitMs : 0));
 }
 
 } // namespace
@@ -45,17 +41,17 @@ bool anotherConnectionWaits() {
     return since < std::chrono::milliseconds(3);
 }
 
-void waitForLock(const QSqlDatabase& db, int ms) {
-    setWait(db, ms);
+void waitForLock(const QSqlDatabase& db) {
+    setWait(db, true);
 }
 
 NoLockWait::NoLockWait(const QSqlDatabase& db) : db_(db) {
-    setWait(db_, 0);
+    setWait(db_, false);
 }
 
 NoLockWait::~NoLockWait() {
     try {
-        setWait(db_, kLockWaitMs);
+        setWait(db_, true);
     } catch (const DbError&) {
         // A closed connection has nothing to wait for.
     }

@@ -12,7 +12,7 @@ constexpr int kLockWaitMs = 3000;
 // SQLite's own wait sleeps ever longer (up to 100 ms at a time), so a reply that met a
 // sync's short transactions waited many times longer than the lock was ever held. Where the
 // handle is not reachable, SQLite's own wait is used.
-void waitForLock(const QSqlDatabase& db, int ms = kLockWaitMs);
+void waitForLock(const QSqlDatabase& db);
 
 // Whether a connection of this program is waiting for the lock now: a long piece of work
 // that holds it (a sync) ends its transaction early and lets the waiter in.

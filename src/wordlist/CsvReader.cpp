@@ -101,7 +101,7 @@ CsvStream::CsvStream(char separator, CsvRowSink sink) : d_(std::make_unique<Stat
     csv_set_delim(&d_->parser, static_cast<unsigned char>(separator));
     csv_set_space_func(&d_->parser, noSpace);
     // Grown by 64 KB at a time, not 128 bytes: a long text is not copied over and over.
-    csv_set_blk_size(&d_->parser, 64 * 1024);
+    csv_set_blk_size(&d_->parser, size_t{64} * 1024);
 }
 
 CsvStream::~CsvStream() {

@@ -41,6 +41,13 @@ struct ApplyCounts {
     int conflicts = 0;   // texts that lost
     int joinedSets = 0;  // sets of this file joined with another machine's of the same name
     int joinedCards = 0; // cards so joined, by their text
+    int renamed = 0;     // sets renamed to keep names apart, when brought in line
+    void add(const ApplyCounts& other) {
+        conflicts += other.conflicts;
+        joinedSets += other.joinedSets;
+        joinedCards += other.joinedCards;
+        renamed += other.renamed;
+    }
 };
 ApplyCounts applyChanges(const QSqlDatabase& db, Hlc& clock, const std::vector<ChangeEvent>& events,
                          Touched& touched);

@@ -27,19 +27,13 @@ std::optional<size_t> applyBatch(const QSqlDatabase& db, Hlc& clock, SyncSummary
     WriteTransaction t(db);
     data::exec(db, QStringLiteral("UPDATE SyncReplica SET Capture = 0"));
     ApplyCounts total;
-    int renamed = 0;
     size_t done = start;
     do {
         const size_t end = std::min(events.size(), done + kChangesPerStep);
         const std::vector<ChangeEvent> step(events.begin() + static_cast<std::ptrdiff_t>(done),
                                             events.begin() + static_cast<std::ptrdiff_t>(end));
         try {
-            Touched touched;
-            const ApplyCounts counts = applyChanges(db, clock, step, touched);
-            renamed += reconcile(db, touched);
-            total.conflicts += counts.conflicts;
-            total.joinedSets += counts.joinedSets;
-            total.joinedCards += counts.joinedCards;
+            total.add(applyStep(db, clock, step));
         } catch (const BadChange&) {
             return std::nullopt;
         }
@@ -51,7 +45,7 @@ std::optional<size_t> applyBatch(const QSqlDatabase& db, Hlc& clock, SyncSummary
     sum.conflicts += total.conflicts;
     sum.joinedSets += total.joinedSets;
     sum.joinedCards += total.joinedCards;
-    sum.renamed += renamed;
+    sum.renamed += total.renamed;
     sum.received += static_cast<int>(done - start);
     return done;
 }

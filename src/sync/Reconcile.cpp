@@ -323,6 +323,13 @@ int reconcile(const QSqlDatabase& db, Touched& touched) {
     return r.renamed;
 }
 
+ApplyCounts applyStep(const QSqlDatabase& db, Hlc& clock, const std::vector<ChangeEvent>& events) {
+    Touched touched;
+    ApplyCounts counts = applyChanges(db, clock, events, touched);
+    counts.renamed = reconcile(db, touched);
+    return counts;
+}
+
 int reconcileOwn(const QSqlDatabase& db, const std::vector<ChangeEvent>& events) {
     Touched touched;
     for (const ChangeEvent& e : events) {

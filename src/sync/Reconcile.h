@@ -15,6 +15,10 @@ namespace syncing {
 // with capture off; throws DbError.
 int reconcile(const QSqlDatabase& db, Touched& touched);
 
+// One step: the changes merged, and what they touched brought in line at once. Inside the
+// caller's transaction, with capture off; throws BadChange or DbError.
+ApplyCounts applyStep(const QSqlDatabase& db, Hlc& clock, const std::vector<ChangeEvent>& events);
+
 // The same for what this machine's own changes touched: a change here can decide a card
 // elsewhere in the collection (a set deleted here may be the one a card left last), and
 // each machine must come to what the others do. Capture is turned off meanwhile.

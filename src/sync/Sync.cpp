@@ -190,7 +190,6 @@ class Reader {
         ApplyCounts counts;
         int applied = 0;
         int received = 0;
-        int renamed = 0;
         qint64 seq = b.next;
         for (; applied < most && b.files.contains(seq) &&
                (applied == 0 || (running.elapsed() < kBatchMs && !data::anotherConnectionWaits()));
@@ -203,12 +202,7 @@ class Reader {
             try {
                 // Each file brought in line at once: a reply that comes to wait meanwhile
                 // waits for this file alone.
-                Touched touched;
-                const ApplyCounts c = applyChanges(db_, clock_, read->events, touched);
-                renamed += reconcile(db_, touched);
-                counts.conflicts += c.conflicts;
-                counts.joinedSets += c.joinedSets;
-                counts.joinedCards += c.joinedCards;
+                counts.add(applyStep(db_, clock_, read->events));
             } catch (const BadChange&) {
                 return applied;
             }
@@ -224,7 +218,7 @@ class Reader {
         sum_.joinedSets += counts.joinedSets;
         sum_.joinedCards += counts.joinedCards;
         sum_.received += received;
-        sum_.renamed += renamed;
+        sum_.renamed += counts.renamed;
         b.next = seq;
         return std::nullopt;
     }

@@ -5,11 +5,14 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <atomic>
+#include <optional>
 
 namespace syncing {
 namespace {
 std::atomic<qint64> shift{0};
-}
+std::atomic<qint64> stoppedClock{0};
+std::optional<QRandomGenerator64> seededIds;
+} // namespace
 
 QString Hlc::next(qint64 wallMs) {
     // The milliseconds in the high bits, a count of changes within one millisecond in the low
@@ -39,7 +42,23 @@ QString replicaOf(const QString& stamp) {
 }
 
 qint64 wallClockMs() {
-    return QDateTime::currentMSecsSinceEpoch() + shift.load();
+    const qint64 stopped = stoppedClock.load();
+    return (stopped != 0 ? stopped : QDateTime::currentMSecsSinceEpoch()) + shift.load();
+}
+
+QString nowText() {
+    return QDateTime::fromMSecsSinceEpoch(wallClockMs(), Qt::UTC).toString(Qt::ISODate);
+}
+
+void setClockForTesting(qint64 ms) {
+    stoppedClock.store(ms);
+}
+
+void setIdSeedForTesting(quint64 seed) {
+    if (seed == 0)
+        seededIds.reset();
+    else
+        seededIds.emplace(seed);
 }
 
 void setClockShiftForTesting(qint64 ms) {
@@ -52,7 +71,10 @@ qint64 clockShift() {
 
 QString newId() {
     quint32 words[4];
-    QRandomGenerator::system()->fillRange(words);
+    if (seededIds)
+        seededIds->fillRange(words);
+    else
+        QRandomGenerator::system()->fillRange(words);
     QString id;
     for (quint32 w : words)
         id += QStringLiteral("%1").arg(w, 8, 16, QLatin1Char('0'));

@@ -34,6 +34,13 @@ QString replicaOf(const QString& stamp);
 qint64 wallClockMs();
 void setClockShiftForTesting(qint64 ms);
 qint64 clockShift();
+// Tests that must replay a failure exactly stop the clock (0 lets it run again) and move it
+// themselves, and draw ids from a seeded generator (0: the system's again).
+void setClockForTesting(qint64 ms);
+void setIdSeedForTesting(quint64 seed);
+
+// This machine's time now, as the state file, the machine list and the conflicts keep it.
+QString nowText();
 
 // 128 random bits in 32 lowercase hex digits.
 QString newId();

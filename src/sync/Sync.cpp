@@ -228,7 +228,7 @@ class Reader {
 qint64 daysUnseen(const QString& lastChange, const QString& seenAt) {
     const QDateTime last = std::max(QDateTime::fromString(lastChange, Qt::ISODate),
                                     QDateTime::fromString(seenAt, Qt::ISODate));
-    return last.isValid() ? last.daysTo(QDateTime::currentDateTimeUtc())
+    return last.isValid() ? last.daysTo(QDateTime::fromMSecsSinceEpoch(wallClockMs(), Qt::UTC))
                           : std::numeric_limits<qint64>::max();
 }
 
@@ -279,10 +279,6 @@ void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own)
 }
 
 } // namespace
-
-QString nowText() {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-}
 
 void SyncSummary::noteNewerProgram() {
     ++skipped;

@@ -31,9 +31,6 @@ struct SyncSummary {
     void noteNewerProgram();
 };
 
-// The time now, as the state file and the machine list keep it.
-QString nowText();
-
 // This file's replica row: empty id until the first sync.
 struct ReplicaRow {
     QString id, name, folder;

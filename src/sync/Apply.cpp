@@ -4,7 +4,6 @@
 #include "data/Sql.h"
 #include "sync/Shadow.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
@@ -67,8 +66,7 @@ class Applier {
         sqlRun(db_,
                QStringLiteral("INSERT INTO SyncConflict (Kind, Gid, Field, Lost, LostAt, Won, "
                               "WonAt, RecordedAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-               {kind, gid, field, text, at, won, wonAt,
-                QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
+               {kind, gid, field, text, at, won, wonAt, nowText()});
         ++counts.conflicts;
     }
 
@@ -121,7 +119,14 @@ class Applier {
                     sqlRun(db_, QStringLiteral("DELETE FROM Set1 WHERE Set_ID = ?"),
                            {loser->setId});
                 } else {
+                    // This file's set now stands for the winner: the cards tied to the winner
+                    // alone, which waited for a set here, come into it.
                     winner->setId = loser->setId;
+                    data::Statement& cards = sqlRun(
+                        db_, QStringLiteral("SELECT CardGid FROM SyncMember WHERE SetGid = ?"),
+                        {into});
+                    while (cards.next())
+                        touched_.cards.insert(cards.value(0).toString());
                 }
             }
         }

@@ -257,6 +257,11 @@ class TestSync : public QObject {
         QCOMPARE(a.digest(), b.digest());
         QCOMPARE(a.column(QStringLiteral("SELECT Question || Answer FROM Card")),
                  QStringList{QStringLiteral("qkept")});
+        // Taken out again where it came back, it goes everywhere.
+        a.removeCard(QStringLiteral("S"), a.cardId(QStringLiteral("q")));
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QCOMPARE(b.scalar(QStringLiteral("SELECT COUNT(*) FROM Card")).toInt(), 0);
     }
 
     void setsMadeUnderOneNameAreOneAndRenamesGetANumber() {
@@ -284,6 +289,54 @@ class TestSync : public QObject {
         QCOMPARE(a.column(QStringLiteral("SELECT SetName FROM Set1 WHERE SetName LIKE 'Colour%' "
                                          "ORDER BY SetName")),
                  (QStringList{QStringLiteral("Colour"), QStringLiteral("Colour 2")}));
+        // The number is each machine's own view, not a change: nothing more to send, even
+        // when the numbered set changes otherwise.
+        QCOMPARE(a.sync(folder_).sent, 0);
+        b.exec(QStringLiteral("UPDATE Set1 SET IncludeInDeamons = 0 WHERE SetName = 'Colour 2'"));
+        settle({&a, &b});
+        // Once the name is free, the numbered set takes it back, on both machines.
+        a.deleteSet(QStringLiteral("Colour"));
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QCOMPARE(b.column(QStringLiteral("SELECT SetName || ' ' || IncludeInDeamons FROM Set1 "
+                                         "WHERE SetName LIKE 'Colour%'")),
+                 QStringList{QStringLiteral("Colour 0")});
+    }
+
+    // A card tied, on a third machine, to a set this machine has not heard of yet waits for
+    // the set; when the set comes and is joined with this machine's own set of that name, the
+    // card comes into it.
+    void aCardThatWaitedForItsSetComesWhenTheSetIsJoined() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        Machine c(dir_.path(), QStringLiteral("c"));
+        a.addSet(QStringLiteral("Words"));
+        a.sync(folder_);
+        c.sync(folder_);
+        c.addCard(QStringLiteral("Words"), QStringLiteral("tree"), QStringLiteral("Baum"));
+        c.sync(folder_);
+        QTest::qWait(5);
+        b.addSet(QStringLiteral("Words")); // made later: the first machine's set stands for both
+        // The second machine's folder gets the third one's files before the first one's.
+        const QString late = dir_.filePath(QStringLiteral("late-arrivals"));
+        const auto deliver = [&](const Machine& from) {
+            const QString source = ownFolder(from);
+            const QString target = QDir(syncing::syncRoot(late)).filePath(QDir(source).dirName());
+            QDir().mkpath(target);
+            for (const QString& name : QDir(source).entryList(QDir::Files))
+                QFile::copy(QDir(source).filePath(name), QDir(target).filePath(name));
+        };
+        deliver(c);
+        QVERIFY(b.sync(late).error.isEmpty());
+        QVERIFY(!b.digest().contains(QStringLiteral("card tree")));
+        deliver(a);
+        const syncing::SyncSummary joined = b.sync(late);
+        QVERIFY2(joined.error.isEmpty(), qPrintable(joined.error));
+        QCOMPARE(joined.joinedSets, 1);
+        QCOMPARE(b.column(QStringLiteral("SELECT c.Question FROM Card c JOIN Set_Card_rel r ON "
+                                         "r.Card_ID = c.Card_ID JOIN Set1 s ON s.Set_ID = "
+                                         "r.Set_ID WHERE s.SetName = 'Words'")),
+                 QStringList{QStringLiteral("tree")});
     }
 
     void badFilesAreSkippedAndReadOnceWhole_data() {

@@ -181,7 +181,10 @@ class Collector {
         } else if (s->name == name && s->flag == flag) {
             return;
         }
-        if (s->name != name) {
+        // A name differs from its shadow without a rename here when a set was numbered to
+        // keep names apart: that number is this machine's view, not a change to send.
+        const bool renamed = !stamps.fields[0].isEmpty() || changed == kAll;
+        if (s->name != name && renamed) {
             s->name = name;
             s->nameAt = stamps.of(0);
             changed |= kName;
@@ -191,6 +194,8 @@ class Collector {
             s->flagAt = stamps.of(1);
             changed |= kFlag;
         }
+        if (changed == 0)
+            return;
         saveSet(db_, *s);
         sets_[s->gid] |= changed;
     }
@@ -262,7 +267,9 @@ class Collector {
         MemberState m =
             loadMember(db_, s->gid, c->gid)
                 .value_or(MemberState{s->gid, c->gid, QStringLiteral(""), QStringLiteral("")});
-        if (held == m.held())
+        // A card taken out here of a set its shadow says it left already is sent all the same:
+        // it was back in the set because it was edited after it left, and stays out now.
+        if (held == m.held() && (held || m.addAt.isEmpty()))
             return;
         (held ? m.addAt : m.delAt) = stamp;
         saveMember(db_, m);

@@ -3,8 +3,8 @@
 
 #include "data/Sql.h"
 #include "learn/rules/Scoring.h"
-#include "sets/rules/SetRules.h"
 #include "sync/Hlc.h"
+#include "sync/SetNames.h"
 #include "sync/Shadow.h"
 
 #include <QSqlQuery>
@@ -27,25 +27,9 @@ bool localCard(const QSqlDatabase& db, const CardState& c) {
            hasRow(db, QStringLiteral("SELECT 1 FROM Card WHERE Card_ID = ?"), {c.cardId});
 }
 
-// Notes a set for the next round of changes, as its trigger would have.
-void noteSet(const QSqlDatabase& db, const QVariant& setId) {
-    sqlRun(db, QStringLiteral("INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('S', ?, NULL, ?)"),
-           {setId, wallClockMs() - clockShift()});
-}
-
-QStringList otherNames(const QSqlDatabase& db, const QVariant& setId) {
-    QStringList names;
-    data::Statement& q =
-        sqlRun(db, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID IS NOT ?"), {setId});
-    while (q.next())
-        names << q.value(0).toString();
-    return names;
-}
-
 class Reconciler {
   public:
     Reconciler(const QSqlDatabase& db, Touched& touched) : db_(db), touched_(touched) {}
-    int renamed = 0;
 
     void set(const QString& gid) {
         std::optional<SetState> s = loadSet(db_, gid);
@@ -79,7 +63,6 @@ class Reconciler {
             saveSet(db_, *s);
             touchMembers(s->gid);
         }
-        name(*s);
         sqlRun(db_,
                QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ? WHERE Set_ID = ? AND "
                               "IncludeInDeamons IS NOT ?"),
@@ -156,47 +139,6 @@ class Reconciler {
             db_, QStringLiteral("SELECT CardGid FROM SyncMember WHERE SetGid = ?"), {setGid});
         while (cards.next())
             touched_.cards.insert(cards.value(0).toString());
-    }
-
-    // The name the set's shadow holds, unless another set here has it.
-    void name(SetState& s) {
-        const QString current =
-            sqlValue(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {s.setId})
-                .toString();
-        if (current == s.name)
-            return;
-        QString wanted = s.name;
-        data::Statement& other =
-            sqlRun(db_,
-                   QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? COLLATE NOCASE AND "
-                                  "Set_ID <> ?"),
-                   {wanted, s.setId});
-        if (other.next()) {
-            const QVariant otherId = other.value(0);
-            const std::optional<SetState> o = loadSetByLocal(db_, otherId.toLongLong());
-            // The name was taken by the later of the two: that one makes way.
-            if (o && o->nameAt > s.nameAt) {
-                // Among the names it must avoid is the one it gives up: this set takes it.
-                const QString moved =
-                    sets::uniqueSetName(otherNames(db_, otherId) << wanted, wanted);
-                setName(otherId, moved);
-                noteSet(db_, otherId);
-            } else {
-                wanted = sets::uniqueSetName(otherNames(db_, s.setId), wanted);
-                noteSet(db_, s.setId);
-            }
-            ++renamed;
-        }
-        setName(s.setId, wanted);
-    }
-
-    void setName(const QVariant& setId, const QString& name) {
-        const QVariant before =
-            sqlValue(db_, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {setId});
-        sqlRun(db_, QStringLiteral("UPDATE Set1 SET SetName = ? WHERE Set_ID = ?"), {name, setId});
-        // The chosen set stays chosen under its new name.
-        sqlRun(db_, QStringLiteral("UPDATE Fields SET SetName = ? WHERE SetName = ?"),
-               {name, before});
     }
 
     void writeAnswers(const CardState& c) {
@@ -316,11 +258,13 @@ int reconcile(const QSqlDatabase& db, Touched& touched) {
     Reconciler r(db, touched);
     for (const QString& gid : QSet<QString>(touched.sets))
         r.set(gid);
+    // A set made, renamed or gone can free or take a name another set wants.
+    const int renamed = touched.sets.isEmpty() ? 0 : nameSetsApart(db);
     for (const QString& gid : QSet<QString>(touched.cards))
         r.card(gid);
     for (const QString& gid : QSet<QString>(touched.weighed))
         reweigh(db, gid);
-    return r.renamed;
+    return renamed;
 }
 
 ApplyCounts applyStep(const QSqlDatabase& db, Hlc& clock, const std::vector<ChangeEvent>& events) {

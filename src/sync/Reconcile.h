@@ -10,9 +10,8 @@ namespace syncing {
 
 // Brings this file's sets, ties, cards and answers in line with what the shadow tables say
 // every machine knows, for the touched ones only, and works the touched cards' weights out
-// again. A set whose name another set holds here gets " 2", " 3", ...; such renames are
-// noted to be sent. Returns how many sets were renamed so. Inside the caller's transaction,
-// with capture off; throws DbError.
+// again, and keeps set names apart (nameSetsApart). Returns how many sets were numbered.
+// Inside the caller's transaction, with capture off; throws DbError.
 int reconcile(const QSqlDatabase& db, Touched& touched);
 
 // One step: the changes merged, and what they touched brought in line at once. Inside the

@@ -22,9 +22,10 @@ struct Touched {
 // for the lock waits for one step. Steps go together in one write transaction until a reply
 // (or any other write of this program) waits, or it has run kBatchMs: one commit for many
 // steps is what makes a large sync fast, as each commit writes every page it touched and
-// random ids touch many.
+// random ids touch many. Another process cannot say that it waits: its write waits for the
+// batch, at most about kBatchMs, well within its lock wait.
 constexpr size_t kChangesPerStep = 128;
-constexpr qint64 kBatchMs = 100;
+constexpr qint64 kBatchMs = 1000;
 
 // A change file whose changes do not fit their kinds: it is not applied at all.
 class BadChange : public data::Error {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMetaType>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -68,3 +69,5 @@ constexpr int kForgetAfterDays = 180;
 QString forgetMachine(const QSqlDatabase& db, const QString& name, int days = kForgetAfterDays);
 
 } // namespace syncing
+
+Q_DECLARE_METATYPE(syncing::SyncSummary)

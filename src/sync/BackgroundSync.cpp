@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sync/BackgroundSync.h"
+
+#include "data/LockWait.h"
+#include "data/SideConnection.h"
+#include "data/Sql.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace syncing {
+
+BackgroundSync::BackgroundSync(QString databasePath, QObject* parent)
+    : QObject(parent), path_(std::move(databasePath)) {}
+
+BackgroundSync::~BackgroundSync() {
+    if (thread_) {
+        thread_->wait();
+        delete thread_;
+    }
+}
+
+bool BackgroundSync::isRunning() const {
+    return thread_ && thread_->isRunning();
+}
+
+void BackgroundSync::request() {
+    if (closing_)
+        return;
+    if (isRunning()) {
+        again_ = true;
+        return;
+    }
+    start();
+}
+
+bool BackgroundSync::finishWithin(int ms) {
+    closing_ = true;
+    again_ = false;
+    return !thread_ || thread_->wait(QDeadlineTimer(ms));
+}
+
+void BackgroundSync::start() {
+    if (thread_) {
+        thread_->wait(); // its finished signal comes just before its very end
+        delete thread_;
+    }
+    again_ = false;
+    thread_ = QThread::create([this] {
+        summary_ = {};
+        // A writable connection would make an empty database where the file went away.
+        if (!QFileInfo::exists(path_)) {
+            summary_.error = QStringLiteral("The database \"%1\" is gone: nothing was synced")
+                                 .arg(QDir::toNativeSeparators(path_));
+            return;
+        }
+        data::SideConnection connection(path_, false);
+        if (const QString failure = connection.open(); !failure.isEmpty()) {
+            summary_.error = QStringLiteral("The database cannot be opened to sync: %1").arg(failure);
+            return;
+        }
+        try {
+            data::exec(connection.db(), QStringLiteral("PRAGMA foreign_keys = ON"));
+        } catch (const data::Error& e) {
+            summary_.error = e.message();
+            return;
+        }
+        data::waitForLock(connection.db());
+        summary_ = runSync(connection.db(), {});
+    });
+    connect(thread_, &QThread::finished, this, [this] {
+        emit finished(summary_);
+        if (again_ && !closing_)
+            start();
+    });
+    thread_->start(QThread::LowPriority);
+}
+
+} // namespace syncing

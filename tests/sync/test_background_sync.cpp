@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's sync on a thread of its own: what one machine stores reaches the other, a sync
+// asked for while one runs follows it, and closing waits only so long.
+#include "Machine.h"
+#include "sync/BackgroundSync.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using testing::Machine;
+
+class TestBackgroundSync : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aReplyReachesTheOtherMachine() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir().mkpath(folder));
+        Machine a(dir.path(), QStringLiteral("a"));
+        Machine b(dir.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("Words"));
+        const qint64 card =
+            a.addCard(QStringLiteral("Words"), QStringLiteral("tree"), QStringLiteral("Baum"));
+        QVERIFY(a.sync(folder).error.isEmpty()); // the folder is chosen once
+        QVERIFY(b.sync(folder).error.isEmpty());
+        a.reply(card, false, QStringLiteral("from a"));
+
+        syncing::BackgroundSync onA(a.path()), onB(b.path());
+        QSignalSpy doneA(&onA, &syncing::BackgroundSync::finished);
+        QSignalSpy doneB(&onB, &syncing::BackgroundSync::finished);
+        onA.request();
+        onA.request(); // asked again while it runs: once more after it, never twice at once
+        QTRY_COMPARE_WITH_TIMEOUT(doneA.count(), 2, 10000);
+        const auto first = doneA.at(0).at(0).value<syncing::SyncSummary>();
+        QVERIFY2(first.error.isEmpty(), qPrintable(first.error));
+        QCOMPARE(first.sent, 1);
+        QCOMPARE(doneA.at(1).at(0).value<syncing::SyncSummary>().sent, 0);
+
+        onB.request();
+        QTRY_COMPARE_WITH_TIMEOUT(doneB.count(), 1, 10000);
+        QCOMPARE(doneB.at(0).at(0).value<syncing::SyncSummary>().received, 1);
+        QCOMPARE(b.column(QStringLiteral("SELECT JudgedBy FROM Log")),
+                 QStringList{QStringLiteral("from a")});
+        QCOMPARE(b.digest(), a.digest());
+
+        // Closing: nothing runs, so nothing is waited for, and nothing starts after.
+        QVERIFY(onB.finishWithin(2000));
+        onB.request();
+        QVERIFY(!onB.isRunning());
+    }
+
+    // A database file gone is said, and no empty one is made in its place.
+    void aDatabaseGoneIsSaid() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gone.mdb"));
+        syncing::BackgroundSync sync(path);
+        QSignalSpy done(&sync, &syncing::BackgroundSync::finished);
+        sync.request();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 10000);
+        QVERIFY(done.at(0).at(0).value<syncing::SyncSummary>().error.contains(
+            QStringLiteral("is gone")));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackgroundSync)
+#include "test_background_sync.moc"

@@ -21,8 +21,8 @@ int nameSetsApart(const QSqlDatabase& db) {
                            "LEFT JOIN SyncSet s ON s.Set_ID = l.Set_ID AND s.Gid = s.Canon "
                            "ORDER BY s.Gid IS NOT NULL, s.NameAt, s.Gid, l.Set_ID"));
     while (q.next())
-        sets.push_back({q.value(0), q.value(1).toString(), q.value(2).toString(),
-                        q.value(3).toBool()});
+        sets.push_back(
+            {q.value(0), q.value(1).toString(), q.value(2).toString(), q.value(3).toBool()});
     QStringList taken;
     taken.reserve(static_cast<qsizetype>(sets.size()));
     int numbered = 0;

@@ -141,15 +141,6 @@ class Reconciler {
             touched_.cards.insert(cards.value(0).toString());
     }
 
-    void writeAnswers(const CardState& c) {
-        sqlRun(db_, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"), {c.cardId});
-        for (const QString& a : answersList(c.answers))
-            sqlRun(db_,
-                   QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES "
-                                  "(?, ?)"),
-                   {c.cardId, a.isNull() ? QVariant(QMetaType(QMetaType::QString)) : a});
-    }
-
     static QVariant option(const QString& options, int i) {
         const QString part = options.section(QLatin1Char(','), i, i);
         return part.isEmpty() ? QVariant(0) : QVariant(part.toInt());
@@ -166,7 +157,7 @@ class Reconciler {
                 .lastInsertId();
         sqlRun(db_, QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"),
                {c.cardId});
-        writeAnswers(c);
+        writeAnswers(db_, c.cardId, c.answers);
         saveCard(db_, c);
         // Replies that came before their card point at it now.
         sqlRun(db_,
@@ -188,7 +179,7 @@ class Reconciler {
                {option(c.options, 0), option(c.options, 1), c.cardId, option(c.options, 0),
                 option(c.options, 1)});
         if (answersText(db_, c.cardId.toLongLong()) != c.answers)
-            writeAnswers(c);
+            writeAnswers(db_, c.cardId, c.answers);
     }
 
     void tie(const QVariant& setId, const QVariant& cardId, bool held) {

@@ -317,4 +317,11 @@ QStringList answersList(const QString& text) {
     return out;
 }
 
+void writeAnswers(const QSqlDatabase& db, const QVariant& cardId, const QString& text) {
+    sqlRun(db, QStringLiteral("DELETE FROM MultipleAnswers WHERE Card_ID = ?"), {cardId});
+    for (const QString& a : answersList(text))
+        sqlRun(db, QStringLiteral("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, ?)"),
+               {cardId, a.isNull() ? QVariant(QMetaType(QMetaType::QString)) : a});
+}
+
 } // namespace syncing

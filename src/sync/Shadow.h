@@ -116,5 +116,7 @@ QVariant weightValue(const QString& text);
 // The answer list of a card, in its stored order, as one JSON array text ("" for none).
 QString answersText(const QSqlDatabase& db, qint64 cardId);
 QStringList answersList(const QString& text);
+// Replaces the card's answers with the list `text` holds.
+void writeAnswers(const QSqlDatabase& db, const QVariant& cardId, const QString& text);
 
 } // namespace syncing

@@ -6,6 +6,7 @@
 #include "data/Sql.h"
 #include "sync/ChangeFile.h"
 #include "sync/Hlc.h"
+#include "sync/LostEdits.h"
 #include "sync/SyncFolder.h"
 
 #include <QDir>
@@ -108,6 +109,52 @@ class TestSync : public QObject {
         for (Machine* m : {&a, &b})
             QCOMPARE(m->column(QStringLiteral("SELECT Field || ' ' || Lost FROM SyncConflict")),
                      QStringList{QStringLiteral("Answer from a")});
+        // Brought back on the machine whose text won, it wins on both as a new edit.
+        const std::vector<syncing::LostEdit> lost = syncing::lostEdits(b.db());
+        QCOMPARE(lost.size(), size_t(1));
+        QCOMPARE(lost[0].about, QStringLiteral("q2"));
+        QCOMPARE(lost[0].lostOn, QStringLiteral("a"));
+        QCOMPARE(lost[0].wonOn, QStringLiteral("b"));
+        QCOMPARE(syncing::useLostEdit(b.db(), lost[0].id), QString());
+        QVERIFY(syncing::lostEdits(b.db()).empty());
+        settle({&a, &b});
+        QCOMPARE(a.digest(), b.digest());
+        QVERIFY2(a.digest().contains(QStringLiteral("card q2|from a")), qPrintable(a.digest()));
+        // The first machine keeps its entry until it forgets it there; once the card is gone,
+        // the text cannot come back.
+        const std::vector<syncing::LostEdit> kept = syncing::lostEdits(a.db());
+        QCOMPARE(kept.size(), size_t(1));
+        b.removeCard(QStringLiteral("S"), b.cardId(QStringLiteral("q2")));
+        settle({&a, &b});
+        QCOMPARE(syncing::useLostEdit(a.db(), kept[0].id),
+                 QStringLiteral("The card is no longer here"));
+        syncing::forgetLostEdit(a.db(), kept[0].id);
+        QVERIFY(syncing::lostEdits(a.db()).empty());
+        QCOMPARE(a.digest(), b.digest());
+    }
+
+    // A set's name that lost comes back too, unless another set has taken it meanwhile.
+    void aLostSetNameComesBackUnlessTaken() {
+        Machine a(dir_.path(), QStringLiteral("a"));
+        Machine b(dir_.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("S"));
+        settle({&a, &b});
+        a.renameSet(QStringLiteral("S"), QStringLiteral("Mine"));
+        QTest::qWait(5);
+        b.renameSet(QStringLiteral("S"), QStringLiteral("Theirs"));
+        settle({&a, &b});
+        std::vector<syncing::LostEdit> lost = syncing::lostEdits(a.db());
+        QCOMPARE(lost.size(), size_t(1));
+        QCOMPARE(lost[0].field + ' ' + lost[0].lost + ' ' + lost[0].about,
+                 QStringLiteral("SetName Mine Theirs"));
+        a.addSet(QStringLiteral("mine"));
+        QCOMPARE(syncing::useLostEdit(a.db(), lost[0].id),
+                 QStringLiteral("Another set is named \"Mine\" now"));
+        a.deleteSet(QStringLiteral("mine"));
+        QCOMPARE(syncing::useLostEdit(a.db(), lost[0].id), QString());
+        settle({&a, &b});
+        QCOMPARE(b.column(QStringLiteral("SELECT SetName FROM Set1")),
+                 QStringList{QStringLiteral("Mine")});
     }
 
     void aClockADayAheadDoesNotWinForEver() {

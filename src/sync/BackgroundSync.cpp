@@ -56,7 +56,8 @@ void BackgroundSync::start() {
         }
         data::SideConnection connection(path_, false);
         if (const QString failure = connection.open(); !failure.isEmpty()) {
-            summary_.error = QStringLiteral("The database cannot be opened to sync: %1").arg(failure);
+            summary_.error =
+                QStringLiteral("The database cannot be opened to sync: %1").arg(failure);
             return;
         }
         try {

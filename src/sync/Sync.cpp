@@ -428,6 +428,12 @@ std::vector<MachineStatus> machines(const QSqlDatabase& db) {
         m.lastChange = q.value(2).toString();
         m.readSeq = q.value(3).toLongLong();
         m.written = written(m.replica);
+        if (!root.isEmpty()) {
+            const std::optional<ReplicaState> state = decodeState(
+                readAll(QDir(QDir(root).filePath(m.replica)).filePath(QStringLiteral("state"))));
+            if (state && state->replica == m.replica)
+                m.readOfThis = state->read.value(r.id, 0);
+        }
         m.unseenDays = daysUnseen(m.lastChange, q.value(4).toString());
         out.push_back(m);
     }

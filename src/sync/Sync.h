@@ -54,6 +54,7 @@ struct MachineStatus {
     QString lastChange;    // ISO time of its newest change file, as its state file says
     qint64 readSeq = 0;    // how far this machine has read it
     qint64 written = 0;    // how many change files it has in the folder
+    qint64 readOfThis = 0; // how far it has read this machine's, as its state file says
     qint64 unseenDays = 0; // since its last change came or its files were last seen moving
     bool self = false;
 };

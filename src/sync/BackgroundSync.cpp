@@ -10,8 +10,8 @@
 
 namespace syncing {
 
-BackgroundSync::BackgroundSync(QString databasePath, QObject* parent)
-    : QObject(parent), path_(std::move(databasePath)) {}
+BackgroundSync::BackgroundSync(QString databasePath, QString folder, QObject* parent)
+    : QObject(parent), path_(std::move(databasePath)), folder_(std::move(folder)) {}
 
 BackgroundSync::~BackgroundSync() {
     if (thread_) {
@@ -67,7 +67,7 @@ void BackgroundSync::start() {
             return;
         }
         data::waitForLock(connection.db());
-        summary_ = runSync(connection.db(), {});
+        summary_ = runSync(connection.db(), {folder_, {}});
     });
     connect(thread_, &QThread::finished, this, [this] {
         emit finished(summary_);

@@ -9,14 +9,15 @@
 
 namespace syncing {
 
-// Syncs the database with its remembered folder on a thread of its own, through a connection
+// Syncs the database with its folder on a thread of its own, through a connection
 // of its own, so the window never waits for it; a reply stored meanwhile gets the lock after
 // the step at hand. Asked again while it runs, it runs once more when it ends (the changes
 // asked for may have come after it read), never twice at once.
 class BackgroundSync : public QObject {
     Q_OBJECT
   public:
-    explicit BackgroundSync(QString databasePath, QObject* parent = nullptr);
+    // With `folder` empty, the folder the database remembers.
+    explicit BackgroundSync(QString databasePath, QString folder = {}, QObject* parent = nullptr);
     ~BackgroundSync() override; // waits for a sync still running
 
     void request();
@@ -31,6 +32,7 @@ class BackgroundSync : public QObject {
 
   private:
     QString path_;
+    QString folder_;
     QPointer<QThread> thread_;
     SyncSummary summary_;
     bool again_ = false;

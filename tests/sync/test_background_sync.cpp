@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's sync on a thread of its own: what one machine stores reaches the other, a sync
-// asked for while one runs follows it, and closing waits only so long.
+// asked for while one runs follows it, closing waits only so long; and when it runs.
 #include "Machine.h"
 #include "sync/BackgroundSync.h"
+#include "sync/SyncScheduler.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +52,58 @@ class TestBackgroundSync : public QObject {
         QVERIFY(onB.finishWithin(2000));
         onB.request();
         QVERIFY(!onB.isRunning());
+    }
+
+    // Files another machine writes start a sync once they have settled; a bunch that ends
+    // while a reply is judged waits for the judging to end; changes waiting are sent.
+    void theSchedulerSyncsWhenItShould() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir().mkpath(folder));
+        Machine a(dir.path(), QStringLiteral("a"));
+        Machine b(dir.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("Words"));
+        const qint64 card =
+            a.addCard(QStringLiteral("Words"), QStringLiteral("tree"), QStringLiteral("Baum"));
+        QVERIFY(a.sync(folder).error.isEmpty());
+        bool waiting = false;
+        syncing::SyncScheduler onB(
+            b.path(), folder,
+            {[&] { return waiting; },
+             [&] { return b.scalar(QStringLiteral("SELECT Id FROM SyncReplica")).toString(); }});
+        onB.setIntervalsForTesting(150, 300);
+        QSignalSpy synced(&onB, &syncing::SyncScheduler::synced);
+        onB.start();
+        QTRY_COMPARE_WITH_TIMEOUT(synced.count(), 1, 10000); // at start: the set and card come
+        QCOMPARE(b.column(QStringLiteral("SELECT Question FROM Card")),
+                 QStringList{QStringLiteral("tree")});
+        // Its own first files make a folder it does not watch: at most one sync follows.
+        QTest::qWait(600);
+        synced.clear();
+
+        a.reply(card, true, QStringLiteral("arrives"));
+        QVERIFY(a.sync(folder).error.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(b.column(QStringLiteral("SELECT JudgedBy FROM Log")),
+                                  QStringList{QStringLiteral("arrives")}, 10000);
+
+        QTest::qWait(600);
+        synced.clear();
+        onB.setJudging(true);
+        onB.bunchEnded();
+        QTest::qWait(400);
+        QCOMPARE(synced.count(), 0);
+        onB.setJudging(false);
+        QTRY_COMPARE_WITH_TIMEOUT(synced.count(), 1, 10000);
+
+        synced.clear();
+        waiting = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!synced.isEmpty(), 10000);
+        waiting = false;
+        QVERIFY(onB.close(2000));
+        synced.clear();
+        onB.bunchEnded();
+        QTest::qWait(400);
+        QCOMPARE(synced.count(), 0);
     }
 
     // A database file gone is said, and no empty one is made in its place.

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using testing::Machine;
 using syncing::MachineStatus;
+using testing::Machine;
 
 namespace {
 
@@ -45,15 +45,14 @@ class TestSyncStatus : public QObject {
         QTest::newRow("not reachable") << std::vector{self(3), other("laptop", late, 3)} << false
                                        << "Sync folder not reachable";
         QTest::newRow("alone") << std::vector{self(3)} << true << "Waiting for another machine";
-        QTest::newRow("one behind") << std::vector{self(5), other("laptop", late, 5),
-                                                   other("tablet", early, 4)}
-                                    << true << "Waiting for tablet";
+        QTest::newRow("one behind")
+            << std::vector{self(5), other("laptop", late, 5), other("tablet", early, 4)} << true
+            << "Waiting for tablet";
         QTest::newRow("all read") << std::vector{self(5), other("laptop", early, 5),
                                                  other("tablet", late, 5)}
                                   << true << "Synced with tablet 12 min ago";
-        QTest::newRow("nothing written yet")
-            << std::vector{self(0), other("laptop", late, 0)} << true
-            << "Synced with laptop 12 min ago";
+        QTest::newRow("nothing written yet") << std::vector{self(0), other("laptop", late, 0)}
+                                             << true << "Synced with laptop 12 min ago";
     }
     void text() {
         QFETCH(std::vector<MachineStatus>, machines);

@@ -15,7 +15,8 @@ constexpr int kWaitingMs = 5 * 60 * 1000;
 
 SyncScheduler::SyncScheduler(const QString& databasePath, QString folder, Hooks hooks,
                              QObject* parent)
-    : QObject(parent), sync_(databasePath, folder), folder_(std::move(folder)), hooks_(std::move(hooks)) {
+    : QObject(parent), sync_(databasePath, folder), folder_(std::move(folder)),
+      hooks_(std::move(hooks)) {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     waiting_.setInterval(kWaitingMs);

@@ -19,7 +19,7 @@ class SyncScheduler : public QObject {
   public:
     struct Hooks {
         std::function<bool()> changesWaiting; // this machine has changes not sent yet
-        std::function<QString()> ownId;       // this machine's replica id; empty before the first sync
+        std::function<QString()> ownId; // this machine's replica id; empty before the first sync
     };
     SyncScheduler(const QString& databasePath, QString folder, Hooks hooks,
                   QObject* parent = nullptr);

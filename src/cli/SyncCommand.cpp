@@ -27,6 +27,7 @@ int printStatus(const QSqlDatabase& db) {
     const std::vector<syncing::MachineStatus> list = syncing::machines(db);
     if (list.empty())
         return commandFailed(QStringLiteral("This database has never been synced"));
+    const qint64 ownWritten = list.front().written; // this machine comes first
     for (const syncing::MachineStatus& m : list) {
         const QString last = m.lastChange.isEmpty() ? QStringLiteral("never") : m.lastChange;
         if (m.self)
@@ -35,10 +36,13 @@ int printStatus(const QSqlDatabase& db) {
                                 .arg(m.name, last)
                                 .arg(m.written);
         else
-            commandOut() << QStringLiteral("%1: last change %2, read %3 of %4 change files%5\n")
+            commandOut() << QStringLiteral("%1: last change %2, read %3 of %4 change files, has "
+                                           "read %5 of this machine's %6%7\n")
                                 .arg(m.name.isEmpty() ? m.replica : m.name, last)
                                 .arg(m.readSeq)
                                 .arg(std::max(m.written, m.readSeq))
+                                .arg(m.readOfThis)
+                                .arg(std::max(ownWritten, m.readOfThis))
                                 .arg(unseenNote(m));
     }
     commandOut() << Qt::flush;

@@ -87,6 +87,12 @@ class TestSyncCommand : public QObject {
         QVERIFY2(run.out.contains(QStringLiteral("desk (this machine)")) &&
                      run.out.contains(QStringLiteral("laptop:")),
                  qPrintable(run.out));
+        // The laptop read all the desk wrote before the desk's last sync, which wrote nothing.
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("laptop: .*has read (\\d+) of this machine's \\1\n"))
+                .match(run.out)
+                .hasMatch(),
+            qPrintable(run.out));
         // A change file the sync tool has not finished: skipped, exit 3, read next time.
         QString own;
         const QDir root(syncing::syncRoot(folder));

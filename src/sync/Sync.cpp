@@ -14,6 +14,7 @@
 #include "sync/Shadow.h"
 #include "sync/SyncFolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,6 +27,11 @@
 
 namespace syncing {
 namespace {
+
+// How long a change file may stay unreadable before the learner is told: a sync tool may take
+// a while to bring a whole file, but not days.
+constexpr qint64 kStuckDays = 3;
+constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 
 void queueFiles(const QSqlDatabase& db, ReplicaRow& r, const std::vector<ChangeEvent>& events) {
     for (size_t start = 0; start < events.size(); start += kChangesPerStep) {
@@ -163,9 +169,33 @@ class Reader {
         if (read.status != ReadStatus::Ok || read.header.replica != b.replica ||
             read.header.seq != seq) {
             ++sum_.skipped; // cut, changed or still arriving: tried again next time
+            noteIfStuck(b, seq);
             return std::nullopt;
         }
         return read;
+    }
+
+    // A file still being copied is read a moment later; one that stays unreadable for days
+    // holds back everything its machine wrote after it, which the learner must hear of.
+    void noteIfStuck(const Batch& b, qint64 seq) {
+        const QString path = QDir(b.folder).filePath(b.files.value(seq));
+        const QDateTime since = QFileInfo(path).lastModified();
+        if (!since.isValid() ||
+            since.msecsTo(QDateTime::fromMSecsSinceEpoch(wallClockMs())) < kStuckDays * kDayMs)
+            return;
+        QString name =
+            data::scalar(db_, QStringLiteral("SELECT Name FROM SyncPeer WHERE Replica = ?"),
+                         {b.replica})
+                .toString();
+        const QString note =
+            QStringLiteral("A change file from %1 has been unreadable for %2 days (\"%3\"): what "
+                           "that machine changed after it waits. Let Memorant on %1 sync "
+                           "again; if the file stays unreadable, check the sync tool there.")
+                .arg(name.isEmpty() ? b.replica : name)
+                .arg(kStuckDays)
+                .arg(QDir::toNativeSeparators(path));
+        if (!sum_.notes.contains(note))
+            sum_.notes << note;
     }
 
     // Applies files from `b.next` on; a file that does not fit its kinds is not applied,

@@ -438,6 +438,16 @@ class TestSync : public QObject {
         QCOMPARE(b.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1")).toInt(), seq - 1);
         if (damage == QLatin1String("newer"))
             QVERIFY(s.notes.join(' ').contains(QStringLiteral("update Memorant")));
+        if (damage == QLatin1String("cut")) {
+            // A file may still be arriving: nothing said until it has stayed unreadable for days.
+            QVERIFY(s.notes.isEmpty());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-4),
+                                  QFileDevice::FileModificationTime));
+            f.close();
+            const QString said = b.sync(folder_).notes.join(' ');
+            QVERIFY2(said.contains(QStringLiteral("unreadable for 3 days")), qPrintable(said));
+        }
         QVERIFY(syncing::writeWhole(ownFolder(a), syncing::changeFileName(seq), whole).isEmpty());
         const syncing::SyncSummary again = b.sync(folder_);
         QCOMPARE(again.skipped, 0);

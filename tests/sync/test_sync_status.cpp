@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the status bar says of sync, and how far the other machines have read this one.
 #include "Machine.h"
+#include "sync/FolderChoice.h"
 #include "sync/SyncStatus.h"
 
 #include <QDir>
@@ -82,6 +83,45 @@ class TestSyncStatus : public QObject {
         b.sync(folder);
         seen = syncing::machines(a.db());
         QCOMPARE(seen[1].readOfThis, seen[0].written);
+    }
+
+    // The database's own folder (under any name of it) and the backups are warned of; a
+    // folder beside them, or one whose name merely starts like theirs, is not.
+    void foldersToWarnOf_data() {
+        QTest::addColumn<QString>("chosen"); // relative to the database's folder
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("own folder") << "." << true;
+        QTest::newRow("own folder, other spelling") << "sub/.." << true;
+        QTest::newRow("through a link") << "link" << true;
+        QTest::newRow("backups") << "backups" << true;
+        QTest::newRow("inside the backups") << "backups/x" << true;
+        QTest::newRow("beside the backups") << "backups-sync" << false;
+        QTest::newRow("a folder of its own") << "sub" << false;
+    }
+    void foldersToWarnOf() {
+        QFETCH(QString, chosen);
+        QFETCH(bool, warned);
+        QTemporaryDir dir;
+        const QDir home(dir.path());
+        QVERIFY(home.mkpath(QStringLiteral("sub")) && home.mkpath(QStringLiteral("backups/x")) &&
+                home.mkpath(QStringLiteral("backups-sync")));
+        QVERIFY(QFile::link(dir.path(), home.filePath(QStringLiteral("link"))));
+        const QString db = home.filePath(QStringLiteral("cards.mdb"));
+        QCOMPARE(!syncing::folderWarning(home.filePath(chosen), db).isEmpty(), warned);
+    }
+
+    void theFolderAndNameAreRememberedAsTheCommandDoes() {
+        QTemporaryDir dir;
+        Machine a(dir.path(), QStringLiteral("desk"));
+        syncing::rememberFolder(a.db(), dir.filePath(QStringLiteral("shared")),
+                                QStringLiteral(" study "));
+        syncing::ReplicaRow r = syncing::readReplica(a.db());
+        QCOMPARE(r.folder, dir.filePath(QStringLiteral("shared")));
+        QCOMPARE(r.name, QStringLiteral("study"));
+        syncing::rememberFolder(a.db(), dir.filePath(QStringLiteral("other")), QString());
+        r = syncing::readReplica(a.db());
+        QCOMPARE(r.name, QStringLiteral("study"));
+        QCOMPARE(r.folder, dir.filePath(QStringLiteral("other")));
     }
 };
 

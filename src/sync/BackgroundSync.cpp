@@ -37,7 +37,10 @@ void BackgroundSync::request() {
 bool BackgroundSync::finishWithin(int ms) {
     closing_ = true;
     again_ = false;
-    return !thread_ || thread_->wait(QDeadlineTimer(ms));
+    if (!thread_ || thread_->wait(QDeadlineTimer(ms)))
+        return true;
+    stop_ = true;
+    return false;
 }
 
 void BackgroundSync::start() {
@@ -67,7 +70,7 @@ void BackgroundSync::start() {
             return;
         }
         data::waitForLock(connection.db());
-        summary_ = runSync(connection.db(), {folder_, {}});
+        summary_ = runSync(connection.db(), {folder_, {}, &stop_});
     });
     connect(thread_, &QThread::finished, this, [this] {
         emit finished(summary_);

@@ -23,7 +23,8 @@ class BackgroundSync : public QObject {
     void request();
     bool isRunning() const;
     // At close: waits at most `ms` for a sync still running; true when none runs any more.
-    // A sync asked for meanwhile is not started.
+    // A sync asked for meanwhile is not started; one still running then stops after the step
+    // at hand, and the next start goes on from there.
     bool finishWithin(int ms);
 
   signals:
@@ -37,6 +38,7 @@ class BackgroundSync : public QObject {
     SyncSummary summary_;
     bool again_ = false;
     bool closing_ = false;
+    std::atomic<bool> stop_{false};
 
     void start();
 };

@@ -107,8 +107,10 @@ QString writePending(const QSqlDatabase& db, const QString& own) {
 
 class Reader {
   public:
-    Reader(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum)
-        : db_(db), clock_(clock), sum_(sum) {}
+    Reader(const QSqlDatabase& db, Hlc& clock, SyncSummary& sum, const std::atomic<bool>* stop)
+        : db_(db), clock_(clock), sum_(sum), stop_(stop) {}
+
+    bool stopped() const { return stop_ && stop_->load(); }
 
     void machine(const QString& replica, const QString& folder) {
         const std::optional<ReplicaState> state =
@@ -135,7 +137,7 @@ class Reader {
                                       "Replica = ?"),
                        {nowText(), replica});
         Batch batch{replica, folder, files, seq};
-        while (!batch.stop && files.contains(batch.next)) {
+        while (!batch.stop && files.contains(batch.next) && !stopped()) {
             applyBatch(batch);
             // A moment for a reply that waits to take the lock before the next batch does.
             if (data::anotherConnectionWaits())
@@ -150,6 +152,7 @@ class Reader {
     QSqlDatabase db_;
     Hlc& clock_;
     SyncSummary& sum_;
+    const std::atomic<bool>* stop_;
 
     struct Batch {
         QString replica, folder;
@@ -401,9 +404,11 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
             sum.error =
                 QStringLiteral("This machine's changes wait to be written: %1").arg(unwritten);
         Hlc clock(readReplica(db).hlc, r.id);
-        Reader reader(db, clock, sum);
+        Reader reader(db, clock, sum, options.stop);
         sum.machines = 1;
         for (const QString& name : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (reader.stopped())
+                break;
             if (name == r.id || name.size() != 32 || isTransientName(name))
                 continue;
             ++sum.machines;

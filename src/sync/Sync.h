@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <vector>
 
 namespace syncing {
@@ -13,6 +14,9 @@ namespace syncing {
 struct SyncOptions {
     QString folder; // empty: the one remembered in the database
     QString name;   // empty: the one remembered, or the host name at first
+    // Set from another thread, it ends the sync between two steps; what is applied stays, and
+    // the next sync goes on from there.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 struct SyncSummary {

@@ -54,6 +54,29 @@ class TestBackgroundSync : public QObject {
         QVERIFY(!onB.isRunning());
     }
 
+    // A sync stopped at close leaves what it has not read for the next one, and loses nothing
+    // of its own: this machine's changes are written before anything is read.
+    void aStoppedSyncGoesOnNextTime() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir().mkpath(folder));
+        Machine a(dir.path(), QStringLiteral("a"));
+        Machine b(dir.path(), QStringLiteral("b"));
+        a.addSet(QStringLiteral("Words"));
+        a.addCard(QStringLiteral("Words"), QStringLiteral("tree"), QStringLiteral("Baum"));
+        QVERIFY(a.sync(folder).error.isEmpty());
+        b.addSet(QStringLiteral("Mine"));
+        const std::atomic<bool> stop{true};
+        const syncing::SyncSummary stopped = syncing::runSync(b.db(), {folder, {}, &stop});
+        QVERIFY(stopped.error.isEmpty());
+        QCOMPARE(stopped.received, 0);
+        QVERIFY(stopped.sent > 0);
+        QCOMPARE(b.scalar(QStringLiteral("SELECT COUNT(*) FROM Card")).toInt(), 0);
+        QVERIFY(b.sync(folder).received > 0);
+        QVERIFY(a.sync(folder).received > 0);
+        QCOMPARE(b.digest(), a.digest());
+    }
+
     // Files another machine writes start a sync once they have settled; a bunch that ends
     // while a reply is judged waits for the judging to end; changes waiting are sent.
     void theSchedulerSyncsWhenItShould() {

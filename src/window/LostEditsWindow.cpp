@@ -108,6 +108,8 @@ LostEditsWindow::LostEditsWindow(const QSqlDatabase& db, present::Dialogs& dialo
     QHeaderView* header = list_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(Field, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(LostOn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(KeptFrom, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(Lost, QHeaderView::Stretch);
     header->setSectionResizeMode(Kept, QHeaderView::Stretch);
     header->setStretchLastSection(false);
@@ -123,6 +125,10 @@ LostEditsWindow::LostEditsWindow(const QSqlDatabase& db, present::Dialogs& dialo
     forget_->setObjectName(QStringLiteral("cmdForget"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
+    // Enter closes: a slip of the key neither overwrites a text nor forgets an entry.
+    use_->setAutoDefault(false);
+    forget_->setAutoDefault(false);
+    close->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(use_);
     buttons->addWidget(forget_);

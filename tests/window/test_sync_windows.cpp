@@ -128,6 +128,7 @@ class TestSyncWindows : public QObject {
     void useThisOneBringsTheTextBack();
     void aRefusalIsShownAndTheEntryStays();
     void forgetRemovesTheEntryOnly();
+    void enterClosesAndChangesNothing();
 };
 
 void TestSyncWindows::okStoresAFolderThatWillDo_data() {
@@ -407,6 +408,23 @@ void TestSyncWindows::forgetRemovesTheEntryOnly() {
     QCOMPARE(syncing::lostEdits(m.desk.db()).size(), size_t(1)); // the desk keeps its own
     QCOMPARE(back.size(), 0);
     QVERIFY(m.dialogs.shown().isEmpty());
+}
+
+void TestSyncWindows::enterClosesAndChangesNothing() {
+    Conflict m(QStringLiteral("answer"));
+    window::LostEditsWindow w(m.laptop.db(), m.dialogs);
+    w.show();
+    auto* list = child<QTableWidget>(w, "lstLostEdits");
+    list->selectRow(0);
+    for (QWidget* focus : {static_cast<QWidget*>(list),
+                           static_cast<QWidget*>(child<QPushButton>(w, "cmdUseThisOne"))}) {
+        w.show();
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(syncing::lostEdits(m.laptop.db()).size(), size_t(1));
+        QCOMPARE(m.laptopAnswer(), QStringLiteral("from laptop"));
+    }
 }
 
 QTEST_MAIN(TestSyncWindows)

@@ -27,19 +27,20 @@ QString fieldName(const QString& field) {
     return field; // Question, Answer and Answers read as they are
 }
 
-// The answers of an Answers field, which holds them as a JSON array; a text that is no such
-// array is shown as it is.
+// The answers of an Answers field, which holds them as a JSON array of texts; anything else
+// is shown as it is.
 QStringList answersOf(const QString& json) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray())
         return {json};
     QStringList answers;
-    for (const QJsonValue& v : doc.array())
-        answers << (v.isString()
-                        ? v.toString()
-                        : QString::fromUtf8(
-                              QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)));
+    const QJsonArray array = doc.array();
+    for (const auto& v : array) {
+        if (!v.isString())
+            return {json};
+        answers << v.toString();
+    }
     return answers;
 }
 

@@ -124,6 +124,8 @@ class TestSyncWindows : public QObject {
 
     void lostEditsAreListed_data();
     void lostEditsAreListed();
+    void answersNotUnderstoodAreShownAsStored_data();
+    void answersNotUnderstoodAreShownAsStored();
     void noLostEditSaysSo();
     void useThisOneBringsTheTextBack();
     void aRefusalIsShownAndTheEntryStays();
@@ -343,6 +345,21 @@ void TestSyncWindows::lostEditsAreListed() {
     QVERIFY(use->isEnabled() && forget->isEnabled());
     QCOMPARE(list->selectionModel()->selectedRows().size(), 1); // the whole row
     QVERIFY(m.dialogs.shown().isEmpty());
+}
+
+void TestSyncWindows::answersNotUnderstoodAreShownAsStored_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("no JSON") << "one, two";
+    QTest::newRow("not a list") << R"({"a": "one"})";
+    QTest::newRow("not all texts") << R"(["one", 2])";
+}
+
+void TestSyncWindows::answersNotUnderstoodAreShownAsStored() {
+    QFETCH(QString, stored);
+    Conflict m(QStringLiteral("answers"));
+    m.laptop.exec(QStringLiteral("UPDATE SyncConflict SET Lost = ?"), {stored});
+    window::LostEditsWindow w(m.laptop.db(), m.dialogs);
+    QCOMPARE(child<QTableWidget>(w, "lstLostEdits")->item(0, 2)->text(), stored);
 }
 
 void TestSyncWindows::noLostEditSaysSo() {

@@ -22,19 +22,24 @@ QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& 
     return q.next() ? q.value(0) : QVariant();
 }
 
+// The write lock is taken at the start, waiting for it there: a transaction that read first
+// and wrote later would fail at once, without waiting, had another connection (a sync)
+// written in between, as SQLite cannot move a reader that saw an older state on to writing.
 Transaction::Transaction(const QSqlDatabase& db) : db_(db) {
-    if (!db_.transaction())
-        throw DbError(QStringLiteral("Cannot start a transaction: ") + db_.lastError().text());
+    QSqlQuery begin(db_);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        throw DbError(QStringLiteral("Cannot start a transaction: ") + begin.lastError().text());
 }
 
 Transaction::~Transaction() {
     if (!done_)
-        db_.rollback();
+        QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
 }
 
 void Transaction::commit() {
-    if (!db_.commit())
-        throw DbError(QStringLiteral("Cannot commit: ") + db_.lastError().text());
+    QSqlQuery end(db_);
+    if (!end.exec(QStringLiteral("COMMIT")))
+        throw DbError(QStringLiteral("Cannot commit: ") + end.lastError().text());
     done_ = true;
 }
 

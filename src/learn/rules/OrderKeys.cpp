@@ -2,11 +2,13 @@
 #include "learn/rules/OrderKeys.h"
 
 #include "data/Database.h"
+#include "data/FastQuery.h"
 #include "data/LockWait.h"
 #include "data/Sql.h"
 
 #include <QSqlQuery>
 #include <limits>
+#include <sqlite3.h>
 
 namespace learn {
 namespace {
@@ -44,17 +46,25 @@ Pass readPass(const QSqlDatabase& db) {
     return p;
 }
 
-// Runs `work` inside a savepoint, so that it is one transaction of its own or part of the
-// caller's.
+// Runs `work` as one transaction of its own, or inside a savepoint as part of the caller's.
+// One of its own takes the write lock at its start: it reads before it writes, and a reader
+// cannot go on to write once another connection (a sync) has written meanwhile.
 template <typename Work> auto inSavepoint(const QSqlDatabase& db, Work work) {
-    data::exec(db, QStringLiteral("SAVEPOINT order_keys"));
+    sqlite3* raw = data::sameLibraryHandle(db);
+    const bool own = raw && sqlite3_get_autocommit(raw) != 0;
+    data::exec(db,
+               own ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT order_keys"));
     try {
         auto result = work();
-        data::exec(db, QStringLiteral("RELEASE order_keys"));
+        data::exec(db, own ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE order_keys"));
         return result;
     } catch (const data::DbError&) {
-        data::exec(db, QStringLiteral("ROLLBACK TO order_keys"));
-        data::exec(db, QStringLiteral("RELEASE order_keys"));
+        if (own) {
+            data::exec(db, QStringLiteral("ROLLBACK"));
+        } else {
+            data::exec(db, QStringLiteral("ROLLBACK TO order_keys"));
+            data::exec(db, QStringLiteral("RELEASE order_keys"));
+        }
         throw;
     }
 }

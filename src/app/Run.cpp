@@ -18,6 +18,7 @@
 #include "present/MessageBoxDialogs.h"
 #include "speech/SystemSpeech.h"
 #include "window/Form1.h"
+#include "window/SyncMenu.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -141,6 +142,9 @@ int run(int argc, char** argv) {
                                                         boxesShown() ? &dialogs : nullptr);
             },
             1000);
+        // The first sync waits for the window too, and never makes it wait.
+        afterFirstPaint(
+            &window, [&window] { window.syncMenu().start(); }, 1000);
         watchReadiness(window);
         window.show();
         code = QApplication::exec();

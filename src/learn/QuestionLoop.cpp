@@ -249,6 +249,8 @@ void QuestionLoop::SubEndOfSet() {
     SubReorderArray(L.CSarray, L.CurRowLim);
     SubReorder(s_.rs.connection());
     L.BunchCorrect = 0;
+    if (L.onBunchEnded)
+        L.onBunchEnded();
 }
 
 void QuestionLoop::SubStatusBar() {
@@ -393,6 +395,8 @@ void QuestionLoop::WholeSetLearnt() {
     s_.dialogs.message(QStringLiteral("Congratulations! You've successfully learn't the set. "
                                       "Choose another set to learn."));
     L.BunchCorrect = 0;
+    if (L.onBunchEnded)
+        L.onBunchEnded();
     if (!s_.modes.Silent) {
         playSound(s_, 3);
     } else {

@@ -28,6 +28,8 @@ class EntryGrid : public QTableView {
     // Ctrl) leave the grid for the next or previous control, its typing kept, and Enter on
     // the empty row for a new entry runs `onDone`.
     void typeAsList(std::function<void()> onDone);
+    // A cell's editor is open: what it holds is not stored yet.
+    bool isEditing() const { return state() == EditingState; }
 
   protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;

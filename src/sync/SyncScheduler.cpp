@@ -51,6 +51,10 @@ void SyncScheduler::bunchEnded() {
     ask();
 }
 
+void SyncScheduler::syncSoon() {
+    ask();
+}
+
 void SyncScheduler::setJudging(bool judging) {
     judging_ = judging;
     if (!judging_ && asked_)

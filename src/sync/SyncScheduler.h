@@ -26,6 +26,9 @@ class SyncScheduler : public QObject {
 
     void start();
     void bunchEnded();
+    // Something the learner did here should travel soon (a lost text brought back).
+    void syncSoon();
+    bool isSyncing() const { return sync_.isRunning(); }
     void setJudging(bool judging);
     // At close: no new sync; waits at most `ms` for one still running.
     bool close(int ms);

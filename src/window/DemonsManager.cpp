@@ -160,6 +160,10 @@ void Form3::LoadAll3() {
     fields1_ = data::Recordset(db_, QStringLiteral("Fields1"));
 }
 
+void Form3::readAgain() {
+    Adodc1->refresh();
+}
+
 void Form3::UnloadAll3() {
     fields1_ = data::Recordset();
 }

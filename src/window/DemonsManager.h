@@ -64,6 +64,9 @@ class Form3 : public QWidget {
     void Form_Load();
     void LoadAll3();
     void UnloadAll3();
+    // The sets as the file has them now (another machine changed them); ticks not applied
+    // yet stay.
+    void readAgain();
 
     void Command1_Click(); // "Clear all"
     void Command2_Click(); // "Select all"

@@ -25,12 +25,20 @@
 #include "window/LogMenu.h"
 #include "window/RestoreWindow.h"
 #include "window/Screens.h"
+#include "window/StatisticsWindow.h"
+#include "window/SyncMenu.h"
+#include "window/SyncTakeIn.h"
 #include "window/TalkingSilent.h"
 #include "window/WordListMenu.h"
 
 #include <QCloseEvent>
 
 namespace window {
+namespace {
+
+constexpr int kSyncAtCloseMs = 2000;
+
+} // namespace
 
 Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAndSound& speech,
              QWidget* parent)
@@ -78,7 +86,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     setLifecycle_->onSetDeleted = [this] {
         present::guarded(state_, [this] { demons_->SubLeaveDemonsAfterDelete(); });
     };
-    new LogMenu(state_, this);                      // owned by the window
+    logMenu_ = new LogMenu(state_, this);           // owned by the window
     exchangeMenu_ = new ExchangeMenu(state_, this); // owned by the window
     new DelayMenu(state_, this);                    // owned by the window
     demonsManager_ = new DemonsManagerMenu(state_, this);
@@ -87,6 +95,14 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     new WordListMenu(state_, this);  // owned by the window
     new JudgingMenu(state_, this);   // owned by the window
     new DeckMenu(state_, this);      // owned by the window
+    syncMenu_ = new SyncMenu(state_, *questionLoop_, *undoLastReply_, this);
+    syncMenu_->takeIn().refreshOtherWindows = [this] {
+        if (Form3* manager = demonsManager_->managerWindow())
+            manager->readAgain();
+        if (StatisticsWindow* statistics = logMenu_->statisticsWindow())
+            statistics->refresh();
+        // The log window keeps what it loaded until it is opened again.
+    };
     orderKeys_ = new learn::OrderKeysRunner(this);
 
     present::LayoutScaler* scaler = present::LayoutScaler::of(this);
@@ -175,6 +191,8 @@ void Form1::Form_Unload() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // A sync still running has two seconds; the rest waits for the next start.
+    syncMenu_->close(kSyncAtCloseMs);
     try {
         cardGrid_->commitPendingEdit();
         if (c_.TDBGrid1->isVisibleTo(this))

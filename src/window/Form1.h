@@ -36,6 +36,8 @@ class CardGrid;
 
 namespace window {
 class DemonsManagerMenu;
+class LogMenu;
+class SyncMenu;
 
 class ExchangeMenu;
 class Screens;
@@ -69,6 +71,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     learn::Demons& demons() { return *demons_; }
     DemonsManagerMenu& demonsManager() { return *demonsManager_; }
     KidsMode& kidsMode() { return *kidsMode_; }
+    SyncMenu& syncMenu() { return *syncMenu_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -115,6 +118,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     std::unique_ptr<KidsMode> kidsMode_;
     ExchangeMenu* exchangeMenu_ = nullptr;       // a child of the window
     DemonsManagerMenu* demonsManager_ = nullptr; // a child of the window
+    LogMenu* logMenu_ = nullptr;                 // a child of the window
+    SyncMenu* syncMenu_ = nullptr;               // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
     // Writes the scale factors once a resize has settled, not at every step of a drag.

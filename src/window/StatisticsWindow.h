@@ -73,6 +73,8 @@ class StatisticsWindow : public QWidget {
     // Opens the card grid on a set with a card current; set by the window's owner.
     std::function<void(const QString& setName, qint64 cardId)> openCard;
 
+    // Reads the log again for the range and set chosen (replies came from another machine).
+    void refresh();
     void saveChartAsPng();
     void saveNumbersAsCsv();
 
@@ -86,7 +88,6 @@ class StatisticsWindow : public QWidget {
     int tablesWidth() const;
     // The file the learner chose to save into, once it may be written; empty otherwise.
     QString chosenSaveFile(const QString& title, const QString& suggested);
-    void refresh();
     void refreshCalendar();
     void showBars();
     void showShare();

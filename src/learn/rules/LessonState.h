@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace learn {
@@ -82,6 +83,10 @@ struct LessonState {
     // A reply is being judged, stored and followed by the next question. Speaking and
     // playing may let input through meanwhile; the lesson's commands wait until it is done.
     bool replyInProgress = false;
+    // Told when a reply starts and stops being judged, and when a bunch or pass ends: a sync
+    // waits for the one and follows the other.
+    std::function<void(bool)> onReplyInProgress;
+    std::function<void()> onBunchEnded;
 };
 
 // Marks the lesson busy for the life of one command that judges, skips or puts a question.
@@ -89,8 +94,14 @@ class ReplyInProgress {
   public:
     explicit ReplyInProgress(LessonState& lesson) : lesson_(lesson) {
         lesson_.replyInProgress = true;
+        if (lesson_.onReplyInProgress)
+            lesson_.onReplyInProgress(true);
     }
-    ~ReplyInProgress() { lesson_.replyInProgress = false; }
+    ~ReplyInProgress() {
+        lesson_.replyInProgress = false;
+        if (lesson_.onReplyInProgress)
+            lesson_.onReplyInProgress(false);
+    }
     ReplyInProgress(const ReplyInProgress&) = delete;
     ReplyInProgress& operator=(const ReplyInProgress&) = delete;
 

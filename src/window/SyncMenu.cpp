@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/SyncMenu.h"
+
+#include "data/Sql.h"
+#include "learn/rules/LessonState.h"
+#include "present/ClickableLabel.h"
+#include "sync/SyncScheduler.h"
+#include "sync/SyncStatus.h"
+#include "window/LostEditsWindow.h"
+#include "window/SyncFolderWindow.h"
+#include "window/SyncTakeIn.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace window {
+namespace {
+
+constexpr int kMinuteMs = 60 * 1000;
+
+} // namespace
+
+SyncMenu::SyncMenu(present::Form1State& s, learn::QuestionLoop& loop, learn::UndoLastReply& undo,
+                   QWidget* window)
+    : QObject(window), s_(s), window_(window), takeIn_(std::make_unique<SyncTakeIn>(s, loop, undo)),
+      panel_(new present::ClickableLabel(s.c.StatusBar1)) {
+    QMenu* menu = s.c.mnuFileMenu->addMenu(QStringLiteral("Sync"));
+    menu->setObjectName(QStringLiteral("mnuSync"));
+    QAction* folder = menu->addAction(QStringLiteral("Sync folder..."));
+    folder->setObjectName(QStringLiteral("mnuSyncFolder"));
+    QAction* lost = menu->addAction(QStringLiteral("Edits that lost..."));
+    lost->setObjectName(QStringLiteral("mnuEditsThatLost"));
+    connect(folder, &QAction::triggered, this, &SyncMenu::openFolderWindow);
+    connect(lost, &QAction::triggered, this, &SyncMenu::openLostEdits);
+
+    // After the five panels of the learning screen, shown only while a folder is set.
+    panel_->setObjectName(QStringLiteral("PanelSync"));
+    panel_->setToolTip(QStringLiteral("Click to open the Sync folder window"));
+    panel_->hide();
+    s.c.StatusBar1->addWidget(panel_);
+    connect(static_cast<present::ClickableLabel*>(panel_), &present::ClickableLabel::clicked, this,
+            &SyncMenu::openFolderWindow);
+    minute_.setInterval(kMinuteMs);
+    connect(&minute_, &QTimer::timeout, this, &SyncMenu::showStatus);
+
+    s.lesson.onReplyInProgress = [this](bool busy) {
+        if (scheduler_)
+            scheduler_->setJudging(busy);
+        if (!busy) {
+            takeIn_->replyEnded();
+            if (!toSay_.isEmpty())
+                QTimer::singleShot(0, this, &SyncMenu::sayWhenSafe);
+        }
+    };
+    s.lesson.onBunchEnded = [this] {
+        if (scheduler_)
+            scheduler_->bunchEnded();
+    };
+}
+
+SyncMenu::~SyncMenu() {
+    s_.lesson.onReplyInProgress = nullptr;
+    s_.lesson.onBunchEnded = nullptr;
+}
+
+SyncFolderWindow* SyncMenu::folderWindow() const {
+    return folderWindow_;
+}
+
+LostEditsWindow* SyncMenu::lostEditsWindow() const {
+    return lostEdits_;
+}
+
+void SyncMenu::start() {
+    if (started_ || closed_)
+        return;
+    started_ = true;
+    try {
+        useFolder(syncing::readReplica(s_.rs.connection()).folder);
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(
+            QStringLiteral("The sync settings could not be read: %1").arg(e.message()));
+    }
+}
+
+void SyncMenu::close(int ms) {
+    closed_ = true;
+    minute_.stop();
+    if (scheduler_)
+        scheduler_->close(ms);
+}
+
+void SyncMenu::setIntervalsForTesting(int settleMs, int waitingMs) {
+    settleMs_ = settleMs;
+    waitingMs_ = waitingMs;
+    if (scheduler_)
+        scheduler_->setIntervalsForTesting(settleMs, waitingMs);
+}
+
+bool SyncMenu::changesWaiting() const {
+    try {
+        return data::scalar(s_.rs.connection(),
+                            QStringLiteral("SELECT EXISTS (SELECT 1 FROM SyncOutbox) OR EXISTS "
+                                           "(SELECT 1 FROM SyncPending)"))
+            .toBool();
+    } catch (const data::DbError&) {
+        return true; // the sync itself says what is wrong
+    }
+}
+
+void SyncMenu::useFolder(const QString& folder) {
+    if (scheduler_) {
+        scheduler_->close(0);
+        scheduler_.reset();
+    }
+    folder_ = folder;
+    synced_ = false;
+    panel_->setVisible(!folder.isEmpty());
+    if (folder.isEmpty() || closed_) {
+        minute_.stop();
+        return;
+    }
+    syncing::SyncScheduler::Hooks hooks{[this] { return changesWaiting(); },
+                                        [this] {
+                                            try {
+                                                return syncing::readReplica(s_.rs.connection()).id;
+                                            } catch (const data::DbError&) {
+                                                return QString();
+                                            }
+                                        }};
+    scheduler_ = std::make_unique<syncing::SyncScheduler>(s_.rs.connection().databaseName(), folder,
+                                                          std::move(hooks));
+    if (settleMs_ >= 0)
+        scheduler_->setIntervalsForTesting(settleMs_, waitingMs_);
+    connect(scheduler_.get(), &syncing::SyncScheduler::synced, this, &SyncMenu::finished);
+    scheduler_->setJudging(s_.lesson.replyInProgress);
+    showStatus();
+    minute_.start();
+    scheduler_->start();
+}
+
+void SyncMenu::finished(const syncing::SyncSummary& summary) {
+    synced_ = true;
+    reachable_ = QFileInfo(folder_).isDir();
+    if (summary.error.isEmpty())
+        lastSync_ = QDateTime::currentDateTimeUtc();
+    newlyLost_ = summary.conflicts;
+    try {
+        machines_ = syncing::machines(s_.rs.connection());
+    } catch (const data::DbError&) {
+        machines_.clear();
+    }
+    QStringList problems = summary.notes;
+    if (!summary.error.isEmpty())
+        problems << summary.error;
+    for (const QString& problem : problems) {
+        if (!said_.contains(problem)) {
+            said_.insert(problem);
+            toSay_ << problem;
+        }
+    }
+    if (summary.received > 0 || summary.renamed > 0 || summary.joinedSets > 0)
+        takeIn_->changesArrived();
+    showStatus();
+    if (folderWindow_)
+        folderWindow_->reload();
+    if (lostEdits_ && summary.conflicts > 0)
+        lostEdits_->reload();
+    sayWhenSafe();
+    emit synced(summary);
+}
+
+void SyncMenu::showStatus() {
+    if (folder_.isEmpty())
+        return;
+    QString text = synced_ ? syncing::syncStatusText(machines_, reachable_, lastSync_,
+                                                     QDateTime::currentDateTimeUtc())
+                           : QStringLiteral("Syncing...");
+    if (newlyLost_ > 0)
+        text += (newlyLost_ == 1
+                     ? QStringLiteral("; 1 edit lost to another machine's (File > Sync > Edits "
+                                      "that lost...)")
+                     : QStringLiteral("; %1 edits lost to another machine's (File > Sync > Edits "
+                                      "that lost...)")
+                           .arg(newlyLost_));
+    panel_->setText(text);
+}
+
+void SyncMenu::sayWhenSafe() {
+    // Never a box in the middle of judging a reply: said once it has ended.
+    if (s_.lesson.replyInProgress || toSay_.isEmpty())
+        return;
+    const QStringList now = std::exchange(toSay_, {});
+    s_.dialogs.warning(now.join(QStringLiteral("\n\n")), QStringLiteral("Sync"));
+}
+
+void SyncMenu::openFolderWindow() {
+    if (!folderWindow_) {
+        folderWindow_ = new SyncFolderWindow(s_.rs.connection(), s_.dialogs, window_);
+        folderWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(folderWindow_, &SyncFolderWindow::folderChanged, this, [this](const QString& f) {
+            started_ = true;
+            useFolder(f);
+        });
+    }
+    folderWindow_->show();
+    folderWindow_->raise();
+    folderWindow_->activateWindow();
+}
+
+void SyncMenu::openLostEdits() {
+    if (!lostEdits_) {
+        lostEdits_ = new LostEditsWindow(s_.rs.connection(), s_.dialogs, window_);
+        lostEdits_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(lostEdits_, &LostEditsWindow::textBroughtBack, this, [this] {
+            takeIn_->changesArrived();
+            if (scheduler_)
+                scheduler_->syncSoon();
+        });
+    }
+    // Looked at: the status bar need not mention them any more.
+    newlyLost_ = 0;
+    showStatus();
+    lostEdits_->show();
+    lostEdits_->raise();
+    lostEdits_->activateWindow();
+}
+
+} // namespace window

@@ -274,12 +274,8 @@ void QuestionLoop::SubStatusBar() {
     } else {
         p[4]->setText(QString());
     }
-    // Five texts can need more than the learning screen's width: the window makes room, once
-    // the bar has laid its new texts out (before that its size hint counts the old ones).
-    if (s_.c.StatusBar1->isVisibleTo(s_.c.Form1)) {
-        QCoreApplication::sendPostedEvents(s_.c.StatusBar1, QEvent::LayoutRequest);
-        present::widenWindowTo(s_.c.Form1, s_.c.StatusBar1->sizeHint().width());
-    }
+    // Five texts can need more than the learning screen's width: the window makes room.
+    present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
 }
 
 void QuestionLoop::Command21_Click() {
@@ -380,8 +376,11 @@ void QuestionLoop::Text3_GotFocus() {
         s_.replyFocusMark = QStringLiteral("No");
         s_.c.Text3->setFocus();
     }
-    if (!s_.modes.kids)
+    if (!s_.modes.kids) {
         present::setWidthTwips(s_.c.Form1, 4800);
+        // Never narrower than the status bar's texts (the sync panel's among them) need.
+        present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
+    }
 }
 
 bool QuestionLoop::CheckIfWholeSetLearnt() const {

@@ -4,6 +4,7 @@
 #include "present/ScaleRules.h"
 #include "present/ScaledPlacement.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -172,6 +173,13 @@ void widenWindowTo(QWidget* window, int contentWidth) {
     }
     if (scaledLength(scaler->designedSize().width(), scaler->factor()) < contentWidth)
         scaler->setDesignedWidth(contentWidth / scaler->factor());
+}
+
+void widenForStatusBar(QWidget* window, QWidget* statusBar) {
+    if (!statusBar->isVisibleTo(window))
+        return;
+    QCoreApplication::sendPostedEvents(statusBar, QEvent::LayoutRequest);
+    widenWindowTo(window, statusBar->sizeHint().width());
 }
 
 } // namespace present

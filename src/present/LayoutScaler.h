@@ -75,4 +75,8 @@ class LayoutScaler : public QObject {
 // the factor in force); a wider window stays as it is.
 void widenWindowTo(QWidget* window, int contentWidth);
 
+// Makes the main window wide enough for the texts of its status bar while the bar is shown,
+// once the bar has laid them out (before that its size hint counts the old ones).
+void widenForStatusBar(QWidget* window, QWidget* statusBar);
+
 } // namespace present

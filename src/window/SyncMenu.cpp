@@ -4,6 +4,7 @@
 #include "data/Sql.h"
 #include "learn/rules/LessonState.h"
 #include "present/ClickableLabel.h"
+#include "present/LayoutScaler.h"
 #include "sync/SyncScheduler.h"
 #include "sync/SyncStatus.h"
 #include "window/LostEditsWindow.h"
@@ -146,7 +147,7 @@ void SyncMenu::finished(const syncing::SyncSummary& summary) {
     reachable_ = QFileInfo(folder_).isDir();
     if (summary.error.isEmpty())
         lastSync_ = QDateTime::currentDateTimeUtc();
-    newlyLost_ = summary.conflicts;
+    newlyLost_ += summary.conflicts; // mentioned until the learner looks at them
     try {
         machines_ = syncing::machines(s_.rs.connection());
     } catch (const data::DbError&) {
@@ -186,6 +187,7 @@ void SyncMenu::showStatus() {
                                       "that lost...)")
                            .arg(newlyLost_));
     panel_->setText(text);
+    present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
 }
 
 void SyncMenu::sayWhenSafe() {

@@ -18,9 +18,11 @@ using testing::WindowFixture;
 namespace {
 
 constexpr int kSyncWaitMs = 20000;
+// A long name: the panel's text is then longer than the learning screen is wide.
+const QString kLaptop = QStringLiteral("the-laptop-in-the-study");
 
 // The window's database with a set of cards and a folder to sync with; the other machine
-// ("laptop") has synced once, so both hold the same cards.
+// (kLaptop) has synced once, so both hold the same cards.
 struct TwoMachines {
     QTemporaryDir dir;
     QString folder = dir.filePath(QStringLiteral("shared"));
@@ -40,7 +42,7 @@ struct TwoMachines {
         synced = std::make_unique<QSignalSpy>(&menu(), &window::SyncMenu::synced);
         menu().start();
         waitForSync();
-        laptop = std::make_unique<Machine>(dir.path(), QStringLiteral("laptop"));
+        laptop = std::make_unique<Machine>(dir.path(), kLaptop);
         laptop->sync(folder);
     }
 
@@ -88,18 +90,24 @@ class TestSyncInWindow : public QObject {
         TwoMachines m({QStringLiteral("tree"), QStringLiteral("dog")});
         QVERIFY(!m.f.w->syncMenu().panel()->isHidden());
         m.syncWindow();
-        QCOMPARE(m.panel(), QStringLiteral("Synced with laptop 0 min ago"));
+        QCOMPARE(m.panel(), QStringLiteral("Synced with %1 0 min ago").arg(kLaptop));
         m.f.learn();
         QVERIFY(m.f.c().StatusBar1->isVisible());
         QVERIFY(m.f.w->syncMenu().panel()->isVisible());
         m.f.reply(m.rightAnswer());
         QCOMPARE(m.f.logRows(), 1);
         m.waitForSync(); // changes wait: sent within the waiting time
-        QCOMPARE(m.panel(), QStringLiteral("Waiting for laptop"));
+        QCOMPARE(m.panel(), QStringLiteral("Waiting for %1").arg(kLaptop));
+        // The learning screen grows to show the whole text, never cut off, also when the reply
+        // box takes the focus (which sets the screen's designed width).
+        m.f.w->questionLoop().Text3_GotFocus();
+        QLabel* panel = m.f.w->syncMenu().panel();
+        QTRY_VERIFY(panel->width() >= panel->sizeHint().width());
+        QTRY_VERIFY(panel->mapTo(m.f.w.get(), panel->rect().topRight()).x() < m.f.w->width());
         m.laptop->sync(m.folder);
         QCOMPARE(m.laptop->scalar(QStringLiteral("SELECT COUNT(*) FROM Log")).toInt(), 1);
         m.syncWindow();
-        QCOMPARE(m.panel(), QStringLiteral("Synced with laptop 0 min ago"));
+        QCOMPARE(m.panel(), QStringLiteral("Synced with %1 0 min ago").arg(kLaptop));
         QVERIFY(m.f.dialogs.shown().isEmpty());
     }
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <memory>
 
 namespace syncing {
 
@@ -49,35 +50,39 @@ void BackgroundSync::start() {
         delete thread_;
     }
     again_ = false;
-    thread_ = QThread::create([this] {
-        summary_ = {};
-        // A writable connection would make an empty database where the file went away.
-        if (!QFileInfo::exists(path_)) {
-            summary_.error = QStringLiteral("The database \"%1\" is gone: nothing was synced")
-                                 .arg(QDir::toNativeSeparators(path_));
-            return;
-        }
-        data::SideConnection connection(path_, false);
-        if (const QString failure = connection.open(); !failure.isEmpty()) {
-            summary_.error =
-                QStringLiteral("The database cannot be opened to sync: %1").arg(failure);
-            return;
-        }
-        try {
-            data::exec(connection.db(), QStringLiteral("PRAGMA foreign_keys = ON"));
-        } catch (const data::Error& e) {
-            summary_.error = e.message();
-            return;
-        }
-        data::waitForLock(connection.db());
-        summary_ = runSync(connection.db(), {folder_, {}, &stop_});
-    });
-    connect(thread_, &QThread::finished, this, [this] {
-        emit finished(summary_);
+    // Each run its own summary: the last run's may still wait to be handed on when this one
+    // starts, and must not be overwritten meanwhile.
+    auto summary = std::make_shared<SyncSummary>();
+    thread_ = QThread::create([this, summary] { *summary = syncOnce(); });
+    connect(thread_, &QThread::finished, this, [this, summary] {
+        emit finished(*summary);
         if (again_ && !closing_)
             start();
     });
     thread_->start(QThread::LowPriority);
+}
+
+SyncSummary BackgroundSync::syncOnce() const {
+    SyncSummary summary;
+    // A writable connection would make an empty database where the file went away.
+    if (!QFileInfo::exists(path_)) {
+        summary.error = QStringLiteral("The database \"%1\" is gone: nothing was synced")
+                            .arg(QDir::toNativeSeparators(path_));
+        return summary;
+    }
+    data::SideConnection connection(path_, false);
+    if (const QString failure = connection.open(); !failure.isEmpty()) {
+        summary.error = QStringLiteral("The database cannot be opened to sync: %1").arg(failure);
+        return summary;
+    }
+    try {
+        data::exec(connection.db(), QStringLiteral("PRAGMA foreign_keys = ON"));
+    } catch (const data::Error& e) {
+        summary.error = e.message();
+        return summary;
+    }
+    data::waitForLock(connection.db());
+    return runSync(connection.db(), {folder_, {}, &stop_});
 }
 
 } // namespace syncing

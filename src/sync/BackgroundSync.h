@@ -35,12 +35,13 @@ class BackgroundSync : public QObject {
     QString path_;
     QString folder_;
     QPointer<QThread> thread_;
-    SyncSummary summary_;
     bool again_ = false;
     bool closing_ = false;
     std::atomic<bool> stop_{false};
 
     void start();
+    // On the sync's own thread.
+    SyncSummary syncOnce() const;
 };
 
 } // namespace syncing

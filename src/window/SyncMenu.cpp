@@ -5,6 +5,7 @@
 #include "learn/rules/LessonState.h"
 #include "present/ClickableLabel.h"
 #include "present/LayoutScaler.h"
+#include "sync/FolderChoice.h"
 #include "sync/SyncScheduler.h"
 #include "sync/SyncStatus.h"
 #include "window/LostEditsWindow.h"
@@ -114,7 +115,17 @@ bool SyncMenu::changesWaiting() const {
 void SyncMenu::useFolder(const QString& folder) {
     if (scheduler_) {
         scheduler_->close(0);
-        scheduler_.reset();
+        scheduler_.reset(); // waits for a sync still running, which stops after its step
+        // That sync wrote the folder it began with: the learner's choice stands.
+        try {
+            if (folder.isEmpty())
+                syncing::stopSync(s_.rs.connection());
+            else
+                syncing::rememberFolder(s_.rs.connection(), folder, {});
+        } catch (const data::DbError& e) {
+            s_.dialogs.warning(
+                QStringLiteral("The sync folder could not be stored: %1").arg(e.message()));
+        }
     }
     folder_ = folder;
     synced_ = false;

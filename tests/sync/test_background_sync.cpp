@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 using testing::Machine;
 
@@ -41,9 +42,16 @@ class TestBackgroundSync : public QObject {
         QCOMPARE(first.sent, 1);
         QCOMPARE(doneA.at(1).at(0).value<syncing::SyncSummary>().sent, 0);
 
+        // Asked again once the run has ended but before it was handed on: each run's own
+        // summary comes, none overwritten by the next run.
         onB.request();
-        QTRY_COMPARE_WITH_TIMEOUT(doneB.count(), 1, 10000);
+        while (onB.isRunning()) // no event handled meanwhile
+            QThread::msleep(5);
+        QCOMPARE(doneB.count(), 0);
+        onB.request();
+        QTRY_COMPARE_WITH_TIMEOUT(doneB.count(), 2, 10000);
         QCOMPARE(doneB.at(0).at(0).value<syncing::SyncSummary>().received, 1);
+        QCOMPARE(doneB.at(1).at(0).value<syncing::SyncSummary>().received, 0);
         QCOMPARE(b.column(QStringLiteral("SELECT JudgedBy FROM Log")),
                  QStringList{QStringLiteral("from a")});
         QCOMPARE(b.digest(), a.digest());

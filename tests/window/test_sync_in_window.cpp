@@ -52,13 +52,26 @@ struct TwoMachines {
 
     window::SyncMenu& menu() { return f.w->syncMenu(); }
 
-    // Asks the window to sync now and waits until it has, and taken in what came.
+    // Asks the window to sync now and waits until it has, and taken in what came. A sync the
+    // watcher started earlier may have read the folder before the latest change: it ends first.
     void syncWindow() {
-        menu().scheduler()->syncSoon();
-        waitForSync();
-    }
-    void waitForSync() {
+        QTRY_VERIFY_WITH_TIMEOUT(!menu().scheduler()->isSyncing(), kSyncWaitMs);
+        QCoreApplication::processEvents(); // its summary handed on before counting
         const qsizetype before = synced->count();
+        menu().scheduler()->syncSoon();
+        waitForSync(before);
+    }
+    void waitForSync() { waitForSync(synced->count()); }
+    // Until this machine's changes are in the folder and the sync that wrote them has ended.
+    void waitUntilSent() {
+        QTRY_VERIFY_WITH_TIMEOUT(f.count(QStringLiteral("SELECT (SELECT COUNT(*) FROM SyncOutbox) "
+                                                        "+ (SELECT COUNT(*) FROM SyncPending)")) ==
+                                         0 &&
+                                     !menu().scheduler()->isSyncing(),
+                                 kSyncWaitMs);
+        QCoreApplication::processEvents();
+    }
+    void waitForSync(qsizetype before) {
         QTRY_VERIFY_WITH_TIMEOUT(synced->count() > before, kSyncWaitMs);
         QCoreApplication::processEvents();
     }
@@ -100,7 +113,7 @@ class TestSyncInWindow : public QObject {
         QVERIFY(m.f.w->syncMenu().panel()->isVisible());
         m.f.reply(m.rightAnswer());
         QCOMPARE(m.f.logRows(), 1);
-        m.waitForSync(); // changes wait: sent within the waiting time
+        m.waitUntilSent(); // changes wait: sent within the waiting time
         QCOMPARE(m.panel(), QStringLiteral("Waiting for %1").arg(kLaptop));
         // The learning screen grows to show the whole text, never cut off, also when the reply
         // box takes the focus (which sets the screen's designed width).
@@ -140,7 +153,7 @@ class TestSyncInWindow : public QObject {
         table->setCurrentIndex(table->model()->index(0, 0));
         lost->findChild<QPushButton*>(QStringLiteral("cmdUseThisOne"))->click();
         QCOMPARE(m.f.cardValue(here, "Answer").toString(), QStringLiteral("Baum"));
-        m.waitForSync(); // brought back as an edit of this machine, sent soon
+        m.waitUntilSent(); // brought back as an edit of this machine, sent soon
         m.laptop->sync(m.folder);
         QCOMPARE(m.laptop->scalar(QStringLiteral("SELECT Answer FROM Card")).toString(),
                  QStringLiteral("Baum"));
@@ -175,6 +188,39 @@ class TestSyncInWindow : public QObject {
         QCOMPARE(m.f.lesson().CurRowLim, 0);
         QVERIFY(!m.f.c().Command21->isEnabled());
         QCOMPARE(m.f.c().DataCombo1->count(), 0);
+    }
+
+    // Kids mode speaks the next question in place of the one whose card went; a Demons lesson
+    // drops the card and stays a Demons lesson.
+    void kidsAndDemonsLessonsTakeTheChangesIn() {
+        TwoMachines m({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+        m.f.learn();
+        for (int i = 0; i < 3; ++i)
+            m.f.reply(QStringLiteral("wrong"));
+        m.f.c().mnuLearnDemons->trigger();
+        QVERIFY(m.f.lesson().demons);
+        const int demons = m.f.lesson().CurRowLim;
+        QVERIFY(demons > 1);
+        const QString asked = m.question();
+        m.syncWindow(); // the replies and the marks go out first
+        m.laptop->sync(m.folder);
+        m.laptop->removeCard(QStringLiteral("Words"), m.laptop->cardId(asked));
+        m.laptop->sync(m.folder);
+        m.syncWindow();
+        QVERIFY(m.f.lesson().demons);
+        QCOMPARE(m.f.lesson().CurRowLim, demons - 1);
+        QVERIFY(m.question() != asked && !m.question().isEmpty());
+        QVERIFY(m.f.c().Label10->isVisible());
+
+        m.f.c().mnuKids->trigger();
+        m.f.learn();
+        QVERIFY(m.f.w->modes().kids);
+        const QString spoken = m.f.speech.spoken.last();
+        m.laptop->removeCard(QStringLiteral("Words"), m.laptop->cardId(spoken));
+        m.laptop->sync(m.folder);
+        m.syncWindow();
+        QVERIFY(m.f.speech.spoken.last() != spoken);
+        QCOMPARE(m.f.lesson().CurRowLim, 1);
     }
 
     // A problem is said once a run, not at every sync; an open Demons Manager shows a set

@@ -165,7 +165,9 @@ void SyncMenu::finished(const syncing::SyncSummary& summary) {
         machines_.clear();
     }
     QStringList problems = summary.notes;
-    if (!summary.error.isEmpty())
+    // A folder out of reach (a share not mounted, a drive not plugged in) is common and
+    // passes: the panel says so, with no box at every start.
+    if (!summary.error.isEmpty() && reachable_)
         problems << summary.error;
     for (const QString& problem : problems) {
         if (!said_.contains(problem)) {

@@ -257,6 +257,14 @@ class TestSyncInWindow : public QObject {
         m.syncWindow();
         QCOMPARE(manager->TDBGrid1->model()->rowCount(), setsBefore + 1);
 
+        // A folder out of reach is said by the panel alone.
+        m.f.dialogs.clear();
+        QVERIFY(QDir(m.folder).rename(m.folder, m.folder + QStringLiteral("-away")));
+        m.syncWindow();
+        QCOMPARE(m.panel(), QStringLiteral("Sync folder not reachable"));
+        QVERIFY(m.f.dialogs.shown().isEmpty());
+        QVERIFY(QDir(m.folder).rename(m.folder + QStringLiteral("-away"), m.folder));
+
         m.menu().openFolderWindow();
         m.f.dialogs.nextAnswer(true);
         m.menu().folderWindow()->findChild<QPushButton*>(QStringLiteral("cmdStopSyncing"))->click();

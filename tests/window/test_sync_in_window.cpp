@@ -123,6 +123,14 @@ class TestSyncInWindow : public QObject {
         QTRY_VERIFY(panel->mapTo(m.f.w.get(), panel->rect().topRight()).x() < m.f.w->width());
         m.laptop->sync(m.folder);
         QCOMPARE(m.laptop->scalar(QStringLiteral("SELECT COUNT(*) FROM Log")).toInt(), 1);
+        // And the card's values with it, as this machine scored them.
+        const QString values =
+            QStringLiteral("SELECT group_concat(Question || ' ' || Rating || ' ' "
+                           "|| Correct || ' ' || Incorrect, '; ') FROM (SELECT "
+                           "* FROM Card ORDER BY Question)");
+        QCOMPARE(m.laptop->scalar(values).toString(), m.f.t.scalar(values).toString());
+        QVERIFY2(m.f.t.scalar(values).toString().contains(QStringLiteral(" 1.0 0.0")), // scored
+                 qPrintable(m.f.t.scalar(values).toString()));
         m.syncWindow();
         QCOMPARE(m.panel(), QStringLiteral("Synced with %1 0 min ago").arg(kLaptop));
         QVERIFY(m.f.dialogs.shown().isEmpty());

@@ -2,6 +2,7 @@
 #include "data/FileLock.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -56,9 +57,45 @@ bool replaceFile(const QString& from, const QString& to) {
 
 #else
 
+namespace {
+
+// A new file locked before it appears under `name`: made and locked under a name of its own,
+// then given `name` by a hard link, which fails when `name` exists. Made and locked in two
+// steps under `name` itself, another process could lock it in between, find it free and
+// take it for a file left by a killed program. -1 with errno set when it cannot be; errno
+// ENOTSUP where the file system has no hard links.
+int createLocked(const QByteArray& name) {
+    const QByteArray temp =
+        name + ".claim-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+    const int fd = ::open(temp.constData(), O_CLOEXEC | O_RDWR | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return -1;
+    ::flock(fd, LOCK_EX | LOCK_NB); // a file nobody else can know yet
+    const int linked = ::link(temp.constData(), name.constData());
+    const int error = errno;
+    ::unlink(temp.constData());
+    if (linked == 0)
+        return fd;
+    ::close(fd);
+    errno = error == EEXIST ? EEXIST : ENOTSUP;
+    return -1;
+}
+
+} // namespace
+
 FileLock::Result FileLock::tryLock(const QString& path, bool create) {
     unlock();
     const QByteArray name = QFile::encodeName(path);
+    if (create) {
+        const int fd = createLocked(name);
+        if (fd >= 0) {
+            fd_ = fd;
+            return Result::Taken;
+        }
+        if (errno == EEXIST)
+            return Result::Busy;
+        // No hard links here (a FAT drive): made and locked in two steps.
+    }
     const int flags = O_CLOEXEC | (create ? O_RDWR | O_CREAT | O_EXCL : O_RDONLY);
     const int fd = ::open(name.constData(), flags, 0644);
     if (fd < 0)

@@ -125,6 +125,14 @@ int removeStalePartials(const QString& databasePath) {
         removeWithJournals(f.absoluteFilePath());
         ++removed;
     }
+    // A claim lives for a moment only (see FileLock): one an hour old was left by a program
+    // killed while it claimed a name.
+    const QDateTime anHourAgo = QDateTime::currentDateTime().addSecs(-60 * 60);
+    for (const QFileInfo& f :
+         folder.entryInfoList({QStringLiteral("*.partial.claim-*")}, QDir::Files | QDir::Hidden)) {
+        if (f.lastModified() < anHourAgo && QFile::remove(f.absoluteFilePath()))
+            ++removed;
+    }
     return removed;
 }
 

@@ -23,7 +23,7 @@ bool backupDue(const QString& databasePath);
 [[nodiscard]] QString copyDatabase(const QString& databasePath, const QString& target);
 
 // Removes the database's ".partial" files (with their journals) that no backup is writing
-// any more: left by backups that were killed.
+// any more, and claims of such names an hour old: left by backups that were killed.
 int removeStalePartials(const QString& databasePath);
 
 struct BackupResult {

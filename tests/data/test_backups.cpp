@@ -344,6 +344,19 @@ void TestBackups::partialFilesOfKilledBackupsGoAndNamesNeverClash() {
     writer.unlock(); // its backup was killed
     QCOMPARE(data::removeStalePartials(path), 1);
     QVERIFY(!QFile::exists(busy));
+
+    // A claim of a name is left only by a program killed while it claimed; one being made
+    // now stays.
+    const QString oldClaim = busy + ".claim-1f2e3d";
+    const QString newClaim = busy + ".claim-4c5b6a";
+    for (const QString& claim : {oldClaim, newClaim})
+        QVERIFY(QFile(claim).open(QIODevice::WriteOnly));
+    QFile aged(oldClaim);
+    QVERIFY(aged.open(QIODevice::ReadWrite));
+    QVERIFY(aged.setFileTime(now.addSecs(-2 * 60 * 60), QFileDevice::FileModificationTime));
+    aged.close();
+    QCOMPARE(data::removeStalePartials(path), 1);
+    QVERIFY(!QFile::exists(oldClaim) && QFile::exists(newClaim));
 }
 
 void TestBackups::zeroedFirstPageWithBackupsIsDamaged() {

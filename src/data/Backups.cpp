@@ -127,7 +127,8 @@ int removeStalePartials(const QString& databasePath) {
     }
     // A claim lives for a moment only (see FileLock): one an hour old was left by a program
     // killed while it claimed a name.
-    const QDateTime anHourAgo = QDateTime::currentDateTime().addSecs(-60 * 60);
+    constexpr qint64 kClaimOldSecs = 3600;
+    const QDateTime anHourAgo = QDateTime::currentDateTime().addSecs(-kClaimOldSecs);
     for (const QFileInfo& f :
          folder.entryInfoList({QStringLiteral("*.partial.claim-*")}, QDir::Files | QDir::Hidden)) {
         if (f.lastModified() < anHourAgo && QFile::remove(f.absoluteFilePath()))

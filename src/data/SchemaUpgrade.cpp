@@ -120,6 +120,21 @@ const std::vector<UpgradeStep>& upgradeSteps() {
         // Version 12: sync between machines. New tables and the triggers that note changes,
         // off until a folder is set up; no existing table changes.
         {12, syncTablesVersion12()},
+        // Version 13: cards asked either way. Every set keeps asking question to answer, every
+        // logged reply reads as asked so, and no card has reverse values yet; sync carries all
+        // three.
+        {13,
+         QStringList{
+             QStringLiteral("ALTER TABLE Set1 ADD COLUMN Direction INTEGER NOT NULL DEFAULT 0"),
+             QStringLiteral("ALTER TABLE Log ADD COLUMN Direction TEXT"),
+             QStringLiteral("CREATE TABLE CardReverse (Card_ID INTEGER PRIMARY KEY REFERENCES Card "
+                            "(Card_ID) ON DELETE CASCADE, \"Order\" REAL, Rating REAL DEFAULT 0, "
+                            "Correct REAL DEFAULT 0, Incorrect REAL DEFAULT 0, Demons INTEGER "
+                            "DEFAULT 0)"),
+             QStringLiteral(
+                 "CREATE INDEX CardReverse_Demons ON CardReverse (Demons) WHERE Demons = "
+                 "1")} +
+             syncChangesVersion13()},
     };
     return steps;
 }

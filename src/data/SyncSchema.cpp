@@ -130,4 +130,20 @@ QStringList syncTablesVersion12() {
     };
 }
 
+QStringList syncChangesVersion13() {
+    return {
+        QStringLiteral("ALTER TABLE SyncSet ADD COLUMN Direction INTEGER"),
+        QStringLiteral("ALTER TABLE SyncSet ADD COLUMN DirectionAt TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("ALTER TABLE SyncCard ADD COLUMN RRating TEXT"),
+        QStringLiteral("ALTER TABLE SyncCard ADD COLUMN RCorrect TEXT"),
+        QStringLiteral("ALTER TABLE SyncCard ADD COLUMN RIncorrect TEXT"),
+        QStringLiteral("ALTER TABLE SyncLog ADD COLUMN Direction TEXT"),
+        QStringLiteral(
+            "CREATE TRIGGER Sync_set_direction AFTER UPDATE OF Direction ON Set1 WHEN (SELECT "
+            "Capture FROM SyncReplica) = 1 AND NEW.Direction IS NOT OLD.Direction BEGIN INSERT "
+            "INTO SyncOutbox (Kind, A, B, Ms) VALUES ('D', NEW.Set_ID, NULL, "
+            "CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER)); END"),
+    };
+}
+
 } // namespace data

@@ -9,4 +9,8 @@ namespace data {
 // one statement per entry. The file's own ids are given at the first sync, not here.
 QStringList syncTablesVersion12();
 
+// What version 13 added to them: a set's direction, a reply's direction and a card's weights
+// when asked the other way round travel too.
+QStringList syncChangesVersion13();
+
 } // namespace data

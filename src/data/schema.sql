@@ -1,5 +1,5 @@
 -- SPDX-License-Identifier: GPL-3.0-or-later
--- Memorant database, schema version 12 (kSchemaVersion in Database.h; raise both together).
+-- Memorant database, schema version 13 (kSchemaVersion in Database.h; raise both together).
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.
@@ -13,7 +13,9 @@ CREATE TABLE Set1 (
     SpareName        TEXT,
     -- The espeak-ng voice the set's questions are spoken in; NULL: the database's voice
     -- (Fields1.Voice). Not exchanged: a voice names what one machine has installed.
-    Voice            TEXT
+    Voice            TEXT,
+    -- Which way its cards are asked: 0 question to answer, 1 answer to question, 2 both.
+    Direction        INTEGER NOT NULL DEFAULT 0
 );
 -- ;;
 CREATE INDEX Set1_SetName ON Set1 (SetName);
@@ -38,6 +40,19 @@ CREATE TABLE Card (
 -- ;;
 CREATE INDEX Card_Demons ON Card (Demons) WHERE Demons = 1;
 -- ;;
+-- A card's learning values when it is asked the other way round, answer to question; a card
+-- never asked so has no row. Kept apart so that Card and the queries over it stay as they are.
+CREATE TABLE CardReverse (
+    Card_ID   INTEGER PRIMARY KEY REFERENCES Card (Card_ID) ON DELETE CASCADE,
+    "Order"   REAL,
+    Rating    REAL DEFAULT 0,
+    Correct   REAL DEFAULT 0,
+    Incorrect REAL DEFAULT 0,
+    Demons    INTEGER DEFAULT 0
+);
+-- ;;
+CREATE INDEX CardReverse_Demons ON CardReverse (Demons) WHERE Demons = 1;
+-- ;;
 CREATE INDEX Card_SpareID ON Card (SpareID) WHERE SpareID <> '';
 -- ;;
 -- Deleting a set removes its ties; a card's ties are never removed by deleting the card,
@@ -60,7 +75,10 @@ CREATE TABLE Log (
     Result  TEXT,
     -- The forgiving rule that accepted a right reply: NULL when it was exact, otherwise
     -- 'capitals', 'blanks' or 'capitals+blanks'. qLog and the exchange file leave it out.
-    JudgedBy TEXT
+    JudgedBy TEXT,
+    -- Which way the card was asked: NULL or '' from question to answer, 'reverse' the other
+    -- way. qLog leaves it out.
+    Direction TEXT
 );
 -- ;;
 CREATE INDEX Log_CardID ON Log (CardID);
@@ -526,7 +544,10 @@ CREATE TABLE SyncSet (
     NameAt      TEXT NOT NULL DEFAULT '',
     Flag        INTEGER,
     FlagAt      TEXT NOT NULL DEFAULT '',
-    DeletedAt   TEXT NOT NULL DEFAULT ''
+    DeletedAt   TEXT NOT NULL DEFAULT '',
+    -- Set1.Direction as text; NULL while no machine has changed it (asked question first).
+    Direction   INTEGER,
+    DirectionAt TEXT NOT NULL DEFAULT ''
 );
 -- ;;
 CREATE INDEX SyncSet_Local ON SyncSet (Set_ID);
@@ -551,7 +572,12 @@ CREATE TABLE SyncCard (
     -- Cards a database held when it first synced: the same text in a set of the same name on
     -- two machines is one card, joined into the lowest id (Canon; NULL for itself).
     JoinKey   TEXT,
-    Canon     TEXT
+    Canon     TEXT,
+    -- The weights at BaseAt when asked the other way round (CardReverse); NULL when the card
+    -- had none then.
+    RRating    TEXT,
+    RCorrect   TEXT,
+    RIncorrect TEXT
 );
 -- ;;
 CREATE INDEX SyncCard_Join ON SyncCard (JoinKey) WHERE JoinKey IS NOT NULL;
@@ -576,7 +602,9 @@ CREATE TABLE SyncLog (
     CardGid TEXT,
     Day     TEXT,
     Result  TEXT,
-    At      TEXT NOT NULL
+    At      TEXT NOT NULL,
+    -- 'reverse' for a reply asked answer to question; NULL for one asked question first.
+    Direction TEXT
 );
 -- ;;
 CREATE INDEX SyncLog_Card ON SyncLog (CardGid);
@@ -634,6 +662,12 @@ CREATE TRIGGER Sync_set_flag AFTER UPDATE OF IncludeInDeamons ON Set1
 WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.IncludeInDeamons IS NOT OLD.IncludeInDeamons
 BEGIN
     INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('F', NEW.Set_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_set_direction AFTER UPDATE OF Direction ON Set1
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.Direction IS NOT OLD.Direction
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('D', NEW.Set_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
 END;
 -- ;;
 CREATE TRIGGER Sync_set_delete AFTER DELETE ON Set1

@@ -43,13 +43,15 @@ QString logDays(const QSqlDatabase& db, const char* rows) {
         .toString();
 }
 
-// The sync tables, indexes and triggers as the file holds them, blanks made alike.
+// The sync tables, indexes and triggers as the file holds them, blanks made alike (a column
+// added to a table is written after a blank).
 QStringList syncObjects(const QSqlDatabase& db) {
     QSqlQuery q = data::exec(db, "SELECT sql FROM sqlite_master WHERE name LIKE 'Sync%' ORDER BY "
                                  "name");
     QStringList out;
     while (q.next())
-        out << q.value(0).toString().simplified().replace("( ", "(").replace(" )", ")");
+        out << q.value(0).toString().simplified().replace("( ", "(").replace(" )", ")").replace(
+            " ,", ",");
     return out;
 }
 
@@ -240,6 +242,18 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     // No reply logged before is known to have been let pass by a forgiving rule.
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Log WHERE JudgedBy IS NULL").toInt(),
              data::scalar(db, "SELECT COUNT(*) FROM Log").toInt());
+    // Every set is asked question to answer, every reply logged before reads as asked so, and
+    // no card has values for the other way yet; a card deleted takes its reverse values along.
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Set1 WHERE Direction = 0").toInt(),
+             data::scalar(db, "SELECT COUNT(*) FROM Set1").toInt());
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM Log WHERE Direction IS NULL").toInt(),
+             data::scalar(db, "SELECT COUNT(*) FROM Log").toInt());
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM CardReverse").toInt(), 0);
+    data::exec(db, "INSERT INTO CardReverse (Card_ID, Rating) SELECT MIN(Card_ID), 0.5 FROM Card");
+    data::exec(db, "DELETE FROM Set_Card_rel WHERE Card_ID = (SELECT MIN(Card_ID) FROM Card)");
+    data::exec(db, "DELETE FROM MultipleAnswers WHERE Card_ID = (SELECT MIN(Card_ID) FROM Card)");
+    data::exec(db, "DELETE FROM Card WHERE Card_ID = (SELECT MIN(Card_ID) FROM Card)");
+    QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM CardReverse").toInt(), 0);
     // Sync is there and off: the changes above were not noted, and its tables and triggers
     // are those a new file gets.
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) || ' ' || (SELECT group_concat(Capture || Id) "

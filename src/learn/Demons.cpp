@@ -5,6 +5,7 @@
 #include "data/Sql.h"
 #include "learn/Pause.h"
 #include "learn/rules/DemonMarks.h"
+#include "learn/rules/Directions.h"
 #include "learn/rules/LessonState.h"
 #include "learn/rules/OrderKeys.h"
 #include "present/Guarded.h"
@@ -103,20 +104,34 @@ void Demons::ReadDemons() {
         {ColShowOrder, col("ShowOrder")},
         {ColDisplayQuestionNumber, col("DisplayQuestionNumber")},
     }};
-    const int n = demons.recordCount();
+    int n = demons.recordCount();
     for (int r = 0; r < n; ++r) {
         CardArray::CardRow& row = L.CSarray.row(r + 1);
         for (const auto& [column, from] : source)
             row[static_cast<size_t>(column)] = from < 0 ? QVariant() : demons.valueAt(r, from);
+        row[ColDirection] = QVariant();
+    }
+    // Cards that became Demons asked answer to question join, each in its lesson place.
+    if (std::vector<CardArray::CardRow> entries = reverseDemonEntries(s_.rs.connection());
+        !entries.empty()) {
+        for (int r = 1; r <= n; ++r)
+            entries.push_back(L.CSarray.row(r));
+        orderEntries(entries);
+        n = static_cast<int>(entries.size());
+        for (int r = 1; r <= n; ++r)
+            L.CSarray.row(r) = std::move(entries[static_cast<size_t>(r - 1)]);
+    }
+    for (int r = 1; r <= n; ++r) {
         // The log names the set the card became a Demon from.
-        row[static_cast<size_t>(ColSetName)] =
-            setNames.value(row[static_cast<size_t>(ColCardId)].toLongLong());
+        CardArray::CardRow& row = L.CSarray.row(r);
+        row[ColSetName] = setNames.value(row[ColCardId].toLongLong());
     }
     L.CurRowLim = n;
     L.CurSetSize = n;
     L.CheckAll = 0;
     L.BunchCorrect = 0;
     L.demons = true;
+    L.direction = 0;
 }
 
 void Demons::mnuLearnDemons_Click() {

@@ -4,6 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
+#include "learn/rules/Directions.h"
 #include "learn/rules/LessonRules.h"
 #include "learn/rules/LessonState.h"
 #include "learn/rules/Ordering.h"
@@ -135,7 +136,7 @@ void QuestionLoop::MakeQuestion() {
 
         if (!rowIsLoaded()) {
             // Nothing loaded (an empty set): no question to put.
-            shownCard_ = QVariant();
+            shownEntry_ = EntryKey{};
             s_.c.Label7->setText(QString());
             SubStatusBar();
             return;
@@ -158,7 +159,7 @@ void QuestionLoop::MakeQuestion() {
         backToShownQuestion();
         throw;
     }
-    shownCard_ = L.CSarray.at(L.Row, ColCardId);
+    shownEntry_ = entryAt(L.CSarray, L.Row);
     speakOrShow(L.CSarray.at(L.Row, ColQuestion).toString());
     if (s_.modes.kids)
         return;
@@ -168,9 +169,9 @@ void QuestionLoop::MakeQuestion() {
 
 void QuestionLoop::backToShownQuestion() {
     LessonState& L = s_.lesson;
-    if (shownCard_.isValid()) {
+    if (shownEntry_.cardId.isValid()) {
         for (int r = 1; r <= L.CurRowLim; ++r) {
-            if (L.CSarray.at(r, ColCardId) == shownCard_) {
+            if (entryAt(L.CSarray, r) == shownEntry_) {
                 L.Row = r;
                 return;
             }
@@ -178,7 +179,7 @@ void QuestionLoop::backToShownQuestion() {
     }
     // The card on screen is not in the lesson (a set was just loaded): its text goes, and
     // the check button puts the question before it judges anything.
-    shownCard_ = QVariant();
+    shownEntry_ = EntryKey{};
     s_.c.Label7->setText(QString());
 }
 
@@ -259,9 +260,16 @@ void QuestionLoop::SubStatusBar() {
     p[0]->setText(totalPanelText(L.CurRowLim));
     p[1]->setText(bunchPanelText(L.CurSetSize));
     p[2]->setText(remainsPanelText(L.CurSetSize, L.BunchCorrect));
+    const QString direction = directionPanelText(directionOf(L.direction));
+    if (QLabel* panel = s_.c.PanelDirection) {
+        panel->setText(direction);
+        panel->setVisible(!direction.isEmpty());
+    }
     if (!shown(s_.c.TDBGrid3) || !rowIsLoaded()) {
         p[3]->setText(QString());
         p[4]->setText(QString());
+        if (!direction.isEmpty())
+            present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
         return;
     }
     p[3]->setText(orderPanelText(L.CSarray.at(L.Row, ColShowOrder)));
@@ -287,7 +295,7 @@ void QuestionLoop::Command21_Click() {
     const ReplyInProgress busy(L);
     undo_.holdUndo();
     QVariant notedSet;
-    QVariant notedCard;
+    EntryKey notedEntry;
     present::guarded(s_, [&] {
         s_.c.Command21->setEnabled(false);
         if (!rowIsLoaded()) {
@@ -295,7 +303,7 @@ void QuestionLoop::Command21_Click() {
             return;
         }
         // Never judge a reply against a card whose question the learner has not been given.
-        if (L.CSarray.at(L.Row, ColCardId) != shownCard_) {
+        if (entryAt(L.CSarray, L.Row) != shownEntry_) {
             MakeQuestion();
             return;
         }
@@ -307,7 +315,7 @@ void QuestionLoop::Command21_Click() {
 
         undo_.noteUndoPoint();
         notedSet = L.CSarray.at(L.Row, ColSetName);
-        notedCard = L.CSarray.at(L.Row, ColCardId);
+        notedEntry = entryAt(L.CSarray, L.Row);
         judge_.beginReply();
 
         if (!shown(s_.c.TDBGrid3))
@@ -321,7 +329,7 @@ void QuestionLoop::Command21_Click() {
             s_.c.Text3->setFocus();
         SubStatusBar();
     });
-    judge_.finishReply(notedSet, notedCard);
+    judge_.finishReply(notedSet, notedEntry);
     undo_.keepUndoPoint(judge_.takeLoggedRow());
     // A reply typed while the next question was being spoken can be checked at once.
     s_.c.Command21->setEnabled(shown(s_.c.Text3) && !s_.c.Text3->text().isEmpty());
@@ -335,7 +343,13 @@ void QuestionLoop::Command3_Click() {
     // A Demons lesson asks the marked cards, not the chosen set.
     data::Recordset& total = s_.lesson.demons ? s_.rs.demonsSet : s_.rs.curSetTotal;
     total.requery();
-    if (total.isEmpty()) {
+    // Demons asked answer to question are marked beside the cards, not in qDemonsSet.
+    const bool reverseDemons =
+        s_.lesson.demons &&
+        data::scalar(s_.rs.connection(),
+                     QStringLiteral("SELECT EXISTS (SELECT 1 FROM CardReverse WHERE Demons = 1)"))
+            .toBool();
+    if (total.isEmpty() && !reverseDemons) {
         if (s_.lesson.demons) {
             // Every Demon is gone: the lesson ends as an empty set's does.
             s_.lesson.CurRowLim = 0;

@@ -50,7 +50,7 @@ class QuestionLoop {
     ReplyJudge& judge_;
     UndoLastReply& undo_;
     // The card whose question was last put, the one the learner is answering.
-    QVariant shownCard_;
+    EntryKey shownEntry_;
 };
 
 } // namespace learn

@@ -21,17 +21,20 @@ void ReplyJudge::beginReply() {
 
 void ReplyJudge::noteJudgedCard() {
     const LessonState& L = s_.lesson;
-    judged_ = JudgedReply{
-        L.CSarray.at(L.Row, ColCardId), L.CSarray.at(L.Row, ColSetName), std::nullopt, {}};
+    judged_ = JudgedReply{L.CSarray.at(L.Row, ColCardId),
+                          L.CSarray.at(L.Row, ColSetName),
+                          std::nullopt,
+                          {},
+                          entryAt(L.CSarray, L.Row).reverse};
     judgedRow_ = L.Row;
     judgedCorrectBefore_ = L.CSarray.at(L.Row, ColCorrect);
     judgedIncorrectBefore_ = L.CSarray.at(L.Row, ColIncorrect);
 }
 
-void ReplyJudge::finishReply(const QVariant& setName, const QVariant& cardId) {
+void ReplyJudge::finishReply(const QVariant& setName, const EntryKey& entry) {
     present::guarded(s_, [&] {
         if (judged_)
-            SubLog(setName, cardId, s_.lesson.LogResult);
+            SubLog(setName, entry, s_.lesson.LogResult);
     });
     judged_.reset();
 }
@@ -137,8 +140,7 @@ void ReplyJudge::WrongAnswer() {
 
 void ReplyJudge::WriteResult() {
     LessonState& L = s_.lesson;
-    const QVariant cardId = L.CSarray.at(L.Row, ColCardId);
-    if (!judged_ || judged_->cardId != cardId)
+    if (!judged_ || judgedEntry() != entryAt(L.CSarray, L.Row))
         noteJudgedCard(); // scored outside the check button: kept until the reply is logged
     const auto c = weightOf(L.CSarray.at(L.Row, ColCorrect));
     const auto i = weightOf(L.CSarray.at(L.Row, ColIncorrect));
@@ -158,7 +160,7 @@ void ReplyJudge::flushJudgedReply(const QString& result) {
     judged_.reset();
     LessonState& L = s_.lesson;
     const auto restoreWeights = [&] {
-        if (L.CSarray.at(judgedRow_, ColCardId) == reply.cardId) {
+        if (entryAt(L.CSarray, judgedRow_) == EntryKey{reply.cardId, reply.reverse}) {
             L.CSarray.at(judgedRow_, ColCorrect) = judgedCorrectBefore_;
             L.CSarray.at(judgedRow_, ColIncorrect) = judgedIncorrectBefore_;
         }
@@ -177,12 +179,17 @@ void ReplyJudge::flushJudgedReply(const QString& result) {
     }
 }
 
-void ReplyJudge::SubLog(const QVariant& setName, const QVariant& cardId, const QString& result) {
-    if (judged_ && judged_->cardId == cardId) {
+EntryKey ReplyJudge::judgedEntry() const {
+    return judged_ ? EntryKey{judged_->cardId, judged_->reverse} : EntryKey{};
+}
+
+void ReplyJudge::SubLog(const QVariant& setName, const EntryKey& entry, const QString& result) {
+    if (judged_ && judgedEntry() == entry) {
         flushJudgedReply(result);
         return;
     }
-    recordReply(s_.rs, JudgedReply{cardId, setName, std::nullopt, {}}, result, now().date());
+    recordReply(s_.rs, JudgedReply{entry.cardId, setName, std::nullopt, {}, entry.reverse}, result,
+                now().date());
 }
 
 } // namespace learn

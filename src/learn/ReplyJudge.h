@@ -2,6 +2,7 @@
 #pragma once
 
 #include "learn/QuestionSteps.h"
+#include "learn/rules/LessonState.h"
 #include "learn/rules/ReplyRecord.h"
 #include "present/Form1State.h"
 
@@ -23,7 +24,7 @@ class ReplyJudge {
     void beginReply();
     // Stores the reply the check button judged if it is not stored yet (even when putting the
     // next question failed), then forgets it.
-    void finishReply(const QVariant& setName, const QVariant& cardId);
+    void finishReply(const QVariant& setName, const EntryKey& entry);
     // The log row the last judged reply was stored as, once; none if it was not stored.
     std::optional<qint64> takeLoggedRow() { return std::exchange(loggedRow_, std::nullopt); }
 
@@ -38,13 +39,14 @@ class ReplyJudge {
     // the new score until the reply is recorded with its log row.
     void WriteResult();
     // Stores the judged reply: its score and its Log row, in one transaction.
-    void SubLog(const QVariant& setName, const QVariant& cardId, const QString& result);
+    void SubLog(const QVariant& setName, const EntryKey& entry, const QString& result);
     // Writes a reply noted by the check button now: before the card order is recomputed from
     // the ratings, and before a box that waits for the learner.
     void flushJudgedReply(const QString& result);
 
   private:
     void noteJudgedCard();
+    EntryKey judgedEntry() const;
     void showFeedbackPicture(const QString& name);
 
     present::Form1State& s_;

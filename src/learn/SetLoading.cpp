@@ -4,7 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
-#include "learn/rules/CardRead.h"
+#include "learn/rules/Directions.h"
 #include "learn/rules/LessonRules.h"
 #include "learn/rules/LessonState.h"
 #include "learn/rules/OrderKeys.h"
@@ -116,8 +116,9 @@ void SetLoading::ReadCurSet() {
     completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qCurrentSet"));
     cur.requery();
     int counter = 1;
+    SetDirection direction = SetDirection::Forward;
     if (const std::optional<int> n =
-            readCurrentSetCards(s_.rs.connection(), cur.source(), L.CSarray)) {
+            readLessonEntries(s_.rs.connection(), cur.source(), L.CSarray, &direction)) {
         counter = *n + 1;
     } else if (!cur.isEmpty()) {
         const QStringList columns = cur.columnNames();
@@ -144,10 +145,12 @@ void SetLoading::ReadCurSet() {
                 row[static_cast<size_t>(c)] = source[static_cast<size_t>(c)] < 0
                                                   ? QVariant()
                                                   : cur.valueAt(r, source[static_cast<size_t>(c)]);
+            row[ColDirection] = QVariant();
         }
     }
     L.CurRowLim = counter - 1;
     L.demons = false;
+    L.direction = static_cast<int>(direction);
     // "Correct", "Wrong" or a face told of a reply in the lesson before, not in this one.
     s_.c.Label5->hide();
     s_.c.Label6->hide();

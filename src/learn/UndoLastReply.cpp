@@ -147,7 +147,8 @@ void UndoLastReply::noteUndoPoint() {
     p.curRowLim = L.CurRowLim;
     p.card = L.CSarray.row(L.Row);
     try {
-        p.stored = readStoredWeights(s_.rs.connection(), L.CSarray.at(L.Row, ColCardId));
+        p.stored = readStoredWeights(s_.rs.connection(), L.CSarray.at(L.Row, ColCardId),
+                                     isReverseEntry(p.card));
     } catch (const data::DbError&) {
         return; // judging goes on; only this reply cannot be taken back
     }
@@ -184,12 +185,13 @@ void UndoLastReply::undoLastReply() {
     const UndoPoint p = *undo_;
     LessonState& L = s_.lesson;
     const QVariant cardId = p.card[ColCardId];
-    if (L.CurRowLim != p.curRowLim || L.CSarray.at(p.row, ColCardId) != cardId) {
+    const bool reverse = isReverseEntry(p.card);
+    if (L.CurRowLim != p.curRowLim || entryAt(L.CSarray, p.row) != EntryKey{cardId, reverse}) {
         dropUndo(kNothingYet); // another lesson was loaded meanwhile
         return;
     }
     try {
-        undoStoredReply(s_.rs.connection(), cardId, *p.stored, p.logRow);
+        undoStoredReply(s_.rs.connection(), cardId, *p.stored, p.logRow, reverse);
     } catch (const data::DbError& e) {
         s_.dialogs.warning(QStringLiteral("The reply could not be taken back: %1\nThe score, "
                                           "the log and the lesson are as they were.")

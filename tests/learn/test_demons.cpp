@@ -65,6 +65,7 @@ class TestDemons : public QObject {
     void deletingTheSetLeavesTheDemons();
     void kidsPictureTogglesTheDemons();
     void eachDemonIsSpokenWithItsSetsVoice();
+    void reverseWaysCompeteWhenTheSetIsLearntThatWay();
 };
 
 void TestDemons::demonsNum_data() {
@@ -273,6 +274,48 @@ void TestDemons::eachDemonIsSpokenWithItsSetsVoice() {
     }
     QCOMPARE(heard, (QHash<QString, QString>{
                         {"one", "de"}, {"two", "de"}, {"three", "de"}, {"five", "en"}}));
+}
+
+void TestDemons::reverseWaysCompeteWhenTheSetIsLearntThatWay() {
+    testing::WindowFixture f;
+    TwoSets s(f);
+    // w4, never wrong forward, is the hardest of all answer to question; w1 is hard that way
+    // too but less so than its forward way.
+    f.t.exec("INSERT INTO CardReverse (Card_ID, \"Order\", Rating, Correct, Incorrect) VALUES "
+             "(?, 1, 0, 0, 5), (?, 2, 0.9, 1, 1)",
+             {s.w4, s.w1});
+    // Learnt forward only, the set's reverse values do not count.
+    s.learn(f, 2);
+    f.c().mnuLearnDemons->trigger();
+    QCOMPARE(loaded(f), (QList<qint64>{s.w2, s.w3}));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM CardReverse WHERE Demons = 1"), 0);
+
+    f.t.exec("UPDATE Set1 SET Direction = 2 WHERE Set_ID = ?", {s.words});
+    QTest::mouseClick(f.c().Label10, Qt::LeftButton);
+    f.c().mnuLearnDemons->trigger();
+    // Hardest first, both ways by the same measures: w4 reversed (0, 5 wrong), then w2 (0, 3).
+    QCOMPARE(f.t.column("SELECT Card_ID FROM CardReverse WHERE Demons = 1"),
+             QStringList{QString::number(s.w4)});
+    QCOMPARE(marked(f), QList<qint64>{s.w2});
+    QCOMPARE(f.lesson().CurRowLim, 2);
+    // The reverse Demon shows its answer and expects its question; the log says which way.
+    int row = 1;
+    while (f.lesson().CSarray.at(row, learn::ColCardId).toLongLong() != s.w4)
+        ++row;
+    QCOMPARE(f.lesson().CSarray.at(row, learn::ColQuestion).toString(), QStringLiteral("vier"));
+    f.lesson().Row = row;
+    f.w->questionLoop().MakeQuestion();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("vier"));
+    f.reply("four");
+    QCOMPARE(f.t.scalar("SELECT SetName || ' ' || Direction FROM Log").toString(),
+             QStringLiteral("Words reverse"));
+    QCOMPARE(f.t.scalar("SELECT Correct FROM CardReverse WHERE Card_ID = ?", {s.w4}).toDouble(),
+             0.2);
+    // With only reverse Demons left, Next still has Demons to ask.
+    f.t.exec("UPDATE Card SET Demons = 0");
+    f.c().Command3->click();
+    QVERIFY(!f.c().Label7->text().isEmpty());
+    QCOMPARE(f.dialogs.texts().filter(QStringLiteral("no records")).size(), 0);
 }
 
 QTEST_MAIN(TestDemons)

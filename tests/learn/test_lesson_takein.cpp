@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A lesson takes in what another machine changed: texts and weights, cards gone and new.
 #include "learn/rules/CardRead.h"
+#include "learn/rules/Directions.h"
 #include "learn/rules/LessonRules.h"
 #include "learn/rules/LessonTakeIn.h"
 #include "support/TempDatabase.h"
@@ -101,6 +102,32 @@ class TestLessonTakeIn : public QObject {
         QCOMPARE(questions(f.L), (QStringList{"q1", "q2", "q3"}));
         QCOMPARE(f.L.CSarray.at(1, learn::ColAnswer).toString(), QStringLiteral("b1"));
         QCOMPARE(f.L.CSarray.at(1, learn::ColSetName).toString(), QStringLiteral("Other"));
+    }
+
+    // Both ways of a card are two entries: an edit reaches both, each keeps how far this
+    // lesson has come with it, and a direction turned elsewhere changes which entries there are.
+    void bothWaysOfACardComeInAsTwoEntries() {
+        Lesson f;
+        f.t.exec(QStringLiteral("UPDATE Set1 SET Direction = 2"));
+        f.L.CurRowLim =
+            learn::readLessonEntries(f.t.db(), QStringLiteral("qCurrentSet"), f.L.CSarray)
+                .value_or(0);
+        QCOMPARE(f.L.CurRowLim, 8);
+        f.L.CSarray.at(5, learn::ColCurStatus) = 1; // a1 learnt
+        f.t.exec(QStringLiteral("UPDATE Card SET Question = 'q1 new', Answer = 'a1 new' WHERE "
+                                "Card_ID = ?"),
+                 {f.ids[0]});
+        f.takeIn();
+        QCOMPARE(f.L.CurRowLim, 8);
+        QCOMPARE(f.L.CSarray.at(1, learn::ColQuestion).toString(), QStringLiteral("q1 new"));
+        QCOMPARE(f.L.CSarray.at(5, learn::ColQuestion).toString(), QStringLiteral("a1 new"));
+        QCOMPARE(f.L.CSarray.at(5, learn::ColAnswer).toString(), QStringLiteral("q1 new"));
+        QCOMPARE(f.L.CSarray.at(5, learn::ColCurStatus).toInt(), 1);
+        f.t.exec(QStringLiteral("UPDATE Set1 SET Direction = 1"));
+        const learn::LessonTakeIn in = f.takeIn();
+        QVERIFY(in.cardsCameOrWent);
+        QCOMPARE(questions(f.L), (QStringList{"a1 new", "a2", "a3", "a4"}));
+        QCOMPARE(f.L.direction, 1);
     }
 };
 

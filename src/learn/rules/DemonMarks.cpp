@@ -62,17 +62,67 @@ QString demonsNumText(const QVariant& stored) {
 void clearDemonMarks(const QSqlDatabase& db) {
     // Only rows holding a mark are written: clearing must not rewrite every card.
     data::exec(db, QStringLiteral("UPDATE Card SET Demons = 0 WHERE Demons IS NOT 0"));
+    data::exec(db, QStringLiteral("UPDATE CardReverse SET Demons = 0 WHERE Demons IS NOT 0"));
 }
+
+namespace {
+
+// A card's answer-to-question way is a candidate as its forward way is, from a set that feeds
+// the Demons and is learnt that way; cards only ever asked forward are not.
+const QString kReverseCandidates = QStringLiteral(
+    "SELECT r.Card_ID, 1 AS Reverse, r.Rating, r.Incorrect FROM CardReverse r JOIN Card c ON "
+    "c.Card_ID = r.Card_ID WHERE r.Incorrect > 0 AND c.Answer IS NOT 'Multi' AND c.Question IS "
+    "NOT 'Multi' AND IFNULL(c.Answer, '') <> '' AND r.Card_ID IN (SELECT Set_Card_rel.Card_ID "
+    "FROM Set_Card_rel JOIN Set1 ON Set1.Set_ID = Set_Card_rel.Set_ID WHERE "
+    "Set1.IncludeInDeamons <> 0 AND Set1.Direction IN (1, 2))");
+
+} // namespace
 
 int markDemons(const QSqlDatabase& db, int count) {
     if (count <= 0)
         return 0;
-    // qSortedCards orders the candidates hardest first; its order decides which are taken.
-    QSqlQuery q = data::exec(db,
-                             QStringLiteral("UPDATE Card SET Demons = 1 WHERE Card_ID IN "
-                                            "(SELECT Card_ID FROM qSortedCards LIMIT ?)"),
-                             {count});
-    return q.numRowsAffected();
+    const bool anyReverse =
+        data::scalar(db, QStringLiteral("SELECT EXISTS (%1)").arg(kReverseCandidates)).toBool();
+    if (!anyReverse) {
+        // qSortedCards orders the candidates hardest first; its order decides which are taken.
+        QSqlQuery q = data::exec(db,
+                                 QStringLiteral("UPDATE Card SET Demons = 1 WHERE Card_ID IN "
+                                                "(SELECT Card_ID FROM qSortedCards LIMIT ?)"),
+                                 {count});
+        return q.numRowsAffected();
+    }
+    // Both ways compete by the same measures; the caller's transaction holds the two writes.
+    const QString picked =
+        QStringLiteral("SELECT Card_ID FROM (SELECT Card_ID, 0 AS Reverse, Rating, Incorrect FROM "
+                       "qSortedCards UNION ALL %1 ORDER BY Rating, Incorrect DESC, Card_ID, "
+                       "Reverse LIMIT ?) WHERE Reverse = %2")
+            .arg(kReverseCandidates);
+    const int forward =
+        data::exec(
+            db,
+            QStringLiteral("UPDATE Card SET Demons = 1 WHERE Card_ID IN (%1)").arg(picked.arg(0)),
+            {count})
+            .numRowsAffected();
+    const int reverse =
+        data::exec(db,
+                   QStringLiteral("UPDATE CardReverse SET Demons = 1 WHERE Card_ID IN (%1)")
+                       .arg(picked.arg(1)),
+                   {count})
+            .numRowsAffected();
+    return forward + reverse;
+}
+
+std::vector<MarkedDemon> markedDemons(const QSqlDatabase& db) {
+    std::vector<MarkedDemon> demons;
+    QSqlQuery q = data::exec(
+        db, QStringLiteral("SELECT Question, 0 FROM (SELECT Question, \"Order\", Card_ID FROM Card "
+                           "WHERE Demons = 1 ORDER BY \"Order\", Card_ID) UNION ALL SELECT "
+                           "Question, 1 FROM (SELECT c.Question, r.\"Order\", c.Card_ID FROM "
+                           "CardReverse r JOIN Card c ON c.Card_ID = r.Card_ID WHERE r.Demons = 1 "
+                           "ORDER BY r.\"Order\", c.Card_ID)"));
+    while (q.next())
+        demons.push_back({q.value(0).toString(), q.value(1).toBool()});
+    return demons;
 }
 
 QHash<qint64, QString> demonSetNames(const QSqlDatabase& db) {
@@ -82,7 +132,8 @@ QHash<qint64, QString> demonSetNames(const QSqlDatabase& db) {
                            " JOIN Set1 ON Set1.Set_ID = Set_Card_rel.Set_ID "
                            " WHERE Set_Card_rel.Card_ID = Card.Card_ID "
                            " ORDER BY (Set1.IncludeInDeamons <> 0) DESC, Set1.Set_ID LIMIT 1) "
-                           "FROM Card WHERE Card.Demons = 1"));
+                           "FROM Card WHERE Card.Demons = 1 OR Card.Card_ID IN (SELECT Card_ID "
+                           "FROM CardReverse WHERE Demons = 1)"));
     QHash<qint64, QString> names;
     while (q.next())
         names.insert(q.value(0).toLongLong(), q.value(1).toString());

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 #include <optional>
+#include <vector>
 
 namespace learn {
 
@@ -28,12 +29,24 @@ std::optional<int> demonsCount(const QVariant& stored);
 // as it is stored, so the learner sees what is wrong.
 QString demonsNumText(const QVariant& stored);
 
-// Clears every Demons mark ("Update Card Set Demons=0").
+// Clears every Demons mark ("Update Card Set Demons=0"), of both ways.
 void clearDemonMarks(const QSqlDatabase& db);
 
 // Marks the first `count` candidates of qSortedCards, in its order; returns how many were
-// marked. One statement, so a failure marks none of them.
+// marked. One statement, so a failure marks none of them. Where sets feeding the Demons are
+// learnt answer to question, the reverse values of their cards compete too, by the same
+// measures, and a way taken is marked in CardReverse (two statements: call it in a
+// transaction).
 int markDemons(const QSqlDatabase& db, int count);
+
+// A marked Demon as the Demons Manager lists it: the card's question, and whether it is a
+// Demon asked answer to question.
+struct MarkedDemon {
+    QString question;
+    bool reverse = false;
+};
+// The Demons marked now, forward ones first, each by its key as the lesson asks them.
+std::vector<MarkedDemon> markedDemons(const QSqlDatabase& db);
 
 // For each marked card, the set it became a Demon from: the first set by Set_ID that feeds
 // the Demons, or its first set at all when none does any longer.

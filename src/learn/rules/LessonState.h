@@ -22,13 +22,17 @@ enum CardColumn {
     ColIncorrect = 9,
     ColShowOrder = 10,
     ColDisplayQuestionNumber = 11,
+    // 1 when the card is asked the other way round: its question and answer columns then hold
+    // the card's answer and question, and its weights are those of that direction.
+    ColDirection = 12,
 };
 
-// The card array: row r (1 to CurRowLim) is one loaded card, columns 1 to 11. It grows with
-// the set, so there is no limit on the number of cards. Row 0 and column 0 are unused.
+// The card array: row r (1 to CurRowLim) is one entry, a card asked one way, columns 1 to 12.
+// It grows with the set, so there is no limit on the number of cards. Row 0 and column 0 are
+// unused.
 class CardArray {
   public:
-    static constexpr int kColumns = 12;
+    static constexpr int kColumns = 13;
     using CardRow = std::array<QVariant, kColumns>;
 
     QVariant& at(int row, int column) {
@@ -70,6 +74,22 @@ class CardArray {
     std::vector<CardRow> spare_;
 };
 
+// Whether the entry is a card asked from its answer to its question.
+inline bool isReverseEntry(const CardArray::CardRow& row) {
+    return row[ColDirection].toInt() == 1;
+}
+
+// Which entry of the lesson: a card, and the way it is asked. A card learnt both ways is two.
+struct EntryKey {
+    QVariant cardId;
+    bool reverse = false;
+    bool operator==(const EntryKey&) const = default;
+};
+
+inline EntryKey entryAt(const CardArray& cards, int row) {
+    return {cards.at(row, ColCardId), cards.at(row, ColDirection).toInt() == 1};
+}
+
 // The lesson in progress; none of it is stored.
 struct LessonState {
     CardArray CSarray;
@@ -80,6 +100,7 @@ struct LessonState {
     int BunchCorrect = 0;
     QString LogResult;
     bool demons = false; // the Demons are loaded, not the chosen set
+    int direction = 0;   // the way the loaded set is asked (Set1.Direction); 0 for the Demons
     // A reply is being judged, stored and followed by the next question. Speaking and
     // playing may let input through meanwhile; the lesson's commands wait until it is done.
     bool replyInProgress = false;

@@ -2,7 +2,7 @@
 #include "learn/rules/LessonTakeIn.h"
 
 #include "data/Sql.h"
-#include "learn/rules/CardRead.h"
+#include "learn/rules/Directions.h"
 #include "learn/rules/LessonRules.h"
 
 #include <QSqlQuery>
@@ -15,14 +15,17 @@ namespace {
 
 using Row = CardArray::CardRow;
 
+// An entry's key: the two ways of one card are two entries.
 qint64 idOf(const Row& row) {
-    return row[ColCardId].toLongLong();
+    return row[ColCardId].toLongLong() * 2 + (isReverseEntry(row) ? 1 : 0);
 }
 
 // The cards of the chosen set as the file has them now, in the set's order.
-std::vector<Row> setCardsNow(const QSqlDatabase& db, const QString& source) {
+std::vector<Row> setCardsNow(const QSqlDatabase& db, const QString& source, int& direction) {
     CardArray read;
-    const int n = readCurrentSetCards(db, source, read).value_or(0);
+    SetDirection asked = SetDirection::Forward;
+    const int n = readLessonEntries(db, source, read, &asked).value_or(0);
+    direction = static_cast<int>(asked);
     std::vector<Row> rows;
     rows.reserve(static_cast<size_t>(n));
     for (int r = 1; r <= n; ++r)
@@ -34,11 +37,18 @@ std::vector<Row> setCardsNow(const QSqlDatabase& db, const QString& source) {
 std::vector<Row> lessonCardsNow(const QSqlDatabase& db, const LessonState& L) {
     std::vector<Row> rows;
     for (int r = 1; r <= L.CurRowLim; ++r) {
-        QSqlQuery q = data::exec(db,
-                                 QStringLiteral("SELECT Question, Answer, Rating, Correct, "
-                                                "Incorrect, ShowOrder, DisplayQuestionNumber "
-                                                "FROM Card WHERE Card_ID = ?"),
-                                 {L.CSarray.at(r, ColCardId)});
+        const bool reverse = entryAt(L.CSarray, r).reverse;
+        // A reverse entry shows the answer, expects the question and holds the reverse values.
+        QSqlQuery q = data::exec(
+            db,
+            reverse
+                ? QStringLiteral("SELECT c.Answer, c.Question, IFNULL(r.Rating, 0), "
+                                 "IFNULL(r.Correct, 0), IFNULL(r.Incorrect, 0), c.ShowOrder, "
+                                 "c.DisplayQuestionNumber FROM Card c LEFT JOIN CardReverse "
+                                 "r ON r.Card_ID = c.Card_ID WHERE c.Card_ID = ?")
+                : QStringLiteral("SELECT Question, Answer, Rating, Correct, Incorrect, "
+                                 "ShowOrder, DisplayQuestionNumber FROM Card WHERE Card_ID = ?"),
+            {L.CSarray.at(r, ColCardId)});
         if (!q.next())
             continue;
         Row row;
@@ -70,7 +80,8 @@ LessonTakeIn takeInChanges(const QSqlDatabase& db, LessonState& L, const QString
         out.setGone = true;
         return out;
     }
-    const std::vector<Row> now = L.demons ? lessonCardsNow(db, L) : setCardsNow(db, source);
+    const std::vector<Row> now =
+        L.demons ? lessonCardsNow(db, L) : setCardsNow(db, source, L.direction);
     std::unordered_map<qint64, const Row*> byId;
     for (const Row& row : now)
         byId.emplace(idOf(row), &row);
@@ -81,7 +92,7 @@ LessonTakeIn takeInChanges(const QSqlDatabase& db, LessonState& L, const QString
     int checkAll = L.CheckAll;
     int bunch = L.CurSetSize;
     for (int r = 1; r <= L.CurRowLim; ++r) {
-        const auto found = byId.find(L.CSarray.at(r, ColCardId).toLongLong());
+        const auto found = byId.find(idOf(L.CSarray.row(r)));
         const QVariant status = L.CSarray.at(r, ColCurStatus);
         if (found == byId.end()) {
             out.cardsCameOrWent = true;

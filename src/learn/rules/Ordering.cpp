@@ -165,7 +165,7 @@ void SubReorderArray(CardArray& CSarray, int CurRowLim) {
     for (int i = 1, j = CurRowLim - 1; i < j; ++i, --j) {
         CardArray::CardRow& a = CSarray.row(i);
         CardArray::CardRow& b = CSarray.row(j);
-        for (int c = ColQuestion; c <= ColDisplayQuestionNumber; ++c)
+        for (int c = ColQuestion; c < CardArray::kColumns; ++c)
             std::swap(a[static_cast<size_t>(c)], b[static_cast<size_t>(c)]);
     }
 }
@@ -195,25 +195,24 @@ Key keyOf(KeyRule rule, int day, qint64 id, const QVariant& rating) {
 }
 
 void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString& rating,
-                    const QString& where, const QVariantList& binds) {
+                    const QString& where, const QVariantList& binds, const QString& table) {
     // Only the rows whose key changes are written.
     if (!keysInProgramForced && keyFunctionsSound(db)) {
         ensureKeyFunctions(db);
         const QString key = orderKeySql(rule, day, rating);
-        data::exec(
-            db,
-            QStringLiteral("UPDATE Card SET \"Order\" = %1 WHERE (%2) AND \"Order\" IS NOT %1")
-                .arg(key, where),
-            binds);
+        data::exec(db,
+                   QStringLiteral("UPDATE %3 SET \"Order\" = %1 WHERE (%2) AND \"Order\" IS NOT %1")
+                       .arg(key, where, table),
+                   binds);
         return;
     }
     // Without the key functions each card is read and its key computed here (slower).
     std::vector<std::pair<qint64, Key>> changed;
     {
-        QSqlQuery q = data::exec(
-            db,
-            QStringLiteral("SELECT Card_ID, %1, \"Order\" FROM Card WHERE %2").arg(rating, where),
-            binds);
+        QSqlQuery q = data::exec(db,
+                                 QStringLiteral("SELECT Card_ID, %1, \"Order\" FROM %3 WHERE %2")
+                                     .arg(rating, where, table),
+                                 binds);
         while (q.next()) {
             const qint64 id = q.value(0).toLongLong();
             const Key key = keyOf(rule, day, id, q.value(1));
@@ -225,7 +224,8 @@ void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString
     data::exec(db, QStringLiteral("SAVEPOINT order_keys_write"));
     try {
         for (const auto& [id, key] : changed)
-            data::exec(db, QStringLiteral("UPDATE Card SET \"Order\" = ? WHERE Card_ID = ?"),
+            data::exec(db,
+                       QStringLiteral("UPDATE %1 SET \"Order\" = ? WHERE Card_ID = ?").arg(table),
                        {key ? QVariant(*key) : QVariant(), id});
         data::exec(db, QStringLiteral("RELEASE order_keys_write"));
     } catch (const data::DbError&) {
@@ -235,12 +235,25 @@ void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString
     }
 }
 
+namespace {
+
+// Only the cards once asked the other way round have reverse keys: few enough to write at once.
+void reverseOrderKeys(const QSqlDatabase& db, KeyRule rule, int day) {
+    writeOrderKeys(db, rule, day, QStringLiteral("Rating"), QStringLiteral("1"), {},
+                   QStringLiteral("CardReverse"));
+}
+
+} // namespace
+
 void SubReorder(const QSqlDatabase& db) {
     orderKeys(db, KeyRule::Bunch, 0);
+    reverseOrderKeys(db, KeyRule::Bunch, 0);
 }
 
 void SubUpdateOrder1(const QSqlDatabase& db) {
-    orderKeys(db, KeyRule::LearntSet, now().date().day());
+    const int day = now().date().day();
+    orderKeys(db, KeyRule::LearntSet, day);
+    reverseOrderKeys(db, KeyRule::LearntSet, day);
 }
 
 } // namespace learn

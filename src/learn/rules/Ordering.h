@@ -12,7 +12,8 @@ namespace learn {
 // Rearranges rows 1 to CurRowLim after a bunch: the first N-1 reversed, the last kept.
 void SubReorderArray(CardArray& CSarray, int CurRowLim);
 
-// Recomputes Card.Order of every card at the end of a bunch. Only the cards whose key can
+// Recomputes Card.Order of every card at the end of a bunch, and the keys of the cards asked
+// the other way round (CardReverse). Only the cards whose key can
 // have changed are written at once; a pass over every card is left to completeOrderKeys or
 // the OrderKeysRunner (OrderKeys.h).
 void SubReorder(const QSqlDatabase& db);
@@ -28,10 +29,12 @@ enum class KeyRule { None = 0, Bunch = 1, LearntSet = 2 };
 // The key of `rule` as an SQL expression over Card_ID and `rating` (an SQL expression).
 QString orderKeySql(KeyRule rule, int day, const QString& rating);
 
-// Writes the key of `rule` into Card.Order of the cards matching `where`, each from the
-// rating the expression `rating` gives it.
+// Writes the key of `rule` into the "Order" of the cards matching `where`, each from the
+// rating the expression `rating` gives it: in Card, or in CardReverse for the keys of the
+// cards' other direction.
 void writeOrderKeys(const QSqlDatabase& db, KeyRule rule, int day, const QString& rating,
-                    const QString& where, const QVariantList& binds = {});
+                    const QString& where, const QVariantList& binds = {},
+                    const QString& table = QStringLiteral("Card"));
 
 // The keys are computed by SQL functions when Qt's SQLite driver is the SQLite library this
 // program links, and card by card in the program otherwise. Tests force the second way.

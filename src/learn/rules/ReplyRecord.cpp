@@ -25,14 +25,27 @@ void writeScore(data::RecordsetFamily& rs, const JudgedReply& reply) {
     rs.curCardRating.update();
 }
 
+// The card's first reverse reply makes its row, without a key until the next reordering; a
+// card deleted meanwhile gets none.
+void writeReverseScore(const QSqlDatabase& db, const JudgedReply& reply) {
+    data::exec(db,
+               QStringLiteral("INSERT INTO CardReverse (Card_ID, Rating, Correct, Incorrect) "
+                              "SELECT Card_ID, ?, ?, ? FROM Card WHERE Card_ID = ? ON CONFLICT "
+                              "(Card_ID) DO UPDATE SET Rating = "
+                              "excluded.Rating, Correct = excluded.Correct, Incorrect = "
+                              "excluded.Incorrect"),
+               {reply.score->rating, reply.score->correct, reply.score->incorrect, reply.cardId});
+}
+
 qint64 appendLogRow(const QSqlDatabase& db, const JudgedReply& reply, const QString& result,
                     const QDate& date) {
     // A plain INSERT: naming a field of the Log record set would read the whole table first.
     return data::exec(db,
                       QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result, "
-                                     "JudgedBy) VALUES (?, ?, ?, ?, ?)"),
+                                     "JudgedBy, Direction) VALUES (?, ?, ?, ?, ?, ?)"),
                       {date.toString(Qt::ISODate), reply.setName, reply.cardId, result,
-                       reply.judgedBy.isEmpty() ? QVariant() : QVariant(reply.judgedBy)})
+                       reply.judgedBy.isEmpty() ? QVariant() : QVariant(reply.judgedBy),
+                       reply.reverse ? QVariant(QStringLiteral("reverse")) : QVariant()})
         .lastInsertId()
         .toLongLong();
 }
@@ -50,7 +63,9 @@ qint64 recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QS
                                      data::lastLogDay().toString(Qt::ISODate)));
     try {
         data::Transaction transaction(rs.connection());
-        if (reply.score)
+        if (reply.score && reply.reverse)
+            writeReverseScore(rs.connection(), reply);
+        else if (reply.score)
             writeScore(rs, reply);
         const qint64 logRow = appendLogRow(rs.connection(), reply, result, date);
         transaction.commit();

@@ -18,13 +18,14 @@ struct JudgedReply {
     QVariant cardId;
     QVariant setName;
     std::optional<CardScore> score;
-    QString judgedBy; // the forgiving rule that accepted it; empty for an exact reply
+    QString judgedBy;     // the forgiving rule that accepted it; empty for an exact reply
+    bool reverse = false; // asked from the answer: scored into the card's reverse values
 };
 
-// Stores the card's new score (through Fields1.CardNum and qCurCardRating) and appends its
-// Log row, in one transaction: either both are written or neither. Throws data::DbError.
-// Reads no whole table, so the cost does not grow with the Card or Log table. Returns the
-// RecID of the new log row.
+// Stores the card's new score (through Fields1.CardNum and qCurCardRating; a reply asked the
+// other way round into CardReverse) and appends its Log row, in one transaction: either both are
+// written or neither. Throws data::DbError. Reads no whole table, so the cost does not grow with
+// the Card or Log table. Returns the RecID of the new log row.
 qint64 recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QString& result,
                    const QDate& date);
 

@@ -7,7 +7,21 @@
 
 namespace learn {
 
-std::optional<StoredWeights> readStoredWeights(const QSqlDatabase& db, const QVariant& cardId) {
+std::optional<StoredWeights> readStoredWeights(const QSqlDatabase& db, const QVariant& cardId,
+                                               bool reverse) {
+    if (reverse) {
+        QSqlQuery q = data::exec(db,
+                                 QStringLiteral("SELECT r.Card_ID IS NOT NULL, r.Rating, "
+                                                "r.Correct, r.Incorrect FROM Card c LEFT JOIN "
+                                                "CardReverse r ON r.Card_ID = c.Card_ID WHERE "
+                                                "c.Card_ID = ?"),
+                                 {cardId});
+        if (!q.next())
+            return std::nullopt;
+        if (!q.value(0).toBool())
+            return StoredWeights{{}, {}, {}, false};
+        return StoredWeights{q.value(1), q.value(2), q.value(3), true};
+    }
     QSqlQuery q = data::exec(
         db, QStringLiteral("SELECT Rating, Correct, Incorrect FROM Card WHERE Card_ID = ?"),
         {cardId});
@@ -17,17 +31,22 @@ std::optional<StoredWeights> readStoredWeights(const QSqlDatabase& db, const QVa
 }
 
 void undoStoredReply(const QSqlDatabase& db, const QVariant& cardId, const StoredWeights& before,
-                     qint64 logRowId) {
+                     qint64 logRowId, bool reverse) {
     data::Transaction t(db);
     QSqlQuery removed =
         data::exec(db, QStringLiteral("DELETE FROM Log WHERE RecID = ?"), {logRowId});
     // A log cleaned meanwhile: the reply is no longer there to take back.
     if (removed.numRowsAffected() != 1)
         throw data::DbError(QStringLiteral("the reply's log row is gone"));
-    data::exec(
-        db,
-        QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE Card_ID = ?"),
-        {before.rating, before.correct, before.incorrect, cardId});
+    if (reverse && !before.held) {
+        data::exec(db, QStringLiteral("DELETE FROM CardReverse WHERE Card_ID = ?"), {cardId});
+    } else {
+        data::exec(db,
+                   QStringLiteral("UPDATE %1 SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
+                                  "Card_ID = ?")
+                       .arg(reverse ? QStringLiteral("CardReverse") : QStringLiteral("Card")),
+                   {before.rating, before.correct, before.incorrect, cardId});
+    }
     t.commit();
 }
 

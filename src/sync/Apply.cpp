@@ -91,6 +91,8 @@ class Applier {
               from.name, from.nameAt, true);
         merge(QStringLiteral("set"), into.gid, QStringLiteral("IncludeInDeamons"), into.flag,
               into.flagAt, from.flag, from.flagAt, false);
+        merge(QStringLiteral("set"), into.gid, QStringLiteral("Direction"), into.direction,
+              into.directionAt, from.direction, from.directionAt, false);
         see(from.deletedAt);
         see(from.createdAt);
         into.deletedAt = std::max(into.deletedAt, from.deletedAt);
@@ -157,8 +159,8 @@ class Applier {
         std::optional<SetState> known = loadSet(db_, theirs->gid);
         if (!known) {
             SetState fresh = *theirs;
-            fresh.nameAt = fresh.flagAt = fresh.deletedAt = QStringLiteral("");
-            fresh.name = fresh.flag = QString();
+            fresh.nameAt = fresh.flagAt = fresh.deletedAt = fresh.directionAt = QStringLiteral("");
+            fresh.name = fresh.flag = fresh.direction = QString();
             saveSet(db_, fresh);
             joinSameName(fresh);
             known = loadSet(db_, theirs->gid);
@@ -217,6 +219,9 @@ class Applier {
             c.rating = theirs.rating;
             c.correct = theirs.correct;
             c.incorrect = theirs.incorrect;
+            c.rRating = theirs.rRating;
+            c.rCorrect = theirs.rCorrect;
+            c.rIncorrect = theirs.rIncorrect;
             c.baseAt = theirs.baseAt;
         }
     }
@@ -316,9 +321,13 @@ class Applier {
     }
 
     void reply(const ChangeEvent& e) {
-        if (e.fields.size() != 8 || !isId(e.at(1)) || e.at(7).isEmpty())
+        // A machine whose program knew no directions sends a reply without one: question first.
+        if ((e.fields.size() != 8 && e.fields.size() != 9) || !isId(e.at(1)) || e.at(7).isEmpty() ||
+            !isKnownDirection(e.at(8)))
             throw BadChange(QStringLiteral("a reply that does not fit"));
         const QString gid = e.at(1), at = e.at(7);
+        const QVariant direction =
+            isReverseReply(e.at(8)) ? QVariant(e.at(8)) : QVariant(QMetaType(QMetaType::QString));
         const auto [cardGid, cardId, baseAt] = cardOfReply(e.at(2));
         see(at);
         const bool known = sqlValue(db_,
@@ -334,15 +343,16 @@ class Applier {
         if (at > cleanedUpTo(replicaOf(at))) {
             recId = sqlRun(db_,
                            QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, "
-                                          "Result, JudgedBy) VALUES (?, ?, ?, ?, ?)"),
-                           {e.at(3), e.at(4), cardId, e.at(5), e.at(6)})
+                                          "Result, JudgedBy, Direction) VALUES (?, ?, ?, ?, ?, ?)"),
+                           {e.at(3), e.at(4), cardId, e.at(5), e.at(6), direction})
                         .lastInsertId();
         }
         sqlRun(
             db_,
-            QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
-                           "VALUES (?, ?, ?, substr(?, 1, 10), ?, ?)"),
-            {gid, recId, cardGid.isEmpty() ? QVariant() : QVariant(cardGid), e.at(3), e.at(5), at});
+            QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At, Direction) "
+                           "VALUES (?, ?, ?, substr(?, 1, 10), ?, ?, ?)"),
+            {gid, recId, cardGid.isEmpty() ? QVariant() : QVariant(cardGid), e.at(3), e.at(5), at,
+             direction});
         // A reply stamped before the weights the card came with is in them already.
         if (!cardGid.isEmpty() && at > baseAt)
             touched_.weighed.insert(cardGid);

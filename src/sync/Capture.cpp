@@ -30,6 +30,29 @@ QString createdNameFor(const QSqlDatabase& db, const QString& name, const QStrin
     return known || name.isEmpty() ? name + QChar(0x1f) + gid : name;
 }
 
+// Fills in the card's weights when asked answer first, as its base: none without a row.
+void readReverseBase(const QSqlDatabase& db, const QVariant& cardId, CardState& c) {
+    data::Statement& q = sqlRun(
+        db, QStringLiteral("SELECT Rating, Correct, Incorrect FROM CardReverse WHERE Card_ID = ?"),
+        {cardId});
+    const bool has = q.next();
+    c.rRating = has ? weightText(q.value(0)) : QString();
+    c.rCorrect = has ? weightText(q.value(1)) : QString();
+    c.rIncorrect = has ? weightText(q.value(2)) : QString();
+    q.finish();
+}
+
+// A reply's direction as it travels: empty for question first.
+QString directionOf(const QVariant& stored) {
+    return isReverseReply(nullableText(stored)) ? nullableText(stored) : QStringLiteral("");
+}
+
+// A set's direction as its shadow compares it: a set no machine has turned round asks
+// question first.
+QString effectiveDirection(const QString& shadow) {
+    return shadow.isNull() ? QStringLiteral("0") : shadow;
+}
+
 CardState newCardState(const QSqlDatabase& db, qint64 cardId, const data::Statement& row,
                        const QString& stamp, const QString& baseAt) {
     CardState c;
@@ -44,6 +67,7 @@ CardState newCardState(const QSqlDatabase& db, qint64 cardId, const data::Statem
     c.correct = weightText(row.value(5));
     c.incorrect = weightText(row.value(6));
     c.baseAt = baseAt;
+    readReverseBase(db, cardId, c);
     return c;
 }
 
@@ -55,9 +79,9 @@ const QString kCardRow = QStringLiteral(
 
 ChangeEvent logEvent(const QString& gid, const QString& cardGid, const QVariant& date,
                      const QVariant& setName, const QVariant& result, const QVariant& judgedBy,
-                     const QString& at) {
+                     const QString& at, const QVariant& direction) {
     return {{QStringLiteral("L"), gid, cardGid, nullableText(date), nullableText(setName),
-             nullableText(result), nullableText(judgedBy), at}};
+             nullableText(result), nullableText(judgedBy), at, directionOf(direction)}};
 }
 
 std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) {
@@ -65,7 +89,8 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
     std::vector<ChangeEvent> events;
     QHash<qint64, QString> setGids, cardGids;
     data::Statement& sets = sqlRun(
-        db, QStringLiteral("SELECT Set_ID, SetName, IncludeInDeamons FROM Set1 ORDER BY Set_ID"));
+        db, QStringLiteral(
+                "SELECT Set_ID, SetName, IncludeInDeamons, Direction FROM Set1 ORDER BY Set_ID"));
     while (sets.next()) {
         SetState s;
         s.gid = s.canon = newId();
@@ -73,7 +98,8 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         s.name = nullableText(sets.value(1));
         s.createdName = createdNameFor(db, s.name, s.gid);
         s.flag = weightText(sets.value(2));
-        s.createdAt = s.nameAt = s.flagAt = stamp;
+        s.direction = weightText(sets.value(3));
+        s.createdAt = s.nameAt = s.flagAt = s.directionAt = stamp;
         saveSet(db, s);
         setGids.insert(sets.value(0).toLongLong(), s.gid);
         events.push_back(setEvent(s));
@@ -110,18 +136,19 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         events.push_back(memberEvent(m));
     }
     sqlRun(db,
-           QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
-                          "SELECT lower(hex(randomblob(16))), RecID, (SELECT Gid FROM "
-                          "SyncCard WHERE SyncCard.Card_ID = Log.CardID), "
-                          "substr(\"Date\", 1, 10), Result, ? FROM Log"),
+           QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At, "
+                          "Direction) SELECT lower(hex(randomblob(16))), RecID, (SELECT Gid "
+                          "FROM SyncCard WHERE SyncCard.Card_ID = Log.CardID), "
+                          "substr(\"Date\", 1, 10), Result, ?, CASE WHEN Direction = "
+                          "'reverse' THEN Direction END FROM Log"),
            {stamp});
     data::Statement& log =
         sqlRun(db, QStringLiteral("SELECT SyncLog.Gid, SyncLog.CardGid, Log.\"Date\", Log.SetName, "
-                                  "Log.Result, Log.JudgedBy FROM SyncLog JOIN Log ON Log.RecID = "
-                                  "SyncLog.RecID ORDER BY Log.RecID"));
+                                  "Log.Result, Log.JudgedBy, Log.Direction FROM SyncLog JOIN Log "
+                                  "ON Log.RecID = SyncLog.RecID ORDER BY Log.RecID"));
     while (log.next())
         events.push_back(logEvent(log.value(0).toString(), nullableText(log.value(1)), log.value(2),
-                                  log.value(3), log.value(4), log.value(5), stamp));
+                                  log.value(3), log.value(4), log.value(5), stamp, log.value(6)));
     sqlRun(db, QStringLiteral("DELETE FROM SyncOutbox"));
     return events;
 }
@@ -153,9 +180,11 @@ class Collector {
 
     void set(qint64 setId, const Stamps& stamps) {
         const QString& stamp = stamps.any;
-        data::Statement& row = sqlRun(
-            db_, QStringLiteral("SELECT SetName, IncludeInDeamons FROM Set1 WHERE Set_ID = ?"),
-            {setId});
+        data::Statement& row =
+            sqlRun(db_,
+                   QStringLiteral(
+                       "SELECT SetName, IncludeInDeamons, Direction FROM Set1 WHERE Set_ID = ?"),
+                   {setId});
         std::optional<SetState> s = loadSetByLocal(db_, setId);
         if (!row.next()) {
             if (s) {
@@ -168,6 +197,7 @@ class Collector {
         }
         const QString name = nullableText(row.value(0));
         const QString flag = weightText(row.value(1));
+        const QString direction = weightText(row.value(2));
         int changed = 0;
         if (!s) {
             changed = kAll;
@@ -175,10 +205,12 @@ class Collector {
             s->gid = s->canon = newId();
             s->setId = setId;
             s->createdName = createdNameFor(db_, name, s->gid);
-            s->createdAt = s->nameAt = s->flagAt = stamp;
+            s->createdAt = s->nameAt = s->flagAt = s->directionAt = stamp;
             s->name = name;
             s->flag = flag;
-        } else if (s->name == name && s->flag == flag) {
+            s->direction = direction;
+        } else if (s->name == name && s->flag == flag &&
+                   effectiveDirection(s->direction) == direction) {
             return;
         }
         // A name differs from its shadow without a rename here when a set was numbered to
@@ -193,6 +225,11 @@ class Collector {
             s->flag = flag;
             s->flagAt = stamps.of(1);
             changed |= kFlag;
+        }
+        if (effectiveDirection(s->direction) != direction) {
+            s->direction = direction;
+            s->directionAt = stamps.of(2);
+            changed |= kDirection;
         }
         if (changed == 0)
             return;
@@ -277,10 +314,11 @@ class Collector {
     }
 
     void reply(qint64 recId, const QString& stamp) {
-        data::Statement& row = sqlRun(db_,
-                                      QStringLiteral("SELECT \"Date\", SetName, CardID, Result, "
-                                                     "JudgedBy FROM Log WHERE RecID = ?"),
-                                      {recId});
+        data::Statement& row =
+            sqlRun(db_,
+                   QStringLiteral("SELECT \"Date\", SetName, CardID, Result, "
+                                  "JudgedBy, Direction FROM Log WHERE RecID = ?"),
+                   {recId});
         if (!row.next() ||
             sqlValue(db_, QStringLiteral("SELECT 1 FROM SyncLog WHERE RecID = ?"), {recId})
                 .isValid())
@@ -291,15 +329,16 @@ class Collector {
                 cardGid = c->gid;
         }
         const QString gid = newId();
+        const QString direction = directionOf(row.value(5));
         sqlRun(db_,
-               QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At) "
-                              "VALUES (?, ?, ?, substr(?, 1, 10), ?, ?)"),
+               QStringLiteral("INSERT INTO SyncLog (Gid, RecID, CardGid, Day, Result, At, "
+                              "Direction) VALUES (?, ?, ?, substr(?, 1, 10), ?, ?, ?)"),
                {gid, recId, cardGid.isEmpty() ? QVariant() : QVariant(cardGid), row.value(0),
-                row.value(3), stamp});
+                row.value(3), stamp, direction.isEmpty() ? QVariant() : QVariant(direction)});
         if (!cardGid.isEmpty())
             weighed_.insert(cardGid);
-        log_.push_back(
-            logEvent(gid, cardGid, row.value(0), row.value(1), row.value(3), row.value(4), stamp));
+        log_.push_back(logEvent(gid, cardGid, row.value(0), row.value(1), row.value(3),
+                                row.value(4), stamp, row.value(5)));
     }
 
     void undo(qint64 recId, const QString& stamp) {
@@ -341,6 +380,8 @@ class Collector {
         c->rating = weightText(w.value(0));
         c->correct = weightText(w.value(1));
         c->incorrect = weightText(w.value(2));
+        w.finish();
+        readReverseBase(db_, c->cardId, *c);
         c->baseAt = stamp;
         saveCard(db_, *c);
         cards_[c->gid] |= kBase;
@@ -390,7 +431,7 @@ class Collector {
     QSqlDatabase db_;
     QSet<QString>& weighed_;
     QString baseAt_;
-    static constexpr int kName = 1, kFlag = 2, kDeleted = 4, kBase = 16, kAll = 31;
+    static constexpr int kName = 1, kFlag = 2, kDeleted = 4, kDirection = 8, kBase = 16, kAll = 31;
     QMap<QString, int> sets_, cards_;
 
     static void blank(QString& value, QString& at) {
@@ -405,6 +446,8 @@ class Collector {
             blank(s.flag, s.flagAt);
         if (!(changed & kDeleted))
             blank(s.deletedAt, s.deletedAt);
+        if (!(changed & kDirection))
+            blank(s.direction, s.directionAt);
     }
     static void keepOnly(CardState& c, int changed) {
         if (!(changed & 1))
@@ -417,7 +460,7 @@ class Collector {
             blank(c.answers, c.lAt);
         if (!(changed & kBase)) {
             blank(c.rating, c.baseAt);
-            c.correct = c.incorrect = QString();
+            c.correct = c.incorrect = c.rRating = c.rCorrect = c.rIncorrect = QString();
         }
     }
     std::vector<MemberState> members_;
@@ -428,7 +471,7 @@ class Collector {
 void collectRows(const std::vector<Noted>& noted, Collector& collect) {
     QMap<qint64, Stamps> sets, cards;
     QMap<QPair<qint64, qint64>, QString> ties;
-    static const QString setKinds = QStringLiteral("NF"), cardKinds = QStringLiteral("QWOA");
+    static const QString setKinds = QStringLiteral("NFD"), cardKinds = QStringLiteral("QWOA");
     for (const Noted& n : noted) {
         if (n.kind == QLatin1String("S") || setKinds.contains(n.kind))
             sets[n.a].note(static_cast<int>(setKinds.indexOf(n.kind)), n.stamp);

@@ -20,9 +20,9 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock);
 // so their weights are worked out again. Inside the caller's transaction; throws DbError.
 std::vector<ChangeEvent> collectChanges(const QSqlDatabase& db, Hlc& clock, QSet<QString>& weighed);
 
-// A log row as a change.
+// A log row as a change; `direction` as Log holds it.
 ChangeEvent logEvent(const QString& gid, const QString& cardGid, const QVariant& date,
                      const QVariant& setName, const QVariant& result, const QVariant& judgedBy,
-                     const QString& at);
+                     const QString& at, const QVariant& direction);
 
 } // namespace syncing

@@ -26,6 +26,7 @@ ChangeEvent mergedSet(const ChangeEvent& held, const ChangeEvent& later) {
     const SetState t = *setFromEvent(later);
     takeLater(s.name, s.nameAt, t.name, t.nameAt);
     takeLater(s.flag, s.flagAt, t.flag, t.flagAt);
+    takeLater(s.direction, s.directionAt, t.direction, t.directionAt);
     s.deletedAt = std::max(s.deletedAt, t.deletedAt);
     return setEvent(s);
 }
@@ -43,6 +44,9 @@ ChangeEvent mergedCard(const ChangeEvent& held, const ChangeEvent& later) {
         c.rating = t.rating;
         c.correct = t.correct;
         c.incorrect = t.incorrect;
+        c.rRating = t.rRating;
+        c.rCorrect = t.rCorrect;
+        c.rIncorrect = t.rIncorrect;
         c.baseAt = t.baseAt;
     }
     return cardEvent(c);
@@ -65,7 +69,9 @@ QString keyOf(const ChangeEvent& e) {
         return kind + e.at(1);
     if (kind == QLatin1String("M") && memberFromEvent(e))
         return kind + e.at(1) + e.at(2);
-    if (kind == QLatin1String("L") && e.fields.size() == 8 && isGid(e.at(1)))
+    // A reply with its direction, or from a program that knew none.
+    if (kind == QLatin1String("L") && (e.fields.size() == 8 || e.fields.size() == 9) &&
+        isGid(e.at(1)))
         return kind + e.at(1);
     if (kind == QLatin1String("U") && e.fields.size() == 2 && isGid(e.at(1)))
         return kind + e.at(1);

@@ -54,11 +54,14 @@ class Reconciler {
             saveSet(db_, *s);
             return;
         }
+        const int flag = s->flag.isNull() ? 1 : s->flag.toInt();
+        // No machine has turned the set round while no direction is known.
+        const int direction = s->direction.isNull() ? 0 : s->direction.toInt();
         if (!here) {
             s->setId = sqlRun(db_,
-                              QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons) "
-                                             "VALUES (?, ?)"),
-                              {QStringLiteral("\x01"), s->flag.isNull() ? 1 : s->flag.toInt()})
+                              QStringLiteral("INSERT INTO Set1 (SetName, IncludeInDeamons, "
+                                             "Direction) VALUES (?, ?, ?)"),
+                              {QStringLiteral("\x01"), flag, direction})
                            .lastInsertId();
             saveSet(db_, *s);
             touchMembers(s->gid);
@@ -66,8 +69,11 @@ class Reconciler {
         sqlRun(db_,
                QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ? WHERE Set_ID = ? AND "
                               "IncludeInDeamons IS NOT ?"),
-               {s->flag.isNull() ? 1 : s->flag.toInt(), s->setId,
-                s->flag.isNull() ? 1 : s->flag.toInt()});
+               {flag, s->setId, flag});
+        sqlRun(db_,
+               QStringLiteral("UPDATE Set1 SET Direction = ? WHERE Set_ID = ? AND Direction IS "
+                              "NOT ?"),
+               {direction, s->setId, direction});
     }
 
     void card(const QString& gid) {
@@ -201,48 +207,84 @@ bool sameWeight(const QVariant& a, const QVariant& b) {
     return weightText(a) == weightText(b);
 }
 
+struct Weights {
+    QVariant rating, correct, incorrect;
+    bool operator==(const Weights& o) const {
+        return sameWeight(rating, o.rating) && sameWeight(correct, o.correct) &&
+               sameWeight(incorrect, o.incorrect);
+    }
+    // Counts one reply by the scoring rules; unscored weights stay as they are.
+    void count(bool correctReply) {
+        if (const std::optional<learn::CardScore> score =
+                learn::scoreAfterReply(correct, incorrect, correctReply))
+            *this = {score->rating, score->correct, score->incorrect};
+    }
+};
+
+// Three weights of a row from `first` on: as the file holds them, or as the shadow's texts.
+Weights stored(const data::Statement& q, int first) {
+    return {q.value(first), q.value(first + 1), q.value(first + 2)};
+}
+Weights shared(const data::Statement& q, int first) {
+    const auto weight = [&](int column) {
+        const QVariant v = q.value(column);
+        return weightValue(v.isNull() ? QString() : v.toString());
+    };
+    return {weight(first), weight(first + 1), weight(first + 2)};
+}
+
 } // namespace
 
 void reweigh(const QSqlDatabase& db, const QString& cardGid) {
-    // The weights at the base and the ones the card holds now, in one reading.
+    // The weights at the base both ways and the ones the card holds now, in one reading.
     data::Statement& card = sqlRun(
         db,
-        QStringLiteral("SELECT s.Card_ID, s.Rating, s.Correct, s.Incorrect, s.BaseAt, c.Rating, "
-                       "c.Correct, c.Incorrect FROM SyncCard s JOIN Card c ON c.Card_ID = "
-                       "s.Card_ID WHERE s.Gid = ?"),
+        QStringLiteral("SELECT s.Card_ID, s.BaseAt, s.Rating, s.Correct, s.Incorrect, s.RRating, "
+                       "s.RCorrect, s.RIncorrect, c.Rating, c.Correct, c.Incorrect, r.Card_ID, "
+                       "r.Rating, r.Correct, r.Incorrect FROM SyncCard s JOIN Card c ON "
+                       "c.Card_ID = s.Card_ID LEFT JOIN CardReverse r ON r.Card_ID = s.Card_ID "
+                       "WHERE s.Gid = ?"),
         {cardGid});
     if (!card.next())
         return;
     const QVariant cardId = card.value(0);
-    const auto weight = [&](int column) {
-        const QVariant v = card.value(column);
-        return weightValue(v.isNull() ? QString() : v.toString());
-    };
-    QVariant rating = weight(1);
-    QVariant correct = weight(2);
-    QVariant incorrect = weight(3);
-    const QString baseAt = card.value(4).toString();
-    const QVariant now[] = {card.value(5), card.value(6), card.value(7)};
+    const QString baseAt = card.value(1).toString();
+    Weights forward = shared(card, 2);
+    // A card first asked answer first after its base starts from nothing that way.
+    bool askedReverse =
+        !card.value(5).isNull() || !card.value(6).isNull() || !card.value(7).isNull();
+    Weights reverse = askedReverse ? shared(card, 5) : Weights{0.0, 0.0, 0.0};
+    const Weights forwardNow = stored(card, 8);
+    const bool hasReverseRow = !card.value(11).isNull();
+    const Weights reverseNow = stored(card, 12);
     card.finish();
     data::Statement& replies = sqlRun(db,
-                                      QStringLiteral("SELECT Result FROM SyncLog WHERE CardGid = ? "
-                                                     "AND At > ? ORDER BY Day, At"),
+                                      QStringLiteral("SELECT Result, Direction FROM SyncLog WHERE "
+                                                     "CardGid = ? AND At > ? ORDER BY Day, At"),
                                       {cardGid, baseAt});
     while (replies.next()) {
-        const std::optional<learn::CardScore> score = learn::scoreAfterReply(
-            correct, incorrect, replies.value(0).toString() == QLatin1String("Correct"));
-        if (!score)
-            continue;
-        rating = score->rating;
-        correct = score->correct;
-        incorrect = score->incorrect;
+        const bool correct = replies.value(0).toString() == QLatin1String("Correct");
+        if (isReverseReply(replies.value(1).toString())) {
+            askedReverse = true;
+            reverse.count(correct);
+        } else {
+            forward.count(correct);
+        }
     }
-    if (sameWeight(now[0], rating) && sameWeight(now[1], correct) && sameWeight(now[2], incorrect))
+    if (!(forward == forwardNow))
+        sqlRun(db,
+               QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
+                              "Card_ID = ?"),
+               {forward.rating, forward.correct, forward.incorrect, cardId});
+    // A card never asked answer first anywhere keeps no reverse row.
+    if (hasReverseRow ? reverse == reverseNow : !askedReverse)
         return;
     sqlRun(db,
-           QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
-                          "Card_ID = ?"),
-           {rating, correct, incorrect, cardId});
+           QStringLiteral("INSERT INTO CardReverse (Card_ID, Rating, Correct, Incorrect) VALUES "
+                          "(?, ?, ?, ?) ON CONFLICT (Card_ID) DO UPDATE SET Rating = "
+                          "excluded.Rating, Correct = excluded.Correct, Incorrect = "
+                          "excluded.Incorrect"),
+           {cardId, reverse.rating, reverse.correct, reverse.incorrect});
 }
 
 int reconcile(const QSqlDatabase& db, Touched& touched) {

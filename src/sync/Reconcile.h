@@ -25,7 +25,8 @@ int reconcileOwn(const QSqlDatabase& db, const std::vector<ChangeEvent>& events)
 
 // A card's Rating, Correct and Incorrect: from the weights it shared with every machine at
 // its base, each reply stamped after that counted in the order of its day, then its stamp
-// (the reading, then the replica id), by the scoring rules.
+// (the reading, then the replica id), by the scoring rules. The same for its CardReverse row
+// from the reverse replies alone; the forward weights count the other replies.
 void reweigh(const QSqlDatabase& db, const QString& cardGid);
 
 } // namespace syncing

@@ -25,10 +25,11 @@ QVariant nullable(const QString& s) {
 }
 
 const QString kSetColumns = QStringLiteral(
-    "Gid, Canon, Set_ID, CreatedName, CreatedAt, Name, NameAt, Flag, FlagAt, DeletedAt");
+    "Gid, Canon, Set_ID, CreatedName, CreatedAt, Name, NameAt, Flag, FlagAt, DeletedAt, "
+    "Direction, DirectionAt");
 const QString kCardColumns = QStringLiteral(
     "Gid, Card_ID, Question, QAt, Answer, AAt, Options, OAt, Answers, LAt, Rating, Correct, "
-    "Incorrect, BaseAt, JoinKey, Canon");
+    "Incorrect, BaseAt, JoinKey, Canon, RRating, RCorrect, RIncorrect");
 
 SetState setFrom(const data::Statement& q) {
     SetState s;
@@ -42,6 +43,8 @@ SetState setFrom(const data::Statement& q) {
     s.flag = text(q, 7);
     s.flagAt = text(q, 8);
     s.deletedAt = text(q, 9);
+    s.direction = text(q, 10);
+    s.directionAt = text(q, 11);
     return s;
 }
 
@@ -63,6 +66,9 @@ CardState cardFrom(const data::Statement& q) {
     c.baseAt = text(q, 13);
     c.joinKey = text(q, 14);
     c.canon = text(q, 15);
+    c.rRating = text(q, 16);
+    c.rCorrect = text(q, 17);
+    c.rIncorrect = text(q, 18);
     return c;
 }
 
@@ -77,6 +83,10 @@ std::optional<T> loadOne(const QSqlDatabase& db, const QString& sql, const QVari
 bool stamped(const QString& s) {
     return !s.isEmpty();
 }
+
+// The lengths of set and card changes, and the ones written before directions travelled.
+constexpr qsizetype kSetFields = 11, kOlderSetFields = 9;
+constexpr qsizetype kCardFields = 18, kOlderCardFields = 15;
 
 } // namespace
 
@@ -136,7 +146,7 @@ QVariant sqlValue(const QSqlDatabase& db, const QString& sql, const QVariantList
 }
 
 bool SetState::alive() const {
-    return deletedAt < std::max({createdAt, nameAt, flagAt});
+    return deletedAt < std::max({createdAt, nameAt, flagAt, directionAt});
 }
 
 QString CardState::lastEdit() const {
@@ -145,12 +155,13 @@ QString CardState::lastEdit() const {
 
 ChangeEvent setEvent(const SetState& s) {
     return {{QStringLiteral("S"), s.gid, s.createdName, s.createdAt, s.name, s.nameAt, s.flag,
-             s.flagAt, s.deletedAt}};
+             s.flagAt, s.deletedAt, s.direction, s.directionAt}};
 }
 
 ChangeEvent cardEvent(const CardState& c) {
     return {{QStringLiteral("C"), c.gid, c.question, c.qAt, c.answer, c.aAt, c.options, c.oAt,
-             c.answers, c.lAt, c.rating, c.correct, c.incorrect, c.baseAt, c.joinKey}};
+             c.answers, c.lAt, c.rating, c.correct, c.incorrect, c.baseAt, c.joinKey, c.rRating,
+             c.rCorrect, c.rIncorrect}};
 }
 
 ChangeEvent memberEvent(const MemberState& m) {
@@ -158,7 +169,8 @@ ChangeEvent memberEvent(const MemberState& m) {
 }
 
 std::optional<SetState> setFromEvent(const ChangeEvent& e) {
-    if (e.fields.size() != 9 || e.at(1).size() != 32 || !stamped(e.at(3)))
+    if ((e.fields.size() != kOlderSetFields && e.fields.size() != kSetFields) ||
+        e.at(1).size() != 32 || !stamped(e.at(3)))
         return std::nullopt;
     SetState s;
     s.gid = e.at(1);
@@ -170,11 +182,22 @@ std::optional<SetState> setFromEvent(const ChangeEvent& e) {
     s.flag = e.at(6);
     s.flagAt = e.at(7);
     s.deletedAt = e.at(8);
+    s.directionAt = QStringLiteral("");
+    if (e.fields.size() == kSetFields) {
+        s.direction = e.at(9);
+        s.directionAt = e.at(10);
+        // Question first, answer first or both; none when it did not change.
+        static const QStringList directions = {QStringLiteral("0"), QStringLiteral("1"),
+                                               QStringLiteral("2")};
+        if (stamped(s.directionAt) != directions.contains(s.direction))
+            return std::nullopt;
+    }
     return s;
 }
 
 std::optional<CardState> cardFromEvent(const ChangeEvent& e) {
-    if (e.fields.size() != 15 || e.at(1).size() != 32)
+    if ((e.fields.size() != kOlderCardFields && e.fields.size() != kCardFields) ||
+        e.at(1).size() != 32)
         return std::nullopt;
     CardState c;
     c.gid = e.at(1);
@@ -191,6 +214,11 @@ std::optional<CardState> cardFromEvent(const ChangeEvent& e) {
     c.incorrect = e.at(12);
     c.baseAt = e.at(13);
     c.joinKey = e.at(14);
+    if (e.fields.size() == kCardFields) {
+        c.rRating = e.at(15);
+        c.rCorrect = e.at(16);
+        c.rIncorrect = e.at(17);
+    }
     return c;
 }
 
@@ -215,10 +243,11 @@ std::optional<SetState> loadSetByLocal(const QSqlDatabase& db, qint64 setId) {
 void saveSet(const QSqlDatabase& db, const SetState& s) {
     sqlRun(db,
            QStringLiteral("INSERT OR REPLACE INTO SyncSet (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                          "?, ?, ?)")
+                          "?, ?, ?, ?, ?)")
                .arg(kSetColumns),
            {s.gid, s.canon, s.setId, s.createdName, s.createdAt, nullable(s.name), s.nameAt,
-            nullable(s.flag), s.flagAt, s.deletedAt});
+            nullable(s.flag), s.flagAt, s.deletedAt, nullable(s.direction),
+            s.directionAt.isNull() ? QStringLiteral("") : s.directionAt});
 }
 
 std::optional<CardState> loadCard(const QSqlDatabase& db, const QString& gid) {
@@ -236,12 +265,12 @@ std::optional<CardState> loadCardByLocal(const QSqlDatabase& db, qint64 cardId) 
 void saveCard(const QSqlDatabase& db, const CardState& c) {
     sqlRun(db,
            QStringLiteral("INSERT OR REPLACE INTO SyncCard (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                          "?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                          "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                .arg(kCardColumns),
            {c.gid, c.cardId, nullable(c.question), c.qAt, nullable(c.answer), c.aAt,
             nullable(c.options), c.oAt, nullable(c.answers), c.lAt, nullable(c.rating),
             nullable(c.correct), nullable(c.incorrect), c.baseAt, nullable(c.joinKey),
-            nullable(c.canon)});
+            nullable(c.canon), nullable(c.rRating), nullable(c.rCorrect), nullable(c.rIncorrect)});
 }
 
 std::optional<MemberState> loadMember(const QSqlDatabase& db, const QString& setGid,
@@ -295,6 +324,14 @@ QVariant weightValue(const QString& text) {
     bool ok = false;
     const double number = text.toDouble(&ok);
     return ok ? QVariant(number) : QVariant(text);
+}
+
+bool isReverseReply(const QString& direction) {
+    return direction == QLatin1String("reverse");
+}
+
+bool isKnownDirection(const QString& direction) {
+    return direction.isEmpty() || isReverseReply(direction);
 }
 
 QString answersText(const QSqlDatabase& db, qint64 cardId) {

@@ -56,11 +56,14 @@ struct SetState {
     QString name, nameAt;
     QString flag, flagAt; // IncludeInDeamons as text
     QString deletedAt;
+    // Direction as text; null while no machine has changed it (it is then 0).
+    QString direction, directionAt;
     bool alive() const;
 };
 
 // A card's texts, options ("ShowOrder,DisplayQuestionNumber"), answer list (a JSON array,
-// empty for none) and the weights it had at BaseAt, before the replies stamped after it.
+// empty for none) and the weights it had at BaseAt, before the replies stamped after it: asked
+// question first (Card) and answer first (CardReverse; null when it had none then).
 struct CardState {
     QString gid;
     QVariant cardId;
@@ -69,6 +72,7 @@ struct CardState {
     QString options, oAt;
     QString answers, lAt;
     QString rating, correct, incorrect, baseAt; // null text for an empty weight
+    QString rRating, rCorrect, rIncorrect;
     // Set for the cards a database held when it first synced: cards of one key are one card.
     QString joinKey;
     QString canon; // the gid it was joined into; null for itself
@@ -85,7 +89,9 @@ struct MemberState {
 ChangeEvent setEvent(const SetState& s);
 ChangeEvent cardEvent(const CardState& c);
 ChangeEvent memberEvent(const MemberState& m);
-// Reads an event back; nullopt when its fields do not fit its kind.
+// Reads an event back; nullopt when its fields do not fit its kind. Events of machines whose
+// program knew no directions yet are shorter: a set's direction then did not change, and a
+// card had no reverse weights at its base.
 std::optional<SetState> setFromEvent(const ChangeEvent& e);
 std::optional<CardState> cardFromEvent(const ChangeEvent& e);
 std::optional<MemberState> memberFromEvent(const ChangeEvent& e);
@@ -112,6 +118,11 @@ void noteCleaned(const QSqlDatabase& db, const QString& replica, const QString& 
 // shortest exact text.
 QString weightText(const QVariant& stored);
 QVariant weightValue(const QString& text);
+
+// A reply's direction as Log, SyncLog and log changes hold it: "reverse" when the card was
+// asked answer first, null or empty when question first. Anything else does not fit.
+bool isReverseReply(const QString& direction);
+bool isKnownDirection(const QString& direction);
 
 // The answer list of a card, in its stored order, as one JSON array text ("" for none).
 QString answersText(const QSqlDatabase& db, qint64 cardId);

@@ -103,6 +103,10 @@ void Machine::renameSet(const QString& from, const QString& to) {
     exec(QStringLiteral("UPDATE Set1 SET SetName = ? WHERE SetName = ?"), {to, from});
 }
 
+void Machine::turnSet(const QString& name, int direction) {
+    exec(QStringLiteral("UPDATE Set1 SET Direction = ? WHERE SetName = ?"), {direction, name});
+}
+
 void Machine::deleteSet(const QString& name) {
     // As the set commands delete: the set (its ties go with it), then the cards no set holds.
     data::Transaction t(db());
@@ -166,16 +170,19 @@ void Machine::setAnswers(qint64 cardId, const QStringList& answers) {
     t.commit();
 }
 
+QString Machine::setOf(qint64 cardId) const {
+    return scalar(QStringLiteral("SELECT SetName FROM Set1 JOIN Set_Card_rel USING (Set_ID) WHERE "
+                                 "Card_ID = ? ORDER BY Set_ID LIMIT 1"),
+                  {cardId})
+        .toString();
+}
+
 qint64 Machine::reply(qint64 cardId, bool correct, const QString& token) {
     data::Transaction t(db());
     const std::optional<learn::StoredWeights> before = learn::readStoredWeights(db(), cardId);
     if (!before)
         return 0;
-    const QString set =
-        scalar(QStringLiteral("SELECT SetName FROM Set1 JOIN Set_Card_rel USING (Set_ID) WHERE "
-                              "Card_ID = ? ORDER BY Set_ID LIMIT 1"),
-               {cardId})
-            .toString();
+    const QString set = setOf(cardId);
     if (const std::optional<learn::CardScore> s =
             learn::scoreAfterReply(before->correct, before->incorrect, correct))
         exec(QStringLiteral("UPDATE Card SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
@@ -191,14 +198,55 @@ qint64 Machine::reply(qint64 cardId, bool correct, const QString& token) {
             .lastInsertId()
             .toLongLong();
     t.commit();
-    undos_.push_back({row, before->rating, before->correct, before->incorrect, cardId});
+    undos_.push_back({row, before->rating, before->correct, before->incorrect, cardId, false});
     return row;
+}
+
+qint64 Machine::replyReverse(qint64 cardId, bool correct, const QString& token) {
+    data::Transaction t(db());
+    if (!scalar(QStringLiteral("SELECT 1 FROM Card WHERE Card_ID = ?"), {cardId}).isValid())
+        return 0;
+    QSqlQuery before = data::exec(
+        db(),
+        QStringLiteral("SELECT Rating, Correct, Incorrect FROM CardReverse WHERE Card_ID = ?"),
+        {cardId});
+    Undo undo{0, 0.0, 0.0, 0.0, cardId, true};
+    if (before.next())
+        undo = {0, before.value(0), before.value(1), before.value(2), cardId, true};
+    if (const std::optional<learn::CardScore> s =
+            learn::scoreAfterReply(undo.correct, undo.incorrect, correct))
+        exec(QStringLiteral("INSERT INTO CardReverse (Card_ID, Rating, Correct, Incorrect) VALUES "
+                            "(?, ?, ?, ?) ON CONFLICT (Card_ID) DO UPDATE SET Rating = "
+                            "excluded.Rating, Correct = excluded.Correct, Incorrect = "
+                            "excluded.Incorrect"),
+             {cardId, s->rating, s->correct, s->incorrect});
+    undo.row = data::exec(db(),
+                          QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result, "
+                                         "JudgedBy, Direction) VALUES (?, ?, ?, ?, ?, 'reverse')"),
+                          {QDate::currentDate().toString(Qt::ISODate), setOf(cardId), cardId,
+                           correct ? QStringLiteral("Correct") : QStringLiteral("Wrong"),
+                           token.isEmpty() ? QVariant() : QVariant(token)})
+                   .lastInsertId()
+                   .toLongLong();
+    t.commit();
+    undos_.push_back(undo);
+    return undo.row;
 }
 
 void Machine::undo(qint64 logRow) {
     for (const Undo& u : undos_) {
-        if (u.row == logRow)
+        if (u.row != logRow)
+            continue;
+        if (!u.reverse) {
             learn::undoStoredReply(db(), u.card, {u.rating, u.correct, u.incorrect}, logRow);
+            continue;
+        }
+        data::Transaction t(db());
+        exec(QStringLiteral("UPDATE CardReverse SET Rating = ?, Correct = ?, Incorrect = ? WHERE "
+                            "Card_ID = ?"),
+             {u.rating, u.correct, u.incorrect, u.card});
+        exec(QStringLiteral("DELETE FROM Log WHERE RecID = ?"), {logRow});
+        t.commit();
     }
 }
 
@@ -211,34 +259,39 @@ QString Machine::digest() const {
     QStringList lines;
     QSqlQuery sets = data::exec(
         db(),
-        QStringLiteral("SELECT Set_ID, SetName, IncludeInDeamons FROM Set1 ORDER BY SetName"));
+        QStringLiteral(
+            "SELECT Set_ID, SetName, IncludeInDeamons, Direction FROM Set1 ORDER BY SetName"));
     while (sets.next()) {
-        lines
-            << QStringLiteral("set %1 %2").arg(sets.value(1).toString(), sets.value(2).toString());
+        lines << QStringLiteral("set %1 %2 %3")
+                     .arg(sets.value(1).toString(), sets.value(2).toString(),
+                          sets.value(3).toString());
         QStringList cards;
         QSqlQuery q = data::exec(
             db(),
-            QStringLiteral("SELECT Card.Card_ID, Question, Answer, Rating, Correct, Incorrect "
-                           "FROM Card JOIN Set_Card_rel USING (Card_ID) WHERE Set_ID = ?"),
+            QStringLiteral("SELECT Card.Card_ID, Question, Answer, Card.Rating, Card.Correct, "
+                           "Card.Incorrect, coalesce(r.Rating, 0), coalesce(r.Correct, 0), "
+                           "coalesce(r.Incorrect, 0) FROM Card JOIN Set_Card_rel USING (Card_ID) "
+                           "LEFT JOIN CardReverse r ON r.Card_ID = Card.Card_ID WHERE Set_ID = ?"),
             {sets.value(0)});
         while (q.next())
-            cards << QStringLiteral("  card %1|%2|%3|%4|%5|%6")
+            cards << QStringLiteral("  card %1|%2|%3|%4|%5|%6 reverse %7|%8|%9")
                          .arg(q.value(1).toString(), q.value(2).toString(),
                               syncing::answersText(db(), q.value(0).toLongLong()),
                               syncing::weightText(q.value(3)), syncing::weightText(q.value(4)),
-                              syncing::weightText(q.value(5)));
+                              syncing::weightText(q.value(5)), syncing::weightText(q.value(6)),
+                              syncing::weightText(q.value(7)), syncing::weightText(q.value(8)));
         cards.sort();
         lines += cards;
     }
     QStringList log;
     QSqlQuery q = data::exec(
         db(), QStringLiteral("SELECT Log.\"Date\", Log.SetName, coalesce(Card.Question, ''), "
-                             "Log.Result, coalesce(Log.JudgedBy, '') FROM Log LEFT JOIN Card ON "
-                             "Card.Card_ID = Log.CardID"));
+                             "Log.Result, coalesce(Log.JudgedBy, ''), coalesce(Log.Direction, '') "
+                             "FROM Log LEFT JOIN Card ON Card.Card_ID = Log.CardID"));
     while (q.next())
-        log << QStringLiteral("log %1|%2|%3|%4|%5")
+        log << QStringLiteral("log %1|%2|%3|%4|%5|%6")
                    .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                        q.value(3).toString(), q.value(4).toString());
+                        q.value(3).toString(), q.value(4).toString(), q.value(5).toString());
     log.sort();
     lines += log;
     return lines.join(QLatin1Char('\n'));

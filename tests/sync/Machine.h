@@ -32,6 +32,8 @@ class Machine {
     qint64 addSet(const QString& name);
     qint64 setId(const QString& name) const;
     void renameSet(const QString& from, const QString& to);
+    // 0 question first, 1 answer first, 2 both.
+    void turnSet(const QString& name, int direction);
     void deleteSet(const QString& name);
     qint64 addCard(const QString& set, const QString& question, const QString& answer);
     qint64 cardId(const QString& question) const;
@@ -41,6 +43,8 @@ class Machine {
     void setAnswers(qint64 cardId, const QStringList& answers);
     // A judged reply as the lesson stores it; `token` goes into JudgedBy to find it again.
     qint64 reply(qint64 cardId, bool correct, const QString& token = {});
+    // The same for a card asked answer first: its reverse weights (0 when it had none) counted.
+    qint64 replyReverse(qint64 cardId, bool correct, const QString& token = {});
     // Takes the reply back as the program does (its weights restored, its row gone).
     void undo(qint64 logRow);
     void cleanLog();
@@ -49,7 +53,8 @@ class Machine {
     QStringList column(const QString& sql, const QVariantList& binds = {}) const;
     void exec(const QString& sql, const QVariantList& binds = {}) const;
 
-    // Sets with their cards, answers and weights, and the log, by content alone.
+    // Sets with their directions, cards, answers and weights both ways (none reads as 0), and
+    // the log with each reply's direction, by content alone.
     QString digest() const;
 
     // Closes the connection (the file stays) and opens it again.
@@ -64,8 +69,10 @@ class Machine {
         qint64 row;
         QVariant rating, correct, incorrect;
         qint64 card;
+        bool reverse;
     };
     std::vector<Undo> undos_;
+    QString setOf(qint64 cardId) const;
 };
 
 } // namespace testing

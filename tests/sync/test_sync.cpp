@@ -523,6 +523,9 @@ class TestSync : public QObject {
                            "Demons = 1, Active = 0 WHERE Card_ID = ?"),
             {card});
         a.exec(QStringLiteral("UPDATE Fields1 SET Zad = 3, DemonsNum = 5"));
+        a.exec(QStringLiteral("INSERT INTO CardReverse (Card_ID, \"Order\", Demons) VALUES (?, 3, "
+                              "1)"),
+               {card});
         QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM SyncOutbox")).toInt(), 0);
         a.reply(card, true);
         QCOMPARE(a.scalar(QStringLiteral("SELECT COUNT(*) FROM SyncOutbox")).toInt(), 1);

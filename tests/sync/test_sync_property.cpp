@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Three machines make thousands of random changes and sync through folders of their own that
 // a simulated sync tool keeps alike: late, out of order, twice, cut and later whole, and
-// deletions late too; one machine's clock is a day ahead, another's a day behind. They fold
-// their read change files into snapshots often. After a last round every machine holds the
-// same content and no reply is lost, and a machine that joins then gets the same.
+// deletions late too; one machine's clock is a day ahead, another's a day behind. Cards are
+// asked both ways and sets turned round. They fold their read change files into snapshots
+// often. After a last round every machine holds the same content and no reply is lost, and a
+// machine that joins then gets the same.
 #include "Machine.h"
 #include "StoppedClock.h"
 #include "data/Sql.h"
@@ -245,7 +246,11 @@ class TestSyncProperty : public QObject {
                     x.tie(set, card);
             } else if (op < 75 && !cards.isEmpty()) {
                 const QString token = QStringLiteral("r%1").arg(step);
-                const qint64 row = x.reply(pick(cards).toLongLong(), random.bounded(2u), token);
+                // One reply in three asked answer first.
+                const qint64 card = pick(cards).toLongLong();
+                const qint64 row = random.bounded(3u) == 0
+                                       ? x.replyReverse(card, random.bounded(2u), token)
+                                       : x.reply(card, random.bounded(2u), token);
                 if (row > 0) {
                     tokens << token;
                     replies[who].push_back({row, token});
@@ -268,6 +273,8 @@ class TestSyncProperty : public QObject {
                 const syncing::SyncSummary s = x.sync(folders[who]);
                 QVERIFY2(s.error.isEmpty(), qPrintable(s.error));
                 tool.look(ids());
+            } else if (op < 97 && !sets.isEmpty()) {
+                x.turnSet(pick(sets), static_cast<int>(random.bounded(3u)));
             }
             tool.deliverSome();
         }

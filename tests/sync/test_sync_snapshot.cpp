@@ -106,6 +106,13 @@ class TestSyncSnapshot : public QObject {
                             QStringLiteral("b"));
                 for (const QString& id : m->column(QStringLiteral("SELECT Card_ID FROM Card")))
                     m->reply(id.toLongLong(), (round + id.toInt()) % 3 != 0);
+                // Some asked the other way round, and the set turned now and then.
+                for (const QString& id :
+                     m->column(QStringLiteral("SELECT Card_ID FROM Card WHERE Card_ID % 2 = ?"),
+                               {round % 2}))
+                    m->replyReverse(id.toLongLong(), (round + id.toInt()) % 4 != 0);
+                m->turnSet(set, round % 3);
+                m->undo(m->replyReverse(card, false));
                 m->undo(m->reply(card, true));
                 const syncing::SyncSummary s = m->sync(folder_);
                 QVERIFY2(s.error.isEmpty(), qPrintable(s.error));
@@ -132,26 +139,40 @@ class TestSyncSnapshot : public QObject {
         QTest::addColumn<QStringList>("written");
         QTest::addColumn<QStringList>("folded");
         // C gid question qAt answer aAt options oAt answers lAt rating correct incorrect baseAt
-        // joinKey; S gid createdName createdAt name nameAt flag flagAt deletedAt.
+        // joinKey rRating rCorrect rIncorrect; S gid createdName createdAt name nameAt flag
+        // flagAt deletedAt direction directionAt; L gid card date set result judgedBy at
+        // direction. A program that knew no directions wrote them without the last fields.
         QTest::newRow("a card's fields, each its latest")
-            << QStringList{"C|$1|q1|t1|a1|t1|~||~||~|~|~||k1", "C|$1|~||a2|t2|~||~||~|~|~||~",
-                           "C|$1|~||~||o|t3|~||5|1|0|t3|k2"}
-            << QStringList{"C|$1|q1|t1|a2|t2|o|t3|~||5|1|0|t3|k1"};
-        QTest::newRow("a set's name, flag and deletion")
-            << QStringList{"S|$1|A|t0|A|t0|~||", "S|$1|A|t0|B|t2|~||", "S|$1|A|t0|~||1|t1|t3",
-                           "S|$1|A|t0|~||~||t2"}
-            << QStringList{"S|$1|A|t0|B|t2|1|t1|t3"};
+            << QStringList{"C|$1|q1|t1|a1|t1|~||~||~|~|~||k1|~|~|~",
+                           "C|$1|~||a2|t2|~||~||~|~|~||~|~|~|~",
+                           "C|$1|~||~||o|t3|~||5|1|0|t3|k2|0.5|1|1"}
+            << QStringList{"C|$1|q1|t1|a2|t2|o|t3|~||5|1|0|t3|k1|0.5|1|1"};
+        QTest::newRow("a card's base of the older length has no reverse weights")
+            << QStringList{"C|$1|q|t1|~||~||~||5|1|0|t1|k|0.5|1|1", "C|$1|~||~||~||~||4|1|1|t2|~"}
+            << QStringList{"C|$1|q|t1|~||~||~||4|1|1|t2|k|~|~|~"};
+        QTest::newRow("a set's name, flag, direction and deletion")
+            << QStringList{"S|$1|A|t0|A|t0|~|||~|", "S|$1|A|t0|B|t2|~|||2|t4",
+                           "S|$1|A|t0|~||1|t1|t3|~|", "S|$1|A|t0|~||~||t2|1|t1"}
+            << QStringList{"S|$1|A|t0|B|t2|1|t1|t3|2|t4"};
+        QTest::newRow("a set change of the older length leaves the direction")
+            << QStringList{"S|$1|A|t0|A|t0|~|||1|t1", "S|$1|A|t0|B|t2|~||"}
+            << QStringList{"S|$1|A|t0|B|t2|~|||1|t1"};
         QTest::newRow("a tie added, taken out, added again")
             << QStringList{"M|$1|$2|t1|", "M|$1|$2||t2", "M|$1|$2|t3|"}
             << QStringList{"M|$1|$2|t3|t2"};
         QTest::newRow("a thing at its first place")
-            << QStringList{"C|$2|q|t1|a|t1|~||~||~|~|~||~", "M|$1|$2|t1|",
-                           "C|$2|r|t2|~||~||~||~|~|~||~"}
-            << QStringList{"C|$2|r|t2|a|t1|~||~||~|~|~||~", "M|$1|$2|t1|"};
+            << QStringList{"C|$2|q|t1|a|t1|~||~||~|~|~||~|~|~|~", "M|$1|$2|t1|",
+                           "C|$2|r|t2|~||~||~||~|~|~||~|~|~|~"}
+            << QStringList{"C|$2|r|t2|a|t1|~||~||~|~|~||~|~|~|~", "M|$1|$2|t1|"};
         QTest::newRow("a reply taken back is dropped, the taking back kept")
-            << QStringList{"L|$3|$2|2026-01-01|S|Correct|~|t1", "L|$4|$2|2026-01-01|S|Wrong|~|t2",
-                           "U|$3"}
-            << QStringList{"L|$4|$2|2026-01-01|S|Wrong|~|t2", "U|$3"};
+            << QStringList{"L|$3|$2|2026-01-01|S|Correct|~|t1",
+                           "L|$4|$2|2026-01-01|S|Wrong|~|t2|",
+                           "L|$5|$2|2026-01-01|S|Wrong|~|t3|reverse",
+                           "L|$6|$2|2026-01-01|S|Wrong|~|t4|reverse",
+                           "U|$3",
+                           "U|$5"}
+            << QStringList{"L|$4|$2|2026-01-01|S|Wrong|~|t2|",
+                           "L|$6|$2|2026-01-01|S|Wrong|~|t4|reverse", "U|$3", "U|$5"};
         QTest::newRow("replies, takings back and cleanings once")
             << QStringList{"L|$3|$2|2026-01-01|S|Correct|~|t1",
                            "X|t5|$1|t4",
@@ -162,8 +183,11 @@ class TestSyncSnapshot : public QObject {
                            "X|t6|$1|t6"}
             << QStringList{"L|$3|$2|2026-01-01|S|Correct|~|t1", "X|t5|$1|t4", "U|$5", "X|t6|$1|t6"};
         QTest::newRow("changes that do not fit, as they are")
-            << QStringList{"C|$1|short", "S|$1|A||A|t0|~||", "C|$1|short", "Q|$1"}
-            << QStringList{"C|$1|short", "S|$1|A||A|t0|~||", "C|$1|short", "Q|$1"};
+            << QStringList{"C|$1|short", "S|$1|A||A|t0|~||",     "C|$1|short",
+                           "Q|$1",       "S|$1|A|t0|A|t0|~|||1", "L|$3|$2|d|S|Wrong|~|t1|reverse|x"}
+            << QStringList{"C|$1|short",           "S|$1|A||A|t0|~||",
+                           "C|$1|short",           "Q|$1",
+                           "S|$1|A|t0|A|t0|~|||1", "L|$3|$2|d|S|Wrong|~|t1|reverse|x"};
     }
     void compactionKeepsWhatApplyingAllGives() {
         QFETCH(QStringList, written);
@@ -197,6 +221,12 @@ class TestSyncSnapshot : public QObject {
         QCOMPARE(c.digest(), a.digest());
         QCOMPARE(b.digest(), a.digest());
         QVERIFY(c.digest().contains(QStringLiteral("card b first e7|b")));
+        // Reverse weights, replies asked so and turned sets came through the snapshots too.
+        QVERIFY(c.scalar(QStringLiteral("SELECT COUNT(*) FROM CardReverse")).toInt() > 0);
+        QVERIFY(c.scalar(QStringLiteral("SELECT COUNT(*) FROM Log WHERE Direction = 'reverse'"))
+                    .toInt() > 0);
+        QVERIFY(c.scalar(QStringLiteral("SELECT COUNT(*) FROM Set1 WHERE Direction <> 0")).toInt() >
+                0);
     }
 
     // A machine that stays away holds the folding back until it is forgotten; when it comes

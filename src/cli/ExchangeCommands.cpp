@@ -97,9 +97,15 @@ int exportCommand(const CommandContext& context) {
         const exchange::ExportOutcome done = exchange::Export(data::mainConnection()).run(file);
         QString line =
             QStringLiteral("Exported %1 records to %2").arg(done.records).arg(native(file));
+        QStringList carried;
         if (done.companion)
-            line += QStringLiteral(", the answer lists of multiple-answer cards to %1")
-                        .arg(native(exchange::companionPath(file)));
+            carried << QStringLiteral("the answer lists of multiple-answer cards");
+        if (done.directions)
+            carried << QStringLiteral("what is asked answer to question");
+        if (!carried.isEmpty())
+            line += QStringLiteral(", %1 to %2")
+                        .arg(carried.join(QStringLiteral(" and ")),
+                             native(exchange::companionPath(file)));
         line += QLatin1Char('.');
         for (const QString& note : exchange::exportNotes(done))
             line += QLatin1Char(' ') + note;

@@ -128,10 +128,12 @@ QByteArray Export::WriteToFile(const QString& path, const std::vector<ExportReco
 }
 
 bool Export::writeCompanion(const QString& path, const QByteArray& mainSha256,
-                            const std::vector<MultiEntry>& entries) {
+                            const std::vector<MultiEntry>& entries,
+                            const DirectionSections& directions) {
     // Written even without answer lists: it names the forms the file's dates and numbers
     // are in, and its presence tells an import that a file cut short is our own export.
-    textsChanged_ += writeMultiCompanion(companionPath(path), mainSha256, entries, forms_);
+    textsChanged_ +=
+        writeMultiCompanion(companionPath(path), mainSha256, entries, directions, forms_);
     return !entries.empty();
 }
 
@@ -141,6 +143,7 @@ ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
     logRowsLeftOut_ = 0;
     std::vector<ExportRecord> table;
     std::vector<MultiEntry> entries;
+    DirectionSections directions;
     try {
         // One snapshot of the database for the staging table and the companion.
         data::Transaction t(db_);
@@ -149,6 +152,7 @@ ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
         BuildExportBuffer();
         table = ReadExportBuffer();
         entries = readMultiEntries(db_);
+        directions = readDirections(db_);
         // The copy is in memory now; left in the file, it would travel in every backup.
         data::exec(db_, QStringLiteral("DELETE FROM ExportBuffer"));
         t.commit();
@@ -165,7 +169,8 @@ ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
     table.clear();
     // A companion that fails to be written keeps the old one, whose check line no longer
     // matches: an import then says it was ignored.
-    outcome.companion = writeCompanion(path, sha, entries);
+    outcome.companion = writeCompanion(path, sha, entries, directions);
+    outcome.directions = !directions.empty();
     outcome.textsChanged = textsChanged_;
     outcome.namesCut = namesCut_;
     outcome.logRowsLeftOut = logRowsLeftOut_;

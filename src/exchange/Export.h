@@ -17,11 +17,12 @@ using ExportRecord = std::array<QVariant, kColumns>;
 
 struct ExportOutcome {
     QString path;
-    qint64 records = 0;     // without the terminating block
-    int textsChanged = 0;   // texts that held what a line cannot carry (lineText)
-    int namesCut = 0;       // set names longer than a set name may be, cut
-    int logRowsLeftOut = 0; // log rows dated with no day a log may hold (data::logDay)
-    bool companion = false; // the ".multi" companion carries answer lists
+    qint64 records = 0;      // without the terminating block
+    int textsChanged = 0;    // texts that held what a line cannot carry (lineText)
+    int namesCut = 0;        // set names longer than a set name may be, cut
+    int logRowsLeftOut = 0;  // log rows dated with no day a log may hold (data::logDay)
+    bool companion = false;  // the ".multi" companion carries answer lists
+    bool directions = false; // and sets, cards or replies asked answer to question
 };
 
 // What the export changed or left out so that its import takes the file, as sentences;
@@ -29,7 +30,8 @@ struct ExportOutcome {
 QStringList exportNotes(const ExportOutcome& outcome);
 
 // Writes the whole database (cards, sets, relations, log) to an exchange file, and the
-// answer lists of multiple-answer cards to its companion. No widget in sight: the menu
+// answer lists of multiple-answer cards and what is asked answer to question to its
+// companion. No widget in sight: the menu
 // entry and the command line both use it.
 class Export {
   public:
@@ -53,7 +55,8 @@ class Export {
   private:
     // Returns whether the companion carries any answer list.
     bool writeCompanion(const QString& path, const QByteArray& mainSha256,
-                        const std::vector<MultiEntry>& entries);
+                        const std::vector<MultiEntry>& entries,
+                        const DirectionSections& directions);
 
     QSqlDatabase db_;
     ValueForms forms_;

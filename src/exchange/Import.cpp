@@ -273,13 +273,16 @@ void Import::ImpNoLog() {
                   "GROUP BY Set1.Set_ID, Card.Card_ID ORDER BY MIN(BufferSet_Card_rel.rowid)"));
 }
 
-int Import::addLogRows() {
-    return affected(exec(
-        db_, QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result) "
+int Import::addLogRows(const QString& reverse) {
+    return affected(
+        exec(db_,
+             QStringLiteral("INSERT INTO Log (\"Date\", SetName, CardID, Result, Direction) "
                             "SELECT BufferLog.Field2, BufferLog.Field3, Card.Card_ID, "
-                            "BufferLog.Field5 FROM BufferLog "
+                            "BufferLog.Field5, CASE WHEN CAST(BufferLog.Field1 AS INTEGER) IN "
+                            "(SELECT value FROM json_each(?)) THEN 'reverse' END FROM BufferLog "
                             "JOIN Card ON Card.SpareID = BufferLog.Field4 AND Card.SpareID <> '' "
-                            "ORDER BY BufferLog.rowid")));
+                            "ORDER BY BufferLog.rowid"),
+             {reverse}));
 }
 
 ImportOutcome Import::run(const QString& path, bool withLog, const data::Progress& progress) {
@@ -308,8 +311,10 @@ ImportOutcome Import::run(const QString& path, bool withLog, const data::Progres
     }
     if (companion.present && !companion.matches)
         outcome_.companionNote =
-            QStringLiteral("The companion file \"%1\" was ignored: it belongs to another "
-                           "exchange file, so multiple-answer cards came without their answers.")
+            QStringLiteral(
+                "The companion file \"%1\" was ignored: it belongs to another "
+                "exchange file, so multiple-answer cards came without their answers, and "
+                "every set, card and log row as asked question to answer.")
                 .arg(QDir::toNativeSeparators(companionPath(path)));
     // Dates and numbers are read in the forms they were written in, when the companion
     // names them.
@@ -323,6 +328,7 @@ ImportOutcome Import::run(const QString& path, bool withLog, const data::Progres
         if (companion.matches) {
             refuseAnswersOfPlainCards(db_, path, companion.entries);
             outcome_.multiCards = applyMultiEntries(db_, companion.entries);
+            applyDirections(db_, companion.directions);
         }
         outcome_.multiWithoutAnswers =
             data::scalar(db_, QStringLiteral("SELECT COUNT(*) FROM Card WHERE SpareID <> '' AND "
@@ -330,7 +336,7 @@ ImportOutcome Import::run(const QString& path, bool withLog, const data::Progres
                                              "MultipleAnswers m WHERE m.Card_ID = Card.Card_ID)"))
                 .toInt();
         if (withLog)
-            outcome_.logRowsAdded = addLogRows();
+            outcome_.logRowsAdded = addLogRows(reverseLogRowsJson(companion.directions));
         // The staged rows are spent; left in the file, they would travel in every backup.
         for (const char* table :
              {"ImportBuffer", "BufferCard", "BufferSet1", "BufferSet_Card_rel", "BufferLog"})

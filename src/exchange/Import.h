@@ -29,7 +29,8 @@ QString multiWithoutAnswersNote(const ImportOutcome& outcome);
 QString namesCutNote(const ImportOutcome& outcome);
 
 // Merges an exchange file into the database: sets, their cards and relations, and with
-// the log the log rows of the cards added now. Existing rows are never changed (beyond
+// the log the log rows of the cards added now; from the companion, the answer lists, and
+// which way the added sets, cards and log rows are asked. Existing rows are never changed (beyond
 // the carriers Card.SpareID and Set1.SpareID). All or nothing, in one transaction.
 class Import {
   public:
@@ -48,8 +49,9 @@ class Import {
     void WriteToTable(qint64 row3, const data::Progress& progress, bool withLog = true);
     // The merge itself, on the staged records.
     void ImpNoLog();
-    // Adds the staged log rows of the cards this import added.
-    int addLogRows();
+    // Adds the staged log rows of the cards this import added; those whose old ids are in
+    // `reverse` (a JSON array) as replies given answer to question.
+    int addLogRows(const QString& reverse = QStringLiteral("[]"));
 
     const ImportOutcome& outcome() const { return outcome_; }
 

@@ -2,6 +2,7 @@
 #include "exchange/MultiCompanion.h"
 
 #include "data/Sql.h"
+#include "exchange/CompanionLines.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/ExchangeText.h"
 
@@ -12,6 +13,48 @@
 #include <QSqlQuery>
 
 namespace exchange {
+namespace {
+
+// The optional line naming the forms of dates and numbers; the reader's forms become them.
+void readFormsLine(CompanionLines& lines) {
+    if (!lines.pending() || !lines.line().startsWith(QStringLiteral("forms\t")))
+        return;
+    const QStringView line = lines.line();
+    const QList<QStringView> parts = line.split(QLatin1Char('\t'));
+    if (parts.size() != 4 || parts[1].isEmpty() || parts[2].isEmpty() || parts[3].size() != 1)
+        throw lines.fail(lines.number(),
+                         QStringLiteral("holds \"%1\", but the forms line needs a date format, "
+                                        "a time format and a decimal separator, separated by "
+                                        "tabs")
+                             .arg(line.toString()));
+    lines.setForms(
+        lines.forms().withForms(parts[1].toString(), parts[2].toString(), parts[3].toString()));
+    lines.advance();
+}
+
+// The optional version line; 1 when there is none.
+int readVersionLine(CompanionLines& lines) {
+    if (!lines.pending() || !lines.line().startsWith(QStringLiteral("version\t")))
+        return 1;
+    const qint64 at = lines.number();
+    const QStringView value = lines.line().sliced(8);
+    bool ok = false;
+    const int version = value.trimmed().toInt(&ok);
+    if (!ok || version < 1)
+        throw lines.fail(at, QStringLiteral("holds \"%1\", but a version is a whole number "
+                                            "from 1")
+                                 .arg(lines.line().toString()));
+    if (version > kCompanionVersion)
+        throw lines.fail(at, QStringLiteral("says it is of version %1, but this program reads "
+                                            "companions up to version %2: import it with a "
+                                            "newer version of the program")
+                                 .arg(version)
+                                 .arg(kCompanionVersion));
+    lines.advance();
+    return version;
+}
+
+} // namespace
 
 std::vector<MultiEntry> readMultiEntries(const QSqlDatabase& db) {
     std::vector<MultiEntry> entries;
@@ -36,12 +79,15 @@ std::vector<MultiEntry> readMultiEntries(const QSqlDatabase& db) {
 }
 
 int writeMultiCompanion(const QString& path, const QByteArray& mainSha256,
-                        const std::vector<MultiEntry>& entries, const ValueForms& forms) {
+                        const std::vector<MultiEntry>& entries, const DirectionSections& directions,
+                        const ValueForms& forms) {
     LineWriter out(path);
     out.writeLine(QString::fromLatin1(mainSha256));
     out.writeLine(QStringList{QStringLiteral("forms"), forms.dateFormat(), forms.timeFormat(),
                               forms.decimalPoint()}
                       .join(QLatin1Char('\t')));
+    if (!directions.empty())
+        out.writeLine(QStringLiteral("version\t%1").arg(kCompanionVersion));
     int changed = 0;
     for (const MultiEntry& e : entries) {
         out.writeLine(forms.format(ColumnKind::Id, e.cardId, nullptr));
@@ -54,6 +100,7 @@ int writeMultiCompanion(const QString& path, const QByteArray& mainSha256,
             changed += replaced ? 1 : 0;
         }
     }
+    writeDirectionSections(out, forms, directions);
     out.commit();
     return changed;
 }
@@ -67,68 +114,38 @@ CompanionRead readMultiCompanion(const QString& path, const QByteArray& mainSha2
         return read;
     read.present = true;
     const ExchangeText text = readExchangeText(file);
-    LineCursor lines(text.text);
-    QStringView line;
-    if (!lines.next(&line) || line.trimmed().toLatin1() != mainSha256)
+    CompanionLines lines(file, text.text);
+    if (!lines.advance() || lines.line().trimmed().toLatin1() != mainSha256)
         return read;
     read.matches = true;
+    lines.setForms(forms);
+    lines.advance();
+    readFormsLine(lines);
+    const int version = readVersionLine(lines);
+    read.forms = lines.forms();
 
-    auto fail = [&](qint64 number, const QString& why) {
-        return ExchangeError(
-            QStringLiteral("The companion file \"%1\" cannot be imported: line %2 %3. Nothing "
-                           "was changed.")
-                .arg(QDir::toNativeSeparators(file))
-                .arg(number)
-                .arg(why));
-    };
-    bool pending = lines.next(&line);
-    if (pending && line.startsWith(QStringLiteral("forms\t"))) {
-        const QList<QStringView> parts = line.split(QLatin1Char('\t'));
-        if (parts.size() != 4 || parts[1].isEmpty() || parts[2].isEmpty() || parts[3].size() != 1)
-            throw fail(lines.number(), QStringLiteral("holds \"%1\", but the forms line needs a "
-                                                      "date format, a time format and a decimal "
-                                                      "separator, separated by tabs")
-                                           .arg(line.toString()));
-        read.forms = forms.withForms(parts[1].toString(), parts[2].toString(), parts[3].toString());
-        pending = lines.next(&line);
-    }
-    auto next = [&](ColumnKind kind, bool required) {
-        if (!pending)
-            throw fail(lines.number() + 1, QStringLiteral("is missing: the file ends too early"));
-        const QString problem = lineProblem(line);
-        if (!problem.isEmpty())
-            throw fail(lines.number(), problem);
-        QVariant v;
-        QString why;
-        if (!read.forms.parse(kind, line, &v, &why) || (required && v.isNull()))
-            throw fail(lines.number(),
-                       QStringLiteral("holds \"%1\", but %2")
-                           .arg(line.toString(),
-                                why.isEmpty() ? QStringLiteral("a value is needed") : why));
-        pending = lines.next(&line);
-        return v;
-    };
     QHash<qlonglong, qint64> listed; // card id -> line of its entry
-    while (pending) {
+    while (lines.pending() && !(version >= kCompanionVersion && isSectionLine(lines.line()))) {
         MultiEntry e;
         e.line = lines.number();
-        e.cardId = next(ColumnKind::Id, true).toLongLong();
+        e.cardId = lines.take(ColumnKind::Id, true).toLongLong();
         if (const auto before = listed.constFind(e.cardId); before != listed.constEnd())
-            throw fail(e.line, QStringLiteral("lists the card %1 again, which line %2 lists "
-                                              "already")
-                                   .arg(e.cardId)
-                                   .arg(*before));
+            throw lines.fail(e.line, QStringLiteral("lists the card %1 again, which line %2 "
+                                                    "lists already")
+                                         .arg(e.cardId)
+                                         .arg(*before));
         listed.insert(e.cardId, e.line);
-        e.showOrder = next(ColumnKind::Number, false);
-        e.displayQuestionNumber = next(ColumnKind::Number, false);
+        e.showOrder = lines.take(ColumnKind::Number, false);
+        e.displayQuestionNumber = lines.take(ColumnKind::Number, false);
         const qint64 countLine = lines.number();
-        const qlonglong count = next(ColumnKind::Id, true).toLongLong();
+        const qlonglong count = lines.take(ColumnKind::Id, true).toLongLong();
         if (count < 0)
-            throw fail(countLine, QStringLiteral("holds a negative number of answers"));
+            throw lines.fail(countLine, QStringLiteral("holds a negative number of answers"));
         for (qlonglong k = 0; k < count; ++k)
-            e.answers << next(ColumnKind::NamedText, true).toString();
+            e.answers << lines.take(ColumnKind::NamedText, true).toString();
         read.entries.push_back(std::move(e));
     }
+    read.directions = readDirectionSections(lines);
     return read;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exchange/DirectionSections.h"
 #include "exchange/ValueForms.h"
 
 #include <QByteArray>
@@ -27,23 +28,28 @@ std::vector<MultiEntry> readMultiEntries(const QSqlDatabase& db);
 // The companion file: a first line with the SHA-256 of the exchange file it belongs to, a
 // second line "forms<TAB>date format<TAB>time format<TAB>decimal separator" naming the forms
 // both files were written in, then for each card its id, ShowOrder, DisplayQuestionNumber,
-// the number of answers and the answers, one value a line. Returns how many answers had
-// line breaks made blanks. Throws ExchangeError; written to a temporary name and renamed,
-// as the main file.
+// the number of answers and the answers, one value a line. When anything is asked other
+// than question to answer, a third line "version<TAB>2" comes before the cards, and the
+// sections of `directions` after them; otherwise the file is as older versions wrote it.
+// Returns how many answers had line breaks made blanks. Throws ExchangeError; written to a
+// temporary name and renamed, as the main file.
 int writeMultiCompanion(const QString& path, const QByteArray& mainSha256,
-                        const std::vector<MultiEntry>& entries, const ValueForms& forms);
+                        const std::vector<MultiEntry>& entries, const DirectionSections& directions,
+                        const ValueForms& forms);
 
 struct CompanionRead {
     bool present = false; // a companion file exists
     bool matches = false; // and its first line names the exchange file just read
     ValueForms forms;     // those the files were written in (the given ones when unnamed)
     std::vector<MultiEntry> entries;
+    DirectionSections directions;
 };
 
 // Reads the companion of the exchange file whose SHA-256 is `mainSha256`. A companion that
 // belongs to another file is reported, not read. Throws ExchangeError, naming the file and
-// line, when a matching companion is malformed or lists a card twice. Values are read in
-// the forms the companion names, else in `forms`.
+// line, when a matching companion is malformed, lists a card twice, or is of a version
+// newer than this program reads. Values are read in the forms the companion names, else in
+// `forms`.
 CompanionRead readMultiCompanion(const QString& path, const QByteArray& mainSha256,
                                  const ValueForms& forms);
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExchangeFiles.h"
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
@@ -6,59 +7,22 @@
 #include "support/Files.h"
 #include "support/TempDatabase.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
+using testing::digest;
+using testing::importInto;
+using testing::kUs;
+using testing::linesOf;
 using testing::readFile;
 using testing::TempDatabase;
+using testing::writeLines;
 
 namespace {
 
-const QLocale kUs(QStringLiteral("en_US"));
-
-// The file's lines; every line must end with CR LF.
-QStringList linesOf(const QString& path) {
-    QByteArray bytes = readFile(path);
-    if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
-        return {QStringLiteral("<no CR LF at the end>")};
-    QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
-    lines.removeLast();
-    return lines;
-}
-
-void writeLines(const QString& path, const QStringList& lines) {
-    testing::writeFile(path, (lines.join("\r\n") + "\r\n").toUtf8());
-}
-
-// Every row the user owns, so "unchanged" can be checked exactly.
-QString digest(const QSqlDatabase& db) {
-    QString out;
-    for (const char* sql :
-         {"SELECT * FROM Set1 ORDER BY Set_ID", "SELECT * FROM Card ORDER BY Card_ID",
-          "SELECT * FROM Set_Card_rel ORDER BY Rel_ID", "SELECT * FROM Log ORDER BY RecID",
-          "SELECT * FROM MultipleAnswers ORDER BY rowid"}) {
-        QSqlQuery q = data::exec(db, QString::fromLatin1(sql));
-        while (q.next()) {
-            for (int c = 0; c < q.record().count(); ++c) {
-                // The carriers are the merge's bookkeeping, cleared by every import.
-                if (q.record().fieldName(c) != QStringLiteral("SpareID"))
-                    out += q.value(c).toString() + QLatin1Char('|');
-            }
-            out += QLatin1Char('\n');
-        }
-    }
-    return out;
-}
-
 int count(const TempDatabase& t, const QString& sql, const QVariantList& binds = {}) {
     return t.scalar(sql, binds).toInt();
-}
-
-exchange::ImportOutcome importInto(const TempDatabase& t, const QString& path, bool withLog) {
-    return exchange::Import(t.db(), exchange::ValueForms(kUs)).run(path, withLog);
 }
 
 } // namespace
@@ -85,6 +49,7 @@ class TestExchange : public QObject {
     void roundTripKeepsEveryTextAndAnswerList();
     void companionOfAnotherFileIsIgnored();
     void lenientReader();
+    void filesWithoutDirectionsAreAsBefore();
 
   private:
     // Exports a database seeded by `seed` (on top of the sample set when `sample`) and
@@ -596,6 +561,29 @@ void TestExchange::lenientReader() {
     QCOMPARE(t->column("SELECT SetName FROM Set1"), QStringList{"Café"});
     QCOMPARE(t->column("SELECT Question || ' ' || Rating FROM Card"), QStringList{"Straße 0.25"});
     QCOMPARE(t->column("SELECT \"Date\" FROM Log"), QStringList{"2024-03-04"});
+}
+
+// Cards, sets, a log and answer lists that are all asked one way write the files this
+// program wrote before directions existed, byte for byte (but for the time format, which
+// comes from the system's locale data).
+void TestExchange::filesWithoutDirectionsAreAsBefore() {
+    const QString path = exportFrom(false, [](TempDatabase& s) {
+        const qint64 verbs = s.addSet("Verbs");
+        const qint64 go = s.addCard("to go", "gehen", verbs);
+        s.addCard("to see", "sehen", verbs);
+        const qint64 multi = s.addCard("Colours", "Multi", s.addSet("Nouns"));
+        s.addAnswers(multi, {"red", "green"});
+        s.exec("UPDATE Card SET Rating = 0.25, Correct = 2, Incorrect = 1 WHERE Card_ID = ?", {go});
+        s.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result, Direction) VALUES "
+               "('2024-01-02', 'Verbs', ?, 'Correct', NULL), ('2024-01-03', 'Verbs', ?, "
+               "'Wrong', '')",
+               {go, go});
+    });
+    const QString fixture = QStringLiteral(MEMORANT_FIXTURES "/exchange/forward-only.txt");
+    QCOMPARE(readFile(path), readFile(fixture));
+    QCOMPARE(readFile(exchange::companionPath(path)),
+             readFile(exchange::companionPath(fixture))
+                 .replace("@TIME@", exchange::ValueForms(kUs).timeFormat().toUtf8()));
 }
 
 QTEST_GUILESS_MAIN(TestExchange)

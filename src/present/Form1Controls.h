@@ -37,7 +37,8 @@ struct Form1Controls {
     data::RecordsetModel* Adodc4 = nullptr; // MultipleReply, the reply grid
 
     QStatusBar* StatusBar1 = nullptr;
-    std::array<QLabel*, 5> panels{}; // status-bar panels 1 to 5
+    std::array<QLabel*, 5> panels{};  // status-bar panels 1 to 5
+    QLabel* PanelDirection = nullptr; // after the five: shown while a set is not asked forward
 
     QLineEdit* Text1 = nullptr; // the name of a new set
     QLineEdit* Text2 = nullptr; // the new name of the chosen set

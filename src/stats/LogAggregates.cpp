@@ -274,17 +274,19 @@ Runs runsOfDays(const QVector<DayCount>& days, const QDate& today) {
 QVector<HardCard> hardestCards(const QSqlDatabase& db, const QString& setName, int limit) {
     QSqlQuery q = data::exec(
         db,
-        QStringLiteral("SELECT DISTINCT c.Card_ID, c.Question, c.Answer, c.Rating, c.Correct, "
-                       "c.Incorrect FROM Card c "
-                       "JOIN Set_Card_rel r ON r.Card_ID = c.Card_ID "
-                       "JOIN Set1 s ON s.Set_ID = r.Set_ID "
-                       "WHERE s.SetName = ? AND c.Incorrect > 0 "
-                       "ORDER BY c.Rating, c.Incorrect DESC, c.Card_ID LIMIT ?"),
+        QStringLiteral("SELECT c.Card_ID, c.Question, c.Answer, v.Rating, v.Correct, v.Incorrect, "
+                       "v.Reverse FROM (SELECT Card_ID, Rating, Correct, Incorrect, 0 AS Reverse "
+                       "FROM Card UNION ALL SELECT Card_ID, Rating, Correct, Incorrect, 1 FROM "
+                       "CardReverse) v JOIN Card c ON c.Card_ID = v.Card_ID "
+                       "WHERE v.Incorrect > 0 AND c.Card_ID IN (SELECT r.Card_ID FROM "
+                       "Set_Card_rel r JOIN Set1 s ON s.Set_ID = r.Set_ID WHERE s.SetName = ?) "
+                       "ORDER BY v.Rating, v.Incorrect DESC, c.Card_ID, v.Reverse LIMIT ?"),
         {setName, limit});
     QVector<HardCard> cards;
     while (q.next())
         cards.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                         q.value(3).toDouble(), q.value(4).toInt(), q.value(5).toInt()});
+                         q.value(3).toDouble(), q.value(4).toInt(), q.value(5).toInt(),
+                         q.value(6).toBool()});
     return cards;
 }
 

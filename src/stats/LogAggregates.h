@@ -100,7 +100,8 @@ struct Runs {
 };
 Runs runsOfDays(const QVector<DayCount>& days, const QDate& today);
 
-// A card of a set that was answered wrongly at least once, in the order the Demons take them.
+// A card of a set that was answered wrongly at least once, in the order the Demons take them;
+// a card asked answer to question is listed for that way too, with its values of that way.
 struct HardCard {
     qint64 cardId = 0;
     QString question;
@@ -108,6 +109,7 @@ struct HardCard {
     double rating = 0;
     int correct = 0;
     int incorrect = 0;
+    bool reverse = false; // the values of the way answer to question
 };
 QVector<HardCard> hardestCards(const QSqlDatabase& db, const QString& setName, int limit = 10);
 

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 
@@ -125,6 +126,11 @@ Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
     Command4 = named(new QPushButton(QStringLiteral("Apply"), this), "Command4");
     Command3->setEnabled(false);
     Command4->setEnabled(false);
+    demonsNow = named(new QLabel(QStringLiteral("The Demons now:"), this), "lblDemonsNow");
+    demonsList = named(new QListWidget(this), "lstDemons");
+    demonsNow->setBuddy(demonsList);
+    demonsNow->hide();
+    demonsList->hide();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 3);
@@ -135,6 +141,8 @@ Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
     layout->addWidget(Label2, 3, 0, 1, 3);
     layout->addWidget(Text1, 4, 0, 1, 2);
     layout->addWidget(Command4, 4, 2);
+    layout->addWidget(demonsNow, 5, 0, 1, 3);
+    layout->addWidget(demonsList, 6, 0, 1, 3);
     resize(380, 400);
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
@@ -162,6 +170,27 @@ void Form3::LoadAll3() {
 
 void Form3::readAgain() {
     Adodc1->refresh();
+    showDemons();
+}
+
+void Form3::showDemons() {
+    std::vector<learn::MarkedDemon> demons;
+    bool otherWays = false;
+    try {
+        otherWays = data::scalar(db_, QStringLiteral("SELECT EXISTS (SELECT 1 FROM Set1 WHERE "
+                                                     "Direction <> 0)"))
+                        .toBool();
+        if (otherWays)
+            demons = learn::markedDemons(db_);
+    } catch (const data::DbError&) {
+        otherWays = false; // the list is extra: the window works without it
+    }
+    demonsNow->setVisible(otherWays);
+    demonsList->setVisible(otherWays);
+    demonsList->clear();
+    for (const learn::MarkedDemon& d : demons)
+        demonsList->addItem(d.reverse ? QStringLiteral("%1 (answer to question)").arg(d.question)
+                                      : d.question);
 }
 
 void Form3::UnloadAll3() {
@@ -180,6 +209,7 @@ void Form3::Form_Load() {
     if (name >= 0)
         TDBGrid1->horizontalHeader()->setSectionResizeMode(name, QHeaderView::Stretch);
     showDemonsNum();
+    showDemons();
 }
 
 void Form3::showDemonsNum() {
@@ -278,7 +308,9 @@ void DemonsManagerMenu::mnuArrangeDemons_Click() {
         }
         manager_ = form;
     }
-    // Not modal: the main window stays usable beside it.
+    // Not modal: the main window stays usable beside it. The Demons may have been marked
+    // afresh since it was opened.
+    manager_->showDemons();
     manager_->show();
     manager_->raise();
     manager_->activateWindow();

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class QLabel;
+class QListWidget;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -67,6 +68,9 @@ class Form3 : public QWidget {
     // The sets as the file has them now (another machine changed them); ticks not applied
     // yet stay.
     void readAgain();
+    // The Demons marked now, listed while some set is asked another way than question to
+    // answer, each with its direction beside its question.
+    void showDemons();
 
     void Command1_Click(); // "Clear all"
     void Command2_Click(); // "Select all"
@@ -85,6 +89,8 @@ class Form3 : public QWidget {
     QPushButton* Command4 = nullptr;
     data::RecordsetModel* Adodc1 = nullptr; // qSet1
     DemonSetsModel* sets = nullptr;         // what the grid shows of Adodc1
+    QLabel* demonsNow = nullptr;
+    QListWidget* demonsList = nullptr;
 
   private:
     void setAllIncluded(bool included);

@@ -18,6 +18,7 @@
 #include "window/DeckMenu.h"
 #include "window/DelayWindow.h"
 #include "window/DemonsManager.h"
+#include "window/DirectionMenu.h"
 #include "window/ExchangeMenu.h"
 #include "window/Form1Build.h"
 #include "window/JudgingMenu.h"
@@ -95,6 +96,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     new WordListMenu(state_, this);  // owned by the window
     new JudgingMenu(state_, this);   // owned by the window
     new DeckMenu(state_, this);      // owned by the window
+    directionMenu_ = new DirectionMenu(state_, *setLoading_, this);
     syncMenu_ = new SyncMenu(state_, *questionLoop_, *undoLastReply_, this);
     syncMenu_->takeIn().refreshOtherWindows = [this] {
         if (Form3* manager = demonsManager_->managerWindow())

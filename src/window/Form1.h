@@ -38,6 +38,7 @@ namespace window {
 class DemonsManagerMenu;
 class LogMenu;
 class SyncMenu;
+class DirectionMenu;
 
 class ExchangeMenu;
 class Screens;
@@ -72,6 +73,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     DemonsManagerMenu& demonsManager() { return *demonsManager_; }
     KidsMode& kidsMode() { return *kidsMode_; }
     SyncMenu& syncMenu() { return *syncMenu_; }
+    DirectionMenu& directionMenu() { return *directionMenu_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -120,6 +122,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     DemonsManagerMenu* demonsManager_ = nullptr; // a child of the window
     LogMenu* logMenu_ = nullptr;                 // a child of the window
     SyncMenu* syncMenu_ = nullptr;               // a child of the window
+    DirectionMenu* directionMenu_ = nullptr;     // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
     // Writes the scale factors once a resize has settled, not at every step of a drag.

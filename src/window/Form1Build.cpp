@@ -225,6 +225,9 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
         // Each panel as wide as its text: an empty one takes no room from the others.
         c.StatusBar1->addWidget(c.panels[i]);
     }
+    c.PanelDirection = named(new QLabel(c.StatusBar1), "PanelDirection");
+    c.PanelDirection->hide();
+    c.StatusBar1->addWidget(c.PanelDirection);
 
     c.Text1 = named(new QLineEdit(a), "Text1");
     c.Text2 = named(new QLineEdit(a), "Text2");

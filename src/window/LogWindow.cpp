@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLocale>
+#include <QSqlQuery>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -22,6 +23,29 @@ class GeneralDateDelegate : public QStyledItemDelegate {
         return generalDate(value);
     }
 };
+
+// qLog's columns, and beside them the rule that accepted a reply once forgiving judging has
+// let one pass, and the way a reply was asked once one was asked answer to question: a log
+// of exact replies asked one way looks as it always did.
+QString logSource(const QSqlDatabase& db) {
+    QSqlQuery seen = data::exec(
+        db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM Log WHERE JudgedBy IS NOT NULL), "
+                           "EXISTS (SELECT 1 FROM Log WHERE Direction <> '')"));
+    seen.next();
+    const bool forgiven = seen.value(0).toBool();
+    const bool directions = seen.value(1).toBool();
+    if (!forgiven && !directions)
+        return QStringLiteral("Select * from qLog");
+    QString columns = QStringLiteral("Log.\"Date\", Log.SetName, COALESCE(Card.Question, '') AS "
+                                     "Question, Log.Result");
+    if (forgiven)
+        columns += QStringLiteral(", Log.JudgedBy");
+    if (directions)
+        columns += QStringLiteral(", COALESCE(Log.Direction, '') AS Direction");
+    return QStringLiteral("SELECT %1 FROM Log LEFT JOIN Card ON Card.Card_ID = Log.CardID "
+                          "ORDER BY Log.RecID")
+        .arg(columns);
+}
 
 } // namespace
 
@@ -70,16 +94,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
 void Form4::Form_Load() {
     const QSqlDatabase db = data::openConnection(QStringLiteral("Form4"));
     Adodc1->setConnection(db);
-    // The rule that accepted a reply is shown only once forgiving judging has let one pass.
-    const bool forgiven = data::scalar(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM Log "
-                                                          "WHERE JudgedBy IS NOT NULL)"))
-                              .toBool();
-    Adodc1->setSource(forgiven
-                          ? QStringLiteral("SELECT Log.\"Date\", Log.SetName, "
-                                           "COALESCE(Card.Question, '') AS Question, Log.Result, "
-                                           "Log.JudgedBy FROM Log LEFT JOIN Card "
-                                           "ON Card.Card_ID = Log.CardID ORDER BY Log.RecID")
-                          : QStringLiteral("Select * from qLog"));
+    Adodc1->setSource(logSource(db));
     Adodc1->recordset().recordCount(); // the rows as they are now; the window never refreshes
     TDBGrid1->setModel(Adodc1);
 }

@@ -461,7 +461,8 @@ void StatisticsWindow::showHardCards() {
     for (int r = 0; r < hard_.size(); ++r) {
         const stats::HardCard& c = hard_[r];
         setRow(hardTable, r,
-               {c.question, c.answer, QString::number(c.rating, 'f', 4), QString::number(c.correct),
+               {c.reverse ? QStringLiteral("%1 (answer to question)").arg(c.question) : c.question,
+                c.answer, QString::number(c.rating, 'f', 4), QString::number(c.correct),
                 QString::number(c.incorrect)},
                2);
     }

@@ -311,6 +311,14 @@ void TestLogAggregates::hardestCardsInTheDemonsOrder() {
     for (const stats::HardCard& c : stats::hardestCards(t->db(), "Hard"))
         order << c.question;
     QCOMPARE(order.join(' '), QStringLiteral("q2 q5 q1 q4 q3 q8 q11 q7 q10 q6"));
+    // A card's other way is listed by its own values, beside its forward way when they tie.
+    t->exec("INSERT INTO CardReverse (Card_ID, Rating, Correct, Incorrect) VALUES (?, 1, 0, 3), "
+            "(?, 0.5, 0, 1), (?, 0.1, 0, 0)",
+            {cards[2], cards[7], cards[0]});
+    order.clear();
+    for (const stats::HardCard& c : stats::hardestCards(t->db(), "Hard"))
+        order << c.question + (c.reverse ? QStringLiteral("r") : QString());
+    QCOMPARE(order.join(' '), QStringLiteral("q7r q2 q2r q5 q1 q4 q3 q8 q11 q7"));
 }
 
 void TestLogAggregates::csvQuotesAndLeavesEmptyWhatDoesNotDivide() {

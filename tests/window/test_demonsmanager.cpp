@@ -2,6 +2,7 @@
 #include "support/WindowFixture.h"
 #include "window/DemonsManager.h"
 
+#include <QListWidget>
 #include <QPointer>
 
 namespace {
@@ -45,6 +46,7 @@ class TestDemonsManager : public QObject {
     void selectAllAndClearAll();
     void numberApply_data();
     void numberApply();
+    void demonsListedWithTheirDirectionOnceASetIsAskedAnotherWay();
 };
 
 void TestDemonsManager::opensBesideTheMainWindow() {
@@ -60,6 +62,25 @@ void TestDemonsManager::opensBesideTheMainWindow() {
     // Asked again, the window already open comes forward.
     f.w->controls().mnuArrangeDemons->trigger();
     QCOMPARE(f.w->demonsManager().managerWindow(), f.form.data());
+    // With every set asked question to answer, there is no list of Demons.
+    QVERIFY(f.form->demonsList->isHidden());
+}
+
+void TestDemonsManager::demonsListedWithTheirDirectionOnceASetIsAskedAnotherWay() {
+    ManagerFixture f;
+    const qint64 set = f.t.scalar("SELECT Set_ID FROM Set1 WHERE SetName = 'Alpha'").toLongLong();
+    const qint64 card = f.t.addCard("chien", "dog", set);
+    f.t.exec("UPDATE Set1 SET Direction = 2 WHERE Set_ID = ?", {set});
+    f.t.exec("INSERT INTO CardReverse (Card_ID, Rating, Correct, Incorrect) VALUES (?, 0, 0, 4)",
+             {card});
+    f.w->controls().mnuLearn->trigger();
+    f.w->controls().mnuLearnDemons->trigger(); // marks afresh: q forward, chien backward
+    f.w->controls().mnuArrangeDemons->trigger();
+    QVERIFY(f.form->demonsList->isVisibleTo(f.form));
+    QStringList listed;
+    for (int i = 0; i < f.form->demonsList->count(); ++i)
+        listed << f.form->demonsList->item(i)->text();
+    QCOMPARE(listed, (QStringList{"q", "chien (answer to question)"}));
 }
 
 void TestDemonsManager::ticksStoredOnApplyOnly_data() {

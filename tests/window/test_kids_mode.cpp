@@ -20,6 +20,7 @@ class TestKidsMode : public QObject {
     void withoutSoundAPictureFallsBack_data();
     void withoutSoundAPictureFallsBack();
     void kidsLessonsSkipMultipleAnswerCards();
+    void kidsAskTheOtherWayToo();
     void answerPictures();
     void pressedLook();
 };
@@ -203,6 +204,23 @@ void TestKidsMode::kidsLessonsSkipMultipleAnswerCards() {
     only.show(Learning);
     only.c().mnuKids->trigger();
     QVERIFY(only.dialogs.texts().contains("End of Set") && only.speech.spoken.isEmpty());
+}
+
+// A set asked answer to question is asked so in Kids mode: the answer is spoken, the question
+// is the right reply, and the multiple-answer card of the sample set is still left out.
+void TestKidsMode::kidsAskTheOtherWayToo() {
+    Window win;
+    win.t.exec("UPDATE Set1 SET Direction = 1");
+    win.c().mnuKids->trigger();
+    win.click(1);
+    QCOMPARE(win.speech.spoken.last(), QStringLiteral("Paris"));
+    QTest::keyClicks(win.c().Text3, QStringLiteral("The capital of France"));
+    win.c().Command21->click();
+    QCOMPARE(present::kidsPictureOf(win.c().Picture[10]), QStringLiteral("smile"));
+    QCOMPARE(win.t.scalar("SELECT Direction FROM Log").toString(), QStringLiteral("reverse"));
+    for (int r = 1; r <= win.w->lesson().CurRowLim; ++r)
+        QVERIFY(win.w->lesson().CSarray.at(r, learn::ColAnswer).toString() !=
+                QStringLiteral("Multi"));
 }
 
 void TestKidsMode::answerPictures() {

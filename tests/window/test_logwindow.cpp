@@ -14,6 +14,8 @@ class TestLogWindow : public QObject {
 
     void showsTheLogRows();
     void showsHowForgivenRepliesWereJudged();
+    void showsTheDirectionOnceAReplyWasAskedBack_data();
+    void showsTheDirectionOnceAReplyWasAskedBack();
     void showingAgainWhileOpenDoesNotReload();
     void generalDate_data();
     void generalDate();
@@ -75,6 +77,45 @@ void TestLogWindow::showsHowForgivenRepliesWereJudged() {
     QCOMPARE(m->index(2, 3).data().toString(), QStringLiteral("Correct"));
     QCOMPARE(m->index(2, 4).data().toString(), QStringLiteral("capitals+blanks"));
     QVERIFY(m->index(0, 4).data().toString().isEmpty());
+}
+
+void TestLogWindow::showsTheDirectionOnceAReplyWasAskedBack_data() {
+    QTest::addColumn<QString>("firstRow"); // Direction and JudgedBy of the first row
+    QTest::addColumn<QString>("secondRow");
+    QTest::addColumn<QStringList>("extraColumns"); // header: first row's value, second's
+    QTest::newRow("asked one way, stored empty or NULL") << "'', NULL"
+                                                         << "NULL, NULL" << QStringList{};
+    QTest::newRow("one reply asked back")
+        << "NULL, NULL"
+        << "'reverse', NULL" << QStringList{"Direction: , reverse"};
+    QTest::newRow("asked back and forgiven")
+        << "'reverse', NULL"
+        << "'', 'capitals'" << QStringList{"JudgedBy: , capitals", "Direction: reverse, "};
+}
+
+// The column appears only once a reply was asked answer to question, with the value as
+// stored; qLog keeps its four columns for everyone else who reads it.
+void TestLogWindow::showsTheDirectionOnceAReplyWasAskedBack() {
+    QFETCH(QString, firstRow);
+    QFETCH(QString, secondRow);
+    QFETCH(QStringList, extraColumns);
+    int row = 0;
+    for (const QString& values : {firstRow, secondRow})
+        f->t.exec(QStringLiteral("UPDATE Log SET (Direction, JudgedBy) = (%1) WHERE RecID = "
+                                 "(SELECT RecID FROM Log ORDER BY RecID LIMIT 1 OFFSET %2)")
+                      .arg(values)
+                      .arg(row++));
+    f->w->controls().mnulog->trigger();
+    QAbstractItemModel* m = logWindow()->TDBGrid1->model();
+    QCOMPARE(m->columnCount(), 4 + extraColumns.size());
+    QStringList shown;
+    for (int c = 4; c < m->columnCount(); ++c)
+        shown << m->headerData(c, Qt::Horizontal).toString() + ": " +
+                     m->index(0, c).data().toString() + ", " + m->index(1, c).data().toString();
+    QCOMPARE(shown, extraColumns);
+    QCOMPARE(m->index(1, 2).data().toString(), QString()); // its card is gone
+    QCOMPARE(m->index(1, 3).data().toString(), QStringLiteral("Wrong"));
+    QCOMPARE(f->t.scalar("SELECT COUNT(*) FROM pragma_table_info('qLog')").toInt(), 4);
 }
 
 void TestLogWindow::showingAgainWhileOpenDoesNotReload() {

@@ -136,6 +136,25 @@ class TestSyncInWindow : public QObject {
         QVERIFY(m.f.dialogs.shown().isEmpty());
     }
 
+    // A reply asked answer to question in the window reaches the other machine as such, with
+    // the card's reverse values; the set's direction travels too.
+    void aReverseReplyTravelsWithItsDirection() {
+        TwoMachines m({QStringLiteral("chien")});
+        m.f.t.exec(QStringLiteral("UPDATE Set1 SET Direction = 1"));
+        m.f.learn();
+        QCOMPARE(m.question(), QStringLiteral("CHIEN"));
+        m.f.reply(QStringLiteral("nope"));
+        m.waitUntilSent();
+        m.laptop->sync(m.folder);
+        const QString reverse = QStringLiteral(
+            "SELECT group_concat(Rating || ' ' || Correct || ' ' || Incorrect) FROM CardReverse");
+        QCOMPARE(m.laptop->scalar(reverse).toString(), m.f.t.scalar(reverse).toString());
+        QCOMPARE(m.laptop->scalar(QStringLiteral("SELECT Direction FROM Log")).toString(),
+                 QStringLiteral("reverse"));
+        QCOMPARE(m.laptop->scalar(QStringLiteral("SELECT Direction FROM Set1")).toInt(), 1);
+        QCOMPARE(m.laptop->scalar(QStringLiteral("SELECT Rating FROM Card")).toDouble(), 0.0);
+    }
+
     // The later edit wins on both; the other text is listed, and brought back on both.
     void anEditThatLostComesBackOnBoth() {
         TwoMachines m({QStringLiteral("tree")});

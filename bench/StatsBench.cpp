@@ -6,6 +6,7 @@
 #include "Measure.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "learn/rules/DueCards.h"
 #include "window/StatisticsWindow.h"
 
 #include <QApplication>
@@ -106,9 +107,32 @@ void commandBench(benchmark::State& state) {
     }
 }
 
+// What the model of memory makes of the whole log: every card and way replayed from its rows,
+// as a rebuild of the due state does.
+void dueRebuildBench(benchmark::State& state) {
+    const QString path = workingCopy(kLarge, cacheDir());
+    if (!data::openDatabase(path).ok)
+        throw std::runtime_error("cannot open the benchmark database");
+    const qint64 today = lastLogDay().toJulianDay();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const std::vector<learn::CardMemory> cards =
+            learn::cardMemories(data::mainConnection(), today, learn::kDefaultRetention);
+        benchmark::DoNotOptimize(cards.size());
+        const double ms = msSince(start);
+        state.SetIterationTime(ms / 1000);
+        statsSamples()["due_rebuild"].push_back(ms);
+    }
+    data::closeAllConnections();
+}
+
 } // namespace
 
 void registerStatsBenchmarks() {
+    benchmark::RegisterBenchmark("due_rebuild/100000_cards/1000000_log", dueRebuildBench)
+        ->UseManualTime()
+        ->Iterations(3)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("statistics_window/100000_cards/1000000_log", windowBench)
         ->UseManualTime()
         ->Iterations(5)
@@ -133,6 +157,7 @@ void printStatsFigures() {
                 changes.empty() ? 0.0 : *std::max_element(changes.begin(), changes.end()));
     print("stats_window_all_days_ms", s["stats_window_all_days"]);
     print("stats_command_ms", s["stats_command"]);
+    std::printf("due_rebuild_ms=%.1f (target < 2000)\n", medianOf(s["due_rebuild"]));
 }
 
 } // namespace bench

@@ -3,6 +3,7 @@
 
 #include "cli/BackupCommands.h"
 #include "cli/DeckCommands.h"
+#include "cli/DueCommand.h"
 #include "cli/ExchangeCommands.h"
 #include "cli/StatsCommand.h"
 #include "cli/SyncCommand.h"
@@ -24,8 +25,9 @@ namespace cli {
 const std::vector<CommandEntry>& commands() {
     // Each command declares itself, its options included, in its own file.
     static const std::vector<CommandEntry> table = {
-        exportEntry(),     importEntry(), backupEntry(),     checkEntry(),      importListEntry(),
-        exportListEntry(), statsEntry(),  importDeckEntry(), exportDeckEntry(), syncEntry(),
+        exportEntry(),     importEntry(),     backupEntry(), checkEntry(),
+        importListEntry(), exportListEntry(), statsEntry(),  importDeckEntry(),
+        exportDeckEntry(), syncEntry(),       dueEntry(),
     };
     return table;
 }

@@ -3,11 +3,50 @@
 
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "learn/rules/DueCards.h"
 #include "stats/StatsText.h"
 
 #include <QTextStream>
 
 namespace cli {
+namespace {
+
+// The cards of all sets (or one) coming due on each of the next 30 days, and how often a
+// card was answered right when it was due, beside the retention the model aims at.
+int printForecast(const QSqlDatabase& db, const QString& setName, bool csv) {
+    if (!setName.isEmpty() &&
+        !data::scalar(db, QStringLiteral("SELECT 1 FROM Set1 WHERE SetName = ?"), {setName})
+             .isValid())
+        return commandFailed(QStringLiteral("There is no set \"%1\"").arg(setName));
+    const QDate today = QDate::currentDate();
+    const double retention = learn::kDefaultRetention;
+    const std::vector<learn::CardMemory> cards =
+        learn::cardMemories(db, today.toJulianDay(), retention, setName);
+    const std::vector<int> due = learn::dueForecast(cards, today.toJulianDay());
+    QString out = csv ? QStringLiteral("date,due\n") : QStringLiteral("Due\n");
+    for (size_t d = 0; d < due.size(); ++d)
+        out += (csv ? QStringLiteral("%1,%2\n") : QStringLiteral("%1  %2\n"))
+                   .arg(today.addDays(qint64(d)).toString(Qt::ISODate))
+                   .arg(due[d]);
+    if (!csv) {
+        int replies = 0;
+        int right = 0;
+        for (const learn::CardMemory& c : cards) {
+            replies += c.dueReplies;
+            right += c.dueRight;
+        }
+        out += replies == 0
+                   ? QStringLiteral("\nNo card has been answered when due yet.\n")
+                   : QStringLiteral("\nAnswered right when due: %1% of %2 (aiming at %3%)\n")
+                         .arg(QString::number(100.0 * right / replies, 'f', 1))
+                         .arg(replies)
+                         .arg(QString::number(retention * 100, 'f', 0));
+    }
+    commandOut() << out << Qt::flush;
+    return 0;
+}
+
+} // namespace
 
 const CommandEntry& statsEntry() {
     static const QString misuse = QStringLiteral("stats does not understand \"%1\"");
@@ -15,10 +54,12 @@ const CommandEntry& statsEntry() {
         QStringLiteral("stats"),
         {.options = {{.word = QStringLiteral("--days"), .value = QStringLiteral("N")},
                      {.word = QStringLiteral("--set"), .value = QStringLiteral("NAME")},
-                     {.word = QStringLiteral("--csv")}},
+                     {.word = QStringLiteral("--csv")},
+                     {.word = QStringLiteral("--forecast")}},
          .unknownWord = misuse,
          .extraWord = misuse},
-        QStringLiteral("print the replies per day and per set, as text or CSV"),
+        QStringLiteral("print the replies per day and per set, or with --forecast the cards "
+                       "coming due in the next 30 days, as text or CSV"),
         statsCommand};
     return entry;
 }
@@ -47,6 +88,8 @@ int statsCommand(const CommandContext& context) {
         return commandFailed(opened.refusal());
     try {
         const QSqlDatabase db = data::mainConnection();
+        if (args.has(QStringLiteral("--forecast")))
+            return printForecast(db, setName, csv);
         if (!setName.isEmpty() && !stats::setNameKnown(db, setName))
             return commandFailed(
                 QStringLiteral("There is no set \"%1\", and no log row names it").arg(setName));

@@ -5,7 +5,8 @@
 
 namespace cli {
 
-// memorant [--db PATH] stats [--days N] [--set NAME] [--csv]: replies per day and per set.
+// memorant [--db PATH] stats [--days N] [--set NAME] [--csv] [--forecast]: replies per day and
+// per set, or the cards coming due in the next 30 days.
 const CommandEntry& statsEntry();
 int statsCommand(const CommandContext& context);
 

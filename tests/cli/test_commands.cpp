@@ -39,6 +39,9 @@ class TestCommands : public QObject {
     void misuseAndFailureGoToTheErrorStream();
     void statsShowsTheLogPastOddDates_data();
     void statsShowsTheLogPastOddDates();
+    void dueListsWhatTheModelKnows();
+    void exportSaysWhatItsCompanionCarries_data();
+    void exportSaysWhatItsCompanionCarries();
 };
 
 void TestCommands::helpPrintsTheCommandsUsage_data() {
@@ -52,7 +55,7 @@ void TestCommands::helpPrintsTheCommandsUsage_data() {
     QTest::newRow("import, options first") << "import"
                                            << "import [--with-log] FILE\n";
     QTest::newRow("stats, no operand") << "stats"
-                                       << "stats [--days N] [--set NAME] [--csv]\n";
+                                       << "stats [--days N] [--set NAME] [--csv] [--forecast]\n";
     QTest::newRow("check, nothing") << "check"
                                     << "check\n";
 }
@@ -148,6 +151,86 @@ void TestCommands::statsShowsTheLogPastOddDates() {
     const Said text = run(t.path(), "stats", {});
     QCOMPARE(text.code, 0);
     QVERIFY2(text.out.contains(note), qPrintable(text.out));
+}
+
+// The line names what the companion carries; with every set asked one way it reads as before.
+void TestCommands::exportSaysWhatItsCompanionCarries_data() {
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("multi");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("nothing") << 0 << false << "";
+    QTest::newRow("answer lists") << 0 << true << ", the answer lists of multiple-answer cards to ";
+    QTest::newRow("directions") << 1 << false << ", what is asked answer to question to ";
+    QTest::newRow("both") << 2 << true
+                          << ", the answer lists of multiple-answer cards and what is asked "
+                             "answer to question to ";
+}
+
+void TestCommands::exportSaysWhatItsCompanionCarries() {
+    QFETCH(int, direction);
+    QFETCH(bool, multi);
+    QFETCH(QString, said);
+    testing::TempDatabase t;
+    const qint64 set = t.addSet("Words");
+    t.addCard("chien", "dog", set);
+    if (multi) {
+        const qint64 card = t.addCard("several", "Multi", set);
+        t.exec("INSERT INTO MultipleAnswers (Card_ID, M_Answer) VALUES (?, 'x')", {card});
+    }
+    t.exec("UPDATE Set1 SET Direction = ?", {direction});
+    const Said out = run(t.path(), "export", {QFileInfo(t.path()).dir().filePath("out.txt")});
+    QCOMPARE(out.code, 0);
+    if (said.isEmpty())
+        QVERIFY2(!out.out.contains(".multi"), qPrintable(out.out));
+    else
+        QVERIFY2(out.out.contains(said), qPrintable(out.out));
+}
+
+// The due cards as text, and every answered card and way as CSV for other tools.
+void TestCommands::dueListsWhatTheModelKnows() {
+    testing::TempDatabase t;
+    const qint64 set = t.addSet("Words, old");
+    const qint64 card = t.addCard("chien", "dog", set);
+    t.addCard("chat", "cat", set);
+    const QString add = "INSERT INTO Log (\"Date\", SetName, CardID, Result, Direction) "
+                        "VALUES (?, 'Words, old', ?, ?, ?)";
+    t.exec(add, {"2025-01-01", card, "Correct", QVariant()});
+    t.exec(add, {QDate::currentDate().toString(Qt::ISODate), card, "Wrong", "reverse"});
+
+    const Said csv = run(t.path(), "due", {"--csv"});
+    QCOMPARE(csv.code, 0);
+    const QStringList lines = csv.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("card_id,set,direction,stability,difficulty,"
+                                            "retrievability,last_day,next_day"));
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[1].startsWith(QString("%1,\"Words, old\",forward,").arg(card)),
+             qPrintable(lines[1]));
+    QVERIFY2(lines[1].endsWith(",2025-01-01,2025-01-03"), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(QString("%1,\"Words, old\",reverse,").arg(card)),
+             qPrintable(lines[2]));
+    QCOMPARE(lines[1].split(',').value(4).section('.', 1).size(), 6); // six decimals
+
+    const Said text = run(t.path(), "due", {});
+    QCOMPARE(text.code, 0);
+    QVERIFY2(text.out.startsWith("Words, old\tchien\trecall "), qPrintable(text.out));
+    QVERIFY2(text.out.endsWith("1 card due today.\n"), qPrintable(text.out));
+
+    const Said unknown = run(t.path(), "due", {"--set", "Nope"});
+    QCOMPARE(unknown.code, 1);
+    QVERIFY2(unknown.err.contains("There is no set \"Nope\""), qPrintable(unknown.err));
+
+    // The forecast: the card long unseen is due today, the other way of it not before
+    // tomorrow; 30 days from today.
+    const Said forecast = run(t.path(), "stats", {"--forecast", "--csv"});
+    QCOMPARE(forecast.code, 0);
+    const QStringList days = forecast.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(days.size(), 31);
+    QCOMPARE(days[0], QStringLiteral("date,due"));
+    QCOMPARE(days[1], QDate::currentDate().toString(Qt::ISODate) + ",1");
+    QCOMPARE(days[2], QDate::currentDate().addDays(1).toString(Qt::ISODate) + ",1");
+    QVERIFY2(run(t.path(), "stats", {"--forecast"})
+                 .out.endsWith("No card has been answered when due yet.\n"),
+             qPrintable(forecast.out));
 }
 
 QTEST_GUILESS_MAIN(TestCommands)

@@ -21,6 +21,10 @@ const QString kLogDaysTake = QStringLiteral(
     "DELETE FROM LogDays WHERE Day = coalesce(substr(OLD.\"Date\", 1, 10), '') "
     "AND SetName = coalesce(OLD.SetName, '') AND Replies <= 0;");
 
+// Any change of the log, counted so that the memory state can tell it no longer matches.
+const QString kMemoryMarkCount =
+    QStringLiteral("UPDATE MemoryMark SET LogChanges = LogChanges + 1;");
+
 } // namespace
 
 const std::vector<UpgradeStep>& upgradeSteps() {
@@ -135,6 +139,27 @@ const std::vector<UpgradeStep>& upgradeSteps() {
                  "CREATE INDEX CardReverse_Demons ON CardReverse (Demons) WHERE Demons = "
                  "1")} +
              syncChangesVersion13()},
+        // Version 14: due review, off. The memory state starts empty and unbuilt (BuiltAt NULL):
+        // the program works it out from the log in the background. Touches no existing row.
+        {14,
+         {QStringLiteral("ALTER TABLE Fields1 ADD COLUMN ReviewOn INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE Fields1 ADD COLUMN Retention REAL NOT NULL DEFAULT 0.9"),
+          QStringLiteral("CREATE TABLE MemoryState (Card_ID INTEGER NOT NULL REFERENCES Card "
+                         "(Card_ID) ON DELETE CASCADE, Reverse INTEGER NOT NULL, Stability REAL "
+                         "NOT NULL, Difficulty REAL NOT NULL, LastDay INTEGER NOT NULL, DueDay "
+                         "INTEGER NOT NULL, PRIMARY KEY (Card_ID, Reverse)) WITHOUT ROWID"),
+          QStringLiteral("CREATE INDEX MemoryState_Due ON MemoryState (DueDay)"),
+          QStringLiteral("CREATE TABLE MemoryMark (LogChanges INTEGER NOT NULL DEFAULT 0, "
+                         "BuiltAt INTEGER, Retention REAL)"),
+          QStringLiteral("INSERT INTO MemoryMark (LogChanges, BuiltAt, Retention) "
+                         "VALUES (0, NULL, NULL)"),
+          QStringLiteral("CREATE TRIGGER Log_memory_insert AFTER INSERT ON Log BEGIN ") +
+              kMemoryMarkCount + QStringLiteral(" END"),
+          QStringLiteral("CREATE TRIGGER Log_memory_delete AFTER DELETE ON Log BEGIN ") +
+              kMemoryMarkCount + QStringLiteral(" END"),
+          QStringLiteral("CREATE TRIGGER Log_memory_update AFTER UPDATE OF \"Date\", CardID, "
+                         "Result, Direction ON Log BEGIN ") +
+              kMemoryMarkCount + QStringLiteral(" END")}},
     };
     return steps;
 }

@@ -1,5 +1,5 @@
 -- SPDX-License-Identifier: GPL-3.0-or-later
--- Memorant database, schema version 13 (kSchemaVersion in Database.h; raise both together).
+-- Memorant database, schema version 14 (kSchemaVersion in Database.h; raise both together).
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.
@@ -129,6 +129,46 @@ BEGIN
     DO UPDATE SET Replies = Replies + 1, Correct = Correct + excluded.Correct;
 END;
 -- ;;
+-- What the model of memory makes of each card asked one way, worked out from its log rows: a
+-- cache of the log, never a second truth. DueDay is the first day its recall is below the
+-- retention MemoryMark.Retention names.
+CREATE TABLE MemoryState (
+    Card_ID    INTEGER NOT NULL REFERENCES Card (Card_ID) ON DELETE CASCADE,
+    Reverse    INTEGER NOT NULL,
+    Stability  REAL NOT NULL,
+    Difficulty REAL NOT NULL,
+    LastDay    INTEGER NOT NULL,
+    DueDay     INTEGER NOT NULL,
+    PRIMARY KEY (Card_ID, Reverse)
+) WITHOUT ROWID;
+-- ;;
+CREATE INDEX MemoryState_Due ON MemoryState (DueDay);
+-- ;;
+-- One row. Every change of the log counts in LogChanges, whoever makes it; the state matches
+-- the log while BuiltAt equals it. A reply stored by the program moves both together.
+CREATE TABLE MemoryMark (
+    LogChanges INTEGER NOT NULL DEFAULT 0,
+    BuiltAt    INTEGER,
+    Retention  REAL
+);
+-- ;;
+INSERT INTO MemoryMark (LogChanges, BuiltAt, Retention) VALUES (0, NULL, NULL);
+-- ;;
+CREATE TRIGGER Log_memory_insert AFTER INSERT ON Log
+BEGIN
+    UPDATE MemoryMark SET LogChanges = LogChanges + 1;
+END;
+-- ;;
+CREATE TRIGGER Log_memory_delete AFTER DELETE ON Log
+BEGIN
+    UPDATE MemoryMark SET LogChanges = LogChanges + 1;
+END;
+-- ;;
+CREATE TRIGGER Log_memory_update AFTER UPDATE OF "Date", CardID, Result, Direction ON Log
+BEGIN
+    UPDATE MemoryMark SET LogChanges = LogChanges + 1;
+END;
+-- ;;
 CREATE TABLE Fields (
     SetName TEXT,
     Load    REAL DEFAULT 0
@@ -145,7 +185,10 @@ CREATE TABLE Fields1 (
     Zad         INTEGER DEFAULT 0,
     Voice       TEXT DEFAULT '',
     AcademicScale REAL DEFAULT 1.0,
-    KidsScale   REAL DEFAULT 1.0
+    KidsScale   REAL DEFAULT 1.0,
+    -- Due review: off until the learner turns it on; the recall a card is let fall to.
+    ReviewOn    INTEGER NOT NULL DEFAULT 0,
+    Retention   REAL NOT NULL DEFAULT 0.9
 );
 -- ;;
 CREATE TABLE MultipleAnswers (

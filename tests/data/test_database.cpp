@@ -254,6 +254,19 @@ void TestDatabase::olderFilesAreUpgradedKeepingTheirData() {
     data::exec(db, "DELETE FROM MultipleAnswers WHERE Card_ID = (SELECT MIN(Card_ID) FROM Card)");
     data::exec(db, "DELETE FROM Card WHERE Card_ID = (SELECT MIN(Card_ID) FROM Card)");
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) FROM CardReverse").toInt(), 0);
+    // Due review is off, at the usual retention, and the memory state is still to be worked
+    // out from the log; every change of the log counts from now on, whoever makes it.
+    QCOMPARE(data::scalar(db, "SELECT group_concat(ReviewOn || ' ' || Retention) FROM Fields1")
+                 .toString(),
+             QStringLiteral("0 0.9"));
+    QCOMPARE(data::scalar(db, "SELECT (SELECT COUNT(*) FROM MemoryState) || ' ' || "
+                              "coalesce(BuiltAt, 'unbuilt') FROM MemoryMark")
+                 .toString(),
+             QStringLiteral("0 unbuilt"));
+    const int changes = data::scalar(db, "SELECT LogChanges FROM MemoryMark").toInt();
+    data::exec(db, "UPDATE Log SET Result = 'Correct' WHERE SetName = 'Kept'");
+    QCOMPARE(data::scalar(db, "SELECT LogChanges FROM MemoryMark").toInt(),
+             changes + data::scalar(db, "SELECT COUNT(*) FROM Log WHERE SetName = 'Kept'").toInt());
     // Sync is there and off: the changes above were not noted, and its tables and triggers
     // are those a new file gets.
     QCOMPARE(data::scalar(db, "SELECT COUNT(*) || ' ' || (SELECT group_concat(Capture || Id) "

@@ -164,6 +164,34 @@ std::optional<int> readLessonEntries(const QSqlDatabase& db, const QString& sour
     return arrangeEntries(db, cards, *n, asked);
 }
 
+std::optional<CardArray::CardRow> readEntry(const QSqlDatabase& db, const QVariant& cardId,
+                                            bool reverse) {
+    QSqlQuery q = data::exec(
+        db,
+        reverse ? QStringLiteral("SELECT c.Answer, c.Question, IFNULL(r.Rating, 0), "
+                                 "IFNULL(r.Correct, 0), IFNULL(r.Incorrect, 0), c.ShowOrder, "
+                                 "c.DisplayQuestionNumber, r.\"Order\" FROM Card c LEFT JOIN "
+                                 "CardReverse r ON r.Card_ID = c.Card_ID WHERE c.Card_ID = ?")
+                : QStringLiteral("SELECT Question, Answer, Rating, Correct, Incorrect, "
+                                 "ShowOrder, DisplayQuestionNumber, \"Order\" FROM Card WHERE "
+                                 "Card_ID = ?"),
+        {cardId});
+    if (!q.next())
+        return std::nullopt;
+    CardArray::CardRow e;
+    e[ColQuestion] = q.value(0);
+    e[ColAnswer] = q.value(1);
+    e[ColRating] = q.value(2);
+    e[ColCorrect] = q.value(3);
+    e[ColIncorrect] = q.value(4);
+    e[ColShowOrder] = q.value(5);
+    e[ColDisplayQuestionNumber] = q.value(6);
+    e[ColOrder] = q.value(7);
+    e[ColCardId] = cardId;
+    e[ColDirection] = reverse ? QVariant(1) : QVariant();
+    return e;
+}
+
 QString directionPanelText(SetDirection direction) {
     switch (direction) {
     case SetDirection::Reverse:

@@ -50,6 +50,12 @@ std::vector<CardArray::CardRow> reverseDemonEntries(const QSqlDatabase& db);
 std::optional<int> readLessonEntries(const QSqlDatabase& db, const QString& source,
                                      CardArray& cards, SetDirection* direction = nullptr);
 
+// A card as an entry asked one way, as it is stored now: a reverse entry shows the answer,
+// expects the question and holds the card's reverse values (none yet: nothing counted). No set
+// name and no status; none when the card is gone. Throws DbError.
+std::optional<CardArray::CardRow> readEntry(const QSqlDatabase& db, const QVariant& cardId,
+                                            bool reverse);
+
 // The extra status-bar text while a set is not asked forward; empty when it is.
 QString directionPanelText(SetDirection direction);
 

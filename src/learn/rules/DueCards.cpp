@@ -138,14 +138,19 @@ std::vector<CardMemory> cardMemories(const QSqlDatabase& db, qint64 today, doubl
         const double interval = fsrs::intervalDays(state->stability, desiredRetention);
         card.nextDay = card.lastDay + static_cast<qint64>(std::clamp(std::round(interval), 1.0,
                                                                      double(kLongestIntervalDays)));
-        // Recall is below the retention once more days have passed than the interval.
-        card.dueDay = card.lastDay +
-                      static_cast<qint64>(
-                          std::floor(std::clamp(interval, 0.0, double(kLongestIntervalDays)))) +
-                      1;
+        card.dueDay = firstDueDay(card.lastDay, state->stability, desiredRetention);
         cards.push_back(std::move(card));
     }
     return cards;
+}
+
+qint64 firstDueDay(qint64 lastDay, double stability, double desiredRetention) {
+    // Recall is below the retention once more days have passed than the interval.
+    const double interval = fsrs::intervalDays(stability, desiredRetention);
+    return lastDay +
+           static_cast<qint64>(
+               std::floor(std::clamp(interval, 0.0, double(kLongestIntervalDays)))) +
+           1;
 }
 
 bool isDue(const CardMemory& card, double desiredRetention) {

@@ -38,6 +38,10 @@ struct CardMemory {
 std::vector<CardMemory> cardMemories(const QSqlDatabase& db, qint64 today, double desiredRetention,
                                      const QString& setName = {});
 
+// The first day after `lastDay` on which recall is below `desiredRetention`, at most a hundred
+// years on.
+qint64 firstDueDay(qint64 lastDay, double stability, double desiredRetention);
+
 // Due: in a set, and its recall today below the desired retention.
 bool isDue(const CardMemory& card, double desiredRetention);
 

@@ -100,6 +100,7 @@ struct LessonState {
     int BunchCorrect = 0;
     QString LogResult;
     bool demons = false; // the Demons are loaded, not the chosen set
+    bool due = false;    // the cards due for review are loaded, from every set
     int direction = 0;   // the way the loaded set is asked (Set1.Direction); 0 for the Demons
     // A reply is being judged, stored and followed by the next question. Speaking and
     // playing may let input through meanwhile; the lesson's commands wait until it is done.

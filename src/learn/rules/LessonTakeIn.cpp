@@ -37,30 +37,16 @@ std::vector<Row> setCardsNow(const QSqlDatabase& db, const QString& source, int&
 std::vector<Row> lessonCardsNow(const QSqlDatabase& db, const LessonState& L) {
     std::vector<Row> rows;
     for (int r = 1; r <= L.CurRowLim; ++r) {
-        const bool reverse = entryAt(L.CSarray, r).reverse;
-        // A reverse entry shows the answer, expects the question and holds the reverse values.
-        QSqlQuery q = data::exec(
-            db,
-            reverse
-                ? QStringLiteral("SELECT c.Answer, c.Question, IFNULL(r.Rating, 0), "
-                                 "IFNULL(r.Correct, 0), IFNULL(r.Incorrect, 0), c.ShowOrder, "
-                                 "c.DisplayQuestionNumber FROM Card c LEFT JOIN CardReverse "
-                                 "r ON r.Card_ID = c.Card_ID WHERE c.Card_ID = ?")
-                : QStringLiteral("SELECT Question, Answer, Rating, Correct, Incorrect, "
-                                 "ShowOrder, DisplayQuestionNumber FROM Card WHERE Card_ID = ?"),
-            {L.CSarray.at(r, ColCardId)});
-        if (!q.next())
+        const EntryKey key = entryAt(L.CSarray, r);
+        const std::optional<Row> stored = readEntry(db, key.cardId, key.reverse);
+        if (!stored)
             continue;
         Row row;
         for (int c = 0; c < CardArray::kColumns; ++c)
             row[static_cast<size_t>(c)] = L.CSarray.at(r, c);
-        row[ColQuestion] = q.value(0);
-        row[ColAnswer] = q.value(1);
-        row[ColRating] = q.value(2);
-        row[ColCorrect] = q.value(3);
-        row[ColIncorrect] = q.value(4);
-        row[ColShowOrder] = q.value(5);
-        row[ColDisplayQuestionNumber] = q.value(6);
+        for (const int c : {ColQuestion, ColAnswer, ColRating, ColCorrect, ColIncorrect,
+                            ColShowOrder, ColDisplayQuestionNumber})
+            row[static_cast<size_t>(c)] = (*stored)[static_cast<size_t>(c)];
         rows.push_back(std::move(row));
     }
     return rows;
@@ -76,12 +62,14 @@ bool chosenSetExists(const QSqlDatabase& db) {
 
 LessonTakeIn takeInChanges(const QSqlDatabase& db, LessonState& L, const QString& source) {
     LessonTakeIn out;
-    if (!L.demons && !chosenSetExists(db)) {
+    // The Demons and the due cards are a lesson of their own cards, from any set.
+    const bool ownCards = L.demons || L.due;
+    if (!ownCards && !chosenSetExists(db)) {
         out.setGone = true;
         return out;
     }
     const std::vector<Row> now =
-        L.demons ? lessonCardsNow(db, L) : setCardsNow(db, source, L.direction);
+        ownCards ? lessonCardsNow(db, L) : setCardsNow(db, source, L.direction);
     std::unordered_map<qint64, const Row*> byId;
     for (const Row& row : now)
         byId.emplace(idOf(row), &row);
@@ -108,7 +96,7 @@ LessonTakeIn takeInChanges(const QSqlDatabase& db, LessonState& L, const QString
         Row kept = *found->second;
         kept[ColCurStatus] = status; // how far this lesson has come with the card
         kept[ColOrder] = L.CSarray.at(r, ColOrder);
-        if (L.demons) // each Demon names the set it came from
+        if (ownCards) // each entry names the set it came from
             kept[ColSetName] = L.CSarray.at(r, ColSetName);
         byId.erase(found);
         rows.push_back(std::move(kept));

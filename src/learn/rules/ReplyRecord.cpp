@@ -4,6 +4,7 @@
 #include "data/LogDates.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
+#include "learn/rules/MemoryStore.h"
 
 namespace learn {
 namespace {
@@ -68,6 +69,8 @@ qint64 recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QS
         else if (reply.score)
             writeScore(rs, reply);
         const qint64 logRow = appendLogRow(rs.connection(), reply, result, date);
+        noteReplyInMemory(rs.connection(), reply.cardId.toLongLong(), reply.reverse,
+                          date.toJulianDay(), result);
         transaction.commit();
         if (rs.log.isOpen())
             rs.log.requery(); // a snapshot read earlier would miss the new row

@@ -2,6 +2,7 @@
 #include "learn/rules/ReplyUndo.h"
 
 #include "data/Sql.h"
+#include "learn/rules/MemoryStore.h"
 
 #include <QSqlQuery>
 
@@ -38,6 +39,7 @@ void undoStoredReply(const QSqlDatabase& db, const QVariant& cardId, const Store
     // A log cleaned meanwhile: the reply is no longer there to take back.
     if (removed.numRowsAffected() != 1)
         throw data::DbError(QStringLiteral("the reply's log row is gone"));
+    noteReplyTakenBack(db, cardId.toLongLong(), reverse);
     if (reverse && !before.held) {
         data::exec(db, QStringLiteral("DELETE FROM CardReverse WHERE Card_ID = ?"), {cardId});
     } else {

@@ -3,6 +3,7 @@
 
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
+#include "learn/DueReview.h"
 #include "learn/Pause.h"
 #include "learn/rules/DemonMarks.h"
 #include "learn/rules/Directions.h"
@@ -83,6 +84,7 @@ bool Demons::markAfresh() {
 
 void Demons::ReadDemons() {
     LessonState& L = s_.lesson;
+    endDueLesson(s_);
     undo_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
     data::Recordset& demons = s_.rs.demonsSet;
     completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qDemonsSet"));

@@ -265,10 +265,12 @@ void QuestionLoop::SubStatusBar() {
         panel->setText(direction);
         panel->setVisible(!direction.isEmpty());
     }
+    if (afterStatusBar)
+        afterStatusBar();
     if (!shown(s_.c.TDBGrid3) || !rowIsLoaded()) {
         p[3]->setText(QString());
         p[4]->setText(QString());
-        if (!direction.isEmpty())
+        if (!direction.isEmpty() || (s_.c.PanelDue && s_.c.PanelDue->isVisibleTo(s_.c.Form1)))
             present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
         return;
     }
@@ -340,6 +342,20 @@ void QuestionLoop::Command3_Click() {
         return;
     const ReplyInProgress busy(s_.lesson);
     s_.c.Text3->setText(QString());
+    if (s_.lesson.due) {
+        // The due cards are the lesson's own: nothing to read again.
+        if (s_.lesson.CurRowLim == 0) {
+            noEntriesInSet();
+            return;
+        }
+        NextValidRow1(); // after the last due card, the chosen set is back
+        MakeQuestion();
+        s_.c.Text3->setFocus();
+        s_.c.Label5->hide();
+        s_.c.Label6->hide();
+        SubStatusBar();
+        return;
+    }
     // A Demons lesson asks the marked cards, not the chosen set.
     data::Recordset& total = s_.lesson.demons ? s_.rs.demonsSet : s_.rs.curSetTotal;
     total.requery();
@@ -403,6 +419,18 @@ bool QuestionLoop::CheckIfWholeSetLearnt() const {
 
 void QuestionLoop::WholeSetLearnt() {
     LessonState& L = s_.lesson;
+    if (L.due) {
+        judge_.flushJudgedReply(L.LogResult);
+        undo_.refuseUndo(
+            QStringLiteral("A reply cannot be taken back once the due cards are done"));
+        s_.dialogs.message(QStringLiteral("Nothing more is due today."));
+        L.BunchCorrect = 0;
+        if (L.onBunchEnded)
+            L.onBunchEnded();
+        if (onDueLessonDone)
+            onDueLessonDone();
+        return;
+    }
     judge_.flushJudgedReply(L.LogResult);
     undo_.refuseUndo(QStringLiteral("A reply cannot be taken back once the whole set is learnt"));
     s_.dialogs.message(QStringLiteral("Congratulations! You've successfully learn't the set. "

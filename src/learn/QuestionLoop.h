@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 
 namespace learn {
 
@@ -27,6 +28,11 @@ class QuestionLoop {
     void SubStatusBar();
     bool CheckIfWholeSetLearnt() const;
     void WholeSetLearnt();
+
+    // Told after the last due card of a Due lesson: the chosen set's lesson is to return.
+    std::function<void()> onDueLessonDone;
+    // Told at the end of every update of the status bar, for the panels added after the five.
+    std::function<void()> afterStatusBar;
 
     // Handlers.
     void Command21_Click();

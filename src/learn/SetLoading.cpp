@@ -4,6 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
+#include "learn/DueReview.h"
 #include "learn/rules/Directions.h"
 #include "learn/rules/LessonRules.h"
 #include "learn/rules/LessonState.h"
@@ -150,6 +151,7 @@ void SetLoading::ReadCurSet() {
     }
     L.CurRowLim = counter - 1;
     L.demons = false;
+    endDueLesson(s_);
     L.direction = static_cast<int>(direction);
     // "Correct", "Wrong" or a face told of a reply in the lesson before, not in this one.
     s_.c.Label5->hide();

@@ -39,6 +39,7 @@ struct Form1Controls {
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 5> panels{};  // status-bar panels 1 to 5
     QLabel* PanelDirection = nullptr; // after the five: shown while a set is not asked forward
+    QLabel* PanelDue = nullptr;       // after those: the cards due today, while review is on
 
     QLineEdit* Text1 = nullptr; // the name of a new set
     QLineEdit* Text2 = nullptr; // the new name of the chosen set

@@ -25,6 +25,7 @@
 #include "window/KidsMode.h"
 #include "window/LogMenu.h"
 #include "window/RestoreWindow.h"
+#include "window/ReviewMenu.h"
 #include "window/Screens.h"
 #include "window/StatisticsWindow.h"
 #include "window/SyncMenu.h"
@@ -98,6 +99,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     new DeckMenu(state_, this);      // owned by the window
     directionMenu_ = new DirectionMenu(state_, *setLoading_, this);
     syncMenu_ = new SyncMenu(state_, *questionLoop_, *undoLastReply_, this);
+    reviewMenu_ = new ReviewMenu(state_, *questionLoop_, *setLoading_, *undoLastReply_, this);
     syncMenu_->takeIn().refreshOtherWindows = [this] {
         if (Form3* manager = demonsManager_->managerWindow())
             manager->readAgain();

@@ -39,6 +39,7 @@ class DemonsManagerMenu;
 class LogMenu;
 class SyncMenu;
 class DirectionMenu;
+class ReviewMenu;
 
 class ExchangeMenu;
 class Screens;
@@ -74,6 +75,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     KidsMode& kidsMode() { return *kidsMode_; }
     SyncMenu& syncMenu() { return *syncMenu_; }
     DirectionMenu& directionMenu() { return *directionMenu_; }
+    ReviewMenu& reviewMenu() { return *reviewMenu_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -123,6 +125,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     LogMenu* logMenu_ = nullptr;                 // a child of the window
     SyncMenu* syncMenu_ = nullptr;               // a child of the window
     DirectionMenu* directionMenu_ = nullptr;     // a child of the window
+    ReviewMenu* reviewMenu_ = nullptr;           // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
     // Writes the scale factors once a resize has settled, not at every step of a drag.

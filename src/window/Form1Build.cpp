@@ -228,6 +228,9 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.PanelDirection = named(new QLabel(c.StatusBar1), "PanelDirection");
     c.PanelDirection->hide();
     c.StatusBar1->addWidget(c.PanelDirection);
+    c.PanelDue = named(new QLabel(c.StatusBar1), "PanelDue");
+    c.PanelDue->hide();
+    c.StatusBar1->addWidget(c.PanelDue);
 
     c.Text1 = named(new QLineEdit(a), "Text1");
     c.Text2 = named(new QLineEdit(a), "Text2");

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "learn/DueReview.h"
+
+#include "data/Sql.h"
+#include "learn/rules/DueLesson.h"
+#include "learn/rules/LessonState.h"
+
+#include <QDate>
+
+namespace learn {
+
+DueReview::DueReview(present::Form1State& s, QuestionLoop& loop, SetLoading& loading,
+                     UndoLastReply& undo)
+    : s_(s), loop_(loop), loading_(loading), undo_(undo) {
+    loop_.onDueLessonDone = [this] { backToChosenSet(); };
+}
+
+void DueReview::startDueLesson() {
+    LessonState& L = s_.lesson;
+    if (L.replyInProgress)
+        return;
+    std::vector<CardArray::CardRow> entries;
+    try {
+        entries = dueLessonEntries(s_.rs.connection(), QDate::currentDate().toJulianDay());
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("The due cards could not be read: %1").arg(e.message()));
+        return;
+    }
+    const int n = static_cast<int>(entries.size()) - 1;
+    if (n == 0) {
+        s_.dialogs.message(QStringLiteral("Nothing is due today."));
+        return;
+    }
+    if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
+        s_.window.SubLeaveTdbGrid1();
+    undo_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
+    L.CSarray.replaceFirstRows(std::move(entries));
+    L.CurRowLim = n;
+    L.Row = 1;
+    L.demons = false;
+    L.due = true;
+    L.direction = 0;
+    L.CheckAll = 0;
+    L.BunchCorrect = 0;
+    L.CurSetSize = n;
+    s_.c.Text3->setText(QString());
+    s_.c.Label5->hide();
+    s_.c.Label6->hide();
+    // In place of the set list, as for the Demons: a click on it goes back to the set.
+    s_.c.Label10->setText(QStringLiteral("Due cards"));
+    s_.replyFocusMark = QStringLiteral("Yes");
+    s_.window.ScrLearnVisible(); // puts the first due card's question
+}
+
+void DueReview::backToChosenSet() {
+    s_.rs.UnloadAll();
+    s_.rs.LoadAll();
+    s_.c.DataCombo1->show();
+    s_.c.Label2->show();
+    s_.c.Label10->hide();
+    loading_.ReadCurSet();
+    s_.lesson.Row = 1;
+}
+
+void endDueLesson(present::Form1State& s) {
+    s.lesson.due = false;
+    s.c.Label10->setText(QStringLiteral("Demons"));
+}
+
+} // namespace learn

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/ReviewMenu.h"
+
+#include "data/Sql.h"
+#include "learn/DueReview.h"
+#include "learn/MemoryRebuild.h"
+#include "learn/rules/DueLesson.h"
+#include "learn/rules/MemoryStore.h"
+#include "present/Guarded.h"
+#include "window/DueCountDelegate.h"
+#include "window/ReviewDialog.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QMenu>
+
+namespace window {
+
+ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
+                       learn::SetLoading& loading, learn::UndoLastReply& undo, QObject* parent)
+    : QObject(parent), s_(s), loop_(loop),
+      lesson_(std::make_unique<learn::DueReview>(s, loop, loading, undo)),
+      rebuild_(new learn::MemoryRebuild(s.rs.connection().databaseName(), this)),
+      counts_(new DueCountDelegate(s.c.DataCombo1)) {
+    QAction* entry = s.c.mnuEdit->menu()->addAction(QStringLiteral("Review..."));
+    entry->setObjectName(QStringLiteral("mnuReview"));
+    connect(entry, &QAction::triggered, this, &ReviewMenu::openDialog);
+    dueCards_ = new QAction(QStringLiteral("Due cards"), s.c.mnuLearnMain->menu());
+    dueCards_->setObjectName(QStringLiteral("mnuDueCards"));
+    // Beside the other lessons, before Undo last reply.
+    s.c.mnuLearnMain->menu()->insertAction(s.c.mnuUndoReply, dueCards_);
+    connect(dueCards_, &QAction::triggered, this,
+            [this] { present::guarded(s_, [this] { lesson_->startDueLesson(); }); });
+    s.c.DataCombo1->setItemDelegate(counts_);
+    connect(rebuild_, &learn::MemoryRebuild::rebuilt, this, [this] {
+        if (s_.screens.learning)
+            loop_.SubStatusBar(); // which shows the counts
+        else
+            refresh();
+    });
+    loop_.afterStatusBar = [this] { refresh(); };
+    refresh();
+}
+
+// The window's lesson procedures are gone by now: nothing to unhook.
+ReviewMenu::~ReviewMenu() = default;
+
+void ReviewMenu::showOff() {
+    dueCards_->setEnabled(false);
+    dueCards_->setToolTip(QStringLiteral("Turn review on first: Edit > Review..."));
+    s_.c.PanelDue->hide();
+    if (!counts_->counts().isEmpty()) {
+        counts_->setCounts({});
+        s_.c.DataCombo1->view()->setMinimumWidth(0);
+    }
+    shownFor_.clear();
+}
+
+void ReviewMenu::refresh() {
+    learn::ReviewSettings settings;
+    QString mark;
+    bool current = false;
+    const QSqlDatabase db = s_.rs.connection();
+    try {
+        settings = learn::reviewSettings(db);
+        if (!settings.on) {
+            showOff();
+            return;
+        }
+        // One row: the counts are worked out again only when they can have changed.
+        mark = data::scalar(db, QStringLiteral("SELECT LogChanges || ' ' || coalesce(BuiltAt, "
+                                               "'') || ' ' || coalesce(Retention, '') FROM "
+                                               "MemoryMark"))
+                   .toString() +
+               QStringLiteral(" ") + QString::number(QDate::currentDate().toJulianDay());
+        current = learn::memoryStateIsCurrent(db);
+    } catch (const data::DbError&) {
+        showOff(); // unreadable settings: nothing shown rather than something wrong
+        return;
+    }
+    dueCards_->setEnabled(true);
+    dueCards_->setToolTip(QString());
+    if (!current && !rebuild_->isRunning())
+        rebuild_->request();
+    if (mark == shownFor_ && !s_.c.PanelDue->isHidden())
+        return;
+    try {
+        const learn::DueCounts due = learn::dueCounts(db, QDate::currentDate().toJulianDay());
+        s_.c.PanelDue->setText(learn::duePanelText(due.total));
+        counts_->setCounts(due.bySet);
+        QAbstractItemView* list = s_.c.DataCombo1->view();
+        list->setMinimumWidth(list->sizeHintForColumn(0));
+        shownFor_ = mark;
+    } catch (const data::DbError&) {
+        s_.c.PanelDue->setText(QString());
+    }
+    s_.c.PanelDue->setVisible(!s_.c.PanelDue->text().isEmpty());
+}
+
+void ReviewMenu::openDialog() {
+    if (dialog_) {
+        dialog_->raise();
+        dialog_->activateWindow();
+        return;
+    }
+    learn::ReviewSettings current;
+    std::vector<double> stabilities;
+    try {
+        current = learn::reviewSettings(s_.rs.connection());
+        stabilities = learn::stabilitiesInSets(s_.rs.connection());
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(
+            QStringLiteral("The review settings cannot be read: %1").arg(e.message()),
+            QStringLiteral("Review"));
+        return;
+    }
+    auto* dialog = new ReviewDialog(current, std::move(stabilities), s_.c.Form1);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog_ = dialog;
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { store(dialog->chosen()); });
+    dialog->open();
+}
+
+void ReviewMenu::store(const learn::ReviewSettings& settings) {
+    try {
+        learn::storeReviewSettings(s_.rs.connection(), settings);
+    } catch (const data::DbError& e) {
+        s_.dialogs.warning(QStringLiteral("The review settings could not be stored: %1\nThey "
+                                          "are as they were.")
+                               .arg(e.message()),
+                           QStringLiteral("Review"));
+        return;
+    }
+    shownFor_.clear();
+    if (s_.screens.learning)
+        loop_.SubStatusBar();
+    else
+        refresh();
+}
+
+} // namespace window

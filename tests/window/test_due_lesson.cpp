@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Due review through the window: turned on in Edit > Review..., the Due lesson asks the due
+// cards of every set, logs each reply under the card's first set, counts down, and gives the
+// chosen set back after the last one.
+#include "support/WindowFixture.h"
+
+#include "learn/MemoryRebuild.h"
+#include "learn/rules/MemoryStore.h"
+#include "window/DueCountDelegate.h"
+#include "window/ReviewDialog.h"
+#include "window/ReviewMenu.h"
+
+#include <QCheckBox>
+#include <QSpinBox>
+
+class TestDueLesson : public QObject {
+    Q_OBJECT
+  private slots:
+    void theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns();
+    void offNothingShowsAndNothingDueIsSaid();
+};
+
+namespace {
+
+void logReply(testing::WindowFixture& f, qint64 card, int daysAgo, const QString& result,
+              bool reverse = false) {
+    f.t.exec("INSERT INTO Log (\"Date\", SetName, CardID, Result, Direction) VALUES (?, 'S', ?, "
+             "?, ?)",
+             {QDate::currentDate().addDays(-daysAgo).toString(Qt::ISODate), card, result,
+              reverse ? QVariant(QStringLiteral("reverse")) : QVariant()});
+}
+
+// Edit > Review..., review turned on or off at `percent`, OK.
+void chooseReview(testing::WindowFixture& f, bool on, int percent = 90) {
+    f.w->findChild<QAction*>("mnuReview")->trigger();
+    window::ReviewDialog* dialog = f.w->reviewMenu().dialog();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->findChild<QCheckBox*>("chkReview")->setChecked(on);
+    dialog->findChild<QSpinBox*>("spnRetention")->setValue(percent);
+    dialog->accept();
+}
+
+window::DueCountDelegate* setListCounts(testing::WindowFixture& f) {
+    return qobject_cast<window::DueCountDelegate*>(f.c().DataCombo1->itemDelegate());
+}
+
+} // namespace
+
+void TestDueLesson::theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns() {
+    testing::WindowFixture f;
+    const qint64 animals = f.t.addSet("Animals");
+    const qint64 zoo = f.t.addSet("Zoo");
+    const qint64 dog = f.t.addCard("chien", "dog", animals);
+    const qint64 cat = f.t.addCard("chat", "cat", zoo);
+    f.t.relate(animals, cat);
+    const qint64 cow = f.t.addCard("vache", "cow", zoo);
+    logReply(f, dog, 1, "Correct");      // recalled: not due
+    logReply(f, cat, 200, "Correct");    // due
+    logReply(f, cow, 60, "Wrong", true); // forgotten, asked answer to question: due first
+    f.t.chooseSet("Animals");
+    f.start();
+    f.learn();
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("chien"));
+
+    chooseReview(f, true);
+    QTRY_COMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 2"));
+    QVERIFY(f.c().PanelDue->isVisibleTo(f.w.get()));
+    QVERIFY(f.c().PanelDue->geometry().right() <= f.c().StatusBar1->width());
+    // The set list draws the counts; its items are still the sets' names.
+    QCOMPARE(setListCounts(f)->countText("Animals"), QStringLiteral("1 due"));
+    QCOMPARE(setListCounts(f)->countText("Zoo"), QStringLiteral("2 due"));
+    QVERIFY(f.c().DataCombo1->findText("Animals") >= 0);
+    QCOMPARE(f.c().DataCombo1->currentText(), QStringLiteral("Animals"));
+
+    f.w->findChild<QAction*>("mnuDueCards")->trigger();
+    QVERIFY(f.lesson().due);
+    QCOMPARE(f.lesson().CurRowLim, 2);
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("cow")); // asked from the answer
+    QVERIFY(f.c().DataCombo1->isHidden());
+    QCOMPARE(f.c().Label10->text(), QStringLiteral("Due cards"));
+
+    f.reply("vache");
+    QCOMPARE(f.t.column("SELECT SetName || ' ' || CardID || ' ' || Result || ' ' || "
+                        "coalesce(Direction, '') FROM Log ORDER BY RecID DESC LIMIT 1"),
+             QStringList{QStringLiteral("Zoo %1 Correct reverse").arg(cow)});
+    QCOMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 1"));
+    // The reply's own transaction moved the state: it still matches the log.
+    QVERIFY(learn::memoryStateIsCurrent(f.t.db()));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("chat"));
+
+    // Undone, the card is due again.
+    f.c().mnuUndoReply->trigger();
+    QCOMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 2"));
+    QVERIFY(learn::memoryStateIsCurrent(f.t.db()));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("cow"));
+    f.reply("vache");
+
+    // A wrong reply: answered today, the card is not due any more, but the lesson asks it
+    // again, as any lesson does, until it is right.
+    f.reply("chien");
+    QCOMPARE(f.t.column("SELECT SetName || ' ' || Result FROM Log ORDER BY RecID DESC LIMIT 1"),
+             QStringList{QStringLiteral("Animals Wrong")}); // its first set by name
+    QCOMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 0"));
+    QTRY_COMPARE(f.c().Label7->text(), QStringLiteral("chat"));
+    QCOMPARE(f.dialogs.texts().last(), QStringLiteral("End of Set"));
+    f.reply("cat");
+    QVERIFY(f.dialogs.texts().contains(QStringLiteral("Nothing more is due today.")));
+
+    // The chosen set is back, and the Demons were neither used nor changed.
+    QVERIFY(!f.lesson().due);
+    QVERIFY(!f.c().DataCombo1->isHidden());
+    QVERIFY(f.c().Label10->isHidden());
+    QCOMPARE(f.c().Label10->text(), QStringLiteral("Demons"));
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("chien"));
+    QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Demons = 1"), 0);
+    QCOMPARE(f.count("SELECT COUNT(*) FROM CardReverse WHERE Demons = 1"), 0);
+    // Nothing more is due: the lesson says so at once.
+    f.w->findChild<QAction*>("mnuDueCards")->trigger();
+    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Nothing is due today."));
+    QVERIFY(!f.lesson().due);
+}
+
+void TestDueLesson::offNothingShowsAndNothingDueIsSaid() {
+    testing::WindowFixture f;
+    const qint64 set = f.t.addSet("S");
+    const qint64 card = f.t.addCard("chien", "dog", set);
+    logReply(f, card, 300, "Correct");
+    f.t.chooseSet("S");
+    f.start();
+    f.learn();
+    // Off (as every file starts): no panel, no counts, no lesson, no build of the state.
+    QVERIFY(f.c().PanelDue->isHidden());
+    QVERIFY(setListCounts(f)->counts().isEmpty());
+    QVERIFY(!f.w->findChild<QAction*>("mnuDueCards")->isEnabled());
+    QVERIFY(!f.w->reviewMenu().rebuild().isRunning());
+    QCOMPARE(f.count("SELECT COUNT(*) FROM MemoryState"), 0);
+
+    // On, then off again: all of it goes.
+    chooseReview(f, true, 80);
+    QCOMPARE(f.t.scalar("SELECT Retention FROM Fields1").toDouble(), 0.80);
+    QTRY_COMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 1"));
+    chooseReview(f, false);
+    QVERIFY(f.c().PanelDue->isHidden());
+    QVERIFY(setListCounts(f)->counts().isEmpty());
+    QVERIFY(!f.w->findChild<QAction*>("mnuDueCards")->isEnabled());
+}
+
+QTEST_MAIN(TestDueLesson)
+#include "test_due_lesson.moc"

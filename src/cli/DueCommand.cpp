@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "learn/rules/DueCards.h"
+#include "learn/rules/MemoryStore.h"
 #include "stats/StatsText.h"
 
 #include <QDate>
@@ -87,7 +88,7 @@ int dueCommand(const CommandContext& context) {
             !data::scalar(db, QStringLiteral("SELECT 1 FROM Set1 WHERE SetName = ?"), {setName})
                  .isValid())
             return commandFailed(QStringLiteral("There is no set \"%1\"").arg(setName));
-        const double retention = learn::kDefaultRetention;
+        const double retention = learn::chosenRetention(db);
         const std::vector<learn::CardMemory> cards =
             learn::cardMemories(db, QDate::currentDate().toJulianDay(), retention, setName);
         commandOut() << (args.has(QStringLiteral("--csv")) ? dueCsv(cards)

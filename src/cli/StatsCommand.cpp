@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "learn/rules/DueCards.h"
+#include "learn/rules/MemoryStore.h"
 #include "stats/StatsText.h"
 
 #include <QTextStream>
@@ -19,7 +20,7 @@ int printForecast(const QSqlDatabase& db, const QString& setName, bool csv) {
              .isValid())
         return commandFailed(QStringLiteral("There is no set \"%1\"").arg(setName));
     const QDate today = QDate::currentDate();
-    const double retention = learn::kDefaultRetention;
+    const double retention = learn::chosenRetention(db);
     const std::vector<learn::CardMemory> cards =
         learn::cardMemories(db, today.toJulianDay(), retention, setName);
     const std::vector<int> due = learn::dueForecast(cards, today.toJulianDay());

@@ -147,7 +147,9 @@ const std::vector<UpgradeStep>& upgradeSteps() {
           QStringLiteral("CREATE TABLE MemoryState (Card_ID INTEGER NOT NULL REFERENCES Card "
                          "(Card_ID) ON DELETE CASCADE, Reverse INTEGER NOT NULL, Stability REAL "
                          "NOT NULL, Difficulty REAL NOT NULL, LastDay INTEGER NOT NULL, DueDay "
-                         "INTEGER NOT NULL, PRIMARY KEY (Card_ID, Reverse)) WITHOUT ROWID"),
+                         "INTEGER NOT NULL, DueReplies INTEGER NOT NULL DEFAULT 0, DueRight "
+                         "INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (Card_ID, Reverse)) WITHOUT "
+                         "ROWID"),
           QStringLiteral("CREATE INDEX MemoryState_Due ON MemoryState (DueDay)"),
           QStringLiteral("CREATE TABLE MemoryMark (LogChanges INTEGER NOT NULL DEFAULT 0, "
                          "BuiltAt INTEGER, Retention REAL)"),

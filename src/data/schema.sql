@@ -130,8 +130,8 @@ BEGIN
 END;
 -- ;;
 -- What the model of memory makes of each card asked one way, worked out from its log rows: a
--- cache of the log, never a second truth. DueDay is the first day its recall is below the
--- retention MemoryMark.Retention names.
+-- cache of the log, never a second truth, worked out for the retention MemoryMark.Retention
+-- names: DueDay is the first day its recall is below it.
 CREATE TABLE MemoryState (
     Card_ID    INTEGER NOT NULL REFERENCES Card (Card_ID) ON DELETE CASCADE,
     Reverse    INTEGER NOT NULL,
@@ -139,6 +139,10 @@ CREATE TABLE MemoryState (
     Difficulty REAL NOT NULL,
     LastDay    INTEGER NOT NULL,
     DueDay     INTEGER NOT NULL,
+    -- Replies given when the card was due (the first of a day, recall below the retention),
+    -- and how many of them were right: the retention the learner really has.
+    DueReplies INTEGER NOT NULL DEFAULT 0,
+    DueRight   INTEGER NOT NULL DEFAULT 0,
     PRIMARY KEY (Card_ID, Reverse)
 ) WITHOUT ROWID;
 -- ;;

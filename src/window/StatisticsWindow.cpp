@@ -5,6 +5,7 @@
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "stats/StatsText.h"
+#include "window/DueOutlookView.h"
 #include "window/ReplyCalendar.h"
 #include "window/ScreenFit.h"
 
@@ -206,6 +207,8 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     chartsLayout->addWidget(calendarTitle);
     chartsLayout->addWidget(calendar);
     chartsLayout->addWidget(runsLabel);
+    dueOutlook = new DueOutlookView(charts_);
+    chartsLayout->addWidget(dueOutlook, 2);
 
     setTable = newTable({QStringLiteral("Set"), QStringLiteral("Cards"), QStringLiteral("Answered"),
                          QStringLiteral("Replies"), QStringLiteral("Share correct"),
@@ -344,6 +347,7 @@ void StatisticsWindow::refresh() {
         const QString per = slotName(slotDays_) + QStringLiteral(", ") + rangeTitle(range_);
         barsView->chart()->setTitle(QStringLiteral("Replies per ") + per);
         shareView->chart()->setTitle(QStringLiteral("Share correct per ") + per);
+        dueOutlook->refresh(db_, today, chosenSet());
         const QString note = stats::logSpanNote(span_);
         dateNote->setText(note);
         dateNote->setVisible(!note.isEmpty());

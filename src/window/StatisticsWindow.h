@@ -21,6 +21,7 @@ class QValueAxis;
 
 namespace window {
 
+class DueOutlookView;
 class ReplyCalendar;
 
 // The "Statistics" window: replies per day, the share correct, a year's calendar and the
@@ -54,6 +55,7 @@ class StatisticsWindow : public QWidget {
     QBarSet* wrongBars = nullptr;
     ReplyCalendar* calendar = nullptr;
     QLabel* runsLabel = nullptr;
+    DueOutlookView* dueOutlook = nullptr; // shown while due review is on
     QLabel* dateNote = nullptr; // the log rows left out for their dates, when there are some
     QTableWidget* setTable = nullptr;
     QTableWidget* hardTable = nullptr;

@@ -2,6 +2,7 @@
 // The commands run in this process, their output caught by CommandStreams.
 #include "cli/Commands.h"
 #include "data/Database.h"
+#include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 
 #include <QtTest>
@@ -231,6 +232,11 @@ void TestCommands::dueListsWhatTheModelKnows() {
     QVERIFY2(run(t.path(), "stats", {"--forecast"})
                  .out.endsWith("No card has been answered when due yet.\n"),
              qPrintable(forecast.out));
+
+    // The recall the learner wants moves the next day: less recall, a longer interval.
+    QVERIFY(testing::writeIn(t.path(), {"UPDATE Fields1 SET Retention = 0.7"}));
+    const QStringList at70 = run(t.path(), "due", {"--csv"}).out.split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(at70.value(1).section(',', -1) > lines[1].section(',', -1), qPrintable(at70.value(1)));
 }
 
 QTEST_GUILESS_MAIN(TestCommands)

@@ -27,8 +27,8 @@ void logReply(const testing::TempDatabase& t, qint64 card, const QDate& date, co
 // The state as rows of text, one per card and way, to compare in one go.
 QStringList stateRows(const testing::TempDatabase& t) {
     return t.column("SELECT Card_ID || ' ' || Reverse || ' ' || printf('%.9f %.9f', Stability, "
-                    "Difficulty) || ' ' || LastDay || ' ' || DueDay FROM MemoryState ORDER BY "
-                    "Card_ID, Reverse");
+                    "Difficulty) || ' ' || LastDay || ' ' || DueDay || ' ' || DueReplies || ' ' "
+                    "|| DueRight FROM MemoryState ORDER BY Card_ID, Reverse");
 }
 
 // What a build from the whole log gives, on a copy, so the state under test stays as it is.
@@ -41,8 +41,9 @@ QStringList rebuiltRows(const testing::TempDatabase& t) {
     t.exec("UPDATE MemoryMark SET BuiltAt = ?", {builtAt.isEmpty() ? QVariant() : builtAt});
     for (const QString& row : kept) {
         const QStringList v = row.split(' ');
-        t.exec("INSERT INTO MemoryState VALUES (?, ?, ?, ?, ?, ?)",
-               {v[0], v[1], v[2].toDouble(), v[3].toDouble(), v[4], v[5]});
+        t.exec("INSERT INTO MemoryState (Card_ID, Reverse, Stability, Difficulty, LastDay, "
+               "DueDay, DueReplies, DueRight) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+               {v[0], v[1], v[2].toDouble(), v[3].toDouble(), v[4], v[5], v[6], v[7]});
     }
     return ok ? rebuilt : QStringList{QStringLiteral("the build gave up")};
 }
@@ -152,17 +153,20 @@ class TestMemoryStore : public QObject {
         // The same as the model makes of the log directly.
         QStringList direct;
         for (const learn::CardMemory& m : learn::cardMemories(t.db(), kToday.toJulianDay(), 0.9))
-            direct << QStringLiteral("%1 %2 %3 %4 %5")
+            direct << QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
                           .arg(m.cardId)
                           .arg(m.reverse ? 1 : 0)
                           .arg(
                               QString::asprintf("%.9f %.9f", m.state.stability, m.state.difficulty))
                           .arg(m.lastDay)
-                          .arg(m.dueDay);
+                          .arg(m.dueDay)
+                          .arg(m.dueReplies)
+                          .arg(m.dueRight);
         QCOMPARE(stateRows(t), direct);
     }
 
-    // The retention chosen moves the due days at once; one out of range is kept within it.
+    // Another retention makes the state out of date until it is built for it; one out of range
+    // is kept within the range.
     void theRetentionMovesTheDueDays() {
         testing::TempDatabase t;
         const qint64 set = t.addSet("S");
@@ -173,6 +177,8 @@ class TestMemoryStore : public QObject {
         QCOMPARE(learn::reviewSettings(t.db()).on, false);
         const qint64 at90 = t.scalar("SELECT DueDay FROM MemoryState").toLongLong();
         learn::storeReviewSettings(t.db(), {true, 0.80});
+        QVERIFY(!learn::memoryStateIsCurrent(t.db()));
+        QVERIFY(learn::rebuildMemoryState(t.db(), kToday.toJulianDay()));
         QVERIFY(learn::memoryStateIsCurrent(t.db()));
         const qint64 at80 = t.scalar("SELECT DueDay FROM MemoryState").toLongLong();
         QVERIFY2(at80 > at90, qPrintable(QStringLiteral("%1 %2").arg(at80).arg(at90)));
@@ -180,9 +186,20 @@ class TestMemoryStore : public QObject {
         QCOMPARE(learn::reviewSettings(t.db()).retention, learn::kLowestRetention);
         learn::storeReviewSettings(t.db(), {true, 1.5});
         QCOMPARE(learn::reviewSettings(t.db()).retention, learn::kHighestRetention);
-        // A retention written by hand is found out of date.
+        // A retention written by hand is found out of date, and one that is no number read as
+        // the usual one.
+        QVERIFY(learn::rebuildMemoryState(t.db(), kToday.toJulianDay()));
         t.exec("UPDATE Fields1 SET Retention = 0.85");
         QVERIFY(!learn::memoryStateIsCurrent(t.db()));
+        t.exec("UPDATE Fields1 SET Retention = 'much'");
+        QCOMPARE(learn::reviewSettings(t.db()).retention, learn::kDefaultRetention);
+        // Built for what it reads as, the state matches from then on: no build goes round for
+        // ever on a value it cannot store.
+        for (const char* stored : {"'much'", "0.5", "2"}) {
+            t.exec(QStringLiteral("UPDATE Fields1 SET Retention = %1").arg(stored));
+            QVERIFY(learn::rebuildMemoryState(t.db(), kToday.toJulianDay()));
+            QVERIFY2(learn::memoryStateIsCurrent(t.db()), stored);
+        }
     }
 
     // Due: recall below the retention today and in a set; lowest recall first, each from its
@@ -213,11 +230,18 @@ class TestMemoryStore : public QObject {
         QCOMPARE(counts.total, 2);
         QCOMPARE(counts.bySet.value("Animals"), 2);
         QCOMPARE(counts.bySet.value("Zoo"), 1);
-        // The model's own list agrees.
+        // The model's own list agrees, and so does its forecast, for all sets and for one.
+        const std::vector<learn::CardMemory> model =
+            learn::cardMemories(t.db(), kToday.toJulianDay(), 0.9);
         int modelDue = 0;
-        for (const learn::CardMemory& m : learn::cardMemories(t.db(), kToday.toJulianDay(), 0.9))
+        for (const learn::CardMemory& m : model)
             modelDue += learn::isDue(m, 0.9) ? 1 : 0;
         QCOMPARE(modelDue, counts.total);
+        const learn::DueOutlook outlook = learn::dueOutlook(t.db(), kToday.toJulianDay());
+        QCOMPARE(outlook.perDay, learn::dueForecast(model, kToday.toJulianDay()));
+        QCOMPARE(outlook.perDay[0], 2);
+        QCOMPARE(learn::dueOutlook(t.db(), kToday.toJulianDay(), "Zoo").perDay[0], 1);
+        QCOMPARE(learn::dueOutlook(t.db(), kToday.toJulianDay(), "Nowhere").perDay[0], 0);
     }
 
     // A reply stored while the log was being read makes the build give up rather than write a

@@ -7,8 +7,13 @@
 #include "learn/MemoryRebuild.h"
 #include "learn/rules/MemoryStore.h"
 #include "window/DueCountDelegate.h"
+#include "window/DueOutlookView.h"
 #include "window/ReviewDialog.h"
 #include "window/ReviewMenu.h"
+#include "window/StatisticsWindow.h"
+
+#include <QBarSet>
+#include <QLabel>
 
 #include <QCheckBox>
 #include <QSpinBox>
@@ -115,6 +120,17 @@ void TestDueLesson::theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns() {
     QCOMPARE(f.c().Label7->text(), QStringLiteral("chien"));
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Demons = 1"), 0);
     QCOMPARE(f.count("SELECT COUNT(*) FROM CardReverse WHERE Demons = 1"), 0);
+    // The statistics show what is coming due and the recall really had, beside the one wanted.
+    f.c().mnuStatistics->trigger();
+    auto* statistics = f.w->findChild<window::StatisticsWindow*>();
+    QVERIFY(statistics);
+    QVERIFY(statistics->dueOutlook->isVisibleTo(statistics));
+    QCOMPARE(statistics->dueOutlook->dueBars->count(), 30);
+    QCOMPARE(statistics->dueOutlook->dueBars->at(0), 0.0); // nothing due today any more
+    QCOMPARE(statistics->dueOutlook->retentionLabel->text(),
+             QStringLiteral("Answered right when due: 50.0% of 2 (recall wanted: 90%)"));
+    statistics->close();
+
     // Nothing more is due: the lesson says so at once.
     f.w->findChild<QAction*>("mnuDueCards")->trigger();
     QCOMPARE(f.dialogs.lastText(), QStringLiteral("Nothing is due today."));
@@ -144,6 +160,8 @@ void TestDueLesson::offNothingShowsAndNothingDueIsSaid() {
     QVERIFY(f.c().PanelDue->isHidden());
     QVERIFY(setListCounts(f)->counts().isEmpty());
     QVERIFY(!f.w->findChild<QAction*>("mnuDueCards")->isEnabled());
+    f.c().mnuStatistics->trigger();
+    QVERIFY(f.w->findChild<window::StatisticsWindow*>()->dueOutlook->isHidden());
 }
 
 QTEST_MAIN(TestDueLesson)

@@ -97,6 +97,23 @@ std::unordered_map<qint64, CardFacts> cardFacts(const QSqlDatabase& db) {
 
 } // namespace
 
+std::optional<Replayed> replayWithDueCounts(const std::vector<fsrs::Reply>& replies,
+                                            double desiredRetention) {
+    Replayed out;
+    const std::optional<fsrs::MemoryState> state = fsrs::replay(
+        replies, fsrs::defaultParameters(),
+        [&](const fsrs::Reply& reply, int elapsed, const fsrs::MemoryState& before) {
+            if (elapsed > 0 && fsrs::retrievability(elapsed, before.stability) < desiredRetention) {
+                ++out.dueReplies;
+                out.dueRight += reply.correct ? 1 : 0;
+            }
+        });
+    if (!state)
+        return std::nullopt;
+    out.state = *state;
+    return out;
+}
+
 std::vector<CardMemory> cardMemories(const QSqlDatabase& db, qint64 today, double desiredRetention,
                                      const QString& setName) {
     std::vector<std::pair<Key, std::vector<LoggedReply>>> replies = loggedReplies(db, setName);
@@ -111,18 +128,13 @@ std::vector<CardMemory> cardMemories(const QSqlDatabase& db, qint64 today, doubl
         history.reserve(rows.size());
         for (const LoggedReply& r : rows)
             history.push_back({r.day, r.correct});
-        CardMemory card;
-        const std::optional<fsrs::MemoryState> state = fsrs::replay(
-            history, fsrs::defaultParameters(),
-            [&](const fsrs::Reply& reply, int elapsed, const fsrs::MemoryState& before) {
-                if (elapsed > 0 &&
-                    fsrs::retrievability(elapsed, before.stability) < desiredRetention) {
-                    ++card.dueReplies;
-                    card.dueRight += reply.correct ? 1 : 0;
-                }
-            });
-        if (!state)
+        const std::optional<Replayed> replayed = replayWithDueCounts(history, desiredRetention);
+        if (!replayed)
             continue;
+        CardMemory card;
+        card.dueReplies = replayed->dueReplies;
+        card.dueRight = replayed->dueRight;
+        const fsrs::MemoryState* state = &replayed->state;
         card.cardId = key.first;
         card.reverse = key.second;
         const auto found = facts.find(key.first);

@@ -5,6 +5,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace learn {
@@ -30,6 +31,16 @@ struct CardMemory {
     int dueReplies = 0;
     int dueRight = 0;
 };
+
+// A card's history replayed: its state after the replies, and the replies given when it was
+// due (the first of a day, its recall then below `desiredRetention`) with how many were right.
+struct Replayed {
+    fsrs::MemoryState state;
+    int dueReplies = 0;
+    int dueRight = 0;
+};
+std::optional<Replayed> replayWithDueCounts(const std::vector<fsrs::Reply>& replies,
+                                            double desiredRetention);
 
 // Every card and way that has replies in the log, by card then way (forward first), each from
 // its rows in order of day then RecID: "Correct" is Good, "Wrong" Again; rows of cards no

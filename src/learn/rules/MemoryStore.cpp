@@ -9,7 +9,6 @@
 
 #include <QScopeGuard>
 #include <algorithm>
-#include <array>
 
 namespace learn {
 namespace {
@@ -23,9 +22,15 @@ double boundedRetention(double retention) {
     return retention;
 }
 
+// A value that is no number (a file edited by hand) is the usual retention.
+double retentionOf(const QVariant& stored) {
+    bool number = false;
+    const double r = stored.toDouble(&number);
+    return boundedRetention(number ? r : kDefaultRetention);
+}
+
 double storedRetention(const QSqlDatabase& db) {
-    const QVariant r = data::scalar(db, QStringLiteral("SELECT Retention FROM Fields1 LIMIT 1"));
-    return boundedRetention(r.isNull() ? kDefaultRetention : r.toDouble());
+    return retentionOf(data::scalar(db, QStringLiteral("SELECT Retention FROM Fields1 LIMIT 1")));
 }
 
 // Takes this transaction's change of the log into the state when the state matched the log
@@ -36,22 +41,24 @@ bool followsTheLog(const QSqlDatabase& db) {
                .numRowsAffected() > 0;
 }
 
-void writeState(data::Prepared& insert, qint64 cardId, bool reverse, const fsrs::MemoryState& state,
-                qint64 lastDay, double retention) {
-    insert.run({cardId, reverse ? 1 : 0, state.stability, state.difficulty, lastDay,
-                firstDueDay(lastDay, state.stability, retention)});
-}
+struct StateRow {
+    qint64 cardId = 0;
+    bool reverse = false;
+    fsrs::MemoryState state;
+    qint64 lastDay = 0;
+    int dueReplies = 0;
+    int dueRight = 0;
+};
 
-const QString kInsertState = QStringLiteral(
-    "INSERT OR REPLACE INTO MemoryState (Card_ID, Reverse, Stability, Difficulty, LastDay, "
-    "DueDay) SELECT Card_ID, ?, ?, ?, ?, ? FROM Card WHERE Card_ID = ?");
-
-// The INSERT above takes the card id last, so that a card deleted meanwhile gets no row.
-void writeStateRow(const QSqlDatabase& db, qint64 cardId, bool reverse,
-                   const fsrs::MemoryState& state, qint64 lastDay, double retention) {
-    data::exec(db, kInsertState,
-               {reverse ? 1 : 0, state.stability, state.difficulty, lastDay,
-                firstDueDay(lastDay, state.stability, retention), cardId});
+// A card deleted meanwhile gets no row.
+void writeStateRow(const QSqlDatabase& db, const StateRow& row, double retention) {
+    data::exec(db,
+               QStringLiteral("INSERT OR REPLACE INTO MemoryState (Card_ID, Reverse, Stability, "
+                              "Difficulty, LastDay, DueDay, DueReplies, DueRight) SELECT Card_ID, "
+                              "?, ?, ?, ?, ?, ?, ? FROM Card WHERE Card_ID = ?"),
+               {row.reverse ? 1 : 0, row.state.stability, row.state.difficulty, row.lastDay,
+                firstDueDay(row.lastDay, row.state.stability, retention), row.dueReplies,
+                row.dueRight, row.cardId});
 }
 
 void replayCardWay(const QSqlDatabase& db, qint64 cardId, bool reverse) {
@@ -78,13 +85,17 @@ void replayCardWay(const QSqlDatabase& db, qint64 cardId, bool reverse) {
     history.reserve(rows.size());
     for (const Row& r : rows)
         history.push_back({r.day, r.correct});
-    const std::optional<fsrs::MemoryState> state = fsrs::replay(history);
-    if (!state) {
+    const double retention = storedRetention(db);
+    const std::optional<Replayed> replayed = replayWithDueCounts(history, retention);
+    if (!replayed) {
         data::exec(db, QStringLiteral("DELETE FROM MemoryState WHERE Card_ID = ? AND Reverse = ?"),
                    {cardId, reverse ? 1 : 0});
         return;
     }
-    writeStateRow(db, cardId, reverse, *state, rows.back().day, storedRetention(db));
+    writeStateRow(db,
+                  {cardId, reverse, replayed->state, rows.back().day, replayed->dueReplies,
+                   replayed->dueRight},
+                  retention);
 }
 
 } // namespace
@@ -94,39 +105,31 @@ ReviewSettings reviewSettings(const QSqlDatabase& db) {
     ReviewSettings settings;
     if (q.next()) {
         settings.on = q.value(0).toInt() != 0;
-        settings.retention =
-            boundedRetention(q.value(1).isNull() ? kDefaultRetention : q.value(1).toDouble());
+        settings.retention = retentionOf(q.value(1));
     }
     return settings;
 }
 
+double chosenRetention(const QSqlDatabase& db) {
+    const bool held = data::scalar(db, QStringLiteral("SELECT COUNT(*) FROM "
+                                                      "pragma_table_info('Fields1') WHERE name = "
+                                                      "'Retention'"))
+                          .toInt() > 0;
+    return held ? storedRetention(db) : kDefaultRetention;
+}
+
 void storeReviewSettings(const QSqlDatabase& db, const ReviewSettings& settings) {
-    const double retention = boundedRetention(settings.retention);
-    data::Transaction t(db);
+    // Another retention makes the state out of date: it is built again for it.
     data::exec(db, QStringLiteral("UPDATE Fields1 SET ReviewOn = ?, Retention = ?"),
-               {settings.on ? 1 : 0, retention});
-    if (data::scalar(db, QStringLiteral("SELECT Retention IS NOT ? FROM MemoryMark"), {retention})
-            .toBool()) {
-        data::Prepared update(db, QStringLiteral("UPDATE MemoryState SET DueDay = ? WHERE "
-                                                 "Card_ID = ? AND Reverse = ?"));
-        data::FastQuery q(db, QStringLiteral("SELECT Card_ID, Reverse, Stability, LastDay "
-                                             "FROM MemoryState"));
-        std::vector<std::array<qint64, 3>> changed;
-        while (q.next())
-            changed.push_back(
-                {firstDueDay(q.value(3).toLongLong(), q.value(2).toDouble(), retention),
-                 q.value(0).toLongLong(), q.value(1).toLongLong()});
-        for (const auto& [due, card, reverse] : changed)
-            update.run({due, card, reverse});
-        data::exec(db, QStringLiteral("UPDATE MemoryMark SET Retention = ?"), {retention});
-    }
-    t.commit();
+               {settings.on ? 1 : 0, boundedRetention(settings.retention)});
 }
 
 bool memoryStateIsCurrent(const QSqlDatabase& db) {
-    return data::scalar(db, QStringLiteral("SELECT BuiltAt IS LogChanges AND Retention IS (SELECT "
-                                           "Retention FROM Fields1 LIMIT 1) FROM MemoryMark"))
-        .toBool();
+    QSqlQuery q = data::exec(
+        db, QStringLiteral("SELECT BuiltAt IS LogChanges, Retention FROM MemoryMark LIMIT 1"));
+    // Compared as the state was built for it: a retention out of range is built for its bound.
+    return q.next() && q.value(0).toBool() && !q.value(1).isNull() &&
+           q.value(1).toDouble() == storedRetention(db);
 }
 
 bool rebuildMemoryState(const QSqlDatabase& db, qint64 today,
@@ -153,10 +156,12 @@ bool rebuildMemoryState(const QSqlDatabase& db, qint64 today,
     data::exec(db, QStringLiteral("DELETE FROM MemoryState"));
     {
         data::Prepared insert(db, QStringLiteral("INSERT INTO MemoryState (Card_ID, Reverse, "
-                                                 "Stability, Difficulty, LastDay, DueDay) "
-                                                 "VALUES (?, ?, ?, ?, ?, ?)"));
+                                                 "Stability, Difficulty, LastDay, DueDay, "
+                                                 "DueReplies, DueRight) VALUES (?, ?, ?, ?, ?, ?, "
+                                                 "?, ?)"));
         for (const CardMemory& c : cards)
-            writeState(insert, c.cardId, c.reverse, c.state, c.lastDay, retention);
+            insert.run({c.cardId, c.reverse ? 1 : 0, c.state.stability, c.state.difficulty,
+                        c.lastDay, c.dueDay, c.dueReplies, c.dueRight});
     }
     data::exec(db, QStringLiteral("UPDATE MemoryMark SET BuiltAt = ?, Retention = ?"),
                {builtAt, retention});
@@ -169,13 +174,15 @@ void noteReplyInMemory(const QSqlDatabase& db, qint64 cardId, bool reverse, qint
     const bool correct = result == QLatin1String("Correct");
     if (!followsTheLog(db) || (!correct && result != QLatin1String("Wrong")))
         return;
-    QSqlQuery q = data::exec(db,
-                             QStringLiteral("SELECT Stability, Difficulty, LastDay FROM "
-                                            "MemoryState WHERE Card_ID = ? AND Reverse = ?"),
-                             {cardId, reverse ? 1 : 0});
+    QSqlQuery q =
+        data::exec(db,
+                   QStringLiteral("SELECT Stability, Difficulty, LastDay, DueReplies, DueRight "
+                                  "FROM MemoryState WHERE Card_ID = ? AND Reverse = ?"),
+                   {cardId, reverse ? 1 : 0});
+    const double retention = storedRetention(db);
     const fsrs::Grade grade = correct ? fsrs::Grade::Good : fsrs::Grade::Again;
     if (!q.next()) {
-        writeStateRow(db, cardId, reverse, fsrs::initialState(grade), day, storedRetention(db));
+        writeStateRow(db, {cardId, reverse, fsrs::initialState(grade), day, 0, 0}, retention);
         return;
     }
     const qint64 lastDay = q.value(2).toLongLong();
@@ -185,9 +192,19 @@ void noteReplyInMemory(const QSqlDatabase& db, qint64 cardId, bool reverse, qint
         return;
     }
     const fsrs::MemoryState before{q.value(0).toDouble(), q.value(1).toDouble()};
-    writeStateRow(db, cardId, reverse,
-                  fsrs::nextState(before, static_cast<int>(day - lastDay), grade), day,
-                  storedRetention(db));
+    const int elapsed = static_cast<int>(day - lastDay);
+    StateRow row{cardId,
+                 reverse,
+                 fsrs::nextState(before, elapsed, grade),
+                 day,
+                 q.value(3).toInt(),
+                 q.value(4).toInt()};
+    // The same rule as the replay's: the first reply of a day, recall below the retention.
+    if (elapsed > 0 && fsrs::retrievability(elapsed, before.stability) < retention) {
+        ++row.dueReplies;
+        row.dueRight += correct ? 1 : 0;
+    }
+    writeStateRow(db, row, retention);
 }
 
 void noteReplyTakenBack(const QSqlDatabase& db, qint64 cardId, bool reverse) {
@@ -239,6 +256,36 @@ DueCounts dueCounts(const QSqlDatabase& db, qint64 today) {
                                 {today})
                        .toInt();
     return counts;
+}
+
+DueOutlook dueOutlook(const QSqlDatabase& db, qint64 today, const QString& setName, int days) {
+    // In a set with a name; with `setName`, in that one. Takes the name twice.
+    const QString inSet = QStringLiteral(
+        "EXISTS (SELECT 1 FROM Set_Card_rel r JOIN Set1 s ON s.Set_ID = r.Set_ID WHERE "
+        "r.Card_ID = m.Card_ID AND s.SetName <> '' AND (? = '' OR s.SetName = ?))");
+    const QString name = setName.isNull() ? QStringLiteral("") : setName;
+    DueOutlook outlook;
+    outlook.perDay.assign(static_cast<size_t>(std::max(days, 0)), 0);
+    QSqlQuery q = data::exec(db,
+                             QStringLiteral("SELECT max(m.DueDay, ?), COUNT(*) FROM MemoryState m "
+                                            "WHERE m.DueDay < ? AND %1 GROUP BY 1")
+                                 .arg(inSet),
+                             {today, today + days, name, name});
+    while (q.next()) {
+        const qint64 offset = q.value(0).toLongLong() - today;
+        if (offset >= 0 && offset < days)
+            outlook.perDay[static_cast<size_t>(offset)] = q.value(1).toInt();
+    }
+    QSqlQuery sums = data::exec(
+        db,
+        QStringLiteral("SELECT total(m.DueReplies), total(m.DueRight) FROM MemoryState m WHERE %1")
+            .arg(inSet),
+        {name, name});
+    if (sums.next()) {
+        outlook.dueReplies = sums.value(0).toInt();
+        outlook.dueRight = sums.value(1).toInt();
+    }
+    return outlook;
 }
 
 std::vector<double> stabilitiesInSets(const QSqlDatabase& db) {

@@ -20,7 +20,10 @@ struct ReviewSettings {
 };
 // The learner's choice (Fields1), the retention kept within the range above. Throws DbError.
 ReviewSettings reviewSettings(const QSqlDatabase& db);
-// Stores the choice and gives every card its due day for the retention, in one transaction.
+// The retention chosen, read from a file of any version (one older than due review has the
+// usual retention). Throws DbError.
+double chosenRetention(const QSqlDatabase& db);
+// Stores the choice; another retention leaves the state to be built again for it.
 void storeReviewSettings(const QSqlDatabase& db, const ReviewSettings& settings);
 
 // The memory state (MemoryState) is a cache of the log: it matches while no change of the log
@@ -56,6 +59,17 @@ struct DueCounts {
     int total = 0;
 };
 DueCounts dueCounts(const QSqlDatabase& db, qint64 today);
+
+// What the state says of the days ahead for the cards of all sets (or of one): how many come due
+// on each of `days` days from today (those due already count today), and the replies given
+// when due, with how many were right. Throws DbError.
+struct DueOutlook {
+    std::vector<int> perDay;
+    int dueReplies = 0;
+    int dueRight = 0;
+};
+DueOutlook dueOutlook(const QSqlDatabase& db, qint64 today, const QString& setName = {},
+                      int days = 30);
 
 // The stability of every card and way in a set, for reviewsPerDay. Throws DbError.
 std::vector<double> stabilitiesInSets(const QSqlDatabase& db);

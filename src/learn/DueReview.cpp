@@ -4,6 +4,7 @@
 #include "data/Sql.h"
 #include "learn/rules/DueLesson.h"
 #include "learn/rules/LessonState.h"
+#include "learn/rules/MemoryStore.h"
 
 #include <QDate>
 
@@ -21,7 +22,13 @@ void DueReview::startDueLesson() {
         return;
     std::vector<CardArray::CardRow> entries;
     try {
-        entries = dueLessonEntries(s_.rs.connection(), QDate::currentDate().toJulianDay());
+        const QSqlDatabase db = s_.rs.connection();
+        const qint64 today = QDate::currentDate().toJulianDay();
+        // Asked for before the background build is done (just after review was turned on, an
+        // import or a sync): built here, so the lesson asks what is really due.
+        if (!memoryStateIsCurrent(db))
+            static_cast<void>(rebuildMemoryState(db, today));
+        entries = dueLessonEntries(db, today);
     } catch (const data::DbError& e) {
         s_.dialogs.warning(QStringLiteral("The due cards could not be read: %1").arg(e.message()));
         return;

@@ -6,7 +6,10 @@
 #include "learn/MemoryRebuild.h"
 #include "learn/rules/DueLesson.h"
 #include "learn/rules/MemoryStore.h"
+#include "present/ClickableLabel.h"
 #include "present/Guarded.h"
+#include "present/KidsPictures.h"
+#include "present/Twips.h"
 #include "window/DueCountDelegate.h"
 #include "window/ReviewDialog.h"
 
@@ -14,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 
@@ -35,6 +39,23 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
     connect(dueCards_, &QAction::triggered, this,
             [this] { present::guarded(s_, [this] { lesson_->startDueLesson(); }); });
     s.c.DataCombo1->setItemDelegate(counts_);
+    // Where the delete picture stands on the other screens: free on the learning screen.
+    auto* picture = new present::ClickableLabel(s.c.Picture[11]->parentWidget());
+    picture->setObjectName(QStringLiteral("PictureDue"));
+    present::placeTwips(picture, 6000, 6720, 1095, 975);
+    present::setKidsPicture(picture, QStringLiteral("due"));
+    picture->setToolTip(QStringLiteral("Learn the due cards"));
+    picture->setAccessibleName(QStringLiteral("Learn the due cards"));
+    picture->hide();
+    kidsPicture_ = picture;
+    connect(picture, &present::ClickableLabel::clicked, this, [this] {
+        present::guarded(s_, [this] {
+            s_.speech.playSound(10);
+            lesson_->startDueLesson();
+        });
+    });
+    // The Demons' picture is shown exactly where this one belongs.
+    s.c.Picture[11]->installEventFilter(this);
     connect(rebuild_, &learn::MemoryRebuild::rebuilt, this, [this] {
         if (s_.screens.learning)
             loop_.SubStatusBar(); // which shows the counts
@@ -48,7 +69,19 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
 // The window's lesson procedures are gone by now: nothing to unhook.
 ReviewMenu::~ReviewMenu() = default;
 
+bool ReviewMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        showKidsPicture();
+    return QObject::eventFilter(watched, event);
+}
+
+void ReviewMenu::showKidsPicture() {
+    kidsPicture_->setVisible(on_ && s_.modes.kids && !s_.c.Picture[11]->isHidden());
+}
+
 void ReviewMenu::showOff() {
+    on_ = false;
+    showKidsPicture();
     dueCards_->setEnabled(false);
     dueCards_->setToolTip(QStringLiteral("Turn review on first: Edit > Review..."));
     s_.c.PanelDue->hide();
@@ -83,6 +116,8 @@ void ReviewMenu::refresh() {
     }
     dueCards_->setEnabled(true);
     dueCards_->setToolTip(QString());
+    on_ = true;
+    showKidsPicture();
     if (!current && !rebuild_->isRunning())
         rebuild_->request();
     if (mark == shownFor_ && !s_.c.PanelDue->isHidden())

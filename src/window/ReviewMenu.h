@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAction;
+class QLabel;
 
 namespace learn {
 class DueReview;
@@ -37,10 +38,16 @@ class ReviewMenu : public QObject {
     void openDialog();
     ReviewDialog* dialog() const { return dialog_; }
     learn::MemoryRebuild& rebuild() { return *rebuild_; }
+    // Kids mode's picture for the Due lesson, beside the Demons' on the learning screen.
+    QLabel* kidsPicture() const { return kidsPicture_; }
     // Shows the due counts as they are now; asks for a build when the log changed.
     void refresh();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void showKidsPicture();
     void store(const learn::ReviewSettings& settings);
     void showOff();
 
@@ -50,6 +57,8 @@ class ReviewMenu : public QObject {
     learn::MemoryRebuild* rebuild_ = nullptr; // a child
     DueCountDelegate* counts_ = nullptr;      // the set list's
     QAction* dueCards_ = nullptr;
+    QLabel* kidsPicture_ = nullptr;
+    bool on_ = false; // review, as last read
     QPointer<ReviewDialog> dialog_;
     QString shownFor_; // what the counts on screen were worked out from
 };

@@ -6,6 +6,7 @@
 
 #include "learn/MemoryRebuild.h"
 #include "learn/rules/MemoryStore.h"
+#include "present/ClickableLabel.h"
 #include "window/DueCountDelegate.h"
 #include "window/DueOutlookView.h"
 #include "window/ReviewDialog.h"
@@ -23,6 +24,7 @@ class TestDueLesson : public QObject {
   private slots:
     void theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns();
     void offNothingShowsAndNothingDueIsSaid();
+    void kidsHaveAPictureForTheDueCards();
 };
 
 namespace {
@@ -162,6 +164,44 @@ void TestDueLesson::offNothingShowsAndNothingDueIsSaid() {
     QVERIFY(!f.w->findChild<QAction*>("mnuDueCards")->isEnabled());
     f.c().mnuStatistics->trigger();
     QVERIFY(f.w->findChild<window::StatisticsWindow*>()->dueOutlook->isHidden());
+}
+
+// Beside the Demons' picture on the Kids learning screen, only while review is on.
+void TestDueLesson::kidsHaveAPictureForTheDueCards() {
+    testing::WindowFixture f;
+    const qint64 set = f.t.addSet("S");
+    const qint64 card = f.t.addCard("chien", "dog", set);
+    f.t.addCard("chat", "cat", set);
+    logReply(f, card, 300, "Correct");
+    f.t.chooseSet("S");
+    f.start();
+    QLabel* picture = f.w->reviewMenu().kidsPicture();
+    f.c().mnuKids->trigger();
+    emit f.c().Picture[1]->clicked(); // learn
+    QVERIFY(f.w->screens().learning);
+    QVERIFY(picture->isHidden()); // review is off
+
+    chooseReview(f, true);
+    QTRY_VERIFY(picture->isVisibleTo(f.w.get()));
+    // Inside the window, clear of every other picture.
+    QVERIFY(f.w->rect().contains(picture->geometry()));
+    for (int i = 1; i <= 12; ++i)
+        if (f.c().Picture[size_t(i)]->isVisibleTo(f.w.get()))
+            QVERIFY2(!f.c().Picture[size_t(i)]->geometry().intersects(picture->geometry()),
+                     qPrintable(QString::number(i)));
+
+    emit qobject_cast<present::ClickableLabel*>(picture)->clicked();
+    QVERIFY(f.lesson().due);
+    QCOMPARE(f.lesson().CurRowLim, 1);
+    QCOMPARE(f.speech.spoken.last(), QStringLiteral("chien"));
+    QVERIFY(f.c().DataCombo1->isHidden());
+
+    // Off the learning screen, the picture goes with the Demons'.
+    emit f.c().Picture[3]->clicked(); // edit the set
+    QVERIFY(!f.w->screens().learning);
+    QVERIFY(picture->isHidden());
+    f.c().mnuStandard->trigger();
+    QVERIFY(picture->isHidden());
 }
 
 QTEST_MAIN(TestDueLesson)

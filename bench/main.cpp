@@ -14,7 +14,9 @@
 #include "data/OpenCheck.h"
 #include "data/Sql.h"
 #include "data/WalCheckpoints.h"
+#include "learn/rules/DueCards.h"
 #include "learn/rules/LessonState.h"
+#include "learn/rules/MemoryStore.h"
 #include "learn/rules/OrderKeys.h"
 #include "learn/rules/Ordering.h"
 #include "window/Form1.h"
@@ -75,6 +77,15 @@ class Session {
         data::exec(data::mainConnection(), QStringLiteral("UPDATE Fields SET SetName = ?"),
                    {setName});
         w().controls().mnuLearn->trigger();
+    }
+
+    // Edit > Review... turned on, the memory state built from the log as the background build
+    // leaves it: every reply then moves the state and the due counts.
+    void turnReviewOn() {
+        const QSqlDatabase db = data::mainConnection();
+        learn::storeReviewSettings(db, {true, learn::kDefaultRetention});
+        if (!learn::rebuildMemoryState(db, QDate::currentDate().toJulianDay()))
+            throw std::runtime_error("the log changed during the build");
     }
 
     // Types a reply to the question on screen and presses Check.
@@ -167,6 +178,7 @@ void replyBench(benchmark::State& state, bench::DatabaseSize size, std::string n
     if (!session)
         return;
     Session& s = *session;
+    s.turnReviewOn();
     s.learn(QStringLiteral("Reply20"));
     int n = 0;
     timeSteps(

@@ -25,6 +25,10 @@ const QString kLogDaysTake = QStringLiteral(
 const QString kMemoryMarkCount =
     QStringLiteral("UPDATE MemoryMark SET LogChanges = LogChanges + 1;");
 
+// Any change of which cards the named sets hold, counted so the due counts can tell.
+const QString kSetChangesCount =
+    QStringLiteral("UPDATE MemoryMark SET SetChanges = SetChanges + 1;");
+
 } // namespace
 
 const std::vector<UpgradeStep>& upgradeSteps() {
@@ -152,7 +156,20 @@ const std::vector<UpgradeStep>& upgradeSteps() {
                          "ROWID"),
           QStringLiteral("CREATE INDEX MemoryState_Due ON MemoryState (DueDay)"),
           QStringLiteral("CREATE TABLE MemoryMark (LogChanges INTEGER NOT NULL DEFAULT 0, "
-                         "BuiltAt INTEGER, Retention REAL)"),
+                         "BuiltAt INTEGER, Retention REAL, SetChanges INTEGER NOT NULL DEFAULT "
+                         "0, CountedAt INTEGER, CountedFrom INTEGER)"),
+          QStringLiteral("CREATE TABLE DueCount (Set_ID INTEGER NOT NULL, DueDay INTEGER NOT "
+                         "NULL, N INTEGER NOT NULL, PRIMARY KEY (Set_ID, DueDay)) WITHOUT ROWID"),
+          QStringLiteral("CREATE TRIGGER Set_card_due_insert AFTER INSERT ON Set_Card_rel BEGIN ") +
+              kSetChangesCount + QStringLiteral(" END"),
+          QStringLiteral("CREATE TRIGGER Set_card_due_delete AFTER DELETE ON Set_Card_rel BEGIN ") +
+              kSetChangesCount + QStringLiteral(" END"),
+          QStringLiteral("CREATE TRIGGER Set_card_due_update AFTER UPDATE ON Set_Card_rel BEGIN ") +
+              kSetChangesCount + QStringLiteral(" END"),
+          QStringLiteral("CREATE TRIGGER Set_due_rename AFTER UPDATE OF SetName ON Set1 BEGIN ") +
+              kSetChangesCount + QStringLiteral(" END"),
+          QStringLiteral("CREATE TRIGGER Card_due_delete AFTER DELETE ON Card BEGIN ") +
+              kSetChangesCount + QStringLiteral(" END"),
           QStringLiteral("INSERT INTO MemoryMark (LogChanges, BuiltAt, Retention) "
                          "VALUES (0, NULL, NULL)"),
           QStringLiteral("CREATE TRIGGER Log_memory_insert AFTER INSERT ON Log BEGIN ") +

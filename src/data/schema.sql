@@ -150,13 +150,54 @@ CREATE INDEX MemoryState_Due ON MemoryState (DueDay);
 -- ;;
 -- One row. Every change of the log counts in LogChanges, whoever makes it; the state matches
 -- the log while BuiltAt equals it. A reply stored by the program moves both together.
+-- Likewise SetChanges counts every change of which cards the named sets hold, and DueCount
+-- matches them while CountedAt equals it; it holds the due days before CountedFrom as
+-- CountedFrom - 1, since they stay past.
 CREATE TABLE MemoryMark (
-    LogChanges INTEGER NOT NULL DEFAULT 0,
-    BuiltAt    INTEGER,
-    Retention  REAL
+    LogChanges  INTEGER NOT NULL DEFAULT 0,
+    BuiltAt     INTEGER,
+    Retention   REAL,
+    SetChanges  INTEGER NOT NULL DEFAULT 0,
+    CountedAt   INTEGER,
+    CountedFrom INTEGER
 );
 -- ;;
 INSERT INTO MemoryMark (LogChanges, BuiltAt, Retention) VALUES (0, NULL, NULL);
+-- ;;
+-- The memory state's due days counted per set, so that the due counts read a few rows a day
+-- however many cards there are: N cards and ways of set Set_ID come due on DueDay. Set_ID 0
+-- counts each card and way once when it is in some named set.
+CREATE TABLE DueCount (
+    Set_ID INTEGER NOT NULL,
+    DueDay INTEGER NOT NULL,
+    N      INTEGER NOT NULL,
+    PRIMARY KEY (Set_ID, DueDay)
+) WITHOUT ROWID;
+-- ;;
+CREATE TRIGGER Set_card_due_insert AFTER INSERT ON Set_Card_rel
+BEGIN
+    UPDATE MemoryMark SET SetChanges = SetChanges + 1;
+END;
+-- ;;
+CREATE TRIGGER Set_card_due_delete AFTER DELETE ON Set_Card_rel
+BEGIN
+    UPDATE MemoryMark SET SetChanges = SetChanges + 1;
+END;
+-- ;;
+CREATE TRIGGER Set_card_due_update AFTER UPDATE ON Set_Card_rel
+BEGIN
+    UPDATE MemoryMark SET SetChanges = SetChanges + 1;
+END;
+-- ;;
+CREATE TRIGGER Set_due_rename AFTER UPDATE OF SetName ON Set1
+BEGIN
+    UPDATE MemoryMark SET SetChanges = SetChanges + 1;
+END;
+-- ;;
+CREATE TRIGGER Card_due_delete AFTER DELETE ON Card
+BEGIN
+    UPDATE MemoryMark SET SetChanges = SetChanges + 1;
+END;
 -- ;;
 CREATE TRIGGER Log_memory_insert AFTER INSERT ON Log
 BEGIN

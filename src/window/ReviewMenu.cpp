@@ -55,7 +55,10 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
         });
     });
     // The Demons' picture is shown exactly where this one belongs.
-    s.c.Picture[11]->installEventFilter(this);
+    demonsPicture_ = s.c.Picture[11];
+    demonsPicture_->installEventFilter(this);
+    setListPopup_ = s.c.DataCombo1->view()->parentWidget();
+    setListPopup_->installEventFilter(this);
     connect(rebuild_, &learn::MemoryRebuild::rebuilt, this, [this] {
         if (s_.screens.learning)
             loop_.SubStatusBar(); // which shows the counts
@@ -70,13 +73,36 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
 ReviewMenu::~ReviewMenu() = default;
 
 bool ReviewMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+    const bool shownOrHidden = event->type() == QEvent::Show || event->type() == QEvent::Hide;
+    if (watched == setListPopup_ && event->type() == QEvent::Show)
+        widenSetList();
+    else if (watched == demonsPicture_ && shownOrHidden)
         showKidsPicture();
     return QObject::eventFilter(watched, event);
 }
 
+void ReviewMenu::widenSetList() {
+    // Counted and measured as the list opens, not after every reply: a collection may hold a
+    // thousand sets.
+    if (!on_)
+        return;
+    try {
+        counts_->setCounts(
+            learn::dueCounts(s_.rs.connection(), QDate::currentDate().toJulianDay()).bySet);
+    } catch (const data::DbError&) {
+        counts_->setCounts({}); // the names alone, rather than counts that may be wrong
+        return;
+    }
+    QAbstractItemView* list = s_.c.DataCombo1->view();
+    QWidget* popup = list->parentWidget();
+    const int wanted = list->sizeHintForColumn(0) + popup->width() - list->viewport()->width();
+    if (popup->width() < wanted)
+        popup->resize(wanted, popup->height());
+}
+
 void ReviewMenu::showKidsPicture() {
-    kidsPicture_->setVisible(on_ && s_.modes.kids && !s_.c.Picture[11]->isHidden());
+    if (kidsPicture_ && demonsPicture_)
+        kidsPicture_->setVisible(on_ && s_.modes.kids && !demonsPicture_->isHidden());
 }
 
 void ReviewMenu::showOff() {
@@ -85,10 +111,7 @@ void ReviewMenu::showOff() {
     dueCards_->setEnabled(false);
     dueCards_->setToolTip(QStringLiteral("Turn review on first: Edit > Review..."));
     s_.c.PanelDue->hide();
-    if (!counts_->counts().isEmpty()) {
-        counts_->setCounts({});
-        s_.c.DataCombo1->view()->setMinimumWidth(0);
-    }
+    counts_->setCounts({});
     shownFor_.clear();
 }
 
@@ -123,11 +146,8 @@ void ReviewMenu::refresh() {
     if (mark == shownFor_ && !s_.c.PanelDue->isHidden())
         return;
     try {
-        const learn::DueCounts due = learn::dueCounts(db, QDate::currentDate().toJulianDay());
-        s_.c.PanelDue->setText(learn::duePanelText(due.total));
-        counts_->setCounts(due.bySet);
-        QAbstractItemView* list = s_.c.DataCombo1->view();
-        list->setMinimumWidth(list->sizeHintForColumn(0));
+        s_.c.PanelDue->setText(
+            learn::duePanelText(learn::dueTotal(db, QDate::currentDate().toJulianDay())));
         shownFor_ = mark;
     } catch (const data::DbError&) {
         s_.c.PanelDue->setText(QString());

@@ -48,6 +48,7 @@ class ReviewMenu : public QObject {
 
   private:
     void showKidsPicture();
+    void widenSetList();
     void store(const learn::ReviewSettings& settings);
     void showOff();
 
@@ -57,7 +58,10 @@ class ReviewMenu : public QObject {
     learn::MemoryRebuild* rebuild_ = nullptr; // a child
     DueCountDelegate* counts_ = nullptr;      // the set list's
     QAction* dueCards_ = nullptr;
-    QLabel* kidsPicture_ = nullptr;
+    // Watched and shown through these: at the window's close they may go before this does.
+    QPointer<QLabel> kidsPicture_;
+    QPointer<QWidget> demonsPicture_;
+    QPointer<QWidget> setListPopup_;
     bool on_ = false; // review, as last read
     QPointer<ReviewDialog> dialog_;
     QString shownFor_; // what the counts on screen were worked out from

@@ -31,6 +31,23 @@ QStringList stateRows(const testing::TempDatabase& t) {
                     "|| DueRight FROM MemoryState ORDER BY Card_ID, Reverse");
 }
 
+QStringList dueCountRows(const testing::TempDatabase& t) {
+    return t.column("SELECT Set_ID || ' ' || DueDay || ' ' || N FROM DueCount ORDER BY Set_ID, "
+                    "DueDay");
+}
+
+// The counts kept up reply by reply are those a count from scratch gives.
+bool countsAsRecounted(const testing::TempDatabase& t) {
+    const QStringList kept = dueCountRows(t);
+    data::Transaction transaction(t.db());
+    learn::recountDue(t.db(), t.scalar("SELECT CountedFrom FROM MemoryMark").toLongLong());
+    transaction.commit();
+    if (kept == dueCountRows(t))
+        return true;
+    qWarning() << kept << dueCountRows(t);
+    return false;
+}
+
 // What a build from the whole log gives, on a copy, so the state under test stays as it is.
 QStringList rebuiltRows(const testing::TempDatabase& t) {
     const QStringList kept = stateRows(t);
@@ -92,11 +109,13 @@ class TestMemoryStore : public QObject {
                 s.card, QStringLiteral("S"), learn::CardScore{1, 1, 0}, {}, s.reverse};
             lastRow = learn::recordReply(rs, reply, s.result, s.day);
             QVERIFY(learn::memoryStateIsCurrent(t.db()));
+            QVERIFY(countsAsRecounted(t));
             QCOMPARE(stateRows(t), rebuiltRows(t));
         }
         const learn::StoredWeights before = *learn::readStoredWeights(t.db(), a);
         learn::undoStoredReply(t.db(), a, before, lastRow);
         QVERIFY(learn::memoryStateIsCurrent(t.db()));
+        QVERIFY(countsAsRecounted(t));
         QCOMPARE(stateRows(t), rebuiltRows(t));
 
         // The last reply of a way taken back leaves that way with no state.
@@ -106,6 +125,7 @@ class TestMemoryStore : public QObject {
         QCOMPARE(t.scalar("SELECT COUNT(*) FROM MemoryState WHERE Card_ID = ?", {c}).toInt(), 1);
         learn::undoStoredReply(t.db(), c, *learn::readStoredWeights(t.db(), c), only);
         QCOMPARE(t.scalar("SELECT COUNT(*) FROM MemoryState WHERE Card_ID = ?", {c}).toInt(), 0);
+        QVERIFY(countsAsRecounted(t));
 
         // A deleted card takes its state along; a reply to it meanwhile makes none.
         t.exec("DELETE FROM Set_Card_rel WHERE Card_ID = ?", {b});
@@ -242,6 +262,24 @@ class TestMemoryStore : public QObject {
         QCOMPARE(outlook.perDay[0], 2);
         QCOMPARE(learn::dueOutlook(t.db(), kToday.toJulianDay(), "Zoo").perDay[0], 1);
         QCOMPARE(learn::dueOutlook(t.db(), kToday.toJulianDay(), "Nowhere").perDay[0], 0);
+
+        // Counted days later, everything answered has come due; a day before the count was
+        // made, it is made again.
+        QCOMPARE(learn::dueCounts(t.db(), kToday.toJulianDay() + 400).total, 3);
+        QCOMPARE(learn::dueCounts(t.db(), kToday.toJulianDay() - 300).total, 0);
+        QCOMPARE(learn::dueCounts(t.db(), kToday.toJulianDay()).total, 2);
+
+        // The counts follow the sets: a card put in a set, a set renamed away, a card deleted.
+        t.relate(zoo, loose);
+        QCOMPARE(learn::dueCounts(t.db(), kToday.toJulianDay()).bySet.value("Zoo"), 2);
+        QCOMPARE(learn::dueCounts(t.db(), kToday.toJulianDay()).total, 3);
+        t.exec("UPDATE Set1 SET SetName = '' WHERE Set_ID = ?", {zoo});
+        QCOMPARE(learn::dueCounts(t.db(), kToday.toJulianDay()).total, 2);
+        t.exec("DELETE FROM Card WHERE Card_ID = ?", {old});
+        const learn::DueCounts after = learn::dueCounts(t.db(), kToday.toJulianDay());
+        QCOMPARE(after.total, 1);
+        QCOMPARE(after.bySet.value("Animals"), 1);
+        QVERIFY(!after.bySet.contains(""));
     }
 
     // A reply stored while the log was being read makes the build give up rather than write a

@@ -16,6 +16,7 @@
 #include <QBarSet>
 #include <QLabel>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QSpinBox>
 
@@ -74,7 +75,12 @@ void TestDueLesson::theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns() {
     QTRY_COMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 2"));
     QVERIFY(f.c().PanelDue->isVisibleTo(f.w.get()));
     QVERIFY(f.c().PanelDue->geometry().right() <= f.c().StatusBar1->width());
-    // The set list draws the counts; its items are still the sets' names.
+    // The set list draws the counts as it opens, wide enough for them; its items are still
+    // the sets' names.
+    f.c().DataCombo1->showPopup();
+    QAbstractItemView* list = f.c().DataCombo1->view();
+    QVERIFY(list->viewport()->width() >= list->sizeHintForColumn(0));
+    f.c().DataCombo1->hidePopup();
     QCOMPARE(setListCounts(f)->countText("Animals"), QStringLiteral("1 due"));
     QCOMPARE(setListCounts(f)->countText("Zoo"), QStringLiteral("2 due"));
     QVERIFY(f.c().DataCombo1->findText("Animals") >= 0);

@@ -115,9 +115,10 @@ std::optional<Replayed> replayWithDueCounts(const std::vector<fsrs::Reply>& repl
 }
 
 std::vector<CardMemory> cardMemories(const QSqlDatabase& db, qint64 today, double desiredRetention,
-                                     const QString& setName) {
+                                     const QString& setName, bool cardTexts) {
     std::vector<std::pair<Key, std::vector<LoggedReply>>> replies = loggedReplies(db, setName);
-    const std::unordered_map<qint64, CardFacts> facts = cardFacts(db);
+    const std::unordered_map<qint64, CardFacts> facts =
+        cardTexts ? cardFacts(db) : std::unordered_map<qint64, CardFacts>{};
     std::vector<CardMemory> cards;
     cards.reserve(replies.size());
     for (auto& [key, rows] : replies) {

@@ -45,9 +45,10 @@ std::optional<Replayed> replayWithDueCounts(const std::vector<fsrs::Reply>& repl
 // Every card and way that has replies in the log, by card then way (forward first), each from
 // its rows in order of day then RecID: "Correct" is Good, "Wrong" Again; rows of cards no
 // longer there, rows without a readable day and other results are left out. With `setName`,
-// only the cards of that set, named by it. Throws DbError.
+// only the cards of that set, named by it. Without `cardTexts`, no set name and no question
+// (quicker, for a build of the memory state). Throws DbError.
 std::vector<CardMemory> cardMemories(const QSqlDatabase& db, qint64 today, double desiredRetention,
-                                     const QString& setName = {});
+                                     const QString& setName = {}, bool cardTexts = true);
 
 // The first day after `lastDay` on which recall is below `desiredRetention`, at most a hundred
 // years on.

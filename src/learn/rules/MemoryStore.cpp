@@ -50,15 +50,27 @@ struct StateRow {
     int dueRight = 0;
 };
 
+// The due day the card and way has now; none without a state.
+std::optional<qint64> dueDayOf(const QSqlDatabase& db, qint64 cardId, bool reverse) {
+    const QVariant day = data::scalar(
+        db, QStringLiteral("SELECT DueDay FROM MemoryState WHERE Card_ID = ? AND Reverse = ?"),
+        {cardId, reverse ? 1 : 0});
+    return day.isValid() && !day.isNull() ? std::optional<qint64>(day.toLongLong()) : std::nullopt;
+}
+
 // A card deleted meanwhile gets no row.
 void writeStateRow(const QSqlDatabase& db, const StateRow& row, double retention) {
-    data::exec(db,
-               QStringLiteral("INSERT OR REPLACE INTO MemoryState (Card_ID, Reverse, Stability, "
-                              "Difficulty, LastDay, DueDay, DueReplies, DueRight) SELECT Card_ID, "
-                              "?, ?, ?, ?, ?, ?, ? FROM Card WHERE Card_ID = ?"),
-               {row.reverse ? 1 : 0, row.state.stability, row.state.difficulty, row.lastDay,
-                firstDueDay(row.lastDay, row.state.stability, retention), row.dueReplies,
-                row.dueRight, row.cardId});
+    const std::optional<qint64> before = dueDayOf(db, row.cardId, row.reverse);
+    const qint64 due = firstDueDay(row.lastDay, row.state.stability, retention);
+    const QSqlQuery written = data::exec(
+        db,
+        QStringLiteral("INSERT OR REPLACE INTO MemoryState (Card_ID, Reverse, Stability, "
+                       "Difficulty, LastDay, DueDay, DueReplies, DueRight) SELECT Card_ID, ?, ?, "
+                       "?, ?, ?, ?, ? FROM Card WHERE Card_ID = ?"),
+        {row.reverse ? 1 : 0, row.state.stability, row.state.difficulty, row.lastDay, due,
+         row.dueReplies, row.dueRight, row.cardId});
+    if (written.numRowsAffected() > 0)
+        moveDueCount(db, row.cardId, before, due);
 }
 
 void replayCardWay(const QSqlDatabase& db, qint64 cardId, bool reverse) {
@@ -88,8 +100,10 @@ void replayCardWay(const QSqlDatabase& db, qint64 cardId, bool reverse) {
     const double retention = storedRetention(db);
     const std::optional<Replayed> replayed = replayWithDueCounts(history, retention);
     if (!replayed) {
+        const std::optional<qint64> before = dueDayOf(db, cardId, reverse);
         data::exec(db, QStringLiteral("DELETE FROM MemoryState WHERE Card_ID = ? AND Reverse = ?"),
                    {cardId, reverse ? 1 : 0});
+        moveDueCount(db, cardId, before, std::nullopt);
         return;
     }
     writeStateRow(db,
@@ -145,7 +159,7 @@ bool rebuildMemoryState(const QSqlDatabase& db, qint64 today,
         builtAt =
             data::scalar(db, QStringLiteral("SELECT LogChanges FROM MemoryMark")).toLongLong();
         retention = storedRetention(db);
-        cards = cardMemories(db, today, retention);
+        cards = cardMemories(db, today, retention, {}, false);
     }
     if (afterRead)
         afterRead();
@@ -163,6 +177,7 @@ bool rebuildMemoryState(const QSqlDatabase& db, qint64 today,
             insert.run({c.cardId, c.reverse ? 1 : 0, c.state.stability, c.state.difficulty,
                         c.lastDay, c.dueDay, c.dueReplies, c.dueRight});
     }
+    recountDue(db, today);
     data::exec(db, QStringLiteral("UPDATE MemoryMark SET BuiltAt = ?, Retention = ?"),
                {builtAt, retention});
     write.commit();
@@ -235,27 +250,6 @@ std::vector<DueEntry> dueEntries(const QSqlDatabase& db, qint64 today) {
         return a.cardId != b.cardId ? a.cardId < b.cardId : a.reverse < b.reverse;
     });
     return due;
-}
-
-DueCounts dueCounts(const QSqlDatabase& db, qint64 today) {
-    DueCounts counts;
-    QSqlQuery q = data::exec(
-        db,
-        QStringLiteral("SELECT s.SetName, COUNT(DISTINCT m.Card_ID * 2 + m.Reverse) FROM "
-                       "MemoryState m JOIN Set_Card_rel r ON r.Card_ID = m.Card_ID JOIN Set1 s "
-                       "ON s.Set_ID = r.Set_ID WHERE m.DueDay <= ? AND s.SetName <> '' GROUP BY "
-                       "s.SetName"),
-        {today});
-    while (q.next())
-        counts.bySet.insert(q.value(0).toString(), q.value(1).toInt());
-    counts.total = data::scalar(db,
-                                QStringLiteral("SELECT COUNT(*) FROM MemoryState m WHERE m.DueDay "
-                                               "<= ? AND EXISTS (SELECT 1 FROM Set_Card_rel r "
-                                               "JOIN Set1 s ON s.Set_ID = r.Set_ID WHERE "
-                                               "r.Card_ID = m.Card_ID AND s.SetName <> '')"),
-                                {today})
-                       .toInt();
-    return counts;
 }
 
 DueOutlook dueOutlook(const QSqlDatabase& db, qint64 today, const QString& setName, int days) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "learn/rules/DueCountTable.h"
+
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
@@ -53,12 +55,6 @@ struct DueEntry {
 };
 // Every due entry, lowest recall first (then by card and way). Throws DbError.
 std::vector<DueEntry> dueEntries(const QSqlDatabase& db, qint64 today);
-// How many due entries each set holds (a card in two sets counts in both), and in all.
-struct DueCounts {
-    QHash<QString, int> bySet;
-    int total = 0;
-};
-DueCounts dueCounts(const QSqlDatabase& db, qint64 today);
 
 // What the state says of the days ahead for the cards of all sets (or of one): how many come due
 // on each of `days` days from today (those due already count today), and the replies given

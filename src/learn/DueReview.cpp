@@ -53,8 +53,6 @@ void DueReview::startDueLesson() {
     s_.c.Text3->setText(QString());
     s_.c.Label5->hide();
     s_.c.Label6->hide();
-    // In place of the set list, as for the Demons: a click on it goes back to the set.
-    s_.c.Label10->setText(QStringLiteral("Due cards"));
     s_.replyFocusMark = QStringLiteral("Yes");
     s_.window.ScrLearnVisible(); // puts the first due card's question
 }
@@ -62,16 +60,12 @@ void DueReview::startDueLesson() {
 void DueReview::backToChosenSet() {
     s_.rs.UnloadAll();
     s_.rs.LoadAll();
-    s_.c.DataCombo1->show();
-    s_.c.Label2->show();
-    s_.c.Label10->hide();
     loading_.ReadCurSet();
     s_.lesson.Row = 1;
 }
 
 void endDueLesson(present::Form1State& s) {
     s.lesson.due = false;
-    s.c.Label10->setText(QStringLiteral("Demons"));
 }
 
 } // namespace learn

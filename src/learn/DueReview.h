@@ -9,8 +9,9 @@
 namespace learn {
 
 // The Due lesson: the cards of every set that are due for review, asked as one lesson on the
-// learning screen; after the last of them the chosen set's lesson returns. The Demons are
-// neither used nor changed by it.
+// learning screen; after the last of them, or when a set is picked in the set list, which
+// stays shown, the chosen set's lesson returns. The Demons and their label are neither used
+// nor changed by it.
 class DueReview {
   public:
     DueReview(present::Form1State& s, QuestionLoop& loop, SetLoading& loading, UndoLastReply& undo);

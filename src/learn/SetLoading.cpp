@@ -65,8 +65,9 @@ void SetLoading::DataCombo1_Change() {
     const QString picked = s_.c.DataCombo1->currentText();
     s_.rs.UnloadAll();
     s_.rs.LoadAll();
-    // Picking the set already chosen changes nothing (and does not restart a lesson).
-    if (!s_.rs.fields.isEmpty()) {
+    // Picking the set already chosen changes nothing (and does not restart a lesson); during
+    // the Due lesson it goes back to that set.
+    if (!s_.rs.fields.isEmpty() && !s_.lesson.due) {
         s_.rs.fields.moveFirst();
         const QVariant chosen = s_.rs.fields.value(data::column::SetName);
         if (!chosen.isNull() && chosen.toString() == picked)

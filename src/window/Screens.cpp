@@ -139,8 +139,8 @@ void Screens::ScrCreateNormal() {
 
 void Screens::ScrLearnNormal() {
     present::applyLayout(present::learningAcademic(), s_.c, layoutContext());
-    if (s_.lesson.demons || s_.lesson.due) {
-        // Laid out again during a Demons or Due lesson (a change of mode): still that lesson.
+    if (s_.lesson.demons) {
+        // Laid out again during a Demons lesson (a change of mode): still the Demons.
         s_.c.DataCombo1->hide();
         s_.c.Label2->hide();
         s_.c.Label10->show();

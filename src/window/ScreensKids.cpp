@@ -59,8 +59,6 @@ void Screens::ScrLearnKids() {
         // the picture stands where a click on it leads back to the chosen set.
         s_.c.DataCombo1->hide();
         present::placeTwips(s_.c.Picture[11], 1800, 1500);
-    } else if (s_.lesson.due) {
-        s_.c.DataCombo1->hide(); // the due cards come from every set
     }
     loop_.MakeQuestion();
 }

@@ -26,6 +26,7 @@ class TestDueLesson : public QObject {
     void theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns();
     void offNothingShowsAndNothingDueIsSaid();
     void kidsHaveAPictureForTheDueCards();
+    void pickingASetLeavesTheDueLesson();
 };
 
 namespace {
@@ -90,8 +91,9 @@ void TestDueLesson::theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns() {
     QVERIFY(f.lesson().due);
     QCOMPARE(f.lesson().CurRowLim, 2);
     QCOMPARE(f.c().Label7->text(), QStringLiteral("cow")); // asked from the answer
-    QVERIFY(f.c().DataCombo1->isHidden());
-    QCOMPARE(f.c().Label10->text(), QStringLiteral("Due cards"));
+    // The set list stays; the Demons' label is not used.
+    QVERIFY(f.c().DataCombo1->isVisibleTo(f.w.get()));
+    QVERIFY(f.c().Label10->isHidden());
 
     f.reply("vache");
     QCOMPARE(f.t.column("SELECT SetName || ' ' || CardID || ' ' || Result || ' ' || "
@@ -122,10 +124,10 @@ void TestDueLesson::theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns() {
 
     // The chosen set is back, and the Demons were neither used nor changed.
     QVERIFY(!f.lesson().due);
-    QVERIFY(!f.c().DataCombo1->isHidden());
     QVERIFY(f.c().Label10->isHidden());
     QCOMPARE(f.c().Label10->text(), QStringLiteral("Demons"));
     QCOMPARE(f.c().Label7->text(), QStringLiteral("chien"));
+    QCOMPARE(f.lesson().CurRowLim, 2); // the chosen set, Animals
     QCOMPARE(f.count("SELECT COUNT(*) FROM Card WHERE Demons = 1"), 0);
     QCOMPARE(f.count("SELECT COUNT(*) FROM CardReverse WHERE Demons = 1"), 0);
     // The statistics show what is coming due and the recall really had, beside the one wanted.
@@ -200,7 +202,6 @@ void TestDueLesson::kidsHaveAPictureForTheDueCards() {
     QVERIFY(f.lesson().due);
     QCOMPARE(f.lesson().CurRowLim, 1);
     QCOMPARE(f.speech.spoken.last(), QStringLiteral("chien"));
-    QVERIFY(f.c().DataCombo1->isHidden());
 
     // Off the learning screen, the picture goes with the Demons'.
     emit f.c().Picture[3]->clicked(); // edit the set
@@ -208,6 +209,26 @@ void TestDueLesson::kidsHaveAPictureForTheDueCards() {
     QVERIFY(picture->isHidden());
     f.c().mnuStandard->trigger();
     QVERIFY(picture->isHidden());
+}
+
+// Picking a set in the list, the chosen one included, goes back to that set's lesson.
+void TestDueLesson::pickingASetLeavesTheDueLesson() {
+    testing::WindowFixture f;
+    const qint64 words = f.t.addSet("Words");
+    const qint64 card = f.t.addCard("chien", "dog", words);
+    f.t.addCard("chat", "cat", words);
+    logReply(f, card, 300, "Correct");
+    f.t.chooseSet("Words");
+    f.start();
+    f.learn();
+    chooseReview(f, true);
+    f.w->findChild<QAction*>("mnuDueCards")->trigger();
+    QVERIFY(f.lesson().due);
+    QCOMPARE(f.lesson().CurRowLim, 1);
+    f.pick("Words");
+    QVERIFY(!f.lesson().due);
+    QCOMPARE(f.lesson().CurRowLim, 2);
+    QCOMPARE(f.c().Label7->text(), QStringLiteral("chien"));
 }
 
 QTEST_MAIN(TestDueLesson)

@@ -130,23 +130,13 @@ void orderEntries(std::vector<CardArray::CardRow>& entries) {
 std::vector<CardArray::CardRow> reverseDemonEntries(const QSqlDatabase& db) {
     std::vector<CardArray::CardRow> entries;
     QSqlQuery q = data::exec(
-        db, QStringLiteral("SELECT c.Answer, c.Question, r.\"Order\", c.Card_ID, r.Rating, "
-                           "r.Correct, r.Incorrect, c.ShowOrder, c.DisplayQuestionNumber FROM "
-                           "CardReverse r JOIN Card c ON c.Card_ID = r.Card_ID WHERE r.Demons = 1 "
-                           "ORDER BY r.\"Order\", c.Card_ID"));
+        db, QStringLiteral("SELECT r.Card_ID FROM CardReverse r JOIN Card c ON c.Card_ID = "
+                           "r.Card_ID WHERE r.Demons = 1 ORDER BY r.\"Order\", c.Card_ID"));
     while (q.next()) {
-        CardArray::CardRow& e = entries.emplace_back();
-        e[ColQuestion] = q.value(0);
-        e[ColAnswer] = q.value(1);
-        e[ColCurStatus] = 0;
-        e[ColOrder] = q.value(2);
-        e[ColCardId] = q.value(3);
-        e[ColRating] = q.value(4);
-        e[ColCorrect] = q.value(5);
-        e[ColIncorrect] = q.value(6);
-        e[ColShowOrder] = q.value(7);
-        e[ColDisplayQuestionNumber] = q.value(8);
-        e[ColDirection] = 1;
+        if (std::optional<CardArray::CardRow> e = readEntry(db, q.value(0), true)) {
+            (*e)[ColCurStatus] = 0;
+            entries.push_back(std::move(*e));
+        }
     }
     return entries;
 }

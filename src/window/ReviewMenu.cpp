@@ -108,8 +108,8 @@ void ReviewMenu::showKidsPicture() {
 void ReviewMenu::showOff() {
     on_ = false;
     showKidsPicture();
-    dueCards_->setEnabled(false);
-    dueCards_->setToolTip(QStringLiteral("Turn review on first: Edit > Review..."));
+    // Off, the menus are as they always were but for Edit > Review... itself.
+    dueCards_->setVisible(false);
     s_.c.PanelDue->hide();
     counts_->setCounts({});
     shownFor_.clear();
@@ -137,8 +137,7 @@ void ReviewMenu::refresh() {
         showOff(); // unreadable settings: nothing shown rather than something wrong
         return;
     }
-    dueCards_->setEnabled(true);
-    dueCards_->setToolTip(QString());
+    dueCards_->setVisible(true);
     on_ = true;
     showKidsPicture();
     if (!current && !rebuild_->isRunning())

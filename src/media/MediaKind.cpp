@@ -98,7 +98,7 @@ QSize webpSize(const QByteArray& b) {
 // An SVG's width and height when its root element gives them as plain numbers (or pixels).
 QSize svgSize(const QByteArray& b) {
     static const QRegularExpression root(QStringLiteral("<svg\\b[^>]*>"));
-    const QRegularExpressionMatch tag = root.match(QString::fromUtf8(b.left(64 * 1024)));
+    const QRegularExpressionMatch tag = root.match(QString::fromUtf8(b.left(qsizetype{64} * 1024)));
     if (!tag.hasMatch())
         return {};
     const auto side = [&](const char* name) -> int {

@@ -128,8 +128,8 @@ void ReviewMenu::refresh() {
         }
         // One row: the counts are worked out again only when they can have changed.
         mark = data::scalar(db, QStringLiteral("SELECT LogChanges || ' ' || coalesce(BuiltAt, "
-                                               "'') || ' ' || coalesce(Retention, '') FROM "
-                                               "MemoryMark"))
+                                               "'') || ' ' || coalesce(Retention, '') || ' ' || "
+                                               "SetChanges FROM MemoryMark"))
                    .toString() +
                QStringLiteral(" ") + QString::number(QDate::currentDate().toJulianDay());
         current = learn::memoryStateIsCurrent(db);

@@ -87,6 +87,14 @@ void TestDueLesson::theDueLessonAsksTheDueCardsOfAllSetsThenTheSetReturns() {
     QVERIFY(f.c().DataCombo1->findText("Animals") >= 0);
     QCOMPARE(f.c().DataCombo1->currentText(), QStringLiteral("Animals"));
 
+    // A card taken out of its set is not due; put back, it is again.
+    f.t.exec("DELETE FROM Set_Card_rel WHERE Card_ID = ?", {cow});
+    f.w->questionLoop().SubStatusBar();
+    QCOMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 1"));
+    f.t.relate(zoo, cow);
+    f.w->questionLoop().SubStatusBar();
+    QCOMPARE(f.c().PanelDue->text(), QStringLiteral("Due today: 2"));
+
     f.w->findChild<QAction*>("mnuDueCards")->trigger();
     QVERIFY(f.lesson().due);
     QCOMPARE(f.lesson().CurRowLim, 2);

@@ -174,6 +174,8 @@ void ReviewMenu::openDialog() {
     auto* dialog = new ReviewDialog(current, std::move(stabilities), s_.c.Form1);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog_ = dialog;
+    // Closed, it is gone for the menu at once, though deleted a little later.
+    connect(dialog, &QDialog::finished, this, [this] { dialog_ = nullptr; });
     connect(dialog, &QDialog::accepted, this, [this, dialog] { store(dialog->chosen()); });
     dialog->open();
 }

@@ -22,6 +22,13 @@ void BackupNotice::finished(const data::BackupResult& result) {
                                                  "backup; the file as it is now is kept."),
                               QStringLiteral("Memorant"));
     }
+    if (!result.missingMedia.isEmpty() && !toldMissingMedia_) {
+        toldMissingMedia_ = true;
+        QTextStream(stderr) << "memorant: " << result.missingMedia << Qt::endl;
+        if (dialogs_)
+            dialogs_->warning(result.missingMedia + QStringLiteral("."),
+                              QStringLiteral("Memorant"));
+    }
     if (result.error.isEmpty() || warned_)
         return;
     warned_ = true;

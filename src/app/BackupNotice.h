@@ -24,6 +24,7 @@ class BackupNotice : public QObject {
     data::BackgroundBackup job_;
     bool warned_ = false;
     bool toldDamage_ = false;
+    bool toldMissingMedia_ = false;
 };
 
 } // namespace app

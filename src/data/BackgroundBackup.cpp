@@ -46,10 +46,14 @@ void BackgroundBackup::start(const QString& databasePath, bool always) {
         result_ = {};
         removeStalePartials(databasePath); // left by backups that were killed
         const FileCheck check = quickCheck(databasePath);
-        if (!check.sound)
+        if (!check.sound) {
             result_.damage = damagedMessage(databasePath, check.detail());
-        else if (due)
+            return;
+        }
+        const QString missingMedia = missingMediaNote(databasePath);
+        if (due)
             result_ = backUp(databasePath);
+        result_.missingMedia = missingMedia;
     });
     connect(thread_, &QThread::finished, this, [this] {
         running().removeAll(thread_);

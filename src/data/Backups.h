@@ -27,9 +27,10 @@ bool backupDue(const QString& databasePath);
 int removeStalePartials(const QString& databasePath);
 
 struct BackupResult {
-    QString path;   // the new backup, when written
-    QString error;  // why none was written, naming the folder
-    QString damage; // the full check found the database damaged; no backup was written
+    QString path;         // the new backup, when written
+    QString error;        // why none was written, naming the folder
+    QString damage;       // the full check found the database damaged; no backup was written
+    QString missingMedia; // cards name pictures or sounds the file does not hold (a note)
     int removed = 0;
 };
 

@@ -7,7 +7,7 @@
 
 namespace data {
 
-constexpr int kSchemaVersion = 14;
+constexpr int kSchemaVersion = 15;
 inline const QString kMainConnection = QStringLiteral("memorant");
 
 // The full schema, compiled in from schema.sql.

@@ -97,8 +97,9 @@ FileCheck openingCheck(const QString& path) {
     return runChecks(path, [&](const QSqlDatabase& db) {
         // Reading the schema walks every page of it.
         QStringList tables;
-        QSqlQuery q = exec(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
-                                              "'table' AND name <> 'Log' ORDER BY name"));
+        QSqlQuery q =
+            exec(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
+                                    "'table' AND name NOT IN ('Log', 'Media') ORDER BY name"));
         while (q.next())
             tables << q.value(0).toString();
         // The learner waits for this check: a second connection on a thread of its own takes
@@ -130,6 +131,35 @@ FileCheck openingCheck(const QString& path) {
             all << p;
         return all;
     });
+}
+
+int cardsNamingMissingMedia(const QSqlDatabase& db) {
+    return scalar(db, QStringLiteral("SELECT COUNT(*) FROM Card WHERE (Picture IS NOT NULL AND "
+                                     "NOT EXISTS (SELECT 1 FROM Media WHERE Hash = Card.Picture)) "
+                                     "OR (Sound IS NOT NULL AND NOT EXISTS (SELECT 1 FROM Media "
+                                     "WHERE Hash = Card.Sound))"))
+        .toInt();
+}
+
+QString missingMediaNote(const QString& path) {
+    SideConnection side(path);
+    if (!side.open().isEmpty())
+        return {};
+    int missing = 0;
+    try {
+        missing = cardsNamingMissingMedia(side.db());
+    } catch (const DbError&) {
+        return {};
+    }
+    if (missing == 0)
+        return {};
+    return missing == 1 ? QStringLiteral("1 card names a picture or sound that is not in the "
+                                         "database \"%1\"; it is shown without it")
+                              .arg(path)
+                        : QStringLiteral("%1 cards name a picture or sound that is not in the "
+                                         "database \"%2\"; they are shown without it")
+                              .arg(missing)
+                              .arg(path);
 }
 
 bool hasMemorantHeader(const QString& path) {

@@ -3,6 +3,7 @@
 
 #include "data/Backups.h"
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,10 +24,18 @@ struct FileCheck {
 [[nodiscard]] FileCheck integrityCheck(const QString& path);
 
 // The check made on every opening: quick_check of the schema and of every table but the log
-// (with their indexes). The log is most of a long-used file, and checking it too took about
-// 0.4 s on a database of 100,000 cards and 1,000,000 log rows; the full quick_check runs
-// in the background after opening instead (BackgroundBackup.h).
+// and the media (with their indexes). The log is most of a long-used file, and checking it too
+// took about 0.4 s on a database of 100,000 cards and 1,000,000 log rows; pictures and sounds
+// can be far more. The full quick_check runs in the background after opening instead
+// (BackgroundBackup.h).
 [[nodiscard]] FileCheck openingCheck(const QString& path);
+
+// How many cards name a picture or sound the file does not hold (left by another program, or
+// by a sync or import that stopped halfway).
+int cardsNamingMissingMedia(const QSqlDatabase& db);
+// The same, said for the learner, through a read-only connection of its own; empty when every
+// card's media is there or the file cannot be read (the check says why).
+QString missingMediaNote(const QString& path);
 
 // The file begins as a Memorant database does: an SQLite header carrying a schema version
 // this program knows. Only the header is read, so it holds even when the rest is damaged.

@@ -1,5 +1,5 @@
 -- SPDX-License-Identifier: GPL-3.0-or-later
--- Memorant database, schema version 14 (kSchemaVersion in Database.h; raise both together).
+-- Memorant database, schema version 15 (kSchemaVersion in Database.h; raise both together).
 -- The connection sets PRAGMA foreign_keys=ON, journal_mode=WAL and user_version.
 -- Statements are separated by a line holding only "-- ;;" so that trigger bodies,
 -- which contain semicolons, survive the split.
@@ -35,10 +35,43 @@ CREATE TABLE Card (
     Active                INTEGER NOT NULL DEFAULT 1,
     SpareID               TEXT,
     ShowOrder             INTEGER DEFAULT 0,
-    DisplayQuestionNumber INTEGER DEFAULT 0
+    DisplayQuestionNumber INTEGER DEFAULT 0,
+    -- The card's picture and sound: the Hash of a Media row, NULL for none.
+    Picture               TEXT,
+    Sound                 TEXT
 );
 -- ;;
 CREATE INDEX Card_Demons ON Card (Demons) WHERE Demons = 1;
+-- ;;
+CREATE INDEX Card_Picture ON Card (Picture) WHERE Picture IS NOT NULL;
+-- ;;
+CREATE INDEX Card_Sound ON Card (Sound) WHERE Sound IS NOT NULL;
+-- ;;
+-- Pictures and sounds kept inside the file, so that it stays the whole collection. One row
+-- per distinct content (Hash: the SHA-256 of Data, lower-case hex) however many cards use it.
+CREATE TABLE Media (
+    Hash TEXT NOT NULL UNIQUE,
+    Mime TEXT NOT NULL,
+    Name TEXT,
+    Data BLOB NOT NULL
+);
+-- ;;
+-- Media no card names any more goes with the card that last named it, in the same statement.
+CREATE TRIGGER Card_media_delete AFTER DELETE ON Card
+WHEN OLD.Picture IS NOT NULL OR OLD.Sound IS NOT NULL
+BEGIN
+    DELETE FROM Media WHERE Hash IN (OLD.Picture, OLD.Sound)
+      AND NOT EXISTS (SELECT 1 FROM Card WHERE Picture = Media.Hash)
+      AND NOT EXISTS (SELECT 1 FROM Card WHERE Sound = Media.Hash);
+END;
+-- ;;
+CREATE TRIGGER Card_media_update AFTER UPDATE OF Picture, Sound ON Card
+WHEN OLD.Picture IS NOT NEW.Picture OR OLD.Sound IS NOT NEW.Sound
+BEGIN
+    DELETE FROM Media WHERE Hash IN (OLD.Picture, OLD.Sound)
+      AND NOT EXISTS (SELECT 1 FROM Card WHERE Picture = Media.Hash)
+      AND NOT EXISTS (SELECT 1 FROM Card WHERE Sound = Media.Hash);
+END;
 -- ;;
 -- A card's learning values when it is asked the other way round, answer to question; a card
 -- never asked so has no row. Kept apart so that Card and the queries over it stay as they are.

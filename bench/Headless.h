@@ -23,6 +23,7 @@ class SilentSpeech : public speech::SpeechAndSound {
   public:
     void speak(const QString&) override {}
     void playSound(int) override {}
+    bool playRecording(const QByteArray&, bool) override { return true; }
     void pauseStep() override {}
     void setVoice(const QString& v) override { voice_ = v; }
     QString voice() const override { return voice_; }

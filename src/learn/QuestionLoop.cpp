@@ -138,6 +138,8 @@ void QuestionLoop::MakeQuestion() {
             // Nothing loaded (an empty set): no question to put.
             shownEntry_ = EntryKey{};
             s_.c.Label7->setText(QString());
+            if (onQuestionPut)
+                onQuestionPut(QVariant(), 0);
             SubStatusBar();
             return;
         }
@@ -160,6 +162,8 @@ void QuestionLoop::MakeQuestion() {
         throw;
     }
     shownEntry_ = entryAt(L.CSarray, L.Row);
+    if (onQuestionPut)
+        onQuestionPut(L.CSarray.at(L.Row, ColCardId), L.Row);
     speakOrShow(L.CSarray.at(L.Row, ColQuestion).toString());
     if (s_.modes.kids)
         return;
@@ -181,6 +185,8 @@ void QuestionLoop::backToShownQuestion() {
     // the check button puts the question before it judges anything.
     shownEntry_ = EntryKey{};
     s_.c.Label7->setText(QString());
+    if (onQuestionPut)
+        onQuestionPut(QVariant(), 0);
 }
 
 void QuestionLoop::SubRowAdjustForMulti() {
@@ -407,7 +413,7 @@ void QuestionLoop::Text3_GotFocus() {
         s_.c.Text3->setFocus();
     }
     if (!s_.modes.kids) {
-        present::setWidthTwips(s_.c.Form1, 4800);
+        present::setWidthTwips(s_.c.Form1, 4800 + s_.screens.pictureRoom);
         // Never narrower than the status bar's texts (the sync panel's among them) need.
         present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
     }

@@ -31,6 +31,9 @@ class QuestionLoop {
 
     // Told after the last due card of a Due lesson: the chosen set's lesson is to return.
     std::function<void()> onDueLessonDone;
+    // Told as a question is put, before it is spoken or shown (the card's picture and sound
+    // come first); an invalid card: no question is on screen.
+    std::function<void(const QVariant& cardId, int row)> onQuestionPut;
     // Told at the end of every update of the status bar, for the panels added after the five.
     std::function<void()> afterStatusBar;
 

@@ -199,6 +199,16 @@ Sniffed sniff(const QByteArray& head) {
     return {};
 }
 
+bool svgIsSelfContained(const QByteArray& bytes) {
+    // Anything that could reach beyond the file (another file, a web address, an entity that
+    // reads one) or run (a script, an event handler): such a file is not shown at all.
+    static const QRegularExpression reaching(
+        QStringLiteral("<script\\b|<!ENTITY|\\son[a-z]+\\s*=\\s*[\"']|@import|"
+                       "href\\s*=\\s*[\"']\\s*(?!#|data:)|url\\(\\s*[\"']?\\s*(?!#|data:)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return !reaching.match(QString::fromUtf8(bytes)).hasMatch();
+}
+
 QString refusal(const QString& fileName, const QByteArray& bytes) {
     const Sniffed s = sniff(bytes);
     if (s.kind == Kind::Unknown)
@@ -211,6 +221,10 @@ QString refusal(const QString& fileName, const QByteArray& bytes) {
         if (s.kind != Kind::Svg && s.size.isEmpty())
             return QStringLiteral("The picture \"%1\" cannot be read: its header is damaged or "
                                   "cut short.")
+                .arg(fileName);
+        if (s.kind == Kind::Svg && !svgIsSelfContained(bytes))
+            return QStringLiteral("The picture \"%1\" refers to other files or holds a script: "
+                                  "only a self-contained SVG is kept.")
                 .arg(fileName);
         if (s.size.width() > kLargestPictureSide || s.size.height() > kLargestPictureSide)
             return QStringLiteral("The picture \"%1\" is %2 × %3 px: more than %4 px on a side.")

@@ -31,6 +31,9 @@ struct Sniffed {
 // bytes go). Never reads past `head`, never allocates by what the header claims.
 Sniffed sniff(const QByteArray& head);
 
+// An SVG that reaches no other file or address and holds no script or event handler.
+bool svgIsSelfContained(const QByteArray& bytes);
+
 // Empty when the file may be kept; otherwise why not, naming `fileName`: a kind that cannot be
 // read, a picture over 10 MB or over 8,000 px on a side, a sound over 20 MB.
 QString refusal(const QString& fileName, const QByteArray& bytes);

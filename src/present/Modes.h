@@ -16,6 +16,8 @@ struct ScreenFlags {
     bool newSetName = false;
     bool learning = false;
     bool createSet = false;
+    // Twips the learning screen is widened by while the card shows a picture.
+    int pictureRoom = 0;
 };
 
 } // namespace present

@@ -3,6 +3,7 @@
 
 #include "data/Error.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,12 @@ class SpeechAndSound {
     virtual void speak(const QString& text) = 0;
     // Plays "Object N" (1 to 11); throws SpeechUnavailable.
     virtual void playSound(int object) = 0;
+    // Plays a card's recording from its bytes. With `wait`, returns when it has played (input
+    // blocked as while speaking); without, at once. A new one stops the last. False when the
+    // bytes cannot be played; throws SpeechUnavailable when there is no sound output.
+    virtual bool playRecording(const QByteArray& bytes, bool wait) = 0;
+    // Stops a recording still playing (the question it belongs to has gone).
+    virtual void stopRecording() {}
     // One step of the pause between questions.
     virtual void pauseStep() = 0;
     // Says nothing, but throws SpeechUnavailable when speaking could not start, so a switch

@@ -28,6 +28,17 @@ void SystemSpeech::playSound(int object) {
     playBlocking(objectSound(object, data::soundFolders()));
 }
 
+bool SystemSpeech::playRecording(const QByteArray& bytes, bool wait) {
+    if (!recordings_)
+        recordings_ = std::make_unique<RecordingPlayer>();
+    return recordings_->play(bytes, wait);
+}
+
+void SystemSpeech::stopRecording() {
+    if (recordings_)
+        recordings_->stop();
+}
+
 void SystemSpeech::pauseStep() {
     waitPainting(kPauseStepMs);
 }

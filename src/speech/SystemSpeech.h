@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "speech/RecordingPlayer.h"
 #include "speech/SpeechAndSound.h"
+
+#include <memory>
 
 namespace speech {
 
@@ -15,6 +18,8 @@ class SystemSpeech : public SpeechAndSound {
 
     void speak(const QString& text) override;
     void playSound(int object) override;
+    bool playRecording(const QByteArray& bytes, bool wait) override;
+    void stopRecording() override;
     void pauseStep() override;
     void checkAvailable() override;
     void setVoice(const QString& voice) override;
@@ -24,6 +29,7 @@ class SystemSpeech : public SpeechAndSound {
 
   private:
     QString voice_;
+    std::unique_ptr<RecordingPlayer> recordings_;
 };
 
 } // namespace speech

@@ -15,6 +15,7 @@
 #include "sets/GridRefresh.h"
 #include "sets/SetLifecycle.h"
 #include "window/BackupNowMenu.h"
+#include "window/CardMediaView.h"
 #include "window/DeckMenu.h"
 #include "window/DelayWindow.h"
 #include "window/DemonsManager.h"
@@ -108,6 +109,11 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
         // The log window keeps what it loaded until it is opened again.
     };
     orderKeys_ = new learn::OrderKeysRunner(this);
+    cardMedia_ = new CardMediaView(state_, this);
+    questionLoop_->onQuestionPut = [this](const QVariant& cardId, int row) {
+        cardMedia_->questionPut(cardId, row);
+    };
+    screensProc_->leavingLearning = [this] { cardMedia_->clear(); };
 
     present::LayoutScaler* scaler = present::LayoutScaler::of(this);
     try {

@@ -35,6 +35,7 @@ class CardGrid;
 } // namespace sets
 
 namespace window {
+class CardMediaView;
 class DemonsManagerMenu;
 class LogMenu;
 class SyncMenu;
@@ -76,6 +77,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     SyncMenu& syncMenu() { return *syncMenu_; }
     DirectionMenu& directionMenu() { return *directionMenu_; }
     ReviewMenu& reviewMenu() { return *reviewMenu_; }
+    CardMediaView& cardMedia() { return *cardMedia_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -128,6 +130,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     ReviewMenu* reviewMenu_ = nullptr;           // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
+    CardMediaView* cardMedia_ = nullptr; // a child of the window
     // Writes the scale factors once a resize has settled, not at every step of a drag.
     QTimer* scaleStore_ = nullptr;
 };

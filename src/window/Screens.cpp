@@ -33,8 +33,11 @@ void Screens::setScreenFlags(bool setEditing, bool newSetName, bool learning, bo
     s_.screens.learning = learning;
     s_.screens.createSet = createSet;
     // Off the learning screen the cards may be edited: no reply is taken back from there.
-    if (!learning)
+    if (!learning) {
         undo_.dropUndo(QStringLiteral("Replies can be taken back on the learning screen only"));
+        if (leavingLearning)
+            leavingLearning();
+    }
 }
 
 present::LayoutContext Screens::layoutContext() const {
@@ -96,7 +99,7 @@ void Screens::ScrLearnVisible() {
     s_.lesson.CurSetSize = s_.lesson.CurRowLim;
     loop_.SubStatusBar();
     if (!s_.modes.kids)
-        present::setWidthTwips(s_.c.Form1, kLearningWidth);
+        present::setWidthTwips(s_.c.Form1, kLearningWidth + s_.screens.pictureRoom);
 }
 
 void Screens::ScrChngSetName() {

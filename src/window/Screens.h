@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include "learn/QuestionLoop.h"
 #include "learn/UndoLastReply.h"
 #include "present/Form1State.h"
@@ -40,6 +42,9 @@ class Screens {
     void about_Click();
 
     AboutWindow* aboutWindow() const { return about_; }
+
+    // Told as a screen other than the learning screen is about to be laid out.
+    std::function<void()> leavingLearning;
 
   private:
     void setScreenFlags(bool setEditing, bool newSetName, bool learning, bool createSet);

@@ -57,6 +57,7 @@ class TestMediaKind : public QObject {
     void kindsAndSizes();
     void hostileHeadersAreRefusedWithTheirName_data();
     void hostileHeadersAreRefusedWithTheirName();
+    void selfContainedSvgIsKept();
 };
 
 void TestMediaKind::kindsAndSizes_data() {
@@ -131,6 +132,24 @@ void TestMediaKind::hostileHeadersAreRefusedWithTheirName_data() {
         << wavHeader(16) + QByteArray(20 * 1024 * 1024, '\0') << "\"f\" is larger than 20 MB";
     QTest::newRow("not a picture or sound")
         << QByteArray("%PDF-1.7") << "\"f\" is no picture or sound that can be kept";
+    // Never fetched or run: such a drawing is not kept at all.
+    const QString reaching = "\"f\" refers to other files or holds a script";
+    QTest::newRow("an SVG with a script")
+        << QByteArray("<svg width='9' height='9'><script>alert(1)</script></svg>") << reaching;
+    QTest::newRow("an SVG with an event handler")
+        << QByteArray("<svg width='9' height='9' onload = \"x()\"/>") << reaching;
+    QTest::newRow("an SVG drawing another file")
+        << QByteArray("<svg width='9' height='9'><image xlink:href=\"/etc/passwd.png\"/></svg>")
+        << reaching;
+    QTest::newRow("an SVG drawing a web address")
+        << QByteArray("<svg width='9' height='9'><image href='https://example.org/a.png'/></svg>")
+        << reaching;
+    QTest::newRow("an SVG styled from elsewhere")
+        << QByteArray("<svg width='9' height='9'><style>@import 'x.css';</style></svg>")
+        << reaching;
+    QTest::newRow("an SVG filled from elsewhere")
+        << QByteArray("<svg width='9' height='9'><rect fill='url(other.svg#p)'/></svg>")
+        << reaching;
 }
 
 void TestMediaKind::hostileHeadersAreRefusedWithTheirName() {
@@ -138,6 +157,16 @@ void TestMediaKind::hostileHeadersAreRefusedWithTheirName() {
     QFETCH(QString, said);
     const QString refusal = media::refusal("f", bytes);
     QVERIFY2(refusal.contains(said), qPrintable(refusal));
+}
+
+// References inside the drawing itself, and text that merely mentions the words, are fine.
+void TestMediaKind::selfContainedSvgIsKept() {
+    const QByteArray svg("<svg xmlns='http://www.w3.org/2000/svg' "
+                         "xmlns:xlink='http://www.w3.org/1999/xlink' width='9' height='9'>"
+                         "<defs><linearGradient id='g'/></defs><rect id='a' fill='url(#g)'/>"
+                         "<use xlink:href='#a'/><image href='data:image/png;base64,iVBO'/>"
+                         "<text>an onion = a bulb; no script here</text></svg>");
+    QCOMPARE(media::refusal("f", svg), QString());
 }
 
 QTEST_MAIN(TestMediaKind)

@@ -19,6 +19,7 @@ class RecordingSpeech : public speech::SpeechAndSound {
         if (onPauseStep)
             onPauseStep();
     }
+    bool playRecording(const QByteArray& bytes, bool wait) override;
     void checkAvailable() override;
     void setVoice(const QString& v) override { voice_ = v; }
     QString voice() const override { return voice_; }
@@ -28,6 +29,9 @@ class RecordingSpeech : public speech::SpeechAndSound {
     QStringList spoken;
     QStringList spokenVoices; // the voice each text of `spoken` was spoken in
     QList<int> sounds;
+    // Each recording played, as "wait:<bytes>" or "now:<bytes>", in order with `spoken`.
+    QStringList recordings;
+    QStringList events; // "speak:<text>" and "recording", in the order they came
     int pauseSteps = 0;
     std::function<void()> onPauseStep; // runs inside each pause step
     std::function<void()> onSpeak;     // runs while each text is spoken

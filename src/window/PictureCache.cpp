@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/PictureCache.h"
+
+#include "present/PictureDecode.h"
+
+namespace window {
+
+PictureCache::PictureCache(QObject* parent) : QObject(parent) {
+    pool_.setMaxThreadCount(2);
+}
+
+PictureCache::~PictureCache() {
+    pool_.clear();
+    pool_.waitForDone();
+}
+
+QString PictureCache::keyOf(const QString& hash, QSize box) {
+    return QStringLiteral("%1 %2x%3").arg(hash).arg(box.width()).arg(box.height());
+}
+
+PictureCache::State PictureCache::state(const QString& hash, QSize box) const {
+    const QString key = keyOf(hash, box);
+    if (decoding_.contains(key))
+        return State::Decoding;
+    const auto found = images_.constFind(key);
+    if (found == images_.constEnd())
+        return State::Absent;
+    return found->isNull() ? State::CannotBeShown : State::Ready;
+}
+
+QImage PictureCache::image(const QString& hash, QSize box) const {
+    return images_.value(keyOf(hash, box));
+}
+
+void PictureCache::request(const QString& hash, QSize box, const QByteArray& bytes) {
+    const QString key = keyOf(hash, box);
+    if (decoding_.contains(key) || images_.contains(key))
+        return;
+    decoding_.insert(key);
+    pool_.start([this, key, hash, box, bytes] {
+        const QImage image = present::decodePicture(bytes, box);
+        // Delivered on the window's thread; the pool is emptied before this object goes.
+        QMetaObject::invokeMethod(
+            this,
+            [this, key, hash, box, image] {
+                decoding_.remove(key);
+                keep(key, image);
+                emit ready(hash, box);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PictureCache::keep(const QString& key, const QImage& image) {
+    images_.insert(key, image);
+    order_.removeAll(key);
+    order_.append(key);
+    while (order_.size() > kKept)
+        images_.remove(order_.takeFirst());
+}
+
+void PictureCache::waitForDecoding() {
+    pool_.waitForDone();
+}
+
+} // namespace window

@@ -97,13 +97,33 @@ int RecordsetModel::columnCount(const QModelIndex& parent) const {
     if (parent.isValid() || !rs_.isOpen())
         return 0;
     try {
-        return rs_.columnNames().size();
+        return static_cast<int>(rs_.columnNames().size() + extra_.size());
+    } catch (const DbError&) {
+        return 0;
+    }
+}
+
+void RecordsetModel::addExtraColumn(const QString& caption, ExtraColumn value) {
+    beginResetModel();
+    extra_.append({caption, std::move(value)});
+    endResetModel();
+}
+
+int RecordsetModel::firstExtraColumn() const {
+    try {
+        return rs_.isOpen() ? static_cast<int>(rs_.columnNames().size()) : 0;
     } catch (const DbError&) {
         return 0;
     }
 }
 
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && !extra_.isEmpty() && index.column() >= firstExtraColumn()) {
+        const int which = index.column() - firstExtraColumn();
+        if (index.row() >= dataRowCount() || which >= extra_.size())
+            return {};
+        return extra_.at(which).second(index.row(), role);
+    }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     if (index.row() >= dataRowCount()) {
@@ -116,7 +136,7 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags RecordsetModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (readOnly_ || !index.isValid())
+    if (readOnly_ || !index.isValid() || index.column() >= firstExtraColumn())
         return f;
     const QString column = rs_.columnNames().value(index.column());
     if (locked_ && locked_(index.row(), column))
@@ -125,6 +145,14 @@ Qt::ItemFlags RecordsetModel::flags(const QModelIndex& index) const {
 }
 
 QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && section >= firstExtraColumn() && !extra_.isEmpty()) {
+        const int which = section - firstExtraColumn();
+        if (which >= extra_.size())
+            return {};
+        if (role == kDisplayOnlyRole)
+            return true;
+        return role == Qt::DisplayRole ? QVariant(extra_.at(which).first) : QVariant();
+    }
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

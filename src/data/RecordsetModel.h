@@ -5,6 +5,8 @@
 
 #include <QAbstractTableModel>
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <functional>
@@ -37,6 +39,16 @@ class RecordsetModel : public QAbstractTableModel {
     void setCellLocked(std::function<bool(int row, const QString& column)> locked);
     // The header text of a column; its name when none is set.
     void setCaption(const QString& column, const QString& caption);
+
+    // A column shown after the source's own, filled by `value` (a stored row, a role) and never
+    // edited through the model: what the window draws beside the stored text.
+    using ExtraColumn = std::function<QVariant(int row, int role)>;
+    void addExtraColumn(const QString& caption, ExtraColumn value);
+    // The first extra column; the source's own come before it.
+    int firstExtraColumn() const;
+    // The role whose header value is true for an extra column: grids pass over it when the
+    // next cell to type in is sought.
+    static constexpr int kDisplayOnlyRole = Qt::UserRole + 1;
 
     // A new row is held until it is stored whole, so that a row half typed (a question
     // without its answer) never reaches the database.
@@ -85,6 +97,7 @@ class RecordsetModel : public QAbstractTableModel {
     int current_ = -1;
     int refreshes_ = 0;
     QHash<QString, QString> captions_; // column name (lower case) -> header text
+    QList<QPair<QString, ExtraColumn>> extra_;
     bool holdsNewRow_ = false;
     QHash<QString, QVariant> pending_; // the held new row: column name -> typed value
     bool storing_ = false;

@@ -34,7 +34,8 @@ void EntryGrid::leave(bool forward) {
 
 bool EntryGrid::rowIsEmpty(int row) const {
     for (int c = 0; c < model()->columnCount(); ++c) {
-        if (!isColumnHidden(c) && !model()->index(row, c).data().toString().trimmed().isEmpty())
+        if (!isColumnHidden(c) && !displayOnly(c) &&
+            !model()->index(row, c).data().toString().trimmed().isEmpty())
             return false;
     }
     return true;
@@ -125,9 +126,15 @@ bool EntryGrid::goToNewRow() {
     return true;
 }
 
+bool EntryGrid::displayOnly(int column) const {
+    return model()
+        ->headerData(column, Qt::Horizontal, data::RecordsetModel::kDisplayOnlyRole)
+        .toBool();
+}
+
 int EntryGrid::nextVisibleColumn(int after) const {
     for (int c = after + 1; c < model()->columnCount(); ++c) {
-        if (!isColumnHidden(c))
+        if (!isColumnHidden(c) && !displayOnly(c))
             return c;
     }
     return -1;

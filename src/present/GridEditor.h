@@ -42,6 +42,8 @@ class EntryGrid : public QTableView {
     // row could not be stored (the user has been told).
     bool goToNewRow();
     int nextVisibleColumn(int after) const;
+    // A column drawn beside the stored text, never typed in (RecordsetModel::addExtraColumn).
+    bool displayOnly(int column) const;
     bool rowIsEmpty(int row) const;
     void leave(bool forward);
 

@@ -37,7 +37,7 @@ void placeAt(QWidget* w, const int (&at)[4]) {
 } // namespace
 
 CardMediaView::CardMediaView(present::Form1State& s, QObject* parent)
-    : QObject(parent), s_(s), cache_(new PictureCache(this)) {
+    : QObject(parent), s_(s), cache_(new PictureCache(12, this)) {
     QWidget* canvas = s_.c.canvas;
     picture_ = new QLabel(canvas);
     picture_->setObjectName(QStringLiteral("PictureCard"));

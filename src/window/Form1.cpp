@@ -22,6 +22,7 @@
 #include "window/DirectionMenu.h"
 #include "window/ExchangeMenu.h"
 #include "window/Form1Build.h"
+#include "window/GridMediaColumns.h"
 #include "window/JudgingMenu.h"
 #include "window/KidsMode.h"
 #include "window/LogMenu.h"
@@ -110,6 +111,7 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     };
     orderKeys_ = new learn::OrderKeysRunner(this);
     cardMedia_ = new CardMediaView(state_, this);
+    gridMedia_ = new GridMediaColumns(state_, this);
     questionLoop_->onQuestionPut = [this](const QVariant& cardId, int row) {
         cardMedia_->questionPut(cardId, row);
     };

@@ -36,6 +36,7 @@ class CardGrid;
 
 namespace window {
 class CardMediaView;
+class GridMediaColumns;
 class DemonsManagerMenu;
 class LogMenu;
 class SyncMenu;
@@ -78,6 +79,7 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     DirectionMenu& directionMenu() { return *directionMenu_; }
     ReviewMenu& reviewMenu() { return *reviewMenu_; }
     CardMediaView& cardMedia() { return *cardMedia_; }
+    GridMediaColumns& gridMedia() { return *gridMedia_; }
 
     void ScrChangeVisible() override;
     void ScrCreateVisible() override;
@@ -130,7 +132,8 @@ class Form1 : public QMainWindow, public present::WindowProcedures {
     ReviewMenu* reviewMenu_ = nullptr;           // a child of the window
     // Finishes the order keys between events; owned here so it stops with the window.
     learn::OrderKeysRunner* orderKeys_ = nullptr;
-    CardMediaView* cardMedia_ = nullptr; // a child of the window
+    CardMediaView* cardMedia_ = nullptr;    // a child of the window
+    GridMediaColumns* gridMedia_ = nullptr; // a child of the window
     // Writes the scale factors once a resize has settled, not at every step of a drag.
     QTimer* scaleStore_ = nullptr;
 };

@@ -5,7 +5,7 @@
 
 namespace window {
 
-PictureCache::PictureCache(QObject* parent) : QObject(parent) {
+PictureCache::PictureCache(int kept, QObject* parent) : QObject(parent), kept_(kept) {
     pool_.setMaxThreadCount(2);
 }
 
@@ -55,7 +55,7 @@ void PictureCache::keep(const QString& key, const QImage& image) {
     images_.insert(key, image);
     order_.removeAll(key);
     order_.append(key);
-    while (order_.size() > kKept)
+    while (order_.size() > kept_)
         images_.remove(order_.takeFirst());
 }
 

@@ -18,7 +18,7 @@ namespace window {
 class PictureCache : public QObject {
     Q_OBJECT
   public:
-    explicit PictureCache(QObject* parent = nullptr);
+    explicit PictureCache(int kept = 12, QObject* parent = nullptr);
     ~PictureCache() override; // waits for a decoding still running
 
     enum class State { Absent, Decoding, Ready, CannotBeShown };
@@ -30,8 +30,6 @@ class PictureCache : public QObject {
     // Waits for every decoding under way (tests and benchmarks).
     void waitForDecoding();
 
-    static constexpr int kKept = 12;
-
   signals:
     void ready(const QString& hash, QSize box);
 
@@ -39,6 +37,7 @@ class PictureCache : public QObject {
     static QString keyOf(const QString& hash, QSize box);
     void keep(const QString& key, const QImage& image);
 
+    int kept_;
     QThreadPool pool_;
     QHash<QString, QImage> images_; // a null image: it cannot be shown
     QStringList order_;             // oldest first

@@ -8,6 +8,9 @@ packages=(
   qt6-qpa-plugins libgl-dev
   libsqlite3-dev
   libespeak-ng-dev espeak-ng-data
+  # Qt Multimedia's GStreamer backend plays cards' recordings (WAV, MP3, Ogg Vorbis, Opus)
+  # through these.
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libbenchmark-dev
   libcsv-dev
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts finds its CMake files only beside Qt OpenGL's

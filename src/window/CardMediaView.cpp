@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 
 namespace window {
 namespace {
@@ -82,16 +83,12 @@ void CardMediaView::questionPut(const QVariant& cardId, int row) {
     soundKey_->setEnabled(sound);
     if (!sound)
         s_.speech.stopRecording();
-    // The next cards' pictures, decoded while this one is answered.
-    const learn::LessonState& L = s_.lesson;
-    for (int r = row + 1; r <= std::min(row + kAhead, L.CurRowLim); ++r) {
-        try {
-            const QString hash =
-                media::cardMedia(s_.rs.connection(), L.CSarray.at(r, learn::ColCardId)).picture;
-            if (!hash.isEmpty())
-                requestPicture(hash);
-        } catch (const data::DbError&) {
-        }
+    // The next cards' pictures, read and decoded while this one is answered: after the
+    // question is on screen, not before.
+    aheadFrom_ = row;
+    if (!aheadQueued_) {
+        aheadQueued_ = true;
+        QTimer::singleShot(0, this, &CardMediaView::decodeAhead);
     }
     if (sound && !s_.modes.Silent) {
         try {
@@ -100,6 +97,22 @@ void CardMediaView::questionPut(const QVariant& cardId, int row) {
         } catch (const data::DbError&) {
         } catch (const speech::SpeechUnavailable&) {
             // Speaking the question finds the same and says so.
+        }
+    }
+}
+
+void CardMediaView::decodeAhead() {
+    aheadQueued_ = false;
+    if (!s_.screens.learning)
+        return;
+    const learn::LessonState& L = s_.lesson;
+    for (int r = aheadFrom_ + 1; r <= std::min(aheadFrom_ + kAhead, L.CurRowLim); ++r) {
+        try {
+            const QString hash =
+                media::cardMedia(s_.rs.connection(), L.CSarray.at(r, learn::ColCardId)).picture;
+            if (!hash.isEmpty())
+                requestPicture(hash);
+        } catch (const data::DbError&) {
         }
     }
 }

@@ -45,6 +45,7 @@ class CardMediaView : public QObject {
     void requestPicture(const QString& hash);
     void widen(bool wide);
     void pictureReady(const QString& hash, QSize box);
+    void decodeAhead();
 
     present::Form1State& s_;
     PictureCache* cache_;
@@ -53,6 +54,8 @@ class CardMediaView : public QObject {
     QAction* soundKey_;
     media::CardMedia current_;
     bool widened_ = false;
+    int aheadFrom_ = 0;
+    bool aheadQueued_ = false;
 };
 
 } // namespace window

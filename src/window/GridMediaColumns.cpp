@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTableView>
+#include <QTimer>
+#include <utility>
 
 namespace window {
 namespace {
@@ -146,14 +148,27 @@ QVariant GridMediaColumns::cell(int row, int role, media::Slot slot) {
     case PictureCache::State::Ready:
         return QPixmap::fromImage(cache_->image(hash, thumbnailBox()));
     case PictureCache::State::Absent:
-        try {
-            const auto stored = media::loadMedia(s_.rs.connection(), hash);
-            cache_->request(hash, thumbnailBox(), stored ? stored->data : QByteArray());
-        } catch (const data::DbError&) {
+        // Read after the grid is drawn, so drawing never waits for the pictures' bytes.
+        if (!wanted_.contains(hash)) {
+            wanted_.append(hash);
+            if (wanted_.size() == 1)
+                QTimer::singleShot(0, this, &GridMediaColumns::readWanted);
         }
         return {};
     default:
         return {};
+    }
+}
+
+void GridMediaColumns::readWanted() {
+    const QStringList hashes = std::exchange(wanted_, {});
+    for (const QString& hash : hashes) {
+        try {
+            const auto stored = media::loadMedia(s_.rs.connection(), hash);
+            cache_->request(hash, thumbnailBox(), stored ? stored->data : QByteArray());
+        } catch (const data::DbError&) {
+            cache_->request(hash, thumbnailBox(), QByteArray());
+        }
     }
 }
 

@@ -47,12 +47,14 @@ class GridMediaColumns : public QObject {
     QVariant cardIdAt(int row) const;
     bool keep(int row, const QByteArray& bytes, const QString& name, media::Slot slot);
     void contextMenu(const QPoint& at);
+    void readWanted();
 
     present::Form1State& s_;
     PictureCache* cache_;
     QAction* toggle_;
     QHash<qint64, media::CardMedia> media_;
     bool shown_ = false;
+    QStringList wanted_; // pictures drawn before they were read
 };
 
 } // namespace window

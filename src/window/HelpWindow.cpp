@@ -2,6 +2,7 @@
 #include "window/HelpWindow.h"
 
 #include "data/Folders.h"
+#include "window/MachineFormats.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -14,13 +15,34 @@ static void initHelpResources() {
 }
 
 namespace window {
+namespace {
+
+// The page on pictures and sounds says what this very machine can read.
+class HelpBrowser : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant page = QTextBrowser::loadResource(type, name);
+        // Asked for as a page of unknown kind when opened through a link or setSource().
+        if (type == QTextDocument::ImageResource ||
+            !name.path().endsWith(QLatin1String("pictures.html")))
+            return page;
+        const QString text = page.typeId() == QMetaType::QByteArray
+                                 ? QString::fromUtf8(page.toByteArray())
+                                 : page.toString();
+        return QString(text).replace(QStringLiteral("<!--machine-formats-->"),
+                                     machineFormatsHtml());
+    }
+};
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     initHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Memorant Help"));
     resize(640, 560);
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setObjectName(QStringLiteral("helpText"));
     browser_->setOpenExternalLinks(false);
     auto* layout = new QVBoxLayout(this);

@@ -6,7 +6,9 @@
 namespace window {
 
 PictureCache::PictureCache(int kept, QObject* parent) : QObject(parent), kept_(kept) {
-    pool_.setMaxThreadCount(2);
+    // One decoder below the window's priority: on a machine of two cores the window keeps one.
+    pool_.setMaxThreadCount(1);
+    pool_.setThreadPriority(QThread::LowPriority);
 }
 
 PictureCache::~PictureCache() {

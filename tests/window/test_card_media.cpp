@@ -47,6 +47,7 @@ QPushButton* soundButtonOf(testing::WindowFixture& f) {
 
 // Lets the decoder finish and its result reach the window.
 void settle(testing::WindowFixture& f) {
+    QCoreApplication::processEvents(); // the next cards are read once the question is up
     f.w->cardMedia().cache().waitForDecoding();
     QCoreApplication::processEvents();
 }

@@ -6,6 +6,7 @@
 
 #include "media/MediaStore.h"
 #include "window/GridMediaColumns.h"
+#include "window/HelpWindow.h"
 #include "window/PictureCache.h"
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 namespace {
 
@@ -62,6 +64,7 @@ class TestGridMedia : public QObject {
   private slots:
     void filesChosenDroppedOrPastedAreKeptWithTheCard();
     void typingANewCardPassesOverTheDrawnColumns();
+    void theHelpPageSaysWhatThisMachineReads();
 };
 
 void TestGridMedia::filesChosenDroppedOrPastedAreKeptWithTheCard() {
@@ -143,6 +146,14 @@ void TestGridMedia::typingANewCardPassesOverTheDrawnColumns() {
     QTest::keyClick(answer, Qt::Key_Return);
     QTRY_COMPARE(f.t.scalar("SELECT Answer FROM Card WHERE Question = 'bird'").toString(),
                  QStringLiteral("Vogel"));
+}
+
+void TestGridMedia::theHelpPageSaysWhatThisMachineReads() {
+    window::HelpWindow help;
+    help.browser()->setSource(QUrl(QStringLiteral("qrc:/help/pictures.html")));
+    const QString text = help.browser()->toPlainText();
+    QVERIFY2(text.contains("pictures: PNG, JPEG") && text.contains("sounds: WAV"),
+             qPrintable(text.right(200)));
 }
 
 QTEST_MAIN(TestGridMedia)

@@ -7,6 +7,7 @@
 #include "exchange/ExchangeFile.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
+#include "exchange/MediaCompanion.h"
 
 #include <QDir>
 #include <csignal>
@@ -107,6 +108,11 @@ int exportCommand(const CommandContext& context) {
                         .arg(carried.join(QStringLiteral(" and ")),
                              native(exchange::companionPath(file)));
         line += QLatin1Char('.');
+        if (done.mediaFiles > 0)
+            line += QStringLiteral(" %1 to %2.")
+                        .arg(data::counted(done.mediaFiles, QStringLiteral("picture or sound"),
+                                           QStringLiteral("pictures and sounds")),
+                             native(exchange::mediaCompanionPath(file)));
         for (const QString& note : exchange::exportNotes(done))
             line += QLatin1Char(' ') + note;
         return line;
@@ -132,8 +138,8 @@ int importCommand(const CommandContext& context) {
                 QStringLiteral(", ") + data::counted(done.logRowsAdded, QStringLiteral("log row"));
         line += QStringLiteral(" added.");
         for (const QString& note :
-             {done.companionNote, done.lastBlockNote, exchange::namesCutNote(done),
-              exchange::multiWithoutAnswersNote(done)}) {
+             {done.companionNote, exchange::mediaNote(done), done.lastBlockNote,
+              exchange::namesCutNote(done), exchange::multiWithoutAnswersNote(done)}) {
             if (!note.isEmpty())
                 line += QLatin1Char(' ') + note;
         }

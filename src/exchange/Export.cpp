@@ -4,6 +4,7 @@
 #include "data/LogDates.h"
 #include "data/Sql.h"
 #include "exchange/ExchangeFile.h"
+#include "exchange/MediaCompanion.h"
 #include "exchange/MultiCompanion.h"
 #include "learn/rules/OrderKeys.h"
 #include "sets/rules/StoredText.h"
@@ -171,6 +172,7 @@ ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
     // matches: an import then says it was ignored.
     outcome.companion = writeCompanion(path, sha, entries, directions);
     outcome.directions = !directions.empty();
+    outcome.mediaFiles = writeMediaCompanion(db_, path, sha);
     outcome.textsChanged = textsChanged_;
     outcome.namesCut = namesCut_;
     outcome.logRowsLeftOut = logRowsLeftOut_;

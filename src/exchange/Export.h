@@ -23,6 +23,7 @@ struct ExportOutcome {
     int logRowsLeftOut = 0;  // log rows dated with no day a log may hold (data::logDay)
     bool companion = false;  // the ".multi" companion carries answer lists
     bool directions = false; // and sets, cards or replies asked answer to question
+    int mediaFiles = 0;      // pictures and sounds written to the ".media" companion
 };
 
 // What the export changed or left out so that its import takes the file, as sentences;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/Import.h"
 
+#include "data/Counted.h"
+
 #include "data/LogDates.h"
 #include "data/Sql.h"
+#include "exchange/MediaCompanion.h"
 #include "exchange/MergePlan.h"
 #include "exchange/MultiCompanion.h"
 #include "sets/rules/StoredText.h"
@@ -41,6 +44,16 @@ QString namesCutNote(const ImportOutcome& outcome) {
         return note;
     note[0] = note[0].toUpper();
     return note + QLatin1Char('.');
+}
+
+QString mediaNote(const ImportOutcome& outcome) {
+    if (!outcome.mediaNote.isEmpty())
+        return outcome.mediaNote;
+    if (outcome.pictures == 0 && outcome.sounds == 0)
+        return {};
+    return QStringLiteral("%1 and %2 came with the cards.")
+        .arg(data::counted(outcome.pictures, QStringLiteral("picture")),
+             data::counted(outcome.sounds, QStringLiteral("sound")));
 }
 
 QString multiWithoutAnswersNote(const ImportOutcome& outcome) {
@@ -330,6 +343,15 @@ ImportOutcome Import::run(const QString& path, bool withLog, const data::Progres
             outcome_.multiCards = applyMultiEntries(db_, companion.entries);
             applyDirections(db_, companion.directions);
         }
+        const MediaCompanionRead media = applyMediaCompanion(db_, path, file_.sha256);
+        outcome_.pictures = media.pictures;
+        outcome_.sounds = media.sounds;
+        if (media.present && !media.matches)
+            outcome_.mediaNote =
+                QStringLiteral("The companion file \"%1\" was ignored: it belongs to another "
+                               "exchange file, so the cards came without their pictures and "
+                               "sounds.")
+                    .arg(QDir::toNativeSeparators(mediaCompanionPath(path)));
         outcome_.multiWithoutAnswers =
             data::scalar(db_, QStringLiteral("SELECT COUNT(*) FROM Card WHERE SpareID <> '' AND "
                                              "Answer = 'Multi' AND NOT EXISTS (SELECT 1 FROM "

@@ -20,11 +20,16 @@ struct ImportOutcome {
     int multiWithoutAnswers = 0; // multiple-answer cards added without any answer
     int namesCut = 0;            // set names longer than a set name may be, cut
     QString companionNote;       // why the companion was not used, when one was there
+    int pictures = 0;            // cards given a picture from the ".media" companion
+    int sounds = 0;              // and a sound
+    QString mediaNote;           // why the ".media" companion was not used
     QString lastBlockNote;       // the last block, set aside, held data
 };
 
 // The words for multiple-answer cards that came without answers; empty for none.
 QString multiWithoutAnswersNote(const ImportOutcome& outcome);
+// The words for the pictures and sounds that came, or why they did not; empty for none.
+QString mediaNote(const ImportOutcome& outcome);
 // The words for set names that were cut; empty for none.
 QString namesCutNote(const ImportOutcome& outcome);
 

@@ -92,8 +92,8 @@ void ExchangeMenu::importFile(bool withLog) {
         return;
     }
     QString text = QStringLiteral("Import has been completed successfully");
-    for (const QString& note :
-         {done.companionNote, done.lastBlockNote, exchange::namesCutNote(done)}) {
+    for (const QString& note : {done.companionNote, exchange::mediaNote(done), done.lastBlockNote,
+                                exchange::namesCutNote(done)}) {
         if (!note.isEmpty())
             text += QStringLiteral("\n\n") + note;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist/WordListExport.h"
 
+#include "data/Counted.h"
+
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "exchange/ValueForms.h"
@@ -14,12 +16,18 @@
 namespace wordlist {
 
 QString listExportNote(const ListExportOutcome& outcome) {
-    if (outcome.textsChanged == 0)
-        return {};
-    return QStringLiteral("%1 texts held line breaks or control characters, which a word list "
-                          "cannot carry: each line break was written as a blank, the other "
-                          "characters left out.")
-        .arg(outcome.textsChanged);
+    QStringList notes;
+    if (outcome.textsChanged > 0)
+        notes << QStringLiteral("%1 texts held line breaks or control characters, which a word "
+                                "list cannot carry: each line break was written as a blank, the "
+                                "other characters left out.")
+                     .arg(outcome.textsChanged);
+    if (outcome.mediaLeftOut > 0)
+        notes << QStringLiteral("A word list carries no pictures or sounds: %1 written without "
+                                "them (File > Export or Export set as KVTML keeps them).")
+                     .arg(data::counted(outcome.mediaLeftOut, QStringLiteral("card was"),
+                                        QStringLiteral("cards were")));
+    return notes.join(QLatin1Char(' '));
 }
 
 ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, const QString& path) {
@@ -31,7 +39,8 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
 
     QSqlQuery cards = data::exec(
         db,
-        QStringLiteral("SELECT Card.Card_ID, Card.Question, Card.Answer FROM Set_Card_rel "
+        QStringLiteral("SELECT Card.Card_ID, Card.Question, Card.Answer, Card.Picture IS NOT NULL "
+                       "OR Card.Sound IS NOT NULL FROM Set_Card_rel "
                        "JOIN Card ON Card.Card_ID = Set_Card_rel.Card_ID "
                        "WHERE Set_Card_rel.Set_ID = ? ORDER BY Card.Card_ID"),
         {setId});
@@ -74,6 +83,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
             answer = exchange::lineText(answer, &changed);
         const QString question = exchange::lineText(cards.value(1).toString(), &changed);
         outcome.textsChanged += changed;
+        outcome.mediaLeftOut += cards.value(3).toBool() ? 1 : 0;
         chunk += listLine(question, cardAnswers).toUtf8();
         chunk += '\n';
         ++outcome.cards;

@@ -13,6 +13,8 @@ struct ListExportOutcome {
     // Texts written as a card keeps them (sets::storableText), as a list cannot carry a NUL
     // or a lone surrogate, and a line break would not come back.
     int textsChanged = 0;
+    // Cards with a picture or sound, which a word list cannot carry: written without them.
+    int mediaLeftOut = 0;
 };
 
 // What the export changed so that its import takes the file back; empty when nothing.

@@ -154,8 +154,17 @@ void TestWordListImport::exportThenImportGivesTheSameCards() {
     t.addAnswers(multi, {"red", "yellow", "blue"});
     const QStringList before = cardsOf(t, QStringLiteral("Mixed"));
 
+    // A card's picture cannot go into a list: left out, and said.
+    t.exec("INSERT INTO Media (Hash, Mime, Data) VALUES ('p', 'image/gif', x'00')");
+    t.exec("UPDATE Card SET Picture = 'p' WHERE Question = 'English'");
+
     const QString first = t.dir() + QStringLiteral("/first.tsv");
-    QCOMPARE(wordlist::exportList(t.db(), QStringLiteral("Mixed"), first).cards, 5);
+    const wordlist::ListExportOutcome written =
+        wordlist::exportList(t.db(), QStringLiteral("Mixed"), first);
+    QCOMPARE(written.cards, 5);
+    QCOMPARE(wordlist::listExportNote(written),
+             QStringLiteral("A word list carries no pictures or sounds: 1 card was written without "
+                            "them (File > Export or Export set as KVTML keeps them)."));
     QVERIFY(readFile(first).startsWith("Question\tAnswer\tAnswer 2\tAnswer 3\nEnglish\t"));
     wordlist::ListOptions options;
     options.columns.multi = true;

@@ -4,10 +4,12 @@
 #include "speech/AudioPlayback.h"
 
 #include <QAudioOutput>
-#include <QBuffer>
+#include <QDir>
 #include <QEventLoop>
 #include <QMediaPlayer>
+#include <QTemporaryFile>
 #include <QTimer>
+#include <QUrl>
 
 namespace speech {
 
@@ -20,11 +22,10 @@ RecordingPlayer::~RecordingPlayer() {
 void RecordingPlayer::release() {
     if (player_)
         player_->stop();
-    // The player reads the buffer until it is gone: it goes first.
+    // The player reads the file until it is gone: it goes first.
     player_.reset();
     output_.reset();
-    buffer_.reset();
-    bytes_.clear();
+    file_.reset();
 }
 
 void RecordingPlayer::stop() {
@@ -36,9 +37,10 @@ bool RecordingPlayer::play(const QByteArray& bytes, bool wait) {
     release();
     if (bytes.isEmpty())
         return false;
-    bytes_ = bytes;
-    buffer_ = std::make_unique<QBuffer>(&bytes_);
-    buffer_->open(QIODevice::ReadOnly);
+    file_ =
+        std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("memorant-XXXXXX")));
+    if (!file_->open() || file_->write(bytes) != bytes.size() || !file_->flush())
+        return false;
     output_ = std::make_unique<QAudioOutput>();
     player_ = std::make_unique<QMediaPlayer>();
     player_->setAudioOutput(output_.get());
@@ -57,7 +59,7 @@ bool RecordingPlayer::play(const QByteArray& bytes, bool wait) {
                              status == QMediaPlayer::InvalidMedia)
                              loop.quit();
                      });
-    player_->setSourceDevice(buffer_.get());
+    player_->setSource(QUrl::fromLocalFile(file_->fileName()));
     player_->play();
     if (!wait)
         return player_->error() == QMediaPlayer::NoError;

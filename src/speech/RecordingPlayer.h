@@ -5,8 +5,8 @@
 #include <memory>
 
 class QAudioOutput;
-class QBuffer;
 class QMediaPlayer;
+class QTemporaryFile;
 
 namespace speech {
 
@@ -32,8 +32,8 @@ class RecordingPlayer {
 
     std::unique_ptr<QMediaPlayer> player_;
     std::unique_ptr<QAudioOutput> output_;
-    std::unique_ptr<QBuffer> buffer_;
-    QByteArray bytes_;
+    // Played from a file of its own: not every backend plays from memory.
+    std::unique_ptr<QTemporaryFile> file_;
 };
 
 } // namespace speech

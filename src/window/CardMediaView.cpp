@@ -8,10 +8,9 @@
 #include "window/PictureCache.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 
 namespace window {
@@ -146,7 +145,8 @@ void CardMediaView::place() {
     if (s_.modes.kids) {
         const int side = present::twipsToPixels(kKidsSoundButton[2], s_.c.Form1) * 3 / 4;
         soundButton_->setText(QString());
-        soundButton_->setIcon(QApplication::style()->standardIcon(QStyle::SP_MediaVolume));
+        // The Kids loudspeaker, drawn from its SVG at whatever size the screen is scaled to.
+        soundButton_->setIcon(QIcon(QStringLiteral(":/kids/sound.svg")));
         soundButton_->setIconSize(QSize(side, side));
     } else {
         soundButton_->setIcon(QIcon());

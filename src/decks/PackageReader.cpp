@@ -151,8 +151,8 @@ void readNotes(Collection& c, DeckContent& content) {
         FieldText first, second;
         for (qsizetype i = 0; i < fields.size(); ++i) {
             FieldText plain = plainFieldText(fields[i]);
-            content.sounds += plain.sounds;
-            content.images += plain.images;
+            content.sounds.notTaken += plain.sounds;
+            content.pictures.notTaken += plain.images;
             if (i == 0)
                 first = std::move(plain);
             else if (i == 1)

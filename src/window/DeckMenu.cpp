@@ -55,6 +55,19 @@ DeckMenu::DeckMenu(present::Form1State& s, QWidget* window)
         DeckDialog dialog(content, names, window_);
         return dialog.exec() == QDialog::Accepted;
     };
+    allowOutsideMedia = [this](const QStringList& files) {
+        QStringList shown;
+        for (qsizetype i = 0; i < files.size() && i < 5; ++i)
+            shown << QDir::toNativeSeparators(files[i]);
+        if (files.size() > shown.size())
+            shown << QStringLiteral("and %1 more").arg(files.size() - shown.size());
+        return s_.dialogs.confirm(
+            QStringLiteral("The file's cards take pictures or sounds from outside its folder:\n"
+                           "%1\n\nTake them too? Without them the cards are imported all "
+                           "the same.")
+                .arg(shown.join(QLatin1Char('\n'))),
+            QStringLiteral("Import cards from another trainer"), present::Dialogs::Button::No);
+    };
     chooseExportFile = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(window_, QStringLiteral("Export set as KVTML"),
                                             QDir::home().filePath(suggested),
@@ -67,7 +80,9 @@ void DeckMenu::importDeck() {
     if (path.isEmpty())
         return;
     try {
-        const decks::DeckContent content = decks::readDeckFile(path);
+        decks::DeckReading reading;
+        reading.allowOutside = allowOutsideMedia;
+        const decks::DeckContent content = decks::readDeckFile(path, reading);
         const QStringList names = decks::newSetNames(s_.rs.connection(), content);
         if (!previewDeck(content, names))
             return;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // memorant import-deck and export-deck, run as a user would, without a display.
+#include "MediaBytes.h"
 #include "PackageBuilder.h"
 #include "RunCommand.h"
+#include "media/MediaStore.h"
 #include "support/Files.h"
 #include "support/TempDatabase.h"
 
@@ -22,6 +24,7 @@ class TestDeckCommands : public QObject {
     Q_OBJECT
   private slots:
     void importExportAndBack();
+    void kvtmlPicturesOutsideItsFolderRefused();
     void refusalsLeaveTheDatabaseUnchanged_data();
     void refusalsLeaveTheDatabaseUnchanged();
 };
@@ -75,6 +78,27 @@ void TestDeckCommands::importExportAndBack() {
     QCOMPARE(cardsOf("Capitals of Europe 2").size(), cards);
     QCOMPARE(cardsOf("Capitals of Europe 2"), cardsOf("Capitals of Europe"));
     QVERIFY(cardsOf("Capitals of Europe").join(' ').contains("=Multi "));
+}
+
+void TestDeckCommands::kvtmlPicturesOutsideItsFolderRefused() {
+    testing::TempDatabase t;
+    QTemporaryDir dir;
+    testing::writeFile(dir.filePath("words/cat.png"), testing::pngBytes(4, 3, "cat"));
+    testing::writeFile(dir.filePath("secret.png"), testing::pngBytes(4, 3, "secret"));
+    const QString file = dir.filePath("words/animals.kvtml");
+    testing::writeFile(file, "<kvtml version=\"2.0\"><entries>"
+                             "<entry><translation id=\"0\"><text>cat</text><image>cat.png</image>"
+                             "</translation><translation id=\"1\"><text>chat</text></translation>"
+                             "</entry><entry><translation id=\"0\"><text>secret</text>"
+                             "<image>../secret.png</image></translation><translation id=\"1\">"
+                             "<text>secret</text></translation></entry></entries></kvtml>");
+    const Run r = memorant({"--db", t.path(), "import-deck", file});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("Imported 2 cards from animals.kvtml into the new set "
+                                   "\"animals\", with 1 picture; 1 picture left out (1 outside "
+                                   "the file's folder).\n"));
+    QCOMPARE(t.column("SELECT coalesce(Picture, '') FROM Card ORDER BY Card_ID"),
+             (QStringList{media::hashOf(testing::pngBytes(4, 3, "cat")), ""}));
 }
 
 void TestDeckCommands::refusalsLeaveTheDatabaseUnchanged_data() {

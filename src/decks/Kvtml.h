@@ -18,8 +18,10 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes,
                       const DeckReading& reading = {});
 
 // Writes the set as KVTML 2.0 (UTF-8, the identifiers "Question" and "Answer", one entry per
-// card). Returns the cards written; throws DeckError when there is no such set or the file
-// cannot be written, data::DbError when the set cannot be read.
+// card). The cards' pictures and sounds are written to the folder "<file>.media" beside it
+// (mediaFolderOf), each once, and referred to relatively. Returns the cards written; throws
+// DeckError when there is no such set or the file cannot be written, data::DbError when the set
+// cannot be read.
 int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& path);
 
 // A multiple-answer card is written so that Memorant, and KDE's vocabulary library (which

@@ -25,6 +25,7 @@ class TestDeckCommands : public QObject {
   private slots:
     void importExportAndBack();
     void kvtmlPicturesOutsideItsFolderRefused();
+    void mediaExportedAndImportedBack();
     void refusalsLeaveTheDatabaseUnchanged_data();
     void refusalsLeaveTheDatabaseUnchanged();
 };
@@ -99,6 +100,36 @@ void TestDeckCommands::kvtmlPicturesOutsideItsFolderRefused() {
                                    "the file's folder).\n"));
     QCOMPARE(t.column("SELECT coalesce(Picture, '') FROM Card ORDER BY Card_ID"),
              (QStringList{media::hashOf(testing::pngBytes(4, 3, "cat")), ""}));
+}
+
+void TestDeckCommands::mediaExportedAndImportedBack() {
+    testing::TempDatabase t;
+    const qint64 set = t.addSet("Animals");
+    const qint64 cat = t.addCard("cat", "chat", set);
+    t.addCard("plain", "simple", set);
+    media::setCardMediaFromBytes(t.db(), cat, media::Slot::Picture, testing::pngBytes(4, 3, "c"),
+                                 "my cat.png");
+    media::setCardMediaFromBytes(t.db(), cat, media::Slot::Sound, testing::wavBytes("meow"),
+                                 "meow.wav");
+    QTemporaryDir dir;
+    const QString out = dir.filePath("animals.kvtml");
+    Run r = memorant({"--db", t.path(), "export-deck", "Animals", out});
+    QCOMPARE(r.code, 0);
+    r = memorant({"--db", t.path(), "import-deck", out, "--set", "Back"});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains("with 1 picture and 1 sound"), qPrintable(r.out));
+    const auto mediaOf = [&](const char* name) {
+        return t.column(QStringLiteral("SELECT coalesce(c.Picture, '-') || ' ' || "
+                                       "coalesce(c.Sound, '-') FROM Card c JOIN Set_Card_rel r "
+                                       "USING (Card_ID) JOIN Set1 s USING (Set_ID) WHERE "
+                                       "s.SetName = '%1' ORDER BY c.Card_ID")
+                            .arg(QLatin1String(name)));
+    };
+    QCOMPARE(mediaOf("Back"), mediaOf("Animals"));
+    QCOMPARE(mediaOf("Back").first(), media::hashOf(testing::pngBytes(4, 3, "c")) + " " +
+                                          media::hashOf(testing::wavBytes("meow")));
+    // Kept once, for both sets' cards.
+    QCOMPARE(t.scalar("SELECT count(*) FROM Media").toInt(), 2);
 }
 
 void TestDeckCommands::refusalsLeaveTheDatabaseUnchanged_data() {

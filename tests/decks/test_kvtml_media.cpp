@@ -4,6 +4,7 @@
 #include "DeckChecks.h"
 #include "MediaBytes.h"
 #include "decks/DeckImport.h"
+#include "decks/Kvtml.h"
 #include "media/MediaStore.h"
 #include "support/Files.h"
 #include "support/TempDatabase.h"
@@ -66,6 +67,7 @@ class TestKvtmlMedia : public QObject {
     void referencesResolvedAndChecked();
     void outsideFilesOnlyWhenAllowed();
     void storedWithTheCards();
+    void exportWritesMediaBesideAndReadsBack();
 };
 
 void TestKvtmlMedia::referencesResolvedAndChecked_data() {
@@ -215,6 +217,50 @@ void TestKvtmlMedia::storedWithTheCards() {
     QCOMPARE(stored->name, "cat.png");
     QCOMPARE(stored->mime, "image/png");
     QCOMPARE(stored->data, pngBytes(40, 30, "cat"));
+}
+
+void TestKvtmlMedia::exportWritesMediaBesideAndReadsBack() {
+    using media::Slot;
+    testing::TempDatabase t;
+    const qint64 set = t.addSet("Animals");
+    const qint64 cat = t.addCard("cat", "chat", set);
+    const qint64 again = t.addCard("cat again", "chat", set);
+    const qint64 dog = t.addCard("dog", "chien", set);
+    const qint64 odd = t.addCard("odd", "x", set);
+    t.addCard("plain", "simple", set);
+    media::setCardMediaFromBytes(t.db(), cat, Slot::Picture, pngBytes(40, 30, "cat"), "cat.png");
+    media::setCardMediaFromBytes(t.db(), cat, Slot::Sound, wavBytes("meow"), "meow.wav");
+    media::setCardMediaFromBytes(t.db(), again, Slot::Picture, pngBytes(40, 30, "cat"), "x.png");
+    // Other content under a name already taken (in another case), and names that are no safe
+    // file name: each is written under its hash.
+    media::setCardMediaFromBytes(t.db(), dog, Slot::Picture, pngBytes(20, 20, "dog"), "CAT.png");
+    media::setCardMediaFromBytes(t.db(), odd, Slot::Picture, pngBytes(5, 5, "odd"), ".hidden.png");
+    media::setCardMediaFromBytes(t.db(), odd, Slot::Sound, wavBytes("odd"), "a:b.wav");
+    const QString path = t.dir() + "/out.kvtml";
+    QCOMPARE(decks::writeKvtml(t.db(), "Animals", path), 5);
+
+    QStringList files = QDir(path + ".media").entryList(QDir::Files);
+    files.sort();
+    QStringList expected = {"cat.png", "meow.wav", media::hashOf(pngBytes(20, 20, "dog")) + ".png",
+                            media::hashOf(pngBytes(5, 5, "odd")) + ".png",
+                            media::hashOf(wavBytes("odd")) + ".wav"};
+    expected.sort();
+    QCOMPARE(files, expected);
+
+    const decks::DeckContent back = decks::readDeckFile(path);
+    QCOMPARE(back.mediaKept(), "4 pictures and 2 sounds");
+    QVERIFY2(back.leftOut().isEmpty(), qPrintable(back.leftOut().join("; ")));
+    const QList<qint64> ids = {cat, again, dog, odd};
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        const media::CardMedia m = media::cardMedia(t.db(), ids[i]);
+        const decks::DeckCard& card = back.sets[0].cards[i];
+        QCOMPARE(media::hashOf(card.picture.bytes), m.picture);
+        QCOMPARE(card.sound.isEmpty() ? QString() : media::hashOf(card.sound.bytes), m.sound);
+    }
+    QVERIFY(back.sets[0].cards[4].picture.isEmpty());
+    // Written again, over the first: the same files, nothing added.
+    QCOMPARE(decks::writeKvtml(t.db(), "Animals", path), 5);
+    QCOMPARE(QDir(path + ".media").entryList(QDir::Files).size(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestKvtmlMedia)

@@ -24,7 +24,6 @@ QString mediaLeftOut(const MediaTally& t, const char* one, const char* many) {
     add(t.outside, "outside the file's folder");
     add(t.refused, "too large or unreadable");
     add(t.extra, "beyond a card's first");
-    add(t.notTaken, "not taken from this kind of file");
     return count(t.leftOut(), one, many) +
            QStringLiteral(" left out (%1)").arg(reasons.join(QStringLiteral(", ")));
 }

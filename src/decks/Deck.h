@@ -47,12 +47,11 @@ struct DeckSet {
 // What became of the pictures (or the sounds) a file's cards refer to.
 struct MediaTally {
     int kept = 0;
-    int missing = 0;  // no such file
-    int outside = 0;  // outside the file's folder, and not allowed
-    int refused = 0;  // too large, or of a kind that cannot be read (DeckContent::mediaRefusals)
-    int extra = 0;    // a card's second or later one: a card keeps one of each
-    int notTaken = 0; // in a form whose media are not read
-    int leftOut() const { return missing + outside + refused + extra + notTaken; }
+    int missing = 0; // no such file
+    int outside = 0; // outside the file's folder, and not allowed
+    int refused = 0; // too large, or of a kind that cannot be read (DeckContent::mediaRefusals)
+    int extra = 0;   // a card's second or later one: a card keeps one of each
+    int leftOut() const { return missing + outside + refused + extra; }
 };
 
 // Everything a file makes, read whole before the database is touched, and what was left out.
@@ -65,6 +64,7 @@ struct DeckContent {
     MediaTally pictures;
     MediaTally sounds;
     QStringList mediaRefusals; // media::refusal's messages, in the order met
+    qint64 mediaBytes = 0;     // of the pictures and sounds the cards keep
     bool fromPackage = false;  // its scheduling data was not taken
     int cardCount() const;
     // What was left out and why, as sentences, for the preview and the messages.

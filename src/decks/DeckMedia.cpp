@@ -22,15 +22,21 @@ QString mediaRefusal(const QString& fileName, const QByteArray& bytes, media::Sl
 }
 
 void takeMedia(DeckContent& content, DeckCard& card, media::Slot slot, const QByteArray& bytes,
-               const QString& fileName) {
+               const QString& fileName, qint64 total) {
     MediaTally& tally = tallyOf(content, slot);
-    const QString why = mediaRefusal(fileName, bytes, slot);
+    QString why = mediaRefusal(fileName, bytes, slot);
+    if (why.isEmpty() && content.mediaBytes + bytes.size() > total)
+        why = QStringLiteral("\"%1\" was left out: the cards' pictures and "
+                             "sounds together would pass %2 MB.")
+                  .arg(fileName)
+                  .arg(total >> 20);
     if (!why.isEmpty()) {
         ++tally.refused;
         content.mediaRefusals << why;
         return;
     }
     ++tally.kept;
+    content.mediaBytes += bytes.size();
     (slot == media::Slot::Picture ? card.picture : card.sound) = DeckMedia{bytes, fileName};
 }
 

@@ -49,7 +49,10 @@ void TestDeckMenu::previewShowsSetsCardsAndWhatIsLeftOut() {
     sets->setCurrentCell(1, 0);
     QCOMPARE(cards->item(0, 0)->text(), QStringLiteral("le chat"));
     const QString left = d.findChild<QLabel*>(QStringLiteral("leftOut"))->text();
-    QVERIFY2(left.contains("1 sound") && left.contains("2 pictures"), qPrintable(left));
+    // The package lacks the files its kept note names; a skipped note's picture is not counted.
+    QVERIFY2(left.contains("1 picture left out (1 not found)") &&
+                 left.contains("1 sound left out (1 not found)"),
+             qPrintable(left));
 }
 
 void TestDeckMenu::importShowsTheNewSetAndExportReadsBack() {

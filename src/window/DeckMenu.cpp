@@ -6,6 +6,8 @@
 #include "decks/DeckImport.h"
 #include "decks/DeckNames.h"
 #include "decks/Kvtml.h"
+#include "decks/KvtmlMediaFolder.h"
+#include "media/MediaStore.h"
 #include "window/DeckDialog.h"
 #include "window/ProgressWindow.h"
 #include "window/WordListMenu.h"
@@ -107,11 +109,16 @@ void DeckMenu::exportDeck() {
         const QString& setName = chosen->setName;
         const QString& path = chosen->path;
         const int written = decks::writeKvtml(s_.rs.connection(), setName, path);
+        // The folder goes with the file: whoever passes the file on must know of it.
+        const QString folder = media::setHoldsMedia(s_.rs.connection(), setName)
+                                   ? QStringLiteral(", their pictures and sounds to %1")
+                                         .arg(QDir::toNativeSeparators(decks::mediaFolderOf(path)))
+                                   : QString();
         s_.dialogs.message(
-            QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0).")
+            QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0)%4.")
                 .arg(data::counted(written, QStringLiteral("card")) +
                          (written == 1 ? QStringLiteral(" was") : QStringLiteral(" were")),
-                     setName, QDir::toNativeSeparators(path)));
+                     setName, QDir::toNativeSeparators(path), folder));
     } catch (const decks::DeckError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {

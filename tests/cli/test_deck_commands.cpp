@@ -115,6 +115,9 @@ void TestDeckCommands::mediaExportedAndImportedBack() {
     const QString out = dir.filePath("animals.kvtml");
     Run r = memorant({"--db", t.path(), "export-deck", "Animals", out});
     QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("Exported 2 cards of the set \"Animals\" to %1 (KVTML 2.0), "
+                                   "their pictures and sounds to %1.media.\n")
+                        .arg(out));
     r = memorant({"--db", t.path(), "import-deck", out, "--set", "Back"});
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.contains("with 1 picture and 1 sound"), qPrintable(r.out));

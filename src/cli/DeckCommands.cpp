@@ -8,6 +8,8 @@
 #include "decks/DeckImport.h"
 #include "decks/DeckNames.h"
 #include "decks/Kvtml.h"
+#include "decks/KvtmlMediaFolder.h"
+#include "media/MediaStore.h"
 
 #include <QFileInfo>
 
@@ -85,8 +87,14 @@ int runExportDeck(const CommandContext& context) {
     const QString& file = context.args[1];
     try {
         const int written = decks::writeKvtml(data::mainConnection(), setName, file);
-        return commandDone(QStringLiteral("Exported %1 of the set \"%2\" to %3 (KVTML 2.0).")
-                               .arg(data::counted(written, QStringLiteral("card")), setName, file));
+        // The folder goes with the file: whoever passes the file on must know of it.
+        const QString folder = media::setHoldsMedia(data::mainConnection(), setName)
+                                   ? QStringLiteral(", their pictures and sounds to %1")
+                                         .arg(decks::mediaFolderOf(file))
+                                   : QString();
+        return commandDone(
+            QStringLiteral("Exported %1 of the set \"%2\" to %3 (KVTML 2.0)%4.")
+                .arg(data::counted(written, QStringLiteral("card")), setName, file, folder));
     } catch (const decks::DeckError& e) {
         return commandFailed(e.message());
     } catch (const data::DbError& e) {

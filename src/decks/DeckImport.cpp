@@ -5,6 +5,7 @@
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
 #include "decks/Package.h"
+#include "media/MediaStore.h"
 #include "sets/rules/NewSet.h"
 
 #include <QFile>
@@ -18,9 +19,21 @@ namespace {
 // A KVTML file is read whole; no vocabulary file comes near this.
 constexpr qint64 kMaxKvtmlBytes = qint64(256) << 20;
 
+// The reader checked each file, so none is refused here; one that were would fail the import.
+void storeCardMedia(const QSqlDatabase& db, const QVariant& cardId, const DeckCard& card) {
+    if (!card.picture.isEmpty())
+        media::setCardMedia(
+            db, cardId, media::Slot::Picture,
+            media::storeMedia(db, card.picture.bytes, card.picture.fileName, media::Slot::Picture));
+    if (!card.sound.isEmpty())
+        media::setCardMedia(
+            db, cardId, media::Slot::Sound,
+            media::storeMedia(db, card.sound.bytes, card.sound.fileName, media::Slot::Sound));
+}
+
 } // namespace
 
-DeckContent readDeckFile(const QString& path) {
+DeckContent readDeckFile(const QString& path, const DeckReading& reading) {
     const QString refused = data::specialFileRefusal(path, data::FileUse::Read);
     if (!refused.isEmpty())
         throw DeckError(refused);
@@ -42,7 +55,7 @@ DeckContent readDeckFile(const QString& path) {
     if (f.error() != QFileDevice::NoError)
         throw DeckError(
             QStringLiteral("%1: the file cannot be read (%2)").arg(name, f.errorString()));
-    return readKvtml(path, bytes);
+    return readKvtml(path, bytes, reading);
 }
 
 void swapSides(DeckContent& content) {
@@ -69,7 +82,15 @@ int storeDecks(const QSqlDatabase& db, const DeckContent& content, const QString
     for (qsizetype i = 0; i < content.sets.size(); ++i) {
         const QVariant setId = writer.addSet(names[i]);
         for (const DeckCard& card : content.sets[i].cards) {
-            stored += writer.addCard(setId, card.question, card.answers, card.orderImportant);
+            if (writer.addCard(setId, card.question, card.answers, card.orderImportant)) {
+                ++stored;
+                try {
+                    storeCardMedia(db, writer.lastCardId(), card);
+                } catch (const media::MediaRefused& e) {
+                    throw DeckError(QStringLiteral("%1: %2 Nothing was added.")
+                                        .arg(QFileInfo(content.path).fileName(), e.message()));
+                }
+            }
             if (progress && ++done % 512 == 0 && !progress(done, total))
                 throw DeckError(QStringLiteral("%1: the import was cancelled; nothing was added")
                                     .arg(QFileInfo(content.path).fileName()));

@@ -49,6 +49,8 @@ QString deckImportSummary(const DeckContent& content, const QStringList& names, 
                               : QStringLiteral("%1 new sets (%2)")
                                     .arg(names.size())
                                     .arg(quoted.join(QStringLiteral(", ")));
+    if (const QString media = content.mediaKept(); !media.isEmpty())
+        line += QStringLiteral(", with ") + media;
     for (const QString& why : content.leftOut())
         line += QStringLiteral("; ") + why;
     if (const int empty = content.cardCount() - stored; empty > 0)

@@ -181,6 +181,19 @@ struct ClozeAnswer {
     }
 };
 
+// An <img> tag's src, its character references decoded; the attributes are walked in turn,
+// so that "src=" inside another's value is not taken for it.
+QString imageSource(const QString& tag) {
+    static const RE attribute(
+        QStringLiteral("([^\\s=/>]+)(?:\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+)))?"));
+    for (auto it = attribute.globalMatch(tag, 4); it.hasNext();) {
+        const QRegularExpressionMatch a = it.next();
+        if (a.captured(1).compare(QLatin1String("src"), Qt::CaseInsensitive) == 0)
+            return decodeHtmlEntities(a.captured(2) + a.captured(3) + a.captured(4)).trimmed();
+    }
+    return {};
+}
+
 } // namespace
 
 QString plainKvtmlText(const QString& text) {
@@ -190,17 +203,25 @@ QString plainKvtmlText(const QString& text) {
 }
 
 FieldText plainFieldText(const QString& html) {
-    static const RE sound(QStringLiteral("\\[sound:[^\\]]*\\]"));
+    static const RE sound(QStringLiteral("\\[sound:([^\\]]*)\\]"));
     static const RE image(QStringLiteral("<img\\b[^>]*>"), RE::CaseInsensitiveOption);
     static const RE blankTag(QStringLiteral("<(br|/?div)\\b[^>]*>"), RE::CaseInsensitiveOption);
     static const RE tag(QStringLiteral("<[^>]*>"));
     static const RE blanks(QStringLiteral("\\s+"));
     FieldText out;
     QString t = html;
-    out.sounds = static_cast<int>(t.count(sound));
+    for (auto it = sound.globalMatch(t); it.hasNext();) {
+        ++out.sounds;
+        if (const QString name = it.next().captured(1).trimmed(); !name.isEmpty())
+            out.soundNames << name;
+    }
     t.remove(sound);
     t = withoutHidden(t);
-    out.images = static_cast<int>(t.count(image));
+    for (auto it = image.globalMatch(t); it.hasNext();) {
+        ++out.images;
+        if (const QString name = imageSource(it.next().captured(0)); !name.isEmpty())
+            out.pictureNames << name;
+    }
     t.remove(image);
     t.replace(blankTag, QStringLiteral(" "));
     t.remove(tag);

@@ -13,11 +13,13 @@ QString plainKvtmlText(const QString& text);
 // A field of a deck package as plain text: every character reference of HTML 5 decoded (a
 // non-breaking space an ordinary blank, a soft hyphen dropped), <br>, <div> and line breaks
 // one blank, other tags dropped. [sound:...]
-// references and <img> elements are dropped and counted.
+// references and <img> elements are dropped and counted, and the files they name kept in order.
 struct FieldText {
     QString text;
     int sounds = 0;
     int images = 0;
+    QStringList soundNames;
+    QStringList pictureNames; // each <img>'s src, its character references decoded
 };
 FieldText plainFieldText(const QString& html);
 

@@ -2,6 +2,7 @@
 #include "data/TextDecoding.h"
 #include "decks/DeckText.h"
 #include "decks/Kvtml.h"
+#include "decks/KvtmlMedia.h"
 #include "decks/XmlTagScan.h"
 
 #include <QFileInfo>
@@ -19,6 +20,7 @@ struct RawEntry {
     QMap<int, QString> texts;
     QMap<int, QString> comments; // translation 0's: the word games' description
     QStringList choices;         // translation 1's multiple-choice list
+    EntryMedia media;            // every translation's, in the order written
 };
 
 [[noreturn]] void fail(const QString& path, qint64 line, const QString& why) {
@@ -58,6 +60,10 @@ RawEntry readEntry2(Reader& x) {
                 entry.texts.insert(id, elementText(x));
             } else if (ok && x.name() == QLatin1String("comment")) {
                 entry.comments.insert(id, elementText(x));
+            } else if (x.name() == QLatin1String("image")) {
+                entry.media.pictures << elementText(x);
+            } else if (x.name() == QLatin1String("sound")) {
+                entry.media.sounds << elementText(x);
             } else if (ok && id == 1 && x.name() == QLatin1String("multiplechoice")) {
                 while (x.readNextStartElement()) {
                     if (x.name() == QLatin1String("choice"))
@@ -108,7 +114,7 @@ template <typename Plain> DeckCard cardOf(const RawEntry& e, bool wordGame, Plai
 
 } // namespace
 
-DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
+DeckContent readKvtml(const QString& path, const QByteArray& bytes, const DeckReading& reading) {
     QString decoded;
     Reader x;
     OversizedTag oversized;
@@ -186,6 +192,7 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
     const bool wordGame = v2 && identifiers == 1;
     // Memorant's own texts come back as they were, blanks at the ends and line breaks too.
     const bool ours = generator.startsWith(QLatin1String("Memorant"));
+    QList<EntryMedia> media; // of each card kept
     for (const RawEntry& e : entries) {
         const DeckCard card = ours ? cardOf(e, wordGame, [](const QString& t) { return t; })
                                    : cardOf(e, wordGame, plainKvtmlText);
@@ -196,8 +203,10 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
             ++content.skipped;
         else if (card.answerIsMark())
             ++content.markAnswers;
-        else
+        else {
             set.cards.append(card);
+            media.append(e.media);
+        }
     }
     if (set.cards.isEmpty())
         fail(path, 0,
@@ -205,6 +214,7 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes) {
                             .arg(content.skipped + content.markAnswers)
                       : QStringLiteral("no entry holds both a question and an answer (%1 skipped)")
                             .arg(content.skipped + content.markAnswers));
+    takeKvtmlMedia(path, set.cards, media, content, reading);
     content.sets << set;
     return content;
 }

@@ -2,6 +2,7 @@
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "decks/Kvtml.h"
+#include "decks/KvtmlMediaFolder.h"
 #include "sets/rules/SetRules.h"
 
 #include <QFileInfo>
@@ -36,10 +37,16 @@ void writeText(QXmlStreamWriter& w, const QString& element, const QString& text)
     w.writeEndElement();
 }
 
-void writeTranslation(QXmlStreamWriter& w, int id, const QString& text) {
+// A picture and a sound go with the question, where KDE's trainers show and play them.
+void writeTranslation(QXmlStreamWriter& w, int id, const QString& text, const QString& picture = {},
+                      const QString& sound = {}) {
     w.writeStartElement(QStringLiteral("translation"));
     w.writeAttribute(QStringLiteral("id"), QString::number(id));
     writeText(w, QStringLiteral("text"), text);
+    if (!picture.isEmpty())
+        w.writeTextElement(QStringLiteral("image"), picture);
+    if (!sound.isEmpty())
+        w.writeTextElement(QStringLiteral("sound"), sound);
     w.writeEndElement();
 }
 
@@ -77,7 +84,8 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
 
     QSqlQuery cards =
         data::exec(db,
-                   QStringLiteral("SELECT c.Card_ID, c.Question, c.Answer, c.ShowOrder "
+                   QStringLiteral("SELECT c.Card_ID, c.Question, c.Answer, c.ShowOrder, "
+                                  "coalesce(c.Picture, ''), coalesce(c.Sound, '') "
                                   "FROM Set_Card_rel r JOIN Card c ON c.Card_ID = r.Card_ID "
                                   "WHERE r.Set_ID = ? ORDER BY c.Card_ID"),
                    {setId});
@@ -88,6 +96,7 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
     if (!out.open(QIODevice::WriteOnly))
         throw DeckError(QStringLiteral("%1 cannot be written: %2")
                             .arg(QFileInfo(path).fileName(), out.errorString()));
+    MediaFolderWriter mediaFolder(db, path);
     QXmlStreamWriter w(&out);
     w.setAutoFormatting(true);
     w.writeStartDocument();
@@ -116,7 +125,9 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
         }
         w.writeStartElement(QStringLiteral("entry"));
         w.writeAttribute(QStringLiteral("id"), QString::number(written));
-        writeTranslation(w, 0, cards.value(1).toString());
+        const QString picture = mediaFolder.write(cards.value(4).toString());
+        const QString sound = mediaFolder.write(cards.value(5).toString());
+        writeTranslation(w, 0, cards.value(1).toString(), picture, sound);
         // A multiple-answer card without answers stays the mark it is (and is not read back).
         if (multi.isEmpty())
             writeTranslation(w, 1, cards.value(2).toString());

@@ -2,6 +2,7 @@
 #include "decks/DeckText.h"
 #include "decks/Package.h"
 #include "decks/PackageCollection.h"
+#include "decks/PackageMedia.h"
 #include "decks/PackageUnpack.h"
 
 #include <QFileInfo>
@@ -134,7 +135,7 @@ bool usable(const QString& t) {
     return !t.isEmpty() && t.size() <= kMaxTextLength;
 }
 
-void readNotes(Collection& c, DeckContent& content) {
+void readNotes(Collection& c, DeckContent& content, PackageMedia& media) {
     const Catalogue cat = readCatalogue(c);
     const QHash<qint64, qint64> deckOf = firstDecks(c);
     QMap<QString, DeckSet> sets; // by name, so equal names are one set and the order is stable
@@ -149,10 +150,11 @@ void readNotes(Collection& c, DeckContent& content) {
         }
         const QStringList fields = all.split(QChar(0x1F));
         FieldText first, second;
+        QStringList pictures, sounds;
         for (qsizetype i = 0; i < fields.size(); ++i) {
             FieldText plain = plainFieldText(fields[i]);
-            content.sounds += plain.sounds;
-            content.images += plain.images;
+            pictures += plain.pictureNames;
+            sounds += plain.soundNames;
             if (i == 0)
                 first = std::move(plain);
             else if (i == 1)
@@ -180,6 +182,7 @@ void readNotes(Collection& c, DeckContent& content) {
         QString name = cat.decks.value(*deck).trimmed();
         if (name.isEmpty())
             name = QStringLiteral("Default");
+        takeNoteMedia(media, content, card, pictures, sounds);
         DeckSet& set = sets[name];
         set.name = name;
         set.cards.append(std::move(card));
@@ -199,7 +202,8 @@ DeckContent readPackage(const QString& path, const PackageLimits& limits) {
         const std::unique_ptr<UnpackedCollection> file = unpackCollection(path, limits);
         Collection c(file->path(), limits.statementTime);
         c.check();
-        readNotes(c, content);
+        PackageMedia media(path, limits);
+        readNotes(c, content, media);
     } catch (const DeckError& e) {
         throw DeckError(QStringLiteral("%1: %2; nothing was added")
                             .arg(QFileInfo(path).fileName(), e.message()));

@@ -39,9 +39,12 @@ DeckDialog::DeckDialog(const decks::DeckContent& content, const QStringList& nam
     setWindowTitle(QStringLiteral("Import cards from another trainer"));
     auto* layout = new QVBoxLayout(this);
     auto* summary =
-        new QLabel(QStringLiteral("%1 (%2) makes %3 cards in %4:")
+        new QLabel(QStringLiteral("%1 (%2) makes %3 cards%4 in %5:")
                        .arg(QFileInfo(content.path).fileName(), content.format)
                        .arg(content.cardCount())
+                       .arg(content.mediaKept().isEmpty()
+                                ? QString()
+                                : QStringLiteral(" (with %1)").arg(content.mediaKept()))
                        .arg(names.size() == 1 ? QStringLiteral("1 new set")
                                               : QStringLiteral("%1 new sets").arg(names.size())),
                    this);

@@ -6,6 +6,8 @@
 #include "decks/DeckImport.h"
 #include "decks/DeckNames.h"
 #include "decks/Kvtml.h"
+#include "decks/KvtmlMediaFolder.h"
+#include "media/MediaStore.h"
 #include "window/DeckDialog.h"
 #include "window/ProgressWindow.h"
 #include "window/WordListMenu.h"
@@ -55,6 +57,19 @@ DeckMenu::DeckMenu(present::Form1State& s, QWidget* window)
         DeckDialog dialog(content, names, window_);
         return dialog.exec() == QDialog::Accepted;
     };
+    allowOutsideMedia = [this](const QStringList& files) {
+        QStringList shown;
+        for (qsizetype i = 0; i < files.size() && i < 5; ++i)
+            shown << QDir::toNativeSeparators(files[i]);
+        if (files.size() > shown.size())
+            shown << QStringLiteral("and %1 more").arg(files.size() - shown.size());
+        return s_.dialogs.confirm(
+            QStringLiteral("The file's cards take pictures or sounds from outside its folder:\n"
+                           "%1\n\nTake them too? Without them the cards are imported all "
+                           "the same.")
+                .arg(shown.join(QLatin1Char('\n'))),
+            QStringLiteral("Import cards from another trainer"), present::Dialogs::Button::No);
+    };
     chooseExportFile = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(window_, QStringLiteral("Export set as KVTML"),
                                             QDir::home().filePath(suggested),
@@ -67,7 +82,9 @@ void DeckMenu::importDeck() {
     if (path.isEmpty())
         return;
     try {
-        const decks::DeckContent content = decks::readDeckFile(path);
+        decks::DeckReading reading;
+        reading.allowOutside = allowOutsideMedia;
+        const decks::DeckContent content = decks::readDeckFile(path, reading);
         const QStringList names = decks::newSetNames(s_.rs.connection(), content);
         if (!previewDeck(content, names))
             return;
@@ -92,11 +109,16 @@ void DeckMenu::exportDeck() {
         const QString& setName = chosen->setName;
         const QString& path = chosen->path;
         const int written = decks::writeKvtml(s_.rs.connection(), setName, path);
+        // The folder goes with the file: whoever passes the file on must know of it.
+        const QString folder = media::setHoldsMedia(s_.rs.connection(), setName)
+                                   ? QStringLiteral(", their pictures and sounds to %1")
+                                         .arg(QDir::toNativeSeparators(decks::mediaFolderOf(path)))
+                                   : QString();
         s_.dialogs.message(
-            QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0).")
+            QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0)%4.")
                 .arg(data::counted(written, QStringLiteral("card")) +
                          (written == 1 ? QStringLiteral(" was") : QStringLiteral(" were")),
-                     setName, QDir::toNativeSeparators(path)));
+                     setName, QDir::toNativeSeparators(path), folder));
     } catch (const decks::DeckError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {

@@ -25,6 +25,8 @@ class DeckMenu : public QObject {
     // path or false means the learner cancelled.
     std::function<QString()> chooseDeckToImport;
     std::function<bool(const decks::DeckContent&, const QStringList& names)> previewDeck;
+    // Whether a KVTML file may take the pictures and sounds it names outside its folder.
+    std::function<bool(const QStringList& files)> allowOutsideMedia;
     std::function<QString(const QString& suggestedName)> chooseExportFile;
 
     QAction* importAction = nullptr;

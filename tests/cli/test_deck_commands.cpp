@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // memorant import-deck and export-deck, run as a user would, without a display.
+#include "MediaBytes.h"
 #include "PackageBuilder.h"
 #include "RunCommand.h"
+#include "media/MediaStore.h"
 #include "support/Files.h"
 #include "support/TempDatabase.h"
 
@@ -22,6 +24,8 @@ class TestDeckCommands : public QObject {
     Q_OBJECT
   private slots:
     void importExportAndBack();
+    void kvtmlPicturesOutsideItsFolderRefused();
+    void mediaExportedAndImportedBack();
     void refusalsLeaveTheDatabaseUnchanged_data();
     void refusalsLeaveTheDatabaseUnchanged();
 };
@@ -75,6 +79,60 @@ void TestDeckCommands::importExportAndBack() {
     QCOMPARE(cardsOf("Capitals of Europe 2").size(), cards);
     QCOMPARE(cardsOf("Capitals of Europe 2"), cardsOf("Capitals of Europe"));
     QVERIFY(cardsOf("Capitals of Europe").join(' ').contains("=Multi "));
+}
+
+void TestDeckCommands::kvtmlPicturesOutsideItsFolderRefused() {
+    testing::TempDatabase t;
+    QTemporaryDir dir;
+    testing::writeFile(dir.filePath("words/cat.png"), testing::pngBytes(4, 3, "cat"));
+    testing::writeFile(dir.filePath("secret.png"), testing::pngBytes(4, 3, "secret"));
+    const QString file = dir.filePath("words/animals.kvtml");
+    testing::writeFile(file, "<kvtml version=\"2.0\"><entries>"
+                             "<entry><translation id=\"0\"><text>cat</text><image>cat.png</image>"
+                             "</translation><translation id=\"1\"><text>chat</text></translation>"
+                             "</entry><entry><translation id=\"0\"><text>secret</text>"
+                             "<image>../secret.png</image></translation><translation id=\"1\">"
+                             "<text>secret</text></translation></entry></entries></kvtml>");
+    const Run r = memorant({"--db", t.path(), "import-deck", file});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("Imported 2 cards from animals.kvtml into the new set "
+                                   "\"animals\", with 1 picture; 1 picture left out (1 outside "
+                                   "the file's folder).\n"));
+    QCOMPARE(t.column("SELECT coalesce(Picture, '') FROM Card ORDER BY Card_ID"),
+             (QStringList{media::hashOf(testing::pngBytes(4, 3, "cat")), ""}));
+}
+
+void TestDeckCommands::mediaExportedAndImportedBack() {
+    testing::TempDatabase t;
+    const qint64 set = t.addSet("Animals");
+    const qint64 cat = t.addCard("cat", "chat", set);
+    t.addCard("plain", "simple", set);
+    media::setCardMediaFromBytes(t.db(), cat, media::Slot::Picture, testing::pngBytes(4, 3, "c"),
+                                 "my cat.png");
+    media::setCardMediaFromBytes(t.db(), cat, media::Slot::Sound, testing::wavBytes("meow"),
+                                 "meow.wav");
+    QTemporaryDir dir;
+    const QString out = dir.filePath("animals.kvtml");
+    Run r = memorant({"--db", t.path(), "export-deck", "Animals", out});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("Exported 2 cards of the set \"Animals\" to %1 (KVTML 2.0), "
+                                   "their pictures and sounds to %1.media.\n")
+                        .arg(out));
+    r = memorant({"--db", t.path(), "import-deck", out, "--set", "Back"});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains("with 1 picture and 1 sound"), qPrintable(r.out));
+    const auto mediaOf = [&](const char* name) {
+        return t.column(QStringLiteral("SELECT coalesce(c.Picture, '-') || ' ' || "
+                                       "coalesce(c.Sound, '-') FROM Card c JOIN Set_Card_rel r "
+                                       "USING (Card_ID) JOIN Set1 s USING (Set_ID) WHERE "
+                                       "s.SetName = '%1' ORDER BY c.Card_ID")
+                            .arg(QLatin1String(name)));
+    };
+    QCOMPARE(mediaOf("Back"), mediaOf("Animals"));
+    QCOMPARE(mediaOf("Back").first(), media::hashOf(testing::pngBytes(4, 3, "c")) + " " +
+                                          media::hashOf(testing::wavBytes("meow")));
+    // Kept once, for both sets' cards.
+    QCOMPARE(t.scalar("SELECT count(*) FROM Media").toInt(), 2);
 }
 
 void TestDeckCommands::refusalsLeaveTheDatabaseUnchanged_data() {

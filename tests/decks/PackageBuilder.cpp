@@ -3,7 +3,10 @@
 #include "data/FastQuery.h"
 #include "support/Files.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -164,6 +167,62 @@ QByteArray zstd(const QByteArray& bytes) {
         ZSTD_compress(out.data(), size_t(out.size()), bytes.constData(), size_t(bytes.size()), 3);
     out.resize(qsizetype(n));
     return out;
+}
+
+namespace {
+
+QByteArray varint(quint64 v) {
+    QByteArray out;
+    do {
+        out += char((v & 0x7F) | (v > 0x7F ? 0x80 : 0));
+        v >>= 7;
+    } while (v);
+    return out;
+}
+
+QByteArray lengthField(quint64 number, const QByteArray& bytes) {
+    return varint(number << 3 | 2) + varint(quint64(bytes.size())) + bytes;
+}
+
+} // namespace
+
+QString writePackageWithMedia(const QString& dir, Collection form,
+                              const QList<QPair<QString, QByteArray>>& files, bool legacyNames) {
+    const QString path = writePackage(dir, form);
+    QList<QPair<QString, QByteArray>> entries;
+    const QString sqlite = dir + QStringLiteral("/collection.sqlite");
+    const QByteArray collection = readFile(sqlite);
+    if (form == Collection::Anki21b) {
+        QByteArray list;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            const auto& [name, bytes] = files[i];
+            QByteArray entry =
+                lengthField(1, name.toUtf8()) + varint(2 << 3) + varint(quint64(bytes.size())) +
+                lengthField(3, QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
+            QString member = QString::number(i);
+            if (legacyNames) {
+                member = QString::number(100 + i);
+                entry += varint(255 << 3) + varint(quint64(100 + i));
+            }
+            list += lengthField(1, entry);
+            if (!bytes.isNull())
+                entries.append({member, zstd(bytes)});
+        }
+        entries.prepend({"media", zstd(list)});
+        entries.prepend({"collection.anki21b", zstd(collection)});
+    } else {
+        QJsonObject list;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            list.insert(QString::number(i), files[i].first);
+            if (!files[i].second.isNull())
+                entries.append({QString::number(i), files[i].second});
+        }
+        entries.prepend({"media", QJsonDocument(list).toJson()});
+        entries.prepend(
+            {form == Collection::Anki2 ? "collection.anki2" : "collection.anki21", collection});
+    }
+    writeZip(path, entries);
+    return path;
 }
 
 QString writePackage(const QString& dir, Collection form) {

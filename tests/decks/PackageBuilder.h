@@ -29,4 +29,12 @@ QByteArray zstd(const QByteArray& bytes);
 // The package of that collection, as its trainer writes it, in `dir`.
 QString writePackage(const QString& dir, Collection form);
 
+// The same package holding media: `files` by the names the notes use ("chat.mp3", "cat.jpg"),
+// a null one named in the media list but not in the archive. The newest form lists them as
+// zstd-compressed protobuf and compresses each file with zstd, each in a member named by its
+// index, or by a number of its own when `legacyNames`; older forms list them as JSON.
+QString writePackageWithMedia(const QString& dir, Collection form,
+                              const QList<QPair<QString, QByteArray>>& files,
+                              bool legacyNames = false);
+
 } // namespace testing

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Deck packages made in the test from SQL, read and stored; hostile packages refused.
 #include "DeckChecks.h"
+#include "MediaBytes.h"
 #include "PackageBuilder.h"
 #include "data/Database.h"
 #include "data/FileLock.h"
@@ -35,6 +36,8 @@ class TestDeckPackages : public QObject {
     void eachCollectionForm();
     void storedAsNewSets();
     void cancelAddsNothing();
+    void mediaOfEachForm_data();
+    void mediaOfEachForm();
     void hostilePackages_data();
     void hostilePackages();
     void leftoversOfKilledRuns();
@@ -70,7 +73,10 @@ void TestDeckPackages::eachCollectionForm() {
              (QStringList{"Geography", "Paris is&=capital of France",
                           "[\u2026] is the capital of [country]=Paris|France in order",
                           "Languages::French", "le chat=the cat", "café crème=coffee €2"}));
-    QCOMPARE(QStringLiteral("%1 %2 %3").arg(c.skipped).arg(c.sounds).arg(c.images), "1 1 2");
+    // The notes name media the package lacks: the cards come without them.
+    QCOMPARE(
+        QStringLiteral("%1 %2 %3").arg(c.skipped).arg(c.sounds.missing).arg(c.pictures.missing),
+        "1 1 1");
     QVERIFY(c.leftOut().join(';').contains(QStringLiteral("cards start as new cards")));
     QVERIFY(leftovers().isEmpty());
 }
@@ -114,6 +120,69 @@ void TestDeckPackages::cancelAddsNothing() {
              0);
 }
 
+void TestDeckPackages::mediaOfEachForm_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("legacyNames");
+    QTest::addColumn<QByteArray>("picture"); // cat.jpg; null: listed, not in the archive
+    QTest::addColumn<QByteArray>("sound");   // chat.mp3
+    QTest::addColumn<QString>("tallies");    // pictures, then sounds: kept missing refused
+    QTest::addColumn<QString>("why");
+    const QByteArray cat = testing::pngBytes(30, 20, "cat");
+    const QByteArray meow = testing::wavBytes("meow");
+    for (const Collection form : {Collection::Anki2, Collection::Anki21, Collection::Anki21b}) {
+        const QByteArray name = QByteArray::number(int(form));
+        QTest::newRow("both kept, form " + name)
+            << int(form) << false << cat << meow << "1 0 0, 1 0 0"
+            << "";
+        QTest::newRow("listed but not there, form " + name)
+            << int(form) << false << QByteArray() << meow << "0 1 0, 1 0 0"
+            << "";
+    }
+    QTest::newRow("members under their own numbers")
+        << int(Collection::Anki21b) << true << cat << meow << "1 0 0, 1 0 0"
+        << "";
+    // Compressed, a picture claiming its limits is tiny: it is unpacked no further than needed.
+    const QByteArray huge = testing::pngBytes(30, 20, QByteArray(11 * 1024 * 1024, '\0'));
+    QTest::newRow("larger than a picture may be, compressed")
+        << int(Collection::Anki21b) << false << huge << meow << "0 0 1, 1 0 0"
+        << "The picture \"cat.jpg\" is larger than 10 MB.";
+    QTest::newRow("larger than a picture may be")
+        << int(Collection::Anki21) << false << huge << meow << "0 0 1, 1 0 0"
+        << "The picture \"cat.jpg\" is larger than 10 MB.";
+    QTest::newRow("a picture where the sound should be")
+        << int(Collection::Anki21) << false << cat << cat << "1 0 0, 0 0 1"
+        << "\"chat.mp3\" is a picture, not a sound.";
+}
+
+void TestDeckPackages::mediaOfEachForm() {
+    QFETCH(int, form);
+    QFETCH(bool, legacyNames);
+    QFETCH(QByteArray, picture);
+    QFETCH(QByteArray, sound);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString path = testing::writePackageWithMedia(
+        dir.path(), Collection(form), {{"cat.jpg", picture}, {"chat.mp3", sound}}, legacyNames);
+    const decks::DeckContent c = decks::readDeckFile(path);
+    const auto tally = [](const decks::MediaTally& t) {
+        return QStringLiteral("%1 %2 %3").arg(t.kept).arg(t.missing).arg(t.refused);
+    };
+    QTEST(tally(c.pictures) + ", " + tally(c.sounds), "tallies");
+    QCOMPARE(c.mediaRefusals.join("; "), why);
+    // The note naming them makes the card "le chat" in the second set.
+    const decks::DeckCard& card = c.sets[1].cards[0];
+    QCOMPARE(card.question, "le chat");
+    if (c.pictures.kept == 1) {
+        QCOMPARE(card.picture.bytes, picture);
+        QCOMPARE(card.picture.fileName, "cat.jpg");
+    } else {
+        QVERIFY(card.picture.isEmpty());
+    }
+    if (c.sounds.kept == 1)
+        QCOMPARE(card.sound.bytes, sound);
+    QVERIFY(leftovers().isEmpty());
+}
+
 void TestDeckPackages::hostilePackages_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
@@ -126,6 +195,8 @@ void TestDeckPackages::hostilePackages_data() {
         {"not SQLite", "notsqlite", "its collection"},
         {"damaged page", "damaged", "its collection"},
         {"broken JSON", "json", "its note types cannot be read"},
+        {"a media list that is no JSON", "media json", "its media list cannot be read"},
+        {"a media entry longer than the list", "media protobuf", "its media list is damaged"},
         // A view can run for ever, a computed column make any value of any length.
         {"notes a recursive view", "view", "\"notes\" is not a plain table"},
         {"cards a view, named in capitals", "capitals", "\"CARDS\" is not a plain table"},
@@ -164,6 +235,11 @@ void TestDeckPackages::hostilePackages() {
         const QByteArray zeros(4 << 20, '\0');
         testing::writeZip(path, {{kind == "bomb" ? "collection.anki2" : "collection.anki21b",
                                   kind == "bomb" ? zeros : testing::zstd(zeros)}});
+    } else if (kind == "media json") {
+        testing::writeZip(path, {{"collection.anki21", collection}, {"media", "[not json"}});
+    } else if (kind == "media protobuf") {
+        testing::writeZip(path, {{"collection.anki21b", testing::zstd(collection)},
+                                 {"media", testing::zstd(QByteArray("\x0A\xFF\xFF\xFF\x0F"))}});
     } else if (kind == "notsqlite") {
         testing::writeZip(path, {{"collection.anki21", QByteArray(8192, 'x')}});
     } else if (kind == "damaged") {

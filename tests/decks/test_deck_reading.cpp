@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // KVTML files and the texts of deck packages, read as the import reads them.
 #include "DeckChecks.h"
+#include "MediaBytes.h"
 #include "data/Database.h"
 #include "decks/DeckImport.h"
+#include "decks/DeckMedia.h"
 #include "decks/DeckText.h"
 #include "decks/Kvtml.h"
 #include "support/Files.h"
@@ -37,6 +39,9 @@ class TestDeckReading : public QObject {
     void kvtmlEntries();
     void fieldText_data();
     void fieldText();
+    void mediaNames_data();
+    void mediaNames();
+    void mediaWithinTheTotal();
     void cloze_data();
     void cloze();
     void longHostileTexts_data();
@@ -188,6 +193,45 @@ void TestDeckReading::fieldText() {
     QTEST(t.text, "text");
     QTEST(t.sounds, "sounds");
     QTEST(t.images, "images");
+}
+
+void TestDeckReading::mediaNames_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QStringList>("pictures");
+    QTest::addColumn<QStringList>("sounds");
+    QTest::newRow("each quoting, in order")
+        << "[sound:a.mp3]<img src=\"a.png\"><IMG SRC='b c.jpg'/><img src=d.gif>[sound: b ]"
+        << QStringList{"a.png", "b c.jpg", "d.gif"} << QStringList{"a.mp3", "b"};
+    QTest::newRow("references decoded") << "<img src=\"caf&eacute; &amp; cr&#232;me.png\">"
+                                        << QStringList{"café & crème.png"} << QStringList{};
+    QTest::newRow("src inside another attribute's value")
+        << "<img alt=\"see src=wrong.png\" data-src='no.png' src=\"right.png\">"
+        << QStringList{"right.png"} << QStringList{};
+    QTest::newRow("without a name") << "<img alt=x>[sound:]" << QStringList{} << QStringList{};
+    QTest::newRow("in a script, not shown")
+        << "<script><img src=\"x.png\"></script>" << QStringList{} << QStringList{};
+}
+
+void TestDeckReading::mediaNames() {
+    QFETCH(QString, html);
+    const decks::FieldText t = decks::plainFieldText(html);
+    QTEST(t.pictureNames, "pictures");
+    QTEST(t.soundNames, "sounds");
+}
+
+void TestDeckReading::mediaWithinTheTotal() {
+    decks::DeckContent content;
+    decks::DeckCard a, b, c;
+    const QByteArray picture = testing::pngBytes(10, 10, QByteArray(1000, 'x'));
+    const qint64 total = 2 * picture.size() + 10;
+    decks::takeMedia(content, a, media::Slot::Picture, picture, "a.png", total);
+    decks::takeMedia(content, b, media::Slot::Picture, picture, "b.png", total);
+    decks::takeMedia(content, c, media::Slot::Picture, picture, "c.png", total);
+    QVERIFY(!a.picture.isEmpty() && !b.picture.isEmpty() && c.picture.isEmpty());
+    QCOMPARE(content.pictures.kept, 2);
+    QCOMPARE(content.pictures.refused, 1);
+    QCOMPARE(content.mediaBytes, 2 * picture.size());
+    QVERIFY(content.mediaRefusals.first().startsWith("\"c.png\" was left out"));
 }
 
 void TestDeckReading::cloze_data() {

@@ -35,6 +35,7 @@ bool NewSetWriter::addCard(const QVariant& setId, const QString& question,
     const QVariant cardId = addCard_.run(
         {storedQuestion, multi ? QStringLiteral("Multi") : stored.first(), orderImportant ? 1 : 0});
     relate_.run({setId, cardId});
+    lastCardId_ = cardId;
     if (multi) {
         for (const QString& answer : stored)
             addAnswer_.run({cardId, answer});

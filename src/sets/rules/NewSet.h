@@ -26,6 +26,8 @@ class NewSetWriter {
     // held nothing a text may keep.
     [[nodiscard]] bool addCard(const QVariant& setId, const QString& question,
                                const QStringList& answers, bool orderImportant = false);
+    // The id of the card addCard() last stored.
+    const QVariant& lastCardId() const { return lastCardId_; }
     // Gives the set's new cards their order keys: a new card's key is its id, as for a card
     // typed into the grid.
     void finishSet(const QVariant& setId);
@@ -36,6 +38,7 @@ class NewSetWriter {
     data::Prepared addCard_;
     data::Prepared relate_;
     data::Prepared addAnswer_;
+    QVariant lastCardId_;
 };
 
 } // namespace sets

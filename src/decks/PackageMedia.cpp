@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "decks/PackageMedia.h"
+
+#include "decks/DeckMedia.h"
+#include "media/MediaKind.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <zip.h>
+#include <zstd.h>
+
+namespace decks {
+namespace {
+
+[[noreturn]] void refuse(const QString& why) {
+    throw DeckError(why);
+}
+
+// No media list of a real deck comes near this, however many files it holds.
+constexpr qint64 kLargestMediaMap = qint64(64) << 20;
+
+struct EntryCloser {
+    void operator()(zip_file_t* f) const { zip_fclose(f); }
+};
+struct ZstdFree {
+    void operator()(ZSTD_DStream* s) const { ZSTD_freeDStream(s); }
+};
+
+// A zip member's bytes (zstd-decompressed when `zstd`), read as they come and never more than
+// `most` and one byte besides: what the archive claims is not believed.
+QByteArray readMember(zip_t* z, zip_uint64_t index, bool zstd, qint64 most,
+                      const PackageLimits& limits, const QString& what) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(z, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_COMP_SIZE))
+        refuse(QStringLiteral("%1 cannot be read from the archive").arg(what));
+    std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(z, index, 0));
+    if (!entry)
+        refuse(QStringLiteral("%1 cannot be read from the archive (%2)")
+                   .arg(what, QString::fromUtf8(zip_strerror(z))));
+    std::unique_ptr<ZSTD_DStream, ZstdFree> stream(zstd ? ZSTD_createDStream() : nullptr);
+    if (zstd && (!stream || ZSTD_isError(ZSTD_initDStream(stream.get()))))
+        refuse(QStringLiteral("%1 cannot be unpacked").arg(what));
+    QByteArray out;
+    // False once there is more than `most`: the rest is not wanted.
+    const auto take = [&](const char* data, qint64 n) {
+        out.append(data, qsizetype(std::min<qint64>(n, most + 1 - qint64(out.size()))));
+        if (limits.exceeded(out.size(), qint64(stat.comp_size)))
+            refuse(QStringLiteral("%1 unpacks to far more than it holds packed, which no real "
+                                  "deck does")
+                       .arg(what));
+        return out.size() <= most;
+    };
+    QByteArray in(1 << 16, Qt::Uninitialized);
+    QByteArray buffer(zstd ? int(ZSTD_DStreamOutSize()) : 0, Qt::Uninitialized);
+    size_t zstdLeft = 0;
+    for (;;) {
+        const zip_int64_t n = zip_fread(entry.get(), in.data(), zip_uint64_t(in.size()));
+        if (n < 0)
+            refuse(QStringLiteral("the archive is damaged (%1)")
+                       .arg(QString::fromUtf8(zip_file_strerror(entry.get()))));
+        if (n == 0)
+            break;
+        if (!zstd) {
+            if (!take(in.constData(), n))
+                return out;
+            continue;
+        }
+        ZSTD_inBuffer input{in.constData(), size_t(n), 0};
+        bool full = false;
+        do {
+            ZSTD_outBuffer output{buffer.data(), size_t(buffer.size()), 0};
+            zstdLeft = ZSTD_decompressStream(stream.get(), &output, &input);
+            if (ZSTD_isError(zstdLeft))
+                refuse(QStringLiteral("%1 is not validly compressed (%2)")
+                           .arg(what, QString::fromUtf8(ZSTD_getErrorName(zstdLeft))));
+            if (!take(buffer.constData(), qint64(output.pos)))
+                return out;
+            full = output.pos == output.size;
+        } while (input.pos < input.size || full);
+    }
+    if (zstd && zstdLeft != 0)
+        refuse(QStringLiteral("%1 is cut short").arg(what));
+    return out;
+}
+
+quint64 varint(const QByteArray& b, qsizetype& at) {
+    quint64 v = 0;
+    for (int shift = 0; shift < 64 && at < b.size(); shift += 7) {
+        const auto byte = static_cast<unsigned char>(b[at++]);
+        v |= quint64(byte & 0x7F) << shift;
+        if (!(byte & 0x80))
+            return v;
+    }
+    refuse(QStringLiteral("its media list is damaged"));
+}
+
+// Calls `field(number, wireType, at)` for each field of the message; the callback reads a
+// field it knows (moving `at`) and returns true, or returns false to have it skipped.
+template <typename Field> void eachField(const QByteArray& m, Field field) {
+    qsizetype at = 0;
+    while (at < m.size()) {
+        const quint64 key = varint(m, at);
+        if (field(key >> 3, key & 7, at))
+            continue;
+        quint64 skip = 0;
+        switch (key & 7) {
+        case 0:
+            varint(m, at);
+            break;
+        case 1:
+            skip = 8;
+            break;
+        case 2:
+            skip = varint(m, at);
+            break;
+        case 5:
+            skip = 4;
+            break;
+        default:
+            refuse(QStringLiteral("its media list is damaged"));
+        }
+        if (skip > quint64(m.size() - at))
+            refuse(QStringLiteral("its media list is damaged"));
+        at += qsizetype(skip);
+    }
+}
+
+QByteArray lengthDelimited(const QByteArray& m, qsizetype& at) {
+    const quint64 length = varint(m, at);
+    if (length > quint64(m.size() - at))
+        refuse(QStringLiteral("its media list is damaged"));
+    const QByteArray bytes = m.mid(at, qsizetype(length));
+    at += qsizetype(length);
+    return bytes;
+}
+
+} // namespace
+
+QHash<QString, QString> jsonMediaMap(const QByteArray& json) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        refuse(QStringLiteral("its media list cannot be read (not valid JSON)"));
+    QHash<QString, QString> map;
+    const QJsonObject o = doc.object();
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const QString name = it.value().toString();
+        if (!name.isEmpty() && !map.contains(name))
+            map.insert(name, it.key());
+    }
+    return map;
+}
+
+QHash<QString, QString> protobufMediaMap(const QByteArray& message) {
+    QHash<QString, QString> map;
+    int index = 0;
+    eachField(message, [&](quint64 number, quint64 type, qsizetype& at) {
+        if (number != 1 || type != 2)
+            return false;
+        const QByteArray entry = lengthDelimited(message, at);
+        QString name;
+        std::optional<quint64> legacy;
+        eachField(entry, [&](quint64 n, quint64 t, qsizetype& i) {
+            if (n == 1 && t == 2) {
+                name = QString::fromUtf8(lengthDelimited(entry, i));
+                return true;
+            }
+            if (n == 255 && t == 0) {
+                legacy = varint(entry, i);
+                return true;
+            }
+            return false;
+        });
+        const QString member = QString::number(legacy ? *legacy : quint64(index));
+        ++index;
+        if (!name.isEmpty() && !map.contains(name))
+            map.insert(name, member);
+        return true;
+    });
+    return map;
+}
+
+void PackageMedia::Closer::operator()(zip* z) const {
+    zip_discard(z);
+}
+
+PackageMedia::PackageMedia(const QString& path, const PackageLimits& limits) : limits_(limits) {
+    int error = 0;
+    archive_.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
+    if (!archive_)
+        refuse(QStringLiteral("this is not a deck package (not a readable zip archive)"));
+    const zip_int64_t index = zip_name_locate(archive_.get(), "media", 0);
+    if (index < 0)
+        return; // a package without pictures or sounds
+    // A zstd frame begins so; a JSON map never does.
+    const QByteArray head = readMember(archive_.get(), zip_uint64_t(index), false, 3, limits_,
+                                       QStringLiteral("its media list"));
+    zstd_ = head == QByteArray("\x28\xB5\x2F\xFD", 4);
+    const QByteArray map = readMember(archive_.get(), zip_uint64_t(index), zstd_, kLargestMediaMap,
+                                      limits_, QStringLiteral("its media list"));
+    if (map.size() > kLargestMediaMap)
+        refuse(QStringLiteral("its media list is larger than any deck needs"));
+    if (zstd_)
+        members_ = protobufMediaMap(map);
+    else if (!map.trimmed().isEmpty())
+        members_ = jsonMediaMap(map);
+}
+
+PackageMedia::~PackageMedia() = default;
+
+std::optional<QByteArray> PackageMedia::read(const QString& name, qint64 most) {
+    auto member = members_.constFind(name);
+    if (member == members_.constEnd())
+        member = members_.constFind(name.normalized(QString::NormalizationForm_C));
+    if (member == members_.constEnd())
+        return std::nullopt;
+    const zip_int64_t index = zip_name_locate(archive_.get(), member->toUtf8().constData(), 0);
+    if (index < 0)
+        return std::nullopt;
+    return readMember(archive_.get(), zip_uint64_t(index), zstd_, most, limits_,
+                      QStringLiteral("\"%1\"").arg(name));
+}
+
+void takeNoteMedia(PackageMedia& media, DeckContent& content, DeckCard& card,
+                   const QStringList& pictures, const QStringList& sounds) {
+    const qint64 most = std::max(media::kLargestPictureBytes, media::kLargestSoundBytes);
+    for (const media::Slot slot : {media::Slot::Picture, media::Slot::Sound}) {
+        const QStringList& names = slot == media::Slot::Picture ? pictures : sounds;
+        if (names.isEmpty())
+            continue;
+        MediaTally& tally = tallyOf(content, slot);
+        tally.extra += int(names.size()) - 1;
+        std::optional<QByteArray> bytes;
+        try {
+            bytes = media.read(names.first(), most);
+        } catch (const DeckError& e) {
+            // One damaged file costs its card the picture or sound, not the whole deck.
+            ++tally.refused;
+            content.mediaRefusals << e.message();
+            continue;
+        }
+        if (!bytes)
+            ++tally.missing;
+        else
+            takeMedia(content, card, slot, *bytes, names.first());
+    }
+}
+
+} // namespace decks

@@ -2,6 +2,7 @@
 #include "decks/PackageMedia.h"
 
 #include "decks/DeckMedia.h"
+#include "decks/Varint.h"
 #include "media/MediaKind.h"
 
 #include <QFile>
@@ -86,14 +87,11 @@ QByteArray readMember(zip_t* z, zip_uint64_t index, bool zstd, qint64 most,
 }
 
 quint64 varint(const QByteArray& b, qsizetype& at) {
-    quint64 v = 0;
-    for (int shift = 0; shift < 64 && at < b.size(); shift += 7) {
-        const auto byte = static_cast<unsigned char>(b[at++]);
-        v |= quint64(byte & 0x7F) << shift;
-        if (!(byte & 0x80))
-            return v;
-    }
-    refuse(QStringLiteral("its media list is damaged"));
+    bool ok = true;
+    const quint64 v = readVarint(b, at, ok);
+    if (!ok)
+        refuse(QStringLiteral("its media list is damaged"));
+    return v;
 }
 
 // Calls `field(number, wireType, at)` for each field of the message; the callback reads a

@@ -4,6 +4,7 @@
 #include "decks/PackageCollection.h"
 #include "decks/PackageMedia.h"
 #include "decks/PackageUnpack.h"
+#include "decks/Varint.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -28,19 +29,11 @@ qint64 number(const QVariant& v) {
     return v.toLongLong();
 }
 
-// The kind of a newer note type, field 1 of its protobuf-encoded config (1: cloze).
 quint64 varint(const QByteArray& b, qsizetype& at, bool& ok) {
-    quint64 v = 0;
-    for (int shift = 0; shift < 64 && at < b.size(); shift += 7) {
-        const auto byte = static_cast<unsigned char>(b[at++]);
-        v |= quint64(byte & 0x7F) << shift;
-        if (!(byte & 0x80))
-            return v;
-    }
-    ok = false;
-    return 0;
+    return readVarint(b, at, ok);
 }
 
+// The kind of a newer note type, field 1 of its protobuf-encoded config (1: cloze).
 int kindFromConfig(const QByteArray& config) {
     qsizetype at = 0;
     bool ok = true;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // memorant import-deck and export-deck, run as a user would, without a display.
-#include "MediaBytes.h"
 #include "PackageBuilder.h"
 #include "RunCommand.h"
 #include "media/MediaStore.h"
 #include "support/Files.h"
+#include "support/MediaBytes.h"
 #include "support/TempDatabase.h"
 
 #include <QtTest>

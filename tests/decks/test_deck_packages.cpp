@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Deck packages made in the test from SQL, read and stored; hostile packages refused.
 #include "DeckChecks.h"
-#include "MediaBytes.h"
 #include "PackageBuilder.h"
 #include "data/Database.h"
 #include "data/FileLock.h"
 #include "decks/DeckImport.h"
 #include "decks/Package.h"
 #include "support/Files.h"
+#include "support/MediaBytes.h"
 #include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 

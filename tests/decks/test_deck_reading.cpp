@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // KVTML files and the texts of deck packages, read as the import reads them.
 #include "DeckChecks.h"
-#include "MediaBytes.h"
 #include "data/Database.h"
 #include "decks/DeckImport.h"
 #include "decks/DeckMedia.h"
 #include "decks/DeckText.h"
 #include "decks/Kvtml.h"
 #include "support/Files.h"
+#include "support/MediaBytes.h"
 #include "support/TempDatabase.h"
 
 #include <QtTest>

@@ -2,11 +2,11 @@
 // The pictures and sounds a KVTML file's entries name: found beside the file, checked, kept
 // with their cards, and what is left out counted with its reason.
 #include "DeckChecks.h"
-#include "MediaBytes.h"
 #include "decks/DeckImport.h"
 #include "decks/Kvtml.h"
 #include "media/MediaStore.h"
 #include "support/Files.h"
+#include "support/MediaBytes.h"
 #include "support/TempDatabase.h"
 
 #include <QtTest>

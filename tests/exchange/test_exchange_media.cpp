@@ -6,6 +6,7 @@
 #include "exchange/Import.h"
 #include "exchange/MediaCompanion.h"
 #include "media/MediaStore.h"
+#include "support/MediaBytes.h"
 #include "support/TempDatabase.h"
 
 #include <QtTest>
@@ -16,9 +17,7 @@ using testing::TempDatabase;
 
 namespace {
 
-const QByteArray kWav("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1F\x00\x00"
-                      "\x80\x3E\x00\x00\x02\x00\x10\x00data\x00\x00\x00\x00",
-                      44);
+const QByteArray kWav = testing::wavBytes();
 // A GIF header of 2 x 2 px: enough for the limits, which read only the header.
 const QByteArray kGif("GIF89a\x02\x00\x02\x00\x00\x00\x00;", 14);
 

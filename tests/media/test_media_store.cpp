@@ -4,10 +4,10 @@
 #include "data/OpenCheck.h"
 #include "data/Sql.h"
 #include "media/MediaStore.h"
+#include "support/MediaBytes.h"
+#include "support/PictureBytes.h"
 #include "support/TempDatabase.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QtTest>
 
 using media::Slot;
@@ -15,20 +15,11 @@ using media::Slot;
 namespace {
 
 QByteArray png(QColor colour) {
-    QImage image(QSize(40, 30), QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return testing::pictureBytes("PNG", QSize(40, 30), colour);
 }
 
 QByteArray wav() {
-    QByteArray b("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1F\x00\x00"
-                 "\x80\x3E\x00\x00\x02\x00\x10\x00data\x00\x00\x00\x00",
-                 44);
-    return b;
+    return testing::wavBytes();
 }
 
 } // namespace

@@ -5,29 +5,21 @@
 #include "support/WindowFixture.h"
 
 #include "media/MediaStore.h"
+#include "support/MediaBytes.h"
+#include "support/PictureBytes.h"
 #include "window/CardMediaView.h"
 #include "window/PictureCache.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
 
 QByteArray jpeg() {
-    QImage image(QSize(900, 600), QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
+    return testing::pictureBytes("JPEG", QSize(900, 600), Qt::darkCyan);
 }
 
-const QByteArray kWav("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1F\x00\x00"
-                      "\x80\x3E\x00\x00\x02\x00\x10\x00data\x00\x00\x00\x00",
-                      44);
+const QByteArray kWav = testing::wavBytes();
 
 // A PNG header claiming 100,000 x 100,000 px, put in the file behind the program's back.
 void storeBomb(testing::WindowFixture& f, qint64 card) {

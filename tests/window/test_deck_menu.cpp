@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import > Cards from another trainer... and File > Export set as KVTML..., in the real
 // main window.
-#include "MediaBytes.h"
 #include "PackageBuilder.h"
 #include "decks/DeckImport.h"
 #include "media/MediaStore.h"
 #include "support/Files.h"
+#include "support/MediaBytes.h"
 #include "support/WindowFixture.h"
 #include "window/DeckDialog.h"
 #include "window/DeckMenu.h"

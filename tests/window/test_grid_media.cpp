@@ -5,11 +5,12 @@
 #include "support/WindowFixture.h"
 
 #include "media/MediaStore.h"
+#include "support/MediaBytes.h"
+#include "support/PictureBytes.h"
 #include "window/GridMediaColumns.h"
 #include "window/HelpWindow.h"
 #include "window/PictureCache.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QImage>
@@ -27,18 +28,10 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 }
 
 QByteArray png(QColor colour) {
-    QImage image(QSize(120, 80), QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return testing::pictureBytes("PNG", QSize(120, 80), colour);
 }
 
-const QByteArray kWav("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1F\x00\x00"
-                      "\x80\x3E\x00\x00\x02\x00\x10\x00data\x00\x00\x00\x00",
-                      44);
+const QByteArray kWav = testing::wavBytes();
 
 bool mediaColumnsHidden(testing::WindowFixture& f) {
     const int first = f.c().Adodc2->firstExtraColumn();

@@ -13,7 +13,7 @@ QString mediaRefusal(const QString& fileName, const QByteArray& bytes, media::Sl
     if (QString why = media::refusal(fileName, bytes); !why.isEmpty())
         return why;
     // A sound named as a picture would be refused when stored, and the whole import with it.
-    const media::Kind kind = media::sniff(bytes.left(64 * 1024)).kind;
+    const media::Kind kind = media::kindOf(bytes);
     if (slot == media::Slot::Picture && !media::isPicture(kind))
         return QStringLiteral("\"%1\" is a sound, not a picture.").arg(fileName);
     if (slot == media::Slot::Sound && !media::isSound(kind))

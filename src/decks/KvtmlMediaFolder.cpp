@@ -74,8 +74,7 @@ QString MediaFolderWriter::write(const QString& hash) {
         return {};
     QString name = QFileInfo(stored->name).fileName();
     if (!safeMediaFileName(name) || taken_.contains(name.toLower()))
-        name =
-            hash + QLatin1Char('.') + extensionOf(media::sniff(stored->data.left(64 * 1024)).kind);
+        name = hash + QLatin1Char('.') + extensionOf(media::kindOf(stored->data));
     if (!QDir().mkpath(folder_))
         cannotWrite(folder_, QStringLiteral("the folder cannot be made"));
     const QString path = QDir(folder_).filePath(name);

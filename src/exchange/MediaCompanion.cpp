@@ -57,6 +57,77 @@ QByteArray readMember(zip_t* archive, const QString& companion, const QString& n
     return bytes;
 }
 
+// One line per card with media, and the hashes they name.
+QString cardLines(const QSqlDatabase& db, QSet<QString>& hashes) {
+    QString lines;
+    try {
+        QSqlQuery q = data::exec(db, QStringLiteral("SELECT Card_ID, coalesce(Picture, ''), "
+                                                    "coalesce(Sound, '') FROM Card WHERE Picture "
+                                                    "IS NOT NULL OR Sound IS NOT NULL "
+                                                    "ORDER BY Card_ID"));
+        while (q.next()) {
+            lines += QStringLiteral("%1\t%2\t%3\n")
+                         .arg(q.value(0).toLongLong())
+                         .arg(q.value(1).toString(), q.value(2).toString());
+            for (int c : {1, 2})
+                if (!q.value(c).toString().isEmpty())
+                    hashes.insert(q.value(c).toString());
+        }
+    } catch (const data::DbError& e) {
+        throw ExchangeError(
+            QStringLiteral("The pictures and sounds could not be exported: %1").arg(e.message()));
+    }
+    return lines;
+}
+
+// Whether the list's first line names the exchange file of `mainSha256`; a list that is not
+// ours, or of a newer version, is refused.
+bool namesExchangeFile(const QString& first, const QString& companion,
+                       const QByteArray& mainSha256) {
+    const QStringList head = first.split(QLatin1Char('\t'));
+    if (head.size() != 3 || head.at(0) != kHeader)
+        refuse(companion, QStringLiteral("its list of cards does not begin as it should"));
+    if (head.at(1) != QLatin1String("1"))
+        refuse(companion, QStringLiteral("it was written by a newer version of this program"));
+    return head.at(2).toLatin1() == mainSha256.toHex();
+}
+
+// The cards this import added, by the id they had in the exported database.
+QHash<QString, QVariant> addedCards(const QSqlDatabase& db) {
+    QHash<QString, QVariant> added;
+    QSqlQuery q = data::exec(db, QStringLiteral("SELECT SpareID, Card_ID FROM Card WHERE "
+                                                "SpareID IS NOT NULL AND SpareID <> ''"));
+    while (q.next())
+        added.insert(q.value(0).toString(), q.value(1));
+    return added;
+}
+
+// The name each file came with, by hash.
+QHash<QString, QString> fileNames(const QStringList& lines) {
+    QHash<QString, QString> names;
+    for (const QString& line : lines) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        if (f.value(0) == QLatin1String("file") && f.size() == 4)
+            names.insert(f.at(1), f.at(3));
+    }
+    return names;
+}
+
+// Keeps the file `hash` of the archive in the database, once, checked against its name and
+// the limits.
+void keepFile(const QSqlDatabase& db, zip_t* archive, const QString& companion, const QString& hash,
+              const QString& name, media::Slot slot) {
+    const QByteArray bytes = readMember(archive, companion, hash, media::kLargestSoundBytes);
+    if (media::hashOf(bytes) != hash)
+        refuse(companion,
+               QStringLiteral("the file \"%1\" in it is not what its name says").arg(hash));
+    try {
+        media::storeMedia(db, bytes, name, slot);
+    } catch (const media::MediaRefused& e) {
+        refuse(companion, e.message());
+    }
+}
+
 } // namespace
 
 QString mediaCompanionPath(const QString& exchangePath) {
@@ -69,23 +140,7 @@ int writeMediaCompanion(const QSqlDatabase& db, const QString& exchangePath,
     QString list = kHeader + QStringLiteral("\t1\t") + QString::fromLatin1(mainSha256.toHex()) +
                    QLatin1Char('\n');
     QSet<QString> hashes;
-    try {
-        QSqlQuery q = data::exec(db, QStringLiteral("SELECT Card_ID, coalesce(Picture, ''), "
-                                                    "coalesce(Sound, '') FROM Card WHERE Picture "
-                                                    "IS NOT NULL OR Sound IS NOT NULL "
-                                                    "ORDER BY Card_ID"));
-        while (q.next()) {
-            list += QStringLiteral("%1\t%2\t%3\n")
-                        .arg(q.value(0).toLongLong())
-                        .arg(q.value(1).toString(), q.value(2).toString());
-            for (int c : {1, 2})
-                if (!q.value(c).toString().isEmpty())
-                    hashes.insert(q.value(c).toString());
-        }
-    } catch (const data::DbError& e) {
-        throw ExchangeError(
-            QStringLiteral("The pictures and sounds could not be exported: %1").arg(e.message()));
-    }
+    list += cardLines(db, hashes);
     if (hashes.isEmpty()) {
         QFile::remove(path); // one left by an earlier export belongs to another file
         return 0;
@@ -145,7 +200,7 @@ int writeMediaCompanion(const QSqlDatabase& db, const QString& exchangePath,
     }
     if (zip_close(archive.get()) != 0)
         fail(QString::fromUtf8(zip_strerror(archive.get())));
-    archive.release(); // closed
+    static_cast<void>(archive.release()); // closed already
     QFile::remove(path);
     if (!QFile::rename(partial, path)) {
         QFile::remove(partial);
@@ -171,27 +226,12 @@ MediaCompanionRead applyMediaCompanion(const QSqlDatabase& db, const QString& ex
         QString::fromUtf8(
             readMember(archive.get(), path, QString::fromLatin1(kList), 64LL * 1024 * 1024))
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList head = lines.value(0).split(QLatin1Char('\t'));
-    if (head.size() != 3 || head.at(0) != kHeader)
-        refuse(path, QStringLiteral("its list of cards does not begin as it should"));
-    if (head.at(1) != QLatin1String("1"))
-        refuse(path, QStringLiteral("it was written by a newer version of this program"));
-    read.matches = head.at(2).toLatin1() == mainSha256.toHex();
+    read.matches = namesExchangeFile(lines.value(0), path, mainSha256);
     if (!read.matches)
         return read;
 
-    // The cards this import added, by the id they had in the exported database.
-    QHash<QString, QVariant> added;
-    QSqlQuery q = data::exec(db, QStringLiteral("SELECT SpareID, Card_ID FROM Card WHERE "
-                                                "SpareID IS NOT NULL AND SpareID <> ''"));
-    while (q.next())
-        added.insert(q.value(0).toString(), q.value(1));
-    QHash<QString, QString> names; // hash -> name
-    for (const QString& line : lines) {
-        const QStringList f = line.split(QLatin1Char('\t'));
-        if (f.value(0) == QLatin1String("file") && f.size() == 4)
-            names.insert(f.at(1), f.at(3));
-    }
+    const QHash<QString, QVariant> added = addedCards(db);
+    const QHash<QString, QString> names = fileNames(lines);
     QSet<QString> kept;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringList f = lines.at(i).split(QLatin1Char('\t'));
@@ -203,20 +243,11 @@ MediaCompanionRead applyMediaCompanion(const QSqlDatabase& db, const QString& ex
         if (!card.isValid())
             continue; // the card was there already, or not imported
         for (const media::Slot slot : {media::Slot::Picture, media::Slot::Sound}) {
-            const QString hash = f.at(slot == media::Slot::Picture ? 1 : 2);
+            const QString& hash = f.at(slot == media::Slot::Picture ? 1 : 2);
             if (hash.isEmpty())
                 continue;
             if (!kept.contains(hash)) {
-                const QByteArray bytes =
-                    readMember(archive.get(), path, hash, media::kLargestSoundBytes);
-                if (media::hashOf(bytes) != hash)
-                    refuse(path, QStringLiteral("the file \"%1\" in it is not what its name says")
-                                     .arg(hash));
-                try {
-                    media::storeMedia(db, bytes, names.value(hash, hash), slot);
-                } catch (const media::MediaRefused& e) {
-                    refuse(path, e.message());
-                }
+                keepFile(db, archive.get(), path, hash, names.value(hash, hash), slot);
                 kept.insert(hash);
             }
             media::setCardMedia(db, card, slot, hash);

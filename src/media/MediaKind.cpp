@@ -209,6 +209,10 @@ bool svgIsSelfContained(const QByteArray& bytes) {
     return !reaching.match(QString::fromUtf8(bytes)).hasMatch();
 }
 
+Kind kindOf(const QByteArray& bytes) {
+    return sniff(bytes.left(kHeadBytes)).kind;
+}
+
 QString refusal(const QString& fileName, const QByteArray& bytes) {
     const Sniffed s = sniff(bytes);
     if (s.kind == Kind::Unknown)

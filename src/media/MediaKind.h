@@ -30,6 +30,10 @@ struct Sniffed {
 // enough for every kind but a JPEG with large metadata, whose segments are walked as far as the
 // bytes go). Never reads past `head`, never allocates by what the header claims.
 Sniffed sniff(const QByteArray& head);
+// As many first bytes as sniff() needs for every kind but the rarest JPEG.
+constexpr qsizetype kHeadBytes = qsizetype(64) * 1024;
+// The kind of a whole file, told from its first kHeadBytes.
+Kind kindOf(const QByteArray& bytes);
 
 // An SVG that reaches no other file or address and holds no script or event handler.
 bool svgIsSelfContained(const QByteArray& bytes);

@@ -29,7 +29,7 @@ QString storeMedia(const QSqlDatabase& db, const QByteArray& bytes, const QStrin
     const QString why = refusal(fileName, bytes);
     if (!why.isEmpty())
         throw MediaRefused(why);
-    const Kind kind = sniff(bytes.left(64 * 1024)).kind;
+    const Kind kind = kindOf(bytes);
     if (slot == Slot::Picture && !isPicture(kind))
         throw MediaRefused(QStringLiteral("\"%1\" is a sound, not a picture").arg(fileName));
     if (slot == Slot::Sound && !isSound(kind))

@@ -11,7 +11,7 @@ namespace present {
 QImage decodePicture(const QByteArray& bytes, QSize box) {
     if (box.isEmpty() || !media::refusal(QString(), bytes).isEmpty())
         return {};
-    const media::Sniffed sniffed = media::sniff(bytes.left(64 * 1024));
+    const media::Sniffed sniffed = media::sniff(bytes.left(media::kHeadBytes));
     if (!media::isPicture(sniffed.kind))
         return {};
     QBuffer buffer;

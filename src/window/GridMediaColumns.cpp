@@ -206,7 +206,7 @@ bool GridMediaColumns::takeFile(int row, const QString& path) {
         return false;
     }
     const QByteArray bytes = file.readAll();
-    const media::Kind kind = media::sniff(bytes.left(64 * 1024)).kind;
+    const media::Kind kind = media::kindOf(bytes);
     return keep(row, bytes, path, media::isSound(kind) ? media::Slot::Sound : media::Slot::Picture);
 }
 

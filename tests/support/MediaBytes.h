@@ -21,10 +21,12 @@ inline QByteArray pngBytes(quint32 width, quint32 height, const QByteArray& tail
 
 // A WAV header and `tail`.
 inline QByteArray wavBytes(const QByteArray& tail = {}) {
-    return QByteArray("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1F\x00"
-                      "\x00\x80\x3E\x00\x00\x02\x00\x10\x00data\x00\x00\x00\x00",
-                      44) +
-           tail;
+    // "\x00" "data": a hex escape runs on through every hex digit after it.
+    static constexpr char header[] = "RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01"
+                                     "\x00\x40\x1F\x00\x00\x80\x3E\x00\x00\x02\x00\x10\x00"
+                                     "data\x00\x00\x00\x00";
+    static_assert(sizeof(header) == 44 + 1);
+    return QByteArray(header, 44) + tail;
 }
 
 } // namespace testing

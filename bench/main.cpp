@@ -171,6 +171,21 @@ void timeSteps(benchmark::State& state, const std::string& name, Step step, size
     state.counters["median_ms"] = median(ms);
 }
 
+// Judged replies on the set `s` has on screen, every third one wrong; between replies the window
+// takes its events. The first ten run on a cold cache and are left out.
+void timeReplies(benchmark::State& state, Session& s, const std::string& name) {
+    int n = 0;
+    timeSteps(
+        state, name,
+        [&] {
+            QCoreApplication::processEvents();
+            const auto start = Clock::now();
+            s.reply(++n % 3 != 0);
+            return millisecondsSince(start);
+        },
+        10);
+}
+
 // One judged reply, end to end: card scored, log row written, next question put. Every
 // third reply is wrong, so every pass ends a bunch until the last cards of the set are
 // answered rightly and the set is learnt. Between replies the window takes its events, as
@@ -182,16 +197,7 @@ void replyBench(benchmark::State& state, bench::DatabaseSize size, std::string n
     Session& s = *session;
     s.turnReviewOn();
     s.learn(QStringLiteral("Reply20"));
-    int n = 0;
-    timeSteps(
-        state, name,
-        [&] {
-            QCoreApplication::processEvents();
-            const auto start = Clock::now();
-            s.reply(++n % 3 != 0);
-            return millisecondsSince(start);
-        },
-        10);
+    timeReplies(state, s, name);
 }
 
 // From the reply that learns a set to its order keys complete in the database, the window
@@ -267,16 +273,7 @@ void replyPicturesBench(benchmark::State& state) {
     }
     Session& s = *session;
     s.learn(QStringLiteral("Load10000"));
-    int n = 0;
-    timeSteps(
-        state, "reply_pictures",
-        [&] {
-            QCoreApplication::processEvents();
-            const auto start = Clock::now();
-            s.reply(++n % 3 != 0);
-            return millisecondsSince(start);
-        },
-        10);
+    timeReplies(state, s, "reply_pictures");
 }
 
 // The program itself, started offscreen on the large database (made by `database`) with the set

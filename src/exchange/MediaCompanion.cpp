@@ -89,7 +89,7 @@ bool namesExchangeFile(const QString& first, const QString& companion,
         refuse(companion, QStringLiteral("its list of cards does not begin as it should"));
     if (head.at(1) != QLatin1String("1"))
         refuse(companion, QStringLiteral("it was written by a newer version of this program"));
-    return head.at(2).toLatin1() == mainSha256.toHex();
+    return head.at(2).toLatin1() == mainSha256;
 }
 
 // The cards this import added, by the id they had in the exported database.
@@ -137,8 +137,8 @@ QString mediaCompanionPath(const QString& exchangePath) {
 int writeMediaCompanion(const QSqlDatabase& db, const QString& exchangePath,
                         const QByteArray& mainSha256) {
     const QString path = mediaCompanionPath(exchangePath);
-    QString list = kHeader + QStringLiteral("\t1\t") + QString::fromLatin1(mainSha256.toHex()) +
-                   QLatin1Char('\n');
+    QString list =
+        kHeader + QStringLiteral("\t1\t") + QString::fromLatin1(mainSha256) + QLatin1Char('\n');
     QSet<QString> hashes;
     list += cardLines(db, hashes);
     if (hashes.isEmpty()) {

@@ -9,8 +9,10 @@
 #include "support/MediaBytes.h"
 #include "support/TempDatabase.h"
 
+#include <QCryptographicHash>
 #include <QtTest>
 #include <memory>
+#include <zip.h>
 
 using testing::importInto;
 using testing::TempDatabase;
@@ -35,6 +37,23 @@ void exportWithMedia(const QString& path) {
     QCOMPARE(done.mediaFiles, 2);
 }
 
+QByteArray companionList(const QString& exchangePath) {
+    int error = 0;
+    zip_t* archive =
+        zip_open(QFile::encodeName(exchange::mediaCompanionPath(exchangePath)).constData(),
+                 ZIP_RDONLY, &error);
+    if (!archive)
+        return {};
+    QByteArray list(4096, '\0');
+    zip_file_t* entry = zip_fopen(archive, "cards.txt", 0);
+    const zip_int64_t n = entry ? zip_fread(entry, list.data(), zip_uint64_t(list.size())) : -1;
+    if (entry)
+        zip_fclose(entry);
+    zip_discard(archive);
+    list.resize(n < 0 ? 0 : qsizetype(n));
+    return list;
+}
+
 QStringList cardMedia(const TempDatabase& t) {
     return t.column("SELECT Question || ' ' || coalesce(substr(Picture, 1, 8), '-') || ' ' || "
                     "coalesce(substr(Sound, 1, 8), '-') FROM Card ORDER BY Question");
@@ -54,6 +73,11 @@ void TestExchangeMedia::mediaComeBackWithTheAddedCards() {
     const QString path = files.filePath("ExportBuffer.txt");
     exportWithMedia(path);
     QVERIFY(QFileInfo(exchange::mediaCompanionPath(path)).isFile());
+    // Its list begins by naming the exchange file it belongs to, as a text editor shows it.
+    QCOMPARE(
+        companionList(path).split('\n').value(0),
+        "memorant-media\t1\t" +
+            QCryptographicHash::hash(testing::readFile(path), QCryptographicHash::Sha256).toHex());
 
     TempDatabase t;
     const exchange::ImportOutcome done = importInto(t, path, false);

@@ -17,4 +17,5 @@ cmake --build build-sanitize
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0"
 cd build-sanitize && ctest --output-on-failure "$@"

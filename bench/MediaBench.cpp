@@ -15,7 +15,7 @@
 namespace bench {
 namespace {
 
-constexpr int kVersion = 1; // bump when the content changes
+constexpr int kVersion = 2; // bump when the content or the schema changes
 constexpr int kDistinctPictures = 500;
 constexpr int kMediaRows = 2000;
 

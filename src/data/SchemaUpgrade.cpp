@@ -185,21 +185,27 @@ const std::vector<UpgradeStep>& upgradeSteps() {
           QStringLiteral("CREATE TRIGGER Log_memory_update AFTER UPDATE OF \"Date\", CardID, "
                          "Result, Direction ON Log BEGIN ") +
               kMemoryMarkCount + QStringLiteral(" END")}},
-        // Version 15: pictures and sounds of cards, kept in the file. No card has any yet.
+        // Version 15: pictures and sounds of cards, kept in the file, and sync carries them.
+        // No card has any yet.
         {15,
-         {QStringLiteral("ALTER TABLE Card ADD COLUMN Picture TEXT"),
-          QStringLiteral("ALTER TABLE Card ADD COLUMN Sound TEXT"),
-          QStringLiteral("CREATE INDEX Card_Picture ON Card (Picture) WHERE Picture IS NOT NULL"),
-          QStringLiteral("CREATE INDEX Card_Sound ON Card (Sound) WHERE Sound IS NOT NULL"),
-          QStringLiteral("CREATE TABLE Media (Hash TEXT NOT NULL UNIQUE, Mime TEXT NOT NULL, "
-                         "Name TEXT, Data BLOB NOT NULL)"),
-          QStringLiteral("CREATE TRIGGER Card_media_delete AFTER DELETE ON Card WHEN OLD.Picture "
-                         "IS NOT NULL OR OLD.Sound IS NOT NULL BEGIN ") +
-              kUnusedMediaDelete + QStringLiteral(" END"),
-          QStringLiteral("CREATE TRIGGER Card_media_update AFTER UPDATE OF Picture, Sound ON Card "
-                         "WHEN OLD.Picture IS NOT NEW.Picture OR OLD.Sound IS NOT NEW.Sound "
-                         "BEGIN ") +
-              kUnusedMediaDelete + QStringLiteral(" END")}},
+         QStringList{
+             QStringLiteral("ALTER TABLE Card ADD COLUMN Picture TEXT"),
+             QStringLiteral("ALTER TABLE Card ADD COLUMN Sound TEXT"),
+             QStringLiteral(
+                 "CREATE INDEX Card_Picture ON Card (Picture) WHERE Picture IS NOT NULL"),
+             QStringLiteral("CREATE INDEX Card_Sound ON Card (Sound) WHERE Sound IS NOT NULL"),
+             QStringLiteral("CREATE TABLE Media (Hash TEXT NOT NULL UNIQUE, Mime TEXT NOT NULL, "
+                            "Name TEXT, Data BLOB NOT NULL)"),
+             QStringLiteral(
+                 "CREATE TRIGGER Card_media_delete AFTER DELETE ON Card WHEN OLD.Picture "
+                 "IS NOT NULL OR OLD.Sound IS NOT NULL BEGIN ") +
+                 kUnusedMediaDelete + QStringLiteral(" END"),
+             QStringLiteral(
+                 "CREATE TRIGGER Card_media_update AFTER UPDATE OF Picture, Sound ON Card "
+                 "WHEN OLD.Picture IS NOT NEW.Picture OR OLD.Sound IS NOT NEW.Sound "
+                 "BEGIN ") +
+                 kUnusedMediaDelete + QStringLiteral(" END")} +
+             syncChangesVersion15()},
     };
     return steps;
 }

@@ -146,4 +146,25 @@ QStringList syncChangesVersion13() {
     };
 }
 
+QStringList syncChangesVersion15() {
+    return {
+        QStringLiteral("ALTER TABLE SyncCard ADD COLUMN Picture TEXT"),
+        QStringLiteral("ALTER TABLE SyncCard ADD COLUMN PAt TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("ALTER TABLE SyncCard ADD COLUMN Sound TEXT"),
+        QStringLiteral("ALTER TABLE SyncCard ADD COLUMN SAt TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("CREATE INDEX SyncCard_Media ON SyncCard (Card_ID) WHERE Picture IS NOT "
+                       "NULL OR Sound IS NOT NULL"),
+        QStringLiteral(
+            "CREATE TRIGGER Sync_card_picture AFTER UPDATE OF Picture ON Card WHEN (SELECT "
+            "Capture FROM SyncReplica) = 1 AND NEW.Picture IS NOT OLD.Picture BEGIN INSERT INTO "
+            "SyncOutbox (Kind, A, B, Ms) VALUES ('P', NEW.Card_ID, NULL, CAST((julianday('now') - "
+            "2440587.5) * 86400000 AS INTEGER)); END"),
+        QStringLiteral(
+            "CREATE TRIGGER Sync_card_sound AFTER UPDATE OF Sound ON Card WHEN (SELECT "
+            "Capture FROM SyncReplica) = 1 AND NEW.Sound IS NOT OLD.Sound BEGIN INSERT INTO "
+            "SyncOutbox (Kind, A, B, Ms) VALUES ('R', NEW.Card_ID, NULL, CAST((julianday('now') - "
+            "2440587.5) * 86400000 AS INTEGER)); END"),
+    };
+}
+
 } // namespace data

@@ -13,4 +13,7 @@ QStringList syncTablesVersion12();
 // when asked the other way round travel too.
 QStringList syncChangesVersion13();
 
+// What version 15 added: a card's picture and sound travel, each with its stamp.
+QStringList syncChangesVersion15();
+
 } // namespace data

@@ -698,10 +698,18 @@ CREATE TABLE SyncCard (
     -- had none then.
     RRating    TEXT,
     RCorrect   TEXT,
-    RIncorrect TEXT
+    RIncorrect TEXT,
+    -- The card's picture and sound (a Media hash, NULL for none) with the stamps of their
+    -- last change. Card may name an older one while the folder has not brought these bytes.
+    Picture    TEXT,
+    PAt        TEXT NOT NULL DEFAULT '',
+    Sound      TEXT,
+    SAt        TEXT NOT NULL DEFAULT ''
 );
 -- ;;
 CREATE INDEX SyncCard_Join ON SyncCard (JoinKey) WHERE JoinKey IS NOT NULL;
+-- ;;
+CREATE INDEX SyncCard_Media ON SyncCard (Card_ID) WHERE Picture IS NOT NULL OR Sound IS NOT NULL;
 -- ;;
 CREATE INDEX SyncCard_Local ON SyncCard (Card_ID);
 -- ;;
@@ -819,6 +827,18 @@ CREATE TRIGGER Sync_card_options AFTER UPDATE OF ShowOrder, DisplayQuestionNumbe
 WHEN (SELECT Capture FROM SyncReplica) = 1
 BEGIN
     INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('O', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_card_picture AFTER UPDATE OF Picture ON Card
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.Picture IS NOT OLD.Picture
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('P', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
+END;
+-- ;;
+CREATE TRIGGER Sync_card_sound AFTER UPDATE OF Sound ON Card
+WHEN (SELECT Capture FROM SyncReplica) = 1 AND NEW.Sound IS NOT OLD.Sound
+BEGIN
+    INSERT INTO SyncOutbox (Kind, A, B, Ms) VALUES ('R', NEW.Card_ID, NULL, CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER));
 END;
 -- ;;
 CREATE TRIGGER Sync_card_delete AFTER DELETE ON Card

@@ -214,6 +214,10 @@ class Applier {
               false);
         merge(card, c.gid, QStringLiteral("Answers"), c.answers, c.lAt, theirs.answers, theirs.lAt,
               true);
+        merge(card, c.gid, QStringLiteral("Picture"), c.picture, c.pAt, theirs.picture, theirs.pAt,
+              false);
+        merge(card, c.gid, QStringLiteral("Sound"), c.sound, c.sAt, theirs.sound, theirs.sAt,
+              false);
         see(theirs.baseAt);
         if (theirs.baseAt > c.baseAt) {
             c.rating = theirs.rating;
@@ -233,8 +237,8 @@ class Applier {
         std::optional<CardState> known = loadCard(db_, canonicalCard(db_, theirs->gid));
         if (!known) {
             CardState fresh = *theirs;
-            for (const QString& at :
-                 {theirs->qAt, theirs->aAt, theirs->oAt, theirs->lAt, theirs->baseAt})
+            for (const QString& at : {theirs->qAt, theirs->aAt, theirs->oAt, theirs->lAt,
+                                      theirs->pAt, theirs->sAt, theirs->baseAt})
                 see(at);
             saveCard(db_, fresh);
             if (!fresh.joinKey.isEmpty())

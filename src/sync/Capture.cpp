@@ -67,13 +67,16 @@ CardState newCardState(const QSqlDatabase& db, qint64 cardId, const data::Statem
     c.correct = weightText(row.value(5));
     c.incorrect = weightText(row.value(6));
     c.baseAt = baseAt;
+    c.picture = nullableText(row.value(7));
+    c.sound = nullableText(row.value(8));
+    c.pAt = c.sAt = stamp;
     readReverseBase(db, cardId, c);
     return c;
 }
 
 const QString kCardRow = QStringLiteral(
-    "SELECT Question, Answer, ShowOrder, DisplayQuestionNumber, Rating, Correct, Incorrect "
-    "FROM Card WHERE Card_ID = ?");
+    "SELECT Question, Answer, ShowOrder, DisplayQuestionNumber, Rating, Correct, Incorrect, "
+    "Picture, Sound FROM Card WHERE Card_ID = ?");
 
 } // namespace
 
@@ -105,20 +108,20 @@ std::vector<ChangeEvent> snapshotEverything(const QSqlDatabase& db, Hlc& clock) 
         events.push_back(setEvent(s));
     }
     // Cards no set holds (the placeholder of an emptied collection) stay here.
-    data::Statement& cards =
-        sqlRun(db, QStringLiteral(
-                       "SELECT Question, Answer, ShowOrder, DisplayQuestionNumber, Rating, "
-                       "Correct, Incorrect, Card_ID, (SELECT min(lower(SyncSet.CreatedName)) FROM "
-                       "Set_Card_rel JOIN SyncSet ON SyncSet.Set_ID = Set_Card_rel.Set_ID "
-                       "WHERE Set_Card_rel.Card_ID = Card.Card_ID) FROM Card WHERE Card_ID "
-                       "IN (SELECT Card_ID FROM Set_Card_rel) ORDER BY Card_ID"));
+    data::Statement& cards = sqlRun(
+        db, QStringLiteral("SELECT Question, Answer, ShowOrder, DisplayQuestionNumber, Rating, "
+                           "Correct, Incorrect, Picture, Sound, Card_ID, (SELECT "
+                           "min(lower(SyncSet.CreatedName)) FROM "
+                           "Set_Card_rel JOIN SyncSet ON SyncSet.Set_ID = Set_Card_rel.Set_ID "
+                           "WHERE Set_Card_rel.Card_ID = Card.Card_ID) FROM Card WHERE Card_ID "
+                           "IN (SELECT Card_ID FROM Set_Card_rel) ORDER BY Card_ID"));
     while (cards.next()) {
-        const qint64 id = cards.value(7).toLongLong();
+        const qint64 id = cards.value(9).toLongLong();
         CardState c = newCardState(db, id, cards, stamp, stamp);
         // Joined with a card of the same text in a set of the same name that another machine
         // brings: the first set's name (by letter case ignored) stands for its sets.
         c.joinKey =
-            QStringList{cards.value(8).toString().toLower(), c.question, c.answer, c.answers}.join(
+            QStringList{cards.value(10).toString().toLower(), c.question, c.answer, c.answers}.join(
                 QChar(0x1f));
         saveCard(db, c);
         cardGids.insert(id, c.gid);
@@ -158,7 +161,7 @@ namespace {
 // The stamps of what was noted of one set or card: of any change, and of each field's last.
 struct Stamps {
     QString any;
-    QString fields[4];
+    QString fields[6];
     QString of(int field) const { return fields[field].isEmpty() ? any : fields[field]; }
     void note(int field, const QString& stamp) {
         any = stamp;
@@ -283,6 +286,8 @@ class Collector {
         update(c->answer, c->aAt, nullableText(row.value(1)), 1);
         update(c->options, c->oAt, optionsOf(row.value(2), row.value(3)), 2);
         update(c->answers, c->lAt, answersText(db_, cardId), 3);
+        update(c->picture, c->pAt, nullableText(row.value(7)), 4);
+        update(c->sound, c->sAt, nullableText(row.value(8)), 5);
         if (changed) {
             saveCard(db_, *c);
             cards_[c->gid] |= changed;
@@ -431,7 +436,8 @@ class Collector {
     QSqlDatabase db_;
     QSet<QString>& weighed_;
     QString baseAt_;
-    static constexpr int kName = 1, kFlag = 2, kDeleted = 4, kDirection = 8, kBase = 16, kAll = 31;
+    // A set's changed fields; a card's are 1 << its field's number (0 to 5), then its base.
+    static constexpr int kName = 1, kFlag = 2, kDeleted = 4, kDirection = 8, kBase = 64, kAll = 127;
     QMap<QString, int> sets_, cards_;
 
     static void blank(QString& value, QString& at) {
@@ -458,6 +464,10 @@ class Collector {
             blank(c.options, c.oAt);
         if (!(changed & 8))
             blank(c.answers, c.lAt);
+        if (!(changed & 16))
+            blank(c.picture, c.pAt);
+        if (!(changed & 32))
+            blank(c.sound, c.sAt);
         if (!(changed & kBase)) {
             blank(c.rating, c.baseAt);
             c.correct = c.incorrect = c.rRating = c.rCorrect = c.rIncorrect = QString();
@@ -471,7 +481,7 @@ class Collector {
 void collectRows(const std::vector<Noted>& noted, Collector& collect) {
     QMap<qint64, Stamps> sets, cards;
     QMap<QPair<qint64, qint64>, QString> ties;
-    static const QString setKinds = QStringLiteral("NFD"), cardKinds = QStringLiteral("QWOA");
+    static const QString setKinds = QStringLiteral("NFD"), cardKinds = QStringLiteral("QWOAPR");
     for (const Noted& n : noted) {
         if (n.kind == QLatin1String("S") || setKinds.contains(n.kind))
             sets[n.a].note(static_cast<int>(setKinds.indexOf(n.kind)), n.stamp);

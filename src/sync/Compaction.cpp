@@ -40,6 +40,8 @@ ChangeEvent mergedCard(const ChangeEvent& held, const ChangeEvent& later) {
     takeLater(c.answer, c.aAt, t.answer, t.aAt);
     takeLater(c.options, c.oAt, t.options, t.oAt);
     takeLater(c.answers, c.lAt, t.answers, t.lAt);
+    takeLater(c.picture, c.pAt, t.picture, t.pAt);
+    takeLater(c.sound, c.sAt, t.sound, t.sAt);
     if (t.baseAt > c.baseAt) {
         c.rating = t.rating;
         c.correct = t.correct;

@@ -164,6 +164,7 @@ class Reconciler {
         sqlRun(db_, QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"),
                {c.cardId});
         writeAnswers(db_, c.cardId, c.answers);
+        placeMedia(c);
         saveCard(db_, c);
         // Replies that came before their card point at it now.
         sqlRun(db_,
@@ -186,6 +187,25 @@ class Reconciler {
                 option(c.options, 1)});
         if (answersText(db_, c.cardId.toLongLong()) != c.answers)
             writeAnswers(db_, c.cardId, c.answers);
+        placeMedia(c);
+    }
+
+    // A picture or sound whose bytes the folder has not brought yet leaves the card as it is;
+    // it is named once they are here (bringInMedia).
+    void placeMedia(const CardState& c) {
+        const auto place = [&](const QString& column, const QString& hash) {
+            if (!hash.isEmpty() &&
+                !hasRow(db_, QStringLiteral("SELECT 1 FROM Media WHERE Hash = ?"), {hash}))
+                return;
+            const QVariant value =
+                hash.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(hash);
+            sqlRun(db_,
+                   QStringLiteral("UPDATE Card SET %1 = ? WHERE Card_ID = ? AND %1 IS NOT ?")
+                       .arg(column),
+                   {value, c.cardId, value});
+        };
+        place(QStringLiteral("Picture"), c.picture);
+        place(QStringLiteral("Sound"), c.sound);
     }
 
     void tie(const QVariant& setId, const QVariant& cardId, bool held) {

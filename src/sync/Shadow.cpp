@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <algorithm>
 #include <memory>
@@ -29,7 +30,16 @@ const QString kSetColumns = QStringLiteral(
     "Direction, DirectionAt");
 const QString kCardColumns = QStringLiteral(
     "Gid, Card_ID, Question, QAt, Answer, AAt, Options, OAt, Answers, LAt, Rating, Correct, "
-    "Incorrect, BaseAt, JoinKey, Canon, RRating, RCorrect, RIncorrect");
+    "Incorrect, BaseAt, JoinKey, Canon, RRating, RCorrect, RIncorrect, Picture, PAt, Sound, SAt");
+
+// A media hash as the shadow keeps it: NULL for none, so only cards with media are indexed.
+QVariant noneAsNull(const QString& hash) {
+    return hash.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(hash);
+}
+
+QString stampText(const QString& at) {
+    return at.isNull() ? QStringLiteral("") : at;
+}
 
 SetState setFrom(const data::Statement& q) {
     SetState s;
@@ -69,6 +79,10 @@ CardState cardFrom(const data::Statement& q) {
     c.rRating = text(q, 16);
     c.rCorrect = text(q, 17);
     c.rIncorrect = text(q, 18);
+    c.picture = text(q, 19);
+    c.pAt = text(q, 20);
+    c.sound = text(q, 21);
+    c.sAt = text(q, 22);
     return c;
 }
 
@@ -86,7 +100,13 @@ bool stamped(const QString& s) {
 
 // The lengths of set and card changes, and the ones written before directions travelled.
 constexpr qsizetype kSetFields = 11, kOlderSetFields = 9;
-constexpr qsizetype kCardFields = 18, kOlderCardFields = 15;
+constexpr qsizetype kCardFields = 22, kCardFieldsBeforeMedia = 18, kOlderCardFields = 15;
+
+// A media field as a change carries it: empty for none, else a SHA-256 in lower-case hex.
+bool isMediaHash(const QString& s) {
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
+    return s.isEmpty() || hex.match(s).hasMatch();
+}
 
 } // namespace
 
@@ -150,7 +170,7 @@ bool SetState::alive() const {
 }
 
 QString CardState::lastEdit() const {
-    return std::max({qAt, aAt, oAt, lAt});
+    return std::max({qAt, aAt, oAt, lAt, pAt, sAt});
 }
 
 ChangeEvent setEvent(const SetState& s) {
@@ -159,9 +179,10 @@ ChangeEvent setEvent(const SetState& s) {
 }
 
 ChangeEvent cardEvent(const CardState& c) {
-    return {{QStringLiteral("C"), c.gid, c.question, c.qAt, c.answer, c.aAt, c.options, c.oAt,
-             c.answers, c.lAt, c.rating, c.correct, c.incorrect, c.baseAt, c.joinKey, c.rRating,
-             c.rCorrect, c.rIncorrect}};
+    return {{QStringLiteral("C"), c.gid,    c.question, c.qAt,     c.answer,   c.aAt,
+             c.options,           c.oAt,    c.answers,  c.lAt,     c.rating,   c.correct,
+             c.incorrect,         c.baseAt, c.joinKey,  c.rRating, c.rCorrect, c.rIncorrect,
+             c.picture,           c.pAt,    c.sound,    c.sAt}};
 }
 
 ChangeEvent memberEvent(const MemberState& m) {
@@ -196,7 +217,8 @@ std::optional<SetState> setFromEvent(const ChangeEvent& e) {
 }
 
 std::optional<CardState> cardFromEvent(const ChangeEvent& e) {
-    if ((e.fields.size() != kOlderCardFields && e.fields.size() != kCardFields) ||
+    const qsizetype n = e.fields.size();
+    if ((n != kOlderCardFields && n != kCardFieldsBeforeMedia && n != kCardFields) ||
         e.at(1).size() != 32)
         return std::nullopt;
     CardState c;
@@ -214,10 +236,19 @@ std::optional<CardState> cardFromEvent(const ChangeEvent& e) {
     c.incorrect = e.at(12);
     c.baseAt = e.at(13);
     c.joinKey = e.at(14);
-    if (e.fields.size() == kCardFields) {
+    if (n >= kCardFieldsBeforeMedia) {
         c.rRating = e.at(15);
         c.rCorrect = e.at(16);
         c.rIncorrect = e.at(17);
+    }
+    c.pAt = c.sAt = QStringLiteral("");
+    if (n == kCardFields) {
+        c.picture = e.at(18);
+        c.pAt = e.at(19);
+        c.sound = e.at(20);
+        c.sAt = e.at(21);
+        if (!isMediaHash(c.picture) || !isMediaHash(c.sound))
+            return std::nullopt;
     }
     return c;
 }
@@ -265,12 +296,31 @@ std::optional<CardState> loadCardByLocal(const QSqlDatabase& db, qint64 cardId) 
 void saveCard(const QSqlDatabase& db, const CardState& c) {
     sqlRun(db,
            QStringLiteral("INSERT OR REPLACE INTO SyncCard (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                          "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                          "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                .arg(kCardColumns),
-           {c.gid, c.cardId, nullable(c.question), c.qAt, nullable(c.answer), c.aAt,
-            nullable(c.options), c.oAt, nullable(c.answers), c.lAt, nullable(c.rating),
-            nullable(c.correct), nullable(c.incorrect), c.baseAt, nullable(c.joinKey),
-            nullable(c.canon), nullable(c.rRating), nullable(c.rCorrect), nullable(c.rIncorrect)});
+           {c.gid,
+            c.cardId,
+            nullable(c.question),
+            c.qAt,
+            nullable(c.answer),
+            c.aAt,
+            nullable(c.options),
+            c.oAt,
+            nullable(c.answers),
+            c.lAt,
+            nullable(c.rating),
+            nullable(c.correct),
+            nullable(c.incorrect),
+            c.baseAt,
+            nullable(c.joinKey),
+            nullable(c.canon),
+            nullable(c.rRating),
+            nullable(c.rCorrect),
+            nullable(c.rIncorrect),
+            noneAsNull(c.picture),
+            stampText(c.pAt),
+            noneAsNull(c.sound),
+            stampText(c.sAt)});
 }
 
 std::optional<MemberState> loadMember(const QSqlDatabase& db, const QString& setGid,

@@ -76,6 +76,9 @@ struct CardState {
     // Set for the cards a database held when it first synced: cards of one key are one card.
     QString joinKey;
     QString canon; // the gid it was joined into; null for itself
+    // The picture's and the sound's Media hash, empty for none (null: not sent in this change).
+    QString picture, pAt;
+    QString sound, sAt;
     QString lastEdit() const;
 };
 
@@ -90,8 +93,8 @@ ChangeEvent setEvent(const SetState& s);
 ChangeEvent cardEvent(const CardState& c);
 ChangeEvent memberEvent(const MemberState& m);
 // Reads an event back; nullopt when its fields do not fit its kind. Events of machines whose
-// program knew no directions yet are shorter: a set's direction then did not change, and a
-// card had no reverse weights at its base.
+// program knew no directions or no media yet are shorter: a set's direction then did not
+// change, a card had no reverse weights at its base, and its picture and sound did not change.
 std::optional<SetState> setFromEvent(const ChangeEvent& e);
 std::optional<CardState> cardFromEvent(const ChangeEvent& e);
 std::optional<MemberState> memberFromEvent(const ChangeEvent& e);

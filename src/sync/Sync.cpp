@@ -10,6 +10,7 @@
 #include "sync/ChangeFile.h"
 #include "sync/Fold.h"
 #include "sync/Hlc.h"
+#include "sync/MediaFolder.h"
 #include "sync/Reconcile.h"
 #include "sync/Shadow.h"
 #include "sync/SyncFolder.h"
@@ -311,6 +312,24 @@ void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own)
         throw data::Error(failure);
 }
 
+void noteMediaArrivals(const MediaArrivals& arrivals, SyncSummary& sum) {
+    if (arrivals.waiting > 0)
+        sum.notes
+            << QStringLiteral("%1 for the sync folder to bring %2; %3 named on %4 once "
+                              "it has")
+                   .arg(arrivals.waiting == 1
+                            ? QStringLiteral("1 picture or sound waits")
+                            : QStringLiteral("%1 pictures or sounds wait").arg(arrivals.waiting),
+                        arrivals.waiting == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                        arrivals.waiting == 1 ? QStringLiteral("it is")
+                                              : QStringLiteral("they are"),
+                        arrivals.waiting == 1 ? QStringLiteral("its card")
+                                              : QStringLiteral("their cards"));
+    for (const QString& why : arrivals.refused)
+        sum.notes
+            << QStringLiteral("A picture or sound in the sync folder was not taken: %1").arg(why);
+}
+
 } // namespace
 
 void SyncSummary::noteNewerProgram() {
@@ -399,7 +418,10 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
             sum.sent = static_cast<int>(events.size());
         }
         const QString own = QDir(root).filePath(r.id);
-        const QString unwritten = writePending(db, own);
+        // The media first: a change file never names a picture the folder cannot give.
+        QString unwritten = writeMediaToFolder(db, root);
+        if (unwritten.isEmpty())
+            unwritten = writePending(db, own);
         if (!unwritten.isEmpty())
             sum.error =
                 QStringLiteral("This machine's changes wait to be written: %1").arg(unwritten);
@@ -415,6 +437,8 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
             catchUpFromSnapshot(db, clock, sum, name, QDir(root).filePath(name));
             reader.machine(name, QDir(root).filePath(name));
         }
+        if (!reader.stopped())
+            noteMediaArrivals(bringInMedia(db, root), sum);
         if (unwritten.isEmpty()) {
             writeState(db, readReplica(db), own);
             if (const QString untidy = foldOwnChanges(db, root, r.id); !untidy.isEmpty())

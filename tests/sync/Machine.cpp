@@ -254,6 +254,17 @@ void Machine::cleanLog() {
     data::clearLog(db());
 }
 
+namespace {
+
+// A card's picture and sound by the start of their hashes; nothing for a card without.
+QString mediaMark(const QString& picture, const QString& sound) {
+    if (picture.isEmpty() && sound.isEmpty())
+        return {};
+    return QStringLiteral(" media %1|%2").arg(picture.left(8), sound.left(8));
+}
+
+} // namespace
+
 QString Machine::digest() const {
     const syncing::StatementCache statements; // the answers are read as a sync reads them
     QStringList lines;
@@ -270,16 +281,19 @@ QString Machine::digest() const {
             db(),
             QStringLiteral("SELECT Card.Card_ID, Question, Answer, Card.Rating, Card.Correct, "
                            "Card.Incorrect, coalesce(r.Rating, 0), coalesce(r.Correct, 0), "
-                           "coalesce(r.Incorrect, 0) FROM Card JOIN Set_Card_rel USING (Card_ID) "
+                           "coalesce(r.Incorrect, 0), coalesce(Picture, ''), coalesce(Sound, "
+                           "'') FROM Card JOIN Set_Card_rel USING (Card_ID) "
                            "LEFT JOIN CardReverse r ON r.Card_ID = Card.Card_ID WHERE Set_ID = ?"),
             {sets.value(0)});
         while (q.next())
             cards << QStringLiteral("  card %1|%2|%3|%4|%5|%6 reverse %7|%8|%9")
-                         .arg(q.value(1).toString(), q.value(2).toString(),
-                              syncing::answersText(db(), q.value(0).toLongLong()),
-                              syncing::weightText(q.value(3)), syncing::weightText(q.value(4)),
-                              syncing::weightText(q.value(5)), syncing::weightText(q.value(6)),
-                              syncing::weightText(q.value(7)), syncing::weightText(q.value(8)));
+                             .arg(q.value(1).toString(), q.value(2).toString(),
+                                  syncing::answersText(db(), q.value(0).toLongLong()),
+                                  syncing::weightText(q.value(3)), syncing::weightText(q.value(4)),
+                                  syncing::weightText(q.value(5)), syncing::weightText(q.value(6)),
+                                  syncing::weightText(q.value(7)),
+                                  syncing::weightText(q.value(8))) +
+                         mediaMark(q.value(9).toString(), q.value(10).toString());
         cards.sort();
         lines += cards;
     }

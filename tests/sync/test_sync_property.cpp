@@ -2,14 +2,17 @@
 // Three machines make thousands of random changes and sync through folders of their own that
 // a simulated sync tool keeps alike: late, out of order, twice, cut and later whole, and
 // deletions late too; one machine's clock is a day ahead, another's a day behind. Cards are
-// asked both ways and sets turned round. They fold their read change files into snapshots
-// often. After a last round every machine holds the same content and no reply is lost, and a
-// machine that joins then gets the same.
+// asked both ways, sets turned round and cards given pictures and sounds. They fold their read
+// change files into snapshots often. After a last round every machine holds the same content and no
+// reply is lost, and a machine that joins then gets the same.
 #include "Machine.h"
 #include "StoppedClock.h"
 #include "data/Sql.h"
+#include "media/MediaStore.h"
+#include "support/MediaBytes.h"
 #include "sync/Fold.h"
 #include "sync/Hlc.h"
+#include "sync/MediaFolder.h"
 #include "sync/SyncFolder.h"
 
 #include <QDateTime>
@@ -42,18 +45,8 @@ class SyncTool {
             if (ids[from].isEmpty())
                 continue;
             const QString own = QDir(syncing::syncRoot(folders_[from])).filePath(ids[from]);
-            QDirIterator it(own, QDir::Files);
-            while (it.hasNext()) {
-                const QString path = it.next();
-                const QString relative = QDir(folders_[from]).relativeFilePath(path);
-                QFile f(path);
-                if (!f.open(QIODevice::ReadOnly))
-                    continue;
-                const QByteArray bytes = f.readAll();
-                for (size_t to = 0; to < folders_.size(); ++to)
-                    if (to != from && read(to, relative) != bytes)
-                        queue_.push_back({to, relative, bytes, false});
-            }
+            carry(from, own);
+            carry(from, syncing::mediaFolder(syncing::syncRoot(folders_[from])));
             for (size_t to = 0; to < folders_.size(); ++to) {
                 if (to == from)
                     continue;
@@ -112,6 +105,23 @@ class SyncTool {
     QRandomGenerator& random_;
     std::vector<QString> folders_;
     std::vector<Item> queue_;
+
+    // Every file of `folder` in machine `from`'s copy that another copy lacks or holds
+    // differently.
+    void carry(size_t from, const QString& folder) {
+        QDirIterator it(folder, QDir::Files);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QString relative = QDir(folders_[from]).relativeFilePath(path);
+            QFile f(path);
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray bytes = f.readAll();
+            for (size_t to = 0; to < folders_.size(); ++to)
+                if (to != from && read(to, relative) != bytes)
+                    queue_.push_back({to, relative, bytes, false});
+        }
+    }
 
     QByteArray read(size_t to, const QString& relative) const {
         QFile f(QDir(folders_[to]).filePath(relative));
@@ -275,6 +285,20 @@ class TestSyncProperty : public QObject {
                 tool.look(ids());
             } else if (op < 97 && !sets.isEmpty()) {
                 x.turnSet(pick(sets), static_cast<int>(random.bounded(3u)));
+            } else if (op < 100 && !cards.isEmpty()) {
+                // One of a few pictures or sounds, or none.
+                const qint64 card = pick(cards).toLongLong();
+                const quint32 which = random.bounded(4u);
+                const bool picture = random.bounded(2u) == 0;
+                const media::Slot slot = picture ? media::Slot::Picture : media::Slot::Sound;
+                if (which == 0)
+                    media::setCardMedia(x.db(), card, slot, {});
+                else
+                    media::setCardMediaFromBytes(
+                        x.db(), card, slot,
+                        picture ? testing::pngBytes(which, which)
+                                : testing::wavBytes(QByteArray(1, char(which))),
+                        QStringLiteral("m%1").arg(which));
             }
             tool.deliverSome();
         }
@@ -301,6 +325,7 @@ class TestSyncProperty : public QObject {
                                     lastRound.join(QStringLiteral("; "))));
         const QString digest = m[0]->digest();
         QVERIFY(!digest.isEmpty());
+        QVERIFY(digest.contains(QStringLiteral(" media ")));
         for (size_t i = 1; i < m.size(); ++i) {
             if (m[i]->digest() != digest) {
                 if (qEnvironmentVariableIsSet("MEMORANT_SYNC_DUMP")) {

@@ -146,10 +146,15 @@ class TestSyncSnapshot : public QObject {
             << QStringList{"C|$1|q1|t1|a1|t1|~||~||~|~|~||k1|~|~|~",
                            "C|$1|~||a2|t2|~||~||~|~|~||~|~|~|~",
                            "C|$1|~||~||o|t3|~||5|1|0|t3|k2|0.5|1|1"}
-            << QStringList{"C|$1|q1|t1|a2|t2|o|t3|~||5|1|0|t3|k1|0.5|1|1"};
+            << QStringList{"C|$1|q1|t1|a2|t2|o|t3|~||5|1|0|t3|k1|0.5|1|1|~||~|"};
+        const QString pic(64, 'a'), sound(64, 'b');
+        QTest::newRow("a card's picture and sound, each its latest")
+            << QStringList{"C|$1|q|t1|~||~||~||~|~|~||k|~|~|~|" + pic + "|t1|" + sound + "|t1",
+                           "C|$1|~||~||~||~||~|~|~||~|~|~|~|~|t2|~|"}
+            << QStringList{"C|$1|q|t1|~||~||~||~|~|~||k|~|~|~|~|t2|" + sound + "|t1"};
         QTest::newRow("a card's base of the older length has no reverse weights")
             << QStringList{"C|$1|q|t1|~||~||~||5|1|0|t1|k|0.5|1|1", "C|$1|~||~||~||~||4|1|1|t2|~"}
-            << QStringList{"C|$1|q|t1|~||~||~||4|1|1|t2|k|~|~|~"};
+            << QStringList{"C|$1|q|t1|~||~||~||4|1|1|t2|k|~|~|~|~||~|"};
         QTest::newRow("a set's name, flag, direction and deletion")
             << QStringList{"S|$1|A|t0|A|t0|~|||~|", "S|$1|A|t0|B|t2|~|||2|t4",
                            "S|$1|A|t0|~||1|t1|t3|~|", "S|$1|A|t0|~||~||t2|1|t1"}
@@ -163,7 +168,7 @@ class TestSyncSnapshot : public QObject {
         QTest::newRow("a thing at its first place")
             << QStringList{"C|$2|q|t1|a|t1|~||~||~|~|~||~|~|~|~", "M|$1|$2|t1|",
                            "C|$2|r|t2|~||~||~||~|~|~||~|~|~|~"}
-            << QStringList{"C|$2|r|t2|a|t1|~||~||~|~|~||~|~|~|~", "M|$1|$2|t1|"};
+            << QStringList{"C|$2|r|t2|a|t1|~||~||~|~|~||~|~|~|~|~||~|", "M|$1|$2|t1|"};
         QTest::newRow("a reply taken back is dropped, the taking back kept")
             << QStringList{"L|$3|$2|2026-01-01|S|Correct|~|t1",
                            "L|$4|$2|2026-01-01|S|Wrong|~|t2|",

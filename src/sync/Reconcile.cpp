@@ -164,7 +164,8 @@ class Reconciler {
         sqlRun(db_, QStringLiteral("UPDATE Card SET \"Order\" = Card_ID WHERE Card_ID = ?"),
                {c.cardId});
         writeAnswers(db_, c.cardId, c.answers);
-        placeMedia(c);
+        if (!c.picture.isEmpty() || !c.sound.isEmpty())
+            placeMedia(c);
         saveCard(db_, c);
         // Replies that came before their card point at it now.
         sqlRun(db_,
@@ -193,19 +194,22 @@ class Reconciler {
     // A picture or sound whose bytes the folder has not brought yet leaves the card as it is;
     // it is named once they are here (bringInMedia).
     void placeMedia(const CardState& c) {
-        const auto place = [&](const QString& column, const QString& hash) {
-            if (!hash.isEmpty() &&
-                !hasRow(db_, QStringLiteral("SELECT 1 FROM Media WHERE Hash = ?"), {hash}))
-                return;
-            const QVariant value =
-                hash.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(hash);
-            sqlRun(db_,
-                   QStringLiteral("UPDATE Card SET %1 = ? WHERE Card_ID = ? AND %1 IS NOT ?")
-                       .arg(column),
-                   {value, c.cardId, value});
+        const auto ready = [&](const QString& hash) {
+            return hash.isEmpty() ||
+                   hasRow(db_, QStringLiteral("SELECT 1 FROM Media WHERE Hash = ?"), {hash});
         };
-        place(QStringLiteral("Picture"), c.picture);
-        place(QStringLiteral("Sound"), c.sound);
+        const auto value = [](const QString& hash) {
+            return hash.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(hash);
+        };
+        const bool picture = ready(c.picture);
+        const bool sound = ready(c.sound);
+        if (!picture && !sound)
+            return;
+        sqlRun(db_,
+               QStringLiteral("UPDATE Card SET Picture = CASE WHEN ?1 THEN ?2 ELSE Picture END, "
+                              "Sound = CASE WHEN ?3 THEN ?4 ELSE Sound END WHERE Card_ID = ?5 "
+                              "AND ((?1 AND Picture IS NOT ?2) OR (?3 AND Sound IS NOT ?4))"),
+               {picture, value(c.picture), sound, value(c.sound), c.cardId});
     }
 
     void tie(const QVariant& setId, const QVariant& cardId, bool held) {

@@ -113,6 +113,8 @@ int syncCommand(const CommandContext& context) {
         data::walCheckpoints::stop();
         for (const QString& note : summary.notes)
             commandErr() << "memorant: " << note << '\n';
+        if (const QString waiting = summary.mediaWaitingNote(); !waiting.isEmpty())
+            commandErr() << "memorant: " << waiting << '\n';
         if (summary.joinedSets + summary.joinedCards > 0)
             commandErr() << "memorant: joined " << summary.joinedSets << " set(s) and "
                          << summary.joinedCards

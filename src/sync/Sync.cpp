@@ -313,18 +313,8 @@ void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own)
 }
 
 void noteMediaArrivals(const MediaArrivals& arrivals, SyncSummary& sum) {
-    if (arrivals.waiting > 0)
-        sum.notes
-            << QStringLiteral("%1 for the sync folder to bring %2; %3 named on %4 once "
-                              "it has")
-                   .arg(arrivals.waiting == 1
-                            ? QStringLiteral("1 picture or sound waits")
-                            : QStringLiteral("%1 pictures or sounds wait").arg(arrivals.waiting),
-                        arrivals.waiting == 1 ? QStringLiteral("it") : QStringLiteral("them"),
-                        arrivals.waiting == 1 ? QStringLiteral("it is")
-                                              : QStringLiteral("they are"),
-                        arrivals.waiting == 1 ? QStringLiteral("its card")
-                                              : QStringLiteral("their cards"));
+    sum.mediaNamed += arrivals.named;
+    sum.mediaWaiting = arrivals.waiting;
     for (const QString& why : arrivals.refused)
         sum.notes
             << QStringLiteral("A picture or sound in the sync folder was not taken: %1").arg(why);
@@ -348,6 +338,17 @@ QString SyncSummary::line() const {
         .arg(machines)
         .arg(conflicts)
         .arg(skipped);
+}
+
+QString SyncSummary::mediaWaitingNote() const {
+    if (mediaWaiting <= 0)
+        return {};
+    return mediaWaiting == 1
+               ? QStringLiteral("1 picture or sound waits for the sync folder to bring it; it is "
+                                "named on its card once it has")
+               : QStringLiteral("%1 pictures or sounds wait for the sync folder to bring them; "
+                                "they are named on their cards once it has")
+                     .arg(mediaWaiting);
 }
 
 ReplicaRow readReplica(const QSqlDatabase& db) {

@@ -29,9 +29,14 @@ struct SyncSummary {
     int joinedSets = 0;  // sets this file held, joined with another machine's
     int joinedCards = 0; // and cards in them, by their text
     bool firstSync = false;
-    QStringList notes; // said to the learner beside the summary line
-    QString error;     // set when the sync stopped; what was applied before stays
+    int mediaNamed = 0;   // pictures and sounds whose bytes came and are now on their cards
+    int mediaWaiting = 0; // named by changes whose bytes the folder has not brought yet
+    QStringList notes;    // said to the learner beside the summary line
+    QString error;        // set when the sync stopped; what was applied before stays
     QString line() const;
+    // What the command says of mediaWaiting; empty when none wait. The window says nothing of
+    // it: a sync tool often brings a picture a moment after its card.
+    QString mediaWaitingNote() const;
     // A file from a newer Memorant was left unread: counted, and said once.
     void noteNewerProgram();
 };

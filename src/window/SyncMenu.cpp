@@ -175,7 +175,8 @@ void SyncMenu::finished(const syncing::SyncSummary& summary) {
             toSay_ << problem;
         }
     }
-    if (summary.received > 0 || summary.renamed > 0 || summary.joinedSets > 0)
+    if (summary.received > 0 || summary.renamed > 0 || summary.joinedSets > 0 ||
+        summary.mediaNamed > 0)
         takeIn_->changesArrived();
     showStatus();
     if (folderWindow_)

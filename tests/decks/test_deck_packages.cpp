@@ -4,6 +4,7 @@
 #include "PackageBuilder.h"
 #include "data/Database.h"
 #include "data/FileLock.h"
+#include "data/Sql.h"
 #include "decks/DeckImport.h"
 #include "decks/Package.h"
 #include "support/Files.h"
@@ -38,6 +39,7 @@ class TestDeckPackages : public QObject {
     void cancelAddsNothing();
     void mediaOfEachForm_data();
     void mediaOfEachForm();
+    void mediaOfAPackageAnotherProgramWrote();
     void hostilePackages_data();
     void hostilePackages();
     void leftoversOfKilledRuns();
@@ -180,6 +182,33 @@ void TestDeckPackages::mediaOfEachForm() {
     }
     if (c.sounds.kept == 1)
         QCOMPARE(card.sound.bytes, sound);
+    QVERIFY(leftovers().isEmpty());
+}
+
+// A package anki-apkg-export wrote (tests/fixtures/decks/anki-apkg-export/SOURCE): its media
+// members are named by number in a JSON list, and one note names a picture it lacks.
+void TestDeckPackages::mediaOfAPackageAnotherProgramWrote() {
+    const QString fixture = QStringLiteral(MEMORANT_FIXTURES "/decks/anki-apkg-export/sky.apkg");
+    const decks::DeckContent c = decks::readDeckFile(fixture);
+    QVERIFY(c.fromPackage);
+    QCOMPARE(testing::deckLines(c), (QStringList{"Sky", "sun=Sonne", "moon=Mond", "star=Stern"}));
+    QCOMPARE(QStringLiteral("%1 %2, %3 %4")
+                 .arg(c.pictures.kept)
+                 .arg(c.pictures.missing)
+                 .arg(c.sounds.kept)
+                 .arg(c.sounds.missing),
+             "1 1, 2 0");
+    const QList<decks::DeckCard>& cards = c.sets[0].cards;
+    QCOMPARE(cards[0].picture.fileName, "sun.png");
+    QCOMPARE(cards[0].picture.bytes.left(8), QByteArray("\x89PNG\r\n\x1A\n", 8));
+    QCOMPARE(cards[0].sound.fileName, "sun.wav");
+    QCOMPARE(cards[1].sound.bytes, cards[0].sound.bytes);
+    QVERIFY(cards[2].picture.isEmpty());
+
+    // Kept once, though two cards use the sound.
+    testing::TempDatabase t;
+    QCOMPARE(decks::storeDecks(t.db(), c, {QStringLiteral("Sky")}), 3);
+    QCOMPARE(data::scalar(t.db(), QStringLiteral("SELECT count(*) FROM Media")).toInt(), 2);
     QVERIFY(leftovers().isEmpty());
 }
 

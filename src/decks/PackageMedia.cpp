@@ -3,13 +3,13 @@
 
 #include "decks/DeckMedia.h"
 #include "decks/Varint.h"
+#include "decks/ZipMember.h"
 #include "media/MediaKind.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <zip.h>
-#include <zstd.h>
 
 namespace decks {
 namespace {
@@ -21,68 +21,21 @@ namespace {
 // No media list of a real deck comes near this, however many files it holds.
 constexpr qint64 kLargestMediaMap = qint64(64) << 20;
 
-struct EntryCloser {
-    void operator()(zip_file_t* f) const { zip_fclose(f); }
-};
-struct ZstdFree {
-    void operator()(ZSTD_DStream* s) const { ZSTD_freeDStream(s); }
-};
-
 // A zip member's bytes (zstd-decompressed when `zstd`), read as they come and never more than
 // `most` and one byte besides: what the archive claims is not believed.
 QByteArray readMember(zip_t* z, zip_uint64_t index, bool zstd, qint64 most,
                       const PackageLimits& limits, const QString& what) {
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(z, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_COMP_SIZE))
-        refuse(QStringLiteral("%1 cannot be read from the archive").arg(what));
-    std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(z, index, 0));
-    if (!entry)
-        refuse(QStringLiteral("%1 cannot be read from the archive (%2)")
-                   .arg(what, QString::fromUtf8(zip_strerror(z))));
-    std::unique_ptr<ZSTD_DStream, ZstdFree> stream(zstd ? ZSTD_createDStream() : nullptr);
-    if (zstd && (!stream || ZSTD_isError(ZSTD_initDStream(stream.get()))))
-        refuse(QStringLiteral("%1 cannot be unpacked").arg(what));
+    const qint64 packed = packedSize(z, index, what);
     QByteArray out;
     // False once there is more than `most`: the rest is not wanted.
-    const auto take = [&](const char* data, qint64 n) {
+    streamMember(z, index, zstd, what, [&](const char* data, qint64 n) {
         out.append(data, qsizetype(std::min<qint64>(n, most + 1 - qint64(out.size()))));
-        if (limits.exceeded(out.size(), qint64(stat.comp_size)))
+        if (limits.exceeded(out.size(), packed))
             refuse(QStringLiteral("%1 unpacks to far more than it holds packed, which no real "
                                   "deck does")
                        .arg(what));
         return out.size() <= most;
-    };
-    QByteArray in(1 << 16, Qt::Uninitialized);
-    QByteArray buffer(zstd ? int(ZSTD_DStreamOutSize()) : 0, Qt::Uninitialized);
-    size_t zstdLeft = 0;
-    for (;;) {
-        const zip_int64_t n = zip_fread(entry.get(), in.data(), zip_uint64_t(in.size()));
-        if (n < 0)
-            refuse(QStringLiteral("the archive is damaged (%1)")
-                       .arg(QString::fromUtf8(zip_file_strerror(entry.get()))));
-        if (n == 0)
-            break;
-        if (!zstd) {
-            if (!take(in.constData(), n))
-                return out;
-            continue;
-        }
-        ZSTD_inBuffer input{in.constData(), size_t(n), 0};
-        bool full = false;
-        do {
-            ZSTD_outBuffer output{buffer.data(), size_t(buffer.size()), 0};
-            zstdLeft = ZSTD_decompressStream(stream.get(), &output, &input);
-            if (ZSTD_isError(zstdLeft))
-                refuse(QStringLiteral("%1 is not validly compressed (%2)")
-                           .arg(what, QString::fromUtf8(ZSTD_getErrorName(zstdLeft))));
-            if (!take(buffer.constData(), qint64(output.pos)))
-                return out;
-            full = output.pos == output.size;
-        } while (input.pos < input.size || full);
-    }
-    if (zstd && zstdLeft != 0)
-        refuse(QStringLiteral("%1 is cut short").arg(what));
+    });
     return out;
 }
 

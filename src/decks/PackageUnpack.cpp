@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/PackageUnpack.h"
 
+#include "decks/ZipMember.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <zip.h>
-#include <zstd.h>
 
 namespace decks {
 namespace {
@@ -16,12 +17,6 @@ namespace {
 
 struct ZipCloser {
     void operator()(zip_t* z) const { zip_discard(z); }
-};
-struct EntryCloser {
-    void operator()(zip_file_t* f) const { zip_fclose(f); }
-};
-struct ZstdFree {
-    void operator()(ZSTD_DStream* s) const { ZSTD_freeDStream(s); }
 };
 
 // Writes the unpacked bytes, counting them against the limits.
@@ -139,56 +134,19 @@ std::unique_ptr<UnpackedCollection> unpackCollection(const QString& path,
     }
     if (index < 0)
         refuse(QStringLiteral("this zip archive holds no collection, so it is not a deck package"));
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(archive.get(), zip_uint64_t(index), 0, &stat) != 0 ||
-        !(stat.valid & ZIP_STAT_COMP_SIZE))
-        refuse(QStringLiteral("its collection cannot be read from the archive"));
-    std::unique_ptr<zip_file_t, EntryCloser> entry(
-        zip_fopen_index(archive.get(), zip_uint64_t(index), 0));
-    if (!entry)
-        refuse(QStringLiteral("its collection cannot be read from the archive (%1)")
-                   .arg(QString::fromUtf8(zip_strerror(archive.get()))));
-
+    const QString what = QStringLiteral("its collection");
+    const qint64 packed = packedSize(archive.get(), zip_uint64_t(index), what);
     auto collection = std::make_unique<UnpackedCollection>();
     if (!collection->create())
         refuse(QStringLiteral("no temporary file can be made in %1").arg(QDir::tempPath()));
     QFile file(collection->path());
     if (!file.open(QIODevice::ReadWrite))
         refuse(QStringLiteral("no temporary file can be made (%1)").arg(file.errorString()));
-    Sink sink(file, limits, qint64(stat.comp_size));
-    std::unique_ptr<ZSTD_DStream, ZstdFree> stream(zstd ? ZSTD_createDStream() : nullptr);
-    if (zstd && (!stream || ZSTD_isError(ZSTD_initDStream(stream.get()))))
-        refuse(QStringLiteral("its collection cannot be unpacked"));
-    QByteArray in(1 << 16, Qt::Uninitialized);
-    QByteArray out(int(ZSTD_DStreamOutSize()), Qt::Uninitialized);
-    size_t zstdLeft = 0; // not 0 while a zstd frame is unfinished
-    for (;;) {
-        const zip_int64_t n = zip_fread(entry.get(), in.data(), zip_uint64_t(in.size()));
-        if (n < 0)
-            refuse(QStringLiteral("the archive is damaged (%1)")
-                       .arg(QString::fromUtf8(zip_file_strerror(entry.get()))));
-        if (n == 0)
-            break;
-        if (!zstd) {
-            sink.write(in.constData(), n);
-            continue;
-        }
-        ZSTD_inBuffer input{in.constData(), size_t(n), 0};
-        // A full output buffer may leave more inside the decoder, even with the input used.
-        bool full = false;
-        do {
-            ZSTD_outBuffer output{out.data(), size_t(out.size()), 0};
-            zstdLeft = ZSTD_decompressStream(stream.get(), &output, &input);
-            if (ZSTD_isError(zstdLeft))
-                refuse(QStringLiteral("its collection is not validly compressed (%1)")
-                           .arg(QString::fromUtf8(ZSTD_getErrorName(zstdLeft))));
-            sink.write(out.constData(), qint64(output.pos));
-            full = output.pos == output.size;
-        } while (input.pos < input.size || full);
-    }
-    if (zstd && zstdLeft != 0)
-        refuse(QStringLiteral("its collection is cut short"));
+    Sink sink(file, limits, packed);
+    streamMember(archive.get(), zip_uint64_t(index), zstd, what, [&](const char* data, qint64 n) {
+        sink.write(data, n);
+        return true;
+    });
     clearWalMark(file);
     if (!file.flush())
         refuse(QStringLiteral("its collection cannot be unpacked (%1)").arg(file.errorString()));

@@ -312,6 +312,13 @@ void writeState(const QSqlDatabase& db, const ReplicaRow& r, const QString& own)
         throw data::Error(failure);
 }
 
+// This machine's media, then its change files: a change file never names a picture the
+// folder cannot give. Empty on success, else what was not written.
+QString writeOwnFiles(const QSqlDatabase& db, const QString& root, const QString& own) {
+    const QString failure = writeMediaToFolder(db, root);
+    return failure.isEmpty() ? writePending(db, own) : failure;
+}
+
 void noteMediaArrivals(const MediaArrivals& arrivals, SyncSummary& sum) {
     sum.mediaNamed += arrivals.named;
     sum.mediaWaiting = arrivals.waiting;
@@ -419,10 +426,7 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
             sum.sent = static_cast<int>(events.size());
         }
         const QString own = QDir(root).filePath(r.id);
-        // The media first: a change file never names a picture the folder cannot give.
-        QString unwritten = writeMediaToFolder(db, root);
-        if (unwritten.isEmpty())
-            unwritten = writePending(db, own);
+        const QString unwritten = writeOwnFiles(db, root, own);
         if (!unwritten.isEmpty())
             sum.error =
                 QStringLiteral("This machine's changes wait to be written: %1").arg(unwritten);

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <QTest>
 #include <QUuid>
 
 namespace testing {
@@ -309,6 +310,17 @@ QString Machine::digest() const {
     log.sort();
     lines += log;
     return lines.join(QLatin1Char('\n'));
+}
+
+void settle(const QString& folder, std::initializer_list<Machine*> machines,
+            const std::function<void(const syncing::SyncSummary&)>& check) {
+    for (int round = 0; round < 3; ++round)
+        for (Machine* m : machines) {
+            const syncing::SyncSummary s = m->sync(folder);
+            QVERIFY2(s.error.isEmpty(), qPrintable(s.error));
+            if (check)
+                check(s);
+        }
 }
 
 } // namespace testing

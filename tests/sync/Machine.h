@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
+#include <initializer_list>
 
 namespace testing {
 
@@ -74,5 +76,10 @@ class Machine {
     std::vector<Undo> undos_;
     QString setOf(qint64 cardId) const;
 };
+
+// Every machine syncs through `folder`, three rounds, so that every change reaches every
+// machine. A sync must end without an error; `check` looks at each summary besides.
+void settle(const QString& folder, std::initializer_list<Machine*> machines,
+            const std::function<void(const syncing::SyncSummary&)>& check = {});
 
 } // namespace testing

@@ -24,13 +24,7 @@ class TestSync : public QObject {
     QString folder_;
 
     // Every machine syncs until nothing more arrives.
-    void settle(std::initializer_list<Machine*> machines) {
-        for (int round = 0; round < 3; ++round)
-            for (Machine* m : machines) {
-                const syncing::SyncSummary s = m->sync(folder_);
-                QVERIFY2(s.error.isEmpty(), qPrintable(s.error));
-            }
-    }
+    void settle(std::initializer_list<Machine*> machines) { testing::settle(folder_, machines); }
 
     QString ownFolder(const Machine& m) const {
         return QDir(syncing::syncRoot(folder_))

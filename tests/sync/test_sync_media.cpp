@@ -26,13 +26,7 @@ class TestSyncMedia : public QObject {
     QTemporaryDir dir_;
     QString folder_;
 
-    void settle(std::initializer_list<Machine*> machines) {
-        for (int round = 0; round < 3; ++round)
-            for (Machine* m : machines) {
-                const syncing::SyncSummary s = m->sync(folder_);
-                QVERIFY2(s.error.isEmpty(), qPrintable(s.error));
-            }
-    }
+    void settle(std::initializer_list<Machine*> machines) { testing::settle(folder_, machines); }
 
     QString mediaFolder() const { return syncing::mediaFolder(syncing::syncRoot(folder_)); }
 

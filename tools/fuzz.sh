@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(exchange_import exchange_with_multi multi_companion word_list kvtml apkg_zip apkg_collection sync_changes media_kind)
+all=(exchange_import exchange_with_multi multi_companion word_list kvtml apkg_zip apkg_collection sync_changes media_kind media_companion)
 usage() {
     echo "usage: tools/fuzz.sh [--seconds N] [TARGET...]"
     echo "targets: ${all[*]}"

@@ -126,6 +126,11 @@ Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
     Command4 = named(new QPushButton(QStringLiteral("Apply"), this), "Command4");
     Command3->setEnabled(false);
     Command4->setEnabled(false);
+    // Two buttons say "Apply": a screen reader says what each applies.
+    TDBGrid1->setAccessibleName(QStringLiteral("Sets in the Demons"));
+    Command3->setAccessibleName(QStringLiteral("Apply the chosen sets"));
+    Text1->setAccessibleName(QStringLiteral("Number of cards in the Demons sets"));
+    Command4->setAccessibleName(QStringLiteral("Apply the number of cards"));
     demonsNow = named(new QLabel(QStringLiteral("The Demons now:"), this), "lblDemonsNow");
     demonsList = named(new QListWidget(this), "lstDemons");
     demonsNow->setBuddy(demonsList);

@@ -2,6 +2,7 @@
 #include "window/Form1Build.h"
 
 #include "data/RecordsetModel.h"
+#include "present/AccessibleNames.h"
 #include "present/GridEditor.h"
 #include "present/LayoutScaler.h"
 #include "present/LongText.h"
@@ -272,6 +273,7 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     QWidget::setTabOrder(c.TDBGrid3, c.Command21);
     QWidget::setTabOrder(c.Command21, c.Command3);
 
+    present::nameMainControls(c);
     placeAtDesign(c);
     makeSoundIndicator(c.Picture[9]);
     buildMenus(window, c);

@@ -145,7 +145,10 @@ void setUpPictureButtons(Form1Controls& c) {
         setKidsPicture(p, QString::fromLatin1(b.picture));
         p->setToolTip(b.toolTip ? QString::fromLatin1(b.toolTip) : QString());
         p->setAccessibleName(QString::fromLatin1(b.accessibleName));
-        if (b.index != 10 && b.index != 12)
+        // The face and the mode picture only show; the others are buttons.
+        const bool button = b.index != 10 && b.index != 12;
+        p->setActsAsButton(button);
+        if (button)
             p->setCursor(Qt::PointingHandCursor);
     }
 }

@@ -273,6 +273,7 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     QWidget::setTabOrder(c.TDBGrid3, c.Command21);
     QWidget::setTabOrder(c.Command21, c.Command3);
 
+    present::installButtonLabelAccessibility();
     present::nameMainControls(c);
     placeAtDesign(c);
     makeSoundIndicator(c.Picture[9]);

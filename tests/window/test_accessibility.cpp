@@ -5,6 +5,7 @@
 #include "window/DemonsManager.h"
 
 #include <QAccessible>
+#include <QSet>
 #include <QtTest>
 #include <functional>
 #include <map>
@@ -47,6 +48,7 @@ class TestAccessibility : public QObject {
     void everyScreenNamesItsControls_data();
     void everyScreenNamesItsControls();
     void demonsManagerSaysWhatEachApplyDoes();
+    void kidsPictureButtonsAnswerTheKeyboard();
 };
 
 void TestAccessibility::everyScreenNamesItsControls_data() {
@@ -100,6 +102,49 @@ void TestAccessibility::demonsManagerSaysWhatEachApplyDoes() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     QCOMPARE(manager->Command3->accessibleName(), QStringLiteral("Apply the chosen sets"));
     QCOMPARE(manager->Command4->accessibleName(), QStringLiteral("Apply the number of cards"));
+}
+
+// Kids mode's pictures that act as buttons are buttons to a screen reader too, Tab reaches
+// each one shown, and Space presses it as a click does; a click leaves the focus where it was.
+void TestAccessibility::kidsPictureButtonsAnswerTheKeyboard() {
+    testing::WindowFixture f;
+    const qint64 set = f.t.addSet(QStringLiteral("Rivers"));
+    f.t.addCard(QStringLiteral("longest"), QStringLiteral("Nile"), set);
+    f.t.chooseSet(QStringLiteral("Rivers"));
+    QVERIFY(f.startActive());
+    f.c().mnuKids->trigger();
+    f.learn();
+    QCOMPARE(QApplication::focusWidget(), f.c().Text3);
+
+    present::ClickableLabel* edit = f.c().Picture[3];
+    QVERIFY(edit->isVisible());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(edit);
+    QVERIFY(a);
+    QCOMPARE(a->role(), QAccessible::Button);
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Edit the set"));
+    QVERIFY(a->actionInterface());
+    QVERIFY(
+        a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    // The face only shows.
+    QCOMPARE(f.c().Picture[10]->focusPolicy(), Qt::NoFocus);
+
+    QTest::mouseClick(f.c().Picture[7], Qt::LeftButton); // Repeat
+    QCOMPARE(QApplication::focusWidget(), f.c().Text3);
+
+    QSet<QWidget*> reached;
+    // Once round the chain, back to the reply.
+    for (int i = 0; i < 30 && (i == 0 || QApplication::focusWidget() != f.c().Text3); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    QCOMPARE(QApplication::focusWidget(), f.c().Text3);
+    QVERIFY(reached.contains(edit));
+    for (int index : {3, 4, 5, 7, 8, 11})
+        if (f.c().Picture[static_cast<size_t>(index)]->isVisible())
+            QVERIFY2(reached.contains(f.c().Picture[static_cast<size_t>(index)]),
+                     qPrintable(QStringLiteral("Picture%1").arg(index)));
+    QTest::keyClick(edit, Qt::Key_Space);
+    QTRY_VERIFY(f.w->screens().setEditing);
 }
 
 QTEST_MAIN(TestAccessibility)

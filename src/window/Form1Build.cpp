@@ -7,6 +7,7 @@
 #include "present/LayoutScaler.h"
 #include "present/LongText.h"
 #include "present/QuestionArea.h"
+#include "present/TabOrder.h"
 #include "present/Twips.h"
 
 #include <QApplication>
@@ -268,15 +269,16 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
         c.Picture[static_cast<size_t>(i)]->hide();
     }
 
-    // On the learning screen Tab goes from the reply to Check, then Next, as the eye does.
-    QWidget::setTabOrder(c.Text3, c.TDBGrid3);
-    QWidget::setTabOrder(c.TDBGrid3, c.Command21);
-    QWidget::setTabOrder(c.Command21, c.Command3);
+    // Clicking "Question" says it again and clicking "Demons" leaves them: the keyboard
+    // presses them too.
+    c.Label3->setActsAsButton(true);
+    c.Label10->setActsAsButton(true);
 
     present::installButtonLabelAccessibility();
     present::nameMainControls(c);
     placeAtDesign(c);
     makeSoundIndicator(c.Picture[9]);
+    present::keepTabsInReadingOrder(c.canvas);
     buildMenus(window, c);
     // Room for the card grid of the set-editing screen, the first one shown.
     present::resizeTwips(window, 6600, 5100);

@@ -46,6 +46,8 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
     present::setKidsPicture(picture, QStringLiteral("due"));
     picture->setToolTip(QStringLiteral("Learn the due cards"));
     picture->setAccessibleName(QStringLiteral("Learn the due cards"));
+    picture->setActsAsButton(true);
+    picture->setCursor(Qt::PointingHandCursor);
     picture->hide();
     kidsPicture_ = picture;
     connect(picture, &present::ClickableLabel::clicked, this, [this] {

@@ -40,6 +40,71 @@ QStringList unnamedOrAlike(QWidget* root) {
     return faults;
 }
 
+bool isTabStop(const QWidget* w) {
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+// The tab stops of `area`, in the order Tab visits them starting from the first one found.
+QList<QWidget*> tabChain(QWidget* area) {
+    QList<QWidget*> chain;
+    QWidget* start = nullptr;
+    for (QWidget* w : area->findChildren<QWidget*>())
+        if (isTabStop(w)) {
+            start = w;
+            break;
+        }
+    if (!start)
+        return chain;
+    QWidget* w = start;
+    do {
+        if (isTabStop(w) && area->isAncestorOf(w))
+            chain << w;
+        w = w->nextInFocusChain();
+    } while (w != start);
+    return chain;
+}
+
+// Where `b` stands after `a` to an eye reading line by line: on a lower line, or on a's
+// line further right.
+bool readsAfter(const QWidget* a, const QWidget* b) {
+    const QRect ra(a->mapTo(a->window(), QPoint()), a->size());
+    const QRect rb(b->mapTo(b->window(), QPoint()), b->size());
+    if (rb.center().y() > ra.bottom())
+        return true;
+    return rb.center().y() >= ra.top() && rb.center().x() > ra.center().x();
+}
+
+QString nameOf(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                     : w->objectName();
+}
+
+// Tab goes once through every control shown and enabled, in reading order: it may start
+// anywhere in that circle, but wraps round only once.
+QStringList tabOrderFaults(QWidget* area) {
+    QApplication::processEvents(); // the order follows what was shown in this turn
+    const QList<QWidget*> chain = tabChain(area);
+    QStringList faults;
+    int wraps = 0;
+    for (qsizetype i = 0; i < chain.size(); ++i) {
+        const QWidget* a = chain[i];
+        const QWidget* b = chain[(i + 1) % chain.size()];
+        if (!readsAfter(a, b))
+            ++wraps;
+    }
+    if (chain.size() > 1 && wraps != 1) {
+        QStringList names;
+        for (const QWidget* w : chain)
+            names << nameOf(w);
+        faults << QStringLiteral("Tab goes %1").arg(names.join(QStringLiteral(" > ")));
+    }
+    for (QWidget* w : area->findChildren<QWidget*>())
+        if (isTabStop(w) && !chain.contains(w) &&
+            !(w->parentWidget() && (w->parentWidget()->focusPolicy() & Qt::TabFocus)))
+            faults << nameOf(w) + QStringLiteral(": never reached by Tab");
+    return faults;
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -86,7 +151,7 @@ void TestAccessibility::everyScreenNamesItsControls() {
          }},
     };
     show.at(screen)();
-    const QStringList faults = unnamedOrAlike(f.w.get());
+    const QStringList faults = unnamedOrAlike(f.w.get()) + tabOrderFaults(f.c().canvas);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 

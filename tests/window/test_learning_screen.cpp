@@ -285,8 +285,8 @@ void TestLearningScreen::statusBarPanelsShowWhole() {
     QCOMPARE(l.c().panels[4]->text(), QStringLiteral("2 Answers"));
 }
 
-// From the reply on, Tab visits Check, Next and the set list, each a control whose focus
-// shows; the question's text is no stop.
+// From the reply on, Tab visits Check, Next, the set list and "Question" (which says the
+// question again), each a control whose focus shows; the question's text is no stop.
 void TestLearningScreen::tabStopsAreControlsThatShowFocus() {
     Lesson l;
     QVERIFY(l.startActive());
@@ -296,11 +296,12 @@ void TestLearningScreen::tabStopsAreControlsThatShowFocus() {
     QCOMPARE(QApplication::focusWidget(), l.c().Text3);
     QTest::keyClicks(l.c().Text3, "x");
     QList<QWidget*> stops;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         stops << QApplication::focusWidget();
     }
-    const QList<QWidget*> expected{l.c().Command21, l.c().Command3, l.c().DataCombo1, l.c().Text3};
+    const QList<QWidget*> expected{l.c().Command21, l.c().Command3, l.c().DataCombo1, l.c().Label3,
+                                   l.c().Text3};
     QCOMPARE(stops, expected);
 }
 

@@ -3,9 +3,11 @@
 
 #include "data/RecordsetModel.h"
 #include "present/KidsPictures.h"
+#include "present/LayoutScaler.h"
 #include "present/QuestionArea.h"
 #include "present/ScaleRules.h"
 #include "present/ScaledPlacement.h"
+#include "present/SystemPalette.h"
 #include "present/Twips.h"
 
 #include <QAbstractButton>
@@ -14,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
+#include <QStyle>
 #include <stdexcept>
 
 namespace present {
@@ -95,6 +99,43 @@ void fitToCaption(QWidget* w, const ControlSetting& s) {
     }
 }
 
+// Under a font larger than the usual ones, a caption grown past the screens' right edge
+// moves left into them, and one wider than the whole screen widens the window.
+void keepInside(QWidget* w) {
+    LayoutScaler* scaler = LayoutScaler::of(w);
+    if (scaler == nullptr || scaler->designedSize().isEmpty() || w->isWindow() ||
+        fontBoost(QApplication::font().pointSizeF()) <= 1.0)
+        return;
+    const double factor = scaler->factor();
+    if (w->x() + w->width() <= scaledLength(scaler->designedSize().width(), factor))
+        return;
+    widenWindowTo(w->window(), w->width());
+    const double right = scaler->designedSize().width();
+    placeDesigned(w, {.x = std::max(0.0, right - w->width() / factor)});
+}
+
+// Under a font larger than the usual ones a button's caption may outgrow the designed
+// button: it widens about its centre. With the usual fonts every button keeps its design.
+void fitButtonsToCaptions(Form1Controls& c) {
+    if (fontBoost(QApplication::font().pointSizeF()) <= 1.0)
+        return;
+    const double factor = layoutScale(c.canvas);
+    for (QPushButton* b : c.canvas->findChildren<QPushButton*>()) {
+        if (b->text().isEmpty() || !b->isVisibleTo(c.Form1))
+            continue;
+        const QString caption = QString(b->text()).remove(QLatin1Char('&'));
+        const int needed = b->fontMetrics().horizontalAdvance(caption) +
+                           b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) + 4;
+        if (needed <= b->width())
+            continue;
+        placeDesigned(
+            b, {.x = (b->x() - (needed - b->width()) / 2.0) / factor, .width = needed / factor});
+        if (b->x() < 0)
+            placeDesigned(b, {.x = 0.0});
+        keepInside(b);
+    }
+}
+
 void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& context) {
     if (s.caption)
         setCaption(w, *s.caption);
@@ -113,19 +154,25 @@ void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& cont
         if (s.bold)
             f.setBold(*s.bold);
         if (s.pointSize)
-            f.setPointSizeF(scaledPointSize(*s.pointSize, layoutScale(w)));
+            f.setPointSizeF(scaledPointSize(*s.pointSize, layoutScale(w)) *
+                            fontBoost(QApplication::font().pointSizeF()));
         w->setFont(f);
     }
-    if (s.back)
+    // Under the user's own colours a designed one could vanish on them: the control keeps
+    // the palette's.
+    if (s.back && !followsSystemPalette())
         setBackColour(w, resolve(*s.back));
-    if (s.fore)
+    if (s.fore && !followsSystemPalette())
         setForeColour(w, resolve(*s.fore));
     // The question text is placed through the scroll area it sits in.
     QWidget* frame = frameOf(w);
     applyGeometry(frame, s);
     if (s.caption || s.captionIsCurrentQuestion || s.bold || s.pointSize || s.left || s.top ||
-        s.width || s.height)
+        s.width || s.height) {
         fitToCaption(w, s);
+        if (frame == w)
+            keepInside(w);
+    }
     if (s.picture) {
         if (auto* b = qobject_cast<QAbstractButton*>(w))
             setKidsButtonPicture(b, QString::fromLatin1(s.picture));
@@ -185,8 +232,14 @@ void applyLayout(const LayoutTable& table, Form1Controls& c, const LayoutContext
         c.Form1->setWindowTitle(table.windowCaption);
     if (table.clearBackgroundPicture)
         clearBackgroundPicture(c);
-    if (table.backgroundPicture)
+    if (table.backgroundPicture) {
         setKidsBackground(c, QString::fromLatin1(table.backgroundPicture));
+        // The pictures were drawn for dark text; the user's colours may not be.
+        if (followsSystemPalette())
+            for (QLabel* label : c.area->findChildren<QLabel*>())
+                if (kidsPictureOf(label).isEmpty())
+                    fillFromPalette(label);
+    }
     for (const ControlSetting& s : table.controls) {
         if (settingApplies(s.when, context))
             applyControl(controlNamed(c, QString::fromLatin1(s.control)), s, context);
@@ -200,6 +253,7 @@ void applyLayout(const LayoutTable& table, Form1Controls& c, const LayoutContext
     }
     if (table.setCardGridSource)
         c.Adodc2->setSource(cardGridSource(context.kids));
+    fitButtonsToCaptions(c);
 }
 
 void setBackgroundPicture(Form1Controls& c, const QPixmap& picture) {

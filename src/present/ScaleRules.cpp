@@ -45,6 +45,12 @@ double scaledPointSize(double designed, double factor) {
     return designed * factor;
 }
 
+double fontBoost(double applicationPoints) {
+    if (!std::isfinite(applicationPoints) || applicationPoints <= kUsualBodyPoints)
+        return 1.0;
+    return applicationPoints / kUsualBodyPoints;
+}
+
 QPoint centringOffset(QSize window, QSizeF designed, double factor) {
     const QSize content = scaledSize(designed, factor);
     return {std::max(0, (window.width() - content.width()) / 2),

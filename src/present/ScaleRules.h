@@ -35,6 +35,14 @@ QRect scaledRect(const QRectF& designed, double factor);
 QSize scaledSize(QSizeF designed, double factor);
 double scaledPointSize(double designed, double factor);
 
+// The body text size at which the desktops' usual fonts stop; the designed captions were
+// sized for text no larger.
+inline constexpr double kUsualBodyPoints = 11.0;
+
+// How much larger than designed the captions are drawn under a body font of
+// `applicationPoints`: as much larger as that font is than the usual ones, never smaller.
+double fontBoost(double applicationPoints);
+
 // Where the content (the designed window at `factor`) starts inside a window of size
 // `window`: the same room left and right, above and below; never left of or above the
 // window's corner.

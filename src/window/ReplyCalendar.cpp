@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ReplyCalendar.h"
 
+#include "present/SystemPalette.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -61,7 +63,11 @@ QRect ReplyCalendar::cellRect(int i) const {
 void ReplyCalendar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor none = palette().color(QPalette::Mid).lighter(150);
-    const QColor full(0x21, 0x6e, 0x39);
+    // The busiest days stand out from the user's own background as well as from the light one.
+    const QColor full =
+        present::followsSystemPalette()
+            ? present::readableOn(QColor(0x21, 0x6e, 0x39), palette().color(QPalette::Window), 3.0)
+            : QColor(0x21, 0x6e, 0x39);
     for (int i = 0; i < days_.size(); ++i) {
         const int step = shade(days_[i].replies, busiest_);
         QColor color = none;

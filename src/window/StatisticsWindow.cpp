@@ -4,11 +4,13 @@
 #include "data/Database.h"
 #include "data/RegularFile.h"
 #include "data/Sql.h"
+#include "present/SystemPalette.h"
 #include "stats/StatsText.h"
 #include "window/DueOutlookView.h"
 #include "window/ReplyCalendar.h"
 #include "window/ScreenFit.h"
 
+#include <QApplication>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -18,7 +20,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
+#include <QPen>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
@@ -99,6 +103,31 @@ QChart* newChart(const QString& title) {
     return chart;
 }
 
+// Under the user's own colours a chart stands on their background with their text colour,
+// not on the light face of Qt's chart theme. Call once the axes are in.
+void followSystemPalette(QChart* chart) {
+    if (!present::followsSystemPalette())
+        return;
+    const QPalette p = QApplication::palette();
+    chart->setBackgroundBrush(p.color(QPalette::Base));
+    chart->setBackgroundPen(QPen(p.color(QPalette::Mid)));
+    chart->setTitleBrush(p.color(QPalette::Text));
+    chart->legend()->setLabelColor(p.color(QPalette::Text));
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsBrush(p.color(QPalette::Text));
+        axis->setLinePenColor(p.color(QPalette::Text));
+        axis->setGridLineColor(p.color(QPalette::Mid));
+    }
+}
+
+// A series' designed colour, or where the user's colours are followed, a shade of it that
+// stands out from the chart's background (3:1, as for any shape that carries meaning).
+QColor seriesColour(const QColor& designed) {
+    if (!present::followsSystemPalette())
+        return designed;
+    return present::readableOn(designed, QApplication::palette().color(QPalette::Base), 3.0);
+}
+
 QString days(int n) {
     return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
 }
@@ -157,9 +186,9 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
 
     // Bars and line share one axis of days, numbered from the range's first day.
     correctBars = new QBarSet(QStringLiteral("Correct"));
-    correctBars->setColor(QColor(0x2e, 0x8b, 0x57));
+    correctBars->setColor(seriesColour(QColor(0x2e, 0x8b, 0x57)));
     wrongBars = new QBarSet(QStringLiteral("Wrong"));
-    wrongBars->setColor(QColor(0xc0, 0x39, 0x2b));
+    wrongBars->setColor(seriesColour(QColor(0xc0, 0x39, 0x2b)));
     auto* bars = new QStackedBarSeries;
     bars->append(correctBars);
     bars->append(wrongBars);
@@ -175,6 +204,7 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     barsChart->addAxis(barsY, Qt::AlignLeft);
     bars->attachAxis(barsX_);
     bars->attachAxis(barsY);
+    followSystemPalette(barsChart);
     barsView = new QChartView(barsChart, this);
     barsView->setObjectName(QStringLiteral("barsView"));
     barsView->setMinimumHeight(220);
@@ -190,6 +220,7 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     shareY->setLabelFormat(QStringLiteral("%.1f"));
     shareChart->addAxis(shareX_, Qt::AlignBottom);
     shareChart->addAxis(shareY, Qt::AlignLeft);
+    followSystemPalette(shareChart);
     shareView = new QChartView(shareChart, this);
     shareView->setObjectName(QStringLiteral("shareView"));
     shareView->setMinimumHeight(180);
@@ -402,7 +433,7 @@ void StatisticsWindow::showShare() {
     QChart* chart = shareView->chart();
     chart->removeAllSeries();
     QValueAxis* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
-    const QColor color(0x1f, 0x5f, 0xa8);
+    const QColor color = seriesColour(QColor(0x1f, 0x5f, 0xa8));
     // Each piece is filled before it joins the chart: a point appended to a shown series
     // lays the whole series out again.
     QList<QPointF> piece;

@@ -20,6 +20,9 @@ packages=(
   # helper program of its own) and the word lists of KDE's word games.
   libkeduvocdocument-dev kdeedu-kvtml-data
   desktop-file-utils appstream man-db dpkg-dev file
+  # The screen-reader check (tests/a11y): the program on a virtual X server, its tree read
+  # over a private AT-SPI bus from Python, and a silent sound server so that Kids mode starts.
+  xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 pulseaudio
 )
 missing=()
 for p in "${packages[@]}"; do

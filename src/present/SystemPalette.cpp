@@ -33,11 +33,18 @@ bool followsSystemPalette() {
         return false;
     const QPalette standard = style->standardPalette();
     const QPalette used = QApplication::palette();
+    bool own = false;
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
                                      QPalette::Text, QPalette::Button, QPalette::ButtonText})
-        if (used.color(QPalette::Active, role) != standard.color(QPalette::Active, role))
-            return true;
-    return false;
+        own = own || used.color(QPalette::Active, role) != standard.color(QPalette::Active, role);
+    if (!own)
+        return false;
+    // A desktop's ordinary light scheme keeps the designed colours, which were chosen for
+    // one; only a dark face or a high-contrast one (pure black and white, beyond the 18:1 of
+    // the usual light grey) needs the desktop's own.
+    const QColor window = used.color(QPalette::Active, QPalette::Window);
+    const QColor text = used.color(QPalette::Active, QPalette::WindowText);
+    return luminance(window) < luminance(text) || contrastRatio(window, text) >= 19.0;
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {

@@ -11,7 +11,7 @@ class QWidget;
 namespace present {
 
 // True when the application's palette is not the style's standard one in the roles the
-// screens paint text and faces with.
+// screens paint text and faces with, and it is dark or of high contrast.
 bool followsSystemPalette();
 
 // The WCAG contrast ratio of two colours, from 1 (alike) to 21 (black and white).

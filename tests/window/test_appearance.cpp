@@ -249,6 +249,7 @@ class TestAppearance : public QObject {
     void systemColoursKeepTextReadable();
     void statisticsFollowTheSystemColours_data();
     void statisticsFollowTheSystemColours();
+    void designedColoursStayWithTheStandardPalette_data();
     void designedColoursStayWithTheStandardPalette();
     void largerFontCutsNoCaption();
     void scaleReachesThreeTimes();
@@ -344,8 +345,20 @@ void TestAppearance::statisticsFollowTheSystemColours() {
     QVERIFY2(strongest >= 3.0, qPrintable(QString::number(strongest)));
 }
 
-// With the style's own palette the screens wear the colours they were designed with.
+// With the style's own palette, or a desktop's ordinary light one, the screens wear the
+// colours they were designed with.
+void TestAppearance::designedColoursStayWithTheStandardPalette_data() {
+    QTest::addColumn<bool>("desktop");
+    QTest::newRow("standard") << false;
+    QTest::newRow("light desktop") << true;
+}
+
 void TestAppearance::designedColoursStayWithTheStandardPalette() {
+    QFETCH(bool, desktop);
+    if (desktop)
+        QApplication::setPalette(palette(
+            QColor(0xf6, 0xf5, 0xf4), QColor(0x2e, 0x34, 0x36), Qt::white, QColor(0xed, 0xeb, 0xe9),
+            QColor(0x2e, 0x34, 0x36), QColor(0x35, 0x84, 0xe4), Qt::white));
     Window x;
     x.start();
     x.c().mnuKids->trigger();
@@ -356,7 +369,8 @@ void TestAppearance::designedColoursStayWithTheStandardPalette() {
     x.c().mnuSilent->trigger();
     x.show(QStringLiteral("editing"));
     QCOMPARE(x.c().Label2->palette().color(QPalette::Window), QColor(128, 128, 255));
-    saveShot(x.w.get(), QStringLiteral("standard-academic-editing"));
+    saveShot(x.w.get(), desktop ? QStringLiteral("light-desktop-academic-editing")
+                                : QStringLiteral("standard-academic-editing"));
 }
 
 // Under a font larger than the desktops' usual ones the designed captions grow with it, and

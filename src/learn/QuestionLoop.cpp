@@ -9,6 +9,7 @@
 #include "learn/rules/LessonState.h"
 #include "learn/rules/Ordering.h"
 #include "learn/rules/SetVoice.h"
+#include "present/Announcements.h"
 #include "present/Guarded.h"
 #include "present/LayoutScaler.h"
 #include "present/QuestionArea.h"
@@ -21,6 +22,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <functional>
+#include <utility>
 
 namespace learn {
 namespace {
@@ -165,10 +167,25 @@ void QuestionLoop::MakeQuestion() {
     if (onQuestionPut)
         onQuestionPut(L.CSarray.at(L.Row, ColCardId), L.Row);
     speakOrShow(L.CSarray.at(L.Row, ColQuestion).toString());
-    if (s_.modes.kids)
-        return;
-    layoutReplyBox(multi);
-    SubStatusBar();
+    if (!s_.modes.kids) {
+        layoutReplyBox(multi);
+        SubStatusBar();
+    }
+    announceQuestion();
+}
+
+void QuestionLoop::announceQuestion() {
+    const present::Form1Controls& c = s_.c;
+    const QString result = std::exchange(s_.lesson.resultToTell, QString());
+    QStringList progress;
+    // Said even while the status bar itself is still hidden (as the first question is put).
+    for (const QLabel* panel : c.panels)
+        if (!panel->isHidden())
+            progress << panel->text();
+    const QString question = shown(c.Label7) ? c.Label7->text() : QString();
+    const QString said = present::learningAnnouncement(result, question, progress);
+    present::announceOn(c.Text3, said);
+    present::announceOn(c.TDBGrid3, said);
 }
 
 void QuestionLoop::backToShownQuestion() {

@@ -51,6 +51,9 @@ class QuestionLoop {
     // Hands the speech service the voice of the set (its own, else the database's).
     void useVoiceOfSet(const QString& setName);
     void layoutReplyBox(bool multi);
+    // Tells a screen reader, on the reply box, how the last reply went, the question and
+    // the progress.
+    void announceQuestion();
     void noEntriesInSet();
     // After a failure to put the next question: the lesson goes back to the card on screen.
     void backToShownQuestion();

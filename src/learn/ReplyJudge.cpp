@@ -82,6 +82,7 @@ void ReplyJudge::CorrectAnswer() {
     if (const auto c = weightOf(L.CSarray.at(L.Row, ColCorrect)))
         L.CSarray.at(L.Row, ColCorrect) = *c + 1;
     L.LogResult = QStringLiteral("Correct");
+    L.resultToTell = L.LogResult;
     WriteResult();
 }
 
@@ -100,6 +101,7 @@ void ReplyJudge::SubMultipleAnswerCheck() {
         if (const auto i = weightOf(L.CSarray.at(L.Row, ColIncorrect)))
             L.CSarray.at(L.Row, ColIncorrect) = *i + 1;
         L.LogResult = QStringLiteral("Wrong");
+        L.resultToTell = L.LogResult;
         WriteResult();
         flushJudgedReply(L.LogResult); // stored before the window waits for the learner
         // The comparison window holds the screen instead of a pause.
@@ -119,6 +121,7 @@ void ReplyJudge::WrongAnswer() {
     if (const auto i = weightOf(L.CSarray.at(L.Row, ColIncorrect)))
         L.CSarray.at(L.Row, ColIncorrect) = *i + 1;
     L.LogResult = QStringLiteral("Wrong");
+    L.resultToTell = L.LogResult;
     WriteResult();
     // Stored before the box: a reply made must not depend on the box being closed.
     flushJudgedReply(L.LogResult);

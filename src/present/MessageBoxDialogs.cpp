@@ -4,6 +4,7 @@
 #include "present/ScaledPlacement.h"
 
 #include <QMessageBox>
+#include <QTextDocumentFragment>
 
 namespace present {
 namespace {
@@ -61,6 +62,8 @@ void MessageBoxDialogs::messageWithDetail(const QString& text, const QString& ri
                     parent_);
     box.setTextFormat(Qt::RichText);
     box.setText(textWithDetailHtml(text, richDetail));
+    // A screen reader reads the words, not the markup the box is drawn from.
+    box.setAccessibleDescription(QTextDocumentFragment::fromHtml(box.text()).toPlainText());
     // As large as the window it tells about is drawn.
     if (parent_) {
         QFont font = box.font();

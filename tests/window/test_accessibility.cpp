@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds on each screen of the main window, in both modes, and in the
 // Demons Manager: every control the keyboard can reach has a name and a role of its own.
+#include "present/MessageBoxDialogs.h"
 #include "support/WindowFixture.h"
 #include "window/DemonsManager.h"
 
 #include <QAccessible>
+#include <QMessageBox>
 #include <QSet>
+#include <QTableView>
 #include <QtTest>
 #include <functional>
 #include <map>
@@ -114,6 +117,9 @@ class TestAccessibility : public QObject {
     void everyScreenNamesItsControls();
     void demonsManagerSaysWhatEachApplyDoes();
     void kidsPictureButtonsAnswerTheKeyboard();
+    void learningScreenTellsHowEachReplyWent();
+    void cardGridSaysRowAndColumn();
+    void wrongBoxIsAnAlertReadAsWords();
 };
 
 void TestAccessibility::everyScreenNamesItsControls_data() {
@@ -210,6 +216,90 @@ void TestAccessibility::kidsPictureButtonsAnswerTheKeyboard() {
                      qPrintable(QStringLiteral("Picture%1").arg(index)));
     QTest::keyClick(edit, Qt::Key_Space);
     QTRY_VERIFY(f.w->screens().setEditing);
+}
+
+// After each reply the reply box, which keeps the focus, tells a screen reader the result,
+// the next question shown as text, and the progress; a spoken question is not told twice.
+void TestAccessibility::learningScreenTellsHowEachReplyWent() {
+    testing::WindowFixture f;
+    const qint64 set = f.t.addSet(QStringLiteral("Rivers"));
+    f.t.addCard(QStringLiteral("longest"), QStringLiteral("Nile"), set);
+    f.t.addCard(QStringLiteral("widest"), QStringLiteral("Amazon"), set);
+    f.t.chooseSet(QStringLiteral("Rivers"));
+    f.start();
+    f.c().mnuSilent->trigger();
+    f.learn();
+    const auto said = [&] { return f.c().Text3->accessibleDescription(); };
+    const auto asked = [&] { return f.c().Label7->text(); };
+    QVERIFY2(said().startsWith(QStringLiteral("Question: ") + asked() + QLatin1Char(' ')),
+             qPrintable(said()));
+    QVERIFY2(said().contains(f.c().panels[0]->text()), qPrintable(said()));
+
+    f.reply(QStringLiteral("no idea"));
+    QCOMPARE(f.dialogs.shown().size(), 1); // the WRONG box, read out as a box
+    QVERIFY2(said().startsWith(QStringLiteral("Wrong. Question: ") + asked()), qPrintable(said()));
+    QVERIFY2(said().contains(f.c().panels[2]->text()), qPrintable(said()));
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : f.c().Text3, f.c().Text3);
+
+    f.reply(asked() == QStringLiteral("longest") ? QStringLiteral("Nile")
+                                                 : QStringLiteral("Amazon"));
+    QVERIFY2(said().startsWith(QStringLiteral("Correct.")), qPrintable(said()));
+
+    f.c().mnuTalking->trigger();
+    f.c().Command3->click(); // Next: this question is spoken
+    QVERIFY2(!said().contains(QStringLiteral("Question:")), qPrintable(said()));
+    QVERIFY(!said().isEmpty());
+}
+
+// The card grid's cells tell a screen reader their row, their column and its heading.
+void TestAccessibility::cardGridSaysRowAndColumn() {
+    testing::WindowFixture f;
+    const qint64 set = f.t.addSet(QStringLiteral("Rivers"));
+    f.t.addCard(QStringLiteral("longest"), QStringLiteral("Nile"), set);
+    f.t.addCard(QStringLiteral("widest"), QStringLiteral("Amazon"), set);
+    f.t.chooseSet(QStringLiteral("Rivers"));
+    f.start();
+    f.w->ScrChangeVisible();
+    QTableView* grid = f.c().TDBGrid2;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(table && table->tableInterface());
+    QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Cards of the set"));
+    const QModelIndex answer = grid->model()->index(1, 1);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(1, 1);
+    QVERIFY(cell && cell->tableCellInterface());
+    QCOMPARE(cell->tableCellInterface()->rowIndex(), 1);
+    QCOMPARE(cell->tableCellInterface()->columnIndex(), 1);
+    QCOMPARE(cell->text(QAccessible::Name), answer.data().toString());
+    const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(headers.size(), 1);
+    QCOMPARE(headers.first()->text(QAccessible::Name),
+             grid->model()->headerData(1, Qt::Horizontal).toString());
+}
+
+// The WRONG box is an alert, which a screen reader reads out as it appears; the words of
+// the reply's comparison, not its markup.
+void TestAccessibility::wrongBoxIsAnAlertReadAsWords() {
+    QWidget parent;
+    present::MessageBoxDialogs dialogs(&parent);
+    QAccessibleInterface* seen = nullptr;
+    QString description;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seen = QAccessible::queryAccessibleInterface(box);
+        description = seen->text(QAccessible::Description);
+        QCOMPARE(seen->role(), QAccessible::AlertMessage);
+        QCOMPARE(seen->text(QAccessible::Name), QStringLiteral("WRONG"));
+        box->accept();
+    });
+    dialogs.messageWithDetail(QStringLiteral("Correct answer is: Nile"),
+                              QStringLiteral("<p>You typed <b>Nil</b></p>"),
+                              QStringLiteral("WRONG"));
+    QVERIFY(seen);
+    QVERIFY2(description.contains(QStringLiteral("Correct answer is: Nile")) &&
+                 description.contains(QStringLiteral("You typed Nil")) &&
+                 !description.contains(QLatin1Char('<')),
+             qPrintable(description));
 }
 
 QTEST_MAIN(TestAccessibility)

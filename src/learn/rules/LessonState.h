@@ -99,6 +99,9 @@ struct LessonState {
     int CheckAll = 0;
     int BunchCorrect = 0;
     QString LogResult;
+    // How the last reply went ("Correct" or "Wrong"), until the next question tells it to a
+    // screen reader; empty when the question comes without a reply (Next, a new lesson).
+    QString resultToTell;
     bool demons = false; // the Demons are loaded, not the chosen set
     bool due = false;    // the cards due for review are loaded, from every set
     int direction = 0;   // the way the loaded set is asked (Set1.Direction); 0 for the Demons

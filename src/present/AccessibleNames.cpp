@@ -2,6 +2,7 @@
 #include "present/AccessibleNames.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -28,6 +29,9 @@ void nameMainControls(Form1Controls& c) {
         {c.Command3, "Next", "The next question"},
         {c.Command21, "Check", "Check the answer"},
     };
+    // Qt on Linux names a combo box after its current item; a screen reader finds what it
+    // is for through the label that stands for it.
+    c.Label2->setBuddy(c.DataCombo1);
     for (const Name& n : names) {
         n.control->setAccessibleName(QString::fromUtf8(n.name));
         if (n.description)

@@ -203,8 +203,8 @@ def check_names(tree):
               if r.get_relation_type() == tree.Atspi.RelationType.LABELLED_BY
               for i in range(r.get_n_targets())]
     if combo.get_name() != "Set list" and not labels:
-        note(f'the set list is announced by its item "{combo.get_name()}" and its '
-             "description; no label names it")
+        fault(f'the set list is announced only by its item "{combo.get_name()}": no label '
+              "names it")
 
 
 def expect_showing(tree, controls, showing):

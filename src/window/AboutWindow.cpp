@@ -3,6 +3,7 @@
 
 #include "Version.h"
 #include "data/Database.h"
+#include "present/WindowKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Memorant"));
     setWindowModality(Qt::NonModal);
+    present::closeOnEscape(this);
 
     auto* name = new QLabel(QStringLiteral("Memorant"), this);
     name->setObjectName(QStringLiteral("productName"));

@@ -7,6 +7,7 @@
 #include "data/Sql.h"
 #include "learn/rules/DemonMarks.h"
 #include "present/Guarded.h"
+#include "present/WindowKeys.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -96,6 +97,7 @@ Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Demons Manager"));
+    present::closeOnEscape(this);
     setAttribute(Qt::WA_DeleteOnClose);
 
     const auto named = [](auto* w, const char* name) {

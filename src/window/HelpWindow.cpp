@@ -2,6 +2,7 @@
 #include "window/HelpWindow.h"
 
 #include "data/Folders.h"
+#include "present/WindowKeys.h"
 #include "window/MachineFormats.h"
 
 #include <QFileInfo>
@@ -41,6 +42,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     initHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Memorant Help"));
+    present::closeOnEscape(this);
     resize(640, 560);
     browser_ = new HelpBrowser(this);
     browser_->setObjectName(QStringLiteral("helpText"));

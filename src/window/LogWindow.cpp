@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
+#include "present/WindowKeys.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -76,6 +77,7 @@ QString generalDate(const QVariant& value) {
 Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Log"));
+    present::closeOnEscape(this);
     Adodc1 = new data::RecordsetModel(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     Adodc1->setReadOnly(true);

@@ -5,6 +5,7 @@
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "present/SystemPalette.h"
+#include "present/WindowKeys.h"
 #include "stats/StatsText.h"
 #include "window/DueOutlookView.h"
 #include "window/ReplyCalendar.h"
@@ -160,6 +161,7 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("StatisticsWindow"));
     setWindowTitle(QStringLiteral("Statistics"));
+    present::closeOnEscape(this);
 
     rangeChooser = new QComboBox(this);
     rangeChooser->setObjectName(QStringLiteral("rangeChooser"));

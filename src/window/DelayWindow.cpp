@@ -24,6 +24,7 @@ Form7::Form7(present::Dialogs& dialogs, QWidget* parent) : QDialog(parent), dial
     setWindowTitle(QStringLiteral("Delay"));
     Slider1 = new QSlider(Qt::Horizontal, this);
     Slider1->setObjectName(QStringLiteral("Slider1"));
+    Slider1->setAccessibleName(QStringLiteral("Pause after a correct reply"));
     Slider1->setRange(0, kMaxZad);
     Slider1->setSingleStep(1);
     Slider1->setPageStep(1);

@@ -83,6 +83,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     Adodc1->setReadOnly(true);
     TDBGrid1 = new QTableView(this);
     TDBGrid1->setObjectName(QStringLiteral("TDBGrid1"));
+    TDBGrid1->setAccessibleName(QStringLiteral("Replies in the Log"));
     TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TDBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TDBGrid1->setItemDelegateForColumn(0, new GeneralDateDelegate(TDBGrid1));

@@ -72,6 +72,7 @@ RestoreWindow::RestoreWindow(present::Form1State& s, QWidget* parent)
     where->setWordWrap(true);
     list_ = new QTableWidget(0, 5, this);
     list_->setObjectName(QStringLiteral("backupList"));
+    list_->setAccessibleName(QStringLiteral("Backups"));
     list_->setHorizontalHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Size"),
                                       QStringLiteral("Cards"), QStringLiteral("Sets"),
                                       QStringLiteral("What")});

@@ -63,6 +63,7 @@ SyncFolderWindow::SyncFolderWindow(const QSqlDatabase& db, present::Dialogs& dia
 
     folder_ = new QLineEdit(this);
     folder_->setObjectName(QStringLiteral("txtSyncFolder"));
+    folder_->setAccessibleName(QStringLiteral("Sync folder"));
     auto* choose = new QPushButton(QStringLiteral("Choose..."), this);
     choose->setObjectName(QStringLiteral("cmdChooseFolder"));
     auto* folderRow = new QHBoxLayout;
@@ -76,6 +77,7 @@ SyncFolderWindow::SyncFolderWindow(const QSqlDatabase& db, present::Dialogs& dia
 
     machines_ = new QTreeWidget(this);
     machines_->setObjectName(QStringLiteral("lstMachines"));
+    machines_->setAccessibleName(QStringLiteral("Machines syncing through this folder"));
     machines_->setHeaderLabels({QStringLiteral("Machine"), QStringLiteral("Last change"),
                                 QStringLiteral("Has read this machine's changes")});
     machines_->setRootIsDecorated(false);

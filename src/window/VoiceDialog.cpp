@@ -22,6 +22,7 @@ VoiceDialog::VoiceDialog(const QStringList& voices, const QHash<QString, QString
     setObjectName(QStringLiteral("VoiceDialog"));
     setWindowTitle(QStringLiteral("Voice"));
     list_->setObjectName(QStringLiteral("voiceList"));
+    list_->setAccessibleName(QStringLiteral("Voices"));
     allSets_->setObjectName(QStringLiteral("allSets"));
     try_->setObjectName(QStringLiteral("tryButton"));
 

@@ -5,7 +5,9 @@
 #include "support/WindowFixture.h"
 #include "window/DemonsManager.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSet>
 #include <QTableView>
@@ -22,6 +24,9 @@ QStringList unnamedOrAlike(QWidget* root) {
     QHash<QString, QString> byName;
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(root) || w->focusPolicy() == Qt::NoFocus)
+            continue;
+        // The text part of a spin box is the box to a screen reader.
+        if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
             continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         const QString who = w->objectName().isEmpty()
@@ -120,6 +125,8 @@ class TestAccessibility : public QObject {
     void learningScreenTellsHowEachReplyWent();
     void cardGridSaysRowAndColumn();
     void wrongBoxIsAnAlertReadAsWords();
+    void otherWindowsNameTheirControls_data();
+    void otherWindowsNameTheirControls();
 };
 
 void TestAccessibility::everyScreenNamesItsControls_data() {
@@ -307,6 +314,50 @@ void TestAccessibility::wrongBoxIsAnAlertReadAsWords() {
                  description.contains(QStringLiteral("You typed Nil")) &&
                  !description.contains(QLatin1Char('<')),
              qPrintable(description));
+}
+
+void TestAccessibility::otherWindowsNameTheirControls_data() {
+    QTest::addColumn<QString>("entry");
+    for (const char* entry :
+         {"mnulog", "mnuStatistics", "mnudelay", "mnuVoice", "mnuDirection", "mnuSyncFolder",
+          "mnuEditsThatLost", "mnuRestore", "mnuReview", "about"})
+        QTest::newRow(entry) << QString::fromLatin1(entry);
+}
+
+// The windows and dialogs the menus open: names, roles and Tab as on the main window.
+void TestAccessibility::otherWindowsNameTheirControls() {
+    QFETCH(QString, entry);
+    testing::WindowFixture f;
+    const qint64 set = f.t.addSet(QStringLiteral("Rivers"));
+    f.t.addCard(QStringLiteral("longest"), QStringLiteral("Nile"), set);
+    f.t.chooseSet(QStringLiteral("Rivers"));
+    f.start();
+    auto* action = f.w->findChild<QAction*>(entry);
+    QVERIFY(action);
+    const QWidgetList before = QApplication::topLevelWidgets();
+    QPointer<QWidget> opened;
+    QStringList faults;
+    const auto look = [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !before.contains(w) && !qobject_cast<QMenu*>(w))
+                opened = w;
+        if (!opened)
+            return false;
+        QApplication::processEvents();
+        faults = unnamedOrAlike(opened) + tabOrderFaults(opened);
+        opened->close();
+        return true;
+    };
+    // A dialog that holds the program until it is closed is looked at from within.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!opened && look())
+            poll.stop();
+    });
+    poll.start(10);
+    action->trigger();
+    QTRY_VERIFY(opened || !poll.isActive());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestAccessibility)

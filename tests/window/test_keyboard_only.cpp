@@ -124,9 +124,8 @@ void TestKeyboardOnly::aWholeSessionWithoutTheMouse() {
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(editor, QStringLiteral("The river"));
     QTest::keyClick(editor, Qt::Key_Return);
-    QTRY_COMPARE(
-        f.t.scalar("SELECT Answer FROM Card WHERE Question = ?", {question}).toString(),
-        QStringLiteral("The river"));
+    QTRY_COMPARE(f.t.scalar("SELECT Answer FROM Card WHERE Question = ?", {question}).toString(),
+                 QStringLiteral("The river"));
     QCOMPARE(focus(), c.TDBGrid2); // on the cell just stored, for the next key
 
     // The Demons Manager (its menu is the learning screen's), walked through, closed with Esc.

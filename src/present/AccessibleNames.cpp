@@ -23,7 +23,7 @@ void nameMainControls(Form1Controls& c) {
         {c.Text1, "Name for the new set", nullptr},
         {c.Text2, "New name for the set", nullptr},
         {c.Text3, "Answer", "Type the answer to the question, then press Enter"},
-        {c.Label3, "Question", "Says the question again"},
+        {c.Label3, "Question", "Puts the question again"},
         {c.Label10, "Demons", "Back to the whole set"},
         // Kids mode draws these two as pictures without a caption.
         {c.Command3, "Next", "The next question"},

@@ -269,7 +269,7 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
         c.Picture[static_cast<size_t>(i)]->hide();
     }
 
-    // Clicking "Question" says it again and clicking "Demons" leaves them: the keyboard
+    // Clicking "Question" puts it again and clicking "Demons" leaves them: the keyboard
     // presses them too.
     c.Label3->setActsAsButton(true);
     c.Label10->setActsAsButton(true);

@@ -257,6 +257,9 @@ def run(Atspi, program):
     box = tree.one("text", "Answer")
     if box is not None and not tree.has(box, "EDITABLE"):
         fault('the text "Answer" is not editable')
+    # The reply box tells the question shown and the progress (Silent mode, as at start).
+    if box is not None and "Question: " not in (box.get_description() or ""):
+        fault(f'the text "Answer" does not tell the question: "{box.get_description()}"')
     print("learning screen checked", flush=True)
 
     # Kids mode: its pictures are buttons, named, and pressed as buttons. Without sound the

@@ -82,7 +82,7 @@ constexpr PictureButton kButtons[] = {
     {7, "repeat", "Repeat", "Repeat", 1095, 975, 3360, 1800},
     {8, "wholeset", "Learn the whole set", "Learn the whole set", 1095, 1095, 1200, 6600},
     {9, "sound", "Sond mode is on", "Sond mode is on", 360, 360, 4380, 480},
-    {10, "smile", nullptr, "Answer", 1215, 1215, 4440, 4320},
+    {10, "smile", nullptr, "How the answer went", 1215, 1215, 4440, 4320},
     {11, "demons", "Learn Demons", "Learn Demons", 1095, 975, 0, 6600},
     {12, "mode", nullptr, "Kids mode", 600, 600, 6480, 120},
 };

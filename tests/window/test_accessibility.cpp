@@ -48,6 +48,14 @@ QStringList unnamedOrAlike(QWidget* root) {
     return faults;
 }
 
+// The chosen set "Rivers" with two cards.
+void addRivers(testing::WindowFixture& f) {
+    const qint64 set = f.t.addSet(QStringLiteral("Rivers"));
+    f.t.addCard(QStringLiteral("longest"), QStringLiteral("Nile"), set);
+    f.t.addCard(QStringLiteral("widest"), QStringLiteral("Amazon"), set);
+    f.t.chooseSet(QStringLiteral("Rivers"));
+}
+
 bool isTabStop(const QWidget* w) {
     return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0;
 }
@@ -236,10 +244,7 @@ void TestAccessibility::kidsPictureButtonsAnswerTheKeyboard() {
 // the next question shown as text, and the progress; a spoken question is not told twice.
 void TestAccessibility::learningScreenTellsHowEachReplyWent() {
     testing::WindowFixture f;
-    const qint64 set = f.t.addSet(QStringLiteral("Rivers"));
-    f.t.addCard(QStringLiteral("longest"), QStringLiteral("Nile"), set);
-    f.t.addCard(QStringLiteral("widest"), QStringLiteral("Amazon"), set);
-    f.t.chooseSet(QStringLiteral("Rivers"));
+    addRivers(f);
     f.start();
     f.c().mnuSilent->trigger();
     f.learn();
@@ -268,10 +273,7 @@ void TestAccessibility::learningScreenTellsHowEachReplyWent() {
 // The card grid's cells tell a screen reader their row, their column and its heading.
 void TestAccessibility::cardGridSaysRowAndColumn() {
     testing::WindowFixture f;
-    const qint64 set = f.t.addSet(QStringLiteral("Rivers"));
-    f.t.addCard(QStringLiteral("longest"), QStringLiteral("Nile"), set);
-    f.t.addCard(QStringLiteral("widest"), QStringLiteral("Amazon"), set);
-    f.t.chooseSet(QStringLiteral("Rivers"));
+    addRivers(f);
     f.start();
     f.w->ScrChangeVisible();
     QTableView* grid = f.c().TDBGrid2;

@@ -109,6 +109,10 @@ void TestKeyboardOnly::aWholeSessionWithoutTheMouse() {
         QVERIFY2(focus() == c.Text3, qPrintable(asked));
     }
     QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM Log").toInt(), logged + 3);
+    // Next, pressed from the keyboard: a new question, and the reply box has the focus.
+    QVERIFY(tabTo(c.Command3));
+    QTest::keyClick(c.Command3, Qt::Key_Space);
+    QCOMPARE(focus(), c.Text3);
     QCOMPARE(f.t.scalar("SELECT COUNT(*) FROM Log WHERE Result = 'Wrong'").toInt(), 1);
 
     // A card edited in the card grid: to its answer, F2, a new answer, Enter.

@@ -401,10 +401,7 @@ void QuestionLoop::Command3_Click() {
     }
     NextValidRow1();
     MakeQuestion();
-    if (shown(s_.c.TDBGrid3))
-        s_.c.TDBGrid3->setFocus();
-    else
-        s_.c.Text3->setFocus();
+    focusReply();
     s_.c.Label5->hide();
     s_.c.Label6->hide();
     SubStatusBar();
@@ -415,6 +412,15 @@ void QuestionLoop::Label3_Click() {
         return;
     const ReplyInProgress busy(s_.lesson);
     MakeQuestion();
+    // Pressed from the keyboard, the button had the focus: the reply is typed next.
+    focusReply();
+}
+
+void QuestionLoop::focusReply() {
+    if (shown(s_.c.TDBGrid3))
+        s_.c.TDBGrid3->setFocus();
+    else if (shown(s_.c.Text3))
+        s_.c.Text3->setFocus();
 }
 
 void QuestionLoop::Text3_Change() {

@@ -51,6 +51,8 @@ class QuestionLoop {
     // Hands the speech service the voice of the set (its own, else the database's).
     void useVoiceOfSet(const QString& setName);
     void layoutReplyBox(bool multi);
+    // The focus to where the reply to the question on screen is typed.
+    void focusReply();
     // Tells a screen reader, on the reply box, how the last reply went, the question and
     // the progress.
     void announceQuestion();

@@ -136,34 +136,55 @@ void fitButtonsToCaptions(Form1Controls& c) {
     }
 }
 
+void clearPicture(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        b->setIcon(QIcon());
+        b->setProperty("kidsPicture", QVariant());
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setPixmap(QPixmap());
+    }
+}
+
+void setPicture(QWidget* w, const char* picture) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        setKidsButtonPicture(b, QString::fromLatin1(picture));
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        setKidsPicture(l, QString::fromLatin1(picture));
+}
+
+void applyFont(QWidget* w, const ControlSetting& s) {
+    if (!s.bold && !s.pointSize)
+        return;
+    QFont f = w->font();
+    f.setFamily(defaultSansFamily());
+    if (s.bold)
+        f.setBold(*s.bold);
+    if (s.pointSize)
+        f.setPointSizeF(scaledPointSize(*s.pointSize, layoutScale(w)) *
+                        fontBoost(QApplication::font().pointSizeF()));
+    w->setFont(f);
+}
+
+void applyColours(QWidget* w, const ControlSetting& s) {
+    // Under the user's own colours a designed one could vanish on them: the control keeps
+    // the palette's.
+    if (followsSystemPalette())
+        return;
+    if (s.back)
+        setBackColour(w, resolve(*s.back));
+    if (s.fore)
+        setForeColour(w, resolve(*s.fore));
+}
+
 void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& context) {
     if (s.caption)
         setCaption(w, *s.caption);
     if (s.captionIsCurrentQuestion)
         setCaption(w, context.currentQuestion);
-    if (s.clearPicture) {
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            b->setIcon(QIcon());
-            b->setProperty("kidsPicture", QVariant());
-        } else if (auto* l = qobject_cast<QLabel*>(w))
-            l->setPixmap(QPixmap());
-    }
-    if (s.bold || s.pointSize) {
-        QFont f = w->font();
-        f.setFamily(defaultSansFamily());
-        if (s.bold)
-            f.setBold(*s.bold);
-        if (s.pointSize)
-            f.setPointSizeF(scaledPointSize(*s.pointSize, layoutScale(w)) *
-                            fontBoost(QApplication::font().pointSizeF()));
-        w->setFont(f);
-    }
-    // Under the user's own colours a designed one could vanish on them: the control keeps
-    // the palette's.
-    if (s.back && !followsSystemPalette())
-        setBackColour(w, resolve(*s.back));
-    if (s.fore && !followsSystemPalette())
-        setForeColour(w, resolve(*s.fore));
+    if (s.clearPicture)
+        clearPicture(w);
+    applyFont(w, s);
+    applyColours(w, s);
     // The question text is placed through the scroll area it sits in.
     QWidget* frame = frameOf(w);
     applyGeometry(frame, s);
@@ -173,12 +194,8 @@ void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& cont
         if (frame == w)
             keepInside(w);
     }
-    if (s.picture) {
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            setKidsButtonPicture(b, QString::fromLatin1(s.picture));
-        else if (auto* l = qobject_cast<QLabel*>(w))
-            setKidsPicture(l, QString::fromLatin1(s.picture));
-    }
+    if (s.picture)
+        setPicture(w, s.picture);
     if (s.border) {
         if (auto* f = qobject_cast<QFrame*>(w))
             f->setFrameStyle(*s.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);

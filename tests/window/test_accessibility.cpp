@@ -287,6 +287,9 @@ void TestAccessibility::cardGridSaysRowAndColumn() {
     QCOMPARE(cell->tableCellInterface()->columnIndex(), 1);
     QCOMPARE(cell->text(QAccessible::Name), answer.data().toString());
     const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+    // Qt 6.4 hands out header cells it does not keep; kept by the cache, they go with it.
+    for (QAccessibleInterface* header : headers)
+        QAccessible::uniqueId(header);
     QCOMPARE(headers.size(), 1);
     QCOMPARE(headers.first()->text(QAccessible::Name),
              grid->model()->headerData(1, Qt::Horizontal).toString());

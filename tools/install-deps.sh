@@ -14,6 +14,9 @@ packages=(
   libbenchmark-dev
   libcsv-dev
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts finds its CMake files only beside Qt OpenGL's
+  # Translations: lupdate and lrelease with their CMake functions, and Qt's own texts (the
+  # standard buttons) in the other languages.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libdtl-dev
   libzip-dev libzstd-dev
   # Files other trainers write, for the deck tests: KDE's vocabulary library (Qt 5, used by a

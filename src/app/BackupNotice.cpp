@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BackupNotice.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace app {
@@ -16,10 +17,12 @@ void BackupNotice::finished(const data::BackupResult& result) {
         toldDamage_ = true;
         QTextStream(stderr) << "memorant: " << result.damage << Qt::endl;
         if (dialogs_)
-            dialogs_->warning(result.damage +
-                                  QStringLiteral(".\n\nNo backup was made of it. Choose File > "
-                                                 "Restore from backup... to go back to a good "
-                                                 "backup; the file as it is now is kept."),
+            dialogs_->warning(QCoreApplication::translate(
+                                  "Start",
+                                  "%1.\n\nNo backup was made of it. Choose File > Restore "
+                                  "from backup... to go back to a good backup; the file as "
+                                  "it is now is kept.")
+                                  .arg(result.damage),
                               QStringLiteral("Memorant"));
     }
     if (!result.missingMedia.isEmpty() && !toldMissingMedia_) {
@@ -32,10 +35,14 @@ void BackupNotice::finished(const data::BackupResult& result) {
     if (result.error.isEmpty() || warned_)
         return;
     warned_ = true;
-    QTextStream(stderr) << "memorant: warning: " << result.error << Qt::endl;
+    QTextStream(stderr) << "memorant: "
+                        << QCoreApplication::translate("Start", "warning: %1").arg(result.error)
+                        << Qt::endl;
     if (dialogs_)
-        dialogs_->warning(result.error + QStringLiteral(". You can go on learning; your work is "
-                                                        "saved in the database as always."),
+        dialogs_->warning(QCoreApplication::translate(
+                              "Start", "%1. You can go on learning; your work is saved in the "
+                                       "database as always.")
+                              .arg(result.error),
                           QStringLiteral("Memorant"));
 }
 

@@ -11,6 +11,7 @@ struct CommandLine {
     bool userData = false; // --user-data: the database in the user's data folder
     bool showHelp = false;
     bool showVersion = false;
+    QString language;        // --lang: the interface's language for this run; empty: the chosen one
     QString command;         // empty: open the program window
     QStringList commandArgs; // the words after the command's name, for the command to read
     QString error;           // a message for the user when the arguments cannot be understood

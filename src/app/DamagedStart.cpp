@@ -5,11 +5,19 @@
 #include "data/OpenCheck.h"
 #include "data/Restore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
 namespace app {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Start)
+};
+
+} // namespace
 
 data::OpenOutcome offerRestoreOfDamaged(const QString& path, const data::OpenOutcome& failed,
                                         present::Dialogs* dialogs) {
@@ -20,20 +28,21 @@ data::OpenOutcome offerRestoreOfDamaged(const QString& path, const data::OpenOut
     }
     const std::optional<data::BackupFile> good = data::newestGoodBackup(path);
     if (!good) {
-        refused.message = failed.message +
-                          QStringLiteral(".\n\nThere is no backup in \"%1\" that passes the check. "
-                                         "The file was left as it was.")
-                              .arg(QDir::toNativeSeparators(data::backupFolder(path)));
+        refused.message =
+            QCoreApplication::translate(
+                "Start", "%1.\n\nThere is no backup in \"%2\" that passes the check. "
+                         "The file was left as it was.")
+                .arg(failed.message, QDir::toNativeSeparators(data::backupFolder(path)));
         return refused;
     }
     const QString taken = QLocale().toString(good->taken, QLocale::ShortFormat);
     const QString question =
-        failed.message +
-        QStringLiteral(".\n\nRestore the newest good backup, taken %1? The damaged file is kept "
-                       "beside it, renamed.")
-            .arg(taken);
+        QCoreApplication::translate("Start", "%1.\n\nRestore the newest good backup, taken %2? The "
+                                             "damaged file is kept beside it, renamed.")
+            .arg(failed.message, taken);
     if (!dialogs->confirm(question, QStringLiteral("Memorant"))) {
-        refused.message = failed.message + QStringLiteral(". The file was left as it was.");
+        refused.message = QCoreApplication::translate("Start", "%1. The file was left as it was.")
+                              .arg(failed.message);
         return refused;
     }
     const data::RestoreOutcome restored =
@@ -44,8 +53,10 @@ data::OpenOutcome offerRestoreOfDamaged(const QString& path, const data::OpenOut
     }
     const data::OpenOutcome reopened = data::openDatabase(path, /*createIfMissing=*/false);
     if (reopened.ok)
-        dialogs->message(QStringLiteral("The backup taken %1 was restored. The damaged file is "
-                                        "kept as \"%2\".")
+        dialogs->message(QCoreApplication::translate(
+                             "Start",
+                             "The backup taken %1 was restored. The damaged file is kept as "
+                             "\"%2\".")
                              .arg(taken, QDir::toNativeSeparators(restored.keptAs)),
                          QStringLiteral("Memorant"));
     return reopened;
@@ -59,13 +70,12 @@ QString offerCopiesOfMissing(const QString& path, present::Dialogs* dialogs) {
     for (const QString& c : copies)
         listed += QStringLiteral("  %1\n").arg(QDir::toNativeSeparators(c));
     const QString what =
-        QStringLiteral("The database \"%1\" is missing, but copies of it lie beside it, newest "
-                       "first:\n%2")
+        Text::tr("The database \"%1\" is missing, but copies of it lie beside it, newest "
+                 "first:\n%2")
             .arg(path, listed);
     if (!dialogs)
-        return what + QStringLiteral("Start Memorant in its window to finish the restore, open "
-                                     "the newest copy or start a new database; or rename a copy "
-                                     "to \"%1\".")
+        return what + Text::tr("Start Memorant in its window to finish the restore, open the "
+                               "newest copy or start a new database; or rename a copy to \"%1\".")
                           .arg(QFileInfo(path).fileName());
 
     const auto putInPlace = [&](const QString& copy) {
@@ -75,27 +85,29 @@ QString offerCopiesOfMissing(const QString& path, present::Dialogs* dialogs) {
     const QString restoring = path + QStringLiteral(".restoring");
     if (copies.contains(QFileInfo(restoring).absoluteFilePath()) &&
         data::quickCheck(restoring).sound &&
-        dialogs->confirm(what + QStringLiteral("\nFinish the restore that was interrupted, "
-                                               "putting \"%1\" in place?")
-                                    .arg(QDir::toNativeSeparators(restoring)),
+        dialogs->confirm(what + QLatin1Char('\n') +
+                             Text::tr("Finish the restore that was interrupted, putting \"%1\" "
+                                      "in place?")
+                                 .arg(QDir::toNativeSeparators(restoring)),
                          QStringLiteral("Memorant")))
         return putInPlace(restoring);
     for (const QString& copy : copies) {
         if (copy.endsWith(QStringLiteral(".restoring")) || !data::quickCheck(copy).sound)
             continue;
-        if (dialogs->confirm(what + QStringLiteral("\nOpen the newest good copy, \"%1\"? It is "
-                                                   "copied in place; the copies stay as they "
-                                                   "are.")
-                                        .arg(QDir::toNativeSeparators(copy)),
+        if (dialogs->confirm(what + QLatin1Char('\n') +
+                                 Text::tr("Open the newest good copy, \"%1\"? It is copied in "
+                                          "place; the copies stay as they are.")
+                                     .arg(QDir::toNativeSeparators(copy)),
                              QStringLiteral("Memorant")))
             return putInPlace(copy);
         break;
     }
-    if (dialogs->confirm(what + QStringLiteral("\nStart a new database with the sample set? The "
-                                               "copies stay as they are."),
+    if (dialogs->confirm(what + QLatin1Char('\n') +
+                             Text::tr("Start a new database with the sample set? The copies "
+                                      "stay as they are."),
                          QStringLiteral("Memorant")))
         return {};
-    return what + QStringLiteral("Nothing was changed.");
+    return what + Text::tr("Nothing was changed.");
 }
 
 } // namespace app

@@ -15,6 +15,7 @@
 #include "data/Sql.h"
 #include "data/WalCheckpoints.h"
 #include "decks/Package.h"
+#include "i18n/Language.h"
 #include "present/MessageBoxDialogs.h"
 #include "speech/SystemSpeech.h"
 #include "window/Form1.h"
@@ -28,6 +29,17 @@
 
 namespace app {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Start)
+};
+
+// The texts in the language asked for on the command line, else in the one the learner
+// chose; needs the application object.
+void loadLanguage(const CommandLine& cl) {
+    static_cast<void>(
+        i18n::useLanguage(cl.language.isEmpty() ? i18n::chosenLanguage() : cl.language));
+}
 
 // On a platform without a screen nobody could close a box, so standard error must do.
 bool boxesShown() {
@@ -51,12 +63,17 @@ int run(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine cl = parseCommandLine(arguments);
     if (!cl.error.isEmpty()) {
+        // Read again once the language is loaded, so the message is in it too.
+        QCoreApplication application(argc, argv);
+        loadLanguage(cl);
+        cl = parseCommandLine(arguments);
         QTextStream(stderr) << "memorant: " << cl.error << "\n\n" << cli::usageText();
         return 2;
     }
     if (cl.showHelp) {
         QCoreApplication application(argc, argv); // the help names the program's folders
         QCoreApplication::setApplicationName(QStringLiteral("Memorant"));
+        loadLanguage(cl);
         QTextStream(stdout) << cli::usageText() << filesText();
         return 0;
     }
@@ -76,6 +93,7 @@ int run(int argc, char** argv) {
     if (!cl.command.isEmpty()) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Memorant"));
+        loadLanguage(cl);
         const int code =
             cli::runCommand(*cli::findCommand(cl.command), {cl.databasePath, cl.commandArgs});
         data::closeAllConnections();
@@ -85,6 +103,7 @@ int run(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Memorant"));
     QApplication::setApplicationVersion(QStringLiteral(MEMORANT_VERSION));
+    loadLanguage(cl);
     applyDesktopIdentity();
     present::MessageBoxDialogs dialogs;
     // What a package import that was killed left in the temporary folder.
@@ -131,7 +150,7 @@ int run(int argc, char** argv) {
             window.Form_Load();
         } catch (const data::DbError& e) {
             dialogs.setParent(nullptr);
-            tellUser(dialogs, QStringLiteral("Memorant cannot start: %1").arg(e.message()));
+            tellUser(dialogs, Text::tr("Memorant cannot start: %1").arg(e.message()));
             data::closeAllConnections();
             return 1;
         }

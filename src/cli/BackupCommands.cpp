@@ -6,6 +6,7 @@
 #include "data/FileLock.h"
 #include "data/OpenCheck.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -13,8 +14,12 @@
 namespace cli {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
+
 QString noSuchFile(const QString& path) {
-    return QStringLiteral("Cannot open the database \"%1\": there is no such file").arg(path);
+    return Text::tr("Cannot open the database \"%1\": there is no such file").arg(path);
 }
 
 // Damage is reported with the backups that could replace the file.
@@ -60,7 +65,9 @@ const CommandEntry& backupEntry() {
     static const CommandEntry entry{
         QStringLiteral("backup"),
         {.operands = QStringLiteral("[FILE]")},
-        QStringLiteral("write a consistent copy now, to FILE or into backups/ beside the database"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "Commands",
+            "write a consistent copy now, to FILE or into backups/ beside the database")),
         backupCommand};
     return entry;
 }
@@ -69,14 +76,15 @@ const CommandEntry& checkEntry() {
     static const CommandEntry entry{
         QStringLiteral("check"),
         {},
-        QStringLiteral("check the database for damage (exit status 1 when damaged)"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "Commands", "check the database for damage (exit status 1 when damaged)")),
         checkCommand};
     return entry;
 }
 
 int backupCommand(const CommandContext& context) {
     if (context.args.size() > 1)
-        return commandMisused(QStringLiteral("backup takes at most one FILE"));
+        return commandMisused(Text::tr("backup takes at most one FILE"));
     const QString path = context.databasePath;
     // Only read: a program may be running on the file, so no lock and no main connection.
     if (!QFileInfo::exists(path))
@@ -95,19 +103,18 @@ int backupCommand(const CommandContext& context) {
         const QString target = context.args.first();
         const QString reason = data::copyDatabase(path, target);
         if (!reason.isEmpty())
-            return commandFailed(
-                QStringLiteral("No backup of \"%1\" was written: %2").arg(path, reason));
-        return commandDone(QStringLiteral("Backup written to \"%1\"").arg(target));
+            return commandFailed(Text::tr("No backup of \"%1\" was written: %2").arg(path, reason));
+        return commandDone(Text::tr("Backup written to \"%1\"").arg(target));
     }
     const data::BackupResult result = data::backUp(path);
     if (!result.error.isEmpty())
         return commandFailed(result.error);
-    return commandDone(QStringLiteral("Backup written to \"%1\"").arg(result.path));
+    return commandDone(Text::tr("Backup written to \"%1\"").arg(result.path));
 }
 
 int checkCommand(const CommandContext& context) {
     if (!context.args.isEmpty())
-        return commandMisused(QStringLiteral("check takes no arguments"));
+        return commandMisused(Text::tr("check takes no arguments"));
     const QString path = context.databasePath;
     if (!QFileInfo::exists(path))
         return commandFailed(noSuchFile(path));
@@ -116,10 +123,8 @@ int checkCommand(const CommandContext& context) {
         if (data::isDamagedMemorantFile(path))
             return damaged(data::damagedMessage(path, data::damageDetail(path)), path);
         const QString refused = data::checkExistingFile(path);
-        return commandFailed(refused.isEmpty() ? QStringLiteral("\"%1\" is not a Memorant "
-                                                                "database")
-                                                     .arg(path)
-                                               : refused);
+        return commandFailed(
+            refused.isEmpty() ? Text::tr("\"%1\" is not a Memorant database").arg(path) : refused);
     }
     const data::FileCheck check = data::integrityCheck(path);
     if (check.sound) {
@@ -130,7 +135,7 @@ int checkCommand(const CommandContext& context) {
     for (const QString& line : check.problems)
         out << line << "\n";
     out.flush();
-    return damaged(QStringLiteral("The database \"%1\" is damaged").arg(path), path);
+    return damaged(Text::tr("The database \"%1\" is damaged").arg(path), path);
 }
 
 } // namespace cli

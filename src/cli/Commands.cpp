@@ -13,6 +13,7 @@
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
@@ -42,6 +43,10 @@ const CommandEntry* findCommand(const QString& name) {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
+
 QTextStream*& currentOut() {
     static QTextStream standard(stdout);
     static QTextStream* current = &standard;
@@ -55,6 +60,10 @@ QTextStream*& currentErr() {
 }
 
 } // namespace
+
+QString commandText(const QString& source) {
+    return QCoreApplication::translate("Commands", source.toUtf8().constData());
+}
 
 QTextStream& commandOut() {
     return *currentOut();
@@ -92,7 +101,7 @@ CommandArgs parseArgs(const CommandEntry& command, const QStringList& args) {
     const qsizetype maxOperands =
         syntax.operands.isEmpty() ? 0 : syntax.operands.split(QLatin1Char(' ')).size();
     const auto fault = [](const QString& text, const QString& fallback, const QString& word) {
-        return QString(text.isEmpty() ? fallback : text).replace(QStringLiteral("%1"), word);
+        return text.isEmpty() ? fallback : commandText(text).replace(QStringLiteral("%1"), word);
     };
     CommandArgs parsed;
     for (qsizetype i = 0; i < args.size() && parsed.misuse.isEmpty(); ++i) {
@@ -107,19 +116,18 @@ CommandArgs parseArgs(const CommandEntry& command, const QStringList& args) {
             if (i + 1 < args.size())
                 parsed.options[option->word] = args[++i];
             else
-                parsed.misuse = option->missing.isEmpty()
-                                    ? QStringLiteral("%1 needs a value").arg(word)
-                                    : option->missing;
+                parsed.misuse = option->missing.isEmpty() ? Text::tr("%1 needs a value").arg(word)
+                                                          : commandText(option->missing);
         } else if (word.startsWith(QLatin1Char('-')) && word.size() > 1) {
             parsed.misuse =
-                fault(syntax.unknownWord, QStringLiteral("Unknown argument \"%1\""), word);
+                fault(syntax.unknownWord, Text::tr("Unknown argument \"%1\"").arg(word), word);
         } else if (parsed.operands.size() < maxOperands) {
             parsed.operands << word;
         } else {
-            parsed.misuse = fault(syntax.extraWord,
-                                  command.name + QStringLiteral(" takes one file; \"%1\" is one "
-                                                                "too many"),
-                                  word);
+            parsed.misuse =
+                fault(syntax.extraWord,
+                      Text::tr("%1 takes one file; \"%2\" is one too many").arg(command.name, word),
+                      word);
         }
     }
     return parsed;
@@ -127,8 +135,8 @@ CommandArgs parseArgs(const CommandEntry& command, const QStringList& args) {
 
 int runCommand(const CommandEntry& command, const CommandContext& context) {
     if (context.args.contains(QStringLiteral("--help"))) {
-        commandOut() << "Usage: memorant [--db PATH] " << usageOf(command) << "\n\n"
-                     << command.summary << Qt::endl;
+        commandOut() << Text::tr("Usage: memorant [--db PATH] %1").arg(usageOf(command)) << "\n\n"
+                     << commandText(command.summary) << Qt::endl;
         return 0;
     }
     return command.run(context);
@@ -165,7 +173,9 @@ CommandDatabase::~CommandDatabase() = default;
 
 std::optional<int> openForSetExport(const CommandContext& context, const QString& command) {
     if (context.args.size() != 2)
-        return commandMisused(QStringLiteral("%1 needs the set's name and the file").arg(command));
+        return commandMisused(
+            QCoreApplication::translate("Commands", "%1 needs the set's name and the file")
+                .arg(command));
     const QString special = data::specialFileRefusal(context.args[1], data::FileUse::Write);
     if (!special.isEmpty())
         return commandFailed(special);
@@ -186,7 +196,9 @@ data::Progress TerminalProgress::callback() {
         if (clock_.elapsed() >= 500) {
             const int percent =
                 total > 0 ? static_cast<int>(std::min(done, total) * 100 / total) : 100;
-            std::fprintf(stderr, "\rImporting... %3d%%", percent);
+            const QString line =
+                QCoreApplication::translate("Commands", "Importing... %1%").arg(percent, 3);
+            std::fprintf(stderr, "\r%s", line.toLocal8Bit().constData());
             std::fflush(stderr);
         }
         return true;
@@ -210,8 +222,8 @@ int addFromFile(const CommandContext& context, const QString& file,
         progress.finish();
         return commandDone(line);
     } catch (const data::DbError& e) {
-        failure = QStringLiteral("%1: nothing was added (%2)")
-                      .arg(QFileInfo(file).fileName(), e.message());
+        failure =
+            Text::tr("%1: nothing was added (%2)").arg(QFileInfo(file).fileName(), e.message());
     } catch (const data::Error& e) {
         failure = e.message();
     }
@@ -220,24 +232,38 @@ int addFromFile(const CommandContext& context, const QString& file,
 }
 
 QString usageText() {
-    QString text = QStringLiteral("Usage: memorant [--db PATH | --user-data]\n");
+    // The lines of every command start under the program's name in the first one.
+    const QString first = Text::tr("Usage: memorant [--db PATH | --user-data]");
+    const QString indent(std::max(qsizetype(0), first.indexOf(QStringLiteral("memorant"))),
+                         QLatin1Char(' '));
+    QString text = first + QLatin1Char('\n');
     for (const CommandEntry& c : commands())
-        text += QStringLiteral("       memorant [--db PATH] %1\n").arg(usageOf(c));
-    text += QStringLiteral("\n"
-                           "  --db PATH   the database file (default: VIze.mdb in the current "
-                           "folder);\n"
-                           "              a missing file is created with a sample set when the "
-                           "window opens;\n"
-                           "              commands never create one\n"
-                           "  --user-data the database VIze.mdb in your data folder (see Files "
-                           "below),\n"
-                           "              made on first start; the menu entry uses it\n"
-                           "  --version   print the version\n"
-                           "  --help      print this text\n");
+        text += indent + QStringLiteral("memorant [--db PATH] %1\n").arg(usageOf(c));
+    // Each option with what it does beside it; the lines a translation breaks it into stay
+    // in that column.
+    const QString column(14, QLatin1Char(' '));
+    const auto option = [&](const QString& words, const QString& what) {
+        return QStringLiteral("  %1 %2\n")
+            .arg(words.leftJustified(11),
+                 QString(what).replace(QStringLiteral("\n"), QLatin1Char('\n') + column));
+    };
+    text += QLatin1Char('\n');
+    text += option(QStringLiteral("--db PATH"),
+                   Text::tr("the database file (default: VIze.mdb in the current folder);\n"
+                            "a missing file is created with a sample set when the window opens;\n"
+                            "commands never create one"));
+    text += option(QStringLiteral("--user-data"),
+                   Text::tr("the database VIze.mdb in your data folder (see Files below),\n"
+                            "made on first start; the menu entry uses it"));
+    text += option(QStringLiteral("--lang CODE"),
+                   Text::tr("the language of the texts for this run only: en, de, fr or es"));
+    text += option(QStringLiteral("--version"), Text::tr("print the version"));
+    text += option(QStringLiteral("--help"), Text::tr("print this text"));
     if (!commands().empty()) {
-        text += QStringLiteral("\nCommands (they need no display):\n");
+        text +=
+            QLatin1Char('\n') + Text::tr("Commands (they need no display):") + QLatin1Char('\n');
         for (const CommandEntry& c : commands())
-            text += QStringLiteral("  %1\n      %2\n").arg(usageOf(c), c.summary);
+            text += QStringLiteral("  %1\n      %2\n").arg(usageOf(c), commandText(c.summary));
     }
     return text;
 }

@@ -31,7 +31,9 @@ struct CommandContext {
 using CommandFunction = int (*)(const CommandContext&);
 
 // One option of a command. Declared once, beside the command: the parse, the usage and
-// --help all read it.
+// --help all read it. Its texts (and the entry's) are English, marked with
+// QT_TRANSLATE_NOOP("Commands", ...): the table is made before a language is loaded, so they
+// are translated where they are shown (commandText).
 struct CommandOption {
     QString word;         // "--set"; "--header|--no-header" for switches that undo each other
     QString value = {};   // what its value is called in the usage ("NAME"); empty for a switch
@@ -54,6 +56,9 @@ struct CommandEntry {
     QString summary; // one line for --help
     CommandFunction run;
 };
+
+// A text of a command's table in the language in use.
+QString commandText(const QString& source);
 
 // "import-list FILE [--set NAME] ...": the command's line as its syntax declares it.
 QString usageOf(const CommandEntry& command);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DeckCommands.h"
 
-#include "data/Counted.h"
 #include "data/Database.h"
 #include "data/RegularFile.h"
 #include "data/Sql.h"
@@ -11,12 +10,18 @@
 #include "decks/KvtmlMediaFolder.h"
 #include "media/MediaStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace cli {
 namespace {
 
-const QString kSetMissing = QStringLiteral("--set needs the name of the new set");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
+
+const char* const kSetMissing =
+    QT_TRANSLATE_NOOP("Commands", "--set needs the name of the new set");
 
 } // namespace
 
@@ -26,18 +31,20 @@ const CommandEntry& importDeckEntry() {
         {.operands = QStringLiteral("FILE"),
          .options = {{.word = QStringLiteral("--set"),
                       .value = QStringLiteral("NAME"),
-                      .missing = kSetMissing},
+                      .missing = QString::fromUtf8(kSetMissing)},
                      {.word = QStringLiteral("--swap")}}},
-        QStringLiteral("add the cards of a KVTML file or an .apkg/.colpkg deck package"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "Commands", "add the cards of a KVTML file or an .apkg/.colpkg deck package")),
         runImportDeck};
     return entry;
 }
 
 const CommandEntry& exportDeckEntry() {
-    static const CommandEntry entry{QStringLiteral("export-deck"),
-                                    {.operands = QStringLiteral("SETNAME FILE")},
-                                    QStringLiteral("write a set as a KVTML 2.0 file"),
-                                    runExportDeck};
+    static const CommandEntry entry{
+        QStringLiteral("export-deck"),
+        {.operands = QStringLiteral("SETNAME FILE")},
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands", "write a set as a KVTML 2.0 file")),
+        runExportDeck};
     return entry;
 }
 
@@ -47,9 +54,9 @@ int runImportDeck(const CommandContext& context) {
     if (!args.misuse.isEmpty())
         return commandMisused(args.misuse);
     if (args.has(QStringLiteral("--set")) && setName.trimmed().isEmpty())
-        return commandMisused(kSetMissing);
+        return commandMisused(Text::tr(kSetMissing));
     if (args.operands.isEmpty())
-        return commandMisused(QStringLiteral("import-deck needs the file to import"));
+        return commandMisused(Text::tr("import-deck needs the file to import"));
     const QString file = args.operands.first();
 
     // The file is read whole before the database is locked: a file that cannot be imported
@@ -61,16 +68,15 @@ int runImportDeck(const CommandContext& context) {
         return commandFailed(e.message());
     }
     if (!setName.isEmpty() && content.sets.size() > 1)
-        return commandMisused(QStringLiteral("--set names one set, but %1 makes %2 sets; "
-                                             "nothing was added")
-                                  .arg(QFileInfo(file).fileName())
-                                  .arg(content.sets.size()));
+        return commandMisused(Text::tr("--set names one set, but %1 makes %n sets; nothing was "
+                                       "added",
+                                       nullptr, int(content.sets.size()))
+                                  .arg(QFileInfo(file).fileName()));
     if (args.has(QStringLiteral("--swap")))
         decks::swapSides(content);
     if (content.sets.isEmpty())
-        return commandFailed(QStringLiteral("%1: every question is the multiple-answer mark "
-                                            "\"Multi\", which cannot be an answer; nothing was "
-                                            "added")
+        return commandFailed(Text::tr("%1: every question is the multiple-answer mark \"Multi\", "
+                                      "which cannot be an answer; nothing was added")
                                  .arg(QFileInfo(file).fileName()));
 
     return addFromFile(context, file, [&](const data::Progress& progress) {
@@ -89,16 +95,21 @@ int runExportDeck(const CommandContext& context) {
         const int written = decks::writeKvtml(data::mainConnection(), setName, file);
         // The folder goes with the file: whoever passes the file on must know of it.
         const QString folder = media::setHoldsMedia(data::mainConnection(), setName)
-                                   ? QStringLiteral(", their pictures and sounds to %1")
-                                         .arg(decks::mediaFolderOf(file))
+                                   ? decks::mediaFolderOf(file)
                                    : QString();
         return commandDone(
-            QStringLiteral("Exported %1 of the set \"%2\" to %3 (KVTML 2.0)%4.")
-                .arg(data::counted(written, QStringLiteral("card")), setName, file, folder));
+            folder.isEmpty()
+                ? Text::tr("Exported %n cards of the set \"%1\" to %2 (KVTML 2.0).", nullptr,
+                           written)
+                      .arg(setName, file)
+                : Text::tr("Exported %n cards of the set \"%1\" to %2 (KVTML 2.0), their "
+                           "pictures and sounds to %3.",
+                           nullptr, written)
+                      .arg(setName, file, folder));
     } catch (const decks::DeckError& e) {
         return commandFailed(e.message());
     } catch (const data::DbError& e) {
-        return commandFailed(QStringLiteral("The set could not be read: %1").arg(e.message()));
+        return commandFailed(Text::tr("The set could not be read: %1").arg(e.message()));
     }
 }
 

@@ -7,11 +7,16 @@
 #include "learn/rules/MemoryStore.h"
 #include "stats/StatsText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QTextStream>
 
 namespace cli {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
 
 QString number(double value) {
     return QString::number(value, 'f', 6);
@@ -46,29 +51,32 @@ QString dueText(const std::vector<learn::CardMemory>& cards, double desiredReten
     });
     QString out;
     for (const learn::CardMemory* c : due)
-        out += QStringLiteral("%1\t%2%3\trecall %4%\n")
-                   .arg(c->setName, c->question,
-                        c->reverse ? QStringLiteral(" (answer to question)") : QString(),
-                        QString::number(c->retrievability * 100, 'f', 0));
-    out += due.empty() ? QStringLiteral("Nothing is due today.\n")
-                       : QStringLiteral("%1 due today.\n")
-                             .arg(due.size() == 1 ? QStringLiteral("1 card")
-                                                  : QStringLiteral("%1 cards").arg(due.size()));
+        out += QStringLiteral("%1\t%2\t%3\n")
+                   .arg(c->setName,
+                        c->reverse ? Text::tr("%1 (answer to question)").arg(c->question)
+                                   : c->question,
+                        Text::tr("recall %1%").arg(c->retrievability * 100, 0, 'f', 0));
+    out += (due.empty() ? Text::tr("Nothing is due today.")
+                        : Text::tr("%n cards due today.", nullptr, int(due.size()))) +
+           QLatin1Char('\n');
     return out;
 }
 
 } // namespace
 
 const CommandEntry& dueEntry() {
-    static const QString misuse = QStringLiteral("due does not understand \"%1\"");
+    static const QString misuse =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands", "due does not understand \"%1\""));
     static const CommandEntry entry{
         QStringLiteral("due"),
         {.options = {{.word = QStringLiteral("--set"), .value = QStringLiteral("NAME")},
                      {.word = QStringLiteral("--csv")}},
          .unknownWord = misuse,
          .extraWord = misuse},
-        QStringLiteral("print the cards due for review today, or as CSV what the model of "
-                       "memory knows of every answered card"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands",
+                                            "print the cards due for review today, or as CSV "
+                                            "what the model of memory knows of every answered "
+                                            "card")),
         dueCommand};
     return entry;
 }
@@ -87,7 +95,7 @@ int dueCommand(const CommandContext& context) {
         if (!setName.isEmpty() &&
             !data::scalar(db, QStringLiteral("SELECT 1 FROM Set1 WHERE SetName = ?"), {setName})
                  .isValid())
-            return commandFailed(QStringLiteral("There is no set \"%1\"").arg(setName));
+            return commandFailed(Text::tr("There is no set \"%1\"").arg(setName));
         const double retention = learn::chosenRetention(db);
         const std::vector<learn::CardMemory> cards =
             learn::cardMemories(db, QDate::currentDate().toJulianDay(), retention, setName);
@@ -96,7 +104,7 @@ int dueCommand(const CommandContext& context) {
                      << Qt::flush;
         return 0;
     } catch (const data::DbError& e) {
-        return commandFailed(QStringLiteral("The log could not be read: %1").arg(e.message()));
+        return commandFailed(Text::tr("The log could not be read: %1").arg(e.message()));
     }
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExchangeCommands.h"
 
-#include "data/Counted.h"
 #include "data/Database.h"
 #include "data/RegularFile.h"
 #include "exchange/ExchangeFile.h"
@@ -9,12 +8,17 @@
 #include "exchange/Import.h"
 #include "exchange/MediaCompanion.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <csignal>
 #include <functional>
 
 namespace cli {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
 
 // SIGTERM and SIGINT wait until the work is done: the import is one transaction anyway,
 // and an export would otherwise leave its temporary file behind.
@@ -71,13 +75,15 @@ const CommandEntry& exportEntry() {
     static const CommandEntry entry{
         QStringLiteral("export"),
         {.operands = QStringLiteral("FILE")},
-        QStringLiteral("write the whole database to the exchange file FILE"),
+        QString::fromUtf8(
+            QT_TRANSLATE_NOOP("Commands", "write the whole database to the exchange file FILE")),
         exportCommand};
     return entry;
 }
 
 const CommandEntry& importEntry() {
-    static const QString misuse = QStringLiteral("import needs exactly one FILE");
+    static const QString misuse =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands", "import needs exactly one FILE"));
     static const CommandEntry entry{
         QStringLiteral("import"),
         {.operands = QStringLiteral("FILE"),
@@ -85,34 +91,40 @@ const CommandEntry& importEntry() {
          .optionsFirst = true,
          .unknownWord = misuse,
          .extraWord = misuse},
-        QStringLiteral("merge the exchange file FILE into the database (with its log rows)"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "Commands", "merge the exchange file FILE into the database (with its log rows)")),
         importCommand};
     return entry;
 }
 
 int exportCommand(const CommandContext& context) {
     if (context.args.size() != 1 || context.args[0].startsWith(QLatin1Char('-')))
-        return commandMisused(QStringLiteral("export needs exactly one FILE"));
+        return commandMisused(Text::tr("export needs exactly one FILE"));
     const QString file = context.args[0];
     return onExchangeFile(context, file, data::FileUse::Write, [&] {
         const exchange::ExportOutcome done = exchange::Export(data::mainConnection()).run(file);
+        const QString companion = native(exchange::companionPath(file));
         QString line =
-            QStringLiteral("Exported %1 records to %2").arg(done.records).arg(native(file));
-        QStringList carried;
-        if (done.companion)
-            carried << QStringLiteral("the answer lists of multiple-answer cards");
-        if (done.directions)
-            carried << QStringLiteral("what is asked answer to question");
-        if (!carried.isEmpty())
-            line += QStringLiteral(", %1 to %2")
-                        .arg(carried.join(QStringLiteral(" and ")),
-                             native(exchange::companionPath(file)));
-        line += QLatin1Char('.');
+            done.companion && done.directions
+                ? Text::tr("Exported %n records to %1, the answer lists of multiple-answer cards "
+                           "and what is asked answer to question to %2.",
+                           nullptr, int(done.records))
+                      .arg(native(file), companion)
+            : done.companion
+                ? Text::tr("Exported %n records to %1, the answer lists of multiple-answer cards "
+                           "to %2.",
+                           nullptr, int(done.records))
+                      .arg(native(file), companion)
+            : done.directions
+                ? Text::tr("Exported %n records to %1, what is asked answer to question to %2.",
+                           nullptr, int(done.records))
+                      .arg(native(file), companion)
+                : Text::tr("Exported %n records to %1.", nullptr, int(done.records))
+                      .arg(native(file));
         if (done.mediaFiles > 0)
-            line += QStringLiteral(" %1 to %2.")
-                        .arg(data::counted(done.mediaFiles, QStringLiteral("picture or sound"),
-                                           QStringLiteral("pictures and sounds")),
-                             native(exchange::mediaCompanionPath(file)));
+            line += QLatin1Char(' ') +
+                    Text::tr("%n pictures and sounds to %1.", nullptr, int(done.mediaFiles))
+                        .arg(native(exchange::mediaCompanionPath(file)));
         for (const QString& note : exchange::exportNotes(done))
             line += QLatin1Char(' ') + note;
         return line;
@@ -130,13 +142,13 @@ int importCommand(const CommandContext& context) {
     return onExchangeFile(context, file, data::FileUse::Read, [&] {
         const exchange::ImportOutcome done =
             exchange::Import(data::mainConnection()).run(file, withLog);
-        QString line = QStringLiteral("Imported %1: %2, %3")
-                           .arg(native(file), data::counted(done.setsAdded, QStringLiteral("set")),
-                                data::counted(done.cardsAdded, QStringLiteral("card")));
-        if (withLog)
-            line +=
-                QStringLiteral(", ") + data::counted(done.logRowsAdded, QStringLiteral("log row"));
-        line += QStringLiteral(" added.");
+        const QString sets = Text::tr("%n sets", nullptr, int(done.setsAdded));
+        const QString cards = Text::tr("%n cards", nullptr, int(done.cardsAdded));
+        QString line = withLog
+                           ? Text::tr("Imported %1: %2, %3, %4 added.")
+                                 .arg(native(file), sets, cards,
+                                      Text::tr("%n log rows", nullptr, int(done.logRowsAdded)))
+                           : Text::tr("Imported %1: %2, %3 added.").arg(native(file), sets, cards);
         for (const QString& note :
              {done.companionNote, exchange::mediaNote(done), done.lastBlockNote,
               exchange::namesCutNote(done), exchange::multiWithoutAnswersNote(done)}) {

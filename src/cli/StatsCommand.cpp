@@ -7,10 +7,15 @@
 #include "learn/rules/MemoryStore.h"
 #include "stats/StatsText.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace cli {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
 
 // The cards of all sets (or one) coming due on each of the next 30 days, and how often a
 // card was answered right when it was due, beside the retention the model aims at.
@@ -18,13 +23,14 @@ int printForecast(const QSqlDatabase& db, const QString& setName, bool csv) {
     if (!setName.isEmpty() &&
         !data::scalar(db, QStringLiteral("SELECT 1 FROM Set1 WHERE SetName = ?"), {setName})
              .isValid())
-        return commandFailed(QStringLiteral("There is no set \"%1\"").arg(setName));
+        return commandFailed(Text::tr("There is no set \"%1\"").arg(setName));
     const QDate today = QDate::currentDate();
     const double retention = learn::chosenRetention(db);
     const std::vector<learn::CardMemory> cards =
         learn::cardMemories(db, today.toJulianDay(), retention, setName);
     const std::vector<int> due = learn::dueForecast(cards, today.toJulianDay());
-    QString out = csv ? QStringLiteral("date,due\n") : QStringLiteral("Due\n");
+    // The CSV is read by scripts: its heading stays as it is in every language.
+    QString out = csv ? QStringLiteral("date,due\n") : Text::tr("Due") + QLatin1Char('\n');
     for (size_t d = 0; d < due.size(); ++d)
         out += (csv ? QStringLiteral("%1,%2\n") : QStringLiteral("%1  %2\n"))
                    .arg(today.addDays(qint64(d)).toString(Qt::ISODate))
@@ -36,12 +42,13 @@ int printForecast(const QSqlDatabase& db, const QString& setName, bool csv) {
             replies += c.dueReplies;
             right += c.dueRight;
         }
-        out += replies == 0
-                   ? QStringLiteral("\nNo card has been answered when due yet.\n")
-                   : QStringLiteral("\nAnswered right when due: %1% of %2 (aiming at %3%)\n")
-                         .arg(QString::number(100.0 * right / replies, 'f', 1))
-                         .arg(replies)
-                         .arg(QString::number(retention * 100, 'f', 0));
+        out += QLatin1Char('\n') +
+               (replies == 0 ? Text::tr("No card has been answered when due yet.")
+                             : Text::tr("Answered right when due: %1% of %2 (aiming at %3%)")
+                                   .arg(QString::number(100.0 * right / replies, 'f', 1))
+                                   .arg(replies)
+                                   .arg(QString::number(retention * 100, 'f', 0))) +
+               QLatin1Char('\n');
     }
     commandOut() << out << Qt::flush;
     return 0;
@@ -50,7 +57,8 @@ int printForecast(const QSqlDatabase& db, const QString& setName, bool csv) {
 } // namespace
 
 const CommandEntry& statsEntry() {
-    static const QString misuse = QStringLiteral("stats does not understand \"%1\"");
+    static const QString misuse =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands", "stats does not understand \"%1\""));
     static const CommandEntry entry{
         QStringLiteral("stats"),
         {.options = {{.word = QStringLiteral("--days"), .value = QStringLiteral("N")},
@@ -59,8 +67,10 @@ const CommandEntry& statsEntry() {
                      {.word = QStringLiteral("--forecast")}},
          .unknownWord = misuse,
          .extraWord = misuse},
-        QStringLiteral("print the replies per day and per set, or with --forecast the cards "
-                       "coming due in the next 30 days, as text or CSV"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands",
+                                            "print the replies per day and per set, or with "
+                                            "--forecast the cards coming due in the next 30 days, "
+                                            "as text or CSV")),
         statsCommand};
     return entry;
 }
@@ -79,7 +89,7 @@ int statsCommand(const CommandContext& context) {
         // A hundred thousand days reach back to before any calendar a log could use.
         if (!number || n < 1 || n > 100000)
             return commandMisused(
-                QStringLiteral("--days needs a whole number of days from 1 to 100000, not \"%1\"")
+                Text::tr("--days needs a whole number of days from 1 to 100000, not \"%1\"")
                     .arg(value));
         days = n;
     }
@@ -93,7 +103,7 @@ int statsCommand(const CommandContext& context) {
             return printForecast(db, setName, csv);
         if (!setName.isEmpty() && !stats::setNameKnown(db, setName))
             return commandFailed(
-                QStringLiteral("There is no set \"%1\", and no log row names it").arg(setName));
+                Text::tr("There is no set \"%1\", and no log row names it").arg(setName));
         const QDate today = QDate::currentDate();
         const stats::LogSpan span = stats::logSpan(db);
         const stats::DayRange range =
@@ -111,7 +121,7 @@ int statsCommand(const CommandContext& context) {
         commandErr() << Qt::flush;
         return 0;
     } catch (const data::DbError& e) {
-        return commandFailed(QStringLiteral("The log could not be read: %1").arg(e.message()));
+        return commandFailed(Text::tr("The log could not be read: %1").arg(e.message()));
     }
 }
 

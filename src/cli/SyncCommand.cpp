@@ -7,8 +7,14 @@
 #include "data/WalCheckpoints.h"
 #include "sync/Sync.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
 
 // A machine long unseen holds the folding of this one's changes back until it is forgotten.
 QString unseenNote(const syncing::MachineStatus& m) {
@@ -16,34 +22,36 @@ QString unseenNote(const syncing::MachineStatus& m) {
         return {};
     // A machine never seen at all counts as unseen for ever.
     constexpr qint64 kCentury = qint64{100} * 365;
-    const QString unseen = m.unseenDays > kCentury
-                               ? QStringLiteral("never seen")
-                               : QStringLiteral("unseen for %1 days").arg(m.unseenDays);
-    return QStringLiteral(", %1: sync --forget \"%2\" stops waiting for it")
-        .arg(unseen, m.name.isEmpty() ? m.replica : m.name);
+    const QString name = m.name.isEmpty() ? m.replica : m.name;
+    return m.unseenDays > kCentury
+               ? Text::tr(", never seen: sync --forget \"%1\" stops waiting for it").arg(name)
+               : Text::tr(", unseen for %n days: sync --forget \"%1\" stops waiting for it",
+                          nullptr, int(m.unseenDays))
+                     .arg(name);
 }
 
 int printStatus(const QSqlDatabase& db) {
     const std::vector<syncing::MachineStatus> list = syncing::machines(db);
     if (list.empty())
-        return commandFailed(QStringLiteral("This database has never been synced"));
+        return commandFailed(Text::tr("This database has never been synced"));
     const qint64 ownWritten = list.front().written; // this machine comes first
     for (const syncing::MachineStatus& m : list) {
-        const QString last = m.lastChange.isEmpty() ? QStringLiteral("never") : m.lastChange;
+        const QString last = m.lastChange.isEmpty() ? Text::tr("never") : m.lastChange;
         if (m.self)
-            commandOut() << QStringLiteral("%1 (this machine): last change %2, %3 change files "
-                                           "written\n")
+            commandOut() << Text::tr("%1 (this machine): last change %2, %3 change files written")
                                 .arg(m.name, last)
-                                .arg(m.written);
+                                .arg(m.written)
+                         << '\n';
         else
-            commandOut() << QStringLiteral("%1: last change %2, read %3 of %4 change files, has "
-                                           "read %5 of this machine's %6%7\n")
+            commandOut() << Text::tr("%1: last change %2, read %3 of %4 change files, has read %5 "
+                                     "of this machine's %6%7")
                                 .arg(m.name.isEmpty() ? m.replica : m.name, last)
                                 .arg(m.readSeq)
                                 .arg(std::max(m.written, m.readSeq))
                                 .arg(m.readOfThis)
                                 .arg(std::max(ownWritten, m.readOfThis))
-                                .arg(unseenNote(m));
+                                .arg(unseenNote(m))
+                         << '\n';
     }
     commandOut() << Qt::flush;
     return 0;
@@ -52,7 +60,8 @@ int printStatus(const QSqlDatabase& db) {
 } // namespace
 
 const CommandEntry& syncEntry() {
-    static const QString misuse = QStringLiteral("sync does not understand \"%1\"");
+    static const QString misuse =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands", "sync does not understand \"%1\""));
     static const CommandEntry entry{
         QStringLiteral("sync"),
         {.options = {{.word = QStringLiteral("--folder"), .value = QStringLiteral("DIR")},
@@ -62,8 +71,10 @@ const CommandEntry& syncEntry() {
                      {.word = QStringLiteral("--stop")}},
          .unknownWord = misuse,
          .extraWord = misuse},
-        QStringLiteral("send this machine's changes to a folder a sync tool keeps alike on "
-                       "every machine, and take the others' from it"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Commands",
+                                            "send this machine's changes to a folder a sync tool "
+                                            "keeps alike on every machine, and take the others' "
+                                            "from it")),
         syncCommand};
     return entry;
 }
@@ -81,28 +92,27 @@ int syncCommand(const CommandContext& context) {
             return printStatus(db);
         if (args.has(QStringLiteral("--stop"))) {
             syncing::stopSync(db);
-            return commandDone(QStringLiteral("Sync stopped: the folder is forgotten, nothing "
-                                              "was deleted"));
+            return commandDone(Text::tr("Sync stopped: the folder is forgotten, nothing was "
+                                        "deleted"));
         }
         if (args.has(QStringLiteral("--forget"))) {
             const QString name = args.value(QStringLiteral("--forget"));
             const QString refusal = syncing::forgetMachine(db, name);
             if (!refusal.isEmpty())
                 return commandFailed(refusal);
-            return commandDone(QStringLiteral("\"%1\" is forgotten").arg(name));
+            return commandDone(Text::tr("\"%1\" is forgotten").arg(name));
         }
         const syncing::ReplicaRow replica = syncing::readReplica(db);
         const QString folder = args.value(QStringLiteral("--folder"));
         if (folder.isEmpty() && replica.folder.isEmpty())
-            return commandMisused(
-                QStringLiteral("No sync folder is set: name one with --folder DIR"));
+            return commandMisused(Text::tr("No sync folder is set: name one with --folder DIR"));
         if (replica.id.isEmpty()) {
             // The first sync changes much: the collection as it was is kept first.
             const data::BackupResult backup = data::backUp(context.databasePath);
             if (backup.path.isEmpty())
                 return commandFailed(
-                    QStringLiteral("No backup could be taken before the first sync, so nothing "
-                                   "was synced: %1")
+                    Text::tr("No backup could be taken before the first sync, so nothing was "
+                             "synced: %1")
                         .arg(backup.error.isEmpty() ? backup.damage : backup.error));
         }
         // A sync writes much: the log is copied into the file on the other core, as the
@@ -116,12 +126,17 @@ int syncCommand(const CommandContext& context) {
         if (const QString waiting = summary.mediaWaitingNote(); !waiting.isEmpty())
             commandErr() << "memorant: " << waiting << '\n';
         if (summary.joinedSets + summary.joinedCards > 0)
-            commandErr() << "memorant: joined " << summary.joinedSets << " set(s) and "
-                         << summary.joinedCards
-                         << " card(s) of this database with the same ones of another machine\n";
+            commandErr() << "memorant: "
+                         << Text::tr("joined %1 set(s) and %2 card(s) of this database with the "
+                                     "same ones of another machine")
+                                .arg(summary.joinedSets)
+                                .arg(summary.joinedCards)
+                         << '\n';
         if (summary.renamed > 0)
-            commandErr() << "memorant: " << summary.renamed
-                         << " set(s) renamed with a number: another set had the name\n";
+            commandErr() << "memorant: "
+                         << Text::tr("%n set(s) renamed with a number: another set had the name",
+                                     nullptr, int(summary.renamed))
+                         << '\n';
         commandErr() << Qt::flush;
         commandOut() << summary.line() << Qt::endl;
         if (!summary.error.isEmpty())

@@ -6,6 +6,7 @@
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,10 @@
 
 namespace data {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Backups)
+};
 
 const QStringList kJournals = {QStringLiteral("-journal"), QStringLiteral("-wal"),
                                QStringLiteral("-shm")};
@@ -60,19 +65,19 @@ QString writeClaimed(const QString& databasePath, const FileLock& claim, const Q
         SideConnection side(databasePath);
         reason = side.open();
         if (!reason.isEmpty())
-            reason = QStringLiteral("the database cannot be read (%1)").arg(reason);
+            reason = Text::tr("the database cannot be read (%1)").arg(reason);
         else if (!claim.stillAt(partial))
-            reason = QStringLiteral("\"%1\" was removed while it was written").arg(partial);
+            reason = Text::tr("\"%1\" was removed while it was written").arg(partial);
         else {
             try {
                 exec(side.db(), QStringLiteral("VACUUM INTO ?"), {partial});
             } catch (const DbError& e) {
-                reason = QStringLiteral("writing \"%1\" failed (%2)").arg(partial, e.message());
+                reason = Text::tr("writing \"%1\" failed (%2)").arg(partial, e.message());
             }
         }
     }
     if (reason.isEmpty() && !QFile::rename(partial, target))
-        reason = QStringLiteral("\"%1\" could not be renamed to \"%2\"").arg(partial, target);
+        reason = Text::tr("\"%1\" could not be renamed to \"%2\"").arg(partial, target);
     if (!reason.isEmpty())
         removeWithJournals(partial);
     return reason;
@@ -98,18 +103,18 @@ bool backupDue(const QString& databasePath) {
 
 QString copyDatabase(const QString& databasePath, const QString& target) {
     if (QFileInfo::exists(target))
-        return QStringLiteral("\"%1\" already exists").arg(target);
+        return Text::tr("\"%1\" already exists").arg(target);
     const QString partial = target + QStringLiteral(".partial");
     FileLock claim;
     switch (claim.tryLock(partial, /*create=*/true)) {
     case FileLock::Result::Taken:
         return writeClaimed(databasePath, claim, target);
     case FileLock::Result::Busy:
-        return QStringLiteral("\"%1\" is being written by another backup").arg(partial);
+        return Text::tr("\"%1\" is being written by another backup").arg(partial);
     case FileLock::Result::Failed:
         break;
     }
-    return QStringLiteral("\"%1\" cannot be made").arg(partial);
+    return Text::tr("\"%1\" cannot be made").arg(partial);
 }
 
 int removeStalePartials(const QString& databasePath) {
@@ -141,12 +146,12 @@ BackupResult backUp(const QString& databasePath, const QDateTime& now) {
     BackupResult result;
     const QString folder = backupFolder(databasePath);
     const auto failed = [&](const QString& reason) {
-        result.error = QStringLiteral("No backup of \"%1\" could be written to \"%2\": %3")
+        result.error = Text::tr("No backup of \"%1\" could be written to \"%2\": %3")
                            .arg(databasePath, folder, reason);
         return result;
     };
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
-        return failed(QStringLiteral("the folder cannot be made"));
+        return failed(Text::tr("the folder cannot be made"));
     removeStalePartials(databasePath);
 
     // Taken before the copy begins: a write made while it runs makes the next one due.
@@ -161,7 +166,7 @@ BackupResult backUp(const QString& databasePath, const QDateTime& now) {
         case FileLock::Result::Busy:
             continue; // claimed by another backup
         case FileLock::Result::Failed:
-            return failed(QStringLiteral("\"%1.partial\" cannot be made").arg(target));
+            return failed(Text::tr("\"%1.partial\" cannot be made").arg(target));
         case FileLock::Result::Taken:
             break;
         }

@@ -9,6 +9,7 @@
 #include "data/Sql.h"
 #include "data/WalCheckpoints.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,10 @@
 namespace data {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
+
 // Tables a file must hold to be taken for ours.
 const QStringList kRequiredTables = {QStringLiteral("Set1"),           QStringLiteral("Card"),
                                      QStringLiteral("Set_Card_rel"),   QStringLiteral("Log"),
@@ -26,7 +31,7 @@ const QStringList kRequiredTables = {QStringLiteral("Set1"),           QStringLi
                                      QStringLiteral("MultipleAnswers")};
 
 QString refusal(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot open the database \"%1\": %2").arg(path, reason);
+    return Text::tr("Cannot open the database \"%1\": %2").arg(path, reason);
 }
 
 QSqlDatabase addConnection(const QString& name, const QString& path, const QString& options) {
@@ -103,10 +108,10 @@ QString createNew(const QString& path) {
     }
     QSqlDatabase::removeDatabase(creation);
     if (failure.isEmpty() && !QFile::rename(temporary, path))
-        failure = QStringLiteral("it could not be put in place");
+        failure = Text::tr("it could not be put in place");
     if (!failure.isEmpty()) {
         removeWithJournals(temporary);
-        return refusal(path, QStringLiteral("it could not be created (%1)").arg(failure));
+        return refusal(path, Text::tr("it could not be created (%1)").arg(failure));
     }
     QSqlDatabase db = addConnection(kMainConnection, path, {});
     if (!db.open())
@@ -144,14 +149,14 @@ void createSchema(const QSqlDatabase& db) {
 QString checkExistingFile(const QString& path) {
     QFileInfo info(path);
     if (!info.isFile())
-        return refusal(path, QStringLiteral("it is not a regular file"));
+        return refusal(path, Text::tr("it is not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refusal(path, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return refusal(path, Text::tr("it cannot be read (%1)").arg(file.errorString()));
     const QByteArray header = file.read(16);
     file.close();
     if (header != QByteArray("SQLite format 3\0", 16))
-        return refusal(path, QStringLiteral("it is not a Memorant database (not an SQLite file)"));
+        return refusal(path, Text::tr("it is not a Memorant database (not an SQLite file)"));
 
     const QString probeName = QStringLiteral("memorant-probe");
     QString reason;
@@ -159,7 +164,7 @@ QString checkExistingFile(const QString& path) {
         // Read-only, so that looking at a foreign file cannot change it.
         QSqlDatabase db = addConnection(probeName, path, QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
-            reason = QStringLiteral("it cannot be opened (%1)").arg(db.lastError().text());
+            reason = Text::tr("it cannot be opened (%1)").arg(db.lastError().text());
         } else {
             try {
                 const int version = scalar(db, QStringLiteral("PRAGMA user_version")).toInt();
@@ -173,17 +178,17 @@ QString checkExistingFile(const QString& path) {
                         missing << table;
                 }
                 if (version > kSchemaVersion)
-                    reason = QStringLiteral("it was made by a newer version of Memorant "
-                                            "(schema version %1; this program knows %2)")
+                    reason = Text::tr("it was made by a newer version of Memorant "
+                                      "(schema version %1; this program knows %2)")
                                  .arg(version)
                                  .arg(kSchemaVersion);
                 else if (version < 1 || !missing.isEmpty())
-                    reason = QStringLiteral("it is not a Memorant database (missing tables: %1)")
-                                 .arg(missing.isEmpty() ? QStringLiteral("none, but no schema "
-                                                                         "version")
+                    reason = Text::tr("it is not a Memorant database (missing tables: %1)")
+                                 .arg(missing.isEmpty() ? Text::tr("none, but no schema "
+                                                                   "version")
                                                         : missing.join(QStringLiteral(", ")));
             } catch (const DbError& e) {
-                reason = QStringLiteral("it is damaged or not a database (%1)").arg(e.message());
+                reason = Text::tr("it is damaged or not a database (%1)").arg(e.message());
             }
             db.close();
         }
@@ -193,15 +198,15 @@ QString checkExistingFile(const QString& path) {
 }
 
 QString folderNotWritableMessage(const QString& path) {
-    return QStringLiteral("The folder \"%1\" is not writable: the database needs to write "
-                          "files beside it.")
+    return Text::tr("The folder \"%1\" is not writable: the database needs to write "
+                    "files beside it.")
         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
 }
 
 QString folderProblem(const QString& path) {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.isDir())
-        return refusal(path, QStringLiteral("its folder \"%1\" does not exist")
+        return refusal(path, Text::tr("its folder \"%1\" does not exist")
                                  .arg(QDir::toNativeSeparators(folder.filePath())));
     return writable(folder) ? QString() : folderNotWritableMessage(path);
 }
@@ -214,14 +219,14 @@ OpenOutcome openDatabase(const QString& path, bool createIfMissing) {
     OpenOutcome outcome;
     const QFileInfo file(path);
     if (!file.exists() && !createIfMissing) {
-        outcome.message = refusal(path, QStringLiteral("there is no such file"));
+        outcome.message = refusal(path, Text::tr("there is no such file"));
         return outcome;
     }
     // Before SQLite sees the file: opened where it cannot write, it would leave its -wal and
     // -shm files behind and report the trouble in its own words.
     outcome.message = folderProblem(path);
     if (outcome.message.isEmpty() && file.isFile() && !writable(file))
-        outcome.message = QStringLiteral("The database file \"%1\" is read-only.").arg(path);
+        outcome.message = Text::tr("The database file \"%1\" is read-only.").arg(path);
     if (!outcome.message.isEmpty())
         return outcome;
     if (!file.exists()) {
@@ -273,7 +278,7 @@ QSqlDatabase openConnection(const QString& name) {
     }
     QSqlDatabase db = QSqlDatabase::cloneDatabase(kMainConnection, name);
     if (!db.open())
-        throw DbError(QStringLiteral("Cannot open the database: ") + db.lastError().text());
+        throw DbError(Text::tr("Cannot open the database: %1").arg(db.lastError().text()));
     configureConnection(db);
     return db;
 }

@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,10 @@
 
 namespace data {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 QList<DatabaseLock*>& holders() {
     static QList<DatabaseLock*> list;
@@ -53,8 +58,8 @@ DatabaseLock* DatabaseLock::heldFor(const QString& databasePath) {
 }
 
 QString DatabaseLock::alreadyOpen() const {
-    return QStringLiteral("The database \"%1\" is already open in another Memorant "
-                          "program. Close that one first.")
+    return Text::tr("The database \"%1\" is already open in another Memorant "
+                    "program. Close that one first.")
         .arg(databasePath_);
 }
 
@@ -66,8 +71,8 @@ QString DatabaseLock::takeOverUnreadable() {
             return alreadyOpen();
     }
     if (!QFile::remove(lockPath_) || !lock_.tryLock(0))
-        return QStringLiteral("The lock file \"%1\" of the database \"%2\" cannot be replaced. "
-                              "Remove it by hand when no Memorant program is using the file.")
+        return Text::tr("The lock file \"%1\" of the database \"%2\" cannot be replaced. "
+                        "Remove it by hand when no Memorant program is using the file.")
             .arg(QDir::toNativeSeparators(lockPath_), databasePath_);
     return {};
 }
@@ -84,14 +89,14 @@ QString DatabaseLock::acquire() {
         if (lock_.error() == QLockFile::PermissionError)
             return folderNotWritableMessage(databasePath_);
         if (info.isDir())
-            return QStringLiteral("The database \"%1\" cannot be locked: \"%2\" is a folder, "
-                                  "where its lock file belongs. Move that folder away.")
+            return Text::tr("The database \"%1\" cannot be locked: \"%2\" is a folder, "
+                            "where its lock file belongs. Move that folder away.")
                 .arg(databasePath_, where);
         QFile file(lockPath_);
         if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("The database \"%1\" cannot be locked: its lock file \"%2\" "
-                                  "cannot be read (%3). Remove it when no Memorant program is "
-                                  "using the file.")
+            return Text::tr("The database \"%1\" cannot be locked: its lock file \"%2\" "
+                            "cannot be read (%3). Remove it when no Memorant program is "
+                            "using the file.")
                 .arg(databasePath_, where, file.errorString());
         file.close();
         qint64 pid = 0;
@@ -100,15 +105,15 @@ QString DatabaseLock::acquire() {
             if (const QString refused = takeOverUnreadable(); !refused.isEmpty())
                 return refused;
         } else if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
-            return QStringLiteral("The database \"%1\" is locked by a Memorant program on "
-                                  "another computer, \"%2\" (lock file \"%3\"). Close it there; "
-                                  "if it no longer runs, remove the lock file.")
+            return Text::tr("The database \"%1\" is locked by a Memorant program on "
+                            "another computer, \"%2\" (lock file \"%3\"). Close it there; "
+                            "if it no longer runs, remove the lock file.")
                 .arg(databasePath_, host, where);
         } else if (lock_.error() == QLockFile::LockFailedError) {
             return alreadyOpen();
         } else {
-            return QStringLiteral("The database \"%1\" cannot be locked for this program (lock "
-                                  "file \"%2\").")
+            return Text::tr("The database \"%1\" cannot be locked for this program (lock "
+                            "file \"%2\").")
                 .arg(databasePath_, where);
         }
     }
@@ -131,8 +136,8 @@ QString DatabaseLock::holdFile() {
     case FileLock::Result::Failed:
         break;
     }
-    return QStringLiteral("The database \"%1\" cannot be locked for this program: it cannot be "
-                          "opened for reading.")
+    return Text::tr("The database \"%1\" cannot be locked for this program: it cannot be "
+                    "opened for reading.")
         .arg(databasePath_);
 }
 

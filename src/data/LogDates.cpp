@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/LogDates.h"
 
+#include <QCoreApplication>
+
 namespace data {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -47,10 +53,10 @@ QString logDateProblem(QStringView date) {
     if (logDay(date).isValid())
         return {};
     if (date.trimmed().isEmpty())
-        return QStringLiteral("has no date");
+        return Text::tr("has no date");
     if (!spelledDay(date).isValid())
-        return QStringLiteral("is dated \"%1\", which is not a real day").arg(date.toString());
-    return QStringLiteral("is dated %1, outside the days a log can hold (%2 to %3)")
+        return Text::tr("is dated \"%1\", which is not a real day").arg(date.toString());
+    return Text::tr("is dated %1, outside the days a log can hold (%2 to %3)")
         .arg(date.left(10).toString(), firstLogDay().toString(Qt::ISODate),
              lastLogDay().toString(Qt::ISODate));
 }

@@ -5,6 +5,7 @@
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,10 @@
 
 namespace data {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 // One row of a check's result may hold several lines, headed by the schema they are about.
 QStringList problemLines(const QString& row) {
@@ -43,7 +48,7 @@ QStringList problemsOf(const QSqlDatabase& db, const QString& pragma) {
 template <typename Check> FileCheck runChecks(const QString& path, Check check) {
     FileCheck result;
     if (!QFile::exists(path)) {
-        result.problems << QStringLiteral("there is no such file");
+        result.problems << Text::tr("there is no such file");
         return result;
     }
     SideConnection side(path);
@@ -81,7 +86,7 @@ QString FileCheck::detail() const {
     constexpr int kShown = 3;
     QString text = problems.mid(0, kShown).join(QStringLiteral("; "));
     if (problems.size() > kShown)
-        text += QStringLiteral("; and %1 more").arg(problems.size() - kShown);
+        text = Text::tr("%1; and %2 more").arg(text).arg(problems.size() - kShown);
     return text;
 }
 
@@ -153,12 +158,12 @@ QString missingMediaNote(const QString& path) {
     }
     if (missing == 0)
         return {};
-    return missing == 1 ? QStringLiteral("1 card names a picture or sound that is not in the "
-                                         "database \"%1\"; it is shown without it")
+    return missing == 1 ? Text::tr("1 card names a picture or sound that is not in the "
+                                   "database \"%1\"; it is shown without it")
                               .arg(path)
-                        : QStringLiteral("%1 cards name a picture or sound that is not in the "
-                                         "database \"%2\"; they are shown without it")
-                              .arg(missing)
+                        : Text::tr("%n cards name a picture or sound that is not in the "
+                                   "database \"%1\"; they are shown without it",
+                                   nullptr, missing)
                               .arg(path);
 }
 
@@ -184,12 +189,12 @@ bool isDamagedMemorantFile(const QString& path) {
 
 QString damageDetail(const QString& path) {
     if (!hasMemorantHeader(path))
-        return QStringLiteral("its first page does not hold a Memorant database header");
+        return Text::tr("its first page does not hold a Memorant database header");
     return quickCheck(path).detail();
 }
 
 QString damagedMessage(const QString& path, const QString& detail) {
-    return QStringLiteral("Cannot open the database \"%1\": it is damaged (%2)").arg(path, detail);
+    return Text::tr("Cannot open the database \"%1\": it is damaged (%2)").arg(path, detail);
 }
 
 std::optional<BackupFile> newestGoodBackup(const QString& databasePath) {
@@ -217,19 +222,18 @@ BackupSummary summarizeBackup(const QString& backupPath) {
 QString backupListText(const QString& databasePath) {
     const QList<BackupFile> backups = listBackups(databasePath);
     if (backups.isEmpty())
-        return QStringLiteral("There are no backups in \"%1\".\n").arg(backupFolder(databasePath));
-    QString text =
-        QStringLiteral("Backups in \"%1\", newest first:\n").arg(backupFolder(databasePath));
+        return Text::tr("There are no backups in \"%1\".\n").arg(backupFolder(databasePath));
+    QString text = Text::tr("Backups in \"%1\", newest first:\n").arg(backupFolder(databasePath));
     const QLocale c = QLocale::c();
     for (const BackupFile& b : backups) {
         const bool good = hasMemorantHeader(b.path) && quickCheck(b.path).sound;
         text += QStringLiteral("  %1  %2  %3%4\n")
                     .arg(b.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                          c.formattedDataSize(b.size), QDir::toNativeSeparators(b.path),
-                         good ? QString() : QStringLiteral("  (damaged)"));
+                         good ? QString() : Text::tr("  (damaged)"));
     }
-    text += QStringLiteral("To restore one, start Memorant in its window: it offers the newest "
-                           "good backup, and File > Restore from backup... lists them all.\n");
+    text += Text::tr("To restore one, start Memorant in its window: it offers the newest "
+                     "good backup, and File > Restore from backup... lists them all.\n");
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include "data/SchemaUpgrade.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,10 @@
 
 namespace data {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Backups)
+};
 
 const QStringList kLogs = {QStringLiteral("-wal"), QStringLiteral("-shm")};
 
@@ -107,10 +112,10 @@ QString prepareIncoming(const QString& source, const QString& incoming, const QS
     if (source != incoming) {
         removeWithJournals(incoming); // only ever a leftover of an interrupted restore
         if (!QFile::copy(source, incoming))
-            return QStringLiteral("it could not be copied to \"%1\"").arg(incoming);
+            return Text::tr("it could not be copied to \"%1\"").arg(incoming);
         if (logHasContent(source) &&
             !QFile::copy(source + QStringLiteral("-wal"), incoming + QStringLiteral("-wal")))
-            return QStringLiteral("its log could not be copied to \"%1\"").arg(incoming);
+            return Text::tr("its log could not be copied to \"%1\"").arg(incoming);
     }
     QString reason = withConnection(incoming, [&](const QSqlDatabase& db) {
         upgradeSchema(db); // a backup made by an older version
@@ -118,14 +123,13 @@ QString prepareIncoming(const QString& source, const QString& incoming, const QS
             exec(db, QStringLiteral("UPDATE DatabaseIdentity SET Id = ?"), {id});
     });
     if (reason.isEmpty() && logHasContent(incoming))
-        reason = QStringLiteral("its log could not be folded in");
+        reason = Text::tr("its log could not be folded in");
     if (reason.isEmpty()) {
         for (const QString& log : kLogs)
             QFile::remove(incoming + log);
         const FileCheck check = quickCheck(incoming);
         if (!check.sound)
-            reason = QStringLiteral("the copy \"%1\" fails the check (%2)")
-                         .arg(incoming, check.detail());
+            reason = Text::tr("the copy \"%1\" fails the check (%2)").arg(incoming, check.detail());
     }
     return reason;
 }
@@ -152,10 +156,9 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
     RestoreOutcome out;
     const FileCheck check = quickCheck(backupPath);
     if (!hasMemorantHeader(backupPath) || !check.sound) {
-        out.message =
-            QStringLiteral("The backup \"%1\" cannot be restored: it fails the check (%2)")
-                .arg(backupPath,
-                     check.sound ? QStringLiteral("not a Memorant database") : check.detail());
+        out.message = Text::tr("The backup \"%1\" cannot be restored: it fails the check (%2)")
+                          .arg(backupPath,
+                               check.sound ? Text::tr("not a Memorant database") : check.detail());
         return out;
     }
 
@@ -173,8 +176,8 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
         if (QFileInfo::exists(kept) && QFileInfo::exists(databasePath))
             QFile::remove(kept);
         reopen(wasOpen);
-        out.message = QStringLiteral("The backup \"%1\" could not be restored: %2. The database "
-                                     "\"%3\" is as it was.")
+        out.message = Text::tr("The backup \"%1\" could not be restored: %2. The database "
+                               "\"%3\" is as it was.")
                           .arg(backupPath, why, databasePath);
         return out;
     };
@@ -186,9 +189,11 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
             exec(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         });
         if (!reason.isEmpty() || logHasContent(databasePath))
-            return fail(
-                QStringLiteral("the log of the database could not be folded into it%1")
-                    .arg(reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason)));
+            return fail(reason.isEmpty()
+                            ? Text::tr("the log of the database could not be folded into it")
+                            : Text::tr("the log of the database could not be folded into it "
+                                       "(%1)")
+                                  .arg(reason));
     }
     reached(RestoreStep::LogFolded);
 
@@ -205,7 +210,7 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
     QFile::remove(keeping); // only ever a leftover of an interrupted restore
     if (!QFile::copy(databasePath, keeping) || !replaceFile(keeping, kept)) {
         QFile::remove(keeping);
-        return fail(QStringLiteral("the database could not be kept as \"%1\"").arg(kept));
+        return fail(Text::tr("the database could not be kept as \"%1\"").arg(kept));
     }
     for (const QString& log : kLogs) {
         if (!QFileInfo::exists(databasePath + log))
@@ -215,7 +220,7 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
         } else if (QFile::rename(databasePath + log, kept + log)) {
             movedLogs << log;
         } else {
-            return fail(QStringLiteral("\"%1\" could not be moved").arg(databasePath + log));
+            return fail(Text::tr("\"%1\" could not be moved").arg(databasePath + log));
         }
     }
     reached(RestoreStep::OldKept);
@@ -223,11 +228,11 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
     // 4. One rename puts the copy in place; the program's lock is on it first.
     DatabaseLock* lock = DatabaseLock::heldFor(databasePath);
     if (lock && !lock->prepareMove(incoming))
-        return fail(QStringLiteral("the copy could not be locked"));
+        return fail(Text::tr("the copy could not be locked"));
     if (!replaceFile(incoming, databasePath)) {
         if (lock)
             lock->cancelMove();
-        return fail(QStringLiteral("it could not be put in place"));
+        return fail(Text::tr("it could not be put in place"));
     }
     if (lock)
         lock->commitMove();
@@ -237,8 +242,7 @@ RestoreOutcome restoreBackup(const QString& databasePath, const QString& backupP
     out.ok = true;
     out.keptAs = kept;
     if (!problem.isEmpty())
-        out.message =
-            QStringLiteral("The backup was restored, but reopening it failed: %1").arg(problem);
+        out.message = Text::tr("The backup was restored, but reopening it failed: %1").arg(problem);
     return out;
 }
 
@@ -247,15 +251,15 @@ RestoreOutcome putCopyInPlace(const QString& databasePath, const QString& copy) 
     const QString incoming = databasePath + QStringLiteral(".restoring");
     QString reason;
     if (QFileInfo::exists(databasePath))
-        reason = QStringLiteral("\"%1\" exists").arg(databasePath);
+        reason = Text::tr("\"%1\" exists").arg(databasePath);
     else
         reason = prepareIncoming(copy, incoming, {});
     if (reason.isEmpty() && !replaceFile(incoming, databasePath))
-        reason = QStringLiteral("it could not be put in place");
+        reason = Text::tr("it could not be put in place");
     if (!reason.isEmpty()) {
         if (copy != incoming)
             removeWithJournals(incoming);
-        out.message = QStringLiteral("\"%1\" could not be put in place of \"%2\": %3")
+        out.message = Text::tr("\"%1\" could not be put in place of \"%2\": %3")
                           .arg(copy, databasePath, reason);
         return out;
     }

@@ -3,12 +3,18 @@
 
 #include "data/FileLock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <atomic>
 
 namespace data {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
+} // namespace
 
 SideConnection::SideConnection(const QString& path, bool readOnly) {
     // Unique per use: backups run on worker threads, and a Qt connection belongs to one thread.
@@ -53,7 +59,7 @@ QString SideConnection::open() {
     if (db.open())
         return {};
     const QString reason = db.lastError().text();
-    return reason.isEmpty() ? QStringLiteral("it cannot be opened") : reason;
+    return reason.isEmpty() ? Text::tr("it cannot be opened") : reason;
 }
 
 QSqlDatabase SideConnection::db() const {

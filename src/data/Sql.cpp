@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 
 namespace data {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
+} // namespace
 
 QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
     QSqlQuery q(db);
@@ -28,7 +34,7 @@ QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& 
 Transaction::Transaction(const QSqlDatabase& db) : db_(db) {
     QSqlQuery begin(db_);
     if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        throw DbError(QStringLiteral("Cannot start a transaction: ") + begin.lastError().text());
+        throw DbError(Text::tr("Cannot start a transaction: %1").arg(begin.lastError().text()));
 }
 
 Transaction::~Transaction() {
@@ -39,7 +45,7 @@ Transaction::~Transaction() {
 void Transaction::commit() {
     QSqlQuery end(db_);
     if (!end.exec(QStringLiteral("COMMIT")))
-        throw DbError(QStringLiteral("Cannot commit: ") + end.lastError().text());
+        throw DbError(Text::tr("Cannot commit: %1").arg(end.lastError().text()));
     done_ = true;
 }
 

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/TextDecoding.h"
 
+#include <QCoreApplication>
+
 namespace data {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 // 0x80 to 0x9F, where Windows-1252 differs from Latin-1; 0 where it defines nothing.
 constexpr char16_t kHighControls[32] = {
@@ -53,8 +59,8 @@ QString fromWindows1252(const QByteArray& bytes) {
 }
 
 QString notUtf8Message(int badLine) {
-    return QStringLiteral("line %1 holds a byte that is not UTF-8, though the rest of the file "
-                          "is UTF-8")
+    return Text::tr("line %1 holds a byte that is not UTF-8, though the rest of the file "
+                    "is UTF-8")
         .arg(badLine);
 }
 

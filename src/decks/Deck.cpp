@@ -3,29 +3,37 @@
 
 #include "sets/rules/SetRules.h"
 
+#include <QCoreApplication>
+
 namespace decks {
 namespace {
 
-QString count(int n, const char* one, const char* many) {
-    return n == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
-                  : QStringLiteral("%1 %2").arg(n).arg(QLatin1String(many));
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 // "3 pictures left out (1 not found, 2 too large or unreadable)"; empty when none was.
-QString mediaLeftOut(const MediaTally& t, const char* one, const char* many) {
-    if (t.leftOut() == 0)
+QString mediaLeftOut(const MediaTally& t, bool sounds) {
+    const int n = t.leftOut();
+    if (n == 0)
         return {};
     QStringList reasons;
-    const auto add = [&](int n, const char* reason) {
-        if (n > 0)
-            reasons << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(reason));
-    };
-    add(t.missing, "not found");
-    add(t.outside, "outside the file's folder");
-    add(t.refused, "too large or unreadable");
-    add(t.extra, "beyond a card's first");
-    return count(t.leftOut(), one, many) +
-           QStringLiteral(" left out (%1)").arg(reasons.join(QStringLiteral(", ")));
+    if (t.missing > 0)
+        reasons << Text::tr("%n not found", nullptr, t.missing);
+    if (t.outside > 0)
+        reasons << Text::tr("%n outside the file's folder", nullptr, t.outside);
+    if (t.refused > 0)
+        reasons << Text::tr("%n too large or unreadable", nullptr, t.refused);
+    if (t.extra > 0)
+        reasons << Text::tr("%n beyond a card's first", nullptr, t.extra);
+    const QString why = reasons.join(QStringLiteral(", "));
+    if (sounds)
+        return (n == 1 ? Text::tr("1 sound left out (%1)")
+                       : Text::tr("%n sounds left out (%1)", nullptr, n))
+            .arg(why);
+    return (n == 1 ? Text::tr("1 picture left out (%1)")
+                   : Text::tr("%n pictures left out (%1)", nullptr, n))
+        .arg(why);
 }
 
 } // namespace
@@ -43,33 +51,56 @@ int DeckContent::cardCount() const {
 
 QStringList DeckContent::leftOut() const {
     QStringList why;
-    if (skipped > 0)
-        why << (fromPackage ? count(skipped, "note", "notes")
-                            : count(skipped, "entry", "entries")) +
-                   QStringLiteral(" without both a question and an answer skipped");
-    if (markAnswers > 0)
-        why << (fromPackage ? count(markAnswers, "note", "notes")
-                            : count(markAnswers, "entry", "entries")) +
-                   QStringLiteral(" whose answer is the multiple-answer mark \"Multi\" skipped");
-    if (const QString media = mediaLeftOut(pictures, "picture", "pictures"); !media.isEmpty())
+    if (skipped > 0) {
+        if (fromPackage)
+            why << (skipped == 1
+                        ? Text::tr("1 note without both a question and an answer skipped")
+                        : Text::tr("%n notes without both a question and an answer skipped",
+                                   nullptr, skipped));
+        else
+            why << (skipped == 1
+                        ? Text::tr("1 entry without both a question and an answer skipped")
+                        : Text::tr("%n entries without both a question and an answer skipped",
+                                   nullptr, skipped));
+    }
+    if (markAnswers > 0) {
+        if (fromPackage)
+            why << (markAnswers == 1
+                        ? Text::tr("1 note whose answer is the multiple-answer mark \"Multi\" "
+                                   "skipped")
+                        : Text::tr("%n notes whose answer is the multiple-answer mark \"Multi\" "
+                                   "skipped",
+                                   nullptr, markAnswers));
+        else
+            why << (markAnswers == 1
+                        ? Text::tr("1 entry whose answer is the multiple-answer mark \"Multi\" "
+                                   "skipped")
+                        : Text::tr("%n entries whose answer is the multiple-answer mark "
+                                   "\"Multi\" skipped",
+                                   nullptr, markAnswers));
+    }
+    if (const QString media = mediaLeftOut(pictures, false); !media.isEmpty())
         why << media;
-    if (const QString media = mediaLeftOut(sounds, "sound", "sounds"); !media.isEmpty())
+    if (const QString media = mediaLeftOut(sounds, true); !media.isEmpty())
         why << media;
     // The first two say which files were refused; more would bury the rest of the summary.
     for (qsizetype i = 0; i < mediaRefusals.size() && i < 2; ++i)
         why << mediaRefusals[i];
     if (fromPackage)
-        why << QStringLiteral("scheduling data not imported: the cards start as new cards");
+        why << Text::tr("scheduling data not imported: the cards start as new cards");
     return why;
 }
 
 QString DeckContent::mediaKept() const {
-    QStringList kept;
+    const QString kept = pictures.kept == 1 ? Text::tr("1 picture")
+                                            : Text::tr("%n pictures", nullptr, pictures.kept);
+    const QString heard =
+        sounds.kept == 1 ? Text::tr("1 sound") : Text::tr("%n sounds", nullptr, sounds.kept);
+    if (pictures.kept > 0 && sounds.kept > 0)
+        return Text::tr("%1 and %2").arg(kept, heard);
     if (pictures.kept > 0)
-        kept << count(pictures.kept, "picture", "pictures");
-    if (sounds.kept > 0)
-        kept << count(sounds.kept, "sound", "sounds");
-    return kept.join(QStringLiteral(" and "));
+        return kept;
+    return sounds.kept > 0 ? heard : QString();
 }
 
 } // namespace decks

@@ -8,6 +8,7 @@
 #include "media/MediaStore.h"
 #include "sets/rules/NewSet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -15,6 +16,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 // A KVTML file is read whole; no vocabulary file comes near this.
 constexpr qint64 kMaxKvtmlBytes = qint64(256) << 20;
@@ -40,21 +45,19 @@ DeckContent readDeckFile(const QString& path, const DeckReading& reading) {
     const QString name = QFileInfo(path).fileName();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw DeckError(
-            QStringLiteral("%1: the file cannot be read (%2)").arg(name, f.errorString()));
+        throw DeckError(Text::tr("%1: the file cannot be read (%2)").arg(name, f.errorString()));
     const QByteArray head = f.peek(4);
     if (head.startsWith("PK")) {
         f.close();
         return readPackage(path);
     }
     if (f.size() > kMaxKvtmlBytes)
-        throw DeckError(QStringLiteral("%1: the file is too large for a vocabulary file; nothing "
-                                       "was added")
+        throw DeckError(Text::tr("%1: the file is too large for a vocabulary file; nothing "
+                                 "was added")
                             .arg(name));
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw DeckError(
-            QStringLiteral("%1: the file cannot be read (%2)").arg(name, f.errorString()));
+        throw DeckError(Text::tr("%1: the file cannot be read (%2)").arg(name, f.errorString()));
     return readKvtml(path, bytes, reading);
 }
 
@@ -87,12 +90,12 @@ int storeDecks(const QSqlDatabase& db, const DeckContent& content, const QString
                 try {
                     storeCardMedia(db, writer.lastCardId(), card);
                 } catch (const media::MediaRefused& e) {
-                    throw DeckError(QStringLiteral("%1: %2 Nothing was added.")
+                    throw DeckError(Text::tr("%1: %2 Nothing was added.")
                                         .arg(QFileInfo(content.path).fileName(), e.message()));
                 }
             }
             if (progress && ++done % 512 == 0 && !progress(done, total))
-                throw DeckError(QStringLiteral("%1: the import was cancelled; nothing was added")
+                throw DeckError(Text::tr("%1: the import was cancelled; nothing was added")
                                     .arg(QFileInfo(content.path).fileName()));
         }
         writer.finishSet(setId);

@@ -3,7 +3,14 @@
 
 #include "media/MediaKind.h"
 
+#include <QCoreApplication>
+
 namespace decks {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
+} // namespace
 
 MediaTally& tallyOf(DeckContent& content, media::Slot slot) {
     return slot == media::Slot::Picture ? content.pictures : content.sounds;
@@ -15,9 +22,9 @@ QString mediaRefusal(const QString& fileName, const QByteArray& bytes, media::Sl
     // A sound named as a picture would be refused when stored, and the whole import with it.
     const media::Kind kind = media::kindOf(bytes);
     if (slot == media::Slot::Picture && !media::isPicture(kind))
-        return QStringLiteral("\"%1\" is a sound, not a picture.").arg(fileName);
+        return Text::tr("\"%1\" is a sound, not a picture.").arg(fileName);
     if (slot == media::Slot::Sound && !media::isSound(kind))
-        return QStringLiteral("\"%1\" is a picture, not a sound.").arg(fileName);
+        return Text::tr("\"%1\" is a picture, not a sound.").arg(fileName);
     return {};
 }
 
@@ -26,8 +33,8 @@ void takeMedia(DeckContent& content, DeckCard& card, media::Slot slot, const QBy
     MediaTally& tally = tallyOf(content, slot);
     QString why = mediaRefusal(fileName, bytes, slot);
     if (why.isEmpty() && content.mediaBytes + bytes.size() > total)
-        why = QStringLiteral("\"%1\" was left out: the cards' pictures and "
-                             "sounds together would pass %2 MB.")
+        why = Text::tr("\"%1\" was left out: the cards' pictures and "
+                       "sounds together would pass %2 MB.")
                   .arg(fileName)
                   .arg(total >> 20);
     if (!why.isEmpty()) {

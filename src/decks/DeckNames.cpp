@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/DeckNames.h"
 
-#include "data/Counted.h"
 #include "data/Sql.h"
 #include "sets/rules/SetRules.h"
 #include "sets/rules/StoredText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlQuery>
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 // The name set `i` asks for: `setName` for a file of one set, else the file's own.
 QString wantedName(const DeckContent& content, qsizetype i, const QString& setName) {
@@ -42,21 +46,31 @@ QString deckImportSummary(const DeckContent& content, const QStringList& names, 
         quoted << QLatin1Char('"') + names[i] + QLatin1Char('"');
         cut += sets::setNameCut(wantedName(content, i, setName), names[i]);
     }
-    QString line =
-        QStringLiteral("Imported %1 from %2 into ")
-            .arg(data::counted(stored, QStringLiteral("card")), QFileInfo(content.path).fileName());
-    line += names.size() == 1 ? QStringLiteral("the new set ") + quoted.first()
-                              : QStringLiteral("%1 new sets (%2)")
-                                    .arg(names.size())
-                                    .arg(quoted.join(QStringLiteral(", ")));
+    const QString file = QFileInfo(content.path).fileName();
+    QString line;
+    if (names.size() == 1)
+        line = (stored == 1
+                    ? Text::tr("Imported 1 card from %1 into the new set %2")
+                    : Text::tr("Imported %n cards from %1 into the new set %2", nullptr, stored))
+                   .arg(file, quoted.first());
+    else
+        line = (stored == 1
+                    ? Text::tr("Imported 1 card from %1 into %2 new sets (%3)")
+                    : Text::tr("Imported %n cards from %1 into %2 new sets (%3)", nullptr, stored))
+                   .arg(file)
+                   .arg(names.size())
+                   .arg(quoted.join(QStringLiteral(", ")));
     if (const QString media = content.mediaKept(); !media.isEmpty())
-        line += QStringLiteral(", with ") + media;
+        line = Text::tr("%1, with %2").arg(line, media);
     for (const QString& why : content.leftOut())
         line += QStringLiteral("; ") + why;
     if (const int empty = content.cardCount() - stored; empty > 0)
-        line += QStringLiteral("; %1 with nothing but control characters as a question or an "
-                               "answer skipped")
-                    .arg(data::counted(empty, QStringLiteral("card")));
+        line += QStringLiteral("; ") +
+                (empty == 1 ? Text::tr("1 card with nothing but control characters as a "
+                                       "question or an answer skipped")
+                            : Text::tr("%n cards with nothing but control characters as a "
+                                       "question or an answer skipped",
+                                       nullptr, empty));
     if (cut > 0)
         line += QStringLiteral("; ") + sets::namesCutNote(cut);
     return line + QLatin1Char('.');

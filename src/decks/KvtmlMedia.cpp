@@ -5,6 +5,7 @@
 #include "decks/DeckMedia.h"
 #include "media/MediaKind.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 struct Wanted {
     qsizetype card;
@@ -30,7 +35,7 @@ void readInto(DeckContent& content, DeckCard& card, const Wanted& w) {
         !QFileInfo(w.file).isFile() || !f.open(QIODevice::ReadOnly)) {
         ++tally.refused;
         content.mediaRefusals
-            << QStringLiteral("\"%1\" cannot be read: it is not a regular file, or not readable.")
+            << Text::tr("\"%1\" cannot be read: it is not a regular file, or not readable.")
                    .arg(w.fileName);
         return;
     }

@@ -6,12 +6,17 @@
 #include "media/MediaKind.h"
 #include "media/MediaStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 QString extensionOf(media::Kind kind) {
     switch (kind) {
@@ -40,8 +45,7 @@ QString extensionOf(media::Kind kind) {
 }
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& why) {
-    throw DeckError(
-        QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), why));
+    throw DeckError(Text::tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), why));
 }
 
 } // namespace
@@ -76,7 +80,7 @@ QString MediaFolderWriter::write(const QString& hash) {
     if (!safeMediaFileName(name) || taken_.contains(name.toLower()))
         name = hash + QLatin1Char('.') + extensionOf(media::kindOf(stored->data));
     if (!QDir().mkpath(folder_))
-        cannotWrite(folder_, QStringLiteral("the folder cannot be made"));
+        cannotWrite(folder_, Text::tr("the folder cannot be made"));
     const QString path = QDir(folder_).filePath(name);
     if (const QString refused = data::specialFileRefusal(path, data::FileUse::Write);
         !refused.isEmpty())

@@ -5,6 +5,7 @@
 #include "decks/KvtmlMedia.h"
 #include "decks/XmlTagScan.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
@@ -12,6 +13,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 using Reader = QXmlStreamReader;
 
@@ -26,8 +31,8 @@ struct RawEntry {
 [[noreturn]] void fail(const QString& path, qint64 line, const QString& why) {
     const QString name = QFileInfo(path).fileName();
     throw DeckError(
-        line > 0 ? QStringLiteral("%1, line %2: %3; nothing was added").arg(name).arg(line).arg(why)
-                 : QStringLiteral("%1: %2; nothing was added").arg(name, why));
+        line > 0 ? Text::tr("%1, line %2: %3; nothing was added").arg(name).arg(line).arg(why)
+                 : Text::tr("%1: %2; nothing was added").arg(name, why));
 }
 
 // Whether the XML declaration names an encoding other than UTF-8; then the XML reader
@@ -131,11 +136,11 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes, const DeckRe
     }
     if (oversized.line > 0)
         fail(path, oversized.line,
-             oversized.why + QStringLiteral(", which no vocabulary file needs"));
+             Text::tr("%1, which no vocabulary file needs").arg(oversized.why));
     if (!x.readNextStartElement() || x.name() != QLatin1String("kvtml"))
         fail(path, x.hasError() ? x.lineNumber() : 0,
-             x.hasError() ? QStringLiteral("the XML is not well-formed (%1)").arg(x.errorString())
-                          : QStringLiteral("this is not a KVTML file"));
+             x.hasError() ? Text::tr("the XML is not well-formed (%1)").arg(x.errorString())
+                          : Text::tr("this is not a KVTML file"));
 
     DeckContent content;
     content.path = path;
@@ -180,7 +185,7 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes, const DeckRe
         x.readNext();
     if (x.hasError())
         fail(path, x.lineNumber(),
-             QStringLiteral("the XML is not well-formed (%1)").arg(x.errorString()));
+             Text::tr("the XML is not well-formed (%1)").arg(x.errorString()));
 
     DeckSet set;
     set.name = plainKvtmlText(title);
@@ -210,9 +215,9 @@ DeckContent readKvtml(const QString& path, const QByteArray& bytes, const DeckRe
     }
     if (set.cards.isEmpty())
         fail(path, 0,
-             wordGame ? QStringLiteral("no word has a comment to ask it by (%1 skipped)")
+             wordGame ? Text::tr("no word has a comment to ask it by (%1 skipped)")
                             .arg(content.skipped + content.markAnswers)
-                      : QStringLiteral("no entry holds both a question and an answer (%1 skipped)")
+                      : Text::tr("no entry holds both a question and an answer (%1 skipped)")
                             .arg(content.skipped + content.markAnswers));
     takeKvtmlMedia(path, set.cards, media, content, reading);
     content.sets << set;

@@ -5,6 +5,7 @@
 #include "decks/KvtmlMediaFolder.h"
 #include "sets/rules/SetRules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlQuery>
@@ -12,6 +13,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 // XML 1.0 has no place for most control characters; a text holding one keeps a blank there
 // rather than making a file no trainer opens.
@@ -77,7 +82,7 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
         db, QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? ORDER BY Set_ID LIMIT 1"),
         {setName});
     if (!setId.isValid())
-        throw DeckError(QStringLiteral("There is no set named \"%1\".").arg(setName));
+        throw DeckError(Text::tr("There is no set named \"%1\".").arg(setName));
     const QString refused = data::specialFileRefusal(path, data::FileUse::Write);
     if (!refused.isEmpty())
         throw DeckError(refused);
@@ -94,7 +99,7 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
         QStringLiteral("SELECT M_Answer FROM MultipleAnswers WHERE Card_ID = ? ORDER BY rowid"));
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
-        throw DeckError(QStringLiteral("%1 cannot be written: %2")
+        throw DeckError(Text::tr("%1 cannot be written: %2")
                             .arg(QFileInfo(path).fileName(), out.errorString()));
     MediaFolderWriter mediaFolder(db, path);
     QXmlStreamWriter w(&out);
@@ -119,7 +124,7 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
         if (sets::isMultiAnswer(cards.value(2))) {
             answers.bindValue(0, cards.value(0));
             if (!answers.exec())
-                throw data::DbError(QStringLiteral("The answers could not be read."));
+                throw data::DbError(Text::tr("The answers could not be read."));
             while (answers.next())
                 multi << answers.value(0).toString();
         }
@@ -140,7 +145,7 @@ int writeKvtml(const QSqlDatabase& db, const QString& setName, const QString& pa
     w.writeEndElement();
     w.writeEndDocument();
     if (w.hasError() || !out.commit())
-        throw DeckError(QStringLiteral("%1 cannot be written: %2")
+        throw DeckError(Text::tr("%1 cannot be written: %2")
                             .arg(QFileInfo(path).fileName(), out.errorString()));
     return written;
 }

@@ -4,6 +4,7 @@
 #include "data/FastQuery.h"
 #include "decks/Deck.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QUuid>
@@ -11,6 +12,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 [[noreturn]] void refuse(const QString& why) {
     throw DeckError(why);
@@ -59,14 +64,14 @@ Collection::Collection(const QString& file, std::chrono::milliseconds limit)
     db.setDatabaseName(file);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open())
-        refuse(QStringLiteral("its collection cannot be opened (%1)").arg(db.lastError().text()));
+        refuse(Text::tr("its collection cannot be opened (%1)").arg(db.lastError().text()));
     sqlite3* raw = data::sameLibraryHandle(db);
     if (!raw)
-        refuse(QStringLiteral("its collection cannot be read safely here (Qt's SQLite driver is "
-                              "not the SQLite library Memorant was built with)"));
+        refuse(Text::tr("its collection cannot be read safely here (Qt's SQLite driver is "
+                        "not the SQLite library Memorant was built with)"));
     if (sqlite3_create_collation_v2(raw, "unicase", SQLITE_UTF8, nullptr, &compareUnicase,
                                     nullptr) != SQLITE_OK)
-        refuse(QStringLiteral("its collection cannot be read (%1)")
+        refuse(Text::tr("its collection cannot be read (%1)")
                    .arg(QString::fromUtf8(sqlite3_errmsg(raw))));
     sqlite3_progress_handler(raw, 10000, &Collection::onProgress, this);
     run(QStringLiteral("PRAGMA trusted_schema = OFF"), QStringLiteral("collection"));
@@ -77,13 +82,13 @@ Collection::~Collection() {
 }
 
 void Collection::check() {
-    const QString what = QStringLiteral("collection");
+    const QString what = Text::tr("collection");
     // SQLite refuses a schema whose rows say another kind than their statements make.
     QSqlQuery triggers =
         run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'"), what);
     if (next(triggers, what))
-        refuse(QStringLiteral("its collection is not a deck package's (it holds the trigger "
-                              "\"%1\")")
+        refuse(Text::tr("its collection is not a deck package's (it holds the trigger "
+                        "\"%1\")")
                    .arg(triggers.value(0).toString()));
     // Views and virtual tables among them.
     QSqlQuery tables =
@@ -94,17 +99,17 @@ void Collection::check() {
     while (next(tables, what)) {
         const QString name = tables.value(0).toString();
         if (tables.value(1).toString() != QLatin1String("table"))
-            refuse(QStringLiteral("its collection is not a deck package's (\"%1\" is not a "
-                                  "plain table)")
+            refuse(Text::tr("its collection is not a deck package's (\"%1\" is not a "
+                            "plain table)")
                        .arg(name));
         if (tables.value(2).toInt() > 0)
-            refuse(QStringLiteral("its collection is not a deck package's (the table \"%1\" "
-                                  "has computed columns)")
+            refuse(Text::tr("its collection is not a deck package's (the table \"%1\" "
+                            "has computed columns)")
                        .arg(name));
     }
     QSqlQuery quick = run(QStringLiteral("PRAGMA quick_check"), what);
     if (!next(quick, what) || quick.value(0).toString() != QLatin1String("ok"))
-        refuse(QStringLiteral("its collection is damaged"));
+        refuse(Text::tr("its collection is damaged"));
 }
 
 QSqlQuery Collection::run(const QString& sql, const QString& what) {
@@ -133,11 +138,11 @@ int Collection::onProgress(void* self) {
 
 void Collection::failed(const QSqlQuery& q, const QString& what) const {
     if (expired_)
-        refuse(QStringLiteral("reading its %1 took longer than %2, which no real deck needs")
+        refuse(Text::tr("reading its %1 took longer than %2, which no real deck needs")
                    .arg(what, limit_.count() % 1000 == 0
                                   ? QStringLiteral("%1 s").arg(limit_.count() / 1000)
                                   : QStringLiteral("%1 ms").arg(limit_.count())));
-    refuse(QStringLiteral("its %1 cannot be read (%2)").arg(what, q.lastError().text()));
+    refuse(Text::tr("its %1 cannot be read (%2)").arg(what, q.lastError().text()));
 }
 
 } // namespace decks

@@ -6,6 +6,7 @@
 #include "decks/ZipMember.h"
 #include "media/MediaKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +14,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 [[noreturn]] void refuse(const QString& why) {
     throw DeckError(why);
@@ -31,8 +36,8 @@ QByteArray readMember(zip_t* z, zip_uint64_t index, bool zstd, qint64 most,
     streamMember(z, index, zstd, what, [&](const char* data, qint64 n) {
         out.append(data, qsizetype(std::min<qint64>(n, most + 1 - qint64(out.size()))));
         if (limits.exceeded(out.size(), packed))
-            refuse(QStringLiteral("%1 unpacks to far more than it holds packed, which no real "
-                                  "deck does")
+            refuse(Text::tr("%1 unpacks to far more than it holds packed, which no real "
+                            "deck does")
                        .arg(what));
         return out.size() <= most;
     });
@@ -43,7 +48,7 @@ quint64 varint(const QByteArray& b, qsizetype& at) {
     bool ok = true;
     const quint64 v = readVarint(b, at, ok);
     if (!ok)
-        refuse(QStringLiteral("its media list is damaged"));
+        refuse(Text::tr("its media list is damaged"));
     return v;
 }
 
@@ -70,10 +75,10 @@ template <typename Field> void eachField(const QByteArray& m, Field field) {
             skip = 4;
             break;
         default:
-            refuse(QStringLiteral("its media list is damaged"));
+            refuse(Text::tr("its media list is damaged"));
         }
         if (skip > quint64(m.size() - at))
-            refuse(QStringLiteral("its media list is damaged"));
+            refuse(Text::tr("its media list is damaged"));
         at += qsizetype(skip);
     }
 }
@@ -81,7 +86,7 @@ template <typename Field> void eachField(const QByteArray& m, Field field) {
 QByteArray lengthDelimited(const QByteArray& m, qsizetype& at) {
     const quint64 length = varint(m, at);
     if (length > quint64(m.size() - at))
-        refuse(QStringLiteral("its media list is damaged"));
+        refuse(Text::tr("its media list is damaged"));
     const QByteArray bytes = m.mid(at, qsizetype(length));
     at += qsizetype(length);
     return bytes;
@@ -93,7 +98,7 @@ QHash<QString, QString> jsonMediaMap(const QByteArray& json) {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
-        refuse(QStringLiteral("its media list cannot be read (not valid JSON)"));
+        refuse(Text::tr("its media list cannot be read (not valid JSON)"));
     QHash<QString, QString> map;
     const QJsonObject o = doc.object();
     for (auto it = o.begin(); it != o.end(); ++it) {
@@ -141,18 +146,18 @@ PackageMedia::PackageMedia(const QString& path, const PackageLimits& limits) : l
     int error = 0;
     archive_.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
     if (!archive_)
-        refuse(QStringLiteral("this is not a deck package (not a readable zip archive)"));
+        refuse(Text::tr("this is not a deck package (not a readable zip archive)"));
     const zip_int64_t index = zip_name_locate(archive_.get(), "media", 0);
     if (index < 0)
         return; // a package without pictures or sounds
     // A zstd frame begins so; a JSON map never does.
     const QByteArray head = readMember(archive_.get(), zip_uint64_t(index), false, 3, limits_,
-                                       QStringLiteral("its media list"));
+                                       Text::tr("its media list"));
     zstd_ = head == QByteArray("\x28\xB5\x2F\xFD", 4);
     const QByteArray map = readMember(archive_.get(), zip_uint64_t(index), zstd_, kLargestMediaMap,
-                                      limits_, QStringLiteral("its media list"));
+                                      limits_, Text::tr("its media list"));
     if (map.size() > kLargestMediaMap)
-        refuse(QStringLiteral("its media list is larger than any deck needs"));
+        refuse(Text::tr("its media list is larger than any deck needs"));
     if (zstd_)
         members_ = protobufMediaMap(map);
     else if (!map.trimmed().isEmpty())

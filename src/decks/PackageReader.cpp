@@ -6,6 +6,7 @@
 #include "decks/PackageUnpack.h"
 #include "decks/Varint.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
@@ -15,6 +16,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 [[noreturn]] void refuse(const QString& why) {
     throw DeckError(why);
@@ -75,7 +80,7 @@ QJsonObject jsonObject(const QVariant& value, const QString& what) {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(text(value).toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
-        refuse(QStringLiteral("its %1 cannot be read (not valid JSON)").arg(what));
+        refuse(Text::tr("its %1 cannot be read (not valid JSON)").arg(what));
     return doc.object();
 }
 
@@ -83,28 +88,27 @@ Catalogue readCatalogue(Collection& c) {
     Catalogue cat;
     QSqlQuery newer = c.run(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
                                            "'table' AND name IN ('notetypes', 'decks')"),
-                            QStringLiteral("tables"));
-    if (c.next(newer, QStringLiteral("tables")) && newer.value(0).toInt() == 2) {
+                            Text::tr("tables"));
+    if (c.next(newer, Text::tr("tables")) && newer.value(0).toInt() == 2) {
         QSqlQuery types =
-            c.run(QStringLiteral("SELECT id, config FROM notetypes"), QStringLiteral("note types"));
-        while (c.next(types, QStringLiteral("note types")))
+            c.run(QStringLiteral("SELECT id, config FROM notetypes"), Text::tr("note types"));
+        while (c.next(types, Text::tr("note types")))
             cat.kinds.insert(number(types.value(0)), kindFromConfig(types.value(1).toByteArray()));
-        QSqlQuery decks =
-            c.run(QStringLiteral("SELECT id, name FROM decks"), QStringLiteral("decks"));
-        while (c.next(decks, QStringLiteral("decks")))
+        QSqlQuery decks = c.run(QStringLiteral("SELECT id, name FROM decks"), Text::tr("decks"));
+        while (c.next(decks, Text::tr("decks")))
             cat.decks.insert(number(decks.value(0)),
                              text(decks.value(1)).replace(QChar(0x1F), QStringLiteral("::")));
         return cat;
     }
-    QSqlQuery col = c.run(QStringLiteral("SELECT models, decks FROM col LIMIT 1"),
-                          QStringLiteral("collection"));
-    if (!c.next(col, QStringLiteral("collection")))
-        refuse(QStringLiteral("its collection holds no note types or decks"));
-    const QJsonObject models = jsonObject(col.value(0), QStringLiteral("note types"));
+    QSqlQuery col =
+        c.run(QStringLiteral("SELECT models, decks FROM col LIMIT 1"), Text::tr("collection"));
+    if (!c.next(col, Text::tr("collection")))
+        refuse(Text::tr("its collection holds no note types or decks"));
+    const QJsonObject models = jsonObject(col.value(0), Text::tr("note types"));
     for (auto it = models.begin(); it != models.end(); ++it)
         cat.kinds.insert(it.key().toLongLong(),
                          it.value().toObject().value(QLatin1String("type")).toInt() == 1 ? 1 : 0);
-    const QJsonObject decks = jsonObject(col.value(1), QStringLiteral("decks"));
+    const QJsonObject decks = jsonObject(col.value(1), Text::tr("decks"));
     for (auto it = decks.begin(); it != decks.end(); ++it)
         cat.decks.insert(it.key().toLongLong(),
                          it.value().toObject().value(QLatin1String("name")).toString());
@@ -115,8 +119,8 @@ Catalogue readCatalogue(Collection& c) {
 QHash<qint64, qint64> firstDecks(Collection& c) {
     QHash<qint64, qint64> decks;
     QSqlQuery cards = c.run(QStringLiteral("SELECT nid, did FROM cards ORDER BY nid, ord, id"),
-                            QStringLiteral("cards"));
-    while (c.next(cards, QStringLiteral("cards"))) {
+                            Text::tr("cards"));
+    while (c.next(cards, Text::tr("cards"))) {
         const qint64 note = number(cards.value(0));
         if (!decks.contains(note))
             decks.insert(note, number(cards.value(1)));
@@ -132,9 +136,9 @@ void readNotes(Collection& c, DeckContent& content, PackageMedia& media) {
     const Catalogue cat = readCatalogue(c);
     const QHash<qint64, qint64> deckOf = firstDecks(c);
     QMap<QString, DeckSet> sets; // by name, so equal names are one set and the order is stable
-    QSqlQuery notes = c.run(QStringLiteral("SELECT id, mid, flds FROM notes ORDER BY id"),
-                            QStringLiteral("notes"));
-    while (c.next(notes, QStringLiteral("notes"))) {
+    QSqlQuery notes =
+        c.run(QStringLiteral("SELECT id, mid, flds FROM notes ORDER BY id"), Text::tr("notes"));
+    while (c.next(notes, Text::tr("notes"))) {
         const QString all = text(notes.value(2));
         // Markup takes room, but no note worth a card is many times the longest text.
         if (all.size() > 8 * qsizetype(kMaxTextLength)) {
@@ -188,7 +192,7 @@ void readNotes(Collection& c, DeckContent& content, PackageMedia& media) {
 DeckContent readPackage(const QString& path, const PackageLimits& limits) {
     DeckContent content;
     content.path = path;
-    content.format = QStringLiteral("deck package");
+    content.format = Text::tr("deck package");
     content.fromPackage = true;
     removeUnpackLeftovers();
     try {
@@ -198,15 +202,14 @@ DeckContent readPackage(const QString& path, const PackageLimits& limits) {
         PackageMedia media(path, limits);
         readNotes(c, content, media);
     } catch (const DeckError& e) {
-        throw DeckError(QStringLiteral("%1: %2; nothing was added")
-                            .arg(QFileInfo(path).fileName(), e.message()));
+        throw DeckError(
+            Text::tr("%1: %2; nothing was added").arg(QFileInfo(path).fileName(), e.message()));
     }
     if (content.sets.isEmpty())
-        throw DeckError(
-            QStringLiteral("%1: no note holds both a question and an answer (%2 skipped); "
-                           "nothing was added")
-                .arg(QFileInfo(path).fileName())
-                .arg(content.skipped + content.markAnswers));
+        throw DeckError(Text::tr("%1: no note holds both a question and an answer (%2 skipped); "
+                                 "nothing was added")
+                            .arg(QFileInfo(path).fileName())
+                            .arg(content.skipped + content.markAnswers));
     return content;
 }
 

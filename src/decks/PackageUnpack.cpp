@@ -3,6 +3,7 @@
 
 #include "decks/ZipMember.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -10,6 +11,10 @@
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 [[noreturn]] void refuse(const QString& why) {
     throw DeckError(why);
@@ -27,13 +32,12 @@ class Sink {
     void write(const char* data, qint64 n) {
         written_ += n;
         if (limits_.exceeded(written_, compressed_))
-            refuse(QStringLiteral("its collection unpacks to far more than it holds packed "
-                                  "(more than %1 bytes from %2), which no real deck does")
+            refuse(Text::tr("its collection unpacks to far more than it holds packed "
+                            "(more than %1 bytes from %2), which no real deck does")
                        .arg(written_)
                        .arg(compressed_));
         if (file_.write(data, n) != n)
-            refuse(
-                QStringLiteral("its collection cannot be unpacked (%1)").arg(file_.errorString()));
+            refuse(Text::tr("its collection cannot be unpacked (%1)").arg(file_.errorString()));
     }
 
   private:
@@ -119,8 +123,7 @@ std::unique_ptr<UnpackedCollection> unpackCollection(const QString& path,
         zip_error_init_with_code(&e, error);
         const QString why = QString::fromUtf8(zip_error_strerror(&e));
         zip_error_fini(&e);
-        refuse(
-            QStringLiteral("this is not a deck package (not a readable zip archive: %1)").arg(why));
+        refuse(Text::tr("this is not a deck package (not a readable zip archive: %1)").arg(why));
     }
     const char* names[] = {"collection.anki21b", "collection.anki21", "collection.anki2"};
     zip_int64_t index = -1;
@@ -133,15 +136,15 @@ std::unique_ptr<UnpackedCollection> unpackCollection(const QString& path,
         }
     }
     if (index < 0)
-        refuse(QStringLiteral("this zip archive holds no collection, so it is not a deck package"));
-    const QString what = QStringLiteral("its collection");
+        refuse(Text::tr("this zip archive holds no collection, so it is not a deck package"));
+    const QString what = Text::tr("its collection");
     const qint64 packed = packedSize(archive.get(), zip_uint64_t(index), what);
     auto collection = std::make_unique<UnpackedCollection>();
     if (!collection->create())
-        refuse(QStringLiteral("no temporary file can be made in %1").arg(QDir::tempPath()));
+        refuse(Text::tr("no temporary file can be made in %1").arg(QDir::tempPath()));
     QFile file(collection->path());
     if (!file.open(QIODevice::ReadWrite))
-        refuse(QStringLiteral("no temporary file can be made (%1)").arg(file.errorString()));
+        refuse(Text::tr("no temporary file can be made (%1)").arg(file.errorString()));
     Sink sink(file, limits, packed);
     streamMember(archive.get(), zip_uint64_t(index), zstd, what, [&](const char* data, qint64 n) {
         sink.write(data, n);
@@ -149,10 +152,10 @@ std::unique_ptr<UnpackedCollection> unpackCollection(const QString& path,
     });
     clearWalMark(file);
     if (!file.flush())
-        refuse(QStringLiteral("its collection cannot be unpacked (%1)").arg(file.errorString()));
+        refuse(Text::tr("its collection cannot be unpacked (%1)").arg(file.errorString()));
     file.close();
     if (!collection->stillHeld())
-        refuse(QStringLiteral("its unpacked collection was removed by another program"));
+        refuse(Text::tr("its unpacked collection was removed by another program"));
     return collection;
 }
 

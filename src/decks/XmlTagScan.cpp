@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decks/XmlTagScan.h"
 
+#include <QCoreApplication>
+
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 template <typename Char> class Scan {
   public:
@@ -86,16 +92,14 @@ template <typename Char> class Scan {
             const Char c = s_[at_];
             step();
             if (at_ - start > kMaxTagLength)
-                return {line,
-                        QStringLiteral("a tag is longer than %1 KB").arg(kMaxTagLength / 1024)};
+                return {line, Text::tr("a tag is longer than %1 KB").arg(kMaxTagLength / 1024)};
             if (quote) {
                 quote = c == quote ? Char(0) : quote;
             } else if (c == '"' || c == '\'') {
                 quote = c;
             } else if (c == '=' && ++attributes > kMaxAttributes) {
-                return {
-                    line,
-                    QStringLiteral("an element has more than %1 attributes").arg(kMaxAttributes)};
+                return {line,
+                        Text::tr("an element has more than %1 attributes").arg(kMaxAttributes)};
             } else if (c == '>') {
                 break;
             }

@@ -4,11 +4,16 @@
 #include "decks/Deck.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <memory>
 #include <zstd.h>
 
 namespace decks {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Decks)
+};
 
 [[noreturn]] void refuse(const QString& why) {
     throw DeckError(why);
@@ -33,7 +38,7 @@ bool unpackPiece(ZSTD_DStream* stream, const char* piece, qint64 n, QByteArray& 
         ZSTD_outBuffer output{out.data(), size_t(out.size()), 0};
         left = ZSTD_decompressStream(stream, &output, &input);
         if (ZSTD_isError(left))
-            refuse(QStringLiteral("%1 is not validly compressed (%2)")
+            refuse(Text::tr("%1 is not validly compressed (%2)")
                        .arg(what, QString::fromUtf8(ZSTD_getErrorName(left))));
         if (!take(out.constData(), qint64(output.pos)))
             return false;
@@ -48,7 +53,7 @@ qint64 packedSize(zip_t* archive, zip_uint64_t index, const QString& what) {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_COMP_SIZE))
-        refuse(QStringLiteral("%1 cannot be read from the archive").arg(what));
+        refuse(Text::tr("%1 cannot be read from the archive").arg(what));
     return qint64(stat.comp_size);
 }
 
@@ -56,18 +61,18 @@ void streamMember(zip_t* archive, zip_uint64_t index, bool zstd, const QString& 
                   const std::function<bool(const char* data, qint64 n)>& take) {
     std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(archive, index, 0));
     if (!entry)
-        refuse(QStringLiteral("%1 cannot be read from the archive (%2)")
+        refuse(Text::tr("%1 cannot be read from the archive (%2)")
                    .arg(what, QString::fromUtf8(zip_strerror(archive))));
     std::unique_ptr<ZSTD_DStream, ZstdFree> stream(zstd ? ZSTD_createDStream() : nullptr);
     if (zstd && (!stream || ZSTD_isError(ZSTD_initDStream(stream.get()))))
-        refuse(QStringLiteral("%1 cannot be unpacked").arg(what));
+        refuse(Text::tr("%1 cannot be unpacked").arg(what));
     QByteArray in(1 << 16, Qt::Uninitialized);
     QByteArray out(zstd ? int(ZSTD_DStreamOutSize()) : 0, Qt::Uninitialized);
     size_t zstdLeft = 0; // not 0 while a zstd frame is unfinished
     for (;;) {
         const zip_int64_t n = zip_fread(entry.get(), in.data(), zip_uint64_t(in.size()));
         if (n < 0)
-            refuse(QStringLiteral("the archive is damaged (%1)")
+            refuse(Text::tr("the archive is damaged (%1)")
                        .arg(QString::fromUtf8(zip_file_strerror(entry.get()))));
         if (n == 0)
             break;
@@ -78,7 +83,7 @@ void streamMember(zip_t* archive, zip_uint64_t index, bool zstd, const QString& 
             return;
     }
     if (zstd && zstdLeft != 0)
-        refuse(QStringLiteral("%1 is cut short").arg(what));
+        refuse(Text::tr("%1 is cut short").arg(what));
 }
 
 } // namespace decks

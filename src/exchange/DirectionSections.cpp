@@ -3,12 +3,17 @@
 
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 #include <QStringList>
 
 namespace exchange {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 const QString kSetDirections = QStringLiteral("set directions");
 const QString kReverseValues = QStringLiteral("reverse values");
@@ -24,38 +29,35 @@ QString number(const ValueForms& forms, const QVariant& value) {
     return forms.format(ColumnKind::Number, value, nullptr).trimmed();
 }
 
-// Remembers the ids a section lists, so that one listed twice is refused.
+// Remembers the ids a section lists, so that one listed twice is refused. `again` says
+// so, with %1 for the id and %2 for the line that listed it first.
 class OnceEach {
   public:
-    OnceEach(CompanionLines& lines, QString what) : lines_(lines), what_(std::move(what)) {}
+    OnceEach(CompanionLines& lines, QString again) : lines_(lines), again_(std::move(again)) {}
     void note(qlonglong id, qint64 line) {
         if (const auto before = seen_.constFind(id); before != seen_.constEnd())
-            throw lines_.fail(line, QStringLiteral("lists the %1 %2 again, which line %3 lists "
-                                                   "already")
-                                        .arg(what_)
-                                        .arg(id)
-                                        .arg(*before));
+            throw lines_.fail(line, again_.arg(id).arg(*before));
         seen_.insert(id, line);
     }
 
   private:
     CompanionLines& lines_;
-    QString what_;
+    QString again_;
     QHash<qlonglong, qint64> seen_;
 };
 
 void readSetDirections(CompanionLines& lines, qlonglong count, DirectionSections* out) {
-    OnceEach once(lines, QStringLiteral("set"));
+    OnceEach once(lines, Text::tr("lists the set %1 again, which line %2 lists already"));
     for (qlonglong k = 0; k < count; ++k) {
         const qint64 at = lines.number();
         const std::vector<QVariant> v =
             lines.takeFields({{ColumnKind::Id, true}, {ColumnKind::Id, true}},
-                             QStringLiteral("a line of set directions (set id, direction)"));
+                             Text::tr("a line of set directions (set id, direction)"));
         const qlonglong direction = v[1].toLongLong();
         if (direction < 0 || direction > 2)
-            throw lines.fail(at, QStringLiteral("gives the set %1 the direction %2, but a "
-                                                "direction is 0 (question to answer), 1 (answer "
-                                                "to question) or 2 (both)")
+            throw lines.fail(at, Text::tr("gives the set %1 the direction %2, but a "
+                                          "direction is 0 (question to answer), 1 (answer "
+                                          "to question) or 2 (both)")
                                      .arg(v[0].toLongLong())
                                      .arg(direction));
         once.note(v[0].toLongLong(), at);
@@ -64,25 +66,25 @@ void readSetDirections(CompanionLines& lines, qlonglong count, DirectionSections
 }
 
 void readReverseValues(CompanionLines& lines, qlonglong count, DirectionSections* out) {
-    OnceEach once(lines, QStringLiteral("card"));
+    OnceEach once(lines, Text::tr("lists the card %1 again, which line %2 lists already"));
     for (qlonglong k = 0; k < count; ++k) {
         const qint64 at = lines.number();
-        std::vector<QVariant> v = lines.takeFields(
-            {{ColumnKind::Id, true},
-             {ColumnKind::Number, false},
-             {ColumnKind::Number, false},
-             {ColumnKind::Number, false},
-             {ColumnKind::Number, false},
-             {ColumnKind::Number, false}},
-            QStringLiteral("a line of reverse values (card id, Order, Rating, Correct, "
-                           "Incorrect, Demons)"));
+        std::vector<QVariant> v =
+            lines.takeFields({{ColumnKind::Id, true},
+                              {ColumnKind::Number, false},
+                              {ColumnKind::Number, false},
+                              {ColumnKind::Number, false},
+                              {ColumnKind::Number, false},
+                              {ColumnKind::Number, false}},
+                             Text::tr("a line of reverse values (card id, Order, Rating, Correct, "
+                                      "Incorrect, Demons)"));
         once.note(v[0].toLongLong(), at);
         out->reverse.push_back({v[0].toLongLong(), v[1], v[2], v[3], v[4], v[5]});
     }
 }
 
 void readReverseLogRows(CompanionLines& lines, qlonglong count, DirectionSections* out) {
-    OnceEach once(lines, QStringLiteral("log row"));
+    OnceEach once(lines, Text::tr("lists the log row %1 again, which line %2 lists already"));
     for (qlonglong k = 0; k < count; ++k) {
         const qint64 at = lines.number();
         const qlonglong id = lines.take(ColumnKind::Id, true).toLongLong();
@@ -143,24 +145,24 @@ DirectionSections readDirectionSections(CompanionLines& lines) {
     while (lines.pending()) {
         const qint64 at = lines.number();
         const QString head = lines.line().toString();
-        const std::vector<QVariant> v = lines.takeFields(
-            {{ColumnKind::NamedText, true}, {ColumnKind::Id, true}},
-            QStringLiteral("the head of a section (its name and its number of lines)"));
+        const std::vector<QVariant> v =
+            lines.takeFields({{ColumnKind::NamedText, true}, {ColumnKind::Id, true}},
+                             Text::tr("the head of a section (its name and its number of lines)"));
         const QString name = v[0].toString();
         const qlonglong count = v[1].toLongLong();
         if (name != kSetDirections && name != kReverseValues && name != kReverseLogRows)
             throw lines.fail(at,
-                             QStringLiteral("holds \"%1\", but there is no section \"%2\" "
-                                            "(only \"%3\", \"%4\" and \"%5\")")
+                             Text::tr("holds \"%1\", but there is no section \"%2\" "
+                                      "(only \"%3\", \"%4\" and \"%5\")")
                                  .arg(head, name, kSetDirections, kReverseValues, kReverseLogRows));
         if (const auto before = given.constFind(name); before != given.constEnd())
-            throw lines.fail(at, QStringLiteral("opens the section \"%1\" again, which line %2 "
-                                                "opened already")
+            throw lines.fail(at, Text::tr("opens the section \"%1\" again, which line %2 "
+                                          "opened already")
                                      .arg(name)
                                      .arg(*before));
         given.insert(name, at);
         if (count < 0)
-            throw lines.fail(at, QStringLiteral("holds a negative number of lines"));
+            throw lines.fail(at, Text::tr("holds a negative number of lines"));
         if (name == kSetDirections)
             readSetDirections(lines, count, &out);
         else if (name == kReverseValues)

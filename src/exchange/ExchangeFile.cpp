@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ExchangeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace exchange {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
+
 QString writeFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("The exchange file \"%1\" could not be written: %2. The file that was "
-                          "there before is unchanged.")
+    return Text::tr("The exchange file \"%1\" could not be written: %2. The file that was "
+                    "there before is unchanged.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

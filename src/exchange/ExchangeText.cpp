@@ -4,6 +4,7 @@
 #include "data/TextDecoding.h"
 #include "exchange/ExchangeFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,14 @@
 namespace exchange {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
+
 constexpr qint64 kPiece = 1 << 20;
 
 [[noreturn]] void cannotRead(const QFile& file) {
-    throw ExchangeError(QStringLiteral("The exchange file \"%1\" cannot be read: %2.")
+    throw ExchangeError(Text::tr("The exchange file \"%1\" cannot be read: %2.")
                             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
 }
 
@@ -36,7 +41,7 @@ qsizetype utf8CutPoint(const QByteArray& bytes) {
 ExchangeText readExchangeText(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        throw ExchangeError(QStringLiteral("The exchange file \"%1\" does not exist.")
+        throw ExchangeError(Text::tr("The exchange file \"%1\" does not exist.")
                                 .arg(QDir::toNativeSeparators(path)));
     if (!file.open(QIODevice::ReadOnly))
         cannotRead(file);
@@ -81,7 +86,7 @@ ExchangeText readExchangeText(const QString& path) {
     // One stray byte in a UTF-8 file: any guess would garble every other text of it.
     if (decoded.badLine)
         throw ExchangeError(
-            QStringLiteral("The exchange file \"%1\" cannot be read: %2.")
+            Text::tr("The exchange file \"%1\" cannot be read: %2.")
                 .arg(QDir::toNativeSeparators(path), data::notUtf8Message(decoded.badLine)));
     out.text = std::move(decoded.text);
     return out;
@@ -106,11 +111,11 @@ bool LineCursor::next(QStringView* line) {
 
 QString lineProblem(QStringView line) {
     if (line.size() > kMaxTextLength)
-        return QStringLiteral("holds a text of %1 characters, more than the %2 a text may have")
+        return Text::tr("holds a text of %1 characters, more than the %2 a text may have")
             .arg(line.size())
             .arg(kMaxTextLength);
     if (line.contains(QChar(0)))
-        return QStringLiteral("holds a NUL character, which no text may hold");
+        return Text::tr("holds a NUL character, which no text may hold");
     return {};
 }
 

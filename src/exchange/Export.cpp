@@ -9,10 +9,15 @@
 #include "learn/rules/OrderKeys.h"
 #include "sets/rules/StoredText.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace exchange {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 // The staging table's columns in file order.
 const char* const kExportColumns[kColumns] = {
@@ -35,19 +40,19 @@ constexpr int kLogSetNameColumn = 24;
 QStringList exportNotes(const ExportOutcome& outcome) {
     QStringList notes;
     if (outcome.textsChanged > 0)
-        notes << QStringLiteral("%1 texts held line breaks or control characters, which the "
-                                "exchange file cannot carry: each line break was written as a "
-                                "blank, the other characters left out.")
-                     .arg(outcome.textsChanged);
+        notes << Text::tr("%n texts held line breaks or control characters, which the "
+                          "exchange file cannot carry: each line break was written as a "
+                          "blank, the other characters left out.",
+                          nullptr, outcome.textsChanged);
     if (outcome.namesCut > 0)
-        notes << QStringLiteral("%1 set names were longer than %2 characters and were written "
-                                "cut to that length.")
-                     .arg(outcome.namesCut)
+        notes << Text::tr("%n set names were longer than %1 characters and were written "
+                          "cut to that length.",
+                          nullptr, outcome.namesCut)
                      .arg(sets::kMaxSetNameLength);
     if (outcome.logRowsLeftOut > 0)
-        notes << QStringLiteral("%1 log rows were left out: their dates are no day from %2 to "
-                                "%3, which an import would refuse.")
-                     .arg(outcome.logRowsLeftOut)
+        notes << Text::tr("%n log rows were left out: their dates are no day from %1 to "
+                          "%2, which an import would refuse.",
+                          nullptr, outcome.logRowsLeftOut)
                      .arg(data::firstLogDay().toString(Qt::ISODate),
                           data::lastLogDay().toString(Qt::ISODate));
     return notes;
@@ -158,8 +163,7 @@ ExportOutcome Export::run(const QString& path, const data::Progress& progress) {
         data::exec(db_, QStringLiteral("DELETE FROM ExportBuffer"));
         t.commit();
     } catch (const data::DbError& e) {
-        throw ExchangeError(
-            QStringLiteral("The database could not be exported: %1").arg(e.message()));
+        throw ExchangeError(Text::tr("The database could not be exported: %1").arg(e.message()));
     }
     if (progress)
         progress(0, static_cast<qint64>(table.size()));

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/Import.h"
 
-#include "data/Counted.h"
-
 #include "data/LogDates.h"
 #include "data/Sql.h"
 #include "exchange/MediaCompanion.h"
@@ -10,6 +8,7 @@
 #include "exchange/MultiCompanion.h"
 #include "sets/rules/StoredText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,6 +17,10 @@
 
 namespace exchange {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 constexpr qint64 kProgressStep = 512;
 constexpr int kLogIdColumn = 22; // from 0
@@ -51,17 +54,19 @@ QString mediaNote(const ImportOutcome& outcome) {
         return outcome.mediaNote;
     if (outcome.pictures == 0 && outcome.sounds == 0)
         return {};
-    return QStringLiteral("%1 and %2 came with the cards.")
-        .arg(data::counted(outcome.pictures, QStringLiteral("picture")),
-             data::counted(outcome.sounds, QStringLiteral("sound")));
+    return Text::tr("%1 and %2 came with the cards.")
+        .arg(outcome.pictures == 1 ? Text::tr("1 picture")
+                                   : Text::tr("%n pictures", nullptr, outcome.pictures),
+             outcome.sounds == 1 ? Text::tr("1 sound")
+                                 : Text::tr("%n sounds", nullptr, outcome.sounds));
 }
 
 QString multiWithoutAnswersNote(const ImportOutcome& outcome) {
     if (outcome.multiWithoutAnswers == 0)
         return {};
-    return QStringLiteral("%1 multiple-answer cards arrived without their answers; replies to "
-                          "them are judged wrong until their answers are entered.")
-        .arg(outcome.multiWithoutAnswers);
+    return Text::tr("%n multiple-answer cards arrived without their answers; replies to "
+                    "them are judged wrong until their answers are entered.",
+                    nullptr, outcome.multiWithoutAnswers);
 }
 
 qint64 Import::ReadFile(const QString& path) {
@@ -76,18 +81,18 @@ qint64 Import::ReadFile(const QString& path) {
     }
     const qint64 count = lines.number();
     if (count < kColumns)
-        throw ExchangeError(QStringLiteral("The file \"%1\" is not an exchange file: it holds %2 "
-                                           "lines, fewer than one block of %3. Nothing was "
-                                           "changed.")
+        throw ExchangeError(Text::tr("The file \"%1\" is not an exchange file: it holds %2 "
+                                     "lines, fewer than one block of %3. Nothing was "
+                                     "changed.")
                                 .arg(QDir::toNativeSeparators(path))
                                 .arg(count)
                                 .arg(kColumns));
     if (count % kColumns != 0)
         throw ExchangeError(
-            QStringLiteral("The exchange file \"%1\" cannot be imported: its %2 lines are not "
-                           "whole records of %3 lines; the last record, from line %4, breaks "
-                           "off at line %2. The file was cut short, or lines were added or "
-                           "removed. Nothing was changed.")
+            Text::tr("The exchange file \"%1\" cannot be imported: its %2 lines are not "
+                     "whole records of %3 lines; the last record, from line %4, breaks "
+                     "off at line %2. The file was cut short, or lines were added or "
+                     "removed. Nothing was changed.")
                 .arg(QDir::toNativeSeparators(path))
                 .arg(count)
                 .arg(kColumns)
@@ -106,8 +111,8 @@ void Import::WriteToTable(qint64 row3, const data::Progress& progress, bool with
     const qint64 records = row3 - 2; // the last complete block is the terminator
     outcome_.records = records;
     auto refuse = [&](qint64 line, const QString& why) {
-        return ExchangeError(QStringLiteral("The exchange file \"%1\" cannot be imported: line "
-                                            "%2 %3. Nothing was changed.")
+        return ExchangeError(Text::tr("The exchange file \"%1\" cannot be imported: line "
+                                      "%2 %3. Nothing was changed.")
                                  .arg(QDir::toNativeSeparators(path_))
                                  .arg(line)
                                  .arg(why));
@@ -131,14 +136,14 @@ void Import::WriteToTable(qint64 row3, const data::Progress& progress, bool with
             QVariant& value = values[static_cast<size_t>(c)];
             if (!forms_.parse(columnKind(c), line, &value, &why))
                 throw refuse(lines.number(),
-                             QStringLiteral("holds \"%1\", but %2").arg(line.toString(), why));
+                             Text::tr("holds \"%1\", but %2").arg(line.toString(), why));
             // A date no chart could place would only stand in the log's way.
             if (c == kLogDateColumn && values[kLogIdColumn].toLongLong() != 0) {
                 if (const QString problem = data::logDateProblem(value.toString());
                     !problem.isEmpty())
                     throw refuse(lines.number(),
-                                 QStringLiteral("holds the date of a log row, which %1; import "
-                                                "without the log to leave the log out")
+                                 Text::tr("holds the date of a log row, which %1; import "
+                                          "without the log to leave the log out")
                                      .arg(problem));
             }
             if (isKindColumn(c) && value.toLongLong() != 0)
@@ -157,9 +162,9 @@ void Import::WriteToTable(qint64 row3, const data::Progress& progress, bool with
     // Only the export of an empty database holds nothing at all: its terminating block.
     if (usable == 0 && (records > 0 || lastDataLine_ > 0))
         throw ExchangeError(
-            QStringLiteral("The exchange file \"%1\" cannot be imported: none of its records "
-                           "is a card, a set, a relation or a log row (each has an id other "
-                           "than 0 in line 1, 14, 20 or 23 of its %2). Nothing was changed.")
+            Text::tr("The exchange file \"%1\" cannot be imported: none of its records "
+                     "is a card, a set, a relation or a log row (each has an id other "
+                     "than 0 in line 1, 14, 20 or 23 of its %2). Nothing was changed.")
                 .arg(QDir::toNativeSeparators(path_))
                 .arg(kColumns));
 }
@@ -186,16 +191,18 @@ void Import::splitByKind() {
 
 void Import::refuseDuplicateIds() {
     // Old ids tie cards and sets to their relations; one id for two rows would tie wrongly.
-    for (const auto& [table, what] : {std::pair{"BufferCard", "card"}, {"BufferSet1", "set"}}) {
+    for (const char* table : {"BufferCard", "BufferSet1"}) {
         const QVariant twice = data::scalar(
             db_, QStringLiteral("SELECT Field1 FROM %1 GROUP BY Field1 HAVING COUNT(*) > 1 LIMIT 1")
                      .arg(QLatin1String(table)));
         if (twice.isValid())
             throw ExchangeError(
-                QStringLiteral("The exchange file \"%1\" cannot be imported: it "
-                               "holds more than one %2 with the id %3. Nothing "
-                               "was changed.")
-                    .arg(QDir::toNativeSeparators(path_), QLatin1String(what), twice.toString()));
+                (qstrcmp(table, "BufferCard") == 0
+                     ? Text::tr("The exchange file \"%1\" cannot be imported: it holds more "
+                                "than one card with the id %2. Nothing was changed.")
+                     : Text::tr("The exchange file \"%1\" cannot be imported: it holds more "
+                                "than one set with the id %2. Nothing was changed."))
+                    .arg(QDir::toNativeSeparators(path_), twice.toString()));
     }
 }
 
@@ -307,27 +314,26 @@ ImportOutcome Import::run(const QString& path, bool withLog, const data::Progres
         // beside it, a last block holding data means the file was cut short.
         if (companion.present)
             throw ExchangeError(
-                QStringLiteral("The exchange file \"%1\" cannot be imported: it was cut "
-                               "short. Its last block of %2 lines, empty at the end of every "
-                               "export, holds data (line %3), and the companion file \"%4\" "
-                               "shows that the file is such an export. Nothing was changed.")
+                Text::tr("The exchange file \"%1\" cannot be imported: it was cut "
+                         "short. Its last block of %2 lines, empty at the end of every "
+                         "export, holds data (line %3), and the companion file \"%4\" "
+                         "shows that the file is such an export. Nothing was changed.")
                     .arg(QDir::toNativeSeparators(path))
                     .arg(kColumns)
                     .arg(lastDataLine_)
                     .arg(QDir::toNativeSeparators(companionPath(path))));
         outcome_.lastBlockNote =
-            QStringLiteral("The last %1 lines of \"%2\" held data (line %3); as in every "
-                           "exchange file, that last block was set aside and not imported.")
+            Text::tr("The last %1 lines of \"%2\" held data (line %3); as in every "
+                     "exchange file, that last block was set aside and not imported.")
                 .arg(kColumns)
                 .arg(QDir::toNativeSeparators(path))
                 .arg(lastDataLine_);
     }
     if (companion.present && !companion.matches)
         outcome_.companionNote =
-            QStringLiteral(
-                "The companion file \"%1\" was ignored: it belongs to another "
-                "exchange file, so multiple-answer cards came without their answers, and "
-                "every set, card and log row as asked question to answer.")
+            Text::tr("The companion file \"%1\" was ignored: it belongs to another "
+                     "exchange file, so multiple-answer cards came without their answers, and "
+                     "every set, card and log row as asked question to answer.")
                 .arg(QDir::toNativeSeparators(companionPath(path)));
     // Dates and numbers are read in the forms they were written in, when the companion
     // names them.
@@ -348,9 +354,9 @@ ImportOutcome Import::run(const QString& path, bool withLog, const data::Progres
         outcome_.sounds = media.sounds;
         if (media.present && !media.matches)
             outcome_.mediaNote =
-                QStringLiteral("The companion file \"%1\" was ignored: it belongs to another "
-                               "exchange file, so the cards came without their pictures and "
-                               "sounds.")
+                Text::tr("The companion file \"%1\" was ignored: it belongs to another "
+                         "exchange file, so the cards came without their pictures and "
+                         "sounds.")
                     .arg(QDir::toNativeSeparators(mediaCompanionPath(path)));
         outcome_.multiWithoutAnswers =
             data::scalar(db_, QStringLiteral("SELECT COUNT(*) FROM Card WHERE SpareID <> '' AND "
@@ -365,8 +371,8 @@ ImportOutcome Import::run(const QString& path, bool withLog, const data::Progres
             exec(db_, QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
         t.commit();
     } catch (const data::DbError& e) {
-        throw ExchangeError(QStringLiteral("The exchange file \"%1\" could not be imported: %2. "
-                                           "Nothing was changed.")
+        throw ExchangeError(Text::tr("The exchange file \"%1\" could not be imported: %2. "
+                                     "Nothing was changed.")
                                 .arg(QDir::toNativeSeparators(path), e.message()));
     }
     file_ = {};

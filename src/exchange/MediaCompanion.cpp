@@ -6,6 +6,7 @@
 #include "media/MediaKind.h"
 #include "media/MediaStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -16,6 +17,10 @@
 
 namespace exchange {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 const char* const kList = "cards.txt";
 const QString kHeader = QStringLiteral("memorant-media");
@@ -32,8 +37,8 @@ QString native(const QString& path) {
 }
 
 [[noreturn]] void refuse(const QString& companion, const QString& why) {
-    throw ExchangeError(QStringLiteral("The companion file \"%1\" cannot be imported: %2. "
-                                       "Nothing was changed.")
+    throw ExchangeError(Text::tr("The companion file \"%1\" cannot be imported: %2. "
+                                 "Nothing was changed.")
                             .arg(native(companion), why));
 }
 
@@ -43,17 +48,16 @@ QByteArray readMember(zip_t* archive, const QString& companion, const QString& n
     zip_stat_init(&stat);
     if (zip_stat(archive, name.toUtf8().constData(), 0, &stat) != 0 ||
         !(stat.valid & ZIP_STAT_SIZE))
-        refuse(companion, QStringLiteral("it lacks \"%1\"").arg(name));
+        refuse(companion, Text::tr("it lacks \"%1\"").arg(name));
     if (stat.size > zip_uint64_t(limit))
-        refuse(companion,
-               QStringLiteral("\"%1\" in it is larger than a card's file may be").arg(name));
+        refuse(companion, Text::tr("\"%1\" in it is larger than a card's file may be").arg(name));
     std::unique_ptr<zip_file_t, EntryCloser> entry(
         zip_fopen(archive, name.toUtf8().constData(), 0));
     if (!entry)
-        refuse(companion, QStringLiteral("\"%1\" in it cannot be read").arg(name));
+        refuse(companion, Text::tr("\"%1\" in it cannot be read").arg(name));
     QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
     if (zip_fread(entry.get(), bytes.data(), stat.size) != zip_int64_t(stat.size))
-        refuse(companion, QStringLiteral("\"%1\" in it is damaged").arg(name));
+        refuse(companion, Text::tr("\"%1\" in it is damaged").arg(name));
     return bytes;
 }
 
@@ -75,7 +79,7 @@ QString cardLines(const QSqlDatabase& db, QSet<QString>& hashes) {
         }
     } catch (const data::DbError& e) {
         throw ExchangeError(
-            QStringLiteral("The pictures and sounds could not be exported: %1").arg(e.message()));
+            Text::tr("The pictures and sounds could not be exported: %1").arg(e.message()));
     }
     return lines;
 }
@@ -86,9 +90,9 @@ bool namesExchangeFile(const QString& first, const QString& companion,
                        const QByteArray& mainSha256) {
     const QStringList head = first.split(QLatin1Char('\t'));
     if (head.size() != 3 || head.at(0) != kHeader)
-        refuse(companion, QStringLiteral("its list of cards does not begin as it should"));
+        refuse(companion, Text::tr("its list of cards does not begin as it should"));
     if (head.at(1) != QLatin1String("1"))
-        refuse(companion, QStringLiteral("it was written by a newer version of this program"));
+        refuse(companion, Text::tr("it was written by a newer version of this program"));
     return head.at(2).toLatin1() == mainSha256;
 }
 
@@ -119,8 +123,7 @@ void keepFile(const QSqlDatabase& db, zip_t* archive, const QString& companion, 
               const QString& name, media::Slot slot) {
     const QByteArray bytes = readMember(archive, companion, hash, media::kLargestSoundBytes);
     if (media::hashOf(bytes) != hash)
-        refuse(companion,
-               QStringLiteral("the file \"%1\" in it is not what its name says").arg(hash));
+        refuse(companion, Text::tr("the file \"%1\" in it is not what its name says").arg(hash));
     try {
         media::storeMedia(db, bytes, name, slot);
     } catch (const media::MediaRefused& e) {
@@ -155,12 +158,12 @@ int writeMediaCompanion(const QSqlDatabase& db, const QString& exchangePath,
         zip_open(QFile::encodeName(partial).constData(), ZIP_CREATE | ZIP_EXCL, &error));
     if (!staging.isValid() || !archive)
         throw ExchangeError(
-            QStringLiteral("The companion file \"%1\" cannot be written").arg(native(path)));
+            Text::tr("The companion file \"%1\" cannot be written").arg(native(path)));
     const auto fail = [&](const QString& why) {
         archive.reset();
         QFile::remove(partial);
-        throw ExchangeError(QStringLiteral("The companion file \"%1\" cannot be written: %2")
-                                .arg(native(path), why));
+        throw ExchangeError(
+            Text::tr("The companion file \"%1\" cannot be written: %2").arg(native(path), why));
     };
     int written = 0;
     for (const QString& hash : hashes) {
@@ -205,7 +208,7 @@ int writeMediaCompanion(const QSqlDatabase& db, const QString& exchangePath,
     if (!QFile::rename(partial, path)) {
         QFile::remove(partial);
         throw ExchangeError(
-            QStringLiteral("The companion file \"%1\" cannot be written").arg(native(path)));
+            Text::tr("The companion file \"%1\" cannot be written").arg(native(path)));
     }
     return written;
 }
@@ -221,7 +224,7 @@ MediaCompanionRead applyMediaCompanion(const QSqlDatabase& db, const QString& ex
     std::unique_ptr<zip_t, ZipCloser> archive(
         zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!archive)
-        refuse(path, QStringLiteral("it is cut short or damaged (not a readable zip archive)"));
+        refuse(path, Text::tr("it is cut short or damaged (not a readable zip archive)"));
     const QStringList lines =
         QString::fromUtf8(
             readMember(archive.get(), path, QString::fromLatin1(kList), 64LL * 1024 * 1024))
@@ -238,7 +241,7 @@ MediaCompanionRead applyMediaCompanion(const QSqlDatabase& db, const QString& ex
         if (f.value(0) == QLatin1String("file"))
             continue;
         if (f.size() != 3)
-            refuse(path, QStringLiteral("line %1 of its list of cards is malformed").arg(i + 1));
+            refuse(path, Text::tr("line %1 of its list of cards is malformed").arg(i + 1));
         const QVariant card = added.value(f.at(0));
         if (!card.isValid())
             continue; // the card was there already, or not imported

@@ -6,6 +6,7 @@
 #include "exchange/ExchangeFile.h"
 #include "exchange/ExchangeText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -15,6 +16,10 @@
 namespace exchange {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
+
 // The optional line naming the forms of dates and numbers; the reader's forms become them.
 void readFormsLine(CompanionLines& lines) {
     if (!lines.pending() || !lines.line().startsWith(QStringLiteral("forms\t")))
@@ -23,9 +28,9 @@ void readFormsLine(CompanionLines& lines) {
     const QList<QStringView> parts = line.split(QLatin1Char('\t'));
     if (parts.size() != 4 || parts[1].isEmpty() || parts[2].isEmpty() || parts[3].size() != 1)
         throw lines.fail(lines.number(),
-                         QStringLiteral("holds \"%1\", but the forms line needs a date format, "
-                                        "a time format and a decimal separator, separated by "
-                                        "tabs")
+                         Text::tr("holds \"%1\", but the forms line needs a date format, "
+                                  "a time format and a decimal separator, separated by "
+                                  "tabs")
                              .arg(line.toString()));
     lines.setForms(
         lines.forms().withForms(parts[1].toString(), parts[2].toString(), parts[3].toString()));
@@ -41,13 +46,13 @@ int readVersionLine(CompanionLines& lines) {
     bool ok = false;
     const int version = value.trimmed().toInt(&ok);
     if (!ok || version < 1)
-        throw lines.fail(at, QStringLiteral("holds \"%1\", but a version is a whole number "
-                                            "from 1")
+        throw lines.fail(at, Text::tr("holds \"%1\", but a version is a whole number "
+                                      "from 1")
                                  .arg(lines.line().toString()));
     if (version > kCompanionVersion)
-        throw lines.fail(at, QStringLiteral("says it is of version %1, but this program reads "
-                                            "companions up to version %2: import it with a "
-                                            "newer version of the program")
+        throw lines.fail(at, Text::tr("says it is of version %1, but this program reads "
+                                      "companions up to version %2: import it with a "
+                                      "newer version of the program")
                                  .arg(version)
                                  .arg(kCompanionVersion));
     lines.advance();
@@ -130,8 +135,8 @@ CompanionRead readMultiCompanion(const QString& path, const QByteArray& mainSha2
         e.line = lines.number();
         e.cardId = lines.take(ColumnKind::Id, true).toLongLong();
         if (const auto before = listed.constFind(e.cardId); before != listed.constEnd())
-            throw lines.fail(e.line, QStringLiteral("lists the card %1 again, which line %2 "
-                                                    "lists already")
+            throw lines.fail(e.line, Text::tr("lists the card %1 again, which line %2 "
+                                              "lists already")
                                          .arg(e.cardId)
                                          .arg(*before));
         listed.insert(e.cardId, e.line);
@@ -140,7 +145,7 @@ CompanionRead readMultiCompanion(const QString& path, const QByteArray& mainSha2
         const qint64 countLine = lines.number();
         const qlonglong count = lines.take(ColumnKind::Id, true).toLongLong();
         if (count < 0)
-            throw lines.fail(countLine, QStringLiteral("holds a negative number of answers"));
+            throw lines.fail(countLine, Text::tr("holds a negative number of answers"));
         for (qlonglong k = 0; k < count; ++k)
             e.answers << lines.take(ColumnKind::NamedText, true).toString();
         read.entries.push_back(std::move(e));
@@ -159,9 +164,9 @@ void refuseAnswersOfPlainCards(const QSqlDatabase& db, const QString& exchangePa
     for (const MultiEntry& e : entries) {
         if (!e.answers.isEmpty() && plain.contains(e.cardId))
             throw ExchangeError(
-                QStringLiteral("The companion file \"%1\" cannot be imported: line %2 gives "
-                               "answers to the card %3, which is not a multiple-answer card in "
-                               "the exchange file. Nothing was changed.")
+                Text::tr("The companion file \"%1\" cannot be imported: line %2 gives "
+                         "answers to the card %3, which is not a multiple-answer card in "
+                         "the exchange file. Nothing was changed.")
                     .arg(QDir::toNativeSeparators(companionPath(exchangePath)))
                     .arg(e.line)
                     .arg(e.cardId));

@@ -4,12 +4,17 @@
 #include "exchange/ExchangeText.h"
 #include "sets/rules/StoredText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <cmath>
 
 namespace exchange {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 const QString kNull = QStringLiteral("Null");
 const QString kTrue = QStringLiteral("True");
@@ -176,7 +181,7 @@ bool ValueForms::parse(ColumnKind kind, QStringView line, QVariant* value, QStri
     case ColumnKind::Id: {
         double d = 0;
         if (!readNumber(trimmed, &d) || !isWhole(d)) {
-            *why = QStringLiteral("an id must be a whole number");
+            *why = Text::tr("an id must be a whole number");
             return false;
         }
         *value = static_cast<qlonglong>(d);
@@ -194,8 +199,8 @@ bool ValueForms::parse(ColumnKind kind, QStringView line, QVariant* value, QStri
         }
         double d = 0;
         if (!readNumber(trimmed, &d)) {
-            *why = kind == ColumnKind::YesNo ? QStringLiteral("it is neither True nor False")
-                                             : QStringLiteral("it is not a number");
+            *why = kind == ColumnKind::YesNo ? Text::tr("it is neither True nor False")
+                                             : Text::tr("it is not a number");
             return false;
         }
         *value = kind == ColumnKind::YesNo ? QVariant(d != 0 ? 1 : 0) : stagedNumber(d);
@@ -253,7 +258,7 @@ bool ValueForms::parse(ColumnKind kind, QStringView line, QVariant* value, QStri
                 *value = alone.toString(Qt::ISODate);
                 return true;
             }
-            *why = QStringLiteral("it is not a date");
+            *why = Text::tr("it is not a date");
             return false;
         }
         *value = time == QTime(0, 0) ? day.toString(Qt::ISODate)

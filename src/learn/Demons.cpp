@@ -12,10 +12,15 @@
 #include "present/Guarded.h"
 #include "present/Twips.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 
 namespace learn {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 // Where the Kids picture "Learn Demons" stands (twips): at the left edge while the chosen set
 // is learnt, further in while the Demons are.
@@ -69,15 +74,15 @@ bool Demons::markAfresh() {
             reopen(); // cached rows may hold what was just rolled back
         } catch (const data::DbError&) {
         }
-        s_.dialogs.warning(QStringLiteral("The Demons could not be marked: %1\nThe marks are as "
-                                          "they were, and the lesson goes on as before.")
+        s_.dialogs.warning(Text::tr("The Demons could not be marked: %1\nThe marks are as "
+                                    "they were, and the lesson goes on as before.")
                                .arg(e.message()));
         return false;
     }
     if (!demonsCount(stored))
-        s_.dialogs.warning(QStringLiteral("The number of Demons stored in the database (\"%1\") "
-                                          "is not a whole number, so no card was marked. Set it "
-                                          "under Learn > Demons > Arrange Demons.")
+        s_.dialogs.warning(Text::tr("The number of Demons stored in the database (\"%1\") "
+                                    "is not a whole number, so no card was marked. Set it "
+                                    "under Learn > Demons > Arrange Demons.")
                                .arg(stored.toString()));
     return true;
 }
@@ -85,7 +90,7 @@ bool Demons::markAfresh() {
 void Demons::ReadDemons() {
     LessonState& L = s_.lesson;
     endDueLesson(s_);
-    undo_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
+    undo_.dropUndo(Text::tr("No reply of this lesson to take back yet"));
     data::Recordset& demons = s_.rs.demonsSet;
     completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qDemonsSet"));
     demons.requery();

@@ -6,9 +6,17 @@
 #include "learn/rules/LessonState.h"
 #include "learn/rules/MemoryStore.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace learn {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+} // namespace
 
 DueReview::DueReview(present::Form1State& s, QuestionLoop& loop, SetLoading& loading,
                      UndoLastReply& undo)
@@ -30,17 +38,17 @@ void DueReview::startDueLesson() {
             static_cast<void>(rebuildMemoryState(db, today));
         entries = dueLessonEntries(db, today);
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The due cards could not be read: %1").arg(e.message()));
+        s_.dialogs.warning(Text::tr("The due cards could not be read: %1").arg(e.message()));
         return;
     }
     const int n = static_cast<int>(entries.size()) - 1;
     if (n == 0) {
-        s_.dialogs.message(QStringLiteral("Nothing is due today."));
+        s_.dialogs.message(Text::tr("Nothing is due today."));
         return;
     }
     if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
         s_.window.SubLeaveTdbGrid1();
-    undo_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
+    undo_.dropUndo(Text::tr("No reply of this lesson to take back yet"));
     L.CSarray.replaceFirstRows(std::move(entries));
     L.CurRowLim = n;
     L.Row = 1;

@@ -10,6 +10,7 @@
 #include "learn/rules/Ordering.h"
 #include "learn/rules/SetVoice.h"
 #include "present/Announcements.h"
+#include "present/ApplyLayout.h"
 #include "present/Guarded.h"
 #include "present/LayoutScaler.h"
 #include "present/QuestionArea.h"
@@ -27,9 +28,15 @@
 namespace learn {
 namespace {
 
-const QString kNoRecords =
-    QStringLiteral("There are no records in this set.Populate the current set with records or "
-                   "select another set to learn.");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+// Read where it is shown, so it follows a change of language.
+QString noRecordsText() {
+    return Text::tr("There are no records in this set.Populate the current set with records or "
+                    "select another set to learn.");
+}
 
 // Tells when the reply box receives the focus.
 class FocusInWatcher : public QObject {
@@ -77,7 +84,7 @@ bool QuestionLoop::shown(const QWidget* w) const {
 }
 
 void QuestionLoop::noEntriesInSet() {
-    s_.dialogs.message(kNoRecords);
+    s_.dialogs.message(noRecordsText());
     s_.c.Command21->setEnabled(false);
     s_.c.Command3->setEnabled(false);
 }
@@ -263,11 +270,11 @@ void QuestionLoop::NextValidRow1() {
 void QuestionLoop::SubEndOfSet() {
     LessonState& L = s_.lesson;
     judge_.flushJudgedReply(L.LogResult);
-    undo_.refuseUndo(QStringLiteral(
+    undo_.refuseUndo(Text::tr(
         "A reply cannot be taken back after the end of a bunch: the cards were reordered"));
     L.CurSetSize = L.CurRowLim - L.CheckAll;
     SubStatusBar();
-    s_.dialogs.message(QStringLiteral("End of Set"));
+    s_.dialogs.message(Text::tr("End of Set"));
     s_.c.Label5->hide();
     s_.c.Label6->hide();
     SubReorderArray(L.CSarray, L.CurRowLim);
@@ -436,7 +443,7 @@ void QuestionLoop::Text3_GotFocus() {
         s_.c.Text3->setFocus();
     }
     if (!s_.modes.kids) {
-        present::setWidthTwips(s_.c.Form1, 4800 + s_.screens.pictureRoom);
+        present::setScreenWidthTwips(s_.c, 4800 + s_.screens.pictureRoom);
         // Never narrower than the status bar's texts (the sync panel's among them) need.
         present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
     }
@@ -450,9 +457,8 @@ void QuestionLoop::WholeSetLearnt() {
     LessonState& L = s_.lesson;
     if (L.due) {
         judge_.flushJudgedReply(L.LogResult);
-        undo_.refuseUndo(
-            QStringLiteral("A reply cannot be taken back once the due cards are done"));
-        s_.dialogs.message(QStringLiteral("Nothing more is due today."));
+        undo_.refuseUndo(Text::tr("A reply cannot be taken back once the due cards are done"));
+        s_.dialogs.message(Text::tr("Nothing more is due today."));
         L.BunchCorrect = 0;
         if (L.onBunchEnded)
             L.onBunchEnded();
@@ -461,9 +467,9 @@ void QuestionLoop::WholeSetLearnt() {
         return;
     }
     judge_.flushJudgedReply(L.LogResult);
-    undo_.refuseUndo(QStringLiteral("A reply cannot be taken back once the whole set is learnt"));
-    s_.dialogs.message(QStringLiteral("Congratulations! You've successfully learn't the set. "
-                                      "Choose another set to learn."));
+    undo_.refuseUndo(Text::tr("A reply cannot be taken back once the whole set is learnt"));
+    s_.dialogs.message(Text::tr("Congratulations! You've successfully learn't the set. "
+                                "Choose another set to learn."));
     L.BunchCorrect = 0;
     if (L.onBunchEnded)
         L.onBunchEnded();

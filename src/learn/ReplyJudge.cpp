@@ -11,7 +11,16 @@
 #include "present/Guarded.h"
 #include "present/KidsPictures.h"
 
+#include <QCoreApplication>
+
 namespace learn {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+} // namespace
 
 void ReplyJudge::beginReply() {
     loggedRow_.reset();
@@ -126,13 +135,13 @@ void ReplyJudge::WrongAnswer() {
     // Stored before the box: a reply made must not depend on the box being closed.
     flushJudgedReply(L.LogResult);
     const QString answer = L.CSarray.at(L.Row, ColAnswer).toString();
-    const QString text = QStringLiteral("Correct answer is: ") + answer;
+    const QString text = Text::tr("Correct answer is: %1").arg(answer);
     // Kids mode keeps its plain box; elsewhere the box shows where the reply went wrong.
     if (s_.modes.kids)
-        s_.dialogs.message(text, QStringLiteral("WRONG"));
+        s_.dialogs.message(text, Text::tr("WRONG"));
     else
         s_.dialogs.messageWithDetail(text, replyDiffHtml(s_.c.Text3->text(), answer),
-                                     QStringLiteral("WRONG"));
+                                     Text::tr("WRONG"));
     s_.c.Text3->setText(QString());
     s_.c.Command21->setEnabled(false);
     if (!s_.modes.kids) {
@@ -176,8 +185,8 @@ void ReplyJudge::flushJudgedReply(const QString& result) {
         loggedRow_ = recordReply(s_.rs, reply, result, now().date());
     } catch (const data::DbError& e) {
         restoreWeights();
-        s_.dialogs.warning(QStringLiteral("The reply could not be saved: %1\nThe card's score "
-                                          "and the log are unchanged; the lesson goes on.")
+        s_.dialogs.warning(Text::tr("The reply could not be saved: %1\nThe card's score "
+                                    "and the log are unchanged; the lesson goes on.")
                                .arg(e.message()));
     }
 }

@@ -11,11 +11,16 @@
 #include "learn/rules/OrderKeys.h"
 #include "present/Guarded.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTableView>
 
 namespace learn {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 bool shownOn(const QWidget* w, const QWidget* window) {
     return w->isVisibleTo(window);
@@ -57,7 +62,7 @@ void SetLoading::showChosenSet() {
         s_.c.Adodc2->refresh();
     } catch (const data::DbError& e) {
         s_.dialogs.warning(
-            QStringLiteral("The database could not be read or written: %1").arg(e.message()));
+            Text::tr("The database could not be read or written: %1").arg(e.message()));
     }
 }
 
@@ -112,7 +117,7 @@ void SetLoading::ChosenSetNameToDB() {
 
 void SetLoading::ReadCurSet() {
     LessonState& L = s_.lesson;
-    undo_.dropUndo(QStringLiteral("No reply of this lesson to take back yet"));
+    undo_.dropUndo(Text::tr("No reply of this lesson to take back yet"));
     data::Recordset& cur = s_.rs.curSet;
     // The set comes in the order of its keys: a pass still pending is done for its cards.
     completeOrderKeysOf(s_.rs.connection(), QStringLiteral("SELECT Card_ID FROM qCurrentSet"));
@@ -230,15 +235,14 @@ void SetLoading::mnuLearn_Click() {
     } catch (const speech::SpeechUnavailable&) {
         s_.window.SubErrorHandler429();
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The set could not be loaded: %1").arg(e.message()));
+        s_.dialogs.warning(Text::tr("The set could not be loaded: %1").arg(e.message()));
     }
 }
 
 void SetLoading::mnuWholeSet_Click() {
     ObnulStatus();
     s_.dialogs.message(
-        QStringLiteral(
-            "The current set has been reset. All questions of the set are available now."),
+        Text::tr("The current set has been reset. All questions of the set are available now."),
         QGuiApplication::applicationDisplayName());
 }
 

@@ -16,12 +16,23 @@
 namespace learn {
 namespace {
 
-const QString kNothingYet = QStringLiteral("No reply to take back yet");
-const QString kTakenBack =
-    QStringLiteral("The last reply was taken back; the next judged reply can be taken back");
-const QString kBeingStored = QStringLiteral("The reply is being stored");
-const QString kCanTakeBack =
-    QStringLiteral("Takes your last reply back and asks its question again");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+// Read where they are shown, so they follow a change of language.
+QString nothingYet() {
+    return Text::tr("No reply to take back yet");
+}
+QString takenBack() {
+    return Text::tr("The last reply was taken back; the next judged reply can be taken back");
+}
+QString beingStored() {
+    return Text::tr("The reply is being stored");
+}
+QString canTakeBack() {
+    return Text::tr("Takes your last reply back and asks its question again");
+}
 
 bool isUndoKey(const QEvent* event) {
     const auto* key = static_cast<const QKeyEvent*>(event);
@@ -93,7 +104,7 @@ void UndoLastReply::connectControls() {
     QCoreApplication::instance()->installEventFilter(
         new UndoKey(c.Form1, c.mnuUndoReply, c.Form1, c.Text3, c.TDBGrid3,
                     [this] { return replyBeingTyped(); }));
-    dropUndo(kNothingYet);
+    dropUndo(nothingYet());
 }
 
 bool UndoLastReply::replyBeingTyped() const {
@@ -118,7 +129,7 @@ void UndoLastReply::holdUndo() {
     if (QAction* a = s_.c.mnuUndoReply) {
         heldUndoTip_ = a->toolTip();
         a->setEnabled(false);
-        a->setToolTip(kBeingStored);
+        a->setToolTip(beingStored());
     }
 }
 
@@ -163,7 +174,7 @@ void UndoLastReply::keepUndoPoint(std::optional<qint64> logRow) {
         return;
     }
     if (p && !logRow) {
-        dropUndo(kNothingYet); // judged but not stored: there is nothing of it to take back
+        dropUndo(nothingYet()); // judged but not stored: there is nothing of it to take back
         return;
     }
     if (p) {
@@ -173,7 +184,7 @@ void UndoLastReply::keepUndoPoint(std::optional<qint64> logRow) {
     // Not judged at all (no question was on screen): the reply before stays the last one.
     if (QAction* a = s_.c.mnuUndoReply) {
         a->setEnabled(undo_.has_value());
-        a->setToolTip(undo_ ? kCanTakeBack : heldUndoTip_);
+        a->setToolTip(undo_ ? canTakeBack() : heldUndoTip_);
     }
 }
 
@@ -187,18 +198,18 @@ void UndoLastReply::undoLastReply() {
     const QVariant cardId = p.card[ColCardId];
     const bool reverse = isReverseEntry(p.card);
     if (L.CurRowLim != p.curRowLim || entryAt(L.CSarray, p.row) != EntryKey{cardId, reverse}) {
-        dropUndo(kNothingYet); // another lesson was loaded meanwhile
+        dropUndo(nothingYet()); // another lesson was loaded meanwhile
         return;
     }
     try {
         undoStoredReply(s_.rs.connection(), cardId, *p.stored, p.logRow, reverse);
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The reply could not be taken back: %1\nThe score, "
-                                          "the log and the lesson are as they were.")
+        s_.dialogs.warning(Text::tr("The reply could not be taken back: %1\nThe score, "
+                                    "the log and the lesson are as they were.")
                                .arg(e.message()));
         return;
     }
-    dropUndo(kTakenBack);
+    dropUndo(takenBack());
     s_.rs.UnloadAll();
     s_.rs.LoadAll();
     if (s_.rs.log.isOpen())

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/MediaKind.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <climits>
 
 namespace media {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Media)
+};
 
 quint32 bigEndian(const QByteArray& b, qsizetype at, int bytes) {
     quint32 v = 0;
@@ -216,22 +221,22 @@ Kind kindOf(const QByteArray& bytes) {
 QString refusal(const QString& fileName, const QByteArray& bytes) {
     const Sniffed s = sniff(bytes);
     if (s.kind == Kind::Unknown)
-        return QStringLiteral("\"%1\" is no picture or sound that can be kept (PNG, JPEG, GIF, "
-                              "WebP or SVG; WAV, MP3, Ogg Vorbis or Opus).")
+        return Text::tr("\"%1\" is no picture or sound that can be kept (PNG, JPEG, GIF, "
+                        "WebP or SVG; WAV, MP3, Ogg Vorbis or Opus).")
             .arg(fileName);
     if (isPicture(s.kind)) {
         if (bytes.size() > kLargestPictureBytes)
-            return QStringLiteral("The picture \"%1\" is larger than 10 MB.").arg(fileName);
+            return Text::tr("The picture \"%1\" is larger than 10 MB.").arg(fileName);
         if (s.kind != Kind::Svg && s.size.isEmpty())
-            return QStringLiteral("The picture \"%1\" cannot be read: its header is damaged or "
-                                  "cut short.")
+            return Text::tr("The picture \"%1\" cannot be read: its header is damaged or "
+                            "cut short.")
                 .arg(fileName);
         if (s.kind == Kind::Svg && !svgIsSelfContained(bytes))
-            return QStringLiteral("The picture \"%1\" refers to other files or holds a script: "
-                                  "only a self-contained SVG is kept.")
+            return Text::tr("The picture \"%1\" refers to other files or holds a script: "
+                            "only a self-contained SVG is kept.")
                 .arg(fileName);
         if (s.size.width() > kLargestPictureSide || s.size.height() > kLargestPictureSide)
-            return QStringLiteral("The picture \"%1\" is %2 × %3 px: more than %4 px on a side.")
+            return Text::tr("The picture \"%1\" is %2 × %3 px: more than %4 px on a side.")
                 .arg(fileName)
                 .arg(s.size.width())
                 .arg(s.size.height())
@@ -239,7 +244,7 @@ QString refusal(const QString& fileName, const QByteArray& bytes) {
         return {};
     }
     if (bytes.size() > kLargestSoundBytes)
-        return QStringLiteral("The sound \"%1\" is larger than 20 MB.").arg(fileName);
+        return Text::tr("The sound \"%1\" is larger than 20 MB.").arg(fileName);
     return {};
 }
 

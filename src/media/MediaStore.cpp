@@ -4,11 +4,16 @@
 #include "data/Sql.h"
 #include "media/MediaKind.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 
 namespace media {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Media)
+};
 
 QString column(Slot slot) {
     return slot == Slot::Picture ? QStringLiteral("Picture") : QStringLiteral("Sound");
@@ -31,9 +36,9 @@ QString storeMedia(const QSqlDatabase& db, const QByteArray& bytes, const QStrin
         throw MediaRefused(why);
     const Kind kind = kindOf(bytes);
     if (slot == Slot::Picture && !isPicture(kind))
-        throw MediaRefused(QStringLiteral("\"%1\" is a sound, not a picture").arg(fileName));
+        throw MediaRefused(Text::tr("\"%1\" is a sound, not a picture").arg(fileName));
     if (slot == Slot::Sound && !isSound(kind))
-        throw MediaRefused(QStringLiteral("\"%1\" is a picture, not a sound").arg(fileName));
+        throw MediaRefused(Text::tr("\"%1\" is a picture, not a sound").arg(fileName));
     const QString hash = hashOf(bytes);
     data::exec(db,
                QStringLiteral("INSERT INTO Media (Hash, Mime, Name, Data) VALUES (?, ?, ?, ?) "

@@ -9,6 +9,7 @@
 #include "learn/rules/ReplyDiff.h"
 #include "multi/rules/MultiRules.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -23,6 +24,10 @@
 
 namespace multi {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ComparisonWindow)
+};
 
 // Pairs by position, in the order they were written.
 const QString kPositionalSource =
@@ -71,12 +76,15 @@ std::function<void(Form6&)>& testOpener() {
 
 Form6::Form6(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Wrong!"));
-    Label1 = new QLabel(QStringLiteral("Please compare your answers with the correct ones"), this);
+    setWindowTitle(Text::tr("Wrong!"));
+    Label1 = new QLabel(Text::tr("Please compare your answers with the correct ones"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Adodc1 = new data::RecordsetModel(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     Adodc1->setReadOnly(true);
+    // The headings are the columns' names in the source, which stay English.
+    Adodc1->setCaption(QStringLiteral("Correct Answer"), Text::tr("Correct Answer"));
+    Adodc1->setCaption(QStringLiteral("Your Reply"), Text::tr("Your Reply"));
     TDBGrid1 = new QTableView(this);
     TDBGrid1->setObjectName(QStringLiteral("TDBGrid1"));
     TDBGrid1->setModel(Adodc1);
@@ -85,7 +93,7 @@ Form6::Form6(QWidget* parent) : QDialog(parent) {
     TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TDBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     TDBGrid1->setItemDelegate(new MarkedCellDelegate(TDBGrid1, markedHtml_));
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1 = new QPushButton(Text::tr("Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);

@@ -12,6 +12,7 @@
 #include "present/Twips.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QTableView>
@@ -24,14 +25,17 @@ namespace {
 const QString kCardId = QStringLiteral("Card_ID");
 const QString kAnswer = QStringLiteral("Answer");
 const QString kMAnswer = QStringLiteral("M_Answer");
-const QString kConvertQuestion = QStringLiteral(
-    "Are you sure you want to convert the current question into the multiple answer question?");
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 bool inside(const QWidget* grid, const QWidget* w) {
     return w && (w == grid || grid->isAncestorOf(w));
 }
 
-// The Delete key on whole rows selected in the answers grid removes them.
+// The Delete key on whole rows selected in the answers grid removes them; a change of language
+// puts the option buttons' captions in the new one.
 class AnswersGridWatcher : public QObject {
   public:
     AnswersGridWatcher(MultiAuthoring& authoring, QTableView* view)
@@ -39,6 +43,8 @@ class AnswersGridWatcher : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == view_ && event->type() == QEvent::LanguageChange)
+            authoring_.captionOptionButtons();
         if (watched == view_ && event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
             !view_->selectionModel()->selectedRows().isEmpty()) {
@@ -64,7 +70,6 @@ void MultiAuthoring::connectControls() {
     watcher_ = std::make_unique<AnswersGridWatcher>(*this, c.TDBGrid1);
     c.TDBGrid1->installEventFilter(watcher_.get());
     QObject* ctx = watcher_.get();
-    c.Adodc3->setCaption(kMAnswer, QStringLiteral("Multiple Answers"));
 
     QObject::connect(c.mnuCrMulti, &QAction::triggered, ctx, [this] { mnuCrMulti_Click(); });
     QObject::connect(c.Command4, &QPushButton::clicked, ctx, [this] { Command4_Click(); });
@@ -75,7 +80,7 @@ void MultiAuthoring::connectControls() {
         Qt::QueuedConnection);
     QObject::connect(
         c.Adodc3, &data::RecordsetModel::writeFailed, ctx, [this](const QString& message) {
-            s_.dialogs.warning(QStringLiteral("The answer could not be saved.\n\n") + message);
+            s_.dialogs.warning(Text::tr("The answer could not be saved.\n\n%1").arg(message));
         });
     QTableView* g = c.TDBGrid1;
     QObject::connect(qApp, &QApplication::focusChanged, ctx, [this, g](QWidget* old, QWidget* now) {
@@ -92,7 +97,9 @@ void MultiAuthoring::reopen() {
 void MultiAuthoring::mnuCrMulti_Click() {
     present::guarded(s_, [this] {
         // No by default: the conversion cannot be undone.
-        if (!s_.dialogs.confirm(kConvertQuestion, QString(), present::Dialogs::Button::No))
+        if (!s_.dialogs.confirm(Text::tr("Are you sure you want to convert the current question "
+                                         "into the multiple answer question?"),
+                                QString(), present::Dialogs::Button::No))
             return;
         QTableView* grid = s_.c.TDBGrid2;
         data::RecordsetModel* cards = s_.c.Adodc2;
@@ -178,14 +185,20 @@ void MultiAuthoring::hideEditor() {
 void MultiAuthoring::SubShowCheckBoxesValue() {
     present::guarded(s_, [this] {
         const CardOptions options = cardOptions(s_.rs.connection(), cardId_);
-        s_.c.Command5->setText(orderCaption(options.showOrder));
-        s_.c.Command4->setText(countCaption(options.displayQuestionNumber));
-        fitOptionButtons();
+        orderImportant_ = orderMatters(options.showOrder);
+        countShown_ = learn::cardOptionOn(options.displayQuestionNumber);
+        captionOptionButtons();
     });
 }
 
+void MultiAuthoring::captionOptionButtons() {
+    s_.c.Command5->setText(orderCaption(orderImportant_));
+    s_.c.Command4->setText(countCaption(countShown_));
+    fitOptionButtons();
+}
+
 void MultiAuthoring::fitOptionButtons() {
-    // The captions are the state and must be read whole: the buttons take their text's
+    // The captions tell the state and must be read whole: the buttons take their text's
     // width, and the window grows when they reach past its edge.
     QWidget* window = s_.c.Form1;
     int right = 0; // on the screens' canvas
@@ -200,20 +213,20 @@ void MultiAuthoring::fitOptionButtons() {
 
 void MultiAuthoring::Command5_Click() {
     present::guarded(s_, [this] {
-        // The caption is the state: a click turns it over.
-        const bool important = s_.c.Command5->text() != kOrderImportant;
+        // The caption tells the state: a click turns both over.
+        const bool important = !orderImportant_;
         setCardOption(s_.rs.connection(), cardId_, CardOption::ShowOrder, important);
-        s_.c.Command5->setText(important ? kOrderImportant : kOrderNotImportant);
-        fitOptionButtons();
+        orderImportant_ = important;
+        captionOptionButtons();
     });
 }
 
 void MultiAuthoring::Command4_Click() {
     present::guarded(s_, [this] {
-        const bool show = s_.c.Command4->text() != kShowCount;
+        const bool show = !countShown_;
         setCardOption(s_.rs.connection(), cardId_, CardOption::DisplayQuestionNumber, show);
-        s_.c.Command4->setText(show ? kShowCount : kHideCount);
-        fitOptionButtons();
+        countShown_ = show;
+        captionOptionButtons();
     });
 }
 
@@ -260,9 +273,8 @@ void MultiAuthoring::SubLeaveTdbGrid1(bool tellIfEmpty) {
             if (!tellIfEmpty)
                 break; // the card is shown again at once, from what is stored
             s_.dialogs.warning(
-                QStringLiteral("A card with several answers needs at least one answer, or it "
-                               "could never be answered right. Its answers were left as they "
-                               "were."));
+                Text::tr("A card with several answers needs at least one answer, or it "
+                         "could never be answered right. Its answers were left as they were."));
             loadAnswerBuffer(db, cardId_);
             refreshAnswersGrid();
             break;
@@ -272,9 +284,8 @@ void MultiAuthoring::SubLeaveTdbGrid1(bool tellIfEmpty) {
         }
     } catch (const data::DbError& e) {
         s_.dialogs.warning(
-            QStringLiteral(
-                "The answers could not be saved; the card keeps the answers it had.\n\n") +
-            e.message());
+            Text::tr("The answers could not be saved; the card keeps the answers it had.\n\n%1")
+                .arg(e.message()));
     }
 }
 

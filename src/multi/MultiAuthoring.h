@@ -34,6 +34,10 @@ class MultiAuthoring {
     // Stores the edited list; `tellIfEmpty` false when the same card is only shown again.
     void SubLeaveTdbGrid1(bool tellIfEmpty = true);
 
+    // The option buttons' captions for the card's options as last read or set, in the
+    // language in use.
+    void captionOptionButtons();
+
     // The card whose answers the answers grid shows; invalid while none is shown.
     const QVariant& editedCardId() const { return cardId_; }
 
@@ -48,6 +52,8 @@ class MultiAuthoring {
     std::unique_ptr<QObject> watcher_;
     QVariant cardId_;
     bool leaving_ = false;
+    bool orderImportant_ = false; // the shown card's options
+    bool countShown_ = false;
 };
 
 } // namespace multi

@@ -13,6 +13,7 @@
 #include "present/GridEditor.h"
 #include "present/LongText.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -40,10 +41,11 @@ class TypingDelegate : public present::LongTextDelegate {
     std::function<void()> onTyping_;
 };
 
-// A row left blank (or holding only blanks) is no reply.
-const QString kNoAnswersYet =
-    QStringLiteral("This card has no answers yet: enter them on the Edit Set screen.");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
+// A row left blank (or holding only blanks) is no reply.
 const QString kDropBlankReplies =
     QStringLiteral("DELETE FROM MultipleReply WHERE Reply IS NULL "
                    "OR trim(Reply, ' ' || char(9) || char(10) || char(13)) = ''");
@@ -102,7 +104,7 @@ bool MultiCheck::SubMultipleAnswerCheck() {
     {
         data::Transaction t(db);
         if (data::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Fields1")).toInt() == 0)
-            throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
+            throw data::DbError(Text::tr("The settings row Fields1 is missing"));
         // The stored queries of the judgement select the card's answers by it.
         data::exec(db, QStringLiteral("UPDATE Fields1 SET Multi_ID = ?"),
                    {L.CSarray.at(L.Row, learn::ColCardId)});
@@ -236,13 +238,15 @@ void MultiCheck::WrongAnswerMulti() {
     try {
         // With no answers there is nothing to compare: the learner is told where they go.
         if (noAnswers)
-            s_.dialogs.message(kNoAnswersYet, QStringLiteral("WRONG"));
+            s_.dialogs.message(
+                Text::tr("This card has no answers yet: enter them on the Edit Set screen."),
+                Text::tr("WRONG"));
         else
             Form6::openModal(s_.c.Form1);
     } catch (const data::DbError& e) {
         // The reply is judged all the same; only the comparison cannot be shown.
-        s_.dialogs.warning(QStringLiteral("The comparison of your replies could not be shown: %1")
-                               .arg(e.message()));
+        s_.dialogs.warning(
+            Text::tr("The comparison of your replies could not be shown: %1").arg(e.message()));
     }
     s_.c.Text3->setText(QString());
     s_.c.Command21->setEnabled(false);

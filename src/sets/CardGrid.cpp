@@ -4,6 +4,7 @@
 #include "data/RecordsetModel.h"
 #include "data/SettingsColumns.h"
 #include "data/Sql.h"
+#include "present/ApplyLayout.h"
 #include "present/GridEditor.h"
 #include "present/MessageBoxDialogs.h"
 #include "present/Twips.h"
@@ -11,6 +12,7 @@
 #include "sets/rules/SetRules.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -21,6 +23,10 @@
 namespace sets {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
 const QString kAnswer = QStringLiteral("Answer");
 const QString kCardId = QStringLiteral("Card_ID");
 const QString kQuestion = QStringLiteral("Question");
@@ -28,7 +34,7 @@ const QString kQuestion = QStringLiteral("Question");
 QString deleteCardQuestion(const QString& question) {
     // Shortened as a box shortens its text, leaving room for the sentence around it.
     constexpr qsizetype kLongestQuestion = 900;
-    return QStringLiteral("Are you sure you want to delete the card \"%1\"?")
+    return Text::tr("Are you sure you want to delete the card \"%1\"?")
         .arg(present::shortenedForBox(question, kLongestQuestion));
 }
 
@@ -259,7 +265,7 @@ void CardGrid::hideMultiEditor() {
     if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
         s_.window.SubLeaveTdbGrid1();
     s_.c.TDBGrid1->hide();
-    present::setWidthTwips(s_.c.Form1, 6600);
+    present::setScreenWidthTwips(s_.c, 6600);
     s_.c.Form1->move(present::twipsToPixels(5280, s_.c.Form1), s_.c.Form1->y());
     s_.c.Command4->hide();
     s_.c.Command5->hide();
@@ -289,11 +295,10 @@ void CardGrid::TDBGrid2_WriteFailed(const QString& message) {
     }
     if (!setChosen) {
         s_.dialogs.warning(
-            QStringLiteral("Choose a set in the list before typing its cards. The card was not "
-                           "saved."));
+            Text::tr("Choose a set in the list before typing its cards. The card was not saved."));
         return;
     }
-    s_.dialogs.warning(QStringLiteral("The card could not be saved.\n\n") + message);
+    s_.dialogs.warning(Text::tr("The card could not be saved.\n\n%1").arg(message));
 }
 
 void CardGrid::deleteSelectedRows() {

@@ -9,13 +9,19 @@
 #include "sets/rules/StoredText.h"
 #include "speech/SpeechAndSound.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
 namespace sets {
 namespace {
 
-const QString kDuplicateName =
-    QStringLiteral("Set with the name specified already exists. Specify a different set name.");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+QString duplicateNameText() {
+    return Text::tr("Set with the name specified already exists. Specify a different set name.");
+}
 
 } // namespace
 
@@ -88,7 +94,7 @@ void SetLifecycle::Picture2_Click() {
         // rename screen after a switch of modes.
         if (s_.screens.createSet) {
             if (s_.c.Text1->text().isEmpty())
-                s_.dialogs.message(QStringLiteral("Enter the name of the new set"));
+                s_.dialogs.message(Text::tr("Enter the name of the new set"));
             else
                 SubCreateSet();
         } else {
@@ -109,14 +115,13 @@ void SetLifecycle::SubCreateSet() {
     // A typed name is kept as an imported one is: capped, and storable in every file.
     const QString name = storableSetName(s_.c.Text1->text());
     if (name.isEmpty()) {
-        s_.dialogs.message(
-            QStringLiteral("You must enter the meaningful set name to create a new set"));
+        s_.dialogs.message(Text::tr("You must enter the meaningful set name to create a new set"));
         return;
     }
     bool created = false;
-    guarded(QStringLiteral("The set could not be created."), [&] {
+    guarded(Text::tr("The set could not be created."), [&] {
         if (store_.nameTaken(name)) {
-            s_.dialogs.message(kDuplicateName);
+            s_.dialogs.message(duplicateNameText());
             return; // the create screen stays, with the typed name
         }
         store_.createSet(name);
@@ -132,15 +137,15 @@ void SetLifecycle::SubCnangeSetName() {
     const QString newName = storableSetName(s_.c.Text2->text());
     // A set without a name could be neither told apart nor chosen again.
     if (newName.isEmpty()) {
-        s_.dialogs.message(QStringLiteral("Enter the new set name"));
+        s_.dialogs.message(Text::tr("Enter the new set name"));
         return;
     }
     bool done = false;
-    guarded(QStringLiteral("The set could not be renamed."), [&] {
+    guarded(Text::tr("The set could not be renamed."), [&] {
         if (!store_.hasSets())
             return;
         if (store_.nameTaken(newName)) {
-            s_.dialogs.message(kDuplicateName);
+            s_.dialogs.message(duplicateNameText());
             return;
         }
         store_.renameSet(s_.c.DataCombo1->currentText(), newName);
@@ -155,19 +160,18 @@ void SetLifecycle::SubCnangeSetName() {
 
 void SetLifecycle::SubMnuDelete() {
     bool any = true;
-    if (!guarded(QStringLiteral("The sets could not be read."), [&] { any = store_.hasSets(); }) ||
-        !any)
+    if (!guarded(Text::tr("The sets could not be read."), [&] { any = store_.hasSets(); }) || !any)
         return;
     // Answers typed into an open list are stored first, as leaving the list does: the card
     // may belong to another set too and outlive this one.
     if (s_.c.TDBGrid1->isVisibleTo(s_.c.Form1))
         s_.window.SubLeaveTdbGrid1();
     // No by default: in Kids mode one Enter would otherwise delete the set.
-    if (!s_.dialogs.confirm(QStringLiteral("Are you sure you want to delete the set?"), QString(),
+    if (!s_.dialogs.confirm(Text::tr("Are you sure you want to delete the set?"), QString(),
                             present::Dialogs::Button::No))
         return;
     const bool deleted =
-        guarded(QStringLiteral("The set could not be deleted; nothing was changed."), [&] {
+        guarded(Text::tr("The set could not be deleted; nothing was changed."), [&] {
             reopen();
             QString chosen;
             if (!s_.rs.fields.isEmpty()) {
@@ -187,7 +191,7 @@ void SetLifecycle::SubMnuDelete() {
     // The lesson must not go on with the deleted cards: the set now chosen is learnt, or the
     // learning screen is left when no set is left.
     bool left = false;
-    guarded(QStringLiteral("The sets could not be read."), [&] { left = store_.hasSets(); });
+    guarded(Text::tr("The sets could not be read."), [&] { left = store_.hasSets(); });
     if (!left)
         withSpeechFallback([this] { s_.window.ScrChangeVisible(); });
     else if (!demonsLesson)
@@ -195,21 +199,21 @@ void SetLifecycle::SubMnuDelete() {
 }
 
 void SetLifecycle::SubDelete() {
-    guarded(QStringLiteral("The sets could not be removed."), [&] {
+    guarded(Text::tr("The sets could not be removed."), [&] {
         store_.sweepSets();
         reopen();
     });
 }
 
 void SetLifecycle::SubDeleteCard() {
-    guarded(QStringLiteral("The cards could not be removed."), [&] {
+    guarded(Text::tr("The cards could not be removed."), [&] {
         store_.sweepCards();
         reopen();
     });
 }
 
 void SetLifecycle::SubCheckLastSetDelete() {
-    guarded(QStringLiteral("The placeholder card could not be added."),
+    guarded(Text::tr("The placeholder card could not be added."),
             [&] { store_.addPlaceholderIfLastSet(); });
 }
 

@@ -5,14 +5,18 @@
 
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMediaDevices>
 #include <QScopeGuard>
 #include <QTimer>
 
 namespace speech {
-
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Speech)
+};
 
 // Ends a clip with a little silence, so the device has played the last real sample by the
 // time the buffer runs dry.
@@ -23,7 +27,7 @@ constexpr int graceMs = 5000;
 QAudioDevice outputDevice() {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
-        throw SpeechUnavailable(QStringLiteral("no audio output device was found"));
+        throw SpeechUnavailable(Text::tr("no audio output device was found"));
     return device;
 }
 
@@ -47,7 +51,7 @@ void playBlocking(const PcmAudio& pcm) {
         return;
     const QAudioFormat format = formatOf(pcm);
     if (!device.isFormatSupported(format))
-        throw SpeechUnavailable(QStringLiteral("the audio output \"%1\" cannot play %2 Hz audio")
+        throw SpeechUnavailable(Text::tr("the audio output \"%1\" cannot play %2 Hz audio")
                                     .arg(device.description())
                                     .arg(pcm.sampleRate));
 
@@ -82,8 +86,8 @@ void playBlocking(const PcmAudio& pcm) {
 
     sink.start(&buffer);
     if (sink.error() != QAudio::NoError || sink.state() == QAudio::StoppedState)
-        throw SpeechUnavailable(QStringLiteral("the audio output \"%1\" could not be opened")
-                                    .arg(device.description()));
+        throw SpeechUnavailable(
+            Text::tr("the audio output \"%1\" could not be opened").arg(device.description()));
 
     deadline.start(pcm.durationMs() + tailMs + graceMs);
     if (sink.state() != QAudio::StoppedState)
@@ -93,11 +97,11 @@ void playBlocking(const PcmAudio& pcm) {
 
     if (timedOut)
         throw SpeechUnavailable(
-            QStringLiteral("the audio output \"%1\" stopped responding").arg(device.description()));
+            Text::tr("the audio output \"%1\" stopped responding").arg(device.description()));
     // Running dry at the end (underrun) is how a finished clip looks; the rest are failures.
     if (error == QAudio::OpenError || error == QAudio::IOError || error == QAudio::FatalError)
-        throw SpeechUnavailable(QStringLiteral("the audio output \"%1\" failed while playing")
-                                    .arg(device.description()));
+        throw SpeechUnavailable(
+            Text::tr("the audio output \"%1\" failed while playing").arg(device.description()));
 }
 
 void waitPainting(int ms) {

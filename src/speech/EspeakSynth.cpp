@@ -5,12 +5,16 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cstring>
 
 namespace speech {
-
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Speech)
+};
 
 // Where the synthesis callback puts the samples of the call in progress. The engine calls
 // back on the calling thread before espeak_Synth returns.
@@ -41,8 +45,8 @@ void EspeakSynth::ensureStarted() {
         const int rate =
             espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
         if (rate <= 0) {
-            startError_ = QStringLiteral("the espeak-ng speech engine could not be started "
-                                         "(its voice data, espeak-ng-data, was not found)");
+            startError_ = Text::tr("the espeak-ng speech engine could not be started "
+                                   "(its voice data, espeak-ng-data, was not found)");
         } else {
             sampleRate_ = rate;
             espeak_SetSynthCallback(collectSamples);
@@ -72,7 +76,7 @@ PcmAudio EspeakSynth::synthesize(const QString& text, const QString& voice) {
     ensureStarted();
     if (voice.isEmpty() || !selectVoice(voice)) {
         if (!selectVoice(QStringLiteral("en")))
-            throw SpeechUnavailable(QStringLiteral("espeak-ng has no English voice"));
+            throw SpeechUnavailable(Text::tr("espeak-ng has no English voice"));
     }
 
     PcmAudio pcm{sampleRate_, 1, 2, {}};
@@ -82,7 +86,7 @@ PcmAudio EspeakSynth::synthesize(const QString& text, const QString& voice) {
                                              POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
     collecting = nullptr;
     if (result != EE_OK)
-        throw SpeechUnavailable(QStringLiteral("espeak-ng could not synthesise the text"));
+        throw SpeechUnavailable(Text::tr("espeak-ng could not synthesise the text"));
     return pcm;
 }
 

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/StatsText.h"
 
-#include "data/Counted.h"
 #include "data/LogDates.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
 namespace stats {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Stats)
+};
 
 QString row(const QStringList& fields) {
     QStringList quoted;
@@ -37,18 +41,13 @@ QString table(const QList<QStringList>& rows) {
     return out;
 }
 
-QString rows(qint64 n) {
-    return data::counted(n, QStringLiteral("log row"));
-}
-
 // The dates of such rows as the log spells them; a full list of the first few may go on.
 QString named(const QStringList& dates) {
     QStringList quoted;
     for (const QString& d : dates)
-        quoted << (d.isEmpty() ? QStringLiteral("no date")
-                               : QLatin1Char('"') + d + QLatin1Char('"'));
-    return (dates.size() >= kNamedDates ? QStringLiteral("among them ") : QString()) +
-           quoted.join(QStringLiteral(", "));
+        quoted << (d.isEmpty() ? Text::tr("no date") : QLatin1Char('"') + d + QLatin1Char('"'));
+    const QString list = quoted.join(QStringLiteral(", "));
+    return dates.size() >= kNamedDates ? Text::tr("among them %1").arg(list) : list;
 }
 
 } // namespace
@@ -56,17 +55,14 @@ QString named(const QStringList& dates) {
 QString logSpanNote(const LogSpan& span) {
     QStringList notes;
     if (span.outsideRows > 0)
-        notes << QStringLiteral("%1 %2 dated outside %3 to %4 and not shown (%5).")
-                     .arg(rows(span.outsideRows),
-                          span.outsideRows == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                          data::firstLogDay().toString(Qt::ISODate),
+        notes << Text::tr("%n log rows are dated outside %1 to %2 and not shown (%3).", nullptr,
+                          int(span.outsideRows))
+                     .arg(data::firstLogDay().toString(Qt::ISODate),
                           data::lastLogDay().toString(Qt::ISODate), named(span.outsideDays));
     if (span.unreadableRows > 0)
-        notes << QStringLiteral("%1 %2 no readable date and %3 not shown (%4).")
-                     .arg(rows(span.unreadableRows),
-                          span.unreadableRows == 1 ? QStringLiteral("has") : QStringLiteral("have"),
-                          span.unreadableRows == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                          named(span.unreadableDates));
+        notes << Text::tr("%n log rows have no readable date and are not shown (%1).", nullptr,
+                          int(span.unreadableRows))
+                     .arg(named(span.unreadableDates));
     return notes.join(QLatin1Char(' '));
 }
 
@@ -104,9 +100,8 @@ QString statsCsv(const QVector<DayCount>& days, const QVector<SetSummary>& sets)
 }
 
 QString statsText(const QVector<DayCount>& days, const QVector<SetSummary>& sets) {
-    QList<QStringList> dayRows{{QStringLiteral("Date"), QStringLiteral("Replies"),
-                                QStringLiteral("Correct"), QStringLiteral("Wrong"),
-                                QStringLiteral("Share correct")}};
+    QList<QStringList> dayRows{{Text::tr("Date"), Text::tr("Replies"), Text::tr("Correct"),
+                                Text::tr("Wrong"), Text::tr("Share correct")}};
     int replies = 0;
     int correct = 0;
     for (const DayCount& d : days) {
@@ -116,13 +111,11 @@ QString statsText(const QVector<DayCount>& days, const QVector<SetSummary>& sets
         replies += d.replies;
         correct += d.correct;
     }
-    dayRows << QStringList{QStringLiteral("Total"), QString::number(replies),
-                           QString::number(correct), QString::number(replies - correct),
-                           share(correct, replies)};
-    QList<QStringList> setRows{{QStringLiteral("Set"), QStringLiteral("Cards"),
-                                QStringLiteral("Answered"), QStringLiteral("Replies"),
-                                QStringLiteral("Correct"), QStringLiteral("Share correct"),
-                                QStringLiteral("Mean rating")}};
+    dayRows << QStringList{Text::tr("Total"), QString::number(replies), QString::number(correct),
+                           QString::number(replies - correct), share(correct, replies)};
+    QList<QStringList> setRows{{Text::tr("Set"), Text::tr("Cards"), Text::tr("Answered"),
+                                Text::tr("Replies"), Text::tr("Correct"), Text::tr("Share correct"),
+                                Text::tr("Mean rating")}};
     for (const SetSummary& s : sets)
         setRows << QStringList{s.name,
                                QString::number(s.cards),

@@ -5,11 +5,17 @@
 #include "data/SideConnection.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
 
 namespace syncing {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sync)
+};
+} // namespace
 
 BackgroundSync::BackgroundSync(QString databasePath, QString folder, QObject* parent)
     : QObject(parent), path_(std::move(databasePath)), folder_(std::move(folder)) {}
@@ -66,13 +72,13 @@ SyncSummary BackgroundSync::syncOnce() const {
     SyncSummary summary;
     // A writable connection would make an empty database where the file went away.
     if (!QFileInfo::exists(path_)) {
-        summary.error = QStringLiteral("The database \"%1\" is gone: nothing was synced")
+        summary.error = Text::tr("The database \"%1\" is gone: nothing was synced")
                             .arg(QDir::toNativeSeparators(path_));
         return summary;
     }
     data::SideConnection connection(path_, false);
     if (const QString failure = connection.open(); !failure.isEmpty()) {
-        summary.error = QStringLiteral("The database cannot be opened to sync: %1").arg(failure);
+        summary.error = Text::tr("The database cannot be opened to sync: %1").arg(failure);
         return summary;
     }
     try {

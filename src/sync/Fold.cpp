@@ -7,6 +7,7 @@
 #include "sync/Snapshot.h"
 #include "sync/SyncFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -15,6 +16,10 @@
 
 namespace syncing {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sync)
+};
 
 // Folding rewrites the whole snapshot, so it waits for this many read files: the folder then
 // holds at most these besides the snapshot, and a machine that syncs after every lesson
@@ -98,7 +103,7 @@ QString writeParts(const QString& own, const std::vector<ChangeEvent>& events,
             {kChangeFormat, data::kSchemaVersion, manifest.replica, number}, part);
         // A part its readers would refuse (changes of enormous texts) is never written.
         if (bytes.isEmpty())
-            return QStringLiteral("a change is too long for a snapshot");
+            return Text::tr("a change is too long for a snapshot");
         const QString name = snapshotPartName(manifest.upTo, number);
         if (const QString failure = writeWhole(own, name, bytes); !failure.isEmpty())
             return failure;
@@ -162,8 +167,8 @@ QString foldOwnChanges(const QSqlDatabase& db, const QString& root, const QStrin
         failure = writeWhole(own, snapshotManifestName(), encodeManifest(next));
     if (!failure.isEmpty()) {
         removeFolded(own, from, previous ? previous->parts : std::vector<SnapshotPart>());
-        return QStringLiteral("The changes every machine has read stay in the sync folder, as "
-                              "they could not be folded: %1")
+        return Text::tr("The changes every machine has read stay in the sync folder, as "
+                        "they could not be folded: %1")
             .arg(failure);
     }
     removeFolded(own, folded, next.parts);

@@ -4,11 +4,16 @@
 #include "data/BackupNames.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace syncing {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sync)
+};
 
 // Links resolved, so that two names of one folder compare equal.
 QString canonical(const QString& path) {
@@ -26,12 +31,12 @@ bool isInside(const QString& inner, const QString& outer) {
 QString folderWarning(const QString& folder, const QString& databasePath) {
     const QString chosen = canonical(folder);
     if (chosen == canonical(QFileInfo(databasePath).absolutePath()))
-        return QStringLiteral("This is the folder of the database itself. A sync tool would "
-                              "copy the open database file, which can damage it on the other "
-                              "machine: choose an empty folder of its own.");
+        return Text::tr("This is the folder of the database itself. A sync tool would "
+                        "copy the open database file, which can damage it on the other "
+                        "machine: choose an empty folder of its own.");
     if (isInside(chosen, canonical(data::backupFolder(databasePath))))
-        return QStringLiteral("This folder lies inside the backups, where old backups are "
-                              "deleted: choose a folder of its own.");
+        return Text::tr("This folder lies inside the backups, where old backups are "
+                        "deleted: choose a folder of its own.");
     return {};
 }
 

@@ -6,10 +6,15 @@
 #include "sync/Hlc.h"
 #include "sync/Shadow.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace syncing {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sync)
+};
 
 QString machineName(const QSqlDatabase& db, const QString& stamp) {
     const QString replica = replicaOf(stamp);
@@ -43,7 +48,7 @@ QString bringBackSetName(const QSqlDatabase& db, const QVariant& setId, const QS
     while (q.next())
         others << q.value(0).toString();
     if (sets::setNameTaken(others, name))
-        return QStringLiteral("Another set is named \"%1\" now").arg(name);
+        return Text::tr("Another set is named \"%1\" now").arg(name);
     const QString before =
         data::scalar(db, QStringLiteral("SELECT SetName FROM Set1 WHERE Set_ID = ?"), {setId})
             .toString();
@@ -91,14 +96,14 @@ QString useLostEdit(const QSqlDatabase& db, qint64 id) {
     QSqlQuery q = data::exec(
         db, QStringLiteral("SELECT Kind, Gid, Field, Lost FROM SyncConflict WHERE Id = ?"), {id});
     if (!q.next())
-        return QStringLiteral("This edit is no longer kept");
+        return Text::tr("This edit is no longer kept");
     const QString kind = q.value(0).toString(), field = q.value(2).toString();
     const QString text = q.value(3).toString();
     const QVariant row = localRow(db, kind, q.value(1).toString());
     q.finish();
     if (!row.isValid() || row.isNull())
-        return kind == QLatin1String("card") ? QStringLiteral("The card is no longer here")
-                                             : QStringLiteral("The set is no longer here");
+        return kind == QLatin1String("card") ? Text::tr("The card is no longer here")
+                                             : Text::tr("The set is no longer here");
     data::Transaction t(db);
     if (kind == QLatin1String("set")) {
         if (const QString refusal = bringBackSetName(db, row, text); !refusal.isEmpty())
@@ -109,7 +114,7 @@ QString useLostEdit(const QSqlDatabase& db, qint64 id) {
     } else if (field == QLatin1String("Answers")) {
         writeAnswers(db, row, text);
     } else {
-        return QStringLiteral("This edit cannot be brought back");
+        return Text::tr("This edit cannot be brought back");
     }
     data::exec(db, QStringLiteral("DELETE FROM SyncConflict WHERE Id = ?"), {id});
     t.commit();

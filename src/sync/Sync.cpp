@@ -15,6 +15,7 @@
 #include "sync/Shadow.h"
 #include "sync/SyncFolder.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,6 +29,10 @@
 
 namespace syncing {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sync)
+};
 
 // How long a change file may stay unreadable before the learner is told: a sync tool may take
 // a while to bring a whole file, but not days.
@@ -192,9 +197,9 @@ class Reader {
                          {b.replica})
                 .toString();
         const QString note =
-            QStringLiteral("A change file from %1 has been unreadable for %2 days (\"%3\"): what "
-                           "that machine changed after it waits. Let Memorant on %1 sync "
-                           "again; if the file stays unreadable, check the sync tool there.")
+            Text::tr("A change file from %1 has been unreadable for %2 days (\"%3\"): what "
+                     "that machine changed after it waits. Let Memorant on %1 sync "
+                     "again; if the file stays unreadable, check the sync tool there.")
                 .arg(name.isEmpty() ? b.replica : name)
                 .arg(kStuckDays)
                 .arg(QDir::toNativeSeparators(path));
@@ -323,15 +328,14 @@ void noteMediaArrivals(const MediaArrivals& arrivals, SyncSummary& sum) {
     sum.mediaNamed += arrivals.named;
     sum.mediaWaiting = arrivals.waiting;
     for (const QString& why : arrivals.refused)
-        sum.notes
-            << QStringLiteral("A picture or sound in the sync folder was not taken: %1").arg(why);
+        sum.notes << Text::tr("A picture or sound in the sync folder was not taken: %1").arg(why);
 }
 
 } // namespace
 
 void SyncSummary::noteNewerProgram() {
     ++skipped;
-    const QString note = QStringLiteral(
+    const QString note = Text::tr(
         "Another machine writes changes of a newer Memorant: update Memorant on this machine "
         "to receive them (they wait in the folder, nothing is lost)");
     if (!notes.contains(note))
@@ -351,11 +355,11 @@ QString SyncSummary::mediaWaitingNote() const {
     if (mediaWaiting <= 0)
         return {};
     return mediaWaiting == 1
-               ? QStringLiteral("1 picture or sound waits for the sync folder to bring it; it is "
-                                "named on its card once it has")
-               : QStringLiteral("%1 pictures or sounds wait for the sync folder to bring them; "
-                                "they are named on their cards once it has")
-                     .arg(mediaWaiting);
+               ? Text::tr("1 picture or sound waits for the sync folder to bring it; it is "
+                          "named on its card once it has")
+               : Text::tr("%n pictures or sounds wait for the sync folder to bring them; "
+                          "they are named on their cards once it has",
+                          nullptr, mediaWaiting);
 }
 
 ReplicaRow readReplica(const QSqlDatabase& db) {
@@ -381,16 +385,16 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
         const QString folder =
             options.folder.isEmpty() ? r.folder : QFileInfo(options.folder).absoluteFilePath();
         if (folder.isEmpty()) {
-            sum.error = QStringLiteral("No sync folder is set: name one with --folder DIR");
+            sum.error = Text::tr("No sync folder is set: name one with --folder DIR");
             return sum;
         }
         if (!QFileInfo(folder).isDir()) {
-            sum.error = QStringLiteral("The sync folder \"%1\" does not exist").arg(folder);
+            sum.error = Text::tr("The sync folder \"%1\" does not exist").arg(folder);
             return sum;
         }
         const QString root = syncRoot(folder);
         if (!QFileInfo(root).isDir() && !QDir().mkpath(root)) {
-            sum.error = QStringLiteral("The folder \"%1\" cannot be made").arg(root);
+            sum.error = Text::tr("The folder \"%1\" cannot be made").arg(root);
             return sum;
         }
         QSet<QString> weighed;
@@ -407,7 +411,7 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
                 data::exec(db, QStringLiteral("UPDATE SyncReplica SET Id = ?, Capture = 1"),
                            {r.id});
             } else if (takeNewIdIfCopied(db, r, root)) {
-                sum.notes << QStringLiteral(
+                sum.notes << Text::tr(
                     "This database was copied from another one, or brought back from a "
                     "backup: it now syncs as a machine of its own");
             }
@@ -428,8 +432,7 @@ SyncSummary runSync(const QSqlDatabase& db, const SyncOptions& options) {
         const QString own = QDir(root).filePath(r.id);
         const QString unwritten = writeOwnFiles(db, root, own);
         if (!unwritten.isEmpty())
-            sum.error =
-                QStringLiteral("This machine's changes wait to be written: %1").arg(unwritten);
+            sum.error = Text::tr("This machine's changes wait to be written: %1").arg(unwritten);
         Hlc clock(readReplica(db).hlc, r.id);
         Reader reader(db, clock, sum, options.stop);
         sum.machines = 1;
@@ -511,12 +514,12 @@ QString forgetMachine(const QSqlDatabase& db, const QString& name, int days) {
                                             "OR Replica = ?) AND Forgotten = 0"),
                              {name, name});
     if (!q.next())
-        return QStringLiteral("No machine named \"%1\" syncs with this one").arg(name);
+        return Text::tr("No machine named \"%1\" syncs with this one").arg(name);
     const QString replica = q.value(0).toString();
     const qint64 unseen = daysUnseen(q.value(1).toString(), q.value(2).toString());
     if (unseen < days)
-        return QStringLiteral("\"%1\" was seen %2 days ago: only a machine unseen for %3 days "
-                              "can be forgotten")
+        return Text::tr("\"%1\" was seen %2 days ago: only a machine unseen for %3 days "
+                        "can be forgotten")
             .arg(name)
             .arg(unseen)
             .arg(days);

@@ -3,6 +3,7 @@
 
 #include "sync/ChangeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -10,6 +11,11 @@
 #include <unistd.h>
 
 namespace syncing {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sync)
+};
+} // namespace
 
 QString syncRoot(const QString& chosenFolder) {
     return QDir(chosenFolder).filePath(QStringLiteral("memorant-sync"));
@@ -75,23 +81,22 @@ void setFlushForTesting(bool flush) {
 
 QString writeWhole(const QString& folder, const QString& name, const QByteArray& bytes) {
     if (!QDir().mkpath(folder))
-        return QStringLiteral("the folder \"%1\" cannot be made").arg(folder);
+        return Text::tr("the folder \"%1\" cannot be made").arg(folder);
     const QString target = QDir(folder).filePath(name);
     const QString temporary =
         QDir(folder).filePath(QLatin1Char('.') + name + QStringLiteral(".tmp"));
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QStringLiteral("\"%1\" cannot be written (%2)").arg(temporary, file.errorString());
+        return Text::tr("\"%1\" cannot be written (%2)").arg(temporary, file.errorString());
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
     QString failure;
     if (!written || !syncPath(temporary, false))
-        failure =
-            QStringLiteral("\"%1\" could not be written whole (is the disk full?)").arg(temporary);
+        failure = Text::tr("\"%1\" could not be written whole (is the disk full?)").arg(temporary);
     else if (QFile::exists(target) && !QFile::remove(target))
-        failure = QStringLiteral("\"%1\" cannot be replaced").arg(target);
+        failure = Text::tr("\"%1\" cannot be replaced").arg(target);
     else if (!QFile::rename(temporary, target))
-        failure = QStringLiteral("\"%1\" cannot be put in place").arg(target);
+        failure = Text::tr("\"%1\" cannot be put in place").arg(target);
     if (!failure.isEmpty()) {
         QFile::remove(temporary);
         return failure;

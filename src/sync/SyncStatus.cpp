@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/SyncStatus.h"
 
+#include <QCoreApplication>
+
 namespace syncing {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sync)
+};
+} // namespace
 
 QString syncStatusText(const std::vector<MachineStatus>& machines, bool folderReachable,
                        const QDateTime& lastSync, const QDateTime& now) {
     if (!folderReachable)
-        return QStringLiteral("Sync folder not reachable");
+        return Text::tr("Sync folder not reachable");
     const MachineStatus* self = nullptr;
     const MachineStatus* behind = nullptr;
     const MachineStatus* newest = nullptr;
@@ -21,11 +28,11 @@ QString syncStatusText(const std::vector<MachineStatus>& machines, bool folderRe
             newest = &m;
     }
     if (!newest)
-        return QStringLiteral("Waiting for another machine");
+        return Text::tr("Waiting for another machine");
     if (self && behind->readOfThis < self->written)
-        return QStringLiteral("Waiting for %1").arg(behind->name);
+        return Text::tr("Waiting for %1").arg(behind->name);
     const qint64 minutes = lastSync.isValid() ? std::max<qint64>(0, lastSync.secsTo(now) / 60) : 0;
-    return QStringLiteral("Synced with %1 %2 min ago").arg(newest->name).arg(minutes);
+    return Text::tr("Synced with %1 %2 min ago").arg(newest->name).arg(minutes);
 }
 
 } // namespace syncing

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist/CsvReader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
 #include <csv.h>
 
 namespace wordlist {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WordList)
+};
 
 // Everything is data: libcsv would otherwise drop blanks and tabs around unquoted fields.
 int noSpace(unsigned char) {
@@ -17,7 +22,9 @@ int noSpace(unsigned char) {
 // memory.
 constexpr qsizetype kPiece = qsizetype(64) * 1024;
 
-const QString kTooLong = QStringLiteral("a text is longer than 1,000,000 characters");
+QString tooLong() {
+    return Text::tr("a text is longer than 1,000,000 characters");
+}
 
 bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
@@ -61,7 +68,7 @@ struct CsvStream::State {
         if (s->stopped)
             return;
         if (length > size_t(kMaxFieldChars) && characters(bytes, length) > kMaxFieldChars) {
-            s->fail(s->lineOfRecord(), kTooLong);
+            s->fail(s->lineOfRecord(), tooLong());
             return;
         }
         QString field = QString::fromUtf8(bytes, static_cast<qsizetype>(length));
@@ -95,7 +102,7 @@ CsvStream::CsvStream(char separator, CsvRowSink sink) : d_(std::make_unique<Stat
     d_->sink = std::move(sink);
     d_->ready = csv_init(&d_->parser, 0) == 0;
     if (!d_->ready) {
-        d_->fail(1, QStringLiteral("the reader could not be started"));
+        d_->fail(1, Text::tr("the reader could not be started"));
         return;
     }
     csv_set_delim(&d_->parser, static_cast<unsigned char>(separator));
@@ -151,8 +158,8 @@ bool CsvStream::feed(QByteArrayView data) {
         const QByteArrayView piece = data.first(n);
         if (piece.contains('\0')) {
             s.fail(s.currentLine,
-                   QStringLiteral("this is not a text list (it holds a NUL character; a UTF-16 "
-                                  "file needs its byte order mark or its encoding chosen)"));
+                   Text::tr("this is not a text list (it holds a NUL character; a UTF-16 "
+                            "file needs its byte order mark or its encoding chosen)"));
             break;
         }
         const int ends = s.recordsEnded;
@@ -162,7 +169,7 @@ bool CsvStream::feed(QByteArrayView data) {
         else if (s.recordStart == 0 && (n > 1 || !ended))
             s.recordStart = s.currentLine;
         if (s.parser.entry_pos > size_t(4 * kMaxFieldChars))
-            s.fail(s.lineOfRecord(), kTooLong); // more bytes than any such text can have
+            s.fail(s.lineOfRecord(), tooLong()); // more bytes than any such text can have
         if (ended) {
             s.atLineStart = true;
             s.pendingCr = piece.back() == '\r';
@@ -181,7 +188,7 @@ CsvProblem CsvStream::finish() {
     csv_set_opts(&s.parser, CSV_STRICT | CSV_STRICT_FINI);
     const int line = s.lineOfRecord();
     if (csv_fini(&s.parser, State::onField, State::onRecordEnd, &s) != 0)
-        s.fail(line, QStringLiteral("a quoted field is not closed"));
+        s.fail(line, Text::tr("a quoted field is not closed"));
     return s.problem;
 }
 

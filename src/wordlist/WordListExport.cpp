@@ -1,32 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist/WordListExport.h"
 
-#include "data/Counted.h"
-
 #include "data/RegularFile.h"
 #include "data/Sql.h"
 #include "exchange/ValueForms.h"
 #include "sets/rules/SetRules.h"
 #include "wordlist/WordListRules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlQuery>
 
 namespace wordlist {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WordList)
+};
+} // namespace
 
 QString listExportNote(const ListExportOutcome& outcome) {
     QStringList notes;
     if (outcome.textsChanged > 0)
-        notes << QStringLiteral("%1 texts held line breaks or control characters, which a word "
-                                "list cannot carry: each line break was written as a blank, the "
-                                "other characters left out.")
-                     .arg(outcome.textsChanged);
+        notes << Text::tr("%n texts held line breaks or control characters, which a word "
+                          "list cannot carry: each line break was written as a blank, the "
+                          "other characters left out.",
+                          nullptr, outcome.textsChanged);
     if (outcome.mediaLeftOut > 0)
-        notes << QStringLiteral("A word list carries no pictures or sounds: %1 written without "
-                                "them (File > Export or Export set as KVTML keeps them).")
-                     .arg(data::counted(outcome.mediaLeftOut, QStringLiteral("card was"),
-                                        QStringLiteral("cards were")));
+        notes << (outcome.mediaLeftOut == 1
+                      ? Text::tr("A word list carries no pictures or sounds: 1 card was written "
+                                 "without them (File > Export or Export set as KVTML keeps "
+                                 "them).")
+                      : Text::tr("A word list carries no pictures or sounds: %n cards were "
+                                 "written without them (File > Export or Export set as KVTML "
+                                 "keeps them).",
+                                 nullptr, outcome.mediaLeftOut));
     return notes.join(QLatin1Char(' '));
 }
 
@@ -35,7 +43,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
         db, QStringLiteral("SELECT Set_ID FROM Set1 WHERE SetName = ? ORDER BY Set_ID LIMIT 1"),
         {setName});
     if (!setId.isValid())
-        throw WordListError(QStringLiteral("There is no set named \"%1\".").arg(setName));
+        throw WordListError(Text::tr("There is no set named \"%1\".").arg(setName));
 
     QSqlQuery cards = data::exec(
         db,
@@ -63,7 +71,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
         throw WordListError(refused);
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
-        throw WordListError(QStringLiteral("%1 cannot be written: %2")
+        throw WordListError(Text::tr("%1 cannot be written: %2")
                                 .arg(QFileInfo(path).fileName(), out.errorString()));
     ListExportOutcome outcome;
     QByteArray chunk = listHeaderLine(answerColumns).toUtf8() + '\n';
@@ -72,7 +80,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
         if (sets::isMultiAnswer(cards.value(2))) {
             answers.bindValue(0, cards.value(0));
             if (!answers.exec())
-                throw data::DbError(QStringLiteral("The answers could not be read."));
+                throw data::DbError(Text::tr("The answers could not be read."));
             while (answers.next())
                 cardAnswers << answers.value(0).toString();
         } else {
@@ -94,7 +102,7 @@ ListExportOutcome exportList(const QSqlDatabase& db, const QString& setName, con
     }
     out.write(chunk);
     if (!out.commit())
-        throw WordListError(QStringLiteral("%1 cannot be written: %2")
+        throw WordListError(Text::tr("%1 cannot be written: %2")
                                 .arg(QFileInfo(path).fileName(), out.errorString()));
     return outcome;
 }

@@ -7,6 +7,7 @@
 #include "sets/rules/SetRules.h"
 #include "wordlist/CsvReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -16,14 +17,18 @@
 namespace wordlist {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WordList)
+};
+
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
 [[noreturn]] void fail(const QString& path, int line, const QString& why) {
-    throw WordListError(
-        line > 0 ? QStringLiteral("%1, line %2: %3").arg(fileName(path)).arg(line).arg(why)
-                 : QStringLiteral("%1: %2").arg(fileName(path), why));
+    throw WordListError(line > 0
+                            ? Text::tr("%1, line %2: %3").arg(fileName(path)).arg(line).arg(why)
+                            : QStringLiteral("%1: %2").arg(fileName(path), why));
 }
 
 // Reads the file through in pieces, giving each with the bytes read so far to `take` until
@@ -34,13 +39,13 @@ void readThrough(const QString& path, const std::function<bool(QByteArrayView, q
         throw WordListError(refused);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
+        fail(path, 0, Text::tr("the file cannot be read (%1)").arg(f.errorString()));
     QByteArray piece(1 << 20, Qt::Uninitialized);
     qint64 done = 0;
     for (;;) {
         const qint64 n = f.read(piece.data(), piece.size());
         if (n < 0)
-            fail(path, 0, QStringLiteral("the file cannot be read (%1)").arg(f.errorString()));
+            fail(path, 0, Text::tr("the file cannot be read (%1)").arg(f.errorString()));
         if (n == 0)
             return;
         done += n;
@@ -126,7 +131,7 @@ ListPreview previewList(const ListFile& file, char separator, bool header,
     if (file.encoding.badLine) {
         QString why = data::notUtf8Message(file.encoding.badLine);
         why[0] = why[0].toUpper();
-        preview.problem = why + QStringLiteral("; choose the file's encoding.");
+        preview.problem = Text::tr("%1; choose the file's encoding.").arg(why);
         return preview;
     }
     bool first = true;
@@ -154,7 +159,7 @@ ListPreview previewList(const ListFile& file, char separator, bool header,
     stream.feed(decoder.finish());
     const CsvProblem problem = stream.finish();
     if (problem.line > 0)
-        preview.problem = QStringLiteral("Line %1: %2.").arg(problem.line).arg(problem.message);
+        preview.problem = Text::tr("Line %1: %2.").arg(problem.line).arg(problem.message);
     return preview;
 }
 
@@ -166,14 +171,13 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
                               : given;
     if (file.encoding.badLine)
         fail(file.path, file.encoding.badLine,
-             QStringLiteral("this line holds a byte that is not UTF-8, though the rest of the "
-                            "file is UTF-8; choose the file's encoding; nothing was added"));
+             Text::tr("this line holds a byte that is not UTF-8, though the rest of the "
+                      "file is UTF-8; choose the file's encoding; nothing was added"));
     const char separator = options.separator.value_or(file.separator);
     const bool header = options.header.value_or(file.header);
     const ColumnChoice& columns = options.columns;
     if (columns.question == columns.answer || columns.question < 0 || columns.answer < 0)
-        fail(file.path, 0,
-             QStringLiteral("the question and the answer need two different columns"));
+        fail(file.path, 0, Text::tr("the question and the answer need two different columns"));
 
     ListImportOutcome outcome;
     if (header && !options.header && file.headerGuessed)
@@ -210,12 +214,12 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
             }
         } catch (const data::DbError& e) {
             failedLine = row.line;
-            failure = QStringLiteral("the card could not be stored (%1)").arg(e.message());
+            failure = Text::tr("the card could not be stored (%1)").arg(e.message());
             return false;
         }
         ++outcome.cards;
         if (progress && outcome.cards % 512 == 0 && !progress(bytesRead, file.size)) {
-            failure = QStringLiteral("the import was cancelled");
+            failure = Text::tr("the import was cancelled");
             return false;
         }
         return true;
@@ -228,13 +232,13 @@ ListImportOutcome importList(const QSqlDatabase& db, const ListFile& given,
     stream.feed(decoder.finish());
     const CsvProblem problem = stream.finish();
     if (!failure.isEmpty())
-        fail(file.path, failedLine, failure + QStringLiteral("; nothing was added"));
+        fail(file.path, failedLine, Text::tr("%1; nothing was added").arg(failure));
     if (problem.line > 0)
-        fail(file.path, problem.line, problem.message + QStringLiteral("; nothing was added"));
+        fail(file.path, problem.line, Text::tr("%1; nothing was added").arg(problem.message));
     if (outcome.cards == 0)
         fail(file.path, 0,
-             QStringLiteral("no row has both a question and an answer (%1 skipped); nothing was "
-                            "added")
+             Text::tr("no row has both a question and an answer (%1 skipped); nothing was "
+                      "added")
                  .arg(outcome.skipped));
     writer.finishSet(setId);
     t.commit();

@@ -4,14 +4,20 @@
 #include "sets/rules/SetRules.h"
 #include "wordlist/CsvReader.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace wordlist {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WordList)
+};
+} // namespace
 
 ListCard cardFromRow(const QStringList& fields, const ColumnChoice& columns) {
     ListCard card;
     if (fields.size() <= std::max(columns.question, columns.answer)) {
-        card.skipReason = QStringLiteral("too few fields");
+        card.skipReason = Text::tr("too few fields");
         return card;
     }
     card.question = fields[columns.question];
@@ -24,12 +30,12 @@ ListCard cardFromRow(const QStringList& fields, const ColumnChoice& columns) {
         card.answers << fields[columns.answer];
     }
     if (card.question.isEmpty())
-        card.skipReason = QStringLiteral("no question");
+        card.skipReason = Text::tr("no question");
     else if (card.answers.isEmpty())
-        card.skipReason = QStringLiteral("no answer");
+        card.skipReason = Text::tr("no answer");
     else if (card.answers.size() == 1 && sets::isMultiAnswer(card.answers.first()))
         // That answer marks a multiple-answer card, and this one would have no answers.
-        card.skipReason = QStringLiteral("the answer is the multiple-answer mark");
+        card.skipReason = Text::tr("the answer is the multiple-answer mark");
     return card;
 }
 
@@ -93,7 +99,7 @@ QString describeHeaderLine(int line, const QStringList& fields) {
     for (const QString& f : fields)
         quoted << QLatin1Char('"') + (f.size() > 40 ? f.left(40) + QStringLiteral("...") : f) +
                       QLatin1Char('"');
-    return QStringLiteral("line %1 (%2)").arg(line).arg(quoted.join(QStringLiteral(", ")));
+    return Text::tr("line %1 (%2)").arg(line).arg(quoted.join(QStringLiteral(", ")));
 }
 
 QString listLine(const QString& question, const QStringList& answers) {

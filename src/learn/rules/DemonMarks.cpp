@@ -3,15 +3,23 @@
 
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSqlQuery>
 #include <cmath>
 #include <limits>
 
 namespace learn {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DemonsManager)
+};
+
+} // namespace
 
 QString demonsNumRangeMessage() {
-    return QStringLiteral("The number of Demons must be a whole number from 0 to %1.")
+    return Text::tr("The number of Demons must be a whole number from 0 to %1.")
         .arg(QLocale(QLocale::English).toString(kMaxDemonsNum));
 }
 

@@ -6,6 +6,7 @@
 #include "learn/rules/CardRead.h"
 #include "learn/rules/LessonRules.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <algorithm>
 #include <unordered_map>
@@ -13,6 +14,10 @@
 
 namespace learn {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 struct ReverseValues {
     QVariant order;
@@ -185,9 +190,9 @@ std::optional<CardArray::CardRow> readEntry(const QSqlDatabase& db, const QVaria
 QString directionPanelText(SetDirection direction) {
     switch (direction) {
     case SetDirection::Reverse:
-        return QStringLiteral("Asked: answer to question");
+        return Text::tr("Asked: answer to question");
     case SetDirection::Both:
-        return QStringLiteral("Asked: both ways");
+        return Text::tr("Asked: both ways");
     case SetDirection::Forward:
         break;
     }

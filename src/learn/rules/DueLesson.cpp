@@ -4,7 +4,16 @@
 #include "learn/rules/Directions.h"
 #include "learn/rules/MemoryStore.h"
 
+#include <QCoreApplication>
+
 namespace learn {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+} // namespace
 
 std::vector<CardArray::CardRow> dueLessonEntries(const QSqlDatabase& db, qint64 today) {
     std::vector<CardArray::CardRow> entries(1);
@@ -20,7 +29,7 @@ std::vector<CardArray::CardRow> dueLessonEntries(const QSqlDatabase& db, qint64 
 }
 
 QString duePanelText(int total) {
-    return QStringLiteral("Due today: %1").arg(total);
+    return Text::tr("Due today: %1").arg(total);
 }
 
 } // namespace learn

@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/rules/LessonRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace learn {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+} // namespace
 
 bool isCorrectReply(const QString& reply, const QVariant& storedAnswer,
                     const JudgingOptions& options) {
@@ -40,15 +48,15 @@ bool isMultiAnswerCard(const QVariant& answer) {
 }
 
 QString totalPanelText(int curRowLim) {
-    return QStringLiteral("Total %1").arg(curRowLim);
+    return Text::tr("Total %1").arg(curRowLim);
 }
 
 QString bunchPanelText(int curSetSize) {
-    return QStringLiteral("Curr. bunch %1").arg(curSetSize);
+    return Text::tr("Curr. bunch %1").arg(curSetSize);
 }
 
 QString remainsPanelText(int curSetSize, int bunchCorrect) {
-    return QStringLiteral("Remains %1").arg(std::max(0, curSetSize - bunchCorrect));
+    return Text::tr("Remains %1").arg(std::max(0, curSetSize - bunchCorrect));
 }
 
 bool cardOptionOn(const QVariant& value) {
@@ -60,11 +68,11 @@ bool cardOptionOn(const QVariant& value) {
 }
 
 QString orderPanelText(const QVariant& showOrder) {
-    return cardOptionOn(showOrder) ? QStringLiteral("ORDER") : QStringLiteral("NO order");
+    return cardOptionOn(showOrder) ? Text::tr("ORDER") : Text::tr("NO order");
 }
 
 QString answersPanelText(const QVariant& count) {
-    return QStringLiteral("%1 Answers").arg(count.toLongLong());
+    return Text::tr("%n Answers", nullptr, int(count.toLongLong()));
 }
 
 } // namespace learn

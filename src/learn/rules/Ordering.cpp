@@ -5,6 +5,7 @@
 #include "learn/rules/Clock.h"
 #include "learn/rules/OrderKeys.h"
 
+#include <QCoreApplication>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <charconv>
@@ -18,6 +19,10 @@
 
 namespace learn {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 using Key = std::optional<double>;
 
@@ -140,7 +145,7 @@ void ensureKeyFunctions(const QSqlDatabase& db) {
         const int rc = sqlite3_create_function_v2(raw, name, args, flags, nullptr, fn, nullptr,
                                                   nullptr, nullptr);
         if (rc != SQLITE_OK && rc != SQLITE_BUSY)
-            throw data::DbError(QStringLiteral("Cannot prepare the card order: %1")
+            throw data::DbError(Text::tr("Cannot prepare the card order: %1")
                                     .arg(QString::fromUtf8(sqlite3_errstr(rc))));
     }
 }

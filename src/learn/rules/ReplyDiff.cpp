@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/rules/ReplyDiff.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 #include <dtl/dtl.hpp>
 
 namespace learn {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 struct MarkStyle {
     const char* fore;
@@ -18,11 +23,11 @@ struct MarkStyle {
 MarkStyle styleOf(DiffMark mark) {
     switch (mark) {
     case DiffMark::Inserted:
-        return {"#8a0000", "#ffe0e0", "not in the answer"};
+        return {"#8a0000", "#ffe0e0", QT_TRANSLATE_NOOP("Form1", "not in the answer")};
     case DiffMark::Missing:
-        return {"#00307a", "#dde8ff", "missing from your reply"};
+        return {"#00307a", "#dde8ff", QT_TRANSLATE_NOOP("Form1", "missing from your reply")};
     case DiffMark::Changed:
-        return {"#6a3500", "#ffe8c8", "typed in place of the answer's"};
+        return {"#6a3500", "#ffe8c8", QT_TRANSLATE_NOOP("Form1", "typed in place of the answer's")};
     case DiffMark::Same:
         break;
     }
@@ -66,8 +71,9 @@ QString legendHtml() {
     QStringList parts;
     for (DiffMark mark : {DiffMark::Inserted, DiffMark::Missing, DiffMark::Changed})
         parts << markedSpan(QStringLiteral("abc"), mark) + QStringLiteral("&nbsp;") +
-                     QLatin1String(styleOf(mark).legend);
-    return QStringLiteral("<p>%1; \u00b7 a blank</p>").arg(parts.join(QStringLiteral("; ")));
+                     Text::tr(styleOf(mark).legend).toHtmlEscaped();
+    parts << QStringLiteral("\u00b7 ") + Text::tr("a blank").toHtmlEscaped();
+    return QStringLiteral("<p>%1</p>").arg(parts.join(QStringLiteral("; ")));
 }
 
 // Pairs a run of deletions with the run of insertions after it (or before it) into changes.
@@ -133,8 +139,9 @@ QString replyDiffHtml(const QString& reply, const QString& answer, qsizetype lon
     const QString row = QStringLiteral("<tr><td>%1&nbsp;</td>"
                                        "<td style=\"white-space:pre-wrap\">%2%3</td></tr>");
     return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">%1%2</table>%3")
-        .arg(row.arg(QStringLiteral("Your reply:"), sideHtml(columns, true), more),
-             row.arg(QStringLiteral("Answer:"), sideHtml(columns, false), more), legendHtml());
+        .arg(row.arg(Text::tr("Your reply:").toHtmlEscaped(), sideHtml(columns, true), more),
+             row.arg(Text::tr("Answer:").toHtmlEscaped(), sideHtml(columns, false), more),
+             legendHtml());
 }
 
 QString markedSideHtml(const QString& reply, const QString& answer, bool replySide,

@@ -6,12 +6,18 @@
 #include "data/Sql.h"
 #include "learn/rules/MemoryStore.h"
 
+#include <QCoreApplication>
+
 namespace learn {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
 void writeScore(data::RecordsetFamily& rs, const JudgedReply& reply) {
     if (rs.fields1.isEmpty())
-        throw data::DbError(QStringLiteral("The settings row Fields1 is missing"));
+        throw data::DbError(Text::tr("The settings row Fields1 is missing"));
     rs.fields1.moveFirst();
     rs.fields1.setValue(data::column::CardNum, reply.cardId);
     rs.fields1.update();
@@ -57,8 +63,8 @@ qint64 recordReply(data::RecordsetFamily& rs, const JudgedReply& reply, const QS
                    const QDate& date) {
     // A clock far off would date the reply where no statistics could show it.
     if (!data::logDay(date.toString(Qt::ISODate)).isValid())
-        throw data::DbError(QStringLiteral("the computer's clock says it is %1, not a day from "
-                                           "%2 to %3 as a log row needs; set the clock.")
+        throw data::DbError(Text::tr("the computer's clock says it is %1, not a day from "
+                                     "%2 to %3 as a log row needs; set the clock.")
                                 .arg(date.toString(Qt::ISODate),
                                      data::firstLogDay().toString(Qt::ISODate),
                                      data::lastLogDay().toString(Qt::ISODate)));

@@ -4,9 +4,17 @@
 #include "data/Sql.h"
 #include "learn/rules/MemoryStore.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace learn {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+} // namespace
 
 std::optional<StoredWeights> readStoredWeights(const QSqlDatabase& db, const QVariant& cardId,
                                                bool reverse) {
@@ -38,7 +46,7 @@ void undoStoredReply(const QSqlDatabase& db, const QVariant& cardId, const Store
         data::exec(db, QStringLiteral("DELETE FROM Log WHERE RecID = ?"), {logRowId});
     // A log cleaned meanwhile: the reply is no longer there to take back.
     if (removed.numRowsAffected() != 1)
-        throw data::DbError(QStringLiteral("the reply's log row is gone"));
+        throw data::DbError(Text::tr("the reply's log row is gone"));
     noteReplyTakenBack(db, cardId.toLongLong(), reverse);
     if (reverse && !before.held) {
         data::exec(db, QStringLiteral("DELETE FROM CardReverse WHERE Card_ID = ?"), {cardId});

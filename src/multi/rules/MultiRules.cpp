@@ -3,10 +3,15 @@
 
 #include "learn/rules/LessonRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace multi {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 bool isEmptyCell(const QVariant& v) {
     return v.isNull() || !v.isValid() || v.toString().isEmpty();
@@ -18,12 +23,21 @@ bool orderMatters(const QVariant& showOrder) {
     return learn::cardOptionOn(showOrder);
 }
 
+QString orderCaption(bool important) {
+    return important ? Text::tr("The order is important") : Text::tr("The order is NOT important");
+}
+
+QString countCaption(bool shown) {
+    return shown ? Text::tr("Display the number of answers with the question")
+                 : Text::tr("DON'T display the number of answers with the question");
+}
+
 QString orderCaption(const QVariant& showOrder) {
-    return learn::cardOptionOn(showOrder) ? kOrderImportant : kOrderNotImportant;
+    return orderCaption(learn::cardOptionOn(showOrder));
 }
 
 QString countCaption(const QVariant& displayQuestionNumber) {
-    return learn::cardOptionOn(displayQuestionNumber) ? kShowCount : kHideCount;
+    return countCaption(learn::cardOptionOn(displayQuestionNumber));
 }
 
 QStringList storableAnswers(const QVariantList& rows) {

@@ -22,12 +22,10 @@ struct AnswerReplyPair {
 // means any order will do.
 bool orderMatters(const QVariant& showOrder);
 
-// The captions of the two option buttons of the answers editor; each caption is its state.
-inline const QString kOrderImportant = QStringLiteral("The order is important");
-inline const QString kOrderNotImportant = QStringLiteral("The order is NOT important");
-inline const QString kShowCount = QStringLiteral("Display the number of answers with the question");
-inline const QString kHideCount =
-    QStringLiteral("DON'T display the number of answers with the question");
+// The captions of the two option buttons of the answers editor, in the language in use; each
+// caption tells the option's state.
+QString orderCaption(bool important);
+QString countCaption(bool shown);
 QString orderCaption(const QVariant& showOrder);
 QString countCaption(const QVariant& displayQuestionNumber);
 

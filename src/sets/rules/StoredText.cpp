@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/rules/StoredText.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
 namespace sets {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sets)
+};
 
 bool mayNeedCleaning(QChar c) {
     const char16_t u = c.unicode();
@@ -91,9 +96,9 @@ QString storableSetName(const QString& name) {
 QString namesCutNote(int count) {
     if (count <= 0)
         return {};
-    return (count == 1 ? QStringLiteral("the set name was cut")
-                       : QStringLiteral("%1 set names were cut").arg(count)) +
-           QStringLiteral(" to %1 characters").arg(kMaxSetNameLength);
+    return (count == 1 ? Text::tr("the set name was cut to %1 characters")
+                       : Text::tr("%n set names were cut to %1 characters", nullptr, count))
+        .arg(kMaxSetNameLength);
 }
 
 } // namespace sets

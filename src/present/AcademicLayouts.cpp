@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/AcademicLayouts.h"
 
+#include <QCoreApplication>
 #include <initializer_list>
 
 namespace present {
@@ -46,7 +47,7 @@ void soundIndicator(LayoutTable& t) {
 
 LayoutTable makeSetEditing() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Edit Set");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Edit Set"));
     t.clearBackgroundPicture = true;
     t.setCardGridSource = true;
     t.controls = {
@@ -96,7 +97,7 @@ LayoutTable makeSetEditing() {
 
 LayoutTable makeSetName() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Change Set Name");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Change Set Name"));
     t.clearBackgroundPicture = true;
     t.controls = {
         {.control = "Label8",
@@ -150,7 +151,7 @@ LayoutTable makeSetName() {
 
 LayoutTable makeCreateSet() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Create Set");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Create Set"));
     t.clearBackgroundPicture = true;
     t.controls = {
         {.control = "Label1",
@@ -195,7 +196,7 @@ LayoutTable makeCreateSet() {
 
 LayoutTable makeLearning() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Learn Set");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Learn Set"));
     t.clearBackgroundPicture = true;
     t.controls = {
         {.control = "Label2",
@@ -249,7 +250,7 @@ LayoutTable makeLearning() {
          .height = 375,
          .bold = true,
          .pointSize = 10,
-         .caption = QStringLiteral("Check"),
+         .caption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Check")),
          .clearPicture = true},
         {.control = "Command3",
          .visible = true,
@@ -259,7 +260,7 @@ LayoutTable makeLearning() {
          .height = 375,
          .bold = true,
          .pointSize = 10,
-         .caption = QStringLiteral("Next"),
+         .caption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Next")),
          .clearPicture = true},
     };
     soundIndicator(t);

@@ -2,17 +2,30 @@
 #include "present/Announcements.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace present {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+} // namespace
 
 QString learningAnnouncement(const QString& result, const QString& question,
                              const QStringList& progress) {
     QStringList parts;
-    if (!result.isEmpty())
+    // The result comes as the log stores it; the reader says it in the language in use.
+    if (result == QLatin1String("Correct"))
+        parts << Text::tr("Correct.");
+    else if (result == QLatin1String("Wrong"))
+        parts << Text::tr("Wrong.");
+    else if (!result.isEmpty())
         parts << result + QLatin1Char('.');
     if (!question.isEmpty())
-        parts << QStringLiteral("Question: ") + question;
+        parts << Text::tr("Question: %1").arg(question);
     QStringList said;
     for (const QString& p : progress)
         if (!p.trimmed().isEmpty())

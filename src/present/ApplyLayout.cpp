@@ -8,6 +8,7 @@
 #include "present/ScaleRules.h"
 #include "present/ScaledPlacement.h"
 #include "present/SystemPalette.h"
+#include "present/TranslatedText.h"
 #include "present/Twips.h"
 
 #include <QAbstractButton>
@@ -18,6 +19,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 #include <stdexcept>
 
 namespace present {
@@ -60,13 +62,10 @@ void setForeColour(QWidget* w, const QColor& colour) {
     w->setPalette(p);
 }
 
-void setCaption(QWidget* w, const QString& text) {
-    if (auto* l = qobject_cast<QLabel*>(w))
-        l->setText(text);
-    else if (auto* b = qobject_cast<QAbstractButton*>(w))
-        b->setText(text);
-    else if (auto* e = qobject_cast<QLineEdit*>(w))
-        e->setText(text);
+// Under a font larger than the usual ones, or in a language other than English, a caption may
+// be longer than the control designed for it.
+bool captionsMayOutgrow() {
+    return interfaceTranslated() || fontBoost(QApplication::font().pointSizeF()) > 1.0;
 }
 
 void applyGeometry(QWidget* w, const ControlSetting& s) {
@@ -104,7 +103,7 @@ void fitToCaption(QWidget* w, const ControlSetting& s) {
 void keepInside(QWidget* w) {
     LayoutScaler* scaler = LayoutScaler::of(w);
     if (scaler == nullptr || scaler->designedSize().isEmpty() || w->isWindow() ||
-        fontBoost(QApplication::font().pointSizeF()) <= 1.0)
+        !captionsMayOutgrow())
         return;
     const double factor = scaler->factor();
     if (w->x() + w->width() <= scaledLength(scaler->designedSize().width(), factor))
@@ -117,7 +116,7 @@ void keepInside(QWidget* w) {
 // Under a font larger than the usual ones a button's caption may outgrow the designed
 // button: it widens about its centre. With the usual fonts every button keeps its design.
 void fitButtonsToCaptions(Form1Controls& c) {
-    if (fontBoost(QApplication::font().pointSizeF()) <= 1.0)
+    if (!captionsMayOutgrow())
         return;
     const double factor = layoutScale(c.canvas);
     for (QPushButton* b : c.canvas->findChildren<QPushButton*>()) {
@@ -178,9 +177,9 @@ void applyColours(QWidget* w, const ControlSetting& s) {
 
 void applyControl(QWidget* w, const ControlSetting& s, const LayoutContext& context) {
     if (s.caption)
-        setCaption(w, *s.caption);
+        setTranslatedText(w, "Form1", *s.caption);
     if (s.captionIsCurrentQuestion)
-        setCaption(w, context.currentQuestion);
+        setShownText(w, context.currentQuestion);
     if (s.clearPicture)
         clearPicture(w);
     applyFont(w, s);
@@ -245,8 +244,10 @@ QAction* menuEntryNamed(Form1Controls& c, const QString& name) {
 }
 
 void applyLayout(const LayoutTable& table, Form1Controls& c, const LayoutContext& context) {
+    c.lastLayout = &table;
+    c.lastLayoutContext = context;
     if (!table.windowCaption.isEmpty())
-        c.Form1->setWindowTitle(table.windowCaption);
+        setTranslatedText(c.Form1, "Form1", table.windowCaption);
     if (table.clearBackgroundPicture)
         clearBackgroundPicture(c);
     if (table.backgroundPicture) {
@@ -271,6 +272,41 @@ void applyLayout(const LayoutTable& table, Form1Controls& c, const LayoutContext
     if (table.setCardGridSource)
         c.Adodc2->setSource(cardGridSource(context.kids));
     fitButtonsToCaptions(c);
+}
+
+void retranslateScreen(Form1Controls& c) {
+    retranslateTexts(c.Form1);
+    if (c.lastLayout == nullptr)
+        return;
+    for (const ControlSetting& s : c.lastLayout->controls) {
+        if (!settingApplies(s.when, c.lastLayoutContext))
+            continue;
+        QWidget* w = controlNamed(c, QString::fromLatin1(s.control));
+        fitToCaption(w, s);
+        if (frameOf(w) == w)
+            keepInside(w);
+    }
+    fitButtonsToCaptions(c);
+}
+
+void setScreenWidthTwips(Form1Controls& c, int twips) {
+    setWidthTwips(c.Form1, twips);
+    widenForCaptions(c);
+}
+
+void widenForCaptions(Form1Controls& c) {
+    if (!captionsMayOutgrow())
+        return;
+    int left = c.canvas->width();
+    int right = 0;
+    for (QWidget* child : c.canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisibleTo(c.Form1)) {
+            left = std::min(left, child->x());
+            right = std::max(right, child->x() + child->width());
+        }
+    // As much room right of the controls as the screen leaves left of them.
+    if (right > 0)
+        widenWindowTo(c.Form1, right + left);
 }
 
 void setBackgroundPicture(Form1Controls& c, const QPixmap& picture) {

@@ -12,6 +12,17 @@ namespace present {
 // Throws std::logic_error when the table names a control or entry the window does not have.
 void applyLayout(const LayoutTable& table, Form1Controls& c, const LayoutContext& context);
 
+// After a change of language: every caption again in the new language, and the controls of
+// the screen shown fitted to them as the layout fitted them.
+void retranslateScreen(Form1Controls& c);
+
+// The main window's width for the screen shown. A screen narrower than the layouts' (the
+// learning screen) still shows every caption whole: in a language other than English, or
+// under a large font, the window widens to the rightmost control shown. English keeps the
+// designed width.
+void setScreenWidthTwips(Form1Controls& c, int twips);
+void widenForCaptions(Form1Controls& c);
+
 QWidget* controlNamed(Form1Controls& c, const QString& name);
 QAction* menuEntryNamed(Form1Controls& c, const QString& name);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "present/ClickableLabel.h"
+#include "present/LayoutTable.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -115,6 +116,12 @@ struct Form1Controls {
     QAction* mnuHelpTalking = nullptr;
     QAction* mnuKidsHelp = nullptr;
     QAction* about = nullptr;
+    QAction* mnuLanguage = nullptr; // Edit > Language...
+
+    // The screen's layout as last applied, so its captions can be fitted again after a change
+    // of language.
+    const LayoutTable* lastLayout = nullptr;
+    LayoutContext lastLayoutContext;
 };
 
 } // namespace present

@@ -5,6 +5,7 @@
 #include "present/Form1State.h"
 #include "speech/SpeechAndSound.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 namespace present {
@@ -19,10 +20,11 @@ template <typename F> void guarded(Form1State& s, F&& body) {
         s.window.SubErrorHandler429();
     } catch (const data::DbError& e) {
         s.dialogs.warning(
-            QStringLiteral("The database could not be read or written: %1").arg(e.message()));
+            QCoreApplication::translate("Form1", "The database could not be read or written: %1")
+                .arg(e.message()));
     } catch (const std::exception& e) {
-        s.dialogs.warning(
-            QStringLiteral("Something went wrong: %1").arg(QString::fromUtf8(e.what())));
+        s.dialogs.warning(QCoreApplication::translate("Form1", "Something went wrong: %1")
+                              .arg(QString::fromUtf8(e.what())));
     }
 }
 

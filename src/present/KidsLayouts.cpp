@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/KidsLayouts.h"
 
+#include <QCoreApplication>
 #include <initializer_list>
 
 namespace present {
@@ -22,7 +23,7 @@ void modePicture(LayoutTable& t) {
 
 LayoutTable makeSetEditing() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Edit Set");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Edit Set"));
     t.backgroundPicture = "background1";
     t.setCardGridSource = true;
     t.controls = {
@@ -63,7 +64,7 @@ LayoutTable makeSetEditing() {
 
 LayoutTable makeSetName() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Change Set Name");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Change Set Name"));
     t.backgroundPicture = "background2";
     t.controls = {
         {.control = "Label8",
@@ -104,7 +105,7 @@ LayoutTable makeSetName() {
 
 LayoutTable makeCreateSet() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Create Set");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Create Set"));
     t.backgroundPicture = "background2";
     t.controls = {
         {.control = "Label1",
@@ -143,7 +144,7 @@ LayoutTable makeCreateSet() {
 
 LayoutTable makeLearning() {
     LayoutTable t;
-    t.windowCaption = QStringLiteral("Learn Set");
+    t.windowCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Learn Set"));
     t.backgroundPicture = "background1";
     t.controls = {
         {.control = "Label2",

@@ -5,6 +5,7 @@
 #include "present/Twips.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QPainter>
@@ -17,6 +18,10 @@ static void initKidsResources() {
 
 namespace present {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 const char* const kPictureProperty = "kidsPicture";
 const char* const kBackgroundProperty = "kidsBackground";
@@ -73,18 +78,28 @@ struct PictureButton {
 
 // Picture10 and Picture12 are shown, not clicked: the answer picture and the mode picture.
 constexpr PictureButton kButtons[] = {
-    {1, "learn", "Learn", "Learn", 1095, 975, 240, 6720},
-    {2, "confirm", nullptr, "Confirm", 975, 975, 2880, 2520},
-    {3, "edit", "Edit the set", "Edit the set", 1140, 975, 2400, 6720},
-    {4, "rename", "Rename the set", "Rename the set", 1140, 975, 3120, 6720},
-    {5, "create", "Create a new set", "Create a new set", 1095, 975, 4560, 6720},
-    {6, "delete", "delete the set", "delete the set", 1095, 975, 6000, 6720},
-    {7, "repeat", "Repeat", "Repeat", 1095, 975, 3360, 1800},
-    {8, "wholeset", "Learn the whole set", "Learn the whole set", 1095, 1095, 1200, 6600},
-    {9, "sound", "Sond mode is on", "Sond mode is on", 360, 360, 4380, 480},
-    {10, "smile", nullptr, "How the answer went", 1215, 1215, 4440, 4320},
-    {11, "demons", "Learn Demons", "Learn Demons", 1095, 975, 0, 6600},
-    {12, "mode", nullptr, "Kids mode", 600, 600, 6480, 120},
+    {1, "learn", QT_TRANSLATE_NOOP("Form1", "Learn"), QT_TRANSLATE_NOOP("Form1", "Learn"), 1095,
+     975, 240, 6720},
+    {2, "confirm", nullptr, QT_TRANSLATE_NOOP("Form1", "Confirm"), 975, 975, 2880, 2520},
+    {3, "edit", QT_TRANSLATE_NOOP("Form1", "Edit the set"),
+     QT_TRANSLATE_NOOP("Form1", "Edit the set"), 1140, 975, 2400, 6720},
+    {4, "rename", QT_TRANSLATE_NOOP("Form1", "Rename the set"),
+     QT_TRANSLATE_NOOP("Form1", "Rename the set"), 1140, 975, 3120, 6720},
+    {5, "create", QT_TRANSLATE_NOOP("Form1", "Create a new set"),
+     QT_TRANSLATE_NOOP("Form1", "Create a new set"), 1095, 975, 4560, 6720},
+    {6, "delete", QT_TRANSLATE_NOOP("Form1", "delete the set"),
+     QT_TRANSLATE_NOOP("Form1", "delete the set"), 1095, 975, 6000, 6720},
+    {7, "repeat", QT_TRANSLATE_NOOP("Form1", "Repeat"), QT_TRANSLATE_NOOP("Form1", "Repeat"), 1095,
+     975, 3360, 1800},
+    {8, "wholeset", QT_TRANSLATE_NOOP("Form1", "Learn the whole set"),
+     QT_TRANSLATE_NOOP("Form1", "Learn the whole set"), 1095, 1095, 1200, 6600},
+    {9, "sound", QT_TRANSLATE_NOOP("Form1", "Sond mode is on"),
+     QT_TRANSLATE_NOOP("Form1", "Sond mode is on"), 360, 360, 4380, 480},
+    {10, "smile", nullptr, QT_TRANSLATE_NOOP("Form1", "How the answer went"), 1215, 1215, 4440,
+     4320},
+    {11, "demons", QT_TRANSLATE_NOOP("Form1", "Learn Demons"),
+     QT_TRANSLATE_NOOP("Form1", "Learn Demons"), 1095, 975, 0, 6600},
+    {12, "mode", nullptr, QT_TRANSLATE_NOOP("Form1", "Kids mode"), 600, 600, 6480, 120},
 };
 
 } // namespace
@@ -138,19 +153,28 @@ QString kidsBackgroundOf(const Form1Controls& c) {
     return hasBackgroundPicture(c) ? c.area->property(kBackgroundProperty).toString() : QString();
 }
 
+void nameKidsPictures(Form1Controls& c) {
+    for (const PictureButton& b : kButtons) {
+        ClickableLabel* p = c.Picture[static_cast<size_t>(b.index)];
+        if (!p)
+            continue;
+        p->setToolTip(b.toolTip ? Text::tr(b.toolTip) : QString());
+        p->setAccessibleName(Text::tr(b.accessibleName));
+    }
+}
+
 void setUpPictureButtons(Form1Controls& c) {
     for (const PictureButton& b : kButtons) {
         ClickableLabel* p = c.Picture[static_cast<size_t>(b.index)];
         placeTwips(p, b.left, b.top, b.width, b.height);
         setKidsPicture(p, QString::fromLatin1(b.picture));
-        p->setToolTip(b.toolTip ? QString::fromLatin1(b.toolTip) : QString());
-        p->setAccessibleName(QString::fromLatin1(b.accessibleName));
         // The face and the mode picture only show; the others are buttons.
         const bool button = b.index != 10 && b.index != 12;
         p->setActsAsButton(button);
         if (button)
             p->setCursor(Qt::PointingHandCursor);
     }
+    nameKidsPictures(c);
 }
 
 } // namespace present

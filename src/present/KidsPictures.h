@@ -31,5 +31,7 @@ QString kidsBackgroundOf(const Form1Controls& c);
 // Gives the picture buttons Picture1 to Picture12 their drawings, tooltips, accessible names
 // and the sizes they have where a layout gives none.
 void setUpPictureButtons(Form1Controls& c);
+// Only the tooltips and accessible names of the picture buttons, in the language in use.
+void nameKidsPictures(Form1Controls& c);
 
 } // namespace present

@@ -10,13 +10,16 @@
 #include "window/DueOutlookView.h"
 #include "window/ReplyCalendar.h"
 #include "window/ScreenFit.h"
+#include "window/StatisticsParts.h"
 
 #include <QApplication>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,122 +37,13 @@
 #include <QValueAxis>
 
 namespace window {
-namespace {
-
-QTableWidget* newTable(const QStringList& headers, int textColumns, QWidget* parent) {
-    auto* table = new QTableWidget(0, int(headers.size()), parent);
-    table->setHorizontalHeaderLabels(headers);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->verticalHeader()->hide();
-    // The numbers take the width they need (fitNumbers) and the texts share the rest,
-    // elided, so every column stays in view however long a name or an answer is.
-    QHeaderView* header = table->horizontalHeader();
-    header->setMinimumSectionSize(40);
-    for (int c = 0; c < headers.size(); ++c)
-        header->setSectionResizeMode(c,
-                                     c < textColumns ? QHeaderView::Stretch : QHeaderView::Fixed);
-    table->setTextElideMode(Qt::ElideRight);
-    table->setWordWrap(false);
-    table->setMinimumHeight(140);
-    return table;
-}
-
-// Rows already shown keep their items: a change of range rewrites only the texts that
-// changed, rather than every cell of a thousand sets.
-// Texts (the first `textColumns`) carry their whole text as a tooltip, as they may be elided.
-void setRow(QTableWidget* table, int row, const QStringList& cells, int textColumns) {
-    for (int c = 0; c < cells.size(); ++c) {
-        QTableWidgetItem* item = table->item(row, c);
-        if (item) {
-            item->setText(cells[c]);
-        } else {
-            item = new QTableWidgetItem(cells[c]);
-            if (c >= textColumns)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table->setItem(row, c, item);
-        }
-        if (c < textColumns && item->toolTip() != cells[c])
-            item->setToolTip(cells[c]);
-    }
-}
-
-// Gives each number column the width of its header or its longest number, whichever is
-// wider. Measuring only the longest text keeps a change of range quick with a thousand sets,
-// where letting the header size every cell took most of the time.
-void fitNumbers(QTableWidget* table, int textColumns) {
-    const QFontMetrics cells(table->font());
-    const QFontMetrics heads(table->horizontalHeader()->font());
-    constexpr int kPadding = 16;
-    for (int c = textColumns; c < table->columnCount(); ++c) {
-        QString longest;
-        for (int r = 0; r < table->rowCount(); ++r)
-            if (const QTableWidgetItem* item = table->item(r, c);
-                item && item->text().size() > longest.size())
-                longest = item->text();
-        const QTableWidgetItem* head = table->horizontalHeaderItem(c);
-        const int width = std::max(head ? heads.horizontalAdvance(head->text()) : 0,
-                                   cells.horizontalAdvance(longest));
-        table->horizontalHeader()->resizeSection(c, width + kPadding);
-    }
-}
-
-QChart* newChart(const QString& title) {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    return chart;
-}
-
-// Under the user's own colours a chart stands on their background with their text colour,
-// not on the light face of Qt's chart theme. Call once the axes are in.
-void followSystemPalette(QChart* chart) {
-    if (!present::followsSystemPalette())
-        return;
-    const QPalette p = QApplication::palette();
-    chart->setBackgroundBrush(p.color(QPalette::Base));
-    chart->setBackgroundPen(QPen(p.color(QPalette::Mid)));
-    chart->setTitleBrush(p.color(QPalette::Text));
-    chart->legend()->setLabelColor(p.color(QPalette::Text));
-    for (QAbstractAxis* axis : chart->axes()) {
-        axis->setLabelsBrush(p.color(QPalette::Text));
-        axis->setLinePenColor(p.color(QPalette::Text));
-        axis->setGridLineColor(p.color(QPalette::Mid));
-    }
-}
-
-// A series' designed colour, or where the user's colours are followed, a shade of it that
-// stands out from the chart's background (3:1, as for any shape that carries meaning).
-QColor seriesColour(const QColor& designed) {
-    if (!present::followsSystemPalette())
-        return designed;
-    return present::readableOn(designed, QApplication::palette().color(QPalette::Base), 3.0);
-}
-
-QString days(int n) {
-    return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
-}
-
-// What one bar stands for: "day", "week" or "14 days".
-QString slotName(int slotDays) {
-    if (slotDays == 1)
-        return QStringLiteral("day");
-    if (slotDays == 7)
-        return QStringLiteral("week");
-    return days(slotDays);
-}
-
-} // namespace
 
 QString rangeTitle(const stats::DayRange& range) {
     if (range.isEmpty())
-        return QStringLiteral("no replies yet");
-    return QStringLiteral("%1 – %2 (%3)")
-        .arg(range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate),
-             days(range.days()));
+        return QCoreApplication::translate("StatisticsWindow", "no replies yet");
+    return QCoreApplication::translate("StatisticsWindow", "%1 – %2 (%n days)", nullptr,
+                                       range.days())
+        .arg(range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate));
 }
 
 const QList<int>& StatisticsWindow::rangeDays() {
@@ -160,17 +54,16 @@ const QList<int>& StatisticsWindow::rangeDays() {
 StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("StatisticsWindow"));
-    setWindowTitle(QStringLiteral("Statistics"));
     present::closeOnEscape(this);
 
     rangeChooser = new QComboBox(this);
     rangeChooser->setObjectName(QStringLiteral("rangeChooser"));
-    rangeChooser->addItems({QStringLiteral("Last 30 days"), QStringLiteral("Last 90 days"),
-                            QStringLiteral("Last 365 days"), QStringLiteral("All days")});
+    for (qsizetype i = 0; i < rangeDays().size(); ++i)
+        rangeChooser->addItem(QString());
     setChooser = new QComboBox(this);
     setChooser->setObjectName(QStringLiteral("setChooser"));
-    savePngButton = new QPushButton(QStringLiteral("Save chart as PNG..."), this);
-    saveCsvButton = new QPushButton(QStringLiteral("Save numbers as CSV..."), this);
+    savePngButton = new QPushButton(this);
+    saveCsvButton = new QPushButton(this);
     auto* choosers = new QHBoxLayout;
     choosers->addWidget(rangeChooser);
     choosers->addWidget(setChooser, 1);
@@ -187,15 +80,15 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     dateNote->hide();
 
     // Bars and line share one axis of days, numbered from the range's first day.
-    correctBars = new QBarSet(QStringLiteral("Correct"));
+    correctBars = new QBarSet(QString());
     correctBars->setColor(seriesColour(QColor(0x2e, 0x8b, 0x57)));
-    wrongBars = new QBarSet(QStringLiteral("Wrong"));
+    wrongBars = new QBarSet(QString());
     wrongBars->setColor(seriesColour(QColor(0xc0, 0x39, 0x2b)));
     auto* bars = new QStackedBarSeries;
     bars->append(correctBars);
     bars->append(wrongBars);
     bars->setBarWidth(0.9);
-    QChart* barsChart = newChart(QStringLiteral("Replies per day"));
+    QChart* barsChart = newChart(QString());
     barsChart->addSeries(bars);
     barsX_ = new QValueAxis;
     barsX_->setLabelsVisible(false);
@@ -211,7 +104,7 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     barsView->setObjectName(QStringLiteral("barsView"));
     barsView->setMinimumHeight(220);
 
-    QChart* shareChart = newChart(QStringLiteral("Share correct per day"));
+    QChart* shareChart = newChart(QString());
     shareChart->legend()->hide();
     shareX_ = new QValueAxis;
     shareX_->setLabelsVisible(false);
@@ -227,11 +120,8 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     shareView->setObjectName(QStringLiteral("shareView"));
     shareView->setMinimumHeight(180);
     // The charts are pictures of numbers the tables and the CSV also give: named for a
-    // screen reader, but no stops for Tab.
-    const std::pair<QChartView*, const char*> charts[] = {
-        {barsView, "Correct and wrong replies per day"}, {shareView, "Share of correct replies"}};
-    for (const auto& [view, name] : charts) {
-        view->setAccessibleName(QString::fromLatin1(name));
+    // screen reader (in retranslate()), but no stops for Tab.
+    for (QChartView* view : {barsView, shareView}) {
         view->setFocusPolicy(Qt::NoFocus);
         view->viewport()->setFocusPolicy(Qt::NoFocus);
     }
@@ -245,30 +135,23 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     chartsLayout->setContentsMargins(0, 0, 0, 0);
     chartsLayout->addWidget(barsView, 3);
     chartsLayout->addWidget(shareView, 2);
-    auto* calendarTitle = new QLabel(QStringLiteral("Replies in the last year"), charts_);
-    chartsLayout->addWidget(calendarTitle);
+    calendarTitle_ = new QLabel(charts_);
+    chartsLayout->addWidget(calendarTitle_);
     chartsLayout->addWidget(calendar);
     chartsLayout->addWidget(runsLabel);
     dueOutlook = new DueOutlookView(charts_);
     chartsLayout->addWidget(dueOutlook, 2);
 
-    setTable = newTable({QStringLiteral("Set"), QStringLiteral("Cards"), QStringLiteral("Answered"),
-                         QStringLiteral("Replies"), QStringLiteral("Share correct"),
-                         QStringLiteral("Mean rating")},
-                        1, this);
+    setTable = newTable(6, 1, this);
     setTable->setObjectName(QStringLiteral("setTable"));
-    setTable->setAccessibleName(QStringLiteral("Sets"));
-    hardTable =
-        newTable({QStringLiteral("Question"), QStringLiteral("Answer"), QStringLiteral("Rating"),
-                  QStringLiteral("Correct"), QStringLiteral("Wrong")},
-                 2, this);
+    hardTable = newTable(5, 2, this);
     hardTable->setObjectName(QStringLiteral("hardTable"));
-    hardTable->setAccessibleName(QStringLiteral("Hardest cards of the chosen set"));
-    hardTable->setToolTip(QStringLiteral("Double-click a card to open it in its set"));
     auto* tables = new QVBoxLayout;
-    tables->addWidget(new QLabel(QStringLiteral("Sets"), this));
+    setsTitle_ = new QLabel(this);
+    tables->addWidget(setsTitle_);
     tables->addWidget(setTable, 1);
-    tables->addWidget(new QLabel(QStringLiteral("Hardest cards of the chosen set"), this));
+    hardTitle_ = new QLabel(this);
+    tables->addWidget(hardTitle_);
     tables->addWidget(hardTable, 1);
 
     body_ = new QBoxLayout(QBoxLayout::LeftToRight);
@@ -291,6 +174,7 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(area);
+    retranslate();
     resize(wantedSize());
 
     chooseSaveFile = [this](const QString& caption, const QString& suggested) {
@@ -311,11 +195,70 @@ StatisticsWindow::StatisticsWindow(present::Dialogs& dialogs, QWidget* parent)
     connect(saveCsvButton, &QPushButton::clicked, this, &StatisticsWindow::saveNumbersAsCsv);
 }
 
+void StatisticsWindow::retranslate() {
+    setWindowTitle(QCoreApplication::translate("StatisticsWindow", "Statistics"));
+    const QString ranges[] = {QCoreApplication::translate("StatisticsWindow", "Last 30 days"),
+                              QCoreApplication::translate("StatisticsWindow", "Last 90 days"),
+                              QCoreApplication::translate("StatisticsWindow", "Last 365 days"),
+                              QCoreApplication::translate("StatisticsWindow", "All days")};
+    for (int i = 0; i < rangeChooser->count() && i < int(std::size(ranges)); ++i)
+        rangeChooser->setItemText(i, ranges[i]);
+    if (setChooser->count() > 0)
+        setChooser->setItemText(0, QCoreApplication::translate("StatisticsWindow", "All sets"));
+    savePngButton->setText(QCoreApplication::translate("StatisticsWindow", "Save chart as PNG..."));
+    saveCsvButton->setText(
+        QCoreApplication::translate("StatisticsWindow", "Save numbers as CSV..."));
+    correctBars->setLabel(QCoreApplication::translate("StatisticsWindow", "Correct"));
+    wrongBars->setLabel(QCoreApplication::translate("StatisticsWindow", "Wrong"));
+    barsView->setAccessibleName(
+        QCoreApplication::translate("StatisticsWindow", "Correct and wrong replies per day"));
+    shareView->setAccessibleName(
+        QCoreApplication::translate("StatisticsWindow", "Share of correct replies"));
+    calendarTitle_->setText(
+        QCoreApplication::translate("StatisticsWindow", "Replies in the last year"));
+    setTable->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("StatisticsWindow", "Set"),
+         QCoreApplication::translate("StatisticsWindow", "Cards"),
+         QCoreApplication::translate("StatisticsWindow", "Answered"),
+         QCoreApplication::translate("StatisticsWindow", "Replies"),
+         QCoreApplication::translate("StatisticsWindow", "Share correct"),
+         QCoreApplication::translate("StatisticsWindow", "Mean rating")});
+    setTable->setAccessibleName(QCoreApplication::translate("StatisticsWindow", "Sets"));
+    hardTable->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("StatisticsWindow", "Question"),
+         QCoreApplication::translate("StatisticsWindow", "Answer"),
+         QCoreApplication::translate("StatisticsWindow", "Rating"),
+         QCoreApplication::translate("StatisticsWindow", "Correct"),
+         QCoreApplication::translate("StatisticsWindow", "Wrong")});
+    hardTable->setAccessibleName(
+        QCoreApplication::translate("StatisticsWindow", "Hardest cards of the chosen set"));
+    hardTable->setToolTip(QCoreApplication::translate("StatisticsWindow",
+                                                      "Double-click a card to open it in its set"));
+    setsTitle_->setText(QCoreApplication::translate("StatisticsWindow", "Sets"));
+    hardTitle_->setText(
+        QCoreApplication::translate("StatisticsWindow", "Hardest cards of the chosen set"));
+    showTitles();
+    showRuns();
+    fitNumbers(setTable, 1);
+    fitNumbers(hardTable, 2);
+}
+
+void StatisticsWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The hardest cards' table says "(answer to question)" in words, and the note on
+        // the log's dates is a sentence.
+        showHardCards();
+        dateNote->setText(stats::logSpanNote(span_));
+    }
+}
+
 void StatisticsWindow::Form_Load() {
     db_ = data::openConnection(QStringLiteral("Statistics"));
     const QSignalBlocker quiet(setChooser);
     setChooser->clear();
-    setChooser->addItem(QStringLiteral("All sets"));
+    setChooser->addItem(QCoreApplication::translate("StatisticsWindow", "All sets"));
     setChooser->addItems(stats::setNames(db_));
     setsNow_ = stats::setsNow(db_);
     refresh();
@@ -389,10 +332,6 @@ void StatisticsWindow::refresh() {
         slotDays_ = stats::slotDaysFor(range_, kMostSlots);
         days_ = stats::repliesPerSlot(db_, range_, chosenSet(), slotDays_);
         sets_ = stats::setSummaries(db_, range_, chosenSet(), &setsNow_, &span_);
-        // The days' axis has no labels of its own: the titles say which days it spans.
-        const QString per = slotName(slotDays_) + QStringLiteral(", ") + rangeTitle(range_);
-        barsView->chart()->setTitle(QStringLiteral("Replies per ") + per);
-        shareView->chart()->setTitle(QStringLiteral("Share correct per ") + per);
         dueOutlook->refresh(db_, today, chosenSet());
         const QString note = stats::logSpanNote(span_);
         dateNote->setText(note);
@@ -402,11 +341,51 @@ void StatisticsWindow::refresh() {
         sets_.clear();
         range_ = {};
         slotDays_ = 1;
-        dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+        dialogs_.warning(
+            QCoreApplication::translate("StatisticsWindow", "The statistics cannot be read: %1")
+                .arg(e.message()));
     }
+    showTitles();
     showBars();
     showShare();
     showSets();
+}
+
+void StatisticsWindow::showTitles() {
+    // The days' axis has no labels of its own: the titles say which days it spans.
+    const QString range = rangeTitle(range_);
+    if (slotDays_ == 1) {
+        barsView->chart()->setTitle(
+            QCoreApplication::translate("StatisticsWindow", "Replies per day, %1").arg(range));
+        shareView->chart()->setTitle(
+            QCoreApplication::translate("StatisticsWindow", "Share correct per day, %1")
+                .arg(range));
+    } else if (slotDays_ == 7) {
+        barsView->chart()->setTitle(
+            QCoreApplication::translate("StatisticsWindow", "Replies per week, %1").arg(range));
+        shareView->chart()->setTitle(
+            QCoreApplication::translate("StatisticsWindow", "Share correct per week, %1")
+                .arg(range));
+    } else {
+        barsView->chart()->setTitle(QCoreApplication::translate("StatisticsWindow",
+                                                                "Replies per %n days, %1", nullptr,
+                                                                slotDays_)
+                                        .arg(range));
+        shareView->chart()->setTitle(QCoreApplication::translate("StatisticsWindow",
+                                                                 "Share correct per %n days, %1",
+                                                                 nullptr, slotDays_)
+                                         .arg(range));
+    }
+}
+
+void StatisticsWindow::showRuns() {
+    const stats::Runs runs = stats::runsOfDays(calendar->days(), today());
+    runsLabel->setText(
+        QCoreApplication::translate("StatisticsWindow", "Current run: %n days learnt in a row",
+                                    nullptr, runs.current) +
+        QLatin1Char('\n') +
+        QCoreApplication::translate("StatisticsWindow", "Longest run this year: %n days", nullptr,
+                                    runs.longest));
 }
 
 void StatisticsWindow::refreshCalendar() {
@@ -415,11 +394,11 @@ void StatisticsWindow::refreshCalendar() {
         calendar->setDays(stats::repliesPerDay(db_, stats::lastDays(365, today), chosenSet()));
     } catch (const data::DbError& e) {
         calendar->setDays({});
-        dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+        dialogs_.warning(
+            QCoreApplication::translate("StatisticsWindow", "The statistics cannot be read: %1")
+                .arg(e.message()));
     }
-    const stats::Runs runs = stats::runsOfDays(calendar->days(), today());
-    runsLabel->setText(QStringLiteral("Current run: %1 learnt in a row\nLongest run this year: %2")
-                           .arg(days(runs.current), days(runs.longest)));
+    showRuns();
 }
 
 void StatisticsWindow::showBars() {
@@ -504,14 +483,19 @@ void StatisticsWindow::showHardCards() {
         try {
             hard_ = stats::hardestCards(db_, sets_[set].name);
         } catch (const data::DbError& e) {
-            dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+            dialogs_.warning(
+                QCoreApplication::translate("StatisticsWindow", "The statistics cannot be read: %1")
+                    .arg(e.message()));
         }
     }
     hardTable->setRowCount(int(hard_.size()));
     for (int r = 0; r < hard_.size(); ++r) {
         const stats::HardCard& c = hard_[r];
         setRow(hardTable, r,
-               {c.reverse ? QStringLiteral("%1 (answer to question)").arg(c.question) : c.question,
+               {c.reverse
+                    ? QCoreApplication::translate("StatisticsWindow", "%1 (answer to question)")
+                          .arg(c.question)
+                    : c.question,
                 c.answer, QString::number(c.rating, 'f', 4), QString::number(c.correct),
                 QString::number(c.incorrect)},
                2);
@@ -533,16 +517,20 @@ QString StatisticsWindow::chosenSaveFile(const QString& title, const QString& su
 
 void StatisticsWindow::saveChartAsPng() {
     const QString path =
-        chosenSaveFile(QStringLiteral("Save chart as PNG"), QStringLiteral("statistics.png"));
+        chosenSaveFile(QCoreApplication::translate("StatisticsWindow", "Save chart as PNG"),
+                       QStringLiteral("statistics.png"));
     if (path.isEmpty())
         return;
     if (!charts_->grab().save(path, "PNG"))
-        dialogs_.warning(QStringLiteral("The chart could not be saved as \"%1\".").arg(path));
+        dialogs_.warning(QCoreApplication::translate("StatisticsWindow",
+                                                     "The chart could not be saved as \"%1\".")
+                             .arg(path));
 }
 
 void StatisticsWindow::saveNumbersAsCsv() {
     const QString path =
-        chosenSaveFile(QStringLiteral("Save numbers as CSV"), QStringLiteral("statistics.csv"));
+        chosenSaveFile(QCoreApplication::translate("StatisticsWindow", "Save numbers as CSV"),
+                       QStringLiteral("statistics.csv"));
     if (path.isEmpty())
         return;
     // The file has a line a day, whatever a bar of the chart stands for.
@@ -551,14 +539,17 @@ void StatisticsWindow::saveNumbersAsCsv() {
         try {
             perDay = stats::repliesPerDay(db_, range_, chosenSet());
         } catch (const data::DbError& e) {
-            dialogs_.warning(QStringLiteral("The statistics cannot be read: %1").arg(e.message()));
+            dialogs_.warning(
+                QCoreApplication::translate("StatisticsWindow", "The statistics cannot be read: %1")
+                    .arg(e.message()));
             return;
         }
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(stats::statsCsv(perDay, sets_).toUtf8()) < 0 || !file.commit())
-        dialogs_.warning(QStringLiteral("The numbers could not be saved as \"%1\": %2")
+        dialogs_.warning(QCoreApplication::translate("StatisticsWindow",
+                                                     "The numbers could not be saved as \"%1\": %2")
                              .arg(path, file.errorString()));
 }
 

@@ -81,10 +81,16 @@ class StatisticsWindow : public QWidget {
     void saveNumbersAsCsv();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Sets every text the window shows in the language in use.
+    void retranslate();
+    // The charts' titles, which name the range shown.
+    void showTitles();
+    void showRuns();
     // Side by side where the width allows, one above the other where it does not.
     void arrange(int width);
     int tablesWidth() const;
@@ -103,6 +109,9 @@ class StatisticsWindow : public QWidget {
     QDate today_;
     QSqlDatabase db_;
     QWidget* charts_ = nullptr;
+    QLabel* calendarTitle_ = nullptr;
+    QLabel* setsTitle_ = nullptr;
+    QLabel* hardTitle_ = nullptr;
     QBoxLayout* top_ = nullptr;
     QBoxLayout* body_ = nullptr;
     bool placed_ = false;

@@ -5,12 +5,19 @@
 #include "data/Database.h"
 #include "present/WindowKeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace window {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AboutWindow)
+};
+} // namespace
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form5"));
@@ -30,26 +37,37 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     name->setFont(face);
     name->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel(QStringLiteral("Version " MEMORANT_VERSION), this);
-    version->setObjectName(QStringLiteral("version"));
-    version->setAlignment(Qt::AlignCenter);
+    version_ = new QLabel(this);
+    version_->setObjectName(QStringLiteral("version"));
+    version_->setAlignment(Qt::AlignCenter);
 
-    // Which file is open: with the menu entry it lies in the data folder, not where the
-    // user might look first.
-    const QString path = data::mainConnection().databaseName();
-    auto* file = new QLabel(QStringLiteral("Database: %1")
-                                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
-                            this);
-    file->setObjectName(QStringLiteral("databaseFile"));
-    file->setAlignment(Qt::AlignCenter);
-    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    file_ = new QLabel(this);
+    file_->setObjectName(QStringLiteral("databaseFile"));
+    file_->setAlignment(Qt::AlignCenter);
+    file_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 24, 36, 24);
     layout->setSpacing(12);
     layout->addWidget(name);
-    layout->addWidget(version);
-    layout->addWidget(file);
+    layout->addWidget(version_);
+    layout->addWidget(file_);
+    retranslate();
+}
+
+void AboutWindow::retranslate() {
+    version_->setText(Text::tr("Version %1").arg(QStringLiteral(MEMORANT_VERSION)));
+    // Which file is open: with the menu entry it lies in the data folder, not where the
+    // user might look first.
+    const QString path = data::mainConnection().databaseName();
+    file_->setText(
+        Text::tr("Database: %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+}
+
+void AboutWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(e);
 }
 
 } // namespace window

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace window {
 
 // The About window: the product name, its version and the database file that is open. It has no
@@ -11,6 +13,15 @@ class AboutWindow : public QWidget {
     Q_OBJECT
   public:
     explicit AboutWindow(QWidget* parent = nullptr);
+
+  protected:
+    void changeEvent(QEvent* e) override;
+
+  private:
+    void retranslate();
+
+    QLabel* version_;
+    QLabel* file_;
 };
 
 } // namespace window

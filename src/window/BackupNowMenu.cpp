@@ -2,19 +2,34 @@
 #include "window/BackupNowMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QMenu>
 
 namespace window {
 namespace {
-const QString kTitle = QStringLiteral("Back up now");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
+QString title() {
+    return Text::tr("Back up now");
 }
+} // namespace
 
 BackupNowMenu::BackupNowMenu(present::Form1State& s, QWidget* window)
-    : QObject(window), s_(s), entry_(s.c.mnuFileMenu->addAction(kTitle)) {
+    : QObject(window), s_(s), entry_(s.c.mnuFileMenu->addAction(title())) {
     entry_->setObjectName(QStringLiteral("mnuBackUpNow"));
     connect(entry_, &QAction::triggered, this, &BackupNowMenu::backUpNow);
     connect(&job_, &data::BackgroundBackup::finished, this, &BackupNowMenu::finished);
+}
+
+bool BackupNowMenu::event(QEvent* e) {
+    // The main window hands a change of language on to its children.
+    if (e->type() == QEvent::LanguageChange)
+        entry_->setText(title());
+    return QObject::event(e);
 }
 
 void BackupNowMenu::backUpNow() {
@@ -28,17 +43,17 @@ void BackupNowMenu::backUpNow() {
 void BackupNowMenu::finished(const data::BackupResult& result) {
     entry_->setEnabled(true);
     if (!result.damage.isEmpty()) {
-        s_.dialogs.warning(result.damage +
-                               QStringLiteral(".\n\nNo backup was made of it. Choose File > "
-                                              "Restore from backup... to go back to a good "
-                                              "backup; the file as it is now is kept."),
-                           kTitle);
+        s_.dialogs.warning(Text::tr("%1.\n\nNo backup was made of it. Choose File > Restore from "
+                                    "backup... to go back to a good backup; the file as it is "
+                                    "now is kept.")
+                               .arg(result.damage),
+                           title());
     } else if (!result.error.isEmpty()) {
-        s_.dialogs.warning(result.error, kTitle);
+        s_.dialogs.warning(result.error, title());
     } else {
-        s_.dialogs.message(QStringLiteral("A backup was written to \"%1\".")
-                               .arg(QDir::toNativeSeparators(result.path)),
-                           kTitle);
+        s_.dialogs.message(
+            Text::tr("A backup was written to \"%1\".").arg(QDir::toNativeSeparators(result.path)),
+            title());
     }
 }
 

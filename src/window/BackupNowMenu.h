@@ -20,6 +20,9 @@ class BackupNowMenu : public QObject {
     QAction* entry() const { return entry_; }
     data::BackgroundBackup& job() { return job_; }
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
     void backUpNow();
     void finished(const data::BackupResult& result);

@@ -3,11 +3,14 @@
 
 #include "data/Sql.h"
 #include "learn/rules/LessonState.h"
+#include "present/ApplyLayout.h"
 #include "present/KidsLayouts.h"
 #include "present/Twips.h"
 #include "window/PictureCache.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -28,8 +31,6 @@ constexpr int kKidsRoom = 7200 + 5400 + 240 - present::kKidsWindowWidth;
 constexpr int kAcademicSoundButton[] = {3120, 1140, 1095, 375};
 constexpr int kKidsSoundButton[] = {5040, 1800, 975, 975};
 
-const char* const kCannotBeShown = "This picture cannot be shown";
-
 void placeAt(QWidget* w, const int (&at)[4]) {
     present::placeTwips(w, at[0], at[1], at[2], at[3]);
 }
@@ -46,7 +47,6 @@ CardMediaView::CardMediaView(present::Form1State& s, QObject* parent)
     picture_->hide();
     soundButton_ = new QPushButton(canvas);
     soundButton_->setObjectName(QStringLiteral("CommandPlaySound"));
-    soundButton_->setToolTip(QStringLiteral("Play the card's sound again (F5)"));
     soundButton_->setFocusPolicy(Qt::NoFocus); // the reply keeps the focus
     soundButton_->hide();
     connect(soundButton_, &QPushButton::clicked, this, &CardMediaView::playSound);
@@ -57,6 +57,23 @@ CardMediaView::CardMediaView(present::Form1State& s, QObject* parent)
     s_.c.Form1->addAction(soundKey_);
     connect(soundKey_, &QAction::triggered, this, &CardMediaView::playSound);
     connect(cache_, &PictureCache::ready, this, &CardMediaView::pictureReady);
+    retranslate();
+    s_.c.Form1->installEventFilter(this);
+}
+
+void CardMediaView::retranslate() {
+    soundButton_->setToolTip(
+        QCoreApplication::translate("CardMediaView", "Play the card's sound again (F5)"));
+    if (!s_.modes.kids && !soundButton_->text().isEmpty())
+        soundButton_->setText(QCoreApplication::translate("CardMediaView", "Play sound"));
+    if (picture_->isVisible() && picture_->pixmap().isNull())
+        showPicture(); // "cannot be shown", in words
+}
+
+bool CardMediaView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == s_.c.Form1 && event->type() == QEvent::LanguageChange)
+        retranslate();
+    return QObject::eventFilter(watched, event);
 }
 
 CardMediaView::~CardMediaView() = default;
@@ -131,11 +148,14 @@ void CardMediaView::playSound() {
     try {
         const auto stored = media::loadMedia(s_.rs.connection(), current_.sound);
         if (!stored || !s_.speech.playRecording(stored->data, /*wait=*/false))
-            s_.c.StatusBar1->showMessage(QStringLiteral("This sound cannot be played"), 3000);
+            s_.c.StatusBar1->showMessage(
+                QCoreApplication::translate("CardMediaView", "This sound cannot be played"), 3000);
     } catch (const data::DbError& e) {
         s_.dialogs.warning(e.message());
     } catch (const speech::SpeechUnavailable& e) {
-        s_.dialogs.warning(QStringLiteral("The sound cannot be played: %1").arg(e.message()));
+        s_.dialogs.warning(
+            QCoreApplication::translate("CardMediaView", "The sound cannot be played: %1")
+                .arg(e.message()));
     }
 }
 
@@ -150,7 +170,7 @@ void CardMediaView::place() {
         soundButton_->setIconSize(QSize(side, side));
     } else {
         soundButton_->setIcon(QIcon());
-        soundButton_->setText(QStringLiteral("Play sound"));
+        soundButton_->setText(QCoreApplication::translate("CardMediaView", "Play sound"));
     }
 }
 
@@ -170,7 +190,8 @@ void CardMediaView::showPicture() {
         picture_->setPixmap(QPixmap::fromImage(cache_->image(current_.picture, box)));
         break;
     case PictureCache::State::CannotBeShown:
-        picture_->setText(QString::fromLatin1(kCannotBeShown));
+        picture_->setText(
+            QCoreApplication::translate("CardMediaView", "This picture cannot be shown"));
         break;
     case PictureCache::State::Absent:
         requestPicture(current_.picture);
@@ -206,7 +227,7 @@ void CardMediaView::widen(bool wide) {
     const int room = s_.modes.kids ? kKidsRoom : kAcademicRoom;
     s_.screens.pictureRoom = wide ? room : 0;
     const int base = s_.modes.kids ? present::kKidsWindowWidth : kAcademicLearningWidth;
-    present::setWidthTwips(s_.c.Form1, base + s_.screens.pictureRoom);
+    present::setScreenWidthTwips(s_.c, base + s_.screens.pictureRoom);
 }
 
 } // namespace window

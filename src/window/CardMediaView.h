@@ -38,7 +38,12 @@ class CardMediaView : public QObject {
 
     static constexpr int kAhead = 3; // cards whose pictures are decoded before they are asked
 
+  protected:
+    // Follows the main window's language changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void retranslate();
     void showPicture();
     void place();
     QSize pictureBox() const;

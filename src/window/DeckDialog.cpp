@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/DeckDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -36,43 +37,52 @@ void setRow(QTableWidget* t, int row, const QStringList& texts) {
 DeckDialog::DeckDialog(const decks::DeckContent& content, const QStringList& names, QWidget* parent)
     : QDialog(parent), content_(content) {
     setObjectName(QStringLiteral("DeckDialog"));
-    setWindowTitle(QStringLiteral("Import cards from another trainer"));
+    setWindowTitle(QCoreApplication::translate("DeckDialog", "Import cards from another trainer"));
     auto* layout = new QVBoxLayout(this);
-    auto* summary =
-        new QLabel(QStringLiteral("%1 (%2) makes %3 cards%4 in %5:")
-                       .arg(QFileInfo(content.path).fileName(), content.format)
-                       .arg(content.cardCount())
-                       .arg(content.mediaKept().isEmpty()
-                                ? QString()
-                                : QStringLiteral(" (with %1)").arg(content.mediaKept()))
-                       .arg(names.size() == 1 ? QStringLiteral("1 new set")
-                                              : QStringLiteral("%1 new sets").arg(names.size())),
-                   this);
+    const QString file = QFileInfo(content.path).fileName();
+    const QString newSets =
+        QCoreApplication::translate("DeckDialog", "%n new sets", nullptr, int(names.size()));
+    const QString media = content.mediaKept();
+    auto* summary = new QLabel(
+        media.isEmpty()
+            ? QCoreApplication::translate("DeckDialog", "%1 (%2) makes %n cards in %3:", nullptr,
+                                          content.cardCount())
+                  .arg(file, content.format, newSets)
+            : QCoreApplication::translate("DeckDialog", "%1 (%2) makes %n cards (with %3) in %4:",
+                                          nullptr, content.cardCount())
+                  .arg(file, content.format, media, newSets),
+        this);
     summary->setObjectName(QStringLiteral("summary"));
     layout->addWidget(summary);
 
-    sets_ = table(this, "sets", {QStringLiteral("New set"), QStringLiteral("Cards")});
+    sets_ = table(this, "sets",
+                  {QCoreApplication::translate("DeckDialog", "New set"),
+                   QCoreApplication::translate("DeckDialog", "Cards")});
     sets_->setRowCount(static_cast<int>(names.size()));
     for (int i = 0; i < names.size(); ++i)
         setRow(sets_, i, {names[i], QString::number(content.sets[i].cards.size())});
     layout->addWidget(sets_);
 
-    layout->addWidget(new QLabel(QStringLiteral("The first cards of the chosen set:"), this));
-    cards_ = table(this, "cards", {QStringLiteral("Question"), QStringLiteral("Answer")});
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("DeckDialog", "The first cards of the chosen set:"), this));
+    cards_ = table(this, "cards",
+                   {QCoreApplication::translate("DeckDialog", "Question"),
+                    QCoreApplication::translate("DeckDialog", "Answer")});
     layout->addWidget(cards_, 1);
 
     const QStringList leftOut = content.leftOut();
-    auto* left =
-        new QLabel(leftOut.isEmpty() ? QStringLiteral("Nothing is left out.")
-                                     : QStringLiteral("Left out: ") +
-                                           leftOut.join(QStringLiteral("; ")) + QLatin1Char('.'),
-                   this);
+    auto* left = new QLabel(leftOut.isEmpty()
+                                ? QCoreApplication::translate("DeckDialog", "Nothing is left out.")
+                                : QCoreApplication::translate("DeckDialog", "Left out: %1.")
+                                      .arg(leftOut.join(QStringLiteral("; "))),
+                            this);
     left->setObjectName(QStringLiteral("leftOut"));
     left->setWordWrap(true);
     layout->addWidget(left);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Import"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("DeckDialog", "Import"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

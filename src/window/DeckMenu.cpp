@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/DeckMenu.h"
 
-#include "data/Counted.h"
 #include "data/Sql.h"
 #include "decks/DeckImport.h"
 #include "decks/DeckNames.h"
@@ -13,7 +12,9 @@
 #include "window/WordListMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -22,8 +23,8 @@ namespace window {
 namespace {
 
 // A new entry placed right after `beside`, in the menu that holds it.
-QAction* entryAfter(QAction* beside, const char* name, const QString& caption, QObject* owner) {
-    auto* a = new QAction(caption, owner);
+QAction* entryAfter(QAction* beside, const char* name, QObject* owner) {
+    auto* a = new QAction(owner);
     a->setObjectName(QString::fromLatin1(name));
     for (QObject* o : beside->associatedObjects()) {
         if (auto* menu = qobject_cast<QMenu*>(o)) {
@@ -40,18 +41,20 @@ QAction* entryAfter(QAction* beside, const char* name, const QString& caption, Q
 DeckMenu::DeckMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), window_(window) {
     setObjectName(QStringLiteral("DeckMenu"));
-    importAction = entryAfter(s_.c.mnuImpWordList, "mnuImpDeck",
-                              QStringLiteral("Cards from another trainer..."), this);
-    exportAction = entryAfter(s_.c.mnuExpWordList, "mnuExpDeck",
-                              QStringLiteral("Export set as KVTML..."), this);
+    importAction = entryAfter(s_.c.mnuImpWordList, "mnuImpDeck", this);
+    exportAction = entryAfter(s_.c.mnuExpWordList, "mnuExpDeck", this);
+    retranslate();
+    window_->installEventFilter(this);
     connect(importAction, &QAction::triggered, this, &DeckMenu::importDeck);
     connect(exportAction, &QAction::triggered, this, &DeckMenu::exportDeck);
 
     chooseDeckToImport = [this] {
         return QFileDialog::getOpenFileName(
-            window_, QStringLiteral("Import cards from another trainer"), QDir::homePath(),
-            QStringLiteral("Vocabulary files and deck packages (*.kvtml *.apkg *.colpkg);;"
-                           "All files (*)"));
+            window_, QCoreApplication::translate("DeckMenu", "Import cards from another trainer"),
+            QDir::homePath(),
+            QCoreApplication::translate(
+                "DeckMenu",
+                "Vocabulary files and deck packages (*.kvtml *.apkg *.colpkg);;All files (*)"));
     };
     previewDeck = [this](const decks::DeckContent& content, const QStringList& names) {
         DeckDialog dialog(content, names, window_);
@@ -62,19 +65,34 @@ DeckMenu::DeckMenu(present::Form1State& s, QWidget* window)
         for (qsizetype i = 0; i < files.size() && i < 5; ++i)
             shown << QDir::toNativeSeparators(files[i]);
         if (files.size() > shown.size())
-            shown << QStringLiteral("and %1 more").arg(files.size() - shown.size());
+            shown << QCoreApplication::translate("DeckMenu", "and %n more", nullptr,
+                                                 int(files.size() - shown.size()));
         return s_.dialogs.confirm(
-            QStringLiteral("The file's cards take pictures or sounds from outside its folder:\n"
-                           "%1\n\nTake them too? Without them the cards are imported all "
-                           "the same.")
+            QCoreApplication::translate(
+                "DeckMenu",
+                "The file's cards take pictures or sounds from outside its folder:\n%1\n\nTake "
+                "them too? Without them the cards are imported all the same.")
                 .arg(shown.join(QLatin1Char('\n'))),
-            QStringLiteral("Import cards from another trainer"), present::Dialogs::Button::No);
+            QCoreApplication::translate("DeckMenu", "Import cards from another trainer"),
+            present::Dialogs::Button::No);
     };
     chooseExportFile = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(window_, QStringLiteral("Export set as KVTML"),
-                                            QDir::home().filePath(suggested),
-                                            QStringLiteral("KVTML files (*.kvtml)"));
+        return QFileDialog::getSaveFileName(
+            window_, QCoreApplication::translate("DeckMenu", "Export set as KVTML"),
+            QDir::home().filePath(suggested),
+            QCoreApplication::translate("DeckMenu", "KVTML files (*.kvtml)"));
     };
+}
+
+void DeckMenu::retranslate() {
+    importAction->setText(QCoreApplication::translate("DeckMenu", "Cards from another trainer..."));
+    exportAction->setText(QCoreApplication::translate("DeckMenu", "Export set as KVTML..."));
+}
+
+bool DeckMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::LanguageChange)
+        retranslate();
+    return QObject::eventFilter(watched, event);
 }
 
 void DeckMenu::importDeck() {
@@ -110,19 +128,25 @@ void DeckMenu::exportDeck() {
         const QString& path = chosen->path;
         const int written = decks::writeKvtml(s_.rs.connection(), setName, path);
         // The folder goes with the file: whoever passes the file on must know of it.
-        const QString folder = media::setHoldsMedia(s_.rs.connection(), setName)
-                                   ? QStringLiteral(", their pictures and sounds to %1")
-                                         .arg(QDir::toNativeSeparators(decks::mediaFolderOf(path)))
-                                   : QString();
+        const QString file = QDir::toNativeSeparators(path);
         s_.dialogs.message(
-            QStringLiteral("%1 of the set \"%2\" written to %3 (KVTML 2.0)%4.")
-                .arg(data::counted(written, QStringLiteral("card")) +
-                         (written == 1 ? QStringLiteral(" was") : QStringLiteral(" were")),
-                     setName, QDir::toNativeSeparators(path), folder));
+            media::setHoldsMedia(s_.rs.connection(), setName)
+                ? QCoreApplication::translate(
+                      "DeckMenu",
+                      "%n cards of the set \"%1\" were written to %2 (KVTML 2.0), their pictures "
+                      "and sounds to %3.",
+                      nullptr, written)
+                      .arg(setName, file, QDir::toNativeSeparators(decks::mediaFolderOf(path)))
+                : QCoreApplication::translate(
+                      "DeckMenu", "%n cards of the set \"%1\" were written to %2 (KVTML 2.0).",
+                      nullptr, written)
+                      .arg(setName, file));
     } catch (const decks::DeckError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The set could not be exported: %1").arg(e.message()));
+        s_.dialogs.warning(
+            QCoreApplication::translate("DeckMenu", "The set could not be exported: %1")
+                .arg(e.message()));
     }
 }
 

@@ -32,7 +32,13 @@ class DeckMenu : public QObject {
     QAction* importAction = nullptr;
     QAction* exportAction = nullptr;
 
+  protected:
+    // Follows the main window's language changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void retranslate();
+
     present::Form1State& s_;
     QWidget* window_;
 };

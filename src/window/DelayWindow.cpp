@@ -6,6 +6,7 @@
 #include "data/Sql.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -17,14 +18,18 @@
 namespace window {
 namespace {
 constexpr int kMaxZad = 3;
-}
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DelayWindow)
+};
+} // namespace
 
 Form7::Form7(present::Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("Delay"));
+    setWindowTitle(Text::tr("Delay"));
     Slider1 = new QSlider(Qt::Horizontal, this);
     Slider1->setObjectName(QStringLiteral("Slider1"));
-    Slider1->setAccessibleName(QStringLiteral("Pause after a correct reply"));
+    Slider1->setAccessibleName(Text::tr("Pause after a correct reply"));
     Slider1->setRange(0, kMaxZad);
     Slider1->setSingleStep(1);
     Slider1->setPageStep(1);
@@ -36,11 +41,11 @@ Form7::Form7(present::Dialogs& dialogs, QWidget* parent) : QDialog(parent), dial
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(valueText(kMaxZad)) + 8);
     connect(Slider1, &QSlider::valueChanged, this,
             [this](int position) { value->setText(valueText(position)); });
-    auto* what = new QLabel(
-        QStringLiteral("The pause after a correct reply, before the next question is put "
-                       "(Talking and Kids modes), in steps of %1 seconds:")
-            .arg(QLocale().toString(speech::kPauseStepMs / 1000.0, 'f', 1)),
-        this);
+    auto* what =
+        new QLabel(Text::tr("The pause after a correct reply, before the next question is put "
+                            "(Talking and Kids modes), in steps of %1 seconds:")
+                       .arg(QLocale().toString(speech::kPauseStepMs / 1000.0, 'f', 1)),
+                   this);
     what->setWordWrap(true);
     auto* row = new QHBoxLayout;
     row->addWidget(Slider1, 1);
@@ -54,8 +59,8 @@ Form7::Form7(present::Dialogs& dialogs, QWidget* parent) : QDialog(parent), dial
 
 QString Form7::valueText(int position) {
     if (position <= 0)
-        return QStringLiteral("No pause");
-    return QStringLiteral("%1 seconds")
+        return Text::tr("No pause");
+    return Text::tr("%1 seconds")
         .arg(QLocale().toString(position * speech::kPauseStepMs / 1000.0, 'f', 1));
 }
 
@@ -89,7 +94,7 @@ void Form7::Slider1_Change(int position) {
         fields1_.update();
     } catch (const data::DbError& e) {
         fields1_.cancelUpdate();
-        dialogs_.warning(QStringLiteral("The delay could not be saved: %1").arg(e.message()));
+        dialogs_.warning(Text::tr("The delay could not be saved: %1").arg(e.message()));
     }
 }
 
@@ -103,7 +108,7 @@ void DelayMenu::mnudelay_Click() {
     try {
         form.Form_Load();
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The delay cannot be shown: %1").arg(e.message()));
+        s_.dialogs.warning(Text::tr("The delay cannot be shown: %1").arg(e.message()));
         return;
     }
     form.exec();

@@ -10,6 +10,8 @@
 #include "present/WindowKeys.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +25,10 @@ namespace {
 
 const QString kInclude = QStringLiteral("IncludeInDeamons");
 const QString kSetId = QStringLiteral("Set_ID");
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DemonsManager)
+};
 
 } // namespace
 
@@ -96,7 +102,6 @@ QVariant DemonSetsModel::headerData(int section, Qt::Orientation orientation, in
 Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Demons Manager"));
     present::closeOnEscape(this);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -104,10 +109,7 @@ Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
         w->setObjectName(QString::fromLatin1(name));
         return w;
     };
-    Label1 = named(
-        new QLabel(QStringLiteral("Select the sets you  want to be included in your Deamons set"),
-                   this),
-        "Label1");
+    Label1 = named(new QLabel(this), "Label1");
     Label1->setWordWrap(true);
     Adodc1 = named(new data::RecordsetModel(this), "Adodc1");
     Adodc1->setCellLocked([](int, const QString& column) { return column != kInclude; });
@@ -116,28 +118,21 @@ Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
     TDBGrid1->setModel(sets);
     TDBGrid1->horizontalHeader()->setStretchLastSection(false);
     TDBGrid1->verticalHeader()->hide();
-    Command2 = named(new QPushButton(QStringLiteral("Select all"), this), "Command2");
-    Command1 = named(new QPushButton(QStringLiteral("Clear all"), this), "Command1");
-    Command3 = named(new QPushButton(QStringLiteral("Apply"), this), "Command3");
-    Label2 = named(
-        new QLabel(QStringLiteral("Enter the number of cards you want to be in your Deamons sets"),
-                   this),
-        "Label2");
+    Command2 = named(new QPushButton(this), "Command2");
+    Command1 = named(new QPushButton(this), "Command1");
+    Command3 = named(new QPushButton(this), "Command3");
+    Label2 = named(new QLabel(this), "Label2");
     Label2->setWordWrap(true);
     Text1 = named(new QLineEdit(this), "Text1");
-    Command4 = named(new QPushButton(QStringLiteral("Apply"), this), "Command4");
+    Command4 = named(new QPushButton(this), "Command4");
     Command3->setEnabled(false);
     Command4->setEnabled(false);
-    // Two buttons say "Apply": a screen reader says what each applies.
-    TDBGrid1->setAccessibleName(QStringLiteral("Sets in the Demons"));
-    Command3->setAccessibleName(QStringLiteral("Apply the chosen sets"));
-    Text1->setAccessibleName(QStringLiteral("Number of cards in the Demons sets"));
-    Command4->setAccessibleName(QStringLiteral("Apply the number of cards"));
-    demonsNow = named(new QLabel(QStringLiteral("The Demons now:"), this), "lblDemonsNow");
+    demonsNow = named(new QLabel(this), "lblDemonsNow");
     demonsList = named(new QListWidget(this), "lstDemons");
     demonsNow->setBuddy(demonsList);
     demonsNow->hide();
     demonsList->hide();
+    retranslate();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 3);
@@ -164,8 +159,40 @@ Form3::Form3(present::Dialogs& dialogs, QWidget* parent)
     });
     connect(sets, &QAbstractItemModel::dataChanged, this, &Form3::TDBGrid1_Change);
     connect(Adodc1, &data::RecordsetModel::writeFailed, this, [this](const QString& message) {
-        dialogs_.warning(QStringLiteral("The set could not be changed: %1").arg(message));
+        dialogs_.warning(Text::tr("The set could not be changed: %1").arg(message));
     });
+}
+
+void Form3::retranslate() {
+    setWindowTitle(Text::tr("Demons Manager"));
+    Label1->setText(Text::tr("Select the sets you  want to be included in your Deamons set"));
+    Command2->setText(Text::tr("Select all"));
+    Command1->setText(Text::tr("Clear all"));
+    Command3->setText(Text::tr("Apply"));
+    Label2->setText(Text::tr("Enter the number of cards you want to be in your Deamons sets"));
+    Command4->setText(Text::tr("Apply"));
+    // Two buttons say "Apply": a screen reader says what each applies.
+    TDBGrid1->setAccessibleName(Text::tr("Sets in the Demons"));
+    Command3->setAccessibleName(Text::tr("Apply the chosen sets"));
+    Text1->setAccessibleName(Text::tr("Number of cards in the Demons sets"));
+    Command4->setAccessibleName(Text::tr("Apply the number of cards"));
+    demonsNow->setText(Text::tr("The Demons now:"));
+    captionColumns();
+}
+
+void Form3::captionColumns() {
+    // Before the sets are read there is no heading to name.
+    if (Adodc1->columnCount() > 0)
+        Adodc1->setCaption(QStringLiteral("SetName"), Text::tr("SetName"));
+}
+
+void Form3::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) {
+        retranslate();
+        if (db_.isValid())
+            showDemons(); // each Demon asked back says so in words
+    }
+    QWidget::changeEvent(e);
 }
 
 void Form3::LoadAll3() {
@@ -196,7 +223,7 @@ void Form3::showDemons() {
     demonsList->setVisible(otherWays);
     demonsList->clear();
     for (const learn::MarkedDemon& d : demons)
-        demonsList->addItem(d.reverse ? QStringLiteral("%1 (answer to question)").arg(d.question)
+        demonsList->addItem(d.reverse ? Text::tr("%1 (answer to question)").arg(d.question)
                                       : d.question);
 }
 
@@ -206,6 +233,7 @@ void Form3::UnloadAll3() {
 
 void Form3::Form_Load() {
     LoadAll3();
+    captionColumns();
     // Reading now lets a database that cannot be read stop the window from opening.
     Adodc1->recordset().recordCount();
     const int id = Adodc1->columnOf(QStringLiteral("Set_ID"));
@@ -238,7 +266,7 @@ void Form3::setAllIncluded(bool included) {
         LoadAll3();
         data::exec(db_, QStringLiteral("UPDATE Set1 SET IncludeInDeamons = ?"), {included ? 1 : 0});
     } catch (const data::DbError& e) {
-        dialogs_.warning(QStringLiteral("The sets could not be changed: %1").arg(e.message()));
+        dialogs_.warning(Text::tr("The sets could not be changed: %1").arg(e.message()));
     }
     Adodc1->refresh();
 }
@@ -259,7 +287,7 @@ void Form3::Command3_Click() {
     try {
         sets->storeTicks(db_);
     } catch (const data::DbError& e) {
-        dialogs_.warning(QStringLiteral("The sets could not be changed: %1").arg(e.message()));
+        dialogs_.warning(Text::tr("The sets could not be changed: %1").arg(e.message()));
         return; // the ticks stay on show, to be applied again
     }
     Command3->setEnabled(false);
@@ -287,7 +315,7 @@ void Form3::Command4_Click() {
         fields1_.update();
     } catch (const data::DbError& e) {
         fields1_.cancelUpdate();
-        dialogs_.warning(QStringLiteral("The number could not be saved: %1").arg(e.message()));
+        dialogs_.warning(Text::tr("The number could not be saved: %1").arg(e.message()));
         return;
     }
     Command4->setEnabled(false);
@@ -310,7 +338,7 @@ void DemonsManagerMenu::mnuArrangeDemons_Click() {
         } catch (const data::DbError& e) {
             delete form;
             s_.dialogs.warning(
-                QStringLiteral("The Demons Manager cannot be opened: %1").arg(e.message()));
+                Text::tr("The Demons Manager cannot be opened: %1").arg(e.message()));
             return;
         }
         manager_ = form;

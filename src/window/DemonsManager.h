@@ -92,7 +92,12 @@ class Form3 : public QWidget {
     QLabel* demonsNow = nullptr;
     QListWidget* demonsList = nullptr;
 
+  protected:
+    void changeEvent(QEvent* e) override;
+
   private:
+    void retranslate();
+    void captionColumns();
     void setAllIncluded(bool included);
     void showDemonsNum();
 

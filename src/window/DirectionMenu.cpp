@@ -8,15 +8,38 @@
 #include "window/DirectionDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 
 namespace window {
+namespace {
+// The entry sits in the main window's menu; the messages belong to the Direction window.
+struct MenuText {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DirectionDialog)
+};
+} // namespace
 
 DirectionMenu::DirectionMenu(present::Form1State& s, learn::SetLoading& loading, QObject* parent)
     : QObject(parent), s_(s), loading_(loading) {
-    QAction* entry = s.c.mnuEdit->menu()->addAction(QStringLiteral("Direction..."));
-    entry->setObjectName(QStringLiteral("mnuDirection"));
-    connect(entry, &QAction::triggered, this, &DirectionMenu::openDialog);
+    entry_ = s.c.mnuEdit->menu()->addAction(QString());
+    entry_->setObjectName(QStringLiteral("mnuDirection"));
+    connect(entry_, &QAction::triggered, this, &DirectionMenu::openDialog);
+    retranslate();
+}
+
+void DirectionMenu::retranslate() {
+    entry_->setText(MenuText::tr("Direction..."));
+}
+
+bool DirectionMenu::event(QEvent* e) {
+    // The main window hands a change of language on to its children.
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+    return QObject::event(e);
 }
 
 void DirectionMenu::openDialog() {
@@ -32,14 +55,13 @@ void DirectionMenu::openDialog() {
         if (!setName.isEmpty())
             current = learn::setDirection(s_.rs.connection(), setName);
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(
-            QStringLiteral("The set's direction cannot be read: %1").arg(e.message()),
-            QStringLiteral("Direction"));
+        s_.dialogs.warning(Text::tr("The set's direction cannot be read: %1").arg(e.message()),
+                           Text::tr("Direction"));
         return;
     }
     if (setName.isEmpty()) {
-        s_.dialogs.message(QStringLiteral("Choose a set first: the direction is a set's own."),
-                           QStringLiteral("Direction"));
+        s_.dialogs.message(Text::tr("Choose a set first: the direction is a set's own."),
+                           Text::tr("Direction"));
         return;
     }
     auto* dialog = new DirectionDialog(setName, current, s_.c.Form1);
@@ -60,15 +82,15 @@ void DirectionMenu::store(const QString& setName, learn::SetDirection direction)
         return;
     try {
         if (!learn::storeSetDirection(s_.rs.connection(), setName, direction)) {
-            s_.dialogs.warning(QStringLiteral("The set \"%1\" is no longer there.").arg(setName),
-                               QStringLiteral("Direction"));
+            s_.dialogs.warning(Text::tr("The set \"%1\" is no longer there.").arg(setName),
+                               Text::tr("Direction"));
             return;
         }
     } catch (const data::DbError& e) {
         s_.dialogs.warning(
-            QStringLiteral("The direction could not be stored: %1\nThe set is asked as before.")
+            Text::tr("The direction could not be stored: %1\nThe set is asked as before.")
                 .arg(e.message()),
-            QStringLiteral("Direction"));
+            Text::tr("Direction"));
         return;
     }
     // A lesson of this set starts again the new way; the Demons keep theirs.

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+class QAction;
+
 namespace learn {
 class SetLoading;
 }
@@ -24,11 +26,16 @@ class DirectionMenu : public QObject {
     void openDialog();
     DirectionDialog* dialog() const { return dialog_; }
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
+    void retranslate();
     void store(const QString& setName, learn::SetDirection direction);
 
     present::Form1State& s_;
     learn::SetLoading& loading_;
+    QAction* entry_ = nullptr;
     DirectionDialog* dialog_ = nullptr;
 };
 

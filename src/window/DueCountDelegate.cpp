@@ -2,6 +2,7 @@
 #include "window/DueCountDelegate.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace window {
@@ -17,7 +18,8 @@ void DueCountDelegate::setCounts(QHash<QString, int> counts) {
 
 QString DueCountDelegate::countText(const QString& setName) const {
     const int n = counts_.value(setName);
-    return n > 0 ? QStringLiteral("%1 due").arg(n) : QString();
+    return n > 0 ? QCoreApplication::translate("DueCountDelegate", "%n due", nullptr, n)
+                 : QString();
 }
 
 void DueCountDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -7,25 +7,28 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace window {
 
 namespace {
+
 constexpr int kDays = 30;
-}
+} // namespace
 
 DueOutlookView::DueOutlookView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("dueOutlook"));
-    dueBars = new QBarSet(QStringLiteral("Due"));
+    dueBars = new QBarSet(QString());
     auto* series = new QBarSeries;
     series->append(dueBars);
     series->setBarWidth(0.8);
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Cards due in the next %1 days (today first)").arg(kDays));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
@@ -49,7 +52,34 @@ DueOutlookView::DueOutlookView(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(chartView);
     layout->addWidget(retentionLabel);
+    retranslate();
     hide();
+}
+
+void DueOutlookView::retranslate() {
+    dueBars->setLabel(QCoreApplication::translate("DueOutlookView", "Due"));
+    chartView->chart()->setTitle(QCoreApplication::translate(
+        "DueOutlookView", "Cards due in the next %n days (today first)", nullptr, kDays));
+    showRetention();
+}
+
+void DueOutlookView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void DueOutlookView::showRetention() {
+    retentionLabel->setText(
+        dueReplies_ == 0
+            ? QCoreApplication::translate(
+                  "DueOutlookView", "No card has been answered when due yet (recall wanted: %1%).")
+                  .arg(wantedPercent_)
+            : QCoreApplication::translate("DueOutlookView",
+                                          "Answered right when due: %1% of %2 (recall wanted: %3%)")
+                  .arg(QString::number(100.0 * dueRight_ / dueReplies_, 'f', 1))
+                  .arg(dueReplies_)
+                  .arg(wantedPercent_));
 }
 
 void DueOutlookView::refresh(const QSqlDatabase& db, const QDate& today, const QString& setName) {
@@ -70,15 +100,10 @@ void DueOutlookView::refresh(const QSqlDatabase& db, const QDate& today, const Q
     auto* y = qobject_cast<QValueAxis*>(chartView->chart()->axes(Qt::Vertical).value(0));
     y->setRange(0, std::max(1, highest));
     y->applyNiceNumbers();
-    const QString wanted = QString::number(settings.retention * 100, 'f', 0);
-    retentionLabel->setText(
-        outlook.dueReplies == 0
-            ? QStringLiteral("No card has been answered when due yet (recall wanted: %1%).")
-                  .arg(wanted)
-            : QStringLiteral("Answered right when due: %1% of %2 (recall wanted: %3%)")
-                  .arg(QString::number(100.0 * outlook.dueRight / outlook.dueReplies, 'f', 1))
-                  .arg(outlook.dueReplies)
-                  .arg(wanted));
+    wantedPercent_ = int(std::lround(settings.retention * 100));
+    dueReplies_ = outlook.dueReplies;
+    dueRight_ = outlook.dueRight;
+    showRetention();
     show();
 }
 

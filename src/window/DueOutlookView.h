@@ -26,6 +26,18 @@ class DueOutlookView : public QWidget {
     QChartView* chartView = nullptr;
     QBarSet* dueBars = nullptr;
     QLabel* retentionLabel = nullptr;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void retranslate();
+    void showRetention();
+
+    // What the label says, as the last refresh read it.
+    int wantedPercent_ = 0;
+    int dueReplies_ = 0;
+    int dueRight_ = 0;
 };
 
 } // namespace window

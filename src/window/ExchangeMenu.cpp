@@ -10,6 +10,7 @@
 #include "window/ProgressWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace window {
@@ -17,7 +18,9 @@ namespace {
 
 // The exchange file cannot stop half way (an export would leave half a file, an import is
 // one transaction that is quick to finish): no Cancel button.
-const QString kRecords = QStringLiteral("%v of %m records");
+QString records() {
+    return QCoreApplication::translate("ExchangeMenu", "%v of %m records");
+}
 
 } // namespace
 
@@ -33,16 +36,18 @@ void ExchangeMenu::mnuExport_Click() {
         return;
     exchange::ExportOutcome done;
     try {
-        ProgressWindow progress(window_, QStringLiteral("Exporting the database..."), kRecords,
-                                ProgressWindow::Cancel::No);
+        ProgressWindow progress(
+            window_, QCoreApplication::translate("ExchangeMenu", "Exporting the database..."),
+            records(), ProgressWindow::Cancel::No);
         done = exchange::Export(s_.rs.connection()).run(path_, progress.callback());
     } catch (const exchange::ExchangeError& e) {
         s_.dialogs.warning(e.message());
         return;
     }
-    QString text = QStringLiteral("Export has been completed successfully. The file location "
-                                  "is: %1.")
-                       .arg(QDir::toNativeSeparators(path_));
+    QString text =
+        QCoreApplication::translate(
+            "ExchangeMenu", "Export has been completed successfully. The file location is: %1.")
+            .arg(QDir::toNativeSeparators(path_));
     for (const QString& note : exchange::exportNotes(done))
         text += QStringLiteral("\n\n") + note;
     s_.dialogs.message(text);
@@ -75,8 +80,9 @@ void ExchangeMenu::importFile(bool withLog) {
     exchange::ImportOutcome done;
     QString failure;
     try {
-        ProgressWindow progress(window_, QStringLiteral("Importing..."), kRecords,
-                                ProgressWindow::Cancel::No);
+        ProgressWindow progress(window_,
+                                QCoreApplication::translate("ExchangeMenu", "Importing..."),
+                                records(), ProgressWindow::Cancel::No);
         done = exchange::Import(s_.rs.connection()).run(path_, withLog, progress.callback());
     } catch (const exchange::ExchangeError& e) {
         failure = e.message();
@@ -91,7 +97,8 @@ void ExchangeMenu::importFile(bool withLog) {
         s_.dialogs.warning(failure);
         return;
     }
-    QString text = QStringLiteral("Import has been completed successfully");
+    QString text =
+        QCoreApplication::translate("ExchangeMenu", "Import has been completed successfully");
     for (const QString& note : {done.companionNote, exchange::mediaNote(done), done.lastBlockNote,
                                 exchange::namesCutNote(done)}) {
         if (!note.isEmpty())

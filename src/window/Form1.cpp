@@ -25,6 +25,7 @@
 #include "window/GridMediaColumns.h"
 #include "window/JudgingMenu.h"
 #include "window/KidsMode.h"
+#include "window/LanguageMenu.h"
 #include "window/LogMenu.h"
 #include "window/RestoreWindow.h"
 #include "window/ReviewMenu.h"
@@ -36,11 +37,16 @@
 #include "window/WordListMenu.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 namespace window {
 namespace {
 
 constexpr int kSyncAtCloseMs = 2000;
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 
 } // namespace
 
@@ -100,6 +106,11 @@ Form1::Form1(const QSqlDatabase& db, present::Dialogs& dialogs, speech::SpeechAn
     new JudgingMenu(state_, this);   // owned by the window
     new DeckMenu(state_, this);      // owned by the window
     directionMenu_ = new DirectionMenu(state_, *setLoading_, this);
+    auto* languageMenu = new LanguageMenu(state_.c, this); // owned by the window
+    languageMenu->afterChange = [this] {
+        if (state_.screens.learning)
+            questionLoop_->SubStatusBar();
+    };
     syncMenu_ = new SyncMenu(state_, *questionLoop_, *undoLastReply_, this);
     reviewMenu_ = new ReviewMenu(state_, *questionLoop_, *setLoading_, *undoLastReply_, this);
     syncMenu_->takeIn().refreshOtherWindows = [this] {
@@ -212,7 +223,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         Form_Unload();
     } catch (const data::DbError& e) {
         state_.dialogs.warning(
-            QStringLiteral("The database could not be updated on closing: %1").arg(e.message()));
+            Text::tr("The database could not be updated on closing: %1").arg(e.message()));
     }
     event->accept(); // closing is never cancelled
 }

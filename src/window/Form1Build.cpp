@@ -8,6 +8,7 @@
 #include "present/LongText.h"
 #include "present/QuestionArea.h"
 #include "present/TabOrder.h"
+#include "present/TranslatedText.h"
 #include "present/Twips.h"
 
 #include <QApplication>
@@ -23,14 +24,18 @@ template <typename W> W* named(W* widget, const char* name) {
     return widget;
 }
 
-present::ClickableLabel* label(QWidget* area, const char* name, const QString& caption) {
-    auto* l = named(new present::ClickableLabel(caption, area), name);
+// Captions are English sources shown in the language in use.
+present::ClickableLabel* label(QWidget* area, const char* name, const char* caption) {
+    auto* l = named(new present::ClickableLabel(area), name);
+    present::setTranslatedText(l, "Form1", QString::fromUtf8(caption));
     l->setAutoFillBackground(true);
     return l;
 }
 
-QPushButton* button(QWidget* area, const char* name, const QString& caption) {
-    return named(new QPushButton(caption, area), name);
+QPushButton* button(QWidget* area, const char* name, const char* caption) {
+    auto* b = named(new QPushButton(area), name);
+    present::setTranslatedText(b, "Form1", QString::fromUtf8(caption));
+    return b;
 }
 
 QTableView* grid(QWidget* area, const char* name, data::RecordsetModel* model,
@@ -59,52 +64,53 @@ struct MenuRow {
 
 using C = present::Form1Controls;
 const MenuRow kMenuBar[] = {
-    {0, &C::mnuFile, "mnuFile", "&File"},
-    {1, &C::CreatSet, "CreatSet", "New set"},
-    {1, &C::mnuLearn, "mnuLearn", "Learn"},
-    {1, &C::ChangeSet, "ChangeSet", "Edit set"},
-    {1, &C::mnuEdSetName, "mnuEdSetName", "Edit set name"},
-    {1, &C::mnulog1, "mnulog1", "Log"},
-    {2, &C::mnulog, "mnulog", "Show the Log"},
-    {2, &C::mnuStatistics, "mnuStatistics", "Statistics..."},
-    {2, &C::mnuCleanLog, "mnuCleanLog", "Clean the Log"},
-    {1, &C::mnuExport, "mnuExport", "Export"},
-    {1, &C::mnuExpWordList, "mnuExpWordList", "Export set as word list..."},
-    {1, &C::mnuImport, "mnuImport", "Import"},
-    {2, &C::mnuImpWithLog, "mnuImpWithLog", "Import with log"},
-    {2, &C::mnuImpNoLog, "mnuImpNoLog", "Import without log"},
-    {2, &C::mnuImpWordList, "mnuImpWordList", "Word list..."},
-    {0, &C::mnuLearnMain, "mnuLearnMain", "&Learn"},
-    {1, &C::mnuWholeSet, "mnuWholeSet", "Learn the whole set"},
-    {1, &C::mnuDemons, "mnuDemons", "Demons"},
-    {2, &C::mnuArrangeDemons, "mnuArrangeDemons", "Arrange Demons"},
-    {2, &C::mnuLearnDemons, "mnuLearnDemons", "Learn Demons"},
-    {1, &C::mnuUndoReply, "mnuUndoReply", "Undo last reply"},
-    {0, &C::mnuEdit, "mnuEdit", "&Edit"},
-    {1, &C::mnuDelete, "mnuDelete", "Delete set"},
-    {1, &C::mnuCrMulti, "mnuCrMulti", "Create Multiple Answer"},
-    {1, &C::mnusound, "mnusound", "Sound"},
-    {2, &C::mnudelay, "mnudelay", "Delay"},
-    {2, &C::mnuVoice, "mnuVoice", "Voice..."},
-    {1, &C::mnuJudging, "mnuJudging", "Judging"},
-    {2, &C::mnuIgnoreCapitals, "mnuIgnoreCapitals", "Ignore capitals"},
-    {2, &C::mnuIgnoreBlanks, "mnuIgnoreBlanks", "Ignore extra blanks"},
-    {0, &C::mnuView, "mnuView", "&Mode"},
-    {1, &C::mnuKids, "mnuKids", "Kids"},
-    {1, &C::mnuStandard, "mnuStandard", "Academic"},
-    {2, &C::mnuTalking, "mnuTalking", "Talking"},
-    {2, &C::mnuSilent, "mnuSilent", "Silent"},
-    {0, &C::mnuHelp, "mnuHelp", "&Help"},
-    {1, &C::mnuTutorial, "mnuTutorial", "Tutorial"},
-    {2, &C::mnuHelpTalking, "mnuHelpTalking", "Academic"},
-    {2, &C::mnuKidsHelp, "mnuKidsHelp", "Kids"},
-    {1, &C::about, "about", "About Memorant"},
+    {0, &C::mnuFile, "mnuFile", QT_TRANSLATE_NOOP("Form1", "&File")},
+    {1, &C::CreatSet, "CreatSet", QT_TRANSLATE_NOOP("Form1", "New set")},
+    {1, &C::mnuLearn, "mnuLearn", QT_TRANSLATE_NOOP("Form1", "Learn")},
+    {1, &C::ChangeSet, "ChangeSet", QT_TRANSLATE_NOOP("Form1", "Edit set")},
+    {1, &C::mnuEdSetName, "mnuEdSetName", QT_TRANSLATE_NOOP("Form1", "Edit set name")},
+    {1, &C::mnulog1, "mnulog1", QT_TRANSLATE_NOOP("Form1", "Log")},
+    {2, &C::mnulog, "mnulog", QT_TRANSLATE_NOOP("Form1", "Show the Log")},
+    {2, &C::mnuStatistics, "mnuStatistics", QT_TRANSLATE_NOOP("Form1", "Statistics...")},
+    {2, &C::mnuCleanLog, "mnuCleanLog", QT_TRANSLATE_NOOP("Form1", "Clean the Log")},
+    {1, &C::mnuExport, "mnuExport", QT_TRANSLATE_NOOP("Form1", "Export")},
+    {1, &C::mnuExpWordList, "mnuExpWordList",
+     QT_TRANSLATE_NOOP("Form1", "Export set as word list...")},
+    {1, &C::mnuImport, "mnuImport", QT_TRANSLATE_NOOP("Form1", "Import")},
+    {2, &C::mnuImpWithLog, "mnuImpWithLog", QT_TRANSLATE_NOOP("Form1", "Import with log")},
+    {2, &C::mnuImpNoLog, "mnuImpNoLog", QT_TRANSLATE_NOOP("Form1", "Import without log")},
+    {2, &C::mnuImpWordList, "mnuImpWordList", QT_TRANSLATE_NOOP("Form1", "Word list...")},
+    {0, &C::mnuLearnMain, "mnuLearnMain", QT_TRANSLATE_NOOP("Form1", "&Learn")},
+    {1, &C::mnuWholeSet, "mnuWholeSet", QT_TRANSLATE_NOOP("Form1", "Learn the whole set")},
+    {1, &C::mnuDemons, "mnuDemons", QT_TRANSLATE_NOOP("Form1", "Demons")},
+    {2, &C::mnuArrangeDemons, "mnuArrangeDemons", QT_TRANSLATE_NOOP("Form1", "Arrange Demons")},
+    {2, &C::mnuLearnDemons, "mnuLearnDemons", QT_TRANSLATE_NOOP("Form1", "Learn Demons")},
+    {1, &C::mnuUndoReply, "mnuUndoReply", QT_TRANSLATE_NOOP("Form1", "Undo last reply")},
+    {0, &C::mnuEdit, "mnuEdit", QT_TRANSLATE_NOOP("Form1", "&Edit")},
+    {1, &C::mnuDelete, "mnuDelete", QT_TRANSLATE_NOOP("Form1", "Delete set")},
+    {1, &C::mnuCrMulti, "mnuCrMulti", QT_TRANSLATE_NOOP("Form1", "Create Multiple Answer")},
+    {1, &C::mnusound, "mnusound", QT_TRANSLATE_NOOP("Form1", "Sound")},
+    {2, &C::mnudelay, "mnudelay", QT_TRANSLATE_NOOP("Form1", "Delay")},
+    {2, &C::mnuVoice, "mnuVoice", QT_TRANSLATE_NOOP("Form1", "Voice...")},
+    {1, &C::mnuJudging, "mnuJudging", QT_TRANSLATE_NOOP("Form1", "Judging")},
+    {2, &C::mnuIgnoreCapitals, "mnuIgnoreCapitals", QT_TRANSLATE_NOOP("Form1", "Ignore capitals")},
+    {2, &C::mnuIgnoreBlanks, "mnuIgnoreBlanks", QT_TRANSLATE_NOOP("Form1", "Ignore extra blanks")},
+    {0, &C::mnuView, "mnuView", QT_TRANSLATE_NOOP("Form1", "&Mode")},
+    {1, &C::mnuKids, "mnuKids", QT_TRANSLATE_NOOP("Form1", "Kids")},
+    {1, &C::mnuStandard, "mnuStandard", QT_TRANSLATE_NOOP("Form1", "Academic")},
+    {2, &C::mnuTalking, "mnuTalking", QT_TRANSLATE_NOOP("Form1", "Talking")},
+    {2, &C::mnuSilent, "mnuSilent", QT_TRANSLATE_NOOP("Form1", "Silent")},
+    {0, &C::mnuHelp, "mnuHelp", QT_TRANSLATE_NOOP("Form1", "&Help")},
+    {1, &C::mnuTutorial, "mnuTutorial", QT_TRANSLATE_NOOP("Form1", "Tutorial")},
+    {2, &C::mnuHelpTalking, "mnuHelpTalking", QT_TRANSLATE_NOOP("Form1", "Academic")},
+    {2, &C::mnuKidsHelp, "mnuKidsHelp", QT_TRANSLATE_NOOP("Form1", "Kids")},
+    {1, &C::about, "about", QT_TRANSLATE_NOOP("Form1", "About Memorant")},
 };
 
 void buildMenus(QMainWindow* window, present::Form1Controls& c) {
     QMenu* open[3] = {};
     for (auto row = std::begin(kMenuBar); row != std::end(kMenuBar); ++row) {
-        const QString caption = QString::fromUtf8(row->caption);
+        const QString caption = QCoreApplication::translate("Form1", row->caption);
         const bool hasEntries = row + 1 != std::end(kMenuBar) && (row + 1)->depth > row->depth;
         QAction* action;
         if (row->depth == 0 || hasEntries) {
@@ -117,6 +123,7 @@ void buildMenus(QMainWindow* window, present::Form1Controls& c) {
             action = open[row->depth - 1]->addAction(caption);
         }
         action->setObjectName(QString::fromLatin1(row->name));
+        present::setTranslatedText(action, "Form1", QString::fromUtf8(row->caption));
         c.*(row->action) = action;
     }
     c.mnuFileMenu = c.mnuFile->menu();
@@ -177,7 +184,8 @@ void placeAtDesign(present::Form1Controls& c) {
 
 // The sound indicator of Academic Talking mode.
 void makeSoundIndicator(present::ClickableLabel* picture) {
-    picture->setToolTip(QStringLiteral("Sond mode is on"));
+    present::setTranslatedToolTip(picture, "Form1",
+                                  QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Sond mode is on")));
     // Drawn at twice its size and fitted into the label, so it grows with the screen.
     const int side = present::twipsToPixels(360, picture);
     picture->setPixmap(
@@ -191,7 +199,8 @@ void makeSoundIndicator(present::ClickableLabel* picture) {
 void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Form1 = window;
     window->setObjectName(QStringLiteral("Form1"));
-    window->setWindowTitle(QStringLiteral("Edit Set"));
+    present::setTranslatedText(window, "Form1",
+                               QString::fromUtf8(QT_TRANSLATE_NOOP("Form1", "Edit Set")));
     c.area = named(new QWidget(window), "area");
     c.area->setAutoFillBackground(true);
     window->setCentralWidget(c.area);
@@ -239,30 +248,33 @@ void buildForm1Controls(QMainWindow* window, present::Form1Controls& c) {
     c.Text3 = named(new QLineEdit(a), "Text3");
     present::takeLongText(c.Text3);
 
-    c.Command1 = button(a, "Command1", QStringLiteral("Replace"));
-    c.Command2 = button(a, "Command2", QStringLiteral("Create"));
-    c.Command3 = button(a, "Command3", QString());
-    c.Command21 = button(a, "Command21", QString());
+    c.Command1 = button(a, "Command1", QT_TRANSLATE_NOOP("Form1", "Replace"));
+    c.Command2 = button(a, "Command2", QT_TRANSLATE_NOOP("Form1", "Create"));
+    c.Command3 = button(a, "Command3", "");
+    c.Command21 = button(a, "Command21", "");
     c.Command4 =
-        button(a, "Command4", QStringLiteral("Display the number of answers with the question"));
-    c.Command5 = button(a, "Command5", QStringLiteral("The order is not important"));
-    c.Command11 = button(a, "Command11", QStringLiteral("Command1"));
+        button(a, "Command4",
+               QT_TRANSLATE_NOOP("Form1", "Display the number of answers with the question"));
+    c.Command5 = button(a, "Command5", QT_TRANSLATE_NOOP("Form1", "The order is not important"));
+    c.Command11 = button(a, "Command11", "Command1");
 
-    c.Label1 = label(a, "Label1", QStringLiteral("Enter a  name for the new set"));
-    c.Label2 = label(a, "Label2", QStringLiteral("Select the set from list"));
-    c.Label3 = label(a, "Label3", QStringLiteral("Question"));
-    c.Label4 = label(a, "Label4", QStringLiteral("Answer"));
-    c.Label5 = label(a, "Label5", QStringLiteral("Correct"));
-    c.Label6 = label(a, "Label6", QStringLiteral("Wrong"));
-    c.Label7 = label(a, "Label7", QStringLiteral("Label7"));
+    c.Label1 = label(a, "Label1", QT_TRANSLATE_NOOP("Form1", "Enter a  name for the new set"));
+    c.Label2 = label(a, "Label2", QT_TRANSLATE_NOOP("Form1", "Select the set from list"));
+    c.Label3 = label(a, "Label3", QT_TRANSLATE_NOOP("Form1", "Question"));
+    c.Label4 = label(a, "Label4", QT_TRANSLATE_NOOP("Form1", "Answer"));
+    c.Label5 = label(a, "Label5", QT_TRANSLATE_NOOP("Form1", "Correct"));
+    c.Label6 = label(a, "Label6", QT_TRANSLATE_NOOP("Form1", "Wrong"));
+    c.Label7 = label(a, "Label7", "Label7");
     // The question text wraps within the learning screen's width, and a long one scrolls.
     present::makeQuestionArea(c.Label7, a);
-    c.Label8 = label(a, "Label8", QStringLiteral("Enter the new name for the selected set"));
-    c.Label9 = label(a, "Label9", QStringLiteral("Edit the set"));
-    c.Label10 = label(a, "Label10", QStringLiteral("Demons"));
+    c.Label8 =
+        label(a, "Label8", QT_TRANSLATE_NOOP("Form1", "Enter the new name for the selected set"));
+    c.Label9 = label(a, "Label9", QT_TRANSLATE_NOOP("Form1", "Edit the set"));
+    c.Label10 = label(a, "Label10", QT_TRANSLATE_NOOP("Form1", "Demons"));
     c.Label11 =
-        label(a, "Label11", QStringLiteral("Display the number of answers with the question"));
-    c.Label12 = label(a, "Label12", QStringLiteral("The order is important"));
+        label(a, "Label11",
+              QT_TRANSLATE_NOOP("Form1", "Display the number of answers with the question"));
+    c.Label12 = label(a, "Label12", QT_TRANSLATE_NOOP("Form1", "The order is important"));
     for (int i = 1; i <= 12; ++i) {
         c.Picture[static_cast<size_t>(i)] = new present::ClickableLabel(a);
         c.Picture[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Picture%1").arg(i));

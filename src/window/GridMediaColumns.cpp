@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -39,19 +40,22 @@ QSize thumbnailBox() {
 GridMediaColumns::GridMediaColumns(present::Form1State& s, QObject* parent)
     : QObject(parent), s_(s), cache_(new PictureCache(200, this)) {
     data::RecordsetModel* model = s_.c.Adodc2;
-    model->addExtraColumn(QStringLiteral("Picture"), [this](int row, int role) {
-        return cell(row, role, media::Slot::Picture);
-    });
-    model->addExtraColumn(QStringLiteral("Sound"), [this](int row, int role) {
-        return cell(row, role, media::Slot::Sound);
-    });
+    // The headings keep the language the window opened in: the model takes them once.
+    model->addExtraColumn(
+        QCoreApplication::translate("GridMediaColumns", "Picture"),
+        [this](int row, int role) { return cell(row, role, media::Slot::Picture); });
+    model->addExtraColumn(
+        QCoreApplication::translate("GridMediaColumns", "Sound"),
+        [this](int row, int role) { return cell(row, role, media::Slot::Sound); });
     connect(model, &QAbstractItemModel::modelReset, this, &GridMediaColumns::reload);
     connect(cache_, &PictureCache::ready, this, [this] { s_.c.TDBGrid2->viewport()->update(); });
 
-    toggle_ = s_.c.mnuEdit->menu()->addAction(QStringLiteral("Show picture and sound columns"));
+    toggle_ = s_.c.mnuEdit->menu()->addAction(QString());
     toggle_->setObjectName(QStringLiteral("mnuMediaColumns"));
     toggle_->setCheckable(true);
     connect(toggle_, &QAction::toggled, this, &GridMediaColumns::showColumns);
+    retranslate();
+    s_.c.Form1->installEventFilter(this);
 
     QTableView* grid = s_.c.TDBGrid2;
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -73,14 +77,22 @@ GridMediaColumns::GridMediaColumns(present::Form1State& s, QObject* parent)
         const bool picture = slot == media::Slot::Picture;
         return QFileDialog::getOpenFileName(
             s_.c.Form1,
-            picture ? QStringLiteral("Choose the card's picture")
-                    : QStringLiteral("Choose the card's sound"),
+            picture ? QCoreApplication::translate("GridMediaColumns", "Choose the card's picture")
+                    : QCoreApplication::translate("GridMediaColumns", "Choose the card's sound"),
             QDir::homePath(),
-            picture ? QStringLiteral("Pictures (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All "
-                                     "files (*)")
-                    : QStringLiteral("Sounds (*.wav *.mp3 *.ogg *.oga *.opus);;All files (*)"));
+            picture ? QCoreApplication::translate(
+                          "GridMediaColumns",
+                          "Pictures (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)")
+                    : QCoreApplication::translate(
+                          "GridMediaColumns",
+                          "Sounds (*.wav *.mp3 *.ogg *.oga *.opus);;All files (*)"));
     };
     reload();
+}
+
+void GridMediaColumns::retranslate() {
+    toggle_->setText(
+        QCoreApplication::translate("GridMediaColumns", "Show picture and sound columns"));
 }
 
 QVariant GridMediaColumns::cardIdAt(int row) const {
@@ -127,8 +139,10 @@ QVariant GridMediaColumns::cell(int row, int role, media::Slot slot) {
     if (hash.isEmpty()) {
         if (role == Qt::ToolTipRole)
             return slot == media::Slot::Picture
-                       ? QStringLiteral("No picture: double-click, drop or paste one")
-                       : QStringLiteral("No sound: double-click or drop one");
+                       ? QCoreApplication::translate("GridMediaColumns",
+                                                     "No picture: double-click, drop or paste one")
+                       : QCoreApplication::translate("GridMediaColumns",
+                                                     "No sound: double-click or drop one");
         return {};
     }
     if (slot == media::Slot::Sound) {
@@ -137,11 +151,13 @@ QVariant GridMediaColumns::cell(int row, int role, media::Slot slot) {
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("A sound: right-click to play or remove it");
+            return QCoreApplication::translate("GridMediaColumns",
+                                               "A sound: right-click to play or remove it");
         return {};
     }
     if (role == Qt::ToolTipRole)
-        return QStringLiteral("A picture: right-click to change or remove it");
+        return QCoreApplication::translate("GridMediaColumns",
+                                           "A picture: right-click to change or remove it");
     if (role != Qt::DecorationRole)
         return {};
     switch (cache_->state(hash, thumbnailBox())) {
@@ -195,13 +211,16 @@ bool GridMediaColumns::takeFile(int row, const QString& path) {
     QFile file(path);
     const QFileInfo info(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        s_.dialogs.warning(QStringLiteral("\"%1\" cannot be read").arg(path));
+        s_.dialogs.warning(
+            QCoreApplication::translate("GridMediaColumns", "\"%1\" cannot be read").arg(path));
         return false;
     }
     // Larger than any kind may be: refused before it is read whole.
     if (file.size() > media::kLargestSoundBytes) {
         s_.dialogs.warning(
-            QStringLiteral("\"%1\" is larger than 20 MB: too large for a card's picture or sound.")
+            QCoreApplication::translate(
+                "GridMediaColumns",
+                "\"%1\" is larger than 20 MB: too large for a card's picture or sound.")
                 .arg(path));
         return false;
     }
@@ -213,7 +232,8 @@ bool GridMediaColumns::takeFile(int row, const QString& path) {
 bool GridMediaColumns::pastePicture(int row) {
     const QImage image = QApplication::clipboard()->image();
     if (image.isNull()) {
-        s_.dialogs.warning(QStringLiteral("The clipboard holds no picture"));
+        s_.dialogs.warning(
+            QCoreApplication::translate("GridMediaColumns", "The clipboard holds no picture"));
         return false;
     }
     QByteArray bytes;
@@ -244,11 +264,14 @@ void GridMediaColumns::play(int row) {
         const auto stored =
             media::loadMedia(s_.rs.connection(), media_.value(id.toLongLong()).sound);
         if (!stored || !s_.speech.playRecording(stored->data, /*wait=*/false))
-            s_.dialogs.warning(QStringLiteral("This sound cannot be played"));
+            s_.dialogs.warning(
+                QCoreApplication::translate("GridMediaColumns", "This sound cannot be played"));
     } catch (const data::DbError& e) {
         s_.dialogs.warning(e.message());
     } catch (const speech::SpeechUnavailable& e) {
-        s_.dialogs.warning(QStringLiteral("The sound cannot be played: %1").arg(e.message()));
+        s_.dialogs.warning(
+            QCoreApplication::translate("GridMediaColumns", "The sound cannot be played: %1")
+                .arg(e.message()));
     }
 }
 
@@ -260,31 +283,39 @@ void GridMediaColumns::contextMenu(const QPoint& at) {
         return;
     const media::CardMedia found = media_.value(id.toLongLong());
     QMenu menu(grid);
-    menu.addAction(QStringLiteral("Choose picture..."), this, [this, row] {
-        const QString path = chooseFile(media::Slot::Picture);
-        if (!path.isEmpty())
-            takeFile(row, path);
-    });
-    menu.addAction(QStringLiteral("Paste picture"), this, [this, row] { pastePicture(row); })
+    menu.addAction(QCoreApplication::translate("GridMediaColumns", "Choose picture..."), this,
+                   [this, row] {
+                       const QString path = chooseFile(media::Slot::Picture);
+                       if (!path.isEmpty())
+                           takeFile(row, path);
+                   });
+    menu.addAction(QCoreApplication::translate("GridMediaColumns", "Paste picture"), this,
+                   [this, row] { pastePicture(row); })
         ->setEnabled(!QApplication::clipboard()->image().isNull());
-    menu.addAction(QStringLiteral("Remove picture"), this,
+    menu.addAction(QCoreApplication::translate("GridMediaColumns", "Remove picture"), this,
                    [this, row] { remove(row, media::Slot::Picture); })
         ->setEnabled(!found.picture.isEmpty());
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Choose sound..."), this, [this, row] {
-        const QString path = chooseFile(media::Slot::Sound);
-        if (!path.isEmpty())
-            takeFile(row, path);
-    });
-    menu.addAction(QStringLiteral("Play sound"), this, [this, row] { play(row); })
+    menu.addAction(QCoreApplication::translate("GridMediaColumns", "Choose sound..."), this,
+                   [this, row] {
+                       const QString path = chooseFile(media::Slot::Sound);
+                       if (!path.isEmpty())
+                           takeFile(row, path);
+                   });
+    menu.addAction(QCoreApplication::translate("GridMediaColumns", "Play sound"), this,
+                   [this, row] { play(row); })
         ->setEnabled(!found.sound.isEmpty());
-    menu.addAction(QStringLiteral("Remove sound"), this,
+    menu.addAction(QCoreApplication::translate("GridMediaColumns", "Remove sound"), this,
                    [this, row] { remove(row, media::Slot::Sound); })
         ->setEnabled(!found.sound.isEmpty());
     menu.exec(grid->viewport()->mapToGlobal(at));
 }
 
 bool GridMediaColumns::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == s_.c.Form1 && event->type() == QEvent::LanguageChange) {
+        retranslate();
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDropEvent*>(event);
         if (drag->mimeData()->hasUrls() &&

@@ -41,6 +41,8 @@ class GridMediaColumns : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The menu entry's caption, set again when the main window's language changes.
+    void retranslate();
     void reload();
     void showColumns();
     QVariant cell(int row, int role, media::Slot slot);

@@ -2,9 +2,11 @@
 #include "window/HelpWindow.h"
 
 #include "data/Folders.h"
+#include "i18n/Language.h"
 #include "present/WindowKeys.h"
 #include "window/MachineFormats.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -41,7 +43,7 @@ class HelpBrowser : public QTextBrowser {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     initHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Memorant Help"));
+    retranslate();
     present::closeOnEscape(this);
     resize(640, 560);
     browser_ = new HelpBrowser(this);
@@ -52,17 +54,41 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(browser_);
 }
 
-QUrl HelpWindow::pageUrl(Page page, const QString& assetFolder) {
+void HelpWindow::retranslate() {
+    setWindowTitle(tr("Memorant Help"));
+}
+
+void HelpWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The page shown is read again in the new language.
+        if (!browser_->source().isEmpty())
+            browser_->setSource(pageUrl(shown_, data::assetFolder(), i18n::languageInUse()));
+    }
+    QWidget::changeEvent(e);
+}
+
+QUrl HelpWindow::pageUrl(Page page, const QString& assetFolder, const QString& language) {
     const QString name =
         page == Page::Academic ? QStringLiteral("academic.html") : QStringLiteral("kids.html");
-    const QString file = assetFolder + QStringLiteral("/help/") + name;
-    if (!assetFolder.isEmpty() && QFileInfo(file).isFile())
-        return QUrl::fromLocalFile(file);
+    QStringList folders;
+    if (language != QStringLiteral("en") && !language.isEmpty())
+        folders << QStringLiteral("help/") + language + QLatin1Char('/');
+    folders << QStringLiteral("help/");
+    for (const QString& folder : folders) {
+        const QString file = assetFolder + QLatin1Char('/') + folder + name;
+        if (!assetFolder.isEmpty() && QFileInfo(file).isFile())
+            return QUrl::fromLocalFile(file);
+        const QUrl compiledIn(QStringLiteral("qrc:/") + folder + name);
+        if (QFileInfo(QLatin1Char(':') + compiledIn.path()).isFile())
+            return compiledIn;
+    }
     return QUrl(QStringLiteral("qrc:/help/") + name);
 }
 
 void HelpWindow::showPage(Page page) {
-    browser_->setSource(pageUrl(page, data::assetFolder()));
+    shown_ = page;
+    browser_->setSource(pageUrl(page, data::assetFolder(), i18n::languageInUse()));
     show();
     raise();
     activateWindow();

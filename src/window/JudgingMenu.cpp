@@ -5,9 +5,15 @@
 #include "learn/rules/Judging.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 namespace window {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+} // namespace
 
 JudgingMenu::JudgingMenu(present::Form1State& s, QObject* parent) : QObject(parent), s_(s) {
     connect(s_.c.mnuIgnoreCapitals, &QAction::toggled, this, [this] { store(); });
@@ -33,8 +39,7 @@ void JudgingMenu::store() {
         learn::saveJudgingOptions(s_.rs.connection(), {s_.c.mnuIgnoreCapitals->isChecked(),
                                                        s_.c.mnuIgnoreBlanks->isChecked()});
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(
-            QStringLiteral("The judging options could not be saved: %1").arg(e.message()));
+        s_.dialogs.warning(Text::tr("The judging options could not be saved: %1").arg(e.message()));
         showStored(); // the boxes say what judging really does
     }
 }

@@ -8,8 +8,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace window {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+} // namespace
 
 LogMenu::LogMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), window_(window) {
@@ -31,7 +37,7 @@ void LogMenu::mnulog_Click() {
             form->Form_Load();
         } catch (const data::DbError& e) {
             delete form;
-            s_.dialogs.warning(QStringLiteral("The log cannot be shown: %1").arg(e.message()));
+            s_.dialogs.warning(Text::tr("The log cannot be shown: %1").arg(e.message()));
             return;
         }
         form4_ = form;
@@ -43,13 +49,13 @@ void LogMenu::mnulog_Click() {
 
 void LogMenu::mnuCleanLog_Click() {
     if (!s_.dialogs.confirm(
-            QStringLiteral("Are you sure you want to delete all the records from the Log?"),
-            QString(), present::Dialogs::Button::No))
+            Text::tr("Are you sure you want to delete all the records from the Log?"), QString(),
+            present::Dialogs::Button::No))
         return;
     try {
         data::clearLog(s_.rs.connection());
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The log could not be cleaned: %1").arg(e.message()));
+        s_.dialogs.warning(Text::tr("The log could not be cleaned: %1").arg(e.message()));
     }
 }
 
@@ -69,8 +75,7 @@ void LogMenu::mnuStatistics_Click() {
             window->Form_Load();
         } catch (const data::DbError& e) {
             delete window;
-            s_.dialogs.warning(
-                QStringLiteral("The statistics cannot be shown: %1").arg(e.message()));
+            s_.dialogs.warning(Text::tr("The statistics cannot be shown: %1").arg(e.message()));
             return;
         }
         window->placeOnScreen();
@@ -89,7 +94,7 @@ void LogMenu::openCardInGrid(const QString& setName, qint64 cardId) {
     const int index = list->findText(setName, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) {
         s_.dialogs.message(
-            QStringLiteral("There is no set \"%1\" now: it was renamed or deleted.").arg(setName));
+            Text::tr("There is no set \"%1\" now: it was renamed or deleted.").arg(setName));
         return;
     }
     list->setCurrentIndex(index);

@@ -6,7 +6,9 @@
 #include "data/Sql.h"
 #include "present/WindowKeys.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
 #include <QSqlQuery>
@@ -16,6 +18,10 @@
 
 namespace window {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LogWindow)
+};
 
 class GeneralDateDelegate : public QStyledItemDelegate {
   public:
@@ -76,14 +82,12 @@ QString generalDate(const QVariant& value) {
 
 Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Log"));
     present::closeOnEscape(this);
     Adodc1 = new data::RecordsetModel(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     Adodc1->setReadOnly(true);
     TDBGrid1 = new QTableView(this);
     TDBGrid1->setObjectName(QStringLiteral("TDBGrid1"));
-    TDBGrid1->setAccessibleName(QStringLiteral("Replies in the Log"));
     TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TDBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TDBGrid1->setItemDelegateForColumn(0, new GeneralDateDelegate(TDBGrid1));
@@ -92,12 +96,39 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TDBGrid1);
     resize(640, 400);
+    retranslate();
+}
+
+void Form4::retranslate() {
+    setWindowTitle(Text::tr("Log"));
+    TDBGrid1->setAccessibleName(Text::tr("Replies in the Log"));
+    captionColumns();
+}
+
+void Form4::captionColumns() {
+    // Before the log is read there is no heading to name. The headings are the columns'
+    // names; the values, "Correct" and "Wrong" among them, are shown as stored.
+    if (Adodc1->columnCount() == 0)
+        return;
+    Adodc1->setCaption(QStringLiteral("Date"), Text::tr("Date"));
+    Adodc1->setCaption(QStringLiteral("SetName"), Text::tr("SetName"));
+    Adodc1->setCaption(QStringLiteral("Question"), Text::tr("Question"));
+    Adodc1->setCaption(QStringLiteral("Result"), Text::tr("Result"));
+    Adodc1->setCaption(QStringLiteral("JudgedBy"), Text::tr("JudgedBy"));
+    Adodc1->setCaption(QStringLiteral("Direction"), Text::tr("Direction"));
+}
+
+void Form4::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(e);
 }
 
 void Form4::Form_Load() {
     const QSqlDatabase db = data::openConnection(QStringLiteral("Form4"));
     Adodc1->setConnection(db);
     Adodc1->setSource(logSource(db));
+    captionColumns();
     Adodc1->recordset().recordCount(); // the rows as they are now; the window never refreshes
     TDBGrid1->setModel(Adodc1);
 }

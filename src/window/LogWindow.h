@@ -25,6 +25,13 @@ class Form4 : public QWidget {
 
     QTableView* TDBGrid1 = nullptr;
     data::RecordsetModel* Adodc1 = nullptr;
+
+  protected:
+    void changeEvent(QEvent* e) override;
+
+  private:
+    void retranslate();
+    void captionColumns();
 };
 
 // How a log date is shown: date and time, the time left out at midnight; a text that is no

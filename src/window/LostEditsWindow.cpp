@@ -4,6 +4,8 @@
 #include "data/Sql.h"
 #include "sync/LostEdits.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -17,14 +19,23 @@
 namespace window {
 namespace {
 
-const QString kTitle = QStringLiteral("Edits that lost");
+QString title() {
+    return QCoreApplication::translate("LostEditsWindow", "Edits that lost");
+}
 
 enum Column { About, Field, Lost, Kept, LostOn, KeptFrom, Columns };
 
+// The stored field names are English words: shown in the learner's language.
 QString fieldName(const QString& field) {
     if (field == QLatin1String("SetName"))
-        return QStringLiteral("Set name");
-    return field; // Question, Answer and Answers read as they are
+        return QCoreApplication::translate("LostEditsWindow", "Set name");
+    if (field == QLatin1String("Question"))
+        return QCoreApplication::translate("LostEditsWindow", "Question");
+    if (field == QLatin1String("Answer"))
+        return QCoreApplication::translate("LostEditsWindow", "Answer");
+    if (field == QLatin1String("Answers"))
+        return QCoreApplication::translate("LostEditsWindow", "Answers");
+    return field;
 }
 
 // The answers of an Answers field, which holds them as a JSON array of texts; anything else
@@ -70,7 +81,8 @@ QTableWidgetItem* whereCell(const QString& machine, const QDateTime& at) {
 }
 
 void fillRow(QTableWidget* list, int row, const syncing::LostEdit& e) {
-    const QString about = e.about.isEmpty() ? QStringLiteral("(deleted)") : e.about;
+    const QString about =
+        e.about.isEmpty() ? QCoreApplication::translate("LostEditsWindow", "(deleted)") : e.about;
     auto* aboutCell = new QTableWidgetItem(about);
     aboutCell->setToolTip(wholeText(about));
     list->setItem(row, About, aboutCell);
@@ -86,21 +98,13 @@ void fillRow(QTableWidget* list, int row, const syncing::LostEdit& e) {
 LostEditsWindow::LostEditsWindow(const QSqlDatabase& db, present::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), db_(db), dialogs_(dialogs) {
     setObjectName(QStringLiteral("LostEditsWindow"));
-    setWindowTitle(kTitle);
 
-    auto* about = new QLabel(
-        QStringLiteral("When two machines changed the same text before they synced, the later "
-                       "change was kept and the other is listed here. \"Use this one\" brings it "
-                       "back as a new change, which the other machines then receive."),
-        this);
-    about->setTextFormat(Qt::PlainText);
-    about->setWordWrap(true);
+    about_ = new QLabel(this);
+    about_->setTextFormat(Qt::PlainText);
+    about_->setWordWrap(true);
 
     list_ = new QTableWidget(0, Columns, this);
     list_->setObjectName(QStringLiteral("lstLostEdits"));
-    list_->setHorizontalHeaderLabels({QStringLiteral("Card or set"), QStringLiteral("Field"),
-                                      QStringLiteral("Lost text"), QStringLiteral("Kept text"),
-                                      QStringLiteral("Lost on"), QStringLiteral("Kept from")});
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -115,39 +119,68 @@ LostEditsWindow::LostEditsWindow(const QSqlDatabase& db, present::Dialogs& dialo
     header->setSectionResizeMode(Kept, QHeaderView::Stretch);
     header->setStretchLastSection(false);
 
-    none_ = new QLabel(QStringLiteral("No edit has lost to another machine's."), this);
+    none_ = new QLabel(this);
     none_->setObjectName(QStringLiteral("lblNoLostEdits"));
     none_->setTextFormat(Qt::PlainText);
     none_->setAlignment(Qt::AlignCenter);
 
-    use_ = new QPushButton(QStringLiteral("Use this one"), this);
+    use_ = new QPushButton(this);
     use_->setObjectName(QStringLiteral("cmdUseThisOne"));
-    forget_ = new QPushButton(QStringLiteral("Forget"), this);
+    forget_ = new QPushButton(this);
     forget_->setObjectName(QStringLiteral("cmdForget"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("cmdClose"));
     // Enter closes: a slip of the key neither overwrites a text nor forgets an entry.
     use_->setAutoDefault(false);
     forget_->setAutoDefault(false);
-    close->setDefault(true);
+    close_->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(use_);
     buttons->addWidget(forget_);
     buttons->addStretch();
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(about);
+    layout->addWidget(about_);
     layout->addWidget(list_, 1);
     layout->addWidget(none_, 1);
     layout->addLayout(buttons);
     resize(820, 360);
+    retranslate();
 
     connect(use_, &QPushButton::clicked, this, &LostEditsWindow::useChosen);
     connect(forget_, &QPushButton::clicked, this, &LostEditsWindow::forgetChosen);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(list_, &QTableWidget::itemSelectionChanged, this, &LostEditsWindow::selectionChanged);
     reload();
+}
+
+void LostEditsWindow::retranslate() {
+    setWindowTitle(title());
+    about_->setText(QCoreApplication::translate(
+        "LostEditsWindow",
+        "When two machines changed the same text before they synced, the later "
+        "change was kept and the other is listed here. \"Use this one\" brings it "
+        "back as a new change, which the other machines then receive."));
+    list_->setHorizontalHeaderLabels({QCoreApplication::translate("LostEditsWindow", "Card or set"),
+                                      QCoreApplication::translate("LostEditsWindow", "Field"),
+                                      QCoreApplication::translate("LostEditsWindow", "Lost text"),
+                                      QCoreApplication::translate("LostEditsWindow", "Kept text"),
+                                      QCoreApplication::translate("LostEditsWindow", "Lost on"),
+                                      QCoreApplication::translate("LostEditsWindow", "Kept from")});
+    none_->setText(
+        QCoreApplication::translate("LostEditsWindow", "No edit has lost to another machine's."));
+    use_->setText(QCoreApplication::translate("LostEditsWindow", "Use this one"));
+    forget_->setText(QCoreApplication::translate("LostEditsWindow", "Forget"));
+    close_->setText(QCoreApplication::translate("LostEditsWindow", "Close"));
+}
+
+void LostEditsWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        reload(); // the field names and "(deleted)" in the rows
+    }
 }
 
 void LostEditsWindow::reload() {
@@ -155,7 +188,7 @@ void LostEditsWindow::reload() {
     try {
         entries = syncing::lostEdits(db_);
     } catch (const data::DbError& e) {
-        dialogs_.warning(e.message(), kTitle);
+        dialogs_.warning(e.message(), title());
     }
     list_->clearSelection();
     list_->setRowCount(0);
@@ -192,11 +225,11 @@ void LostEditsWindow::useChosen() {
     try {
         refused = syncing::useLostEdit(db_, id);
     } catch (const data::DbError& e) {
-        dialogs_.warning(e.message(), kTitle);
+        dialogs_.warning(e.message(), title());
         return;
     }
     if (!refused.isEmpty()) {
-        dialogs_.warning(refused, kTitle);
+        dialogs_.warning(refused, title());
         return;
     }
     // The text brought back may be what other entries are about: all are read again.
@@ -211,7 +244,7 @@ void LostEditsWindow::forgetChosen() {
     try {
         syncing::forgetLostEdit(db_, id);
     } catch (const data::DbError& e) {
-        dialogs_.warning(e.message(), kTitle);
+        dialogs_.warning(e.message(), title());
         return;
     }
     reload();

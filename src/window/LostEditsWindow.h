@@ -27,7 +27,12 @@ class LostEditsWindow : public QDialog {
     // A lost text is back in its card or set.
     void textBroughtBack();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Sets the window's texts in the language in use; it stays open through a change.
+    void retranslate();
     void useChosen();
     void forgetChosen();
     void selectionChanged();
@@ -41,6 +46,8 @@ class LostEditsWindow : public QDialog {
     QLabel* none_ = nullptr;
     QPushButton* use_ = nullptr;
     QPushButton* forget_ = nullptr;
+    QPushButton* close_ = nullptr;
+    QLabel* about_ = nullptr;
 };
 
 } // namespace window

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/MachineFormats.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QMediaFormat>
 #include <QStringList>
@@ -8,8 +9,12 @@
 namespace window {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+};
+
 QString listed(const QStringList& kinds) {
-    return kinds.isEmpty() ? QStringLiteral("none") : kinds.join(QStringLiteral(", "));
+    return kinds.isEmpty() ? Text::tr("none") : kinds.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -37,7 +42,7 @@ QString machineFormatsHtml() {
         sounds << QStringLiteral("Ogg Vorbis");
     if (codecs.contains(QMediaFormat::AudioCodec::Opus))
         sounds << QStringLiteral("Opus");
-    return QStringLiteral("<ul><li>pictures: %1</li><li>sounds: %2</li></ul>")
+    return Text::tr("<ul><li>pictures: %1</li><li>sounds: %2</li></ul>")
         .arg(listed(pictures), listed(sounds));
 }
 

@@ -6,7 +6,9 @@
 #include "data/Restore.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,6 +23,14 @@
 namespace window {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RestoreWindow)
+};
+// The entry sits in the main window's menu.
+struct MenuText {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
 QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(align | Qt::AlignVCenter);
@@ -28,19 +38,19 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft)
 }
 
 QString count(int n) {
-    return n < 0 ? QStringLiteral("unreadable") : QLocale().toString(n);
+    return n < 0 ? Text::tr("unreadable") : QLocale().toString(n);
 }
 
 QString kindText(data::BackupFile::Kind kind) {
     switch (kind) {
     case data::BackupFile::Kind::BeforeRestore:
-        return QStringLiteral("kept before a restore");
+        return Text::tr("kept before a restore");
     case data::BackupFile::Kind::Damaged:
-        return QStringLiteral("damaged file, kept");
+        return Text::tr("damaged file, kept");
     case data::BackupFile::Kind::Backup:
         break;
     }
-    return QStringLiteral("backup");
+    return Text::tr("backup");
 }
 
 // What restoring it brings back, for the confirmation and the message after it.
@@ -48,13 +58,13 @@ QString described(const data::BackupFile& b) {
     const QString when = QLocale().toString(b.taken, QLocale::ShortFormat);
     switch (b.kind) {
     case data::BackupFile::Kind::BeforeRestore:
-        return QStringLiteral("the database as it was before the restore of %1").arg(when);
+        return Text::tr("the database as it was before the restore of %1").arg(when);
     case data::BackupFile::Kind::Damaged:
-        return QStringLiteral("the damaged file kept %1").arg(when);
+        return Text::tr("the damaged file kept %1").arg(when);
     case data::BackupFile::Kind::Backup:
         break;
     }
-    return QStringLiteral("the backup taken %1").arg(when);
+    return Text::tr("the backup taken %1").arg(when);
 }
 
 } // namespace
@@ -62,29 +72,28 @@ QString described(const data::BackupFile& b) {
 RestoreWindow::RestoreWindow(present::Form1State& s, QWidget* parent)
     : QDialog(parent), s_(s), databasePath_(s.rs.connection().databaseName()) {
     setObjectName(QStringLiteral("RestoreWindow"));
-    setWindowTitle(QStringLiteral("Restore from backup"));
-    auto* where = new QLabel(
-        QStringLiteral("Backups in %1, and the copies that earlier restores kept beside the "
-                       "database: restoring one of those undoes that restore.")
-            .arg(QDir::toNativeSeparators(data::backupFolder(databasePath_))),
-        this);
+    setWindowTitle(Text::tr("Restore from backup"));
+    auto* where =
+        new QLabel(Text::tr("Backups in %1, and the copies that earlier restores kept beside the "
+                            "database: restoring one of those undoes that restore.")
+                       .arg(QDir::toNativeSeparators(data::backupFolder(databasePath_))),
+                   this);
     where->setTextFormat(Qt::PlainText);
     where->setWordWrap(true);
     list_ = new QTableWidget(0, 5, this);
     list_->setObjectName(QStringLiteral("backupList"));
-    list_->setAccessibleName(QStringLiteral("Backups"));
-    list_->setHorizontalHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Size"),
-                                      QStringLiteral("Cards"), QStringLiteral("Sets"),
-                                      QStringLiteral("What")});
+    list_->setAccessibleName(Text::tr("Backups"));
+    list_->setHorizontalHeaderLabels({Text::tr("Taken"), Text::tr("Size"), Text::tr("Cards"),
+                                      Text::tr("Sets"), Text::tr("What")});
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
     list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
-    restore_ = new QPushButton(QStringLiteral("Restore"), this);
+    restore_ = new QPushButton(Text::tr("Restore"), this);
     restore_->setObjectName(QStringLiteral("restoreButton"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(Text::tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(restore_);
@@ -131,12 +140,11 @@ void RestoreWindow::restoreChosen() {
     const QString what = described(backup);
     const QDateTime now = QDateTime::currentDateTime(); // the kept file's name, as announced
     if (!s_.dialogs.confirm(
-            QStringLiteral("Restore %1? The database as it is "
-                           "now is kept beside it as \"%2\".")
+            Text::tr("Restore %1? The database as it is now is kept beside it as \"%2\".")
                 .arg(what,
                      QFileInfo(data::keptName(databasePath_, QStringLiteral("before-restore"), now))
                          .fileName()),
-            QStringLiteral("Restore from backup")))
+            Text::tr("Restore from backup")))
         return;
 
     // The small windows hold connections and rows of the file being replaced.
@@ -152,24 +160,23 @@ void RestoreWindow::restoreChosen() {
         m->refresh();
     s_.window.ScrChangeVisible();
     if (!outcome.ok || !outcome.message.isEmpty()) {
-        s_.dialogs.warning(outcome.message, QStringLiteral("Restore from backup"));
+        s_.dialogs.warning(outcome.message, Text::tr("Restore from backup"));
         if (!outcome.ok)
             return;
     } else {
-        QString done = QStringLiteral("%1 was restored. The previous database is kept as "
-                                      "\"%2\".")
+        QString done = Text::tr("%1 was restored. The previous database is kept as \"%2\".")
                            .arg(what, QDir::toNativeSeparators(outcome.keptAs));
         done[0] = done[0].toUpper();
-        s_.dialogs.message(done, QStringLiteral("Restore from backup"));
+        s_.dialogs.message(done, Text::tr("Restore from backup"));
     }
     close();
 }
 
 RestoreMenu::RestoreMenu(present::Form1State& s, QWidget* window)
     : QObject(window), s_(s), owner_(window) {
-    QAction* entry = s_.c.mnuFileMenu->addAction(QStringLiteral("Restore from backup..."));
-    entry->setObjectName(QStringLiteral("mnuRestore"));
-    connect(entry, &QAction::triggered, this, [this] {
+    entry_ = s_.c.mnuFileMenu->addAction(MenuText::tr("Restore from backup..."));
+    entry_->setObjectName(QStringLiteral("mnuRestore"));
+    connect(entry_, &QAction::triggered, this, [this] {
         if (!window_) {
             window_ = new RestoreWindow(s_, owner_);
             window_->setAttribute(Qt::WA_DeleteOnClose);
@@ -179,6 +186,14 @@ RestoreMenu::RestoreMenu(present::Form1State& s, QWidget* window)
         window_->raise();
         window_->activateWindow();
     });
+}
+
+bool RestoreMenu::event(QEvent* e) {
+    // The main window hands a change of language on to its children. The window itself is
+    // modal to the main window, so no language is chosen while it is open.
+    if (e->type() == QEvent::LanguageChange)
+        entry_->setText(MenuText::tr("Restore from backup..."));
+    return QObject::event(e);
 }
 
 } // namespace window

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPointer>
 
+class QAction;
 class QPushButton;
 class QTableWidget;
 
@@ -46,9 +47,13 @@ class RestoreMenu : public QObject {
     RestoreMenu(present::Form1State& s, QWidget* window);
     RestoreWindow* restoreWindow() const { return window_; }
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
     present::Form1State& s_;
     QWidget* owner_;
+    QAction* entry_ = nullptr;
     QPointer<RestoreWindow> window_;
 };
 

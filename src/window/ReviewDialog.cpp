@@ -2,6 +2,7 @@
 #include "window/ReviewDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -13,26 +14,30 @@ namespace window {
 
 ReviewDialog::ReviewDialog(const learn::ReviewSettings& current, std::vector<double> stabilities,
                            QWidget* parent)
-    : QDialog(parent), on_(new QCheckBox(QStringLiteral("Review cards when they are due"), this)),
+    : QDialog(parent),
+      on_(new QCheckBox(
+          QCoreApplication::translate("ReviewDialog", "Review cards when they are due"), this)),
       retention_(new QSpinBox(this)), workload_(new QLabel(this)),
       stabilities_(std::move(stabilities)) {
     setObjectName(QStringLiteral("ReviewDialog"));
-    setWindowTitle(QStringLiteral("Review"));
+    setWindowTitle(QCoreApplication::translate("ReviewDialog", "Review"));
     on_->setObjectName(QStringLiteral("chkReview"));
     retention_->setObjectName(QStringLiteral("spnRetention"));
     workload_->setObjectName(QStringLiteral("lblWorkload"));
     retention_->setRange(static_cast<int>(std::lround(learn::kLowestRetention * 100)),
                          static_cast<int>(std::lround(learn::kHighestRetention * 100)));
     retention_->setSuffix(QStringLiteral(" %"));
-    auto* what = new QLabel(
-        QStringLiteral("Memorant works out from your replies how well you still remember each "
+    auto* what =
+        new QLabel(QCoreApplication::translate(
+                       "ReviewDialog",
+                       "Memorant works out from your replies how well you still remember each "
                        "card. A card is due when the chance that you recall it has fallen below "
                        "the recall you want. Learn > Due cards asks the due cards of all sets."),
-        this);
+                   this);
     what->setWordWrap(true);
     workload_->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Recall wanted:"), retention_);
+    form->addRow(QCoreApplication::translate("ReviewDialog", "Recall wanted:"), retention_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -60,15 +65,18 @@ void ReviewDialog::choose(const learn::ReviewSettings& settings) {
 
 void ReviewDialog::showWorkload() {
     if (stabilities_.empty()) {
-        workload_->setText(QStringLiteral("No card has been answered yet: the reviews a day "
-                                          "show here once there are replies."));
+        workload_->setText(QCoreApplication::translate(
+            "ReviewDialog", "No card has been answered yet: the reviews a day show here once "
+                            "there are replies."));
         return;
     }
     const double perDay = learn::reviewsPerDay(stabilities_, retention_->value() / 100.0);
     workload_->setText(
-        QStringLiteral("For the %1 cards answered so far, about %2 reviews a day. More recall "
-                       "wanted means more reviews.")
-            .arg(stabilities_.size())
+        QCoreApplication::translate(
+            "ReviewDialog",
+            "For the %n cards answered so far, about %1 reviews a day. More recall wanted means "
+            "more reviews.",
+            nullptr, int(stabilities_.size()))
             .arg(perDay < 10 ? QString::number(perDay, 'f', 1)
                              : QString::number(std::lround(perDay))));
 }

@@ -16,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QEvent>
 #include <QLabel>
@@ -29,10 +30,10 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
       lesson_(std::make_unique<learn::DueReview>(s, loop, loading, undo)),
       rebuild_(new learn::MemoryRebuild(s.rs.connection().databaseName(), this)),
       counts_(new DueCountDelegate(s.c.DataCombo1)) {
-    QAction* entry = s.c.mnuEdit->menu()->addAction(QStringLiteral("Review..."));
-    entry->setObjectName(QStringLiteral("mnuReview"));
-    connect(entry, &QAction::triggered, this, &ReviewMenu::openDialog);
-    dueCards_ = new QAction(QStringLiteral("Due cards"), s.c.mnuLearnMain->menu());
+    reviewEntry_ = s.c.mnuEdit->menu()->addAction(QString());
+    reviewEntry_->setObjectName(QStringLiteral("mnuReview"));
+    connect(reviewEntry_, &QAction::triggered, this, &ReviewMenu::openDialog);
+    dueCards_ = new QAction(s.c.mnuLearnMain->menu());
     dueCards_->setObjectName(QStringLiteral("mnuDueCards"));
     // Beside the other lessons, before Undo last reply.
     s.c.mnuLearnMain->menu()->insertAction(s.c.mnuUndoReply, dueCards_);
@@ -44,12 +45,13 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
     picture->setObjectName(QStringLiteral("PictureDue"));
     present::placeTwips(picture, 6000, 6720, 1095, 975);
     present::setKidsPicture(picture, QStringLiteral("due"));
-    picture->setToolTip(QStringLiteral("Learn the due cards"));
-    picture->setAccessibleName(QStringLiteral("Learn the due cards"));
     picture->setActsAsButton(true);
     picture->setCursor(Qt::PointingHandCursor);
     picture->hide();
     kidsPicture_ = picture;
+    mainWindow_ = s.c.Form1;
+    mainWindow_->installEventFilter(this);
+    retranslate();
     connect(picture, &present::ClickableLabel::clicked, this, [this] {
         present::guarded(s_, [this] {
             s_.speech.playSound(10);
@@ -74,7 +76,19 @@ ReviewMenu::ReviewMenu(present::Form1State& s, learn::QuestionLoop& loop,
 // The window's lesson procedures are gone by now: nothing to unhook.
 ReviewMenu::~ReviewMenu() = default;
 
+void ReviewMenu::retranslate() {
+    reviewEntry_->setText(QCoreApplication::translate("ReviewMenu", "Review..."));
+    dueCards_->setText(QCoreApplication::translate("ReviewMenu", "Due cards"));
+    if (kidsPicture_) {
+        kidsPicture_->setToolTip(QCoreApplication::translate("ReviewMenu", "Learn the due cards"));
+        kidsPicture_->setAccessibleName(
+            QCoreApplication::translate("ReviewMenu", "Learn the due cards"));
+    }
+}
+
 bool ReviewMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mainWindow_ && event->type() == QEvent::LanguageChange)
+        retranslate();
     const bool shownOrHidden = event->type() == QEvent::Show || event->type() == QEvent::Hide;
     if (watched == setListPopup_ && event->type() == QEvent::Show)
         widenSetList();
@@ -169,8 +183,9 @@ void ReviewMenu::openDialog() {
         stabilities = learn::stabilitiesInSets(s_.rs.connection());
     } catch (const data::DbError& e) {
         s_.dialogs.warning(
-            QStringLiteral("The review settings cannot be read: %1").arg(e.message()),
-            QStringLiteral("Review"));
+            QCoreApplication::translate("ReviewMenu", "The review settings cannot be read: %1")
+                .arg(e.message()),
+            QCoreApplication::translate("ReviewMenu", "Review"));
         return;
     }
     auto* dialog = new ReviewDialog(current, std::move(stabilities), s_.c.Form1);
@@ -186,10 +201,11 @@ void ReviewMenu::store(const learn::ReviewSettings& settings) {
     try {
         learn::storeReviewSettings(s_.rs.connection(), settings);
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The review settings could not be stored: %1\nThey "
-                                          "are as they were.")
-                               .arg(e.message()),
-                           QStringLiteral("Review"));
+        s_.dialogs.warning(
+            QCoreApplication::translate(
+                "ReviewMenu", "The review settings could not be stored: %1\nThey are as they were.")
+                .arg(e.message()),
+            QCoreApplication::translate("ReviewMenu", "Review"));
         return;
     }
     shownFor_.clear();

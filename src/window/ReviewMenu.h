@@ -47,6 +47,9 @@ class ReviewMenu : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The menu entries and the picture's texts, in the language in use: set again when the
+    // main window's language changes.
+    void retranslate();
     void showKidsPicture();
     void widenSetList();
     void store(const learn::ReviewSettings& settings);
@@ -57,7 +60,9 @@ class ReviewMenu : public QObject {
     std::unique_ptr<learn::DueReview> lesson_;
     learn::MemoryRebuild* rebuild_ = nullptr; // a child
     DueCountDelegate* counts_ = nullptr;      // the set list's
+    QAction* reviewEntry_ = nullptr;
     QAction* dueCards_ = nullptr;
+    QPointer<QWidget> mainWindow_;
     // Watched and shown through these: at the window's close they may go before this does.
     QPointer<QLabel> kidsPicture_;
     QPointer<QWidget> demonsPicture_;

@@ -8,6 +8,7 @@
 #include "present/Twips.h"
 #include "window/AboutWindow.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -15,6 +16,10 @@ namespace window {
 namespace {
 constexpr int kLearningWidth = 4800;   // twips
 constexpr int kSetEditingWidth = 6600; // twips
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
 } // namespace
 
 Screens::Screens(present::Form1State& s, learn::QuestionLoop& loop, learn::UndoLastReply& undo)
@@ -34,7 +39,7 @@ void Screens::setScreenFlags(bool setEditing, bool newSetName, bool learning, bo
     s_.screens.createSet = createSet;
     // Off the learning screen the cards may be edited: no reply is taken back from there.
     if (!learning) {
-        undo_.dropUndo(QStringLiteral("Replies can be taken back on the learning screen only"));
+        undo_.dropUndo(Text::tr("Replies can be taken back on the learning screen only"));
         if (leavingLearning)
             leavingLearning();
     }
@@ -69,7 +74,7 @@ void Screens::restoreWidth() {
     // Back from the narrow learning screen, the grid and the prompts need their room again.
     if (!s_.modes.kids &&
         s_.c.Form1->width() < present::twipsToPixels(kSetEditingWidth, s_.c.Form1))
-        present::setWidthTwips(s_.c.Form1, kSetEditingWidth);
+        present::setScreenWidthTwips(s_.c, kSetEditingWidth);
 }
 
 void Screens::ScrCreateVisible() {
@@ -99,7 +104,7 @@ void Screens::ScrLearnVisible() {
     s_.lesson.CurSetSize = s_.lesson.CurRowLim;
     loop_.SubStatusBar();
     if (!s_.modes.kids)
-        present::setWidthTwips(s_.c.Form1, kLearningWidth + s_.screens.pictureRoom);
+        present::setScreenWidthTwips(s_.c, kLearningWidth + s_.screens.pictureRoom);
 }
 
 void Screens::ScrChngSetName() {

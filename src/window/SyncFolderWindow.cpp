@@ -5,8 +5,10 @@
 #include "sync/FolderChoice.h"
 #include "sync/Sync.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -23,7 +25,9 @@
 namespace window {
 namespace {
 
-const QString kTitle = QStringLiteral("Sync folder");
+QString title() {
+    return QCoreApplication::translate("SyncFolderWindow", "Sync folder");
+}
 
 // A time the sync files give in ISO form, as the learner reads times here; a text that is no
 // time is shown as it is.
@@ -36,10 +40,14 @@ QString localTime(const QString& iso) {
 
 QTreeWidgetItem* machineRow(const syncing::MachineStatus& m, qint64 writtenHere) {
     auto* row = new QTreeWidgetItem;
-    row->setText(0, m.self ? QStringLiteral("%1 (this machine)").arg(m.name) : m.name);
+    row->setText(
+        0, m.self ? QCoreApplication::translate("SyncFolderWindow", "%1 (this machine)").arg(m.name)
+                  : m.name);
     row->setText(1, localTime(m.lastChange));
     row->setText(2, m.self ? QStringLiteral("-")
-                           : QStringLiteral("%1 of %2").arg(m.readOfThis).arg(writtenHere));
+                           : QCoreApplication::translate("SyncFolderWindow", "%1 of %2")
+                                 .arg(m.readOfThis)
+                                 .arg(writtenHere));
     return row;
 }
 
@@ -49,37 +57,30 @@ SyncFolderWindow::SyncFolderWindow(const QSqlDatabase& db, present::Dialogs& dia
                                    QWidget* parent)
     : QDialog(parent), db_(db), dialogs_(dialogs) {
     setObjectName(QStringLiteral("SyncFolderWindow"));
-    setWindowTitle(kTitle);
 
-    auto* about = new QLabel(
-        QStringLiteral("Choose a folder that a sync tool keeps alike on all your machines: a "
-                       "Syncthing folder, a cloud folder (Nextcloud, Dropbox, OneDrive) or a "
-                       "network share. Memorant writes its changes into a folder "
-                       "\"memorant-sync\" inside it, never the database itself. Every machine "
-                       "chooses the same folder."),
-        this);
-    about->setTextFormat(Qt::PlainText);
-    about->setWordWrap(true);
+    about_ = new QLabel(this);
+    about_->setTextFormat(Qt::PlainText);
+    about_->setWordWrap(true);
 
     folder_ = new QLineEdit(this);
     folder_->setObjectName(QStringLiteral("txtSyncFolder"));
-    folder_->setAccessibleName(QStringLiteral("Sync folder"));
-    auto* choose = new QPushButton(QStringLiteral("Choose..."), this);
-    choose->setObjectName(QStringLiteral("cmdChooseFolder"));
+    choose_ = new QPushButton(this);
+    choose_->setObjectName(QStringLiteral("cmdChooseFolder"));
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
-    folderRow->addWidget(choose);
+    folderRow->addWidget(choose_);
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("txtMachineName"));
+    folderLabel_ = new QLabel(this);
+    nameLabel_ = new QLabel(this);
+    nameLabel_->setBuddy(name_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Folder:"), folderRow);
-    form->addRow(QStringLiteral("This machine's name:"), name_);
+    form->addRow(folderLabel_, folderRow);
+    form->addRow(nameLabel_, name_);
 
     machines_ = new QTreeWidget(this);
     machines_->setObjectName(QStringLiteral("lstMachines"));
-    machines_->setAccessibleName(QStringLiteral("Machines syncing through this folder"));
-    machines_->setHeaderLabels({QStringLiteral("Machine"), QStringLiteral("Last change"),
-                                QStringLiteral("Has read this machine's changes")});
+    machines_->setColumnCount(3);
     machines_->setRootIsDecorated(false);
     machines_->setSelectionMode(QAbstractItemView::NoSelection);
     machines_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,32 +89,67 @@ SyncFolderWindow::SyncFolderWindow(const QSqlDatabase& db, present::Dialogs& dia
     machines_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     machines_->header()->setStretchLastSection(false);
 
-    stop_ = new QPushButton(QStringLiteral("Stop syncing"), this);
+    stop_ = new QPushButton(this);
     stop_->setObjectName(QStringLiteral("cmdStopSyncing"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(stop_);
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
 
+    machinesLabel_ = new QLabel(this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(about);
+    layout->addWidget(about_);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Machines syncing through this folder:"), this));
+    layout->addWidget(machinesLabel_);
     layout->addWidget(machines_, 1);
     layout->addLayout(buttons);
     resize(600, 400);
+    retranslate();
 
-    connect(choose, &QPushButton::clicked, this, &SyncFolderWindow::chooseFolder);
+    connect(choose_, &QPushButton::clicked, this, &SyncFolderWindow::chooseFolder);
     connect(stop_, &QPushButton::clicked, this, &SyncFolderWindow::stopSyncing);
-    connect(ok, &QPushButton::clicked, this, &SyncFolderWindow::storeChoice);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok_, &QPushButton::clicked, this, &SyncFolderWindow::storeChoice);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     reload();
+}
+
+void SyncFolderWindow::retranslate() {
+    setWindowTitle(title());
+    about_->setText(QCoreApplication::translate(
+        "SyncFolderWindow", "Choose a folder that a sync tool keeps alike on all your machines: a "
+                            "Syncthing folder, a cloud folder (Nextcloud, Dropbox, OneDrive) or a "
+                            "network share. Memorant writes its changes into a folder "
+                            "\"memorant-sync\" inside it, never the database itself. Every machine "
+                            "chooses the same folder."));
+    folder_->setAccessibleName(QCoreApplication::translate("SyncFolderWindow", "Sync folder"));
+    choose_->setText(QCoreApplication::translate("SyncFolderWindow", "Choose..."));
+    folderLabel_->setText(QCoreApplication::translate("SyncFolderWindow", "Folder:"));
+    nameLabel_->setText(QCoreApplication::translate("SyncFolderWindow", "This machine's name:"));
+    machines_->setAccessibleName(
+        QCoreApplication::translate("SyncFolderWindow", "Machines syncing through this folder"));
+    machines_->setHeaderLabels(
+        {QCoreApplication::translate("SyncFolderWindow", "Machine"),
+         QCoreApplication::translate("SyncFolderWindow", "Last change"),
+         QCoreApplication::translate("SyncFolderWindow", "Has read this machine's changes")});
+    machinesLabel_->setText(
+        QCoreApplication::translate("SyncFolderWindow", "Machines syncing through this folder:"));
+    stop_->setText(QCoreApplication::translate("SyncFolderWindow", "Stop syncing"));
+    ok_->setText(QCoreApplication::translate("SyncFolderWindow", "OK"));
+    cancel_->setText(QCoreApplication::translate("SyncFolderWindow", "Cancel"));
+}
+
+void SyncFolderWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        showMachines(); // "(this machine)" and the times, in the new language's words
+    }
 }
 
 void SyncFolderWindow::reload() {
@@ -121,7 +157,7 @@ void SyncFolderWindow::reload() {
     try {
         replica = syncing::readReplica(db_);
     } catch (const data::DbError& e) {
-        dialogs_.warning(e.message(), kTitle);
+        dialogs_.warning(e.message(), title());
         return;
     }
     remembered_ = replica.folder;
@@ -139,7 +175,7 @@ void SyncFolderWindow::showMachines() {
     try {
         seen = syncing::machines(db_);
     } catch (const data::DbError& e) {
-        dialogs_.warning(e.message(), kTitle);
+        dialogs_.warning(e.message(), title());
     }
     machines_->clear();
     const qint64 writtenHere = seen.empty() ? 0 : seen.front().written;
@@ -149,7 +185,7 @@ void SyncFolderWindow::showMachines() {
 
 void SyncFolderWindow::chooseFolder() {
     const QString chosen = QFileDialog::getExistingDirectory(
-        this, kTitle, QDir::fromNativeSeparators(folder_->text()));
+        this, title(), QDir::fromNativeSeparators(folder_->text()));
     if (chosen.isEmpty())
         return;
     folder_->setText(QDir::toNativeSeparators(chosen));
@@ -160,19 +196,25 @@ bool SyncFolderWindow::folderAccepted(const QString& folder) {
     const QFileInfo info(folder);
     if (info.isRelative()) {
         dialogs_.warning(
-            QStringLiteral("\"%1\" is not a whole path: give the folder from its drive or root, "
-                           "or use Choose...")
+            QCoreApplication::translate(
+                "SyncFolderWindow",
+                "\"%1\" is not a whole path: give the folder from its drive or root, or use "
+                "Choose...")
                 .arg(QDir::toNativeSeparators(folder)),
-            kTitle);
+            title());
         return false;
     }
     if (!info.isDir()) {
         dialogs_.warning(
-            (info.exists() ? QStringLiteral("\"%1\" is a file, not a folder: choose a folder.")
-                           : QStringLiteral("The folder \"%1\" does not exist. Create it, or let "
-                                            "the sync tool create it, and choose it again."))
+            (info.exists()
+                 ? QCoreApplication::translate("SyncFolderWindow",
+                                               "\"%1\" is a file, not a folder: choose a folder.")
+                 : QCoreApplication::translate(
+                       "SyncFolderWindow",
+                       "The folder \"%1\" does not exist. Create it, or let the sync "
+                       "tool create it, and choose it again."))
                 .arg(QDir::toNativeSeparators(folder)),
-            kTitle);
+            title());
         return false;
     }
     // A choice confirmed once is not questioned each time the window is closed with OK.
@@ -180,8 +222,10 @@ bool SyncFolderWindow::folderAccepted(const QString& folder) {
         return true;
     const QString warning = syncing::folderWarning(folder, db_.databaseName());
     return warning.isEmpty() ||
-           dialogs_.confirm(warning + QStringLiteral("\n\nUse this folder anyway?"), kTitle,
-                            present::Dialogs::Button::No);
+           dialogs_.confirm(
+               QCoreApplication::translate("SyncFolderWindow", "%1\n\nUse this folder anyway?")
+                   .arg(warning),
+               title(), present::Dialogs::Button::No);
 }
 
 void SyncFolderWindow::storeChoice() {
@@ -197,8 +241,10 @@ void SyncFolderWindow::storeChoice() {
     try {
         syncing::rememberFolder(db_, folder, name);
     } catch (const data::DbError& e) {
-        dialogs_.warning(QStringLiteral("The sync folder could not be stored: %1").arg(e.message()),
-                         kTitle);
+        dialogs_.warning(QCoreApplication::translate("SyncFolderWindow",
+                                                     "The sync folder could not be stored: %1")
+                             .arg(e.message()),
+                         title());
         return;
     }
     if (!typed.isEmpty())
@@ -207,16 +253,19 @@ void SyncFolderWindow::storeChoice() {
 }
 
 void SyncFolderWindow::stopSyncing() {
-    if (!dialogs_.confirm(QStringLiteral("Stop syncing with this folder? Nothing is deleted there "
-                                         "or here; changes made meanwhile are sent when you "
-                                         "choose the folder again."),
-                          kTitle, present::Dialogs::Button::No))
+    if (!dialogs_.confirm(QCoreApplication::translate(
+                              "SyncFolderWindow",
+                              "Stop syncing with this folder? Nothing is deleted there or here; "
+                              "changes made meanwhile are sent when you choose the folder again."),
+                          title(), present::Dialogs::Button::No))
         return;
     try {
         syncing::stopSync(db_);
     } catch (const data::DbError& e) {
-        dialogs_.warning(QStringLiteral("Syncing could not be stopped: %1").arg(e.message()),
-                         kTitle);
+        dialogs_.warning(
+            QCoreApplication::translate("SyncFolderWindow", "Syncing could not be stopped: %1")
+                .arg(e.message()),
+            title());
         return;
     }
     remembered_.clear();

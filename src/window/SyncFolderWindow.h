@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -29,7 +30,12 @@ class SyncFolderWindow : public QDialog {
     // A folder was stored (its absolute path), or syncing stopped (empty).
     void folderChanged(const QString& folder);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Sets the window's texts in the language in use; it stays open through a change.
+    void retranslate();
     void chooseFolder();
     void storeChoice();
     void stopSyncing();
@@ -44,6 +50,13 @@ class SyncFolderWindow : public QDialog {
     QLineEdit* name_ = nullptr;
     QTreeWidget* machines_ = nullptr;
     QPushButton* stop_ = nullptr;
+    QLabel* about_ = nullptr;
+    QLabel* folderLabel_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLabel* machinesLabel_ = nullptr;
+    QPushButton* choose_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 } // namespace window

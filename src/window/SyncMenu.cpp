@@ -13,6 +13,8 @@
 #include "window/SyncTakeIn.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
@@ -28,22 +30,23 @@ SyncMenu::SyncMenu(present::Form1State& s, learn::QuestionLoop& loop, learn::Und
                    QWidget* window)
     : QObject(window), s_(s), window_(window), takeIn_(std::make_unique<SyncTakeIn>(s, loop, undo)),
       panel_(new present::ClickableLabel(s.c.StatusBar1)) {
-    QMenu* menu = s.c.mnuFileMenu->addMenu(QStringLiteral("Sync"));
-    menu->setObjectName(QStringLiteral("mnuSync"));
-    QAction* folder = menu->addAction(QStringLiteral("Sync folder..."));
-    folder->setObjectName(QStringLiteral("mnuSyncFolder"));
-    QAction* lost = menu->addAction(QStringLiteral("Edits that lost..."));
-    lost->setObjectName(QStringLiteral("mnuEditsThatLost"));
-    connect(folder, &QAction::triggered, this, &SyncMenu::openFolderWindow);
-    connect(lost, &QAction::triggered, this, &SyncMenu::openLostEdits);
+    menu_ = s.c.mnuFileMenu->addMenu(QString());
+    menu_->setObjectName(QStringLiteral("mnuSync"));
+    folderEntry_ = menu_->addAction(QString());
+    folderEntry_->setObjectName(QStringLiteral("mnuSyncFolder"));
+    lostEntry_ = menu_->addAction(QString());
+    lostEntry_->setObjectName(QStringLiteral("mnuEditsThatLost"));
+    connect(folderEntry_, &QAction::triggered, this, &SyncMenu::openFolderWindow);
+    connect(lostEntry_, &QAction::triggered, this, &SyncMenu::openLostEdits);
 
     // After the five panels of the learning screen, shown only while a folder is set.
     panel_->setObjectName(QStringLiteral("PanelSync"));
-    panel_->setToolTip(QStringLiteral("Click to open the Sync folder window"));
     panel_->hide();
     s.c.StatusBar1->addWidget(panel_);
     connect(static_cast<present::ClickableLabel*>(panel_), &present::ClickableLabel::clicked, this,
             &SyncMenu::openFolderWindow);
+    retranslate();
+    window->installEventFilter(this);
     minute_.setInterval(kMinuteMs);
     connect(&minute_, &QTimer::timeout, this, &SyncMenu::showStatus);
 
@@ -67,6 +70,22 @@ SyncMenu::~SyncMenu() {
     s_.lesson.onBunchEnded = nullptr;
 }
 
+void SyncMenu::retranslate() {
+    menu_->setTitle(QCoreApplication::translate("SyncMenu", "Sync"));
+    folderEntry_->setText(QCoreApplication::translate("SyncMenu", "Sync folder..."));
+    lostEntry_->setText(QCoreApplication::translate("SyncMenu", "Edits that lost..."));
+    panel_->setToolTip(
+        QCoreApplication::translate("SyncMenu", "Click to open the Sync folder window"));
+}
+
+bool SyncMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::LanguageChange) {
+        retranslate();
+        showStatus();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 SyncFolderWindow* SyncMenu::folderWindow() const {
     return folderWindow_;
 }
@@ -83,7 +102,8 @@ void SyncMenu::start() {
         useFolder(syncing::readReplica(s_.rs.connection()).folder);
     } catch (const data::DbError& e) {
         s_.dialogs.warning(
-            QStringLiteral("The sync settings could not be read: %1").arg(e.message()));
+            QCoreApplication::translate("SyncMenu", "The sync settings could not be read: %1")
+                .arg(e.message()));
     }
 }
 
@@ -124,7 +144,8 @@ void SyncMenu::useFolder(const QString& folder) {
                 syncing::rememberFolder(s_.rs.connection(), folder, {});
         } catch (const data::DbError& e) {
             s_.dialogs.warning(
-                QStringLiteral("The sync folder could not be stored: %1").arg(e.message()));
+                QCoreApplication::translate("SyncMenu", "The sync folder could not be stored: %1")
+                    .arg(e.message()));
         }
     }
     folder_ = folder;
@@ -192,14 +213,15 @@ void SyncMenu::showStatus() {
         return;
     QString text = synced_ ? syncing::syncStatusText(machines_, reachable_, lastSync_,
                                                      QDateTime::currentDateTimeUtc())
-                           : QStringLiteral("Syncing...");
-    if (newlyLost_ > 0)
-        text += (newlyLost_ == 1
-                     ? QStringLiteral("; 1 edit lost to another machine's (File > Sync > Edits "
-                                      "that lost...)")
-                     : QStringLiteral("; %1 edits lost to another machine's (File > Sync > Edits "
-                                      "that lost...)")
-                           .arg(newlyLost_));
+                           : QCoreApplication::translate("SyncMenu", "Syncing...");
+    // One lost edit has a text of its own, which reads right before any plural forms load.
+    if (newlyLost_ == 1)
+        text += QCoreApplication::translate(
+            "SyncMenu", "; 1 edit lost to another machine's (File > Sync > Edits that lost...)");
+    else if (newlyLost_ > 0)
+        text += QCoreApplication::translate(
+            "SyncMenu", "; %n edits lost to another machine's (File > Sync > Edits that lost...)",
+            nullptr, newlyLost_);
     panel_->setText(text);
     present::widenForStatusBar(s_.c.Form1, s_.c.StatusBar1);
 }
@@ -209,7 +231,8 @@ void SyncMenu::sayWhenSafe() {
     if (s_.lesson.replyInProgress || toSay_.isEmpty())
         return;
     const QStringList now = std::exchange(toSay_, {});
-    s_.dialogs.warning(now.join(QStringLiteral("\n\n")), QStringLiteral("Sync"));
+    s_.dialogs.warning(now.join(QStringLiteral("\n\n")),
+                       QCoreApplication::translate("SyncMenu", "Sync"));
 }
 
 void SyncMenu::openFolderWindow() {

@@ -14,6 +14,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace learn {
 class QuestionLoop;
@@ -61,7 +62,12 @@ class SyncMenu : public QObject {
     // After each sync, once the window has taken in what it brought.
     void synced(const syncing::SyncSummary& summary);
 
+  protected:
+    // Follows the main window's language changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void retranslate();
     void useFolder(const QString& folder);
     void finished(const syncing::SyncSummary& summary);
     void showStatus();
@@ -73,6 +79,9 @@ class SyncMenu : public QObject {
     std::unique_ptr<SyncTakeIn> takeIn_;
     std::unique_ptr<syncing::SyncScheduler> scheduler_;
     QLabel* panel_;
+    QMenu* menu_ = nullptr;
+    QAction* folderEntry_ = nullptr;
+    QAction* lostEntry_ = nullptr;
     QPointer<SyncFolderWindow> folderWindow_;
     QPointer<LostEditsWindow> lostEdits_;
     QString folder_;

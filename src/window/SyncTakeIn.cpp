@@ -8,6 +8,7 @@
 #include "learn/rules/LessonTakeIn.h"
 #include "present/GridEditor.h"
 
+#include <QCoreApplication>
 #include <QTableView>
 
 namespace window {
@@ -72,8 +73,9 @@ void SyncTakeIn::takeIn() {
         s_.c.Adodc1->refresh();
         s_.window.refreshCardGrid();
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(
-            QStringLiteral("Changes from another machine could not be shown: %1").arg(e.message()));
+        s_.dialogs.warning(QCoreApplication::translate(
+                               "SyncTakeIn", "Changes from another machine could not be shown: %1")
+                               .arg(e.message()));
     }
     if (refreshOtherWindows)
         refreshOtherWindows();
@@ -84,16 +86,18 @@ void SyncTakeIn::takeIntoLesson() {
     const learn::LessonTakeIn in =
         learn::takeInChanges(s_.rs.connection(), L, s_.rs.curSet.source());
     if (in.setGone) {
-        endLesson(QStringLiteral("The set of this lesson was deleted on another machine. "
-                                 "Choose another set to learn."));
+        endLesson(QCoreApplication::translate(
+            "SyncTakeIn",
+            "The set of this lesson was deleted on another machine. Choose another set to "
+            "learn."));
         return;
     }
     if (in.cardsCameOrWent || in.currentCardGone)
-        undo_.dropUndo(QStringLiteral("A reply cannot be taken back after another machine's "
-                                      "changes came in"));
+        undo_.dropUndo(QCoreApplication::translate(
+            "SyncTakeIn", "A reply cannot be taken back after another machine's changes came in"));
     if (in.currentCardGone) {
-        s_.dialogs.message(QStringLiteral("The card of this question was deleted on another "
-                                          "machine."));
+        s_.dialogs.message(QCoreApplication::translate(
+            "SyncTakeIn", "The card of this question was deleted on another machine."));
         if (L.CurRowLim == 0) {
             endLesson(QString());
             return;
@@ -107,7 +111,8 @@ void SyncTakeIn::takeIntoLesson() {
 
 void SyncTakeIn::endLesson(const QString& note) {
     learn::LessonState& L = s_.lesson;
-    undo_.dropUndo(QStringLiteral("No reply of this lesson to take back"));
+    undo_.dropUndo(
+        QCoreApplication::translate("SyncTakeIn", "No reply of this lesson to take back"));
     L.CurRowLim = 0;
     L.Row = 1;
     L.CheckAll = 0;

@@ -8,11 +8,20 @@
 #include "window/Screens.h"
 #include "window/VoiceChoice.h"
 
-namespace window {
+#include <QCoreApplication>
 
-const QString TalkingSilent::speechMissingMessage = QStringLiteral(
-    "To use the program in the Talking mode you need a working speech engine and sound output "
-    "on your machine. The program will now be switched to the Silent mode.");
+namespace window {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+} // namespace
+
+QString TalkingSilent::speechMissingMessage() {
+    return Text::tr("To use the program in the Talking mode you need a working speech engine and "
+                    "sound output on your machine. The program will now be switched to the Silent "
+                    "mode.");
+}
 
 void TalkingSilent::connectControls() {
     // Both redraw the screen, which reads and writes the database.
@@ -61,7 +70,7 @@ void TalkingSilent::mnuSilent_Click() {
 }
 
 void TalkingSilent::SubErrorHandler429() {
-    s_.dialogs.message(speechMissingMessage);
+    s_.dialogs.message(speechMissingMessage());
     // The Talking and Silent entries keep their state.
     setAcademicSilent();
     // With `kids` now false the redraw lays the current screen out in its Academic form; on

@@ -25,7 +25,8 @@ class TalkingSilent {
 
     HelpWindow* helpWindow() const { return help_; }
 
-    static const QString speechMissingMessage;
+    // Told when Talking cannot start, in the language in use.
+    static QString speechMissingMessage();
 
   private:
     void setAcademicSilent();

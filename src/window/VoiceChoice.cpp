@@ -6,9 +6,15 @@
 #include "speech/DefaultVoice.h"
 #include "window/VoiceDialog.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace window {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(VoiceDialog)
+};
+} // namespace
 
 QString currentVoice(present::Form1State& s) {
     QString stored;
@@ -34,8 +40,8 @@ void speakSample(present::Form1State& s, const QString& voice) {
     try {
         s.speech.speak(speech::voiceSample(voice));
     } catch (const speech::SpeechUnavailable& e) {
-        s.dialogs.warning(QStringLiteral("The voice cannot be tried: %1").arg(e.message()),
-                          QStringLiteral("Voice"));
+        s.dialogs.warning(Text::tr("The voice cannot be tried: %1").arg(e.message()),
+                          Text::tr("Voice"));
     }
     s.speech.setVoice(before);
 }
@@ -48,15 +54,14 @@ void storeChoice(present::Form1State& s, const QString& voice, const QString& se
             learn::storeVoiceForAllSets(db, voice);
             s.speech.setVoice(voice);
         } else if (!learn::storeSetVoice(db, setName, voice)) {
-            s.dialogs.warning(QStringLiteral("The set \"%1\" is no longer there: no voice was "
-                                             "stored.")
-                                  .arg(setName),
-                              QStringLiteral("Voice"));
+            s.dialogs.warning(
+                Text::tr("The set \"%1\" is no longer there: no voice was stored.").arg(setName),
+                Text::tr("Voice"));
         }
     } catch (const data::DbError& e) {
         s.dialogs.warning(
-            QStringLiteral("The voice \"%1\" could not be stored: %2").arg(voice, e.message()),
-            QStringLiteral("Voice"));
+            Text::tr("The voice \"%1\" could not be stored: %2").arg(voice, e.message()),
+            Text::tr("Voice"));
     }
     // The settings row read through the record sets changed behind them.
     s.rs.UnloadAll();
@@ -68,8 +73,9 @@ void storeChoice(present::Form1State& s, const QString& voice, const QString& se
 void chooseVoice(present::Form1State& s) {
     const QStringList voices = s.speech.voices();
     if (voices.isEmpty()) {
-        s.dialogs.warning(QStringLiteral("No speech voices were found on this machine: the "
-                                         "espeak-ng voice data may be missing."));
+        s.dialogs.warning(
+            Text::tr("No speech voices were found on this machine: the espeak-ng voice "
+                     "data may be missing."));
         return;
     }
     QString setName;
@@ -81,8 +87,8 @@ void chooseVoice(present::Form1State& s) {
         own = setName.isEmpty() ? QString() : learn::setVoice(db, setName);
         shared = learn::databaseVoice(db);
     } catch (const data::DbError& e) {
-        s.dialogs.warning(QStringLiteral("The voices cannot be shown: %1").arg(e.message()),
-                          QStringLiteral("Voice"));
+        s.dialogs.warning(Text::tr("The voices cannot be shown: %1").arg(e.message()),
+                          Text::tr("Voice"));
         return;
     }
     const QString current = speech::voiceForSet(own, shared, voices, QLocale::system());

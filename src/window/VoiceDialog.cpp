@@ -4,6 +4,7 @@
 #include "speech/DefaultVoice.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -13,16 +14,21 @@
 #include <algorithm>
 
 namespace window {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(VoiceDialog)
+};
+} // namespace
 
 VoiceDialog::VoiceDialog(const QStringList& voices, const QHash<QString, QString>& names,
                          const QString& current, const QString& setName, QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)),
-      allSets_(new QCheckBox(QStringLiteral("Use this voice for all sets"), this)),
-      try_(new QPushButton(QStringLiteral("Try"), this)) {
+      allSets_(new QCheckBox(Text::tr("Use this voice for all sets"), this)),
+      try_(new QPushButton(Text::tr("Try"), this)) {
     setObjectName(QStringLiteral("VoiceDialog"));
-    setWindowTitle(QStringLiteral("Voice"));
+    setWindowTitle(Text::tr("Voice"));
     list_->setObjectName(QStringLiteral("voiceList"));
-    list_->setAccessibleName(QStringLiteral("Voices"));
+    list_->setAccessibleName(Text::tr("Voices"));
     allSets_->setObjectName(QStringLiteral("allSets"));
     try_->setObjectName(QStringLiteral("tryButton"));
 
@@ -59,12 +65,11 @@ VoiceDialog::VoiceDialog(const QStringList& voices, const QHash<QString, QString
             [this](QListWidgetItem* item) { try_->setEnabled(item != nullptr); });
     try_->setEnabled(list_->currentItem() != nullptr);
 
-    auto* what =
-        new QLabel(setName.isEmpty()
-                       ? QStringLiteral("The voice the questions are spoken in:")
-                       : QStringLiteral("The voice the questions of the set \"%1\" are spoken in:")
-                             .arg(setName),
-                   this);
+    auto* what = new QLabel(
+        setName.isEmpty()
+            ? Text::tr("The voice the questions are spoken in:")
+            : Text::tr("The voice the questions of the set \"%1\" are spoken in:").arg(setName),
+        this);
     what->setTextFormat(Qt::PlainText); // a set's name is never markup
     what->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/WordListDialog.h"
 
-#include "data/Counted.h"
 #include "sets/rules/SetRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -24,7 +24,11 @@ struct SeparatorChoice {
     const char* caption;
 };
 constexpr SeparatorChoice kSeparators[] = {
-    {'\t', "Tab"}, {';', "Semicolon ;"}, {',', "Comma ,"}, {'|', "Bar |"}, {':', "Colon :"}};
+    {'\t', QT_TRANSLATE_NOOP("WordListDialog", "Tab")},
+    {';', QT_TRANSLATE_NOOP("WordListDialog", "Semicolon ;")},
+    {',', QT_TRANSLATE_NOOP("WordListDialog", "Comma ,")},
+    {'|', QT_TRANSLATE_NOOP("WordListDialog", "Bar |")},
+    {':', QT_TRANSLATE_NOOP("WordListDialog", "Colon :")}};
 
 template <typename W> W* named(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
@@ -37,13 +41,15 @@ WordListDialog::WordListDialog(const wordlist::ListFile& file, const QStringList
                                QWidget* parent)
     : QDialog(parent), file_(file), existingNames_(existingNames) {
     setObjectName(QStringLiteral("WordListDialog"));
-    setWindowTitle(QStringLiteral("Import word list"));
+    setWindowTitle(QCoreApplication::translate("WordListDialog", "Import word list"));
 
     encoding_ = named(new QComboBox(this), "encodingBox");
-    encoding_->addItem(file.encoding.badLine
-                           ? QStringLiteral("As detected: none (a stray byte)")
-                           : QStringLiteral("As detected: %1").arg(file.encoding.name),
-                       QVariant(int(data::TextEncoding::Detect)));
+    encoding_->addItem(
+        file.encoding.badLine
+            ? QCoreApplication::translate("WordListDialog", "As detected: none (a stray byte)")
+            : QCoreApplication::translate("WordListDialog", "As detected: %1")
+                  .arg(file.encoding.name),
+        QVariant(int(data::TextEncoding::Detect)));
     encoding_->addItem(QStringLiteral("UTF-8"), QVariant(int(data::TextEncoding::Utf8)));
     encoding_->addItem(QStringLiteral("UTF-16"), QVariant(int(data::TextEncoding::Utf16)));
     encoding_->addItem(QStringLiteral("Windows-1252"),
@@ -52,15 +58,20 @@ WordListDialog::WordListDialog(const wordlist::ListFile& file, const QStringList
 
     separator_ = named(new QComboBox(this), "separatorBox");
     for (const SeparatorChoice& s : kSeparators)
-        separator_->addItem(QString::fromLatin1(s.caption), QVariant(int(s.c)));
+        separator_->addItem(QCoreApplication::translate("WordListDialog", s.caption),
+                            QVariant(int(s.c)));
     separator_->setCurrentIndex(std::max(0, separator_->findData(int(file.separator))));
-    header_ =
-        named(new QCheckBox(QStringLiteral("The first line names the columns"), this), "headerBox");
+    header_ = named(new QCheckBox(QCoreApplication::translate("WordListDialog",
+                                                              "The first line names the columns"),
+                                  this),
+                    "headerBox");
     header_->setChecked(file.header);
     question_ = named(new QComboBox(this), "questionBox");
     answer_ = named(new QComboBox(this), "answerBox");
-    multi_ = named(new QCheckBox(QStringLiteral("Several answer fields make a multiple-answer "
-                                                "card (the answer column and those after it)"),
+    multi_ = named(new QCheckBox(QCoreApplication::translate(
+                                     "WordListDialog",
+                                     "Several answer fields make a multiple-answer card (the "
+                                     "answer column and those after it)"),
                                  this),
                    "multiBox");
     name_ = named(new QLineEdit(sets::setNameForFile(file.path), this), "nameEdit");
@@ -72,16 +83,17 @@ WordListDialog::WordListDialog(const wordlist::ListFile& file, const QStringList
     table_->verticalHeader()->hide();
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Encoding:"), encoding_);
-    form->addRow(QStringLiteral("Separator:"), separator_);
+    form->addRow(QCoreApplication::translate("WordListDialog", "Encoding:"), encoding_);
+    form->addRow(QCoreApplication::translate("WordListDialog", "Separator:"), separator_);
     form->addRow(QString(), header_);
-    form->addRow(QStringLiteral("Question column:"), question_);
-    form->addRow(QStringLiteral("Answer column:"), answer_);
+    form->addRow(QCoreApplication::translate("WordListDialog", "Question column:"), question_);
+    form->addRow(QCoreApplication::translate("WordListDialog", "Answer column:"), answer_);
     form->addRow(QString(), multi_);
-    form->addRow(QStringLiteral("New set:"), name_);
+    form->addRow(QCoreApplication::translate("WordListDialog", "New set:"), name_);
     form->addRow(QString(), nameNote_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Import"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("WordListDialog", "Import"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -139,8 +151,11 @@ void WordListDialog::fillColumns() {
         box->clear();
         for (int i = 0; i < columns; ++i) {
             const QString title = i < p.header.size() ? p.header[i] : QString();
-            box->addItem(title.isEmpty() ? QStringLiteral("Column %1").arg(i + 1)
-                                         : QStringLiteral("Column %1: %2").arg(i + 1).arg(title));
+            box->addItem(title.isEmpty()
+                             ? QCoreApplication::translate("WordListDialog", "Column %1").arg(i + 1)
+                             : QCoreApplication::translate("WordListDialog", "Column %1: %2")
+                                   .arg(i + 1)
+                                   .arg(title));
         }
     }
     const QSignalBlocker quietQ(question_);
@@ -163,22 +178,27 @@ void WordListDialog::refresh() {
     }
     fillTable();
     const bool undecided = file_.encoding.badLine > 0 || !problem.isEmpty();
-    QString text = QFileInfo(file_.path).fileName();
-    if (undecided)
-        text += QLatin1Char(':');
-    else
-        text += QStringLiteral(", read as %1. The whole file makes %2 (%3 skipped).")
-                    .arg(file_.encoding.name, data::counted(preview_.cards, QStringLiteral("card")),
-                         data::counted(preview_.skipped, QStringLiteral("row")));
+    const QString fileName = QFileInfo(file_.path).fileName();
+    QString text = undecided ? fileName + QLatin1Char(':')
+                             : QCoreApplication::translate(
+                                   "WordListDialog",
+                                   "%1, read as %2. The whole file makes %n cards (%3 skipped).",
+                                   nullptr, preview_.cards)
+                                   .arg(fileName, file_.encoding.name,
+                                        QCoreApplication::translate("WordListDialog", "%n rows",
+                                                                    nullptr, preview_.skipped));
     if (!preview_.header.isEmpty() && !wordlist::isListHeader(preview_.header)) {
         QString which = wordlist::describeHeaderLine(preview_.headerLine, preview_.header);
         which[0] = which[0].toUpper();
-        text += QStringLiteral(" %1 is taken as the column names; untick \"The first line names "
-                               "the columns\" to keep it as a card.")
+        text += QCoreApplication::translate(
+                    "WordListDialog",
+                    " %1 is taken as the column names; untick \"The first line names the "
+                    "columns\" to keep it as a card.")
                     .arg(which);
     }
     if (o.columns.question == o.columns.answer)
-        text += QStringLiteral(" Choose two different columns for the question and the answer.");
+        text += QCoreApplication::translate(
+            "WordListDialog", " Choose two different columns for the question and the answer.");
     if (!problem.isEmpty())
         text += QLatin1Char(' ') + problem;
     if (!preview_.problem.isEmpty())
@@ -210,16 +230,21 @@ void WordListDialog::rereadInChosenEncoding() {
 void WordListDialog::fillTable() {
     table_->clear();
     table_->setColumnCount(4);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Question"),
-                                       QStringLiteral("Answer"), QStringLiteral("Note")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("WordListDialog", "Line"),
+                                       QCoreApplication::translate("WordListDialog", "Question"),
+                                       QCoreApplication::translate("WordListDialog", "Answer"),
+                                       QCoreApplication::translate("WordListDialog", "Note")});
     table_->setRowCount(static_cast<int>(preview_.rows.size()));
     for (int r = 0; r < preview_.rows.size(); ++r) {
         const wordlist::PreviewRow& row = preview_.rows[r];
         const wordlist::ListCard& card = row.card;
         QStringList cells{
             QString::number(row.line), card.question, card.answers.join(QStringLiteral(" | ")),
-            card.usable() ? (card.multiAnswer() ? QStringLiteral("several answers") : QString())
-                          : QStringLiteral("skipped: ") + card.skipReason};
+            card.usable() ? (card.multiAnswer()
+                                 ? QCoreApplication::translate("WordListDialog", "several answers")
+                                 : QString())
+                          : QCoreApplication::translate("WordListDialog", "skipped: %1")
+                                .arg(card.skipReason)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (!card.usable())
@@ -239,10 +264,11 @@ void WordListDialog::updateNameNote() {
     const QString wanted =
         name_->text().trimmed().isEmpty() ? sets::setNameForFile(file_.path) : name_->text();
     const QString actual = sets::uniqueSetName(existingNames_, wanted);
-    nameNote_->setText(
-        actual == wanted
-            ? QString()
-            : QStringLiteral("That name is taken; the set will be called \"%1\".").arg(actual));
+    nameNote_->setText(actual == wanted ? QString()
+                                        : QCoreApplication::translate(
+                                              "WordListDialog",
+                                              "That name is taken; the set will be called \"%1\".")
+                                              .arg(actual));
 }
 
 } // namespace window

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/WordListMenu.h"
 
-#include "data/Counted.h"
 #include "data/RecordsetModel.h"
 #include "data/Sql.h"
 #include "sets/GridRefresh.h"
@@ -10,6 +9,7 @@
 #include "wordlist/WordListExport.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,12 +19,9 @@
 namespace window {
 namespace {
 
-const QString kListFilter = QStringLiteral("Word lists (*.csv *.tsv *.txt);;All files (*)");
-
-// "1 card was" or "N cards were".
-QString cardsWere(int n) {
-    return data::counted(n, QStringLiteral("card")) +
-           (n == 1 ? QStringLiteral(" was") : QStringLiteral(" were"));
+QString listFilter() {
+    return QCoreApplication::translate("WordListMenu",
+                                       "Word lists (*.csv *.tsv *.txt);;All files (*)");
 }
 
 } // namespace
@@ -36,8 +33,9 @@ WordListMenu::WordListMenu(present::Form1State& s, QWidget* window)
     connect(s_.c.mnuExpWordList, &QAction::triggered, this, &WordListMenu::mnuExpWordList_Click);
 
     chooseListToImport = [this] {
-        return QFileDialog::getOpenFileName(window_, QStringLiteral("Import word list"),
-                                            QDir::homePath(), kListFilter);
+        return QFileDialog::getOpenFileName(
+            window_, QCoreApplication::translate("WordListMenu", "Import word list"),
+            QDir::homePath(), listFilter());
     };
     previewList = [this](const wordlist::ListFile& file,
                          const QStringList& existing) -> std::optional<wordlist::ListOptions> {
@@ -47,9 +45,10 @@ WordListMenu::WordListMenu(present::Form1State& s, QWidget* window)
         return dialog.options();
     };
     chooseExportFile = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(window_, QStringLiteral("Export set as word list"),
-                                            QDir::home().filePath(suggested),
-                                            QStringLiteral("Tab-separated lists (*.tsv *.txt)"));
+        return QFileDialog::getSaveFileName(
+            window_, QCoreApplication::translate("WordListMenu", "Export set as word list"),
+            QDir::home().filePath(suggested),
+            QCoreApplication::translate("WordListMenu", "Tab-separated lists (*.tsv *.txt)"));
     };
 }
 
@@ -77,13 +76,15 @@ void WordListMenu::mnuImpWordList_Click() {
             done = wordlist::importList(s_.rs.connection(), file, *options, progress.callback());
         }
         showNewSet(s_, done.setName);
-        QString text = QStringLiteral("%1 imported from %2 into the new set \"%3\".")
-                           .arg(cardsWere(done.cards), QFileInfo(path).fileName(), done.setName);
+        QString text =
+            QCoreApplication::translate("WordListMenu",
+                                        "%n cards were imported from %1 into the new set \"%2\".",
+                                        nullptr, done.cards)
+                .arg(QFileInfo(path).fileName(), done.setName);
         if (done.skipped > 0)
-            text += (done.skipped == 1
-                         ? QStringLiteral(" 1 row without a question or an answer was skipped.")
-                         : QStringLiteral(" %1 rows without a question or an answer were skipped.")
-                               .arg(done.skipped));
+            text += QCoreApplication::translate(
+                "WordListMenu", " %n rows without a question or an answer were skipped.", nullptr,
+                done.skipped);
         if (done.nameCut) {
             QString note = sets::namesCutNote(1);
             note[0] = note[0].toUpper();
@@ -96,13 +97,15 @@ void WordListMenu::mnuImpWordList_Click() {
 }
 
 ProgressWindow importProgress(QWidget* window, const QString& path) {
-    return ProgressWindow(window, QStringLiteral("Importing %1...").arg(QFileInfo(path).fileName()),
+    return ProgressWindow(window,
+                          QCoreApplication::translate("WordListMenu", "Importing %1...")
+                              .arg(QFileInfo(path).fileName()),
                           QStringLiteral("%p%"), ProgressWindow::Cancel::Yes);
 }
 
 void tellImportFailure(present::Form1State& s, const QString& path, const data::Error& e) {
     if (dynamic_cast<const data::DbError*>(&e))
-        s.dialogs.warning(QStringLiteral("%1: nothing was added (%2)")
+        s.dialogs.warning(QCoreApplication::translate("WordListMenu", "%1: nothing was added (%2)")
                               .arg(QFileInfo(path).fileName(), e.message()));
     else
         s.dialogs.warning(e.message());
@@ -127,17 +130,24 @@ void WordListMenu::mnuExpWordList_Click() {
         const QString& path = chosen->path;
         const wordlist::ListExportOutcome done =
             wordlist::exportList(s_.rs.connection(), setName, path);
-        QString text = QStringLiteral("%1 of the set \"%2\" %3 written to %4.")
-                           .arg(data::counted(done.cards, QStringLiteral("card")), setName,
-                                done.cards == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-                                QDir::toNativeSeparators(path));
+        // One card has a text of its own, which reads right before any plural forms load.
+        QString text =
+            (done.cards == 1
+                 ? QCoreApplication::translate("WordListMenu",
+                                               "1 card of the set \"%1\" was written to %2.")
+                 : QCoreApplication::translate("WordListMenu",
+                                               "%n cards of the set \"%1\" were written to %2.",
+                                               nullptr, done.cards))
+                .arg(setName, QDir::toNativeSeparators(path));
         if (const QString note = wordlist::listExportNote(done); !note.isEmpty())
             text += QStringLiteral("\n\n") + note;
         s_.dialogs.message(text);
     } catch (const wordlist::WordListError& e) {
         s_.dialogs.warning(e.message());
     } catch (const data::DbError& e) {
-        s_.dialogs.warning(QStringLiteral("The set could not be exported: %1").arg(e.message()));
+        s_.dialogs.warning(
+            QCoreApplication::translate("WordListMenu", "The set could not be exported: %1")
+                .arg(e.message()));
     }
 }
 
@@ -148,7 +158,8 @@ std::optional<SetExport> chooseSetExport(present::Form1State& s,
         data::scalar(s.rs.connection(), QStringLiteral("SELECT SetName FROM Fields LIMIT 1"))
             .toString();
     if (setName.isEmpty()) {
-        s.dialogs.message(QStringLiteral("Choose the set to export in the set list first."));
+        s.dialogs.message(QCoreApplication::translate(
+            "WordListMenu", "Choose the set to export in the set list first."));
         return std::nullopt;
     }
     QString suggested = setName;

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -23,6 +24,8 @@ class TestAssetLookup : public QObject {
     void buildFolder();
     void noFolderFallsBackToCompiledInPages();
     void academicPageNamesBackupsAsTheyAreMade();
+    void pagesInTheLanguageInUse();
+    void everyPageIsTranslatedWithItsLinks();
 };
 
 void TestAssetLookup::installedPrefix() {
@@ -84,6 +87,47 @@ void TestAssetLookup::academicPageNamesBackupsAsTheyAreMade() {
                                 QString("<file>.before-restore-<date and time>")})
         QVERIFY2(page.contains(name), qPrintable(name));
     QVERIFY(!page.contains("VIze-") && !page.contains("VIze.before") && !page.contains("VIze.dam"));
+}
+
+// A translated page is preferred, installed or compiled in; English stands in for none.
+void TestAssetLookup::pagesInTheLanguageInUse() {
+    QTemporaryDir root;
+    const QString prefix = root.filePath("usr");
+    QDir().mkpath(prefix + "/bin");
+    writeFile(prefix + "/share/memorant/help/academic.html", "<p>installed</p>");
+    writeFile(prefix + "/share/memorant/help/de/academic.html", "<p>installiert</p>");
+    const QString assets = data::assetFolder(prefix + "/bin");
+    window::HelpWindow window; // registers the compiled-in pages
+
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Academic, assets, "de"),
+             QUrl::fromLocalFile(assets + "/help/de/academic.html"));
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Kids, assets, "de"), QUrl("qrc:/help/de/kids.html"));
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Academic, assets, "en"),
+             QUrl::fromLocalFile(assets + "/help/academic.html"));
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Academic, QString(), "fr"),
+             QUrl("qrc:/help/fr/academic.html"));
+    QCOMPARE(window::HelpWindow::pageUrl(Page::Kids, QString(), "it"), QUrl("qrc:/help/kids.html"));
+}
+
+// Each English page has its German, French and Spanish page, in the same language
+// throughout, and every link between pages leads to a page of the same language.
+void TestAssetLookup::everyPageIsTranslatedWithItsLinks() {
+    window::HelpWindow window; // registers the compiled-in pages
+    const QStringList pages = QDir(":/help").entryList({"*.html"}, QDir::Files);
+    QVERIFY(pages.size() >= 7);
+    const QRegularExpression link(R"(href="([^"#:]+\.html))");
+    for (const char* language : {"de", "fr", "es"})
+        for (const QString& page : pages) {
+            const QString path = QStringLiteral(":/help/%1/%2").arg(QLatin1String(language), page);
+            const QString text = QString::fromUtf8(readFile(path));
+            QVERIFY2(!text.isEmpty(), qPrintable(path));
+            QVERIFY2(text != QString::fromUtf8(readFile(":/help/" + page)), qPrintable(path));
+            for (const QRegularExpressionMatch& m : link.globalMatch(text))
+                QVERIFY2(
+                    QFile::exists(
+                        QStringLiteral(":/help/%1/%2").arg(QLatin1String(language), m.captured(1))),
+                    qPrintable(path + " links to " + m.captured(1)));
+        }
 }
 
 QTEST_MAIN(TestAssetLookup)

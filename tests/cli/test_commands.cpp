@@ -2,6 +2,7 @@
 // The commands run in this process, their output caught by CommandStreams.
 #include "cli/Commands.h"
 #include "data/Database.h"
+#include "i18n/Language.h"
 #include "support/OtherProgram.h"
 #include "support/TempDatabase.h"
 
@@ -34,6 +35,7 @@ Said run(const QString& databasePath, const QString& name, const QStringList& ar
 class TestCommands : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void helpPrintsTheCommandsUsage_data();
     void helpPrintsTheCommandsUsage();
     void misuseAndFailureGoToTheErrorStream_data();
@@ -44,6 +46,11 @@ class TestCommands : public QObject {
     void exportSaysWhatItsCompanionCarries_data();
     void exportSaysWhatItsCompanionCarries();
 };
+
+void TestCommands::initTestCase() {
+    // As the program starts: English, whose file holds the singular of "%n cards".
+    QVERIFY(i18n::useLanguage(QStringLiteral("en")));
+}
 
 void TestCommands::helpPrintsTheCommandsUsage_data() {
     // The usage is made from the options each command declares: it must read as documented.

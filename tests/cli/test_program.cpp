@@ -9,6 +9,7 @@
 #include "support/OtherProgram.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -75,6 +76,7 @@ class TestProgram : public QObject {
     void checkAndBackupCommands();
     void userDataOptionKeepsTheDatabaseInTheDataFolder();
     void helpNamesTheFoldersInUse();
+    void langChoosesTheLanguageForOneRun();
     void lockFilesThatNameNoProgram_data();
     void lockFilesThatNameNoProgram();
     void backupsInTheSameSecondAllSucceed();
@@ -228,6 +230,44 @@ void TestProgram::helpNamesTheFoldersInUse() {
                      home.filePath("Memorant/sounds/Object N.wav")})
         QVERIFY2(out.contains(named), qPrintable(out));
     QVERIFY(!QFileInfo::exists(home.filePath("Memorant"))); // --help makes nothing
+}
+
+void TestProgram::langChoosesTheLanguageForOneRun() {
+    QTemporaryDir dir;
+    QTemporaryDir config; // the learner's remembered choice lives here: none
+    const auto said = [&](const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", config.path());
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral(MEMORANT_BINARY), args);
+        p.waitForFinished(30000);
+        return std::pair{p.exitCode(),
+                         QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    };
+    const auto [germanCode, german] = said({"--lang", "de", "--help"});
+    QCOMPARE(germanCode, 0);
+    QVERIFY2(german.startsWith("Aufruf: memorant") && german.contains("--lang CODE"),
+             qPrintable(german));
+    // A command's words and its usage follow the option too, and what scripts read does not.
+    const auto [misusedCode, misused] = said({"--lang=fr", "check", "extra"});
+    QCOMPARE(misusedCode, 2);
+    QVERIFY2(misused.startsWith("memorant: check n'accepte aucun argument\n\nUsage : memorant"),
+             qPrintable(misused));
+    // Not remembered: the next run is English again, and nothing was written.
+    const auto [englishCode, english] = said({"--help"});
+    QCOMPARE(englishCode, 0);
+    QVERIFY2(english.startsWith("Usage: memorant [--db PATH | --user-data]\n"),
+             qPrintable(english));
+    QVERIFY(QDir(config.path()).isEmpty());
+    // An unknown code is refused before anything else, naming the codes there are.
+    const auto [unknownCode, unknown] = said({"--lang", "xx", "--help"});
+    QCOMPARE(unknownCode, 2);
+    QVERIFY2(unknown.startsWith("memorant: Unknown language \"xx\": --lang takes one of en, de, "
+                                "fr, es\n"),
+             qPrintable(unknown));
 }
 
 void TestProgram::lockFilesThatNameNoProgram_data() {

@@ -4,10 +4,25 @@
 #include "multi/rules/MultiRules.h"
 #include "sets/SetsFixture.h"
 
+#include <QTranslator>
+
 namespace {
 
 const QString kConvert = QStringLiteral(
     "Are you sure you want to convert the current question into the multiple answer question?");
+
+// A language in which every text of the main window reads "<>source": what is shown tells
+// whether it was asked for again.
+class MarkingTranslator : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        if (qstrcmp(context, "Form1") != 0)
+            return {};
+        return QStringLiteral("<>") + QString::fromUtf8(source);
+    }
+};
 
 } // namespace
 
@@ -77,6 +92,7 @@ class TestAuthoring : public QObject {
     void optionButtons();
     void multiRowAfterSetSwitch();
     void blankAnswerNeedsAnAnswer();
+    void editorFollowsAChangeOfLanguage();
 };
 
 void TestAuthoring::convert_data() {
@@ -252,8 +268,10 @@ void TestAuthoring::optionButtons() {
               {stored, stored, card});
     selectCard(0);
     const auto captions = [&] { return QStringList{c().Command5->text(), c().Command4->text()}; };
-    const QStringList offCaptions = {multi::kOrderNotImportant, multi::kHideCount};
-    const QStringList onCaptions = {multi::kOrderImportant, multi::kShowCount};
+    const QStringList offCaptions = {"The order is NOT important",
+                                     "DON'T display the number of answers with the question"};
+    const QStringList onCaptions = {"The order is important",
+                                    "Display the number of answers with the question"};
     QCOMPARE(captions(), on ? onCaptions : offCaptions);
     QTest::mouseClick(c().Command5, Qt::LeftButton);
     QTest::mouseClick(c().Command4, Qt::LeftButton);
@@ -309,6 +327,40 @@ void TestAuthoring::blankAnswerNeedsAnAnswer() {
     typeAnswer("went");
     leaveAnswers();
     QCOMPARE(answers(go), QStringList{"went"});
+}
+
+// The option buttons, grid headings and control names take a new language while the editor is
+// open, and a click still turns the option over though the caption is no longer the English.
+void TestAuthoring::editorFollowsAChangeOfLanguage() {
+    start({{"colours", "Multi"}});
+    const qint64 card = cardId("colours");
+    f->t.exec("UPDATE Card SET ShowOrder = 1 WHERE Card_ID = ?", {card});
+    selectCard(0);
+    QVERIFY(editorShown());
+    const auto seen = [&] {
+        return QStringList{
+            c().Command5->text(), c().Command4->text(),
+            c().Adodc3->headerData(c().Adodc3->columnOf("M_Answer"), Qt::Horizontal).toString(),
+            c().Adodc2->headerData(1, Qt::Horizontal).toString(), c().TDBGrid2->accessibleName()};
+    };
+    const QStringList english = {"The order is important",
+                                 "DON'T display the number of answers with the question",
+                                 "Multiple Answers", "Question", "Cards of the set"};
+    QCOMPARE(seen(), english);
+
+    MarkingTranslator marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    QStringList marked;
+    for (const QString& text : english)
+        marked << QStringLiteral("<>") + text;
+    QTRY_COMPARE(seen(), marked);
+    QTest::mouseClick(c().Command5, Qt::LeftButton);
+    QCOMPARE(f->t.scalar("SELECT ShowOrder FROM Card WHERE Card_ID = ?", {card}).toInt(), 0);
+    QCOMPARE(c().Command5->text(), QStringLiteral("<>The order is NOT important"));
+
+    QCoreApplication::removeTranslator(&marking);
+    QTRY_COMPARE(c().Command5->text(), QStringLiteral("The order is NOT important"));
+    QCOMPARE(c().TDBGrid2->accessibleName(), QStringLiteral("Cards of the set"));
 }
 
 QTEST_MAIN(TestAuthoring)

@@ -57,9 +57,8 @@ class TestMultiRules : public QObject {
         QCOMPARE(multi::orderMatters(showOrder), expected);
         QCOMPARE(learn::orderPanelText(showOrder),
                  expected ? QStringLiteral("ORDER") : QStringLiteral("NO order"));
-        QCOMPARE(multi::orderCaption(showOrder),
-                 expected ? multi::kOrderImportant : multi::kOrderNotImportant);
-        QCOMPARE(multi::countCaption(showOrder), expected ? multi::kShowCount : multi::kHideCount);
+        QCOMPARE(multi::orderCaption(showOrder), multi::orderCaption(expected));
+        QCOMPARE(multi::countCaption(showOrder), multi::countCaption(expected));
     }
 
     void storableAnswers() {

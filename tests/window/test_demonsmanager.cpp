@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/WindowFixture.h"
+#include "window/AboutWindow.h"
 #include "window/DemonsManager.h"
+#include "window/LogWindow.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
+#include <QTableView>
+#include <QTranslator>
 
 namespace {
 
@@ -28,11 +33,37 @@ struct ManagerFixture : testing::WindowFixture {
             values << (form->sets->index(r, 2).data(Qt::CheckStateRole).toInt() == Qt::Checked);
         return values;
     }
+    // Alpha asked both ways, with "chien" hard backward: the Demons, marked afresh, are q
+    // forward and chien backward, and the manager lists them.
+    void askAlphaBothWays() {
+        const qint64 set = t.scalar("SELECT Set_ID FROM Set1 WHERE SetName = 'Alpha'").toLongLong();
+        const qint64 card = t.addCard("chien", "dog", set);
+        t.exec("UPDATE Set1 SET Direction = 2 WHERE Set_ID = ?", {set});
+        t.exec("INSERT INTO CardReverse (Card_ID, Rating, Correct, Incorrect) VALUES (?, 0, 0, 4)",
+               {card});
+        w->controls().mnuLearn->trigger();
+        w->controls().mnuLearnDemons->trigger();
+        w->controls().mnuArrangeDemons->trigger();
+    }
     QStringList stored() const {
         return t.column("SELECT IncludeInDeamons FROM Set1 ORDER BY SetName");
     }
 
     QPointer<window::Form3> form;
+};
+
+// A language in which every text of these contexts reads "<context>source": what a window
+// shows tells whether it asked for its texts again, and in which context.
+class MarkingTranslator : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        static const QStringList ours{"DemonsManager", "LogWindow", "AboutWindow", "Form1"};
+        if (!ours.contains(QLatin1String(context)))
+            return {};
+        return QStringLiteral("<%1>%2").arg(QLatin1String(context), QString::fromUtf8(source));
+    }
 };
 
 } // namespace
@@ -47,6 +78,7 @@ class TestDemonsManager : public QObject {
     void numberApply_data();
     void numberApply();
     void demonsListedWithTheirDirectionOnceASetIsAskedAnotherWay();
+    void openWindowsFollowAChangeOfLanguage();
 };
 
 void TestDemonsManager::opensBesideTheMainWindow() {
@@ -68,19 +100,56 @@ void TestDemonsManager::opensBesideTheMainWindow() {
 
 void TestDemonsManager::demonsListedWithTheirDirectionOnceASetIsAskedAnotherWay() {
     ManagerFixture f;
-    const qint64 set = f.t.scalar("SELECT Set_ID FROM Set1 WHERE SetName = 'Alpha'").toLongLong();
-    const qint64 card = f.t.addCard("chien", "dog", set);
-    f.t.exec("UPDATE Set1 SET Direction = 2 WHERE Set_ID = ?", {set});
-    f.t.exec("INSERT INTO CardReverse (Card_ID, Rating, Correct, Incorrect) VALUES (?, 0, 0, 4)",
-             {card});
-    f.w->controls().mnuLearn->trigger();
-    f.w->controls().mnuLearnDemons->trigger(); // marks afresh: q forward, chien backward
-    f.w->controls().mnuArrangeDemons->trigger();
+    f.askAlphaBothWays();
     QVERIFY(f.form->demonsList->isVisibleTo(f.form));
     QStringList listed;
     for (int i = 0; i < f.form->demonsList->count(); ++i)
         listed << f.form->demonsList->item(i)->text();
     QCOMPARE(listed, (QStringList{"q", "chien (answer to question)"}));
+}
+
+// The windows that stay open, and the entries other files put in the main window's menus,
+// take the new language at once, and go back to English when it is dropped.
+void TestDemonsManager::openWindowsFollowAChangeOfLanguage() {
+    ManagerFixture f;
+    f.askAlphaBothWays();
+    f.w->controls().mnulog->trigger();
+    f.w->controls().about->trigger();
+    auto* log = f.w->findChild<window::Form4*>();
+    auto* about = f.w->findChild<window::AboutWindow*>();
+    QVERIFY(log && about && f.form->demonsList->count() == 2);
+    const auto seen = [&] {
+        return QStringList{f.form->windowTitle(),
+                           f.form->Label1->text(),
+                           f.form->Command4->accessibleName(),
+                           f.form->demonsList->item(1)->text(),
+                           f.form->sets->headerData(1, Qt::Horizontal).toString(),
+                           log->windowTitle(),
+                           log->TDBGrid1->model()->headerData(3, Qt::Horizontal).toString(),
+                           about->findChild<QLabel*>("version")->text().section(' ', 0, 0),
+                           f.w->findChild<QAction*>("mnuDirection")->text(),
+                           f.w->findChild<QAction*>("mnuBackUpNow")->text(),
+                           f.w->findChild<QAction*>("mnuRestore")->text()};
+    };
+    const QStringList english = seen();
+    QCOMPARE(english, (QStringList{"Demons Manager",
+                                   "Select the sets you  want to be included in your Deamons set",
+                                   "Apply the number of cards", "chien (answer to question)",
+                                   "SetName", "Log", "Result", "Version", "Direction...",
+                                   "Back up now", "Restore from backup..."}));
+
+    MarkingTranslator marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    const QStringList contexts{"DemonsManager", "DemonsManager", "DemonsManager", "DemonsManager",
+                               "DemonsManager", "LogWindow",     "LogWindow",     "AboutWindow",
+                               "Form1",         "Form1",         "Form1"};
+    QStringList marked;
+    for (qsizetype i = 0; i < english.size(); ++i)
+        marked << QStringLiteral("<%1>%2").arg(contexts.at(i), english.at(i));
+    QTRY_COMPARE(seen(), marked);
+
+    QCoreApplication::removeTranslator(&marking);
+    QTRY_COMPARE(seen(), english);
 }
 
 void TestDemonsManager::ticksStoredOnApplyOnly_data() {

@@ -59,8 +59,8 @@ void TestExchangeMenu::exportThenImportFromTheMenu() {
     f->w->controls().mnuImpNoLog->trigger();
     QCOMPARE(f->dialogs.texts(),
              (QStringList{QStringLiteral("Import has been completed successfully"),
-                          QStringLiteral("1 multiple-answer cards arrived without their answers; "
-                                         "replies to them are judged wrong until their answers "
+                          QStringLiteral("1 multiple-answer card arrived without its answers; "
+                                         "replies to it are judged wrong until its answers "
                                          "are entered.")}));
 }
 

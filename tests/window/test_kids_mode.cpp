@@ -154,7 +154,7 @@ void TestKidsMode::deletePicturePlaysAfterTheDeletion() {
     win.dialogs.nextAnswer(true);
     win.click(6);
     QCOMPARE(win.t.scalar("SELECT COUNT(*) FROM Set1").toLongLong(), sets - 1);
-    QCOMPARE(win.dialogs.texts().last(), window::TalkingSilent::speechMissingMessage);
+    QCOMPARE(win.dialogs.texts().last(), window::TalkingSilent::speechMissingMessage());
     QVERIFY(win.modes().Silent);
 
     // With sound, declining the deletion still plays the sound, once, afterwards.
@@ -186,7 +186,7 @@ void TestKidsMode::withoutSoundAPictureFallsBack() {
     else
         win.click(picture);
 
-    QCOMPARE(win.dialogs.texts(), QStringList{window::TalkingSilent::speechMissingMessage});
+    QCOMPARE(win.dialogs.texts(), QStringList{window::TalkingSilent::speechMissingMessage()});
     QVERIFY(win.modes().Silent && !win.modes().kids);
     // The rest of the click was skipped: the same screen, the lesson as it was.
     QCOMPARE(win.screen(), from);

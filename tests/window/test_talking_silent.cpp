@@ -41,7 +41,7 @@ void TestTalkingSilent::talkingWithoutSpeechFallsBackToSilent() {
     win.speech.unavailable = true;
     win.c().mnuTalking->trigger();
 
-    QCOMPARE(win.dialogs.texts(), QStringList{window::TalkingSilent::speechMissingMessage});
+    QCOMPARE(win.dialogs.texts(), QStringList{window::TalkingSilent::speechMissingMessage()});
     QCOMPARE(win.dialogs.shown().first().kind, testing::ScriptedDialogs::Shown::Message);
     QVERIFY(win.modes().Silent && !win.modes().TalkingOn && !win.modes().kids);
     QVERIFY(win.c().Picture[9]->isHidden() && win.speech.spoken.isEmpty());

@@ -109,6 +109,14 @@ void RecordsetModel::addExtraColumn(const QString& caption, ExtraColumn value) {
     endResetModel();
 }
 
+void RecordsetModel::setExtraCaption(int which, const QString& caption) {
+    if (which < 0 || which >= extra_.size())
+        return;
+    extra_[which].first = caption;
+    const int column = firstExtraColumn() + which;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 int RecordsetModel::firstExtraColumn() const {
     try {
         return rs_.isOpen() ? static_cast<int>(rs_.columnNames().size()) : 0;

@@ -44,6 +44,8 @@ class RecordsetModel : public QAbstractTableModel {
     // edited through the model: what the window draws beside the stored text.
     using ExtraColumn = std::function<QVariant(int row, int role)>;
     void addExtraColumn(const QString& caption, ExtraColumn value);
+    // The header text of the extra column `which` (0 for the first), as the language changes.
+    void setExtraCaption(int which, const QString& caption);
     // The first extra column; the source's own come before it.
     int firstExtraColumn() const;
     // The role whose header value is true for an extra column: grids pass over it when the

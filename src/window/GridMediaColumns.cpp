@@ -40,13 +40,11 @@ QSize thumbnailBox() {
 GridMediaColumns::GridMediaColumns(present::Form1State& s, QObject* parent)
     : QObject(parent), s_(s), cache_(new PictureCache(200, this)) {
     data::RecordsetModel* model = s_.c.Adodc2;
-    // The headings keep the language the window opened in: the model takes them once.
+    // The headings are named by retranslate(), which runs again when the language changes.
     model->addExtraColumn(
-        QCoreApplication::translate("GridMediaColumns", "Picture"),
-        [this](int row, int role) { return cell(row, role, media::Slot::Picture); });
+        QString(), [this](int row, int role) { return cell(row, role, media::Slot::Picture); });
     model->addExtraColumn(
-        QCoreApplication::translate("GridMediaColumns", "Sound"),
-        [this](int row, int role) { return cell(row, role, media::Slot::Sound); });
+        QString(), [this](int row, int role) { return cell(row, role, media::Slot::Sound); });
     connect(model, &QAbstractItemModel::modelReset, this, &GridMediaColumns::reload);
     connect(cache_, &PictureCache::ready, this, [this] { s_.c.TDBGrid2->viewport()->update(); });
 
@@ -91,6 +89,9 @@ GridMediaColumns::GridMediaColumns(present::Form1State& s, QObject* parent)
 }
 
 void GridMediaColumns::retranslate() {
+    data::RecordsetModel* model = s_.c.Adodc2;
+    model->setExtraCaption(0, QCoreApplication::translate("GridMediaColumns", "Picture"));
+    model->setExtraCaption(1, QCoreApplication::translate("GridMediaColumns", "Sound"));
     toggle_->setText(
         QCoreApplication::translate("GridMediaColumns", "Show picture and sound columns"));
 }

@@ -2,6 +2,7 @@
 // The interface in German, French and Spanish: every screen fits its translated captions at
 // two scales, English keeps the designed sizes, and the language changes without a restart.
 // Run on a large offscreen screen (big-screen.json) so that a factor of 2 is in force.
+#include "data/RecordsetModel.h"
 #include "i18n/Language.h"
 #include "present/LayoutScaler.h"
 #include "support/ScreenChecks.h"
@@ -177,6 +178,12 @@ void TestLanguages::languageChangesWithoutRestart() {
     QCOMPARE(x.c().Label7->text(), question);
     QCOMPARE(x.c().Text3->text(), QStringLiteral("Ni"));
     QVERIFY(x.menuCaptions() != english);
+    const auto heading = [&x] {
+        data::RecordsetModel* grid = x.c().Adodc2;
+        return grid->headerData(grid->firstExtraColumn(), Qt::Horizontal).toString();
+    };
+    QCOMPARE(heading(), translated("GridMediaColumns", "Picture"));
+    QVERIFY(heading() != QStringLiteral("Picture"));
     QVERIFY2(!x.c().panels[0]->text().startsWith(QStringLiteral("Total")),
              qPrintable(x.c().panels[0]->text()));
     const QStringList cut = testing::cutCaptions(x.w.get());
@@ -187,6 +194,7 @@ void TestLanguages::languageChangesWithoutRestart() {
     QCOMPARE(x.menuCaptions(), english);
     QCOMPARE(x.c().Label3->text(), QStringLiteral("Question"));
     QCOMPARE(x.w->windowTitle(), QStringLiteral("Learn Set"));
+    QCOMPARE(heading(), QStringLiteral("Picture"));
 }
 
 // Edit > Language... lists the four languages by their own names; the choice is kept on
